@@ -1,0 +1,41 @@
+// The drawing surface the canvas is rendered onto, so that rendering runs
+// without a window system: a QPainter implementation draws into an image, and a
+// recording implementation lets tests see every call.
+#pragma once
+
+#include "canvas/geometry.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace zw {
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+enum class PenStyle { Solid, Dotted };
+enum class BrushStyle { Solid, Clear };
+
+class Painter {
+  public:
+    virtual ~Painter() = default;
+    virtual void setPen(Rgb colour, int width, PenStyle style) = 0;
+    virtual void setBrush(Rgb colour, BrushStyle style) = 0;
+    // Typeface, size in points and text colour.
+    virtual void setFont(std::string_view face, int pointSize, Rgb colour) = 0;
+    // Rectangles and ellipses: left, top, right, bottom; right and bottom exclusive.
+    virtual void fillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0;
+    // Filled with the brush and outlined with the pen.
+    virtual void polygon(const std::vector<PixelPoint>& points) = 0;
+    virtual void ellipse(int left, int top, int right, int bottom) = 0;
+    virtual void textOut(int x, int y, std::string_view utf8) = 0;
+    virtual int textWidth(std::string_view utf8) = 0;
+    virtual int textHeight(std::string_view utf8) = 0;
+};
+
+} // namespace zw

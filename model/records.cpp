@@ -1,0 +1,50 @@
+#include "model/records.h"
+
+namespace zw {
+
+TRmg makeNewTemplate() { return TRmg{}; }
+
+ZoneRecord makeDefaultZone() { return ZoneRecord{}; }
+
+ConnectionRecord makeDefaultConnection() { return ConnectionRecord{}; }
+
+std::optional<int> TRmg::findConnection(int a, int b) const {
+    for (size_t j = 0; j < connections.size(); ++j) {
+        const auto& c = connections[j];
+        if ((c.zoneA == a && c.zoneB == b) || (c.zoneA == b && c.zoneB == a))
+            return static_cast<int>(j);
+    }
+    return std::nullopt;
+}
+
+void TRmg::removeZone(int k) {
+    if (k < 0 || static_cast<size_t>(k) >= zones.size())
+        return;
+    zones.erase(zones.begin() + k);
+    std::vector<ConnectionRecord> kept;
+    kept.reserve(connections.size());
+    for (auto c : connections) {
+        if (c.zoneA == k || c.zoneB == k)
+            continue;
+        if (c.zoneA > k)
+            --c.zoneA;
+        if (c.zoneB > k)
+            --c.zoneB;
+        kept.push_back(c);
+    }
+    connections = std::move(kept);
+}
+
+void TRmg::removeConnection(int k) {
+    if (k < 0 || static_cast<size_t>(k) >= connections.size())
+        return;
+    connections.erase(connections.begin() + k);
+}
+
+std::optional<int32_t> playerKindOf(const TRmg& t, int32_t p) {
+    if (!validPlayer(p))
+        return std::nullopt;
+    return t.kinds.playerKind[static_cast<size_t>(p - 1)];
+}
+
+} // namespace zw

@@ -1,0 +1,147 @@
+// The template document and its fixed-layout value records.
+//
+// Every record is a plain value: copying a record copies everything. Zones are
+// referred to only by their 0-based index in TRmg::zones. The byte layout of the
+// records (offsets, widths, padding) is part of the project file format and is
+// produced by the explicit writers in record_io.h, never by dumping memory.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zw {
+
+// Number of town types, terrains and monster factions in the flag lists.
+inline constexpr int kTownTypeCount = 9;
+inline constexpr int kTerrainCount = 8;
+inline constexpr int kMonsterTypeCount = 10;
+inline constexpr int kPlayerSlots = 8;
+inline constexpr int kPassageSlots = 8;
+inline constexpr int kMapSizeCount = 8;
+
+// Size values of the eight map sizes, in list order ("36х36х1" .. "144х144х2").
+inline constexpr std::array<int32_t, kMapSizeCount> kMapSizeValues = {1, 2, 4, 8, 9, 18, 16, 32};
+
+struct TemplateHeader {
+    int32_t minSize = 4;
+    int32_t maxSize = 9;
+    int32_t playerCountIndex = 0; // number of players minus 2
+
+    bool operator==(const TemplateHeader&) const = default;
+};
+
+struct PlayerKindTable {
+    // 0 = "Человек или комп", 1 = "Комп"; entry p-1 belongs to player p.
+    std::array<int32_t, kPlayerSlots> playerKind{};
+
+    bool operator==(const PlayerKindTable&) const = default;
+};
+
+struct TreasureGroup {
+    int32_t low = 0;
+    int32_t high = 0;
+    int32_t density = 0;
+
+    bool operator==(const TreasureGroup&) const = default;
+};
+
+struct ZoneRecord {
+    int32_t kind = 1; // 0 start zone, 1 treasure zone, 2 junction
+    int32_t size = 14;
+    int32_t owner = 0; // 0 nobody, 1..8 player
+    int32_t townMode = 0;
+    int32_t playerCastles = 0;
+    int32_t playerTowns = 0;
+    int32_t neutralCastles = 0;
+    int32_t neutralTowns = 0;
+    bool sameTownType = false;
+    std::array<bool, kTownTypeCount> townTypes{true, true, true, true, true, true, true, true, true};
+    int32_t mineWood = 0;
+    int32_t mineMercury = 0;
+    int32_t mineOre = 0;
+    int32_t mineSulfur = 0;
+    int32_t mineCrystal = 0;
+    int32_t mineGems = 0;
+    int32_t mineGold = 0;
+    bool terrainMatchesTown = false;
+    std::array<bool, kTerrainCount> terrains{true, true, true, true, true, true, true, true};
+    int32_t monsterStrength = 2;
+    bool monstersMatchTown = false;
+    std::array<bool, kMonsterTypeCount> monsterTypes{true, true, true, true, true,
+                                                     true, true, true, true, true};
+    std::array<TreasureGroup, 3> treasure{
+        TreasureGroup{10000, 15000, 1}, TreasureGroup{3000, 6000, 6}, TreasureGroup{500, 3000, 9}};
+    int32_t existMode = 0;
+    int32_t minHumans = 1;
+    int32_t maxHumans = 8;
+    int32_t minPlayers = 1;
+    int32_t maxPlayers = 8;
+    int32_t gridX = 0;
+    int32_t gridY = 0;
+
+    bool operator==(const ZoneRecord&) const = default;
+};
+
+struct PassageRecord {
+    int32_t kind = 0; // 0 ordinary, 1 wide, 2 border guard
+    int32_t guard = 6000;
+    bool autoExist = true;
+    int32_t minHumans = 1;
+    int32_t maxHumans = 8;
+    int32_t minPlayers = 1;
+    int32_t maxPlayers = 8;
+
+    bool operator==(const PassageRecord&) const = default;
+};
+
+struct ConnectionRecord {
+    int32_t zoneA = 0;
+    int32_t zoneB = 0;
+    int32_t passageCount = 1;
+    std::array<PassageRecord, kPassageSlots> passages{};
+
+    bool operator==(const ConnectionRecord&) const = default;
+};
+
+// The document. `name` holds Windows-1251 bytes.
+struct TRmg {
+    std::string name = "Unnamed template";
+    TemplateHeader header;
+    PlayerKindTable kinds;
+    std::vector<ZoneRecord> zones;
+    std::vector<ConnectionRecord> connections;
+
+    bool operator==(const TRmg&) const = default;
+
+    int playerCount() const { return header.playerCountIndex + 2; }
+
+    // Operations of the model. Callers record a history step before each change.
+    void appendZone(const ZoneRecord& z) { zones.push_back(z); }
+    void appendConnection(const ConnectionRecord& c) { connections.push_back(c); }
+    // Index of the first connection joining {a, b} in either order.
+    std::optional<int> findConnection(int a, int b) const;
+    // Removes zone k, drops its connections and renumbers the others. Out-of-range k is ignored.
+    void removeZone(int k);
+    // Removes connection k. Out-of-range k is ignored.
+    void removeConnection(int k);
+};
+
+// The new template: "Unnamed template", sizes [4, 9], two players of kind 0, nothing else.
+TRmg makeNewTemplate();
+inline void resetTemplate(TRmg& t) { t = makeNewTemplate(); }
+ZoneRecord makeDefaultZone();
+ConnectionRecord makeDefaultConnection();
+
+// Size value of map size i (0..7): ((i div 2) + 1)^2 * ((i mod 2) + 1).
+inline int32_t mapSizeValue(int i) { return kMapSizeValues.at(static_cast<size_t>(i)); }
+
+// Guarded table lookups: values read from files may be out of range, so every
+// index into a fixed table goes through these.
+inline bool validPlayer(int32_t p) { return p >= 1 && p <= kPlayerSlots; }
+// Kind of player p, or nullopt when p is not 1..8.
+std::optional<int32_t> playerKindOf(const TRmg& t, int32_t p);
+
+} // namespace zw

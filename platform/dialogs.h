@@ -1,0 +1,50 @@
+// The modal windows the commands open: zone, connection and template settings
+// and the template list of an rmg.txt table. The editor implements them with Qt
+// windows (dialogs/); tests answer them with scripted implementations.
+#pragma once
+
+#include "model/records.h"
+
+#include <optional>
+#include <string>
+
+namespace zw {
+
+class TemplateListSession; // rmg/template_list.h
+
+// What the template settings dialog hands back on OK.
+struct TemplateSettings {
+    std::string name; // Windows-1251
+    int32_t minSize = 0;
+    int32_t maxSize = 0;
+    int32_t playerCountIndex = 0;
+    PlayerKindTable kinds;
+};
+
+// Outcomes of the template list window, with their modal result values.
+enum class ListOutcome { Proceed = 1, SaveEdited = 6, Abandon = 7 };
+
+class PropertyDialogs {
+  public:
+    virtual ~PropertyDialogs() = default;
+
+    // Fills the zone dialog from `from`, runs it; on OK returns the record read
+    // back (its gridX, gridY are those of `from`; the caller sets its own).
+    virtual std::optional<ZoneRecord> editZone(const ZoneRecord& from) = 0;
+
+    // Fills the connection dialog from `from`; with `furtherPassage` the count is
+    // raised by one and the new passage's tab selected without loading its slot.
+    // On OK returns the working record with the count read back; zoneA and zoneB
+    // are those of `from` (the caller sets its own).
+    virtual std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
+                                                           bool furtherPassage) = 0;
+
+    // Fills the template settings dialog from `from`; on OK returns the settings.
+    virtual std::optional<TemplateSettings> editTemplate(const TRmg& from) = 0;
+
+    // Runs the template list window on a prepared session until it ends with
+    // one of the three outcomes. Any other close must end as Abandon.
+    virtual ListOutcome runTemplateList(TemplateListSession& session) = 0;
+};
+
+} // namespace zw

@@ -1,0 +1,137 @@
+#include "platform/qt_services.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace zw {
+namespace {
+
+QString fromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+QString qtFilterFromPairs(std::string_view filter) {
+    const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& desc = parts[i];
+        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (desc.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            out << desc;
+        else
+            out << desc + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
+                                     MessageButtons buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(QCoreApplication::applicationName());
+    box.setText(fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    switch (kind) {
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    const int r = box.exec();
+    switch (r) {
+    case QMessageBox::Ok:
+        return MessageResult::Ok;
+    case QMessageBox::Yes:
+        return MessageResult::Yes;
+    case QMessageBox::No:
+        return MessageResult::No;
+    default:
+        // A box closed from its title bar: the safe answer of each set.
+        return buttons == MessageButtons::Ok ? MessageResult::Ok
+               : buttons == MessageButtons::YesNo ? MessageResult::No
+                                                  : MessageResult::Cancel;
+    }
+}
+
+std::optional<std::string> QtServices::openFileDialog(FileDialogId id, std::string_view filter,
+                                                      bool mustExist) {
+    QFileDialog dlg(parent_);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dlg.setNameFilter(qtFilterFromPairs(filter));
+    dlg.setNameFilters(qtFilterFromPairs(filter).split(QStringLiteral(";;")));
+    if (auto it = lastPaths_.find(id); it != lastPaths_.end())
+        dlg.selectFile(it->second);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dlg.selectedFiles().front();
+    lastPaths_[id] = path;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtServices::saveFileDialog(FileDialogId id, std::string_view filter) {
+    QFileDialog dlg(parent_);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dlg.setNameFilters(qtFilterFromPairs(filter).split(QStringLiteral(";;")));
+    if (auto it = lastPaths_.find(id); it != lastPaths_.end())
+        dlg.selectFile(it->second);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dlg.selectedFiles().front();
+    lastPaths_[id] = path;
+    return path.toStdString();
+}
+
+void QtServices::setDialogPath(FileDialogId id, const std::string& path) {
+    lastPaths_[id] = QString::fromStdString(path);
+}
+
+void QtServices::fileError(std::string_view reason) {
+    messageBox(reason, MessageKind::Error, MessageButtons::Ok);
+}
+
+void QtServices::shellOpen(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void QtServices::writeFileAssociation() {}
+
+std::vector<std::string> QtServices::arguments() const {
+    std::vector<std::string> out;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i)
+        out.push_back(args[i].toStdString());
+    return out;
+}
+
+std::string QtServices::executablePath() const {
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+
+std::string QtServices::executableDir() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+} // namespace zw

@@ -1,0 +1,39 @@
+// Services of the real desktop, through Qt.
+#pragma once
+
+#include "platform/services.h"
+
+#include <QString>
+#include <map>
+
+class QWidget;
+
+namespace zw {
+
+// "desc|pattern|desc|pattern" into Qt's "desc (pattern);;desc (pattern)".
+QString qtFilterFromPairs(std::string_view filter);
+
+class QtServices : public Services {
+  public:
+    explicit QtServices(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    MessageResult messageBox(std::string_view text, MessageKind kind,
+                             MessageButtons buttons) override;
+    std::optional<std::string> openFileDialog(FileDialogId id, std::string_view filter,
+                                              bool mustExist) override;
+    std::optional<std::string> saveFileDialog(FileDialogId id, std::string_view filter) override;
+    void setDialogPath(FileDialogId id, const std::string& path) override;
+    void fileError(std::string_view reason) override;
+    void shellOpen(const std::string& path) override;
+    void writeFileAssociation() override;
+    std::vector<std::string> arguments() const override;
+    std::string executablePath() const override;
+    std::string executableDir() const override;
+
+  private:
+    QWidget* parent_;
+    std::map<FileDialogId, QString> lastPaths_;
+};
+
+} // namespace zw

@@ -1,0 +1,62 @@
+// Window-system services used by every command: message boxes, file dialogs,
+// the standard error box for failed file operations, the shell, the file
+// association and facts about the running program.
+//
+// Commands are written against this interface only. The editor provides a Qt
+// implementation (platform/qt_services.h); tests and the command-line tool use
+// ScriptedServices, which answers from queues and records what was shown.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zw {
+
+enum class MessageKind { Error, Information, Confirmation };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Yes, No, Cancel };
+
+// The four file dialogs of the main window; each remembers its last path for the run.
+enum class FileDialogId { OpenProject, SaveProject, OpenRmg, SaveRmg };
+
+// Filter texts: pairs of a description and a pattern separated by vertical bars.
+inline constexpr std::string_view kOpenProjectFilter =
+    "Файл шаблона 0.95 (*.tpz)|*.tpz|Любой файл|*.*";
+inline constexpr std::string_view kSaveProjectFilter = "Файл шаблона (*.tpz)|*.tpz|Любой файл|*.*";
+inline constexpr std::string_view kRmgFilter = "rmg.txt|rmg.txt|Любой файл|*.*";
+
+class Services {
+  public:
+    virtual ~Services() = default;
+
+    // Modal message box. `text` is UTF-8; a CR ('\r') starts a new line.
+    virtual MessageResult messageBox(std::string_view text, MessageKind kind,
+                                     MessageButtons buttons) = 0;
+
+    // Open-file dialog; nullopt when the user cancels.
+    virtual std::optional<std::string> openFileDialog(FileDialogId id, std::string_view filter,
+                                                      bool mustExist) = 0;
+    // Save-file dialog: asks nothing before overwriting and adds no extension.
+    virtual std::optional<std::string> saveFileDialog(FileDialogId id, std::string_view filter) = 0;
+    // Sets the path a dialog proposes next time.
+    virtual void setDialogPath(FileDialogId id, const std::string& path) = 0;
+
+    // The standard error box of a failed file operation, with the system's reason (UTF-8).
+    virtual void fileError(std::string_view reason) = 0;
+
+    // Asks the desktop to open a file with its associated program. The result is not examined.
+    virtual void shellOpen(const std::string& path) = 0;
+
+    // Registers the editor as the handler of ".tpz" files. Failures are silent.
+    virtual void writeFileAssociation() = 0;
+
+    // Command-line arguments after the program name.
+    virtual std::vector<std::string> arguments() const = 0;
+    // Full path of the running executable and its folder.
+    virtual std::string executablePath() const = 0;
+    virtual std::string executableDir() const = 0;
+};
+
+} // namespace zw
