@@ -3,7 +3,6 @@
 
 namespace zw {
 
-void Editor::mouseMove(int32_t, int32_t) {}
 void Editor::leftPress(int32_t, int32_t) {}
 void Editor::leftRelease(int32_t, int32_t) {}
 void Editor::rightPress(int32_t, int32_t) {}

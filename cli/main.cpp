@@ -1,9 +1,20 @@
 // zonewright-cli: the editor's core without a window, for scripting and batch work.
-#include <CLI/CLI.hpp>
+#include "cli/commands.h"
+
+#include <iostream>
 
 int main(int argc, char** argv) {
-    CLI::App app{"Zonewright template tool"};
+    CLI::App app{"Zonewright: random-map template tool"};
     app.require_subcommand(1);
-    CLI11_PARSE(app, argc, argv);
-    return 0;
+    int result = 0;
+    zw::cli::addProjectCommands(app, result);
+    zw::cli::addRmgCommands(app, result);
+    zw::cli::addRenderCommand(app, result);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : 2;
+    }
+    return result;
 }

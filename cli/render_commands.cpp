@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace zw::cli {
+
+void addRenderCommand(CLI::App&, int&) {}
+
+} // namespace zw::cli
