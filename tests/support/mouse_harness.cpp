@@ -1,0 +1,102 @@
+#include "support/mouse_harness.h"
+
+#include <cmath>
+
+namespace zw {
+
+MouseHarness::MouseHarness() {
+    editor.setView(&view);
+}
+
+PixelPoint MouseHarness::node(int32_t gx, int32_t gy) const {
+    return nodeToPixel(editor.view(), gx, gy);
+}
+
+PixelPoint MouseHarness::zone(int k) const {
+    const ZoneRecord& z = editor.rmg().zones.at(static_cast<size_t>(k));
+    return node(z.gridX, z.gridY);
+}
+
+PixelPoint MouseHarness::onConnection(int j, double fraction) const {
+    const ConnectionRecord& c = editor.rmg().connections.at(static_cast<size_t>(j));
+    const PixelPoint a = zone(c.zoneA);
+    const PixelPoint b = zone(c.zoneB);
+    return PixelPoint{static_cast<int32_t>(std::lround(a.x + (b.x - a.x) * fraction)),
+                      static_cast<int32_t>(std::lround(a.y + (b.y - a.y) * fraction))};
+}
+
+void MouseHarness::pressLeft(PixelPoint p) {
+    move(p);
+    editor.leftPress(p.x, p.y);
+}
+
+void MouseHarness::releaseLeft(PixelPoint p) {
+    move(p);
+    editor.leftRelease(p.x, p.y);
+}
+
+void MouseHarness::clickLeft(PixelPoint p) {
+    pressLeft(p);
+    releaseLeft(p);
+}
+
+void MouseHarness::clickRight(PixelPoint p) {
+    move(p);
+    editor.rightPress(p.x, p.y);
+}
+
+void MouseHarness::drag(PixelPoint from, PixelPoint to) {
+    pressLeft(from);
+    move(PixelPoint{(from.x + to.x) / 2, (from.y + to.y) / 2});
+    releaseLeft(to);
+}
+
+void MouseHarness::selectTool(Tool t) {
+    if (editor.tool() != t)
+        editor.toolClicked(t);
+}
+
+void MouseHarness::drawZone(int32_t gx, int32_t gy, std::function<void(ZoneRecord&)> settings) {
+    selectTool(Tool::CreateZone);
+    dialogs.zoneAnswers.push_back([settings](const ZoneRecord& from) {
+        ZoneRecord z = from;
+        if (settings)
+            settings(z);
+        return std::optional<ZoneRecord>(z);
+    });
+    clickLeft(node(gx, gy));
+}
+
+void MouseHarness::drawConnection(int a, int b,
+                                  std::function<void(ConnectionRecord&, bool)> settings) {
+    selectTool(Tool::CreateConnection);
+    auto accept = ScriptedDialogs::acceptConnection();
+    dialogs.connectionAnswers.push_back(
+        [settings, accept](const ConnectionRecord& from, bool further) {
+            auto r = accept(from, further);
+            if (settings)
+                settings(*r, further);
+            return r;
+        });
+    drag(zone(a), zone(b));
+}
+
+void MouseHarness::placeZones(std::initializer_list<GridPoint> nodes) {
+    for (const GridPoint& n : nodes) {
+        ZoneRecord z = makeDefaultZone();
+        z.gridX = n.x;
+        z.gridY = n.y;
+        editor.rmgMutable().appendZone(z);
+    }
+    editor.TBarCount();
+}
+
+void MouseHarness::join(int a, int b, int passages) {
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = a;
+    c.zoneB = b;
+    c.passageCount = passages;
+    editor.rmgMutable().appendConnection(c);
+}
+
+} // namespace zw
