@@ -1,7 +1,82 @@
+// new, dump, build and check: project files from the command line.
+#include "check/check.h"
 #include "cli/commands.h"
+#include "cli/common.h"
+#include "model/project_file.h"
+#include "model/template_json.h"
+
+#include <iostream>
+#include <memory>
 
 namespace zw::cli {
+namespace {
 
-void addProjectCommands(CLI::App&, int&) {}
+struct Paths {
+    std::string in;
+    std::string out;
+};
+
+int runNew(const Paths& p) {
+    return writeOutput(p.out, encodeProject(makeNewTemplate())) ? kExitOk : kExitBadInput;
+}
+
+int runDump(const Paths& p) {
+    const auto t = readProject(p.in);
+    if (!t)
+        return kExitBadInput;
+    std::cout << templateToJsonText(*t);
+    return kExitOk;
+}
+
+int runBuild(const Paths& p) {
+    const auto text = readInput(p.in);
+    if (!text)
+        return kExitBadInput;
+    auto parsed = templateFromJsonText(*text);
+    if (const auto* error = std::get_if<TemplateJsonError>(&parsed)) {
+        printError(p.in + ": " + error->message);
+        return kExitBadInput;
+    }
+    return writeOutput(p.out, encodeProject(std::get<TRmg>(parsed))) ? kExitOk : kExitBadInput;
+}
+
+int runCheck(const Paths& p) {
+    const auto t = readProject(p.in);
+    if (!t)
+        return kExitBadInput;
+    if (const auto problem = checkTemplate(*t)) {
+        printLine(*problem);
+        return kExitRefused;
+    }
+    printLine(kNoErrorsFound);
+    return kExitOk;
+}
+
+} // namespace
+
+void addProjectCommands(CLI::App& app, int& result) {
+    auto paths = std::make_shared<Paths>();
+    auto bind = [&result, paths](int (*run)(const Paths&)) {
+        return [&result, paths, run] { result = run(*paths); };
+    };
+
+    auto* newCmd = app.add_subcommand("new", "Write the new template as a project file");
+    newCmd->add_option("OUT", paths->out, "project file to write (.tpz)")->required();
+    newCmd->callback(bind(runNew));
+
+    auto* dump = app.add_subcommand("dump", "Print a project file's template as JSON");
+    dump->add_option("IN", paths->in, "project file to read (.tpz)")->required();
+    dump->callback(bind(runDump));
+
+    auto* build =
+        app.add_subcommand("build", "Write a project file from JSON (the reverse of dump)");
+    build->add_option("IN", paths->in, "JSON file to read")->required();
+    build->add_option("OUT", paths->out, "project file to write (.tpz)")->required();
+    build->callback(bind(runBuild));
+
+    auto* check = app.add_subcommand("check", "Check a project file's template for logical errors");
+    check->add_option("IN", paths->in, "project file to read (.tpz)")->required();
+    check->callback(bind(runCheck));
+}
 
 } // namespace zw::cli

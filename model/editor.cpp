@@ -63,7 +63,7 @@ void Editor::stepBack() {
 void Editor::stepForward() {
     if (!history_.canStepForward())
         return;
-    const TRmg copy = history_.stepForward();
+    const TRmg copy = history_.stepForward(rmg_);
     notifyButtons();
     replaceTemplate(copy);
 }

@@ -11,6 +11,8 @@ void History::push(const TRmg& current) {
 }
 
 const TRmg& History::stepBack(const TRmg& current) {
+    if (position_ <= 0)
+        return current;
     // With no step back since the last change the current state is not stored
     // yet: keep it so that stepping forward reaches it.
     if (snapshots_.size() == static_cast<size_t>(position_)) {
@@ -23,7 +25,9 @@ const TRmg& History::stepBack(const TRmg& current) {
     return snapshots_[static_cast<size_t>(position_)];
 }
 
-const TRmg& History::stepForward() {
+const TRmg& History::stepForward(const TRmg& current) {
+    if (static_cast<size_t>(position_) + 1 >= snapshots_.size())
+        return current;
     ++position_;
     canBack_ = true;
     canForward_ = static_cast<size_t>(position_) + 1 < snapshots_.size();

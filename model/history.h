@@ -13,9 +13,12 @@ class History {
     // Records the state before a change: the list is cut to p + 1 entries, the
     // current template stored at p, and p advanced.
     void push(const TRmg& current);
-    // Returns the template to show after stepping back from `current`.
+    // Returns the template to show after stepping back from `current`. When
+    // there is nothing to go back to, nothing changes and `current` is returned.
     const TRmg& stepBack(const TRmg& current);
-    const TRmg& stepForward();
+    // Returns the template to show after stepping forward. When there is
+    // nothing beyond the current state, nothing changes and `current` is returned.
+    const TRmg& stepForward(const TRmg& current);
     void clear();
 
     int position() const { return position_; }

@@ -1,0 +1,34 @@
+// The template as JSON, for scripting: every field of the records under its
+// own name, flags as booleans, the name as UTF-8.
+//
+// Reading starts from the new template, the default zone and the default
+// connection, so a missing key keeps its default. Everything present is
+// checked: a wrong type, an unknown key or a value the project file could not
+// hold (a connection to a zone that is not there, a passage count outside
+// 1..8, a name Windows-1251 cannot write) refuses the whole input with a
+// message naming the offending key, e.g. "zones[2].owner".
+#pragma once
+
+#include "model/records.h"
+
+#include <nlohmann/json_fwd.hpp>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zw {
+
+// Keys in the order of the records.
+nlohmann::ordered_json templateToJson(const TRmg& t);
+// Indented by two spaces, ending with a line break.
+std::string templateToJsonText(const TRmg& t);
+
+struct TemplateJsonError {
+    std::string message; // UTF-8, begins with the offending key when there is one
+};
+
+std::variant<TRmg, TemplateJsonError> templateFromJson(const nlohmann::json& j);
+// Parses the text first; malformed JSON is refused with the parser's position.
+std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text);
+
+} // namespace zw
