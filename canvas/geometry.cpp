@@ -6,7 +6,9 @@
 
 namespace zw {
 
-int32_t zoneRadiusFactor(int32_t size) { return std::min(size / 4 + 4, 11); }
+int32_t zoneRadiusFactor(int32_t size) {
+    return std::min(size / 4 + 4, 11);
+}
 
 int32_t zoneRadiusPixels(int32_t size, const ViewState& v) {
     return zoneRadiusFactor(size) * (7 - v.zoomLevel);
@@ -50,35 +52,66 @@ bool nodeBlocked(const TRmg& t, int32_t gx, int32_t gy, int skip) {
     return false;
 }
 
+namespace {
+
+// Centre of a node in pixels without clamping, for exact comparisons.
+struct Pixel64 {
+    int64_t x = 0;
+    int64_t y = 0;
+};
+
+Pixel64 nodeCentre(const ViewState& v, int32_t gx, int32_t gy) {
+    const int64_t h = v.halfCell();
+    return Pixel64{h * (2 * (static_cast<int64_t>(gx) - v.originX) + 1),
+                   h * (2 * (static_cast<int64_t>(gy) - v.originY) + 1)};
+}
+
+} // namespace
+
+// The tests are done in pixels, where the pointer and the node centres are
+// integers: the grid-unit form of the same rules (pointer at (px - halfCell) /
+// (2 * halfCell) + origin, band 5 / halfCell, radius factor / 12) is one uniform
+// scaling away, but its rounding let pointers exactly 10 pixels from a
+// connection, or exactly on a zone's circle, count as hits.
 ItemRef hitTest(const TRmg& t, const ViewState& v, int32_t px, int32_t py) {
-    const RealPoint f = pointerToGrid(v, px, py);
+    const Pixel64 f{px, py};
     for (size_t k = 0; k < t.zones.size(); ++k) {
         const auto& z = t.zones[k];
-        const double d = std::hypot(f.x - z.gridX, f.y - z.gridY);
-        if (zoneRadiusFactor(z.size) / 12.0 > d)
+        const int64_t r = zoneRadiusPixels(z.size, v);
+        const Pixel64 c = nodeCentre(v, z.gridX, z.gridY);
+        const int64_t dx = f.x - c.x;
+        const int64_t dy = f.y - c.y;
+        // Strictly inside the drawn circle; the first check keeps the squares small.
+        if (std::llabs(dx) < r && std::llabs(dy) < r && dx * dx + dy * dy < r * r)
             return zoneRef(static_cast<int>(k));
     }
-    const double e = 5.0 / v.halfCell();
+    constexpr int64_t band = 10; // pixels on each side of the line and beyond its ends
     const auto n = static_cast<int32_t>(t.zones.size());
     for (size_t j = 0; j < t.connections.size(); ++j) {
         const auto& c = t.connections[j];
         if (c.zoneA < 0 || c.zoneA >= n || c.zoneB < 0 || c.zoneB >= n)
             continue;
-        const double ax = t.zones[static_cast<size_t>(c.zoneA)].gridX;
-        const double ay = t.zones[static_cast<size_t>(c.zoneA)].gridY;
-        const double bx = t.zones[static_cast<size_t>(c.zoneB)].gridX;
-        const double by = t.zones[static_cast<size_t>(c.zoneB)].gridY;
-        const double dA = std::hypot(f.x - ax, f.y - ay);
-        const double t1 = std::atan2(ay - by, ax - bx);
-        const double t2 = std::atan2(ay - f.y, ax - f.x);
-        double delta = std::fabs(t1 - t2);
-        if (delta > M_PI)
-            delta = 2 * M_PI - delta;
-        if (!(dA * std::sin(delta) < e))
+        const auto& za = t.zones[static_cast<size_t>(c.zoneA)];
+        const auto& zb = t.zones[static_cast<size_t>(c.zoneB)];
+        const Pixel64 a = nodeCentre(v, za.gridX, za.gridY);
+        const Pixel64 b = nodeCentre(v, zb.gridX, zb.gridY);
+        // Distance from the line through A and B. When both ends share a node the
+        // angle of the line is taken as 0, which measures the vertical distance.
+        bool near = false;
+        if (a.x == b.x && a.y == b.y) {
+            near = std::llabs(f.y - a.y) < band;
+        } else {
+            const double lx = static_cast<double>(b.x - a.x);
+            const double ly = static_cast<double>(b.y - a.y);
+            const double cross =
+                lx * static_cast<double>(f.y - a.y) - ly * static_cast<double>(f.x - a.x);
+            near = std::fabs(cross) < band * std::sqrt(lx * lx + ly * ly);
+        }
+        if (!near)
             continue;
-        if (!(f.x > std::min(ax, bx) - e && f.x < std::max(ax, bx) + e))
+        if (!(f.x > std::min(a.x, b.x) - band && f.x < std::max(a.x, b.x) + band))
             continue;
-        if (!(f.y > std::min(ay, by) - e && f.y < std::max(ay, by) + e))
+        if (!(f.y > std::min(a.y, b.y) - band && f.y < std::max(a.y, b.y) + band))
             continue;
         return connectionRef(static_cast<int>(j));
     }
@@ -96,6 +129,8 @@ ScrollRanges scrollRanges(const TRmg& t) {
     return r;
 }
 
-int64_t roundHalfEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+int64_t roundHalfEven(double v) {
+    return static_cast<int64_t>(std::nearbyint(v));
+}
 
 } // namespace zw
