@@ -1,0 +1,354 @@
+#include "platform/association.h"
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sys/stat.h>
+#include <variant>
+
+namespace zw {
+namespace {
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+    auto r = readWholeFile(p.string());
+    return std::holds_alternative<std::string>(r) ? std::get<std::string>(r) : std::string("<?>");
+}
+
+void spit(const fs::path& p, const std::string& bytes) {
+    std::ofstream f(p, std::ios::binary);
+    f << bytes;
+}
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string tmpl = (fs::temp_directory_path() / "zw-assoc-XXXXXX").string();
+        path_ = ::mkdtemp(tmpl.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// Sets an environment variable for one test and puts the old value back.
+class EnvVar {
+  public:
+    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
+    ~EnvVar() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// The reading side of a desktop entry's Exec value: the string escapes first,
+// then the quoting rules; gives the program path of the first argument and
+// the remaining words.
+std::vector<std::string> parseExec(const std::string& value) {
+    std::string unescaped;
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char n = value[++i];
+            unescaped += n == 'n' ? '\n' : n == 't' ? '\t' : n == 'r' ? '\r' : n == 's' ? ' ' : n;
+        } else {
+            unescaped += value[i];
+        }
+    }
+    std::vector<std::string> words;
+    std::string cur;
+    bool quoted = false;
+    bool inWord = false;
+    for (size_t i = 0; i < unescaped.size(); ++i) {
+        const char c = unescaped[i];
+        if (quoted) {
+            if (c == '\\' && i + 1 < unescaped.size()) {
+                cur += unescaped[++i];
+            } else if (c == '%' && i + 1 < unescaped.size() && unescaped[i + 1] == '%') {
+                cur += '%';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cur += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+            inWord = true;
+        } else if (c == ' ') {
+            if (inWord)
+                words.push_back(cur);
+            cur.clear();
+            inWord = false;
+        } else if (c == '%' && i + 1 < unescaped.size() && unescaped[i + 1] == '%') {
+            cur += '%';
+            ++i;
+            inWord = true;
+        } else {
+            cur += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.push_back(cur);
+    return words;
+}
+
+std::string execLine(const std::string& entry) {
+    const size_t at = entry.find("\nExec=");
+    if (at == std::string::npos)
+        return {};
+    const size_t start = at + 6;
+    return entry.substr(start, entry.find('\n', start) - start);
+}
+
+TEST(DesktopExec, QuotesThePathAsOneArgumentFollowedByTheFileCode) {
+    EXPECT_EQ(desktopExecValue("/opt/zw/zonewright"), "\"/opt/zw/zonewright\" %f");
+    const std::vector<std::string> tricky = {
+        "/home/a b/zonewright",   "/tmp/$(touch x)/zw",   "/tmp/back`tick`/zw",
+        "/tmp/quo\"te/zw",        "/tmp/back\\slash\\zw", "/tmp/100%/zw",
+        "/tmp/semi;colon&amp/zw", "/tmp/new\nline/zw",    "/tmp/Редактор/zw"};
+    for (const std::string& p : tricky) {
+        const std::vector<std::string> words = parseExec(desktopExecValue(p));
+        ASSERT_EQ(words.size(), 2u) << p;
+        EXPECT_EQ(words[0], p);
+        EXPECT_EQ(words[1], "%f");
+    }
+    // A raw line break would end the key; it must be written as an escape.
+    EXPECT_EQ(desktopExecValue("/a\nb").find('\n'), std::string::npos);
+}
+
+TEST(DesktopEntry, DeclaresTheTypeAndRunsTheExecutable) {
+    const std::string d = desktopEntry("/usr/bin/zonewright");
+    EXPECT_EQ(d.rfind("[Desktop Entry]\n", 0), 0u);
+    EXPECT_EQ(execLine(d), "\"/usr/bin/zonewright\" %f");
+    EXPECT_NE(d.find("\nMimeType=application/x-zonewright-template;\n"), std::string::npos);
+    EXPECT_NE(d.find("\nType=Application\n"), std::string::npos);
+}
+
+TEST(MimePackage, DeclaresTpzWithItsDescription) {
+    const std::string x = mimePackageXml();
+    EXPECT_NE(x.find("<mime-type type=\"application/x-zonewright-template\">"), std::string::npos);
+    EXPECT_NE(x.find("<comment>Шаблон для случайных карт Kelvar</comment>"), std::string::npos);
+    EXPECT_NE(x.find("<glob pattern=\"*.tpz\"/>"), std::string::npos);
+    EXPECT_NE(x.find("value=\"TMPLv099\""), std::string::npos);
+}
+
+TEST(MimeAppsList, AddsTheGroupToAnEmptyOrGrouplessFile) {
+    EXPECT_EQ(withDefaultApplication(""),
+              "[Default Applications]\napplication/x-zonewright-template=zonewright.desktop;\n");
+    EXPECT_EQ(withDefaultApplication("[Added Associations]\ntext/plain=ed.desktop;"),
+              "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
+              "application/x-zonewright-template=zonewright.desktop;\n");
+}
+
+TEST(MimeAppsList, KeepsEveryOtherLineAndReplacesOnlyTheType) {
+    const std::string before = "# my choices\n"
+                               "[Default Applications]\n"
+                               "text/plain=ed.desktop;\n"
+                               "application/x-zonewright-template = other.desktop;\n"
+                               "image/png=viewer.desktop;\n"
+                               "application/x-zonewright-template=third.desktop;\n"
+                               "\n"
+                               "[Added Associations]\n"
+                               "application/x-zonewright-template=other.desktop;\n";
+    const std::string after = "# my choices\n"
+                              "[Default Applications]\n"
+                              "text/plain=ed.desktop;\n"
+                              "application/x-zonewright-template=zonewright.desktop;\n"
+                              "image/png=viewer.desktop;\n"
+                              "\n"
+                              "[Added Associations]\n"
+                              "application/x-zonewright-template=other.desktop;\n";
+    EXPECT_EQ(withDefaultApplication(before), after);
+    // Applying it again changes nothing.
+    EXPECT_EQ(withDefaultApplication(after), after);
+}
+
+TEST(MimeAppsList, InsertsInsideTheExistingGroupAndKeepsLineEnds) {
+    EXPECT_EQ(withDefaultApplication("[Default Applications]\r\ntext/plain=ed.desktop;\r\n\r\n"
+                                     "[Removed Associations]\r\nimage/png=x.desktop;\r\n"),
+              "[Default Applications]\r\ntext/plain=ed.desktop;\r\n"
+              "application/x-zonewright-template=zonewright.desktop;\r\n\r\n"
+              "[Removed Associations]\r\nimage/png=x.desktop;\r\n");
+    // The group as the last one, without a final line break.
+    EXPECT_EQ(withDefaultApplication("[Default Applications]\ntext/plain=ed.desktop;"),
+              "[Default Applications]\ntext/plain=ed.desktop;\n"
+              "application/x-zonewright-template=zonewright.desktop;\n");
+}
+
+class AssociationFiles : public ::testing::Test {
+  protected:
+    TempDir tmp;
+    AssociationPaths paths{(tmp.path() / "data").string(), (tmp.path() / "config").string()};
+    AssociationOptions noTools{false, std::chrono::milliseconds(100)};
+};
+
+TEST_F(AssociationFiles, WritesTheFourFilesAndLeavesThemAloneWhenUnchanged) {
+    fs::create_directories(tmp.path() / "config");
+    spit(tmp.path() / "config" / "mimeapps.list",
+         "[Default Applications]\ntext/plain=ed.desktop;\n");
+
+    const AssociationResult first = writeAssociation("/opt/zw/zonewright", paths, noTools);
+    EXPECT_TRUE(first.ok);
+    EXPECT_TRUE(first.changed);
+    const fs::path data = tmp.path() / "data";
+    EXPECT_EQ(slurp(data / "mime/packages/zonewright.xml"), mimePackageXml());
+    EXPECT_EQ(slurp(data / "applications/zonewright.desktop"), desktopEntry("/opt/zw/zonewright"));
+    EXPECT_EQ(slurp(data / "icons/hicolor/scalable/apps/zonewright.svg"), associationIconSvg());
+    EXPECT_EQ(slurp(tmp.path() / "config/mimeapps.list"),
+              "[Default Applications]\ntext/plain=ed.desktop;\n"
+              "application/x-zonewright-template=zonewright.desktop;\n");
+
+    const AssociationResult second = writeAssociation("/opt/zw/zonewright", paths, noTools);
+    EXPECT_TRUE(second.ok);
+    EXPECT_FALSE(second.changed);
+
+    // The executable started last wins.
+    const AssociationResult moved = writeAssociation("/srv/zw/zonewright", paths, noTools);
+    EXPECT_TRUE(moved.changed);
+    EXPECT_EQ(execLine(slurp(data / "applications/zonewright.desktop")),
+              "\"/srv/zw/zonewright\" %f");
+}
+
+TEST_F(AssociationFiles, WritesThroughASymlinkedListAndNeverOverAnUnreadableOne) {
+    fs::create_directories(tmp.path() / "config");
+    fs::create_directories(tmp.path() / "dotfiles");
+    spit(tmp.path() / "dotfiles/mimeapps.list", "[Default Applications]\nimage/png=v.desktop;\n");
+    fs::create_symlink(tmp.path() / "dotfiles/mimeapps.list", tmp.path() / "config/mimeapps.list");
+    EXPECT_TRUE(writeAssociation("/opt/zw/zonewright", paths, noTools).ok);
+    EXPECT_TRUE(fs::is_symlink(tmp.path() / "config/mimeapps.list"));
+    EXPECT_NE(slurp(tmp.path() / "dotfiles/mimeapps.list")
+                  .find("image/png=v.desktop;\napplication/x-zonewright-template="),
+              std::string::npos);
+
+    // A list that exists but cannot be read is not replaced by one holding only
+    // the editor's line.
+    fs::remove(tmp.path() / "config/mimeapps.list");
+    fs::create_directories(tmp.path() / "config/mimeapps.list");
+    spit(tmp.path() / "config/mimeapps.list/keep", "x");
+    const AssociationResult r = writeAssociation("/opt/zw/zonewright", paths, noTools);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(slurp(tmp.path() / "config/mimeapps.list/keep"), "x");
+    // The other files are still in place.
+    EXPECT_TRUE(fs::exists(tmp.path() / "data/applications/zonewright.desktop"));
+}
+
+TEST_F(AssociationFiles, FailsQuietlyWithoutUsableFolders) {
+    EXPECT_FALSE(writeAssociation("/opt/zw/zonewright", {"", ""}, noTools).ok);
+    spit(tmp.path() / "file", "x");
+    const AssociationPaths blocked{(tmp.path() / "file/data").string(),
+                                   (tmp.path() / "file/config").string()};
+    EXPECT_FALSE(writeAssociation("/opt/zw/zonewright", blocked, noTools).ok);
+    EXPECT_EQ(slurp(tmp.path() / "file"), "x");
+}
+
+TEST(AssociationPathsEnv, UsesXdgFoldersOrHomeDefaults) {
+    {
+        EnvVar home("HOME", "/home/u");
+        EnvVar data("XDG_DATA_HOME", "/x/data");
+        EnvVar config("XDG_CONFIG_HOME", std::nullopt);
+        const AssociationPaths p = associationPathsFromEnvironment();
+        EXPECT_EQ(p.dataHome, "/x/data");
+        EXPECT_EQ(p.configHome, "/home/u/.config");
+    }
+    {
+        EnvVar home("HOME", "/home/u");
+        EnvVar data("XDG_DATA_HOME", "relative/data"); // invalid: ignored
+        EnvVar config("XDG_CONFIG_HOME", "");
+        const AssociationPaths p = associationPathsFromEnvironment();
+        EXPECT_EQ(p.dataHome, "/home/u/.local/share");
+        EXPECT_EQ(p.configHome, "/home/u/.config");
+    }
+}
+
+// Fake refresh tools on a private PATH record how they were called.
+class RefreshTools : public AssociationFiles {
+  protected:
+    void SetUp() override {
+        fs::create_directories(tmp.path() / "bin");
+        tool("update-mime-database",
+             "printf '%s\\n' \"$@\" >> \"" + (tmp.path() / "mime-args").string() + "\"\n");
+        tool("update-desktop-database",
+             "printf '%s\\n' \"$@\" >> \"" + (tmp.path() / "desktop-args").string() + "\"\n");
+    }
+    void tool(const std::string& name, const std::string& body) {
+        const fs::path p = tmp.path() / "bin" / name;
+        spit(p, "#!/bin/sh\n" + body);
+        ::chmod(p.c_str(), 0755);
+    }
+    std::string binDir() const { return (tmp.path() / "bin").string(); }
+};
+
+TEST_F(RefreshTools, RunsEachToolWithItsFolderAsOneArgumentOnlyAfterAChange) {
+    EnvVar path("PATH", binDir());
+    // Characters a shell would act on reach the tool untouched.
+    const fs::path odd = tmp.path() / "da ta $(touch pwned) `x`";
+    const AssociationPaths p{odd.string(), (tmp.path() / "config").string()};
+    const AssociationResult r = writeAssociation("/opt/zw/zonewright", p, {});
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.toolsRun, 2);
+    EXPECT_EQ(slurp(tmp.path() / "mime-args"), (odd / "mime").string() + "\n");
+    EXPECT_EQ(slurp(tmp.path() / "desktop-args"), (odd / "applications").string() + "\n");
+    EXPECT_FALSE(fs::exists("pwned"));
+
+    // Nothing changed, but the fake tools built no caches: they run again. With
+    // caches that know the editor, they do not.
+    fs::create_directories(odd / "mime/application");
+    spit(odd / "mime/application/x-zonewright-template.xml", "");
+    spit(odd / "applications/mimeinfo.cache",
+         "[MIME Cache]\napplication/x-zonewright-template=zonewright.desktop;\n");
+    EXPECT_EQ(writeAssociation("/opt/zw/zonewright", p, {}).toolsRun, 0);
+}
+
+TEST_F(RefreshTools, MissingToolsAreSkippedAndAHangingToolIsStopped) {
+    {
+        EnvVar path("PATH", (tmp.path() / "nothing-here").string());
+        const AssociationResult r = writeAssociation("/opt/zw/zonewright", paths, {});
+        EXPECT_TRUE(r.ok);
+        EXPECT_EQ(r.toolsRun, 0);
+    }
+    tool("update-mime-database", "exec /bin/sleep 30\n");
+    EnvVar path("PATH", binDir());
+    fs::remove(tmp.path() / "data/mime/packages/zonewright.xml");
+    const auto start = std::chrono::steady_clock::now();
+    const AssociationResult r =
+        writeAssociation("/opt/zw/zonewright", paths, {true, std::chrono::milliseconds(200)});
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(r.ok);
+    EXPECT_GE(r.toolsRun, 1);
+    EXPECT_LT(took, std::chrono::seconds(5));
+}
+
+TEST(RunTool, ReportsExitStatusAndIgnoresTheCurrentFolder) {
+    EXPECT_TRUE(runToolWithTimeout("/bin/true", {}, std::chrono::seconds(5)));
+    EXPECT_FALSE(runToolWithTimeout("/bin/false", {}, std::chrono::seconds(5)));
+    EXPECT_FALSE(runToolWithTimeout("/nonexistent/tool", {}, std::chrono::seconds(5)));
+    EnvVar path("PATH", ":.:relative");
+    EXPECT_EQ(findOnPath("sh"), "");
+}
+
+} // namespace
+} // namespace zw
