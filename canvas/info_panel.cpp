@@ -1,9 +1,118 @@
 #include "canvas/info_panel.h"
 
+#include "model/presets.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace zw {
+namespace {
 
-InfoPanelContent zoneInfo(const ZoneRecord&) { return {}; }
+constexpr std::array<std::string_view, 3> kZoneKindTitles = {"Стартовая локация", "Локация",
+                                                             "Локация - перекресток"};
+constexpr std::array<std::string_view, 4> kMonsterNames = {"Нет", "Слабые", "Средние", "Сильные"};
+constexpr std::array<std::string_view, 3> kExistenceTexts = {
+    "Существует: Всегда", "Существует только с хозяином", "Особые условия существования"};
+constexpr std::array<std::string_view, 3> kPassageTitles = {"Обычный переход", "Широкий переход",
+                                                            "Переход со стражем границы"};
 
-InfoPanelContent connectionInfo(const ConnectionRecord&) { return {}; }
+// Entry of a small table, or `fallback` for an index the table does not have.
+template <size_t N>
+std::string_view entryOr(const std::array<std::string_view, N>& table, int32_t index,
+                         std::string_view fallback) {
+    if (index < 0 || static_cast<size_t>(index) >= N)
+        return fallback;
+    return table[static_cast<size_t>(index)];
+}
+
+std::string zoneTitle(const ZoneRecord& z) {
+    // An unknown kind is shown as the plain zone kind.
+    std::string title(entryOr(kZoneKindTitles, z.kind, kZoneKindTitles[1]));
+    if (z.owner > 0) {
+        title += " игрока ";
+        title += std::to_string(z.owner);
+        const std::string_view colour = playerColourName(z.owner);
+        if (!colour.empty()) {
+            title += " (";
+            title += colour;
+            title += ")";
+        }
+    }
+    return title;
+}
+
+std::string townText(const ZoneRecord& z) {
+    switch (z.townMode) {
+    case 1:
+        return "Один город без форта";
+    case 2:
+        return "Один город с фортом";
+    case 3: {
+        std::string s = "Города: " + std::to_string(z.playerCastles) + "/" +
+                        std::to_string(z.playerTowns) + "/" + std::to_string(z.neutralCastles) +
+                        "/" + std::to_string(z.neutralTowns);
+        if (z.sameTownType)
+            s += " (одинаковые)";
+        return s;
+    }
+    default:
+        return "Городов нет";
+    }
+}
+
+std::string treasureText(const TreasureGroup& g) {
+    const int p = treasurePresetIndex(g);
+    // Positions 15 and 16 name no list entry and are shown as a custom triple.
+    if (p > 0 && p < kTreasurePresetCount)
+        return std::string(treasurePresetEntry(p));
+    return "Настроено: (" + std::to_string(g.low) + "-" + std::to_string(g.high) + ") x " +
+           std::to_string(g.density);
+}
+
+} // namespace
+
+InfoPanelContent zoneInfo(const ZoneRecord& z) {
+    InfoPanelContent c;
+    c.title = zoneTitle(z);
+    c.line2 = "Размер: " + std::string(sizeName(z.size));
+    c.line3 = townText(z);
+    c.line3Visible = true;
+
+    const std::array<int32_t, 7> mines = {z.mineWood,    z.mineMercury, z.mineOre, z.mineSulfur,
+                                          z.mineCrystal, z.mineGems,    z.mineGold};
+    for (size_t i = 0; i < mines.size(); ++i)
+        if (mines[i] > 0)
+            c.mines.push_back(static_cast<int>(i));
+    c.noMinesVisible = c.mines.empty();
+
+    // Strengths outside 0..3 are shown as the nearest one, as the canvas draws them.
+    c.line4 = "Монстры: " +
+              std::string(kMonsterNames[static_cast<size_t>(std::clamp(z.monsterStrength, 0, 3))]);
+    // An unknown existence mode is drawn and described as "always".
+    c.existence = std::string(entryOr(kExistenceTexts, z.existMode, kExistenceTexts[0]));
+    c.height = kInfoPanelZoneHeight;
+    for (size_t i = 0; i < c.treasure.size(); ++i)
+        c.treasure[i] = treasureText(z.treasure[i]);
+    return c;
+}
+
+InfoPanelContent connectionInfo(const ConnectionRecord& c) {
+    InfoPanelContent info;
+    // The count is kept within the eight passage slots, as the canvas draws it.
+    const int count = std::clamp(c.passageCount, 1, kPassageSlots);
+    const PassageRecord& first = c.passages[0];
+    if (count >= 2)
+        info.title = "Мультипереход\n(Количество: " + std::to_string(count) + ")";
+    else
+        info.title = std::string(entryOr(kPassageTitles, first.kind, kPassageTitles[0]));
+    info.line3Visible = false;
+    info.line2 =
+        "Охрана: " + std::string(guardName(first.guard)) + " (" + std::to_string(first.guard) + ")";
+    // An unknown kind read from a file is drawn and described as an ordinary passage.
+    const bool ordinary = first.kind != 1 && first.kind != 2;
+    info.height = (count == 1 && ordinary) ? 81 : 49;
+    return info;
+}
 
 } // namespace zw

@@ -1,0 +1,228 @@
+#include "canvas/render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace zw {
+namespace {
+
+struct Point64 {
+    int64_t x = 0;
+    int64_t y = 0;
+};
+
+int clampToInt(int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+bool validZone(const TRmg& t, int32_t index) {
+    return index >= 0 && static_cast<size_t>(index) < t.zones.size();
+}
+
+void drawGrid(Painter& p, const ViewState& v, int width, int height) {
+    const int64_t h = v.halfCell();
+    for (int64_t count = 0;; ++count) {
+        const int64_t s = h + 2 * h * count;
+        if (s <= width - 6) {
+            const bool thick = (count + v.originX) % 5 == 0;
+            p.setPen(kGridGrey, thick ? 3 : 1, PenStyle::Solid);
+            p.moveTo(clampToInt(s), 0);
+            p.lineTo(clampToInt(s), height);
+        }
+        if (s <= height - 15) {
+            const bool thick = (count + v.originY) % 5 == 0;
+            p.setPen(kGridGrey, thick ? 3 : 1, PenStyle::Solid);
+            p.moveTo(0, clampToInt(s));
+            p.lineTo(width, clampToInt(s));
+        }
+        if (s + 2 * h > width && s + 2 * h > height)
+            break;
+    }
+}
+
+// Angle perpendicular to the line from B to A, from the zones' grid positions.
+double perpendicular(const ZoneRecord& a, const ZoneRecord& b) {
+    const double dy = static_cast<double>(a.gridY) - b.gridY;
+    const double dx = static_cast<double>(a.gridX) - b.gridX;
+    return std::atan2(dy, dx) + M_PI / 2;
+}
+
+void drawConnection(Painter& p, const TRmg& t, const ViewState& v, const ConnectionRecord& c) {
+    const ZoneRecord& za = t.zones[static_cast<size_t>(c.zoneA)];
+    const ZoneRecord& zb = t.zones[static_cast<size_t>(c.zoneB)];
+    const int n = drawnPassageCount(c);
+    const int width = connectionPenWidth(c);
+    const PixelPoint a = nodeToPixel(v, za.gridX, za.gridY);
+    const PixelPoint b = nodeToPixel(v, zb.gridX, zb.gridY);
+    // nodeToPixel keeps coordinates within half the int range, so sums cannot overflow.
+    const Point64 mid{(static_cast<int64_t>(a.x) + b.x) / 2, (static_cast<int64_t>(a.y) + b.y) / 2};
+
+    double stepX = 0;
+    double stepY = 0;
+    if (n >= 2) {
+        const double theta = perpendicular(za, zb);
+        stepX = 6 * std::cos(theta);
+        stepY = 6 * std::sin(theta);
+    }
+    const Rgb colourA = existColour(za);
+    const Rgb colourB = existColour(zb);
+    const int first = n / 2 - n + 1;
+    for (int k = first; k <= n / 2; ++k) {
+        const auto& passage = c.passages[static_cast<size_t>(k - first)];
+        Point64 m = mid;
+        if (n >= 2) {
+            m.x += roundHalfEven(k * stepX);
+            m.y += roundHalfEven(k * stepY);
+        }
+        p.setPen(passage.autoExist ? colourA : kYellow, width, PenStyle::Solid);
+        p.moveTo(a.x, a.y);
+        p.lineTo(clampToInt(m.x), clampToInt(m.y));
+        p.setPen(passage.autoExist ? colourB : kYellow, width, PenStyle::Solid);
+        p.lineTo(b.x, b.y);
+    }
+
+    if (n != 1)
+        return;
+    if (c.passages[0].kind == 1) {
+        // Grey core of a wide passage.
+        p.setPen(kGridGrey, 12, PenStyle::Solid);
+        p.moveTo(b.x, b.y);
+        p.lineTo(a.x, a.y);
+    } else if (c.passages[0].kind == 2) {
+        // Black bar across the middle of a border guard passage.
+        const double theta = perpendicular(za, zb);
+        const double dx = 10 * std::cos(theta);
+        const double dy = 10 * std::sin(theta);
+        const auto mx = static_cast<double>(mid.x);
+        const auto my = static_cast<double>(mid.y);
+        p.setPen(kBlack, 6, PenStyle::Solid);
+        p.moveTo(clampToInt(roundHalfEven(mx + dx)), clampToInt(roundHalfEven(my + dy)));
+        p.lineTo(clampToInt(roundHalfEven(mx - dx)), clampToInt(roundHalfEven(my - dy)));
+    }
+}
+
+void drawTownMarks(Painter& p, const ZoneRecord& z, int cx, int cy, int r) {
+    const int64_t towns =
+        static_cast<int64_t>(z.playerCastles) + z.playerTowns + z.neutralCastles + z.neutralTowns;
+    const int64_t forts = static_cast<int64_t>(z.playerCastles) + z.neutralCastles;
+    const bool lower = z.townMode == 1 || z.townMode == 2 || (z.townMode == 3 && towns > 0);
+    const bool upper = z.townMode == 2 || (z.townMode == 3 && forts > 0);
+    if (!lower && !upper)
+        return;
+    p.setPen(kBlack, 1, PenStyle::Solid);
+    const int half = r / 2;
+    if (lower) {
+        p.polygon({{cx - half, cy}, {cx - r, cy + r}, {cx, cy + half}});
+        p.polygon({{cx + half, cy}, {cx + r, cy + r}, {cx, cy + half}});
+    }
+    if (upper) {
+        p.polygon({{cx - half, cy}, {cx - r, cy - r}, {cx, cy - half}});
+        p.polygon({{cx + half, cy}, {cx + r, cy - r}, {cx, cy - half}});
+    }
+}
+
+void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bool dragged,
+              int width, int height) {
+    const PixelPoint c = nodeToPixel(v, z.gridX, z.gridY);
+    const int64_t margin = 2 * static_cast<int64_t>(v.halfCell());
+    if (c.x < -margin || c.x > width + margin || c.y < -margin || c.y > height + margin)
+        return;
+    // A negative size read from a file would give a negative radius: no circle then.
+    const int r = std::max(zoneRadiusPixels(z.size, v), 0);
+
+    p.setBrush(zoneBrushColour(z), BrushStyle::Solid);
+    if (dragged) {
+        p.setPen(kBlack, 1, PenStyle::Dotted);
+    } else {
+        drawTownMarks(p, z, c.x, c.y, r);
+        p.setPen(existColour(z), std::clamp(z.monsterStrength, 0, 3) + 1, PenStyle::Solid);
+    }
+    p.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
+    if (!dragged && z.kind != 1 && r > 4) {
+        p.setPen(kBlack, 1, z.kind == 2 ? PenStyle::Dotted : PenStyle::Solid);
+        p.ellipse(c.x - r + 4, c.y - r + 4, c.x + r - 4, c.y + r - 4);
+    }
+
+    p.setFont(kCanvasFace, zoneNumberPointSize(v), kBlack);
+    p.setBrush(kWhite, BrushStyle::Clear);
+    const std::string number = std::to_string(index + 1);
+    const int w = p.textWidth(number);
+    const int h = p.textHeight(number);
+    p.textOut(c.x - w / 2, c.y - h / 2, number);
+}
+
+} // namespace
+
+Rgb playerColour(int32_t owner) {
+    if (owner < 0 || owner >= static_cast<int32_t>(kPlayerColours.size()))
+        return kBlack;
+    return kPlayerColours[static_cast<size_t>(owner)];
+}
+
+Rgb existColour(const ZoneRecord& z) {
+    switch (z.existMode) {
+    case 1:
+        return playerColour(z.owner);
+    case 2:
+        return kNavy;
+    default:
+        return kBlack;
+    }
+}
+
+Rgb zoneBrushColour(const ZoneRecord& z) {
+    return z.owner != 0 ? playerColour(z.owner) : kWhite;
+}
+
+int drawnPassageCount(const ConnectionRecord& c) {
+    return std::clamp(c.passageCount, 1, kPassageSlots);
+}
+
+int connectionPenWidth(const ConnectionRecord& c) {
+    if (drawnPassageCount(c) >= 2)
+        return 2;
+    switch (c.passages[0].kind) {
+    case 1:
+        return 16;
+    case 2:
+        return 2;
+    default:
+        // Ordinary passage; a negative guard from a file still gets a visible line.
+        return std::max(std::min(c.passages[0].guard / 1500, 10) + 2, 1);
+    }
+}
+
+int zoneNumberPointSize(const ViewState& v) {
+    return 27 - 4 * v.zoomLevel;
+}
+
+void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
+            int height) {
+    if (width <= 0 || height <= 0)
+        return;
+    // The zoom level is kept in range by the editor; a stray value must not stop
+    // the grid loop (a half cell of 0 would never leave it).
+    ViewState v = view;
+    v.zoomLevel = std::clamp(v.zoomLevel, kMinZoom, kMaxZoom);
+
+    p.fillRect(0, 0, width, height, kSilver);
+    drawGrid(p, v, width, height);
+
+    for (size_t j = 0; j < t.connections.size(); ++j) {
+        if (dragSource == connectionRef(static_cast<int>(j)))
+            continue;
+        const ConnectionRecord& c = t.connections[j];
+        // A connection naming a zone that does not exist has no place to be drawn.
+        if (!validZone(t, c.zoneA) || !validZone(t, c.zoneB))
+            continue;
+        drawConnection(p, t, v, c);
+    }
+
+    for (size_t k = 0; k < t.zones.size(); ++k) {
+        const int index = static_cast<int>(k);
+        drawZone(p, v, t.zones[k], index, dragSource == zoneRef(index), width, height);
+    }
+}
+
+} // namespace zw
