@@ -4,11 +4,63 @@
 #include "canvas/painter.h"
 #include "model/records.h"
 
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+#include <string>
 
 namespace zw {
 
-// Draws the whole canvas picture of the template into a new W x H image.
+// Draws onto an image without antialiasing, so that the picture is the same
+// pixel for pixel on every run. Works with only a QGuiApplication, also on the
+// "offscreen" platform.
+class QtPainter : public Painter {
+  public:
+    // The image must outlive the painter; painting ends when the painter is destroyed.
+    explicit QtPainter(QImage& image);
+    ~QtPainter() override;
+    QtPainter(const QtPainter&) = delete;
+    QtPainter& operator=(const QtPainter&) = delete;
+
+    void setPen(Rgb colour, int width, PenStyle style) override;
+    void setBrush(Rgb colour, BrushStyle style) override;
+    void setFont(std::string_view face, int pointSize, Rgb colour) override;
+    void fillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(const std::vector<PixelPoint>& points) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void textOut(int x, int y, std::string_view utf8) override;
+    int textWidth(std::string_view utf8) override;
+    int textHeight(std::string_view utf8) override;
+
+  private:
+    void applyShapePen();
+
+    QImage& image_;
+    QPainter painter_;
+    QPen pen_;
+    QBrush brush_;
+    QColor fontColour_;
+    std::string fontFace_;
+    int fontSize_ = 0;
+    QFont font_;
+    std::optional<QFontMetrics> metrics_;
+    QPoint position_;
+};
+
+// The installed family used for a requested typeface: the face itself when it
+// is installed, else the nearest installed sans-serif face.
+QString resolveFontFamily(std::string_view face);
+
+// Draws the whole canvas picture of the template into a new W x H image (a null
+// image when either side is not positive).
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
                      int height);
 

@@ -1,0 +1,241 @@
+#include "canvas/qt_painter.h"
+#include "canvas/render.h"
+
+#include <QFontDatabase>
+#include <QRect>
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+QColor q(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+ZoneRecord zoneAt(int32_t gx, int32_t gy) {
+    ZoneRecord z;
+    z.gridX = gx;
+    z.gridY = gy;
+    return z;
+}
+
+ConnectionRecord joining(int a, int b, int passages = 1) {
+    ConnectionRecord c;
+    c.zoneA = a;
+    c.zoneB = b;
+    c.passageCount = passages;
+    return c;
+}
+
+ViewState viewAt(int zoom, int ox = 0, int oy = 0) {
+    ViewState v;
+    v.zoomLevel = zoom;
+    v.originX = ox;
+    v.originY = oy;
+    return v;
+}
+
+// Bounding box of the pixels of one colour inside an area.
+QRect boxOf(const QImage& img, const QRect& area, const QColor& colour) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (img.pixelColor(x, y) == colour)
+                box = box.united(QRect(x, y, 1, 1));
+    return box;
+}
+
+TEST(QtPainterPrimitives, RectanglesAndEllipsesExcludeTheirRightAndBottomEdges) {
+    QImage img(40, 40, QImage::Format_RGB32);
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 40, 40, kWhite);
+        p.fillRect(2, 3, 5, 7, kNavy);
+        p.setPen(kBlack, 1, PenStyle::Solid);
+        p.setBrush(Rgb{255, 0, 0}, BrushStyle::Solid);
+        p.ellipse(10, 10, 20, 20);
+        p.setBrush(kWhite, BrushStyle::Clear);
+        p.ellipse(22, 22, 38, 30);
+    }
+    EXPECT_EQ(boxOf(img, QRect(0, 0, 9, 9), q(kNavy)), QRect(2, 3, 3, 4));
+    // Outline plus fill of the first ellipse cover exactly 10..19 on both axes.
+    QRect drawn = boxOf(img, QRect(8, 8, 14, 14), QColor(0, 0, 0))
+                      .united(boxOf(img, QRect(8, 8, 14, 14), QColor(255, 0, 0)));
+    EXPECT_EQ(drawn, QRect(10, 10, 10, 10));
+    EXPECT_EQ(img.pixelColor(15, 15), QColor(255, 0, 0));
+    // A clear brush leaves the inside as it was.
+    EXPECT_EQ(boxOf(img, QRect(21, 21, 19, 12), QColor(0, 0, 0)), QRect(22, 22, 16, 8));
+    EXPECT_EQ(img.pixelColor(30, 26), QColor(255, 255, 255));
+}
+
+TEST(QtPainterPrimitives, PenWidthsAndDots) {
+    QImage img(60, 60, QImage::Format_RGB32);
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 60, 60, kWhite);
+        p.setPen(kBlack, 3, PenStyle::Solid);
+        p.moveTo(10, 0);
+        p.lineTo(10, 60);
+        p.setPen(kBlack, 1, PenStyle::Solid);
+        p.moveTo(20, 0);
+        p.lineTo(20, 60);
+        p.setPen(kBlack, 1, PenStyle::Dotted);
+        p.moveTo(30, 0);
+        p.lineTo(30, 60);
+    }
+    EXPECT_EQ(boxOf(img, QRect(0, 30, 15, 1), QColor(0, 0, 0)), QRect(9, 30, 3, 1));
+    EXPECT_EQ(boxOf(img, QRect(15, 30, 10, 1), QColor(0, 0, 0)), QRect(20, 30, 1, 1));
+    int black = 0;
+    for (int y = 5; y < 55; ++y)
+        black += img.pixelColor(30, y) == QColor(0, 0, 0) ? 1 : 0;
+    EXPECT_GT(black, 10);
+    EXPECT_LT(black, 40);
+}
+
+TEST(QtPainterPrimitives, TextIsDrawnBelowAndRightOfItsPositionInItsColour) {
+    QImage img(120, 60, QImage::Format_RGB32);
+    int w = 0, h = 0;
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 120, 60, kWhite);
+        p.setFont("Verdana", 19, Rgb{0, 0, 128});
+        p.setBrush(kWhite, BrushStyle::Clear);
+        w = p.textWidth("88");
+        h = p.textHeight("88");
+        p.textOut(20, 10, "88");
+    }
+    EXPECT_GT(w, 10);
+    EXPECT_GT(h, 15);
+    const QRect ink = boxOf(img, img.rect(), q(kNavy));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(20, 10, w, h).contains(ink)) << ink.x() << "," << ink.y();
+    // Nothing but the text colour and the background: no smoothing.
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            ASSERT_TRUE(c == q(kNavy) || c == q(kWhite)) << x << "," << y;
+        }
+}
+
+TEST(QtPainterPrimitives, FontFallsBackToAnInstalledFace) {
+    const QString family = resolveFontFamily("Verdana");
+    EXPECT_FALSE(family.isEmpty());
+    EXPECT_TRUE(QFontDatabase::hasFamily(family)) << family.toStdString();
+    EXPECT_TRUE(QFontDatabase::hasFamily(resolveFontFamily("No Such Face 12345")));
+}
+
+TEST(QtRender, ImageSizeAndBackground) {
+    const QImage img = renderToImage(TRmg{}, viewAt(2), 0, 707, 500);
+    EXPECT_EQ(img.size(), QSize(707, 500));
+    EXPECT_EQ(img.pixelColor(5, 5), q(kSilver));
+    EXPECT_EQ(img.pixelColor(700, 495), q(kSilver));
+    EXPECT_TRUE(renderToImage(TRmg{}, viewAt(2), 0, 0, 500).isNull());
+    EXPECT_TRUE(renderToImage(TRmg{}, viewAt(2), 0, 300, -1).isNull());
+}
+
+TEST(QtRender, GridLinesThinAndThick) {
+    const QImage img = renderToImage(TRmg{}, viewAt(2), 0, 707, 500);
+    // Column 0 (x = 30) is thick: 29..31.
+    EXPECT_EQ(img.pixelColor(28, 10), q(kSilver));
+    EXPECT_EQ(img.pixelColor(29, 10), q(kGridGrey));
+    EXPECT_EQ(img.pixelColor(31, 10), q(kGridGrey));
+    EXPECT_EQ(img.pixelColor(32, 10), q(kSilver));
+    // Column 1 (x = 90) is thin.
+    EXPECT_EQ(img.pixelColor(89, 10), q(kSilver));
+    EXPECT_EQ(img.pixelColor(90, 10), q(kGridGrey));
+    EXPECT_EQ(img.pixelColor(91, 10), q(kSilver));
+    EXPECT_EQ(img.pixelColor(10, 90), q(kGridGrey));
+    EXPECT_EQ(img.pixelColor(10, 91), q(kSilver));
+    // With originX = -2 the thick line moves to x = 150.
+    const QImage moved = renderToImage(TRmg{}, viewAt(2, -2, 0), 0, 707, 500);
+    EXPECT_EQ(moved.pixelColor(31, 10), q(kSilver));
+    EXPECT_EQ(moved.pixelColor(151, 10), q(kGridGrey));
+}
+
+TEST(QtRender, ZoneFillsWithItsOwnersColour) {
+    TRmg t;
+    t.zones = {zoneAt(2, 2), zoneAt(6, 2)};
+    t.zones[0].owner = 4;
+    t.zones[0].kind = 0;
+    t.zones[1].owner = 0;
+    const QImage img = renderToImage(t, viewAt(2), 0, 707, 500);
+    // Centres (150, 150) and (390, 150); probes beside the number.
+    EXPECT_EQ(img.pixelColor(130, 150), q(kPlayerColours[4]));
+    EXPECT_EQ(img.pixelColor(150, 172), q(kPlayerColours[4]));
+    EXPECT_EQ(img.pixelColor(370, 150), q(kWhite));
+    // Outside the circle (radius 35) the grid shows again.
+    EXPECT_EQ(img.pixelColor(150 - 40, 150 - 40), q(kSilver));
+    // The number is drawn in black about the centre.
+    const QRect ink = boxOf(img, QRect(135, 135, 31, 31), QColor(0, 0, 0));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.center().x(), 150, 3);
+    EXPECT_NEAR(ink.center().y(), 150, 3);
+}
+
+TEST(QtRender, ConnectionColoursOnScreen) {
+    TRmg t;
+    t.zones = {zoneAt(0, 1), zoneAt(6, 1), zoneAt(0, 5), zoneAt(6, 5)};
+    t.connections = {joining(0, 1), joining(2, 3)};
+    t.connections[0].passages[0].autoExist = false;
+    t.connections[1].passages[0].kind = 1;
+    t.zones[2].owner = 1;
+    t.zones[2].existMode = 1;
+    const QImage img = renderToImage(t, viewAt(2), 0, 707, 500);
+    // Row 90: the yellow passage, 6 pixels wide at guard 6000.
+    EXPECT_EQ(img.pixelColor(250, 90), q(kYellow));
+    EXPECT_EQ(img.pixelColor(250, 87), q(kYellow));
+    EXPECT_EQ(img.pixelColor(250, 83), q(kSilver));
+    // Row 330: a 16-pixel band with a 12-pixel grey core; red on A's half, black on B's.
+    EXPECT_EQ(img.pixelColor(170, 330), q(kGridGrey));
+    EXPECT_EQ(img.pixelColor(170, 335), q(kGridGrey));
+    EXPECT_EQ(img.pixelColor(170, 323), q(kPlayerColours[1]));
+    EXPECT_EQ(img.pixelColor(300, 323), q(kBlack));
+    EXPECT_EQ(img.pixelColor(300, 337), q(kBlack));
+    EXPECT_EQ(img.pixelColor(170, 318), q(kSilver));
+}
+
+TEST(QtRender, DraggedZoneHasADottedOutline) {
+    TRmg t;
+    t.zones = {zoneAt(2, 2)};
+    t.zones[0].kind = 0;
+    t.zones[0].townMode = 2;
+    t.zones[0].monsterStrength = 3;
+    const QImage normal = renderToImage(t, viewAt(2), 0, 300, 300);
+    const QImage dragged = renderToImage(t, viewAt(2), zoneRef(0), 300, 300);
+    // Inside the lower left spike, outside the circle: the spike is gone when dragged.
+    EXPECT_EQ(normal.pixelColor(123, 177), q(kWhite));
+    EXPECT_EQ(dragged.pixelColor(123, 177), q(kSilver));
+    // Along the left edge of the circle: some dots, some gaps.
+    int black = 0, other = 0;
+    for (int y = 140; y < 160; ++y)
+        (dragged.pixelColor(115, y) == QColor(0, 0, 0) ? black : other) += 1;
+    EXPECT_GT(black, 0);
+    EXPECT_GT(other, 0);
+}
+
+TEST(QtRender, FarAwayZonesStillGiveTheVisiblePartOfTheirConnections) {
+    TRmg t;
+    t.zones = {zoneAt(0, 0), zoneAt(INT32_MAX, 0), zoneAt(0, INT32_MIN)};
+    t.connections = {joining(0, 1, 3), joining(0, 2)};
+    const QImage img = renderToImage(t, viewAt(2), 0, 707, 500);
+    // The middle passage runs straight to the right along y = 30.
+    EXPECT_EQ(img.pixelColor(400, 30), q(kBlack));
+    EXPECT_EQ(img.pixelColor(30, 15), q(kWhite)); // the zone covers the upward line's start
+}
+
+TEST(QtRender, SameInputSamePicture) {
+    TRmg t;
+    for (int i = 0; i < 20; ++i) {
+        t.zones.push_back(zoneAt(i % 5 * 3, i / 5 * 3));
+        t.zones.back().owner = i % 9;
+        t.zones.back().kind = i % 3;
+        t.zones.back().townMode = i % 4;
+    }
+    for (int i = 0; i + 1 < 20; ++i)
+        t.connections.push_back(joining(i, i + 1, 1 + i % 4));
+    EXPECT_EQ(renderToImage(t, viewAt(3), 0, 640, 480), renderToImage(t, viewAt(3), 0, 640, 480));
+}
+
+} // namespace
+} // namespace zw
