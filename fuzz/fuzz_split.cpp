@@ -1,0 +1,21 @@
+// Table splitter: the entries found lie inside the buffer, in order, and cover
+// it from the first template's start to its end without gaps.
+#include "rmg/template_list.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view buffer(reinterpret_cast<const char*>(data), size);
+    const auto entries = zw::splitTable(buffer);
+    int64_t expectedStart = entries.empty() ? 0 : entries.front().start;
+    for (const auto& e : entries) {
+        if (e.start != expectedStart || e.length <= 0 || e.name.size() > 64)
+            std::abort();
+        if (static_cast<size_t>(e.start) + static_cast<size_t>(e.length) > size)
+            std::abort();
+        expectedStart = static_cast<int64_t>(e.start) + e.length;
+    }
+    if (!entries.empty() && static_cast<size_t>(expectedStart) != size)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,134 @@
+// Writes the seed corpora of the fuzz targets from files the project itself
+// produces: projects written by the save, JSON written by the dump, tables
+// written by the compile. Usage: make_seeds OUTPUT_FOLDER
+#include "model/project_file.h"
+#include "model/template_json.h"
+#include "rmg/table.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <vector>
+
+namespace {
+
+using namespace zw;
+
+ConnectionRecord link(int a, int b, int passages, int kind) {
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = a;
+    c.zoneB = b;
+    c.passageCount = passages;
+    for (int j = 0; j < passages; ++j) {
+        c.passages[static_cast<size_t>(j)].kind = (kind + j) % 3;
+        c.passages[static_cast<size_t>(j)].guard = 1500 * j;
+        c.passages[static_cast<size_t>(j)].autoExist = j % 2 == 0;
+    }
+    return c;
+}
+
+std::vector<TRmg> samples() {
+    std::vector<TRmg> out;
+    out.push_back(makeNewTemplate());
+
+    // Two players, start zones with towns, a treasure zone between them.
+    TRmg two;
+    two.name = "Duel";
+    for (int p = 1; p <= 2; ++p) {
+        ZoneRecord z = makeDefaultZone();
+        z.kind = 0;
+        z.owner = p;
+        z.townMode = 2;
+        z.gridX = (p - 1) * 6;
+        two.appendZone(z);
+    }
+    ZoneRecord mid = makeDefaultZone();
+    mid.gridX = 3;
+    mid.gridY = 3;
+    mid.mineGold = 2;
+    two.appendZone(mid);
+    two.appendConnection(link(0, 2, 1, 0));
+    two.appendConnection(link(1, 2, 3, 1));
+    out.push_back(two);
+
+    // Four players, a Cyrillic name, every town mode and existence mode.
+    TRmg four;
+    four.name = "\xD7\xE5\xF2\xFB\xF0\xE5 \xF1\xF2\xEE\xF0\xEE\xED\xFB"; // "Четыре стороны"
+    four.header = TemplateHeader{1, 32, 2};
+    four.kinds.playerKind[2] = 1;
+    for (int p = 1; p <= 4; ++p) {
+        ZoneRecord z = makeDefaultZone();
+        z.kind = 0;
+        z.owner = p;
+        z.townMode = 3;
+        z.playerCastles = 1;
+        z.playerTowns = p;
+        z.existMode = p % 3;
+        z.terrainMatchesTown = p == 2;
+        z.monstersMatchTown = p == 3;
+        z.monsterStrength = p % 4;
+        z.gridX = 4 * p;
+        four.appendZone(z);
+    }
+    for (int k = 0; k < 4; ++k) {
+        ZoneRecord z = makeDefaultZone();
+        z.kind = k % 2 == 0 ? 2 : 1;
+        z.townMode = k % 3;
+        z.treasure[1] = TreasureGroup{20000, 30000, 6};
+        z.gridY = 5;
+        z.gridX = 4 * k;
+        four.appendZone(z);
+    }
+    for (int k = 0; k < 4; ++k)
+        four.appendConnection(link(k, 4 + k, k + 1, k));
+    four.appendConnection(link(7, 4, 8, 2));
+    out.push_back(four);
+
+    // Values no dialog makes: they come from hand-made or imported files.
+    TRmg odd;
+    odd.name = std::string(64, 'N');
+    ZoneRecord z = makeDefaultZone();
+    z.kind = 0;
+    z.owner = 9;
+    z.size = -5;
+    z.townMode = 7;
+    z.monsterStrength = 12;
+    odd.appendZone(z);
+    odd.appendZone(makeDefaultZone());
+    odd.appendConnection(link(1, 0, 8, 0));
+    out.push_back(odd);
+    return out;
+}
+
+void write(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_seeds OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const std::filesystem::path root(argv[1]);
+    for (const char* sub : {"project", "json", "split", "import", "compile_roundtrip"})
+        std::filesystem::create_directories(root / sub);
+
+    const std::string header = "Generated table\r\nname\tmin\tmax\r\n";
+    std::string table = header;
+    int n = 0;
+    for (TRmg t : samples()) {
+        const std::string id = std::to_string(n++);
+        write(root / "project" / (id + ".tpz"), encodeProject(t));
+        write(root / "json" / (id + ".json"), templateToJsonText(t));
+        std::string one = header;
+        compileInto(one, t, t.name);
+        for (const char* sub : {"split", "import", "compile_roundtrip"})
+            write(root / sub / (id + ".txt"), one);
+        compileInto(table, t, t.name);
+    }
+    for (const char* sub : {"split", "import", "compile_roundtrip"})
+        write(root / sub / "all.txt", table);
+    return 0;
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs one fuzz target for a while on a corpus seeded from the project's own
+# files and the hand-made seeds.
+#   fuzz/run.sh FUZZ_BUILD_DIR TARGET SECONDS [extra libFuzzer flags]
+set -euo pipefail
+bin=$1
+target=$2
+seconds=$3
+shift 3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+name=${target#fuzz_}
+
+# Not built (a partial build of other targets): skipped, not failed.
+[ -x "$bin/$target" ] || { echo "$target is not built"; exit 77; }
+
+generated="$bin/seeds"
+[ -d "$generated/$name" ] || "$bin/make_seeds" "$generated"
+corpus="$bin/corpus/$name"
+mkdir -p "$corpus" "$bin/artifacts"
+dirs=("$corpus" "$generated/$name")
+[ -d "$here/seeds/$name" ] && dirs+=("$here/seeds/$name")
+[ -d "$here/regressions/$name" ] && dirs+=("$here/regressions/$name")
+
+exec "$bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -max_len=65536 -print_final_stats=1 -artifact_prefix="$bin/artifacts/$target-" \
+  "$@" "${dirs[@]}"
