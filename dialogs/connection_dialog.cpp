@@ -1,0 +1,173 @@
+#include "dialogs/connection_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace zw {
+namespace {
+
+namespace t = connection_texts;
+
+void keepPlaceWhenHidden(QWidget* w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+    setupDialogWindow(*this, t::kCaption);
+    build();
+    fill(makeDefaultConnection());
+}
+
+void TForm3::build() {
+    auto* group = new QGroupBox(qs(t::kGroup), this);
+    auto* groupLayout = new QVBoxLayout(group);
+
+    auto* countRow = new QHBoxLayout;
+    ui_.count = new NumberField(kOneToEightRange, group);
+    countRow->addWidget(new QLabel(qs(t::kCount), group));
+    countRow->addWidget(ui_.count);
+    countRow->addStretch(1);
+    groupLayout->addLayout(countRow);
+
+    // All eight tabs fit side by side: the bar never scrolls, so every passage
+    // stays in sight.
+    ui_.tabs = new QTabBar(group);
+    ui_.tabs->setUsesScrollButtons(false);
+    ui_.tabs->setExpanding(false);
+    ui_.tabs->setElideMode(Qt::ElideNone);
+    ui_.tabs->setFocusPolicy(Qt::StrongFocus);
+
+    auto* page = new QFrame(group);
+    page->setFrameShape(QFrame::StyledPanel);
+    auto* pageLayout = new QVBoxLayout(page);
+    auto* pageForm = new QFormLayout;
+    ui_.kind = makeList(t::kKinds, page);
+    pageForm->addRow(qs(t::kKind), ui_.kind);
+    ui_.guardLabel = new QLabel(qs(t::kGuard), page);
+    ui_.guard = new PresetBox(form_.controls.guard, page);
+    pageForm->addRow(ui_.guardLabel, ui_.guard);
+    keepPlaceWhenHidden(ui_.guardLabel);
+    keepPlaceWhenHidden(ui_.guard);
+    pageLayout->addLayout(pageForm);
+
+    ui_.autoExist = new QCheckBox(qs(t::kAutoExist), page);
+    pageLayout->addWidget(ui_.autoExist);
+    auto* limitsFrame = new QGroupBox(page);
+    auto* limitsForm = new QFormLayout(limitsFrame);
+    for (size_t i = 0; i < ui_.limits.size(); ++i) {
+        auto* f = new NumberField(kOneToEightRange, limitsFrame);
+        ui_.limits[i] = f;
+        limitsForm->addRow(qs(t::kLimits[i]), f);
+        connect(f, &NumberField::valueEdited, this,
+                [this, i](int32_t v) { form_.controls.limits[i] = v; });
+    }
+    ui_.limitsFrame = limitsFrame;
+    keepPlaceWhenHidden(limitsFrame);
+    pageLayout->addWidget(limitsFrame);
+
+    auto* tabArea = new QVBoxLayout;
+    tabArea->setSpacing(0);
+    tabArea->addWidget(ui_.tabs);
+    tabArea->addWidget(page);
+    groupLayout->addLayout(tabArea);
+
+    auto* buttons = new QHBoxLayout;
+    ui_.ok = new QPushButton(qs(t::kOk), this);
+    ui_.cancel = new QPushButton(qs(t::kCancel), this);
+    ui_.ok->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(ui_.ok);
+    buttons->addWidget(ui_.cancel);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(group);
+    outer->addLayout(buttons);
+
+    connect(ui_.ok, &QPushButton::clicked, this, &TForm3::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &TForm3::reject);
+    connect(ui_.count, &NumberField::valueEdited, this, [this](int32_t v) {
+        if (v == form_.count())
+            return;
+        form_.changeCount(v);
+        showTabs();
+        showControls();
+    });
+    connect(ui_.tabs, &QTabBar::currentChanged, this, [this](int tab) {
+        if (rebuildingTabs_ || tab < 0)
+            return;
+        form_.selectTab(tab);
+        showControls();
+    });
+    connect(ui_.kind, &QComboBox::activated, this, [this](int i) {
+        form_.controls.kind = i;
+        applyVisibility();
+    });
+    connect(ui_.autoExist, &QCheckBox::clicked, this, [this](bool on) {
+        form_.controls.autoExist = on;
+        applyVisibility();
+    });
+}
+
+void TForm3::showTabs() {
+    rebuildingTabs_ = true;
+    while (ui_.tabs->count() > 0)
+        ui_.tabs->removeTab(ui_.tabs->count() - 1);
+    for (int j = 0; j < form_.tabCount(); ++j)
+        ui_.tabs->addTab(qs(passageTabCaption(j)));
+    ui_.tabs->setCurrentIndex(form_.selectedTab());
+    rebuildingTabs_ = false;
+}
+
+void TForm3::showControls() {
+    const PassageControls& c = form_.controls;
+    setListPosition(*ui_.kind, c.kind);
+    ui_.guard->refresh();
+    ui_.autoExist->setChecked(c.autoExist);
+    for (size_t i = 0; i < ui_.limits.size(); ++i)
+        ui_.limits[i]->setHeld(c.limits[i]);
+    applyVisibility();
+}
+
+void TForm3::applyVisibility() {
+    ui_.guardLabel->setVisible(form_.guardVisible());
+    ui_.guard->setVisible(form_.guardVisible());
+    ui_.limitsFrame->setVisible(form_.limitsVisible());
+}
+
+void TForm3::fill(const ConnectionRecord& r) {
+    form_.fill(r);
+    ui_.count->setHeld(form_.count());
+    showTabs();
+    showControls();
+    result_ = form_.working();
+    ui_.count->setFocus();
+}
+
+void TForm3::fillFurther(const ConnectionRecord& r) {
+    form_.fillFurther(r);
+    ui_.count->setHeld(form_.count());
+    showTabs();
+    showControls();
+    result_ = form_.working();
+    ui_.count->setFocus();
+}
+
+void TForm3::accept() {
+    result_ = form_.accept();
+    ui_.guard->refresh();
+    QDialog::accept();
+}
+
+} // namespace zw

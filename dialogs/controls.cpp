@@ -1,0 +1,196 @@
+#include "dialogs/controls.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace zw {
+
+// ---- NumberField ----
+
+NumberField::NumberField(const NumberRange& range, QWidget* parent)
+    : QAbstractSpinBox(parent), range_(range) {
+    setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    setAccelerated(true);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        typing_ = true;
+        held_ = readNumberText(text.toStdString(), range_);
+        emit valueEdited(held_);
+    });
+    setHeld(0);
+}
+
+void NumberField::showValue(int32_t v) {
+    lineEdit()->setText(QString::number(v));
+}
+
+void NumberField::setHeld(int32_t v) {
+    held_ = v;
+    typing_ = false;
+    showValue(shownNumber(v, range_));
+}
+
+QValidator::State NumberField::validate(QString& input, int&) const {
+    // Blanks, one sign and digits; the text is read when it is used.
+    qsizetype i = 0;
+    while (i < input.size() && input[i] == QLatin1Char(' '))
+        ++i;
+    if (i < input.size() && (input[i] == QLatin1Char('-') || input[i] == QLatin1Char('+')))
+        ++i;
+    while (i < input.size() && input[i] >= QLatin1Char('0') && input[i] <= QLatin1Char('9'))
+        ++i;
+    while (i < input.size() && input[i] == QLatin1Char(' '))
+        ++i;
+    return i == input.size() ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+void NumberField::fixup(QString& input) const {
+    input = QString::number(readNumberText(input.toStdString(), range_));
+}
+
+void NumberField::stepBy(int steps) {
+    held_ = stepNumber(held_, steps, range_);
+    typing_ = false;
+    showValue(held_);
+    lineEdit()->selectAll();
+    emit valueEdited(held_);
+}
+
+QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {
+    const int32_t shown = shownNumber(held_, range_);
+    StepEnabled e = StepNone;
+    if (shown < range_.hi)
+        e |= StepUpEnabled;
+    if (shown > range_.lo)
+        e |= StepDownEnabled;
+    return e;
+}
+
+void NumberField::focusOutEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusOutEvent(event);
+    if (typing_) {
+        typing_ = false;
+        showValue(held_);
+    }
+}
+
+// ---- PresetBox ----
+
+PresetBox::PresetBox(PresetField& field, QWidget* parent) : QComboBox(parent), field_(field) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(static_cast<int>(field_.presets().size()));
+    for (const ValuePreset& p : field_.presets())
+        addItem(qs(p.entry));
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!refreshing_)
+            field_.type(text.toStdString());
+    });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        field_.choose(index);
+        refresh();
+        emit fieldChanged();
+    });
+    refresh();
+}
+
+void PresetBox::refresh() {
+    const QSignalBlocker block(this);
+    refreshing_ = true;
+    setCurrentIndex(field_.selectedPreset());
+    setEditText(qs(field_.text()));
+    refreshing_ = false;
+}
+
+void PresetBox::commit() {
+    if (!field_.typed())
+        return;
+    field_.leave();
+    refresh();
+    emit fieldChanged();
+}
+
+void PresetBox::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    // Keys of the special range (Enter, Esc, Delete, arrows...) are no typed
+    // characters; they keep their meaning for the box and the dialog.
+    const bool specialKey = event->key() >= Qt::Key_Escape && event->key() < Qt::Key_unknown;
+    if (!text.isEmpty() && !specialKey &&
+        !presetBoxAcceptsChar(static_cast<char32_t>(text.at(0).unicode()))) {
+        event->accept(); // the character is discarded
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void PresetBox::focusOutEvent(QFocusEvent* event) {
+    // The list popping up or another window taking over is no leaving of the box.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        commit();
+    QComboBox::focusOutEvent(event);
+}
+
+// ---- CheckColumns ----
+
+CheckColumns::CheckColumns(std::span<const std::string_view> captions, int columns, QWidget* parent)
+    : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(2);
+    const int n = static_cast<int>(captions.size());
+    const int rows = (n + columns - 1) / columns;
+    for (int i = 0; i < n; ++i) {
+        auto* box = new QCheckBox(qs(captions[static_cast<size_t>(i)]), this);
+        grid->addWidget(box, i % rows, i / rows);
+        connect(box, &QCheckBox::clicked, this,
+                [this, i](bool checked) { emit clicked(i, checked); });
+        boxes_.push_back(box);
+    }
+}
+
+void CheckColumns::setStates(std::span<const bool> states) {
+    for (size_t i = 0; i < boxes_.size() && i < states.size(); ++i) {
+        const QSignalBlocker block(boxes_[i]);
+        boxes_[i]->setChecked(states[i]);
+    }
+}
+
+// ---- Window helpers ----
+
+void setupDialogWindow(QDialog& dialog, std::string_view caption) {
+    dialog.setWindowTitle(qs(caption));
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog.setModal(true);
+}
+
+void centreOnScreen(QDialog& dialog) {
+    dialog.adjustSize();
+    QScreen* screen = dialog.screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+}
+
+void setListPosition(QComboBox& box, int32_t value) {
+    const QSignalBlocker block(&box);
+    box.setCurrentIndex(listPosition(value, box.count()));
+}
+
+QComboBox* makeList(std::span<const std::string_view> entries, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    for (std::string_view e : entries)
+        box->addItem(qs(e));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return box;
+}
+
+} // namespace zw

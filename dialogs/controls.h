@@ -1,0 +1,116 @@
+// Controls shared by the property dialogs: the number field with arrows, the
+// editable preset box of the zone size and the passage guard, the list of
+// check boxes in columns, and the common window setup.
+#pragma once
+
+#include "dialogs/field_logic.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QWidget>
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+class QGridLayout;
+
+namespace zw {
+
+inline QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A 32-bit integer typed as text, with arrows that step the value by 1. The
+// field shows a filled value held to its range but keeps the value itself until
+// the user edits the field; after an edit the value is what the text reads as
+// (out-of-range numbers as the nearer bound, other text as the range's
+// `unreadable` value), and leaving the field shows that value.
+class NumberField : public QAbstractSpinBox {
+    Q_OBJECT
+  public:
+    explicit NumberField(const NumberRange& range, QWidget* parent = nullptr);
+
+    // Fills the field: holds `v`, shows it held to the range.
+    void setHeld(int32_t v);
+    int32_t value() const { return held_; }
+    const NumberRange& range() const { return range_; }
+
+  signals:
+    // The user typed or stepped; `v` is the field's new value.
+    void valueEdited(int32_t v);
+
+  protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+    void stepBy(int steps) override;
+    StepEnabled stepEnabled() const override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void showValue(int32_t v);
+
+    NumberRange range_;
+    int32_t held_ = 0;
+    bool typing_ = false;
+};
+
+// An editable combo box over a PresetField: choosing an entry sets the value,
+// typing accepts only digits, backspace and tab, and leaving the box reads
+// typed text. The field's state is the logic's; the box mirrors it.
+class PresetBox : public QComboBox {
+    Q_OBJECT
+  public:
+    PresetBox(PresetField& field, QWidget* parent = nullptr);
+    // Shows the field's present state.
+    void refresh();
+    // Finishes typing as leaving the box does.
+    void commit();
+
+  signals:
+    // The held value may have changed (entry chosen or typed text read).
+    void fieldChanged();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    PresetField& field_;
+    bool refreshing_ = false;
+};
+
+// A list of check boxes laid out in columns, filled top to bottom and then
+// left to right.
+class CheckColumns : public QWidget {
+    Q_OBJECT
+  public:
+    CheckColumns(std::span<const std::string_view> captions, int columns,
+                 QWidget* parent = nullptr);
+    QCheckBox* box(int i) const { return boxes_.at(static_cast<size_t>(i)); }
+    int count() const { return static_cast<int>(boxes_.size()); }
+    // Sets the boxes without emitting anything.
+    void setStates(std::span<const bool> states);
+
+  signals:
+    // Box i was clicked by the user and now has `checked`.
+    void clicked(int i, bool checked);
+
+  private:
+    std::vector<QCheckBox*> boxes_;
+};
+
+// Window setup shared by the four dialogs: caption, title bar without close
+// button, modal.
+void setupDialogWindow(QDialog& dialog, std::string_view caption);
+// Places the dialog in the middle of its screen.
+void centreOnScreen(QDialog& dialog);
+// Sets a drop-down list to a stored value (no entry when the list lacks it)
+// without emitting anything.
+void setListPosition(QComboBox& box, int32_t value);
+// A drop-down list with fixed entries.
+QComboBox* makeList(std::span<const std::string_view> entries, QWidget* parent = nullptr);
+
+} // namespace zw

@@ -1,0 +1,62 @@
+#include "dialogs/qt_dialogs.h"
+
+#include "dialogs/connection_dialog.h"
+#include "dialogs/template_dialog.h"
+#include "dialogs/template_list_dialog.h"
+#include "dialogs/zone_dialog.h"
+
+namespace zw {
+
+QtDialogs::QtDialogs(Services& services, QWidget* parent)
+    : form2_(new TForm2(services, parent)), form3_(new TForm3(parent)),
+      form4_(new TForm4(services, parent)), form5_(new TForm5(services, parent)) {}
+
+QtDialogs::~QtDialogs() {
+    // A parent may have deleted them already; the guarded pointers are then null.
+    delete form5_.data();
+    delete form4_.data();
+    delete form3_.data();
+    delete form2_.data();
+}
+
+std::optional<ZoneRecord> QtDialogs::editZone(const ZoneRecord& from) {
+    if (form2_ == nullptr)
+        return std::nullopt;
+    form2_->fill(from);
+    centreOnScreen(*form2_);
+    if (form2_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form2_->readBack();
+}
+
+std::optional<ConnectionRecord> QtDialogs::editConnection(const ConnectionRecord& from,
+                                                          bool furtherPassage) {
+    if (form3_ == nullptr)
+        return std::nullopt;
+    if (furtherPassage)
+        form3_->fillFurther(from);
+    else
+        form3_->fill(from);
+    centreOnScreen(*form3_);
+    if (form3_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form3_->result();
+}
+
+std::optional<TemplateSettings> QtDialogs::editTemplate(const TRmg& from) {
+    if (form4_ == nullptr)
+        return std::nullopt;
+    form4_->fill(from);
+    centreOnScreen(*form4_);
+    if (form4_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form4_->result();
+}
+
+ListOutcome QtDialogs::runTemplateList(TemplateListSession& session) {
+    if (form5_ == nullptr)
+        return ListOutcome::Abandon;
+    return form5_->run(session);
+}
+
+} // namespace zw

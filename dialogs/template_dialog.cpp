@@ -1,0 +1,117 @@
+#include "dialogs/template_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zw {
+namespace {
+namespace t = template_texts;
+} // namespace
+
+TForm4::TForm4(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+    setupDialogWindow(*this, t::kCaption);
+    build();
+    fill(makeNewTemplate());
+}
+
+void TForm4::build() {
+    auto* group = new QGroupBox(qs(t::kGroup), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    auto* nameForm = new QFormLayout;
+    ui_.name = new QLineEdit(group);
+    nameForm->addRow(qs(t::kName), ui_.name);
+    groupLayout->addLayout(nameForm);
+    ui_.range = new QLabel(group);
+    groupLayout->addWidget(ui_.range);
+    ui_.sizes = new CheckColumns(t::kMapSizes, 4, group);
+    groupLayout->addWidget(ui_.sizes);
+    auto* countForm = new QFormLayout;
+    ui_.playerCount = makeList(t::kPlayerCounts, group);
+    countForm->addRow(qs(t::kPlayerCount), ui_.playerCount);
+    groupLayout->addLayout(countForm);
+
+    auto* players = new QGroupBox(qs(t::kPlayersGroup), this);
+    auto* grid = new QGridLayout(players);
+    for (size_t i = 0; i < kPlayerSlots; ++i) {
+        ui_.playerLabels[i] = new QLabel(qs(t::kPlayers[i]), players);
+        ui_.playerKinds[i] = makeList(t::kKinds, players);
+        grid->addWidget(ui_.playerLabels[i], static_cast<int>(i), 0);
+        grid->addWidget(ui_.playerKinds[i], static_cast<int>(i), 1);
+        connect(ui_.playerKinds[i], &QComboBox::activated, this,
+                [this, i](int kind) { form_.kinds[i] = kind; });
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(kPlayerSlots, 1);
+
+    auto* buttons = new QHBoxLayout;
+    ui_.ok = new QPushButton(qs(t::kOk), this);
+    ui_.cancel = new QPushButton(qs(t::kCancel), this);
+    ui_.ok->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(ui_.ok);
+    buttons->addWidget(ui_.cancel);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(group);
+    outer->addWidget(players);
+    outer->addLayout(buttons);
+    // The players group keeps the height of all eight rows.
+    players->setMinimumHeight(players->sizeHint().height());
+
+    connect(ui_.ok, &QPushButton::clicked, this, &TForm4::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &TForm4::reject);
+    connect(ui_.name, &QLineEdit::textEdited, this,
+            [this](const QString& text) { form_.name = text.toStdString(); });
+    connect(ui_.sizes, &CheckColumns::clicked, this, [this](int k, bool on) {
+        form_.clickSize(k, on);
+        showSizes();
+    });
+    connect(ui_.playerCount, &QComboBox::activated, this, [this](int i) {
+        form_.playerCountIndex = i;
+        applyVisibility();
+    });
+}
+
+void TForm4::showSizes() {
+    std::array<bool, kMapSizeCount> states{};
+    for (int k = 0; k < kMapSizeCount; ++k)
+        states[static_cast<size_t>(k)] = form_.sizeChecked(k);
+    ui_.sizes->setStates(states);
+    ui_.range->setText(qs(form_.rangeLabel()));
+}
+
+void TForm4::applyVisibility() {
+    for (int p = 1; p <= kPlayerSlots; ++p) {
+        const bool shown = form_.playerRowVisible(p);
+        ui_.playerLabels[static_cast<size_t>(p - 1)]->setVisible(shown);
+        ui_.playerKinds[static_cast<size_t>(p - 1)]->setVisible(shown);
+    }
+}
+
+void TForm4::fill(const TRmg& tmpl) {
+    form_.fill(tmpl);
+    result_.reset();
+    ui_.name->setText(qs(form_.name));
+    showSizes();
+    setListPosition(*ui_.playerCount, form_.playerCountIndex);
+    applyVisibility();
+    for (size_t i = 0; i < kPlayerSlots; ++i)
+        setListPosition(*ui_.playerKinds[i], form_.kinds[i]);
+    ui_.name->setFocus();
+}
+
+void TForm4::accept() {
+    form_.name = ui_.name->text().toStdString();
+    result_ = form_.accept(services_);
+    if (result_)
+        QDialog::accept();
+}
+
+} // namespace zw

@@ -1,0 +1,175 @@
+#include "dialogs/template_list_dialog.h"
+
+#include "model/text.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace zw {
+namespace {
+namespace t = template_list_texts;
+} // namespace
+
+TForm5::TForm5(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+    setupDialogWindow(*this, t::kCaption);
+    build();
+}
+
+template <typename Event> void TForm5::runEvent(Event&& e) {
+    const std::string nameBefore = session_->nameField;
+    e();
+    showSession(session_->nameField != nameBefore);
+}
+
+void TForm5::build() {
+    auto* group = new QGroupBox(qs(t::kGroup), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(new QLabel(qs(t::kNameLabel), group));
+    ui_.name = new QLineEdit(group);
+    groupLayout->addWidget(ui_.name);
+    ui_.hint = new QLabel(qs(t::kHint), group);
+    ui_.hint->setWordWrap(true);
+    groupLayout->addWidget(ui_.hint);
+    groupLayout->addWidget(new QLabel(qs(t::kListLabel), group));
+    ui_.list = new QListWidget(group);
+    ui_.list->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui_.list->setMinimumSize(320, 220);
+    groupLayout->addWidget(ui_.list);
+    auto* deleteRow = new QHBoxLayout;
+    ui_.remove = new QPushButton(qs(t::kDelete), group);
+    ui_.removeAll = new QPushButton(qs(t::kDeleteAll), group);
+    deleteRow->addWidget(ui_.remove);
+    deleteRow->addWidget(ui_.removeAll);
+    groupLayout->addLayout(deleteRow);
+
+    // "Добавить шаблон" and "Импорт" share one place; the mode shows one of them.
+    auto* closeRow = new QHBoxLayout;
+    ui_.add = new QPushButton(qs(t::kAdd), this);
+    ui_.import = new QPushButton(qs(t::kImport), this);
+    ui_.cancel = new QPushButton(qs(t::kCancel), this);
+    closeRow->addWidget(ui_.add);
+    closeRow->addWidget(ui_.import);
+    closeRow->addWidget(ui_.cancel);
+
+    // No button closes the window on Enter: every way out is a deliberate click.
+    for (QPushButton* b : {ui_.remove, ui_.removeAll, ui_.add, ui_.import, ui_.cancel}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(group);
+    outer->addLayout(closeRow);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ui_.list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (showing_ || session_ == nullptr)
+            return;
+        runEvent([&] { session_->click(row < 0 ? std::nullopt : std::optional<int>(row)); });
+    });
+    connect(ui_.list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (session_ == nullptr)
+            return;
+        runEvent([&] {
+            // The double-click selects the item it lands on before acting on it.
+            session_->click(ui_.list->row(item));
+            session_->doubleClick();
+        });
+    });
+    connect(ui_.remove, &QPushButton::clicked, this, [this] {
+        if (session_ != nullptr)
+            runEvent([&] { session_->deleteSelected(); });
+    });
+    connect(ui_.removeAll, &QPushButton::clicked, this, [this] {
+        if (session_ != nullptr)
+            runEvent([&] { session_->deleteAll(); });
+    });
+    connect(ui_.add, &QPushButton::clicked, this, [this] {
+        if (session_ == nullptr)
+            return;
+        std::optional<ListOutcome> outcome;
+        runEvent([&] {
+            outcome = addTypedTemplate(*session_, ui_.name->text().toStdString(), services_);
+        });
+        if (outcome)
+            finish(*outcome);
+    });
+    connect(ui_.import, &QPushButton::clicked, this, [this] {
+        if (session_ != nullptr)
+            finish(session_->importTemplate());
+    });
+    connect(ui_.cancel, &QPushButton::clicked, this, [this] {
+        if (session_ != nullptr)
+            finish(session_->cancel());
+        else
+            finish(ListOutcome::Abandon);
+    });
+}
+
+void TForm5::showSession(bool nameToo) {
+    if (session_ == nullptr)
+        return;
+    const TemplateListSession& s = *session_;
+    showing_ = true;
+    const auto& entries = s.entries();
+    bool same = ui_.list->count() == static_cast<int>(entries.size());
+    for (int i = 0; same && i < ui_.list->count(); ++i)
+        same = ui_.list->item(i)->text() == qs(cp1251ToUtf8(entries[static_cast<size_t>(i)].name));
+    if (!same) {
+        ui_.list->clear();
+        for (const TTemplateInside& e : entries)
+            ui_.list->addItem(qs(cp1251ToUtf8(e.name)));
+    }
+    if (s.selected && *s.selected >= 0 && *s.selected < ui_.list->count()) {
+        ui_.list->setCurrentRow(*s.selected);
+    } else {
+        ui_.list->setCurrentRow(-1);
+        ui_.list->clearSelection();
+    }
+    ui_.remove->setEnabled(s.deleteEnabled);
+    const bool adding = s.mode() == ListMode::Adding;
+    ui_.add->setVisible(adding);
+    ui_.import->setVisible(!adding);
+    ui_.import->setEnabled(s.importEnabled);
+    ui_.name->setEnabled(s.nameEnabled);
+    if (nameToo)
+        ui_.name->setText(qs(cp1251ToUtf8(s.nameField)));
+    showing_ = false;
+}
+
+void TForm5::attach(TemplateListSession& session) {
+    session_ = &session;
+    outcome_ = ListOutcome::Abandon;
+    {
+        const QSignalBlocker block(ui_.list);
+        ui_.list->clear();
+    }
+    showSession(true);
+    ui_.list->setFocus();
+}
+
+ListOutcome TForm5::run(TemplateListSession& session) {
+    attach(session);
+    centreOnScreen(*this);
+    exec();
+    const ListOutcome outcome = outcome_;
+    session_ = nullptr;
+    return outcome;
+}
+
+void TForm5::finish(ListOutcome outcome) {
+    outcome_ = outcome;
+    done(static_cast<int>(outcome));
+}
+
+void TForm5::reject() {
+    finish(ListOutcome::Abandon);
+}
+
+} // namespace zw

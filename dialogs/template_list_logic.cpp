@@ -1,0 +1,21 @@
+#include "dialogs/template_list_logic.h"
+
+#include "model/name_rules.h"
+#include "model/text.h"
+#include "platform/services.h"
+
+namespace zw {
+
+std::optional<ListOutcome> addTypedTemplate(TemplateListSession& session,
+                                            std::string_view typedName, Services& services) {
+    // Checked before the conversion: converting first would turn letters the
+    // code page lacks into '?' and let the name through changed.
+    if (const auto problem = typedTemplateNameProblem(typedName)) {
+        services.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    session.nameField = utf8ToCp1251(typedName);
+    return session.addTemplate();
+}
+
+} // namespace zw

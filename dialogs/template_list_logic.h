@@ -1,0 +1,37 @@
+// What the template list window ("Вставка шаблона в файл") adds to the
+// session's logic: its texts, and the name typed on screen checked before it
+// is converted to Windows-1251 and handed to the session.
+#pragma once
+
+#include "rmg/template_list.h"
+
+#include <optional>
+#include <string_view>
+
+namespace zw {
+
+class Services;
+
+namespace template_list_texts {
+inline constexpr std::string_view kCaption = "Вставка шаблона в файл";
+inline constexpr std::string_view kGroup = "Имеющиеся шаблоны в файле";
+inline constexpr std::string_view kNameLabel = "Название вашего шаблона";
+inline constexpr std::string_view kHint =
+    "(Двойной щелчок на одном из шаблонов файла, чтобы заменить имеющийся)";
+inline constexpr std::string_view kListLabel = "В файле уже имеются следующие шаблоны:";
+inline constexpr std::string_view kDelete = "Удалить";
+inline constexpr std::string_view kDeleteAll = "Удалить все";
+inline constexpr std::string_view kAdd = "Добавить шаблон";
+inline constexpr std::string_view kImport = "Импорт";
+inline constexpr std::string_view kCancel = "Отмена";
+} // namespace template_list_texts
+
+// "Добавить шаблон" with the name field's text as typed (UTF-8). A name that
+// Windows-1251 cannot hold, or that breaks the table's rows, is refused with
+// an error box (nullopt, the window stays open, the session's name field is
+// left as it was); otherwise the converted name goes into the session's name
+// field and the session's own "Добавить шаблон" runs.
+std::optional<ListOutcome> addTypedTemplate(TemplateListSession& session,
+                                            std::string_view typedName, Services& services);
+
+} // namespace zw

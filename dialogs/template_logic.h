@@ -1,0 +1,79 @@
+// The template settings dialog ("Настройка шаблона") without its window: the
+// name, the allowed map sizes kept as one contiguous range of size values, the
+// player count and the kinds of the eight players.
+#pragma once
+
+#include "model/records.h"
+#include "platform/dialogs.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zw {
+
+class Services;
+
+namespace template_texts {
+inline constexpr std::string_view kCaption = "Настройка шаблона";
+inline constexpr std::string_view kGroup = "Параметры шаблона";
+inline constexpr std::string_view kName = "Название";
+inline constexpr std::string_view kRangePrefix = "Допустимые размеры карты: [";
+inline constexpr std::array<std::string_view, kMapSizeCount> kMapSizes = {
+    "36х36х1", "36х36х2", "72х72х1", "72х72х2", "108х108х1", "108х108х2", "144х144х1", "144х144х2"};
+inline constexpr std::string_view kPlayerCount = "Кол-во игроков всего";
+inline constexpr std::array<std::string_view, 7> kPlayerCounts = {
+    "Два игрока",    "Три игрока",   "Четыре игрока", "Пять игроков",
+    "Шесть игроков", "Семь игроков", "Восемь игроков"};
+inline constexpr std::string_view kPlayersGroup = "Параметры игроков";
+inline constexpr std::array<std::string_view, kPlayerSlots> kPlayers = {
+    "Игрок 1 (красный)",   "Игрок 2 (синий)",      "Игрок 3 (коричневый)", "Игрок 4 (зеленый)",
+    "Игрок 5 (оранжевый)", "Игрок 6 (фиолетовый)", "Игрок 7 (бирюзовый)",  "Игрок 8 (розовый)"};
+inline constexpr std::array<std::string_view, 2> kKinds = {"Человек или комп", "Комп"};
+inline constexpr std::string_view kOk = "ОК";
+inline constexpr std::string_view kCancel = "Отмена";
+inline constexpr std::string_view kNoHuman = "Хотя бы один игрок-человек должен быть!";
+} // namespace template_texts
+
+class TemplateForm {
+  public:
+    // Name, size range (InitCHBX), player count and kinds from the template.
+    void fill(const TRmg& t);
+
+    // Checks exactly the sizes whose size value lies in [lo, hi] and holds the range.
+    void InitCHBX(int32_t lo, int32_t hi);
+    // The reaction to a click on map size k, run after the box took its new
+    // state `nowChecked`: the checks become one contiguous range of size values
+    // again (a gap below the highest checked size is filled; unchecking a size
+    // inside the range drops the side that agrees less with the present checks).
+    void clickSize(int k, bool nowChecked);
+
+    bool sizeChecked(int k) const { return checked_.at(static_cast<size_t>(k)); }
+    int32_t lo() const { return lo_; }
+    int32_t hi() const { return hi_; }
+    // "Допустимые размеры карты: [lo,hi]"
+    std::string rangeLabel() const;
+
+    // Player p (1..8) has its row shown: players 1 and 2 always, p when the
+    // player count reaches p.
+    bool playerRowVisible(int p) const;
+
+    // "ОК": refuses with its message (and answers nullopt) when no shown
+    // player may be human, or when the name cannot be written into a table;
+    // otherwise the settings, the name converted to Windows-1251.
+    std::optional<TemplateSettings> accept(Services& services) const;
+
+    std::string name; // UTF-8, as shown
+    int32_t playerCountIndex = 0;
+    std::array<int32_t, kPlayerSlots> kinds{};
+
+  private:
+    void rangeFromChecks();
+
+    std::array<bool, kMapSizeCount> checked_{};
+    int32_t lo_ = 0;
+    int32_t hi_ = 0;
+};
+
+} // namespace zw

@@ -1,0 +1,298 @@
+#include "dialogs/zone_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zw {
+namespace {
+
+namespace t = zone_texts;
+
+using IntField = int32_t ZoneRecord::*;
+
+constexpr std::array<IntField, 4> kTownCountFields = {
+    &ZoneRecord::playerCastles, &ZoneRecord::playerTowns, &ZoneRecord::neutralCastles,
+    &ZoneRecord::neutralTowns};
+constexpr std::array<std::string_view, 4> kTownCountLabels = {t::kPlayerCastles, t::kPlayerTowns,
+                                                              t::kNeutralCastles, t::kNeutralTowns};
+
+// Mines in record order, and where each stands: column, row, caption.
+struct MinePlace {
+    IntField field;
+    int column;
+    int row;
+    std::string_view caption;
+};
+constexpr std::array<MinePlace, 7> kMinePlaces = {{
+    {&ZoneRecord::mineWood, 0, 0, t::kMinesLeft[0]},
+    {&ZoneRecord::mineMercury, 1, 0, t::kMinesRight[0]},
+    {&ZoneRecord::mineOre, 0, 1, t::kMinesLeft[1]},
+    {&ZoneRecord::mineSulfur, 1, 1, t::kMinesRight[1]},
+    {&ZoneRecord::mineCrystal, 1, 2, t::kMinesRight[2]},
+    {&ZoneRecord::mineGems, 1, 3, t::kMinesRight[3]},
+    {&ZoneRecord::mineGold, 0, 2, t::kMinesLeft[2]},
+}};
+
+constexpr std::array<IntField, 4> kLimitFields = {&ZoneRecord::minHumans, &ZoneRecord::maxHumans,
+                                                  &ZoneRecord::minPlayers, &ZoneRecord::maxPlayers};
+
+using TreasureField = int32_t TreasureGroup::*;
+constexpr std::array<TreasureField, 3> kTreasureFields = {&TreasureGroup::low, &TreasureGroup::high,
+                                                          &TreasureGroup::density};
+constexpr std::array<std::string_view, 3> kTreasureLabels = {t::kLow, t::kHigh, t::kDensity};
+
+// Keeps a hidden widget's place in its layout, so that the groups do not jump.
+void keepPlaceWhenHidden(QWidget* w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
+} // namespace
+
+TForm2::TForm2(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+    setupDialogWindow(*this, t::kCaption);
+    build();
+    fill(makeDefaultZone());
+}
+
+void TForm2::build() {
+    auto* columns = new QHBoxLayout;
+
+    // ---- Parameters ----
+    auto* params = new QGroupBox(qs(t::kParameters), this);
+    auto* paramsLayout = new QVBoxLayout(params);
+    auto* paramsForm = new QFormLayout;
+    ui_.kind = makeList(t::kKinds, params);
+    ui_.size = new PresetBox(form_.size, params);
+    ui_.owner = makeList(t::kOwners, params);
+    ui_.towns = makeList(t::kTownModes, params);
+    paramsForm->addRow(qs(t::kKind), ui_.kind);
+    paramsForm->addRow(qs(t::kSize), ui_.size);
+    paramsForm->addRow(qs(t::kOwner), ui_.owner);
+    paramsForm->addRow(qs(t::kTowns), ui_.towns);
+    paramsLayout->addLayout(paramsForm);
+
+    ui_.townSettings = new QGroupBox(qs(t::kTownSettings), params);
+    auto* townForm = new QFormLayout(ui_.townSettings);
+    for (size_t i = 0; i < kTownCountFields.size(); ++i) {
+        auto* f = new NumberField(kUnboundedRange, ui_.townSettings);
+        ui_.townCounts[i] = f;
+        townForm->addRow(qs(kTownCountLabels[i]), f);
+        const IntField field = kTownCountFields[i];
+        connect(f, &NumberField::valueEdited, this,
+                [this, field](int32_t v) { form_.values.*field = v; });
+    }
+    ui_.sameTownType = new QCheckBox(qs(t::kSameTownType), ui_.townSettings);
+    townForm->addRow(ui_.sameTownType);
+    keepPlaceWhenHidden(ui_.townSettings);
+    paramsLayout->addWidget(ui_.townSettings);
+
+    paramsLayout->addWidget(new QLabel(qs(t::kTownTypesLabel), params));
+    ui_.townTypes = new CheckColumns(t::kTownTypes, 3, params);
+    paramsLayout->addWidget(ui_.townTypes);
+    paramsLayout->addStretch(1);
+    columns->addWidget(params);
+
+    // ---- Mines, terrain, monsters ----
+    auto* middle = new QVBoxLayout;
+    auto* mines = new QGroupBox(qs(t::kMines), this);
+    auto* minesGrid = new QGridLayout(mines);
+    for (size_t i = 0; i < kMinePlaces.size(); ++i) {
+        const MinePlace& place = kMinePlaces[i];
+        auto* f = new NumberField(kUnboundedRange, mines);
+        ui_.mines[i] = f;
+        minesGrid->addWidget(new QLabel(qs(place.caption), mines), place.row, place.column * 2);
+        minesGrid->addWidget(f, place.row, place.column * 2 + 1);
+        const IntField field = place.field;
+        connect(f, &NumberField::valueEdited, this,
+                [this, field](int32_t v) { form_.values.*field = v; });
+    }
+    minesGrid->setColumnMinimumWidth(2, 60);
+    middle->addWidget(mines);
+
+    auto* terrain = new QGroupBox(qs(t::kTerrain), this);
+    auto* terrainLayout = new QVBoxLayout(terrain);
+    ui_.terrainMatchesTown = new QCheckBox(qs(t::kTerrainMatchesTown), terrain);
+    ui_.terrains = new CheckColumns(t::kTerrains, 3, terrain);
+    keepPlaceWhenHidden(ui_.terrains);
+    terrainLayout->addWidget(ui_.terrainMatchesTown);
+    terrainLayout->addWidget(ui_.terrains);
+    middle->addWidget(terrain);
+
+    auto* monsters = new QGroupBox(qs(t::kMonsters), this);
+    auto* monstersLayout = new QVBoxLayout(monsters);
+    auto* strengthForm = new QFormLayout;
+    ui_.monsterStrength = makeList(t::kStrengths, monsters);
+    strengthForm->addRow(qs(t::kMonsterStrength), ui_.monsterStrength);
+    monstersLayout->addLayout(strengthForm);
+    ui_.monstersMatchTown = new QCheckBox(qs(t::kMonstersMatchTown), monsters);
+    ui_.monsterTypes = new CheckColumns(t::kMonsterTypes, 2, monsters);
+    keepPlaceWhenHidden(ui_.monsterTypes);
+    monstersLayout->addWidget(ui_.monstersMatchTown);
+    monstersLayout->addWidget(ui_.monsterTypes);
+    middle->addWidget(monsters);
+    middle->addStretch(1);
+    columns->addLayout(middle);
+
+    // ---- Treasure, existence ----
+    auto* right = new QVBoxLayout;
+    auto* treasure = new QGroupBox(qs(t::kTreasure), this);
+    auto* treasureLayout = new QVBoxLayout(treasure);
+    for (int g = 0; g < 3; ++g) {
+        const auto gi = static_cast<size_t>(g);
+        treasureLayout->addWidget(new QLabel(qs(t::kTreasureGroups[gi]), treasure));
+        QComboBox* list = new QComboBox(treasure);
+        for (int p = 0; p < kTreasurePresetCount; ++p)
+            list->addItem(qs(treasurePresetEntry(p)));
+        list->setMaxVisibleItems(kTreasurePresetCount);
+        ui_.treasureLists[gi] = list;
+        treasureLayout->addWidget(list);
+        auto* panel = new QWidget(treasure);
+        auto* panelForm = new QFormLayout(panel);
+        panelForm->setContentsMargins(16, 0, 0, 6);
+        for (size_t k = 0; k < kTreasureFields.size(); ++k) {
+            auto* f = new NumberField(kUnboundedRange, panel);
+            ui_.treasureFields[gi][k] = f;
+            panelForm->addRow(qs(kTreasureLabels[k]), f);
+            const TreasureField field = kTreasureFields[k];
+            connect(f, &NumberField::valueEdited, this,
+                    [this, gi, field](int32_t v) { form_.values.treasure[gi].*field = v; });
+        }
+        keepPlaceWhenHidden(panel);
+        ui_.treasurePanels[gi] = panel;
+        treasureLayout->addWidget(panel);
+        connect(list, &QComboBox::activated, this, [this, g](int position) {
+            form_.chooseTreasurePreset(g, position);
+            showTreasure(g);
+            applyVisibility();
+        });
+    }
+    right->addWidget(treasure);
+
+    auto* existence = new QGroupBox(qs(t::kExistence), this);
+    auto* existenceLayout = new QVBoxLayout(existence);
+    ui_.existence = makeList(t::kExistModes, existence);
+    existenceLayout->addWidget(ui_.existence);
+    ui_.limitsPanel = new QWidget(existence);
+    auto* limitsForm = new QFormLayout(ui_.limitsPanel);
+    limitsForm->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = 0; i < kLimitFields.size(); ++i) {
+        auto* f = new NumberField(kOneToEightRange, ui_.limitsPanel);
+        ui_.limits[i] = f;
+        limitsForm->addRow(qs(t::kLimits[i]), f);
+        const IntField field = kLimitFields[i];
+        connect(f, &NumberField::valueEdited, this,
+                [this, field](int32_t v) { form_.values.*field = v; });
+    }
+    keepPlaceWhenHidden(ui_.limitsPanel);
+    existenceLayout->addWidget(ui_.limitsPanel);
+    right->addWidget(existence);
+    right->addStretch(1);
+    columns->addLayout(right);
+
+    // ---- Buttons ----
+    auto* buttons = new QHBoxLayout;
+    ui_.ok = new QPushButton(qs(t::kOk), this);
+    ui_.cancel = new QPushButton(qs(t::kCancel), this);
+    ui_.ok->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(ui_.ok);
+    buttons->addWidget(ui_.cancel);
+    connect(ui_.ok, &QPushButton::clicked, this, &TForm2::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &TForm2::reject);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addLayout(buttons);
+
+    // ---- Reactions ----
+    connect(ui_.kind, &QComboBox::activated, this, [this](int i) { form_.values.kind = i; });
+    connect(ui_.owner, &QComboBox::activated, this, [this](int i) { form_.values.owner = i; });
+    connect(ui_.towns, &QComboBox::activated, this, [this](int i) {
+        form_.values.townMode = i;
+        applyVisibility();
+    });
+    connect(ui_.sameTownType, &QCheckBox::clicked, this,
+            [this](bool on) { form_.values.sameTownType = on; });
+    connect(ui_.townTypes, &CheckColumns::clicked, this,
+            [this](int i, bool on) { form_.values.townTypes.at(static_cast<size_t>(i)) = on; });
+    connect(ui_.terrainMatchesTown, &QCheckBox::clicked, this, [this](bool on) {
+        form_.values.terrainMatchesTown = on;
+        applyVisibility();
+    });
+    connect(ui_.terrains, &CheckColumns::clicked, this,
+            [this](int i, bool on) { form_.values.terrains.at(static_cast<size_t>(i)) = on; });
+    connect(ui_.monsterStrength, &QComboBox::activated, this,
+            [this](int i) { form_.values.monsterStrength = i; });
+    connect(ui_.monstersMatchTown, &QCheckBox::clicked, this, [this](bool on) {
+        form_.values.monstersMatchTown = on;
+        applyVisibility();
+    });
+    connect(ui_.monsterTypes, &CheckColumns::clicked, this,
+            [this](int i, bool on) { form_.values.monsterTypes.at(static_cast<size_t>(i)) = on; });
+    connect(ui_.existence, &QComboBox::activated, this, [this](int i) {
+        form_.values.existMode = i;
+        applyVisibility();
+    });
+}
+
+void TForm2::showTreasure(int group) {
+    const auto g = static_cast<size_t>(group);
+    for (size_t k = 0; k < kTreasureFields.size(); ++k)
+        ui_.treasureFields[g][k]->setHeld(form_.values.treasure[g].*kTreasureFields[k]);
+    setListPosition(*ui_.treasureLists[g], form_.treasurePreset[g]);
+}
+
+void TForm2::fill(const ZoneRecord& r) {
+    form_.fill(r);
+    const ZoneRecord& z = form_.values;
+    setListPosition(*ui_.kind, z.kind);
+    ui_.size->refresh();
+    setListPosition(*ui_.owner, z.owner);
+    setListPosition(*ui_.towns, z.townMode);
+    for (size_t i = 0; i < kTownCountFields.size(); ++i)
+        ui_.townCounts[i]->setHeld(z.*kTownCountFields[i]);
+    ui_.sameTownType->setChecked(z.sameTownType);
+    ui_.townTypes->setStates(z.townTypes);
+    for (size_t i = 0; i < kMinePlaces.size(); ++i)
+        ui_.mines[i]->setHeld(z.*kMinePlaces[i].field);
+    ui_.terrainMatchesTown->setChecked(z.terrainMatchesTown);
+    ui_.terrains->setStates(z.terrains);
+    setListPosition(*ui_.monsterStrength, z.monsterStrength);
+    ui_.monstersMatchTown->setChecked(z.monstersMatchTown);
+    ui_.monsterTypes->setStates(z.monsterTypes);
+    for (int g = 0; g < 3; ++g)
+        showTreasure(g);
+    setListPosition(*ui_.existence, z.existMode);
+    for (size_t i = 0; i < kLimitFields.size(); ++i)
+        ui_.limits[i]->setHeld(z.*kLimitFields[i]);
+    applyVisibility();
+    ui_.kind->setFocus();
+}
+
+void TForm2::applyVisibility() {
+    ui_.townSettings->setVisible(form_.townSettingsVisible());
+    ui_.terrains->setVisible(form_.terrainListVisible());
+    ui_.monsterTypes->setVisible(form_.monsterListVisible());
+    for (int g = 0; g < 3; ++g)
+        ui_.treasurePanels[static_cast<size_t>(g)]->setVisible(form_.treasurePanelVisible(g));
+    ui_.limitsPanel->setVisible(form_.limitsVisible());
+}
+
+void TForm2::accept() {
+    const bool ok = form_.accept(services_);
+    ui_.size->refresh();
+    if (ok)
+        QDialog::accept();
+}
+
+} // namespace zw

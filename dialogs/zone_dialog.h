@@ -1,0 +1,75 @@
+// The zone settings window TForm2 ("Настройка локации"): one instance, filled
+// from a ZoneRecord each time it opens; "ОК" runs the checks and stays open on
+// the first failure.
+#pragma once
+
+#include "dialogs/controls.h"
+#include "dialogs/zone_logic.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace zw {
+
+class Services;
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TForm2(Services& services, QWidget* parent = nullptr);
+
+    // Sets every control from `r` and applies the visibility rules.
+    void fill(const ZoneRecord& r);
+    // The record the controls hold (grid position as filled).
+    ZoneRecord readBack() const { return form_.readBack(); }
+    const ZoneForm& form() const { return form_; }
+
+    // "ОК": the checks; closes with OK only when they all pass.
+    void accept() override;
+
+    // The controls, for the window's tests.
+    struct Controls {
+        QComboBox* kind = nullptr;
+        PresetBox* size = nullptr;
+        QComboBox* owner = nullptr;
+        QComboBox* towns = nullptr;
+        QGroupBox* townSettings = nullptr;
+        std::array<NumberField*, 4> townCounts{}; // playerCastles, playerTowns, neutral...
+        QCheckBox* sameTownType = nullptr;
+        CheckColumns* townTypes = nullptr;
+        // Mines in record order: wood, mercury, ore, sulfur, crystal, gems, gold.
+        std::array<NumberField*, 7> mines{};
+        QCheckBox* terrainMatchesTown = nullptr;
+        CheckColumns* terrains = nullptr;
+        QComboBox* monsterStrength = nullptr;
+        QCheckBox* monstersMatchTown = nullptr;
+        CheckColumns* monsterTypes = nullptr;
+        std::array<QComboBox*, 3> treasureLists{};
+        std::array<QWidget*, 3> treasurePanels{};
+        std::array<std::array<NumberField*, 3>, 3> treasureFields{}; // [group][low, high, density]
+        QComboBox* existence = nullptr;
+        QWidget* limitsPanel = nullptr;
+        std::array<NumberField*, 4> limits{};
+        QPushButton* ok = nullptr;
+        QPushButton* cancel = nullptr;
+    };
+    const Controls& controls() const { return ui_; }
+
+  private:
+    void build();
+    void showTreasure(int group);
+    void applyVisibility();
+
+    Services& services_;
+    ZoneForm form_;
+    Controls ui_;
+};
+
+} // namespace zw

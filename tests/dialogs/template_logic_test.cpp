@@ -1,0 +1,210 @@
+#include "dialogs/template_logic.h"
+#include "model/text.h"
+#include "platform/scripted_services.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+// Checked map sizes as a string of 0 and 1 in list order.
+std::string checks(const TemplateForm& f) {
+    std::string s;
+    for (int k = 0; k < kMapSizeCount; ++k)
+        s += f.sizeChecked(k) ? '1' : '0';
+    return s;
+}
+
+TemplateForm newTemplateForm() {
+    TemplateForm f;
+    f.fill(makeNewTemplate());
+    return f;
+}
+
+TEST(TemplateSizes, NewTemplateAllowsFourToNine) {
+    const TemplateForm f = newTemplateForm();
+    EXPECT_EQ(f.name, "Unnamed template");
+    EXPECT_EQ(checks(f), "00111000"); // "72х72х1", "72х72х2", "108х108х1"
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [4,9]");
+    EXPECT_EQ(f.playerCountIndex, 0);
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(f.playerRowVisible(p), p <= 2) << p;
+}
+
+TEST(TemplateSizes, UncheckingSplitsTheRangeOnTheSideThatAgreesMore) {
+    {
+        // 72х72х2 (8): L = 7, H = 7, a tie: the upper part stays.
+        TemplateForm f = newTemplateForm();
+        f.clickSize(3, false);
+        EXPECT_EQ(checks(f), "00001000");
+        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [9,9]");
+    }
+    {
+        // 108х108х1 (9): L = 8 > H = 6, the lower part stays.
+        TemplateForm f = newTemplateForm();
+        f.clickSize(4, false);
+        EXPECT_EQ(checks(f), "00110000");
+        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [4,8]");
+    }
+    {
+        // The lowest checked size: the rest stays, the range shrinks to it.
+        TemplateForm f = newTemplateForm();
+        f.clickSize(2, false);
+        EXPECT_EQ(checks(f), "00011000");
+        EXPECT_EQ(f.lo(), 8);
+        EXPECT_EQ(f.hi(), 9);
+    }
+    {
+        // Everything allowed, 108х108х1 (9) removed: L = 5 > H = 4.
+        TemplateForm f;
+        f.InitCHBX(1, 32);
+        EXPECT_EQ(checks(f), "11111111");
+        f.clickSize(4, false);
+        EXPECT_EQ(checks(f), "11110000");
+        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,8]");
+    }
+    {
+        // Everything allowed, 144х144х1 (16) removed: 108х108х2 (18) lies above
+        // it although it comes first in the list.
+        TemplateForm f;
+        f.InitCHBX(1, 32);
+        f.clickSize(6, false);
+        EXPECT_EQ(checks(f), "11111000");
+        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,9]");
+    }
+}
+
+TEST(TemplateSizes, CheckingFillsTheGap) {
+    TemplateForm f = newTemplateForm();
+    f.clickSize(7, true);
+    EXPECT_EQ(checks(f), "00111111");
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [4,32]");
+    f.clickSize(0, true);
+    EXPECT_EQ(checks(f), "11111111");
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,32]");
+}
+
+TEST(TemplateSizes, UncheckingTheOnlySizeLeavesNone) {
+    TemplateForm f;
+    f.InitCHBX(9, 9);
+    f.clickSize(4, false);
+    EXPECT_EQ(checks(f), "00000000");
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [0,0]");
+    EXPECT_EQ(f.lo(), 0);
+    EXPECT_EQ(f.hi(), 0);
+}
+
+TEST(TemplateSizes, SizesOutOfListOrder) {
+    TemplateForm f;
+    f.InitCHBX(0, 0);
+    f.clickSize(5, true); // 108х108х2 alone
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [18,18]");
+    EXPECT_EQ(checks(f), "00000100");
+    f.clickSize(5, false);
+    f.clickSize(6, true); // 144х144х1 alone
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [16,16]");
+    EXPECT_EQ(checks(f), "00000010");
+    f.clickSize(5, true); // both
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [16,18]");
+    EXPECT_EQ(checks(f), "00000110");
+}
+
+TEST(TemplateSizes, StoredRangeIsShownAsItIs) {
+    TRmg t = makeNewTemplate();
+    t.header.minSize = 3;
+    t.header.maxSize = 100;
+    TemplateForm f;
+    f.fill(t);
+    EXPECT_EQ(checks(f), "00111111");
+    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [3,100]");
+    ScriptedServices services;
+    const auto s = f.accept(services);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->minSize, 3);
+    EXPECT_EQ(s->maxSize, 100);
+    // An out-of-range click is ignored.
+    f.clickSize(8, true);
+    f.clickSize(-1, false);
+    EXPECT_EQ(f.lo(), 3);
+}
+
+TEST(TemplatePlayers, RowsFollowThePlayerCount) {
+    TemplateForm f = newTemplateForm();
+    f.playerCountIndex = 3; // five players
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(f.playerRowVisible(p), p <= 5) << p;
+    f.playerCountIndex = 99; // from a damaged file
+    EXPECT_TRUE(f.playerRowVisible(8));
+    f.playerCountIndex = -4;
+    EXPECT_TRUE(f.playerRowVisible(2));
+    EXPECT_FALSE(f.playerRowVisible(3));
+    EXPECT_FALSE(f.playerRowVisible(0));
+    EXPECT_FALSE(f.playerRowVisible(9));
+}
+
+TEST(TemplatePlayers, AtLeastOneShownPlayerMayBeHuman) {
+    ScriptedServices services;
+    TemplateForm f = newTemplateForm();
+    f.kinds = {1, 1, 0, 1, 1, 1, 1, 1};
+    f.playerCountIndex = 1; // three players: player 3 counts
+    const auto accepted = f.accept(services);
+    ASSERT_TRUE(accepted);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(accepted->playerCountIndex, 1);
+    EXPECT_EQ(accepted->kinds.playerKind, f.kinds);
+
+    f.playerCountIndex = 0; // player 3 hidden: nobody may be human
+    EXPECT_FALSE(f.accept(services));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Хотя бы один игрок-человек должен быть!");
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+}
+
+TEST(TemplatePlayers, HiddenKindsAreKept) {
+    TRmg t = makeNewTemplate();
+    t.kinds.playerKind = {0, 1, 1, 0, 7, 1, 0, -2};
+    TemplateForm f;
+    f.fill(t);
+    ScriptedServices services;
+    const auto s = f.accept(services);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->kinds, t.kinds);
+    EXPECT_EQ(s->name, t.name);
+    EXPECT_EQ(s->minSize, 4);
+    EXPECT_EQ(s->maxSize, 9);
+}
+
+TEST(TemplateName, TakenAsItIsAndConvertedToTheCodePage) {
+    ScriptedServices services;
+    TemplateForm f = newTemplateForm();
+    f.name = "";
+    ASSERT_TRUE(f.accept(services));
+    EXPECT_EQ(f.accept(services)->name, "");
+    f.name = "Мой шаблон";
+    EXPECT_EQ(f.accept(services)->name, utf8ToCp1251("Мой шаблон"));
+    // 64 Cyrillic letters are 64 characters, although 128 bytes on screen.
+    f.name.clear();
+    for (int i = 0; i < 64; ++i)
+        f.name += "Ж";
+    EXPECT_TRUE(f.accept(services));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST(TemplateName, NamesATableCannotHoldAreRefused) {
+    for (const std::string& bad :
+         {std::string("a\tb"), std::string("line\rbreak"), std::string("line\nbreak"),
+          std::string(65, 'x'), std::string("Ω-шаблон"), std::string("日本")}) {
+        ScriptedServices services;
+        TemplateForm f = newTemplateForm();
+        f.name = bad;
+        EXPECT_FALSE(f.accept(services)) << bad;
+        ASSERT_EQ(services.messages.size(), 1u) << bad;
+        EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+        EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(f.name, bad); // the dialog stays as the user left it
+    }
+}
+
+} // namespace
+} // namespace zw
