@@ -3,22 +3,38 @@
 #include "platform/qt_services.h"
 #include "rmg/template_list.h"
 
+#if __has_include("dialogs/qt_dialogs.h")
+// The window classes first: the dialogs' header hands them out by pointer.
+#include "dialogs/connection_dialog.h"
+#include "dialogs/qt_dialogs.h"
+#include "dialogs/template_dialog.h"
+#include "dialogs/template_list_dialog.h"
+#include "dialogs/zone_dialog.h"
+#define ZW_HAVE_QT_DIALOGS 1
+#endif
+
 #include <QApplication>
 
 namespace {
 
-// Placeholder until the dialog windows exist: every dialog is cancelled.
-class NoDialogs : public zw::PropertyDialogs {
+// The main window is created before the dialogs, which are its children; until
+// they exist (and without them) every dialog counts as cancelled.
+class DialogsProxy : public zw::PropertyDialogs {
   public:
-    std::optional<zw::ZoneRecord> editZone(const zw::ZoneRecord&) override { return std::nullopt; }
-    std::optional<zw::ConnectionRecord> editConnection(const zw::ConnectionRecord&, bool) override {
-        return std::nullopt;
+    zw::PropertyDialogs* target = nullptr;
+
+    std::optional<zw::ZoneRecord> editZone(const zw::ZoneRecord& from) override {
+        return target ? target->editZone(from) : std::nullopt;
     }
-    std::optional<zw::TemplateSettings> editTemplate(const zw::TRmg&) override {
-        return std::nullopt;
+    std::optional<zw::ConnectionRecord> editConnection(const zw::ConnectionRecord& from,
+                                                       bool furtherPassage) override {
+        return target ? target->editConnection(from, furtherPassage) : std::nullopt;
     }
-    zw::ListOutcome runTemplateList(zw::TemplateListSession&) override {
-        return zw::ListOutcome::Abandon;
+    std::optional<zw::TemplateSettings> editTemplate(const zw::TRmg& from) override {
+        return target ? target->editTemplate(from) : std::nullopt;
+    }
+    zw::ListOutcome runTemplateList(zw::TemplateListSession& session) override {
+        return target ? target->runTemplateList(session) : zw::ListOutcome::Abandon;
     }
 };
 
@@ -26,12 +42,24 @@ class NoDialogs : public zw::PropertyDialogs {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Редактор шаблонов"));
+    QApplication::setApplicationName(QStringLiteral("zonewright"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Редактор шаблонов"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zonewright"));
+
     zw::QtServices services;
-    NoDialogs dialogs;
+    // The command line as the system gave it: paths keep their exact bytes.
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    services.setArguments(std::move(args));
+
+    DialogsProxy dialogs;
     zw::TForm1 window(services, dialogs);
     services.setParent(&window);
-    window.editor().startUp();
+#ifdef ZW_HAVE_QT_DIALOGS
+    zw::QtDialogs qtDialogs(services, &window);
+    dialogs.target = &qtDialogs;
+#endif
     window.showMaximized();
     return QApplication::exec();
 }

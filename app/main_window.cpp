@@ -1,24 +1,487 @@
 #include "app/main_window.h"
 
+#include "app/canvas_widget.h"
+#include "app/icons.h"
+#include "app/info_panel_widget.h"
+
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <functional>
 
 namespace zw {
+namespace {
+
+constexpr int kButtonSize = 24;
+constexpr int kButtonTop = 2;
+constexpr int kSeparatorWidth = 8;
+constexpr int kScrollButtonGap = 32;
+
+struct ButtonDef {
+    ToolButtonId id;
+    const char* icon;
+    const char* hint;
+    // Keyboard shortcuts and how the tooltip names them (empty: none).
+    std::vector<QKeySequence> keys;
+    const char* keysText;
+};
+
+// One entry of the toolbar, left to right: a button, a separator line or the gap
+// before the scroll buttons.
+enum class Slot { Button, Separator, Gap };
+
+const std::vector<ButtonDef>& buttonDefs() {
+    static const std::vector<ButtonDef> defs = {
+        {ToolButtonId::New,
+         "new",
+         "Создать новый шаблон",
+         {QKeySequence(Qt::CTRL | Qt::Key_N)},
+         "Ctrl+N"},
+        {ToolButtonId::Load,
+         "open",
+         "Загрузить проект шаблона",
+         {QKeySequence(Qt::CTRL | Qt::Key_O)},
+         "Ctrl+O"},
+        {ToolButtonId::Save,
+         "save",
+         "Сохранить проект шаблона",
+         {QKeySequence(Qt::CTRL | Qt::Key_S)},
+         "Ctrl+S"},
+        {ToolButtonId::Import, "import", "Импорт шаблона из файла rmg (beta!)", {}, ""},
+        {ToolButtonId::Compile,
+         "compile",
+         "Компилировать проект (Добавление шаблона в файл)",
+         {},
+         ""},
+        {ToolButtonId::StepBack,
+         "back",
+         "Шаг назад",
+         {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+         "Ctrl+Z"},
+        {ToolButtonId::StepForward,
+         "forward",
+         "Шаг вперед",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         "Ctrl+Y, Ctrl+Shift+Z"},
+        {ToolButtonId::CreateZone, "zone", "Создание локации", {}, ""},
+        {ToolButtonId::CreateConnection, "connection", "Создание перехода между локациями", {}, ""},
+        {ToolButtonId::Delete, "delete", "Удаление локации или перехода", {}, ""},
+        {ToolButtonId::Move, "move", "Движение локации или перехода", {}, ""},
+        {ToolButtonId::Copy, "copy", "Копирование локации/перехода", {}, ""},
+        {ToolButtonId::TemplateSettings,
+         "settings",
+         "Свойства шаблона. Чтобы попасть в свойства локации или перехода, щелкните по нему "
+         "правой конпкой.",
+         {},
+         ""},
+        {ToolButtonId::ZoomIn,
+         "zoomin",
+         "Увеличить",
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         "Ctrl++"},
+        {ToolButtonId::ZoomOut,
+         "zoomout",
+         "Уменьшить",
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         "Ctrl+-"},
+        {ToolButtonId::Readme, "readme", "Readme&help", {}, ""},
+        {ToolButtonId::Check, "check", "Проверка шаблона на наличие ошибок", {}, ""},
+        {ToolButtonId::ScrollUp, "up", "Двигатся вверх", {}, ""},
+        {ToolButtonId::ScrollDown, "down", "Двигатся вниз", {}, ""},
+        {ToolButtonId::ScrollLeft, "left", "Двигатся влево", {}, ""},
+        {ToolButtonId::ScrollRight, "right", "Двигатся вправо", {}, ""},
+        {ToolButtonId::Origin, "origin", "Вернутся в начало координат", {}, ""},
+    };
+    return defs;
+}
+
+const ButtonDef& defOf(ToolButtonId id) {
+    return buttonDefs()[static_cast<size_t>(id)];
+}
+
+// The toolbar from left to right.
+struct LayoutItem {
+    Slot slot;
+    ToolButtonId id = ToolButtonId::New;
+};
+
+const std::vector<LayoutItem>& toolbarLayout() {
+    using enum ToolButtonId;
+    static const std::vector<LayoutItem> items = {
+        {Slot::Button, New},
+        {Slot::Button, Load},
+        {Slot::Button, Save},
+        {Slot::Button, Import},
+        {Slot::Button, Compile},
+        {Slot::Separator},
+        {Slot::Button, StepBack},
+        {Slot::Button, StepForward},
+        {Slot::Separator},
+        {Slot::Button, CreateZone},
+        {Slot::Button, CreateConnection},
+        {Slot::Button, Delete},
+        {Slot::Button, Move},
+        {Slot::Button, Copy},
+        {Slot::Separator},
+        {Slot::Button, TemplateSettings},
+        {Slot::Separator},
+        {Slot::Button, ZoomIn},
+        {Slot::Button, ZoomOut},
+        {Slot::Separator},
+        {Slot::Button, Readme},
+        {Slot::Button, Check},
+        {Slot::Gap},
+        {Slot::Button, ScrollUp},
+        {Slot::Button, ScrollDown},
+        {Slot::Button, ScrollLeft},
+        {Slot::Button, ScrollRight},
+        {Slot::Button, Origin},
+    };
+    return items;
+}
+
+struct ToolBinding {
+    ToolButtonId id;
+    Tool tool;
+};
+constexpr std::array<ToolBinding, 5> kToolButtons = {{
+    {ToolButtonId::CreateZone, Tool::CreateZone},
+    {ToolButtonId::CreateConnection, Tool::CreateConnection},
+    {ToolButtonId::Delete, Tool::Delete},
+    {ToolButtonId::Move, Tool::Move},
+    {ToolButtonId::Copy, Tool::Copy},
+}};
+
+bool isScrollButton(ToolButtonId id) {
+    return id >= ToolButtonId::ScrollUp && id <= ToolButtonId::Origin;
+}
+
+// The controls' face: the classic 11-pixel dialog face where it is installed,
+// else the nearest sans-serif face of this desktop.
+QFont controlFont() {
+    static const QStringList preferred = {
+        QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Tahoma"),        QStringLiteral("Liberation Sans"),
+        QStringLiteral("Arimo"),         QStringLiteral("Nimbus Sans"),
+        QStringLiteral("Arial"),         QStringLiteral("DejaVu Sans")};
+    QFont f = QApplication::font();
+    const QStringList families = QFontDatabase::families();
+    for (const QString& name : preferred) {
+        if (families.contains(name, Qt::CaseInsensitive)) {
+            f.setFamily(name);
+            break;
+        }
+    }
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    return f;
+}
+
+// The client area: lays its children out whenever its size changes.
+class ClientArea : public QWidget {
+  public:
+    explicit ClientArea(std::function<void()> onResize) : onResize_(std::move(onResize)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        onResize_();
+    }
+
+  private:
+    std::function<void()> onResize_;
+};
+
+} // namespace
+
+QString toolButtonHint(ToolButtonId id) {
+    return QString::fromUtf8(defOf(id).hint);
+}
 
 TForm1::TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), editor_(services, dialogs) {
-    editor_.setView(this);
-    resize(724, 545);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Редактор шаблонов"));
+    setFont(controlFont());
+
+    client_ = new ClientArea([this] { layoutClient(); });
+    setCentralWidget(client_);
+    buildToolbar();
+
+    canvas_ = new CanvasWidget(editor_, client_);
+
+    hBar_ = new QScrollBar(Qt::Horizontal, client_);
+    vBar_ = new QScrollBar(Qt::Vertical, client_);
+    for (QScrollBar* bar : {hBar_, vBar_}) {
+        bar->setRange(0, 0);
+        bar->setSingleStep(1);
+        bar->setPageStep(5);
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(hBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { editor_.scrollBarMoved(true, v); });
+    connect(vBar_, &QScrollBar::valueChanged, this,
+            [this](int v) { editor_.scrollBarMoved(false, v); });
+
+    panel_ = new InfoPanelWidget(client_);
+    // Pointer events over the panel belong to the canvas below it.
+    const auto toCanvas = [this](QPoint clientPos) { return clientPos - canvas_->pos(); };
+    connect(panel_, &InfoPanelWidget::pointerMoved, this, [this, toCanvas](QPoint p) {
+        const QPoint c = toCanvas(p);
+        editor_.mouseMove(c.x(), c.y());
+    });
+    connect(panel_, &InfoPanelWidget::pointerPressed, this,
+            [this, toCanvas](Qt::MouseButton b, QPoint p) {
+                const QPoint c = toCanvas(p);
+                if (b == Qt::LeftButton)
+                    editor_.leftPress(c.x(), c.y());
+                else if (b == Qt::RightButton)
+                    editor_.rightPress(c.x(), c.y());
+            });
+    // A drag begun on the panel ends on the canvas's terms too, so that no drag
+    // is left half done.
+    connect(panel_, &InfoPanelWidget::pointerReleased, this,
+            [this, toCanvas](Qt::MouseButton b, QPoint p) {
+                const QPoint c = toCanvas(p);
+                if (b == Qt::LeftButton)
+                    editor_.leftRelease(c.x(), c.y());
+            });
+
     setMinimumSize(680, 300);
-    captionChanged();
+    resize(724, 545);
+    if (const QScreen* s = screen()) {
+        QRect g = geometry();
+        g.moveCenter(s->availableGeometry().center());
+        move(g.topLeft());
+    }
+
+    // Typed characters are seen here before any control gets them; the wheel
+    // zooms wherever it turns over the window.
+    qApp->installEventFilter(this);
+
+    editor_.setView(this);
+    layoutClient();
+    buttonsChanged();
+    scrollBarsChanged();
+    editor_.startUp();
 }
 
-void TForm1::captionChanged() { setWindowTitle(QString::fromStdString(editor_.caption())); }
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+    editor_.setView(nullptr);
+}
+
+void TForm1::buildToolbar() {
+    toolbar_ = new QWidget(client_);
+    int x = 0;
+    for (const LayoutItem& item : toolbarLayout()) {
+        if (item.slot == Slot::Gap) {
+            x += kScrollButtonGap;
+            continue;
+        }
+        if (item.slot == Slot::Separator) {
+            auto* line = new QFrame(toolbar_);
+            line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+            line->setGeometry(x, kButtonTop, kSeparatorWidth, kButtonSize);
+            separators_.push_back(x);
+            x += kSeparatorWidth;
+            continue;
+        }
+        const ButtonDef& def = defOf(item.id);
+        auto* b = new QToolButton(toolbar_);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setGeometry(x, kButtonTop, kButtonSize, kButtonSize);
+        b->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+        b->setIcon(toolbarIcon(QString::fromLatin1(def.icon)));
+        QString tip = QString::fromUtf8(def.hint);
+        if (*def.keysText)
+            tip += QStringLiteral(" (") + QString::fromUtf8(def.keysText) + QLatin1Char(')');
+        b->setToolTip(tip);
+        const ToolButtonId id = item.id;
+        connect(b, &QToolButton::clicked, this, [this, id] { runButton(id); });
+        for (const QKeySequence& k : def.keys) {
+            auto* sc = new QShortcut(k, this);
+            sc->setContext(Qt::WindowShortcut);
+            connect(sc, &QShortcut::activated, this, [this, id] { runButton(id); });
+        }
+        if (isScrollButton(id))
+            b->setEnabled(false);
+        buttons_[static_cast<size_t>(id)] = b;
+        x += kButtonSize;
+    }
+    for (const ToolBinding& t : kToolButtons)
+        button(t.id)->setCheckable(true);
+}
+
+void TForm1::layoutClient() {
+    const int w = client_->width();
+    const int h = client_->height();
+    const int cw = std::max(0, w - kScrollStrip);
+    const int ch = std::max(0, h - kToolbarHeight - kScrollStrip);
+    toolbar_->setGeometry(0, 0, w, kToolbarHeight);
+    canvas_->setGeometry(0, kToolbarHeight, cw, ch);
+    vBar_->setGeometry(cw, kToolbarHeight, kScrollStrip, ch);
+    hBar_->setGeometry(0, kToolbarHeight + ch, cw, kScrollStrip);
+    panel_->raise();
+}
+
+void TForm1::runButton(ToolButtonId id) {
+    using enum ToolButtonId;
+    for (const ToolBinding& t : kToolButtons) {
+        if (t.id == id) {
+            editor_.toolClicked(t.tool);
+            // The group shows the editor's tool, whatever the button did by itself.
+            buttonsChanged();
+            return;
+        }
+    }
+    switch (id) {
+    case New:
+        editor_.newTemplate();
+        break;
+    case Load:
+        editor_.load();
+        break;
+    case Save:
+        editor_.save();
+        break;
+    case Import:
+        editor_.importRmg();
+        break;
+    case Compile:
+        editor_.compile();
+        break;
+    case StepBack:
+        editor_.stepBack();
+        break;
+    case StepForward:
+        editor_.stepForward();
+        break;
+    case TemplateSettings:
+        editor_.templateSettings();
+        break;
+    case ZoomIn:
+        editor_.zoomIn();
+        break;
+    case ZoomOut:
+        editor_.zoomOut();
+        break;
+    case Readme:
+        editor_.openReadme();
+        break;
+    case Check:
+        editor_.checkCommand();
+        break;
+    case Origin:
+        editor_.originButton();
+        break;
+    case ScrollUp:
+        editor_.keyChar(U'w');
+        break;
+    case ScrollDown:
+        editor_.keyChar(U's');
+        break;
+    case ScrollLeft:
+        editor_.keyChar(U'a');
+        break;
+    case ScrollRight:
+        editor_.keyChar(U'd');
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- EditorView ----
+
+void TForm1::redraw() {
+    canvas_->redraw();
+}
+
+void TForm1::captionChanged() {
+    setWindowTitle(QString::fromStdString(editor_.caption()));
+}
+
+void TForm1::buttonsChanged() {
+    button(ToolButtonId::StepBack)->setEnabled(editor_.canStepBack());
+    button(ToolButtonId::StepForward)->setEnabled(editor_.canStepForward());
+    button(ToolButtonId::ZoomIn)->setEnabled(editor_.zoomInEnabled());
+    button(ToolButtonId::ZoomOut)->setEnabled(editor_.zoomOutEnabled());
+    for (const ToolBinding& t : kToolButtons) {
+        QToolButton* b = button(t.id);
+        const QSignalBlocker block(b);
+        b->setChecked(editor_.tool() == t.tool);
+    }
+}
+
+void TForm1::scrollBarsChanged() {
+    const auto mirror = [](QScrollBar* bar, const ScrollBarState& s) {
+        // Values set here are the editor's own: they must not come back as moves.
+        const QSignalBlocker block(bar);
+        bar->setRange(s.min, s.max);
+        bar->setValue(s.pos);
+    };
+    mirror(hBar_, editor_.hBar());
+    mirror(vBar_, editor_.vBar());
+}
+
+void TForm1::infoPanelChanged() {
+    panel_->setState(editor_.infoPanel());
+}
+
+// ---- Window events ----
 
 void TForm1::closeEvent(QCloseEvent* e) {
     if (editor_.closeRequest())
         e->accept();
     else
         e->ignore();
+}
+
+bool TForm1::isFirstKeyReceiver(QWidget* w) const {
+    // A key event travels from the focus widget (or the window itself when
+    // nothing has the focus) up through its parents; only its first stop counts.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == this)
+        return w == focus;
+    return w == this;
+}
+
+bool TForm1::handleWheel(QWheelEvent* e) {
+    const QPoint angle = e->angleDelta();
+    // A sideways tilt, or the start or end marker of a touchpad gesture, is no
+    // turn of the wheel.
+    if (angle.y() == 0 && (angle.x() != 0 || e->phase() != Qt::NoScrollPhase))
+        return true;
+    editor_.wheel(angle.y());
+    return true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress && e->type() != QEvent::Wheel)
+        return QMainWindow::eventFilter(watched, e);
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this)
+        return QMainWindow::eventFilter(watched, e);
+    if (e->type() == QEvent::Wheel)
+        return handleWheel(static_cast<QWheelEvent*>(e));
+
+    auto* key = static_cast<QKeyEvent*>(e);
+    // Characters typed with Ctrl or Alt are commands, not typed characters.
+    if (isFirstKeyReceiver(w) && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        for (const char32_t c : key->text().toUcs4())
+            editor_.keyChar(c);
+    }
+    return false; // the character goes on to its control
 }
 
 } // namespace zw

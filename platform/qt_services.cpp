@@ -1,8 +1,12 @@
 #include "platform/qt_services.h"
 
+#include "platform/association.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
@@ -12,6 +16,14 @@ namespace {
 
 QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// File names travel through the editor as the system's bytes.
+std::string pathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString pathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 } // namespace
@@ -33,7 +45,9 @@ QString qtFilterFromPairs(std::string_view filter) {
 MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
                                      MessageButtons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(QCoreApplication::applicationName());
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    // File names and reasons in a message are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     switch (kind) {
     case MessageKind::Error:
@@ -67,7 +81,7 @@ MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
         return MessageResult::No;
     default:
         // A box closed from its title bar: the safe answer of each set.
-        return buttons == MessageButtons::Ok ? MessageResult::Ok
+        return buttons == MessageButtons::Ok      ? MessageResult::Ok
                : buttons == MessageButtons::YesNo ? MessageResult::No
                                                   : MessageResult::Cancel;
     }
@@ -78,7 +92,6 @@ std::optional<std::string> QtServices::openFileDialog(FileDialogId id, std::stri
     QFileDialog dlg(parent_);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dlg.setNameFilter(qtFilterFromPairs(filter));
     dlg.setNameFilters(qtFilterFromPairs(filter).split(QStringLiteral(";;")));
     if (auto it = lastPaths_.find(id); it != lastPaths_.end())
         dlg.selectFile(it->second);
@@ -86,7 +99,7 @@ std::optional<std::string> QtServices::openFileDialog(FileDialogId id, std::stri
         return std::nullopt;
     const QString path = dlg.selectedFiles().front();
     lastPaths_[id] = path;
-    return path.toStdString();
+    return pathBytes(path);
 }
 
 std::optional<std::string> QtServices::saveFileDialog(FileDialogId id, std::string_view filter) {
@@ -101,11 +114,11 @@ std::optional<std::string> QtServices::saveFileDialog(FileDialogId id, std::stri
         return std::nullopt;
     const QString path = dlg.selectedFiles().front();
     lastPaths_[id] = path;
-    return path.toStdString();
+    return pathBytes(path);
 }
 
 void QtServices::setDialogPath(FileDialogId id, const std::string& path) {
-    lastPaths_[id] = QString::fromStdString(path);
+    lastPaths_[id] = pathText(path);
 }
 
 void QtServices::fileError(std::string_view reason) {
@@ -113,25 +126,30 @@ void QtServices::fileError(std::string_view reason) {
 }
 
 void QtServices::shellOpen(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(path)));
 }
 
-void QtServices::writeFileAssociation() {}
+void QtServices::writeFileAssociation() {
+    // Failures are silent: the editor works the same without the association.
+    writeAssociation(executablePath(), associationPathsFromEnvironment());
+}
 
 std::vector<std::string> QtServices::arguments() const {
+    if (args_)
+        return *args_;
     std::vector<std::string> out;
     const QStringList args = QCoreApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i)
-        out.push_back(args[i].toStdString());
+        out.push_back(pathBytes(args[i]));
     return out;
 }
 
 std::string QtServices::executablePath() const {
-    return QCoreApplication::applicationFilePath().toStdString();
+    return pathBytes(QCoreApplication::applicationFilePath());
 }
 
 std::string QtServices::executableDir() const {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return pathBytes(QCoreApplication::applicationDirPath());
 }
 
 } // namespace zw

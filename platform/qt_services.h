@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <map>
+#include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -17,6 +19,9 @@ class QtServices : public Services {
   public:
     explicit QtServices(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The command-line arguments after the program name, byte for byte as the
+    // system passed them; without this call Qt's decoded list is used.
+    void setArguments(std::vector<std::string> args) { args_ = std::move(args); }
 
     MessageResult messageBox(std::string_view text, MessageKind kind,
                              MessageButtons buttons) override;
@@ -34,6 +39,7 @@ class QtServices : public Services {
   private:
     QWidget* parent_;
     std::map<FileDialogId, QString> lastPaths_;
+    std::optional<std::vector<std::string>> args_;
 };
 
 } // namespace zw

@@ -1,0 +1,24 @@
+// The pictures of the main window: toolbar icons and the mine icons of the
+// hover panel, drawn from the SVG files compiled into the program.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace zw {
+
+inline constexpr int kToolbarIconSize = 16;
+inline constexpr int kMineIconWidth = 24;
+inline constexpr int kMineIconHeight = 19;
+inline constexpr int kMineIconCount = 7;
+
+// The toolbar picture `name` (resources/icons/NAME.svg) at 16 x 16 and at twice
+// that for dense screens; a null icon when no such picture exists.
+QIcon toolbarIcon(const QString& name);
+
+// Mine icon `index` (MineIcon order: wood, mercury, ore, sulfur, crystal, gems,
+// gold) at 24 x 19 on a transparent ground; a null pixmap for any other index.
+QPixmap mineIcon(int index);
+
+} // namespace zw
