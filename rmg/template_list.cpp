@@ -1,24 +1,251 @@
 #include "rmg/template_list.h"
 
+#include "model/name_rules.h"
+#include "model/text.h"
+
+#include <algorithm>
+#include <limits>
+
 namespace zw {
 
-std::vector<TTemplateInside> splitTable(std::string_view) { return {}; }
+namespace {
 
-std::optional<int32_t> parseTableNumber(std::string_view) { return std::nullopt; }
+constexpr size_t kMaxFieldLength = 64;
 
-TemplateListSession::TemplateListSession(std::string buffer, ListMode mode,
-                                         std::string initialName, Services& services)
-    : nameField(std::move(initialName)), buffer_(std::move(buffer)), mode_(mode),
-      services_(services) {
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::optional<int32_t> parseTableNumber(std::string_view f) {
+    size_t i = 0;
+    while (i < f.size() && f[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < f.size() && (f[i] == '+' || f[i] == '-')) {
+        negative = f[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (i < f.size() && (f[i] == '$' || f[i] == 'x' || f[i] == 'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < f.size() && f[i] == '0' && (f[i + 1] == 'x' || f[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= f.size())
+        return std::nullopt; // no digits
+    // The magnitude is kept below 2^32 + 16 so it never overflows, however many
+    // digits follow; anything above 2^31 is out of range whatever the sign.
+    constexpr int64_t kCap = int64_t{1} << 32;
+    int64_t value = 0;
+    bool tooBig = false;
+    for (; i < f.size(); ++i) {
+        const int d = base == 16 ? hexDigit(f[i]) : (f[i] >= '0' && f[i] <= '9' ? f[i] - '0' : -1);
+        if (d < 0)
+            return std::nullopt;
+        if (!tooBig) {
+            value = value * base + d;
+            if (value > kCap)
+                tooBig = true;
+        }
+    }
+    if (tooBig)
+        return std::nullopt;
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+std::vector<TTemplateInside> splitTable(std::string_view buffer) {
+    std::vector<TTemplateInside> list;
+    if (buffer.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+        return list;
+    // The fields hold at most 65 bytes: a longer one ends the line's test.
+    std::string f1, f2, f3;
+    int s = 0;
+    size_t lineStart = 0;
+    size_t start = 0;
+    std::string name;
+    auto isTemplateRow = [&] {
+        const auto a = parseTableNumber(f2);
+        const auto b = parseTableNumber(f3);
+        return a && b && *a != 100 && *b != 100;
+    };
+    const size_t n = buffer.size();
+    for (size_t pos = 0; pos + 1 < n; ++pos) { // the last byte is never examined
+        const char c = buffer[pos];
+        if (s == 5) {
+            if (isTemplateRow()) {
+                if (start > 0)
+                    list.push_back({name, static_cast<int32_t>(start),
+                                    static_cast<int32_t>(lineStart - start)});
+                start = lineStart;
+                name = f1;
+            }
+            s = 0;
+        }
+        if (s >= 2 && s <= 4) {
+            std::string& field = s == 2 ? f1 : (s == 3 ? f2 : f3);
+            if (c != '\t' && c != '\n')
+                field += c;
+            if (c == '\t') {
+                ++s;
+                if (s == 3)
+                    f2.clear();
+                else if (s == 4)
+                    f3.clear();
+            }
+            if (c == '\r')
+                s = 0;
+            if (s >= 2 && s <= 4) {
+                const std::string& now = s == 2 ? f1 : (s == 3 ? f2 : f3);
+                if (now.size() > kMaxFieldLength)
+                    s = 0;
+            }
+        }
+        if (s == 1) {
+            if (c == '\n') {
+                s = 2;
+                f1.clear();
+                lineStart = pos + 1;
+            } else {
+                s = 0;
+            }
+        }
+        if (s == 0 && c == '\r')
+            s = 1;
+    }
+    if (start > 0)
+        list.push_back({name, static_cast<int32_t>(start), static_cast<int32_t>(n - start)});
+    return list;
+}
+
+std::string_view tableHeader(std::string_view buffer, const std::vector<TTemplateInside>& entries) {
+    if (entries.empty())
+        return buffer;
+    const size_t end = std::min(buffer.size(), static_cast<size_t>(std::max(0, entries[0].start)));
+    return buffer.substr(0, end);
+}
+
+std::string_view templateBlock(std::string_view buffer, const TTemplateInside& entry) {
+    const size_t start = std::min(buffer.size(), static_cast<size_t>(std::max(0, entry.start)));
+    const size_t length =
+        std::min(buffer.size() - start, static_cast<size_t>(std::max(0, entry.length)));
+    return buffer.substr(start, length);
+}
+
+std::string withoutTemplate(std::string_view buffer, const TTemplateInside& entry) {
+    const std::string_view block = templateBlock(buffer, entry);
+    const size_t start = static_cast<size_t>(block.data() - buffer.data());
+    std::string out;
+    out.reserve(buffer.size() - block.size());
+    out.append(buffer.substr(0, start));
+    out.append(buffer.substr(start + block.size()));
+    return out;
+}
+
+std::optional<size_t> findTemplateByName(const std::vector<TTemplateInside>& entries,
+                                         std::string_view name) {
+    const std::string wanted = foldAsciiUpper(name);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (foldAsciiUpper(entries[i].name) == wanted)
+            return i;
+    return std::nullopt;
+}
+
+// ---- The list window's logic ----
+
+TemplateListSession::TemplateListSession(std::string buffer, ListMode mode, std::string initialName,
+                                         Services& services)
+    : buffer_(std::move(buffer)), mode_(mode), services_(services) {
+    if (mode_ == ListMode::Adding) {
+        nameField = std::move(initialName);
+        nameEnabled = true;
+    } else {
+        nameField = utf8ToCp1251(kChooseImportName);
+        nameEnabled = false;
+    }
     entries_ = splitTable(buffer_);
 }
 
-void TemplateListSession::click(std::optional<int> item) { selected = item; }
-void TemplateListSession::doubleClick() {}
-void TemplateListSession::deleteSelected() {}
-void TemplateListSession::deleteAll() {}
-std::optional<ListOutcome> TemplateListSession::addTemplate() { return ListOutcome::Proceed; }
-ListOutcome TemplateListSession::importTemplate() { return ListOutcome::Proceed; }
-ListOutcome TemplateListSession::cancel() { return ListOutcome::Abandon; }
+void TemplateListSession::click(std::optional<int> item) {
+    if (item && (*item < 0 || static_cast<size_t>(*item) >= entries_.size()))
+        item.reset();
+    selected = item;
+    deleteEnabled = selected.has_value();
+}
+
+void TemplateListSession::doubleClick() {
+    if (!selected)
+        return;
+    nameField = entries_[static_cast<size_t>(*selected)].name;
+    importEnabled = true;
+    chosenIndex = *selected;
+}
+
+void TemplateListSession::afterDeletion() {
+    selected.reset();
+    deleteEnabled = false;
+    deletedFlag = true;
+    importEnabled = false;
+    // The chosen entry may be gone or have moved; "Импорт" needs a new choice.
+    chosenIndex = -1;
+    if (mode_ == ListMode::Import)
+        nameField = utf8ToCp1251(kChooseImportName);
+}
+
+void TemplateListSession::deleteSelected() {
+    if (!selected)
+        return;
+    buffer_ = withoutTemplate(buffer_, entries_[static_cast<size_t>(*selected)]);
+    entries_ = splitTable(buffer_);
+    afterDeletion();
+}
+
+void TemplateListSession::deleteAll() {
+    if (entries_.empty())
+        return;
+    if (services_.messageBox(kDeleteAllQuestion, MessageKind::Confirmation,
+                             MessageButtons::YesNo) != MessageResult::Yes)
+        return;
+    buffer_ = std::string(tableHeader(buffer_, entries_));
+    entries_.clear();
+    afterDeletion();
+}
+
+std::optional<ListOutcome> TemplateListSession::addTemplate() {
+    if (const auto problem = templateNameProblem(nameField)) {
+        services_.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    if (const auto match = findTemplateByName(entries_, nameField)) {
+        click(static_cast<int>(*match));
+        deleteSelected();
+    }
+    return ListOutcome::Proceed;
+}
+
+ListOutcome TemplateListSession::importTemplate() {
+    return ListOutcome::Proceed;
+}
+
+ListOutcome TemplateListSession::cancel() {
+    if (!deletedFlag)
+        return ListOutcome::Abandon;
+    const auto answer = services_.messageBox(kSaveDeletionsQuestion, MessageKind::Confirmation,
+                                             MessageButtons::YesNo);
+    return answer == MessageResult::Yes ? ListOutcome::SaveEdited : ListOutcome::Abandon;
+}
 
 } // namespace zw

@@ -21,53 +21,101 @@ struct TTemplateInside {
     bool operator==(const TTemplateInside&) const = default;
 };
 
-// Finds the templates of a table held in memory.
+// Finds the templates of a table held in memory. A template starts at a row
+// that follows CR LF and whose second and third TAB-separated fields are both
+// numbers other than 100 (fields of at most 64 bytes; the buffer's last byte is
+// never examined). Offsets are 32-bit: a buffer of more than 2^31 - 1 bytes
+// yields no template.
 std::vector<TTemplateInside> splitTable(std::string_view buffer);
 
 // True when a field parses whole as a signed 32-bit number in the table's
 // syntax (leading spaces, sign, decimal or "$"/"x"/"X"/"0x"/"0X" hexadecimal).
+// The signed value must lie in the 32-bit range, hexadecimal ones included.
 std::optional<int32_t> parseTableNumber(std::string_view field);
+
+// The header: the bytes before the first template (the whole buffer without one).
+std::string_view tableHeader(std::string_view buffer, const std::vector<TTemplateInside>& entries);
+
+// The bytes of one template, clamped to the buffer.
+std::string_view templateBlock(std::string_view buffer, const TTemplateInside& entry);
+
+// The buffer without one template's bytes; the line end before it stays.
+std::string withoutTemplate(std::string_view buffer, const TTemplateInside& entry);
+
+// Position of the first entry whose name equals `name` when the letters A to Z
+// of both are lowered (all other bytes compared as they are).
+std::optional<size_t> findTemplateByName(const std::vector<TTemplateInside>& entries,
+                                         std::string_view name);
 
 enum class ListMode { Adding, Import };
 
 inline constexpr std::string_view kChooseImportName = "Выберите импортируемый шаблон";
+inline constexpr std::string_view kDeleteAllQuestion =
+    "Вы действительно хотите удалить все шаблоны из файла, оставив только заголовок?";
+inline constexpr std::string_view kSaveDeletionsQuestion =
+    "Некоторые шаблоны были удалены из файла rmg. Вы хотите сохранить эти изменения?";
 
 // One run of the template list window. The window shows this state and calls the
-// event methods; tests drive the same methods directly.
+// event methods; tests drive the same methods directly. The list box shows the
+// names of entries() in order (Windows-1251); after every event the window
+// re-reads the state fields and the list.
 class TemplateListSession {
   public:
     // Prepares the window as its callers do: list filled from the buffer's
-    // entries, "Удалить" disabled, deleted flag cleared, the mode set.
-    // `initialName` (Windows-1251) is the template's name in adding mode.
+    // entries, nothing selected, "Удалить" and "Импорт" disabled, deleted flag
+    // cleared, chosen index -1. Adding mode: the name field holds `initialName`
+    // (Windows-1251) and is enabled, "Добавить шаблон" is shown. Import mode: the
+    // name field holds "Выберите импортируемый шаблон" and is disabled, "Импорт"
+    // is shown; `initialName` is not used.
     TemplateListSession(std::string buffer, ListMode mode, std::string initialName,
                         Services& services);
 
+    // The working buffer as the events left it; the caller reads it after the run.
     const std::string& buffer() const { return buffer_; }
     std::string takeBuffer() { return std::move(buffer_); }
+    // The templates of the current buffer, in file order (the list box's items).
     const std::vector<TTemplateInside>& entries() const { return entries_; }
     ListMode mode() const { return mode_; }
+    // Which of the two closing buttons the mode shows.
+    bool addVisible() const { return mode_ == ListMode::Adding; }
+    bool importVisible() const { return mode_ == ListMode::Import; }
 
     // Window state.
-    std::string nameField;                 // Windows-1251
+    std::string nameField; // Windows-1251
     bool nameEnabled = true;
-    std::optional<int> selected;           // list box selection
+    std::optional<int> selected; // list box selection
     bool deleteEnabled = false;
     bool importEnabled = false;
     bool deletedFlag = false;
-    int chosenIndex = -1;                  // last double-clicked entry
+    int chosenIndex = -1; // last double-clicked entry; -1 after a deletion
 
     // Events.
-    void click(std::optional<int> item);   // list box click (selection change)
-    void doubleClick();                    // on the selected item
-    void deleteSelected();                 // "Удалить"
-    void deleteAll();                      // "Удалить все" (asks)
-    // "Добавить шаблон": nullopt when the name field is refused (a message was
-    // shown and the window stays open), else Proceed.
+    // List box click: the selection becomes `item` (none when out of range);
+    // "Удалить" is enabled exactly when an item is selected.
+    void click(std::optional<int> item);
+    // Double-click on the selected item: the name field takes its name, "Импорт"
+    // is enabled and the chosen index becomes the selected position.
+    void doubleClick();
+    // "Удалить": removes the selected template from the buffer and splits anew;
+    // sets the deleted flag, clears the selection, disables "Удалить" and "Импорт".
+    void deleteSelected();
+    // "Удалить все": with templates present asks the question; on Yes the buffer
+    // becomes its header and the list empties.
+    void deleteAll();
+    // "Добавить шаблон": nullopt when the name field is refused (too long, or
+    // holding TAB, CR or LF; a message was shown and the window stays open).
+    // Otherwise the first template of the same name (A to Z folded) is deleted
+    // and the result is Proceed.
     std::optional<ListOutcome> addTemplate();
-    ListOutcome importTemplate();          // "Импорт"
-    ListOutcome cancel();                  // "Отмена" (asks when templates were deleted)
+    // "Импорт": Proceed.
+    ListOutcome importTemplate();
+    // "Отмена": Abandon at once when nothing was deleted; otherwise asks whether
+    // to save: Yes gives SaveEdited, any other answer Abandon.
+    ListOutcome cancel();
 
   private:
+    void afterDeletion();
+
     std::string buffer_;
     ListMode mode_;
     Services& services_;

@@ -1,0 +1,173 @@
+// The table splitter, its number syntax, and the buffer edits of the list window.
+#include "model/text.h"
+#include "rmg/template_list.h"
+#include "support/rmg_rows.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using testing::kTestHeader;
+using testing::rmgRow;
+
+TEST(TableNumber, AcceptsDecimalAndTheHexadecimalPrefixes) {
+    EXPECT_EQ(parseTableNumber("12"), 12);
+    EXPECT_EQ(parseTableNumber("   12"), 12);
+    EXPECT_EQ(parseTableNumber("+12"), 12);
+    EXPECT_EQ(parseTableNumber("-12"), -12);
+    EXPECT_EQ(parseTableNumber("007"), 7);
+    EXPECT_EQ(parseTableNumber("$1F"), 31);
+    EXPECT_EQ(parseTableNumber("x1f"), 31);
+    EXPECT_EQ(parseTableNumber("X1F"), 31);
+    EXPECT_EQ(parseTableNumber("0x1F"), 31);
+    EXPECT_EQ(parseTableNumber("0X1f"), 31);
+    EXPECT_EQ(parseTableNumber("-$10"), -16);
+    EXPECT_EQ(parseTableNumber(" +0x10"), 16);
+    EXPECT_EQ(parseTableNumber("0"), 0);
+    EXPECT_EQ(parseTableNumber("0000000000000000000000000042"), 42);
+}
+
+TEST(TableNumber, RefusesAnythingElse) {
+    for (const char* text : {"", " ", "-", "+", "$", "x", "0x", "12 ", "1 2", "- 5", "\t12", "1e3",
+                             "0x1G", "12a", "$-1", "--1", "0b1", "1.0", "x"})
+        EXPECT_FALSE(parseTableNumber(text)) << '"' << text << '"';
+}
+
+TEST(TableNumber, KeepsToTheSigned32BitRange) {
+    EXPECT_EQ(parseTableNumber("2147483647"), 2147483647);
+    EXPECT_FALSE(parseTableNumber("2147483648"));
+    EXPECT_EQ(parseTableNumber("-2147483648"), INT32_MIN);
+    EXPECT_FALSE(parseTableNumber("-2147483649"));
+    EXPECT_EQ(parseTableNumber("$7FFFFFFF"), 2147483647);
+    EXPECT_FALSE(parseTableNumber("$80000000"));
+    EXPECT_EQ(parseTableNumber("-$80000000"), INT32_MIN);
+    EXPECT_FALSE(parseTableNumber("$FFFFFFFF"));
+    EXPECT_FALSE(parseTableNumber("99999999999999999999999999999"));
+    EXPECT_FALSE(parseTableNumber("$FFFFFFFFFFFFFFFFFFFFFFFFF"));
+}
+
+// A table with a header and three templates, the last ending without CR LF.
+struct ThreeTemplates {
+    std::string t1 = rmgRow({{0, "First"}, {1, "4"}, {2, "9"}, {3, "1"}}) + rmgRow({{3, "2"}});
+    std::string t2 = rmgRow({{0, "Second"}, {1, "$1"}, {2, "0x20"}, {3, "1"}}) + "\r\n";
+    std::string t3 = "Third\t1\t2\tx\t";
+    std::string buffer = kTestHeader + t1 + t2 + t3;
+};
+
+TEST(Splitter, FindsTemplatesWithTheirNamesAndStretches) {
+    const ThreeTemplates t;
+    const auto list = splitTable(t.buffer);
+    const auto h = static_cast<int32_t>(kTestHeader.size());
+    const auto l1 = static_cast<int32_t>(t.t1.size());
+    const auto l2 = static_cast<int32_t>(t.t2.size());
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0], (TTemplateInside{"First", h, l1}));
+    // The blank line after the second template's row belongs to it.
+    EXPECT_EQ(list[1], (TTemplateInside{"Second", h + l1, l2}));
+    EXPECT_EQ(list[2], (TTemplateInside{"Third", h + l1 + l2, static_cast<int32_t>(t.t3.size())}));
+    EXPECT_EQ(tableHeader(t.buffer, list), kTestHeader);
+}
+
+TEST(Splitter, TheFirstLineIsNeverAStartButAHeaderLineAfterCrLfCanBe) {
+    EXPECT_TRUE(splitTable("A\t1\t2\tx\r\nmore\r\n").empty());
+    const std::string buffer = "title\r\nLooks\t5\t6\tlike one\r\nT\t1\t2\tx\r\n";
+    const auto list = splitTable(buffer);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].name, "Looks");
+    EXPECT_EQ(list[0].start, 7);
+    EXPECT_EQ(list[1].name, "T");
+}
+
+TEST(Splitter, OneHundredInTheSecondOrThirdFieldIsNoStart) {
+    for (const char* line : {"T\t100\t2\tx\r\n", "T\t1\t100\tx\r\n", "T\t0x64\t2\tx\r\n",
+                             "T\t1\t$64\tx\r\n", "T\t+100\t2\tx\r\n", "T\t  100\t2\tx\r\n"})
+        EXPECT_TRUE(splitTable(std::string("h\r\n") + line + "end").empty()) << line;
+    EXPECT_EQ(splitTable("h\r\nT\t-100\t101\tx\r\nend").size(), 1u);
+}
+
+TEST(Splitter, FieldsMustBeNumbersOfTheTableSyntax) {
+    EXPECT_TRUE(splitTable("h\r\nT\t\t2\tx\r\nend").empty());
+    EXPECT_TRUE(splitTable("h\r\nT\t1 \t2\tx\r\nend").empty());
+    EXPECT_TRUE(splitTable("h\r\nT\t1\tx\tx\r\nend").empty());
+    EXPECT_EQ(splitTable("h\r\nT\t $A\t-x1\tx\r\nend").size(), 1u);
+    // Only two TABs on the line: no third field ends.
+    EXPECT_TRUE(splitTable("h\r\nT\t1\t2\r\nend").empty());
+}
+
+TEST(Splitter, BareLineEndsDoNotStartALine) {
+    EXPECT_TRUE(splitTable("h\nT\t1\t2\tx\r\nend").empty());
+    EXPECT_TRUE(splitTable("h\rT\t1\t2\tx\r\nend").empty());
+    EXPECT_TRUE(splitTable("h\n\rT\t1\t2\tx\r\nend").empty());
+    // A CR before CR LF still lets the CR LF start the line.
+    EXPECT_EQ(splitTable("h\r\r\nT\t1\t2\tx\r\nend").size(), 1u);
+    // A CR inside the fields ends the test of that line.
+    EXPECT_TRUE(splitTable("h\r\nT\t1\r\t2\tx\r\nend").empty());
+}
+
+TEST(Splitter, AnLfInsideTheFieldsIsSkipped) {
+    const auto list = splitTable("h\r\nAB\nC\t1\n2\t3\tx\r\nend");
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].name, "ABC");
+}
+
+TEST(Splitter, FieldsLongerThan64BytesAreNoStart) {
+    const std::string n64(64, 'n'), n65(65, 'n'), d64 = std::string(63, '0') + "1";
+    EXPECT_EQ(splitTable("h\r\n" + n64 + "\t1\t2\tx\r\nend").size(), 1u);
+    EXPECT_TRUE(splitTable("h\r\n" + n65 + "\t1\t2\tx\r\nend").empty());
+    EXPECT_EQ(splitTable("h\r\nT\t" + d64 + "\t2\tx\r\nend").size(), 1u);
+    EXPECT_TRUE(splitTable("h\r\nT\t0" + d64 + "\t2\tx\r\nend").empty());
+    EXPECT_TRUE(splitTable("h\r\nT\t1\t0" + d64 + "\tx\r\nend").empty());
+    // A too long first row's bytes belong to the template before it.
+    const std::string buffer = "h\r\nT\t1\t2\tx\r\n" + n65 + "\t1\t2\tx\r\n";
+    const auto list = splitTable(buffer);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].length, static_cast<int32_t>(buffer.size()) - 3);
+}
+
+TEST(Splitter, TheLastByteIsNeverExamined) {
+    EXPECT_TRUE(splitTable("h\r\nT\t1\t2\t").empty());
+    EXPECT_TRUE(splitTable("h\r\nT\t1\t2\tX").empty());
+    const auto list = splitTable("h\r\nT\t1\t2\tXY");
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0], (TTemplateInside{"T", 3, 8}));
+    EXPECT_TRUE(splitTable("").empty());
+    EXPECT_TRUE(splitTable("\r").empty());
+    EXPECT_TRUE(splitTable("\r\n").empty());
+}
+
+TEST(Splitter, DeletingOneTemplateKeepsTheLineEndBeforeIt) {
+    const ThreeTemplates t;
+    const auto list = splitTable(t.buffer);
+    EXPECT_EQ(withoutTemplate(t.buffer, list[1]), kTestHeader + t.t1 + t.t3);
+    // The last template's table ends without LF: the line before keeps its CR LF.
+    const std::string rest = withoutTemplate(t.buffer, list[2]);
+    EXPECT_EQ(rest, kTestHeader + t.t1 + t.t2);
+    const auto after = splitTable(rest);
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[0], list[0]);
+    EXPECT_EQ(after[1], list[1]);
+    EXPECT_EQ(withoutTemplate(withoutTemplate(rest, after[1]), after[0]), kTestHeader);
+}
+
+TEST(Splitter, EntriesOutsideTheBufferAreClamped) {
+    const std::string buffer = "abcdef";
+    EXPECT_EQ(templateBlock(buffer, {"x", 4, 100}), "ef");
+    EXPECT_EQ(templateBlock(buffer, {"x", -5, 3}), "abc");
+    EXPECT_EQ(templateBlock(buffer, {"x", 10, 3}), "");
+    EXPECT_EQ(withoutTemplate(buffer, {"x", 2, 100}), "ab");
+    EXPECT_EQ(tableHeader(buffer, {{"x", 100, 1}}), "abcdef");
+}
+
+TEST(Splitter, NameLookupFoldsOnlyLatinCapitals) {
+    const std::string upper = utf8ToCp1251("Шаблон One"), lower = utf8ToCp1251("шаблон one");
+    const std::vector<TTemplateInside> list = {{"Alpha", 10, 1}, {upper, 20, 1}, {"ALPHA", 30, 1}};
+    EXPECT_EQ(findTemplateByName(list, "alpha"), 0u);
+    EXPECT_EQ(findTemplateByName(list, utf8ToCp1251("Шаблон ONE")), 1u);
+    EXPECT_FALSE(findTemplateByName(list, lower));
+    EXPECT_FALSE(findTemplateByName(list, "Alpha "));
+    EXPECT_FALSE(findTemplateByName({}, "Alpha"));
+}
+
+} // namespace
+} // namespace zw

@@ -1,0 +1,414 @@
+// The block of rows the compile writes, the derived existence conditions and
+// the read-back rules.
+#include "rmg/table.h"
+#include "support/rmg_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace zw {
+namespace {
+
+using testing::RmgCells;
+
+// The cells of each row of a block, checking the row shape on the way.
+std::vector<RmgCells> rowsOf(const std::string& text) {
+    std::vector<RmgCells> rows;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = text.find("\r\n", pos);
+        EXPECT_NE(end, std::string::npos) << "row without CR LF";
+        if (end == std::string::npos)
+            break;
+        const std::string line = text.substr(pos, end - pos);
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 84);
+        EXPECT_EQ(line.find('\r'), std::string::npos);
+        RmgCells cells;
+        size_t from = 0;
+        for (size_t k = 0; k < cells.size(); ++k) {
+            const size_t tab = line.find('\t', from);
+            cells[k] = line.substr(from, tab == std::string::npos ? std::string::npos : tab - from);
+            from = tab == std::string::npos ? line.size() : tab + 1;
+        }
+        rows.push_back(cells);
+        pos = end + 2;
+    }
+    return rows;
+}
+
+ZoneRecord startZone(int owner) {
+    ZoneRecord z = makeDefaultZone();
+    z.kind = 0;
+    z.owner = owner;
+    z.townMode = 2;
+    return z;
+}
+
+ConnectionRecord connection(int a, int b, std::vector<PassageRecord> passages) {
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = a;
+    c.zoneB = b;
+    c.passageCount = static_cast<int32_t>(passages.size());
+    for (size_t j = 0; j < passages.size(); ++j)
+        c.passages[j] = passages[j];
+    return c;
+}
+
+PassageRecord passage(int kind, int guard = 6000) {
+    PassageRecord p;
+    p.kind = kind;
+    p.guard = guard;
+    return p;
+}
+
+// Two players, two start zones and a treasure zone, two connections.
+TRmg exampleTemplate() {
+    TRmg t = makeNewTemplate();
+    t.name = "Example";
+    t.appendZone(startZone(1));
+    t.appendZone(startZone(2));
+    t.appendZone(makeDefaultZone());
+    t.appendConnection(connection(0, 2, {passage(0, 6000)}));
+    t.appendConnection(connection(1, 2, {passage(2)}));
+    return t;
+}
+
+void fill(RmgCells& row, int from, int to, const std::string& v) {
+    for (int k = from; k <= to; ++k)
+        row[static_cast<size_t>(k)] = v;
+}
+
+void fillNumbers(RmgCells& row, int from, std::vector<int> values) {
+    for (size_t k = 0; k < values.size(); ++k)
+        row[static_cast<size_t>(from) + k] = std::to_string(values[k]);
+}
+
+TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
+    TRmg t = exampleTemplate();
+    refreshConditions(t);
+
+    RmgCells r0, r1, r2;
+    r0[0] = "Example";
+    fillNumbers(r0, 1, {4, 9, 1});
+    r0[4] = "x";
+    fillNumbers(r0, 8, {14, 1, 2, 2, 2, 1});
+    r0[15] = "1";
+    fill(r0, 23, 31, "x");
+    fill(r0, 47, 54, "x");
+    r0[55] = "avg";
+    fill(r0, 57, 66, "x");
+    fillNumbers(r0, 67, {10000, 15000, 1, 3000, 6000, 6, 500, 3000, 9, 1, 3, 6000});
+    fillNumbers(r0, 81, {1, 2, 2, 2});
+
+    for (int k = 3; k <= 75; ++k)
+        r1[static_cast<size_t>(k)] = r0[static_cast<size_t>(k)];
+    r1[3] = r1[13] = "2";
+    fillNumbers(r1, 76, {2, 3});
+    r1[80] = "x";
+    fillNumbers(r1, 81, {1, 2, 2, 2});
+
+    fillNumbers(r2, 3, {3});
+    r2[6] = "x";
+    fillNumbers(r2, 8, {14, 1, 2, 2, 2});
+    fill(r2, 23, 31, "x");
+    fill(r2, 47, 54, "x");
+    r2[55] = "avg";
+    fill(r2, 57, 66, "x");
+    fillNumbers(r2, 67, {10000, 15000, 1, 3000, 6000, 6, 500, 3000, 9});
+
+    const std::string expected =
+        testing::joinRmgRow(r0) + testing::joinRmgRow(r1) + testing::joinRmgRow(r2);
+    EXPECT_EQ(buildBlock(t, "Example"), expected);
+
+    // The refresh was stored into the template.
+    EXPECT_EQ(limitsOf(t.zones[2]), (Limits{1, 2, 2, 2}));
+    EXPECT_EQ(limitsOf(t.connections[1].passages[0]), (Limits{1, 2, 2, 2}));
+}
+
+TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
+    TRmg t = makeNewTemplate();
+    for (int i = 0; i < 3; ++i)
+        t.appendZone(makeDefaultZone());
+    t.appendConnection(connection(0, 1, {passage(0), passage(1), passage(2)}));
+    t.appendConnection(connection(2, 1, {passage(0), passage(0)}));
+    auto rows = rowsOf(buildBlock(t, "N"));
+    ASSERT_EQ(rows.size(), 5u);
+    for (size_t r = 3; r < 5; ++r)
+        for (int k = 3; k <= 75; ++k)
+            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "") << r << ' ' << k;
+    EXPECT_EQ(rows[3][76], "2");
+    EXPECT_EQ(rows[3][77], "3");
+    for (size_t r = 1; r < 5; ++r)
+        for (int k = 0; k <= 2; ++k)
+            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "");
+
+    for (int i = 0; i < 2; ++i)
+        t.appendZone(makeDefaultZone());
+    t.connections.resize(1);
+    t.connections[0].passageCount = 2;
+    rows = rowsOf(buildBlock(t, "N"));
+    ASSERT_EQ(rows.size(), 5u);
+    for (size_t r = 2; r < 5; ++r) {
+        EXPECT_EQ(rows[r][3], std::to_string(r + 1));
+        for (int k = 76; k <= 84; ++k)
+            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "");
+    }
+
+    // Nothing at all still gives row 0 with the template columns.
+    const auto empty = rowsOf(buildBlock(makeNewTemplate(), "Empty"));
+    ASSERT_EQ(empty.size(), 1u);
+    RmgCells only;
+    only[0] = "Empty";
+    only[1] = "4";
+    only[2] = "9";
+    EXPECT_EQ(empty[0], only);
+}
+
+TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
+    TRmg t = makeNewTemplate();
+    t.appendZone(makeDefaultZone());
+    t.appendZone(makeDefaultZone());
+    t.appendConnection(connection(0, 1, {passage(0)}));
+    t.connections[0].passageCount = 20;
+    t.appendConnection(connection(0, 1, {passage(0)}));
+    t.connections[1].passageCount = -3;
+    t.appendConnection(connection(0, 7, {passage(0)})); // a zone that does not exist
+    refreshConditions(t);
+    EXPECT_EQ(limitsOf(t.connections[2].passages[0]), (Limits{1, 8, 1, 8}));
+    EXPECT_EQ(rowsOf(buildBlock(t, "N")).size(), 9u);
+}
+
+TEST(CompileBlock, CellsFollowTheColumnRules) {
+    TRmg t = makeNewTemplate();
+    t.header.playerCountIndex = 1;
+    t.kinds.playerKind[1] = 1;
+    ZoneRecord a = startZone(2); // a computer player's start zone
+    a.size = -5;
+    a.townMode = 3;
+    a.playerTowns = 3;
+    a.playerCastles = 1;
+    a.neutralTowns = 0;
+    a.neutralCastles = -2;
+    a.sameTownType = true;
+    a.townTypes = {true, false, true, false, false, false, false, false, true};
+    a.mineWood = 1;
+    a.mineGold = 2;
+    a.mineOre = -1;
+    a.terrainMatchesTown = true;
+    a.monsterStrength = 0;
+    a.monstersMatchTown = true;
+    ZoneRecord b = makeDefaultZone();
+    b.kind = 2;
+    b.townMode = 1;
+    b.sameTownType = true;
+    b.terrains = {false, true, false, false, false, false, false, true};
+    b.monstersMatchTown = true;
+    b.monsterStrength = 3;
+    ZoneRecord c = startZone(0); // only an imported table gives such a zone
+    c.townMode = 7;
+    c.monsterStrength = 9;
+    c.monsterTypes = {true, false, false, false, false, false, false, false, false, true};
+    t.zones = {a, b, c};
+    t.appendConnection(
+        connection(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
+    const auto rows = rowsOf(buildBlock(t, "N"));
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto& row : rows)
+        for (int k : {16, 17, 20, 21, 39, 40, 41, 42, 43, 44, 45})
+            EXPECT_EQ(row[static_cast<size_t>(k)], "");
+
+    const RmgCells& ra = rows[0];
+    EXPECT_EQ(ra[4], "");
+    EXPECT_EQ(ra[5], "x");
+    EXPECT_EQ(ra[8], "-5");
+    EXPECT_EQ(ra[13], "2");
+    EXPECT_EQ(ra[14], "3");
+    EXPECT_EQ(ra[15], "1");
+    EXPECT_EQ(ra[18], "");
+    EXPECT_EQ(ra[19], "");
+    EXPECT_EQ(ra[22], "x");
+    for (int k = 0; k < 9; ++k)
+        EXPECT_EQ(ra[23 + static_cast<size_t>(k)], a.townTypes[static_cast<size_t>(k)] ? "x" : "");
+    EXPECT_EQ(ra[32], "1");
+    EXPECT_EQ(ra[34], "");
+    EXPECT_EQ(ra[38], "2");
+    EXPECT_EQ(ra[46], "x");
+    for (int k = 47; k <= 54; ++k)
+        EXPECT_EQ(ra[static_cast<size_t>(k)], "");
+    EXPECT_EQ(ra[55], "none");
+    for (int k = 56; k <= 66; ++k)
+        EXPECT_EQ(ra[static_cast<size_t>(k)], "");
+
+    const RmgCells& rb = rows[1];
+    EXPECT_EQ(rb[7], "x");
+    EXPECT_EQ(rb[13], "");
+    EXPECT_EQ(rb[14], "");
+    EXPECT_EQ(rb[18], "1"); // one town without fort, no owner
+    EXPECT_EQ(rb[22], "");  // only mode 3 writes the same-type mark
+    EXPECT_EQ(rb[46], "");
+    EXPECT_EQ(rb[47], "");
+    EXPECT_EQ(rb[48], "x");
+    EXPECT_EQ(rb[54], "x");
+    EXPECT_EQ(rb[55], "strong");
+    EXPECT_EQ(rb[56], "x");
+    for (int k = 57; k <= 66; ++k)
+        EXPECT_EQ(rb[static_cast<size_t>(k)], "");
+
+    const RmgCells& rc = rows[2];
+    EXPECT_EQ(rc[4], "x");
+    EXPECT_EQ(rc[5], "");
+    EXPECT_EQ(rc[13], "");
+    for (int k : {14, 15, 18, 19})
+        EXPECT_EQ(rc[static_cast<size_t>(k)], "");
+    EXPECT_EQ(rc[55], "avg");
+    EXPECT_EQ(rc[56], "");
+    EXPECT_EQ(rc[57], "x");
+    EXPECT_EQ(rc[58], "");
+    EXPECT_EQ(rc[66], "x");
+
+    // Passages: lower number first whatever the stored order; guard only for kind 0.
+    EXPECT_EQ(rows[0][76], "1");
+    EXPECT_EQ(rows[0][77], "3");
+    EXPECT_EQ(rows[0][78], "0");
+    EXPECT_EQ(rows[1][78], "");
+    EXPECT_EQ(rows[1][79], "x");
+    EXPECT_EQ(rows[1][80], "");
+    EXPECT_EQ(rows[2][78], "");
+    EXPECT_EQ(rows[2][79], "");
+    EXPECT_EQ(rows[2][80], "x");
+    EXPECT_EQ(rows[3][79], "");
+    EXPECT_EQ(rows[3][80], "x");
+    EXPECT_EQ(rows[3][3], "");
+}
+
+TEST(CompileBlock, TownRuleByModeAndOwner) {
+    struct Case {
+        int mode, owner;
+        std::array<const char*, 4> cells; // 14, 15, 18, 19
+    };
+    for (const Case k : {Case{0, 1, {"", "", "", ""}}, Case{1, 1, {"1", "", "", ""}},
+                         Case{1, 0, {"", "", "1", ""}}, Case{2, 3, {"", "1", "", ""}},
+                         Case{2, 0, {"", "", "", "1"}}, Case{3, 0, {"4", "3", "2", "1"}},
+                         Case{4, 1, {"", "", "", ""}}, Case{-1, 0, {"", "", "", ""}}}) {
+        TRmg t = makeNewTemplate();
+        ZoneRecord z = makeDefaultZone();
+        z.townMode = k.mode;
+        z.owner = k.owner;
+        z.playerTowns = 4;
+        z.playerCastles = 3;
+        z.neutralTowns = 2;
+        z.neutralCastles = 1;
+        t.appendZone(z);
+        const auto row = rowsOf(buildBlock(t, "N")).at(0);
+        EXPECT_EQ(row[14], k.cells[0]) << k.mode << ' ' << k.owner;
+        EXPECT_EQ(row[15], k.cells[1]) << k.mode << ' ' << k.owner;
+        EXPECT_EQ(row[18], k.cells[2]) << k.mode << ' ' << k.owner;
+        EXPECT_EQ(row[19], k.cells[3]) << k.mode << ' ' << k.owner;
+    }
+}
+
+TEST(Refresh, DerivesZoneAndPassageLimits) {
+    TRmg t = makeNewTemplate();
+    t.header.playerCountIndex = 2; // four players
+    t.kinds.playerKind = {0, 0, 1, 1, 0, 0, 0, 0};
+    ZoneRecord free = makeDefaultZone();
+    ZoneRecord withOwner = makeDefaultZone();
+    withOwner.existMode = 1;
+    withOwner.owner = 3;
+    ZoneRecord farOwner = withOwner;
+    farOwner.owner = 7; // 7 - 2 > 4
+    ZoneRecord edgeOwner = withOwner;
+    edgeOwner.owner = 6; // 6 - 2 = 4, not greater
+    ZoneRecord detailed = makeDefaultZone();
+    detailed.existMode = 2;
+    detailed.minHumans = 2;
+    detailed.maxHumans = 3;
+    detailed.minPlayers = 3;
+    detailed.maxPlayers = 3;
+    t.zones = {free, withOwner, farOwner, edgeOwner, detailed};
+    PassageRecord manual = passage(0);
+    manual.autoExist = false;
+    manual.minHumans = 5;
+    t.appendConnection(connection(4, 1, {passage(0), manual}));
+    refreshConditions(t);
+    EXPECT_EQ(limitsOf(t.zones[0]), (Limits{1, 2, 2, 4}));
+    EXPECT_EQ(limitsOf(t.zones[1]), (Limits{1, 2, 3, 4}));
+    EXPECT_EQ(limitsOf(t.zones[2]), (Limits{1, 2, 2, 4}));
+    EXPECT_EQ(limitsOf(t.zones[3]), (Limits{1, 2, 6, 4}));
+    EXPECT_EQ(limitsOf(t.zones[4]), (Limits{2, 3, 3, 3}));
+    EXPECT_EQ(limitsOf(t.connections[0].passages[0]), (Limits{2, 2, 3, 3}));
+    EXPECT_EQ(limitsOf(t.connections[0].passages[1]), (Limits{5, 8, 1, 8}));
+}
+
+TEST(Refresh, PlayerKindsBeyondThePlayerCountDoNotCount) {
+    TRmg t = makeNewTemplate();
+    t.kinds.playerKind = {0, 1, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(humanPlayersOf(t), 1);
+    t.header.playerCountIndex = 100; // never indexes past the eight players
+    EXPECT_EQ(humanPlayersOf(t), 7);
+    EXPECT_EQ(playersOf(t), 102);
+    t.header.playerCountIndex = INT32_MAX;
+    EXPECT_EQ(playersOf(t), int64_t{INT32_MAX} + 2);
+    EXPECT_EQ(zoneLimitsForMode0(playersOf(t), 1).maxPlayers, INT32_MAX);
+}
+
+TEST(AppendBlock, LineEndOnlyWhenTheTableLacksIt) {
+    std::string s = "abc";
+    appendBlock(s, "ROW\r\n");
+    EXPECT_EQ(s, "abc\r\nROW\r\n");
+    s = "abc\n";
+    appendBlock(s, "ROW\r\n");
+    EXPECT_EQ(s, "abc\nROW\r\n");
+    s = "abc\r";
+    appendBlock(s, "ROW\r\n");
+    EXPECT_EQ(s, "abc\r\r\nROW\r\n");
+    s.clear();
+    appendBlock(s, "ROW\r\n");
+    EXPECT_EQ(s, "ROW\r\n");
+}
+
+TEST(RmgPath, TxtAppendedUnlessTheExtensionIsTxtInAnyCase) {
+    EXPECT_EQ(withRmgExtension("/d/rmg"), "/d/rmg.txt");
+    EXPECT_EQ(withRmgExtension("/d/rmg.txt"), "/d/rmg.txt");
+    EXPECT_EQ(withRmgExtension("/d/rmg.TXT"), "/d/rmg.TXT");
+    EXPECT_EQ(withRmgExtension("/d/rmg.tXt"), "/d/rmg.tXt");
+    EXPECT_EQ(withRmgExtension("/d/rmg.dat"), "/d/rmg.dat.txt");
+    EXPECT_EQ(withRmgExtension("/d/rmg.txt.bak"), "/d/rmg.txt.bak.txt");
+    EXPECT_EQ(withRmgExtension("/d.txt/rmg"), "/d.txt/rmg.txt");
+    EXPECT_EQ(withRmgExtension("C:\\d.txt\\rmg"), "C:\\d.txt\\rmg.txt");
+    EXPECT_EQ(withRmgExtension("rmg."), "rmg..txt");
+}
+
+TEST(ReadBackRules, ExistenceMode) {
+    // Four players, two of them human-capable.
+    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 0, 4, 2), 0);
+    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 2, 4, 2), 0);
+    EXPECT_EQ(existModeFromTable({1, 2, 3, 4}, 3, 4, 2), 1);
+    EXPECT_EQ(existModeFromTable({1, 2, 3, 4}, 0, 4, 2), 2);
+    // Owner 2 equals the mode-0 pattern, and owner 2 is never mode 1.
+    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 7, 4, 2), 1); // 7 - 2 > 4 gives T = 2
+    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, INT32_MAX, 4, 2), 1);
+    EXPECT_EQ(existModeFromTable({1, 8, 1, 8}, 0, 4, 2), 2);
+}
+
+TEST(ReadBackRules, TownModeAndAutoExist) {
+    EXPECT_EQ(townModeFromTable(0, 0, 0, 0, 5), 0);
+    EXPECT_EQ(townModeFromTable(1, 0, 0, 0, 1), 1);
+    EXPECT_EQ(townModeFromTable(0, 1, 0, 0, 1), 2);
+    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, 0), 1);
+    EXPECT_EQ(townModeFromTable(0, 0, 0, 1, 0), 2);
+    EXPECT_EQ(townModeFromTable(1, 0, 0, 0, 0), 3);
+    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, 2), 3);
+    EXPECT_EQ(townModeFromTable(3, 1, 0, 0, 1), 3);
+    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, -1), 3);
+
+    ZoneRecord a = makeDefaultZone(), b = makeDefaultZone();
+    a.minHumans = 2;
+    b.maxPlayers = 5;
+    EXPECT_TRUE(autoExistFromTable({2, 8, 1, 5}, a, b));
+    EXPECT_FALSE(autoExistFromTable({1, 8, 1, 5}, a, b));
+}
+
+} // namespace
+} // namespace zw

@@ -1,0 +1,222 @@
+// The template list window's logic: selection, deleting, adding, importing and
+// the three outcomes with their questions.
+#include "model/text.h"
+#include "platform/scripted_services.h"
+#include "rmg/template_list.h"
+#include "support/rmg_rows.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using testing::kTestHeader;
+using testing::rmgRow;
+
+std::string block(const std::string& name, int zones = 1) {
+    std::string out = rmgRow({{0, name}, {1, "4"}, {2, "9"}, {3, "1"}});
+    for (int z = 2; z <= zones; ++z)
+        out += rmgRow({{3, std::to_string(z)}});
+    return out;
+}
+
+struct ListFixture : ::testing::Test {
+    ScriptedServices services;
+    std::string a = block("Alpha", 2), b = block("Beta"), c = block("alpha", 3);
+    std::string table = kTestHeader + a + b + c;
+
+    TemplateListSession adding(std::string name = "New one") {
+        return TemplateListSession(table, ListMode::Adding, std::move(name), services);
+    }
+    TemplateListSession importing() {
+        return TemplateListSession(table, ListMode::Import, "ignored", services);
+    }
+    static std::vector<std::string> names(const TemplateListSession& s) {
+        std::vector<std::string> out;
+        for (const auto& e : s.entries())
+            out.push_back(e.name);
+        return out;
+    }
+};
+
+TEST_F(ListFixture, ModesPrepareTheWindow) {
+    auto add = adding("Mine");
+    EXPECT_EQ(add.nameField, "Mine");
+    EXPECT_TRUE(add.nameEnabled);
+    EXPECT_TRUE(add.addVisible());
+    EXPECT_FALSE(add.importVisible());
+    EXPECT_EQ(names(add), (std::vector<std::string>{"Alpha", "Beta", "alpha"}));
+    EXPECT_FALSE(add.selected);
+    EXPECT_FALSE(add.deleteEnabled);
+    EXPECT_FALSE(add.importEnabled);
+    EXPECT_FALSE(add.deletedFlag);
+    EXPECT_EQ(add.chosenIndex, -1);
+
+    auto imp = importing();
+    EXPECT_EQ(imp.nameField, utf8ToCp1251(kChooseImportName));
+    EXPECT_FALSE(imp.nameEnabled);
+    EXPECT_TRUE(imp.importVisible());
+    EXPECT_FALSE(imp.addVisible());
+    EXPECT_FALSE(imp.importEnabled);
+}
+
+TEST_F(ListFixture, SelectionEnablesDeleteAndDoubleClickChooses) {
+    auto s = importing();
+    s.doubleClick(); // nothing selected: nothing happens
+    EXPECT_EQ(s.chosenIndex, -1);
+    EXPECT_FALSE(s.importEnabled);
+    s.click(1);
+    EXPECT_TRUE(s.deleteEnabled);
+    s.doubleClick();
+    EXPECT_EQ(s.nameField, "Beta");
+    EXPECT_TRUE(s.importEnabled);
+    EXPECT_EQ(s.chosenIndex, 1);
+    s.click(std::nullopt);
+    EXPECT_FALSE(s.deleteEnabled);
+    s.click(3); // outside the list: no selection
+    EXPECT_FALSE(s.selected);
+    EXPECT_FALSE(s.deleteEnabled);
+    s.click(-1);
+    EXPECT_FALSE(s.selected);
+    EXPECT_EQ(s.importTemplate(), ListOutcome::Proceed);
+}
+
+TEST_F(ListFixture, DeleteRemovesTheBytesAndSplitsAgain) {
+    auto s = importing();
+    s.click(0);
+    s.doubleClick();
+    s.deleteSelected();
+    EXPECT_EQ(s.buffer(), kTestHeader + b + c);
+    EXPECT_EQ(names(s), (std::vector<std::string>{"Beta", "alpha"}));
+    EXPECT_FALSE(s.selected);
+    EXPECT_FALSE(s.deleteEnabled);
+    EXPECT_FALSE(s.importEnabled);
+    EXPECT_TRUE(s.deletedFlag);
+    EXPECT_EQ(s.chosenIndex, -1);
+    EXPECT_EQ(s.nameField, utf8ToCp1251(kChooseImportName));
+    // Nothing selected: "Удалить" does nothing.
+    s.deleteSelected();
+    EXPECT_EQ(s.entries().size(), 2u);
+
+    auto add = adding("Typed");
+    add.click(2);
+    add.deleteSelected();
+    EXPECT_EQ(add.buffer(), kTestHeader + a + b);
+    EXPECT_EQ(add.nameField, "Typed"); // the adding mode keeps the typed name
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ListFixture, DeleteAllAsksAndKeepsTheHeader) {
+    auto s = importing();
+    s.click(1);
+    s.doubleClick();
+    services.messageAnswers = {MessageResult::No};
+    s.deleteAll();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, kDeleteAllQuestion);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(s.buffer(), table);
+    EXPECT_FALSE(s.deletedFlag);
+    EXPECT_EQ(s.chosenIndex, 1);
+
+    services.messageAnswers = {MessageResult::Yes};
+    s.deleteAll();
+    EXPECT_EQ(s.buffer(), kTestHeader);
+    EXPECT_TRUE(s.entries().empty());
+    EXPECT_TRUE(s.deletedFlag);
+    EXPECT_FALSE(s.importEnabled);
+    EXPECT_FALSE(s.deleteEnabled);
+    EXPECT_EQ(s.nameField, utf8ToCp1251(kChooseImportName));
+
+    // An empty list asks nothing and changes nothing.
+    s.deleteAll();
+    EXPECT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(s.buffer(), kTestHeader);
+}
+
+TEST_F(ListFixture, AddingReplacesOnlyTheFirstTemplateOfTheSameName) {
+    auto s = adding("ALPHA");
+    EXPECT_EQ(s.addTemplate(), ListOutcome::Proceed);
+    EXPECT_EQ(s.buffer(), kTestHeader + b + c);
+    EXPECT_TRUE(s.deletedFlag);
+    EXPECT_EQ(s.nameField, "ALPHA");
+
+    auto other = adding("Gamma");
+    EXPECT_EQ(other.addTemplate(), ListOutcome::Proceed);
+    EXPECT_EQ(other.buffer(), table);
+    EXPECT_FALSE(other.deletedFlag);
+
+    // Double-clicking an entry puts its name in the field, so adding replaces it.
+    auto dbl = adding("Gamma");
+    dbl.click(2);
+    dbl.doubleClick();
+    EXPECT_EQ(dbl.nameField, "alpha");
+    EXPECT_EQ(dbl.addTemplate(), ListOutcome::Proceed);
+    EXPECT_EQ(dbl.buffer(), kTestHeader + b + c); // the first "alpha" in A-Z folding
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ListFixture, CyrillicCaseDifferencesDoNotMatch) {
+    const std::string upper = utf8ToCp1251("Карта"), lower = utf8ToCp1251("карта");
+    table = kTestHeader + block(upper);
+    auto s = adding(lower);
+    EXPECT_EQ(s.addTemplate(), ListOutcome::Proceed);
+    EXPECT_EQ(s.buffer(), table);
+    auto same = adding(upper);
+    EXPECT_EQ(same.addTemplate(), ListOutcome::Proceed);
+    EXPECT_EQ(same.buffer(), kTestHeader);
+}
+
+TEST_F(ListFixture, AddingRefusesANameTheTableCannotHold) {
+    for (const std::string& bad : {std::string(65, 'A'), std::string("Al\tpha"),
+                                   std::string("Alpha\r"), std::string("Al\npha")}) {
+        services.messages.clear();
+        auto s = adding(bad);
+        EXPECT_FALSE(s.addTemplate());
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+        EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(s.buffer(), table);
+        EXPECT_FALSE(s.deletedFlag);
+    }
+    auto ok = adding(std::string(64, 'A'));
+    EXPECT_EQ(ok.addTemplate(), ListOutcome::Proceed);
+}
+
+TEST_F(ListFixture, CancelAsksOnlyAfterDeletions) {
+    auto untouched = adding();
+    EXPECT_EQ(untouched.cancel(), ListOutcome::Abandon);
+    EXPECT_TRUE(services.messages.empty());
+
+    struct Case {
+        MessageResult answer;
+        ListOutcome outcome;
+    };
+    for (const Case k : {Case{MessageResult::Yes, ListOutcome::SaveEdited},
+                         Case{MessageResult::No, ListOutcome::Abandon},
+                         // The question closed without an answer abandons.
+                         Case{MessageResult::Cancel, ListOutcome::Abandon},
+                         Case{MessageResult::Ok, ListOutcome::Abandon}}) {
+        services.messages.clear();
+        auto s = adding();
+        s.click(0);
+        s.deleteSelected();
+        services.messageAnswers = {k.answer};
+        EXPECT_EQ(s.cancel(), k.outcome);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].text, kSaveDeletionsQuestion);
+        EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
+    }
+
+    // "Отмена" after "Удалить все" answered Yes asks the save question.
+    services.messages.clear();
+    auto all = importing();
+    services.messageAnswers = {MessageResult::Yes, MessageResult::Yes};
+    all.deleteAll();
+    EXPECT_EQ(all.cancel(), ListOutcome::SaveEdited);
+    EXPECT_EQ(all.takeBuffer(), kTestHeader);
+}
+
+} // namespace
+} // namespace zw
