@@ -1,0 +1,151 @@
+#include "check/check.h"
+
+#include "model/editor.h"
+#include "platform/scripted_services.h"
+#include "support/model_samples.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using test::ownedZone;
+using test::startZone;
+
+const std::string kHead = "Обнаружена логическая ошибка.\rУ игрока ";
+
+TRmg withPlayers(int players, std::initializer_list<ZoneRecord> zones) {
+    TRmg t = makeNewTemplate();
+    t.header.playerCountIndex = players - 2;
+    for (const ZoneRecord& z : zones)
+        t.appendZone(z);
+    return t;
+}
+
+std::string problem(const TRmg& t) {
+    return checkTemplate(t).value_or("passes");
+}
+
+TEST(Check, NoZonesFailsForPlayerOne) {
+    EXPECT_EQ(problem(makeNewTemplate()), kHead + "1 нет стартовой локации");
+}
+
+TEST(Check, MissingStartZoneIsReportedForTheLowestPlayer) {
+    // Three players, no start zone for player 2: two lines in the box.
+    EXPECT_EQ(problem(withPlayers(3, {startZone(1), startZone(3)})),
+              "Обнаружена логическая ошибка.\rУ игрока 2 нет стартовой локации");
+    EXPECT_EQ(problem(withPlayers(3, {startZone(3), startZone(2)})),
+              kHead + "1 нет стартовой локации");
+}
+
+TEST(Check, SecondStartZoneIsReportedWhereItIsFound) {
+    // Positions 3 and 7 (1-based); a later owner violation is never reached.
+    TRmg t = withPlayers(8, {});
+    for (int i = 1; i <= 9; ++i)
+        t.appendZone(ownedZone(1, 0));
+    t.zones[2] = startZone(1);
+    t.zones[6] = startZone(1);
+    t.zones[8] = ownedZone(2, 9);
+    EXPECT_EQ(problem(t), kHead + "1 больше одной стартовой локации");
+}
+
+TEST(Check, EarlierOwnerViolationWinsOverLaterDuplicate) {
+    const TRmg t = withPlayers(2, {startZone(1), ownedZone(2, 4), startZone(1)});
+    EXPECT_EQ(problem(t), kHead + "4 есть замки, но этого игрока на карте нет");
+}
+
+TEST(Check, AnyOwnedZoneBeyondThePlayerCountFails) {
+    for (int kind : {1, 2}) {
+        const TRmg t = withPlayers(
+            4, {startZone(1), startZone(2), startZone(3), startZone(4), ownedZone(kind, 5)});
+        EXPECT_EQ(problem(t), kHead + "5 есть замки, но этого игрока на карте нет") << kind;
+    }
+    // A start zone beyond the count sets its flag first, then fails the owner rule.
+    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(2), startZone(3)})),
+              kHead + "3 есть замки, но этого игрока на карте нет");
+}
+
+TEST(Check, ValidTemplatesPass) {
+    // Owner P itself passes; treasure zones and junctions may be owned or not.
+    EXPECT_FALSE(checkTemplate(withPlayers(4, {ownedZone(1, 4), startZone(2), ownedZone(2, 0),
+                                               startZone(4), startZone(1), startZone(3)})));
+    TRmg eight = withPlayers(8, {});
+    for (int p = 8; p >= 1; --p)
+        eight.appendZone(startZone(p, 3 * p));
+    EXPECT_FALSE(checkTemplate(eight));
+}
+
+TEST(Check, FewerPlayersReportTheFirstDroppedOwnerInListOrder) {
+    TRmg t = withPlayers(8, {});
+    for (int p = 1; p <= 8; ++p)
+        t.appendZone(startZone(p));
+    std::swap(t.zones[4], t.zones[6]); // list order: 1 2 3 4 7 6 5 8
+    t.header.playerCountIndex = 3;     // five players
+    EXPECT_EQ(problem(t), kHead + "7 есть замки, но этого игрока на карте нет");
+}
+
+TEST(Check, StartZoneWithoutOwnerIsReportedByItsNumber) {
+    const std::string ownerless = "Обнаружена логическая ошибка.\rСтартовая локация 2 не "
+                                  "принадлежит ни одному игроку";
+    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(0), startZone(2)})), ownerless);
+    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(-7)})), ownerless);
+    // It is found in list order with the other zone rules...
+    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(0), startZone(1)})), ownerless);
+    EXPECT_EQ(problem(withPlayers(2, {ownedZone(1, 3), startZone(0)})),
+              kHead + "3 есть замки, но этого игрока на карте нет");
+    // ...and before the player pass.
+    EXPECT_EQ(problem(withPlayers(2, {startZone(0)})),
+              "Обнаружена логическая ошибка.\rСтартовая локация 1 не принадлежит ни одному игроку");
+    // An owner above 8 is still the owner rule's, and never touches the flag table.
+    EXPECT_EQ(problem(withPlayers(8, {startZone(9)})),
+              kHead + "9 есть замки, но этого игрока на карте нет");
+    EXPECT_EQ(problem(withPlayers(8, {startZone(INT32_MAX)})),
+              kHead + "2147483647 есть замки, но этого игрока на карте нет");
+}
+
+TEST(Check, DamagedPlayerCountsNeverReadOutsideTheFlags) {
+    TRmg t = withPlayers(2, {startZone(1), startZone(2)});
+    t.header.playerCountIndex = INT32_MAX; // from a damaged file
+    EXPECT_EQ(problem(t), kHead + "3 нет стартовой локации");
+    for (int p = 3; p <= 8; ++p)
+        t.appendZone(startZone(p));
+    EXPECT_FALSE(checkTemplate(t));
+    t.header.playerCountIndex = INT32_MIN;
+    EXPECT_EQ(problem(t), kHead + "1 есть замки, но этого игрока на карте нет");
+}
+
+TEST(Check, RunsTwiceTheSameAndChangesNothing) {
+    const TRmg t = withPlayers(3, {startZone(1), startZone(1)});
+    const TRmg copy = t;
+    EXPECT_EQ(checkTemplate(t), checkTemplate(t));
+    EXPECT_EQ(t, copy);
+}
+
+TEST(Check, EditorCommandsShowOneBox) {
+    ScriptedServices services;
+    ScriptedDialogs dialogs;
+    Editor editor(services, dialogs);
+    editor.pushSnapshot();
+    editor.rmgMutable() = withPlayers(2, {startZone(2), startZone(1)});
+
+    editor.checkCommand();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Ошибок не обнаружено");
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(editor.history().position(), 1);
+
+    editor.rmgMutable().zones.pop_back();
+    EXPECT_FALSE(editor.chkerror());
+    editor.checkCommand();
+    ASSERT_EQ(services.messages.size(), 3u);
+    EXPECT_EQ(services.messages[1].text, kHead + "1 нет стартовой локации");
+    EXPECT_EQ(services.messages[2].text, services.messages[1].text);
+    EXPECT_EQ(services.messages[2].kind, MessageKind::Information);
+    EXPECT_EQ(services.messages[2].buttons, MessageButtons::Ok);
+    EXPECT_EQ(editor.history().position(), 1);
+}
+
+} // namespace
+} // namespace zw

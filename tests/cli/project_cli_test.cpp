@@ -1,0 +1,279 @@
+// new, dump, build and check, run as a user runs them.
+#include "model/project_file.h"
+#include "model/template_json.h"
+#include "model/text.h"
+#include "support/model_samples.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+namespace zw {
+namespace {
+
+using nlohmann::json;
+using test::richTemplate;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) {
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
+    }
+    return q + "'";
+}
+
+class ProjectCli : public ::testing::Test {
+  protected:
+    CliRun cli(const std::vector<std::string>& args) {
+        std::string cmd = quoted(ZW_CLI);
+        for (const auto& a : args)
+            cmd += " " + quoted(a);
+        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
+        const int raw = std::system(cmd.c_str());
+        CliRun r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = slurp(io.file("out"));
+        r.err = slurp(io.file("err"));
+        return r;
+    }
+    std::string file(const std::string& name) const { return dir.file(name); }
+
+    ScratchDir dir; // inputs and outputs
+    ScratchDir io;  // captured terminal streams
+};
+
+TRmg cyrillicRich() {
+    TRmg t = richTemplate();
+    t.name = utf8ToCp1251("Северный путь №2");
+    return t;
+}
+
+TEST_F(ProjectCli, NewWritesTheNewTemplate) {
+    const CliRun r = cli({"new", file("fresh.tpz")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(slurp(file("fresh.tpz")), encodeProject(makeNewTemplate()));
+}
+
+TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
+    spit(file("rich.tpz"), encodeProject(cyrillicRich()));
+    const CliRun r = cli({"dump", file("rich.tpz")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["name"], "Северный путь №2");
+    EXPECT_EQ(j["minSize"], 2);
+    EXPECT_EQ(j["maxSize"], 18);
+    EXPECT_EQ(j["playerCountIndex"], 3);
+    EXPECT_EQ(j["playerKind"], json({0, 1, 0, 1, 0, 1, 0, 1}));
+    ASSERT_EQ(j["zones"].size(), 3u);
+    const json& z = j["zones"][1];
+    std::vector<std::string> keys;
+    for (const auto& item : z.items())
+        keys.push_back(item.key());
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::string> expected = {"kind",
+                                         "size",
+                                         "owner",
+                                         "townMode",
+                                         "playerCastles",
+                                         "playerTowns",
+                                         "neutralCastles",
+                                         "neutralTowns",
+                                         "sameTownType",
+                                         "townTypes",
+                                         "mineWood",
+                                         "mineMercury",
+                                         "mineOre",
+                                         "mineSulfur",
+                                         "mineCrystal",
+                                         "mineGems",
+                                         "mineGold",
+                                         "terrainMatchesTown",
+                                         "terrains",
+                                         "monsterStrength",
+                                         "monstersMatchTown",
+                                         "monsterTypes",
+                                         "treasure",
+                                         "existMode",
+                                         "minHumans",
+                                         "maxHumans",
+                                         "minPlayers",
+                                         "maxPlayers",
+                                         "gridX",
+                                         "gridY"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(keys, expected);
+    const ZoneRecord& rz = cyrillicRich().zones[1];
+    EXPECT_EQ(z["size"], rz.size);
+    EXPECT_EQ(z["gridY"], rz.gridY);
+    EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
+    EXPECT_TRUE(z["townTypes"][0].is_boolean());
+    EXPECT_EQ(z["townTypes"].size(), 9u);
+    EXPECT_EQ(z["terrains"].size(), 8u);
+    EXPECT_EQ(z["monsterTypes"].size(), 10u);
+    EXPECT_EQ(z["treasure"][2], json({{"low", rz.treasure[2].low},
+                                      {"high", rz.treasure[2].high},
+                                      {"density", rz.treasure[2].density}}));
+    const json& c = j["connections"][0];
+    EXPECT_EQ(c["zoneA"], 0);
+    EXPECT_EQ(c["zoneB"], 2);
+    EXPECT_EQ(c["passageCount"], 2);
+    ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
+    const PassageRecord& p7 = cyrillicRich().connections[0].passages[7];
+    EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
+                                      {"guard", p7.guard},
+                                      {"autoExist", p7.autoExist},
+                                      {"minHumans", p7.minHumans},
+                                      {"maxHumans", p7.maxHumans},
+                                      {"minPlayers", p7.minPlayers},
+                                      {"maxPlayers", p7.maxPlayers}}));
+}
+
+TEST_F(ProjectCli, DumpThenBuildGivesBackTheSameFile) {
+    for (const TRmg& t : {cyrillicRich(), makeNewTemplate()}) {
+        const std::string original = encodeProject(t);
+        spit(file("in.tpz"), original);
+        const CliRun dump = cli({"dump", file("in.tpz")});
+        ASSERT_EQ(dump.status, 0) << dump.err;
+        spit(file("in.json"), dump.out);
+        const CliRun build = cli({"build", file("in.json"), file("out.tpz")});
+        ASSERT_EQ(build.status, 0) << build.err;
+        EXPECT_EQ(slurp(file("out.tpz")), original);
+    }
+}
+
+TEST_F(ProjectCli, BuildFillsMissingKeysWithDefaults) {
+    spit(file("part.json"), R"({"name": "Частично", "playerCountIndex": 1,
+        "zones": [{"kind": 0, "owner": 2, "gridX": -4}, {}],
+        "connections": [{"zoneB": 1, "passages": [{"guard": 100}]}]})");
+    const CliRun r = cli({"build", file("part.json"), file("part.tpz")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto decoded = decodeProject(slurp(file("part.tpz")));
+    ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
+    const TRmg& t = std::get<TRmg>(decoded);
+
+    TRmg expected = makeNewTemplate();
+    expected.name = utf8ToCp1251("Частично");
+    expected.header.playerCountIndex = 1;
+    ZoneRecord z = makeDefaultZone();
+    z.kind = 0;
+    z.owner = 2;
+    z.gridX = -4;
+    expected.appendZone(z);
+    expected.appendZone(makeDefaultZone());
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneB = 1;
+    c.passages[0].guard = 100;
+    expected.appendConnection(c);
+    EXPECT_EQ(t, expected);
+}
+
+TEST_F(ProjectCli, BuildRefusesBadInputNamingTheKeyAndWritesNothing) {
+    struct Case {
+        std::string json;
+        std::string key;
+    };
+    const std::vector<Case> cases = {
+        {R"({"zones": [{}, {}, {"owner": "2"}]})", "zones[2].owner"},
+        {R"({"zones": [{"townTypes": [true, 1, true, true, true, true, true, true, true]}]})",
+         "zones[0].townTypes[1]"},
+        {R"({"zones": [{"terrains": [true]}]})", "zones[0].terrains"},
+        {R"({"zones": [{"treasure": [{}, {"low": 1.5}, {}]}]})", "zones[0].treasure[1].low"},
+        {R"({"zones": [{"ownr": 1}]})", "zones[0].ownr"},
+        {R"({"zones": [{"size": 2147483648}]})", "zones[0].size"},
+        {R"({"zones": {}})", "zones"},
+        {R"({"name": 5})", "name"},
+        {R"({"name": "日本"})", "name"},
+        {R"({"playerKind": [0, 0]})", "playerKind"},
+        {R"({"zones": [{}], "connections": [{"zoneB": 1}]})", "connections[0].zoneB"},
+        {R"({"zones": [{}, {}], "connections": [{"zoneA": -1, "zoneB": 1}]})",
+         "connections[0].zoneA"},
+        {R"({"zones": [{}, {}], "connections": [{"zoneB": 1, "passageCount": 9}]})",
+         "connections[0].passageCount"},
+        {R"({"zones": [{}, {}], "connections": [{"zoneB": 1, "passageCount": 0}]})",
+         "connections[0].passageCount"},
+        {R"({"zones": [{}, {}], "connections": [{"zoneB": 1, "passages": [{}, {}, {}, {}, {}, {}, {}, {}, {}]}]})",
+         "connections[0].passages"},
+        {R"({"zones": [{}, {}], "connections": [{"zoneB": 1, "passages": [{"autoExist": 0}]}]})",
+         "connections[0].passages[0].autoExist"},
+        {R"({"zones": [], "extra": true})", "extra"},
+        {R"({"zones": [)", "malformed JSON"},
+        {R"([1, 2])", "JSON object"},
+        {"", "malformed JSON"},
+    };
+    spit(file("out.tpz"), "previous");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.json);
+        spit(file("bad.json"), c.json);
+        const CliRun r = cli({"build", file("bad.json"), file("out.tpz")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find(c.key), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(slurp(file("out.tpz")), "previous");
+    }
+}
+
+TEST_F(ProjectCli, CheckPrintsTheVerdict) {
+    TRmg t = makeNewTemplate();
+    for (int p = 1; p <= 2; ++p)
+        t.appendZone(test::startZone(p, 3 * p));
+    spit(file("good.tpz"), encodeProject(t));
+    CliRun r = cli({"check", file("good.tpz")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Ошибок не обнаружено\n");
+
+    t.zones.pop_back();
+    spit(file("bad.tpz"), encodeProject(t));
+    r = cli({"check", file("bad.tpz")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Обнаружена логическая ошибка.\nУ игрока 2 нет стартовой локации\n");
+}
+
+TEST_F(ProjectCli, UnreadableInputsExitWithTwo) {
+    spit(file("wrong.tpz"), "not a project");
+    spit(file("cut.tpz"), encodeProject(richTemplate()).substr(0, 40));
+    for (const std::string& command : {std::string("dump"), std::string("check")}) {
+        SCOPED_TRACE(command);
+        CliRun r = cli({command, file("missing.tpz")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("missing.tpz"), std::string::npos) << r.err;
+
+        r = cli({command, file("wrong.tpz")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Не удалось загрузить файл шаблона!"), std::string::npos) << r.err;
+
+        r = cli({command, file("cut.tpz")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("Файл поврежден"), std::string::npos) << r.err;
+    }
+    CliRun r = cli({"build", file("missing.json"), file("x.tpz")});
+    EXPECT_EQ(r.status, 2);
+    r = cli({"new", file("no/such/dir/x.tpz")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(r.err.empty());
+}
+
+TEST_F(ProjectCli, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(cli({"new"}).status, 2);
+    EXPECT_EQ(cli({"dump"}).status, 2);
+    EXPECT_EQ(cli({"build", file("only-one.json")}).status, 2);
+    EXPECT_EQ(cli({"check", "a", "b"}).status, 2);
+    EXPECT_EQ(dir.listing(), "");
+}
+
+} // namespace
+} // namespace zw

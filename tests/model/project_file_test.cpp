@@ -1,0 +1,477 @@
+#include "model/project_file.h"
+
+#include "model/record_io.h"
+#include "model/text.h"
+#include "support/model_samples.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+#include <zlib.h>
+
+namespace zw {
+namespace {
+
+using test::projectImage;
+using test::richTemplate;
+using test::zlibStream;
+
+std::string bytes(std::initializer_list<int> list) {
+    std::string s;
+    for (int b : list)
+        s += static_cast<char>(b);
+    return s;
+}
+
+std::string int32le(int32_t v) {
+    std::string s;
+    appendInt32(s, v);
+    return s;
+}
+
+int32_t int32At(const std::string& s, size_t offset) {
+    return readInt32(reinterpret_cast<const uint8_t*>(s.data()) + offset);
+}
+
+std::string inflateAll(std::string_view stream) {
+    z_stream z{};
+    EXPECT_EQ(inflateInit(&z), Z_OK);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(stream.data()));
+    z.avail_in = static_cast<uInt>(stream.size());
+    std::string out;
+    char buf[4096];
+    int ret = Z_OK;
+    while (ret == Z_OK) {
+        z.next_out = reinterpret_cast<Bytef*>(buf);
+        z.avail_out = sizeof buf;
+        ret = inflate(&z, Z_NO_FLUSH);
+        out.append(buf, sizeof buf - z.avail_out);
+    }
+    EXPECT_EQ(ret, Z_STREAM_END);
+    inflateEnd(&z);
+    return out;
+}
+
+// The fields of an empty template after the name: header [4, 9], 2 players,
+// kinds all 0, no zones, no connections.
+std::string emptyTail() {
+    return int32le(4) + int32le(9) + int32le(0) + std::string(32, '\0') + int32le(0) + int32le(0);
+}
+
+ProjectLoadFailure refusal(std::string_view file) {
+    auto r = decodeProject(file);
+    if (!std::holds_alternative<ProjectLoadFailure>(r)) {
+        ADD_FAILURE() << "the file was accepted";
+        return {ProjectError::BadSignature, ""};
+    }
+    return std::get<ProjectLoadFailure>(r);
+}
+
+TRmg accepted(std::string_view file) {
+    auto r = decodeProject(file);
+    if (auto* f = std::get_if<ProjectLoadFailure>(&r)) {
+        ADD_FAILURE() << "refused: " << f->message;
+        return {};
+    }
+    return std::get<TRmg>(r);
+}
+
+// The body of a template whose name is "T", with the zones and connections given raw.
+std::string bodyWith(int32_t zoneCount, std::string_view zones, int32_t connectionCount,
+                     std::string_view connections) {
+    return bytes({0x06, 0x01, 'T'}) + int32le(4) + int32le(9) + int32le(0) + std::string(32, '\0') +
+           int32le(zoneCount) + std::string(zones) + int32le(connectionCount) +
+           std::string(connections);
+}
+
+std::string zoneImage(const ZoneRecord& z = makeDefaultZone()) {
+    std::string s;
+    appendZone(s, z);
+    return s;
+}
+
+std::string connectionImage(int32_t a, int32_t b, int32_t count = 1) {
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = a;
+    c.zoneB = b;
+    c.passageCount = count;
+    std::string s;
+    appendConnection(s, c);
+    return s;
+}
+
+// ---- Writing ----
+
+TEST(ProjectFile, NewTemplateIsSeventyBytesAndALevelNineStream) {
+    const std::string body = encodeProjectBody(makeNewTemplate());
+    const std::string expected = bytes({0x06, 0x10}) + "Unnamed template" +
+                                 bytes({4, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0}) +
+                                 std::string(32, '\0') + std::string(8, '\0');
+    EXPECT_EQ(body.size(), 70u);
+    EXPECT_EQ(body, expected);
+
+    const std::string file = encodeProject(makeNewTemplate());
+    ASSERT_GT(file.size(), 10u);
+    EXPECT_EQ(file.substr(0, 8), "TMPLv099");
+    EXPECT_EQ(static_cast<uint8_t>(file[8]), 0x78);
+    EXPECT_EQ(static_cast<uint8_t>(file[9]), 0xDA);
+    EXPECT_EQ(inflateAll(std::string_view(file).substr(8)), expected);
+    // Level 9, 32 KiB window, memory level 8, default strategy: the same bytes
+    // as zlib's own one-shot compressor at level 9.
+    EXPECT_EQ(file, projectImage(expected));
+}
+
+TEST(ProjectFile, NameTagsFollowLengthAndCharacters) {
+    TRmg t;
+    t.name = "";
+    EXPECT_EQ(encodeProjectBody(t), bytes({0x06, 0x00}) + emptyTail());
+
+    t.name = std::string(255, 'a');
+    EXPECT_EQ(encodeProjectBody(t), bytes({0x06, 0xFF}) + t.name + emptyTail());
+
+    t.name = std::string(256, 'b');
+    EXPECT_EQ(encodeProjectBody(t), bytes({0x0C}) + int32le(256) + t.name + emptyTail());
+
+    // One Cyrillic letter anywhere makes the whole name UTF-8, whatever its length.
+    t.name = "\xC4"; // "Д"
+    EXPECT_EQ(encodeProjectBody(t), bytes({0x14}) + int32le(2) + "Д" + emptyTail());
+
+    t.name = "\xD8\xE0\xE1\xEB\xEE\xED"; // "Шаблон"
+    EXPECT_EQ(encodeProjectBody(t), bytes({0x14}) + int32le(12) + "Шаблон" + emptyTail());
+
+    t.name = std::string(300, 'x') + "\xFF";
+    const std::string body = encodeProjectBody(t);
+    EXPECT_EQ(body.substr(0, 5), bytes({0x14}) + int32le(302));
+
+    for (const std::string& name : std::vector<std::string>{
+             "", "Unnamed template", std::string(255, 'a'), std::string(256, 'b'), "\xC4",
+             "\xD8\xE0\xE1\xEB\xEE\xED 2", "\x98\x88\xB9"}) {
+        TRmg n;
+        n.name = name;
+        EXPECT_EQ(accepted(encodeProject(n)).name, name);
+    }
+}
+
+TEST(ProjectFile, ZoneFieldsLieAtTheirOffsets) {
+    ZoneRecord z = richTemplate().zones[1];
+    const std::string img = zoneImage(z);
+    ASSERT_EQ(img.size(), kZoneRecordBytes);
+    EXPECT_EQ(int32At(img, 0), z.kind);
+    EXPECT_EQ(int32At(img, 4), z.size);
+    EXPECT_EQ(int32At(img, 8), z.owner);
+    EXPECT_EQ(int32At(img, 12), z.townMode);
+    EXPECT_EQ(int32At(img, 16), z.playerCastles);
+    EXPECT_EQ(int32At(img, 20), z.playerTowns);
+    EXPECT_EQ(int32At(img, 24), z.neutralCastles);
+    EXPECT_EQ(int32At(img, 28), z.neutralTowns);
+    EXPECT_EQ(img[32], z.sameTownType ? 1 : 0);
+    for (size_t i = 0; i < 9; ++i)
+        EXPECT_EQ(img[33 + i], z.townTypes[i] ? 1 : 0) << i;
+    EXPECT_EQ(int32At(img, 44), z.mineWood);
+    EXPECT_EQ(int32At(img, 48), z.mineMercury);
+    EXPECT_EQ(int32At(img, 52), z.mineOre);
+    EXPECT_EQ(int32At(img, 56), z.mineSulfur);
+    EXPECT_EQ(int32At(img, 60), z.mineCrystal);
+    EXPECT_EQ(int32At(img, 64), z.mineGems);
+    EXPECT_EQ(int32At(img, 68), z.mineGold);
+    EXPECT_EQ(img[72], z.terrainMatchesTown ? 1 : 0);
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(img[73 + i], z.terrains[i] ? 1 : 0) << i;
+    EXPECT_EQ(int32At(img, 84), z.monsterStrength);
+    EXPECT_EQ(img[88], z.monstersMatchTown ? 1 : 0);
+    for (size_t i = 0; i < 10; ++i)
+        EXPECT_EQ(img[89 + i], z.monsterTypes[i] ? 1 : 0) << i;
+    for (size_t g = 0; g < 3; ++g) {
+        EXPECT_EQ(int32At(img, 100 + 12 * g), z.treasure[g].low);
+        EXPECT_EQ(int32At(img, 104 + 12 * g), z.treasure[g].high);
+        EXPECT_EQ(int32At(img, 108 + 12 * g), z.treasure[g].density);
+    }
+    EXPECT_EQ(int32At(img, 136), z.existMode);
+    EXPECT_EQ(int32At(img, 140), z.minHumans);
+    EXPECT_EQ(int32At(img, 144), z.maxHumans);
+    EXPECT_EQ(int32At(img, 148), z.minPlayers);
+    EXPECT_EQ(int32At(img, 152), z.maxPlayers);
+    EXPECT_EQ(int32At(img, 156), z.gridX);
+    EXPECT_EQ(int32At(img, 160), z.gridY);
+    for (size_t pad : {42u, 43u, 81u, 82u, 83u, 99u})
+        EXPECT_EQ(img[pad], 0) << "padding at " << pad;
+}
+
+TEST(ProjectFile, PassageSlotsLieAtTheirOffsets) {
+    const ConnectionRecord c = richTemplate().connections[1];
+    std::string img;
+    appendConnection(img, c);
+    ASSERT_EQ(img.size(), kConnectionRecordBytes);
+    EXPECT_EQ(int32At(img, 0), c.zoneA);
+    EXPECT_EQ(int32At(img, 4), c.zoneB);
+    EXPECT_EQ(int32At(img, 8), c.passageCount);
+    for (size_t j = 0; j < 8; ++j) {
+        const size_t at = 12 + 28 * j;
+        const PassageRecord& p = c.passages[j];
+        EXPECT_EQ(int32At(img, at), p.kind) << j;
+        EXPECT_EQ(int32At(img, at + 4), p.guard) << j;
+        EXPECT_EQ(img[at + 8], p.autoExist ? 1 : 0) << j;
+        EXPECT_EQ(img.substr(at + 9, 3), std::string(3, '\0')) << j;
+        EXPECT_EQ(int32At(img, at + 12), p.minHumans) << j;
+        EXPECT_EQ(int32At(img, at + 16), p.maxHumans) << j;
+        EXPECT_EQ(int32At(img, at + 20), p.minPlayers) << j;
+        EXPECT_EQ(int32At(img, at + 24), p.maxPlayers) << j;
+    }
+}
+
+TEST(ProjectFile, AnyNonZeroFlagReadsTrueAndPaddingIsIgnored) {
+    std::string img = zoneImage(); // default zone: flags 0 and 1 only
+    img[32] = 2;                   // sameTownType
+    img[33] = static_cast<char>(0x80);
+    img[42] = img[43] = static_cast<char>(0xFF);
+    img[99] = 0x55;
+    const ZoneRecord z = readZone(reinterpret_cast<const uint8_t*>(img.data()));
+    ZoneRecord expected = makeDefaultZone();
+    expected.sameTownType = true;
+    EXPECT_EQ(z, expected);
+    // Written again, flags are 0 or 1 and padding is zero.
+    std::string again = zoneImage(z);
+    EXPECT_EQ(again[32], 1);
+    EXPECT_EQ(again[42], 0);
+    EXPECT_EQ(again[99], 0);
+}
+
+// ---- Reading back ----
+
+TEST(ProjectFile, SaveAndLoadGiveIdenticalRecordsAndBytes) {
+    TRmg t = richTemplate();
+    t.name = "\xD8\xE0\xE1\xEB\xEE\xED \xB9"
+             "5"; // "Шаблон №5"
+    const std::string file = encodeProject(t);
+    const TRmg back = accepted(file);
+    EXPECT_EQ(back, t);
+    // Unused slots (beyond passageCount) keep what they held.
+    EXPECT_EQ(back.connections[0].passages[7], t.connections[0].passages[7]);
+    EXPECT_EQ(encodeProject(back), file);
+}
+
+TEST(ProjectFile, ValuesOutsideTheirRangesAreKept) {
+    TRmg t;
+    ZoneRecord z = makeDefaultZone();
+    z.owner = 9;
+    z.kind = 7;
+    z.size = -3;
+    z.monsterStrength = 1000;
+    z.gridX = INT32_MIN;
+    z.gridY = INT32_MAX;
+    t.appendZone(z);
+    t.appendZone(makeDefaultZone());
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = 1;
+    c.zoneB = 1; // a zone joined to itself is odd but loadable
+    c.passageCount = 8;
+    c.passages[3].kind = -1;
+    t.appendConnection(c);
+    t.header = TemplateHeader{-1, 1000, 40};
+    t.kinds.playerKind[7] = 5;
+    EXPECT_EQ(accepted(encodeProject(t)), t);
+}
+
+TEST(ProjectFile, NamesInUtf8AndUtf16FormsReadAsWindows1251) {
+    // UTF-8 with a character outside the code page ("日").
+    const std::string utf8 = "Карта 日 №1";
+    const std::string body8 =
+        bytes({0x14}) + int32le(static_cast<int32_t>(utf8.size())) + utf8 + emptyTail();
+    EXPECT_EQ(accepted(projectImage(body8)).name, utf8ToCp1251("Карта ? №1"));
+
+    // UTF-16LE: "Ша", a pair outside the basic plane, "€", an unpaired surrogate.
+    const std::string units =
+        bytes({0x28, 0x04, 0x30, 0x04, 0x3D, 0xD8, 0x00, 0xDE, 0xAC, 0x20, 0x00, 0xD8});
+    const std::string body16 = bytes({0x12}) + int32le(6) + units + emptyTail();
+    EXPECT_EQ(accepted(projectImage(body16)).name, utf8ToCp1251("Ша?€?"));
+
+    // The empty forms.
+    EXPECT_EQ(accepted(projectImage(bytes({0x12}) + int32le(0) + emptyTail())).name, "");
+    EXPECT_EQ(accepted(projectImage(bytes({0x0C}) + int32le(0) + emptyTail())).name, "");
+}
+
+// ---- Refusals ----
+
+TEST(ProjectFile, WrongOrShortSignatureIsRefused) {
+    const std::string good = encodeProject(makeNewTemplate());
+    for (const std::string& file : {std::string(), std::string("TMPLv09"), std::string("TMPLv099"),
+                                    "TMPLv098" + good.substr(8), "tmplv099" + good.substr(8),
+                                    std::string("PK\x03\x04 an archive")}) {
+        const auto f = refusal(file);
+        if (file == "TMPLv099") {
+            // The signature alone: no stream follows.
+            EXPECT_EQ(f.error, ProjectError::Corrupt);
+            continue;
+        }
+        EXPECT_EQ(f.error, ProjectError::BadSignature) << file;
+        EXPECT_EQ(f.message, "Не удалось загрузить файл шаблона!");
+    }
+}
+
+TEST(ProjectFile, EveryTruncationIsRefusedAsCorrupt) {
+    const std::string file = encodeProject(richTemplate());
+    for (size_t n = 8; n < file.size(); ++n) {
+        const auto f = refusal(std::string_view(file).substr(0, n));
+        EXPECT_EQ(f.error, ProjectError::Corrupt) << n;
+        EXPECT_EQ(f.message.rfind("Не удалось загрузить файл шаблона!\r", 0), 0u) << f.message;
+    }
+}
+
+TEST(ProjectFile, BodyShorterThanItsCountsIsRefused) {
+    // Valid streams whose bodies end early: inside the name, the header, a zone,
+    // a connection.
+    const std::string full = bodyWith(2, zoneImage() + zoneImage(), 1, connectionImage(0, 1));
+    for (size_t cut :
+         {size_t{2}, size_t{5}, size_t{40}, size_t{60}, size_t{200}, full.size() - 1}) {
+        const auto f = refusal(projectImage(full.substr(0, cut)));
+        EXPECT_EQ(f.error, ProjectError::Corrupt) << cut;
+        EXPECT_NE(f.message.find("обрываются"), std::string::npos) << f.message;
+    }
+    EXPECT_EQ(accepted(projectImage(full)).zones.size(), 2u);
+}
+
+TEST(ProjectFile, DamagedStreamIsRefused) {
+    const std::string file = encodeProject(richTemplate());
+    // Not a zlib stream at all.
+    EXPECT_EQ(refusal("TMPLv099 plain text, not compressed").error, ProjectError::Corrupt);
+    // A raw gzip header is not a zlib stream either.
+    EXPECT_EQ(refusal("TMPLv099\x1F\x8B\x08\x00").error, ProjectError::Corrupt);
+    // The checksum no longer matches the body.
+    std::string badSum = file;
+    badSum.back() = static_cast<char>(badSum.back() ^ 0x01);
+    const auto f = refusal(badSum);
+    EXPECT_EQ(f.error, ProjectError::Corrupt);
+    EXPECT_NE(f.message.find("сжатые данные испорчены"), std::string::npos) << f.message;
+    // Flipping any single byte of the stream never crashes, and never loads
+    // different records silently.
+    for (size_t i = 8; i < file.size(); ++i) {
+        std::string flipped = file;
+        flipped[i] = static_cast<char>(flipped[i] ^ 0x20);
+        auto r = decodeProject(flipped);
+        if (auto* t = std::get_if<TRmg>(&r)) {
+            EXPECT_EQ(*t, richTemplate()) << i;
+        }
+    }
+}
+
+TEST(ProjectFile, UnknownNameTagIsRefusedWithItsCode) {
+    const auto f = refusal(projectImage(bytes({0x07, 0x01, 'x'}) + emptyTail()));
+    EXPECT_EQ(f.error, ProjectError::Corrupt);
+    EXPECT_NE(f.message.find("0x07"), std::string::npos) << f.message;
+    EXPECT_EQ(refusal(projectImage(bytes({0x0B}) + emptyTail())).error, ProjectError::Corrupt);
+}
+
+TEST(ProjectFile, BadNameLengthsAreRefusedBeforeAnyAllocation) {
+    for (int tag : {0x0C, 0x14, 0x12}) {
+        for (int32_t len : {-1, INT32_MIN, INT32_MAX, kMaxProjectNameBytes + 1}) {
+            const auto f = refusal(projectImage(bytes({tag}) + int32le(len) + "abc"));
+            EXPECT_EQ(f.error, ProjectError::Corrupt) << tag << " " << len;
+        }
+    }
+    // A long but plausible claim with nothing behind it is simply truncated.
+    const auto f = refusal(projectImage(bytes({0x0C}) + int32le(1 << 20) + "abc"));
+    EXPECT_NE(f.message.find("обрываются"), std::string::npos) << f.message;
+}
+
+TEST(ProjectFile, BadCountsAreRefused) {
+    auto message = [](const std::string& body) { return refusal(projectImage(body)).message; };
+    EXPECT_NE(message(bodyWith(-1, "", 0, "")).find("отрицательное количество локаций"),
+              std::string::npos);
+    EXPECT_NE(message(bodyWith(0, "", -5, "")).find("отрицательное количество переходов"),
+              std::string::npos);
+    EXPECT_NE(message(bodyWith(65536, "", 0, "")).find("слишком много локаций"), std::string::npos);
+    EXPECT_NE(message(bodyWith(0, "", 65536, "")).find("слишком много переходов"),
+              std::string::npos);
+    // The largest allowed count is taken at its word; the records are missing.
+    EXPECT_NE(message(bodyWith(65535, "", 0, "")).find("обрываются"), std::string::npos);
+}
+
+TEST(ProjectFile, ConnectionsMustJoinListedZonesWithOneToEightPassages) {
+    const std::string zones = zoneImage() + zoneImage();
+    struct Case {
+        int32_t a, b, count;
+        const char* words;
+    };
+    for (const Case c :
+         {Case{0, 2, 1, "ведет к локации 3, которой нет"},
+          Case{-1, 1, 1, "ведет к локации 0, которой нет"},
+          Case{1, INT32_MAX, 1, "ведет к локации 2147483648"}, Case{0, 1, 0, "число проходов 0"},
+          Case{0, 1, 9, "число проходов 9"}, Case{0, 1, -2, "число проходов -2"}}) {
+        const auto f =
+            refusal(projectImage(bodyWith(2, zones, 1, connectionImage(c.a, c.b, c.count))));
+        EXPECT_EQ(f.error, ProjectError::Corrupt);
+        EXPECT_NE(f.message.find(c.words), std::string::npos) << f.message;
+    }
+    // The bounds themselves are fine.
+    for (int32_t count : {1, 8})
+        EXPECT_EQ(accepted(projectImage(bodyWith(2, zones, 1, connectionImage(1, 0, count))))
+                      .connections[0]
+                      .passageCount,
+                  count);
+    // A connection without any zone can never be valid.
+    EXPECT_EQ(refusal(projectImage(bodyWith(0, "", 1, connectionImage(0, 0)))).error,
+              ProjectError::Corrupt);
+}
+
+TEST(ProjectFile, ExtraBytesInsideTheBodyAreRefusedAfterTheStreamIgnored) {
+    const std::string body = encodeProjectBody(richTemplate());
+    const auto f = refusal(projectImage(body + "x"));
+    EXPECT_EQ(f.error, ProjectError::Corrupt);
+    EXPECT_NE(f.message.find("лишние данные"), std::string::npos) << f.message;
+
+    EXPECT_EQ(accepted(encodeProject(richTemplate()) + "trailing garbage"), richTemplate());
+}
+
+TEST(ProjectFile, ExpandingStreamIsCutOffAtTheFirstByteTooMany) {
+    // A body of an empty template followed by 64 MiB of zeros compresses to a
+    // few hundred KiB; the reader must stop right after the last field.
+    z_stream z{};
+    ASSERT_EQ(deflateInit(&z, 1), Z_OK);
+    const std::string head = encodeProjectBody(makeNewTemplate());
+    const std::string zeros(1 << 20, '\0');
+    std::string stream;
+    std::string out(1 << 16, '\0');
+    auto pump = [&](std::string_view in, int flush) {
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+        z.avail_in = static_cast<uInt>(in.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out.data());
+            z.avail_out = static_cast<uInt>(out.size());
+            deflate(&z, flush);
+            stream.append(out.data(), out.size() - z.avail_out);
+        } while (z.avail_out == 0);
+    };
+    pump(head, Z_NO_FLUSH);
+    for (int i = 0; i < 64; ++i)
+        pump(zeros, i == 63 ? Z_FINISH : Z_NO_FLUSH);
+    deflateEnd(&z);
+    ASSERT_LT(stream.size(), 2u << 20);
+    const auto f = refusal("TMPLv099" + stream);
+    EXPECT_NE(f.message.find("лишние данные"), std::string::npos) << f.message;
+}
+
+TEST(ProjectFile, ExtensionRule) {
+    EXPECT_EQ(withProjectExtension("Template.TPZ"), "Template.TPZ");
+    EXPECT_EQ(withProjectExtension("Template.tPz"), "Template.tPz");
+    EXPECT_EQ(withProjectExtension("Template"), "Template.tpz");
+    EXPECT_EQ(withProjectExtension("map.txt"), "map.txt.tpz");
+    EXPECT_EQ(withProjectExtension("map."), "map..tpz");
+    EXPECT_EQ(withProjectExtension("map.tpzx"), "map.tpzx.tpz");
+    EXPECT_EQ(withProjectExtension("/home/me/maps.v2/plan"), "/home/me/maps.v2/plan.tpz");
+    EXPECT_EQ(withProjectExtension("C:\\maps.v2\\plan"), "C:\\maps.v2\\plan.tpz");
+    EXPECT_EQ(withProjectExtension("/home/me/maps.v2/plan.tpz"), "/home/me/maps.v2/plan.tpz");
+    // Only A to Z are lowered: a Cyrillic look-alike is another extension.
+    EXPECT_EQ(withProjectExtension("карта.ТРZ"), "карта.ТРZ.tpz");
+}
+
+TEST(ProjectFile, NameLimitMatchesWhatTheReaderTakes) {
+    EXPECT_TRUE(nameFitsProject(std::string(kMaxProjectNameBytes, 'a')));
+    EXPECT_FALSE(nameFitsProject(std::string(kMaxProjectNameBytes + 1, 'a')));
+    // Cyrillic letters take two bytes each in the stored form.
+    EXPECT_FALSE(nameFitsProject(std::string(kMaxProjectNameBytes / 2 + 1, '\xC4')));
+    TRmg t;
+    t.name = std::string(kMaxProjectNameBytes, 'n');
+    EXPECT_EQ(accepted(encodeProject(t)).name.size(), static_cast<size_t>(kMaxProjectNameBytes));
+}
+
+} // namespace
+} // namespace zw

@@ -1,0 +1,148 @@
+#include "support/model_samples.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+#include <zlib.h>
+
+namespace zw::test {
+
+TRmg richTemplate() {
+    TRmg t;
+    t.name = "Rich";
+    t.header = TemplateHeader{2, 18, 3};
+    for (size_t i = 0; i < kPlayerSlots; ++i)
+        t.kinds.playerKind[i] = static_cast<int32_t>(i % 2);
+    for (int32_t k = 0; k < 3; ++k) {
+        ZoneRecord z;
+        const int32_t b = 1000 * (k + 1);
+        z.kind = k % 3;
+        z.size = b + 1;
+        z.owner = k + 1;
+        z.townMode = 3;
+        z.playerCastles = b + 2;
+        z.playerTowns = b + 3;
+        z.neutralCastles = b + 4;
+        z.neutralTowns = b + 5;
+        z.sameTownType = k != 1;
+        for (size_t i = 0; i < z.townTypes.size(); ++i)
+            z.townTypes[i] = (i + static_cast<size_t>(k)) % 3 == 0;
+        z.mineWood = b + 6;
+        z.mineMercury = b + 7;
+        z.mineOre = b + 8;
+        z.mineSulfur = b + 9;
+        z.mineCrystal = b + 10;
+        z.mineGems = b + 11;
+        z.mineGold = b + 12;
+        z.terrainMatchesTown = k == 1;
+        for (size_t i = 0; i < z.terrains.size(); ++i)
+            z.terrains[i] = (i + static_cast<size_t>(k)) % 2 == 0;
+        z.monsterStrength = 3;
+        z.monstersMatchTown = k == 2;
+        for (size_t i = 0; i < z.monsterTypes.size(); ++i)
+            z.monsterTypes[i] = (i * 7 + static_cast<size_t>(k)) % 4 == 1;
+        for (size_t g = 0; g < z.treasure.size(); ++g) {
+            const auto gg = static_cast<int32_t>(g);
+            z.treasure[g] = TreasureGroup{b + 20 + gg, b + 30 + gg, b + 40 + gg};
+        }
+        z.existMode = 2;
+        z.minHumans = 2;
+        z.maxHumans = 7;
+        z.minPlayers = 3;
+        z.maxPlayers = 6;
+        z.gridX = -5 + 4 * k;
+        z.gridY = 100000 * (k - 1);
+        t.appendZone(z);
+    }
+    for (int32_t j = 0; j < 2; ++j) {
+        ConnectionRecord c;
+        c.zoneA = j;
+        c.zoneB = 2;
+        c.passageCount = 2 + j;
+        for (size_t s = 0; s < c.passages.size(); ++s) {
+            const auto ss = static_cast<int32_t>(s);
+            PassageRecord& p = c.passages[s];
+            p.kind = ss % 3;
+            p.guard = -17 + 1000 * ss + j;
+            p.autoExist = s % 2 == 1;
+            p.minHumans = 10 + ss;
+            p.maxHumans = 20 + ss;
+            p.minPlayers = 30 + ss;
+            p.maxPlayers = 40 + ss;
+        }
+        t.appendConnection(c);
+    }
+    return t;
+}
+
+ZoneRecord startZone(int32_t owner, int32_t gridX, int32_t gridY) {
+    ZoneRecord z = makeDefaultZone();
+    z.kind = 0;
+    z.owner = owner;
+    z.gridX = gridX;
+    z.gridY = gridY;
+    return z;
+}
+
+ZoneRecord ownedZone(int32_t kind, int32_t owner) {
+    ZoneRecord z = makeDefaultZone();
+    z.kind = kind;
+    z.owner = owner;
+    return z;
+}
+
+std::string zlibStream(std::string_view body, int level) {
+    uLongf size = compressBound(static_cast<uLong>(body.size()));
+    std::vector<Bytef> out(size);
+    if (compress2(out.data(), &size, reinterpret_cast<const Bytef*>(body.data()),
+                  static_cast<uLong>(body.size()), level) != Z_OK)
+        throw std::runtime_error("compress2 failed");
+    return std::string(reinterpret_cast<const char*>(out.data()), size);
+}
+
+std::string projectImage(std::string_view body) {
+    return "TMPLv099" + zlibStream(body);
+}
+
+ScratchDir::ScratchDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "zw-model-XXXXXX").string();
+    if (!::mkdtemp(tmpl.data()))
+        throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl;
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ScratchDir::listing() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string out;
+    for (const auto& n : names)
+        out += n + "\n";
+    return out;
+}
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void spit(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+} // namespace zw::test
