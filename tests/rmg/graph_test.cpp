@@ -1,0 +1,452 @@
+// The automatic layout: hand-worked small graphs, the properties every layout
+// keeps, and a plain transcription of the rules (a full n x n link matrix,
+// scans of all nodes for every selection, the snap test against all earlier
+// nodes) that the production layout must match bit for bit.
+#include "rmg/graph.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfenv>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <random>
+
+namespace zw {
+namespace {
+
+// ---- The reference transcription ----
+
+struct RefRandom {
+    uint32_t state = 0;
+    double real() {
+        state = state * 134775813u + 1u;
+        return static_cast<double>(state) / 4294967296.0;
+    }
+    uint32_t below(uint32_t n) {
+        state = state * 134775813u + 1u;
+        return static_cast<uint32_t>(std::floor(static_cast<double>(state) * n / 4294967296.0));
+    }
+};
+
+struct RefNode {
+    std::vector<bool> links;
+    double x = 0, y = 0;
+    bool placed = false;
+};
+
+struct RefGraph {
+    std::vector<RefNode> graphNodes;
+    double minDistance = 3.0;
+    RefRandom& rng;
+    bool failed = false;
+
+    explicit RefGraph(RefRandom& r) : rng(r) {}
+
+    void initGraph(int n) {
+        graphNodes.assign(static_cast<size_t>(n), RefNode{});
+        for (auto& node : graphNodes)
+            node.links.assign(static_cast<size_t>(n), false);
+    }
+    void setLink(int a, int b, bool v) {
+        graphNodes[static_cast<size_t>(a)].links[static_cast<size_t>(b)] = v;
+        graphNodes[static_cast<size_t>(b)].links[static_cast<size_t>(a)] = v;
+    }
+    int degree(size_t i) const {
+        int d = 0;
+        for (bool l : graphNodes[i].links)
+            d += l ? 1 : 0;
+        return d;
+    }
+    std::optional<size_t> selectNode(bool onlyUnplaced) const {
+        if (onlyUnplaced) {
+            bool any = false;
+            for (const auto& n : graphNodes)
+                any = any || n.placed;
+            if (!any)
+                return std::nullopt;
+        }
+        std::optional<size_t> best;
+        int bestDegree = -1;
+        for (size_t i = 0; i < graphNodes.size(); ++i) {
+            if (onlyUnplaced && graphNodes[i].placed)
+                continue;
+            const int d = degree(i);
+            if (d > bestDegree) {
+                best = i;
+                bestDegree = d;
+            }
+        }
+        return best;
+    }
+    static double nearest(double v) { return std::nearbyint(v); } // default mode: halves to even
+
+    void placeNode(size_t a) {
+        std::vector<size_t> L;
+        for (size_t j = 0; j < graphNodes.size(); ++j)
+            if (graphNodes[a].links[j] && graphNodes[j].placed)
+                L.push_back(j);
+        const double d = degree(a);
+        const double pi = std::numbers::pi;
+        RefNode& n = graphNodes[a];
+        if (L.empty()) {
+            n.x = rng.real() * 20 - 10;
+            n.y = rng.real() * 20 - 10;
+        } else if (L.size() == 1) {
+            const RefNode& k = graphNodes[L[0]];
+            const double phi = rng.real() * (2 * pi);
+            n.x = k.x + (d + 2) * std::cos(phi);
+            n.y = k.y + (d + 2) * std::sin(phi);
+        } else if (L.size() == 2) {
+            const RefNode& p = graphNodes[L[0]];
+            const RefNode& q = graphNodes[L[1]];
+            const double theta = std::atan2(p.y - q.y, p.x - q.x);
+            const double r = rng.below(2);
+            const double phi = theta - pi / 2 + r * pi;
+            const double D = std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y));
+            n.x = (p.x + q.x) / 2 + D * std::cos(phi);
+            n.y = (p.y + q.y) / 2 + D * std::sin(phi);
+        } else {
+            double sx = 0, sy = 0;
+            for (size_t j : L) {
+                sx += graphNodes[j].x;
+                sy += graphNodes[j].y;
+            }
+            n.x = sx / static_cast<double>(L.size());
+            n.y = sy / static_cast<double>(L.size());
+        }
+    }
+
+    void arrangeGraph() {
+        for (auto& n : graphNodes) {
+            n.placed = false;
+            n.x = n.y = 0;
+        }
+        if (graphNodes.empty())
+            return;
+        graphNodes[*selectNode(false)].placed = true;
+        for (size_t k = 1; k < graphNodes.size(); ++k) {
+            const auto a = selectNode(true);
+            if (!a) {
+                failed = true;
+                return;
+            }
+            placeNode(*a);
+            graphNodes[*a].placed = true;
+        }
+        for (size_t i = 0; i < graphNodes.size(); ++i) {
+            RefNode& n = graphNodes[i];
+            double cx = nearest(n.x), cy = nearest(n.y);
+            double t = 0;
+            for (;;) {
+                bool close = false;
+                for (size_t j = 0; j < i; ++j) {
+                    const RefNode& m = graphNodes[j];
+                    if (std::sqrt((cx - m.x) * (cx - m.x) + (cy - m.y) * (cy - m.y)) < minDistance)
+                        close = true;
+                }
+                if (!close)
+                    break;
+                t = t + 1;
+                cx = nearest(n.x + (rng.real() - 0.5) * t);
+                cy = nearest(n.y + (rng.real() - 0.5) * t);
+            }
+            n.x = cx;
+            n.y = cy;
+        }
+    }
+};
+
+using Links = std::vector<std::tuple<int, int, bool>>;
+
+struct Layout {
+    std::vector<std::pair<double, double>> points;
+    uint32_t state;
+};
+
+Layout runProduction(int n, const Links& links, uint32_t state, double md = 3.0) {
+    LayoutRandom rng;
+    rng.state = state;
+    Graph g(rng);
+    g.initGraph(n);
+    for (auto [a, b, v] : links)
+        g.setLink(a, b, v);
+    g.minDistance = md;
+    EXPECT_TRUE(g.arrangeGraph());
+    Layout out{{}, rng.state};
+    for (const TNode& node : g.nodes())
+        out.points.emplace_back(node.x, node.y);
+    return out;
+}
+
+Layout runReference(int n, const Links& links, uint32_t state, double md = 3.0) {
+    RefRandom rng;
+    rng.state = state;
+    RefGraph g(rng);
+    g.initGraph(n);
+    for (auto [a, b, v] : links)
+        g.setLink(a, b, v);
+    g.minDistance = md;
+    g.arrangeGraph();
+    EXPECT_FALSE(g.failed);
+    Layout out{{}, rng.state};
+    for (const RefNode& node : g.graphNodes)
+        out.points.emplace_back(node.x, node.y);
+    return out;
+}
+
+void expectSameBits(const Layout& a, const Layout& b, const std::string& what) {
+    ASSERT_EQ(a.points.size(), b.points.size()) << what;
+    for (size_t i = 0; i < a.points.size(); ++i) {
+        EXPECT_EQ(std::bit_cast<uint64_t>(a.points[i].first),
+                  std::bit_cast<uint64_t>(b.points[i].first))
+            << what << " node " << i;
+        EXPECT_EQ(std::bit_cast<uint64_t>(a.points[i].second),
+                  std::bit_cast<uint64_t>(b.points[i].second))
+            << what << " node " << i;
+    }
+    EXPECT_EQ(a.state, b.state) << what;
+}
+
+void expectSpread(const Layout& l, double md) {
+    for (size_t i = 0; i < l.points.size(); ++i) {
+        EXPECT_EQ(l.points[i].first, std::trunc(l.points[i].first));
+        EXPECT_EQ(l.points[i].second, std::trunc(l.points[i].second));
+        for (size_t j = 0; j < i; ++j) {
+            const double dx = l.points[i].first - l.points[j].first;
+            const double dy = l.points[i].second - l.points[j].second;
+            EXPECT_GE(std::sqrt(dx * dx + dy * dy), md) << i << ' ' << j;
+        }
+    }
+}
+
+// ---- Hand-worked cases ----
+
+TEST(LayoutRandom, FollowsTheLinearCongruence) {
+    LayoutRandom r;
+    EXPECT_EQ(r.real(), 1.0 / 4294967296.0);
+    EXPECT_EQ(r.state, 1u);
+    EXPECT_EQ(r.below(2), 0u); // state 134775814
+    EXPECT_EQ(r.state, 134775814u);
+    r.state = 0xFFFFFFFFu;
+    EXPECT_EQ(r.real(), static_cast<double>(0xFFFFFFFFu * 134775813u + 1u) / 4294967296.0);
+    r.state = 649090866u; // the next state is 2^32 - 1
+    EXPECT_EQ(r.below(10), 9u);
+    r.state = 649090867u; // the next state is 0
+    EXPECT_EQ(r.real(), 0.0);
+}
+
+TEST(Nearest, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(nearestHalfEven(0.5), 0.0);
+    EXPECT_EQ(nearestHalfEven(1.5), 2.0);
+    EXPECT_EQ(nearestHalfEven(2.5), 2.0);
+    EXPECT_EQ(nearestHalfEven(-0.5), 0.0);
+    EXPECT_EQ(nearestHalfEven(-1.5), -2.0);
+    EXPECT_EQ(nearestHalfEven(-2.5), -2.0);
+    EXPECT_EQ(nearestHalfEven(2.4999999999999996), 2.0);
+    EXPECT_EQ(nearestHalfEven(-0.49999999999999994), 0.0);
+    EXPECT_EQ(nearestHalfEven(4503599627370497.0), 4503599627370497.0);
+    EXPECT_EQ(nearestHalfEven(-7.75), -8.0);
+    // The rounding mode of the moment plays no part.
+    const int mode = std::fegetround();
+    std::fesetround(FE_UPWARD);
+    const double up = nearestHalfEven(2.5);
+    std::fesetround(mode);
+    EXPECT_EQ(up, 2.0);
+}
+
+TEST(Layout, NothingOrOneNode) {
+    EXPECT_TRUE(runProduction(0, {}, 0).points.empty());
+    EXPECT_EQ(runProduction(0, {}, 0).state, 0u);
+    const Layout one = runProduction(1, {}, 0);
+    EXPECT_EQ(one.points, (std::vector<std::pair<double, double>>{{0, 0}}));
+    EXPECT_EQ(one.state, 0u); // no draw
+    const Layout self = runProduction(1, {{0, 0, true}}, 0);
+    EXPECT_EQ(self.points, (std::vector<std::pair<double, double>>{{0, 0}}));
+}
+
+TEST(Layout, TwoLinkedNodesOnTheCircleOfRadiusThree) {
+    // The first draw from state 0 is 2^-32: an angle of almost 0 puts node 1
+    // at (3, 0) before snapping, exactly minDistance from node 0.
+    const Layout l = runProduction(2, {{0, 1, true}}, 0);
+    EXPECT_EQ(l.points, (std::vector<std::pair<double, double>>{{0, 0}, {3, 0}}));
+    EXPECT_EQ(l.state, 1u);
+}
+
+TEST(Layout, FourNodesPlacedByDecreasingDegree) {
+    // Links 0-2, 1-2, 2-3, 1-3: degrees 1, 2, 3, 2, placed in the order 2, 1, 3, 0.
+    // Node 2 at the origin; node 1 at angle 2pi * 2^-32 on the circle of radius
+    // 4, about (4, 5.9e-9); node 3 on the bisector of 1 and 2 (r = 0), about
+    // (2, -4); node 0 on the circle of radius 3 around node 2 at the third
+    // draw's angle 5.4101 rad, about (1.927, -2.299). Snapping in index order
+    // keeps node 0 at (2, -2); node 1 (at (4, 0)) is within 3 of it and needs
+    // six jitters, node 2 two, node 3 three.
+    const Links links = {{0, 2, true}, {1, 2, true}, {2, 3, true}, {1, 3, true}};
+    const Layout l = runProduction(4, links, 0);
+    EXPECT_EQ(l.points,
+              (std::vector<std::pair<double, double>>{{2, -2}, {6, -3}, {0, 1}, {1, -5}}));
+    EXPECT_EQ(l.state, 698472713u);
+}
+
+TEST(Layout, TwoPlacedNeighboursPutTheNodeOnTheirBisector) {
+    // A triangle: all degrees 2, order 0, 1, 2. With the state whose next draw
+    // is exactly 0, node 1 lands at (4, 0); node 2 then has the neighbours
+    // (0, 0) and (4, 0) and lands at (2, 4) for r = 0.
+    const Links triangle = {{0, 1, true}, {1, 2, true}, {2, 0, true}};
+    const Layout l = runProduction(3, triangle, 649090867u);
+    EXPECT_EQ(l.points, (std::vector<std::pair<double, double>>{{0, 0}, {4, 0}, {2, 4}}));
+}
+
+TEST(Layout, ANodeWithoutPlacedNeighboursGetsARandomPointOfTheSquare) {
+    // Two separate pairs: node 2 has no placed neighbour when its turn comes.
+    // Draws: node 1's angle, then node 2's x and y, then node 3's angle.
+    LayoutRandom probe;
+    probe.real();
+    const double x2 = probe.real() * 20 - 10;
+    const double y2 = probe.real() * 20 - 10;
+    const Layout l = runProduction(4, {{0, 1, true}, {2, 3, true}}, 0);
+    EXPECT_LT(std::fabs(l.points[2].first - x2), 0.5 + 1e-12);
+    EXPECT_LT(std::fabs(l.points[2].second - y2), 0.5 + 1e-12);
+    expectSpread(l, 3.0);
+}
+
+TEST(Layout, CoincidingNodesAreSeparatedByMovingTheLaterOne) {
+    // Nodes 1, 2 and 3 all see the same two placed neighbours (0 and 4), so at
+    // least two of them land on the same point; node 5 sits on the centroid of
+    // its four placed neighbours.
+    const Links links = {{0, 1, true}, {0, 2, true}, {0, 3, true}, {0, 4, true},
+                         {4, 1, true}, {4, 2, true}, {4, 3, true}, {5, 0, true},
+                         {5, 1, true}, {5, 2, true}, {5, 3, true}};
+    const Layout l = runProduction(6, links, 0);
+    expectSpread(l, 3.0);
+    expectSameBits(l, runReference(6, links, 0), "coinciding");
+}
+
+TEST(Layout, LinksCanBeRemovedAndRepeated) {
+    LayoutRandom rng;
+    Graph g(rng);
+    g.initGraph(4);
+    g.setLink(3, 1, true);
+    g.setLink(1, 3, true);
+    g.setLink(0, 3, true);
+    g.setLink(2, 2, true);
+    g.setLink(0, 3, false);
+    g.setLink(0, 1, false); // never linked
+    g.setLink(5, 1, true);  // outside the graph: ignored
+    g.setLink(-1, 1, true);
+    EXPECT_EQ(g.degree(0), 0);
+    EXPECT_EQ(g.degree(1), 1);
+    EXPECT_EQ(g.degree(2), 1); // a link to itself counts once
+    EXPECT_EQ(g.degree(3), 1);
+    EXPECT_EQ(g.neighbours(1), std::vector<int>{3});
+    g.initGraph(-3);
+    EXPECT_TRUE(g.nodes().empty());
+    EXPECT_TRUE(g.arrangeGraph());
+}
+
+TEST(Layout, UnusableMinimumDistancesSpreadNothing) {
+    for (double md : {0.0, -3.0, std::nan(""), HUGE_VAL}) {
+        const Layout l = runProduction(3, {{0, 1, true}, {1, 2, true}, {0, 2, true}}, 5, md);
+        for (const auto& [x, y] : l.points) {
+            EXPECT_EQ(x, std::trunc(x));
+            EXPECT_EQ(y, std::trunc(y));
+        }
+    }
+}
+
+// ---- Against the transcription ----
+
+Links randomLinks(std::mt19937& gen, int n, int kind) {
+    Links links;
+    if (n == 0)
+        return links;
+    std::uniform_int_distribution<int> node(0, n - 1);
+    const int count = kind == 0 ? n / 2 : (kind == 1 ? n * 2 : n * n / 3 + 1);
+    for (int k = 0; k < count; ++k) {
+        const int a = node(gen), b = node(gen);
+        links.emplace_back(a, b, gen() % 10 != 0); // some removals, some self-links
+    }
+    if (kind == 3) // a chain, in reverse order of indices
+        for (int i = n - 1; i > 0; --i)
+            links.emplace_back(i, i - 1, true);
+    return links;
+}
+
+TEST(LayoutAgainstTranscription, ManyRandomGraphsGiveTheSameBits) {
+    std::mt19937 gen(20240611);
+    for (int round = 0; round < 400; ++round) {
+        const int n = static_cast<int>(gen() % 40);
+        const int kind = static_cast<int>(gen() % 4);
+        const Links links = randomLinks(gen, n, kind);
+        const auto state = static_cast<uint32_t>(gen());
+        const double md = round % 5 == 0 ? 1.5 + (gen() % 50) / 10.0 : 3.0;
+        const Layout p = runProduction(n, links, state, md);
+        expectSameBits(p, runReference(n, links, state, md),
+                       "round " + std::to_string(round) + " n " + std::to_string(n));
+        if (md == 3.0)
+            expectSpread(p, md);
+        if (::testing::Test::HasFailure())
+            break;
+    }
+}
+
+TEST(LayoutAgainstTranscription, LargerGraphsAndARunningGenerator) {
+    std::mt19937 gen(7);
+    LayoutRandom shared;
+    RefRandom sharedRef;
+    for (int n : {60, 150, 250}) {
+        for (int kind = 0; kind < 4; ++kind) {
+            const Links links = randomLinks(gen, n, kind);
+            Graph g(shared);
+            g.initGraph(n);
+            RefGraph r(sharedRef);
+            r.initGraph(n);
+            for (auto [a, b, v] : links) {
+                g.setLink(a, b, v);
+                r.setLink(a, b, v);
+            }
+            ASSERT_TRUE(g.arrangeGraph());
+            r.arrangeGraph();
+            Layout lp{{}, shared.state}, lr{{}, sharedRef.state};
+            for (const auto& node : g.nodes())
+                lp.points.emplace_back(node.x, node.y);
+            for (const auto& node : r.graphNodes)
+                lr.points.emplace_back(node.x, node.y);
+            expectSameBits(lp, lr, "n " + std::to_string(n) + " kind " + std::to_string(kind));
+        }
+    }
+}
+
+TEST(LayoutZones, ZonesTakeTheRoundedPositions) {
+    TRmg t = makeNewTemplate();
+    for (int i = 0; i < 4; ++i)
+        t.appendZone(makeDefaultZone());
+    for (auto [a, b] : {std::pair{0, 2}, {1, 2}, {2, 3}, {1, 3}}) {
+        ConnectionRecord c = makeDefaultConnection();
+        c.zoneA = a;
+        c.zoneB = b;
+        t.appendConnection(c);
+    }
+    ConnectionRecord bad = makeDefaultConnection();
+    bad.zoneA = 9; // a connection pointing outside the zones is no link
+    t.appendConnection(bad);
+    LayoutRandom rng;
+    EXPECT_TRUE(layoutZones(t, rng));
+    const std::vector<std::pair<int, int>> expected = {{2, -2}, {6, -3}, {0, 1}, {1, -5}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(t.zones[i].gridX, expected[i].first);
+        EXPECT_EQ(t.zones[i].gridY, expected[i].second);
+    }
+    // The same table laid out first after another start gives the same places.
+    TRmg again = t;
+    LayoutRandom fresh;
+    layoutZones(again, fresh);
+    EXPECT_EQ(again, t);
+    // The generator runs on: a second layout in the same run differs.
+    layoutZones(again, rng);
+    EXPECT_NE(again, t);
+}
+
+} // namespace
+} // namespace zw
