@@ -116,13 +116,17 @@ void PresetBox::commit() {
 }
 
 void PresetBox::keyPressEvent(QKeyEvent* event) {
+    // Printable characters other than the digits are discarded. Keys of the
+    // special range (Enter, Esc, Delete, arrows...) and control keystrokes
+    // such as Ctrl+A or Ctrl+Z are editing commands, not typed characters, and
+    // keep their meaning; text that gets in by pasting is read like typed text.
     const QString text = event->text();
-    // Keys of the special range (Enter, Esc, Delete, arrows...) are no typed
-    // characters; they keep their meaning for the box and the dialog.
     const bool specialKey = event->key() >= Qt::Key_Escape && event->key() < Qt::Key_unknown;
-    if (!text.isEmpty() && !specialKey &&
+    const auto mods = event->modifiers();
+    const bool shortcut = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
+    if (!specialKey && !shortcut && !text.isEmpty() && text.at(0).isPrint() &&
         !presetBoxAcceptsChar(static_cast<char32_t>(text.at(0).unicode()))) {
-        event->accept(); // the character is discarded
+        event->accept();
         return;
     }
     QComboBox::keyPressEvent(event);

@@ -19,6 +19,19 @@ QtDialogs::~QtDialogs() {
     delete form2_.data();
 }
 
+TForm2* QtDialogs::zoneDialog() const {
+    return form2_.data();
+}
+TForm3* QtDialogs::connectionDialog() const {
+    return form3_.data();
+}
+TForm4* QtDialogs::templateDialog() const {
+    return form4_.data();
+}
+TForm5* QtDialogs::templateListDialog() const {
+    return form5_.data();
+}
+
 std::optional<ZoneRecord> QtDialogs::editZone(const ZoneRecord& from) {
     if (form2_ == nullptr)
         return std::nullopt;

@@ -31,10 +31,10 @@ class QtDialogs : public PropertyDialogs {
     ListOutcome runTemplateList(TemplateListSession& session) override;
 
     // The windows (null only if a parent given at construction deleted them).
-    TForm2* zoneDialog() const { return form2_; }
-    TForm3* connectionDialog() const { return form3_; }
-    TForm4* templateDialog() const { return form4_; }
-    TForm5* templateListDialog() const { return form5_; }
+    TForm2* zoneDialog() const;
+    TForm3* connectionDialog() const;
+    TForm4* templateDialog() const;
+    TForm5* templateListDialog() const;
 
   private:
     QPointer<TForm2> form2_;

@@ -68,10 +68,16 @@ void TForm5::build() {
     outer->addLayout(closeRow);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ui_.list, &QListWidget::currentRowChanged, this, [this](int row) {
+    // The list box's selection, not its current item: an item view makes its
+    // first item current when it takes the focus, which selects nothing.
+    connect(ui_.list, &QListWidget::itemSelectionChanged, this, [this] {
         if (showing_ || session_ == nullptr)
             return;
-        runEvent([&] { session_->click(row < 0 ? std::nullopt : std::optional<int>(row)); });
+        const auto chosen = ui_.list->selectedItems();
+        std::optional<int> row;
+        if (!chosen.isEmpty())
+            row = ui_.list->row(chosen.first());
+        runEvent([&] { session_->click(row); });
     });
     connect(ui_.list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (session_ == nullptr)
@@ -151,7 +157,10 @@ void TForm5::attach(TemplateListSession& session) {
         ui_.list->clear();
     }
     showSession(true);
-    ui_.list->setFocus();
+    if (session.mode() == ListMode::Adding)
+        ui_.name->setFocus();
+    else
+        ui_.list->setFocus();
 }
 
 ListOutcome TForm5::run(TemplateListSession& session) {

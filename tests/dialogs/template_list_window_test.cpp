@@ -1,0 +1,224 @@
+#include "dialogs/qt_dialogs.h"
+#include "dialogs/template_list_dialog.h"
+#include "dialogs/window_helpers.h"
+#include "model/text.h"
+#include "platform/scripted_services.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace zw {
+namespace {
+
+using namespace zw::test;
+
+const std::string kHeader = "header\tline\r\n";
+
+std::string table() {
+    return kHeader + utf8ToCp1251("Alpha\t1\t2\trow\r\n"
+                                  "\t\t\tmore\r\n"
+                                  "Острова\t3\t4\trow\r\n"
+                                  "Beta\t5\t6\trow\r\n"
+                                  "\t\t\tend\r\n");
+}
+
+QStringList items(QListWidget* list) {
+    QStringList l;
+    for (int i = 0; i < list->count(); ++i)
+        l << list->item(i)->text();
+    return l;
+}
+
+void clickItem(QListWidget* list, int row) {
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void doubleClickItem(QListWidget* list, int row) {
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+ListOutcome run(TForm5& d, TemplateListSession& s, const std::function<void()>& steps) {
+    return runModal<ListOutcome>(d, steps, [&] { return d.run(s); });
+}
+
+TEST(TemplateListWindow, AddingModeShowsTheFile) {
+    ScriptedServices services;
+    TForm5 d(services);
+    TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
+    d.attach(s);
+    showActive(d);
+    const auto& c = d.controls();
+    EXPECT_EQ(str(d.windowTitle()), "Вставка шаблона в файл");
+    EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
+    bool group = false;
+    for (auto* g : d.findChildren<QGroupBox*>())
+        group = group || str(g->title()) == "Имеющиеся шаблоны в файле";
+    EXPECT_TRUE(group);
+    QStringList labels;
+    for (auto* l : d.findChildren<QLabel*>())
+        labels << l->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Название вашего шаблона")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("В файле уже имеются следующие шаблоны:")));
+    EXPECT_EQ(str(c.hint->text()),
+              "(Двойной щелчок на одном из шаблонов файла, чтобы заменить имеющийся)");
+    EXPECT_TRUE(c.hint->wordWrap());
+    EXPECT_EQ(items(c.list).join('|').toStdString(), "Alpha|Острова|Beta");
+    EXPECT_EQ(c.list->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(str(c.name->text()), "Unnamed template");
+    EXPECT_TRUE(c.name->isEnabled());
+    EXPECT_TRUE(c.add->isVisible());
+    EXPECT_FALSE(c.import->isVisible());
+    EXPECT_FALSE(c.remove->isEnabled());
+    EXPECT_EQ(str(c.remove->text()), "Удалить");
+    EXPECT_EQ(str(c.removeAll->text()), "Удалить все");
+    EXPECT_EQ(str(c.add->text()), "Добавить шаблон");
+    EXPECT_EQ(str(c.import->text()), "Импорт");
+    EXPECT_EQ(str(c.cancel->text()), "Отмена");
+
+    // "Импорт" takes the place of "Добавить шаблон" in import mode.
+    const QPoint addPlace = c.add->pos();
+    TemplateListSession importing(table(), ListMode::Import, "", services);
+    d.attach(importing);
+    d.layout()->activate();
+    EXPECT_FALSE(c.add->isVisible());
+    EXPECT_TRUE(c.import->isVisible());
+    EXPECT_EQ(c.import->pos(), addPlace);
+}
+
+TEST(TemplateListWindow, DeletingOneAndThenSavingOnCancel) {
+    ScriptedServices services;
+    TForm5 d(services);
+    TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
+    services.messageAnswers = {MessageResult::Yes};
+    const ListOutcome outcome = run(d, s, [&] {
+        const auto& c = d.controls();
+        clickItem(c.list, 1);
+        EXPECT_TRUE(c.remove->isEnabled());
+        click(c.remove);
+        EXPECT_EQ(items(c.list).join('|').toStdString(), "Alpha|Beta");
+        EXPECT_FALSE(c.remove->isEnabled());
+        EXPECT_EQ(str(c.name->text()), "Unnamed template");
+        click(c.cancel);
+    });
+    EXPECT_EQ(outcome, ListOutcome::SaveEdited);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text,
+              "Некоторые шаблоны были удалены из файла rmg. Вы хотите сохранить эти изменения?");
+    EXPECT_EQ(s.buffer().find(utf8ToCp1251("Острова")), std::string::npos);
+    EXPECT_EQ(s.entries().size(), 2u);
+}
+
+TEST(TemplateListWindow, DeleteAllAsksAndKeepsTheHeader) {
+    ScriptedServices services;
+    TForm5 d(services);
+    TemplateListSession s(table(), ListMode::Adding, "x", services);
+    d.attach(s);
+    showActive(d);
+    const auto& c = d.controls();
+    services.messageAnswers = {MessageResult::No, MessageResult::Yes};
+    click(c.removeAll);
+    EXPECT_EQ(c.list->count(), 3);
+    click(c.removeAll);
+    EXPECT_EQ(c.list->count(), 0);
+    EXPECT_EQ(s.buffer(), kHeader);
+    click(c.removeAll); // nothing left: no question
+    EXPECT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text,
+              "Вы действительно хотите удалить все шаблоны из файла, оставив только заголовок?");
+}
+
+TEST(TemplateListWindow, AnyOtherCloseAbandons) {
+    ScriptedServices services;
+    TForm5 d(services);
+    {
+        TemplateListSession s(table(), ListMode::Adding, "x", services);
+        const ListOutcome outcome = run(d, s, [&] {
+            clickItem(d.controls().list, 0);
+            click(d.controls().remove);
+            QTest::keyClick(d.controls().list, Qt::Key_Return); // Enter closes nothing
+            EXPECT_TRUE(d.isVisible());
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        EXPECT_EQ(outcome, ListOutcome::Abandon);
+    }
+    {
+        TemplateListSession s(table(), ListMode::Adding, "x", services);
+        EXPECT_EQ(run(d, s, [&] { d.close(); }), ListOutcome::Abandon);
+    }
+    EXPECT_TRUE(services.messages.empty()); // abandoned without a question
+}
+
+TEST(TemplateListWindow, AddingReplacesTheTemplateOfTheTypedName) {
+    ScriptedServices services;
+    TForm5 d(services);
+    TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
+    const ListOutcome outcome = run(d, s, [&] {
+        const auto& c = d.controls();
+        typeInto(c.name, QStringLiteral("Ω"), false);
+        click(c.add);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(c.list->count(), 3);
+        typeInto(c.name, QStringLiteral("beta"), false);
+        click(c.add);
+    });
+    EXPECT_EQ(outcome, ListOutcome::Proceed);
+    EXPECT_EQ(s.nameField, "beta");
+    EXPECT_EQ(s.entries().size(), 2u);
+    EXPECT_TRUE(s.deletedFlag);
+}
+
+TEST(TemplateListWindow, DoubleClickTakesTheNameForReplacing) {
+    ScriptedServices services;
+    TForm5 d(services);
+    TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
+    const ListOutcome outcome = run(d, s, [&] {
+        doubleClickItem(d.controls().list, 1);
+        EXPECT_EQ(str(d.controls().name->text()), "Острова");
+        click(d.controls().add);
+    });
+    EXPECT_EQ(outcome, ListOutcome::Proceed);
+    EXPECT_EQ(s.nameField, utf8ToCp1251("Острова"));
+    EXPECT_EQ(s.entries().size(), 2u);
+}
+
+TEST(TemplateListWindow, ImportModeChoosesByDoubleClick) {
+    ScriptedServices services;
+    QtDialogs dialogs(services);
+    TForm5& d = *dialogs.templateListDialog();
+    TemplateListSession s(table(), ListMode::Import, "", services);
+    const ListOutcome outcome = runModal<ListOutcome>(
+        d,
+        [&] {
+            const auto& c = d.controls();
+            EXPECT_FALSE(c.add->isVisible());
+            EXPECT_TRUE(c.import->isVisible());
+            EXPECT_FALSE(c.import->isEnabled());
+            EXPECT_FALSE(c.name->isEnabled());
+            EXPECT_EQ(str(c.name->text()), "Выберите импортируемый шаблон");
+            doubleClickItem(c.list, 2);
+            EXPECT_EQ(str(c.name->text()), "Beta");
+            EXPECT_TRUE(c.import->isEnabled());
+            // Deleting another template takes the choice back.
+            clickItem(c.list, 0);
+            click(c.remove);
+            EXPECT_FALSE(c.import->isEnabled());
+            EXPECT_EQ(str(c.name->text()), "Выберите импортируемый шаблон");
+            doubleClickItem(c.list, 1);
+            click(c.import);
+        },
+        [&] { return dialogs.runTemplateList(s); });
+    EXPECT_EQ(outcome, ListOutcome::Proceed);
+    EXPECT_EQ(s.chosenIndex, 1);
+    EXPECT_EQ(s.entries()[1].name, "Beta");
+}
+
+} // namespace
+} // namespace zw
