@@ -53,6 +53,13 @@ std::optional<int> connectionOf(const TRmg& t, ItemRef r) {
     return j;
 }
 
+// True when `r` names a zone or a connection within the lists.
+bool itemExists(const TRmg& t, ItemRef r) {
+    if (refIsZone(r))
+        return validZone(t, refZone(r));
+    return refIsConnection(r) && static_cast<size_t>(refConnection(r)) < t.connections.size();
+}
+
 } // namespace
 
 // ---- Press and release ----
@@ -82,7 +89,9 @@ void Editor::leftPress(int32_t x, int32_t y) {
         break;
     }
 
-    dragSource_ = hoveredItem_;
+    // A reference beyond the lists (the template changed under a resting
+    // pointer) starts no drag.
+    dragSource_ = itemExists(rmg_, hoveredItem_) ? hoveredItem_ : 0;
     if (tool_ != Tool::CreateConnection) {
         if (const auto j = connectionOf(rmg_, dragSource_)) {
             const ConnectionRecord& c = rmg_.connections[static_cast<size_t>(*j)];
@@ -162,8 +171,7 @@ void Editor::deleteAt() {
             return;
         pushSnapshot();
         rmg_.removeZone(*k);
-    } else if (refIsConnection(hoveredItem_) &&
-               refConnection(hoveredItem_) < static_cast<int>(rmg_.connections.size())) {
+    } else if (itemExists(rmg_, hoveredItem_)) {
         // Any existing connection may be deleted, also one whose zone indices
         // name no zone: deleting it is the way to be rid of it.
         if (services_.messageBox(kAskDeleteConnection, MessageKind::Confirmation,

@@ -677,6 +677,7 @@ TEST(Tools, StaleItemReferencesCountAsNoItem) {
         h.editor.leftRelease(onZone.x, onZone.y);
         h.services.messageAnswers.push_back(MessageResult::Yes);
         h.editor.leftPress(onZone.x, onZone.y);
+        EXPECT_EQ(h.editor.dragSource(), 0);
         h.editor.leftRelease(onConn.x, onConn.y);
         h.editor.rightPress(onZone.x, onZone.y);
         EXPECT_EQ(h.editor.rmg().zones.size(), 1u);
