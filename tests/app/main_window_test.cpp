@@ -1,18 +1,561 @@
+#include "app/canvas_widget.h"
+#include "app/info_panel_widget.h"
 #include "app/main_window.h"
+#include "model/project_file.h"
+#include "platform/files.h"
 #include "platform/scripted_services.h"
 #include "support/scripted_dialogs.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
 
 namespace zw {
 namespace {
+namespace fs = std::filesystem;
 
-TEST(MainWindow, StartsWithTheNewTemplateCaption) {
+using enum ToolButtonId;
+
+ZoneRecord zoneAt(int x, int y) {
+    ZoneRecord z = makeDefaultZone();
+    z.gridX = x;
+    z.gridY = y;
+    return z;
+}
+
+// A project file in a fresh temporary folder.
+class TempProject {
+  public:
+    explicit TempProject(const TRmg& t) {
+        std::string tmpl = (fs::temp_directory_path() / "zw-window-XXXXXX").string();
+        dir_ = ::mkdtemp(tmpl.data());
+        path_ = (dir_ / "t.tpz").string();
+        writeWholeFile(path_, encodeProject(t));
+    }
+    ~TempProject() {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    const std::string& path() const { return path_; }
+
+  private:
+    fs::path dir_;
+    std::string path_;
+};
+
+class MainWindowTest : public ::testing::Test {
+  protected:
     ScriptedServices services;
     ScriptedDialogs dialogs;
-    TForm1 window(services, dialogs);
-    window.editor().startUp();
-    EXPECT_EQ(window.windowTitle().toStdString(), "Редактор шаблонов - Unnamed template");
+    std::unique_ptr<TForm1> window;
+
+    void open() {
+        window = std::make_unique<TForm1>(services, dialogs);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        // The pointer starts over an empty end of the toolbar: the window system
+        // drops moves to where the pointer already is, and the last test may
+        // have left it anywhere.
+        QTest::mouseMove(window->toolbar(), QPoint(window->toolbar()->width() - 3, 3));
+    }
+    void openActive() {
+        open();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Opens the window with `t` loaded from the command line.
+    void openWith(const TRmg& t) {
+        project_ = std::make_unique<TempProject>(t);
+        services.args = {project_->path()};
+        open();
+    }
+
+    Editor& editor() { return window->editor(); }
+    QToolButton* button(ToolButtonId id) { return window->button(id); }
+    void click(ToolButtonId id) { QTest::mouseClick(button(id), Qt::LeftButton); }
+    CanvasWidget* canvas() { return window->canvas(); }
+    // The canvas pixel at the centre of node (gx, gy).
+    QPoint nodeCentre(int gx, int gy) {
+        const PixelPoint p = nodeToPixel(editor().view(), gx, gy);
+        return {p.x, p.y};
+    }
+    void typeText(const QString& text) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    void wheel(QWidget* over, QPoint angle, Qt::ScrollPhase phase = Qt::NoScrollPhase) {
+        const QPoint local = over->rect().center();
+        QWheelEvent e(local, over->mapToGlobal(local), QPoint(), angle, Qt::NoButton,
+                      Qt::NoModifier, phase, false);
+        QApplication::sendEvent(over, &e);
+    }
+
+    // A mouse event straight to one widget, as the window system hands it over.
+    static void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint local) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent e(type, QPointF(local), w->mapToGlobal(QPointF(local)), button, held,
+                      Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+
+  private:
+    std::unique_ptr<TempProject> project_;
+};
+
+TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) {
+    open();
+    const std::vector<std::pair<ToolButtonId, QString>> expected = {
+        {New, "Создать новый шаблон (Ctrl+N)"},
+        {Load, "Загрузить проект шаблона (Ctrl+O)"},
+        {Save, "Сохранить проект шаблона (Ctrl+S)"},
+        {Import, "Импорт шаблона из файла rmg (beta!)"},
+        {Compile, "Компилировать проект (Добавление шаблона в файл)"},
+        {StepBack, "Шаг назад (Ctrl+Z)"},
+        {StepForward, "Шаг вперед (Ctrl+Y, Ctrl+Shift+Z)"},
+        {CreateZone, "Создание локации"},
+        {CreateConnection, "Создание перехода между локациями"},
+        {Delete, "Удаление локации или перехода"},
+        {Move, "Движение локации или перехода"},
+        {Copy, "Копирование локации/перехода"},
+        {TemplateSettings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
+                           "щелкните по нему правой конпкой."},
+        {ZoomIn, "Увеличить (Ctrl++)"},
+        {ZoomOut, "Уменьшить (Ctrl+-)"},
+        {Readme, "Readme&help"},
+        {Check, "Проверка шаблона на наличие ошибок"},
+        {ScrollUp, "Двигатся вверх"},
+        {ScrollDown, "Двигатся вниз"},
+        {ScrollLeft, "Двигатся влево"},
+        {ScrollRight, "Двигатся вправо"},
+        {Origin, "Вернутся в начало координат"},
+    };
+    ASSERT_EQ(expected.size(), size_t(kToolButtonCount));
+    EXPECT_EQ(window->toolbar()->geometry(), QRect(0, 0, window->client()->width(), 28));
+
+    int previousRight = -1;
+    std::vector<int> gaps; // space before each button
+    for (const auto& [id, tip] : expected) {
+        QToolButton* b = button(id);
+        EXPECT_EQ(b->toolTip(), tip);
+        EXPECT_EQ(b->size(), QSize(24, 24));
+        EXPECT_EQ(b->iconSize(), QSize(16, 16));
+        EXPECT_TRUE(b->autoRaise());
+        EXPECT_FALSE(b->icon().isNull()) << tip.toStdString();
+        EXPECT_EQ(b->parentWidget(), window->toolbar());
+        EXPECT_GT(b->x(), previousRight - 1) << "out of order: " << tip.toStdString();
+        gaps.push_back(previousRight < 0 ? 0 : b->x() - previousRight);
+        previousRight = b->x() + b->width();
+    }
+    // Separators (8 px) after compile, step forward, copy, settings and zoom out;
+    // the 32-px gap before the scroll buttons.
+    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0,  8, 0, 0, 0,
+                                           0, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0};
+    EXPECT_EQ(gaps, expectedGaps);
+    EXPECT_EQ(window->separatorPositions().size(), 5u);
+    EXPECT_EQ(window->separatorPositions().front(), button(Compile)->x() + 24);
+}
+
+TEST_F(MainWindowTest, StartsWithHistoryAndScrollButtonsDisabledAndEveryToolUp) {
+    open();
+    EXPECT_EQ(window->windowTitle(), QString("Редактор шаблонов - Unnamed template"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString("Редактор шаблонов"));
+    EXPECT_EQ(services.associationWrites, 1);
+    for (int i = 0; i < kToolButtonCount; ++i) {
+        const auto id = static_cast<ToolButtonId>(i);
+        const bool disabled = id == StepBack || id == StepForward || id >= ScrollUp;
+        EXPECT_EQ(button(id)->isEnabled(), !disabled) << toolButtonHint(id).toStdString();
+        EXPECT_FALSE(button(id)->isChecked());
+    }
+    EXPECT_FALSE(window->infoPanel()->isVisible());
+    EXPECT_EQ(window->minimumSize(), QSize(680, 300));
+}
+
+TEST_F(MainWindowTest, CommandLineProjectOpensWithoutDialogAndWithoutHistory) {
+    TRmg t = makeNewTemplate();
+    t.name = "Island";
+    t.zones = {zoneAt(0, 0), zoneAt(-3, 6)};
+    openWith(t);
+    EXPECT_TRUE(services.openFilters.empty());
+    EXPECT_EQ(window->windowTitle(), QString("Редактор шаблонов - Island"));
+    EXPECT_EQ(editor().rmg().zones.size(), 2u);
+    EXPECT_FALSE(button(StepBack)->isEnabled());
+    EXPECT_FALSE(button(StepForward)->isEnabled());
+    // The loaded zones set the bars' ranges.
+    EXPECT_EQ(window->hScrollBar()->minimum(), -3);
+    EXPECT_EQ(window->hScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->vScrollBar()->minimum(), 0);
+    EXPECT_EQ(window->vScrollBar()->maximum(), 6);
+}
+
+TEST_F(MainWindowTest, HistoryButtonsFollowEditsAndSteps) {
+    open();
+    dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
+    click(CreateZone);
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(2, 2));
+    ASSERT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_TRUE(button(StepBack)->isEnabled());
+    EXPECT_FALSE(button(StepForward)->isEnabled());
+
+    click(StepBack);
+    EXPECT_TRUE(editor().rmg().zones.empty());
+    EXPECT_FALSE(button(StepBack)->isEnabled());
+    EXPECT_TRUE(button(StepForward)->isEnabled());
+
+    click(StepForward);
+    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_TRUE(button(StepBack)->isEnabled());
+    EXPECT_FALSE(button(StepForward)->isEnabled());
+
+    // A cancelled dialog changes nothing.
+    dialogs.zoneAnswers.push_back([](const ZoneRecord&) { return std::nullopt; });
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(6, 2));
+    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_EQ(editor().history().position(), 1);
+}
+
+TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) {
+    open();
+    const std::vector<std::pair<ToolButtonId, Tool>> tools = {
+        {CreateZone, Tool::CreateZone},
+        {CreateConnection, Tool::CreateConnection},
+        {Delete, Tool::Delete},
+        {Move, Tool::Move},
+        {Copy, Tool::Copy}};
+    const auto down = [&] {
+        std::vector<ToolButtonId> ids;
+        for (const auto& [id, tool] : tools)
+            if (button(id)->isChecked())
+                ids.push_back(id);
+        return ids;
+    };
+    for (const auto& [id, tool] : tools) {
+        click(id);
+        EXPECT_EQ(editor().tool(), tool);
+        EXPECT_EQ(down(), std::vector<ToolButtonId>{id});
+    }
+    click(Copy); // the button that is down
+    EXPECT_EQ(editor().tool(), Tool::None);
+    EXPECT_TRUE(down().empty());
+
+    // The group mirrors tools set by commands, not only by clicks.
+    click(Move);
+    editor().newTemplate();
+    EXPECT_TRUE(down().empty());
+    editor().setTool(Tool::Delete);
+    EXPECT_EQ(down(), std::vector<ToolButtonId>{Delete});
+}
+
+TEST_F(MainWindowTest, ZoomButtonsAndWheelStopAtTheEnds) {
+    open();
+    click(ZoomIn);
+    click(ZoomIn);
+    EXPECT_EQ(editor().view().zoomLevel, 0);
+    EXPECT_FALSE(button(ZoomIn)->isEnabled());
+    EXPECT_TRUE(button(ZoomOut)->isEnabled());
+    wheel(canvas(), QPoint(0, 120));
+    EXPECT_EQ(editor().view().zoomLevel, 0);
+
+    // One notification is one step, whatever its size; over the scroll bar too.
+    wheel(canvas(), QPoint(0, -1));
+    EXPECT_EQ(editor().view().zoomLevel, 1);
+    wheel(canvas(), QPoint(0, -720));
+    EXPECT_EQ(editor().view().zoomLevel, 2);
+    wheel(window->vScrollBar(), QPoint(0, -120));
+    EXPECT_EQ(editor().view().zoomLevel, 3);
+    EXPECT_EQ(window->vScrollBar()->value(), 0);
+    wheel(canvas(), QPoint(0, -120));
+    wheel(canvas(), QPoint(0, -120));
+    EXPECT_EQ(editor().view().zoomLevel, 5);
+    EXPECT_FALSE(button(ZoomOut)->isEnabled());
+    EXPECT_TRUE(button(ZoomIn)->isEnabled());
+    wheel(canvas(), QPoint(0, 120));
+    EXPECT_EQ(editor().view().zoomLevel, 4);
+
+    // A sideways tilt and the end marker of a touchpad gesture are no turns.
+    wheel(canvas(), QPoint(120, 0));
+    wheel(canvas(), QPoint(0, 0), Qt::ScrollEnd);
+    EXPECT_EQ(editor().view().zoomLevel, 4);
+}
+
+TEST_F(MainWindowTest, TypedLettersMoveTheOriginOnceAndLeaveTheBarsAlone) {
+    TRmg t = makeNewTemplate();
+    t.zones = {zoneAt(10, 10)};
+    openWith(t);
+    typeText("ddd");
+    EXPECT_EQ(editor().view().originX, 3);
+    typeText("вВ"); // the same key in the Russian layout
+    EXPECT_EQ(editor().view().originX, 5);
+    typeText("aФф");
+    EXPECT_EQ(editor().view().originX, 2);
+    typeText("sSыЫ");
+    EXPECT_EQ(editor().view().originY, 4);
+    typeText("wЦ");
+    EXPECT_EQ(editor().view().originY, 2);
+    EXPECT_EQ(window->hScrollBar()->value(), 0);
+    EXPECT_EQ(window->vScrollBar()->value(), 0);
+
+    // Moving one bar puts both origin coordinates back to the bars' positions.
+    window->vScrollBar()->setValue(4);
+    EXPECT_EQ(editor().view().originX, 0);
+    EXPECT_EQ(editor().view().originY, 4);
+}
+
+TEST_F(MainWindowTest, TypedCharactersAreSeenOnceAndStillReachTheFocusedControl) {
+    openActive();
+    auto* edit = new QLineEdit(window->client());
+    edit->setGeometry(300, 2, 80, 22);
+    edit->show();
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(edit, "dx");
+    EXPECT_EQ(edit->text(), QString("dx"));
+    EXPECT_EQ(editor().view().originX, 1);
+
+    // Ctrl+D is a command, not a typed letter.
+    QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(editor().view().originX, 1);
+    delete edit;
+
+    // A control that ignores letters lets the event travel up through its
+    // parents to the window: still one step.
+    auto* inner = new QWidget(window->toolbar());
+    inner->setFocusPolicy(Qt::StrongFocus);
+    inner->setGeometry(600, 2, 20, 20);
+    inner->show();
+    inner->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), inner);
+    QTest::keyClick(inner, Qt::Key_D, Qt::NoModifier);
+    EXPECT_EQ(editor().view().originX, 2);
+    delete inner;
+}
+
+TEST_F(MainWindowTest, ShortcutsRunTheirButtonsCommands) {
+    openActive();
+    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(editor().view().zoomLevel, 3);
+    QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(editor().view().zoomLevel, 1);
+
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(services.openFilters.size(), 1u);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(services.saveFilters.size(), 1u);
+
+    dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
+    click(CreateZone);
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(1, 1));
+    ASSERT_EQ(editor().rmg().zones.size(), 1u);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor().rmg().zones.empty());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+
+    // New on a modified template asks first; Cancel keeps everything.
+    services.messageAnswers.push_back(MessageResult::Cancel);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
+    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ButtonsRunTheirCommands) {
+    open();
+    click(Load);
+    EXPECT_EQ(services.openFilters, std::vector<std::string>{std::string(kOpenProjectFilter)});
+    click(Save);
+    EXPECT_EQ(services.saveFilters, std::vector<std::string>{std::string(kSaveProjectFilter)});
+    click(Import);
+    EXPECT_EQ(services.openFilters.back(), std::string(kRmgFilter));
+    click(TemplateSettings);
+    EXPECT_EQ(dialogs.templateCalls, 1);
+    click(Readme);
+    EXPECT_EQ(services.shellOpened, std::vector<std::string>{"/usr/local/bin/Readme&help.txt"});
+    const size_t before = services.messages.size();
+    click(Check);
+    EXPECT_EQ(services.messages.size(), before + 1);
+}
+
+TEST_F(MainWindowTest, CanvasFillsTheSpaceBetweenToolbarAndScrollBarsAtEverySize) {
+    open();
+    const auto check = [&](QSize client) {
+        const int w = client.width(), h = client.height();
+        EXPECT_EQ(canvas()->geometry(), QRect(0, 28, w - 17, h - 45));
+        EXPECT_EQ(window->vScrollBar()->geometry(), QRect(w - 17, 28, 17, h - 45));
+        EXPECT_EQ(window->hScrollBar()->geometry(), QRect(0, h - 17, w - 17, 17));
+        EXPECT_EQ(editor().canvasWidth(), w - 17);
+        EXPECT_EQ(editor().canvasHeight(), h - 45);
+        EXPECT_EQ(canvas()->picture().size(), QSize(w - 17, h - 45));
+    };
+    EXPECT_EQ(window->client()->size(), QSize(724, 545));
+    check(window->client()->size());
+    window->resize(900, 640);
+    QApplication::processEvents();
+    check(window->client()->size());
+    window->resize(100, 100); // held at the minimum size
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(680, 300));
+    check(window->client()->size());
+    // The origin stays through resizes.
+    EXPECT_EQ(editor().view().originX, 0);
+}
+
+TEST_F(MainWindowTest, CanvasRedrawsOnChangesAndBatchesRequests) {
+    open();
+    (void)canvas()->picture();
+    const int renders = canvas()->renderCount();
+    editor().zoomIn();
+    editor().keyChar(U'd');
+    editor().keyChar(U'd');
+    (void)canvas()->picture();
+    EXPECT_EQ(canvas()->renderCount(), renders + 1);
+    (void)canvas()->picture();
+    EXPECT_EQ(canvas()->renderCount(), renders + 1);
+}
+
+class HoverTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        TRmg t = makeNewTemplate();
+        t.zones = {zoneAt(1, 1), zoneAt(3, 3), zoneAt(9, 1)};
+        ConnectionRecord c = makeDefaultConnection();
+        c.zoneA = 0;
+        c.zoneB = 2;
+        t.connections = {c};
+        openWith(t);
+    }
+    InfoPanelWidget* panel() { return window->infoPanel(); }
+    // Moves the pointer to a canvas pixel, as the window system delivers it.
+    void moveTo(QPoint canvasPos) { QTest::mouseMove(canvas(), canvasPos); }
+};
+
+TEST_F(HoverTest, PanelShowsMovesAndHidesWithTheItemUnderThePointer) {
+    moveTo(nodeCentre(1, 1)); // (90, 90): left and upper half
+    EXPECT_EQ(editor().hoveredItem(), 1);
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ(panel()->geometry(), QRect(140, 140, 185, 241));
+    EXPECT_EQ(panel()->title()->text(), QString::fromUtf8(editor().infoPanel().content.title));
+
+    // On the same zone the panel stays where it is.
+    moveTo(nodeCentre(1, 1) + QPoint(5, 5));
+    EXPECT_EQ(panel()->pos(), QPoint(140, 140));
+
+    // A zone in the right half opens it to the pointer's left.
+    moveTo(nodeCentre(9, 1)); // (570, 90)
+    EXPECT_EQ(editor().hoveredItem(), 3);
+    EXPECT_EQ(panel()->pos(), QPoint(570 - 185 - 50, 140));
+
+    // The connection: a shorter panel without the town line.
+    moveTo(QPoint(330, 90));
+    EXPECT_EQ(editor().hoveredItem(), -1);
+    EXPECT_EQ(panel()->height(), editor().infoPanel().content.height);
+    EXPECT_FALSE(panel()->line3()->isVisible());
+
+    moveTo(QPoint(400, 400)); // empty canvas
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_EQ(editor().hoveredItem(), 0);
+}
+
+TEST_F(HoverTest, PointerEventsOverThePanelReachTheCanvasBelowIt) {
+    moveTo(nodeCentre(1, 1));
+    ASSERT_EQ(panel()->pos(), QPoint(140, 140));
+    // Panel point (70, 128) is client (210, 268), canvas (210, 240): inside zone 2
+    // (centre (210, 210), radius 35); the client point itself would miss it.
+    send(panel(), QEvent::MouseMove, Qt::NoButton, QPoint(70, 128));
+    EXPECT_EQ(editor().hoveredItem(), 2);
+    EXPECT_EQ(panel()->pos(), QPoint(260, 290)); // placed for the pointer at canvas (210, 240)
+
+    // A press lands on the canvas node below the panel point: panel (180, 175)
+    // is client (440, 465), canvas (440, 437), node (7, 7).
+    dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
+    click(CreateZone);
+    send(panel(), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(180, 175));
+    send(panel(), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(180, 175));
+    ASSERT_EQ(editor().rmg().zones.size(), 4u);
+    EXPECT_EQ(editor().rmg().zones[3].gridX, 7);
+    EXPECT_EQ(editor().rmg().zones[3].gridY, 7);
+}
+
+TEST_F(HoverTest, DragBegunOnThePanelIsCompleted) {
+    click(Move);
+    moveTo(nodeCentre(1, 1));
+    EXPECT_EQ(panel()->pos(), QPoint(140, 140));
+    EXPECT_EQ(editor().hoveredItem(), 1);
+    send(panel(), QEvent::MouseMove, Qt::NoButton, QPoint(70, 128)); // over zone 2
+    ASSERT_EQ(editor().hoveredItem(), 2);
+    ASSERT_EQ(panel()->pos(), QPoint(260, 290));
+    send(panel(), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(10, 10));
+    EXPECT_EQ(editor().dragSource(), 2);
+    // Released at panel (100, 100): client (360, 390), canvas (360, 362), node (6, 6).
+    send(panel(), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(100, 100));
+    EXPECT_EQ(editor().dragSource(), 0);
+    EXPECT_EQ(editor().rmg().zones[1].gridX, 6);
+    EXPECT_EQ(editor().rmg().zones[1].gridY, 6);
+}
+
+TEST_F(HoverTest, RightButtonEditsAndMiddleButtonDoesNothing) {
+    click(Delete);
+    moveTo(nodeCentre(3, 3));
+    QTest::mouseClick(canvas(), Qt::MiddleButton, Qt::NoModifier, nodeCentre(3, 3));
+    EXPECT_TRUE(services.messages.empty());
+    dialogs.zoneAnswers.push_back([](const ZoneRecord&) { return std::nullopt; });
+    QTest::mouseClick(canvas(), Qt::RightButton, Qt::NoModifier, nodeCentre(3, 3));
+    ASSERT_EQ(dialogs.zoneCalls.size(), 1u);
+    EXPECT_EQ(dialogs.zoneCalls[0].gridX, 3);
+}
+
+TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
+    TRmg t = makeNewTemplate();
+    t.zones = {zoneAt(-4, -2), zoneAt(7, 9)};
+    openWith(t);
+    QScrollBar* h = window->hScrollBar();
+    QScrollBar* v = window->vScrollBar();
+    EXPECT_EQ(h->singleStep(), 1);
+    EXPECT_EQ(h->pageStep(), 5);
+    EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(-4, 7));
+    EXPECT_EQ(std::make_pair(v->minimum(), v->maximum()), std::make_pair(-2, 9));
+
+    h->setValue(5); // as the user drags it
+    EXPECT_EQ(editor().view().originX, 5);
+    EXPECT_EQ(editor().view().originY, 0);
+    h->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(editor().view().originX, 0);
+
+    // Keys move the origin; mirroring unchanged bars must not undo that.
+    typeText("dd");
+    editor().TBarCount();
+    EXPECT_EQ(editor().view().originX, 2);
+    EXPECT_EQ(h->value(), 0);
+
+    // A new template empties the ranges and the bars follow.
+    editor().newTemplate();
+    EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(0, 0));
+    EXPECT_EQ(h->value(), 0);
+}
+
+TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChanges) {
+    open();
+    EXPECT_TRUE(window->close());
+    window->show();
+    editor().pushSnapshot(); // a change
+    services.messageAnswers.push_back(MessageResult::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    services.messageAnswers.push_back(MessageResult::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(services.messages.size(), 2u);
 }
 
 } // namespace
