@@ -1,0 +1,120 @@
+#include "platform/association.h"
+#include "platform/files.h"
+#include "platform/qt_services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <variant>
+
+namespace zw {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(QtFilter, PairsBecomeQtFilters) {
+    EXPECT_EQ(qtFilterFromPairs(kOpenProjectFilter),
+              QString("Файл шаблона 0.95 (*.tpz);;Любой файл (*.*)"));
+    EXPECT_EQ(qtFilterFromPairs(kRmgFilter), QString("rmg.txt (rmg.txt);;Любой файл (*.*)"));
+    EXPECT_EQ(qtFilterFromPairs("Two|*.a;*.b"), QString("Two (*.a *.b)"));
+    // A description without its pattern is dropped rather than misread.
+    EXPECT_EQ(qtFilterFromPairs("All|*.*|Dangling"), QString("All (*.*)"));
+    EXPECT_EQ(qtFilterFromPairs(""), QString());
+}
+
+// Answers the next modal message box: hands it to `inspect`, then presses `press`.
+void answerNextBox(std::function<void(QMessageBox*)> inspect, QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [inspect = std::move(inspect), press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        inspect(box);
+        if (QAbstractButton* b = box->button(press))
+            b->click();
+        else
+            box->reject();
+    });
+}
+
+TEST(QtServicesMessages, TextIsPlainWithLineBreaksAndAnswersMapBack) {
+    QtServices services;
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    answerNextBox(
+        [&](QMessageBox* box) {
+            shown = box->text();
+            format = box->textFormat();
+            icon = box->icon();
+        },
+        QMessageBox::Ok);
+    // A file name that looks like markup must be shown as it is.
+    EXPECT_EQ(services.messageBox("<b>x</b>.tpz\rline two", MessageKind::Error, MessageButtons::Ok),
+              MessageResult::Ok);
+    EXPECT_EQ(shown, QString("<b>x</b>.tpz\nline two"));
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+
+    answerNextBox([](QMessageBox*) {}, QMessageBox::No);
+    EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNoCancel),
+              MessageResult::No);
+    answerNextBox([](QMessageBox*) {}, QMessageBox::Yes);
+    EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNo),
+              MessageResult::Yes);
+    // Closed without a button: the safe answer of each set.
+    answerNextBox([](QMessageBox*) {}, QMessageBox::NoButton);
+    EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNoCancel),
+              MessageResult::Cancel);
+}
+
+TEST(QtServicesFacts, ArgumentsKeepTheirBytes) {
+    QtServices services;
+    services.setArguments({"/tmp/a b.tpz", std::string("/tmp/\xff\xfe.tpz")});
+    EXPECT_EQ(services.arguments(),
+              (std::vector<std::string>{"/tmp/a b.tpz", std::string("/tmp/\xff\xfe.tpz")}));
+    EXPECT_EQ(services.executableDir(), QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_EQ(fs::path(services.executablePath()).parent_path().string(), services.executableDir());
+}
+
+TEST(QtServicesAssociation, WritesTheDesktopFilesForTheRunningExecutable) {
+    std::string tmpl = (fs::temp_directory_path() / "zw-qtassoc-XXXXXX").string();
+    const fs::path dir = ::mkdtemp(tmpl.data());
+    const auto keep = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const auto oldData = keep("XDG_DATA_HOME"), oldConfig = keep("XDG_CONFIG_HOME"),
+               oldPath = keep("PATH");
+    ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    ::setenv("PATH", (dir / "no-tools").c_str(), 1);
+
+    QtServices services;
+    services.writeFileAssociation();
+
+    const auto restore = [](const char* name, const std::optional<std::string>& v) {
+        if (v)
+            ::setenv(name, v->c_str(), 1);
+        else
+            ::unsetenv(name);
+    };
+    restore("XDG_DATA_HOME", oldData);
+    restore("XDG_CONFIG_HOME", oldConfig);
+    restore("PATH", oldPath);
+
+    auto entry = readWholeFile((dir / "data/applications/zonewright.desktop").string());
+    ASSERT_TRUE(std::holds_alternative<std::string>(entry));
+    EXPECT_EQ(std::get<std::string>(entry), desktopEntry(services.executablePath()));
+    EXPECT_TRUE(fs::exists(dir / "data/mime/packages/zonewright.xml"));
+    EXPECT_TRUE(fs::exists(dir / "config/mimeapps.list"));
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace zw
