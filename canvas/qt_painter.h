@@ -41,11 +41,20 @@ class QtPainter : public Painter {
     int textHeight(std::string_view utf8) override;
 
   private:
-    void applyShapePen();
+    void drawEllipseDirect(int left, int top, int right, int bottom);
+    void drawPolygonDirect(const std::vector<PixelPoint>& points);
+    void plot(int64_t x, int64_t y, uint32_t pixel);
 
     QImage& image_;
+    uchar* bits_; // null when the format is not 32 bits a pixel
+    qsizetype bytesPerLine_;
+    int width_;
+    int height_;
     QPainter painter_;
     QPen pen_;
+    Rgb penColour_;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
     QBrush brush_;
     QColor fontColour_;
     std::string fontFace_;
@@ -53,6 +62,7 @@ class QtPainter : public Painter {
     QFont font_;
     std::optional<QFontMetrics> metrics_;
     QPoint position_;
+    bool direct_ = false;
 };
 
 // The installed family used for a requested typeface: the face itself when it

@@ -69,6 +69,104 @@ TEST(QtPainterPrimitives, RectanglesAndEllipsesExcludeTheirRightAndBottomEdges) 
     EXPECT_EQ(img.pixelColor(30, 26), QColor(255, 255, 255));
 }
 
+TEST(QtPainterPrimitives, WidePensAreCentredOnTheEllipsesEdge) {
+    QImage img(60, 60, QImage::Format_RGB32);
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 60, 60, kWhite);
+        p.setBrush(Rgb{255, 0, 0}, BrushStyle::Solid);
+        p.setPen(kBlack, 3, PenStyle::Solid);
+        p.ellipse(10, 10, 50, 50);
+    }
+    // One pixel outside the bounds, two inside, then the fill.
+    EXPECT_EQ(boxOf(img, img.rect(), QColor(0, 0, 0)), QRect(9, 9, 42, 42));
+    EXPECT_EQ(img.pixelColor(9, 30), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(11, 30), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(12, 30), QColor(255, 0, 0));
+    EXPECT_EQ(img.pixelColor(8, 30), QColor(255, 255, 255));
+    EXPECT_EQ(img.pixelColor(30, 30), QColor(255, 0, 0));
+}
+
+TEST(QtPainterPrimitives, DottedEllipseAlternatesAlongItsEdge) {
+    QImage img(80, 80, QImage::Format_RGB32);
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 80, 80, kWhite);
+        p.setBrush(kWhite, BrushStyle::Clear);
+        p.setPen(kBlack, 1, PenStyle::Dotted);
+        p.ellipse(10, 10, 70, 70);
+    }
+    int black = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 80; ++x)
+            black += img.pixelColor(x, y) == QColor(0, 0, 0) ? 1 : 0;
+    // A solid ring of radius 30 has about 2 * pi * 30 = 190 pixels.
+    EXPECT_GT(black, 40);
+    EXPECT_LT(black, 120);
+    EXPECT_EQ(boxOf(img, img.rect(), QColor(0, 0, 0))
+                  .adjusted(-1, -1, 1, 1)
+                  .intersected(QRect(10, 10, 60, 60)),
+              QRect(10, 10, 60, 60));
+}
+
+TEST(QtPainterPrimitives, PolygonsFillAndOutlineThroughTheirCorners) {
+    QImage img(40, 40, QImage::Format_RGB32);
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 40, 40, kWhite);
+        p.setPen(kBlack, 1, PenStyle::Solid);
+        p.setBrush(kNavy, BrushStyle::Solid);
+        p.polygon({{5, 5}, {30, 5}, {5, 30}});
+        p.setBrush(kWhite, BrushStyle::Clear);
+        p.polygon({{39, 28}, {39, 39}, {28, 39}});
+    }
+    for (auto [x, y] : {std::pair{5, 5}, {30, 5}, {5, 30}, {17, 5}, {5, 17}, {17, 18}})
+        EXPECT_EQ(img.pixelColor(x, y), QColor(0, 0, 0)) << x << "," << y;
+    EXPECT_EQ(img.pixelColor(10, 10), q(kNavy));
+    EXPECT_EQ(img.pixelColor(20, 20), q(kWhite));
+    EXPECT_EQ(boxOf(img, QRect(0, 0, 33, 33), QColor(0, 0, 0)), QRect(5, 5, 26, 26));
+    // A clear brush: outline only.
+    EXPECT_EQ(img.pixelColor(39, 39), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(33, 34), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(36, 36), q(kWhite));
+}
+
+TEST(QtPainterPrimitives, ShapesAcrossThePictureEdgesAreCut) {
+    QImage img(30, 30, QImage::Format_RGB32);
+    {
+        QtPainter p(img);
+        p.fillRect(-10, -10, 100, 100, kWhite);
+        p.setPen(kBlack, 4, PenStyle::Solid);
+        p.setBrush(kNavy, BrushStyle::Solid);
+        p.ellipse(-40, -40, 20, 20);
+        p.ellipse(25, 25, 90, 90);
+        p.setPen(kBlack, 1, PenStyle::Solid);
+        p.polygon({{-50, 29}, {100, 29}, {20, -1000}});
+        p.setPen(kBlack, 16, PenStyle::Solid);
+        p.moveTo(-2'000'000'000, 15);
+        p.lineTo(2'000'000'000, 15);
+    }
+    EXPECT_EQ(img.pixelColor(0, 0), q(kNavy));
+    EXPECT_EQ(img.pixelColor(29, 29), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(0, 15), QColor(0, 0, 0));
+}
+
+TEST(QtPainterPrimitives, OtherImageFormatsDrawThroughQPainter) {
+    QImage img(40, 40, QImage::Format_RGB888);
+    {
+        QtPainter p(img);
+        p.fillRect(0, 0, 40, 40, kWhite);
+        p.setPen(kBlack, 1, PenStyle::Solid);
+        p.setBrush(Rgb{255, 0, 0}, BrushStyle::Solid);
+        p.ellipse(10, 10, 20, 20);
+        p.polygon({{25, 25}, {35, 25}, {25, 35}});
+    }
+    EXPECT_EQ(img.pixelColor(15, 15), QColor(255, 0, 0));
+    EXPECT_EQ(img.pixelColor(20, 15), QColor(255, 255, 255));
+    EXPECT_EQ(img.pixelColor(25, 25), QColor(0, 0, 0));
+    EXPECT_EQ(img.pixelColor(27, 27), QColor(255, 0, 0));
+}
+
 TEST(QtPainterPrimitives, PenWidthsAndDots) {
     QImage img(60, 60, QImage::Format_RGB32);
     {

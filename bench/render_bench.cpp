@@ -1,0 +1,127 @@
+// Redraw and hit-test cost for large templates on a full-HD canvas, against the
+// redraw of an empty template in the same run.
+#include "canvas/geometry.h"
+#include "canvas/qt_painter.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+// `zones` zones two nodes apart on a square block starting at the origin, with
+// every kind, owner, town mode and existence condition, and twice as many
+// connections: to the right and lower neighbours, then diagonals, with one to
+// four passages of all kinds.
+zw::TRmg largeTemplate(int zones) {
+    zw::TRmg t;
+    const int side = static_cast<int>(std::ceil(std::sqrt(zones)));
+    for (int i = 0; i < zones; ++i) {
+        zw::ZoneRecord z;
+        z.gridX = 2 * (i % side);
+        z.gridY = 2 * (i / side);
+        z.kind = i % 3;
+        z.owner = i % 9;
+        z.townMode = i % 4;
+        z.neutralCastles = i % 2;
+        z.monsterStrength = i % 4;
+        z.existMode = i % 3;
+        z.size = 5 + i % 36;
+        t.zones.push_back(z);
+    }
+    auto connect = [&](int a, int b) {
+        if (static_cast<int>(t.connections.size()) >= 2 * zones || b >= zones)
+            return;
+        zw::ConnectionRecord c;
+        c.zoneA = a;
+        c.zoneB = b;
+        const int n = static_cast<int>(t.connections.size());
+        c.passageCount = 1 + n % 4;
+        for (int s = 0; s < zw::kPassageSlots; ++s) {
+            auto& p = c.passages[static_cast<size_t>(s)];
+            p.kind = (n + s) % 3;
+            p.guard = 1000 * ((n + s) % 16);
+            p.autoExist = (n + s) % 5 != 0;
+        }
+        t.connections.push_back(c);
+    };
+    for (int i = 0; i < zones; ++i) {
+        if ((i + 1) % side != 0)
+            connect(i, i + 1);
+        connect(i, i + side);
+    }
+    for (int i = 0; static_cast<int>(t.connections.size()) < 2 * zones && i < zones; ++i)
+        if ((i + 1) % side != 0)
+            connect(i, i + side + 1);
+    return t;
+}
+
+zw::ViewState viewAt(int zoom) {
+    zw::ViewState v;
+    v.zoomLevel = zoom;
+    return v;
+}
+
+void BM_RedrawEmpty(benchmark::State& state) {
+    const zw::TRmg t;
+    const zw::ViewState v = viewAt(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_RedrawEmpty)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// Arguments: zone count, zoom level (2: the start zoom; 5: the smallest scale,
+// where about 900 zones are on screen at once).
+void BM_Redraw(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::ViewState v = viewAt(static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+    state.counters["connections"] = static_cast<double>(t.connections.size());
+}
+BENCHMARK(BM_Redraw)->ArgsProduct({{100, 500, 2000}, {2, 5}})->Unit(benchmark::kMillisecond);
+
+// A pointer over empty canvas between four zones: every zone and every
+// connection is tested before the answer "nothing" comes back.
+void BM_HitTestMiss(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::ViewState v = viewAt(2);
+    const zw::PixelPoint p = zw::nodeToPixel(v, 1, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zw::hitTest(t, v, p.x + 9, p.y - 11));
+}
+BENCHMARK(BM_HitTestMiss)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// The pointer sweeping across the whole canvas, as mouse movement does.
+void BM_HitTestSweep(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::ViewState v = viewAt(2);
+    int x = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zw::hitTest(t, v, x % kWidth, (x * 7) % kHeight));
+        x += 13;
+    }
+}
+BENCHMARK(BM_HitTestSweep)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Text drawing needs a GUI application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
