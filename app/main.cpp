@@ -42,8 +42,6 @@ class DialogsProxy : public zw::PropertyDialogs {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zonewright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Редактор шаблонов"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonewright"));
 
     zw::QtServices services;

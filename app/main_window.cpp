@@ -209,7 +209,9 @@ QString toolButtonHint(ToolButtonId id) {
 
 TForm1::TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), editor_(services, dialogs) {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Редактор шаблонов"));
+    // The application's title. (Only the name is set: a display name would be
+    // appended to every window caption by some desktops.)
+    QCoreApplication::setApplicationName(QStringLiteral("Редактор шаблонов"));
     setFont(controlFont());
 
     client_ = new ClientArea([this] { layoutClient(); });

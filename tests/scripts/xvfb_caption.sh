@@ -1,0 +1,82 @@
+#!/bin/bash
+# Starts the real editor under a virtual X server with a project file on its
+# command line and checks the main window's caption names the loaded template;
+# then starts it without a file and expects the new template's caption.
+# Usage: xvfb_caption.sh PATH_TO_zonewright
+set -u
+
+if [ "${1:-}" = "--inner" ]; then
+    # Runs inside the virtual display: $2 executable, $3 expected caption,
+    # $4 file to open (may be empty), $5 where to write what was seen.
+    exe=$2 expected=$3 file=$4 report=$5
+    if [ -n "$file" ]; then
+        "$exe" "$file" >/dev/null 2>&1 &
+    else
+        "$exe" >/dev/null 2>&1 &
+    fi
+    pid=$!
+    caption=""
+    for _ in $(seq 1 100); do
+        for win in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            name=$(xprop -id "$win" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+            [ -n "$name" ] || name=$(xdotool getwindowname "$win" 2>/dev/null)
+            case "$name" in
+            "Редактор шаблонов"*) caption=$name ;;
+            esac
+        done
+        [ -n "$caption" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    printf '%s\n' "$caption" >"$report"
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    [ "$caption" = "$expected" ]
+    exit $?
+fi
+
+exe=$(readlink -f "${1:?usage: xvfb_caption.sh PATH_TO_zonewright}")
+[ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
+for tool in xvfb-run xdotool xprop timeout; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
+done
+cli="$(dirname "$exe")/zonewright-cli"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The editor registers its file type at every start: keep that inside the test.
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$work/run"
+
+fail=0
+run() { # expected caption, file
+    if ! timeout -k 5 60 xvfb-run -a -s "-screen 0 1024x768x24" \
+        bash "$0" --inner "$exe" "$1" "$2" "$work/seen"; then
+        echo "FAIL: expected caption \"$1\", saw \"$(cat "$work/seen" 2>/dev/null)\""
+        fail=1
+    else
+        echo "ok: $1"
+    fi
+}
+
+# A project whose name and path need care: spaces and Cyrillic letters.
+project="$work/мой шаблон.tpz"
+if [ -x "$cli" ]; then
+    printf '{"name": "Тест заголовка 1", "zones": [{"gridX": 1, "gridY": 1}]}' >"$work/t.json"
+    if "$cli" build "$work/t.json" "$project" >/dev/null 2>&1; then
+        run "Редактор шаблонов - Тест заголовка 1" "$project"
+    else
+        echo "FAIL: zonewright-cli could not build the test project"
+        fail=1
+    fi
+else
+    echo "note: $cli not found; checking the start without a file only"
+fi
+run "Редактор шаблонов - Unnamed template" ""
+
+# The association names the executable that was started.
+if ! grep -qF "Exec=\"$exe\" %f" "$XDG_DATA_HOME/applications/zonewright.desktop" 2>/dev/null; then
+    echo "FAIL: the desktop entry does not run $exe"
+    fail=1
+fi
+exit $fail
