@@ -17,7 +17,7 @@ bool isZoneNumber(int32_t n) {
 }
 
 int32_t monsterStrengthFromWord(std::string_view cell) {
-    const std::string word = foldAsciiUpper(cell);
+    const std::string word = foldAsciiUpper(trimCell(cell));
     if (word == kMonsterWords[0])
         return 0;
     if (word == kMonsterWords[1])
@@ -25,11 +25,6 @@ int32_t monsterStrengthFromWord(std::string_view cell) {
     if (word == kMonsterWords[3])
         return 3;
     return 2; // "avg", empty and anything else: the default
-}
-
-void trimAll(RowCells& cells) {
-    for (std::string_view& c : cells)
-        c = trimCell(c);
 }
 
 Limits limitsFrom(const RowCells& cells, int first) {
@@ -133,7 +128,7 @@ class PassageCollector {
 
 } // namespace
 
-bool BlockRows::next(RowCells& cells) {
+bool BlockRows::next() {
     const size_t size = block_.size();
     if (pos_ >= size)
         return false;
@@ -150,18 +145,24 @@ bool BlockRows::next(RowCells& cells) {
         end = cr;
         pos_ = cr + 2; // the byte after CR is dropped
     }
+    // Only the cells the row has are cut, and only those the previous row had
+    // are cleared, so a short row costs little however many cells a row has.
     const std::string_view row = block_.substr(start, end - start);
+    size_t k = 0;
     size_t from = 0;
-    for (size_t k = 0; k < cells.size(); ++k) {
-        if (from > row.size()) {
-            cells[k] = {};
-            continue;
-        }
+    for (; k < cells_.size(); ++k) {
         const size_t tab = row.find('\t', from);
-        const size_t to = tab == std::string_view::npos ? row.size() : tab;
-        cells[k] = row.substr(from, to - from);
-        from = tab == std::string_view::npos ? row.size() + 1 : tab + 1;
+        cells_[k] =
+            row.substr(from, tab == std::string_view::npos ? row.size() - from : tab - from);
+        if (tab == std::string_view::npos) {
+            ++k;
+            break;
+        }
+        from = tab + 1;
     }
+    for (size_t j = k; j < filled_; ++j)
+        cells_[j] = {};
+    filled_ = k;
     return true;
 }
 
@@ -175,20 +176,19 @@ std::string_view trimCell(std::string_view cell) {
 }
 
 int32_t cellNumber(std::string_view cell, int32_t fallback) {
-    return parseTableNumber(cell).value_or(fallback);
+    return parseTableNumber(trimCell(cell)).value_or(fallback);
 }
 
 TRmg readTemplate(std::string_view block) {
     TRmg t = makeNewTemplate();
     BlockRows rows(block);
-    RowCells cells;
-    if (!rows.next(cells))
+    if (!rows.next())
         return t;
+    const RowCells& cells = rows.cells();
 
     // Template fields from row 0.
-    trimAll(cells);
     t.name.clear();
-    for (const char c : cells[col::Name])
+    for (const char c : trimCell(cells[col::Name]))
         if (c != '\n')
             t.name += c;
     t.header.minSize = cellNumber(cells[col::MinSize], 1);
@@ -197,12 +197,12 @@ TRmg readTemplate(std::string_view block) {
     // Players: the highest owner sets the count, a computer start mark the kind.
     rows.rewind();
     int32_t m = 0;
-    while (rows.next(cells)) {
-        const int32_t o = cellNumber(trimCell(cells[col::Owner]), 0);
+    while (rows.next()) {
+        const int32_t o = cellNumber(cells[col::Owner], 0);
         if (!validPlayer(o))
             continue;
         m = std::max(m, o - 2);
-        if (cellFlag(trimCell(cells[col::ComputerStart])))
+        if (cellFlag(cells[col::ComputerStart]))
             t.kinds.playerKind[static_cast<size_t>(o - 1)] = 1;
     }
     t.header.playerCountIndex = m;
@@ -211,8 +211,7 @@ TRmg readTemplate(std::string_view block) {
 
     // Zones, numbered by the order of their rows.
     rows.rewind();
-    while (rows.next(cells)) {
-        trimAll(cells);
+    while (rows.next()) {
         if (!isZoneNumber(cellNumber(cells[col::Zone], kNoZone)))
             continue;
         t.appendZone(readZone(cells, P, H));
@@ -223,16 +222,15 @@ TRmg readTemplate(std::string_view block) {
     auto names = [&](int32_t n) { return isZoneNumber(n) && n <= zoneCount; };
     PassageCollector passages(t);
     rows.rewind();
-    while (rows.next(cells)) {
-        trimAll(cells);
+    while (rows.next()) {
         const int32_t b = cellNumber(cells[col::PassageHigh], kNoZone);
         if (!names(b))
             continue;
-        std::string_view rest = cells[col::PassageLow];
+        std::string_view rest = trimCell(cells[col::PassageLow]);
         for (;;) {
             const size_t comma = rest.find(',');
             const std::string_view piece = rest.substr(0, comma);
-            const int32_t a = cellNumber(piece, kNoZone);
+            const int32_t a = parseTableNumber(piece).value_or(kNoZone); // not trimmed again
             if (names(a))
                 passages.add(a, b, cells);
             if (comma == std::string_view::npos)

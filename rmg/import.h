@@ -27,24 +27,28 @@ using RowCells = std::array<std::string_view, kRowCells>;
 class BlockRows {
   public:
     explicit BlockRows(std::string_view block) : block_(block) {}
-    // The next row, its cells untrimmed; false after the last row.
-    bool next(RowCells& cells);
+    // Cuts the next row; false after the last row.
+    bool next();
+    // The cells of the row last cut, untrimmed (cells a row lacks are empty).
+    const RowCells& cells() const { return cells_; }
     // Back to the first row.
     void rewind() { pos_ = 0; }
 
   private:
     std::string_view block_;
     size_t pos_ = 0;
+    RowCells cells_{};
+    size_t filled_ = 0; // cells of cells_ that may be non-empty
 };
 
 // A cell without its leading and trailing characters of codes 0 to 32.
 std::string_view trimCell(std::string_view cell);
 
-// Reading a trimmed cell: a number in the table's syntax or the default, a flag
+// Reading a cell (trimmed first): a number in the table's syntax or the default, a flag
 // (any text), a word (A to Z lowered).
 int32_t cellNumber(std::string_view cell, int32_t fallback);
 inline bool cellFlag(std::string_view cell) {
-    return !cell.empty();
+    return !trimCell(cell).empty();
 }
 
 // The template that a block describes, starting from the new template: its

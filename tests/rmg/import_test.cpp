@@ -15,9 +15,8 @@ using testing::rmgRow;
 std::vector<std::vector<std::string>> cut(std::string_view block) {
     std::vector<std::vector<std::string>> out;
     BlockRows rows(block);
-    RowCells cells;
-    while (rows.next(cells)) {
-        std::vector<std::string> row(cells.begin(), cells.end());
+    while (rows.next()) {
+        std::vector<std::string> row(rows.cells().begin(), rows.cells().end());
         while (!row.empty() && row.back().empty())
             row.pop_back(); // compare only up to the last non-empty cell
         out.push_back(row);
