@@ -1,7 +1,203 @@
+// compile, list, delete and import: rmg.txt tables from the command line, with
+// the same splitter, compile, list-window and import functions as the editor.
+#include "check/check.h"
 #include "cli/commands.h"
+#include "cli/common.h"
+#include "model/name_rules.h"
+#include "model/project_file.h"
+#include "model/text.h"
+#include "platform/files.h"
+#include "platform/scripted_services.h"
+#include "rmg/graph.h"
+#include "rmg/import.h"
+#include "rmg/table.h"
+#include "rmg/template_list.h"
+
+#include <filesystem>
+#include <memory>
 
 namespace zw::cli {
+namespace {
 
-void addRmgCommands(CLI::App&, int&) {}
+struct RmgArgs {
+    std::string project; // IN.tpz or OUT.tpz
+    std::string table;   // RMG
+    std::string name;    // UTF-8, as typed
+    std::string header;
+    int index = 0; // from 1
+    bool all = false;
+};
+
+// The folder of the running executable, where header.txt lies.
+std::string executableDir() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return ".";
+    return exe.parent_path().string();
+}
+
+// The entry chosen by --name (first match, A to Z folded) or --index (from 1).
+std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, const RmgArgs& a,
+                                  bool byName) {
+    if (byName) {
+        const auto found = findTemplateByName(entries, utf8ToCp1251(a.name));
+        if (!found)
+            printError(a.table + ": no template named \"" + a.name + "\"");
+        return found;
+    }
+    if (a.index < 1 || static_cast<size_t>(a.index) > entries.size()) {
+        printError(a.table + ": no template number " + std::to_string(a.index) +
+                   " (the table holds " + std::to_string(entries.size()) + ")");
+        return std::nullopt;
+    }
+    return static_cast<size_t>(a.index - 1);
+}
+
+int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
+    auto t = readProject(a.project);
+    if (!t)
+        return kExitBadInput;
+    if (const auto problem = checkTemplate(*t)) {
+        printError(*problem);
+        return kExitRefused;
+    }
+    std::string name = t->name;
+    if (nameGiven) {
+        if (const auto problem = typedTemplateNameProblem(a.name)) {
+            printError(*problem);
+            return kExitRefused;
+        }
+        name = utf8ToCp1251(a.name);
+    }
+
+    std::string buffer;
+    if (fileExists(a.table)) {
+        auto read = readInput(a.table);
+        if (!read)
+            return kExitBadInput;
+        buffer = std::move(*read);
+    } else {
+        auto read = readInput(headerGiven ? a.header : executableDir() + "/header.txt");
+        if (!read)
+            return kExitBadInput;
+        buffer = std::move(*read);
+    }
+    // As "Добавить шаблон" of the list window: a refused name stops here, the
+    // first template of the same name is deleted.
+    ScriptedServices quiet;
+    TemplateListSession session(std::move(buffer), ListMode::Adding, name, quiet);
+    if (!session.addTemplate()) {
+        for (const auto& m : quiet.messages)
+            printError(m.text);
+        return kExitRefused;
+    }
+    buffer = session.takeBuffer();
+    compileInto(buffer, *t, name);
+    return writeOutput(a.table, buffer) ? kExitOk : kExitBadInput;
+}
+
+int runList(const RmgArgs& a) {
+    const auto buffer = readInput(a.table);
+    if (!buffer)
+        return kExitBadInput;
+    const auto entries = splitTable(*buffer);
+    for (size_t i = 0; i < entries.size(); ++i)
+        printLine(std::to_string(i + 1) + '\t' + std::to_string(entries[i].start) + '\t' +
+                  std::to_string(entries[i].length) + '\t' + cp1251ToUtf8(entries[i].name));
+    return kExitOk;
+}
+
+int runDelete(const RmgArgs& a, bool byName) {
+    const auto buffer = readInput(a.table);
+    if (!buffer)
+        return kExitBadInput;
+    const auto entries = splitTable(*buffer);
+    if (a.all) {
+        if (entries.empty())
+            return kExitOk; // nothing to delete, nothing written
+        return writeOutput(a.table, tableHeader(*buffer, entries)) ? kExitOk : kExitBadInput;
+    }
+    const auto chosen = chooseEntry(entries, a, byName);
+    if (!chosen)
+        return kExitBadInput;
+    return writeOutput(a.table, withoutTemplate(*buffer, entries[*chosen])) ? kExitOk
+                                                                            : kExitBadInput;
+}
+
+int runImport(const RmgArgs& a, bool byName) {
+    const auto buffer = readInput(a.table);
+    if (!buffer)
+        return kExitBadInput;
+    const auto entries = splitTable(*buffer);
+    if (entries.empty()) {
+        printError(a.table + ": " + std::string(kNoTemplateFound));
+        return kExitBadInput;
+    }
+    const auto chosen = chooseEntry(entries, a, byName);
+    if (!chosen)
+        return kExitBadInput;
+    TRmg t = readTemplate(templateBlock(*buffer, entries[*chosen]));
+    LayoutRandom rng; // as the first import after a start
+    if (!layoutZones(t, rng))
+        printError(kLayoutFailed);
+    return writeOutput(a.project, encodeProject(t)) ? kExitOk : kExitBadInput;
+}
+
+// Exactly one of the options that choose templates: a usage error otherwise.
+void requireOne(std::initializer_list<const CLI::Option*> options) {
+    size_t given = 0;
+    std::string names;
+    for (const auto* o : options) {
+        given += o->count() > 0 ? 1 : 0;
+        names += (names.empty() ? "" : ", ") + o->get_name();
+    }
+    if (given != 1)
+        throw CLI::ValidationError("exactly one of " + names + " is required");
+}
+
+} // namespace
+
+void addRmgCommands(CLI::App& app, int& result) {
+    auto args = std::make_shared<RmgArgs>();
+
+    auto* compile = app.add_subcommand(
+        "compile", "Add a project's template to an rmg.txt table, replacing one of the same name");
+    compile->add_option("IN", args->project, "project file to read (.tpz)")->required();
+    compile->add_option("RMG", args->table, "table to write; a missing one starts with header.txt")
+        ->required();
+    auto* compileName =
+        compile->add_option("--name", args->name, "name in the table (default: the template's)");
+    auto* header = compile->add_option(
+        "--header", args->header, "header of a new table (default: header.txt beside the program)");
+    compile->callback([&result, args, compileName, header] {
+        result = runCompile(*args, compileName->count() > 0, header->count() > 0);
+    });
+
+    auto* list = app.add_subcommand("list", "List the templates of an rmg.txt table");
+    list->add_option("RMG", args->table, "table to read")->required();
+    list->callback([&result, args] { result = runList(*args); });
+
+    auto* del = app.add_subcommand("delete", "Delete templates from an rmg.txt table");
+    del->add_option("RMG", args->table, "table to change")->required();
+    auto* delName = del->add_option("--name", args->name, "the first template of this name");
+    auto* delIndex = del->add_option("--index", args->index, "the template at this place, from 1");
+    auto* delAll = del->add_flag("--all", args->all, "every template; the header stays");
+    del->callback([&result, args, delName, delIndex, delAll] {
+        requireOne({delName, delIndex, delAll});
+        result = runDelete(*args, delName->count() > 0);
+    });
+
+    auto* imp = app.add_subcommand(
+        "import", "Import a template of an rmg.txt table, laid out, into a project file");
+    imp->add_option("RMG", args->table, "table to read")->required();
+    imp->add_option("OUT", args->project, "project file to write (.tpz)")->required();
+    auto* impName = imp->add_option("--name", args->name, "the first template of this name");
+    auto* impIndex = imp->add_option("--index", args->index, "the template at this place, from 1");
+    imp->callback([&result, args, impName, impIndex] {
+        requireOne({impName, impIndex});
+        result = runImport(*args, impName->count() > 0);
+    });
+}
 
 } // namespace zw::cli

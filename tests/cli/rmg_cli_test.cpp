@@ -1,0 +1,234 @@
+// compile, list, delete and import of zonewright-cli, run as a user runs them.
+#include "model/project_file.h"
+#include "model/text.h"
+#include "rmg/graph.h"
+#include "rmg/import.h"
+#include "rmg/table.h"
+#include "rmg/template_list.h"
+#include "support/rmg_rows.h"
+#include "support/rmg_temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+namespace zw {
+namespace {
+
+using testing::kTestHeader;
+using testing::rmgRow;
+using testing::RmgTempDir;
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+ZoneRecord startZone(int owner) {
+    ZoneRecord z = makeDefaultZone();
+    z.kind = 0;
+    z.owner = owner;
+    z.townMode = 2;
+    return z;
+}
+
+TRmg playable(std::string name) {
+    TRmg t = makeNewTemplate();
+    t.name = std::move(name);
+    t.appendZone(startZone(1));
+    t.appendZone(startZone(2));
+    t.appendZone(makeDefaultZone());
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = 0;
+    c.zoneB = 2;
+    t.appendConnection(c);
+    c.zoneA = 1;
+    t.appendConnection(c);
+    return t;
+}
+
+std::string rowsOf(TRmg t, const std::string& name) {
+    refreshConditions(t);
+    return buildBlock(t, name);
+}
+
+class RmgCli : public ::testing::Test {
+  protected:
+    CliResult cli(const std::vector<std::string>& args) {
+        std::string cmd = quoted(ZW_CLI);
+        for (const auto& a : args)
+            cmd += " " + quoted(a);
+        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
+        const int raw = std::system(cmd.c_str());
+        CliResult r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = RmgTempDir::read(io.file("out"));
+        r.err = RmgTempDir::read(io.file("err"));
+        return r;
+    }
+    std::string project(const TRmg& t, const std::string& file) {
+        RmgTempDir::write(dir.file(file), encodeProject(t));
+        return dir.file(file);
+    }
+    std::string shippedHeader() const {
+        const auto bin = std::filesystem::path(ZW_CLI).parent_path() / "header.txt";
+        return RmgTempDir::read(bin.string());
+    }
+
+    RmgTempDir dir;
+    RmgTempDir io;
+};
+
+TEST_F(RmgCli, CompileStartsANewTableFromHeaderTxt) {
+    const TRmg t = playable("First");
+    const std::string in = project(t, "a.tpz");
+    const CliResult r = cli({"compile", in, dir.file("rmg.txt")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string header = shippedHeader();
+    ASSERT_FALSE(header.empty());
+    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), header + rowsOf(t, "First"));
+
+    // --header names another header; the path is used as given.
+    RmgTempDir::write(dir.file("h"), "my header");
+    EXPECT_EQ(cli({"compile", in, dir.file("other"), "--header", dir.file("h")}).status, 0);
+    EXPECT_EQ(RmgTempDir::read(dir.file("other")), "my header\r\n" + rowsOf(t, "First"));
+    EXPECT_EQ(cli({"compile", in, dir.file("third"), "--header", dir.file("none")}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("third")));
+}
+
+TEST_F(RmgCli, CompileReplacesTheFirstTemplateOfTheSameName) {
+    const std::string table = kTestHeader + rmgRow({{0, "Keep"}, {1, "1"}, {2, "2"}, {3, "1"}}) +
+                              rmgRow({{0, utf8ToCp1251("Север")}, {1, "1"}, {2, "2"}, {3, "1"}}) +
+                              rmgRow({{0, "Tail"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    RmgTempDir::write(dir.file("rmg.txt"), table);
+    const TRmg t = playable("whatever");
+    const CliResult r =
+        cli({"compile", project(t, "a.tpz"), dir.file("rmg.txt"), "--name", "Север"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto list = splitTable(table);
+    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")),
+              withoutTemplate(table, list[1]) + rowsOf(t, utf8ToCp1251("Север")));
+
+    // Latin capitals fold; the template's own name is the default.
+    const TRmg keep = playable("KEEP");
+    EXPECT_EQ(cli({"compile", project(keep, "k.tpz"), dir.file("rmg.txt")}).status, 0);
+    const auto names = splitTable(RmgTempDir::read(dir.file("rmg.txt")));
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0].name, "Tail");
+    EXPECT_EQ(names[1].name, utf8ToCp1251("Север"));
+    EXPECT_EQ(names[2].name, "KEEP");
+}
+
+TEST_F(RmgCli, CompileRefusals) {
+    RmgTempDir::write(dir.file("rmg.txt"), kTestHeader);
+    TRmg failing = playable("Bad");
+    failing.zones[1].owner = 1; // two start zones of player 1
+    CliResult r = cli({"compile", project(failing, "f.tpz"), dir.file("rmg.txt")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Обнаружена логическая ошибка."), std::string::npos);
+
+    const std::string in = project(playable("Good"), "g.tpz");
+    for (const std::string& bad : {std::string(65, 'n'), std::string("two\tcells")}) {
+        r = cli({"compile", in, dir.file("rmg.txt"), "--name", bad});
+        EXPECT_EQ(r.status, 1) << bad;
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_EQ(cli({"compile", in, dir.file("rmg.txt"), "--name", "漢字"}).status, 1);
+    EXPECT_EQ(
+        cli({"compile", project(playable(std::string(70, 'L')), "l.tpz"), dir.file("rmg.txt")})
+            .status,
+        1);
+    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kTestHeader);
+
+    EXPECT_EQ(cli({"compile", dir.file("missing.tpz"), dir.file("rmg.txt")}).status, 2);
+    RmgTempDir::write(dir.file("junk.tpz"), "not a project");
+    EXPECT_EQ(cli({"compile", dir.file("junk.tpz"), dir.file("rmg.txt")}).status, 2);
+    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kTestHeader);
+}
+
+TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
+    const std::string a = rmgRow({{0, "Alpha"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string b = rmgRow({{0, utf8ToCp1251("Бета")}, {1, "1"}, {2, "2"}, {3, "1"}});
+    RmgTempDir::write(dir.file("rmg.txt"), kTestHeader + a + b);
+    const CliResult r = cli({"list", dir.file("rmg.txt")});
+    EXPECT_EQ(r.status, 0);
+    const size_t h = kTestHeader.size();
+    EXPECT_EQ(r.out, "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) + "\tAlpha\n" +
+                         "2\t" + std::to_string(h + a.size()) + "\t" + std::to_string(b.size()) +
+                         "\tБета\n");
+    RmgTempDir::write(dir.file("empty.txt"), "");
+    EXPECT_EQ(cli({"list", dir.file("empty.txt")}).out, "");
+    EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
+}
+
+TEST_F(RmgCli, DeleteByNameIndexOrAll) {
+    const std::string a = rmgRow({{0, "Alpha"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string b = rmgRow({{0, "Beta"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string c = rmgRow({{0, "BETA"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string table = kTestHeader + a + b + c;
+    const std::string path = dir.file("rmg.txt");
+
+    RmgTempDir::write(path, table);
+    EXPECT_EQ(cli({"delete", path, "--name", "beta"}).status, 0);
+    EXPECT_EQ(RmgTempDir::read(path), kTestHeader + a + c);
+
+    RmgTempDir::write(path, table);
+    EXPECT_EQ(cli({"delete", path, "--index", "3"}).status, 0);
+    EXPECT_EQ(RmgTempDir::read(path), kTestHeader + a + b);
+
+    RmgTempDir::write(path, table);
+    EXPECT_EQ(cli({"delete", path, "--all"}).status, 0);
+    EXPECT_EQ(RmgTempDir::read(path), kTestHeader);
+
+    RmgTempDir::write(path, table);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--index", "0"},
+                                                {"--index", "4"},
+                                                {"--name", "Gamma"},
+                                                {},
+                                                {"--all", "--index", "1"},
+                                                {"--name", "Beta", "--index", "1"}}) {
+        std::vector<std::string> args = {"delete", path};
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_EQ(cli(args).status, 2);
+        EXPECT_EQ(RmgTempDir::read(path), table);
+    }
+}
+
+TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
+    const TRmg t = playable("Round");
+    RmgTempDir::write(dir.file("rmg.txt"),
+                      kTestHeader + rmgRow({{0, "Other"}, {1, "1"}, {2, "2"}, {3, "1"}}) +
+                          rowsOf(t, "Round"));
+    CliResult r = cli({"import", dir.file("rmg.txt"), dir.file("out.tpz"), "--name", "round"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto decoded = decodeProject(RmgTempDir::read(dir.file("out.tpz")));
+    ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
+    TRmg expected = readTemplate(rowsOf(t, "Round"));
+    LayoutRandom fresh;
+    layoutZones(expected, fresh);
+    EXPECT_EQ(std::get<TRmg>(decoded), expected);
+
+    r = cli({"import", dir.file("rmg.txt"), dir.file("one.tpz"), "--index", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(std::get<TRmg>(decodeProject(RmgTempDir::read(dir.file("one.tpz")))).name, "Other");
+
+    EXPECT_EQ(cli({"import", dir.file("rmg.txt"), dir.file("x.tpz"), "--index", "3"}).status, 2);
+    EXPECT_EQ(cli({"import", dir.file("rmg.txt"), dir.file("x.tpz")}).status, 2);
+    RmgTempDir::write(dir.file("none.txt"), "nothing here");
+    r = cli({"import", dir.file("none.txt"), dir.file("x.tpz"), "--index", "1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Не найдено ни одного шаблона!"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.tpz")));
+}
+
+} // namespace
+} // namespace zw
