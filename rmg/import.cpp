@@ -16,27 +16,39 @@ bool isZoneNumber(int32_t n) {
     return n >= 1 && n <= 65535;
 }
 
+// The word of a cell equals `lower` when its letters A to Z are lowered.
+bool wordIs(std::string_view cell, std::string_view lower) {
+    if (cell.size() != lower.size())
+        return false;
+    for (size_t i = 0; i < cell.size(); ++i) {
+        char c = cell[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != lower[i])
+            return false;
+    }
+    return true;
+}
+
 int32_t monsterStrengthFromWord(std::string_view cell) {
-    const std::string word = foldAsciiUpper(trimCell(cell));
-    if (word == kMonsterWords[0])
+    const std::string_view word = trimCell(cell);
+    if (wordIs(word, kMonsterWords[0]))
         return 0;
-    if (word == kMonsterWords[1])
+    if (wordIs(word, kMonsterWords[1]))
         return 1;
-    if (word == kMonsterWords[3])
+    if (wordIs(word, kMonsterWords[3]))
         return 3;
     return 2; // "avg", empty and anything else: the default
 }
 
-Limits limitsFrom(const RowCells& cells, int first) {
-    return {cellNumber(cells[static_cast<size_t>(first)], 1),
-            cellNumber(cells[static_cast<size_t>(first + 1)], 1),
-            cellNumber(cells[static_cast<size_t>(first + 2)], 1),
-            cellNumber(cells[static_cast<size_t>(first + 3)], 1)};
+Limits limitsFrom(BlockRows& row, int first) {
+    return {cellNumber(row.cell(first), 1), cellNumber(row.cell(first + 1), 1),
+            cellNumber(row.cell(first + 2), 1), cellNumber(row.cell(first + 3), 1)};
 }
 
-ZoneRecord readZone(const RowCells& cells, int64_t P, int32_t H) {
-    auto num = [&](int cell, int32_t d) { return cellNumber(cells[static_cast<size_t>(cell)], d); };
-    auto flag = [&](int cell) { return cellFlag(cells[static_cast<size_t>(cell)]); };
+ZoneRecord readZone(BlockRows& row, int64_t P, int32_t H) {
+    auto num = [&](int cell, int32_t d) { return cellNumber(row.cell(cell), d); };
+    auto flag = [&](int cell) { return cellFlag(row.cell(cell)); };
 
     ZoneRecord z = makeDefaultZone();
     if (flag(col::HumanStart) || flag(col::ComputerStart))
@@ -44,7 +56,7 @@ ZoneRecord readZone(const RowCells& cells, int64_t P, int32_t H) {
     if (flag(col::Junction))
         z.kind = 2;
     z.size = num(col::Size, 10);
-    const Limits l = limitsFrom(cells, col::MinHumans);
+    const Limits l = limitsFrom(row, col::MinHumans);
     z.minHumans = l.minHumans;
     z.maxHumans = l.maxHumans;
     z.minPlayers = l.minPlayers;
@@ -67,7 +79,7 @@ ZoneRecord readZone(const RowCells& cells, int64_t P, int32_t H) {
     z.terrainMatchesTown = flag(col::TerrainMatchesTown);
     for (int k = 0; k < kTerrainCount; ++k)
         z.terrains[static_cast<size_t>(k)] = flag(col::Terrains + k);
-    z.monsterStrength = monsterStrengthFromWord(cells[col::MonsterStrength]);
+    z.monsterStrength = monsterStrengthFromWord(row.cell(col::MonsterStrength));
     z.monstersMatchTown = flag(col::MonstersMatchTown);
     for (int k = 0; k < kMonsterTypeCount; ++k)
         z.monsterTypes[static_cast<size_t>(k)] = flag(col::MonsterTypes + k);
@@ -87,7 +99,7 @@ class PassageCollector {
   public:
     explicit PassageCollector(TRmg& t) : t_(t) {}
 
-    void add(int32_t a, int32_t b, const RowCells& cells) {
+    void add(int32_t a, int32_t b, BlockRows& row) {
         const auto lo = static_cast<uint64_t>(std::min(a, b));
         const auto hi = static_cast<uint64_t>(std::max(a, b));
         const uint64_t key = lo << 32 | hi;
@@ -105,12 +117,12 @@ class PassageCollector {
             c = &t_.connections.back();
         }
         PassageRecord& p = c->passages[static_cast<size_t>(c->passageCount - 1)];
-        p.guard = cellNumber(cells[col::Guard], 0);
-        if (cellFlag(cells[col::Wide]))
+        p.guard = cellNumber(row.cell(col::Guard), 0);
+        if (cellFlag(row.cell(col::Wide)))
             p.kind = 1;
-        if (cellFlag(cells[col::BorderGuard]))
+        if (cellFlag(row.cell(col::BorderGuard)))
             p.kind = 2;
-        const Limits l = limitsFrom(cells, col::PassageMinHumans);
+        const Limits l = limitsFrom(row, col::PassageMinHumans);
         p.minHumans = l.minHumans;
         p.maxHumans = l.maxHumans;
         p.minPlayers = l.minPlayers;
@@ -145,25 +157,43 @@ bool BlockRows::next() {
         end = cr;
         pos_ = cr + 2; // the byte after CR is dropped
     }
-    // Only the cells the row has are cut, and only those the previous row had
-    // are cleared, so a short row costs little however many cells a row has.
-    const std::string_view row = block_.substr(start, end - start);
-    size_t k = 0;
-    size_t from = 0;
-    for (; k < cells_.size(); ++k) {
-        const size_t tab = row.find('\t', from);
-        cells_[k] =
-            row.substr(from, tab == std::string_view::npos ? row.size() - from : tab - from);
-        if (tab == std::string_view::npos) {
-            ++k;
-            break;
-        }
-        from = tab + 1;
-    }
-    for (size_t j = k; j < filled_; ++j)
-        cells_[j] = {};
-    filled_ = k;
+    row_ = block_.substr(start, end - start);
+    cut_ = 0;
+    from_ = 0;
+    rowDone_ = false;
     return true;
+}
+
+void BlockRows::cutUpTo(size_t k) {
+    // Cells are mostly a few bytes long: a plain loop finds their ends faster
+    // than a library search started for every cell.
+    const char* data = row_.data();
+    const size_t size = row_.size();
+    while (cut_ <= k && !rowDone_) {
+        size_t to = from_;
+        while (to < size && data[to] != '\t')
+            ++to;
+        cells_[cut_++] = row_.substr(from_, to - from_);
+        if (to == size)
+            rowDone_ = true;
+        else
+            from_ = to + 1;
+    }
+}
+
+std::string_view BlockRows::cell(int k) {
+    if (k < 0 || k >= kRowCells)
+        return {};
+    const auto i = static_cast<size_t>(k);
+    cutUpTo(i);
+    return i < cut_ ? cells_[i] : std::string_view{};
+}
+
+const RowCells& BlockRows::cells() {
+    cutUpTo(cells_.size() - 1);
+    for (size_t j = cut_; j < cells_.size(); ++j)
+        cells_[j] = {};
+    return cells_;
 }
 
 std::string_view trimCell(std::string_view cell) {
@@ -184,25 +214,24 @@ TRmg readTemplate(std::string_view block) {
     BlockRows rows(block);
     if (!rows.next())
         return t;
-    const RowCells& cells = rows.cells();
 
     // Template fields from row 0.
     t.name.clear();
-    for (const char c : trimCell(cells[col::Name]))
+    for (const char c : trimCell(rows.cell(col::Name)))
         if (c != '\n')
             t.name += c;
-    t.header.minSize = cellNumber(cells[col::MinSize], 1);
-    t.header.maxSize = cellNumber(cells[col::MaxSize], 32);
+    t.header.minSize = cellNumber(rows.cell(col::MinSize), 1);
+    t.header.maxSize = cellNumber(rows.cell(col::MaxSize), 32);
 
     // Players: the highest owner sets the count, a computer start mark the kind.
     rows.rewind();
     int32_t m = 0;
     while (rows.next()) {
-        const int32_t o = cellNumber(cells[col::Owner], 0);
+        const int32_t o = cellNumber(rows.cell(col::Owner), 0);
         if (!validPlayer(o))
             continue;
         m = std::max(m, o - 2);
-        if (cellFlag(cells[col::ComputerStart]))
+        if (cellFlag(rows.cell(col::ComputerStart)))
             t.kinds.playerKind[static_cast<size_t>(o - 1)] = 1;
     }
     t.header.playerCountIndex = m;
@@ -212,9 +241,9 @@ TRmg readTemplate(std::string_view block) {
     // Zones, numbered by the order of their rows.
     rows.rewind();
     while (rows.next()) {
-        if (!isZoneNumber(cellNumber(cells[col::Zone], kNoZone)))
+        if (!isZoneNumber(cellNumber(rows.cell(col::Zone), kNoZone)))
             continue;
-        t.appendZone(readZone(cells, P, H));
+        t.appendZone(readZone(rows, P, H));
     }
 
     // Passages: cell 76 may name several lower zones separated by commas.
@@ -223,16 +252,16 @@ TRmg readTemplate(std::string_view block) {
     PassageCollector passages(t);
     rows.rewind();
     while (rows.next()) {
-        const int32_t b = cellNumber(cells[col::PassageHigh], kNoZone);
+        const int32_t b = cellNumber(rows.cell(col::PassageHigh), kNoZone);
         if (!names(b))
             continue;
-        std::string_view rest = trimCell(cells[col::PassageLow]);
+        std::string_view rest = trimCell(rows.cell(col::PassageLow));
         for (;;) {
             const size_t comma = rest.find(',');
             const std::string_view piece = rest.substr(0, comma);
             const int32_t a = parseTableNumber(piece).value_or(kNoZone); // not trimmed again
             if (names(a))
-                passages.add(a, b, cells);
+                passages.add(a, b, rows);
             if (comma == std::string_view::npos)
                 break;
             rest.remove_prefix(comma + 1);

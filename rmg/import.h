@@ -22,23 +22,32 @@ using RowCells = std::array<std::string_view, kRowCells>;
 // The rows of a block, cut one at a time. A row ends at CR, and the byte after
 // the CR is dropped whatever it is; cells are separated by TAB, cells beyond 84
 // are dropped; a last line without any TAB is no row. An LF not following a CR
-// stays in its cell. Rows are cut on demand, so walking a block needs no memory
-// beyond one row of views, however many rows or TABs it holds.
+// stays in its cell. A row is cut into cells only as far as its cells are
+// asked for, so walking a block needs no memory beyond one row of views and
+// no time for cells nobody reads, however many rows or TABs it holds.
 class BlockRows {
   public:
     explicit BlockRows(std::string_view block) : block_(block) {}
-    // Cuts the next row; false after the last row.
+    // Moves to the next row; false after the last row.
     bool next();
-    // The cells of the row last cut, untrimmed (cells a row lacks are empty).
-    const RowCells& cells() const { return cells_; }
+    // Cell k (0 to 84) of the current row, untrimmed; empty when the row has
+    // fewer cells or k is outside 0 to 84.
+    std::string_view cell(int k);
+    // All 85 cells of the current row.
+    const RowCells& cells();
     // Back to the first row.
     void rewind() { pos_ = 0; }
 
   private:
+    void cutUpTo(size_t k);
+
     std::string_view block_;
+    std::string_view row_;
     size_t pos_ = 0;
     RowCells cells_{};
-    size_t filled_ = 0; // cells of cells_ that may be non-empty
+    size_t cut_ = 0;  // cells of the current row cut so far
+    size_t from_ = 0; // offset in row_ of the next cell
+    bool rowDone_ = true;
 };
 
 // A cell without its leading and trailing characters of codes 0 to 32.

@@ -84,6 +84,13 @@ std::vector<TTemplateInside> splitTable(std::string_view buffer) {
     };
     const size_t n = buffer.size();
     for (size_t pos = 0; pos + 1 < n; ++pos) { // the last byte is never examined
+        if (s == 0) {
+            // Waiting for a CR: every other byte leaves the state as it is.
+            const size_t cr = buffer.substr(0, n - 1).find('\r', pos);
+            if (cr == std::string_view::npos)
+                break;
+            pos = cr;
+        }
         const char c = buffer[pos];
         if (s == 5) {
             if (isTemplateRow()) {

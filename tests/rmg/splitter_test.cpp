@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace zw {
 namespace {
 
@@ -134,6 +136,82 @@ TEST(Splitter, TheLastByteIsNeverExamined) {
     EXPECT_TRUE(splitTable("").empty());
     EXPECT_TRUE(splitTable("\r").empty());
     EXPECT_TRUE(splitTable("\r\n").empty());
+}
+
+// The splitter's rules transcribed step by step, byte by byte, as a reference
+// for the production splitter (which skips ahead between line ends).
+std::vector<TTemplateInside> referenceSplit(const std::string& buf) {
+    std::vector<TTemplateInside> list;
+    int s = 0;
+    std::string F1, F2, F3, Nm;
+    int32_t L = 0, S = 0;
+    size_t readPos = 0;
+    auto number = [](const std::string& f) { return parseTableNumber(f); };
+    for (;;) {
+        if (readPos >= buf.size())
+            break;
+        const char c = buf[readPos++];
+        if (readPos == buf.size())
+            break;
+        if (s == 5) {
+            const auto a = number(F2), b = number(F3);
+            if (a && b && *a != 100 && *b != 100) {
+                if (S > 0)
+                    list.push_back({Nm, S, L - S});
+                S = L;
+                Nm = F1;
+            }
+            s = 0;
+        }
+        if (s == 2 || s == 3 || s == 4) {
+            std::string& f = s == 2 ? F1 : s == 3 ? F2 : F3;
+            if (c != '\t' && c != '\n')
+                f += c;
+            if (c == '\t') {
+                s += 1;
+                if (s == 3)
+                    F2.clear();
+                if (s == 4)
+                    F3.clear();
+            }
+            if (c == '\r')
+                s = 0;
+            if (s == 2 || s == 3 || s == 4) {
+                const std::string& g = s == 2 ? F1 : s == 3 ? F2 : F3;
+                if (g.size() > 64)
+                    s = 0;
+            }
+        }
+        if (s == 1) {
+            if (c == '\n') {
+                s = 2;
+                F1.clear();
+                L = static_cast<int32_t>(readPos);
+            } else {
+                s = 0;
+            }
+        }
+        if (s == 0 && c == '\r')
+            s = 1;
+    }
+    if (S > 0)
+        list.push_back({Nm, S, static_cast<int32_t>(buf.size()) - S});
+    return list;
+}
+
+TEST(Splitter, AgreesWithTheStepByStepRulesOnRandomTables) {
+    std::mt19937 gen(4242);
+    const std::string alphabet[] = {"\t",      "\r",  "\n",  "\r\n", "1",
+                                    "0",       "100", "$64", "x",    "0x",
+                                    " ",       "-",   "A",   "Name", std::string(30, 'q'),
+                                    "\t1\t2\t"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string buf;
+        const int pieces = static_cast<int>(gen() % 60);
+        for (int k = 0; k < pieces; ++k)
+            buf += alphabet[gen() % std::size(alphabet)];
+        ASSERT_EQ(splitTable(buf), referenceSplit(buf)) << ::testing::PrintToString(buf);
+    }
 }
 
 TEST(Splitter, DeletingOneTemplateKeepsTheLineEndBeforeIt) {
