@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <limits>
 #include <numbers>
-#include <unordered_map>
 
 namespace zw {
 
@@ -155,11 +154,13 @@ namespace {
 // Snapped nodes bucketed by square cells at least minDistance wide, so that a
 // node can only be too close to nodes in its own or the eight neighbouring
 // cells. The test asks whether any such node exists, so the order in which
-// candidates are visited does not matter.
+// candidates are visited does not matter. The cells live in an open-addressing
+// table; each holds the head of a list of its nodes threaded through `next_`.
 class SnapGrid {
   public:
-    explicit SnapGrid(double minDistance)
-        : md_(minDistance), cell_(static_cast<int64_t>(std::min(std::ceil(minDistance), 0x1p52))) {
+    SnapGrid(double minDistance, size_t nodeCount)
+        : md_(minDistance), cell_(static_cast<int64_t>(std::min(std::ceil(minDistance), 0x1p52))),
+          next_(nodeCount, -1), slots_(64) {
         if (cell_ < 1)
             cell_ = 1;
     }
@@ -167,33 +168,77 @@ class SnapGrid {
     bool tooClose(double cx, double cy, const std::vector<TNode>& nodes) const {
         const int64_t kx = cellOf(cx), ky = cellOf(cy);
         for (int64_t bx = kx - 1; bx <= kx + 1; ++bx)
-            for (int64_t by = ky - 1; by <= ky + 1; ++by) {
-                const auto it = cells_.find(Key{bx, by});
-                if (it == cells_.end())
-                    continue;
-                for (const int j : it->second) {
+            for (int64_t by = ky - 1; by <= ky + 1; ++by)
+                for (int32_t j = head(bx, by); j >= 0; j = next_[static_cast<size_t>(j)]) {
                     const TNode& n = nodes[static_cast<size_t>(j)];
                     if (std::sqrt((cx - n.x) * (cx - n.x) + (cy - n.y) * (cy - n.y)) < md_)
                         return true;
                 }
-            }
         return false;
     }
 
-    void add(int i, double x, double y) { cells_[Key{cellOf(x), cellOf(y)}].push_back(i); }
+    void add(int32_t i, double x, double y) {
+        Slot& slot = insert(cellOf(x), cellOf(y));
+        next_[static_cast<size_t>(i)] = slot.head;
+        slot.head = i;
+    }
 
   private:
-    struct Key {
-        int64_t x, y;
-        bool operator==(const Key&) const = default;
+    struct Slot {
+        int64_t x = 0, y = 0;
+        int32_t head = -1; // -1: an empty slot
     };
-    struct KeyHash {
-        size_t operator()(const Key& k) const {
-            const uint64_t h = static_cast<uint64_t>(k.x) * 0x9E3779B97F4A7C15ull;
-            return static_cast<size_t>(
-                h ^ (static_cast<uint64_t>(k.y) + 0x7F4A7C159E3779B9ull + (h << 6) + (h >> 2)));
+
+    static size_t mix(int64_t x, int64_t y) {
+        uint64_t h = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull;
+        h ^= static_cast<uint64_t>(y) + 0x7F4A7C159E3779B9ull + (h << 6) + (h >> 2);
+        h ^= h >> 31;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 29;
+        return static_cast<size_t>(h);
+    }
+
+    int32_t head(int64_t x, int64_t y) const {
+        const size_t mask = slots_.size() - 1;
+        for (size_t k = mix(x, y) & mask;; k = (k + 1) & mask) {
+            const Slot& s = slots_[k];
+            if (s.head < 0)
+                return -1;
+            if (s.x == x && s.y == y)
+                return s.head;
         }
-    };
+    }
+
+    Slot& insert(int64_t x, int64_t y) {
+        if (2 * (used_ + 1) > slots_.size())
+            grow();
+        const size_t mask = slots_.size() - 1;
+        for (size_t k = mix(x, y) & mask;; k = (k + 1) & mask) {
+            Slot& s = slots_[k];
+            if (s.head < 0) {
+                s.x = x;
+                s.y = y;
+                ++used_;
+                return s;
+            }
+            if (s.x == x && s.y == y)
+                return s;
+        }
+    }
+
+    void grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        const size_t mask = slots_.size() - 1;
+        for (const Slot& s : old) {
+            if (s.head < 0)
+                continue;
+            size_t k = mix(s.x, s.y) & mask;
+            while (slots_[k].head >= 0)
+                k = (k + 1) & mask;
+            slots_[k] = s;
+        }
+    }
 
     // Floor division of an integral coordinate by the cell width.
     int64_t cellOf(double v) const {
@@ -207,7 +252,9 @@ class SnapGrid {
 
     double md_;
     int64_t cell_;
-    std::unordered_map<Key, std::vector<int>, KeyHash> cells_;
+    std::vector<int32_t> next_;
+    std::vector<Slot> slots_; // a power of two in size, at most half full
+    size_t used_ = 0;
 };
 
 } // namespace
@@ -215,7 +262,7 @@ class SnapGrid {
 void Graph::snapAndSpread() {
     const double md = minDistance;
     const bool spread = std::isfinite(md) && md > 0;
-    SnapGrid grid(spread ? md : 1.0);
+    SnapGrid grid(spread ? md : 1.0, nodes_.size());
     for (size_t i = 0; i < nodes_.size(); ++i) {
         TNode& node = nodes_[i];
         double cx = nearestHalfEven(node.x);
@@ -231,7 +278,7 @@ void Graph::snapAndSpread() {
         node.x = cx;
         node.y = cy;
         if (spread)
-            grid.add(static_cast<int>(i), cx, cy);
+            grid.add(static_cast<int32_t>(i), cx, cy);
     }
 }
 
