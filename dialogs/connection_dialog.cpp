@@ -48,6 +48,11 @@ void TForm3::build() {
     ui_.tabs->setExpanding(false);
     ui_.tabs->setElideMode(Qt::ElideNone);
     ui_.tabs->setFocusPolicy(Qt::StrongFocus);
+    // Wide enough for all eight tabs from the start, so that the window keeps
+    // its size when the count changes.
+    for (int j = 0; j < kPassageSlots; ++j)
+        ui_.tabs->addTab(qs(passageTabCaption(j)));
+    ui_.tabs->setMinimumWidth(ui_.tabs->minimumSizeHint().width());
 
     auto* page = new QFrame(group);
     page->setFrameShape(QFrame::StyledPanel);

@@ -1,12 +1,17 @@
 #include "dialogs/controls.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+
+#include <algorithm>
 
 namespace zw {
 
@@ -32,6 +37,18 @@ void NumberField::setHeld(int32_t v) {
     held_ = v;
     typing_ = false;
     showValue(shownNumber(v, range_));
+}
+
+QSize NumberField::sizeHint() const {
+    // Room for the longest number of the range (at least three digits).
+    const QFontMetrics fm(font());
+    int textWidth = fm.horizontalAdvance(QStringLiteral("888"));
+    textWidth = std::max(textWidth, fm.horizontalAdvance(QString::number(range_.lo)));
+    textWidth = std::max(textWidth, fm.horizontalAdvance(QString::number(range_.hi)));
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QSize content(textWidth + 8, lineEdit()->sizeHint().height());
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, content, this);
 }
 
 QValidator::State NumberField::validate(QString& input, int&) const {

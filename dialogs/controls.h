@@ -38,6 +38,9 @@ class NumberField : public QAbstractSpinBox {
     int32_t value() const { return held_; }
     const NumberRange& range() const { return range_; }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
   signals:
     // The user typed or stepped; `v` is the field's new value.
     void valueEdited(int32_t v);
