@@ -1,0 +1,456 @@
+// One working session through the real main window, as a user goes about it:
+// a two-player template drawn with the tool buttons and the mouse, its settings
+// set, steps taken back and forward, saved, replaced by a new template, loaded
+// again, checked, compiled into a new rmg.txt and then into the same one again,
+// imported back, and the window closed with the question about unsaved work.
+// Dialogs and file choosers are answered by scripts.
+#include "app/main_window.h"
+#include "model/project_file.h"
+#include "model/text.h"
+#include "platform/files.h"
+#include "platform/scripted_services.h"
+#include "rmg/template_list.h"
+#include "support/scripted_dialogs.h"
+#include "support/window_pointer.h"
+
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <unistd.h>
+
+namespace zw {
+namespace {
+namespace fs = std::filesystem;
+
+using enum ToolButtonId;
+
+const std::string kName = utf8ToCp1251("Двое у реки");
+const std::string kSaveQuestion = "Сохранить изменения?";
+
+// A fresh folder under the system's temporary folder, removed at the end.
+struct ScratchDir {
+    fs::path path;
+    ScratchDir() {
+        std::string tmpl = (fs::temp_directory_path() / "zw-e2e-XXXXXX").string();
+        path = ::mkdtemp(tmpl.data());
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+    std::string file(const std::string& name) const { return (path / name).string(); }
+};
+
+std::string fileBytes(const std::string& path) {
+    auto read = readWholeFile(path);
+    if (auto* bytes = std::get_if<std::string>(&read))
+        return std::move(*bytes);
+    ADD_FAILURE() << "cannot read " << path;
+    return {};
+}
+
+// What the user sets in the zone dialog for each zone of the template.
+using ZoneSettings = std::function<void(ZoneRecord&)>;
+
+ZoneSettings startZone(int player) {
+    return [player](ZoneRecord& z) {
+        z.kind = 0;
+        z.owner = player;
+        z.size = 18;
+        z.townMode = 2; // one town with a fort
+        z.mineWood = 1;
+        z.mineOre = 1;
+    };
+}
+
+ZoneSettings ownedTreasure(int player) {
+    return [player](ZoneRecord& z) {
+        z.kind = 1;
+        z.owner = player;
+        z.townMode = 1; // one town without a fort
+        z.mineGold = 1;
+        z.treasure[0] = TreasureGroup{1000, 2000, 5};
+    };
+}
+
+void junction(ZoneRecord& z) {
+    z.kind = 2;
+    z.size = 10;
+    z.townMode = 3;
+    z.neutralCastles = 1;
+    z.neutralTowns = 2;
+    z.sameTownType = true;
+}
+
+void richNeutral(ZoneRecord& z) {
+    z.monsterStrength = 3;
+    z.mineGems = 2;
+    z.mineCrystal = 1;
+    z.terrains[6] = false; // no underground
+}
+
+// The user at the window: tool buttons and the mouse, with the dialogs filled in.
+class User {
+  public:
+    User(TForm1& window, ScriptedDialogs& dialogs) : pointer(window), dialogs_(dialogs) {}
+
+    WindowPointer pointer;
+
+    void drawZone(int32_t gx, int32_t gy, const ZoneSettings& settings) {
+        pointer.selectTool(CreateZone);
+        dialogs_.zoneAnswers.push_back([settings](const ZoneRecord& from) {
+            ZoneRecord z = from;
+            settings(z);
+            return std::optional<ZoneRecord>(z);
+        });
+        pointer.click(pointer.node(gx, gy));
+    }
+    // From zone a to zone b (indices); `kind` and `guard` go into the passage
+    // the dialog adds (the first one, or the further one of an existing pair).
+    void drawConnection(int a, int b, int32_t kind = 0, int32_t guard = 6000) {
+        pointer.selectTool(CreateConnection);
+        dialogs_.connectionAnswers.push_back(
+            [kind, guard](const ConnectionRecord& from, bool further) {
+                ConnectionRecord c = ScriptedDialogs::acceptConnection()(from, further).value();
+                PassageRecord& p = c.passages[static_cast<size_t>(c.passageCount - 1)];
+                p.kind = kind;
+                p.guard = guard;
+                return std::optional<ConnectionRecord>(c);
+            });
+        pointer.drag(pointer.zone(a), pointer.zone(b));
+    }
+
+  private:
+    ScriptedDialogs& dialogs_;
+};
+
+// The template as the user means to draw it, written down record by record.
+TRmg intendedTemplate() {
+    TRmg t = makeNewTemplate();
+    t.name = kName;
+    t.header.minSize = 4;
+    t.header.maxSize = 18;
+    t.header.playerCountIndex = 0;
+    t.kinds.playerKind[1] = 1; // player 2 is a computer
+    const auto zone = [&t](int32_t x, int32_t y, const ZoneSettings& set) {
+        ZoneRecord z = makeDefaultZone();
+        set(z);
+        z.gridX = x;
+        z.gridY = y;
+        t.appendZone(z);
+    };
+    zone(1, 1, startZone(1));
+    zone(9, 1, startZone(2));
+    zone(1, 5, ownedTreasure(1));
+    zone(9, 5, ownedTreasure(2));
+    zone(5, 3, junction);
+    zone(5, 6, richNeutral);
+    const auto connection = [&t](int a, int b, std::vector<std::pair<int32_t, int32_t>> passages) {
+        ConnectionRecord c = makeDefaultConnection();
+        c.zoneA = a;
+        c.zoneB = b;
+        c.passageCount = static_cast<int32_t>(passages.size());
+        for (size_t i = 0; i < passages.size(); ++i) {
+            c.passages[i].kind = passages[i].first;
+            c.passages[i].guard = passages[i].second;
+        }
+        t.appendConnection(c);
+    };
+    connection(0, 2, {{0, 6000}});
+    connection(3, 1, {{0, 4500}});
+    connection(0, 4, {{0, 3000}});
+    connection(4, 1, {{0, 3000}});
+    connection(2, 5, {{1, 6000}});
+    connection(3, 5, {{2, 6000}});
+    connection(4, 5, {{0, 6000}, {0, 8000}});
+    return t;
+}
+
+// What the import gives back for a compiled template: zones in the same order
+// with positions laid out anew, one town of one kind written as the count of
+// that kind, connections from their lower-numbered zone, and only an ordinary
+// passage carrying its guard.
+void expectImportedAsCompiled(const TRmg& imported, const TRmg& compiled) {
+    EXPECT_EQ(imported.name, compiled.name);
+    EXPECT_EQ(imported.header, compiled.header);
+    EXPECT_EQ(imported.kinds, compiled.kinds);
+    ASSERT_EQ(imported.zones.size(), compiled.zones.size());
+    for (size_t k = 0; k < compiled.zones.size(); ++k) {
+        SCOPED_TRACE("zone " + std::to_string(k + 1));
+        ZoneRecord expected = compiled.zones[k];
+        if (expected.townMode == 1 || expected.townMode == 2) {
+            expected.playerTowns = expected.playerCastles = 0;
+            expected.neutralTowns = expected.neutralCastles = 0;
+            const bool fort = expected.townMode == 2;
+            int32_t& count = expected.owner > 0
+                                 ? (fort ? expected.playerCastles : expected.playerTowns)
+                                 : (fort ? expected.neutralCastles : expected.neutralTowns);
+            count = 1;
+        }
+        expected.gridX = imported.zones[k].gridX;
+        expected.gridY = imported.zones[k].gridY;
+        EXPECT_EQ(imported.zones[k], expected);
+        // Laid out apart from each other.
+        EXPECT_FALSE(nodeBlocked(imported, expected.gridX, expected.gridY, static_cast<int>(k)));
+    }
+    ASSERT_EQ(imported.connections.size(), compiled.connections.size());
+    for (size_t j = 0; j < compiled.connections.size(); ++j) {
+        SCOPED_TRACE("connection " + std::to_string(j + 1));
+        const ConnectionRecord& c = compiled.connections[j];
+        ConnectionRecord expected = makeDefaultConnection();
+        expected.zoneA = std::min(c.zoneA, c.zoneB);
+        expected.zoneB = std::max(c.zoneA, c.zoneB);
+        expected.passageCount = c.passageCount;
+        for (int32_t p = 0; p < c.passageCount; ++p) {
+            PassageRecord passage = c.passages[static_cast<size_t>(p)];
+            if (passage.kind != 0)
+                passage.guard = 0;
+            expected.passages[static_cast<size_t>(p)] = passage;
+        }
+        EXPECT_EQ(imported.connections[j], expected);
+    }
+}
+
+class EndToEndTest : public ::testing::Test {
+  protected:
+    ScratchDir dir;
+    ScriptedServices services;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> window;
+
+    void TearDown() override { window.reset(); }
+
+    Editor& editor() { return window->editor(); }
+    QToolButton* button(ToolButtonId id) { return window->button(id); }
+    QString title() { return window->windowTitle(); }
+    size_t countMessages(std::string_view text) {
+        const auto texts = services.messageTexts();
+        return static_cast<size_t>(std::count(texts.begin(), texts.end(), std::string(text)));
+    }
+};
+
+TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
+    services.exeDir = ZW_DATA_DIR; // header.txt for new tables lies there
+    // ---- Start: the window's creation runs the start-up.
+    window = std::make_unique<TForm1>(services, dialogs);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(services.associationWrites, 1);
+    EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Unnamed template"));
+    EXPECT_FALSE(button(StepBack)->isEnabled());
+    EXPECT_FALSE(button(StepForward)->isEnabled());
+    User user(*window, dialogs);
+    WindowPointer& pointer = user.pointer;
+    pointer.moveTo(QPoint(window->canvas()->width() - 4, window->canvas()->height() - 4));
+
+    // ---- Template settings through the toolbar.
+    dialogs.templateAnswers.push_back([](const TRmg& from) {
+        zw::TemplateSettings s;
+        s.name = kName;
+        s.minSize = 4;
+        s.maxSize = 18;
+        s.playerCountIndex = 0;
+        s.kinds = from.kinds;
+        s.kinds.playerKind[1] = 1;
+        return std::optional<zw::TemplateSettings>(s);
+    });
+    pointer.clickButton(TemplateSettings);
+    EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
+    EXPECT_TRUE(button(StepBack)->isEnabled());
+
+    // ---- Drawing, with the slips a user makes and mends.
+    user.drawZone(1, 1, startZone(1));
+    user.drawZone(9, 1, startZone(2));
+    user.drawZone(1, 5, ownedTreasure(1));
+    user.drawZone(9, 5, ownedTreasure(2));
+    user.drawZone(5, 3, junction);
+    user.drawZone(5, 5, richNeutral); // one row too high, moved below
+    // Too close to the junction: refused, no dialog.
+    const size_t zoneDialogs = dialogs.zoneCalls.size();
+    pointer.click(pointer.node(6, 4));
+    EXPECT_EQ(dialogs.zoneCalls.size(), zoneDialogs);
+    EXPECT_EQ(editor().rmg().zones.size(), 6u);
+
+    user.drawConnection(0, 2);
+    user.drawConnection(3, 1, 0, 4500);
+    user.drawConnection(0, 4, 0, 3000);
+    user.drawConnection(4, 1, 0, 3000);
+    user.drawConnection(2, 5, 1);
+    user.drawConnection(3, 5, 2);
+    user.drawConnection(4, 5);
+    user.drawConnection(5, 4, 0, 8000); // a second passage on the same pair
+    // A stray zone with a connection, then deleted with it.
+    user.drawZone(11, 7, [](ZoneRecord&) {});
+    user.drawConnection(6, 3);
+
+    pointer.selectTool(Move);
+    pointer.drag(pointer.zone(5), pointer.node(5, 6));
+    pointer.selectTool(Delete);
+    services.messageAnswers.push_back(MessageResult::Yes);
+    pointer.click(pointer.zone(6));
+    pointer.clickButton(Delete); // the button goes up again
+    EXPECT_EQ(editor().tool(), Tool::None);
+
+    const TRmg drawn = intendedTemplate();
+    ASSERT_EQ(editor().rmg(), drawn);
+    // Settings, 7 zones, 9 connection dialogs, the move and the deletion.
+    EXPECT_EQ(editor().history().position(), 19);
+
+    // ---- Two steps back (the deletion and the move) and forward again.
+    pointer.clickButton(StepBack);
+    pointer.clickButton(StepBack);
+    EXPECT_EQ(editor().rmg().zones.size(), 7u);
+    EXPECT_EQ(editor().rmg().zones[5].gridY, 5);
+    EXPECT_TRUE(button(StepForward)->isEnabled());
+    pointer.clickButton(StepForward);
+    pointer.clickButton(StepForward);
+    EXPECT_EQ(editor().rmg(), drawn);
+    EXPECT_FALSE(button(StepForward)->isEnabled());
+    EXPECT_TRUE(button(StepBack)->isEnabled());
+
+    // ---- Save: the file holds the template; the work still counts as unsaved.
+    const std::string project = dir.file("двое у реки.tpz");
+    services.saveAnswers.push_back(project);
+    pointer.clickButton(Save);
+    ASSERT_TRUE(services.fileErrors.empty()) << services.fileErrors[0];
+    ASSERT_TRUE(fs::exists(project));
+    {
+        const auto decoded = decodeProject(fileBytes(project));
+        ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
+        EXPECT_EQ(std::get<TRmg>(decoded), drawn);
+    }
+    EXPECT_EQ(editor().history().position(), 19);
+    EXPECT_TRUE(button(StepBack)->isEnabled());
+
+    // ---- New template: asks about the unsaved work; "No" drops it.
+    services.messages.clear();
+    services.messageAnswers.push_back(MessageResult::No);
+    pointer.clickButton(New);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, kSaveQuestion);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(editor().rmg(), makeNewTemplate());
+    EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Unnamed template"));
+    EXPECT_FALSE(button(StepBack)->isEnabled());
+
+    // ---- Load it back: no question, since nothing was changed since.
+    services.messages.clear();
+    services.openAnswers.push_back(project);
+    pointer.clickButton(Load);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(editor().rmg(), drawn);
+    EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
+    EXPECT_FALSE(editor().modified());
+    EXPECT_FALSE(button(StepBack)->isEnabled());
+
+    // ---- Check.
+    pointer.clickButton(Check);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Ошибок не обнаружено");
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Information);
+
+    // ---- Compile into a new table: header.txt, then the template's rows.
+    services.messages.clear();
+    const std::string table = dir.file("rmg.txt");
+    services.saveAnswers.push_back(table);
+    pointer.clickButton(Compile);
+    ASSERT_TRUE(services.messages.empty()) << services.messages[0].text;
+    ASSERT_TRUE(services.fileErrors.empty()) << services.fileErrors[0];
+    EXPECT_EQ(dialogs.listCalls, 0);
+    const std::string header = fileBytes(std::string(ZW_DATA_DIR) + "/header.txt");
+    std::string written = fileBytes(table);
+    ASSERT_EQ(written.substr(0, header.size()), header);
+    auto entries = splitTable(written);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, kName);
+    EXPECT_FALSE(editor().modified()); // the refresh records no step
+
+    // ---- An edit with the right button, then compile into the same table:
+    // the list dialog replaces the template of the same name.
+    dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool) {
+        ConnectionRecord c = from;
+        c.passages[0].guard = 2000;
+        return std::optional<ConnectionRecord>(c);
+    });
+    pointer.click(pointer.onConnection(0), Qt::RightButton);
+    ASSERT_EQ(editor().rmg().connections[0].passages[0].guard, 2000);
+    dialogs.listAnswers.push_back([](TemplateListSession& session) {
+        EXPECT_EQ(session.mode(), ListMode::Adding);
+        EXPECT_EQ(session.nameField, kName);
+        EXPECT_EQ(session.entries().size(), 1u);
+        return session.addTemplate().value_or(ListOutcome::Abandon);
+    });
+    services.saveAnswers.push_back(table);
+    pointer.clickButton(Compile);
+    ASSERT_TRUE(services.messages.empty()) << services.messages[0].text;
+    EXPECT_EQ(dialogs.listCalls, 1);
+    written = fileBytes(table);
+    EXPECT_EQ(written.substr(0, header.size()), header);
+    entries = splitTable(written);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, kName);
+    const TRmg compiled = editor().rmg();
+    EXPECT_EQ(editor().history().position(), 1);
+
+    // ---- Import through the toolbar: the unsaved edit is dropped unasked.
+    services.openAnswers.push_back(table);
+    dialogs.listAnswers.push_back([](TemplateListSession& session) {
+        EXPECT_EQ(session.mode(), ListMode::Import);
+        session.click(0);
+        session.doubleClick();
+        return session.importTemplate();
+    });
+    pointer.clickButton(Import);
+    EXPECT_TRUE(services.messages.empty()) << services.messages[0].text;
+    EXPECT_EQ(dialogs.listCalls, 2);
+    expectImportedAsCompiled(editor().rmg(), compiled);
+    EXPECT_EQ(editor().rmg().connections[0].passages[0].guard, 2000);
+    EXPECT_FALSE(editor().modified());
+    EXPECT_FALSE(button(StepBack)->isEnabled());
+    EXPECT_TRUE(button(Move)->isChecked());
+    EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
+
+    // ---- Closing: unchanged, it closes unasked.
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(services.messages.empty());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    // A zone moved with the tool the import left down makes it changed.
+    // The view is brought to zone 1 first, wherever the layout put it.
+    const ZoneRecord first = editor().rmg().zones[0];
+    editor().setOrigin(first.gridX - 5, first.gridY - 3);
+    std::optional<GridPoint> free;
+    for (int32_t gy = first.gridY - 3; gy <= first.gridY + 3 && !free; ++gy)
+        for (int32_t gx = first.gridX - 5; gx <= first.gridX + 5 && !free; ++gx)
+            if ((gx != first.gridX || gy != first.gridY) && !nodeBlocked(editor().rmg(), gx, gy, 0))
+                free = GridPoint{gx, gy};
+    ASSERT_TRUE(free.has_value());
+    pointer.drag(pointer.zone(0), pointer.node(free->x, free->y));
+    ASSERT_EQ(editor().rmg().zones[0].gridX, free->x);
+    ASSERT_EQ(editor().rmg().zones[0].gridY, free->y);
+    ASSERT_TRUE(editor().modified());
+
+    // "Cancel" keeps the window open; "Yes" saves, then closes.
+    services.messageAnswers.push_back(MessageResult::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(countMessages(kSaveQuestion), 1u);
+    const std::string last = dir.file("last.tpz");
+    services.messageAnswers.push_back(MessageResult::Yes);
+    services.saveAnswers.push_back(last);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(countMessages(kSaveQuestion), 2u);
+    const auto decoded = decodeProject(fileBytes(last));
+    ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
+    EXPECT_EQ(std::get<TRmg>(decoded), editor().rmg());
+}
+
+} // namespace
+} // namespace zw
