@@ -279,6 +279,8 @@ TForm1::TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent)
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
+    // The widgets call into the editor: they go before it does.
+    delete takeCentralWidget();
 }
 
 void TForm1::buildToolbar() {
