@@ -3,22 +3,21 @@
 #include "platform/qt_services.h"
 #include "rmg/template_list.h"
 
-#if __has_include("dialogs/qt_dialogs.h")
 // The window classes first: the dialogs' header hands them out by pointer.
 #include "dialogs/connection_dialog.h"
 #include "dialogs/qt_dialogs.h"
 #include "dialogs/template_dialog.h"
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/zone_dialog.h"
-#define ZW_HAVE_QT_DIALOGS 1
-#endif
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
 // The main window is created before the dialogs, which are its children; until
-// they exist (and without them) every dialog counts as cancelled.
+// they exist every dialog counts as cancelled.
 class DialogsProxy : public zw::PropertyDialogs {
   public:
     zw::PropertyDialogs* target = nullptr;
@@ -43,6 +42,11 @@ class DialogsProxy : public zw::PropertyDialogs {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("zonewright"));
+    // Qt's own texts (file dialogs, standard buttons) in Russian, like the rest.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     zw::QtServices services;
     // The command line as the system gave it: paths keep their exact bytes.
@@ -54,10 +58,8 @@ int main(int argc, char** argv) {
     DialogsProxy dialogs;
     zw::TForm1 window(services, dialogs);
     services.setParent(&window);
-#ifdef ZW_HAVE_QT_DIALOGS
     zw::QtDialogs qtDialogs(services, &window);
     dialogs.target = &qtDialogs;
-#endif
     window.showMaximized();
     return QApplication::exec();
 }

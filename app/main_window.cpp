@@ -234,7 +234,12 @@ TForm1::TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent)
             [this](int v) { editor_.scrollBarMoved(false, v); });
 
     panel_ = new InfoPanelWidget(client_);
-    // Pointer events over the panel belong to the canvas below it.
+    // Pointer events over the panel belong to the canvas below it. The window
+    // system delivers them straight to the canvas: a press on the panel would
+    // otherwise leave the grab with the panel, and the panel hides as soon as
+    // the pointer leaves the item, so the drag's release would reach no widget.
+    panel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Events sent to the panel itself are translated and passed on as well.
     const auto toCanvas = [this](QPoint clientPos) { return clientPos - canvas_->pos(); };
     connect(panel_, &InfoPanelWidget::pointerMoved, this, [this, toCanvas](QPoint p) {
         const QPoint c = toCanvas(p);

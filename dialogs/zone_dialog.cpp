@@ -56,6 +56,15 @@ void keepPlaceWhenHidden(QWidget* w) {
     w->setSizePolicy(p);
 }
 
+// A caption that wraps onto a second line at the width of `wrapAt` instead of
+// widening its column, so that the dialog fits a small screen.
+QLabel* wrappedLabel(std::string_view text, const QString& wrapAt, QWidget* parent) {
+    auto* label = new QLabel(qs(text), parent);
+    label->setWordWrap(true);
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(wrapAt) + 4);
+    return label;
+}
+
 } // namespace
 
 TForm2::TForm2(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
@@ -86,7 +95,9 @@ void TForm2::build() {
     for (size_t i = 0; i < kTownCountFields.size(); ++i) {
         auto* f = new NumberField(kUnboundedRange, ui_.townSettings);
         ui_.townCounts[i] = f;
-        townForm->addRow(qs(kTownCountLabels[i]), f);
+        townForm->addRow(wrappedLabel(kTownCountLabels[i], QStringLiteral("Городов без форта"),
+                                      ui_.townSettings),
+                         f);
         const IntField field = kTownCountFields[i];
         connect(f, &NumberField::valueEdited, this,
                 [this, field](int32_t v) { form_.values.*field = v; });
@@ -158,7 +169,7 @@ void TForm2::build() {
         treasureLayout->addWidget(list);
         auto* panel = new QWidget(treasure);
         auto* panelForm = new QFormLayout(panel);
-        panelForm->setContentsMargins(16, 0, 0, 6);
+        panelForm->setContentsMargins(0, 0, 0, 6);
         for (size_t k = 0; k < kTreasureFields.size(); ++k) {
             auto* f = new NumberField(kUnboundedRange, panel);
             ui_.treasureFields[gi][k] = f;
@@ -209,6 +220,16 @@ void TForm2::build() {
     buttons->addWidget(ui_.cancel);
     connect(ui_.ok, &QPushButton::clicked, this, &TForm2::accept);
     connect(ui_.cancel, &QPushButton::clicked, this, &TForm2::reject);
+
+    // Number fields as wide as eight digits: longer values scroll inside them,
+    // and the three columns fit a small screen.
+    const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("88888888")) + 30;
+    for (NumberField* f : findChildren<NumberField*>())
+        f->setFixedWidth(fieldWidth);
+    // Mine counts are small numbers: six digits show, so the two columns fit.
+    const int mineWidth = fontMetrics().horizontalAdvance(QStringLiteral("888888")) + 30;
+    for (NumberField* f : ui_.mines)
+        f->setFixedWidth(mineWidth);
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);

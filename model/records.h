@@ -116,7 +116,8 @@ struct TRmg {
 
     bool operator==(const TRmg&) const = default;
 
-    int playerCount() const { return header.playerCountIndex + 2; }
+    // 64 bits: a damaged file may hold any playerCountIndex.
+    int64_t playerCount() const { return int64_t{header.playerCountIndex} + 2; }
 
     // Operations of the model. Callers record a history step before each change.
     void appendZone(const ZoneRecord& z) { zones.push_back(z); }

@@ -2,6 +2,7 @@
 
 #include "platform/association.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -71,6 +72,15 @@ MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // The interface speaks Russian whatever translations of Qt are installed.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Ok, "ОК"},
+        {QMessageBox::Yes, "Да"},
+        {QMessageBox::No, "Нет"},
+        {QMessageBox::Cancel, "Отмена"}};
+    for (const auto& [which, caption] : captions)
+        if (QAbstractButton* b = box.button(which))
+            b->setText(QString::fromUtf8(caption));
     const int r = box.exec();
     switch (r) {
     case QMessageBox::Ok:

@@ -71,10 +71,14 @@ void Editor::compile() {
         services_.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
         return;
     }
-    // The refresh is stored into the template without a history step.
-    compileInto(buffer, rmg_, name);
+    // The refresh is stored into the template without a history step, once the
+    // table has been written: a failed write leaves the template as it was.
+    TRmg refreshed = rmg_;
+    compileInto(buffer, refreshed, name);
+    if (!writeOrReport(services_, path, buffer))
+        return;
+    rmg_ = std::move(refreshed);
     notifyRedraw();
-    writeOrReport(services_, path, buffer);
 }
 
 } // namespace zw

@@ -1,0 +1,147 @@
+// Failures while writing or reading files, at every point of the one
+// file-writing helper: the target keeps its bytes, the user is told the
+// system's reason, and the open template, history and view stay as they were.
+#include "model/editor.h"
+#include "model/project_file.h"
+#include "platform/files.h"
+#include "platform/scripted_services.h"
+#include "rmg/template_list.h"
+#include "support/rmg_temp_dir.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using testing::RmgTempDir;
+
+struct Failing {
+    WriteStep step;
+    size_t atOffset; // for Write: fail once this many bytes are written
+};
+
+const Failing kPoints[] = {{WriteStep::Open, 0},  {WriteStep::Write, 0},
+                           {WriteStep::Write, 40}, {WriteStep::Flush, 0},
+                           {WriteStep::Rename, 0}};
+
+class WriteFailures : public ::testing::Test {
+  protected:
+    WriteFailures() : editor(services, dialogs) {
+        services.exeDir = dir.dir();
+        RmgTempDir::write(dir.file("header.txt"), "Header\r\n");
+        // Two players with their start zones, a change in the history, a moved view.
+        for (int p = 1; p <= 2; ++p) {
+            ZoneRecord z = makeDefaultZone();
+            z.kind = 0;
+            z.owner = p;
+            z.townMode = 1;
+            z.gridX = 4 * p;
+            editor.rmgMutable().appendZone(z);
+        }
+        ConnectionRecord c = makeDefaultConnection();
+        c.zoneB = 1;
+        editor.rmgMutable().appendConnection(c);
+        editor.pushSnapshot();
+        editor.rmgMutable().name = "Changed";
+        editor.zoomIn();
+        editor.keyChar(U'd');
+    }
+    ~WriteFailures() override { setWriteFailureHook(nullptr); }
+
+    void failAt(const Failing& f) {
+        setWriteFailureHook([f](WriteStep s, size_t offset) {
+            return s == f.step && (s != WriteStep::Write || offset >= f.atOffset);
+        });
+    }
+
+    void expectNothingChanged(const TRmg& before) {
+        EXPECT_EQ(editor.rmg(), before);
+        EXPECT_EQ(editor.history().position(), 1);
+        EXPECT_EQ(editor.history().length(), 1u);
+        EXPECT_EQ(editor.view().zoomLevel, 1);
+        EXPECT_EQ(editor.view().originX, 1);
+    }
+
+    RmgTempDir dir;
+    ScriptedServices services;
+    ScriptedDialogs dialogs;
+    Editor editor;
+};
+
+TEST_F(WriteFailures, SavingAProjectAtEveryPoint) {
+    const std::string path = dir.file("work.tpz");
+    RmgTempDir::write(path, "the old project");
+    const TRmg before = editor.rmg();
+    for (const Failing& f : kPoints) {
+        failAt(f);
+        services.saveAnswers.push_back(path);
+        editor.save();
+        EXPECT_EQ(RmgTempDir::read(path), "the old project");
+        expectNothingChanged(before);
+    }
+    ASSERT_EQ(services.fileErrors.size(), std::size(kPoints));
+    for (const std::string& reason : services.fileErrors)
+        EXPECT_NE(reason.find(path), std::string::npos) << reason;
+    // Nothing but the old file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
+    const std::string existing = dir.file("rmg.txt");
+    const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
+    RmgTempDir::write(existing, table);
+    const std::string fresh = dir.file("new.txt");
+    const TRmg before = editor.rmg();
+    for (const Failing& f : kPoints) {
+        failAt(f);
+        services.saveAnswers.push_back(existing);
+        dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
+        editor.compile();
+        EXPECT_EQ(RmgTempDir::read(existing), table);
+        services.saveAnswers.push_back(fresh);
+        editor.compile();
+        EXPECT_FALSE(fileExists(fresh));
+        // The derived conditions are stored only with a table that was written.
+        expectNothingChanged(before);
+    }
+    EXPECT_EQ(services.fileErrors.size(), 2 * std::size(kPoints));
+    EXPECT_TRUE(services.messages.empty());
+
+    // Once writing works again, the same compile stores its refresh.
+    setWriteFailureHook(nullptr);
+    services.saveAnswers.push_back(fresh);
+    editor.compile();
+    EXPECT_TRUE(fileExists(fresh));
+    EXPECT_EQ(editor.rmg().zones[0].maxPlayers, 2);
+    EXPECT_EQ(editor.history().position(), 1);
+}
+
+TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
+    const TRmg before = editor.rmg();
+    const std::string gone = dir.file("gone.tpz");
+    services.openAnswers.push_back(gone);
+    services.messageAnswers.push_back(MessageResult::No); // keep the unsaved changes unsaved
+    editor.load();
+    ASSERT_EQ(services.fileErrors.size(), 1u);
+    EXPECT_NE(services.fileErrors[0].find(gone), std::string::npos);
+    expectNothingChanged(before);
+
+    services.openAnswers.push_back(dir.file("gone.txt"));
+    editor.importRmg();
+    EXPECT_EQ(services.fileErrors.size(), 2u);
+    expectNothingChanged(before);
+
+    // A folder where a file was expected cannot be read either.
+    std::filesystem::create_directory(dir.file("folder.tpz"));
+    services.openAnswers.push_back(dir.file("folder.tpz"));
+    services.messageAnswers.push_back(MessageResult::No);
+    editor.load();
+    EXPECT_EQ(services.fileErrors.size(), 3u);
+    expectNothingChanged(before);
+}
+
+} // namespace
+} // namespace zw
