@@ -5,6 +5,7 @@
 #include "rmg/import.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
+#include "support/layout_reference.h"
 
 #include <benchmark/benchmark.h>
 
@@ -116,7 +117,31 @@ void BM_Layout(benchmark::State& state) {
         benchmark::DoNotOptimize(zw::layoutZones(t, rng));
     }
 }
-BENCHMARK(BM_Layout)->Arg(50)->Arg(200)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Layout)->Arg(50)->Arg(200)->Arg(1000)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// The same layouts by the plain transcription of the rules (n x n link flags
+// scanned for every choice), the baseline the production layout is measured
+// against: both give the same positions bit for bit.
+void BM_LayoutTranscription(benchmark::State& state) {
+    std::mt19937 gen(99);
+    const zw::TRmg source = generatedTemplate(static_cast<int>(state.range(0)), gen);
+    for (auto _ : state) {
+        zw::testing::RefRandom rng;
+        zw::testing::RefGraph g(rng);
+        g.initGraph(static_cast<int>(source.zones.size()));
+        for (const auto& c : source.connections)
+            g.setLink(c.zoneA, c.zoneB, true);
+        g.minDistance = 3.0;
+        g.arrangeGraph();
+        benchmark::DoNotOptimize(g.graphNodes.data());
+    }
+}
+BENCHMARK(BM_LayoutTranscription)
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Unit(benchmark::kMicrosecond);
 
 // The hardest shape for the spreading: every zone linked to the first, so all
 // of them start on one small circle.
