@@ -326,7 +326,8 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
     json j;
     try {
         j = json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {
+        // Syntax errors, and numbers too large for any type (out_of_range).
         return TemplateJsonError{std::string("malformed JSON: ") + e.what()};
     }
     if (!j.is_object())

@@ -212,6 +212,10 @@ TEST_F(ProjectCli, BuildRefusesBadInputNamingTheKeyAndWritesNothing) {
         {R"({"zones": [)", "malformed JSON"},
         {R"([1, 2])", "JSON object"},
         {"", "malformed JSON"},
+        // A number too large for any type: the parser throws out_of_range, once
+        // an uncaught crash found by fuzzing.
+        {"4444444444e4444411111111111111111111", "malformed JSON"},
+        {R"({"zones": [{"size": 1e400}]})", "malformed JSON"},
     };
     spit(file("out.tpz"), "previous");
     for (const Case& c : cases) {
