@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     services.setArguments(std::move(args));
 
     DialogsProxy dialogs;
-    zw::TForm1 window(services, dialogs);
+    zw::MainWindow window(services, dialogs);
     services.setParent(&window);
     zw::QtDialogs qtDialogs(services, &window);
     dialogs.target = &qtDialogs;

@@ -207,7 +207,7 @@ QString toolButtonHint(ToolButtonId id) {
     return QString::fromUtf8(defOf(id).hint);
 }
 
-TForm1::TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), editor_(services, dialogs) {
     // The application's title. (Only the name is set: a display name would be
     // appended to every window caption by some desktops.)
@@ -281,14 +281,14 @@ TForm1::TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     editor_.startUp();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
     // The widgets call into the editor: they go before it does.
     delete takeCentralWidget();
 }
 
-void TForm1::buildToolbar() {
+void MainWindow::buildToolbar() {
     toolbar_ = new QWidget(client_);
     int x = 0;
     for (const LayoutItem& item : toolbarLayout()) {
@@ -331,7 +331,7 @@ void TForm1::buildToolbar() {
         button(t.id)->setCheckable(true);
 }
 
-void TForm1::layoutClient() {
+void MainWindow::layoutClient() {
     const int w = client_->width();
     const int h = client_->height();
     const int cw = std::max(0, w - kScrollStrip);
@@ -343,7 +343,7 @@ void TForm1::layoutClient() {
     panel_->raise();
 }
 
-void TForm1::runButton(ToolButtonId id) {
+void MainWindow::runButton(ToolButtonId id) {
     using enum ToolButtonId;
     for (const ToolBinding& t : kToolButtons) {
         if (t.id == id) {
@@ -412,15 +412,15 @@ void TForm1::runButton(ToolButtonId id) {
 
 // ---- EditorView ----
 
-void TForm1::redraw() {
+void MainWindow::redraw() {
     canvas_->redraw();
 }
 
-void TForm1::captionChanged() {
+void MainWindow::captionChanged() {
     setWindowTitle(QString::fromStdString(editor_.caption()));
 }
 
-void TForm1::buttonsChanged() {
+void MainWindow::buttonsChanged() {
     button(ToolButtonId::StepBack)->setEnabled(editor_.canStepBack());
     button(ToolButtonId::StepForward)->setEnabled(editor_.canStepForward());
     button(ToolButtonId::ZoomIn)->setEnabled(editor_.zoomInEnabled());
@@ -432,7 +432,7 @@ void TForm1::buttonsChanged() {
     }
 }
 
-void TForm1::scrollBarsChanged() {
+void MainWindow::scrollBarsChanged() {
     const auto mirror = [](QScrollBar* bar, const ScrollBarState& s) {
         // Values set here are the editor's own: they must not come back as moves.
         const QSignalBlocker block(bar);
@@ -443,20 +443,20 @@ void TForm1::scrollBarsChanged() {
     mirror(vBar_, editor_.vBar());
 }
 
-void TForm1::infoPanelChanged() {
+void MainWindow::infoPanelChanged() {
     panel_->setState(editor_.infoPanel());
 }
 
 // ---- Window events ----
 
-void TForm1::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
     if (editor_.closeRequest())
         e->accept();
     else
         e->ignore();
 }
 
-bool TForm1::isFirstKeyReceiver(QWidget* w) const {
+bool MainWindow::isFirstKeyReceiver(QWidget* w) const {
     // A key event travels from the focus widget (or the window itself when
     // nothing has the focus) up through its parents; only its first stop counts.
     QWidget* focus = QApplication::focusWidget();
@@ -465,7 +465,7 @@ bool TForm1::isFirstKeyReceiver(QWidget* w) const {
     return w == this;
 }
 
-bool TForm1::handleWheel(QWheelEvent* e) {
+bool MainWindow::handleWheel(QWheelEvent* e) {
     const QPoint angle = e->angleDelta();
     // A sideways tilt, or the start or end marker of a touchpad gesture, is no
     // turn of the wheel.
@@ -475,7 +475,7 @@ bool TForm1::handleWheel(QWheelEvent* e) {
     return true;
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() != QEvent::KeyPress && e->type() != QEvent::Wheel)
         return QMainWindow::eventFilter(watched, e);
     auto* w = qobject_cast<QWidget*>(watched);

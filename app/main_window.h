@@ -1,4 +1,4 @@
-// The main window TForm1: toolbar, canvas, scroll bars and the hover panel,
+// The main window: toolbar, canvas, scroll bars and the hover panel,
 // wired to the editor's commands. The window only forwards events to the
 // editor and mirrors the editor's state onto its widgets (EditorView).
 #pragma once
@@ -51,13 +51,13 @@ inline constexpr int kScrollStrip = 17;
 // The hint of a toolbar button as written, without its keyboard shortcut.
 QString toolButtonHint(ToolButtonId id);
 
-class TForm1 : public QMainWindow, public EditorView {
+class MainWindow : public QMainWindow, public EditorView {
     Q_OBJECT
   public:
     // Creating the window runs the editor's start-up: a blank canvas, the new
     // template, the file association and the project named on the command line.
-    TForm1(Services& services, PropertyDialogs& dialogs, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Editor& editor() { return editor_; }
 

@@ -160,7 +160,7 @@ void Editor::createZoneAt(int32_t x, int32_t y) {
     zone->gridY = node.y;
     pushSnapshot();
     rmg_.appendZone(*zone);
-    TBarCount();
+    updateScrollBars();
     notifyRedraw();
 }
 
@@ -243,7 +243,7 @@ void Editor::releaseMoveCopy(int32_t x, int32_t y) {
             rmg_.zones[static_cast<size_t>(*k)].gridX = node.x;
             rmg_.zones[static_cast<size_t>(*k)].gridY = node.y;
         }
-        TBarCount();
+        updateScrollBars();
         notifyRedraw();
         return;
     }

@@ -48,7 +48,7 @@ std::optional<std::string> checkTemplate(const TRmg& t) {
     return std::nullopt;
 }
 
-bool Editor::chkerror() {
+bool Editor::checkAndReport() {
     const auto problem = checkTemplate(rmg_);
     if (!problem)
         return true;
@@ -57,7 +57,7 @@ bool Editor::chkerror() {
 }
 
 void Editor::checkCommand() {
-    if (chkerror())
+    if (checkAndReport())
         services_.messageBox(kNoErrorsFound, MessageKind::Information, MessageButtons::Ok);
 }
 

@@ -24,13 +24,13 @@ void keepPlaceWhenHidden(QWidget* w) {
 
 } // namespace
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+ConnectionDialog::ConnectionDialog(QWidget* parent) : QDialog(parent) {
     setupDialogWindow(*this, t::kCaption);
     build();
     fill(makeDefaultConnection());
 }
 
-void TForm3::build() {
+void ConnectionDialog::build() {
     auto* group = new QGroupBox(qs(t::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
 
@@ -100,8 +100,8 @@ void TForm3::build() {
     outer->addWidget(group);
     outer->addLayout(buttons);
 
-    connect(ui_.ok, &QPushButton::clicked, this, &TForm3::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &TForm3::reject);
+    connect(ui_.ok, &QPushButton::clicked, this, &ConnectionDialog::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &ConnectionDialog::reject);
     connect(ui_.count, &NumberField::valueEdited, this, [this](int32_t v) {
         if (v == form_.count())
             return;
@@ -125,7 +125,7 @@ void TForm3::build() {
     });
 }
 
-void TForm3::showTabs() {
+void ConnectionDialog::showTabs() {
     rebuildingTabs_ = true;
     while (ui_.tabs->count() > 0)
         ui_.tabs->removeTab(ui_.tabs->count() - 1);
@@ -135,7 +135,7 @@ void TForm3::showTabs() {
     rebuildingTabs_ = false;
 }
 
-void TForm3::showControls() {
+void ConnectionDialog::showControls() {
     const PassageControls& c = form_.controls;
     setListPosition(*ui_.kind, c.kind);
     ui_.guard->refresh();
@@ -145,13 +145,13 @@ void TForm3::showControls() {
     applyVisibility();
 }
 
-void TForm3::applyVisibility() {
+void ConnectionDialog::applyVisibility() {
     ui_.guardLabel->setVisible(form_.guardVisible());
     ui_.guard->setVisible(form_.guardVisible());
     ui_.limitsFrame->setVisible(form_.limitsVisible());
 }
 
-void TForm3::fill(const ConnectionRecord& r) {
+void ConnectionDialog::fill(const ConnectionRecord& r) {
     form_.fill(r);
     ui_.count->setHeld(form_.count());
     showTabs();
@@ -160,7 +160,7 @@ void TForm3::fill(const ConnectionRecord& r) {
     ui_.count->setFocus();
 }
 
-void TForm3::fillFurther(const ConnectionRecord& r) {
+void ConnectionDialog::fillFurther(const ConnectionRecord& r) {
     form_.fillFurther(r);
     ui_.count->setHeld(form_.count());
     showTabs();
@@ -169,7 +169,7 @@ void TForm3::fillFurther(const ConnectionRecord& r) {
     ui_.count->setFocus();
 }
 
-void TForm3::accept() {
+void ConnectionDialog::accept() {
     result_ = form_.accept();
     ui_.guard->refresh();
     QDialog::accept();

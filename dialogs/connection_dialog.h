@@ -1,4 +1,4 @@
-// The connection settings window TForm3 ("Настройка перехода"): the passage
+// The connection settings window ("Настройка перехода"): the passage
 // count, one tab per passage, and the controls of the selected passage. It
 // validates nothing; "ОК" writes the selected tab back and accepts.
 #pragma once
@@ -19,10 +19,10 @@ class QWidget;
 
 namespace zw {
 
-class TForm3 : public QDialog {
+class ConnectionDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit ConnectionDialog(QWidget* parent = nullptr);
 
     void fill(const ConnectionRecord& r);
     // Fill for a further passage: one tab more, the last selected, its slot

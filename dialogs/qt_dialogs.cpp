@@ -8,8 +8,9 @@
 namespace zw {
 
 QtDialogs::QtDialogs(Services& services, QWidget* parent)
-    : form2_(new TForm2(services, parent)), form3_(new TForm3(parent)),
-      form4_(new TForm4(services, parent)), form5_(new TForm5(services, parent)) {}
+    : form2_(new ZoneDialog(services, parent)), form3_(new ConnectionDialog(parent)),
+      form4_(new TemplateDialog(services, parent)),
+      form5_(new TemplateListDialog(services, parent)) {}
 
 QtDialogs::~QtDialogs() {
     // A parent may have deleted them already; the guarded pointers are then null.
@@ -19,16 +20,16 @@ QtDialogs::~QtDialogs() {
     delete form2_.data();
 }
 
-TForm2* QtDialogs::zoneDialog() const {
+ZoneDialog* QtDialogs::zoneDialog() const {
     return form2_.data();
 }
-TForm3* QtDialogs::connectionDialog() const {
+ConnectionDialog* QtDialogs::connectionDialog() const {
     return form3_.data();
 }
-TForm4* QtDialogs::templateDialog() const {
+TemplateDialog* QtDialogs::templateDialog() const {
     return form4_.data();
 }
-TForm5* QtDialogs::templateListDialog() const {
+TemplateListDialog* QtDialogs::templateListDialog() const {
     return form5_.data();
 }
 

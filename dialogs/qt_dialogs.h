@@ -1,5 +1,5 @@
-// The property dialogs of the editor as Qt windows: TForm2 (zone), TForm3
-// (connection), TForm4 (template) and TForm5 (template list), created once, in
+// The property dialogs of the editor as Qt windows: ZoneDialog (zone), ConnectionDialog
+// (connection), TemplateDialog (template) and TemplateListDialog (template list), created once, in
 // that order, and reused for every opening.
 #pragma once
 
@@ -12,10 +12,10 @@ class QWidget;
 namespace zw {
 
 class Services;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
+class ZoneDialog;
+class ConnectionDialog;
+class TemplateDialog;
+class TemplateListDialog;
 
 class QtDialogs : public PropertyDialogs {
   public:
@@ -31,16 +31,16 @@ class QtDialogs : public PropertyDialogs {
     ListOutcome runTemplateList(TemplateListSession& session) override;
 
     // The windows (null only if a parent given at construction deleted them).
-    TForm2* zoneDialog() const;
-    TForm3* connectionDialog() const;
-    TForm4* templateDialog() const;
-    TForm5* templateListDialog() const;
+    ZoneDialog* zoneDialog() const;
+    ConnectionDialog* connectionDialog() const;
+    TemplateDialog* templateDialog() const;
+    TemplateListDialog* templateListDialog() const;
 
   private:
-    QPointer<TForm2> form2_;
-    QPointer<TForm3> form3_;
-    QPointer<TForm4> form4_;
-    QPointer<TForm5> form5_;
+    QPointer<ZoneDialog> form2_;
+    QPointer<ConnectionDialog> form3_;
+    QPointer<TemplateDialog> form4_;
+    QPointer<TemplateListDialog> form5_;
 };
 
 } // namespace zw

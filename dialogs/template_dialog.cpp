@@ -15,13 +15,14 @@ namespace {
 namespace t = template_texts;
 } // namespace
 
-TForm4::TForm4(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+TemplateDialog::TemplateDialog(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
     setupDialogWindow(*this, t::kCaption);
     build();
     fill(makeNewTemplate());
 }
 
-void TForm4::build() {
+void TemplateDialog::build() {
     auto* group = new QGroupBox(qs(t::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     auto* nameForm = new QFormLayout;
@@ -65,8 +66,8 @@ void TForm4::build() {
     // The players group keeps the height of all eight rows.
     players->setMinimumHeight(players->sizeHint().height());
 
-    connect(ui_.ok, &QPushButton::clicked, this, &TForm4::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &TForm4::reject);
+    connect(ui_.ok, &QPushButton::clicked, this, &TemplateDialog::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &TemplateDialog::reject);
     connect(ui_.name, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_.name = text.toStdString(); });
     connect(ui_.sizes, &CheckColumns::clicked, this, [this](int k, bool on) {
@@ -79,7 +80,7 @@ void TForm4::build() {
     });
 }
 
-void TForm4::showSizes() {
+void TemplateDialog::showSizes() {
     std::array<bool, kMapSizeCount> states{};
     for (int k = 0; k < kMapSizeCount; ++k)
         states[static_cast<size_t>(k)] = form_.sizeChecked(k);
@@ -87,7 +88,7 @@ void TForm4::showSizes() {
     ui_.range->setText(qs(form_.rangeLabel()));
 }
 
-void TForm4::applyVisibility() {
+void TemplateDialog::applyVisibility() {
     for (int p = 1; p <= kPlayerSlots; ++p) {
         const bool shown = form_.playerRowVisible(p);
         ui_.playerLabels[static_cast<size_t>(p - 1)]->setVisible(shown);
@@ -95,7 +96,7 @@ void TForm4::applyVisibility() {
     }
 }
 
-void TForm4::fill(const TRmg& tmpl) {
+void TemplateDialog::fill(const TRmg& tmpl) {
     form_.fill(tmpl);
     result_.reset();
     ui_.name->setText(qs(form_.name));
@@ -107,7 +108,7 @@ void TForm4::fill(const TRmg& tmpl) {
     ui_.name->setFocus();
 }
 
-void TForm4::accept() {
+void TemplateDialog::accept() {
     form_.name = ui_.name->text().toStdString();
     result_ = form_.accept(services_);
     if (result_)

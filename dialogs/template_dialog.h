@@ -1,4 +1,4 @@
-// The template settings window TForm4 ("Настройка шаблона"): name, allowed map
+// The template settings window ("Настройка шаблона"): name, allowed map
 // sizes, player count and the kinds of the players.
 #pragma once
 
@@ -19,10 +19,10 @@ namespace zw {
 
 class Services;
 
-class TForm4 : public QDialog {
+class TemplateDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm4(Services& services, QWidget* parent = nullptr);
+    explicit TemplateDialog(Services& services, QWidget* parent = nullptr);
 
     void fill(const TRmg& t);
     // The settings "ОК" accepted (set by accept()).

@@ -16,18 +16,19 @@ namespace {
 namespace t = template_list_texts;
 } // namespace
 
-TForm5::TForm5(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+TemplateListDialog::TemplateListDialog(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
     setupDialogWindow(*this, t::kCaption);
     build();
 }
 
-template <typename Event> void TForm5::runEvent(Event&& e) {
+template <typename Event> void TemplateListDialog::runEvent(Event&& e) {
     const std::string nameBefore = session_->nameField;
     e();
     showSession(session_->nameField != nameBefore);
 }
 
-void TForm5::build() {
+void TemplateListDialog::build() {
     auto* group = new QGroupBox(qs(t::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(new QLabel(qs(t::kNameLabel), group));
@@ -118,7 +119,7 @@ void TForm5::build() {
     });
 }
 
-void TForm5::showSession(bool nameToo) {
+void TemplateListDialog::showSession(bool nameToo) {
     if (session_ == nullptr)
         return;
     const TemplateListSession& s = *session_;
@@ -149,7 +150,7 @@ void TForm5::showSession(bool nameToo) {
     showing_ = false;
 }
 
-void TForm5::attach(TemplateListSession& session) {
+void TemplateListDialog::attach(TemplateListSession& session) {
     session_ = &session;
     outcome_ = ListOutcome::Abandon;
     {
@@ -163,7 +164,7 @@ void TForm5::attach(TemplateListSession& session) {
         ui_.list->setFocus();
 }
 
-ListOutcome TForm5::run(TemplateListSession& session) {
+ListOutcome TemplateListDialog::run(TemplateListSession& session) {
     attach(session);
     centreOnScreen(*this);
     exec();
@@ -172,12 +173,12 @@ ListOutcome TForm5::run(TemplateListSession& session) {
     return outcome;
 }
 
-void TForm5::finish(ListOutcome outcome) {
+void TemplateListDialog::finish(ListOutcome outcome) {
     outcome_ = outcome;
     done(static_cast<int>(outcome));
 }
 
-void TForm5::reject() {
+void TemplateListDialog::reject() {
     finish(ListOutcome::Abandon);
 }
 

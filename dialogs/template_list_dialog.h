@@ -1,4 +1,4 @@
-// The template list window TForm5 ("Вставка шаблона в файл"): shows a
+// The template list window ("Вставка шаблона в файл"): shows a
 // TemplateListSession and forwards the user's events to it. It has no
 // title-bar buttons; its own buttons close it, and any other close (Esc, the
 // window manager) ends as the outcome abandon.
@@ -18,10 +18,10 @@ namespace zw {
 
 class Services;
 
-class TForm5 : public QDialog {
+class TemplateListDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm5(Services& services, QWidget* parent = nullptr);
+    explicit TemplateListDialog(Services& services, QWidget* parent = nullptr);
 
     // Shows the session and runs the window modally until it ends.
     ListOutcome run(TemplateListSession& session);

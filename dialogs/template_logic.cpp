@@ -8,12 +8,12 @@ namespace zw {
 
 void TemplateForm::fill(const TRmg& t) {
     name = cp1251ToUtf8(t.name);
-    InitCHBX(t.header.minSize, t.header.maxSize);
+    checkSizeRange(t.header.minSize, t.header.maxSize);
     playerCountIndex = t.header.playerCountIndex;
     kinds = t.kinds.playerKind;
 }
 
-void TemplateForm::InitCHBX(int32_t lo, int32_t hi) {
+void TemplateForm::checkSizeRange(int32_t lo, int32_t hi) {
     for (int i = 0; i < kMapSizeCount; ++i)
         checked_[static_cast<size_t>(i)] = lo <= mapSizeValue(i) && mapSizeValue(i) <= hi;
     lo_ = lo;

@@ -38,11 +38,11 @@ inline constexpr std::string_view kNoHuman = "Хотя бы один игрок-
 
 class TemplateForm {
   public:
-    // Name, size range (InitCHBX), player count and kinds from the template.
+    // Name, size range (checkSizeRange), player count and kinds from the template.
     void fill(const TRmg& t);
 
     // Checks exactly the sizes whose size value lies in [lo, hi] and holds the range.
-    void InitCHBX(int32_t lo, int32_t hi);
+    void checkSizeRange(int32_t lo, int32_t hi);
     // The reaction to a click on map size k, run after the box took its new
     // state `nowChecked`: the checks become one contiguous range of size values
     // again (a gap below the highest checked size is filled; unchecking a size

@@ -67,13 +67,13 @@ QLabel* wrappedLabel(std::string_view text, const QString& wrapAt, QWidget* pare
 
 } // namespace
 
-TForm2::TForm2(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+ZoneDialog::ZoneDialog(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
     setupDialogWindow(*this, t::kCaption);
     build();
     fill(makeDefaultZone());
 }
 
-void TForm2::build() {
+void ZoneDialog::build() {
     auto* columns = new QHBoxLayout;
 
     // ---- Parameters ----
@@ -218,8 +218,8 @@ void TForm2::build() {
     buttons->addStretch(1);
     buttons->addWidget(ui_.ok);
     buttons->addWidget(ui_.cancel);
-    connect(ui_.ok, &QPushButton::clicked, this, &TForm2::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &TForm2::reject);
+    connect(ui_.ok, &QPushButton::clicked, this, &ZoneDialog::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &ZoneDialog::reject);
 
     // Number fields as wide as eight digits: longer values scroll inside them,
     // and the three columns fit a small screen.
@@ -266,14 +266,14 @@ void TForm2::build() {
     });
 }
 
-void TForm2::showTreasure(int group) {
+void ZoneDialog::showTreasure(int group) {
     const auto g = static_cast<size_t>(group);
     for (size_t k = 0; k < kTreasureFields.size(); ++k)
         ui_.treasureFields[g][k]->setHeld(form_.values.treasure[g].*kTreasureFields[k]);
     setListPosition(*ui_.treasureLists[g], form_.treasurePreset[g]);
 }
 
-void TForm2::fill(const ZoneRecord& r) {
+void ZoneDialog::fill(const ZoneRecord& r) {
     form_.fill(r);
     const ZoneRecord& z = form_.values;
     setListPosition(*ui_.kind, z.kind);
@@ -300,7 +300,7 @@ void TForm2::fill(const ZoneRecord& r) {
     ui_.kind->setFocus();
 }
 
-void TForm2::applyVisibility() {
+void ZoneDialog::applyVisibility() {
     ui_.townSettings->setVisible(form_.townSettingsVisible());
     ui_.terrains->setVisible(form_.terrainListVisible());
     ui_.monsterTypes->setVisible(form_.monsterListVisible());
@@ -309,7 +309,7 @@ void TForm2::applyVisibility() {
     ui_.limitsPanel->setVisible(form_.limitsVisible());
 }
 
-void TForm2::accept() {
+void ZoneDialog::accept() {
     const bool ok = form_.accept(services_);
     ui_.size->refresh();
     if (ok)

@@ -1,4 +1,4 @@
-// The zone settings window TForm2 ("Настройка локации"): one instance, filled
+// The zone settings window ("Настройка локации"): one instance, filled
 // from a ZoneRecord each time it opens; "ОК" runs the checks and stays open on
 // the first failure.
 #pragma once
@@ -20,10 +20,10 @@ namespace zw {
 
 class Services;
 
-class TForm2 : public QDialog {
+class ZoneDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm2(Services& services, QWidget* parent = nullptr);
+    explicit ZoneDialog(Services& services, QWidget* parent = nullptr);
 
     // Sets every control from `r` and applies the visibility rules.
     void fill(const ZoneRecord& r);

@@ -16,7 +16,9 @@ std::string captionFor(std::string_view cp1251Name) {
 Editor::Editor(Services& services, PropertyDialogs& dialogs)
     : services_(services), dialogs_(dialogs) {}
 
-std::string Editor::caption() const { return captionFor(rmg_.name); }
+std::string Editor::caption() const {
+    return captionFor(rmg_.name);
+}
 
 void Editor::notifyRedraw() {
     if (view_)
@@ -49,7 +51,7 @@ void Editor::replaceTemplate(const TRmg& t) {
     rmg_ = t;
     notifyRedraw();
     notifyCaption();
-    TBarCount();
+    updateScrollBars();
 }
 
 void Editor::stepBack() {
@@ -87,7 +89,7 @@ void Editor::newTemplate() {
     clearHistory();
     notifyRedraw();
     notifyCaption();
-    TBarCount();
+    updateScrollBars();
 }
 
 bool Editor::closeRequest() {
@@ -205,7 +207,9 @@ void Editor::setOrigin(int32_t x, int32_t y) {
     notifyRedraw();
 }
 
-void Editor::originButton() { setOrigin(0, 0); }
+void Editor::originButton() {
+    setOrigin(0, 0);
+}
 
 void Editor::scrollBarMoved(bool horizontal, int32_t pos) {
     ScrollBarState& bar = horizontal ? hBar_ : vBar_;
@@ -218,7 +222,7 @@ void Editor::scrollBarMoved(bool horizontal, int32_t pos) {
     setOrigin(hBar_.pos, vBar_.pos);
 }
 
-void Editor::TBarCount() {
+void Editor::updateScrollBars() {
     const ScrollRanges r = scrollRanges(rmg_);
     hBar_.min = r.hMin;
     hBar_.max = r.hMax;

@@ -27,11 +27,11 @@ inline constexpr std::string_view kCaptionPrefix = "Редактор шабло�
 class EditorView {
   public:
     virtual ~EditorView() = default;
-    virtual void redraw() {}           // repaint the canvas from the editor's state
-    virtual void captionChanged() {}   // Editor::caption() changed
-    virtual void buttonsChanged() {}   // history, zoom or tool button states changed
+    virtual void redraw() {}            // repaint the canvas from the editor's state
+    virtual void captionChanged() {}    // Editor::caption() changed
+    virtual void buttonsChanged() {}    // history, zoom or tool button states changed
     virtual void scrollBarsChanged() {} // ranges or positions of the scroll bars changed
-    virtual void infoPanelChanged() {} // the hover panel's content, place or visibility
+    virtual void infoPanelChanged() {}  // the hover panel's content, place or visibility
 };
 
 struct ScrollBarState {
@@ -82,8 +82,8 @@ class Editor {
     // Answers whether the main window may close (asks about unsaved changes).
     bool closeRequest();
     // The template check; shows its message and returns false on the first finding.
-    bool chkerror();
-    // The check button: chkerror, then "Ошибок не обнаружено" when it passes.
+    bool checkAndReport();
+    // The check button: checkAndReport, then "Ошибок не обнаружено" when it passes.
     void checkCommand();
     void compile();
     void importRmg();
@@ -112,7 +112,7 @@ class Editor {
     const ScrollBarState& vBar() const { return vBar_; }
     // A scroll bar moved (by the user): the origin takes both bars' positions.
     void scrollBarMoved(bool horizontal, int32_t pos);
-    void TBarCount();
+    void updateScrollBars();
     void setOrigin(int32_t x, int32_t y);
 
     // ---- Tools and mouse ----

@@ -57,7 +57,7 @@ void Editor::load() {
     notifyRedraw();
     clearHistory();
     notifyCaption();
-    TBarCount();
+    updateScrollBars();
 }
 
 } // namespace zw

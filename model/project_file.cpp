@@ -288,7 +288,7 @@ std::string withProjectExtension(const std::string& path) {
     std::string ext;
     if (dot != std::string::npos && dot >= nameStart)
         ext = path.substr(dot);
-    if (foldAsciiUpper(ext) == ".tpz")
+    if (asciiLowercase(ext) == ".tpz")
         return path;
     return path + ".tpz";
 }

@@ -164,7 +164,7 @@ bool isAscii(std::string_view bytes) {
     return true;
 }
 
-std::string foldAsciiUpper(std::string_view bytes) {
+std::string asciiLowercase(std::string_view bytes) {
     std::string out(bytes);
     for (char& c : out)
         if (c >= 'A' && c <= 'Z')

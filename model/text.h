@@ -28,6 +28,6 @@ std::string utf16leToCp1251(const uint8_t* data, size_t units);
 bool isAscii(std::string_view bytes);
 
 // Lowers the letters A to Z only; every other byte stays as it is.
-std::string foldAsciiUpper(std::string_view bytes);
+std::string asciiLowercase(std::string_view bytes);
 
 } // namespace zw

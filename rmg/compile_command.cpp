@@ -23,7 +23,7 @@ bool writeOrReport(Services& services, const std::string& path, std::string_view
 } // namespace
 
 void Editor::compile() {
-    if (!chkerror())
+    if (!checkAndReport())
         return;
     const auto chosen = services_.saveFileDialog(FileDialogId::SaveRmg, kRmgFilter);
     if (!chosen)

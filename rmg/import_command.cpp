@@ -54,7 +54,7 @@ void Editor::importRmg() {
         services_.messageBox(kLayoutFailed, MessageKind::Error, MessageButtons::Ok);
     setOrigin(0, 0);
     setTool(Tool::Move);
-    TBarCount();
+    updateScrollBars();
 }
 
 } // namespace zw

@@ -255,7 +255,7 @@ std::string withRmgExtension(const std::string& path) {
     const size_t base = sep == std::string::npos ? 0 : sep + 1;
     const size_t dot = path.rfind('.');
     const std::string ext = dot == std::string::npos || dot < base ? "" : path.substr(dot);
-    if (foldAsciiUpper(ext) == ".txt")
+    if (asciiLowercase(ext) == ".txt")
         return path;
     return path + ".txt";
 }

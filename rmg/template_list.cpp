@@ -164,9 +164,9 @@ std::string withoutTemplate(std::string_view buffer, const TTemplateInside& entr
 
 std::optional<size_t> findTemplateByName(const std::vector<TTemplateInside>& entries,
                                          std::string_view name) {
-    const std::string wanted = foldAsciiUpper(name);
+    const std::string wanted = asciiLowercase(name);
     for (size_t i = 0; i < entries.size(); ++i)
-        if (foldAsciiUpper(entries[i].name) == wanted)
+        if (asciiLowercase(entries[i].name) == wanted)
             return i;
     return std::nullopt;
 }

@@ -56,11 +56,11 @@ class CanvasToolsWindowTest : public ::testing::Test {
   protected:
     ScriptedServices services;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
     std::unique_ptr<WindowPointer> pointer;
 
     void SetUp() override {
-        window = std::make_unique<TForm1>(services, dialogs);
+        window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         pointer = std::make_unique<WindowPointer>(*window);
@@ -78,7 +78,7 @@ class CanvasToolsWindowTest : public ::testing::Test {
     void install(std::vector<ZoneRecord> zones, std::vector<ConnectionRecord> connections = {}) {
         editor().rmgMutable().zones = std::move(zones);
         editor().rmgMutable().connections = std::move(connections);
-        editor().TBarCount();
+        editor().updateScrollBars();
         editor().notifyRedraw();
     }
     bool stepBackEnabled() { return window->button(StepBack)->isEnabled(); }

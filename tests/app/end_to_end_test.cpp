@@ -97,7 +97,7 @@ void richNeutral(ZoneRecord& z) {
 // The user at the window: tool buttons and the mouse, with the dialogs filled in.
 class User {
   public:
-    User(TForm1& window, ScriptedDialogs& dialogs) : pointer(window), dialogs_(dialogs) {}
+    User(MainWindow& window, ScriptedDialogs& dialogs) : pointer(window), dialogs_(dialogs) {}
 
     WindowPointer pointer;
 
@@ -221,7 +221,7 @@ class EndToEndTest : public ::testing::Test {
     ScratchDir dir;
     ScriptedServices services;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     void TearDown() override { window.reset(); }
 
@@ -237,7 +237,7 @@ class EndToEndTest : public ::testing::Test {
 TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     services.exeDir = ZW_DATA_DIR; // header.txt for new tables lies there
     // ---- Start: the window's creation runs the start-up.
-    window = std::make_unique<TForm1>(services, dialogs);
+    window = std::make_unique<MainWindow>(services, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     EXPECT_EQ(services.associationWrites, 1);

@@ -55,10 +55,10 @@ class MainWindowTest : public ::testing::Test {
   protected:
     ScriptedServices services;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     void open() {
-        window = std::make_unique<TForm1>(services, dialogs);
+        window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // The pointer starts over an empty end of the toolbar: the window system
@@ -535,7 +535,7 @@ TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
 
     // Keys move the origin; mirroring unchanged bars must not undo that.
     typeText("dd");
-    editor().TBarCount();
+    editor().updateScrollBars();
     EXPECT_EQ(editor().view().originX, 2);
     EXPECT_EQ(h->value(), 0);
 

@@ -189,7 +189,7 @@ TEST(EditingScenario, TwoPlayerTemplateDrawnWithTheMouse) {
     EXPECT_EQ(h.editor.vBar().max, 7);
 
     h.services.messages.clear();
-    EXPECT_TRUE(h.editor.chkerror());
+    EXPECT_TRUE(h.editor.checkAndReport());
     EXPECT_TRUE(h.services.messages.empty());
 
     // Every step can be taken back, down to the empty template.
@@ -206,13 +206,13 @@ TEST(EditingScenario, CheckFindsTheMissingStartZoneWhileDrawing) {
     MouseHarness h;
     h.drawZone(1, 1, startZone(1));
     h.services.messages.clear();
-    EXPECT_FALSE(h.editor.chkerror());
+    EXPECT_FALSE(h.editor.checkAndReport());
     ASSERT_EQ(h.services.messages.size(), 1u);
     EXPECT_EQ(h.services.messages[0].text,
               "Обнаружена логическая ошибка.\rУ игрока 2 нет стартовой локации");
     h.drawZone(6, 1, startZone(2));
     h.services.messages.clear();
-    EXPECT_TRUE(h.editor.chkerror());
+    EXPECT_TRUE(h.editor.checkAndReport());
     EXPECT_TRUE(h.services.messages.empty());
 }
 

@@ -137,7 +137,7 @@ TEST(Check, EditorCommandsShowOneBox) {
     EXPECT_EQ(editor.history().position(), 1);
 
     editor.rmgMutable().zones.pop_back();
-    EXPECT_FALSE(editor.chkerror());
+    EXPECT_FALSE(editor.checkAndReport());
     editor.checkCommand();
     ASSERT_EQ(services.messages.size(), 3u);
     EXPECT_EQ(services.messages[1].text, kHead + "1 нет стартовой локации");

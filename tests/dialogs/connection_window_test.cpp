@@ -37,7 +37,7 @@ ConnectionRecord threePassages() {
 }
 
 TEST(ConnectionWindow, NewConnectionOpensWithOneTab) {
-    TForm3 d;
+    ConnectionDialog d;
     d.fill(makeDefaultConnection());
     showActive(d);
     const auto& c = d.controls();
@@ -70,7 +70,7 @@ TEST(ConnectionWindow, NewConnectionOpensWithOneTab) {
 }
 
 TEST(ConnectionWindow, CountArrowsRebuildTheTabsAndKeepOldPassages) {
-    TForm3 d;
+    ConnectionDialog d;
     d.fill(threePassages());
     showActive(d);
     const auto& c = d.controls();
@@ -100,7 +100,7 @@ TEST(ConnectionWindow, CountArrowsRebuildTheTabsAndKeepOldPassages) {
 }
 
 TEST(ConnectionWindow, AllEightTabsStayInSight) {
-    TForm3 d;
+    ConnectionDialog d;
     ConnectionRecord c8 = makeDefaultConnection();
     c8.passageCount = 8;
     d.fill(c8);
@@ -115,7 +115,7 @@ TEST(ConnectionWindow, AllEightTabsStayInSight) {
 }
 
 TEST(ConnectionWindow, TabSwitchWritesTheLeftPassage) {
-    TForm3 d;
+    ConnectionDialog d;
     d.fill(threePassages());
     showActive(d);
     const auto& c = d.controls();
@@ -133,7 +133,7 @@ TEST(ConnectionWindow, TabSwitchWritesTheLeftPassage) {
 }
 
 TEST(ConnectionWindow, GuardBoxReadsOnlyTypedText) {
-    TForm3 d;
+    ConnectionDialog d;
     ConnectionRecord r = makeDefaultConnection();
     r.passages[0].guard = 20000;
     d.fill(r);
@@ -160,7 +160,7 @@ TEST(ConnectionWindow, GuardBoxReadsOnlyTypedText) {
 TEST(ConnectionWindow, FurtherPassageThroughTheDialogsInterface) {
     ScriptedServices services;
     QtDialogs dialogs(services);
-    TForm3& d = *dialogs.connectionDialog();
+    ConnectionDialog& d = *dialogs.connectionDialog();
     ConnectionRecord c = threePassages();
     c.passageCount = 2;
     c.passages[0].guard = 8000;

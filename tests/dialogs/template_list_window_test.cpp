@@ -43,13 +43,13 @@ void doubleClickItem(QListWidget* list, int row) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
 }
 
-ListOutcome run(TForm5& d, TemplateListSession& s, const std::function<void()>& steps) {
+ListOutcome run(TemplateListDialog& d, TemplateListSession& s, const std::function<void()>& steps) {
     return runModal<ListOutcome>(d, steps, [&] { return d.run(s); });
 }
 
 TEST(TemplateListWindow, AddingModeShowsTheFile) {
     ScriptedServices services;
-    TForm5 d(services);
+    TemplateListDialog d(services);
     TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
     d.attach(s);
     showActive(d);
@@ -93,7 +93,7 @@ TEST(TemplateListWindow, AddingModeShowsTheFile) {
 
 TEST(TemplateListWindow, DeletingOneAndThenSavingOnCancel) {
     ScriptedServices services;
-    TForm5 d(services);
+    TemplateListDialog d(services);
     TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
     services.messageAnswers = {MessageResult::Yes};
     const ListOutcome outcome = run(d, s, [&] {
@@ -116,7 +116,7 @@ TEST(TemplateListWindow, DeletingOneAndThenSavingOnCancel) {
 
 TEST(TemplateListWindow, DeleteAllAsksAndKeepsTheHeader) {
     ScriptedServices services;
-    TForm5 d(services);
+    TemplateListDialog d(services);
     TemplateListSession s(table(), ListMode::Adding, "x", services);
     d.attach(s);
     showActive(d);
@@ -135,7 +135,7 @@ TEST(TemplateListWindow, DeleteAllAsksAndKeepsTheHeader) {
 
 TEST(TemplateListWindow, AnyOtherCloseAbandons) {
     ScriptedServices services;
-    TForm5 d(services);
+    TemplateListDialog d(services);
     {
         TemplateListSession s(table(), ListMode::Adding, "x", services);
         const ListOutcome outcome = run(d, s, [&] {
@@ -156,7 +156,7 @@ TEST(TemplateListWindow, AnyOtherCloseAbandons) {
 
 TEST(TemplateListWindow, AddingReplacesTheTemplateOfTheTypedName) {
     ScriptedServices services;
-    TForm5 d(services);
+    TemplateListDialog d(services);
     TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
     const ListOutcome outcome = run(d, s, [&] {
         const auto& c = d.controls();
@@ -177,7 +177,7 @@ TEST(TemplateListWindow, AddingReplacesTheTemplateOfTheTypedName) {
 
 TEST(TemplateListWindow, DoubleClickTakesTheNameForReplacing) {
     ScriptedServices services;
-    TForm5 d(services);
+    TemplateListDialog d(services);
     TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
     const ListOutcome outcome = run(d, s, [&] {
         doubleClickItem(d.controls().list, 1);
@@ -192,7 +192,7 @@ TEST(TemplateListWindow, DoubleClickTakesTheNameForReplacing) {
 TEST(TemplateListWindow, ImportModeChoosesByDoubleClick) {
     ScriptedServices services;
     QtDialogs dialogs(services);
-    TForm5& d = *dialogs.templateListDialog();
+    TemplateListDialog& d = *dialogs.templateListDialog();
     TemplateListSession s(table(), ListMode::Import, "", services);
     const ListOutcome outcome = runModal<ListOutcome>(
         d,

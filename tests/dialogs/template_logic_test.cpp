@@ -57,7 +57,7 @@ TEST(TemplateSizes, UncheckingSplitsTheRangeOnTheSideThatAgreesMore) {
     {
         // Everything allowed, 108х108х1 (9) removed: L = 5 > H = 4.
         TemplateForm f;
-        f.InitCHBX(1, 32);
+        f.checkSizeRange(1, 32);
         EXPECT_EQ(checks(f), "11111111");
         f.clickSize(4, false);
         EXPECT_EQ(checks(f), "11110000");
@@ -67,7 +67,7 @@ TEST(TemplateSizes, UncheckingSplitsTheRangeOnTheSideThatAgreesMore) {
         // Everything allowed, 144х144х1 (16) removed: 108х108х2 (18) lies above
         // it although it comes first in the list.
         TemplateForm f;
-        f.InitCHBX(1, 32);
+        f.checkSizeRange(1, 32);
         f.clickSize(6, false);
         EXPECT_EQ(checks(f), "11111000");
         EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,9]");
@@ -86,7 +86,7 @@ TEST(TemplateSizes, CheckingFillsTheGap) {
 
 TEST(TemplateSizes, UncheckingTheOnlySizeLeavesNone) {
     TemplateForm f;
-    f.InitCHBX(9, 9);
+    f.checkSizeRange(9, 9);
     f.clickSize(4, false);
     EXPECT_EQ(checks(f), "00000000");
     EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [0,0]");
@@ -96,7 +96,7 @@ TEST(TemplateSizes, UncheckingTheOnlySizeLeavesNone) {
 
 TEST(TemplateSizes, SizesOutOfListOrder) {
     TemplateForm f;
-    f.InitCHBX(0, 0);
+    f.checkSizeRange(0, 0);
     f.clickSize(5, true); // 108х108х2 alone
     EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [18,18]");
     EXPECT_EQ(checks(f), "00000100");

@@ -13,7 +13,7 @@ namespace {
 
 using namespace zw::test;
 
-std::string checks(const TForm4& d) {
+std::string checks(const TemplateDialog& d) {
     std::string s;
     for (int k = 0; k < kMapSizeCount; ++k)
         s += d.controls().sizes->box(k)->isChecked() ? '1' : '0';
@@ -22,7 +22,7 @@ std::string checks(const TForm4& d) {
 
 TEST(TemplateWindow, NewTemplateOpensAsStored) {
     ScriptedServices services;
-    TForm4 d(services);
+    TemplateDialog d(services);
     d.fill(makeNewTemplate());
     showActive(d);
     const auto& c = d.controls();
@@ -52,7 +52,7 @@ TEST(TemplateWindow, NewTemplateOpensAsStored) {
 
 TEST(TemplateWindow, ClicksOnMapSizesKeepOneRange) {
     ScriptedServices services;
-    TForm4 d(services);
+    TemplateDialog d(services);
     d.fill(makeNewTemplate());
     showActive(d);
     const auto& c = d.controls();
@@ -78,7 +78,7 @@ TEST(TemplateWindow, ClicksOnMapSizesKeepOneRange) {
 
 TEST(TemplateWindow, PlayerRowsAndTheHumanCheck) {
     ScriptedServices services;
-    TForm4 d(services);
+    TemplateDialog d(services);
     d.fill(makeNewTemplate());
     showActive(d);
     const auto& c = d.controls();
@@ -105,7 +105,7 @@ TEST(TemplateWindow, PlayerRowsAndTheHumanCheck) {
 
 TEST(TemplateWindow, NameIsTypedAndChecked) {
     ScriptedServices services;
-    TForm4 d(services);
+    TemplateDialog d(services);
     d.fill(makeNewTemplate());
     showActive(d);
     const auto& c = d.controls();
@@ -123,7 +123,7 @@ TEST(TemplateWindow, NameIsTypedAndChecked) {
 TEST(TemplateWindow, RunsThroughTheDialogsInterface) {
     ScriptedServices services;
     QtDialogs dialogs(services);
-    TForm4& d = *dialogs.templateDialog();
+    TemplateDialog& d = *dialogs.templateDialog();
     TRmg t = makeNewTemplate();
     t.name = utf8ToCp1251("Старое имя");
     t.header = {16, 18, 6};

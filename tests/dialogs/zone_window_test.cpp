@@ -35,7 +35,7 @@ QStringList labelTexts(QWidget& w) {
 
 TEST(ZoneWindow, ShowsEveryControlWithItsCaptionAndEntries) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     const auto& c = d.controls();
     EXPECT_EQ(str(d.windowTitle()), "Настройка локации");
     EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
@@ -105,7 +105,7 @@ TEST(ZoneWindow, ShowsEveryControlWithItsCaptionAndEntries) {
 
 TEST(ZoneWindow, FilledFromARecord) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     ZoneRecord z = makeDefaultZone();
     z.kind = 0;
     z.size = 21;
@@ -154,7 +154,7 @@ TEST(ZoneWindow, FilledFromARecord) {
 
 TEST(ZoneWindow, ValuesOutsideTheListsOpenWithoutAnEntryAndStay) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     ZoneRecord z = makeDefaultZone();
     z.owner = 12;
     z.kind = 5;
@@ -179,7 +179,7 @@ TEST(ZoneWindow, ValuesOutsideTheListsOpenWithoutAnEntryAndStay) {
 
 TEST(ZoneWindow, SizeBoxTakesDigitsOnlyAndReadsTypedText) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     d.fill(makeDefaultZone());
     showActive(d);
     PresetBox* size = d.controls().size;
@@ -201,7 +201,7 @@ TEST(ZoneWindow, SizeBoxTakesDigitsOnlyAndReadsTypedText) {
 
 TEST(ZoneWindow, NumberFieldsTakeAnyIntegerOrTheirBounds) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     d.fill(makeDefaultZone());
     showActive(d);
     const auto& c = d.controls();
@@ -231,7 +231,7 @@ TEST(ZoneWindow, NumberFieldsTakeAnyIntegerOrTheirBounds) {
 
 TEST(ZoneWindow, VisibilityFollowsTheControls) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     d.fill(makeDefaultZone());
     showActive(d);
     const auto& c = d.controls();
@@ -258,7 +258,7 @@ TEST(ZoneWindow, VisibilityFollowsTheControls) {
 
 TEST(ZoneWindow, TreasurePresetsAndPanels) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     d.fill(makeDefaultZone());
     showActive(d);
     const auto& c = d.controls();
@@ -287,7 +287,7 @@ TEST(ZoneWindow, TreasurePresetsAndPanels) {
 
 TEST(ZoneWindow, OkStaysOpenOnTheFirstFailure) {
     ScriptedServices services;
-    TForm2 d(services);
+    ZoneDialog d(services);
     d.fill(makeDefaultZone());
     showActive(d);
     const auto& c = d.controls();
@@ -313,7 +313,7 @@ TEST(ZoneWindow, OkStaysOpenOnTheFirstFailure) {
 TEST(ZoneWindow, RunsModallyThroughTheDialogsInterface) {
     ScriptedServices services;
     QtDialogs dialogs(services);
-    TForm2& d = *dialogs.zoneDialog();
+    ZoneDialog& d = *dialogs.zoneDialog();
     ZoneRecord z = makeDefaultZone();
     z.gridX = 5;
     z.gridY = -3;

@@ -88,7 +88,7 @@ void MouseHarness::placeZones(std::initializer_list<GridPoint> nodes) {
         z.gridY = n.y;
         editor.rmgMutable().appendZone(z);
     }
-    editor.TBarCount();
+    editor.updateScrollBars();
 }
 
 void MouseHarness::join(int a, int b, int passages) {

@@ -21,7 +21,7 @@ namespace zw {
 
 class WindowPointer {
   public:
-    explicit WindowPointer(TForm1& window) : window_(window) {}
+    explicit WindowPointer(MainWindow& window) : window_(window) {}
 
     // The canvas pixel at the centre of node (gx, gy) under the current view.
     QPoint node(int32_t gx, int32_t gy) const {
@@ -98,7 +98,7 @@ class WindowPointer {
         last_ = canvasPos;
     }
 
-    TForm1& window_;
+    MainWindow& window_;
     std::optional<QPoint> last_;
 };
 
