@@ -189,6 +189,13 @@ FairnessTable fairnessTable(const TemplateAnalysis& a) {
         const int64_t richest = a.fairness[*s.richestRow].within[d].treasure;
         const int64_t poorest = a.fairness[*s.poorestRow].within[d].treasure;
         s.spread = richest - poorest;
+        if (s.spread == 0) {
+            // All starts are equal: nothing to highlight.
+            s.richestRow.reset();
+            s.poorestRow.reset();
+            s.text = "разброс сокровищ 0: все старты равны";
+            continue;
+        }
         s.text = "разброс сокровищ " + std::to_string(s.spread) + " (больше всего у игрока " +
                  std::to_string(a.fairness[*s.richestRow].player) + ", меньше всего у игрока " +
                  std::to_string(a.fairness[*s.poorestRow].player) + ")";
@@ -218,8 +225,8 @@ std::string readableReport(const TemplateAnalysis& a) {
     const FairnessTable table = fairnessTable(a);
     out += "\nРавенство стартов (" + table.title + "):\n";
     for (const FairnessRow& row : table.rows) {
-        out += "  " + row.player + ": старт: " + row.start + ", до соперника: " +
-               row.nearestOpponent + "\n";
+        out += "  " + row.player + ": старт: " + row.start +
+               ", до соперника: " + row.nearestOpponent + "\n";
         for (size_t d = 0; d < row.within.size(); ++d)
             out += "    радиус " + std::to_string(d) + ": " + row.within[d] + "\n";
     }

@@ -45,7 +45,8 @@ struct FairnessRow {
 };
 
 // Per distance: the richest and the poorest start by treasure and the spread
-// between them; rows are indices into FairnessTable::rows.
+// between them; rows are indices into FairnessTable::rows, unset when every
+// start holds the same (or no player has a start).
 struct FairnessSpread {
     std::optional<size_t> richestRow;
     std::optional<size_t> poorestRow;

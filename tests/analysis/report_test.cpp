@@ -80,6 +80,8 @@ TEST(AnalysisReport, FairnessTableMarksRichestAndPoorestPerDistance) {
 
     ASSERT_EQ(table.spreads.size(), 4u);
     EXPECT_EQ(table.spreads[0].spread, 0);
+    EXPECT_EQ(table.spreads[0].richestRow, std::nullopt);
+    EXPECT_EQ(table.spreads[0].text, "разброс сокровищ 0: все старты равны");
     EXPECT_EQ(table.spreads[1].richestRow, 1u);
     EXPECT_EQ(table.spreads[1].poorestRow, 0u);
     EXPECT_EQ(table.spreads[1].spread, 1800);
