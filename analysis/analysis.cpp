@@ -168,10 +168,13 @@ SetupAnalysis analyzeSetup(const TRmg& t, const std::vector<Limits>& zoneLimits,
         if (s.exists[i] && !holdsStart[componentOf[i]])
             r.unreachable.push_back(static_cast<int>(i) + 1);
     for (size_t x = 0; x < starts.size(); ++x)
-        for (size_t y = x + 1; y < starts.size(); ++y)
+        for (size_t y = x + 1; y < starts.size(); ++y) {
+            if (r.separatedStarts.size() >= kMaxSeparatedStarts)
+                return r;
             if (componentOf[static_cast<size_t>(starts[x] - 1)] !=
                 componentOf[static_cast<size_t>(starts[y] - 1)])
                 r.separatedStarts.push_back({starts[x], starts[y]});
+        }
     return r;
 }
 

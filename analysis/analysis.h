@@ -10,12 +10,19 @@
 #include "model/records.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 namespace zw {
+
+// The pairs of separated start zones grow with the square of their number; a
+// damaged file may hold thousands of start zones, so a setup lists at most this
+// many pairs (the first ones in order). A template of the game has one start
+// zone per player and never comes near it.
+inline constexpr size_t kMaxSeparatedStarts = 10000;
 
 // One combination of players in total and human players. Zone numbers are 1-based.
 struct SetupAnalysis {

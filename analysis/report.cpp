@@ -209,7 +209,9 @@ std::string readableReport(const TemplateAnalysis& a) {
 
     out += "\nСоставы игроков:\n";
     const auto groups = setupFindings(a);
-    if (groups.empty())
+    if (a.setups.empty())
+        out += "  ни одного: ни один игрок не может быть человеком\n";
+    else if (groups.empty())
         out += "  во всех составах все локации достижимы и стартовые локации связаны\n";
     for (const SetupFindings& g : groups)
         for (const AnalysisFinding& f : g.findings)

@@ -265,5 +265,19 @@ TEST(Analysis, LargeDamagedValuesDoNotUpsetTheAnalysis) {
     EXPECT_EQ(a.setups.back().components, Components({{1, 2}, {3}, {4}}));
 }
 
+TEST(Analysis, SeparatedStartsOfADamagedFileAreCapped) {
+    // 200 start zones with no connection: 19,900 separated pairs per setup.
+    TRmg t = analysisTemplate(2);
+    for (int i = 0; i < 200; ++i)
+        t.appendZone(startWithCastle(1));
+    const TemplateAnalysis a = analyzeTemplate(t);
+    ASSERT_EQ(a.setups.size(), 2u);
+    const auto& pairs = a.setups[0].separatedStarts;
+    ASSERT_EQ(pairs.size(), kMaxSeparatedStarts);
+    EXPECT_EQ(pairs.front(), (std::array<int, 2>{1, 2}));
+    EXPECT_EQ(pairs[199], (std::array<int, 2>{2, 3})); // 1 pairs with 2..200 first
+    EXPECT_EQ(a.setups[0].components.size(), 200u);
+}
+
 } // namespace
 } // namespace zw
