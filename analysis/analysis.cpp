@@ -167,14 +167,30 @@ SetupAnalysis analyzeSetup(const TRmg& t, const std::vector<Limits>& zoneLimits,
     for (size_t i = 0; i < n; ++i)
         if (s.exists[i] && !holdsStart[componentOf[i]])
             r.unreachable.push_back(static_cast<int>(i) + 1);
-    for (size_t x = 0; x < starts.size(); ++x)
-        for (size_t y = x + 1; y < starts.size(); ++y) {
+    // nextOther[y]: the first start after y in another component than y's. From
+    // a start in x's component it leads straight to the next start outside it,
+    // so the pairs cost no more than their number, however many starts share
+    // a component.
+    const size_t startCount = starts.size();
+    std::vector<size_t> startComponent(startCount);
+    for (size_t x = 0; x < startCount; ++x)
+        startComponent[x] = componentOf[static_cast<size_t>(starts[x] - 1)];
+    std::vector<size_t> nextOther(startCount, startCount);
+    for (size_t y = startCount; y-- > 1;)
+        nextOther[y - 1] = startComponent[y] != startComponent[y - 1] ? y : nextOther[y];
+    for (size_t x = 0; x < startCount; ++x) {
+        size_t y = x + 1;
+        while (y < startCount) {
+            if (startComponent[y] == startComponent[x]) {
+                y = nextOther[y];
+                continue;
+            }
             if (r.separatedStarts.size() >= kMaxSeparatedStarts)
                 return r;
-            if (componentOf[static_cast<size_t>(starts[x] - 1)] !=
-                componentOf[static_cast<size_t>(starts[y] - 1)])
-                r.separatedStarts.push_back({starts[x], starts[y]});
+            r.separatedStarts.push_back({starts[x], starts[y]});
+            ++y;
         }
+    }
     return r;
 }
 

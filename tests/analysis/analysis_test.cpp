@@ -265,6 +265,16 @@ TEST(Analysis, LargeDamagedValuesDoNotUpsetTheAnalysis) {
     EXPECT_EQ(a.setups.back().components, Components({{1, 2}, {3}, {4}}));
 }
 
+TEST(Analysis, SeparatedStartsInterleavedOverTwoComponents) {
+    TRmg t = analysisTemplate(4);
+    for (int owner = 1; owner <= 4; ++owner)
+        t.appendZone(startWithCastle(owner));
+    t.appendConnection(link(1, 3));
+    t.appendConnection(link(2, 4));
+    const TemplateAnalysis a = analyzeTemplate(t);
+    EXPECT_EQ(a.setups.front().separatedStarts, (Pairs{{1, 2}, {1, 4}, {2, 3}, {3, 4}}));
+}
+
 TEST(Analysis, SeparatedStartsOfADamagedFileAreCapped) {
     // 200 start zones with no connection: 19,900 separated pairs per setup.
     TRmg t = analysisTemplate(2);
