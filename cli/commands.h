@@ -10,5 +10,6 @@ namespace zw::cli {
 void addProjectCommands(CLI::App& app, int& result); // new, dump, build, check
 void addRmgCommands(CLI::App& app, int& result);     // compile, list, delete, import
 void addRenderCommand(CLI::App& app, int& result);   // render
+void addAnalyzeCommand(CLI::App& app, int& result);  // analyze
 
 } // namespace zw::cli

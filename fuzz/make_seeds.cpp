@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root(argv[1]);
-    for (const char* sub : {"project", "json", "split", "import", "compile_roundtrip"})
+    for (const char* sub : {"project", "analysis", "json", "split", "import", "compile_roundtrip"})
         std::filesystem::create_directories(root / sub);
 
     const std::string header = "Generated table\r\nname\tmin\tmax\r\n";
@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
     for (TRmg t : samples()) {
         const std::string id = std::to_string(n++);
         write(root / "project" / (id + ".tpz"), encodeProject(t));
+        write(root / "analysis" / (id + ".tpz"), encodeProject(t));
         write(root / "json" / (id + ".json"), templateToJsonText(t));
         std::string one = header;
         compileInto(one, t, t.name);

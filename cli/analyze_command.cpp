@@ -1,0 +1,41 @@
+// analyze: the template analysis of a project file, readable or as JSON.
+#include "analysis/analysis.h"
+#include "analysis/report.h"
+#include "cli/commands.h"
+#include "cli/common.h"
+
+#include <iostream>
+#include <memory>
+
+namespace zw::cli {
+namespace {
+
+struct AnalyzeOptions {
+    std::string in;
+    bool json = false;
+};
+
+int runAnalyze(const AnalyzeOptions& o) {
+    const auto t = readProject(o.in);
+    if (!t)
+        return kExitBadInput;
+    const TemplateAnalysis a = analyzeTemplate(*t);
+    if (o.json)
+        std::cout << analysisToJson(a).dump(2) << '\n';
+    else
+        std::cout << readableReport(a);
+    return a.hasFindings() ? kExitRefused : kExitOk;
+}
+
+} // namespace
+
+void addAnalyzeCommand(CLI::App& app, int& result) {
+    auto options = std::make_shared<AnalyzeOptions>();
+    auto* analyze = app.add_subcommand(
+        "analyze", "Analyse a project file's template: reachability per setup, warnings, fairness");
+    analyze->add_option("IN", options->in, "project file to read (.tpz)")->required();
+    analyze->add_flag("--json", options->json, "print the analysis as JSON");
+    analyze->callback([&result, options] { result = runAnalyze(*options); });
+}
+
+} // namespace zw::cli

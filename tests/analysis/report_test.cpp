@@ -1,0 +1,116 @@
+// The analysis as JSON and as the panel's Russian lines.
+#include "analysis/report.h"
+#include "support/analysis_samples.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+TEST(AnalysisReport, RussianPluralForms) {
+    struct Case {
+        int64_t n;
+        std::string_view word;
+    };
+    const Case cases[] = {{1, "игрок"},    {2, "игрока"},   {4, "игрока"}, {5, "игроков"},
+                          {11, "игроков"}, {12, "игроков"}, {21, "игрок"}, {22, "игрока"},
+                          {0, "игроков"},  {111, "игроков"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(russianPlural(c.n, "игрок", "игрока", "игроков"), c.word) << c.n;
+    EXPECT_EQ(setupTitle(3, 1), "3 игрока, из них 1 человек");
+    EXPECT_EQ(setupTitle(5, 2), "5 игроков, из них 2 человека");
+    EXPECT_EQ(setupTitle(8, 5), "8 игроков, из них 5 человек");
+}
+
+TEST(AnalysisReport, SetupFindingsNameTheirZones) {
+    TemplateAnalysis a;
+    a.players = 3;
+    a.setups = {{2, 1, {1, 2}, {{1, 2}}, {}, {}},
+                {3, 1, {1, 2, 7}, {{1, 2}, {7}}, {7}, {}},
+                {3, 2, {1, 2, 7, 8, 9}, {{1, 8}, {2}, {7, 9}}, {7, 9}, {{1, 2}}}};
+    const auto groups = setupFindings(a);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].title, "3 игрока, из них 1 человек");
+    EXPECT_EQ(groups[0].findings, (std::vector<AnalysisFinding>{
+                                      {"3 игрока, из них 1 человек: локация 7 недостижима", {7}}}));
+    EXPECT_EQ(groups[1].findings,
+              (std::vector<AnalysisFinding>{
+                  {"3 игрока, из них 2 человека: локации 7 и 9 недостижимы", {7, 9}},
+                  {"3 игрока, из них 2 человека: стартовые локации 1 и 2 не связаны между собой",
+                   {1, 2}}}));
+}
+
+TEST(AnalysisReport, WarningLines) {
+    TemplateAnalysis a;
+    a.warnings = {{WarningCode::IsolatedZone, {4}, {}},
+                  {WarningCode::SelfConnection, {3}, {5}},
+                  {WarningCode::DuplicateConnection, {1, 2}, {1, 2, 6}},
+                  {WarningCode::StartWithoutTown, {2}, {}}};
+    EXPECT_EQ(warningFindings(a),
+              (std::vector<AnalysisFinding>{
+                  {"Локация 4 не соединена ни с одной другой", {4}},
+                  {"Соединение 5 соединяет локацию 3 саму с собой", {3}},
+                  {"Локации 1 и 2 соединены несколько раз: соединения 1, 2 и 6", {1, 2}},
+                  {"В стартовой локации 2 нет города", {2}}}));
+}
+
+TEST(AnalysisReport, FairnessTableMarksRichestAndPoorestPerDistance) {
+    TemplateAnalysis a;
+    a.players = 3;
+    a.setups = {{3, 2, {}, {}, {}, {}}};
+    auto within = [](std::array<int64_t, 4> treasure) {
+        std::vector<Holdings> w;
+        for (int d = 0; d < 4; ++d)
+            w.push_back({d, d + 1, treasure[static_cast<size_t>(d)], {1, 0, 0, 0, 0, 0, 1}, 1});
+        return w;
+    };
+    a.fairness = {{1, 1, 3, within({0, 9000, 9800, 9800})},
+                  {2, 2, 3, within({0, 10800, 9000, 19800})},
+                  {3, std::nullopt, std::nullopt, {}}};
+    const FairnessTable table = fairnessTable(a);
+    EXPECT_EQ(table.title, "3 игрока, из них 2 человека");
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_EQ(table.rows[0].player, "Игрок 1 (красный)");
+    EXPECT_EQ(table.rows[0].start, "локация 1");
+    EXPECT_EQ(table.rows[0].zones, std::vector<int>{1});
+    EXPECT_EQ(table.rows[0].within[1], "локаций 2, сокровища 9000, рудники 2, города 1");
+    EXPECT_EQ(table.rows[2].start, "нет");
+    EXPECT_EQ(table.rows[2].nearestOpponent, "нет");
+    EXPECT_TRUE(table.rows[2].within.empty());
+
+    ASSERT_EQ(table.spreads.size(), 4u);
+    EXPECT_EQ(table.spreads[0].spread, 0);
+    EXPECT_EQ(table.spreads[0].richestRow, std::nullopt);
+    EXPECT_EQ(table.spreads[0].text, "разброс сокровищ 0: все старты равны");
+    EXPECT_EQ(table.spreads[1].richestRow, 1u);
+    EXPECT_EQ(table.spreads[1].poorestRow, 0u);
+    EXPECT_EQ(table.spreads[1].spread, 1800);
+    EXPECT_EQ(table.spreads[2].richestRow, 0u);
+    EXPECT_EQ(table.spreads[2].spread, 800);
+    EXPECT_EQ(table.spreads[3].text,
+              "разброс сокровищ 10000 (больше всего у игрока 2, меньше всего у игрока 1)");
+}
+
+TEST(AnalysisReport, JsonKeysInTheirOrder) {
+    TRmg t = test::analysisTemplate(2);
+    t.appendZone(test::startWithCastle(1));
+    t.appendZone(test::startWithCastle(2));
+    t.appendConnection(test::link(1, 2));
+    const auto j = analysisToJson(analyzeTemplate(t));
+    auto keys = [](const nlohmann::ordered_json& o) {
+        std::vector<std::string> k;
+        for (const auto& item : o.items())
+            k.push_back(item.key());
+        return k;
+    };
+    using Keys = std::vector<std::string>;
+    EXPECT_EQ(keys(j), (Keys{"players", "setups", "warnings", "fairness"}));
+    EXPECT_EQ(keys(j["setups"][0]),
+              (Keys{"players", "humans", "zones", "components", "unreachable", "separatedStarts"}));
+    EXPECT_EQ(keys(j["fairness"][0]), (Keys{"player", "startZone", "nearestOpponent", "within"}));
+    EXPECT_EQ(keys(j["fairness"][0]["within"][0]),
+              (Keys{"distance", "zones", "treasure", "mines", "towns"}));
+}
+
+} // namespace
+} // namespace zw
