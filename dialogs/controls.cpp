@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -24,6 +25,7 @@ NumberField::NumberField(const NumberRange& range, QWidget* parent)
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         typing_ = true;
         held_ = readNumberText(text.toStdString(), range_);
+        showMark();
         emit valueEdited(held_);
     });
     setHeld(0);
@@ -37,6 +39,24 @@ void NumberField::setHeld(int32_t v) {
     held_ = v;
     typing_ = false;
     showValue(shownNumber(v, range_));
+    showMark();
+}
+
+QColor unshownValueColour() {
+    return {255, 214, 153};
+}
+
+void NumberField::showMark() {
+    if (keepsUnshownValue(held_, range_)) {
+        QPalette p = palette();
+        p.setColor(QPalette::Base, unshownValueColour());
+        setPalette(p);
+        setToolTip(qs(unshownValueNote(held_, range_)));
+    } else if (!toolTip().isEmpty()) {
+        // An empty palette gives the field back the one it inherits.
+        setPalette(QPalette());
+        setToolTip(QString());
+    }
 }
 
 QSize NumberField::sizeHint() const {
@@ -73,6 +93,7 @@ void NumberField::stepBy(int steps) {
     held_ = stepNumber(held_, steps, range_);
     typing_ = false;
     showValue(held_);
+    showMark();
     lineEdit()->selectAll();
     emit valueEdited(held_);
 }

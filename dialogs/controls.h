@@ -7,6 +7,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QDialog>
 #include <QWidget>
@@ -27,7 +28,9 @@ inline QString qs(std::string_view s) {
 // field shows a filled value held to its range but keeps the value itself until
 // the user edits the field; after an edit the value is what the text reads as
 // (out-of-range numbers as the nearer bound, other text as the range's
-// `unreadable` value), and leaving the field shows that value.
+// `unreadable` value), and leaving the field shows that value. While the kept
+// value lies outside the range, the field is tinted with unshownValueColour()
+// and its tooltip names the value.
 class NumberField : public QAbstractSpinBox {
     Q_OBJECT
   public:
@@ -54,11 +57,16 @@ class NumberField : public QAbstractSpinBox {
 
   private:
     void showValue(int32_t v);
+    // Marks the field while it keeps a value it does not show, or clears the mark.
+    void showMark();
 
     NumberRange range_;
     int32_t held_ = 0;
     bool typing_ = false;
 };
+
+// Background of a number field that keeps a value outside its range.
+QColor unshownValueColour();
 
 // An editable combo box over a PresetField: choosing an entry sets the value,
 // typing accepts only digits, backspace and tab, and leaving the box reads

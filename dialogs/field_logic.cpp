@@ -46,6 +46,12 @@ int32_t readNumberText(std::string_view text, const NumberRange& r) {
     return clampToRange(parseDecimal(text).value_or(r.unreadable), r);
 }
 
+std::string unshownValueNote(int32_t held, const NumberRange& r) {
+    return "Записанное значение " + std::to_string(held) + " лежит вне пределов " +
+           std::to_string(r.lo) + ".." + std::to_string(r.hi) +
+           " и сохранится, пока поле не изменено";
+}
+
 int32_t stepNumber(int32_t held, int steps, const NumberRange& r) {
     return clampToRange(int64_t{shownNumber(held, r)} + steps, r);
 }

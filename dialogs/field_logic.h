@@ -45,6 +45,16 @@ inline int32_t shownNumber(int32_t held, const NumberRange& r) {
     return clampToRange(held, r);
 }
 
+// A field filled with a value outside its range (a hand-edited table) shows the
+// nearer bound but keeps the stored value until the user edits the field. Such
+// a field is marked, so that what is shown is not taken for what is saved.
+inline bool keepsUnshownValue(int32_t held, const NumberRange& r) {
+    return shownNumber(held, r) != held;
+}
+
+// The tooltip of a marked field: the stored value and that it stays.
+std::string unshownValueNote(int32_t held, const NumberRange& r);
+
 // The value after the arrows stepped the shown value by `steps`.
 int32_t stepNumber(int32_t held, int steps, const NumberRange& r);
 

@@ -2,18 +2,27 @@
 
 #include "model/text.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zw {
 namespace {
 namespace t = template_list_texts;
+
+// The list is never narrower than this, whatever names it holds.
+constexpr int kListMinimumWidth = 320;
 } // namespace
 
 TemplateListDialog::TemplateListDialog(Services& services, QWidget* parent)
@@ -40,7 +49,7 @@ void TemplateListDialog::build() {
     groupLayout->addWidget(new QLabel(qs(t::kListLabel), group));
     ui_.list = new QListWidget(group);
     ui_.list->setSelectionMode(QAbstractItemView::SingleSelection);
-    ui_.list->setMinimumSize(320, 220);
+    ui_.list->setMinimumSize(kListMinimumWidth, 220);
     groupLayout->addWidget(ui_.list);
     auto* deleteRow = new QHBoxLayout;
     ui_.remove = new QPushButton(qs(t::kDelete), group);
@@ -58,16 +67,22 @@ void TemplateListDialog::build() {
     closeRow->addWidget(ui_.import);
     closeRow->addWidget(ui_.cancel);
 
-    // No button closes the window on Enter: every way out is a deliberate click.
+    // No button is the default one: Enter in the list or on a button closes
+    // nothing. Enter in the name field is the one shortcut, for "Добавить шаблон".
     for (QPushButton* b : {ui_.remove, ui_.removeAll, ui_.add, ui_.import, ui_.cancel}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
+    connect(ui_.name, &QLineEdit::returnPressed, this, [this] {
+        if (ui_.add->isVisible() && ui_.add->isEnabled())
+            ui_.add->click();
+    });
 
+    // The window can be resized; the list takes every pixel it gains.
     auto* outer = new QVBoxLayout(this);
-    outer->addWidget(group);
+    outer->addWidget(group, 1);
     outer->addLayout(closeRow);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
+    setSizeGripEnabled(true);
 
     // The list box's selection, not its current item: an item view makes its
     // first item current when it takes the focus, which selects nothing.
@@ -150,6 +165,23 @@ void TemplateListDialog::showSession(bool nameToo) {
     showing_ = false;
 }
 
+void TemplateListDialog::fitListToNames() {
+    // Widest name, plus the list's frame, its scroll bar and the items' margins.
+    int widest = 0;
+    const QFontMetrics fm(ui_.list->font());
+    for (int i = 0; i < ui_.list->count(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(ui_.list->item(i)->text()));
+    const int chrome = 2 * ui_.list->frameWidth() +
+                       ui_.list->verticalScrollBar()->sizeHint().width() +
+                       2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ui_.list) +
+                       fm.averageCharWidth() * 2;
+    int width = std::max(kListMinimumWidth, widest + chrome);
+    // Never wider than the screen leaves room for: the user can still scroll.
+    if (const QScreen* screen = this->screen())
+        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    ui_.list->setMinimumWidth(std::max(kListMinimumWidth, width));
+}
+
 void TemplateListDialog::attach(TemplateListSession& session) {
     session_ = &session;
     outcome_ = ListOutcome::Abandon;
@@ -158,6 +190,7 @@ void TemplateListDialog::attach(TemplateListSession& session) {
         ui_.list->clear();
     }
     showSession(true);
+    fitListToNames();
     if (session.mode() == ListMode::Adding)
         ui_.name->setFocus();
     else

@@ -1,7 +1,9 @@
 // The template list window ("Вставка шаблона в файл"): shows a
 // TemplateListSession and forwards the user's events to it. It has no
 // title-bar buttons; its own buttons close it, and any other close (Esc, the
-// window manager) ends as the outcome abandon.
+// window manager) ends as the outcome abandon. It opens wide enough for the
+// longest name of the file and can be resized; Enter in the name field
+// presses "Добавить шаблон".
 #pragma once
 
 #include "dialogs/controls.h"
@@ -55,6 +57,8 @@ class TemplateListDialog : public QDialog {
     // Runs an event of the session and shows its effect.
     template <typename Event> void runEvent(Event&& e);
     void finish(ListOutcome outcome);
+    // Widens the list so that its longest name shows whole (within the screen).
+    void fitListToNames();
 
     Services& services_;
     TemplateListSession* session_ = nullptr;

@@ -11,6 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
 namespace zw {
 namespace {
 
@@ -128,6 +132,14 @@ void ZoneDialog::build() {
                 [this, field](int32_t v) { form_.values.*field = v; });
     }
     minesGrid->setColumnMinimumWidth(2, 60);
+    // Tab walks the mines as they stand: down the left column, then down the right.
+    std::array<size_t, kMinePlaces.size()> screenOrder{};
+    std::iota(screenOrder.begin(), screenOrder.end(), size_t{0});
+    std::ranges::sort(screenOrder, {}, [](size_t i) {
+        return std::pair(kMinePlaces[i].column, kMinePlaces[i].row);
+    });
+    for (size_t i = 1; i < screenOrder.size(); ++i)
+        setTabOrder(ui_.mines[screenOrder[i - 1]], ui_.mines[screenOrder[i]]);
     middle->addWidget(mines);
 
     auto* terrain = new QGroupBox(qs(t::kTerrain), this);

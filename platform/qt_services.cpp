@@ -1,5 +1,6 @@
 #include "platform/qt_services.h"
 
+#include "dialogs/help_text_window.h"
 #include "platform/association.h"
 
 #include <QAbstractButton>
@@ -7,8 +8,12 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStringList>
 #include <QUrl>
 
@@ -81,6 +86,18 @@ MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
     for (const auto& [which, caption] : captions)
         if (QAbstractButton* b = box.button(which))
             b->setText(QString::fromUtf8(caption));
+    // A short message makes a narrow box, and the window manager then cuts its
+    // caption. The box sizes itself from its layout's minimum width, so a spacer
+    // as wide as the caption in a bold title font, plus room for the title bar's
+    // icon and buttons, keeps the caption whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const QFontMetrics fm(titleFont);
+        const int captionWidth = fm.horizontalAdvance(box.windowTitle()) + 8 * fm.height();
+        grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     const int r = box.exec();
     switch (r) {
     case QMessageBox::Ok:
@@ -135,8 +152,20 @@ void QtServices::fileError(std::string_view reason) {
     messageBox(reason, MessageKind::Error, MessageButtons::Ok);
 }
 
-void QtServices::shellOpen(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(path)));
+QtServices::~QtServices() {
+    // Without a parent nothing else would delete the text window; with one, the
+    // pointer is already null when the parent went first.
+    delete textWindow_.data();
+}
+
+bool QtServices::shellOpen(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(path)));
+}
+
+void QtServices::showTextWindow(std::string_view title, std::string_view utf8Text) {
+    if (textWindow_ == nullptr)
+        textWindow_ = new HelpTextWindow(parent_);
+    textWindow_->showText(fromUtf8(title), fromUtf8(utf8Text));
 }
 
 void QtServices::writeFileAssociation() {

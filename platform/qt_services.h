@@ -3,6 +3,7 @@
 
 #include "platform/services.h"
 
+#include <QPointer>
 #include <QString>
 #include <map>
 #include <optional>
@@ -11,6 +12,8 @@
 class QWidget;
 
 namespace zw {
+
+class HelpTextWindow;
 
 // "desc|pattern|desc|pattern" into Qt's "desc (pattern);;desc (pattern)".
 QString qtFilterFromPairs(std::string_view filter);
@@ -30,14 +33,21 @@ class QtServices : public Services {
     std::optional<std::string> saveFileDialog(FileDialogId id, std::string_view filter) override;
     void setDialogPath(FileDialogId id, const std::string& path) override;
     void fileError(std::string_view reason) override;
-    void shellOpen(const std::string& path) override;
+    bool shellOpen(const std::string& path) override;
+    // One window, reused and raised by each call; it stays open beside the editor.
+    void showTextWindow(std::string_view title, std::string_view utf8Text) override;
     void writeFileAssociation() override;
     std::vector<std::string> arguments() const override;
     std::string executablePath() const override;
     std::string executableDir() const override;
 
+    ~QtServices() override;
+    QtServices(const QtServices&) = delete;
+    QtServices& operator=(const QtServices&) = delete;
+
   private:
     QWidget* parent_;
+    QPointer<HelpTextWindow> textWindow_;
     std::map<FileDialogId, QString> lastPaths_;
     std::optional<std::vector<std::string>> args_;
 };

@@ -49,11 +49,22 @@ void ScriptedServices::setDialogPath(FileDialogId id, const std::string& path) {
     dialogPaths[id] = path;
 }
 
-void ScriptedServices::fileError(std::string_view reason) { fileErrors.emplace_back(reason); }
+void ScriptedServices::fileError(std::string_view reason) {
+    fileErrors.emplace_back(reason);
+}
 
-void ScriptedServices::shellOpen(const std::string& path) { shellOpened.push_back(path); }
+bool ScriptedServices::shellOpen(const std::string& path) {
+    shellOpened.push_back(path);
+    return shellOpenSucceeds;
+}
 
-void ScriptedServices::writeFileAssociation() { ++associationWrites; }
+void ScriptedServices::showTextWindow(std::string_view title, std::string_view utf8Text) {
+    textWindows.emplace_back(title, utf8Text);
+}
+
+void ScriptedServices::writeFileAssociation() {
+    ++associationWrites;
+}
 
 std::vector<std::string> ScriptedServices::messageTexts() const {
     std::vector<std::string> out;

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <utility>
 
 namespace zw {
 
@@ -27,6 +28,8 @@ class ScriptedServices : public Services {
     std::vector<RecordedMessage> messages;
     std::vector<std::string> fileErrors;
     std::vector<std::string> shellOpened;
+    bool shellOpenSucceeds = true;                                // what shellOpen answers
+    std::vector<std::pair<std::string, std::string>> textWindows; // title, text of each shown
     std::vector<std::string> openFilters; // filter of each open dialog shown
     std::vector<std::string> saveFilters; // filter of each save dialog shown
     std::map<FileDialogId, std::string> dialogPaths;
@@ -43,7 +46,8 @@ class ScriptedServices : public Services {
     std::optional<std::string> saveFileDialog(FileDialogId id, std::string_view filter) override;
     void setDialogPath(FileDialogId id, const std::string& path) override;
     void fileError(std::string_view reason) override;
-    void shellOpen(const std::string& path) override;
+    bool shellOpen(const std::string& path) override;
+    void showTextWindow(std::string_view title, std::string_view utf8Text) override;
     void writeFileAssociation() override;
     std::vector<std::string> arguments() const override { return args; }
     std::string executablePath() const override { return exePath; }

@@ -46,8 +46,13 @@ class Services {
     // The standard error box of a failed file operation, with the system's reason (UTF-8).
     virtual void fileError(std::string_view reason) = 0;
 
-    // Asks the desktop to open a file with its associated program. The result is not examined.
-    virtual void shellOpen(const std::string& path) = 0;
+    // Asks the desktop to open a file with its associated program; false when
+    // no program could be started for it.
+    virtual bool shellOpen(const std::string& path) = 0;
+
+    // Shows a text in a read-only window of the editor. `title` and `utf8Text`
+    // are UTF-8; CR LF, CR and LF all end a line.
+    virtual void showTextWindow(std::string_view title, std::string_view utf8Text) = 0;
 
     // Registers the editor as the handler of ".tpz" files. Failures are silent.
     virtual void writeFileAssociation() = 0;

@@ -132,6 +132,22 @@ TEST(ConnectionWindow, TabSwitchWritesTheLeftPassage) {
     EXPECT_EQ(str(c.guard->currentText()), "Мощная (20000)");
 }
 
+TEST(ConnectionWindow, PassageLimitsOutsideOneToEightAreMarkedPerTab) {
+    ConnectionDialog d;
+    ConnectionRecord r = threePassages();
+    r.passages[0].autoExist = false;
+    r.passages[0].maxPlayers = 9;
+    d.fill(r);
+    showActive(d);
+    const auto& c = d.controls();
+    EXPECT_FALSE(c.limits[3]->toolTip().isEmpty());
+    clickTab(c.tabs, 2);
+    EXPECT_TRUE(c.limits[3]->toolTip().isEmpty());
+    clickTab(c.tabs, 0);
+    EXPECT_TRUE(c.limits[3]->toolTip().contains(QStringLiteral("9")));
+    EXPECT_EQ(d.form().working().passages[0].maxPlayers, 9);
+}
+
 TEST(ConnectionWindow, GuardBoxReadsOnlyTypedText) {
     ConnectionDialog d;
     ConnectionRecord r = makeDefaultConnection();

@@ -53,6 +53,16 @@ TEST(NumberText, ArrowsStepTheShownValueWithoutOverflow) {
     EXPECT_EQ(stepNumber(-1, 1, kUnboundedRange), 0);
 }
 
+TEST(NumberText, FieldsMarkStoredValuesTheyCannotShow) {
+    for (int32_t v : {kMin, -1, 0, 9, kMax})
+        EXPECT_TRUE(keepsUnshownValue(v, kOneToEightRange)) << v;
+    for (int32_t v = 1; v <= 8; ++v)
+        EXPECT_FALSE(keepsUnshownValue(v, kOneToEightRange)) << v;
+    EXPECT_FALSE(keepsUnshownValue(kMin, kUnboundedRange));
+    EXPECT_EQ(unshownValueNote(9, kOneToEightRange),
+              "Записанное значение 9 лежит вне пределов 1..8 и сохранится, пока поле не изменено");
+}
+
 TEST(PresetBoxKeys, OnlyDigitsBackspaceAndTab) {
     for (char32_t c = U'0'; c <= U'9'; ++c)
         EXPECT_TRUE(presetBoxAcceptsChar(c));

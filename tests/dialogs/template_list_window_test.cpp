@@ -4,6 +4,7 @@
 #include "model/text.h"
 #include "platform/scripted_services.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -173,6 +174,45 @@ TEST(TemplateListWindow, AddingReplacesTheTemplateOfTheTypedName) {
     EXPECT_EQ(s.nameField, "beta");
     EXPECT_EQ(s.entries().size(), 2u);
     EXPECT_TRUE(s.deletedFlag);
+}
+
+TEST(TemplateListWindow, EnterInTheNameFieldAddsTheTemplate) {
+    ScriptedServices services;
+    TemplateListDialog d(services);
+    TemplateListSession s(table(), ListMode::Adding, "Unnamed template", services);
+    const ListOutcome outcome = run(d, s, [&] {
+        typeInto(d.controls().name, QStringLiteral("alpha"), false);
+        QTest::keyClick(d.controls().name, Qt::Key_Return);
+    });
+    EXPECT_EQ(outcome, ListOutcome::Proceed);
+    EXPECT_EQ(s.nameField, "alpha");
+    EXPECT_EQ(s.entries().size(), 2u); // the old "Alpha" replaced
+}
+
+TEST(TemplateListWindow, LongestNamesShowWholeAndTheListGrowsWithTheWindow) {
+    // 64 characters, the longest name a table holds.
+    const QString longName =
+        QStringLiteral("Большие острова и широкие проливы, ").repeated(2).left(64);
+    ASSERT_EQ(longName.size(), 64);
+    const std::string file =
+        kHeader + utf8ToCp1251("Alpha\t1\t2\trow\r\n" + longName.toStdString() + "\t3\t4\trow\r\n");
+    ScriptedServices services;
+    TemplateListDialog d(services);
+    TemplateListSession s(file, ListMode::Adding, "x", services);
+    d.attach(s);
+    showActive(d);
+    d.adjustSize();
+    const auto& c = d.controls();
+    ASSERT_EQ(c.list->count(), 2);
+    EXPECT_GE(c.list->viewport()->width(),
+              QFontMetrics(c.list->font()).horizontalAdvance(longName));
+    EXPECT_LE(d.width(), 1000);
+    EXPECT_LE(d.height(), 700);
+
+    const QSize before = c.list->size();
+    d.resize(d.width() + 150, d.height() + 100);
+    EXPECT_EQ(c.list->width(), before.width() + 150);
+    EXPECT_GE(c.list->height(), before.height() + 100);
 }
 
 TEST(TemplateListWindow, DoubleClickTakesTheNameForReplacing) {

@@ -229,6 +229,54 @@ TEST(ZoneWindow, NumberFieldsTakeAnyIntegerOrTheirBounds) {
     EXPECT_EQ(d.readBack().maxPlayers, 8);
 }
 
+TEST(ZoneWindow, TabWalksTheMinesColumnByColumn) {
+    ScriptedServices services;
+    ZoneDialog d(services);
+    showActive(d);
+    const auto& mines = d.controls().mines; // record order: wood, mercury, ore, sulfur, ...
+    mines[0]->setFocus(Qt::TabFocusReason);
+    std::vector<int> visited;
+    for (int step = 0; step < 7; ++step) {
+        for (int i = 0; i < 7; ++i)
+            if (mines[static_cast<size_t>(i)]->hasFocus())
+                visited.push_back(i);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Wood, ore, gold on the left; mercury, sulfur, crystal, gems on the right.
+    EXPECT_EQ(visited, (std::vector<int>{0, 2, 6, 1, 3, 4, 5}));
+}
+
+TEST(ZoneWindow, LimitsOutsideOneToEightAreMarkedAndKeptUnlessEdited) {
+    ScriptedServices services;
+    ZoneDialog d(services);
+    ZoneRecord z = makeDefaultZone();
+    z.existMode = 2;
+    const auto& c = d.controls();
+    for (int32_t v = 0; v <= 9; ++v) {
+        z.minHumans = v;
+        d.fill(z);
+        const bool marked = v == 0 || v == 9;
+        EXPECT_EQ(c.limits[0]->palette().color(QPalette::Base) == unshownValueColour(), marked)
+            << v;
+        EXPECT_EQ(c.limits[0]->toolTip().contains(QString::number(v)), marked) << v;
+        EXPECT_EQ(c.limits[0]->toolTip().isEmpty(), !marked) << v;
+    }
+    showActive(d);
+    EXPECT_EQ(str(fieldText(c.limits[0])), "8");
+    c.limits[0]->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(c.limits[0], Qt::Key_Tab); // visited, not edited
+    click(c.ok);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.readBack().minHumans, 9);
+
+    d.fill(z);
+    showActive(d);
+    typeInto(c.limits[0], "3");
+    EXPECT_TRUE(c.limits[0]->toolTip().isEmpty());
+    EXPECT_NE(c.limits[0]->palette().color(QPalette::Base), unshownValueColour());
+    EXPECT_EQ(d.readBack().minHumans, 3);
+}
+
 TEST(ZoneWindow, VisibilityFollowsTheControls) {
     ScriptedServices services;
     ZoneDialog d(services);

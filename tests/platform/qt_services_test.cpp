@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -71,6 +72,26 @@ TEST(QtServicesMessages, TextIsPlainWithLineBreaksAndAnswersMapBack) {
     answerNextBox([](QMessageBox*) {}, QMessageBox::NoButton);
     EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNoCancel),
               MessageResult::Cancel);
+}
+
+TEST(QtServicesMessages, BoxIsWideEnoughForItsCaption) {
+    const QString name = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(
+        QStringLiteral("Редактор шаблонов случайных карт: длинный заголовок окна"));
+    QtServices services;
+    int width = 0;
+    int captionWidth = 0;
+    answerNextBox(
+        [&](QMessageBox* box) {
+            width = box->width();
+            // The caption, and room for the title bar's icon and three buttons.
+            captionWidth = box->fontMetrics().horizontalAdvance(box->windowTitle()) +
+                           4 * box->fontMetrics().height();
+        },
+        QMessageBox::Ok);
+    services.messageBox("ОК", MessageKind::Information, MessageButtons::Ok);
+    QGuiApplication::setApplicationDisplayName(name);
+    EXPECT_GE(width, captionWidth);
 }
 
 TEST(QtServicesFacts, ArgumentsKeepTheirBytes) {
