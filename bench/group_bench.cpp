@@ -115,3 +115,23 @@ void BM_PasteIntoFreeSpace(benchmark::State& state) {
 BENCHMARK(BM_PasteIntoFreeSpace)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+void BM_FragmentRead(benchmark::State& state) {
+    const std::string text = zw::fragmentToText(zw::extractFragment(sample(), selection()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zw::fragmentFromText(text));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_FragmentRead)->Unit(benchmark::kMillisecond);
+
+void BM_PasteSearchBesideOriginals(benchmark::State& state) {
+    const zw::TRmg fragment = zw::extractFragment(sample(), selection());
+    const zw::GridNode64 at = zw::fragmentAnchor(fragment);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zw::findPasteAnchor(sample(), fragment, at.x, at.y));
+}
+BENCHMARK(BM_PasteSearchBesideOriginals)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 namespace zw {
 namespace {
@@ -89,6 +90,36 @@ std::vector<GridNode64> ring(int64_t r) {
     return out;
 }
 
+// Which nodes of a window of the grid lie on or next to a zone: one byte a
+// node, so that testing a node is one read.
+constexpr int64_t kMaxTouchMapCells = int64_t{1} << 22;
+
+class TouchMap {
+  public:
+    TouchMap(const TRmg& t, int64_t left, int64_t top, int64_t width, int64_t height)
+        : left_(left), top_(top), width_(width), height_(height),
+          cells_(static_cast<size_t>(width * height), 0) {
+        for (const ZoneRecord& z : t.zones)
+            for (int64_t y = int64_t{z.gridY} - 1; y <= int64_t{z.gridY} + 1; ++y)
+                for (int64_t x = int64_t{z.gridX} - 1; x <= int64_t{z.gridX} + 1; ++x)
+                    if (inside(x, y))
+                        cells_[cell(x, y)] = 1;
+    }
+    // Only for nodes inside the window.
+    bool touches(int64_t x, int64_t y) const { return cells_[cell(x, y)] != 0; }
+
+  private:
+    bool inside(int64_t x, int64_t y) const {
+        return x >= left_ && x < left_ + width_ && y >= top_ && y < top_ + height_;
+    }
+    size_t cell(int64_t x, int64_t y) const {
+        return static_cast<size_t>((y - top_) * width_ + (x - left_));
+    }
+
+    int64_t left_, top_, width_, height_;
+    std::vector<uint8_t> cells_;
+};
+
 } // namespace
 
 TRmg extractFragment(const TRmg& t, std::span<const int32_t> sel) {
@@ -121,11 +152,39 @@ TRmg extractFragment(const TRmg& t, std::span<const int32_t> sel) {
 }
 
 std::string fragmentToText(const TRmg& fragment) {
-    const nlohmann::ordered_json records = templateToJson(fragment);
+    nlohmann::ordered_json records = templateToJson(fragment);
+    // Keys that hold the default value are left out: the reader starts every
+    // record from the defaults, so the fragment reads back the same, and the
+    // text (and the time to read it) shrinks to what differs.
+    TRmg defaults;
+    defaults.zones.push_back(makeDefaultZone());
+    defaults.connections.push_back(makeDefaultConnection());
+    const nlohmann::ordered_json defaultRecords = templateToJson(defaults);
+    const auto& defaultZone = defaultRecords["zones"][0];
+    const auto& defaultConnection = defaultRecords["connections"][0];
+    const auto& defaultPassage = defaultConnection["passages"][0];
+    auto dropDefaults = [](nlohmann::ordered_json& record, const nlohmann::ordered_json& base) {
+        for (auto it = record.begin(); it != record.end();) {
+            const auto b = base.find(it.key());
+            it = (b != base.end() && *b == *it) ? record.erase(it) : std::next(it);
+        }
+    };
+    for (auto& zone : records["zones"])
+        dropDefaults(zone, defaultZone);
+    for (auto& connection : records["connections"]) {
+        auto& passages = connection["passages"];
+        for (auto& passage : passages)
+            dropDefaults(passage, defaultPassage);
+        while (!passages.empty() && passages.back().empty())
+            passages.erase(passages.size() - 1);
+        if (passages.empty())
+            connection.erase("passages");
+        dropDefaults(connection, defaultConnection);
+    }
     nlohmann::ordered_json out = nlohmann::ordered_json::object();
     out[std::string(kFragmentMarker)] = kFragmentVersion;
-    out["zones"] = records["zones"];
-    out["connections"] = records["connections"];
+    out["zones"] = std::move(records["zones"]);
+    out["connections"] = std::move(records["connections"]);
     return out.dump();
 }
 
@@ -203,30 +262,61 @@ std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg&
     const GridNode64 target{std::clamp(targetX, lowest.x, highest.x),
                             std::clamp(targetY, lowest.y, highest.y)};
 
-    const NodeIndex existing(t);
     size_t lastConflict = 0; // tried first: it usually blocks the next offset too
-    auto fits = [&](int64_t ax, int64_t ay) {
-        if (existing.touches(ax + rel[lastConflict].x, ay + rel[lastConflict].y))
-            return false;
-        for (size_t i = 0; i < rel.size(); ++i)
-            if (existing.touches(ax + rel[i].x, ay + rel[i].y)) {
-                lastConflict = i;
+    // The offsets of rings from..to whose fragment fits, by `touches` (a test of
+    // one node against the existing zones).
+    auto searchRings = [&](int64_t from, int64_t to,
+                           const auto& touches) -> std::optional<GridNode64> {
+        auto fits = [&](int64_t ax, int64_t ay) {
+            if (touches(ax + rel[lastConflict].x, ay + rel[lastConflict].y))
                 return false;
+            for (size_t i = 0; i < rel.size(); ++i)
+                if (touches(ax + rel[i].x, ay + rel[i].y)) {
+                    lastConflict = i;
+                    return false;
+                }
+            return true;
+        };
+        for (int64_t r = from; r <= to; ++r)
+            for (const GridNode64& d : ring(r)) {
+                const GridNode64 a{target.x + d.x, target.y + d.y};
+                if (a.x < lowest.x || a.x > highest.x || a.y < lowest.y || a.y > highest.y)
+                    continue;
+                if (fits(a.x, a.y))
+                    return a;
             }
-        return true;
+        return std::nullopt;
     };
+
     // Each pair of an existing zone and a fragment zone blocks at most nine
     // offsets, so a square holding more offsets than that has a free one.
     const double pairs = static_cast<double>(t.zones.size()) * static_cast<double>(rel.size());
     const auto maxRadius = static_cast<int64_t>(std::ceil(1.5 * std::sqrt(pairs))) + 1;
-    for (int64_t r = 0; r <= maxRadius; ++r) {
-        for (const GridNode64& d : ring(r)) {
-            const GridNode64 a{target.x + d.x, target.y + d.y};
-            if (a.x < lowest.x || a.x > highest.x || a.y < lowest.y || a.y > highest.y)
-                continue;
-            if (fits(a.x, a.y))
-                return a;
+    // The rings are searched in stages of doubling radius, each against a map
+    // of the nodes the fragment can reach in it; a fragment too wide for such
+    // a map is tested against the zones' node index instead.
+    std::optional<NodeIndex> index;
+    int64_t done = -1; // rings searched so far
+    for (int64_t limit = 8; done < maxRadius; limit *= 2) {
+        const int64_t upto = std::min(limit, maxRadius);
+        const int64_t x0 = target.x - upto;
+        const int64_t y0 = target.y - upto;
+        const int64_t width = 2 * upto + span.x + 1;
+        const int64_t height = 2 * upto + span.y + 1;
+        std::optional<GridNode64> found;
+        if (width <= kMaxTouchMapCells / height) {
+            const TouchMap map(t, x0, y0, width, height);
+            found = searchRings(done + 1, upto,
+                                [&map](int64_t x, int64_t y) { return map.touches(x, y); });
+        } else {
+            if (!index)
+                index.emplace(t);
+            found = searchRings(done + 1, upto,
+                                [&index](int64_t x, int64_t y) { return index->touches(x, y); });
         }
+        if (found)
+            return *found;
+        done = upto;
     }
     return EditRefusal{"Не найдено свободного места для вставки фрагмента."};
 }

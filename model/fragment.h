@@ -54,7 +54,10 @@ std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg&
 
 // Appends the fragment's zones, shifted so that its anchor lands at the
 // nearest free place around (targetX, targetY), numbered after the existing
-// zones, and its connections re-pointed at them. Refused when the template
+// zones, and its connections re-pointed at them. The window passes the node
+// under the pointer, or, with the pointer outside the canvas, the fragment's
+// own anchor: the copy then lands beside its originals (or in their place,
+// after a cut). Refused when the template
 // would outgrow the project file, or the fragment has no zones or a connection
 // to a zone outside it.
 EditResult pasteFragment(const TRmg& t, const TRmg& fragment, int64_t targetX, int64_t targetY);

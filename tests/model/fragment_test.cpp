@@ -38,6 +38,17 @@ TEST(Fragment, RoundTripKeepsTheSelectionAndItsInnerConnections) {
     EXPECT_EQ(std::get<TRmg>(back), fragment);
 }
 
+TEST(Fragment, DefaultValuesAreLeftOutOfTheText) {
+    TRmg plain = templateOf({zoneAt(0, 0), zoneAt(2, 0)}, {{1, 0}});
+    plain.connections[0].passages[2].guard = 1;
+    const std::string text = fragmentToText(plain);
+    EXPECT_EQ(text, R"({"zonewright-fragment":1,"zones":[{},{"gridX":2}],)"
+                    R"("connections":[{"zoneA":1,"passages":[{},{},{"guard":1}]}]})");
+    const auto back = fragmentFromText(text);
+    ASSERT_TRUE(std::holds_alternative<TRmg>(back));
+    EXPECT_EQ(std::get<TRmg>(back), plain);
+}
+
 TEST(Fragment, BadInputIsRefusedWithAMessage) {
     const std::string zone = R"({"gridX": 0, "gridY": 0})";
     auto fragment = [&](const std::string& zones, const std::string& extra = "") {
