@@ -93,6 +93,10 @@ std::vector<GridNode64> ring(int64_t r) {
 // Which nodes of a window of the grid lie on or next to a zone: one byte a
 // node, so that testing a node is one read.
 constexpr int64_t kMaxTouchMapCells = int64_t{1} << 22;
+// Node tests the search for the nearest free place may spend before it gives
+// up and puts the fragment past all zones: far more than pasting hundreds of
+// zones beside their originals takes, and a few milliseconds of work.
+constexpr int64_t kSearchBudget = 4'000'000;
 
 class TouchMap {
   public:
@@ -263,21 +267,25 @@ std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg&
                             std::clamp(targetY, lowest.y, highest.y)};
 
     size_t lastConflict = 0; // tried first: it usually blocks the next offset too
-    // The offsets of rings from..to whose fragment fits, by `touches` (a test of
-    // one node against the existing zones).
+    int64_t budget = kSearchBudget;
+    // The first offset of rings from..to whose fragment fits, by `touches` (a
+    // test of one node against the existing zones), while the budget lasts.
     auto searchRings = [&](int64_t from, int64_t to,
                            const auto& touches) -> std::optional<GridNode64> {
         auto fits = [&](int64_t ax, int64_t ay) {
+            --budget;
             if (touches(ax + rel[lastConflict].x, ay + rel[lastConflict].y))
                 return false;
-            for (size_t i = 0; i < rel.size(); ++i)
+            for (size_t i = 0; i < rel.size(); ++i) {
+                --budget;
                 if (touches(ax + rel[i].x, ay + rel[i].y)) {
                     lastConflict = i;
                     return false;
                 }
+            }
             return true;
         };
-        for (int64_t r = from; r <= to; ++r)
+        for (int64_t r = from; r <= to && budget > 0; ++r)
             for (const GridNode64& d : ring(r)) {
                 const GridNode64 a{target.x + d.x, target.y + d.y};
                 if (a.x < lowest.x || a.x > highest.x || a.y < lowest.y || a.y > highest.y)
@@ -297,7 +305,7 @@ std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg&
     // a map is tested against the zones' node index instead.
     std::optional<NodeIndex> index;
     int64_t done = -1; // rings searched so far
-    for (int64_t limit = 8; done < maxRadius; limit *= 2) {
+    for (int64_t limit = 8; done < maxRadius && budget > 0; limit *= 2) {
         const int64_t upto = std::min(limit, maxRadius);
         const int64_t x0 = target.x - upto;
         const int64_t y0 = target.y - upto;
@@ -318,6 +326,19 @@ std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg&
             return *found;
         done = upto;
     }
+
+    // Past every existing zone: right of them all, else left, below, above.
+    GridNode64 low{kGridMax, kGridMax};
+    GridNode64 high{kGridMin, kGridMin};
+    for (const ZoneRecord& z : t.zones) {
+        low = {std::min<int64_t>(low.x, z.gridX), std::min<int64_t>(low.y, z.gridY)};
+        high = {std::max<int64_t>(high.x, z.gridX), std::max<int64_t>(high.y, z.gridY)};
+    }
+    for (const GridNode64& a :
+         {GridNode64{high.x + 2, target.y}, GridNode64{low.x - 2 - span.x, target.y},
+          GridNode64{target.x, high.y + 2}, GridNode64{target.x, low.y - 2 - span.y}})
+        if (a.x >= lowest.x && a.x <= highest.x && a.y >= lowest.y && a.y <= highest.y)
+            return a;
     return EditRefusal{"Не найдено свободного места для вставки фрагмента."};
 }
 

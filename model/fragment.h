@@ -47,8 +47,12 @@ std::variant<TRmg, FragmentError> fragmentFromText(std::string_view text);
 // ring, offsets are taken by growing Euclidean distance and, at equal
 // distance, clockwise on the canvas starting from the right (east, south,
 // west, north). A target that would push the fragment off the 32-bit grid is
-// first brought back within it. Returns the absolute anchor node, or a refusal
-// when no place is found within a radius that leaves room for any fragment.
+// first brought back within it. When the rings hold no place up to a radius
+// that leaves room for any fragment (only at the grid's edges), or the search
+// would take too long (thousands of zones interleaved with thousands), the
+// fragment goes past all existing zones instead: to the right of them all,
+// else to the left, below, above. Returns the absolute anchor node, or a
+// refusal when even that leaves the grid.
 std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg& fragment,
                                                       int64_t targetX, int64_t targetY);
 

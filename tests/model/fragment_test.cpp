@@ -101,29 +101,23 @@ TEST(Fragment, PasteFindsTheNearestFreePlace) {
         const TRmg* fragment;
         int64_t x, y;
         GridNode64 anchor;
-    } cases[] = {
-        {"free target", makeNewTemplate(), &single, 5, -3, {5, -3}},
-        {"on a zone: ring 1 is all taken, ring 2 starts east",
-         templateOf({zoneAt(0, 0)}),
-         &single,
-         0,
-         0,
-         {2, 0}},
-        {"east taken: then south", templateOf({zoneAt(0, 0), zoneAt(3, 0)}), &single, 0, 0, {0, 2}},
-        {"diagonal neighbour: west before north",
-         templateOf({zoneAt(1, 1)}),
-         &single,
-         0,
-         0,
-         {-1, 0}},
-        {"beside the originals", pair, &pair, 0, 0, {0, 2}},
-        {"at the grid's edge",
-         makeNewTemplate(),
-         &pair,
-         INT32_MAX,
-         INT32_MIN,
-         {INT32_MAX - 2, INT32_MIN}},
     };
+    std::vector<Case> cases = {
+        {"free target", makeNewTemplate(), &single, 5, -3, {5, -3}},
+        {"ring 1 all taken, ring 2 east", templateOf({zoneAt(0, 0)}), &single, 0, 0, {2, 0}},
+        {"east taken, then south", templateOf({zoneAt(0, 0), zoneAt(3, 0)}), &single, 0, 0, {0, 2}},
+        {"west before north", templateOf({zoneAt(1, 1)}), &single, 0, 0, {-1, 0}},
+        {"beside the originals", pair, &pair, 0, 0, {0, 2}},
+        {"grid's edge", makeNewTemplate(), &pair, INT32_MAX, INT32_MIN, {INT32_MAX - 2, INT32_MIN}},
+    };
+    // A fragment as wide as the grid can only move up and down; the zones
+    // block every ring searched, so it goes below them all.
+    const TRmg gridWide = templateOf({zoneAt(INT32_MIN, 0), zoneAt(INT32_MAX, 0)});
+    TRmg column = makeNewTemplate();
+    for (int32_t y = -8; y <= 8; y += 2)
+        column.appendZone(zoneAt(INT32_MIN, y));
+    cases.push_back(
+        {"rings exhausted: below everything", column, &gridWide, 0, 0, {INT32_MIN, 10}});
     for (const Case& c : cases) {
         const auto found = findPasteAnchor(c.existing, *c.fragment, c.x, c.y);
         ASSERT_TRUE(std::holds_alternative<GridNode64>(found)) << c.what;
