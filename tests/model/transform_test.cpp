@@ -177,11 +177,15 @@ TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
     EXPECT_EQ(out.connections[0], joining(0, 1));
     EXPECT_EQ(out.connections[1], joining(1, 2));
     EXPECT_EQ(out.connections[2], joining(2, 0));
-    // The same as removing the zones one by one from the highest.
-    TRmg oneByOne = t;
+    // The same as removing the zones one by one from the highest, also for a
+    // connection that points past the zones.
+    TRmg damaged = t;
+    damaged.appendConnection(joining(0, 7));
+    TRmg oneByOne = damaged;
     oneByOne.removeZone(3);
     oneByOne.removeZone(1);
-    EXPECT_EQ(out, oneByOne);
+    EXPECT_EQ(changed(deleteZones(damaged, sel)), oneByOne);
+    EXPECT_EQ(oneByOne.connections.back(), joining(0, 5));
 }
 
 // ---- Duplicate for players ----
