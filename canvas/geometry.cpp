@@ -1,5 +1,7 @@
 #include "canvas/geometry.h"
 
+#include "model/transform.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -41,15 +43,7 @@ RealPoint pointerToGrid(const ViewState& v, int32_t px, int32_t py) {
 }
 
 bool nodeBlocked(const TRmg& t, int32_t gx, int32_t gy, int skip) {
-    for (size_t k = 0; k < t.zones.size(); ++k) {
-        if (static_cast<int>(k) == skip)
-            continue;
-        const auto& z = t.zones[k];
-        if (std::llabs(static_cast<int64_t>(z.gridX) - gx) <= 1 &&
-            std::llabs(static_cast<int64_t>(z.gridY) - gy) <= 1)
-            return true;
-    }
-    return false;
+    return nodeTaken(t, gx, gy, skip);
 }
 
 namespace {

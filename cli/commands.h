@@ -7,9 +7,10 @@
 
 namespace zw::cli {
 
-void addProjectCommands(CLI::App& app, int& result); // new, dump, build, check
-void addRmgCommands(CLI::App& app, int& result);     // compile, list, delete, import
-void addRenderCommand(CLI::App& app, int& result);   // render
-void addAnalyzeCommand(CLI::App& app, int& result);  // analyze
+void addProjectCommands(CLI::App& app, int& result);  // new, dump, build, check
+void addRmgCommands(CLI::App& app, int& result);      // compile, list, delete, import
+void addRenderCommand(CLI::App& app, int& result);    // render
+void addAnalyzeCommand(CLI::App& app, int& result);   // analyze
+void addTransformCommand(CLI::App& app, int& result); // transform
 
 } // namespace zw::cli

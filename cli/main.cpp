@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     zw::cli::addRmgCommands(app, result);
     zw::cli::addRenderCommand(app, result);
     zw::cli::addAnalyzeCommand(app, result);
+    zw::cli::addTransformCommand(app, result);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,6 +1,7 @@
 // Writes the seed corpora of the fuzz targets from files the project itself
-// produces: projects written by the save, JSON written by the dump, tables
-// written by the compile. Usage: make_seeds OUTPUT_FOLDER
+// produces: projects written by the save, JSON written by the dump, clipboard
+// fragments of every zone, tables written by the compile. Usage: make_seeds OUTPUT_FOLDER
+#include "model/fragment.h"
 #include "model/project_file.h"
 #include "model/template_json.h"
 #include "rmg/table.h"
@@ -112,7 +113,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root(argv[1]);
-    for (const char* sub : {"project", "analysis", "json", "split", "import", "compile_roundtrip"})
+    // The arguments target has hand-made seeds only.
+    for (const char* sub : {"project", "analysis", "json", "split", "import", "compile_roundtrip",
+                            "fragment", "arguments"})
         std::filesystem::create_directories(root / sub);
 
     const std::string header = "Generated table\r\nname\tmin\tmax\r\n";
@@ -123,6 +126,11 @@ int main(int argc, char** argv) {
         write(root / "project" / (id + ".tpz"), encodeProject(t));
         write(root / "analysis" / (id + ".tpz"), encodeProject(t));
         write(root / "json" / (id + ".json"), templateToJsonText(t));
+        std::vector<int32_t> all(t.zones.size());
+        for (size_t k = 0; k < all.size(); ++k)
+            all[k] = static_cast<int32_t>(k);
+        if (!all.empty())
+            write(root / "fragment" / (id + ".json"), fragmentToText(extractFragment(t, all)));
         std::string one = header;
         compileInto(one, t, t.name);
         for (const char* sub : {"split", "import", "compile_roundtrip"})

@@ -24,20 +24,25 @@ inline std::string shellQuoted(const std::string& s) {
     return q + "'";
 }
 
+// `cli` is the executable; the streams are captured in files of `scratch`.
+inline CliRun runCli(const std::string& cli, const std::vector<std::string>& args,
+                     const ScratchDir& scratch) {
+    std::string cmd = shellQuoted(cli);
+    for (const auto& a : args)
+        cmd += " " + shellQuoted(a);
+    cmd += " >" + shellQuoted(scratch.file("stdout")) + " 2>" + shellQuoted(scratch.file("stderr"));
+    const int raw = std::system(cmd.c_str());
+    CliRun r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = slurp(scratch.file("stdout"));
+    r.err = slurp(scratch.file("stderr"));
+    return r;
+}
+
+// The tool named by ZW_CLI, with a scratch folder of its own for the streams.
 class CliRunner {
   public:
-    CliRun run(const std::vector<std::string>& args) {
-        std::string cmd = shellQuoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + shellQuoted(a);
-        cmd += " >" + shellQuoted(io_.file("out")) + " 2>" + shellQuoted(io_.file("err"));
-        const int raw = std::system(cmd.c_str());
-        CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(io_.file("out"));
-        r.err = slurp(io_.file("err"));
-        return r;
-    }
+    CliRun run(const std::vector<std::string>& args) { return runCli(ZW_CLI, args, io_); }
 
   private:
     ScratchDir io_;

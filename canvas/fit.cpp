@@ -1,0 +1,91 @@
+#include "canvas/fit.h"
+
+#include "model/transform.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace zw {
+namespace {
+
+constexpr int64_t kGridMin = std::numeric_limits<int32_t>::min();
+constexpr int64_t kGridMax = std::numeric_limits<int32_t>::max();
+
+int32_t gridClamp(int64_t v) {
+    return static_cast<int32_t>(std::clamp(v, kGridMin, kGridMax));
+}
+
+int64_t ceilDiv(int64_t a, int64_t b) {
+    return -floorDiv(-a, b);
+}
+
+// The pixels the zones' circles cover on one axis with the origin at 0:
+// [low, high], and the origin that centres them on a canvas of `size` pixels,
+// kept within the origins that show them whole when there are any.
+struct AxisFit {
+    bool fits = false;
+    int64_t origin = 0;
+};
+
+AxisFit fitAxis(int64_t low, int64_t high, int64_t size, int64_t halfCell) {
+    const int64_t pitch = 2 * halfCell;
+    // Shifting the origin by one node moves every pixel by `pitch`; the
+    // circles lie inside when low - pitch * o >= 0 and high - pitch * o <= size.
+    const int64_t most = floorDiv(low, pitch);
+    const int64_t least = ceilDiv(high - size, pitch);
+    // Equal room on both sides at (low + high - size) / (2 * pitch), rounded
+    // half up.
+    const int64_t centred = floorDiv(low + high - size + pitch, 2 * pitch);
+    if (least > most)
+        return AxisFit{false, centred};
+    return AxisFit{true, std::clamp(centred, least, most)};
+}
+
+} // namespace
+
+ViewState fitView(const TRmg& t, int32_t width, int32_t height) {
+    if (t.zones.empty())
+        return ViewState{};
+    ViewState view;
+    for (int32_t zoom = kMinZoom; zoom <= kMaxZoom; ++zoom) {
+        view.zoomLevel = zoom;
+        const int64_t h = view.halfCell();
+        int64_t left = std::numeric_limits<int64_t>::max();
+        int64_t right = std::numeric_limits<int64_t>::min();
+        int64_t top = left;
+        int64_t bottom = right;
+        for (const ZoneRecord& z : t.zones) {
+            const int64_t r = zoneRadiusPixels(z.size, view);
+            const int64_t cx = h * (2 * int64_t{z.gridX} + 1);
+            const int64_t cy = h * (2 * int64_t{z.gridY} + 1);
+            left = std::min(left, cx - r);
+            right = std::max(right, cx + r);
+            top = std::min(top, cy - r);
+            bottom = std::max(bottom, cy + r);
+        }
+        const AxisFit x = fitAxis(left, right, width, h);
+        const AxisFit y = fitAxis(top, bottom, height, h);
+        view.originX = gridClamp(x.origin);
+        view.originY = gridClamp(y.origin);
+        if (x.fits && y.fits)
+            return view;
+    }
+    return view; // the smallest zoom, centred
+}
+
+std::optional<ViewState> centreOnZone(const TRmg& t, const ViewState& current, int32_t width,
+                                      int32_t height, int k) {
+    if (k < 0 || static_cast<size_t>(k) >= t.zones.size())
+        return std::nullopt;
+    const ZoneRecord& z = t.zones[static_cast<size_t>(k)];
+    // The node i columns right of the origin is centred at halfCell * (2i + 1);
+    // the nearest to size / 2 is i = round((size - 2 halfCell) / (4 halfCell)),
+    // that is floor(size / (4 halfCell)).
+    const int64_t quarter = 4 * int64_t{current.halfCell()};
+    ViewState v = current;
+    v.originX = gridClamp(z.gridX - floorDiv(width, quarter));
+    v.originY = gridClamp(z.gridY - floorDiv(height, quarter));
+    return v;
+}
+
+} // namespace zw

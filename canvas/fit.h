@@ -1,0 +1,26 @@
+// Views that show given zones: zoom to fit the whole template, and centre the
+// view on one zone.
+#pragma once
+
+#include "canvas/geometry.h"
+#include "model/records.h"
+
+#include <optional>
+
+namespace zw {
+
+// The view at which the drawn circle of every zone lies inside a canvas of
+// `width` x `height` pixels, at the closest zoom (the smallest zoomLevel, the
+// biggest picture) that allows it. The origin then leaves equal room on both
+// sides of the zones as far as whole nodes allow (a half node of difference
+// goes to the right and the bottom). When nothing fits even at the smallest
+// zoom, the zones' extent is centred at that zoom. With no zones: the start
+// view (zoom 2, origin 0, 0).
+ViewState fitView(const TRmg& t, int32_t width, int32_t height);
+
+// The view, at `current`'s zoom, whose origin brings the node of zone index k
+// nearest to the middle of the canvas; nullopt when there is no zone k.
+std::optional<ViewState> centreOnZone(const TRmg& t, const ViewState& current, int32_t width,
+                                      int32_t height, int k);
+
+} // namespace zw

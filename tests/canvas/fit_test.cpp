@@ -1,0 +1,79 @@
+// Zoom to fit and centring on a zone.
+#include "canvas/fit.h"
+#include "support/group_samples.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using test::templateOf;
+using test::zoneAt;
+
+constexpr int32_t kW = 707;
+constexpr int32_t kH = 500;
+
+// True when every zone's drawn circle lies inside the canvas.
+bool allInside(const TRmg& t, const ViewState& v, int32_t w, int32_t h) {
+    for (const ZoneRecord& z : t.zones) {
+        const PixelPoint c = nodeToPixel(v, z.gridX, z.gridY);
+        const int32_t r = zoneRadiusPixels(z.size, v);
+        if (c.x - r < 0 || c.x + r > w || c.y - r < 0 || c.y + r > h)
+            return false;
+    }
+    return true;
+}
+
+// True when some origin near the zones shows them all at `zoom`.
+bool anyOriginFits(const TRmg& t, int32_t zoom, int32_t w, int32_t h) {
+    for (int32_t ox = -40; ox <= 40; ++ox)
+        for (int32_t oy = -40; oy <= 40; ++oy)
+            if (allInside(t, ViewState{zoom, ox, oy}, w, h))
+                return true;
+    return false;
+}
+
+TEST(ZoomToFit, ClosestZoomThatShowsEveryZone) {
+    ZoneRecord big = zoneAt(-6, 3);
+    big.size = 40; // the widest circle, beyond its node's cell
+    const TRmg cases[] = {
+        templateOf({zoneAt(10, 20)}),
+        templateOf({zoneAt(0, 0), zoneAt(6, 0), zoneAt(3, 4)}),
+        templateOf({big, zoneAt(2, -5), zoneAt(5, 6)}),
+        templateOf({zoneAt(-12, 0), zoneAt(12, 0)}),
+    };
+    for (const TRmg& t : cases) {
+        const ViewState v = fitView(t, kW, kH);
+        EXPECT_TRUE(allInside(t, v, kW, kH)) << t.zones.size();
+        if (v.zoomLevel > kMinZoom) {
+            EXPECT_FALSE(anyOriginFits(t, v.zoomLevel - 1, kW, kH)) << t.zones.size();
+        }
+    }
+    // One zone at zoom 0 (pitch 84): its node comes as near the middle as whole
+    // nodes allow, at pixel (378, 210) of 707 x 500.
+    EXPECT_EQ(fitView(cases[0], kW, kH), (ViewState{0, 6, 18}));
+}
+
+TEST(ZoomToFit, NoZonesGiveTheStartViewAndTooManyTheSmallestCentred) {
+    EXPECT_EQ(fitView(makeNewTemplate(), kW, kH), ViewState{});
+    const TRmg wide = templateOf({zoneAt(-100, 0), zoneAt(100, 0)});
+    const ViewState v = fitView(wide, kW, kH);
+    EXPECT_EQ(v.zoomLevel, kMaxZoom);
+    // The middle of the extent, node 0, is the node nearest the canvas's middle.
+    EXPECT_EQ(v, *centreOnZone(templateOf({zoneAt(0, 0)}), v, kW, kH, 0));
+}
+
+TEST(CentreOnZone, BringsTheZoneToTheMiddle) {
+    const TRmg t = templateOf({zoneAt(3, 3), zoneAt(10, 20)});
+    const ViewState start{2, -7, 40};
+    const auto v = centreOnZone(t, start, kW, kH, 1);
+    ASSERT_TRUE(v);
+    // Pitch 60: column 5 is centred at 330 of 707, row 4 at 270 of 500; the
+    // neighbours are further from the middle.
+    EXPECT_EQ(*v, (ViewState{2, 5, 16}));
+    EXPECT_FALSE(centreOnZone(t, start, kW, kH, 2));
+    EXPECT_FALSE(centreOnZone(t, start, kW, kH, -1));
+}
+
+} // namespace
+} // namespace zw

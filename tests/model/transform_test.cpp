@@ -1,0 +1,314 @@
+// Group operations on a selection: the placement rule, move, delete, the five
+// symmetries in place, duplicate for players, and the command-line lists.
+#include "model/project_file.h"
+#include "model/transform.h"
+#include "support/group_samples.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using test::joining;
+using test::templateOf;
+using test::zoneAt;
+
+struct Node {
+    int32_t x, y;
+    bool operator==(const Node&) const = default;
+};
+
+std::vector<Node> nodesOf(const TRmg& t) {
+    std::vector<Node> out;
+    for (const ZoneRecord& z : t.zones)
+        out.push_back({z.gridX, z.gridY});
+    return out;
+}
+
+TRmg changed(const EditResult& r) {
+    if (const auto* refusal = std::get_if<EditRefusal>(&r)) {
+        ADD_FAILURE() << "refused: " << refusal->message;
+        return TRmg{};
+    }
+    return std::get<TRmg>(r);
+}
+
+std::string refusalOf(const EditResult& r) {
+    const auto* refusal = std::get_if<EditRefusal>(&r);
+    return refusal ? refusal->message : "(not refused)";
+}
+
+// ---- The placement rule ----
+
+TEST(PlacementRule, OnOrNextToIsChebyshevDistanceOne) {
+    const TRmg t = templateOf({zoneAt(0, 0), zoneAt(INT32_MAX, INT32_MIN)});
+    const NodeIndex index(t);
+    struct Case {
+        int64_t x, y;
+        bool taken;
+    } cases[] = {{0, 0, true},
+                 {1, 1, true},
+                 {-1, 1, true},
+                 {2, 0, false},
+                 {2, 2, false},
+                 {INT32_MAX - 1, int64_t{INT32_MIN} + 1, true},
+                 {int64_t{INT32_MAX} + 1, INT32_MIN, true},
+                 {INT32_MAX - 2, INT32_MIN, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(nodeTaken(t, c.x, c.y), c.taken) << c.x << "," << c.y;
+        EXPECT_EQ(index.touches(c.x, c.y), c.taken) << c.x << "," << c.y;
+    }
+    EXPECT_FALSE(nodeTaken(t, 1, 1, 0)); // the moved zone itself is left out
+}
+
+// ---- Symmetry ----
+
+// Three zones over the extent x -3..0 (even width, negative: the centre is
+// floor(-1.5) = -2) and y -2..2 (odd height, centre 0), and one unselected
+// zone far away.
+TRmg symmetrySample() {
+    return templateOf({zoneAt(-3, -1), zoneAt(0, 2), zoneAt(-1, -2), zoneAt(20, 20)},
+                      {{0, 1}, {1, 3}});
+}
+
+TEST(Symmetry, ExtentCentreRoundsDownForNegativeCoordinates) {
+    const TRmg t = symmetrySample();
+    const std::vector<int32_t> sel = {0, 1, 2};
+    const GridExtent e = *extentOf(t, sel);
+    EXPECT_EQ(e, (GridExtent{-3, 0, -2, 2}));
+    EXPECT_EQ(e.centreX(), -2);
+    EXPECT_EQ(e.centreY(), 0);
+    EXPECT_EQ((GridExtent{-5, -2, 1, 4}).centreX(), -4);
+    EXPECT_EQ((GridExtent{1, 4, -7, -7}).centreX(), 2);
+}
+
+TEST(Symmetry, EachTransformInPlace) {
+    struct Case {
+        Symmetry s;
+        std::vector<Node> expected; // zones 1..3; zone 4 stays at (20, 20)
+    } cases[] = {
+        {Symmetry::MirrorLeftRight, {{0, -1}, {-3, 2}, {-2, -2}}},
+        {Symmetry::MirrorTopBottom, {{-3, 1}, {0, -2}, {-1, 2}}},
+        {Symmetry::Rotate180, {{0, 1}, {-3, -2}, {-2, 2}}},
+        {Symmetry::Rotate90, {{-1, -1}, {-4, 2}, {0, 1}}},
+        {Symmetry::Rotate270, {{-3, 1}, {0, -2}, {-4, -1}}},
+    };
+    const TRmg t = symmetrySample();
+    for (const Case& c : cases) {
+        const std::vector<int32_t> sel = {2, 0, 1, 0}; // any order, repeats count once
+        const TRmg out = changed(transformZones(t, sel, c.s));
+        std::vector<Node> expected = c.expected;
+        expected.push_back({20, 20});
+        EXPECT_EQ(nodesOf(out), expected) << static_cast<int>(c.s);
+        // Only the positions change: numbers, records and connections stay.
+        TRmg back = out;
+        for (size_t k = 0; k < t.zones.size(); ++k) {
+            back.zones[k].gridX = t.zones[k].gridX;
+            back.zones[k].gridY = t.zones[k].gridY;
+        }
+        EXPECT_EQ(back, t);
+    }
+}
+
+TEST(Symmetry, RefusedWhenAZoneWouldLandNextToAnUnselectedOne) {
+    TRmg t = symmetrySample();
+    t.appendZone(zoneAt(1, -1)); // zone 1 mirrored left-right lands on (0, -1)
+    const std::vector<int32_t> sel = {0, 1, 2};
+    EXPECT_EQ(refusalOf(transformZones(t, sel, Symmetry::MirrorLeftRight)), kNodeTakenMessage);
+    EXPECT_EQ(refusalOf(transformZones(t, {}, Symmetry::Rotate90)), kEmptySelectionMessage);
+    EXPECT_EQ(refusalOf(transformZones(t, std::vector<int32_t>{0, 5}, Symmetry::Rotate90)),
+              "Нет локации с номером 6.");
+}
+
+// ---- Move ----
+
+TEST(GroupMove, MovesTogetherOrNotAtAll) {
+    // Zones 1 and 2 selected; zone 3 stands two columns right of zone 2.
+    const TRmg t = templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0)});
+    const std::vector<int32_t> sel = {0, 1};
+    struct Case {
+        int64_t dx, dy;
+        bool refused;
+    } cases[] = {
+        {-1, 0, false},               // over its own old nodes
+        {0, 2, false},  {1, 0, true}, // zone 2 next to zone 3
+        {0, 1, false},  {1, 1, true}, // zone 2 diagonally next to zone 3
+        {0, 0, false},
+    };
+    for (const Case& c : cases) {
+        const EditResult r = moveZones(t, sel, c.dx, c.dy);
+        if (c.refused) {
+            EXPECT_EQ(refusalOf(r), kNodeTakenMessage) << c.dx << "," << c.dy;
+            continue;
+        }
+        const std::vector<Node> expected = {
+            {static_cast<int32_t>(c.dx), static_cast<int32_t>(c.dy)},
+            {static_cast<int32_t>(2 + c.dx), static_cast<int32_t>(c.dy)},
+            {4, 0}};
+        EXPECT_EQ(nodesOf(changed(r)), expected) << c.dx << "," << c.dy;
+    }
+}
+
+TEST(GroupMove, RefusedOffTheGrid) {
+    const TRmg t = templateOf({zoneAt(INT32_MAX, 0), zoneAt(INT32_MIN, 0)});
+    for (const auto& [zone, dx] : {std::pair{0, int64_t{1}}, std::pair{1, int64_t{-1}},
+                                   std::pair{0, INT64_MIN}, std::pair{1, INT64_MAX}}) {
+        const std::vector<int32_t> sel = {zone};
+        EXPECT_EQ(refusalOf(moveZones(t, sel, dx, 0)), kOffGridMessage) << zone << " " << dx;
+    }
+}
+
+// ---- Delete ----
+
+TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
+    // Five zones; connections 1-2, 1-3, 3-5, 4-5, 5-1 (numbers). Deleting 2 and 4.
+    const TRmg t =
+        templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0), zoneAt(6, 0), zoneAt(8, 0)},
+                   {{0, 1}, {0, 2}, {2, 4}, {3, 4}, {4, 0}});
+    const std::vector<int32_t> sel = {3, 1};
+    EXPECT_EQ(deletionCounts(t, sel), (DeletionCounts{2, 2}));
+    EXPECT_EQ(deleteQuestion(deletionCounts(t, sel)),
+              "Вы действительно хотите удалить выбранные локации (2) и все соединенные с ними "
+              "переходы (2)?");
+    const TRmg out = changed(deleteZones(t, sel));
+    EXPECT_EQ(nodesOf(out), (std::vector<Node>{{0, 0}, {4, 0}, {8, 0}}));
+    ASSERT_EQ(out.connections.size(), 3u);
+    EXPECT_EQ(out.connections[0], joining(0, 1));
+    EXPECT_EQ(out.connections[1], joining(1, 2));
+    EXPECT_EQ(out.connections[2], joining(2, 0));
+    // The same as removing the zones one by one from the highest, also for a
+    // connection that points past the zones.
+    TRmg damaged = t;
+    damaged.appendConnection(joining(0, 7));
+    TRmg oneByOne = damaged;
+    oneByOne.removeZone(3);
+    oneByOne.removeZone(1);
+    EXPECT_EQ(changed(deleteZones(damaged, sel)), oneByOne);
+    EXPECT_EQ(oneByOne.connections.back(), joining(0, 5));
+}
+
+// ---- Duplicate for players ----
+
+// Player 1's start zone, a treasure zone of player 1 and a neutral junction,
+// selected; player 3's start zone and player 2's zone are not.
+TRmg duplicateSample() {
+    return templateOf({zoneAt(0, 0, 1, 0), zoneAt(2, 4, 1, 1), zoneAt(0, 8, 0, 2),
+                       zoneAt(10, 10, 3, 0), zoneAt(20, 0, 2, 1)},
+                      {{0, 1}, {1, 3}, {2, 1}, {3, 4}});
+}
+
+TEST(Duplicate, CopiesAppendedWithOwnersMappedAndConnectionsRepointed) {
+    const TRmg t = duplicateSample();
+    OwnerMap owners = identityOwnerMap();
+    owners[1] = 2;
+    owners[2] = 1;
+    const std::vector<int32_t> sel = {2, 0, 1};
+    const TRmg out = changed(duplicateZones(t, sel, Symmetry::MirrorLeftRight, owners));
+
+    ASSERT_EQ(out.zones.size(), 8u);
+    EXPECT_EQ(std::vector<ZoneRecord>(out.zones.begin(), out.zones.begin() + 5), t.zones);
+    struct Copy {
+        size_t original;
+        Node node;
+        int32_t owner;
+    } copies[] = {{0, {2, 0}, 2}, {1, {0, 4}, 2}, {2, {2, 8}, 0}};
+    for (size_t i = 0; i < 3; ++i) {
+        ZoneRecord expected = t.zones[copies[i].original];
+        expected.gridX = copies[i].node.x;
+        expected.gridY = copies[i].node.y;
+        expected.owner = copies[i].owner;
+        EXPECT_EQ(out.zones[5 + i], expected) << i;
+    }
+    ASSERT_EQ(out.connections.size(), 6u);
+    EXPECT_EQ(std::vector<ConnectionRecord>(out.connections.begin(), out.connections.begin() + 4),
+              t.connections);
+    EXPECT_EQ(out.connections[4], joining(5, 6));
+    EXPECT_EQ(out.connections[5], joining(7, 6)); // keeps its orientation
+}
+
+TEST(Duplicate, RefusedWhenACopyWouldTouchAnyZone) {
+    TRmg t = duplicateSample();
+    const std::vector<int32_t> sel = {0, 1, 2};
+    // A rotation by 90 puts zone 2's copy at (1, 5), next to zone 2 itself.
+    EXPECT_EQ(refusalOf(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap())),
+              kNodeTakenMessage);
+    t.zones[4] = zoneAt(3, -1); // next to where zone 1's mirrored copy lands
+    EXPECT_EQ(refusalOf(duplicateZones(t, sel, Symmetry::MirrorLeftRight, identityOwnerMap())),
+              kNodeTakenMessage);
+}
+
+TEST(Duplicate, ProjectCapacityIsTheLimit) {
+    EXPECT_FALSE(checkProjectCapacity(kMaxProjectRecords, kMaxProjectRecords));
+    EXPECT_TRUE(checkProjectCapacity(kMaxProjectRecords + 1, 0));
+    EXPECT_TRUE(checkProjectCapacity(0, kMaxProjectRecords + 1));
+    TRmg t = makeNewTemplate();
+    t.zones.assign(kMaxProjectRecords, zoneAt(0, 0));
+    const std::vector<int32_t> sel = {0};
+    const std::string message =
+        refusalOf(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap()));
+    EXPECT_NE(message.find("65536"), std::string::npos) << message;
+}
+
+// ---- Command-line lists ----
+
+TEST(ArgumentLists, ZoneList) {
+    struct Case {
+        const char* text;
+        std::vector<int32_t> indices; // empty: an error containing `error`
+        const char* error;
+    } cases[] = {
+        {"1,3-5", {0, 2, 3, 4}, ""},
+        {" 2 , 1 ", {0, 1}, ""},
+        {"6-6,1-2,2", {0, 1, 5}, ""},
+        {"", {}, "empty"},
+        {"0", {}, "no zone 0"},
+        {"7", {}, "no zone 7 (the template has 6 zones)"},
+        {"2-99999999999999999999999", {}, "no zone 99999999999999999999999"},
+        {"5-3", {}, "reversed range '5-3'"},
+        {"1,,2", {}, "malformed zone list item ''"},
+        {"-1", {}, "malformed zone list item '-1'"},
+        {"1-", {}, "malformed"},
+        {"1-2-3", {}, "malformed"},
+        {"x", {}, "malformed"},
+    };
+    for (const Case& c : cases) {
+        const auto r = parseZoneList(c.text, 6);
+        if (c.indices.empty()) {
+            const auto* e = std::get_if<ArgumentError>(&r);
+            ASSERT_TRUE(e) << c.text;
+            EXPECT_NE(e->message.find(c.error), std::string::npos) << c.text << ": " << e->message;
+        } else {
+            ASSERT_TRUE(std::holds_alternative<std::vector<int32_t>>(r)) << c.text;
+            EXPECT_EQ(std::get<std::vector<int32_t>>(r), c.indices) << c.text;
+        }
+    }
+}
+
+TEST(ArgumentLists, OwnerMap) {
+    const auto swap = parseOwnerMap("1=2, 2=1,8=3");
+    ASSERT_TRUE(std::holds_alternative<OwnerMap>(swap));
+    EXPECT_EQ(std::get<OwnerMap>(swap), (OwnerMap{0, 2, 1, 3, 4, 5, 6, 7, 3}));
+    struct Case {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"", "empty"},
+        {"1=9", "owner 9 in '1=9' is outside 1..8"},
+        {"0=1", "owner 0 in '0=1' is outside 1..8"},
+        {"1=2,1=3", "player 1 is mapped twice"},
+        {"1-2", "malformed owner pair '1-2'"},
+        {"x=1", "malformed"},
+        {"1=", "malformed"},
+        {"1=2,", "malformed owner pair ''"},
+    };
+    for (const Case& c : cases) {
+        const auto r = parseOwnerMap(c.text);
+        const auto* e = std::get_if<ArgumentError>(&r);
+        ASSERT_TRUE(e) << c.text;
+        EXPECT_NE(e->message.find(c.error), std::string::npos) << c.text << ": " << e->message;
+    }
+}
+
+} // namespace
+} // namespace zw
