@@ -59,8 +59,10 @@ std::string indexPath(const std::string& at, size_t i) {
     return at + "[" + std::to_string(i) + "]";
 }
 
+// The message names the offending key first; a record read at the top, with
+// no key of its own, gives just what is wrong.
 [[noreturn]] void refuse(const std::string& path, const std::string& what) {
-    throw Refusal{path + ": " + what};
+    throw Refusal{path.empty() ? what : path + ": " + what};
 }
 
 int32_t readInt32(const json& v, const std::string& path) {

@@ -46,6 +46,8 @@ TEST(RecordFields, SingleRecordsReadWithTheirOwnKeyPrefix) {
               "zones[2].owner: expected an integer");
     EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json{{"colour", 1}}, "")).message,
               "colour: unknown key");
+    EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json::array(), "")).message,
+              "expected an object");
     ZoneRecord expected = makeDefaultZone();
     expected.size = 30;
     EXPECT_EQ(std::get<ZoneRecord>(zoneFromJson(json{{"size", 30}}, "")), expected);
