@@ -50,12 +50,10 @@ std::optional<std::string_view> ZoneForm::firstProblem() const {
     const int32_t owner = z.owner;
     const bool anyCount =
         z.playerCastles > 0 || z.playerTowns > 0 || z.neutralCastles > 0 || z.neutralTowns > 0;
-    const bool ownerHasTowns = zw::ownerHasTowns(z);
-    const bool zoneHasTowns = hasTowns(z);
 
     if (isStartZone(z) && owner == 0)
         return m::kStartZoneWithoutOwner;
-    if (owner > 0 && !ownerHasTowns)
+    if (owner > 0 && !ownerHasTowns(z))
         return m::kOwnerWithoutTowns;
     if (noneChecked(z.townTypes) && hasDetailedTowns(z) && anyCount)
         return m::kNoTownTypes;
@@ -63,11 +61,11 @@ std::optional<std::string_view> ZoneForm::firstProblem() const {
         return m::kNoMonsterTypes;
     if (noneChecked(z.terrains) && !z.terrainMatchesTown)
         return m::kNoTerrains;
-    if (owner == 0 && ownerHasTowns)
+    if (owner == 0 && ownerHasTowns(z))
         return m::kOwnTownsWithoutOwner;
-    if (z.terrainMatchesTown && !zoneHasTowns)
+    if (z.terrainMatchesTown && !hasTowns(z))
         return m::kTerrainWithoutTown;
-    if (z.monstersMatchTown && !zoneHasTowns)
+    if (z.monstersMatchTown && !hasTowns(z))
         return m::kMonstersWithoutTown;
     for (size_t g = 0; g < 3; ++g)
         if (z.treasure[g].low > z.treasure[g].high)
