@@ -28,7 +28,7 @@ std::string_view entryOr(const std::array<std::string_view, N>& table, int32_t i
 
 std::string zoneTitle(const ZoneRecord& z) {
     // An unknown kind is shown as the plain zone kind.
-    std::string title(entryOr(kZoneKindTitles, z.kind, kZoneKindTitles[1]));
+    std::string title(entryOr(kZoneKindTitles, z.kind, kZoneKindTitles[code(ZoneKind::Treasure)]));
     if (z.owner > 0) {
         title += " игрока ";
         title += std::to_string(z.owner);
@@ -44,11 +44,11 @@ std::string zoneTitle(const ZoneRecord& z) {
 
 std::string townText(const ZoneRecord& z) {
     switch (z.townMode) {
-    case 1:
+    case code(TownMode::TownWithoutFort):
         return "Один город без форта";
-    case 2:
+    case code(TownMode::TownWithFort):
         return "Один город с фортом";
-    case 3: {
+    case code(TownMode::Detailed): {
         std::string s = "Города: " + std::to_string(z.playerCastles) + "/" +
                         std::to_string(z.playerTowns) + "/" + std::to_string(z.neutralCastles) +
                         "/" + std::to_string(z.neutralTowns);
@@ -87,10 +87,11 @@ InfoPanelContent zoneInfo(const ZoneRecord& z) {
     c.noMinesVisible = c.mines.empty();
 
     // Strengths outside 0..3 are shown as the nearest one, as the canvas draws them.
-    c.line4 = "Монстры: " +
-              std::string(kMonsterNames[static_cast<size_t>(std::clamp(z.monsterStrength, 0, 3))]);
+    c.line4 =
+        "Монстры: " + std::string(kMonsterNames[static_cast<size_t>(nearestMonsterStrength(z))]);
     // An unknown existence mode is drawn and described as "always".
-    c.existence = std::string(entryOr(kExistenceTexts, z.existMode, kExistenceTexts[0]));
+    c.existence = std::string(
+        entryOr(kExistenceTexts, z.existMode, kExistenceTexts[code(ExistMode::Always)]));
     c.height = kInfoPanelZoneHeight;
     for (size_t i = 0; i < c.treasure.size(); ++i)
         c.treasure[i] = treasureText(z.treasure[i]);
@@ -105,12 +106,13 @@ InfoPanelContent connectionInfo(const ConnectionRecord& c) {
     if (count >= 2)
         info.title = "Мультипереход\n(Количество: " + std::to_string(count) + ")";
     else
-        info.title = std::string(entryOr(kPassageTitles, first.kind, kPassageTitles[0]));
+        info.title = std::string(
+            entryOr(kPassageTitles, first.kind, kPassageTitles[code(PassageKind::Ordinary)]));
     info.line3Visible = false;
     info.line2 =
         "Охрана: " + std::string(guardName(first.guard)) + " (" + std::to_string(first.guard) + ")";
     // An unknown kind read from a file is drawn and described as an ordinary passage.
-    const bool ordinary = first.kind != 1 && first.kind != 2;
+    const bool ordinary = first.kind != PassageKind::Wide && first.kind != PassageKind::BorderGuard;
     info.height = (count == 1 && ordinary) ? 81 : 49;
     return info;
 }

@@ -84,12 +84,12 @@ void drawConnection(Painter& p, const TRmg& t, const ViewState& v, const Connect
 
     if (n != 1)
         return;
-    if (c.passages[0].kind == 1) {
+    if (c.passages[0].kind == PassageKind::Wide) {
         // Grey core of a wide passage.
         p.setPen(kGridGrey, 12, PenStyle::Solid);
         p.moveTo(b.x, b.y);
         p.lineTo(a.x, a.y);
-    } else if (c.passages[0].kind == 2) {
+    } else if (c.passages[0].kind == PassageKind::BorderGuard) {
         // Black bar across the middle of a border guard passage.
         const double theta = perpendicular(za, zb);
         const double dx = 10 * std::cos(theta);
@@ -103,11 +103,9 @@ void drawConnection(Painter& p, const TRmg& t, const ViewState& v, const Connect
 }
 
 void drawTownMarks(Painter& p, const ZoneRecord& z, int cx, int cy, int r) {
-    const int64_t towns =
-        static_cast<int64_t>(z.playerCastles) + z.playerTowns + z.neutralCastles + z.neutralTowns;
-    const int64_t forts = static_cast<int64_t>(z.playerCastles) + z.neutralCastles;
-    const bool lower = z.townMode == 1 || z.townMode == 2 || (z.townMode == 3 && towns > 0);
-    const bool upper = z.townMode == 2 || (z.townMode == 3 && forts > 0);
+    // Spikes at the lower corners for towns, at the upper corners for forts.
+    const bool lower = hasTowns(z);
+    const bool upper = hasTownsWithFort(z);
     if (!lower && !upper)
         return;
     p.setPen(kBlack, 1, PenStyle::Solid);
@@ -136,11 +134,11 @@ void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bo
         p.setPen(kBlack, 1, PenStyle::Dotted);
     } else {
         drawTownMarks(p, z, c.x, c.y, r);
-        p.setPen(existColour(z), std::clamp(z.monsterStrength, 0, 3) + 1, PenStyle::Solid);
+        p.setPen(existColour(z), nearestMonsterStrength(z) + 1, PenStyle::Solid);
     }
     p.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
-    if (!dragged && z.kind != 1 && r > 4) {
-        p.setPen(kBlack, 1, z.kind == 2 ? PenStyle::Dotted : PenStyle::Solid);
+    if (!dragged && z.kind != ZoneKind::Treasure && r > 4) {
+        p.setPen(kBlack, 1, z.kind == ZoneKind::Junction ? PenStyle::Dotted : PenStyle::Solid);
         p.ellipse(c.x - r + 4, c.y - r + 4, c.x + r - 4, c.y + r - 4);
     }
 
@@ -162,9 +160,9 @@ Rgb playerColour(int32_t owner) {
 
 Rgb existColour(const ZoneRecord& z) {
     switch (z.existMode) {
-    case 1:
+    case code(ExistMode::WithOwner):
         return playerColour(z.owner);
-    case 2:
+    case code(ExistMode::Detailed):
         return kNavy;
     default:
         return kBlack;
@@ -183,9 +181,9 @@ int connectionPenWidth(const ConnectionRecord& c) {
     if (drawnPassageCount(c) >= 2)
         return 2;
     switch (c.passages[0].kind) {
-    case 1:
+    case code(PassageKind::Wide):
         return 16;
-    case 2:
+    case code(PassageKind::BorderGuard):
         return 2;
     default:
         // Ordinary passage; a negative guard from a file still gets a visible line.

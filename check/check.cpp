@@ -25,7 +25,7 @@ std::optional<std::string> checkTemplate(const TRmg& t) {
     for (size_t k = 0; k < t.zones.size(); ++k) {
         const ZoneRecord& z = t.zones[k];
         const int32_t p = z.owner;
-        if (z.kind == 0 && validPlayer(p)) {
+        if (isStartZone(z) && validPlayer(p)) {
             bool& seen = startSeen[static_cast<size_t>(p - 1)];
             if (seen)
                 return playerProblem(p, " больше одной стартовой локации");
@@ -35,7 +35,7 @@ std::optional<std::string> checkTemplate(const TRmg& t) {
             return playerProblem(p, " есть замки, но этого игрока на карте нет");
         // A start zone belongs to a player; one without an owner (possible only
         // in a file made elsewhere) cannot start anybody.
-        if (z.kind == 0 && !validPlayer(p))
+        if (isStartZone(z) && !validPlayer(p))
             return std::string(kHead) + "Стартовая локация " + std::to_string(k + 1) +
                    " не принадлежит ни одному игроку";
     }

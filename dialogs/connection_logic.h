@@ -35,7 +35,7 @@ std::string passageTabCaption(int slot);
 
 // The controls on the tab: one passage.
 struct PassageControls {
-    int32_t kind = 0;
+    int32_t kind = code(PassageKind::Ordinary);
     PresetField guard = makeGuardField();
     bool autoExist = true;
     std::array<int32_t, 4> limits{1, 8, 1, 8}; // minHumans, maxHumans, minPlayers, maxPlayers
@@ -74,7 +74,7 @@ class ConnectionForm {
 
     PassageControls controls;
 
-    bool guardVisible() const { return controls.kind == 0; }
+    bool guardVisible() const { return controls.kind == PassageKind::Ordinary; }
     bool limitsVisible() const { return !controls.autoExist; }
 
   private:

@@ -80,7 +80,7 @@ bool TemplateForm::playerRowVisible(int p) const {
 std::optional<TemplateSettings> TemplateForm::accept(Services& services) const {
     bool human = false;
     for (int p = 1; p <= kPlayerSlots; ++p)
-        if (playerRowVisible(p) && kinds[static_cast<size_t>(p - 1)] == 0)
+        if (playerRowVisible(p) && kinds[static_cast<size_t>(p - 1)] == PlayerKind::HumanOrComputer)
             human = true;
     if (!human) {
         services.messageBox(template_texts::kNoHuman, MessageKind::Information, MessageButtons::Ok);

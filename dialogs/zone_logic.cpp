@@ -48,38 +48,31 @@ std::optional<std::string_view> ZoneForm::firstProblem() const {
     namespace m = zone_messages;
     const ZoneRecord& z = values;
     const int32_t owner = z.owner;
-    const int32_t mode = z.townMode;
-    // 64-bit sums: the counts are any 32-bit values.
-    const int64_t ownTowns = int64_t{z.playerCastles} + z.playerTowns;
-    const int64_t allTowns = ownTowns + z.neutralCastles + z.neutralTowns;
     const bool anyCount =
         z.playerCastles > 0 || z.playerTowns > 0 || z.neutralCastles > 0 || z.neutralTowns > 0;
-    const bool ownerHasTowns =
-        (owner > 0 && (mode == 1 || mode == 2)) || (mode == kTownModeDetailed && ownTowns > 0);
-    const bool zoneHasTowns = mode == 1 || mode == 2 || (mode == kTownModeDetailed && allTowns > 0);
 
-    if (z.kind == 0 && owner == 0)
+    if (isStartZone(z) && owner == 0)
         return m::kStartZoneWithoutOwner;
-    if (owner > 0 && !ownerHasTowns)
+    if (owner > 0 && !ownerHasTowns(z))
         return m::kOwnerWithoutTowns;
-    if (noneChecked(z.townTypes) && mode == kTownModeDetailed && anyCount)
+    if (noneChecked(z.townTypes) && hasDetailedTowns(z) && anyCount)
         return m::kNoTownTypes;
     if (noneChecked(z.monsterTypes) && !z.monstersMatchTown)
         return m::kNoMonsterTypes;
     if (noneChecked(z.terrains) && !z.terrainMatchesTown)
         return m::kNoTerrains;
-    if (owner == 0 && ownerHasTowns)
+    if (owner == 0 && ownerHasTowns(z))
         return m::kOwnTownsWithoutOwner;
-    if (z.terrainMatchesTown && !zoneHasTowns)
+    if (z.terrainMatchesTown && !hasTowns(z))
         return m::kTerrainWithoutTown;
-    if (z.monstersMatchTown && !zoneHasTowns)
+    if (z.monstersMatchTown && !hasTowns(z))
         return m::kMonstersWithoutTown;
     for (size_t g = 0; g < 3; ++g)
         if (z.treasure[g].low > z.treasure[g].high)
             return m::kTreasureLowAboveHigh[g];
-    if (owner == 0 && z.existMode == kExistWithOwner)
+    if (owner == 0 && z.existMode == ExistMode::WithOwner)
         return m::kWithOwnerButNoOwner;
-    if ((owner == 1 || owner == 2) && z.existMode == kExistWithOwner)
+    if ((owner == 1 || owner == 2) && z.existMode == ExistMode::WithOwner)
         return m::kWithOwnerAlwaysThere;
     return std::nullopt;
 }

@@ -105,10 +105,7 @@ inline constexpr std::string_view kWithOwnerAlwaysThere =
     "существует. Вы можете убрать условие существования";
 } // namespace zone_messages
 
-// Positions of the lists whose values the rules test.
-inline constexpr int32_t kTownModeDetailed = 3;
-inline constexpr int32_t kExistWithOwner = 1;
-inline constexpr int32_t kExistDetailed = 2;
+// The treasure preset list's position of "Настроить...".
 inline constexpr int kTreasureCustom = 0;
 
 // The dialog's state: every control's value. Drop-down lists and number fields
@@ -132,11 +129,11 @@ class ZoneForm {
     // "Настроить..." writes its triple into the group's three fields.
     void chooseTreasurePreset(int group, int position);
 
-    bool townSettingsVisible() const { return values.townMode == kTownModeDetailed; }
+    bool townSettingsVisible() const { return hasDetailedTowns(values); }
     bool terrainListVisible() const { return !values.terrainMatchesTown; }
     bool monsterListVisible() const { return !values.monstersMatchTown; }
     bool treasurePanelVisible(int group) const;
-    bool limitsVisible() const { return values.existMode == kExistDetailed; }
+    bool limitsVisible() const { return values.existMode == ExistMode::Detailed; }
 
     // The first check on "ОК" that fails, or nullopt.
     std::optional<std::string_view> firstProblem() const;

@@ -6,6 +6,9 @@
 // produced by the explicit writers in record_io.h, never by dumping memory.
 #pragma once
 
+#include "model/codes.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -34,7 +37,7 @@ struct TemplateHeader {
 };
 
 struct PlayerKindTable {
-    // 0 = "Человек или комп", 1 = "Комп"; entry p-1 belongs to player p.
+    // PlayerKind codes; entry p-1 belongs to player p.
     std::array<int32_t, kPlayerSlots> playerKind{};
 
     bool operator==(const PlayerKindTable&) const = default;
@@ -49,16 +52,17 @@ struct TreasureGroup {
 };
 
 struct ZoneRecord {
-    int32_t kind = 1; // 0 start zone, 1 treasure zone, 2 junction
+    int32_t kind = code(ZoneKind::Treasure);
     int32_t size = 14;
     int32_t owner = 0; // 0 nobody, 1..8 player
-    int32_t townMode = 0;
+    int32_t townMode = code(TownMode::None);
     int32_t playerCastles = 0;
     int32_t playerTowns = 0;
     int32_t neutralCastles = 0;
     int32_t neutralTowns = 0;
     bool sameTownType = false;
-    std::array<bool, kTownTypeCount> townTypes{true, true, true, true, true, true, true, true, true};
+    std::array<bool, kTownTypeCount> townTypes{true, true, true, true, true,
+                                               true, true, true, true};
     int32_t mineWood = 0;
     int32_t mineMercury = 0;
     int32_t mineOre = 0;
@@ -68,13 +72,13 @@ struct ZoneRecord {
     int32_t mineGold = 0;
     bool terrainMatchesTown = false;
     std::array<bool, kTerrainCount> terrains{true, true, true, true, true, true, true, true};
-    int32_t monsterStrength = 2;
+    int32_t monsterStrength = code(MonsterStrength::Average);
     bool monstersMatchTown = false;
     std::array<bool, kMonsterTypeCount> monsterTypes{true, true, true, true, true,
                                                      true, true, true, true, true};
     std::array<TreasureGroup, 3> treasure{
         TreasureGroup{10000, 15000, 1}, TreasureGroup{3000, 6000, 6}, TreasureGroup{500, 3000, 9}};
-    int32_t existMode = 0;
+    int32_t existMode = code(ExistMode::Always);
     int32_t minHumans = 1;
     int32_t maxHumans = 8;
     int32_t minPlayers = 1;
@@ -85,8 +89,49 @@ struct ZoneRecord {
     bool operator==(const ZoneRecord&) const = default;
 };
 
+// What a zone's coded fields say, for every user of a zone. A value outside
+// the named codes matches none of them (an unknown town mode has no towns, an
+// unknown strength has monsters). The town counts are summed in 64 bits: a
+// file may hold any 32-bit counts.
+inline bool isStartZone(const ZoneRecord& z) {
+    return z.kind == ZoneKind::Start;
+}
+// The four town counts apply ("Настроить подробно").
+inline bool hasDetailedTowns(const ZoneRecord& z) {
+    return z.townMode == TownMode::Detailed;
+}
+// The zone has a town: one single town, or detailed counts summing above 0.
+inline bool hasTowns(const ZoneRecord& z) {
+    return z.townMode == TownMode::TownWithoutFort || z.townMode == TownMode::TownWithFort ||
+           (hasDetailedTowns(z) &&
+            int64_t{z.playerCastles} + z.playerTowns + z.neutralCastles + z.neutralTowns > 0);
+}
+// The zone has a town with a fort: the single town with fort, or detailed
+// counts of towns with fort summing above 0.
+inline bool hasTownsWithFort(const ZoneRecord& z) {
+    return z.townMode == TownMode::TownWithFort ||
+           (hasDetailedTowns(z) && int64_t{z.playerCastles} + z.neutralCastles > 0);
+}
+// The zone's owner has a town in it: a single town of a zone with an owner
+// (owner above 0), or detailed counts of the owner's towns summing above 0
+// (whatever the owner field holds).
+inline bool ownerHasTowns(const ZoneRecord& z) {
+    return (z.owner > 0 &&
+            (z.townMode == TownMode::TownWithoutFort || z.townMode == TownMode::TownWithFort)) ||
+           (hasDetailedTowns(z) && int64_t{z.playerCastles} + z.playerTowns > 0);
+}
+// The zone has monsters: any strength value but "Нет".
+inline bool hasMonsters(const ZoneRecord& z) {
+    return z.monsterStrength != MonsterStrength::None;
+}
+// The named strength nearest to the stored one, as the canvas shows it.
+inline int32_t nearestMonsterStrength(const ZoneRecord& z) {
+    return std::clamp(z.monsterStrength, code(MonsterStrength::None),
+                      code(MonsterStrength::Strong));
+}
+
 struct PassageRecord {
-    int32_t kind = 0; // 0 ordinary, 1 wide, 2 border guard
+    int32_t kind = code(PassageKind::Ordinary);
     int32_t guard = 6000;
     bool autoExist = true;
     int32_t minHumans = 1;
@@ -132,16 +177,22 @@ struct TRmg {
 
 // The new template: "Unnamed template", sizes [4, 9], two players of kind 0, nothing else.
 TRmg makeNewTemplate();
-inline void resetTemplate(TRmg& t) { t = makeNewTemplate(); }
+inline void resetTemplate(TRmg& t) {
+    t = makeNewTemplate();
+}
 ZoneRecord makeDefaultZone();
 ConnectionRecord makeDefaultConnection();
 
 // Size value of map size i (0..7): ((i div 2) + 1)^2 * ((i mod 2) + 1).
-inline int32_t mapSizeValue(int i) { return kMapSizeValues.at(static_cast<size_t>(i)); }
+inline int32_t mapSizeValue(int i) {
+    return kMapSizeValues.at(static_cast<size_t>(i));
+}
 
 // Guarded table lookups: values read from files may be out of range, so every
 // index into a fixed table goes through these.
-inline bool validPlayer(int32_t p) { return p >= 1 && p <= kPlayerSlots; }
+inline bool validPlayer(int32_t p) {
+    return p >= 1 && p <= kPlayerSlots;
+}
 // Kind of player p, or nullopt when p is not 1..8.
 std::optional<int32_t> playerKindOf(const TRmg& t, int32_t p);
 

@@ -1,6 +1,7 @@
 #include "model/template_json.h"
 
 #include "model/project_file.h"
+#include "model/record_fields.h"
 #include "model/text.h"
 
 #include <limits>
@@ -13,80 +14,36 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-// The fields of each record, in record order, under their JSON keys. One list
-// serves writing and reading, so the two cannot drift apart.
-template <class Z, class V> void visitZone(Z& z, V&& v) {
-    v("kind", z.kind);
-    v("size", z.size);
-    v("owner", z.owner);
-    v("townMode", z.townMode);
-    v("playerCastles", z.playerCastles);
-    v("playerTowns", z.playerTowns);
-    v("neutralCastles", z.neutralCastles);
-    v("neutralTowns", z.neutralTowns);
-    v("sameTownType", z.sameTownType);
-    v("townTypes", z.townTypes);
-    v("mineWood", z.mineWood);
-    v("mineMercury", z.mineMercury);
-    v("mineOre", z.mineOre);
-    v("mineSulfur", z.mineSulfur);
-    v("mineCrystal", z.mineCrystal);
-    v("mineGems", z.mineGems);
-    v("mineGold", z.mineGold);
-    v("terrainMatchesTown", z.terrainMatchesTown);
-    v("terrains", z.terrains);
-    v("monsterStrength", z.monsterStrength);
-    v("monstersMatchTown", z.monstersMatchTown);
-    v("monsterTypes", z.monsterTypes);
-    v("treasure", z.treasure);
-    v("existMode", z.existMode);
-    v("minHumans", z.minHumans);
-    v("maxHumans", z.maxHumans);
-    v("minPlayers", z.minPlayers);
-    v("maxPlayers", z.maxPlayers);
-    v("gridX", z.gridX);
-    v("gridY", z.gridY);
-}
-
-template <class G, class V> void visitTreasure(G& g, V&& v) {
-    v("low", g.low);
-    v("high", g.high);
-    v("density", g.density);
-}
-
-template <class P, class V> void visitPassage(P& p, V&& v) {
-    v("kind", p.kind);
-    v("guard", p.guard);
-    v("autoExist", p.autoExist);
-    v("minHumans", p.minHumans);
-    v("maxHumans", p.maxHumans);
-    v("minPlayers", p.minPlayers);
-    v("maxPlayers", p.maxPlayers);
-}
-
 // ---- Writing ----
 
-struct Writer {
-    ordered_json& out;
-
-    void operator()(const char* key, int32_t v) { out[key] = v; }
-    void operator()(const char* key, bool v) { out[key] = v; }
-    template <size_t N> void operator()(const char* key, const std::array<bool, N>& flags) {
-        ordered_json a = ordered_json::array();
-        for (bool f : flags)
-            a.push_back(f);
-        out[key] = std::move(a);
-    }
-    void operator()(const char* key, const std::array<TreasureGroup, 3>& groups) {
-        ordered_json a = ordered_json::array();
-        for (const TreasureGroup& g : groups) {
-            ordered_json o = ordered_json::object();
-            visitTreasure(g, Writer{o});
-            a.push_back(std::move(o));
-        }
-        out[key] = std::move(a);
-    }
-};
+ordered_json toJson(int32_t v) {
+    return v;
+}
+ordered_json toJson(bool v) {
+    return v;
+}
+template <LaidOutRecord Record> ordered_json toJson(const Record& r);
+template <class Element, size_t N> ordered_json toJson(const std::array<Element, N>& values) {
+    ordered_json a = ordered_json::array();
+    for (const Element& v : values)
+        a.push_back(toJson(v));
+    return a;
+}
+template <LaidOutRecord Record> ordered_json toJson(const std::vector<Record>& records) {
+    ordered_json a = ordered_json::array();
+    for (const Record& r : records)
+        a.push_back(toJson(r));
+    return a;
+}
+// Adds the record's fields to `out` under their keys, in record order.
+template <LaidOutRecord Record> void addFields(ordered_json& out, const Record& r) {
+    forEachField<Record>([&](const auto& f) { out[f.key] = toJson(r.*(f.member)); });
+}
+template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
+    ordered_json o = ordered_json::object();
+    addFields(o, r);
+    return o;
+}
 
 // ---- Reading ----
 
@@ -102,8 +59,10 @@ std::string indexPath(const std::string& at, size_t i) {
     return at + "[" + std::to_string(i) + "]";
 }
 
+// The message names the offending key first; a record read at the top, with
+// no key of its own, gives just what is wrong.
 [[noreturn]] void refuse(const std::string& path, const std::string& what) {
-    throw Refusal{path + ": " + what};
+    throw Refusal{path.empty() ? what : path + ": " + what};
 }
 
 int32_t readInt32(const json& v, const std::string& path) {
@@ -153,38 +112,6 @@ class ObjectReader {
     }
     std::string path(std::string_view key) const { return keyPath(at_, key); }
 
-    void operator()(const char* key, int32_t& v) {
-        if (const json* j = find(key))
-            v = readInt32(*j, path(key));
-    }
-    void operator()(const char* key, bool& v) {
-        if (const json* j = find(key))
-            v = readBool(*j, path(key));
-    }
-    template <size_t N> void operator()(const char* key, std::array<bool, N>& flags) {
-        const json* j = find(key);
-        if (!j)
-            return;
-        const std::string p = path(key);
-        if (expectArray(*j, p).size() != N)
-            refuse(p, "expected " + std::to_string(N) + " entries");
-        for (size_t i = 0; i < N; ++i)
-            flags[i] = readBool((*j)[i], indexPath(p, i));
-    }
-    void operator()(const char* key, std::array<TreasureGroup, 3>& groups) {
-        const json* j = find(key);
-        if (!j)
-            return;
-        const std::string p = path(key);
-        if (expectArray(*j, p).size() != groups.size())
-            refuse(p, "expected 3 entries");
-        for (size_t i = 0; i < groups.size(); ++i) {
-            ObjectReader r((*j)[i], indexPath(p, i));
-            visitTreasure(groups[i], r);
-            r.finish();
-        }
-    }
-
     // Refuses the first key that no field claimed.
     void finish() const {
         for (const auto& item : obj_.items())
@@ -198,31 +125,52 @@ class ObjectReader {
     std::set<std::string, std::less<>> known_;
 };
 
+void fromJson(const json& j, const std::string& path, int32_t& v, ListRule) {
+    v = readInt32(j, path);
+}
+void fromJson(const json& j, const std::string& path, bool& v, ListRule) {
+    v = readBool(j, path);
+}
+template <LaidOutRecord Record>
+void fromJson(const json& j, const std::string& path, Record& r, ListRule);
+// An array of N values, or of at most N with ListRule::UpToAll (the entries
+// not listed keep what they hold).
+template <class Element, size_t N>
+void fromJson(const json& j, const std::string& path, std::array<Element, N>& values,
+              ListRule rule) {
+    const size_t count = expectArray(j, path).size();
+    if (rule == ListRule::Exact && count != N)
+        refuse(path, "expected " + std::to_string(N) + " entries");
+    if (count > N)
+        refuse(path, "at most " + std::to_string(N) + " entries");
+    for (size_t i = 0; i < count; ++i)
+        fromJson(j[i], indexPath(path, i), values[i], ListRule::Exact);
+}
+// Reads the record's keys that `reader` holds into `r`; missing keys keep
+// what `r` holds.
+template <LaidOutRecord Record> void readFields(ObjectReader& reader, Record& r) {
+    forEachField<Record>([&](const auto& f) {
+        if (const json* v = reader.find(f.key))
+            fromJson(*v, reader.path(f.key), r.*(f.member), f.rule);
+    });
+}
+template <LaidOutRecord Record>
+void fromJson(const json& j, const std::string& path, Record& r, ListRule) {
+    ObjectReader reader(j, path);
+    readFields(reader, r);
+    reader.finish();
+}
+
 ZoneRecord readZone(const json& j, const std::string& at) {
     ZoneRecord z = makeDefaultZone();
-    ObjectReader r(j, at);
-    visitZone(z, r);
-    r.finish();
+    fromJson(j, at, z, ListRule::Exact);
     return z;
 }
 
 ConnectionRecord readConnection(const json& j, const std::string& at, size_t zoneCount) {
     ConnectionRecord c = makeDefaultConnection();
     ObjectReader r(j, at);
-    r("zoneA", c.zoneA);
-    r("zoneB", c.zoneB);
-    r("passageCount", c.passageCount);
-    if (const json* passages = r.find("passages")) {
-        // Slots that are not listed keep the default passage.
-        const std::string p = r.path("passages");
-        if (expectArray(*passages, p).size() > c.passages.size())
-            refuse(p, "at most 8 entries");
-        for (size_t i = 0; i < passages->size(); ++i) {
-            ObjectReader pr((*passages)[i], indexPath(p, i));
-            visitPassage(c.passages[i], pr);
-            pr.finish();
-        }
-    }
+    readFields(r, c);
     r.finish();
     // What the project file cannot hold is refused here rather than written
     // into a file that would not load.
@@ -248,15 +196,8 @@ TRmg readTemplate(const json& j) {
         if (!nameFitsProject(t.name))
             refuse("name", "too long for a project file");
     }
-    r("minSize", t.header.minSize);
-    r("maxSize", t.header.maxSize);
-    r("playerCountIndex", t.header.playerCountIndex);
-    if (const json* kinds = r.find("playerKind")) {
-        if (expectArray(*kinds, "playerKind").size() != kPlayerSlots)
-            refuse("playerKind", "expected 8 entries");
-        for (size_t i = 0; i < kPlayerSlots; ++i)
-            t.kinds.playerKind[i] = readInt32((*kinds)[i], indexPath("playerKind", i));
-    }
+    readFields(r, t.header);
+    readFields(r, t.kinds);
     if (const json* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
             refuse("zones", "more than 65535 zones");
@@ -280,34 +221,19 @@ TRmg readTemplate(const json& j) {
 ordered_json templateToJson(const TRmg& t) {
     ordered_json out = ordered_json::object();
     out["name"] = cp1251ToUtf8(t.name);
-    out["minSize"] = t.header.minSize;
-    out["maxSize"] = t.header.maxSize;
-    out["playerCountIndex"] = t.header.playerCountIndex;
-    out["playerKind"] = t.kinds.playerKind;
-    ordered_json zones = ordered_json::array();
-    for (const ZoneRecord& z : t.zones) {
-        ordered_json o = ordered_json::object();
-        visitZone(z, Writer{o});
-        zones.push_back(std::move(o));
-    }
-    out["zones"] = std::move(zones);
-    ordered_json connections = ordered_json::array();
-    for (const ConnectionRecord& c : t.connections) {
-        ordered_json o = ordered_json::object();
-        o["zoneA"] = c.zoneA;
-        o["zoneB"] = c.zoneB;
-        o["passageCount"] = c.passageCount;
-        ordered_json passages = ordered_json::array();
-        for (const PassageRecord& p : c.passages) {
-            ordered_json po = ordered_json::object();
-            visitPassage(p, Writer{po});
-            passages.push_back(std::move(po));
-        }
-        o["passages"] = std::move(passages);
-        connections.push_back(std::move(o));
-    }
-    out["connections"] = std::move(connections);
+    addFields(out, t.header);
+    addFields(out, t.kinds);
+    out["zones"] = toJson(t.zones);
+    out["connections"] = toJson(t.connections);
     return out;
+}
+
+ordered_json zoneToJson(const ZoneRecord& z) {
+    return toJson(z);
+}
+
+ordered_json connectionToJson(const ConnectionRecord& c) {
+    return toJson(c);
 }
 
 std::string templateToJsonText(const TRmg& t) {
@@ -317,6 +243,24 @@ std::string templateToJsonText(const TRmg& t) {
 std::variant<TRmg, TemplateJsonError> templateFromJson(const json& j) {
     try {
         return readTemplate(j);
+    } catch (const Refusal& r) {
+        return TemplateJsonError{r.message};
+    }
+}
+
+std::variant<ZoneRecord, TemplateJsonError> zoneFromJson(const json& j,
+                                                         const std::string& keyPrefix) {
+    try {
+        return readZone(j, keyPrefix);
+    } catch (const Refusal& r) {
+        return TemplateJsonError{r.message};
+    }
+}
+
+std::variant<ConnectionRecord, TemplateJsonError>
+connectionFromJson(const json& j, const std::string& keyPrefix, size_t zoneCount) {
+    try {
+        return readConnection(j, keyPrefix, zoneCount);
     } catch (const Refusal& r) {
         return TemplateJsonError{r.message};
     }

@@ -11,6 +11,7 @@
 
 #include "model/records.h"
 
+#include <cstddef>
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
@@ -28,6 +29,17 @@ struct TemplateJsonError {
 };
 
 std::variant<TRmg, TemplateJsonError> templateFromJson(const nlohmann::json& j);
+
+// One zone or connection as the template's JSON holds it in its lists. Reading
+// starts from the default record; `keyPrefix` is the record's own path, which
+// begins every message ("zones[2]" gives "zones[2].owner: ..."; empty gives
+// "owner: ..."). A connection must join two of `zoneCount` zones.
+nlohmann::ordered_json zoneToJson(const ZoneRecord& z);
+nlohmann::ordered_json connectionToJson(const ConnectionRecord& c);
+std::variant<ZoneRecord, TemplateJsonError> zoneFromJson(const nlohmann::json& j,
+                                                         const std::string& keyPrefix);
+std::variant<ConnectionRecord, TemplateJsonError>
+connectionFromJson(const nlohmann::json& j, const std::string& keyPrefix, size_t zoneCount);
 // Parses the text first; malformed JSON is refused with the parser's position.
 std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text);
 

@@ -32,13 +32,11 @@ bool wordIs(std::string_view cell, std::string_view lower) {
 
 int32_t monsterStrengthFromWord(std::string_view cell) {
     const std::string_view word = trimCell(cell);
-    if (wordIs(word, kMonsterWords[0]))
-        return 0;
-    if (wordIs(word, kMonsterWords[1]))
-        return 1;
-    if (wordIs(word, kMonsterWords[3]))
-        return 3;
-    return 2; // "avg", empty and anything else: the default
+    for (const MonsterStrength s :
+         {MonsterStrength::None, MonsterStrength::Weak, MonsterStrength::Strong})
+        if (wordIs(word, kMonsterWords[code(s)]))
+            return code(s);
+    return code(MonsterStrength::Average); // "avg", empty and anything else: the default
 }
 
 Limits limitsFrom(BlockRows& row, int first) {
@@ -52,9 +50,9 @@ ZoneRecord readZone(BlockRows& row, int64_t P, int32_t H) {
 
     ZoneRecord z = makeDefaultZone();
     if (flag(col::HumanStart) || flag(col::ComputerStart))
-        z.kind = 0;
+        z.kind = code(ZoneKind::Start);
     if (flag(col::Junction))
-        z.kind = 2;
+        z.kind = code(ZoneKind::Junction);
     z.size = num(col::Size, 10);
     const Limits l = limitsFrom(row, col::MinHumans);
     z.minHumans = l.minHumans;
@@ -119,9 +117,9 @@ class PassageCollector {
         PassageRecord& p = c->passages[static_cast<size_t>(c->passageCount - 1)];
         p.guard = cellNumber(row.cell(col::Guard), 0);
         if (cellFlag(row.cell(col::Wide)))
-            p.kind = 1;
+            p.kind = code(PassageKind::Wide);
         if (cellFlag(row.cell(col::BorderGuard)))
-            p.kind = 2;
+            p.kind = code(PassageKind::BorderGuard);
         const Limits l = limitsFrom(row, col::PassageMinHumans);
         p.minHumans = l.minHumans;
         p.maxHumans = l.maxHumans;
@@ -232,7 +230,7 @@ TRmg readTemplate(std::string_view block) {
             continue;
         m = std::max(m, o - 2);
         if (cellFlag(rows.cell(col::ComputerStart)))
-            t.kinds.playerKind[static_cast<size_t>(o - 1)] = 1;
+            t.kinds.playerKind[static_cast<size_t>(o - 1)] = code(PlayerKind::Computer);
     }
     t.header.playerCountIndex = m;
     const int64_t P = playersOf(t);

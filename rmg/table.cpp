@@ -50,12 +50,14 @@ void setLimits(Row& row, int first, const Limits& l) {
 void fillZone(Row& row, const TRmg& t, size_t i) {
     const ZoneRecord& z = t.zones[i];
     setNumber(row, col::Zone, static_cast<int64_t>(i) + 1);
-    if (z.kind == 0) {
+    if (isStartZone(z)) {
         // A start zone without a valid owner (only an imported table can give
         // one) is written as a human start zone.
         const auto kind = playerKindOf(t, z.owner);
-        setFlag(row, kind && *kind != 0 ? col::ComputerStart : col::HumanStart, true);
-    } else if (z.kind == 1) {
+        setFlag(row,
+                kind && *kind != PlayerKind::HumanOrComputer ? col::ComputerStart : col::HumanStart,
+                true);
+    } else if (z.kind == ZoneKind::Treasure) {
         setFlag(row, col::Treasure, true);
     } else {
         setFlag(row, col::Junction, true);
@@ -66,19 +68,19 @@ void fillZone(Row& row, const TRmg& t, size_t i) {
 
     int32_t c14 = 0, c15 = 0, c18 = 0, c19 = 0;
     switch (z.townMode) {
-    case 1:
+    case code(TownMode::TownWithoutFort):
         if (z.owner > 0)
             c14 = 1;
         else if (z.owner == 0)
             c18 = 1;
         break;
-    case 2:
+    case code(TownMode::TownWithFort):
         if (z.owner > 0)
             c15 = 1;
         else if (z.owner == 0)
             c19 = 1;
         break;
-    case 3:
+    case code(TownMode::Detailed):
         c14 = z.playerTowns;
         c15 = z.playerCastles;
         c18 = z.neutralTowns;
@@ -92,7 +94,7 @@ void fillZone(Row& row, const TRmg& t, size_t i) {
     setPositive(row, col::NeutralTowns, c18);
     setPositive(row, col::NeutralCastles, c19);
 
-    setFlag(row, col::SameTownType, z.townMode == 3 && z.sameTownType);
+    setFlag(row, col::SameTownType, hasDetailedTowns(z) && z.sameTownType);
     for (int k = 0; k < kTownTypeCount; ++k)
         setFlag(row, col::TownTypes + k, z.townTypes[static_cast<size_t>(k)]);
 
@@ -108,10 +110,11 @@ void fillZone(Row& row, const TRmg& t, size_t i) {
 
     // A strength outside 0..3 is written as "avg", the word that reads back as
     // the default strength.
-    const int32_t strength =
-        z.monsterStrength >= 0 && z.monsterStrength <= 3 ? z.monsterStrength : 2;
+    const bool named = z.monsterStrength >= code(MonsterStrength::None) &&
+                       z.monsterStrength <= code(MonsterStrength::Strong);
+    const int32_t strength = named ? z.monsterStrength : code(MonsterStrength::Average);
     row[col::MonsterStrength] = std::string(kMonsterWords[strength]);
-    if (z.monsterStrength != 0) {
+    if (hasMonsters(z)) {
         setFlag(row, col::MonstersMatchTown, z.monstersMatchTown);
         if (!z.monstersMatchTown)
             for (int k = 0; k < kMonsterTypeCount; ++k)
@@ -128,9 +131,9 @@ void fillZone(Row& row, const TRmg& t, size_t i) {
 void fillPassage(Row& row, const ConnectionRecord& c, const PassageRecord& p) {
     setNumber(row, col::PassageLow, static_cast<int64_t>(std::min(c.zoneA, c.zoneB)) + 1);
     setNumber(row, col::PassageHigh, static_cast<int64_t>(std::max(c.zoneA, c.zoneB)) + 1);
-    if (p.kind == 0)
+    if (p.kind == PassageKind::Ordinary)
         setNumber(row, col::Guard, p.guard);
-    else if (p.kind == 1)
+    else if (p.kind == PassageKind::Wide)
         setFlag(row, col::Wide, true);
     else
         setFlag(row, col::BorderGuard, true);
@@ -147,7 +150,7 @@ int32_t humanPlayersOf(const TRmg& t) {
     const int64_t last = std::min<int64_t>(playersOf(t), kPlayerSlots);
     int32_t h = 0;
     for (int64_t p = 1; p <= last; ++p)
-        if (t.kinds.playerKind[static_cast<size_t>(p - 1)] == 0)
+        if (t.kinds.playerKind[static_cast<size_t>(p - 1)] == PlayerKind::HumanOrComputer)
             ++h;
     return h;
 }
@@ -171,9 +174,9 @@ void refreshConditions(TRmg& t) {
     const int32_t H = humanPlayersOf(t);
     for (ZoneRecord& z : t.zones) {
         Limits l;
-        if (z.existMode == 0)
+        if (z.existMode == ExistMode::Always)
             l = zoneLimitsForMode0(P, H);
-        else if (z.existMode == 1)
+        else if (z.existMode == ExistMode::WithOwner)
             l = zoneLimitsForMode1(P, H, z.owner);
         else
             continue;
@@ -261,26 +264,26 @@ std::string withRmgExtension(const std::string& path) {
 }
 
 int32_t existModeFromTable(const Limits& l, int32_t owner, int64_t P, int32_t H) {
-    int32_t mode = 2;
+    int32_t mode = code(ExistMode::Detailed);
     if (l == zoneLimitsForMode0(P, H))
-        mode = 0;
+        mode = code(ExistMode::Always);
     if (owner > 2 && l == zoneLimitsForMode1(P, H, owner))
-        mode = 1;
+        mode = code(ExistMode::WithOwner);
     return mode;
 }
 
 int32_t townModeFromTable(int32_t c14, int32_t c15, int32_t c18, int32_t c19, int32_t owner) {
     if (c14 == 0 && c15 == 0 && c18 == 0 && c19 == 0)
-        return 0;
+        return code(TownMode::None);
     if (owner > 0 && c14 == 1 && c15 == 0 && c18 == 0 && c19 == 0)
-        return 1;
+        return code(TownMode::TownWithoutFort);
     if (owner > 0 && c14 == 0 && c15 == 1 && c18 == 0 && c19 == 0)
-        return 2;
+        return code(TownMode::TownWithFort);
     if (owner == 0 && c14 == 0 && c15 == 0 && c18 == 1 && c19 == 0)
-        return 1;
+        return code(TownMode::TownWithoutFort);
     if (owner == 0 && c14 == 0 && c15 == 0 && c18 == 0 && c19 == 1)
-        return 2;
-    return 3;
+        return code(TownMode::TownWithFort);
+    return code(TownMode::Detailed);
 }
 
 bool autoExistFromTable(const Limits& l, const ZoneRecord& a, const ZoneRecord& b) {

@@ -30,6 +30,7 @@ inline constexpr int PassageLow = 76, PassageHigh = 77, Guard = 78, Wide = 79, B
 inline constexpr int PassageMinHumans = 81;
 } // namespace col
 
+// The words of the monster strengths, indexed by MonsterStrength code.
 inline constexpr std::string_view kMonsterWords[4] = {"none", "weak", "avg", "strong"};
 
 // The four existence limits of a zone or a passage, in their usual order.
@@ -50,7 +51,7 @@ inline Limits limitsOf(const PassageRecord& p) {
 
 // P: the number of players (playerCountIndex + 2), without overflow.
 int64_t playersOf(const TRmg& t);
-// H: the players among 1 to P (at most 8) whose kind is 0 ("Человек или комп").
+// H: the players among 1 to P (at most 8) whose kind is PlayerKind::HumanOrComputer.
 int32_t humanPlayersOf(const TRmg& t);
 
 // Limits that existence mode 0 and 1 derive for a zone (mode 1 with its owner).

@@ -1,6 +1,7 @@
 #include "model/records.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace zw {
 namespace {
@@ -60,6 +61,45 @@ TEST(Records, PlayerKindLookupIsGuarded) {
     EXPECT_FALSE(playerKindOf(t, 9).has_value());
     EXPECT_FALSE(playerKindOf(t, 0).has_value());
     EXPECT_FALSE(playerKindOf(t, -3).has_value());
+}
+
+// The town predicates sum the counts only in detailed mode, in 64 bits, and
+// treat an unknown mode as no towns.
+TEST(Records, TownPredicates) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    struct Case {
+        int32_t townMode;
+        int32_t owner;
+        std::array<int32_t, 4> counts; // playerCastles, playerTowns, neutralCastles, neutralTowns
+        bool towns, forts, ownerTowns;
+    };
+    const Case cases[] = {
+        {0, 1, {1, 1, 1, 1}, false, false, false},
+        {1, 0, {}, true, false, false},
+        {1, 3, {}, true, false, true},
+        {2, -1, {}, true, true, false},
+        {3, 0, {0, 0, 0, 1}, true, false, false},
+        {3, 0, {0, 0, 1, 0}, true, true, false},
+        {3, 0, {0, 1, 0, 0}, true, false, true},
+        {3, 1, {2, -2, 0, 0}, false, true, false},
+        {3, 1, {kMax, kMax, kMax, kMax}, true, true, true},
+        {7, 1, {1, 1, 1, 1}, false, false, false},
+    };
+    for (const Case& c : cases) {
+        ZoneRecord z = makeDefaultZone();
+        z.townMode = c.townMode;
+        z.owner = c.owner;
+        z.playerCastles = c.counts[0];
+        z.playerTowns = c.counts[1];
+        z.neutralCastles = c.counts[2];
+        z.neutralTowns = c.counts[3];
+        SCOPED_TRACE(testing::Message()
+                     << "mode " << c.townMode << " owner " << c.owner << " counts " << c.counts[0]
+                     << "," << c.counts[1] << "," << c.counts[2] << "," << c.counts[3]);
+        EXPECT_EQ(hasTowns(z), c.towns);
+        EXPECT_EQ(hasTownsWithFort(z), c.forts);
+        EXPECT_EQ(ownerHasTowns(z), c.ownerTowns);
+    }
 }
 
 } // namespace

@@ -1,0 +1,61 @@
+#include "model/record_io.h"
+#include "model/template_json.h"
+#include "support/model_samples.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace zw {
+namespace {
+
+// Every field of every record, each set apart from its default, comes back
+// from the record's byte image and from its JSON form: a field missing from a
+// record's field table would come back as its default.
+TEST(RecordFields, EveryFieldSurvivesTheImageAndTheJsonForm) {
+    const TRmg t = test::richTemplate();
+    for (const ZoneRecord& z : t.zones) {
+        std::string image;
+        appendZone(image, z);
+        ASSERT_EQ(image.size(), kZoneRecordBytes);
+        EXPECT_EQ(readZone(reinterpret_cast<const uint8_t*>(image.data())), z);
+        EXPECT_EQ(std::get<ZoneRecord>(zoneFromJson(nlohmann::json(zoneToJson(z)), "")), z);
+    }
+    for (const ConnectionRecord& c : t.connections) {
+        std::string image;
+        appendConnection(image, c);
+        ASSERT_EQ(image.size(), kConnectionRecordBytes);
+        EXPECT_EQ(readConnection(reinterpret_cast<const uint8_t*>(image.data())), c);
+        EXPECT_EQ(std::get<ConnectionRecord>(
+                      connectionFromJson(nlohmann::json(connectionToJson(c)), "", t.zones.size())),
+                  c);
+    }
+    std::string image;
+    appendTemplateHeader(image, t.header);
+    appendPlayerKinds(image, t.kinds);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(image.data());
+    EXPECT_EQ(readTemplateHeader(bytes), t.header);
+    EXPECT_EQ(readPlayerKinds(bytes + kTemplateHeaderBytes), t.kinds);
+    EXPECT_EQ(std::get<TRmg>(templateFromJson(nlohmann::json(templateToJson(t)))), t);
+}
+
+// A single record read on its own names its offending key after the prefix
+// it is given, and defaults what it does not list.
+TEST(RecordFields, SingleRecordsReadWithTheirOwnKeyPrefix) {
+    using nlohmann::json;
+    EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json{{"owner", "x"}}, "zones[2]")).message,
+              "zones[2].owner: expected an integer");
+    EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json{{"colour", 1}}, "")).message,
+              "colour: unknown key");
+    EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json::array(), "")).message,
+              "expected an object");
+    ZoneRecord expected = makeDefaultZone();
+    expected.size = 30;
+    EXPECT_EQ(std::get<ZoneRecord>(zoneFromJson(json{{"size", 30}}, "")), expected);
+    EXPECT_EQ(std::get<TemplateJsonError>(
+                  connectionFromJson(json{{"zoneA", 0}, {"zoneB", 1}}, "connections[0]", 1))
+                  .message,
+              "connections[0].zoneB: no zone with index 1 (there are 1 zones)");
+}
+
+} // namespace
+} // namespace zw
