@@ -10,7 +10,8 @@
 //
 // What the main window does with it:
 // - Start-up, after the command-line file (if any) has been loaded and before
-//   the first autosave: for each RecoveryStore::orphans() entry, newest first,
+//   the first write or remove (a file named after this process is then still
+//   one left by an earlier process): for each RecoveryStore::orphans() entry, newest first,
 //   ask recoveryQuestion(entry) (confirmation, Yes/No). Yes: claim(entry),
 //   install the template as modified and unsaved (save asks for a place, the
 //   caption as for any template), tell the policy wrote(now) and ask no more.

@@ -109,7 +109,13 @@ TEST_F(RecoveryStoreTest, OwnFileIsAnOrphanOnlyUntilThisRunTakesTheName) {
     // An earlier process had this id and died: its work is offered, not overwritten.
     leave(kOwn, "left by an earlier run", seconds(60));
     RecoveryStore s = store();
-    EXPECT_EQ(pids(s.orphans()), std::vector<ProcessId>{kOwn});
+    const auto found = s.orphans();
+    EXPECT_EQ(pids(found), std::vector<ProcessId>{kOwn});
+    ASSERT_EQ(found.size(), 1u);
+    const auto claimed = s.claim(found[0]); // already under the right name
+    ASSERT_TRUE(std::holds_alternative<TRmg>(claimed));
+    EXPECT_EQ(std::get<TRmg>(claimed).name, "left by an earlier run");
+    EXPECT_TRUE(s.orphans().empty());
 
     ASSERT_TRUE(std::holds_alternative<std::monostate>(s.write(richTemplate())));
     EXPECT_TRUE(s.orphans().empty());
