@@ -1,0 +1,88 @@
+#include "platform/process.h"
+
+#include <cstdlib>
+#include <limits>
+
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: the shell header needs its types.
+#include <knownfolders.h>
+#include <shlobj.h>
+#else
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+#endif
+
+namespace zw {
+
+namespace {
+constexpr const char* kAppFolder = "zonewright";
+} // namespace
+
+#ifdef _WIN32
+
+ProcessId currentProcessId() {
+    return static_cast<ProcessId>(::GetCurrentProcessId());
+}
+
+bool processRunning(ProcessId pid) {
+    if (pid <= 0 || pid > static_cast<ProcessId>(std::numeric_limits<DWORD>::max()))
+        return false;
+    HANDLE h = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (h == nullptr)
+        // A process of another user exists but cannot be opened.
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool active = ::GetExitCodeProcess(h, &code) == 0 || code == STILL_ACTIVE;
+    ::CloseHandle(h);
+    return active;
+}
+
+std::string userDataFolder() {
+    PWSTR wide = nullptr;
+    std::string folder;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &wide)) && wide) {
+        const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        if (bytes > 1) {
+            folder.resize(static_cast<size_t>(bytes));
+            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, folder.data(), bytes, nullptr, nullptr);
+            folder.resize(static_cast<size_t>(bytes) - 1); // the terminator
+        }
+    }
+    ::CoTaskMemFree(wide);
+    if (folder.empty())
+        return {};
+    return folder + "\\" + kAppFolder;
+}
+
+#else
+
+ProcessId currentProcessId() {
+    return static_cast<ProcessId>(::getpid());
+}
+
+bool processRunning(ProcessId pid) {
+    // kill() with 0 or a negative id addresses process groups, never one process.
+    if (pid <= 0 || pid > static_cast<ProcessId>(std::numeric_limits<pid_t>::max()))
+        return false;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0)
+        return true;
+    return errno != ESRCH; // EPERM: it exists but belongs to someone else
+}
+
+std::string userDataFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    // Relative values are invalid by the base directory rules and ignored.
+    if (xdg != nullptr && xdg[0] == '/')
+        return std::string(xdg) + "/" + kAppFolder;
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0')
+        return {};
+    return std::string(home) + "/.local/share/" + kAppFolder;
+}
+
+#endif
+
+} // namespace zw

@@ -1,0 +1,75 @@
+#include "platform/process.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zw {
+namespace {
+
+TEST(Processes, OnlyAProcessThatIsGoneCountsAsNotRunning) {
+    EXPECT_EQ(currentProcessId(), static_cast<ProcessId>(::getpid()));
+    EXPECT_TRUE(processRunning(currentProcessId()));
+    EXPECT_TRUE(processRunning(1)); // exists, and may not be signalled by this user
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_FALSE(processRunning(child));
+
+    // Ids that would address process groups or cannot be a process.
+    for (const ProcessId id : {ProcessId{0}, ProcessId{-1}, ProcessId{-2}, ProcessId{1} << 40})
+        EXPECT_FALSE(processRunning(id)) << id;
+}
+
+// Sets or clears an environment variable for one scope.
+class EnvValue {
+  public:
+    EnvValue(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        set(value);
+    }
+    ~EnvValue() { set(old_); }
+    EnvValue(const EnvValue&) = delete;
+    EnvValue& operator=(const EnvValue&) = delete;
+
+  private:
+    void set(const std::optional<std::string>& v) {
+        if (v)
+            ::setenv(name_, v->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(Processes, UserDataFolderFollowsTheBaseDirectoryRules) {
+    struct Case {
+        std::optional<std::string> xdg, home;
+        std::string folder;
+    };
+    for (const Case& c : {
+             Case{"/x/data", "/home/u", "/x/data/zonewright"},
+             Case{"relative/data", "/home/u", "/home/u/.local/share/zonewright"},
+             Case{"", "/home/u", "/home/u/.local/share/zonewright"},
+             Case{std::nullopt, "/home/u", "/home/u/.local/share/zonewright"},
+             Case{std::nullopt, std::nullopt, ""},
+             Case{std::nullopt, "", ""},
+         }) {
+        EnvValue xdg("XDG_DATA_HOME", c.xdg);
+        EnvValue home("HOME", c.home);
+        EXPECT_EQ(userDataFolder(), c.folder) << c.xdg.value_or("(unset)");
+    }
+}
+
+} // namespace
+} // namespace zw
