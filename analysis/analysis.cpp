@@ -12,13 +12,6 @@ namespace zw {
 
 namespace {
 
-// Codes of the records (zone kind, town mode, player kind) used here.
-constexpr int32_t kStartZoneKind = 0;
-constexpr int32_t kOneTown = 1;
-constexpr int32_t kOneCastle = 2;
-constexpr int32_t kDetailedTowns = 3;
-constexpr int32_t kHumanOrComputer = 0;
-
 constexpr int kMinPlayers = 2;
 constexpr int kMaxPlayers = kPlayerSlots;
 
@@ -52,10 +45,10 @@ int64_t detailedTownCount(const ZoneRecord& z) {
 
 int64_t townsOf(const ZoneRecord& z) {
     switch (z.townMode) {
-    case kOneTown:
-    case kOneCastle:
+    case code(TownMode::TownWithoutFort):
+    case code(TownMode::TownWithFort):
         return 1;
-    case kDetailedTowns:
+    case code(TownMode::Detailed):
         return detailedTownCount(z);
     default:
         return 0;
@@ -159,7 +152,7 @@ SetupAnalysis analyzeSetup(const TRmg& t, const std::vector<Limits>& zoneLimits,
         }
         componentOf[i] = c;
         r.components[c].push_back(number);
-        if (t.zones[i].kind == kStartZoneKind) {
+        if (isStartZone(t.zones[i])) {
             holdsStart[c] = true;
             starts.push_back(number);
         }
@@ -197,7 +190,7 @@ SetupAnalysis analyzeSetup(const TRmg& t, const std::vector<Limits>& zoneLimits,
 // A start zone that the compile gives no town: modes 0 and any damaged mode,
 // and detailed counts of which none is above 0.
 bool startWithoutTown(const ZoneRecord& z) {
-    return z.kind == kStartZoneKind && townsOf(z) == 0;
+    return isStartZone(z) && townsOf(z) == 0;
 }
 
 std::vector<TemplateWarning> warningsOf(const TRmg& t, const std::vector<Link>& links) {
@@ -241,7 +234,7 @@ std::vector<PlayerFairness> fairnessOf(const TRmg& t, const std::vector<Limits>&
     std::vector<std::optional<size_t>> startOf(static_cast<size_t>(players) + 1);
     for (size_t i = 0; i < n; ++i) {
         const ZoneRecord& z = t.zones[i];
-        if (s.exists[i] && z.kind == kStartZoneKind && z.owner >= 1 && z.owner <= players &&
+        if (s.exists[i] && isStartZone(z) && z.owner >= 1 && z.owner <= players &&
             !startOf[static_cast<size_t>(z.owner)])
             startOf[static_cast<size_t>(z.owner)] = i;
     }
@@ -348,7 +341,7 @@ TemplateAnalysis analyzeTemplate(const TRmg& original) {
     r.players = players;
     int humansOfAll = 0;
     for (int p = 1; p <= players; ++p) {
-        if (t.kinds.playerKind[static_cast<size_t>(p - 1)] == kHumanOrComputer)
+        if (t.kinds.playerKind[static_cast<size_t>(p - 1)] == PlayerKind::HumanOrComputer)
             ++humansOfAll;
         if (p < kMinPlayers)
             continue;
