@@ -119,7 +119,7 @@ TEST_F(HoverTest, WindowIsToldOnlyWhenThePanelChanges) {
 
 TEST_F(HoverTest, EditingLeavesThePanelAsItIs) {
     h.placeZones({{1, 1}, {6, 1}});
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     const PixelPoint spot = h.zone(1);
     h.pressLeft(spot);

@@ -1,10 +1,10 @@
 // The save and load commands of the editor, answered by scripted services.
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
-#include "platform/scripted_services.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -66,13 +66,13 @@ class ProjectCommands : public ::testing::Test {
 
 TEST_F(ProjectCommands, SaveWritesTheFileAndChangesNothingElse) {
     change("Changed");
-    editor.setTool(Tool::Move);
+    editor.setTool(kMoveTool);
     const EditorState before(editor);
     const int captions = view.captions;
     services.saveAnswers.push_back(dir.file("plan"));
     editor.save();
 
-    EXPECT_EQ(editor.tool(), Tool::None);
+    EXPECT_EQ(editor.tool(), kNoTool);
     ASSERT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(services.saveFilters[0], kSaveProjectFilter);
     EXPECT_EQ(dir.listing(), "plan.tpz\n");
@@ -102,9 +102,9 @@ TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
 }
 
 TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
-    editor.setTool(Tool::Copy);
+    editor.setTool(kCopyTool);
     editor.save();
-    EXPECT_EQ(editor.tool(), Tool::None);
+    EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(dir.listing(), "");
 }
@@ -140,7 +140,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     editor.stepBack();
     editor.setZoomLevel(4);
     editor.setOrigin(3, -5);
-    editor.setTool(Tool::Delete);
+    editor.setTool(kDeleteTool);
     const std::string path = dir.file("rich.tpz");
     spit(path, encodeProject(richTemplate()));
     services.messageAnswers.push_back(MessageResult::No);
@@ -157,7 +157,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     EXPECT_EQ(services.openFilters[0], kOpenProjectFilter);
 
     EXPECT_EQ(editor.rmg(), richTemplate());
-    EXPECT_EQ(editor.tool(), Tool::None);
+    EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(editor.view().zoomLevel, 4);
     EXPECT_EQ(editor.view().originX, 0);
     EXPECT_EQ(editor.view().originY, 0);
@@ -293,14 +293,14 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
         services.fileErrors.clear();
         services.messageAnswers.push_back(MessageResult::No);
         services.openAnswers.push_back(path);
-        editor.setTool(Tool::CreateZone);
+        editor.setTool(kCreateZoneTool);
         const EditorState before(editor);
         const int captions = view.captions;
         editor.load();
 
         EXPECT_EQ(EditorState(editor), before);
         EXPECT_EQ(view.captions, captions);
-        EXPECT_EQ(editor.tool(), Tool::None);
+        EXPECT_EQ(editor.tool(), kNoTool);
         if (c.fileError) {
             EXPECT_EQ(services.fileErrors.size(), 1u);
             EXPECT_EQ(services.messages.size(), 1u); // only the prompt

@@ -1,4 +1,4 @@
-#include "canvas/recording_painter.h"
+#include "support/recording_painter.h"
 
 namespace zw {
 namespace {

@@ -1,15 +1,16 @@
 // The import command as the toolbar runs it: open dialog, the template list
 // window in import mode and its outcomes, the template replaced without a
 // history step, laid out and shown.
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/text.h"
-#include "platform/scripted_services.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
 #include "support/rmg_temp_dir.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
+#include "support/toolbar_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +102,7 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
     EXPECT_EQ(editor.view().zoomLevel, 2);
     EXPECT_EQ(editor.view().originX, 0);
     EXPECT_EQ(editor.view().originY, 0);
-    EXPECT_EQ(editor.tool(), Tool::Move);
+    EXPECT_EQ(editor.tool(), kMoveTool);
     // The scroll bars follow the new zones.
     int32_t minX = 0, maxX = 0;
     for (const auto& z : editor.rmg().zones) {

@@ -39,7 +39,7 @@ void expectInformation(const ScriptedServices& s, const std::string& text) {
 
 TEST(CreateZoneTool, AppendsTheConfirmedZoneAtTheNodeUnderThePress) {
     MouseHarness h;
-    h.selectTool(Tool::CreateZone);
+    h.selectTool(kCreateZoneTool);
     h.dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
         ZoneRecord z = from;
         z.owner = 2;
@@ -70,7 +70,7 @@ TEST(CreateZoneTool, RefusesTheNodesOfAndAroundAZone) {
     h.placeZones({{4, 4}});
     for (const GridPoint n : {GridPoint{4, 4}, GridPoint{3, 3}, GridPoint{5, 4}, GridPoint{5, 5}}) {
         h.services.messages.clear();
-        h.selectTool(Tool::CreateZone);
+        h.selectTool(kCreateZoneTool);
         h.clickLeft(h.node(n.x, n.y));
         expectInformation(h.services, kNodeTaken);
     }
@@ -85,7 +85,7 @@ TEST(CreateZoneTool, RefusesTheNodesOfAndAroundAZone) {
 
 TEST(CreateZoneTool, CancelledDialogChangesNothing) {
     MouseHarness h;
-    h.selectTool(Tool::CreateZone);
+    h.selectTool(kCreateZoneTool);
     h.clickLeft(h.node(2, 2)); // no answer queued: the dialog is cancelled
     EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
     EXPECT_TRUE(h.editor.rmg().zones.empty());
@@ -113,7 +113,7 @@ TEST(Tools, LeftPressWithoutToolDoesNothing) {
 TEST(CreateConnectionTool, NewConnectionRunsFromTheDragStart) {
     MouseHarness h;
     h.placeZones({{1, 1}, {5, 1}, {1, 5}, {5, 5}, {9, 3}});
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
     h.pressLeft(h.zone(2));
     EXPECT_EQ(h.editor.dragSource(), zoneRef(2));
     h.dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool) {
@@ -158,7 +158,7 @@ TEST(CreateConnectionTool, FurtherPassageKeepsTheConnectionsOwnPairWhateverTheDi
     MouseHarness h;
     h.placeZones({{1, 1}, {5, 1}});
     h.join(1, 0);
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
     h.dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool) {
         ConnectionRecord c = from;
         c.passageCount = 2;
@@ -183,7 +183,7 @@ TEST(CreateConnectionTool, NinthPassageIsRefusedWithoutTheDialog) {
     EXPECT_EQ(h.editor.history().position(), 8);
     const size_t dialogsShown = h.dialogs.connectionCalls.size();
 
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
     h.drag(h.zone(1), h.zone(0));
     expectInformation(h.services, kTooMany);
     EXPECT_EQ(h.dialogs.connectionCalls.size(), dialogsShown);
@@ -198,7 +198,7 @@ TEST(CreateConnectionTool, CountBeyondTheSlotsFromAFileCountsAsFull) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}});
     h.join(0, 1, 12);
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
     h.drag(h.zone(0), h.zone(1));
     expectInformation(h.services, kTooMany);
     EXPECT_TRUE(h.dialogs.connectionCalls.empty());
@@ -207,7 +207,7 @@ TEST(CreateConnectionTool, CountBeyondTheSlotsFromAFileCountsAsFull) {
 TEST(CreateConnectionTool, DragsThatDoNotJoinTwoZones) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}});
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
 
     // Empty canvas to a zone, and a zone to empty canvas: the message.
     h.drag(h.node(3, 5), h.zone(1));
@@ -239,7 +239,7 @@ TEST(CreateConnectionTool, CancelledDialogsChangeNothing) {
     h.placeZones({{1, 1}, {6, 1}, {1, 6}});
     h.join(0, 1);
     const TRmg before = h.editor.rmg();
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
     h.drag(h.zone(0), h.zone(2)); // new connection, cancelled
     h.drag(h.zone(1), h.zone(0)); // further passage, cancelled
     EXPECT_EQ(h.dialogs.connectionCalls.size(), 2u);
@@ -258,7 +258,7 @@ TEST(DeleteTool, DeletingAZoneDropsItsConnectionsAndRenumbers) {
     h.join(0, 1);
     h.join(0, 2);
     h.join(3, 4);
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.clickLeft(h.zone(1));
 
@@ -280,7 +280,7 @@ TEST(DeleteTool, DeletingAConnectionKeepsTheOthersInOrder) {
     h.join(0, 1);
     h.join(0, 2);
     h.join(1, 2);
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.clickLeft(h.onConnection(1));
     ASSERT_EQ(h.services.messages.size(), 1u);
@@ -297,7 +297,7 @@ TEST(DeleteTool, AnsweringNoOrClickingEmptyCanvasChangesNothing) {
     h.placeZones({{1, 1}, {6, 1}});
     h.join(0, 1);
     const TRmg before = h.editor.rmg();
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     h.clickLeft(h.zone(0));         // answered No
     h.clickLeft(h.onConnection(0)); // answered No
     EXPECT_EQ(h.services.messages.size(), 2u);
@@ -315,7 +315,7 @@ TEST(DeleteTool, SecondPressWithoutMovingDoesNotReachTheItemThatMovedUp) {
     h.placeZones({{1, 1}, {6, 1}, {1, 6}});
     h.join(1, 2);
     h.join(0, 1);
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     const PixelPoint spot = h.onConnection(0);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.clickLeft(spot);
@@ -339,7 +339,7 @@ TEST(DeleteTool, SecondPressWithoutMovingDoesNotReachTheItemThatMovedUp) {
 TEST(MoveZone, OneNodeAsideIsAllowedAndRecomputesTheScrollBars) {
     MouseHarness h;
     h.placeZones({{2, 2}, {8, 2}});
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     h.pressLeft(h.zone(0));
     EXPECT_EQ(h.editor.dragSource(), zoneRef(0));
     h.releaseLeft(h.node(3, 3));
@@ -361,7 +361,7 @@ TEST(MoveZone, NextToAnotherZoneIsRefused) {
     MouseHarness h;
     h.placeZones({{2, 2}, {8, 2}});
     const TRmg before = h.editor.rmg();
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     h.drag(h.zone(0), h.node(7, 3));
     expectInformation(h.services, kNodeTaken);
     EXPECT_EQ(h.editor.rmg(), before);
@@ -372,7 +372,7 @@ TEST(MoveZone, NextToAnotherZoneIsRefused) {
 TEST(MoveZone, ReleaseOutsideTheCanvasUsesTheTruncatingNodeRule) {
     MouseHarness h;
     h.placeZones({{4, 1}});
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     const int32_t half = h.editor.halfCell();
     // One half cell left of the canvas still falls into column 0.
     h.drag(h.zone(0), PixelPoint{-half, h.node(0, 1).y});
@@ -396,7 +396,7 @@ TEST(CopyZone, AppendsACopyWithoutConnections) {
     h.editor.rmgMutable().zones[0].owner = 3;
     h.editor.rmgMutable().zones[0].mineGold = 2;
     h.join(0, 1);
-    h.selectTool(Tool::Copy);
+    h.selectTool(kCopyTool);
     h.drag(h.zone(0), h.node(1, 5));
     ASSERT_EQ(h.editor.rmg().zones.size(), 3u);
     ZoneRecord expected = h.editor.rmg().zones[0];
@@ -412,7 +412,7 @@ TEST(CopyZone, AppendsACopyWithoutConnections) {
 TEST(CopyZone, NextToOrOntoItsSourceIsRefused) {
     MouseHarness h;
     h.placeZones({{3, 3}});
-    h.selectTool(Tool::Copy);
+    h.selectTool(kCopyTool);
     h.drag(h.zone(0), h.node(4, 3));
     expectInformation(h.services, kNodeTaken);
     h.services.messages.clear();
@@ -421,7 +421,7 @@ TEST(CopyZone, NextToOrOntoItsSourceIsRefused) {
     EXPECT_EQ(h.editor.rmg().zones.size(), 1u);
     EXPECT_EQ(h.editor.history().position(), 0);
     // The move tool skips the zone itself and may go one node.
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     h.drag(h.zone(0), h.node(4, 3));
     EXPECT_EQ(h.editor.rmg().zones[0].gridX, 4);
 }
@@ -430,7 +430,7 @@ TEST(MoveCopy, DragFromEmptyCanvasDoesNothing) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}});
     const TRmg before = h.editor.rmg();
-    for (const Tool t : {Tool::Move, Tool::Copy}) {
+    for (const ToolId t : {kMoveTool, kCopyTool}) {
         h.selectTool(t);
         h.drag(h.node(3, 6), h.node(9, 6));
         h.drag(h.node(3, 6), h.zone(1));
@@ -444,7 +444,7 @@ TEST(MoveCopy, DraggedItemIsDrawnNormallyAgainAfterTheRelease) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}, {1, 6}});
     h.join(0, 1);
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
 
     h.pressLeft(h.onConnection(0, 0.3));
     EXPECT_EQ(h.editor.dragSource(), connectionRef(0));
@@ -453,7 +453,7 @@ TEST(MoveCopy, DraggedItemIsDrawnNormallyAgainAfterTheRelease) {
     EXPECT_EQ(h.editor.dragSource(), 0);
     EXPECT_GT(h.view.redraws, redrawsBefore);
 
-    h.selectTool(Tool::Copy);
+    h.selectTool(kCopyTool);
     h.pressLeft(h.zone(2));
     EXPECT_EQ(h.editor.dragSource(), zoneRef(2));
     h.releaseLeft(h.node(1, 7)); // refused with a message
@@ -471,7 +471,7 @@ void endsLayout(MouseHarness& h) {
 TEST(MoveConnectionEnd, TheEndNearerThePressFollowsTheRelease) {
     MouseHarness h;
     endsLayout(h);
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     h.drag(h.onConnection(0, 0.25), h.zone(2));
     EXPECT_TRUE(h.editor.nearEndA());
     EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{2, 1}}));
@@ -490,7 +490,7 @@ TEST(MoveConnectionEnd, ReleaseOnItsOwnZonesOrOffAnyZoneIsSilent) {
     MouseHarness h;
     endsLayout(h);
     const TRmg before = h.editor.rmg();
-    for (const Tool t : {Tool::Move, Tool::Copy}) {
+    for (const ToolId t : {kMoveTool, kCopyTool}) {
         h.selectTool(t);
         h.drag(h.onConnection(0, 0.25), h.zone(1));
         h.drag(h.onConnection(0, 0.25), h.zone(0));
@@ -505,7 +505,7 @@ TEST(MoveConnectionEnd, MayMakeASecondRecordForTheSamePair) {
     MouseHarness h;
     endsLayout(h);
     h.join(0, 2);
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     h.drag(h.onConnection(0, 0.75), h.zone(2));
     EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 2}, {0, 2}}));
     EXPECT_TRUE(h.services.messages.empty());
@@ -518,7 +518,7 @@ TEST(CopyConnectionEnd, AppendsTheWholeRecordWithTheNewPair) {
     c.passageCount = 3;
     c.passages[2].guard = 777;
     c.passages[5].kind = 2; // unused slots travel with the record
-    h.selectTool(Tool::Copy);
+    h.selectTool(kCopyTool);
     h.drag(h.onConnection(0, 0.2), h.zone(3));
     ASSERT_EQ(h.editor.rmg().connections.size(), 2u);
     ConnectionRecord expected = h.editor.rmg().connections[0];
@@ -533,7 +533,7 @@ TEST(CopyConnectionEnd, OntoAnExistingPairIsRefusedAfterItsStep) {
     endsLayout(h);
     h.join(2, 1); // kept end 1 already joins zone 2, the other way round
     const TRmg before = h.editor.rmg();
-    h.selectTool(Tool::Copy);
+    h.selectTool(kCopyTool);
     h.drag(h.onConnection(0, 0.25), h.zone(2));
     expectInformation(h.services, kExists);
     EXPECT_EQ(h.editor.rmg(), before);
@@ -545,8 +545,8 @@ TEST(CopyConnectionEnd, OntoAnExistingPairIsRefusedAfterItsStep) {
 // ---- Right press ----
 
 TEST(RightPress, EditsTheZoneUnderThePointerWithAnyTool) {
-    for (const Tool t : {Tool::None, Tool::CreateZone, Tool::CreateConnection, Tool::Delete,
-                         Tool::Move, Tool::Copy}) {
+    for (const ToolId t :
+         {kNoTool, kCreateZoneTool, kCreateConnectionTool, kDeleteTool, kMoveTool, kCopyTool}) {
         MouseHarness h;
         h.placeZones({{1, 1}, {6, 2}});
         h.selectTool(t);
@@ -614,13 +614,13 @@ TEST(Tools, ConnectionsNamingMissingZonesAreNeverFollowed) {
     h.join(0, 7);
     h.join(-3, 1);
     h.join(0, 1);
-    for (const Tool t : {Tool::CreateConnection, Tool::Move, Tool::Copy}) {
+    for (const ToolId t : {kCreateConnectionTool, kMoveTool, kCopyTool}) {
         h.selectTool(t);
         h.drag(h.zone(0), h.zone(1));
         h.drag(h.onConnection(2, 0.3), h.node(3, 6));
     }
     h.clickRight(h.onConnection(2));
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     h.clickLeft(h.node(3, 6));
     EXPECT_EQ(h.editor.rmg().connections.size(), 3u);
 }
@@ -629,7 +629,7 @@ TEST(Tools, StaleItemReferencesCountAsNoItem) {
     // The template can be replaced without a pointer movement (a project opened
     // from the keyboard, a step back): hoveredItem and dragSource may then name
     // items beyond the lists.
-    for (const Tool t : {Tool::CreateConnection, Tool::Delete, Tool::Move, Tool::Copy}) {
+    for (const ToolId t : {kCreateConnectionTool, kDeleteTool, kMoveTool, kCopyTool}) {
         MouseHarness h;
         h.placeZones({{1, 1}, {6, 1}, {1, 6}});
         h.join(1, 2);

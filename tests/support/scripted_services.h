@@ -1,4 +1,4 @@
-// Services for tests and the command-line tool: answers come from queues, and
+// Services for tests: answers come from queues, and
 // every message, dialog and error is recorded.
 #pragma once
 

@@ -1,14 +1,14 @@
 // The compile command as the toolbar runs it: check, save dialog, the table
 // new or existing, the template list window's outcomes, and the file written.
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/text.h"
 #include "platform/files.h"
-#include "platform/scripted_services.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
 #include "support/rmg_temp_dir.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 

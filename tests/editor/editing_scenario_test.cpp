@@ -77,7 +77,7 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
         z.mineCrystal = 1;
     });
     // A zone too close to the junction is refused.
-    h.selectTool(Tool::CreateZone);
+    h.selectTool(kCreateZoneTool);
     h.clickLeft(h.node(6, 4));
     h.drawZone(11, 7); // 7, put down by mistake
 
@@ -94,7 +94,7 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
     });
     h.drawConnection(6, 5); // to the mistaken zone
     // A drag that misses the zone it was meant to start from.
-    h.selectTool(Tool::CreateConnection);
+    h.selectTool(kCreateConnectionTool);
     h.drag(h.node(7, 1), h.zone(1));
 
     // The rich zone is bigger than first set, and one row lower.
@@ -104,14 +104,14 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
         return std::optional<ZoneRecord>(z);
     });
     h.clickRight(h.zone(5));
-    h.selectTool(Tool::Move);
+    h.selectTool(kMoveTool);
     h.drag(h.zone(5), h.node(5, 7));
 
     // The mistaken zone goes, with its connection.
-    h.selectTool(Tool::Delete);
+    h.selectTool(kDeleteTool);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.clickLeft(h.zone(6));
-    h.editor.toolClicked(Tool::Delete); // raise the button again
+    h.editor.toolClicked(kDeleteTool); // raise the button again
 }
 
 ConnectionRecord connection(int a, int b, std::initializer_list<PassageRecord> passages) {
@@ -183,7 +183,7 @@ TEST(EditingScenario, TwoPlayerTemplateDrawnWithTheMouse) {
     // One step for the settings, 7 zones, 9 connection dialogs, the edit, the
     // move and the deletion.
     EXPECT_EQ(h.editor.history().position(), 20);
-    EXPECT_EQ(h.editor.tool(), Tool::None);
+    EXPECT_EQ(h.editor.tool(), kNoTool);
     EXPECT_EQ(h.editor.dragSource(), 0);
     EXPECT_EQ(h.editor.hBar().max, 11); // the deleted zone's column stays in the range
     EXPECT_EQ(h.editor.vBar().max, 7);
@@ -306,7 +306,7 @@ TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
 
     // The imported template counts as unchanged and is ready for moving zones.
     EXPECT_EQ(back.editor.history().position(), 0);
-    EXPECT_EQ(back.editor.tool(), Tool::Move);
+    EXPECT_EQ(back.editor.tool(), kMoveTool);
     EXPECT_EQ(back.editor.caption(), "Редактор шаблонов - Scenario two");
 }
 

@@ -1,4 +1,4 @@
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 namespace zw {
 
@@ -49,11 +49,17 @@ void ScriptedServices::setDialogPath(FileDialogId id, const std::string& path) {
     dialogPaths[id] = path;
 }
 
-void ScriptedServices::fileError(std::string_view reason) { fileErrors.emplace_back(reason); }
+void ScriptedServices::fileError(std::string_view reason) {
+    fileErrors.emplace_back(reason);
+}
 
-void ScriptedServices::shellOpen(const std::string& path) { shellOpened.push_back(path); }
+void ScriptedServices::shellOpen(const std::string& path) {
+    shellOpened.push_back(path);
+}
 
-void ScriptedServices::writeFileAssociation() { ++associationWrites; }
+void ScriptedServices::writeFileAssociation() {
+    ++associationWrites;
+}
 
 std::vector<std::string> ScriptedServices::messageTexts() const {
     std::vector<std::string> out;
