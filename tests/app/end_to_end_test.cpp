@@ -260,7 +260,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
         s.kinds.playerKind[1] = 1;
         return std::optional<zw::TemplateSettings>(s);
     });
-    pointer.clickButton(TemplateSettings);
+    pointer.clickButton(Settings);
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
     EXPECT_TRUE(button(StepBack)->isEnabled());
 

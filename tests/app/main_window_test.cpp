@@ -130,8 +130,8 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {Delete, "Удаление локации или перехода"},
         {Move, "Движение локации или перехода"},
         {Copy, "Копирование локации/перехода"},
-        {TemplateSettings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
-                           "щелкните по нему правой конпкой."},
+        {Settings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
+                   "щелкните по нему правой конпкой."},
         {ZoomIn, "Увеличить (Ctrl++)"},
         {ZoomOut, "Уменьшить (Ctrl+-)"},
         {Readme, "Readme&help"},
@@ -385,7 +385,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirCommands) {
     EXPECT_EQ(services.saveFilters, std::vector<std::string>{std::string(kSaveProjectFilter)});
     click(Import);
     EXPECT_EQ(services.openFilters.back(), std::string(kRmgFilter));
-    click(TemplateSettings);
+    click(Settings);
     EXPECT_EQ(dialogs.templateCalls, 1);
     click(Readme);
     EXPECT_EQ(services.shellOpened, std::vector<std::string>{"/usr/local/bin/Readme&help.txt"});
