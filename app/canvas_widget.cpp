@@ -1,7 +1,7 @@
 #include "app/canvas_widget.h"
 
 #include "canvas/qt_painter.h"
-#include "model/editor.h"
+#include "editor/editor.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "app/info_panel_widget.h"
 
 #include "app/icons.h"
-#include "model/editor.h"
+#include "editor/editor.h"
 
 #include <QLabel>
 #include <QMouseEvent>

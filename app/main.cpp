@@ -1,43 +1,12 @@
-// Program start: the application, the main window and the four dialogs.
+// Program start: the application, the services, the dialogs and the main
+// window; once the window is shown, the editor's start-up.
 #include "app/main_window.h"
-#include "platform/qt_services.h"
-#include "rmg/template_list.h"
-
-// The window classes first: the dialogs' header hands them out by pointer.
-#include "dialogs/connection_dialog.h"
 #include "dialogs/qt_dialogs.h"
-#include "dialogs/template_dialog.h"
-#include "dialogs/template_list_dialog.h"
-#include "dialogs/zone_dialog.h"
+#include "platform/qt_services.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-namespace {
-
-// The main window is created before the dialogs, which are its children; until
-// they exist every dialog counts as cancelled.
-class DialogsProxy : public zw::PropertyDialogs {
-  public:
-    zw::PropertyDialogs* target = nullptr;
-
-    std::optional<zw::ZoneRecord> editZone(const zw::ZoneRecord& from) override {
-        return target ? target->editZone(from) : std::nullopt;
-    }
-    std::optional<zw::ConnectionRecord> editConnection(const zw::ConnectionRecord& from,
-                                                       bool furtherPassage) override {
-        return target ? target->editConnection(from, furtherPassage) : std::nullopt;
-    }
-    std::optional<zw::TemplateSettings> editTemplate(const zw::TRmg& from) override {
-        return target ? target->editTemplate(from) : std::nullopt;
-    }
-    zw::ListOutcome runTemplateList(zw::TemplateListSession& session) override {
-        return target ? target->runTemplateList(session) : zw::ListOutcome::Abandon;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -55,11 +24,15 @@ int main(int argc, char** argv) {
         args.emplace_back(argv[i]);
     services.setArguments(std::move(args));
 
-    DialogsProxy dialogs;
+    // The dialogs become the main window's children once it exists; the window
+    // deletes them before QtDialogs goes.
+    zw::QtDialogs dialogs(services);
     zw::MainWindow window(services, dialogs);
     services.setParent(&window);
-    zw::QtDialogs qtDialogs(services, &window);
-    dialogs.target = &qtDialogs;
+    dialogs.setParent(&window);
     window.showMaximized();
+    // Start-up messages (a project on the command line that cannot be read)
+    // have the shown main window as their parent.
+    window.editor().startUp();
     return QApplication::exec();
 }

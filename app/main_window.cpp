@@ -26,145 +26,6 @@ constexpr int kButtonTop = 2;
 constexpr int kSeparatorWidth = 8;
 constexpr int kScrollButtonGap = 32;
 
-struct ButtonDef {
-    ToolButtonId id;
-    const char* icon;
-    const char* hint;
-    // Keyboard shortcuts and how the tooltip names them (empty: none).
-    std::vector<QKeySequence> keys;
-    const char* keysText;
-};
-
-// One entry of the toolbar, left to right: a button, a separator line or the gap
-// before the scroll buttons.
-enum class Slot { Button, Separator, Gap };
-
-const std::vector<ButtonDef>& buttonDefs() {
-    static const std::vector<ButtonDef> defs = {
-        {ToolButtonId::New,
-         "new",
-         "Создать новый шаблон",
-         {QKeySequence(Qt::CTRL | Qt::Key_N)},
-         "Ctrl+N"},
-        {ToolButtonId::Load,
-         "open",
-         "Загрузить проект шаблона",
-         {QKeySequence(Qt::CTRL | Qt::Key_O)},
-         "Ctrl+O"},
-        {ToolButtonId::Save,
-         "save",
-         "Сохранить проект шаблона",
-         {QKeySequence(Qt::CTRL | Qt::Key_S)},
-         "Ctrl+S"},
-        {ToolButtonId::Import, "import", "Импорт шаблона из файла rmg (beta!)", {}, ""},
-        {ToolButtonId::Compile,
-         "compile",
-         "Компилировать проект (Добавление шаблона в файл)",
-         {},
-         ""},
-        {ToolButtonId::StepBack,
-         "back",
-         "Шаг назад",
-         {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-         "Ctrl+Z"},
-        {ToolButtonId::StepForward,
-         "forward",
-         "Шаг вперед",
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-         "Ctrl+Y, Ctrl+Shift+Z"},
-        {ToolButtonId::CreateZone, "zone", "Создание локации", {}, ""},
-        {ToolButtonId::CreateConnection, "connection", "Создание перехода между локациями", {}, ""},
-        {ToolButtonId::Delete, "delete", "Удаление локации или перехода", {}, ""},
-        {ToolButtonId::Move, "move", "Движение локации или перехода", {}, ""},
-        {ToolButtonId::Copy, "copy", "Копирование локации/перехода", {}, ""},
-        {ToolButtonId::TemplateSettings,
-         "settings",
-         "Свойства шаблона. Чтобы попасть в свойства локации или перехода, щелкните по нему "
-         "правой конпкой.",
-         {},
-         ""},
-        {ToolButtonId::ZoomIn,
-         "zoomin",
-         "Увеличить",
-         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         "Ctrl++"},
-        {ToolButtonId::ZoomOut,
-         "zoomout",
-         "Уменьшить",
-         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-         "Ctrl+-"},
-        {ToolButtonId::Readme, "readme", "Readme&help", {}, ""},
-        {ToolButtonId::Check, "check", "Проверка шаблона на наличие ошибок", {}, ""},
-        {ToolButtonId::ScrollUp, "up", "Двигатся вверх", {}, ""},
-        {ToolButtonId::ScrollDown, "down", "Двигатся вниз", {}, ""},
-        {ToolButtonId::ScrollLeft, "left", "Двигатся влево", {}, ""},
-        {ToolButtonId::ScrollRight, "right", "Двигатся вправо", {}, ""},
-        {ToolButtonId::Origin, "origin", "Вернутся в начало координат", {}, ""},
-    };
-    return defs;
-}
-
-const ButtonDef& defOf(ToolButtonId id) {
-    return buttonDefs()[static_cast<size_t>(id)];
-}
-
-// The toolbar from left to right.
-struct LayoutItem {
-    Slot slot;
-    ToolButtonId id = ToolButtonId::New;
-};
-
-const std::vector<LayoutItem>& toolbarLayout() {
-    using enum ToolButtonId;
-    static const std::vector<LayoutItem> items = {
-        {Slot::Button, New},
-        {Slot::Button, Load},
-        {Slot::Button, Save},
-        {Slot::Button, Import},
-        {Slot::Button, Compile},
-        {Slot::Separator},
-        {Slot::Button, StepBack},
-        {Slot::Button, StepForward},
-        {Slot::Separator},
-        {Slot::Button, CreateZone},
-        {Slot::Button, CreateConnection},
-        {Slot::Button, Delete},
-        {Slot::Button, Move},
-        {Slot::Button, Copy},
-        {Slot::Separator},
-        {Slot::Button, TemplateSettings},
-        {Slot::Separator},
-        {Slot::Button, ZoomIn},
-        {Slot::Button, ZoomOut},
-        {Slot::Separator},
-        {Slot::Button, Readme},
-        {Slot::Button, Check},
-        {Slot::Gap},
-        {Slot::Button, ScrollUp},
-        {Slot::Button, ScrollDown},
-        {Slot::Button, ScrollLeft},
-        {Slot::Button, ScrollRight},
-        {Slot::Button, Origin},
-    };
-    return items;
-}
-
-struct ToolBinding {
-    ToolButtonId id;
-    Tool tool;
-};
-constexpr std::array<ToolBinding, 5> kToolButtons = {{
-    {ToolButtonId::CreateZone, Tool::CreateZone},
-    {ToolButtonId::CreateConnection, Tool::CreateConnection},
-    {ToolButtonId::Delete, Tool::Delete},
-    {ToolButtonId::Move, Tool::Move},
-    {ToolButtonId::Copy, Tool::Copy},
-}};
-
-bool isScrollButton(ToolButtonId id) {
-    return id >= ToolButtonId::ScrollUp && id <= ToolButtonId::Origin;
-}
-
 // The controls' face: the classic 11-pixel dialog face where it is installed,
 // else the nearest sans-serif face of this desktop.
 QFont controlFont() {
@@ -202,10 +63,6 @@ class ClientArea : public QWidget {
 };
 
 } // namespace
-
-QString toolButtonHint(ToolButtonId id) {
-    return QString::fromUtf8(defOf(id).hint);
-}
 
 MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), editor_(services, dialogs) {
@@ -278,7 +135,6 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     layoutClient();
     buttonsChanged();
     scrollBarsChanged();
-    editor_.startUp();
 }
 
 MainWindow::~MainWindow() {
@@ -288,47 +144,53 @@ MainWindow::~MainWindow() {
     delete takeCentralWidget();
 }
 
+QToolButton* MainWindow::button(ToolbarId id) const {
+    const auto found = buttons_.find(id);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
 void MainWindow::buildToolbar() {
     toolbar_ = new QWidget(client_);
     int x = 0;
-    for (const LayoutItem& item : toolbarLayout()) {
-        if (item.slot == Slot::Gap) {
-            x += kScrollButtonGap;
-            continue;
-        }
-        if (item.slot == Slot::Separator) {
-            auto* line = new QFrame(toolbar_);
-            line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-            line->setGeometry(x, kButtonTop, kSeparatorWidth, kButtonSize);
-            separators_.push_back(x);
-            x += kSeparatorWidth;
-            continue;
-        }
-        const ButtonDef& def = defOf(item.id);
+    for (const ToolbarEntry& entry : toolbarEntries()) {
         auto* b = new QToolButton(toolbar_);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setGeometry(x, kButtonTop, kButtonSize, kButtonSize);
         b->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-        b->setIcon(toolbarIcon(QString::fromLatin1(def.icon)));
-        QString tip = QString::fromUtf8(def.hint);
-        if (*def.keysText)
-            tip += QStringLiteral(" (") + QString::fromUtf8(def.keysText) + QLatin1Char(')');
+        const QString id = QString::fromUtf8(entry.id.data(), qsizetype(entry.id.size()));
+        b->setIcon(toolbarIcon(id));
+        QString tip = QString::fromUtf8(entry.hint.data(), qsizetype(entry.hint.size()));
+        if (!entry.keysText.empty())
+            tip += QStringLiteral(" (") +
+                   QString::fromUtf8(entry.keysText.data(), qsizetype(entry.keysText.size())) +
+                   QLatin1Char(')');
         b->setToolTip(tip);
-        const ToolButtonId id = item.id;
-        connect(b, &QToolButton::clicked, this, [this, id] { runButton(id); });
-        for (const QKeySequence& k : def.keys) {
-            auto* sc = new QShortcut(k, this);
+        b->setCheckable(entry.isTool());
+        if (entry.enabled)
+            b->setEnabled(entry.enabled(editor_));
+        connect(b, &QToolButton::clicked, this, [this, &entry] { runButton(entry); });
+        for (const std::string_view keys : entry.keys) {
+            auto* sc =
+                new QShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
+                                           QKeySequence::PortableText),
+                              this);
             sc->setContext(Qt::WindowShortcut);
-            connect(sc, &QShortcut::activated, this, [this, id] { runButton(id); });
+            connect(sc, &QShortcut::activated, this, [this, &entry] { runButton(entry); });
         }
-        if (isScrollButton(id))
-            b->setEnabled(false);
-        buttons_[static_cast<size_t>(id)] = b;
+        buttons_.emplace(std::string(entry.id), b);
         x += kButtonSize;
+
+        if (entry.after == ToolbarSpace::Gap) {
+            x += kScrollButtonGap;
+        } else if (entry.after == ToolbarSpace::Separator) {
+            auto* line = new QFrame(toolbar_);
+            line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+            line->setGeometry(x, kButtonTop, kSeparatorWidth, kButtonSize);
+            separators_.push_back(x);
+            x += kSeparatorWidth;
+        }
     }
-    for (const ToolBinding& t : kToolButtons)
-        button(t.id)->setCheckable(true);
 }
 
 void MainWindow::layoutClient() {
@@ -343,71 +205,14 @@ void MainWindow::layoutClient() {
     panel_->raise();
 }
 
-void MainWindow::runButton(ToolButtonId id) {
-    using enum ToolButtonId;
-    for (const ToolBinding& t : kToolButtons) {
-        if (t.id == id) {
-            editor_.toolClicked(t.tool);
-            // The group shows the editor's tool, whatever the button did by itself.
-            buttonsChanged();
-            return;
-        }
+void MainWindow::runButton(const ToolbarEntry& entry) {
+    if (entry.isTool()) {
+        editor_.toolClicked(entry.id);
+        // The group shows the editor's tool, whatever the button did by itself.
+        buttonsChanged();
+        return;
     }
-    switch (id) {
-    case New:
-        editor_.newTemplate();
-        break;
-    case Load:
-        editor_.load();
-        break;
-    case Save:
-        editor_.save();
-        break;
-    case Import:
-        editor_.importRmg();
-        break;
-    case Compile:
-        editor_.compile();
-        break;
-    case StepBack:
-        editor_.stepBack();
-        break;
-    case StepForward:
-        editor_.stepForward();
-        break;
-    case TemplateSettings:
-        editor_.templateSettings();
-        break;
-    case ZoomIn:
-        editor_.zoomIn();
-        break;
-    case ZoomOut:
-        editor_.zoomOut();
-        break;
-    case Readme:
-        editor_.openReadme();
-        break;
-    case Check:
-        editor_.checkCommand();
-        break;
-    case Origin:
-        editor_.originButton();
-        break;
-    case ScrollUp:
-        editor_.keyChar(U'w');
-        break;
-    case ScrollDown:
-        editor_.keyChar(U's');
-        break;
-    case ScrollLeft:
-        editor_.keyChar(U'a');
-        break;
-    case ScrollRight:
-        editor_.keyChar(U'd');
-        break;
-    default:
-        break;
-    }
+    entry.run(editor_);
 }
 
 // ---- EditorView ----
@@ -421,14 +226,14 @@ void MainWindow::captionChanged() {
 }
 
 void MainWindow::buttonsChanged() {
-    button(ToolButtonId::StepBack)->setEnabled(editor_.canStepBack());
-    button(ToolButtonId::StepForward)->setEnabled(editor_.canStepForward());
-    button(ToolButtonId::ZoomIn)->setEnabled(editor_.zoomInEnabled());
-    button(ToolButtonId::ZoomOut)->setEnabled(editor_.zoomOutEnabled());
-    for (const ToolBinding& t : kToolButtons) {
-        QToolButton* b = button(t.id);
-        const QSignalBlocker block(b);
-        b->setChecked(editor_.tool() == t.tool);
+    for (const ToolbarEntry& entry : toolbarEntries()) {
+        QToolButton* b = button(entry.id);
+        if (entry.enabled)
+            b->setEnabled(entry.enabled(editor_));
+        if (entry.isTool()) {
+            const QSignalBlocker block(b);
+            b->setChecked(editor_.tool() == entry.id);
+        }
     }
 }
 

@@ -3,11 +3,13 @@
 // editor and mirrors the editor's state onto its widgets (EditorView).
 #pragma once
 
-#include "model/editor.h"
+#include "editor/editor.h"
+#include "editor/toolbar.h"
 
 #include <QMainWindow>
 #include <QString>
-#include <array>
+#include <map>
+#include <string>
 #include <vector>
 
 class QScrollBar;
@@ -18,44 +20,14 @@ namespace zw {
 class CanvasWidget;
 class InfoPanelWidget;
 
-// The toolbar's buttons, left to right.
-enum class ToolButtonId {
-    New,
-    Load,
-    Save,
-    Import,
-    Compile,
-    StepBack,
-    StepForward,
-    CreateZone,
-    CreateConnection,
-    Delete,
-    Move,
-    Copy,
-    TemplateSettings,
-    ZoomIn,
-    ZoomOut,
-    Readme,
-    Check,
-    ScrollUp,
-    ScrollDown,
-    ScrollLeft,
-    ScrollRight,
-    Origin,
-};
-inline constexpr int kToolButtonCount = 22;
-
 inline constexpr int kToolbarHeight = 28;
 inline constexpr int kScrollStrip = 17;
-
-// The hint of a toolbar button as written, without its keyboard shortcut.
-QString toolButtonHint(ToolButtonId id);
 
 class MainWindow : public QMainWindow, public EditorView {
     Q_OBJECT
   public:
-    // Creating the window runs the editor's start-up: a blank canvas, the new
-    // template, the file association and the project named on the command line.
+    // The window shows the editor's state; the start-up (Editor::startUp) runs
+    // once the window is shown, so that its messages have the window as parent.
     MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -75,7 +47,8 @@ class MainWindow : public QMainWindow, public EditorView {
     InfoPanelWidget* infoPanel() const { return panel_; }
     QScrollBar* hScrollBar() const { return hBar_; }
     QScrollBar* vScrollBar() const { return vBar_; }
-    QToolButton* button(ToolButtonId id) const { return buttons_[static_cast<size_t>(id)]; }
+    // The toolbar button of `id` (editor/toolbar.h).
+    QToolButton* button(ToolbarId id) const;
     // Left edges of the separator lines in the toolbar.
     const std::vector<int>& separatorPositions() const { return separators_; }
 
@@ -86,7 +59,7 @@ class MainWindow : public QMainWindow, public EditorView {
   private:
     void buildToolbar();
     void layoutClient();
-    void runButton(ToolButtonId id);
+    void runButton(const ToolbarEntry& entry);
     bool handleWheel(class QWheelEvent* e);
     bool isFirstKeyReceiver(QWidget* w) const;
 
@@ -97,7 +70,7 @@ class MainWindow : public QMainWindow, public EditorView {
     InfoPanelWidget* panel_ = nullptr;
     QScrollBar* hBar_ = nullptr;
     QScrollBar* vBar_ = nullptr;
-    std::array<QToolButton*, kToolButtonCount> buttons_{};
+    std::map<std::string, QToolButton*, std::less<>> buttons_;
     std::vector<int> separators_;
 };
 

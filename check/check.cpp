@@ -1,7 +1,5 @@
 #include "check/check.h"
 
-#include "model/editor.h"
-
 #include <array>
 
 namespace zw {
@@ -46,19 +44,6 @@ std::optional<std::string> checkTemplate(const TRmg& t) {
         if (!startSeen[static_cast<size_t>(p - 1)])
             return playerProblem(p, " нет стартовой локации");
     return std::nullopt;
-}
-
-bool Editor::checkAndReport() {
-    const auto problem = checkTemplate(rmg_);
-    if (!problem)
-        return true;
-    services_.messageBox(*problem, MessageKind::Information, MessageButtons::Ok);
-    return false;
-}
-
-void Editor::checkCommand() {
-    if (checkAndReport())
-        services_.messageBox(kNoErrorsFound, MessageKind::Information, MessageButtons::Ok);
 }
 
 } // namespace zw

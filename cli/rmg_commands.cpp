@@ -1,19 +1,18 @@
-// compile, list, delete and import: rmg.txt tables from the command line, with
-// the same splitter, compile, list-window and import functions as the editor.
+// compile, list, delete and import: rmg.txt tables from the command line. The
+// compile and the import are the editor's own commands, run on the command
+// line's services with the options answering the template list window.
 #include "check/check.h"
+#include "cli/cli_services.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "editor/commands/compile_command.h"
+#include "editor/commands/import_command.h"
 #include "model/name_rules.h"
 #include "model/project_file.h"
 #include "model/text.h"
-#include "platform/files.h"
-#include "platform/scripted_services.h"
-#include "rmg/graph.h"
-#include "rmg/import.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
 
-#include <filesystem>
 #include <memory>
 
 namespace zw::cli {
@@ -27,15 +26,6 @@ struct RmgArgs {
     int index = 0; // from 1
     bool all = false;
 };
-
-// The folder of the running executable, where header.txt lies.
-std::string executableDir() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return ".";
-    return exe.parent_path().string();
-}
 
 // The entry chosen by --name (first match, A to Z folded) or --index (from 1).
 std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, const RmgArgs& a,
@@ -54,6 +44,33 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
     return static_cast<size_t>(a.index - 1);
 }
 
+// The template list window as the options answer it: adding goes on when the
+// window's own "Добавить шаблон" accepts the name; import takes the template
+// chosen by --name or --index. Nothing else is ever asked.
+class OptionDialogs : public PropertyDialogs {
+  public:
+    OptionDialogs(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
+
+    std::optional<ZoneRecord> editZone(const ZoneRecord&) override { return std::nullopt; }
+    std::optional<ConnectionRecord> editConnection(const ConnectionRecord&, bool) override {
+        return std::nullopt;
+    }
+    std::optional<TemplateSettings> editTemplate(const TRmg&) override { return std::nullopt; }
+    ListOutcome runTemplateList(TemplateListSession& session) override {
+        if (session.mode() == ListMode::Adding)
+            return session.addTemplate().value_or(ListOutcome::Abandon);
+        const auto chosen = chooseEntry(session.entries(), args_, byName_);
+        if (!chosen)
+            return ListOutcome::Abandon;
+        session.chosenIndex = static_cast<int>(*chosen);
+        return ListOutcome::Proceed;
+    }
+
+  private:
+    const RmgArgs& args_;
+    bool byName_;
+};
+
 int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
     auto t = readProject(a.project);
     if (!t)
@@ -70,31 +87,22 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         }
         name = utf8ToCp1251(a.name);
     }
-
-    std::string buffer;
-    if (fileExists(a.table)) {
-        auto read = readInput(a.table);
-        if (!read)
-            return kExitBadInput;
-        buffer = std::move(*read);
-    } else {
-        auto read = readInput(headerGiven ? a.header : executableDir() + "/header.txt");
-        if (!read)
-            return kExitBadInput;
-        buffer = std::move(*read);
-    }
+    CliServices services;
+    OptionDialogs dialogs(a, false);
+    const std::string header = headerGiven ? a.header : services.executableDir() + "/header.txt";
     // As "Добавить шаблон" of the list window: a refused name stops here, the
     // first template of the same name is deleted.
-    ScriptedServices quiet;
-    TemplateListSession session(std::move(buffer), ListMode::Adding, name, quiet);
-    if (!session.addTemplate()) {
-        for (const auto& m : quiet.messages)
-            printError(m.text);
-        return kExitRefused;
+    switch (compileIntoTable(*t, name, a.table, header, services, dialogs)) {
+    case CompileOutcome::Written:
+        return kExitOk;
+    case CompileOutcome::FileFailed:
+        return kExitBadInput;
+    case CompileOutcome::ListSaved:
+    case CompileOutcome::Abandoned:
+    case CompileOutcome::NameRefused:
+        break;
     }
-    buffer = session.takeBuffer();
-    compileInto(buffer, *t, name);
-    return writeOutput(a.table, buffer) ? kExitOk : kExitBadInput;
+    return kExitRefused;
 }
 
 int runList(const RmgArgs& a) {
@@ -126,22 +134,16 @@ int runDelete(const RmgArgs& a, bool byName) {
 }
 
 int runImport(const RmgArgs& a, bool byName) {
-    const auto buffer = readInput(a.table);
-    if (!buffer)
+    CliServices services;
+    OptionDialogs dialogs(a, byName);
+    services.messagePrefix = a.table + ": ";
+    auto t = importFromTable(a.table, services, dialogs);
+    services.messagePrefix.clear();
+    if (!t)
         return kExitBadInput;
-    const auto entries = splitTable(*buffer);
-    if (entries.empty()) {
-        printError(a.table + ": " + std::string(kNoTemplateFound));
-        return kExitBadInput;
-    }
-    const auto chosen = chooseEntry(entries, a, byName);
-    if (!chosen)
-        return kExitBadInput;
-    TRmg t = readTemplate(templateBlock(*buffer, entries[*chosen]));
-    LayoutRandom rng; // as the first import after a start
-    if (!layoutZones(t, rng))
-        printError(kLayoutFailed);
-    return writeOutput(a.project, encodeProject(t)) ? kExitOk : kExitBadInput;
+    LayoutRandom random; // as the first import after a start
+    layOutImported(*t, random, services);
+    return writeOutput(a.project, encodeProject(*t)) ? kExitOk : kExitBadInput;
 }
 
 // Exactly one of the options that choose templates: a usage error otherwise.

@@ -20,6 +20,12 @@ QtDialogs::~QtDialogs() {
     delete form2_.data();
 }
 
+void QtDialogs::setParent(QWidget* parent) {
+    for (QWidget* w : std::initializer_list<QWidget*>{form2_, form3_, form4_, form5_})
+        if (w)
+            w->setParent(parent, w->windowFlags());
+}
+
 ZoneDialog* QtDialogs::zoneDialog() const {
     return form2_.data();
 }

@@ -30,6 +30,10 @@ class QtDialogs : public PropertyDialogs {
     std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
     ListOutcome runTemplateList(TemplateListSession& session) override;
 
+    // Makes the four windows children of `parent` (the main window, created
+    // after them because it needs them).
+    void setParent(QWidget* parent);
+
     // The windows (null only if a parent given at construction deleted them).
     ZoneDialog* zoneDialog() const;
     ConnectionDialog* connectionDialog() const;

@@ -1,7 +1,7 @@
 // Names read from the recovery folder and the recent-file list read from the
 // settings store: any bytes give a bounded, clean result.
-#include "model/recent_files.h"
-#include "model/recovery.h"
+#include "editor/recent_files.h"
+#include "editor/recovery.h"
 
 #include <algorithm>
 #include <cstdlib>

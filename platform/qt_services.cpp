@@ -1,6 +1,6 @@
 #include "platform/qt_services.h"
 
-#include "dialogs/help_text_window.h"
+#include "platform/qt_text_window.h"
 #include "platform/association.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,9 @@
 // association and facts about the running program.
 //
 // Commands are written against this interface only. The editor provides a Qt
-// implementation (platform/qt_services.h); tests and the command-line tool use
-// ScriptedServices, which answers from queues and records what was shown.
+// implementation (platform/qt_services.h), the command-line tool one that
+// prints (cli/cli_services.h), and tests one that answers from queues and
+// records what was shown (tests/support/scripted_services.h).
 #pragma once
 
 #include <optional>

@@ -5,8 +5,8 @@
 #include "app/canvas_widget.h"
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
-#include "platform/scripted_services.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 #include "support/window_pointer.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@
 namespace zw {
 namespace {
 
-using enum ToolButtonId;
+using namespace zw::test::buttons;
 
 constexpr std::string_view kZoneTooClose =
     "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
@@ -63,6 +63,7 @@ class CanvasToolsWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->editor().startUp();
         pointer = std::make_unique<WindowPointer>(*window);
         // Start with the pointer over empty canvas far from every node used.
         pointer->moveTo(QPoint(window->canvas()->width() - 5, window->canvas()->height() - 5));
@@ -88,7 +89,7 @@ class CanvasToolsWindowTest : public ::testing::Test {
 TEST_F(CanvasToolsWindowTest, CreateZoneToolPlacesZonesAndKeepsNeighboursApart) {
     pointer->clickButton(CreateZone);
     ASSERT_TRUE(window->button(CreateZone)->isChecked());
-    EXPECT_EQ(editor().tool(), Tool::CreateZone);
+    EXPECT_EQ(editor().tool(), kCreateZoneTool);
 
     dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
         ZoneRecord z = from;
@@ -327,7 +328,7 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryTheNearerEndOfAConnection) {
 
 TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSelected) {
     install({zoneAt(1, 1), zoneAt(6, 1)}, {joining(0, 1)});
-    ASSERT_EQ(editor().tool(), Tool::None);
+    ASSERT_EQ(editor().tool(), kNoTool);
 
     // A left press with no tool does nothing at all.
     pointer->click(pointer->zone(0));

@@ -8,9 +8,9 @@
 #include "model/project_file.h"
 #include "model/text.h"
 #include "platform/files.h"
-#include "platform/scripted_services.h"
 #include "rmg/template_list.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 #include "support/window_pointer.h"
 
 #include <QTest>
@@ -27,7 +27,7 @@ namespace zw {
 namespace {
 namespace fs = std::filesystem;
 
-using enum ToolButtonId;
+using namespace zw::test::buttons;
 
 const std::string kName = utf8ToCp1251("Двое у реки");
 const std::string kSaveQuestion = "Сохранить изменения?";
@@ -226,7 +226,7 @@ class EndToEndTest : public ::testing::Test {
     void TearDown() override { window.reset(); }
 
     Editor& editor() { return window->editor(); }
-    QToolButton* button(ToolButtonId id) { return window->button(id); }
+    QToolButton* button(ToolbarId id) { return window->button(id); }
     QString title() { return window->windowTitle(); }
     size_t countMessages(std::string_view text) {
         const auto texts = services.messageTexts();
@@ -236,10 +236,11 @@ class EndToEndTest : public ::testing::Test {
 
 TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     services.exeDir = ZW_DATA_DIR; // header.txt for new tables lies there
-    // ---- Start: the window's creation runs the start-up.
+    // ---- Start: the window is shown, then the start-up runs.
     window = std::make_unique<MainWindow>(services, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->editor().startUp();
     EXPECT_EQ(services.associationWrites, 1);
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Unnamed template"));
     EXPECT_FALSE(button(StepBack)->isEnabled());
@@ -259,7 +260,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
         s.kinds.playerKind[1] = 1;
         return std::optional<zw::TemplateSettings>(s);
     });
-    pointer.clickButton(TemplateSettings);
+    pointer.clickButton(Settings);
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
     EXPECT_TRUE(button(StepBack)->isEnabled());
 
@@ -294,7 +295,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     services.messageAnswers.push_back(MessageResult::Yes);
     pointer.click(pointer.zone(6));
     pointer.clickButton(Delete); // the button goes up again
-    EXPECT_EQ(editor().tool(), Tool::None);
+    EXPECT_EQ(editor().tool(), kNoTool);
 
     const TRmg drawn = intendedTemplate();
     ASSERT_EQ(editor().rmg(), drawn);

@@ -1,6 +1,6 @@
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
-#include "model/editor.h"
+#include "editor/editor.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,8 +3,9 @@
 #include "app/main_window.h"
 #include "model/project_file.h"
 #include "platform/files.h"
-#include "platform/scripted_services.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
+#include "support/toolbar_ids.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,7 +24,7 @@ namespace zw {
 namespace {
 namespace fs = std::filesystem;
 
-using enum ToolButtonId;
+using namespace zw::test::buttons;
 
 ZoneRecord zoneAt(int x, int y) {
     ZoneRecord z = makeDefaultZone();
@@ -61,6 +63,7 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->editor().startUp();
         // The pointer starts over an empty end of the toolbar: the window system
         // drops moves to where the pointer already is, and the last test may
         // have left it anywhere.
@@ -79,8 +82,8 @@ class MainWindowTest : public ::testing::Test {
     }
 
     Editor& editor() { return window->editor(); }
-    QToolButton* button(ToolButtonId id) { return window->button(id); }
-    void click(ToolButtonId id) { QTest::mouseClick(button(id), Qt::LeftButton); }
+    QToolButton* button(ToolbarId id) { return window->button(id); }
+    void click(ToolbarId id) { QTest::mouseClick(button(id), Qt::LeftButton); }
     CanvasWidget* canvas() { return window->canvas(); }
     // The canvas pixel at the centre of node (gx, gy).
     QPoint nodeCentre(int gx, int gy) {
@@ -114,7 +117,7 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) {
     open();
-    const std::vector<std::pair<ToolButtonId, QString>> expected = {
+    const std::vector<std::pair<ToolbarId, QString>> expected = {
         {New, "Создать новый шаблон (Ctrl+N)"},
         {Load, "Загрузить проект шаблона (Ctrl+O)"},
         {Save, "Сохранить проект шаблона (Ctrl+S)"},
@@ -127,8 +130,8 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {Delete, "Удаление локации или перехода"},
         {Move, "Движение локации или перехода"},
         {Copy, "Копирование локации/перехода"},
-        {TemplateSettings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
-                           "щелкните по нему правой конпкой."},
+        {Settings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
+                   "щелкните по нему правой конпкой."},
         {ZoomIn, "Увеличить (Ctrl++)"},
         {ZoomOut, "Уменьшить (Ctrl+-)"},
         {Readme, "Readme&help"},
@@ -139,7 +142,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {ScrollRight, "Двигатся вправо"},
         {Origin, "Вернутся в начало координат"},
     };
-    ASSERT_EQ(expected.size(), size_t(kToolButtonCount));
+    ASSERT_EQ(expected.size(), toolbarEntries().size());
     EXPECT_EQ(window->toolbar()->geometry(), QRect(0, 0, window->client()->width(), 28));
 
     int previousRight = -1;
@@ -170,10 +173,13 @@ TEST_F(MainWindowTest, StartsWithHistoryAndScrollButtonsDisabledAndEveryToolUp) 
     EXPECT_EQ(window->windowTitle(), QString("Редактор шаблонов - Unnamed template"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString("Редактор шаблонов"));
     EXPECT_EQ(services.associationWrites, 1);
-    for (int i = 0; i < kToolButtonCount; ++i) {
-        const auto id = static_cast<ToolButtonId>(i);
-        const bool disabled = id == StepBack || id == StepForward || id >= ScrollUp;
-        EXPECT_EQ(button(id)->isEnabled(), !disabled) << toolButtonHint(id).toStdString();
+    const std::vector<ToolbarId> disabledIds = {StepBack,   StepForward, ScrollUp, ScrollDown,
+                                                ScrollLeft, ScrollRight, Origin};
+    for (const ToolbarEntry& entry : toolbarEntries()) {
+        const ToolbarId id = entry.id;
+        const bool disabled =
+            std::find(disabledIds.begin(), disabledIds.end(), id) != disabledIds.end();
+        EXPECT_EQ(button(id)->isEnabled(), !disabled) << entry.hint;
         EXPECT_FALSE(button(id)->isChecked());
     }
     EXPECT_FALSE(window->infoPanel()->isVisible());
@@ -225,14 +231,14 @@ TEST_F(MainWindowTest, HistoryButtonsFollowEditsAndSteps) {
 
 TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) {
     open();
-    const std::vector<std::pair<ToolButtonId, Tool>> tools = {
-        {CreateZone, Tool::CreateZone},
-        {CreateConnection, Tool::CreateConnection},
-        {Delete, Tool::Delete},
-        {Move, Tool::Move},
-        {Copy, Tool::Copy}};
+    const std::vector<std::pair<ToolbarId, ToolId>> tools = {
+        {CreateZone, kCreateZoneTool},
+        {CreateConnection, kCreateConnectionTool},
+        {Delete, kDeleteTool},
+        {Move, kMoveTool},
+        {Copy, kCopyTool}};
     const auto down = [&] {
-        std::vector<ToolButtonId> ids;
+        std::vector<ToolbarId> ids;
         for (const auto& [id, tool] : tools)
             if (button(id)->isChecked())
                 ids.push_back(id);
@@ -241,18 +247,18 @@ TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) 
     for (const auto& [id, tool] : tools) {
         click(id);
         EXPECT_EQ(editor().tool(), tool);
-        EXPECT_EQ(down(), std::vector<ToolButtonId>{id});
+        EXPECT_EQ(down(), std::vector<ToolbarId>{id});
     }
     click(Copy); // the button that is down
-    EXPECT_EQ(editor().tool(), Tool::None);
+    EXPECT_EQ(editor().tool(), kNoTool);
     EXPECT_TRUE(down().empty());
 
     // The group mirrors tools set by commands, not only by clicks.
     click(Move);
     editor().newTemplate();
     EXPECT_TRUE(down().empty());
-    editor().setTool(Tool::Delete);
-    EXPECT_EQ(down(), std::vector<ToolButtonId>{Delete});
+    editor().setTool(kDeleteTool);
+    EXPECT_EQ(down(), std::vector<ToolbarId>{Delete});
 }
 
 TEST_F(MainWindowTest, ZoomButtonsAndWheelStopAtTheEnds) {
@@ -379,7 +385,7 @@ TEST_F(MainWindowTest, ButtonsRunTheirCommands) {
     EXPECT_EQ(services.saveFilters, std::vector<std::string>{std::string(kSaveProjectFilter)});
     click(Import);
     EXPECT_EQ(services.openFilters.back(), std::string(kRmgFilter));
-    click(TemplateSettings);
+    click(Settings);
     EXPECT_EQ(dialogs.templateCalls, 1);
     click(Readme);
     EXPECT_EQ(services.shellOpened, std::vector<std::string>{"/usr/local/bin/Readme&help.txt"});

@@ -1,4 +1,4 @@
-#include "canvas/recording_painter.h"
+#include "support/recording_painter.h"
 #include "canvas/render.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "check/check.h"
 
-#include "model/editor.h"
-#include "platform/scripted_services.h"
+#include "editor/editor.h"
+#include "support/scripted_services.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/connection_dialog.h"
 #include "dialogs/qt_dialogs.h"
 #include "dialogs/window_helpers.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "dialogs/template_dialog.h"
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/zone_dialog.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <QDialog>
 #include <QFont>

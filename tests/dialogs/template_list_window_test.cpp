@@ -2,7 +2,7 @@
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/window_helpers.h"
 #include "model/text.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "dialogs/template_logic.h"
 #include "model/text.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "dialogs/template_dialog.h"
 #include "dialogs/window_helpers.h"
 #include "model/text.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "dialogs/zone_logic.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "dialogs/qt_dialogs.h"
 #include "dialogs/window_helpers.h"
 #include "dialogs/zone_dialog.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 
 #include <QGroupBox>
 #include <QLabel>

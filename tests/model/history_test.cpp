@@ -1,10 +1,10 @@
 // The edit history and the commands that discard the template, through the editor.
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/history.h"
 #include "model/project_file.h"
-#include "platform/scripted_services.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +149,7 @@ TEST_F(EditHistory, StepsRenewCaptionAndScrollBarsButNotViewOrTool) {
     addZone(-4);
     editor.setZoomLevel(5);
     editor.setOrigin(7, 8);
-    editor.setTool(Tool::Move);
+    editor.setTool(kMoveTool);
     const int captions = view.captions;
     const int redraws = view.redraws;
     editor.stepBack();
@@ -159,12 +159,12 @@ TEST_F(EditHistory, StepsRenewCaptionAndScrollBarsButNotViewOrTool) {
     EXPECT_GT(view.redraws, redraws);
     EXPECT_EQ(editor.hBar().min, 0); // no zones left
     EXPECT_EQ(editor.view().zoomLevel, 5);
-    EXPECT_EQ(editor.tool(), Tool::Move);
+    EXPECT_EQ(editor.tool(), kMoveTool);
     editor.stepForward();
     EXPECT_EQ(editor.caption(), "Редактор шаблонов - Second");
     editor.stepForward();
     EXPECT_EQ(editor.hBar().min, -4);
-    EXPECT_EQ(editor.tool(), Tool::Move);
+    EXPECT_EQ(editor.tool(), kMoveTool);
 }
 
 TEST_F(EditHistory, TemplateSettingsOkWithoutChangesCountsAsAChange) {
@@ -207,13 +207,13 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
     editor.stepBack();
     editor.setZoomLevel(0);
     editor.setOrigin(-3, 4);
-    editor.setTool(Tool::Copy);
+    editor.setTool(kCopyTool);
 
     // Cancel: nothing changes.
     services.messageAnswers.push_back(MessageResult::Cancel);
     editor.newTemplate();
     EXPECT_EQ(editor.rmg().name, "Work");
-    EXPECT_EQ(editor.tool(), Tool::Copy);
+    EXPECT_EQ(editor.tool(), kCopyTool);
     EXPECT_EQ(editor.view().zoomLevel, 0);
 
     // Yes with a cancelled save dialog still replaces the template.
@@ -225,7 +225,7 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
     EXPECT_EQ(editor.view().zoomLevel, 2);
     EXPECT_TRUE(editor.zoomInEnabled());
     EXPECT_TRUE(editor.zoomOutEnabled());
-    EXPECT_EQ(editor.tool(), Tool::None);
+    EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(editor.history().length(), 0u);
     EXPECT_FALSE(editor.canStepBack());
     EXPECT_FALSE(editor.canStepForward());

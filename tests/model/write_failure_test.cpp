@@ -1,10 +1,10 @@
 // Failures while writing or reading files, at every point of the one
 // file-writing helper: the target keeps its bytes, the user is told the
 // system's reason, and the open template, history and view stay as they were.
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 #include "rmg/template_list.h"
 #include "support/rmg_temp_dir.h"
 #include "support/scripted_dialogs.h"

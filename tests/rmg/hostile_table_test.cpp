@@ -1,7 +1,7 @@
 // Tables made to hurt: huge cells, endless rows of TABs, no line ends, floods
 // of passages and zones. Each must be read to a sound template without a
 // crash, an overrun or a hang.
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/table.h"

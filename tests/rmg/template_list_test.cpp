@@ -1,7 +1,7 @@
 // The template list window's logic: selection, deleting, adding, importing and
 // the three outcomes with their questions.
 #include "model/text.h"
-#include "platform/scripted_services.h"
+#include "support/scripted_services.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
 

@@ -3,8 +3,9 @@
 // folder removed with everything in it.
 #pragma once
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/records.h"
+#include "support/toolbar_ids.h"
 
 #include <string>
 #include <string_view>

@@ -51,13 +51,13 @@ void MouseHarness::drag(PixelPoint from, PixelPoint to) {
     releaseLeft(to);
 }
 
-void MouseHarness::selectTool(Tool t) {
+void MouseHarness::selectTool(ToolId t) {
     if (editor.tool() != t)
         editor.toolClicked(t);
 }
 
 void MouseHarness::drawZone(int32_t gx, int32_t gy, std::function<void(ZoneRecord&)> settings) {
-    selectTool(Tool::CreateZone);
+    selectTool(kCreateZoneTool);
     dialogs.zoneAnswers.push_back([settings](const ZoneRecord& from) {
         ZoneRecord z = from;
         if (settings)
@@ -69,7 +69,7 @@ void MouseHarness::drawZone(int32_t gx, int32_t gy, std::function<void(ZoneRecor
 
 void MouseHarness::drawConnection(int a, int b,
                                   std::function<void(ConnectionRecord&, bool)> settings) {
-    selectTool(Tool::CreateConnection);
+    selectTool(kCreateConnectionTool);
     auto accept = ScriptedDialogs::acceptConnection();
     dialogs.connectionAnswers.push_back(
         [settings, accept](const ConnectionRecord& from, bool further) {

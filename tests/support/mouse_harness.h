@@ -4,9 +4,10 @@
 // the same point, as a real pointer delivers one before it.
 #pragma once
 
-#include "model/editor.h"
-#include "platform/scripted_services.h"
+#include "editor/editor.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
+#include "support/toolbar_ids.h"
 
 #include <functional>
 #include <optional>
@@ -51,7 +52,7 @@ class MouseHarness {
     void drag(PixelPoint from, PixelPoint to);
 
     // Puts the tool down (clicks its button only when it is not down already).
-    void selectTool(Tool t);
+    void selectTool(ToolId t);
 
     // Draws a zone at node (gx, gy) with the create zone tool; `settings` plays
     // the user filling the dialog (nullptr: OK on the defaults).

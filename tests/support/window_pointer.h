@@ -9,6 +9,7 @@
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
 #include "canvas/geometry.h"
+#include "support/toolbar_ids.h"
 
 #include <QTest>
 #include <QToolButton>
@@ -70,12 +71,12 @@ class WindowPointer {
     }
 
     // A click on a toolbar button.
-    void clickButton(ToolButtonId id) {
+    void clickButton(ToolbarId id) {
         QToolButton* b = window_.button(id);
         QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
     }
     // Puts a tool button down, clicking it only when it is up.
-    void selectTool(ToolButtonId id) {
+    void selectTool(ToolbarId id) {
         if (!window_.button(id)->isChecked())
             clickButton(id);
     }

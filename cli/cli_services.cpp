@@ -1,0 +1,38 @@
+#include "cli/cli_services.h"
+
+#include "cli/common.h"
+
+#include <filesystem>
+
+namespace zw::cli {
+
+MessageResult CliServices::messageBox(std::string_view text, MessageKind, MessageButtons buttons) {
+    printError(messagePrefix + std::string(text));
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageResult::Ok;
+    case MessageButtons::YesNo:
+        return MessageResult::No;
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageResult::Cancel;
+}
+
+void CliServices::fileError(std::string_view reason) {
+    printError(reason);
+}
+
+std::string CliServices::executablePath() const {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.string();
+}
+
+std::string CliServices::executableDir() const {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+} // namespace zw::cli

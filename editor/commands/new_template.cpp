@@ -1,0 +1,38 @@
+// New template, and the question about unsaved changes shared by the commands
+// that discard the template.
+#include "editor/commands/project_commands.h"
+#include "editor/editor.h"
+
+namespace zw {
+
+bool saveChangesFirst(Editor& editor) {
+    if (!editor.modified())
+        return true;
+    const auto answer = editor.services().messageBox(
+        "Сохранить изменения?", MessageKind::Confirmation, MessageButtons::YesNoCancel);
+    if (answer == MessageResult::Cancel)
+        return false;
+    if (answer == MessageResult::Yes)
+        saveProject(editor);
+    return true;
+}
+
+void newTemplate(Editor& editor) {
+    if (!saveChangesFirst(editor))
+        return;
+    resetTemplate(editor.rmgMutable());
+    ViewController& view = editor.viewController();
+    view.setZoomLevel(2);
+    view.resetOrigin();
+    editor.setTool(kNoTool);
+    editor.clearHistory();
+    editor.notifyRedraw();
+    editor.notifyCaption();
+    view.updateScrollBars();
+}
+
+bool closeRequest(Editor& editor) {
+    return saveChangesFirst(editor);
+}
+
+} // namespace zw

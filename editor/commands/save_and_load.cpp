@@ -1,0 +1,55 @@
+// Save and load of project files.
+#include "editor/commands/project_commands.h"
+#include "editor/editor.h"
+#include "model/project_file.h"
+#include "platform/files.h"
+
+namespace zw {
+
+void saveProject(Editor& editor) {
+    editor.setTool(kNoTool);
+    Services& services = editor.services();
+    const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
+    if (!chosen)
+        return;
+    const std::string path = withProjectExtension(*chosen);
+    // The whole image is made first and written through a temporary file, so a
+    // failure leaves any existing file as it was.
+    const auto written = writeWholeFile(path, encodeProject(editor.rmg()));
+    if (const auto* error = std::get_if<FileError>(&written))
+        services.fileError(error->reason);
+}
+
+void loadProject(Editor& editor) {
+    editor.setTool(kNoTool);
+    if (!saveChangesFirst(editor))
+        return;
+    Services& services = editor.services();
+    std::optional<std::string> path = editor.takePendingLoadPath();
+    if (!path) {
+        path = services.openFileDialog(FileDialogId::OpenProject, kOpenProjectFilter, true);
+        if (!path)
+            return;
+    }
+
+    const auto bytes = readWholeFile(*path);
+    if (const auto* error = std::get_if<FileError>(&bytes)) {
+        services.fileError(error->reason);
+        return;
+    }
+    // The file is decoded into a separate template; the current one is replaced
+    // only when the whole file has been read.
+    auto decoded = decodeProject(std::get<std::string>(bytes));
+    if (const auto* failure = std::get_if<ProjectLoadFailure>(&decoded)) {
+        services.messageBox(failure->message, MessageKind::Error, MessageButtons::Ok);
+        return;
+    }
+    editor.rmgMutable() = std::move(std::get<TRmg>(decoded));
+    editor.viewController().resetOrigin();
+    editor.notifyRedraw();
+    editor.clearHistory();
+    editor.notifyCaption();
+    editor.updateScrollBars();
+}
+
+} // namespace zw

@@ -1,0 +1,43 @@
+#include "editor/commands/start_up.h"
+
+#include "editor/editor.h"
+#include "model/text.h"
+#include "platform/files.h"
+
+#include <variant>
+
+namespace zw {
+
+std::string besideExecutable(const Services& services, std::string_view name) {
+    std::string dir = services.executableDir();
+    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
+        dir += '/';
+    return dir + std::string(name);
+}
+
+void openReadme(Services& services) {
+    const std::string path = besideExecutable(services, kHelpFileName);
+    if (services.shellOpen(path) || !fileExists(path))
+        return;
+    auto read = readWholeFile(path);
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        services.fileError(error->reason);
+        return;
+    }
+    services.showTextWindow(kHelpWindowCaption, cp1251ToUtf8(std::get<std::string>(read)));
+}
+
+void startUp(Editor& editor) {
+    editor.notifyRedraw();
+    resetTemplate(editor.rmgMutable());
+    editor.notifyCaption();
+    Services& services = editor.services();
+    services.writeFileAssociation();
+    const auto args = services.arguments();
+    if (!args.empty()) {
+        editor.setPendingLoadPath(args.front());
+        editor.load();
+    }
+}
+
+} // namespace zw

@@ -1,0 +1,167 @@
+#include "editor/editor.h"
+
+#include "editor/commands/check_command.h"
+#include "editor/commands/compile_command.h"
+#include "editor/commands/import_command.h"
+#include "editor/commands/project_commands.h"
+#include "editor/commands/start_up.h"
+#include "editor/toolbar.h"
+
+namespace zw {
+
+Editor::Editor(Services& services, PropertyDialogs& dialogs)
+    : services_(services), dialogs_(dialogs) {
+    document_.setListener([this](DocumentChange what) {
+        switch (what) {
+        case DocumentChange::Content:
+            notifyRedraw();
+            break;
+        case DocumentChange::Name:
+            notifyCaption();
+            break;
+        case DocumentChange::History:
+            notifyButtons();
+            break;
+        }
+    });
+    viewController_.setListener([this](ViewChange what) {
+        switch (what) {
+        case ViewChange::Picture:
+            notifyRedraw();
+            break;
+        case ViewChange::Zoom:
+            notifyButtons();
+            break;
+        case ViewChange::ScrollBars:
+            if (view_)
+                view_->scrollBarsChanged();
+            break;
+        }
+    });
+}
+
+Editor::~Editor() = default;
+
+void Editor::notifyRedraw() {
+    if (view_)
+        view_->redraw();
+}
+
+void Editor::notifyCaption() {
+    if (view_)
+        view_->captionChanged();
+}
+
+void Editor::notifyButtons() {
+    if (view_)
+        view_->buttonsChanged();
+}
+
+void Editor::stepBack() {
+    if (document_.stepBack())
+        viewController_.updateScrollBars();
+}
+
+void Editor::stepForward() {
+    if (document_.stepForward())
+        viewController_.updateScrollBars();
+}
+
+// ---- Commands ----
+
+void Editor::newTemplate() {
+    zw::newTemplate(*this);
+}
+
+void Editor::save() {
+    saveProject(*this);
+}
+
+void Editor::load() {
+    loadProject(*this);
+}
+
+std::optional<std::string> Editor::takePendingLoadPath() {
+    std::optional<std::string> path = std::move(pendingLoad_);
+    pendingLoad_.reset();
+    return path;
+}
+
+bool Editor::closeRequest() {
+    return zw::closeRequest(*this);
+}
+
+bool Editor::checkAndReport() {
+    return zw::checkAndReport(rmg(), services_);
+}
+
+void Editor::checkCommand() {
+    zw::checkCommand(rmg(), services_);
+}
+
+void Editor::compile() {
+    compileCommand(*this);
+}
+
+void Editor::importRmg() {
+    importCommand(*this);
+}
+
+void Editor::templateSettings() {
+    editTemplateSettings(document_, dialogs_);
+}
+
+void Editor::openReadme() {
+    zw::openReadme(services_);
+}
+
+void Editor::startUp() {
+    zw::startUp(*this);
+}
+
+// ---- Tools ----
+
+void Editor::toolClicked(ToolId id) {
+    if (tool_)
+        tool_->cancel();
+    // A drag left behind by a tool a command put down ends as well.
+    drag_.source = 0;
+    setTool(tool() == id ? kNoTool : id);
+}
+
+void Editor::setTool(ToolId id) {
+    const ToolbarEntry* entry = findToolbarEntry(id);
+    if (entry && entry->isTool()) {
+        if (!tool_ || tool_->id() != id)
+            tool_ = entry->makeTool(toolContext_);
+    } else {
+        tool_.reset();
+    }
+    notifyButtons();
+}
+
+void Editor::mouseMove(int32_t x, int32_t y) {
+    if (hover_.pointerMoved(rmg(), view(), canvasWidth(), canvasHeight(), x, y) && view_)
+        view_->infoPanelChanged();
+    if (tool_)
+        tool_->move(x, y);
+}
+
+void Editor::leftPress(int32_t x, int32_t y) {
+    if (tool_)
+        tool_->press(x, y);
+}
+
+void Editor::leftRelease(int32_t x, int32_t y) {
+    if (tool_)
+        tool_->release(x, y);
+}
+
+void Editor::rightPress(int32_t x, int32_t y) {
+    if (tool_)
+        tool_->rightPress(x, y);
+    else
+        editItemUnderPointer(toolContext_);
+}
+
+} // namespace zw

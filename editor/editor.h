@@ -1,0 +1,150 @@
+// The editor: the one open template (Document), the view of the canvas
+// (ViewController), the tool that is down and the item under the pointer, with
+// the commands of the main window. It is a thin front over those parts, so that
+// the window, the tests and the command-line tool drive the very same code. The
+// Qt main window only forwards events here and mirrors the state back onto its
+// widgets through EditorView.
+#pragma once
+
+#include "editor/document.h"
+#include "editor/hover.h"
+#include "editor/tools/tool.h"
+#include "editor/view_controller.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "rmg/graph.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zw {
+
+// Notifications to the window. Every method has an empty default, so tests and
+// the command-line tool can run without one.
+class EditorView {
+  public:
+    virtual ~EditorView() = default;
+    virtual void redraw() {}            // repaint the canvas from the editor's state
+    virtual void captionChanged() {}    // Editor::caption() changed
+    virtual void buttonsChanged() {}    // history, zoom or tool button states changed
+    virtual void scrollBarsChanged() {} // ranges or positions of the scroll bars changed
+    virtual void infoPanelChanged() {}  // the hover panel's content, place or visibility
+};
+
+class Editor {
+  public:
+    Editor(Services& services, PropertyDialogs& dialogs);
+    ~Editor();
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    void setView(EditorView* view) { view_ = view; }
+    Services& services() { return services_; }
+    PropertyDialogs& dialogs() { return dialogs_; }
+
+    // ---- The parts ----
+    Document& document() { return document_; }
+    const Document& document() const { return document_; }
+    ViewController& viewController() { return viewController_; }
+    const ViewController& viewController() const { return viewController_; }
+
+    // ---- Document ----
+    const TRmg& rmg() const { return document_.rmg(); }
+    TRmg& rmgMutable() { return document_.rmgMutable(); }
+    std::string caption() const { return document_.caption(); }
+    const History& history() const { return document_.history(); }
+    void pushSnapshot() { document_.pushSnapshot(); }
+    void clearHistory() { document_.clearHistory(); }
+    bool modified() const { return document_.modified(); }
+    bool canStepBack() const { return document_.canStepBack(); }
+    bool canStepForward() const { return document_.canStepForward(); }
+    void stepBack();
+    void stepForward();
+
+    // ---- Commands of the toolbar (editor/commands/) ----
+    void newTemplate();
+    void save();
+    // Uses the pending command-line path when one is set, else the open dialog.
+    void load();
+    void setPendingLoadPath(std::string path) { pendingLoad_ = std::move(path); }
+    std::optional<std::string> takePendingLoadPath();
+    // Answers whether the main window may close (asks about unsaved changes).
+    bool closeRequest();
+    // The template check; shows its message and returns false on the first finding.
+    bool checkAndReport();
+    // The check button: checkAndReport, then "Ошибок не обнаружено" when it passes.
+    void checkCommand();
+    void compile();
+    void importRmg();
+    void templateSettings();
+    // The readme button: opens "Readme&help.txt" beside the executable.
+    void openReadme();
+    // Start-up: the new template, the file association and the command-line file.
+    void startUp();
+
+    // ---- View ----
+    const ViewState& view() const { return viewController_.state(); }
+    int32_t halfCell() const { return viewController_.halfCell(); }
+    void setCanvasSize(int32_t w, int32_t h) { viewController_.setCanvasSize(w, h); }
+    int32_t canvasWidth() const { return viewController_.canvasWidth(); }
+    int32_t canvasHeight() const { return viewController_.canvasHeight(); }
+    bool zoomInEnabled() const { return viewController_.zoomInEnabled(); }
+    bool zoomOutEnabled() const { return viewController_.zoomOutEnabled(); }
+    void zoomIn() { viewController_.zoomIn(); }
+    void zoomOut() { viewController_.zoomOut(); }
+    void setZoomLevel(int32_t level) { viewController_.setZoomLevel(level); }
+    void wheel(int delta) { viewController_.wheel(delta); }
+    // A typed character (Unicode); the scroll keys move the view. Never consumes it.
+    void keyChar(char32_t c) { viewController_.keyChar(c); }
+    void originButton() { viewController_.setOrigin(0, 0); }
+    const ScrollBarState& hBar() const { return viewController_.hBar(); }
+    const ScrollBarState& vBar() const { return viewController_.vBar(); }
+    // A scroll bar moved (by the user): the origin takes both bars' positions.
+    void scrollBarMoved(bool horizontal, int32_t pos) {
+        viewController_.scrollBarMoved(horizontal, pos);
+    }
+    void updateScrollBars() { viewController_.updateScrollBars(); }
+    void setOrigin(int32_t x, int32_t y) { viewController_.setOrigin(x, y); }
+
+    // ---- Tools and mouse ----
+    // The tool that is down (a toolbar id, see editor/toolbar.h), or kNoTool.
+    ToolId tool() const { return tool_ ? tool_->id() : kNoTool; }
+    // A click on a tool button: the clicked tool goes down, or up when it was down.
+    void toolClicked(ToolId id);
+    // Sets the tool group without counting as a click (a drag stays).
+    void setTool(ToolId id);
+    ItemRef hoveredItem() const { return hover_.item(); }
+    ItemRef dragSource() const { return drag_.source; }
+    bool nearEndA() const { return drag_.nearEndA; }
+    const InfoPanelState& infoPanel() const { return hover_.panel(); }
+    // Pointer positions in canvas pixels.
+    void mouseMove(int32_t x, int32_t y);
+    void leftPress(int32_t x, int32_t y);
+    void leftRelease(int32_t x, int32_t y);
+    void rightPress(int32_t x, int32_t y);
+
+    // ---- Layout generator (one per run) ----
+    LayoutRandom& layoutRandom() { return layoutRandom_; }
+
+    // Notifications, for the commands.
+    void notifyRedraw();
+    void notifyCaption();
+    void notifyButtons();
+
+  private:
+    Services& services_;
+    PropertyDialogs& dialogs_;
+    EditorView* view_ = nullptr;
+
+    Document document_;
+    ViewController viewController_{document_.rmg()};
+    Hover hover_;
+    DragState drag_;
+    ToolContext toolContext_{document_, viewController_, hover_, drag_, services_, dialogs_};
+    std::unique_ptr<Tool> tool_;
+    std::optional<std::string> pendingLoad_;
+    LayoutRandom layoutRandom_;
+};
+
+} // namespace zw

@@ -1,0 +1,48 @@
+#include "editor/recent_files.h"
+
+#include "platform/files.h"
+
+#include <algorithm>
+
+namespace zw {
+
+std::string missingRecentFileMessage(std::string_view path) {
+    return "Файл не найден и удален из списка последних файлов:\r" + std::string(path);
+}
+
+bool RecentFiles::defaultExists(const std::string& path) {
+    return fileExists(path);
+}
+
+void RecentFiles::add(const std::string& path) {
+    if (path.empty())
+        return;
+    std::erase(paths_, path);
+    paths_.insert(paths_.begin(), path);
+    if (paths_.size() > kMaxRecentFiles)
+        paths_.resize(kMaxRecentFiles);
+}
+
+std::optional<std::string>
+RecentFiles::dropIfMissing(const std::string& path,
+                           const std::function<bool(const std::string&)>& exists) {
+    if (exists(path))
+        return std::nullopt;
+    std::erase(paths_, path);
+    return missingRecentFileMessage(path);
+}
+
+RecentFiles RecentFiles::fromStrings(const std::vector<std::string>& stored) {
+    RecentFiles list;
+    for (const std::string& path : stored) {
+        if (list.paths_.size() == kMaxRecentFiles)
+            break;
+        if (path.empty() || path.size() > kMaxRecentPathBytes ||
+            std::find(list.paths_.begin(), list.paths_.end(), path) != list.paths_.end())
+            continue;
+        list.paths_.push_back(path);
+    }
+    return list;
+}
+
+} // namespace zw

@@ -1,0 +1,123 @@
+#include "editor/toolbar.h"
+
+#include "editor/editor.h"
+#include "editor/tools/copy_tool.h"
+#include "editor/tools/create_connection_tool.h"
+#include "editor/tools/create_zone_tool.h"
+#include "editor/tools/delete_tool.h"
+#include "editor/tools/move_tool.h"
+
+namespace zw {
+
+namespace {
+
+constexpr auto kNever = [](const Editor&) { return false; };
+
+} // namespace
+
+const std::vector<ToolbarEntry>& toolbarEntries() {
+    using enum ToolbarSpace;
+    static const std::vector<ToolbarEntry> entries = {
+        {.id = "new",
+         .hint = "Создать новый шаблон",
+         .keys = {"Ctrl+N"},
+         .keysText = "Ctrl+N",
+         .run = [](Editor& e) { e.newTemplate(); }},
+        {.id = "open",
+         .hint = "Загрузить проект шаблона",
+         .keys = {"Ctrl+O"},
+         .keysText = "Ctrl+O",
+         .run = [](Editor& e) { e.load(); }},
+        {.id = "save",
+         .hint = "Сохранить проект шаблона",
+         .keys = {"Ctrl+S"},
+         .keysText = "Ctrl+S",
+         .run = [](Editor& e) { e.save(); }},
+        {.id = "import",
+         .hint = "Импорт шаблона из файла rmg (beta!)",
+         .run = [](Editor& e) { e.importRmg(); }},
+        {.id = "compile",
+         .hint = "Компилировать проект (Добавление шаблона в файл)",
+         .after = Separator,
+         .run = [](Editor& e) { e.compile(); }},
+        {.id = "back",
+         .hint = "Шаг назад",
+         .keys = {"Ctrl+Z"},
+         .keysText = "Ctrl+Z",
+         .run = [](Editor& e) { e.stepBack(); },
+         .enabled = [](const Editor& e) { return e.canStepBack(); }},
+        {.id = "forward",
+         .hint = "Шаг вперед",
+         .keys = {"Ctrl+Y", "Ctrl+Shift+Z"},
+         .keysText = "Ctrl+Y, Ctrl+Shift+Z",
+         .after = Separator,
+         .run = [](Editor& e) { e.stepForward(); },
+         .enabled = [](const Editor& e) { return e.canStepForward(); }},
+        {.id = kCreateZoneTool, .hint = "Создание локации", .makeTool = makeTool<CreateZoneTool>},
+        {.id = kCreateConnectionTool,
+         .hint = "Создание перехода между локациями",
+         .makeTool = makeTool<CreateConnectionTool>},
+        {.id = kDeleteTool,
+         .hint = "Удаление локации или перехода",
+         .makeTool = makeTool<DeleteTool>},
+        {.id = kMoveTool, .hint = "Движение локации или перехода", .makeTool = makeTool<MoveTool>},
+        {.id = kCopyTool,
+         .hint = "Копирование локации/перехода",
+         .after = Separator,
+         .makeTool = makeTool<CopyTool>},
+        {.id = "settings",
+         .hint = "Свойства шаблона. Чтобы попасть в свойства локации или перехода, щелкните по "
+                 "нему правой конпкой.",
+         .after = Separator,
+         .run = [](Editor& e) { e.templateSettings(); }},
+        {.id = "zoomin",
+         .hint = "Увеличить",
+         .keys = {"Ctrl++", "Ctrl+="},
+         .keysText = "Ctrl++",
+         .run = [](Editor& e) { e.zoomIn(); },
+         .enabled = [](const Editor& e) { return e.zoomInEnabled(); }},
+        {.id = "zoomout",
+         .hint = "Уменьшить",
+         .keys = {"Ctrl+-"},
+         .keysText = "Ctrl+-",
+         .after = Separator,
+         .run = [](Editor& e) { e.zoomOut(); },
+         .enabled = [](const Editor& e) { return e.zoomOutEnabled(); }},
+        {.id = "readme", .hint = "Readme&help", .run = [](Editor& e) { e.openReadme(); }},
+        {.id = "check",
+         .hint = "Проверка шаблона на наличие ошибок",
+         .after = Gap,
+         .run = [](Editor& e) { e.checkCommand(); }},
+        // The scroll buttons stay disabled; the keys and the scroll bars move the view.
+        {.id = "up",
+         .hint = "Двигатся вверх",
+         .run = [](Editor& e) { e.keyChar(U'w'); },
+         .enabled = kNever},
+        {.id = "down",
+         .hint = "Двигатся вниз",
+         .run = [](Editor& e) { e.keyChar(U's'); },
+         .enabled = kNever},
+        {.id = "left",
+         .hint = "Двигатся влево",
+         .run = [](Editor& e) { e.keyChar(U'a'); },
+         .enabled = kNever},
+        {.id = "right",
+         .hint = "Двигатся вправо",
+         .run = [](Editor& e) { e.keyChar(U'd'); },
+         .enabled = kNever},
+        {.id = "origin",
+         .hint = "Вернутся в начало координат",
+         .run = [](Editor& e) { e.originButton(); },
+         .enabled = kNever},
+    };
+    return entries;
+}
+
+const ToolbarEntry* findToolbarEntry(ToolbarId id) {
+    for (const ToolbarEntry& entry : toolbarEntries())
+        if (entry.id == id)
+            return &entry;
+    return nullptr;
+}
+
+} // namespace zw

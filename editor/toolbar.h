@@ -1,0 +1,43 @@
+// The main window's toolbar as one table, left to right: every button with its
+// id, hint, keyboard shortcuts, the space after it, and what it does (puts a
+// tool down, or runs a command). The window builds its buttons from this table;
+// a new tool or command is one more row.
+#pragma once
+
+#include "editor/tools/tool.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace zw {
+
+class Editor;
+
+// A button's id; it is also the name of its icon and, for a tool, the tool's id.
+using ToolbarId = std::string_view;
+
+enum class ToolbarSpace { None, Separator, Gap };
+
+struct ToolbarEntry {
+    ToolbarId id = {};
+    std::string_view hint = {};
+    // Keyboard shortcuts in portable text ("Ctrl+Shift+Z") and how the hint names them.
+    std::vector<std::string_view> keys = {};
+    std::string_view keysText = {};
+    ToolbarSpace after = ToolbarSpace::None;
+    // A tool button: makes the tool it puts down.
+    std::unique_ptr<Tool> (*makeTool)(ToolContext&) = nullptr;
+    // A command button: runs the command.
+    void (*run)(Editor&) = nullptr;
+    // Whether the button can be pressed now; nullptr: always.
+    bool (*enabled)(const Editor&) = nullptr;
+
+    bool isTool() const { return makeTool != nullptr; }
+};
+
+const std::vector<ToolbarEntry>& toolbarEntries();
+// The entry of `id`, or nullptr.
+const ToolbarEntry* findToolbarEntry(ToolbarId id);
+
+} // namespace zw

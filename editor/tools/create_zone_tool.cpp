@@ -1,0 +1,23 @@
+#include "editor/tools/create_zone_tool.h"
+
+namespace zw {
+
+void CreateZoneTool::press(int32_t x, int32_t y) {
+    Document& doc = ctx.document;
+    const GridPoint node = pixelToNode(ctx.view.state(), x, y);
+    if (nodeBlocked(doc.rmg(), node.x, node.y)) {
+        ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
+        return;
+    }
+    auto zone = ctx.dialogs.editZone(makeDefaultZone());
+    if (!zone)
+        return;
+    zone->gridX = node.x;
+    zone->gridY = node.y;
+    doc.pushSnapshot();
+    doc.rmgMutable().appendZone(*zone);
+    ctx.view.updateScrollBars();
+    doc.changed(DocumentChange::Content);
+}
+
+} // namespace zw

@@ -1,0 +1,97 @@
+#include "editor/tools/drag_tool.h"
+
+#include <cmath>
+
+namespace zw {
+
+namespace {
+
+constexpr std::string_view kPassageExists = "Этот переход уже существует";
+
+} // namespace
+
+void DragTool::press(int32_t x, int32_t y) {
+    const TRmg& rmg = ctx.document.rmg();
+    const ItemRef hovered = ctx.hover.item();
+    // A reference beyond the lists (the template changed under a resting
+    // pointer) starts no drag.
+    ctx.drag.source = itemExists(rmg, hovered) ? hovered : 0;
+    if (picksConnectionEnd()) {
+        if (const auto j = connectionOf(rmg, ctx.drag.source)) {
+            const ConnectionRecord& c = rmg.connections[static_cast<size_t>(*j)];
+            const ZoneRecord& a = rmg.zones[static_cast<size_t>(c.zoneA)];
+            const ZoneRecord& b = rmg.zones[static_cast<size_t>(c.zoneB)];
+            const RealPoint f = pointerToGrid(ctx.view.state(), x, y);
+            const double dA = std::hypot(f.x - a.gridX, f.y - a.gridY);
+            const double dB = std::hypot(f.x - b.gridX, f.y - b.gridY);
+            ctx.drag.nearEndA = dA < dB; // a tie counts as nearer to zoneB
+        }
+    }
+    ctx.document.changed(DocumentChange::Content);
+}
+
+void DragTool::release(int32_t x, int32_t y) {
+    const bool dragging = ctx.drag.source != 0;
+    drop(x, y, dragging);
+    ctx.drag.source = 0;
+    if (dragging)
+        ctx.document.changed(DocumentChange::Content);
+}
+
+void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {
+    Document& doc = ctx.document;
+    const TRmg& rmg = doc.rmg();
+
+    if (const auto k = zoneOf(rmg, ctx.drag.source)) {
+        const GridPoint node = pixelToNode(ctx.view.state(), x, y);
+        if (nodeBlocked(rmg, node.x, node.y, copy ? -1 : *k)) {
+            ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
+            return;
+        }
+        doc.pushSnapshot();
+        TRmg& target = doc.rmgMutable();
+        if (copy) {
+            ZoneRecord z = target.zones[static_cast<size_t>(*k)];
+            z.gridX = node.x;
+            z.gridY = node.y;
+            target.appendZone(z);
+        } else {
+            target.zones[static_cast<size_t>(*k)].gridX = node.x;
+            target.zones[static_cast<size_t>(*k)].gridY = node.y;
+        }
+        ctx.view.updateScrollBars();
+        doc.changed(DocumentChange::Content);
+        return;
+    }
+
+    const auto j = connectionOf(rmg, ctx.drag.source);
+    if (!j)
+        return;
+    const auto z = zoneOf(rmg, ctx.hover.item());
+    if (!z)
+        return;
+    const ConnectionRecord source = rmg.connections[static_cast<size_t>(*j)];
+    if (*z == source.zoneA || *z == source.zoneB)
+        return;
+
+    doc.pushSnapshot();
+    ConnectionRecord moved = source;
+    if (ctx.drag.nearEndA)
+        moved.zoneA = *z;
+    else
+        moved.zoneB = *z;
+    TRmg& target = doc.rmgMutable();
+    if (copy) {
+        if (target.findConnection(moved.zoneA, moved.zoneB)) {
+            // The step recorded above stays: the refusal comes after it.
+            ctx.services.messageBox(kPassageExists, MessageKind::Information, MessageButtons::Ok);
+            return;
+        }
+        target.appendConnection(moved);
+    } else {
+        target.connections[static_cast<size_t>(*j)] = moved;
+    }
+    doc.changed(DocumentChange::Content);
+}
+
+} // namespace zw

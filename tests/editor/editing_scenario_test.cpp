@@ -1,0 +1,314 @@
+// A whole template drawn the way a user draws it: tool buttons, pointer
+// movements, presses and releases on the canvas, dialogs filled in by scripts.
+// It is then checked, compiled into an rmg.txt table and imported back.
+#include "rmg/template_list.h"
+#include "support/mouse_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace zw {
+namespace {
+
+// What the user sets in the zone dialog for each kind of zone.
+std::function<void(ZoneRecord&)> startZone(int player) {
+    return [player](ZoneRecord& z) {
+        z.kind = 0;
+        z.owner = player;
+        z.size = 18;
+        z.townMode = 2; // one town with fort
+        z.mineWood = 1;
+        z.mineOre = 1;
+    };
+}
+
+std::function<void(ZoneRecord&)> ownedTreasure(int player) {
+    return [player](ZoneRecord& z) {
+        z.kind = 1;
+        z.owner = player;
+        z.townMode = 1; // one town without fort
+        z.mineGold = 1;
+        z.treasure[0] = TreasureGroup{1000, 2000, 5};
+    };
+}
+
+std::function<void(ConnectionRecord&, bool)> guarded(int32_t guard) {
+    return [guard](ConnectionRecord& c, bool) { c.passages[0].guard = guard; };
+}
+
+std::function<void(ConnectionRecord&, bool)> ofKind(int32_t kind) {
+    return [kind](ConnectionRecord& c, bool) { c.passages[0].kind = kind; };
+}
+
+// Draws the two-player template: two start zones, a treasure zone for each
+// player, a neutral junction in the middle and a rich neutral zone below it,
+// with seven connections, one of them of two passages. On the way the user
+// makes a few mistakes and mends them with the tools.
+void drawTwoPlayerTemplate(MouseHarness& h) {
+    h.dialogs.templateAnswers.push_back([](const TRmg& from) {
+        TemplateSettings s;
+        s.name = "Scenario two";
+        s.minSize = from.header.minSize;
+        s.maxSize = from.header.maxSize;
+        s.playerCountIndex = 0;
+        s.kinds = from.kinds;
+        return std::optional<TemplateSettings>(s);
+    });
+    h.editor.templateSettings();
+
+    h.drawZone(1, 1, startZone(1));      // 1
+    h.drawZone(9, 1, startZone(2));      // 2
+    h.drawZone(1, 5, ownedTreasure(1));  // 3
+    h.drawZone(9, 5, ownedTreasure(2));  // 4
+    h.drawZone(5, 3, [](ZoneRecord& z) { // 5, the junction
+        z.kind = 2;
+        z.size = 10;
+        z.townMode = 3;
+        z.neutralCastles = 1;
+        z.neutralTowns = 2;
+    });
+    h.drawZone(5, 6, [](ZoneRecord& z) { // 6, rich and well guarded
+        z.monsterStrength = 3;
+        z.mineGems = 2;
+        z.mineCrystal = 1;
+    });
+    // A zone too close to the junction is refused.
+    h.selectTool(kCreateZoneTool);
+    h.clickLeft(h.node(6, 4));
+    h.drawZone(11, 7); // 7, put down by mistake
+
+    h.drawConnection(0, 2);
+    h.drawConnection(3, 1, guarded(4500));
+    h.drawConnection(0, 4, guarded(3000));
+    h.drawConnection(4, 1, guarded(3000));
+    h.drawConnection(2, 5, ofKind(1));
+    h.drawConnection(3, 5, ofKind(2));
+    h.drawConnection(4, 5);
+    h.drawConnection(5, 4, [](ConnectionRecord& c, bool further) {
+        ASSERT_TRUE(further);
+        c.passages[1].guard = 8000;
+    });
+    h.drawConnection(6, 5); // to the mistaken zone
+    // A drag that misses the zone it was meant to start from.
+    h.selectTool(kCreateConnectionTool);
+    h.drag(h.node(7, 1), h.zone(1));
+
+    // The rich zone is bigger than first set, and one row lower.
+    h.dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
+        ZoneRecord z = from;
+        z.size = 30;
+        return std::optional<ZoneRecord>(z);
+    });
+    h.clickRight(h.zone(5));
+    h.selectTool(kMoveTool);
+    h.drag(h.zone(5), h.node(5, 7));
+
+    // The mistaken zone goes, with its connection.
+    h.selectTool(kDeleteTool);
+    h.services.messageAnswers.push_back(MessageResult::Yes);
+    h.clickLeft(h.zone(6));
+    h.editor.toolClicked(kDeleteTool); // raise the button again
+}
+
+ConnectionRecord connection(int a, int b, std::initializer_list<PassageRecord> passages) {
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = a;
+    c.zoneB = b;
+    c.passageCount = static_cast<int32_t>(passages.size());
+    size_t i = 0;
+    for (const PassageRecord& p : passages)
+        c.passages[i++] = p;
+    return c;
+}
+
+PassageRecord passage(int32_t kind, int32_t guard) {
+    PassageRecord p;
+    p.kind = kind;
+    p.guard = guard;
+    return p;
+}
+
+// The same template written down record by record.
+TRmg expectedTemplate() {
+    TRmg t = makeNewTemplate();
+    t.name = "Scenario two";
+    auto zoneAt = [&t](int32_t x, int32_t y, const std::function<void(ZoneRecord&)>& set) {
+        ZoneRecord z = makeDefaultZone();
+        if (set)
+            set(z);
+        z.gridX = x;
+        z.gridY = y;
+        t.appendZone(z);
+    };
+    zoneAt(1, 1, startZone(1));
+    zoneAt(9, 1, startZone(2));
+    zoneAt(1, 5, ownedTreasure(1));
+    zoneAt(9, 5, ownedTreasure(2));
+    zoneAt(5, 3, [](ZoneRecord& z) {
+        z.kind = 2;
+        z.size = 10;
+        z.townMode = 3;
+        z.neutralCastles = 1;
+        z.neutralTowns = 2;
+    });
+    zoneAt(5, 7, [](ZoneRecord& z) {
+        z.monsterStrength = 3;
+        z.mineGems = 2;
+        z.mineCrystal = 1;
+        z.size = 30;
+    });
+    const PassageRecord plain = passage(0, 6000);
+    t.appendConnection(connection(0, 2, {plain}));
+    t.appendConnection(connection(3, 1, {passage(0, 4500)}));
+    t.appendConnection(connection(0, 4, {passage(0, 3000)}));
+    t.appendConnection(connection(4, 1, {passage(0, 3000)}));
+    t.appendConnection(connection(2, 5, {passage(1, 6000)}));
+    t.appendConnection(connection(3, 5, {passage(2, 6000)}));
+    t.appendConnection(connection(4, 5, {plain, passage(0, 8000)}));
+    return t;
+}
+
+TEST(EditingScenario, TwoPlayerTemplateDrawnWithTheMouse) {
+    MouseHarness h;
+    drawTwoPlayerTemplate(h);
+
+    EXPECT_EQ(h.editor.rmg(), expectedTemplate());
+    // The refused zone and the missed drag each showed one message.
+    ASSERT_EQ(h.services.messages.size(), 3u);
+    EXPECT_EQ(h.services.messages[2].kind, MessageKind::Confirmation);
+    // One step for the settings, 7 zones, 9 connection dialogs, the edit, the
+    // move and the deletion.
+    EXPECT_EQ(h.editor.history().position(), 20);
+    EXPECT_EQ(h.editor.tool(), kNoTool);
+    EXPECT_EQ(h.editor.dragSource(), 0);
+    EXPECT_EQ(h.editor.hBar().max, 11); // the deleted zone's column stays in the range
+    EXPECT_EQ(h.editor.vBar().max, 7);
+
+    h.services.messages.clear();
+    EXPECT_TRUE(h.editor.checkAndReport());
+    EXPECT_TRUE(h.services.messages.empty());
+
+    // Every step can be taken back, down to the empty template.
+    while (h.editor.canStepBack())
+        h.editor.stepBack();
+    EXPECT_TRUE(h.editor.rmg().zones.empty());
+    EXPECT_FALSE(h.editor.modified());
+    while (h.editor.canStepForward())
+        h.editor.stepForward();
+    EXPECT_EQ(h.editor.rmg(), expectedTemplate());
+}
+
+TEST(EditingScenario, CheckFindsTheMissingStartZoneWhileDrawing) {
+    MouseHarness h;
+    h.drawZone(1, 1, startZone(1));
+    h.services.messages.clear();
+    EXPECT_FALSE(h.editor.checkAndReport());
+    ASSERT_EQ(h.services.messages.size(), 1u);
+    EXPECT_EQ(h.services.messages[0].text,
+              "Обнаружена логическая ошибка.\rУ игрока 2 нет стартовой локации");
+    h.drawZone(6, 1, startZone(2));
+    h.services.messages.clear();
+    EXPECT_TRUE(h.editor.checkAndReport());
+    EXPECT_TRUE(h.services.messages.empty());
+}
+
+// A folder of its own under the system's temporary folder, removed at the end.
+struct ScratchDir {
+    std::filesystem::path path;
+    ScratchDir() {
+        path = std::filesystem::temp_directory_path() /
+               ("zw-scenario-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
+    ScratchDir dir;
+    const std::string table = (dir.path / "rmg.txt").string();
+
+    MouseHarness h;
+    drawTwoPlayerTemplate(h);
+    const int steps = h.editor.history().position();
+    h.services.messages.clear();
+    h.services.exeDir = ZW_DATA_DIR; // header.txt starts the new table
+    h.services.saveAnswers.push_back(table);
+    h.editor.compile();
+    ASSERT_TRUE(h.services.messages.empty()) << h.services.messages[0].text;
+    ASSERT_TRUE(h.services.fileErrors.empty()) << h.services.fileErrors[0];
+    ASSERT_TRUE(std::filesystem::exists(table));
+    // The compile stores the derived limits without a step.
+    EXPECT_EQ(h.editor.history().position(), steps);
+    const TRmg compiled = h.editor.rmg();
+
+    // A second editor, as a later run of the program, imports the table.
+    MouseHarness back;
+    back.services.openAnswers.push_back(table);
+    back.dialogs.listAnswers.push_back([](TemplateListSession& session) {
+        session.click(0);
+        session.doubleClick();
+        return session.importTemplate();
+    });
+    back.editor.importRmg();
+    ASSERT_TRUE(back.services.messages.empty()) << back.services.messages[0].text;
+    const TRmg& imported = back.editor.rmg();
+
+    EXPECT_EQ(imported.name, compiled.name);
+    EXPECT_EQ(imported.header, compiled.header);
+    EXPECT_EQ(imported.kinds, compiled.kinds);
+    ASSERT_EQ(imported.zones.size(), compiled.zones.size());
+    for (size_t k = 0; k < compiled.zones.size(); ++k) {
+        SCOPED_TRACE("zone " + std::to_string(k + 1));
+        ZoneRecord expected = compiled.zones[k];
+        // One town of one kind is written as the count of that kind.
+        if (expected.townMode == 1 || expected.townMode == 2) {
+            expected.playerTowns = expected.playerCastles = 0;
+            expected.neutralTowns = expected.neutralCastles = 0;
+            const bool fort = expected.townMode == 2;
+            int32_t& count = expected.owner > 0
+                                 ? (fort ? expected.playerCastles : expected.playerTowns)
+                                 : (fort ? expected.neutralCastles : expected.neutralTowns);
+            count = 1;
+        }
+        // Positions are laid out anew.
+        expected.gridX = imported.zones[k].gridX;
+        expected.gridY = imported.zones[k].gridY;
+        EXPECT_EQ(imported.zones[k], expected);
+        EXPECT_FALSE(nodeBlocked(imported, imported.zones[k].gridX, imported.zones[k].gridY,
+                                 static_cast<int>(k)));
+    }
+    ASSERT_EQ(imported.connections.size(), compiled.connections.size());
+    for (size_t j = 0; j < compiled.connections.size(); ++j) {
+        SCOPED_TRACE("connection " + std::to_string(j + 1));
+        const ConnectionRecord& c = compiled.connections[j];
+        ConnectionRecord expected = makeDefaultConnection();
+        // The lower zone number comes back first.
+        expected.zoneA = std::min(c.zoneA, c.zoneB);
+        expected.zoneB = std::max(c.zoneA, c.zoneB);
+        expected.passageCount = c.passageCount;
+        for (int p = 0; p < c.passageCount; ++p) {
+            PassageRecord passage = c.passages[static_cast<size_t>(p)];
+            if (passage.kind != 0)
+                passage.guard = 0; // only an ordinary passage writes its guard
+            expected.passages[static_cast<size_t>(p)] = passage;
+        }
+        EXPECT_EQ(imported.connections[j], expected);
+    }
+
+    // The imported template counts as unchanged and is ready for moving zones.
+    EXPECT_EQ(back.editor.history().position(), 0);
+    EXPECT_EQ(back.editor.tool(), kMoveTool);
+    EXPECT_EQ(back.editor.caption(), "Редактор шаблонов - Scenario two");
+}
+
+} // namespace
+} // namespace zw

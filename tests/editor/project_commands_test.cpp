@@ -1,0 +1,330 @@
+// The save and load commands of the editor, answered by scripted services.
+#include "editor/editor.h"
+#include "model/project_file.h"
+#include "platform/files.h"
+#include "support/model_samples.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace zw {
+namespace {
+
+using test::richTemplate;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
+
+// Everything a refused load must leave as it was.
+struct EditorState {
+    TRmg rmg;
+    std::vector<TRmg> snapshots;
+    int position = 0;
+    bool canBack = false;
+    bool canForward = false;
+    ViewState view;
+    std::string caption;
+    ScrollBarState hBar, vBar;
+
+    explicit EditorState(const Editor& e)
+        : rmg(e.rmg()), snapshots(e.history().snapshots()), position(e.history().position()),
+          canBack(e.canStepBack()), canForward(e.canStepForward()), view(e.view()),
+          caption(e.caption()), hBar(e.hBar()), vBar(e.vBar()) {}
+    bool operator==(const EditorState&) const = default;
+};
+
+class ProjectCommands : public ::testing::Test {
+  protected:
+    ProjectCommands() { editor.setView(&view); }
+    ~ProjectCommands() override { setWriteFailureHook(nullptr); }
+
+    // A change as a tool makes it: one history step, then the change in place.
+    void change(const std::string& name) {
+        editor.pushSnapshot();
+        editor.rmgMutable().name = name;
+    }
+
+    // Loads `t` through the open dialog, as the user would, and checks it arrived.
+    void loadTemplate(const TRmg& t) {
+        const std::string path = dir.file("given.tpz");
+        spit(path, encodeProject(t));
+        services.openAnswers.push_back(path);
+        editor.load();
+        ASSERT_EQ(editor.rmg(), t);
+    }
+
+    ScratchDir dir;
+    ScriptedServices services;
+    ScriptedDialogs dialogs;
+    test::CountingView view;
+    Editor editor{services, dialogs};
+};
+
+// ---- Save ----
+
+TEST_F(ProjectCommands, SaveWritesTheFileAndChangesNothingElse) {
+    change("Changed");
+    editor.setTool(kMoveTool);
+    const EditorState before(editor);
+    const int captions = view.captions;
+    services.saveAnswers.push_back(dir.file("plan"));
+    editor.save();
+
+    EXPECT_EQ(editor.tool(), kNoTool);
+    ASSERT_EQ(services.saveFilters.size(), 1u);
+    EXPECT_EQ(services.saveFilters[0], kSaveProjectFilter);
+    EXPECT_EQ(dir.listing(), "plan.tpz\n");
+    EXPECT_EQ(slurp(dir.file("plan.tpz")), encodeProject(editor.rmg()));
+    EXPECT_EQ(EditorState(editor), before);
+    EXPECT_TRUE(editor.modified()); // saving does not reset the modified counter
+    EXPECT_EQ(view.captions, captions);
+    EXPECT_TRUE(services.fileErrors.empty());
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
+    services.saveAnswers = {dir.file("Template.TPZ"), dir.file("map.txt"), dir.file("Template")};
+    editor.save();
+    editor.save();
+    editor.save();
+    EXPECT_EQ(dir.listing(), "Template.TPZ\nTemplate.tpz\nmap.txt.tpz\n");
+}
+
+TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
+    const std::string path = dir.file("old.tpz");
+    spit(path, "old contents");
+    services.saveAnswers.push_back(path);
+    editor.save();
+    EXPECT_EQ(slurp(path), encodeProject(makeNewTemplate()));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
+    editor.setTool(kCopyTool);
+    editor.save();
+    EXPECT_EQ(editor.tool(), kNoTool);
+    EXPECT_EQ(services.saveFilters.size(), 1u);
+    EXPECT_EQ(dir.listing(), "");
+}
+
+TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
+    const std::string path = dir.file("keep.tpz");
+    spit(path, "previous project bytes");
+    for (const WriteStep failing :
+         {WriteStep::Open, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
+        setWriteFailureHook([failing](WriteStep s, size_t) { return s == failing; });
+        services.saveAnswers.push_back(path);
+        editor.save();
+        EXPECT_EQ(slurp(path), "previous project bytes");
+        EXPECT_EQ(dir.listing(), "keep.tpz\n");
+    }
+    setWriteFailureHook(nullptr);
+    ASSERT_EQ(services.fileErrors.size(), 4u);
+    EXPECT_NE(services.fileErrors[0].find(path), std::string::npos);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {
+    services.saveAnswers.push_back(dir.file("no/such/folder/x.tpz"));
+    editor.save();
+    EXPECT_EQ(services.fileErrors.size(), 1u);
+}
+
+// ---- Load ----
+
+TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
+    change("Before");
+    change("Before 2");
+    editor.stepBack();
+    editor.setZoomLevel(4);
+    editor.setOrigin(3, -5);
+    editor.setTool(kDeleteTool);
+    const std::string path = dir.file("rich.tpz");
+    spit(path, encodeProject(richTemplate()));
+    services.messageAnswers.push_back(MessageResult::No);
+    services.openAnswers.push_back(path);
+    const int captions = view.captions;
+    editor.load();
+
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(services.saveFilters.empty());
+    ASSERT_EQ(services.openFilters.size(), 1u);
+    EXPECT_EQ(services.openFilters[0], kOpenProjectFilter);
+
+    EXPECT_EQ(editor.rmg(), richTemplate());
+    EXPECT_EQ(editor.tool(), kNoTool);
+    EXPECT_EQ(editor.view().zoomLevel, 4);
+    EXPECT_EQ(editor.view().originX, 0);
+    EXPECT_EQ(editor.view().originY, 0);
+    EXPECT_EQ(editor.history().position(), 0);
+    EXPECT_EQ(editor.history().length(), 0u);
+    EXPECT_FALSE(editor.canStepBack());
+    EXPECT_FALSE(editor.canStepForward());
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(editor.caption(), "Редактор шаблонов - Rich");
+    EXPECT_GT(view.captions, captions);
+    // The scroll bars cover the loaded zones (grid x from -5 to 3, y from -100000 to 100000).
+    EXPECT_EQ(editor.hBar().min, -5);
+    EXPECT_EQ(editor.hBar().max, 3);
+    EXPECT_EQ(editor.vBar().min, -100000);
+    EXPECT_EQ(editor.vBar().max, 100000);
+    // Nothing to ask the next time.
+    services.openAnswers.push_back(path);
+    editor.load();
+    EXPECT_EQ(services.messages.size(), 1u);
+}
+
+TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
+    change("Mine");
+    const EditorState before(editor);
+    services.messageAnswers.push_back(MessageResult::Cancel);
+    services.openAnswers.push_back(dir.file("never.tpz"));
+    editor.load();
+    EXPECT_EQ(EditorState(editor), before);
+    EXPECT_TRUE(services.openFilters.empty());
+    EXPECT_TRUE(services.saveFilters.empty());
+}
+
+TEST_F(ProjectCommands, YesSavesFirstAndGoesOnEvenWhenTheSaveIsCancelled) {
+    const std::string given = dir.file("given.tpz");
+    spit(given, encodeProject(richTemplate()));
+
+    change("Mine");
+    services.messageAnswers.push_back(MessageResult::Yes);
+    services.saveAnswers.push_back(dir.file("mine"));
+    services.openAnswers.push_back(given);
+    editor.load();
+    TRmg mine = makeNewTemplate();
+    mine.name = "Mine";
+    EXPECT_EQ(slurp(dir.file("mine.tpz")), encodeProject(mine));
+    EXPECT_EQ(editor.rmg(), richTemplate());
+
+    change("Again");
+    services.messageAnswers.push_back(MessageResult::Yes);
+    services.saveAnswers.push_back(std::nullopt); // save dialog cancelled
+    services.openAnswers.push_back(given);
+    editor.load();
+    EXPECT_EQ(services.saveFilters.size(), 2u);
+    EXPECT_EQ(editor.rmg(), richTemplate());
+    EXPECT_FALSE(editor.modified());
+}
+
+TEST_F(ProjectCommands, PendingCommandLinePathIsUsedOnceWithoutADialog) {
+    const std::string path = dir.file("start.tpz");
+    spit(path, encodeProject(richTemplate()));
+    editor.setPendingLoadPath(path);
+    editor.load();
+    EXPECT_TRUE(services.openFilters.empty());
+    EXPECT_EQ(editor.rmg(), richTemplate());
+
+    // Forgotten afterwards: the next load asks again (and is cancelled here).
+    editor.load();
+    EXPECT_EQ(services.openFilters.size(), 1u);
+
+    // Also forgotten when its file fails to load.
+    editor.setPendingLoadPath(dir.file("missing.tpz"));
+    editor.load();
+    EXPECT_EQ(services.fileErrors.size(), 1u);
+    editor.load();
+    EXPECT_EQ(services.openFilters.size(), 2u);
+}
+
+TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
+    const std::string path = dir.file("arg.tpz");
+    spit(path, encodeProject(richTemplate()));
+    services.args = {path, "ignored"};
+    editor.startUp();
+    EXPECT_TRUE(services.openFilters.empty());
+    EXPECT_EQ(editor.rmg(), richTemplate());
+    EXPECT_EQ(editor.caption(), "Редактор шаблонов - Rich");
+    EXPECT_FALSE(editor.canStepBack());
+    EXPECT_FALSE(editor.canStepForward());
+}
+
+TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
+    change("Mine");
+    services.messageAnswers.push_back(MessageResult::No);
+    const EditorState before(editor);
+    editor.load();
+    EXPECT_EQ(EditorState(editor), before);
+    EXPECT_TRUE(services.fileErrors.empty());
+}
+
+// Every refused file leaves the template, the history, the view and the
+// caption as they were; each failure shows exactly one report.
+TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
+    loadTemplate(richTemplate());
+    change("Step 1");
+    change("Step 2");
+    editor.stepBack(); // both history buttons enabled
+    editor.setZoomLevel(3);
+    editor.setOrigin(2, -1);
+
+    const std::string good = encodeProject(makeNewTemplate());
+    struct Case {
+        const char* file;
+        std::string bytes; // empty with file "" means: no such file
+        bool fileError;
+        std::string messageStart;
+    };
+    const std::vector<Case> cases = {
+        {"missing.tpz", "", true, ""},
+        {"empty.tpz", "-", false, "Не удалось загрузить файл шаблона!"},
+        {"short.tpz", "TMPL", false, "Не удалось загрузить файл шаблона!"},
+        {"wrong.tpz", "TMPLv100" + good.substr(8), false, "Не удалось загрузить файл шаблона!"},
+        {"cut.tpz", good.substr(0, good.size() - 6), false,
+         "Не удалось загрузить файл шаблона!\rФайл поврежден: "},
+        {"junk.tpz", "TMPLv099garbage", false,
+         "Не удалось загрузить файл шаблона!\rФайл поврежден: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = dir.file(c.file);
+        if (c.bytes == "-")
+            spit(path, "");
+        else if (!c.bytes.empty())
+            spit(path, c.bytes);
+        services.messages.clear();
+        services.fileErrors.clear();
+        services.messageAnswers.push_back(MessageResult::No);
+        services.openAnswers.push_back(path);
+        editor.setTool(kCreateZoneTool);
+        const EditorState before(editor);
+        const int captions = view.captions;
+        editor.load();
+
+        EXPECT_EQ(EditorState(editor), before);
+        EXPECT_EQ(view.captions, captions);
+        EXPECT_EQ(editor.tool(), kNoTool);
+        if (c.fileError) {
+            EXPECT_EQ(services.fileErrors.size(), 1u);
+            EXPECT_EQ(services.messages.size(), 1u); // only the prompt
+        } else {
+            EXPECT_TRUE(services.fileErrors.empty());
+            ASSERT_EQ(services.messages.size(), 2u);
+            const RecordedMessage& m = services.messages[1];
+            EXPECT_EQ(m.kind, MessageKind::Error);
+            EXPECT_EQ(m.buttons, MessageButtons::Ok);
+            EXPECT_EQ(m.text.rfind(c.messageStart, 0), 0u) << m.text;
+            if (c.messageStart == "Не удалось загрузить файл шаблона!") {
+                EXPECT_EQ(m.text, c.messageStart);
+            }
+        }
+    }
+}
+
+TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
+    services.openAnswers.push_back(dir.path());
+    const EditorState before(editor);
+    editor.load();
+    EXPECT_EQ(services.fileErrors.size(), 1u);
+    EXPECT_EQ(EditorState(editor), before);
+}
+
+} // namespace
+} // namespace zw

@@ -1,0 +1,47 @@
+#include "editor/commands/start_up.h"
+#include "model/text.h"
+#include "support/rmg_temp_dir.h"
+#include "support/scripted_services.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+TEST(HelpCommand, PathLiesInTheFolderOfTheExecutable) {
+    ScriptedServices services;
+    for (const char* dir : {"/usr/local/bin", "/usr/local/bin/"}) {
+        services.exeDir = dir;
+        EXPECT_EQ(besideExecutable(services, kHelpFileName), "/usr/local/bin/Readme&help.txt");
+    }
+    services.exeDir = "C:\\zw\\";
+    EXPECT_EQ(besideExecutable(services, kHelpFileName), "C:\\zw\\Readme&help.txt");
+}
+
+TEST(HelpCommand, ShownInTheEditorOnlyWhenTheDesktopCannotOpenIt) {
+    testing::RmgTempDir dir;
+    ScriptedServices services;
+    services.exeDir = dir.dir();
+    const std::string path = besideExecutable(services, kHelpFileName);
+    testing::RmgTempDir::write(path, utf8ToCp1251("Справка\r\nстрока 2"));
+
+    openReadme(services);
+    EXPECT_EQ(services.shellOpened, std::vector<std::string>{path});
+    EXPECT_TRUE(services.textWindows.empty());
+
+    services.shellOpenSucceeds = false;
+    openReadme(services);
+    ASSERT_EQ(services.textWindows.size(), 1u);
+    EXPECT_EQ(services.textWindows[0].first, "Readme&help");
+    EXPECT_EQ(services.textWindows[0].second, "Справка\r\nстрока 2");
+
+    // A missing file: the desktop's failure is all there is, as before.
+    services.exeDir = dir.file("absent");
+    openReadme(services);
+    EXPECT_EQ(services.textWindows.size(), 1u);
+    EXPECT_TRUE(services.fileErrors.empty());
+    EXPECT_TRUE(services.messages.empty());
+}
+
+} // namespace
+} // namespace zw
