@@ -14,6 +14,8 @@ Editor::Editor(Services& services, PropertyDialogs& dialogs)
     document_.setListener([this](DocumentChange what) {
         switch (what) {
         case DocumentChange::Content:
+            // Indices beyond the lists can't stay selected.
+            selection_.dropMissing(document_.rmg());
             notifyRedraw();
             break;
         case DocumentChange::Name:
@@ -55,6 +57,20 @@ void Editor::notifyCaption() {
 void Editor::notifyButtons() {
     if (view_)
         view_->buttonsChanged();
+}
+
+void Editor::setSelection(Selection s) {
+    s.dropMissing(document_.rmg());
+    if (s == selection_)
+        return;
+    selection_ = std::move(s);
+    notifyRedraw();
+}
+
+void Editor::selectAll() {
+    Selection all;
+    all.selectAll(document_.rmg());
+    setSelection(std::move(all));
 }
 
 void Editor::stepBack() {

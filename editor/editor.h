@@ -8,6 +8,7 @@
 
 #include "editor/document.h"
 #include "editor/hover.h"
+#include "editor/selection.h"
 #include "editor/tools/tool.h"
 #include "editor/view_controller.h"
 #include "platform/dialogs.h"
@@ -124,6 +125,13 @@ class Editor {
     void leftRelease(int32_t x, int32_t y);
     void rightPress(int32_t x, int32_t y);
 
+    // ---- Selection ----
+    const Selection& selection() const { return selection_; }
+    // Replaces the selection; the canvas is redrawn when it changed.
+    void setSelection(Selection s);
+    void selectAll();
+    void clearSelection() { setSelection({}); }
+
     // ---- Layout generator (one per run) ----
     LayoutRandom& layoutRandom() { return layoutRandom_; }
 
@@ -141,6 +149,7 @@ class Editor {
     ViewController viewController_{document_.rmg()};
     Hover hover_;
     DragState drag_;
+    Selection selection_;
     ToolContext toolContext_{document_, viewController_, hover_, drag_, services_, dialogs_};
     std::unique_ptr<Tool> tool_;
     std::optional<std::string> pendingLoad_;
