@@ -215,6 +215,12 @@ std::string setupsWithoutFindingsLine(const TemplateAnalysis& a) {
     return {};
 }
 
+std::string moreFindingsLine(size_t hidden) {
+    const auto n = static_cast<int64_t>(hidden);
+    return "и ещё " + std::to_string(n) + " " +
+           std::string(russianPlural(n, "замечание", "замечания", "замечаний"));
+}
+
 std::string fairnessHeading(const FairnessTable& t) {
     return "Равенство стартов (" + t.title + ")";
 }

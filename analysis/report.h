@@ -70,6 +70,12 @@ inline constexpr std::string_view kSetupsHeading = "Составы игроко�
 inline constexpr std::string_view kWarningsHeading = "Предупреждения";
 inline constexpr std::string_view kNoWarningsLine = "Предупреждений нет";
 
+// A damaged file may give a setup, or the warnings, thousands of lines; the
+// panel lists this many of each group and then says how many more there are.
+inline constexpr size_t kPanelLinesPerGroup = 100;
+// "и ещё 9900 замечаний".
+std::string moreFindingsLine(size_t hidden);
+
 // The line that stands under the setups heading when no setup has a finding:
 // every setup is sound, or the template allows none. Empty when there are findings.
 std::string setupsWithoutFindingsLine(const TemplateAnalysis& a);

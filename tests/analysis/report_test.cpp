@@ -20,6 +20,8 @@ TEST(AnalysisReport, RussianPluralForms) {
     EXPECT_EQ(setupTitle(3, 1), "3 игрока, из них 1 человек");
     EXPECT_EQ(setupTitle(5, 2), "5 игроков, из них 2 человека");
     EXPECT_EQ(setupTitle(8, 5), "8 игроков, из них 5 человек");
+    EXPECT_EQ(moreFindingsLine(1), "и ещё 1 замечание");
+    EXPECT_EQ(moreFindingsLine(9900), "и ещё 9900 замечаний");
 }
 
 TEST(AnalysisReport, SetupFindingsNameTheirZones) {
