@@ -171,6 +171,7 @@ FairnessTable fairnessTable(const TemplateAnalysis& a) {
         const size_t rowIndex = table.rows.size();
         for (const Holdings& h : f.within) {
             row.within.push_back(holdingsText(h));
+            row.treasure.push_back(h.treasure);
             FairnessSpread& s = table.spreads[static_cast<size_t>(h.distance)];
             const auto treasureOfRow = [&](size_t r) {
                 return a.fairness[r].within[static_cast<size_t>(h.distance)].treasure;
@@ -203,21 +204,67 @@ FairnessTable fairnessTable(const TemplateAnalysis& a) {
     return table;
 }
 
+std::string setupsWithoutFindingsLine(const TemplateAnalysis& a) {
+    if (a.setups.empty())
+        return "ни одного: ни один игрок не может быть человеком";
+    const bool sound = std::none_of(a.setups.begin(), a.setups.end(), [](const SetupAnalysis& s) {
+        return !s.unreachable.empty() || !s.separatedStarts.empty();
+    });
+    if (sound)
+        return "во всех составах все локации достижимы и стартовые локации связаны";
+    return {};
+}
+
+std::string moreFindingsLine(size_t hidden) {
+    const auto n = static_cast<int64_t>(hidden);
+    return "и ещё " + std::to_string(n) + " " +
+           std::string(russianPlural(n, "замечание", "замечания", "замечаний"));
+}
+
+std::string fairnessHeading(const FairnessTable& t) {
+    return "Равенство стартов (" + t.title + ")";
+}
+
+std::string fairnessColumnTip(int distance) {
+    return "Сокровища не дальше " + std::to_string(distance) + " " +
+           std::string(russianPlural(distance, "перехода", "переходов", "переходов")) +
+           " от старта";
+}
+
+std::string fairnessCellTip(const FairnessTable& t, size_t row, size_t distance) {
+    if (row >= t.rows.size() || distance >= t.rows[row].within.size())
+        return {};
+    std::string tip = t.rows[row].within[distance];
+    if (distance < t.spreads.size()) {
+        const FairnessSpread& s = t.spreads[distance];
+        if (s.richestRow == row)
+            tip += "\nСамый богатый старт: " + s.text;
+        else if (s.poorestRow == row)
+            tip += "\nСамый бедный старт: " + s.text;
+    }
+    return tip;
+}
+
+std::vector<std::string> fairnessSpreadLines(const FairnessTable& t) {
+    std::vector<std::string> out;
+    for (size_t d = 0; d < t.spreads.size(); ++d)
+        if (!t.spreads[d].text.empty())
+            out.push_back("Радиус " + std::to_string(d) + ": " + t.spreads[d].text);
+    return out;
+}
+
 std::string readableReport(const TemplateAnalysis& a) {
     std::string out = "Шаблон на " + std::to_string(a.players) + " " +
                       std::string(russianPlural(a.players, "игрока", "игрока", "игроков")) + ".\n";
 
-    out += "\nСоставы игроков:\n";
-    const auto groups = setupFindings(a);
-    if (a.setups.empty())
-        out += "  ни одного: ни один игрок не может быть человеком\n";
-    else if (groups.empty())
-        out += "  во всех составах все локации достижимы и стартовые локации связаны\n";
-    for (const SetupFindings& g : groups)
+    out += "\n" + std::string(kSetupsHeading) + ":\n";
+    if (const std::string none = setupsWithoutFindingsLine(a); !none.empty())
+        out += "  " + none + "\n";
+    for (const SetupFindings& g : setupFindings(a))
         for (const AnalysisFinding& f : g.findings)
             out += "  " + f.text + "\n";
 
-    out += "\nПредупреждения:\n";
+    out += "\n" + std::string(kWarningsHeading) + ":\n";
     const auto warnings = warningFindings(a);
     if (warnings.empty())
         out += "  нет\n";
@@ -225,16 +272,15 @@ std::string readableReport(const TemplateAnalysis& a) {
         out += "  " + f.text + "\n";
 
     const FairnessTable table = fairnessTable(a);
-    out += "\nРавенство стартов (" + table.title + "):\n";
+    out += "\n" + fairnessHeading(table) + ":\n";
     for (const FairnessRow& row : table.rows) {
         out += "  " + row.player + ": старт: " + row.start +
                ", до соперника: " + row.nearestOpponent + "\n";
         for (size_t d = 0; d < row.within.size(); ++d)
             out += "    радиус " + std::to_string(d) + ": " + row.within[d] + "\n";
     }
-    for (size_t d = 0; d < table.spreads.size(); ++d)
-        if (!table.spreads[d].text.empty())
-            out += "  Радиус " + std::to_string(d) + ": " + table.spreads[d].text + "\n";
+    for (const std::string& line : fairnessSpreadLines(table))
+        out += "  " + line + "\n";
     return out;
 }
 

@@ -41,7 +41,8 @@ struct FairnessRow {
     std::string start;           // "локация 1" or "нет"
     std::string nearestOpponent; // "2" or "нет"
     std::vector<std::string> within;
-    std::vector<int> zones; // the start zone, when there is one
+    std::vector<int64_t> treasure; // per distance, as in `within`
+    std::vector<int> zones;        // the start zone, when there is one
 };
 
 // Per distance: the richest and the poorest start by treasure and the spread
@@ -62,6 +63,33 @@ struct FairnessTable {
 };
 
 FairnessTable fairnessTable(const TemplateAnalysis& a);
+
+// The headings of the panel and the readable report, and the line the panel
+// shows under the warnings heading when there are none.
+inline constexpr std::string_view kSetupsHeading = "Составы игроков";
+inline constexpr std::string_view kWarningsHeading = "Предупреждения";
+inline constexpr std::string_view kNoWarningsLine = "Предупреждений нет";
+
+// A damaged file may give a setup, or the warnings, thousands of lines; the
+// panel lists this many of each group and then says how many more there are.
+inline constexpr size_t kPanelLinesPerGroup = 100;
+// "и ещё 9900 замечаний".
+std::string moreFindingsLine(size_t hidden);
+
+// The line that stands under the setups heading when no setup has a finding:
+// every setup is sound, or the template allows none. Empty when there are findings.
+std::string setupsWithoutFindingsLine(const TemplateAnalysis& a);
+
+// "Равенство стартов (3 игрока, из них 2 человека)".
+std::string fairnessHeading(const FairnessTable& t);
+// What a distance column of the panel's table shows: "Сокровища не дальше 2 переходов от старта".
+std::string fairnessColumnTip(int distance);
+// What the panel tells of one distance cell: what lies within the distance and,
+// at the richest or the poorest start of that distance, the spread. Empty for a
+// player without a start or a cell outside the table.
+std::string fairnessCellTip(const FairnessTable& t, size_t row, size_t distance);
+// "Радиус 1: разброс сокровищ 1800 (...)", one per distance column.
+std::vector<std::string> fairnessSpreadLines(const FairnessTable& t);
 
 // "2 игрока, из них 1 человек".
 std::string setupTitle(int players, int humans);

@@ -20,6 +20,8 @@ TEST(AnalysisReport, RussianPluralForms) {
     EXPECT_EQ(setupTitle(3, 1), "3 игрока, из них 1 человек");
     EXPECT_EQ(setupTitle(5, 2), "5 игроков, из них 2 человека");
     EXPECT_EQ(setupTitle(8, 5), "8 игроков, из них 5 человек");
+    EXPECT_EQ(moreFindingsLine(1), "и ещё 1 замечание");
+    EXPECT_EQ(moreFindingsLine(9900), "и ещё 9900 замечаний");
 }
 
 TEST(AnalysisReport, SetupFindingsNameTheirZones) {
@@ -89,6 +91,56 @@ TEST(AnalysisReport, FairnessTableMarksRichestAndPoorestPerDistance) {
     EXPECT_EQ(table.spreads[2].spread, 800);
     EXPECT_EQ(table.spreads[3].text,
               "разброс сокровищ 10000 (больше всего у игрока 2, меньше всего у игрока 1)");
+
+    // What the panel shows of it.
+    EXPECT_EQ(fairnessHeading(table), "Равенство стартов (3 игрока, из них 2 человека)");
+    EXPECT_EQ(table.rows[1].treasure, (std::vector<int64_t>{0, 10800, 9000, 19800}));
+    EXPECT_EQ(fairnessCellTip(table, 1, 1),
+              "локаций 2, сокровища 10800, рудники 2, города 1\nСамый богатый старт: " +
+                  table.spreads[1].text);
+    EXPECT_EQ(fairnessCellTip(table, 0, 1),
+              "локаций 2, сокровища 9000, рудники 2, города 1\nСамый бедный старт: " +
+                  table.spreads[1].text);
+    EXPECT_EQ(fairnessCellTip(table, 0, 0), "локаций 1, сокровища 0, рудники 2, города 1");
+    EXPECT_EQ(fairnessCellTip(table, 2, 0), ""); // no start
+    EXPECT_EQ(fairnessCellTip(table, 3, 0), ""); // no such row
+    EXPECT_EQ(fairnessSpreadLines(table).front(), "Радиус 0: разброс сокровищ 0: все старты равны");
+    EXPECT_EQ(fairnessSpreadLines(table).size(), 4u);
+    EXPECT_EQ(fairnessColumnTip(1), "Сокровища не дальше 1 перехода от старта");
+    EXPECT_EQ(fairnessColumnTip(3), "Сокровища не дальше 3 переходов от старта");
+}
+
+// The whole readable report of a template with a finding of each section.
+TEST(AnalysisReport, ReadableReport) {
+    TemplateAnalysis a;
+    a.players = 2;
+    a.setups = {{2, 1, {1, 2, 3}, {{1, 2}, {3}}, {3}, {}}};
+    a.warnings = {{WarningCode::IsolatedZone, {3}, {}}};
+    a.fairness = {{1, 1, 1, {{0, 1, 500, {}, 1}}}, {2, 2, 1, {{0, 1, 0, {}, 1}}}};
+    EXPECT_EQ(readableReport(a), "Шаблон на 2 игрока.\n"
+                                 "\nСоставы игроков:\n"
+                                 "  2 игрока, из них 1 человек: локация 3 недостижима\n"
+                                 "\nПредупреждения:\n"
+                                 "  Локация 3 не соединена ни с одной другой\n"
+                                 "\nРавенство стартов (2 игрока, из них 1 человек):\n"
+                                 "  Игрок 1 (красный): старт: локация 1, до соперника: 1\n"
+                                 "    радиус 0: локаций 1, сокровища 500, рудники 0, города 1\n"
+                                 "  Игрок 2 (синий): старт: локация 2, до соперника: 1\n"
+                                 "    радиус 0: локаций 1, сокровища 0, рудники 0, города 1\n"
+                                 "  Радиус 0: разброс сокровищ 500 (больше всего у игрока 1, "
+                                 "меньше всего у игрока 2)\n");
+
+    // Without setup findings or warnings, a line says so.
+    EXPECT_EQ(setupsWithoutFindingsLine(a), "");
+    a.setups[0].unreachable.clear();
+    EXPECT_EQ(setupsWithoutFindingsLine(a),
+              "во всех составах все локации достижимы и стартовые локации связаны");
+    a.warnings.clear();
+    const std::string report = readableReport(a);
+    EXPECT_NE(report.find("Составы игроков:\n  во всех составах"), std::string::npos);
+    EXPECT_NE(report.find("Предупреждения:\n  нет\n"), std::string::npos);
+    a.setups.clear();
+    EXPECT_EQ(setupsWithoutFindingsLine(a), "ни одного: ни один игрок не может быть человеком");
 }
 
 TEST(AnalysisReport, JsonKeysInTheirOrder) {
