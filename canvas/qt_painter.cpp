@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QPolygon>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -182,6 +183,15 @@ void QtPainter::lineTo(int x, int y) {
 }
 
 void QtPainter::polygon(const std::vector<PixelPoint>& points) {
+    if (strokeOffset_ == 0) {
+        // Integer corners take the raster engine's quicker way.
+        QPolygon poly;
+        poly.reserve(static_cast<qsizetype>(points.size()));
+        for (const auto& p : points)
+            poly << QPoint(p.x, p.y);
+        painter_.drawPolygon(poly);
+        return;
+    }
     QPolygonF poly;
     poly.reserve(static_cast<qsizetype>(points.size()));
     for (const auto& p : points)
