@@ -1,6 +1,9 @@
 // zonewright-cli: the editor's core without a window, for scripting and batch work.
 #include "cli/commands.h"
 
+#include "platform/process.h"
+
+#include <algorithm>
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -11,7 +14,11 @@ int main(int argc, char** argv) {
     zw::cli::addRmgCommands(app, result);
     zw::cli::addRenderCommand(app, result);
     try {
-        app.parse(argc, argv);
+        // Arguments as UTF-8 on every system (on Windows from the UTF-16 command
+        // line); CLI11 takes them last first.
+        std::vector<std::string> args = zw::utf8Arguments(argc, argv);
+        std::reverse(args.begin(), args.end());
+        app.parse(args);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? 0 : 2;

@@ -7,6 +7,7 @@
 #include "model/project_file.h"
 #include "model/text.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/scripted_services.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
@@ -27,15 +28,6 @@ struct RmgArgs {
     int index = 0; // from 1
     bool all = false;
 };
-
-// The folder of the running executable, where header.txt lies.
-std::string executableDir() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return ".";
-    return exe.parent_path().string();
-}
 
 // The entry chosen by --name (first match, A to Z folded) or --index (from 1).
 std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, const RmgArgs& a,
@@ -78,7 +70,7 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
             return kExitBadInput;
         buffer = std::move(*read);
     } else {
-        auto read = readInput(headerGiven ? a.header : executableDir() + "/header.txt");
+        auto read = readInput(headerGiven ? a.header : executableFolder() + "/header.txt");
         if (!read)
             return kExitBadInput;
         buffer = std::move(*read);

@@ -14,7 +14,7 @@ void Editor::save() {
     const std::string path = withProjectExtension(*chosen);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
-    const auto written = writeWholeFile(path, encodeProject(rmg_));
+    const auto written = services_.fileSystem().writeWholeFile(path, encodeProject(rmg_));
     if (const auto* error = std::get_if<FileError>(&written))
         services_.fileError(error->reason);
 }
@@ -39,7 +39,7 @@ void Editor::load() {
             return;
     }
 
-    const auto bytes = readWholeFile(*path);
+    const auto bytes = services_.fileSystem().readWholeFile(*path);
     if (const auto* error = std::get_if<FileError>(&bytes)) {
         services_.fileError(error->reason);
         return;

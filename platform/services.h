@@ -7,6 +7,8 @@
 // ScriptedServices, which answers from queues and records what was shown.
 #pragma once
 
+#include "platform/files.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,6 +59,9 @@ class Services {
     // Full path of the running executable and its folder.
     virtual std::string executablePath() const = 0;
     virtual std::string executableDir() const = 0;
+
+    // The files every command reads and writes.
+    virtual FileSystem& fileSystem() { return systemFileSystem(); }
 };
 
 } // namespace zw

@@ -12,7 +12,7 @@ namespace zw {
 namespace {
 
 bool writeOrReport(Services& services, const std::string& path, std::string_view bytes) {
-    const auto written = writeWholeFile(path, bytes);
+    const auto written = services.fileSystem().writeWholeFile(path, bytes);
     if (const auto* e = std::get_if<FileError>(&written)) {
         services.fileError(e->reason);
         return false;
@@ -33,8 +33,8 @@ void Editor::compile() {
 
     std::string buffer;
     std::string name = rmg_.name;
-    if (fileExists(path)) {
-        auto read = readWholeFile(path);
+    if (services_.fileSystem().fileExists(path)) {
+        auto read = services_.fileSystem().readWholeFile(path);
         if (const auto* e = std::get_if<FileError>(&read)) {
             services_.fileError(e->reason);
             return;
@@ -57,7 +57,7 @@ void Editor::compile() {
         std::string dir = services_.executableDir();
         if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
             dir += '/';
-        auto read = readWholeFile(dir + "header.txt");
+        auto read = services_.fileSystem().readWholeFile(dir + "header.txt");
         if (const auto* e = std::get_if<FileError>(&read)) {
             services_.fileError(e->reason);
             return;

@@ -13,7 +13,7 @@ void Editor::importRmg() {
     const auto path = services_.openFileDialog(FileDialogId::OpenRmg, kRmgFilter, true);
     if (!path)
         return;
-    auto read = readWholeFile(*path);
+    auto read = services_.fileSystem().readWholeFile(*path);
     if (const auto* e = std::get_if<FileError>(&read)) {
         services_.fileError(e->reason);
         return;
@@ -27,7 +27,7 @@ void Editor::importRmg() {
     TemplateListSession session(std::move(image), ListMode::Import, {}, services_);
     const ListOutcome outcome = dialogs_.runTemplateList(session);
     if (outcome == ListOutcome::SaveEdited) {
-        const auto written = writeWholeFile(*path, session.buffer());
+        const auto written = services_.fileSystem().writeWholeFile(*path, session.buffer());
         if (const auto* e = std::get_if<FileError>(&written))
             services_.fileError(e->reason);
         return;

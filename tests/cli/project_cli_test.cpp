@@ -3,10 +3,10 @@
 #include "model/template_json.h"
 #include "model/text.h"
 #include "support/model_samples.h"
+#include "support/run_program.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 namespace zw {
 namespace {
@@ -23,27 +23,11 @@ struct CliRun {
     std::string err;
 };
 
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'')
-            q += "'\\''";
-        else
-            q += c;
-    }
-    return q + "'";
-}
-
 class ProjectCli : public ::testing::Test {
   protected:
     CliRun cli(const std::vector<std::string>& args) {
-        std::string cmd = quoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
-        const int raw = std::system(cmd.c_str());
         CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.status = test::runProgram(ZW_CLI, args, io.file("out"), io.file("err"));
         r.out = slurp(io.file("out"));
         r.err = slurp(io.file("err"));
         return r;

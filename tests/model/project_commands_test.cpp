@@ -3,6 +3,7 @@
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "platform/scripted_services.h"
+#include "support/failing_files.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 
@@ -38,7 +39,6 @@ struct EditorState {
 class ProjectCommands : public ::testing::Test {
   protected:
     ProjectCommands() { editor.setView(&view); }
-    ~ProjectCommands() override { setWriteFailureHook(nullptr); }
 
     // A change as a tool makes it: one history step, then the change in place.
     void change(const std::string& name) {
@@ -114,13 +114,14 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
     spit(path, "previous project bytes");
     for (const WriteStep failing :
          {WriteStep::Open, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
-        setWriteFailureHook([failing](WriteStep s, size_t) { return s == failing; });
+        test::FailingFileSystem files(failing);
+        services.files = &files;
         services.saveAnswers.push_back(path);
         editor.save();
+        services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
         EXPECT_EQ(dir.listing(), "keep.tpz\n");
     }
-    setWriteFailureHook(nullptr);
     ASSERT_EQ(services.fileErrors.size(), 4u);
     EXPECT_NE(services.fileErrors[0].find(path), std::string::npos);
     EXPECT_TRUE(services.messages.empty());

@@ -6,10 +6,13 @@
 #include "platform/files.h"
 #include "platform/scripted_services.h"
 #include "rmg/template_list.h"
+#include "support/failing_files.h"
 #include "support/rmg_temp_dir.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace zw {
 namespace {
@@ -21,8 +24,10 @@ struct Failing {
     size_t atOffset; // for Write: fail once this many bytes are written
 };
 
-const Failing kPoints[] = {{WriteStep::Open, 0},  {WriteStep::Write, 0},
-                           {WriteStep::Write, 40}, {WriteStep::Flush, 0},
+const Failing kPoints[] = {{WriteStep::Open, 0},
+                           {WriteStep::Write, 0},
+                           {WriteStep::Write, 40},
+                           {WriteStep::Flush, 0},
                            {WriteStep::Rename, 0}};
 
 class WriteFailures : public ::testing::Test {
@@ -47,12 +52,9 @@ class WriteFailures : public ::testing::Test {
         editor.zoomIn();
         editor.keyChar(U'd');
     }
-    ~WriteFailures() override { setWriteFailureHook(nullptr); }
-
     void failAt(const Failing& f) {
-        setWriteFailureHook([f](WriteStep s, size_t offset) {
-            return s == f.step && (s != WriteStep::Write || offset >= f.atOffset);
-        });
+        failing = std::make_unique<test::FailingFileSystem>(f.step, f.atOffset);
+        services.files = failing.get();
     }
 
     void expectNothingChanged(const TRmg& before) {
@@ -64,6 +66,7 @@ class WriteFailures : public ::testing::Test {
     }
 
     RmgTempDir dir;
+    std::unique_ptr<test::FailingFileSystem> failing;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor;
@@ -111,7 +114,7 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
     EXPECT_TRUE(services.messages.empty());
 
     // Once writing works again, the same compile stores its refresh.
-    setWriteFailureHook(nullptr);
+    services.files = nullptr;
     services.saveAnswers.push_back(fresh);
     editor.compile();
     EXPECT_TRUE(fileExists(fresh));
