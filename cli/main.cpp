@@ -7,6 +7,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    zw::useBinaryStandardStreams();
     CLI::App app{"Zonewright: random-map template tool"};
     app.require_subcommand(1);
     int result = 0;

@@ -149,6 +149,14 @@ std::variant<std::monostate, FileError> SystemFileSystem::writeWholeFile(const s
                                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!moved)
         return fail(GetLastError());
+    // The file keeps the attributes the user gave it (ReplaceFileW does this on
+    // Windows; not every implementation of it does).
+    if (existing) {
+        const DWORD kept =
+            *existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+        SetFileAttributesW(wide->c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
     fails(WriteStep::SyncFolder, done); // the write-through move needs no folder sync
     return std::monostate{};
 }

@@ -3,6 +3,9 @@
 #ifdef _WIN32
 #include "platform/win32_text.h"
 
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 #else
 #include <filesystem>
@@ -44,6 +47,13 @@ std::vector<std::string> utf8Arguments(int, char**) {
     return out;
 }
 
+void useBinaryStandardStreams() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+}
+
 #else
 
 std::string executableFolder() {
@@ -60,6 +70,8 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
         out.emplace_back(argv[i]);
     return out;
 }
+
+void useBinaryStandardStreams() {}
 
 #endif
 

@@ -15,4 +15,8 @@ std::string executableFolder();
 // Explorer hands over arrives intact; elsewhere they are argv as given.
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 
+// Makes standard output and error write bytes as given: on Windows they would
+// otherwise turn every LF into CR LF.
+void useBinaryStandardStreams();
+
 } // namespace zw

@@ -99,7 +99,8 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
                                          "gridY"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(keys, expected);
-    const ZoneRecord& rz = cyrillicRich().zones[1];
+    const TRmg rich = cyrillicRich(); // the references below point into it
+    const ZoneRecord& rz = rich.zones[1];
     EXPECT_EQ(z["size"], rz.size);
     EXPECT_EQ(z["gridY"], rz.gridY);
     EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
@@ -115,7 +116,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
     EXPECT_EQ(c["zoneB"], 2);
     EXPECT_EQ(c["passageCount"], 2);
     ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
-    const PassageRecord& p7 = cyrillicRich().connections[0].passages[7];
+    const PassageRecord& p7 = rich.connections[0].passages[7];
     EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
                                       {"guard", p7.guard},
                                       {"autoExist", p7.autoExist},

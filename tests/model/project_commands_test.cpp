@@ -7,6 +7,8 @@
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -89,7 +91,15 @@ TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
     editor.save();
     editor.save();
     editor.save();
+#ifdef _WIN32
+    // Names that differ only in case are one file there.
+    std::string names = dir.listing();
+    std::transform(names.begin(), names.end(), names.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_EQ(names, "template.tpz\nmap.txt.tpz\n");
+#else
     EXPECT_EQ(dir.listing(), "Template.TPZ\nTemplate.tpz\nmap.txt.tpz\n");
+#endif
 }
 
 TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
