@@ -14,6 +14,10 @@
 
 #include <memory>
 
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
+
 namespace zw {
 namespace {
 
@@ -145,6 +149,29 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     EXPECT_EQ(services.fileErrors.size(), 3u);
     expectNothingChanged(before);
 }
+
+#ifdef _WIN32
+// A table another program holds open without sharing it for writing (a
+// spreadsheet): the user is told why, nothing is written, and the template, its
+// history and view stay as they were.
+TEST_F(WriteFailures, ATableHeldOpenByAnotherProgramIsRefused) {
+    const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
+    const std::string path = dir.file("rmg.txt");
+    RmgTempDir::write(path, table);
+    HANDLE held = CreateFileW(toUtf16(path)->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const TRmg before = editor.rmg();
+    services.saveAnswers.push_back(path);
+    dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
+    editor.compile();
+    CloseHandle(held);
+    ASSERT_EQ(services.fileErrors.size(), 1u);
+    EXPECT_EQ(services.fileErrors[0], "файл занят другой программой: " + path);
+    EXPECT_EQ(RmgTempDir::read(path), table);
+    expectNothingChanged(before);
+}
+#endif
 
 } // namespace
 } // namespace zw
