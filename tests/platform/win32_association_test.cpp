@@ -6,6 +6,7 @@
 #include "platform/win32_text.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 namespace zw {
 namespace {
@@ -28,6 +29,17 @@ TEST(Win32Association, FourValuesUnderTheUsersClassesWithACyrillicPath) {
     EXPECT_EQ(userClassDefault("Zonewright"), "Шаблон для случайных карт Kelvar");
     EXPECT_EQ(userClassDefault("Zonewright\\DefaultIcon"), exe + ",0");
     EXPECT_EQ(userClassDefault("Zonewright\\shell\\open\\command"), "\"" + exe + "\" \"%1\"");
+}
+
+// The association's icon entry names "<program>,0": the executables carry the
+// project's icon as their first icon resource.
+TEST(Win32Association, TheProgramCarriesAnIconForTheAssociation) {
+    wchar_t self[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+    HICON large = nullptr;
+    ASSERT_EQ(ExtractIconExW(self, 0, &large, nullptr, 1), 1u);
+    EXPECT_NE(large, nullptr);
+    DestroyIcon(large);
 }
 
 } // namespace
