@@ -16,3 +16,8 @@ foreach(exe core_tests cli_tests)
   set_tests_properties(windows.${exe} PROPERTIES FIXTURES_REQUIRED wine LABELS windows
     TIMEOUT 900 ENVIRONMENT "DISPLAY=")
 endforeach()
+
+# The zip unpacked into a folder of its own and its program started from there
+# in a fresh prefix: it needs nothing but what the zip holds.
+add_test(NAME windows.zip COMMAND bash ${CMAKE_SOURCE_DIR}/windows/zip_test.sh ${ZW_WIN_BIN})
+set_tests_properties(windows.zip PROPERTIES LABELS windows TIMEOUT 600 RUN_SERIAL ON)
