@@ -24,12 +24,14 @@ QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// File names travel through the editor as the system's bytes.
+// File names travel through the editor as UTF-8 on every system. (On Windows
+// QFile::encodeName gives the ANSI code page, which the file layer, expecting
+// UTF-8, would refuse or misread; on Unix Qt 6 takes file names as UTF-8 anyway.)
 std::string pathBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return path.toUtf8().toStdString();
 }
 QString pathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
 } // namespace

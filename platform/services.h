@@ -8,6 +8,8 @@
 // records what was shown (tests/support/scripted_services.h).
 #pragma once
 
+#include "platform/files.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +65,9 @@ class Services {
     // Full path of the running executable and its folder.
     virtual std::string executablePath() const = 0;
     virtual std::string executableDir() const = 0;
+
+    // The files every command reads and writes.
+    virtual FileSystem& fileSystem() { return systemFileSystem(); }
 };
 
 } // namespace zw

@@ -15,7 +15,7 @@ void saveProject(Editor& editor) {
     const std::string path = withProjectExtension(*chosen);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
-    const auto written = writeWholeFile(path, encodeProject(editor.rmg()));
+    const auto written = services.fileSystem().writeWholeFile(path, encodeProject(editor.rmg()));
     if (const auto* error = std::get_if<FileError>(&written))
         services.fileError(error->reason);
 }
@@ -32,7 +32,7 @@ void loadProject(Editor& editor) {
             return;
     }
 
-    const auto bytes = readWholeFile(*path);
+    const auto bytes = services.fileSystem().readWholeFile(*path);
     if (const auto* error = std::get_if<FileError>(&bytes)) {
         services.fileError(error->reason);
         return;

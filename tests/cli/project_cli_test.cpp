@@ -3,10 +3,10 @@
 #include "model/template_json.h"
 #include "model/text.h"
 #include "support/model_samples.h"
+#include "support/run_program.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 namespace zw {
 namespace {
@@ -23,27 +23,11 @@ struct CliRun {
     std::string err;
 };
 
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'')
-            q += "'\\''";
-        else
-            q += c;
-    }
-    return q + "'";
-}
-
 class ProjectCli : public ::testing::Test {
   protected:
     CliRun cli(const std::vector<std::string>& args) {
-        std::string cmd = quoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
-        const int raw = std::system(cmd.c_str());
         CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.status = test::runProgram(ZW_CLI, args, io.file("out"), io.file("err"));
         r.out = slurp(io.file("out"));
         r.err = slurp(io.file("err"));
         return r;
@@ -115,7 +99,8 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
                                          "gridY"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(keys, expected);
-    const ZoneRecord& rz = cyrillicRich().zones[1];
+    const TRmg rich = cyrillicRich(); // the references below point into it
+    const ZoneRecord& rz = rich.zones[1];
     EXPECT_EQ(z["size"], rz.size);
     EXPECT_EQ(z["gridY"], rz.gridY);
     EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
@@ -131,7 +116,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
     EXPECT_EQ(c["zoneB"], 2);
     EXPECT_EQ(c["passageCount"], 2);
     ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
-    const PassageRecord& p7 = cyrillicRich().connections[0].passages[7];
+    const PassageRecord& p7 = rich.connections[0].passages[7];
     EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
                                       {"guard", p7.guard},
                                       {"autoExist", p7.autoExist},

@@ -7,9 +7,9 @@
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
 #include "support/rmg_temp_dir.h"
+#include "support/run_program.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 
@@ -25,13 +25,6 @@ struct CliResult {
     std::string out;
     std::string err;
 };
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 ZoneRecord startZone(int owner) {
     ZoneRecord z = makeDefaultZone();
@@ -64,13 +57,8 @@ std::string rowsOf(TRmg t, const std::string& name) {
 class RmgCli : public ::testing::Test {
   protected:
     CliResult cli(const std::vector<std::string>& args) {
-        std::string cmd = quoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
-        const int raw = std::system(cmd.c_str());
         CliResult r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.status = test::runProgram(ZW_CLI, args, io.file("out"), io.file("err"));
         r.out = RmgTempDir::read(io.file("out"));
         r.err = RmgTempDir::read(io.file("err"));
         return r;

@@ -6,10 +6,17 @@
 #include "platform/files.h"
 #include "support/scripted_services.h"
 #include "rmg/template_list.h"
+#include "support/failing_files.h"
 #include "support/rmg_temp_dir.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
+
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
 
 namespace zw {
 namespace {
@@ -21,8 +28,10 @@ struct Failing {
     size_t atOffset; // for Write: fail once this many bytes are written
 };
 
-const Failing kPoints[] = {{WriteStep::Open, 0},  {WriteStep::Write, 0},
-                           {WriteStep::Write, 40}, {WriteStep::Flush, 0},
+const Failing kPoints[] = {{WriteStep::Open, 0},
+                           {WriteStep::Write, 0},
+                           {WriteStep::Write, 40},
+                           {WriteStep::Flush, 0},
                            {WriteStep::Rename, 0}};
 
 class WriteFailures : public ::testing::Test {
@@ -47,12 +56,9 @@ class WriteFailures : public ::testing::Test {
         editor.zoomIn();
         editor.keyChar(U'd');
     }
-    ~WriteFailures() override { setWriteFailureHook(nullptr); }
-
     void failAt(const Failing& f) {
-        setWriteFailureHook([f](WriteStep s, size_t offset) {
-            return s == f.step && (s != WriteStep::Write || offset >= f.atOffset);
-        });
+        failing = std::make_unique<test::FailingFileSystem>(f.step, f.atOffset);
+        services.files = failing.get();
     }
 
     void expectNothingChanged(const TRmg& before) {
@@ -64,6 +70,7 @@ class WriteFailures : public ::testing::Test {
     }
 
     RmgTempDir dir;
+    std::unique_ptr<test::FailingFileSystem> failing;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor;
@@ -111,7 +118,7 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
     EXPECT_TRUE(services.messages.empty());
 
     // Once writing works again, the same compile stores its refresh.
-    setWriteFailureHook(nullptr);
+    services.files = nullptr;
     services.saveAnswers.push_back(fresh);
     editor.compile();
     EXPECT_TRUE(fileExists(fresh));
@@ -142,6 +149,29 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     EXPECT_EQ(services.fileErrors.size(), 3u);
     expectNothingChanged(before);
 }
+
+#ifdef _WIN32
+// A table another program holds open without sharing it for writing (a
+// spreadsheet): the user is told why, nothing is written, and the template, its
+// history and view stay as they were.
+TEST_F(WriteFailures, ATableHeldOpenByAnotherProgramIsRefused) {
+    const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
+    const std::string path = dir.file("rmg.txt");
+    RmgTempDir::write(path, table);
+    HANDLE held = CreateFileW(toUtf16(path)->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const TRmg before = editor.rmg();
+    services.saveAnswers.push_back(path);
+    dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
+    editor.compile();
+    CloseHandle(held);
+    ASSERT_EQ(services.fileErrors.size(), 1u);
+    EXPECT_EQ(services.fileErrors[0], "файл занят другой программой: " + path);
+    EXPECT_EQ(RmgTempDir::read(path), table);
+    expectNothingChanged(before);
+}
+#endif
 
 } // namespace
 } // namespace zw

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <vector>
 #include <zlib.h>
@@ -108,22 +109,36 @@ std::string projectImage(std::string_view body) {
     return "TMPLv099" + zlibStream(body);
 }
 
+std::filesystem::path fsPath(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Path(const std::filesystem::path& path) {
+    const std::u8string s = path.u8string();
+    return std::string(s.begin(), s.end());
+}
+
 ScratchDir::ScratchDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "zw-model-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data()))
-        throw std::runtime_error("mkdtemp failed");
-    path_ = tmpl;
+    std::random_device rd;
+    for (;;) {
+        const auto candidate = std::filesystem::temp_directory_path() /
+                               ("zw-model-" + std::to_string(rd()) + std::to_string(rd()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = utf8Path(candidate);
+            break;
+        }
+    }
 }
 
 ScratchDir::~ScratchDir() {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(fsPath(path_), ec);
 }
 
 std::string ScratchDir::listing() const {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_))
-        names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(fsPath(path_)))
+        names.push_back(utf8Path(e.path().filename()));
     std::sort(names.begin(), names.end());
     std::string out;
     for (const auto& n : names)
@@ -132,14 +147,14 @@ std::string ScratchDir::listing() const {
 }
 
 std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fsPath(path), std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void spit(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(fsPath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + path);

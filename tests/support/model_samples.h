@@ -7,6 +7,7 @@
 #include "model/records.h"
 #include "support/toolbar_ids.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,11 @@ struct CountingView : EditorView {
 };
 
 // A fresh folder under the system's temporary folder, removed on destruction.
+// A UTF-8 path as the standard library's path (which on Windows would read a
+// narrow string in the ANSI code page), and back.
+std::filesystem::path fsPath(std::string_view utf8);
+std::string utf8Path(const std::filesystem::path& path);
+
 class ScratchDir {
   public:
     ScratchDir();

@@ -38,6 +38,8 @@ class ScriptedServices : public Services {
     std::vector<std::string> args;
     std::string exePath = "/usr/local/bin/zonewright";
     std::string exeDir = "/usr/local/bin";
+    // The files commands read and write; the system's when null.
+    FileSystem* files = nullptr;
 
     MessageResult messageBox(std::string_view text, MessageKind kind,
                              MessageButtons buttons) override;
@@ -52,6 +54,7 @@ class ScriptedServices : public Services {
     std::vector<std::string> arguments() const override { return args; }
     std::string executablePath() const override { return exePath; }
     std::string executableDir() const override { return exeDir; }
+    FileSystem& fileSystem() override { return files ? *files : systemFileSystem(); }
 
     // Texts of all recorded messages, in order.
     std::vector<std::string> messageTexts() const;
