@@ -31,8 +31,4 @@ void newTemplate(Editor& editor) {
     view.updateScrollBars();
 }
 
-bool closeRequest(Editor& editor) {
-    return saveChangesFirst(editor);
-}
-
 } // namespace zw
