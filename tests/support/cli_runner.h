@@ -25,9 +25,10 @@ inline std::string shellQuoted(const std::string& s) {
 }
 
 // `cli` is the executable; the streams are captured in files of `scratch`.
+// `environment`, when given, is put before the command as it is (`env ...`).
 inline CliRun runCli(const std::string& cli, const std::vector<std::string>& args,
-                     const ScratchDir& scratch) {
-    std::string cmd = shellQuoted(cli);
+                     const ScratchDir& scratch, const std::string& environment = {}) {
+    std::string cmd = environment.empty() ? shellQuoted(cli) : environment + " " + shellQuoted(cli);
     for (const auto& a : args)
         cmd += " " + shellQuoted(a);
     cmd += " >" + shellQuoted(scratch.file("stdout")) + " 2>" + shellQuoted(scratch.file("stderr"));
