@@ -5,103 +5,37 @@
 #include "platform/files.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
+#include "support/model_samples.h"
 #include "support/rmg_rows.h"
-#include "support/rmg_temp_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <unistd.h>
 
 namespace zw {
 namespace {
 
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
 using testing::kTestHeader;
 using testing::rmgRow;
-using testing::RmgTempDir;
 
 const std::string kHeaderBytes = "Test header\r\nname\tmin\tmax\r\n";
 
-ZoneRecord startZone(int owner) {
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = owner;
-    z.townMode = 2;
-    return z;
-}
-
-// The template of the worked example: two start zones, a treasure zone, two
-// connections to it.
-TRmg exampleTemplate(std::string name) {
-    TRmg t = makeNewTemplate();
-    t.name = std::move(name);
-    t.appendZone(startZone(1));
-    t.appendZone(startZone(2));
-    t.appendZone(makeDefaultZone());
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = 0;
-    c.zoneB = 2;
-    t.appendConnection(c);
-    c.zoneA = 1;
-    c.passages[0].kind = 2;
-    t.appendConnection(c);
-    return t;
-}
-
-// The rows the worked example must give, written out cell by cell.
-std::string exampleRows(const std::string& name) {
-    testing::RmgCells zone;
-    zone[8] = "14";
-    zone[9] = "1";
-    zone[10] = zone[11] = zone[12] = "2";
-    for (int k = 23; k <= 31; ++k)
-        zone[static_cast<size_t>(k)] = "x";
-    for (int k = 47; k <= 54; ++k)
-        zone[static_cast<size_t>(k)] = "x";
-    zone[55] = "avg";
-    for (int k = 57; k <= 66; ++k)
-        zone[static_cast<size_t>(k)] = "x";
-    const char* treasure[] = {"10000", "15000", "1", "3000", "6000", "6", "500", "3000", "9"};
-    for (int k = 0; k < 9; ++k)
-        zone[67 + static_cast<size_t>(k)] = treasure[k];
-    auto r0 = zone, r1 = zone, r2 = zone;
-    r0[0] = name;
-    r0[1] = "4";
-    r0[2] = "9";
-    r0[3] = "1";
-    r0[4] = "x";
-    r0[13] = "1";
-    r0[15] = "1";
-    r0[76] = "1";
-    r0[77] = "3";
-    r0[78] = "6000";
-    r1[3] = "2";
-    r1[4] = "x";
-    r1[13] = "2";
-    r1[15] = "1";
-    r1[76] = "2";
-    r1[77] = "3";
-    r1[80] = "x";
-    for (auto* r : {&r0, &r1}) {
-        (*r)[81] = "1";
-        (*r)[82] = (*r)[83] = (*r)[84] = "2";
-    }
-    r2[3] = "3";
-    r2[6] = "x";
-    return testing::joinRmgRow(r0) + testing::joinRmgRow(r1) + testing::joinRmgRow(r2);
-}
-
 struct CompileFixture : ::testing::Test {
-    RmgTempDir dir;
+    ScratchDir dir;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
 
     void SetUp() override {
-        services.exeDir = dir.dir();
-        RmgTempDir::write(dir.file("header.txt"), kHeaderBytes);
-        editor.rmgMutable() = exampleTemplate("Example");
+        services.exeDir = dir.path();
+        spit(dir.file("header.txt"), kHeaderBytes);
+        editor.rmgMutable() = test::workedExample("Example");
     }
     void choose(const std::string& path) { services.saveAnswers.push_back(path); }
     std::string existingTable() const {
@@ -119,7 +53,7 @@ TEST_F(CompileFixture, NewTableStartsWithTheHeaderAndHoldsTheWorkedExample) {
     EXPECT_TRUE(services.messages.empty());
     EXPECT_TRUE(services.fileErrors.empty());
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kHeaderBytes + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + testing::workedExampleRows("Example"));
     EXPECT_FALSE(fileExists(dir.file("rmg")));
     // The refresh is stored without a history step.
     EXPECT_EQ(limitsOf(editor.rmg().zones[2]), (Limits{1, 2, 2, 2}));
@@ -131,10 +65,11 @@ TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
     services.exeDir = ZW_DATA_DIR;
     choose(dir.file("shipped.TXT"));
     editor.compile();
-    const std::string header = RmgTempDir::read(std::string(ZW_DATA_DIR) + "/header.txt");
+    const std::string header = slurp(std::string(ZW_DATA_DIR) + "/header.txt");
     ASSERT_FALSE(header.empty());
-    const std::string table = RmgTempDir::read(dir.file("shipped.TXT"));
-    EXPECT_EQ(table, header + (header.back() == '\n' ? "" : "\r\n") + exampleRows("Example"));
+    const std::string table = slurp(dir.file("shipped.TXT"));
+    EXPECT_EQ(table, header + (header.back() == '\n' ? "" : "\r\n") +
+                         testing::workedExampleRows("Example"));
     // The header holds no line the splitter takes for a template.
     const auto list = splitTable(table);
     ASSERT_EQ(list.size(), 1u);
@@ -165,26 +100,26 @@ TEST_F(CompileFixture, CancelledDialogOrMissingHeaderWritesNothing) {
 }
 
 TEST_F(CompileFixture, AnExistingTableWithoutTemplatesGetsTheRowsAppended) {
-    RmgTempDir::write(dir.file("rmg.txt"), "just text");
+    spit(dir.file("rmg.txt"), "just text");
     choose(dir.file("rmg.txt"));
     editor.compile();
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), "just text\r\n" + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), "just text\r\n" + testing::workedExampleRows("Example"));
 
-    RmgTempDir::write(dir.file("lf.txt"), "line\n");
+    spit(dir.file("lf.txt"), "line\n");
     choose(dir.file("lf.txt"));
     editor.compile();
-    EXPECT_EQ(RmgTempDir::read(dir.file("lf.txt")), "line\n" + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("lf.txt")), "line\n" + testing::workedExampleRows("Example"));
 
-    RmgTempDir::write(dir.file("empty.txt"), "");
+    spit(dir.file("empty.txt"), "");
     choose(dir.file("empty.txt"));
     editor.compile();
-    EXPECT_EQ(RmgTempDir::read(dir.file("empty.txt")), exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("empty.txt")), testing::workedExampleRows("Example"));
 }
 
 TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     std::string shownName;
     ListMode shownMode = ListMode::Import;
     dialogs.listAnswers.push_back([&](TemplateListSession& s) {
@@ -199,14 +134,15 @@ TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
     EXPECT_EQ(shownMode, ListMode::Adding);
     const auto list = splitTable(table);
     const std::string expected =
-        withoutTemplate(table, list[1]) + exampleRows("example"); // the field's text is the name
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), expected);
+        withoutTemplate(table, list[1]) +
+        testing::workedExampleRows("example"); // the field's text is the name
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), expected);
     EXPECT_EQ(editor.rmg().name, "Example");
 }
 
 TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     services.messageAnswers = {MessageResult::Yes};
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
@@ -216,13 +152,13 @@ TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
     const TRmg before = editor.rmg();
     choose(dir.file("rmg.txt"));
     editor.compile();
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), withoutTemplate(table, splitTable(table)[0]));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), withoutTemplate(table, splitTable(table)[0]));
     EXPECT_EQ(editor.rmg(), before); // not refreshed: the template was not added
 }
 
 TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
         s.deleteSelected();
@@ -236,7 +172,7 @@ TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
     for (int run = 0; run < 2; ++run) {
         choose(dir.file("rmg.txt"));
         editor.compile();
-        EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table) << run;
+        EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
     }
     EXPECT_EQ(dialogs.listCalls, 2);
 }
@@ -258,7 +194,7 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
 
     // A window that lets a bad name through is caught by the compile itself.
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     services.messages.clear();
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
@@ -269,19 +205,19 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
     choose(dir.file("rmg.txt"));
     editor.compile();
     EXPECT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
 
 TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
     setWriteFailureHook([](WriteStep step, size_t) { return step == WriteStep::Write; });
     choose(dir.file("rmg.txt"));
     editor.compile();
     setWriteFailureHook({});
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 
     // A folder where the table should be cannot be replaced.
     std::filesystem::create_directory(dir.file("folder.txt"));
@@ -291,13 +227,13 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.txt")));
 
     if (::geteuid() != 0) { // permissions do not bind the superuser
-        RmgTempDir::write(dir.file("locked.txt"), table);
+        spit(dir.file("locked.txt"), table);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::none);
         choose(dir.file("locked.txt"));
         editor.compile();
         EXPECT_EQ(services.fileErrors.size(), 3u);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::owner_all);
-        EXPECT_EQ(RmgTempDir::read(dir.file("locked.txt")), table);
+        EXPECT_EQ(slurp(dir.file("locked.txt")), table);
     }
 }
 

@@ -4,32 +4,38 @@
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
-#include "support/scripted_services.h"
 #include "rmg/template_list.h"
-#include "support/rmg_temp_dir.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace zw {
 namespace {
 
-using testing::RmgTempDir;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
 
 struct Failing {
     WriteStep step;
     size_t atOffset; // for Write: fail once this many bytes are written
 };
 
-const Failing kPoints[] = {{WriteStep::Open, 0},  {WriteStep::Write, 0},
-                           {WriteStep::Write, 40}, {WriteStep::Flush, 0},
+const Failing kPoints[] = {{WriteStep::Open, 0},
+                           {WriteStep::Write, 0},
+                           {WriteStep::Write, 40},
+                           {WriteStep::Flush, 0},
                            {WriteStep::Rename, 0}};
 
 class WriteFailures : public ::testing::Test {
   protected:
     WriteFailures() : editor(services, dialogs) {
-        services.exeDir = dir.dir();
-        RmgTempDir::write(dir.file("header.txt"), "Header\r\n");
+        services.exeDir = dir.path();
+        spit(dir.file("header.txt"), "Header\r\n");
         // Two players with their start zones, a change in the history, a moved view.
         for (int p = 1; p <= 2; ++p) {
             ZoneRecord z = makeDefaultZone();
@@ -63,7 +69,7 @@ class WriteFailures : public ::testing::Test {
         EXPECT_EQ(editor.view().originX, 1);
     }
 
-    RmgTempDir dir;
+    ScratchDir dir;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor;
@@ -71,20 +77,20 @@ class WriteFailures : public ::testing::Test {
 
 TEST_F(WriteFailures, SavingAProjectAtEveryPoint) {
     const std::string path = dir.file("work.tpz");
-    RmgTempDir::write(path, "the old project");
+    spit(path, "the old project");
     const TRmg before = editor.rmg();
     for (const Failing& f : kPoints) {
         failAt(f);
         services.saveAnswers.push_back(path);
         editor.save();
-        EXPECT_EQ(RmgTempDir::read(path), "the old project");
+        EXPECT_EQ(slurp(path), "the old project");
         expectNothingChanged(before);
     }
     ASSERT_EQ(services.fileErrors.size(), std::size(kPoints));
     for (const std::string& reason : services.fileErrors)
         EXPECT_NE(reason.find(path), std::string::npos) << reason;
     // Nothing but the old file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               2);
 }
@@ -92,7 +98,7 @@ TEST_F(WriteFailures, SavingAProjectAtEveryPoint) {
 TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
     const std::string existing = dir.file("rmg.txt");
     const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
-    RmgTempDir::write(existing, table);
+    spit(existing, table);
     const std::string fresh = dir.file("new.txt");
     const TRmg before = editor.rmg();
     for (const Failing& f : kPoints) {
@@ -100,7 +106,7 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
         services.saveAnswers.push_back(existing);
         dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
         editor.compile();
-        EXPECT_EQ(RmgTempDir::read(existing), table);
+        EXPECT_EQ(slurp(existing), table);
         services.saveAnswers.push_back(fresh);
         editor.compile();
         EXPECT_FALSE(fileExists(fresh));

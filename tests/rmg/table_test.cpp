@@ -1,6 +1,8 @@
 // The block of rows the compile writes, the derived existence conditions and
 // the read-back rules.
 #include "rmg/table.h"
+#include "support/group_samples.h"
+#include "support/model_samples.h"
 #include "support/rmg_rows.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,9 @@
 
 namespace zw {
 namespace {
+
+using test::connectionWith;
+using test::passage;
 
 using testing::RmgCells;
 
@@ -45,81 +50,11 @@ ZoneRecord startZone(int owner) {
     return z;
 }
 
-ConnectionRecord connection(int a, int b, std::vector<PassageRecord> passages) {
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = a;
-    c.zoneB = b;
-    c.passageCount = static_cast<int32_t>(passages.size());
-    for (size_t j = 0; j < passages.size(); ++j)
-        c.passages[j] = passages[j];
-    return c;
-}
-
-PassageRecord passage(int kind, int guard = 6000) {
-    PassageRecord p;
-    p.kind = kind;
-    p.guard = guard;
-    return p;
-}
-
-// Two players, two start zones and a treasure zone, two connections.
-TRmg exampleTemplate() {
-    TRmg t = makeNewTemplate();
-    t.name = "Example";
-    t.appendZone(startZone(1));
-    t.appendZone(startZone(2));
-    t.appendZone(makeDefaultZone());
-    t.appendConnection(connection(0, 2, {passage(0, 6000)}));
-    t.appendConnection(connection(1, 2, {passage(2)}));
-    return t;
-}
-
-void fill(RmgCells& row, int from, int to, const std::string& v) {
-    for (int k = from; k <= to; ++k)
-        row[static_cast<size_t>(k)] = v;
-}
-
-void fillNumbers(RmgCells& row, int from, std::vector<int> values) {
-    for (size_t k = 0; k < values.size(); ++k)
-        row[static_cast<size_t>(from) + k] = std::to_string(values[k]);
-}
-
 TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
-    TRmg t = exampleTemplate();
+    TRmg t = test::workedExample("Example");
     refreshConditions(t);
 
-    RmgCells r0, r1, r2;
-    r0[0] = "Example";
-    fillNumbers(r0, 1, {4, 9, 1});
-    r0[4] = "x";
-    fillNumbers(r0, 8, {14, 1, 2, 2, 2, 1});
-    r0[15] = "1";
-    fill(r0, 23, 31, "x");
-    fill(r0, 47, 54, "x");
-    r0[55] = "avg";
-    fill(r0, 57, 66, "x");
-    fillNumbers(r0, 67, {10000, 15000, 1, 3000, 6000, 6, 500, 3000, 9, 1, 3, 6000});
-    fillNumbers(r0, 81, {1, 2, 2, 2});
-
-    for (int k = 3; k <= 75; ++k)
-        r1[static_cast<size_t>(k)] = r0[static_cast<size_t>(k)];
-    r1[3] = r1[13] = "2";
-    fillNumbers(r1, 76, {2, 3});
-    r1[80] = "x";
-    fillNumbers(r1, 81, {1, 2, 2, 2});
-
-    fillNumbers(r2, 3, {3});
-    r2[6] = "x";
-    fillNumbers(r2, 8, {14, 1, 2, 2, 2});
-    fill(r2, 23, 31, "x");
-    fill(r2, 47, 54, "x");
-    r2[55] = "avg";
-    fill(r2, 57, 66, "x");
-    fillNumbers(r2, 67, {10000, 15000, 1, 3000, 6000, 6, 500, 3000, 9});
-
-    const std::string expected =
-        testing::joinRmgRow(r0) + testing::joinRmgRow(r1) + testing::joinRmgRow(r2);
-    EXPECT_EQ(buildBlock(t, "Example"), expected);
+    EXPECT_EQ(buildBlock(t, "Example"), testing::workedExampleRows("Example"));
 
     // The refresh was stored into the template.
     EXPECT_EQ(limitsOf(t.zones[2]), (Limits{1, 2, 2, 2}));
@@ -130,8 +65,8 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     TRmg t = makeNewTemplate();
     for (int i = 0; i < 3; ++i)
         t.appendZone(makeDefaultZone());
-    t.appendConnection(connection(0, 1, {passage(0), passage(1), passage(2)}));
-    t.appendConnection(connection(2, 1, {passage(0), passage(0)}));
+    t.appendConnection(connectionWith(0, 1, {passage(0), passage(1), passage(2)}));
+    t.appendConnection(connectionWith(2, 1, {passage(0), passage(0)}));
     auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 5u);
     for (size_t r = 3; r < 5; ++r)
@@ -169,11 +104,11 @@ TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
     TRmg t = makeNewTemplate();
     t.appendZone(makeDefaultZone());
     t.appendZone(makeDefaultZone());
-    t.appendConnection(connection(0, 1, {passage(0)}));
+    t.appendConnection(connectionWith(0, 1, {passage(0)}));
     t.connections[0].passageCount = 20;
-    t.appendConnection(connection(0, 1, {passage(0)}));
+    t.appendConnection(connectionWith(0, 1, {passage(0)}));
     t.connections[1].passageCount = -3;
-    t.appendConnection(connection(0, 7, {passage(0)})); // a zone that does not exist
+    t.appendConnection(connectionWith(0, 7, {passage(0)})); // a zone that does not exist
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.connections[2].passages[0]), (Limits{1, 8, 1, 8}));
     EXPECT_EQ(rowsOf(buildBlock(t, "N")).size(), 9u);
@@ -211,7 +146,7 @@ TEST(CompileBlock, CellsFollowTheColumnRules) {
     c.monsterTypes = {true, false, false, false, false, false, false, false, false, true};
     t.zones = {a, b, c};
     t.appendConnection(
-        connection(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
+        connectionWith(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
     const auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 4u);
     for (const auto& row : rows)
@@ -330,7 +265,7 @@ TEST(Refresh, DerivesZoneAndPassageLimits) {
     PassageRecord manual = passage(0);
     manual.autoExist = false;
     manual.minHumans = 5;
-    t.appendConnection(connection(4, 1, {passage(0), manual}));
+    t.appendConnection(connectionWith(4, 1, {passage(0), manual}));
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.zones[0]), (Limits{1, 2, 2, 4}));
     EXPECT_EQ(limitsOf(t.zones[1]), (Limits{1, 2, 3, 4}));
