@@ -114,6 +114,13 @@ TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
     EXPECT_EQ(rowsOf(buildBlock(t, "N")).size(), 9u);
 }
 
+// Expects each listed cell of row `index` to hold its text.
+void expectCells(const std::vector<RmgCells>& rows, size_t index,
+                 std::initializer_list<std::pair<size_t, const char*>> cells) {
+    for (const auto& [k, text] : cells)
+        EXPECT_EQ(rows.at(index)[k], text) << "row " << index << ", cell " << k;
+}
+
 TEST(CompileBlock, CellsFollowTheColumnRules) {
     TRmg t = makeNewTemplate();
     t.header.playerCountIndex = 1;
@@ -153,68 +160,35 @@ TEST(CompileBlock, CellsFollowTheColumnRules) {
         for (int k : {16, 17, 20, 21, 39, 40, 41, 42, 43, 44, 45})
             EXPECT_EQ(row[static_cast<size_t>(k)], "");
 
-    const RmgCells& ra = rows[0];
-    EXPECT_EQ(ra[4], "");
-    EXPECT_EQ(ra[5], "x");
-    EXPECT_EQ(ra[8], "-5");
-    EXPECT_EQ(ra[13], "2");
-    EXPECT_EQ(ra[14], "3");
-    EXPECT_EQ(ra[15], "1");
-    EXPECT_EQ(ra[18], "");
-    EXPECT_EQ(ra[19], "");
-    EXPECT_EQ(ra[22], "x");
+    expectCells(rows, 0, {{4, ""}, {5, "x"}, {8, "-5"}, {13, "2"}, {14, "3"}, {15, "1"}, {18, ""}});
+    expectCells(rows, 0, {{19, ""}, {22, "x"}});
     for (int k = 0; k < 9; ++k)
-        EXPECT_EQ(ra[23 + static_cast<size_t>(k)], a.townTypes[static_cast<size_t>(k)] ? "x" : "");
-    EXPECT_EQ(ra[32], "1");
-    EXPECT_EQ(ra[34], "");
-    EXPECT_EQ(ra[38], "2");
-    EXPECT_EQ(ra[46], "x");
+        EXPECT_EQ(rows[0][23 + static_cast<size_t>(k)],
+                  a.townTypes[static_cast<size_t>(k)] ? "x" : "");
+    expectCells(rows, 0, {{32, "1"}, {34, ""}, {38, "2"}, {46, "x"}});
     for (int k = 47; k <= 54; ++k)
-        EXPECT_EQ(ra[static_cast<size_t>(k)], "");
-    EXPECT_EQ(ra[55], "none");
+        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
+    expectCells(rows, 0, {{55, "none"}});
     for (int k = 56; k <= 66; ++k)
-        EXPECT_EQ(ra[static_cast<size_t>(k)], "");
+        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
 
-    const RmgCells& rb = rows[1];
-    EXPECT_EQ(rb[7], "x");
-    EXPECT_EQ(rb[13], "");
-    EXPECT_EQ(rb[14], "");
-    EXPECT_EQ(rb[18], "1"); // one town without fort, no owner
-    EXPECT_EQ(rb[22], "");  // only mode 3 writes the same-type mark
-    EXPECT_EQ(rb[46], "");
-    EXPECT_EQ(rb[47], "");
-    EXPECT_EQ(rb[48], "x");
-    EXPECT_EQ(rb[54], "x");
-    EXPECT_EQ(rb[55], "strong");
-    EXPECT_EQ(rb[56], "x");
+    // Cell 18: one town without fort, no owner; cell 22: only mode 3 writes the
+    // same-type mark.
+    expectCells(rows, 1, {{7, "x"}, {13, ""}, {14, ""}, {18, "1"}, {22, ""}, {46, ""}, {47, ""}});
+    expectCells(rows, 1, {{48, "x"}, {54, "x"}, {55, "strong"}, {56, "x"}});
     for (int k = 57; k <= 66; ++k)
-        EXPECT_EQ(rb[static_cast<size_t>(k)], "");
+        EXPECT_EQ(rows[1][static_cast<size_t>(k)], "");
 
-    const RmgCells& rc = rows[2];
-    EXPECT_EQ(rc[4], "x");
-    EXPECT_EQ(rc[5], "");
-    EXPECT_EQ(rc[13], "");
+    expectCells(rows, 2, {{4, "x"}, {5, ""}, {13, ""}});
     for (int k : {14, 15, 18, 19})
-        EXPECT_EQ(rc[static_cast<size_t>(k)], "");
-    EXPECT_EQ(rc[55], "avg");
-    EXPECT_EQ(rc[56], "");
-    EXPECT_EQ(rc[57], "x");
-    EXPECT_EQ(rc[58], "");
-    EXPECT_EQ(rc[66], "x");
+        EXPECT_EQ(rows[2][static_cast<size_t>(k)], "");
+    expectCells(rows, 2, {{55, "avg"}, {56, ""}, {57, "x"}, {58, ""}, {66, "x"}});
 
     // Passages: lower number first whatever the stored order; guard only for kind 0.
-    EXPECT_EQ(rows[0][76], "1");
-    EXPECT_EQ(rows[0][77], "3");
-    EXPECT_EQ(rows[0][78], "0");
-    EXPECT_EQ(rows[1][78], "");
-    EXPECT_EQ(rows[1][79], "x");
-    EXPECT_EQ(rows[1][80], "");
-    EXPECT_EQ(rows[2][78], "");
-    EXPECT_EQ(rows[2][79], "");
-    EXPECT_EQ(rows[2][80], "x");
-    EXPECT_EQ(rows[3][79], "");
-    EXPECT_EQ(rows[3][80], "x");
-    EXPECT_EQ(rows[3][3], "");
+    expectCells(rows, 0, {{76, "1"}, {77, "3"}, {78, "0"}});
+    expectCells(rows, 1, {{78, ""}, {79, "x"}, {80, ""}});
+    expectCells(rows, 2, {{78, ""}, {79, ""}, {80, "x"}});
+    expectCells(rows, 3, {{79, ""}, {80, "x"}, {3, ""}});
 }
 
 TEST(CompileBlock, TownRuleByModeAndOwner) {
