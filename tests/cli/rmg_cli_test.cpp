@@ -16,11 +16,11 @@ namespace zw {
 namespace {
 
 using test::CliRun;
+using test::kTestHeader;
+using test::rmgRow;
 using test::ScratchDir;
 using test::slurp;
 using test::spit;
-using testing::kTestHeader;
-using testing::rmgRow;
 
 std::string rowsOf(TRmg t, const std::string& name) {
     refreshConditions(t);

@@ -18,11 +18,11 @@
 namespace zw {
 namespace {
 
+using test::kTestHeader;
+using test::rmgRow;
 using test::ScratchDir;
 using test::slurp;
 using test::spit;
-using testing::kTestHeader;
-using testing::rmgRow;
 
 const std::string kHeaderBytes = "Test header\r\nname\tmin\tmax\r\n";
 
@@ -53,7 +53,7 @@ TEST_F(CompileFixture, NewTableStartsWithTheHeaderAndHoldsTheWorkedExample) {
     EXPECT_TRUE(services.messages.empty());
     EXPECT_TRUE(services.fileErrors.empty());
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + testing::workedExampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + test::workedExampleRows("Example"));
     EXPECT_FALSE(fileExists(dir.file("rmg")));
     // The refresh is stored without a history step.
     EXPECT_EQ(limitsOf(editor.rmg().zones[2]), (Limits{1, 2, 2, 2}));
@@ -68,8 +68,8 @@ TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
     const std::string header = slurp(std::string(ZW_DATA_DIR) + "/header.txt");
     ASSERT_FALSE(header.empty());
     const std::string table = slurp(dir.file("shipped.TXT"));
-    EXPECT_EQ(table, header + (header.back() == '\n' ? "" : "\r\n") +
-                         testing::workedExampleRows("Example"));
+    EXPECT_EQ(table,
+              header + (header.back() == '\n' ? "" : "\r\n") + test::workedExampleRows("Example"));
     // The header holds no line the splitter takes for a template.
     const auto list = splitTable(table);
     ASSERT_EQ(list.size(), 1u);
@@ -104,17 +104,17 @@ TEST_F(CompileFixture, AnExistingTableWithoutTemplatesGetsTheRowsAppended) {
     choose(dir.file("rmg.txt"));
     editor.compile();
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(slurp(dir.file("rmg.txt")), "just text\r\n" + testing::workedExampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), "just text\r\n" + test::workedExampleRows("Example"));
 
     spit(dir.file("lf.txt"), "line\n");
     choose(dir.file("lf.txt"));
     editor.compile();
-    EXPECT_EQ(slurp(dir.file("lf.txt")), "line\n" + testing::workedExampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("lf.txt")), "line\n" + test::workedExampleRows("Example"));
 
     spit(dir.file("empty.txt"), "");
     choose(dir.file("empty.txt"));
     editor.compile();
-    EXPECT_EQ(slurp(dir.file("empty.txt")), testing::workedExampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("empty.txt")), test::workedExampleRows("Example"));
 }
 
 TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
@@ -133,9 +133,8 @@ TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
     EXPECT_EQ(shownName, "Example");
     EXPECT_EQ(shownMode, ListMode::Adding);
     const auto list = splitTable(table);
-    const std::string expected =
-        withoutTemplate(table, list[1]) +
-        testing::workedExampleRows("example"); // the field's text is the name
+    const std::string expected = withoutTemplate(table, list[1]) +
+                                 test::workedExampleRows("example"); // the field's text is the name
     EXPECT_EQ(slurp(dir.file("rmg.txt")), expected);
     EXPECT_EQ(editor.rmg().name, "Example");
 }

@@ -17,11 +17,11 @@
 namespace zw {
 namespace {
 
+using test::kTestHeader;
+using test::rmgRow;
 using test::ScratchDir;
 using test::slurp;
 using test::spit;
-using testing::kTestHeader;
-using testing::rmgRow;
 
 std::string firstTemplate() {
     return rmgRow({{0, "First"},

@@ -15,7 +15,7 @@ namespace {
 using test::connectionWith;
 using test::passage;
 
-using testing::RmgCells;
+using test::RmgCells;
 
 // The cells of each row of a block, checking the row shape on the way.
 std::vector<RmgCells> rowsOf(const std::string& text) {
@@ -54,7 +54,7 @@ TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
     TRmg t = test::workedExample("Example");
     refreshConditions(t);
 
-    EXPECT_EQ(buildBlock(t, "Example"), testing::workedExampleRows("Example"));
+    EXPECT_EQ(buildBlock(t, "Example"), test::workedExampleRows("Example"));
 
     // The refresh was stored into the template.
     EXPECT_EQ(limitsOf(t.zones[2]), (Limits{1, 2, 2, 2}));

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-namespace zw::testing {
+namespace zw::test {
 
 using RmgCells = std::array<std::string, 85>;
 
@@ -75,4 +75,4 @@ inline std::string workedExampleRows(const std::string& name) {
     return joinRmgRow(r0) + joinRmgRow(r1) + joinRmgRow(r2);
 }
 
-} // namespace zw::testing
+} // namespace zw::test
