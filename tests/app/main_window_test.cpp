@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "support/group_samples.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/toolbar_ids.h"
@@ -22,34 +24,21 @@
 
 namespace zw {
 namespace {
-namespace fs = std::filesystem;
 
 using namespace zw::test::buttons;
 
-ZoneRecord zoneAt(int x, int y) {
-    ZoneRecord z = makeDefaultZone();
-    z.gridX = x;
-    z.gridY = y;
-    return z;
-}
+using test::zoneAt;
 
 // A project file in a fresh temporary folder.
 class TempProject {
   public:
-    explicit TempProject(const TRmg& t) {
-        std::string tmpl = (fs::temp_directory_path() / "zw-window-XXXXXX").string();
-        dir_ = ::mkdtemp(tmpl.data());
-        path_ = (dir_ / "t.tpz").string();
+    explicit TempProject(const TRmg& t) : path_(dir_.file("t.tpz")) {
         writeWholeFile(path_, encodeProject(t));
-    }
-    ~TempProject() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
     }
     const std::string& path() const { return path_; }
 
   private:
-    fs::path dir_;
+    test::ScratchDir dir_;
     std::string path_;
 };
 

@@ -2,8 +2,8 @@
 #include "model/project_file.h"
 #include "model/template_json.h"
 #include "model/text.h"
+#include "support/cli_runner.h"
 #include "support/model_samples.h"
-#include "support/run_program.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -12,26 +12,15 @@ namespace zw {
 namespace {
 
 using nlohmann::json;
+using test::CliRun;
 using test::richTemplate;
 using test::ScratchDir;
 using test::slurp;
 using test::spit;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class ProjectCli : public ::testing::Test {
   protected:
-    CliRun cli(const std::vector<std::string>& args) {
-        CliRun r;
-        r.status = test::runProgram(ZW_CLI, args, io.file("out"), io.file("err"));
-        r.out = slurp(io.file("out"));
-        r.err = slurp(io.file("err"));
-        return r;
-    }
+    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
     std::string file(const std::string& name) const { return dir.file(name); }
 
     ScratchDir dir; // inputs and outputs
@@ -99,8 +88,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
                                          "gridY"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(keys, expected);
-    const TRmg rich = cyrillicRich(); // the references below point into it
-    const ZoneRecord& rz = rich.zones[1];
+    const ZoneRecord& rz = cyrillicRich().zones[1];
     EXPECT_EQ(z["size"], rz.size);
     EXPECT_EQ(z["gridY"], rz.gridY);
     EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
@@ -116,7 +104,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
     EXPECT_EQ(c["zoneB"], 2);
     EXPECT_EQ(c["passageCount"], 2);
     ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
-    const PassageRecord& p7 = rich.connections[0].passages[7];
+    const PassageRecord& p7 = cyrillicRich().connections[0].passages[7];
     EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
                                       {"guard", p7.guard},
                                       {"autoExist", p7.autoExist},

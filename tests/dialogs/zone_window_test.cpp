@@ -12,27 +12,6 @@ namespace {
 
 using namespace zw::test;
 
-QStringList entries(QComboBox* box) {
-    QStringList l;
-    for (int i = 0; i < box->count(); ++i)
-        l << box->itemText(i);
-    return l;
-}
-
-QStringList groupTitles(QWidget& w) {
-    QStringList l;
-    for (auto* g : w.findChildren<QGroupBox*>())
-        l << g->title();
-    return l;
-}
-
-QStringList labelTexts(QWidget& w) {
-    QStringList l;
-    for (auto* g : w.findChildren<QLabel*>())
-        l << g->text();
-    return l;
-}
-
 TEST(ZoneWindow, ShowsEveryControlWithItsCaptionAndEntries) {
     ScriptedServices services;
     ZoneDialog d(services);

@@ -17,10 +17,19 @@ struct CliRun {
 };
 
 // `cli` is the executable; the streams are captured in files of `scratch`.
+// `environment`, when given, are the arguments of env(1) that run the tool
+// (e.g. {"-u", "DISPLAY", "QT_QPA_PLATFORM=xcb"}); POSIX only.
 inline CliRun runCli(const std::string& cli, const std::vector<std::string>& args,
-                     const ScratchDir& scratch) {
+                     const ScratchDir& scratch, const std::vector<std::string>& environment = {}) {
+    std::vector<std::string> all = environment;
+    std::string program = cli;
+    if (!environment.empty()) {
+        program = "/usr/bin/env";
+        all.push_back(cli);
+    }
+    all.insert(all.end(), args.begin(), args.end());
     CliRun r;
-    r.status = runProgram(cli, args, scratch.file("stdout"), scratch.file("stderr"));
+    r.status = runProgram(program, all, scratch.file("stdout"), scratch.file("stderr"));
     r.out = slurp(scratch.file("stdout"));
     r.err = slurp(scratch.file("stderr"));
     return r;
