@@ -63,6 +63,16 @@ class Services {
     // Full path of the running executable and its folder.
     virtual std::string executablePath() const = 0;
     virtual std::string executableDir() const = 0;
+
+    // The system clipboard, shared with other programs. setClipboard puts
+    // `text` (UTF-8) there under `mimeType` and as plain text at once;
+    // clipboardText answers the `mimeType` data when there is some, else the
+    // plain text, else nullopt. Without a clipboard (the command-line tool)
+    // nothing is kept.
+    virtual void setClipboard(std::string_view /*mimeType*/, std::string_view /*text*/) {}
+    virtual std::optional<std::string> clipboardText(std::string_view /*mimeType*/) {
+        return std::nullopt;
+    }
 };
 
 } // namespace zw
