@@ -129,5 +129,23 @@ TEST_F(SelectionCommandsWindowTest, SymmetryButtonOpensTheMenuOfItsSixActions) {
     EXPECT_EQ(editor().history().position(), 2);
 }
 
+TEST_F(SelectionCommandsWindowTest, RightClickOnASelectedZoneOpensTheDialogForAllSelected) {
+    openWith(templateOf({zoneAt(1, 1), zoneAt(4, 1), zoneAt(7, 1)}));
+    select({0, 2});
+    dialogs.zonesAnswers.push_back([](const std::vector<ZoneRecord>& from) {
+        std::vector<ZoneRecord> out = from;
+        for (ZoneRecord& z : out)
+            z.mineGold = 3;
+        return std::optional(out);
+    });
+    WindowPointer pointer(*window);
+    pointer.click(pointer.zone(2), Qt::RightButton);
+    ASSERT_EQ(dialogs.zonesCalls.size(), 1u);
+    EXPECT_EQ(editor().rmg().zones[0].mineGold, 3);
+    EXPECT_EQ(editor().rmg().zones[1].mineGold, 0);
+    EXPECT_EQ(editor().rmg().zones[2].mineGold, 3);
+    EXPECT_EQ(editor().history().position(), 1);
+}
+
 } // namespace
 } // namespace zw
