@@ -11,6 +11,7 @@
 #include "editor/selection.h"
 #include "editor/tools/tool.h"
 #include "editor/view_controller.h"
+#include "model/transform.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "rmg/graph.h"
@@ -131,6 +132,20 @@ class Editor {
     void setSelection(Selection s);
     void selectAll();
     void clearSelection() { setSelection({}); }
+    bool hasSelectedZones() const { return !selection_.zones().empty(); }
+
+    // ---- Commands on the selection (editor/commands/selection_commands.h) ----
+    void copySelection();
+    void cutSelection();
+    // At the grid node under the pointer, or beside the originals when the
+    // pointer is outside the canvas.
+    void paste();
+    void transformSelection(Symmetry s);
+    void duplicateForPlayers();
+    // The pointer left the canvas (a paste then goes beside the originals).
+    void pointerLeft() { pointer_.reset(); }
+    // The grid node under the pointer; nullopt when it is outside the canvas.
+    std::optional<GridPoint> pointerNode() const;
 
     // ---- Layout generator (one per run) ----
     LayoutRandom& layoutRandom() { return layoutRandom_; }
@@ -154,6 +169,7 @@ class Editor {
     std::unique_ptr<Tool> tool_;
     std::optional<std::string> pendingLoad_;
     LayoutRandom layoutRandom_;
+    std::optional<PixelPoint> pointer_; // last pointer position over the canvas
 };
 
 } // namespace zw

@@ -4,6 +4,7 @@
 // a new tool or command is one more row.
 #pragma once
 
+#include "editor/edit_actions.h"
 #include "editor/tools/tool.h"
 
 #include <memory>
@@ -32,6 +33,8 @@ struct ToolbarEntry {
     void (*run)(Editor&) = nullptr;
     // Whether the button can be pressed now; nullptr: always.
     bool (*enabled)(const Editor&) = nullptr;
+    // A menu button: opens the drop-down menu of these actions when pressed.
+    const std::vector<EditAction>& (*menu)() = nullptr;
 
     bool isTool() const { return makeTool != nullptr; }
 };

@@ -1,9 +1,10 @@
 #include "platform/qt_services.h"
 
-#include "platform/qt_text_window.h"
 #include "platform/association.h"
+#include "platform/qt_text_window.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSpacerItem>
 #include <QStringList>
 #include <QUrl>
@@ -191,6 +193,28 @@ std::string QtServices::executablePath() const {
 
 std::string QtServices::executableDir() const {
     return pathBytes(QCoreApplication::applicationDirPath());
+}
+
+void QtServices::setClipboard(std::string_view mimeType, std::string_view text) {
+    auto* data = new QMimeData;
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    data->setData(QString::fromUtf8(mimeType.data(), static_cast<qsizetype>(mimeType.size())),
+                  bytes);
+    data->setText(QString::fromUtf8(bytes));
+    QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
+}
+
+std::optional<std::string> QtServices::clipboardText(std::string_view mimeType) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return std::nullopt;
+    const QString type =
+        QString::fromUtf8(mimeType.data(), static_cast<qsizetype>(mimeType.size()));
+    if (data->hasFormat(type))
+        return data->data(type).toStdString();
+    if (data->hasText())
+        return data->text().toStdString();
+    return std::nullopt;
 }
 
 } // namespace zw

@@ -68,6 +68,16 @@ class Services {
 
     // The files every command reads and writes.
     virtual FileSystem& fileSystem() { return systemFileSystem(); }
+
+    // The system clipboard, shared with other programs. setClipboard puts
+    // `text` (UTF-8) there under `mimeType` and as plain text at once;
+    // clipboardText answers the `mimeType` data when there is some, else the
+    // plain text, else nullopt. Without a clipboard (the command-line tool)
+    // nothing is kept.
+    virtual void setClipboard(std::string_view /*mimeType*/, std::string_view /*text*/) {}
+    virtual std::optional<std::string> clipboardText(std::string_view /*mimeType*/) {
+        return std::nullopt;
+    }
 };
 
 } // namespace zw

@@ -119,6 +119,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {Delete, "Удаление локации или перехода"},
         {Move, "Движение локации или перехода"},
         {Copy, "Копирование локации/перехода"},
+        {SymmetryMenu, "Симметрия"},
         {Settings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
                    "щелкните по нему правой конпкой."},
         {ZoomIn, "Увеличить (Ctrl++)"},
@@ -148,12 +149,12 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         gaps.push_back(previousRight < 0 ? 0 : b->x() - previousRight);
         previousRight = b->x() + b->width();
     }
-    // Separators (8 px) after compile, step forward, copy, settings and zoom out;
-    // the 32-px gap before the scroll buttons.
-    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0,  8, 0, 0, 0,
-                                           0, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0};
+    // Separators (8 px) after compile, step forward, copy, symmetry, settings and
+    // zoom out; the 32-px gap before the scroll buttons.
+    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0,  8, 0, 0, 0, 0,
+                                           8, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0};
     EXPECT_EQ(gaps, expectedGaps);
-    EXPECT_EQ(window->separatorPositions().size(), 5u);
+    EXPECT_EQ(window->separatorPositions().size(), 6u);
     EXPECT_EQ(window->separatorPositions().front(), button(Compile)->x() + 24);
 }
 
@@ -163,7 +164,7 @@ TEST_F(MainWindowTest, StartsWithHistoryAndScrollButtonsDisabledAndEveryToolUp) 
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString("Редактор шаблонов"));
     EXPECT_EQ(services.associationWrites, 1);
     const std::vector<ToolbarId> disabledIds = {StepBack,   StepForward, ScrollUp, ScrollDown,
-                                                ScrollLeft, ScrollRight, Origin};
+                                                ScrollLeft, ScrollRight, Origin,   SymmetryMenu};
     for (const ToolbarEntry& entry : toolbarEntries()) {
         const ToolbarId id = entry.id;
         const bool disabled =
