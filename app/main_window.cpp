@@ -74,6 +74,7 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     client_ = new ClientArea([this] { layoutClient(); });
     setCentralWidget(client_);
     buildToolbar();
+    buildShortcuts();
 
     canvas_ = new CanvasWidget(editor_, client_);
 
@@ -176,7 +177,11 @@ void MainWindow::buildToolbar() {
                                            QKeySequence::PortableText),
                               this);
             sc->setContext(Qt::WindowShortcut);
-            connect(sc, &QShortcut::activated, this, [this, &entry] { runButton(entry); });
+            // A tool's shortcut puts the tool down; it never puts it up.
+            connect(sc, &QShortcut::activated, this, [this, &entry] {
+                if (!entry.isTool() || editor_.tool() != entry.id)
+                    runButton(entry);
+            });
         }
         buttons_.emplace(std::string(entry.id), b);
         x += kButtonSize;
@@ -189,6 +194,19 @@ void MainWindow::buildToolbar() {
             line->setGeometry(x, kButtonTop, kSeparatorWidth, kButtonSize);
             separators_.push_back(x);
             x += kSeparatorWidth;
+        }
+    }
+}
+
+void MainWindow::buildShortcuts() {
+    for (const ShortcutEntry& entry : shortcutEntries()) {
+        for (const std::string_view keys : entry.keys) {
+            auto* sc =
+                new QShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
+                                           QKeySequence::PortableText),
+                              this);
+            sc->setContext(Qt::WindowShortcut);
+            connect(sc, &QShortcut::activated, this, [this, &entry] { entry.run(editor_); });
         }
     }
 }

@@ -58,6 +58,7 @@ class MainWindow : public QMainWindow, public EditorView {
 
   private:
     void buildToolbar();
+    void buildShortcuts();
     void layoutClient();
     void runButton(const ToolbarEntry& entry);
     bool handleWheel(class QWheelEvent* e);

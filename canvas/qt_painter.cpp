@@ -367,12 +367,17 @@ int QtPainter::textHeight(std::string_view) {
 
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
                      int height) {
+    return renderToImage(t, view, dragSource, width, height, CanvasOverlay{});
+}
+
+QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
+                     int height, const CanvasOverlay& overlay) {
     if (width <= 0 || height <= 0)
         return QImage();
     QImage image(width, height, QImage::Format_RGB32);
     {
         QtPainter painter(image);
-        redraw(painter, t, view, dragSource, width, height);
+        redraw(painter, t, view, dragSource, width, height, overlay);
     }
     return image;
 }

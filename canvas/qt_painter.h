@@ -2,6 +2,7 @@
 #pragma once
 
 #include "canvas/painter.h"
+#include "canvas/render.h"
 #include "model/records.h"
 
 #include <QColor>
@@ -73,5 +74,8 @@ QString resolveFontFamily(std::string_view face);
 // image when either side is not positive).
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
                      int height);
+// The same with the selection and the feedback of a drag drawn over it.
+QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
+                     int height, const CanvasOverlay& overlay);
 
 } // namespace zw

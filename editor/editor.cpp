@@ -4,6 +4,7 @@
 #include "editor/commands/compile_command.h"
 #include "editor/commands/import_command.h"
 #include "editor/commands/project_commands.h"
+#include "editor/commands/selection_commands.h"
 #include "editor/commands/start_up.h"
 #include "editor/toolbar.h"
 
@@ -71,6 +72,39 @@ void Editor::selectAll() {
     Selection all;
     all.selectAll(document_.rmg());
     setSelection(std::move(all));
+}
+
+void Editor::deleteSelection() {
+    zw::deleteSelection(document_, selection_, viewController_, services_);
+}
+
+void Editor::escape() {
+    if (dragInProgress())
+        tool_->cancel();
+    else
+        clearSelection();
+}
+
+CanvasOverlay Editor::canvasOverlay() const {
+    CanvasOverlay o;
+    o.selectedZones = selection_.zones();
+    o.selectedConnections = selection_.connections();
+    if (tool_ && tool_->dragging()) {
+        DragFeedback f = tool_->feedback();
+        o.pointerLine = f.pointerLine;
+        o.ghosts = std::move(f.ghosts);
+        o.ghostsRefused = f.ghostsRefused;
+        o.band = f.band;
+    }
+    return o;
+}
+
+void Editor::zoomToFit() {
+    zw::zoomToFit(rmg(), viewController_);
+}
+
+void Editor::goToZone() {
+    zw::goToZone(rmg(), viewController_, services_);
 }
 
 void Editor::stepBack() {
@@ -163,9 +197,9 @@ void Editor::mouseMove(int32_t x, int32_t y) {
         tool_->move(x, y);
 }
 
-void Editor::leftPress(int32_t x, int32_t y) {
+void Editor::leftPress(int32_t x, int32_t y, PressModifiers mods) {
     if (tool_)
-        tool_->press(x, y);
+        tool_->pressWithModifiers(x, y, mods);
 }
 
 void Editor::leftRelease(int32_t x, int32_t y) {
