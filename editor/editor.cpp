@@ -86,16 +86,9 @@ void Editor::escape() {
 }
 
 CanvasOverlay Editor::canvasOverlay() const {
-    CanvasOverlay o;
+    CanvasOverlay o = dragInProgress() ? tool_->feedback() : CanvasOverlay{};
     o.selectedZones = selection_.zones();
     o.selectedConnections = selection_.connections();
-    if (tool_ && tool_->dragging()) {
-        DragFeedback f = tool_->feedback();
-        o.pointerLine = f.pointerLine;
-        o.ghosts = std::move(f.ghosts);
-        o.ghostsRefused = f.ghostsRefused;
-        o.band = f.band;
-    }
     return o;
 }
 

@@ -164,8 +164,14 @@ class Editor {
     Hover hover_;
     DragState drag_;
     Selection selection_;
-    ToolContext toolContext_{document_, viewController_, hover_,     drag_,
-                             services_, dialogs_,        selection_, [this] { notifyRedraw(); }};
+    ToolContext toolContext_{.document = document_,
+                             .view = viewController_,
+                             .hover = hover_,
+                             .drag = drag_,
+                             .services = services_,
+                             .dialogs = dialogs_,
+                             .selection = selection_,
+                             .repaint = [this] { notifyRedraw(); }};
     std::unique_ptr<Tool> tool_;
     std::optional<std::string> pendingLoad_;
     LayoutRandom layoutRandom_;

@@ -22,8 +22,6 @@
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace zw {
 
@@ -56,13 +54,9 @@ struct PressModifiers {
     bool ctrl = false; // adds to or removes from the selection
 };
 
-// What a drag in progress shows on the canvas.
-struct DragFeedback {
-    std::optional<std::pair<PixelPoint, PixelPoint>> pointerLine;
-    std::vector<ZoneGhost> ghosts;
-    bool ghostsRefused = false;
-    std::optional<std::pair<PixelPoint, PixelPoint>> band;
-};
+// What a drag in progress shows on the canvas: the line, ghosts and band of
+// the overlay (its selection is left empty; the editor adds it).
+using DragFeedback = CanvasOverlay;
 
 class Tool {
   public:
