@@ -470,6 +470,13 @@ TEST_F(CanvasToolsWindowTest, SelectionToolMovesABandSelectedGroupAndDeleteRemov
     EXPECT_EQ(editor().selection().zones(), std::vector<int32_t>{0});
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_TRUE(editor().selection().empty());
+
+    // Ctrl reaches the tool with the press: a Ctrl+click adds, a second removes.
+    pointer->moveTo(pointer->zone(0));
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, Qt::ControlModifier, pointer->zone(0));
+    EXPECT_EQ(editor().selection().zones(), std::vector<int32_t>{0});
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, Qt::ControlModifier, pointer->zone(0));
+    EXPECT_TRUE(editor().selection().empty());
 }
 
 TEST_F(CanvasToolsWindowTest, NavigationKeysFitAndGoToAZone) {
