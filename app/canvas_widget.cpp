@@ -41,7 +41,8 @@ const QImage& CanvasWidget::picture() {
         const int w = std::max(1, editor_.canvasWidth());
         const int h = std::max(1, editor_.canvasHeight());
         // The new picture replaces the old one in one step.
-        picture_ = renderToImage(editor_.rmg(), editor_.view(), editor_.dragSource(), w, h, scale);
+        picture_ = renderToImage(editor_.rmg(), editor_.view(), editor_.dragSource(), w, h,
+                                 editor_.canvasOverlay(), scale);
         dirty_ = false;
         ++renders_;
     }
@@ -71,7 +72,8 @@ void CanvasWidget::resizeEvent(QResizeEvent* e) {
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {
     const QPoint p = pixelOf(e);
     if (e->button() == Qt::LeftButton)
-        editor_.leftPress(p.x(), p.y());
+        editor_.leftPress(p.x(), p.y(),
+                          PressModifiers{.ctrl = e->modifiers().testFlag(Qt::ControlModifier)});
     else if (e->button() == Qt::RightButton)
         editor_.rightPress(p.x(), p.y());
 }

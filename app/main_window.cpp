@@ -77,6 +77,7 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     setCentralWidget(client_);
     buildToolbar();
     buildEditActions();
+    buildShortcuts();
 
     canvas_ = new CanvasWidget(editor_, client_);
 
@@ -179,7 +180,11 @@ void MainWindow::buildToolbar() {
                                            QKeySequence::PortableText),
                               this);
             sc->setContext(Qt::WindowShortcut);
-            connect(sc, &QShortcut::activated, this, [this, &entry] { runButton(entry); });
+            // A tool's shortcut puts the tool down; it never puts it up.
+            connect(sc, &QShortcut::activated, this, [this, &entry] {
+                if (!entry.isTool() || editor_.tool() != entry.id)
+                    runButton(entry);
+            });
         }
         buttons_.emplace(std::string(entry.id), b);
         x += kButtonSize;
@@ -239,6 +244,19 @@ void MainWindow::buildEditActions() {
 QAction* MainWindow::editAction(std::string_view id) const {
     const auto found = editActions_.find(id);
     return found == editActions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::buildShortcuts() {
+    for (const ShortcutEntry& entry : shortcutEntries()) {
+        for (const std::string_view keys : entry.keys) {
+            auto* sc =
+                new QShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
+                                           QKeySequence::PortableText),
+                              this);
+            sc->setContext(Qt::WindowShortcut);
+            connect(sc, &QShortcut::activated, this, [this, &entry] { entry.run(editor_); });
+        }
+    }
 }
 
 void MainWindow::layoutClient() {

@@ -62,6 +62,7 @@ class MainWindow : public QMainWindow, public EditorView {
 
   private:
     void buildToolbar();
+    void buildShortcuts();
     void layoutClient();
     void buildEditActions();
     QAction* addEditAction(const EditAction& action);

@@ -2,6 +2,7 @@
 // redraw of an empty template in the same run.
 #include "canvas/geometry.h"
 #include "canvas/qt_painter.h"
+#include "canvas/render.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -102,6 +103,28 @@ void BM_RedrawAtScale2(benchmark::State& state) {
 BENCHMARK(BM_RedrawAtScale2)
     ->ArgsProduct({{100, 500, 2000}, {2, 5}})
     ->Unit(benchmark::kMillisecond);
+
+// The selection's highlight: 500 zones with everything selected (argument 1)
+// against the same redraw without a selection (0), at zoom levels 2 and 5.
+void BM_RedrawSelection(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(500);
+    const zw::ViewState v = viewAt(static_cast<int>(state.range(1)));
+    std::vector<int32_t> zones, connections;
+    if (state.range(0) != 0) {
+        for (size_t k = 0; k < t.zones.size(); ++k)
+            zones.push_back(static_cast<int32_t>(k));
+        for (size_t j = 0; j < t.connections.size(); ++j)
+            connections.push_back(static_cast<int32_t>(j));
+    }
+    zw::CanvasOverlay overlay;
+    overlay.selectedZones = zones;
+    overlay.selectedConnections = connections;
+    for (auto _ : state) {
+        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight, overlay);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_RedrawSelection)->ArgsProduct({{0, 1}, {2, 5}})->Unit(benchmark::kMillisecond);
 
 // A pointer over empty canvas between four zones: every zone and every
 // connection is tested before the answer "nothing" comes back.

@@ -314,6 +314,11 @@ int QtPainter::textHeight(std::string_view) {
 
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
                      int height, double scale) {
+    return renderToImage(t, view, dragSource, width, height, CanvasOverlay{}, scale);
+}
+
+QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
+                     int height, const CanvasOverlay& overlay, double scale) {
     if (width <= 0 || height <= 0 || !std::isfinite(scale) || scale < 1.0 / 16 || scale > 16)
         return QImage();
     // Qt's images and painters address device pixels with int coordinates;
@@ -334,7 +339,7 @@ QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, i
         image.fill(QColor(kSilver.r, kSilver.g, kSilver.b));
     {
         QtPainter painter(image);
-        redraw(painter, t, view, dragSource, width, height);
+        redraw(painter, t, view, dragSource, width, height, overlay);
     }
     return image;
 }

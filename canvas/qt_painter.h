@@ -2,6 +2,7 @@
 #pragma once
 
 #include "canvas/painter.h"
+#include "canvas/render.h"
 #include "model/records.h"
 
 #include <QColor>
@@ -79,5 +80,8 @@ QString resolveFontFamily(std::string_view face);
 // a side of the image would exceed 32,767 pixels.
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
                      int height, double scale = 1.0);
+// The same with the selection and the feedback of a drag drawn over it.
+QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
+                     int height, const CanvasOverlay& overlay, double scale = 1.0);
 
 } // namespace zw

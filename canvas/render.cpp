@@ -48,6 +48,27 @@ double perpendicular(const ZoneRecord& a, const ZoneRecord& b) {
     return std::atan2(dy, dx) + M_PI / 2;
 }
 
+constexpr int kSelectionRingGap = 5;
+constexpr int kSelectionRingWidth = 4;
+constexpr int kSelectionHaloMargin = 8;
+
+bool contains(std::span<const int32_t> sorted, int32_t x) {
+    return std::binary_search(sorted.begin(), sorted.end(), x);
+}
+
+// A wide line under a selected connection, covering the fan of its passages.
+void drawConnectionHalo(Painter& p, const TRmg& t, const ViewState& v, const ConnectionRecord& c) {
+    const ZoneRecord& za = t.zones[static_cast<size_t>(c.zoneA)];
+    const ZoneRecord& zb = t.zones[static_cast<size_t>(c.zoneB)];
+    const PixelPoint a = nodeToPixel(v, za.gridX, za.gridY);
+    const PixelPoint b = nodeToPixel(v, zb.gridX, zb.gridY);
+    const int fan = 6 * (drawnPassageCount(c) - 1) + 2;
+    p.setPen(kSelectionColour, std::max(connectionPenWidth(c), fan) + kSelectionHaloMargin,
+             PenStyle::Solid);
+    p.moveTo(a.x, a.y);
+    p.lineTo(b.x, b.y);
+}
+
 void drawConnection(Painter& p, const TRmg& t, const ViewState& v, const ConnectionRecord& c) {
     const ZoneRecord& za = t.zones[static_cast<size_t>(c.zoneA)];
     const ZoneRecord& zb = t.zones[static_cast<size_t>(c.zoneB)];
@@ -121,7 +142,7 @@ void drawTownMarks(Painter& p, const ZoneRecord& z, int cx, int cy, int r) {
 }
 
 void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bool dragged,
-              int width, int height) {
+              bool selected, int width, int height) {
     const PixelPoint c = nodeToPixel(v, z.gridX, z.gridY);
     const int64_t margin = 2 * static_cast<int64_t>(v.halfCell());
     if (c.x < -margin || c.x > width + margin || c.y < -margin || c.y > height + margin)
@@ -137,6 +158,12 @@ void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bo
         p.setPen(existColour(z), nearestMonsterStrength(z) + 1, PenStyle::Solid);
     }
     p.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
+    if (selected && !dragged) {
+        const int ring = r + kSelectionRingGap;
+        p.setBrush(kWhite, BrushStyle::Clear);
+        p.setPen(kSelectionColour, kSelectionRingWidth, PenStyle::Solid);
+        p.ellipse(c.x - ring, c.y - ring, c.x + ring, c.y + ring);
+    }
     if (!dragged && z.kind != ZoneKind::Treasure && r > 4) {
         p.setPen(kBlack, 1, z.kind == ZoneKind::Junction ? PenStyle::Dotted : PenStyle::Solid);
         p.ellipse(c.x - r + 4, c.y - r + 4, c.x + r - 4, c.y + r - 4);
@@ -148,6 +175,34 @@ void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bo
     const int w = p.textWidth(number);
     const int h = p.textHeight(number);
     p.textOut(c.x - w / 2, c.y - h / 2, number);
+}
+
+void drawDragFeedback(Painter& p, const TRmg& t, const ViewState& v, const CanvasOverlay& o) {
+    if (!o.ghosts.empty()) {
+        p.setBrush(kWhite, BrushStyle::Clear);
+        p.setPen(o.ghostsRefused ? kRefusedColour : kBlack, 2, PenStyle::Dotted);
+    }
+    for (const ZoneGhost& g : o.ghosts) {
+        if (!validZone(t, g.index))
+            continue;
+        const int r = std::max(zoneRadiusPixels(t.zones[static_cast<size_t>(g.index)].size, v), 0);
+        const PixelPoint c = nodeToPixel(v, g.node.x, g.node.y);
+        p.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
+    }
+    if (o.pointerLine) {
+        p.setPen(kBlack, 2, PenStyle::Solid);
+        p.moveTo(o.pointerLine->first.x, o.pointerLine->first.y);
+        p.lineTo(o.pointerLine->second.x, o.pointerLine->second.y);
+    }
+    if (o.band) {
+        const auto [a, b] = *o.band;
+        p.setPen(kBlack, 1, PenStyle::Dotted);
+        p.moveTo(a.x, a.y);
+        p.lineTo(b.x, a.y);
+        p.lineTo(b.x, b.y);
+        p.lineTo(a.x, b.y);
+        p.lineTo(a.x, a.y);
+    }
 }
 
 } // namespace
@@ -197,6 +252,11 @@ int zoneNumberPointSize(const ViewState& v) {
 
 void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
             int height) {
+    redraw(p, t, view, dragSource, width, height, CanvasOverlay{});
+}
+
+void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
+            int height, const CanvasOverlay& overlay) {
     if (width <= 0 || height <= 0)
         return;
     // The zoom level is kept in range by the editor; a stray value must not stop
@@ -214,13 +274,20 @@ void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource
         // A connection naming a zone that does not exist has no place to be drawn.
         if (!validZone(t, c.zoneA) || !validZone(t, c.zoneB))
             continue;
+        if (!overlay.selectedConnections.empty() &&
+            contains(overlay.selectedConnections, static_cast<int32_t>(j)))
+            drawConnectionHalo(p, t, v, c);
         drawConnection(p, t, v, c);
     }
 
     for (size_t k = 0; k < t.zones.size(); ++k) {
         const int index = static_cast<int>(k);
-        drawZone(p, v, t.zones[k], index, dragSource == zoneRef(index), width, height);
+        const bool selected =
+            !overlay.selectedZones.empty() && contains(overlay.selectedZones, index);
+        drawZone(p, v, t.zones[k], index, dragSource == zoneRef(index), selected, width, height);
     }
+
+    drawDragFeedback(p, t, v, overlay);
 }
 
 } // namespace zw

@@ -8,6 +8,10 @@
 #include "model/records.h"
 
 #include <array>
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
 
 namespace zw {
 
@@ -52,5 +56,40 @@ int zoneNumberPointSize(const ViewState& v);
 // a plain dotted outline.
 void redraw(Painter& p, const TRmg& t, const ViewState& v, ItemRef dragSource, int width,
             int height);
+
+// ---- What the editor shows over the template ----
+
+// Colour of the selection's highlight and of the rubber band: a green no
+// owner uses.
+inline constexpr Rgb kSelectionColour{0, 230, 0};
+// Colour of a ghost that may not be dropped where it is.
+inline constexpr Rgb kRefusedColour{230, 0, 0};
+
+// A zone shown where a drag would put it: zone `index` drawn at `node`.
+struct ZoneGhost {
+    int32_t index = 0;
+    GridPoint node;
+};
+
+// The selection and the feedback of a drag in progress. The spans must stay
+// valid for the call they are passed to.
+struct CanvasOverlay {
+    // Sorted indices; out-of-range ones are ignored.
+    std::span<const int32_t> selectedZones;
+    std::span<const int32_t> selectedConnections;
+    // A line that follows the pointer (a connection being drawn), canvas pixels.
+    std::optional<std::pair<PixelPoint, PixelPoint>> pointerLine;
+    // Zones being moved or copied, at their target nodes; red when refused there.
+    std::vector<ZoneGhost> ghosts;
+    bool ghostsRefused = false;
+    // A rubber band between two corners, canvas pixels.
+    std::optional<std::pair<PixelPoint, PixelPoint>> band;
+};
+
+// The picture with the overlay: selected connections get a halo under their
+// lines and selected zones a ring around their circles; the ghosts, the line
+// and the band are drawn over everything.
+void redraw(Painter& p, const TRmg& t, const ViewState& v, ItemRef dragSource, int width,
+            int height, const CanvasOverlay& overlay);
 
 } // namespace zw

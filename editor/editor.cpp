@@ -2,6 +2,7 @@
 
 #include "editor/commands/check_command.h"
 #include "editor/commands/compile_command.h"
+#include "editor/commands/group_commands.h"
 #include "editor/commands/import_command.h"
 #include "editor/commands/project_commands.h"
 #include "editor/commands/selection_commands.h"
@@ -80,6 +81,32 @@ void Editor::selectAll() {
     Selection all;
     all.selectAll(document_.rmg());
     setSelection(std::move(all));
+}
+
+void Editor::deleteSelection() {
+    zw::deleteSelection(document_, selection_, viewController_, services_);
+}
+
+void Editor::escape() {
+    if (dragInProgress())
+        tool_->cancel();
+    else
+        clearSelection();
+}
+
+CanvasOverlay Editor::canvasOverlay() const {
+    CanvasOverlay o = dragInProgress() ? tool_->feedback() : CanvasOverlay{};
+    o.selectedZones = selection_.zones();
+    o.selectedConnections = selection_.connections();
+    return o;
+}
+
+void Editor::zoomToFit() {
+    zw::zoomToFit(rmg(), viewController_);
+}
+
+void Editor::goToZone() {
+    zw::goToZone(rmg(), viewController_, services_);
 }
 
 void Editor::stepBack() {
@@ -202,9 +229,9 @@ void Editor::mouseMove(int32_t x, int32_t y) {
         tool_->move(x, y);
 }
 
-void Editor::leftPress(int32_t x, int32_t y) {
+void Editor::leftPress(int32_t x, int32_t y, PressModifiers mods) {
     if (tool_)
-        tool_->press(x, y);
+        tool_->pressWithModifiers(x, y, mods);
 }
 
 void Editor::leftRelease(int32_t x, int32_t y) {

@@ -122,7 +122,7 @@ class Editor {
     const InfoPanelState& infoPanel() const { return hover_.panel(); }
     // Pointer positions in canvas pixels.
     void mouseMove(int32_t x, int32_t y);
-    void leftPress(int32_t x, int32_t y);
+    void leftPress(int32_t x, int32_t y, PressModifiers mods = {});
     void leftRelease(int32_t x, int32_t y);
     void rightPress(int32_t x, int32_t y);
 
@@ -147,6 +147,21 @@ class Editor {
     // The grid node under the pointer; nullopt when it is outside the canvas.
     std::optional<GridPoint> pointerNode() const;
 
+    // Deletes the selection after one question (editor/commands/selection_commands.h).
+    void deleteSelection();
+    // Esc: ends a drag in progress without a change, else clears the selection.
+    void escape();
+    // Whether the tool that is down has a drag in progress.
+    bool dragInProgress() const { return tool_ && tool_->dragging(); }
+    // The selection and the drag's feedback, for the renderer. Valid until the
+    // selection changes.
+    CanvasOverlay canvasOverlay() const;
+
+    // ---- Navigation ----
+    void zoomToFit();
+    // Asks for a zone number and centres the view on it.
+    void goToZone();
+
     // ---- Layout generator (one per run) ----
     LayoutRandom& layoutRandom() { return layoutRandom_; }
 
@@ -165,7 +180,14 @@ class Editor {
     Hover hover_;
     DragState drag_;
     Selection selection_;
-    ToolContext toolContext_{document_, viewController_, hover_, drag_, services_, dialogs_};
+    ToolContext toolContext_{.document = document_,
+                             .view = viewController_,
+                             .hover = hover_,
+                             .drag = drag_,
+                             .services = services_,
+                             .dialogs = dialogs_,
+                             .selection = selection_,
+                             .repaint = [this] { notifyRedraw(); }};
     std::unique_ptr<Tool> tool_;
     std::optional<std::string> pendingLoad_;
     LayoutRandom layoutRandom_;

@@ -6,6 +6,7 @@
 #include "editor/tools/create_zone_tool.h"
 #include "editor/tools/delete_tool.h"
 #include "editor/tools/move_tool.h"
+#include "editor/tools/selection_tool.h"
 
 namespace zw {
 
@@ -61,10 +62,13 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .hint = "Удаление локации или перехода",
          .makeTool = makeTool<DeleteTool>},
         {.id = kMoveTool, .hint = "Движение локации или перехода", .makeTool = makeTool<MoveTool>},
-        {.id = kCopyTool,
-         .hint = "Копирование локации/перехода",
+        {.id = kCopyTool, .hint = "Копирование локации/перехода", .makeTool = makeTool<CopyTool>},
+        {.id = kSelectionTool,
+         .hint = "Выделение",
+         .keys = {"Ctrl+Shift+S"},
+         .keysText = "Ctrl+Shift+S",
          .after = Separator,
-         .makeTool = makeTool<CopyTool>},
+         .makeTool = makeTool<SelectionTool>},
         {.id = "symmetry",
          .hint = "Симметрия",
          .after = Separator,
@@ -114,6 +118,17 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .hint = "Вернутся в начало координат",
          .run = [](Editor& e) { e.originButton(); },
          .enabled = kNever},
+    };
+    return entries;
+}
+
+const std::vector<ShortcutEntry>& shortcutEntries() {
+    static const std::vector<ShortcutEntry> entries = {
+        {.keys = {"Ctrl+A"}, .run = [](Editor& e) { e.selectAll(); }},
+        {.keys = {"Esc"}, .run = [](Editor& e) { e.escape(); }},
+        {.keys = {"Del"}, .run = [](Editor& e) { e.deleteSelection(); }},
+        {.keys = {"Ctrl+0"}, .run = [](Editor& e) { e.zoomToFit(); }},
+        {.keys = {"Ctrl+G"}, .run = [](Editor& e) { e.goToZone(); }},
     };
     return entries;
 }

@@ -40,6 +40,14 @@ struct ToolbarEntry {
 };
 
 const std::vector<ToolbarEntry>& toolbarEntries();
+
+// Keyboard commands that have no button: select all, Esc, Delete, zoom to fit,
+// go to a zone.
+struct ShortcutEntry {
+    std::vector<std::string_view> keys = {};
+    void (*run)(Editor&) = nullptr;
+};
+const std::vector<ShortcutEntry>& shortcutEntries();
 // The entry of `id`, or nullptr.
 const ToolbarEntry* findToolbarEntry(ToolbarId id);
 

@@ -13,6 +13,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSpacerItem>
@@ -170,6 +171,17 @@ void QtServices::showTextWindow(std::string_view title, std::string_view utf8Tex
     if (textWindow_ == nullptr)
         textWindow_ = new HelpTextWindow(parent_);
     textWindow_->showText(fromUtf8(title), fromUtf8(utf8Text));
+}
+
+std::optional<int> QtServices::askNumber(std::string_view title, std::string_view label, int min,
+                                         int max) {
+    bool ok = false;
+    const int value = QInputDialog::getInt(
+        parent_, QString::fromUtf8(title.data(), qsizetype(title.size())),
+        QString::fromUtf8(label.data(), qsizetype(label.size())), min, min, max, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 void QtServices::writeFileAssociation() {

@@ -37,6 +37,9 @@ class QtServices : public Services {
     // One window, reused and raised by each call; it stays open beside the editor.
     void showTextWindow(std::string_view title, std::string_view utf8Text) override;
     void writeFileAssociation() override;
+    // QInputDialog::getInt, starting at `min`.
+    std::optional<int> askNumber(std::string_view title, std::string_view label, int min,
+                                 int max) override;
     std::vector<std::string> arguments() const override;
     std::string executablePath() const override;
     std::string executableDir() const override;

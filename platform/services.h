@@ -60,6 +60,13 @@ class Services {
     // Registers the editor as the handler of ".tpz" files. Failures are silent.
     virtual void writeFileAssociation() = 0;
 
+    // Asks for a whole number in [min, max] in a small modal window (`title` and
+    // `label` UTF-8); nullopt when the user cancels. Without a window: nullopt.
+    virtual std::optional<int> askNumber(std::string_view /*title*/, std::string_view /*label*/,
+                                         int /*min*/, int /*max*/) {
+        return std::nullopt;
+    }
+
     // Command-line arguments after the program name.
     virtual std::vector<std::string> arguments() const = 0;
     // Full path of the running executable and its folder.

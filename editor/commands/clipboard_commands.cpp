@@ -1,6 +1,6 @@
 // The clipboard commands: the selection travels as a JSON fragment
 // (model/fragment.h) through the system clipboard.
-#include "editor/commands/selection_commands.h"
+#include "editor/commands/group_commands.h"
 
 #include "canvas/geometry.h"
 #include "editor/editor.h"

@@ -1,39 +1,36 @@
-// The commands on the selected zones: the clipboard (copy, cut, paste),
-// mirroring and rotating in place, duplicating for other players, and the zone
-// dialog on several zones. Each change is one history step; a refusal shows
-// its message and changes nothing.
+// Commands on the selection and the view: delete the selected items, zoom to
+// fit every zone, and bring a zone to the middle of the canvas.
 #pragma once
 
+#include "editor/document.h"
 #include "editor/selection.h"
-#include "model/transform.h"
+#include "editor/view_controller.h"
+#include "platform/services.h"
+
+#include <string>
+#include <string_view>
 
 namespace zw {
 
-class Editor;
+inline constexpr std::string_view kGoToZoneTitle = "Перейти к локации";
+inline constexpr std::string_view kGoToZoneLabel = "Номер локации:";
 
-// Puts the selected zones and the connections between them on the clipboard.
-// Nothing happens without a selected zone.
-void copySelection(Editor& editor);
-// Copies, then deletes the selected zones with their connections: one step.
-void cutSelection(Editor& editor);
-// Pastes the clipboard's fragment at the grid node under the pointer, or, with
-// the pointer outside the canvas, at the fragment's own place (beside its
-// originals). The pasted zones become the selection.
-void pasteClipboard(Editor& editor);
+// The Yes/No question before the selection is deleted: the counts of the
+// zones, of the connections that go with them and of the connections
+// selected on their own.
+std::string deleteSelectionQuestion(size_t zones, size_t attached, size_t alone);
 
-// Mirrors or rotates the selected zones about the centre of their extent.
-void transformSelection(Editor& editor, Symmetry s);
-// Asks the owner pairs and the transform, then appends the transformed copy;
-// the copy becomes the selection.
-void duplicateSelectionForPlayers(Editor& editor);
+// Deletes the selected zones with every connection that touches them, and
+// the selected connections, after one question. One history step; the
+// selection is empty afterwards. Nothing happens when the selection is empty
+// or the answer is No.
+void deleteSelection(Document& doc, Selection& sel, ViewController& view, Services& services);
 
-// The zone dialog on every selected zone; OK writes the changed fields into
-// each as one step.
-void editSelectedZones(Editor& editor);
+// The closest zoom at which every zone fits on the canvas, with the origin
+// that shows them all; with no zones, the start view.
+void zoomToFit(const TRmg& t, ViewController& view);
 
-// Shared by these commands: a refusal's message box, and the changed template
-// put in place as one step, with `selected` as the new selection.
-void refuseGroupEdit(Editor& editor, std::string_view message);
-void commitGroupEdit(Editor& editor, TRmg changed, Selection selected);
+// Asks for a zone number and brings that zone to the middle of the canvas.
+void goToZone(const TRmg& t, ViewController& view, Services& services);
 
 } // namespace zw

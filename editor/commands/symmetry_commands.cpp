@@ -1,6 +1,6 @@
 // Mirroring, rotating and duplicating the selected zones (model/transform.h),
 // and the zone dialog on several of them.
-#include "editor/commands/selection_commands.h"
+#include "editor/commands/group_commands.h"
 
 #include "editor/editor.h"
 

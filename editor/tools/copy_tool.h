@@ -13,6 +13,7 @@ class CopyTool : public DragTool {
     ToolId id() const override { return kCopyTool; }
 
   protected:
+    bool copies() const override { return true; }
     void drop(int32_t x, int32_t y, bool dragging) override {
         if (dragging)
             moveOrCopy(x, y, true);

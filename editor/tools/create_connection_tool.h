@@ -16,6 +16,7 @@ class CreateConnectionTool : public DragTool {
   protected:
     void drop(int32_t x, int32_t y, bool dragging) override;
     bool picksConnectionEnd() const override { return false; }
+    bool showsGhost() const override { return false; }
 };
 
 } // namespace zw

@@ -11,6 +11,8 @@ constexpr std::string_view kPassageExists = "Этот переход уже су
 } // namespace
 
 void DragTool::press(int32_t x, int32_t y) {
+    pointer_ = {x, y};
+    cancelled_ = false;
     const TRmg& rmg = ctx.document.rmg();
     const ItemRef hovered = ctx.hover.item();
     // A reference beyond the lists (the template changed under a resting
@@ -31,11 +33,52 @@ void DragTool::press(int32_t x, int32_t y) {
 }
 
 void DragTool::release(int32_t x, int32_t y) {
+    if (cancelled_) {
+        cancelled_ = false;
+        return;
+    }
     const bool dragging = ctx.drag.source != 0;
     drop(x, y, dragging);
     ctx.drag.source = 0;
     if (dragging)
         ctx.document.changed(DocumentChange::Content);
+}
+
+void DragTool::move(int32_t x, int32_t y) {
+    pointer_ = {x, y};
+    if (dragging())
+        ctx.repaint();
+}
+
+void DragTool::cancel() {
+    if (!dragging())
+        return;
+    ctx.drag.source = 0;
+    cancelled_ = true;
+    ctx.repaint();
+}
+
+DragFeedback DragTool::feedback() const {
+    DragFeedback f;
+    const TRmg& rmg = ctx.document.rmg();
+    const ViewState& v = ctx.view.state();
+    const auto centreOf = [&](int k) {
+        const ZoneRecord& z = rmg.zones[static_cast<size_t>(k)];
+        return nodeToPixel(v, z.gridX, z.gridY);
+    };
+    if (const auto k = zoneOf(rmg, ctx.drag.source)) {
+        if (!showsGhost()) {
+            f.pointerLine = {centreOf(*k), pointer_};
+            return f;
+        }
+        const GridPoint node = pixelToNode(v, pointer_.x, pointer_.y);
+        f.ghosts.push_back({*k, node});
+        f.ghostsRefused = nodeBlocked(rmg, node.x, node.y, copies() ? -1 : *k);
+    } else if (const auto j = connectionOf(rmg, ctx.drag.source); j && showsGhost()) {
+        const ConnectionRecord& c = rmg.connections[static_cast<size_t>(*j)];
+        f.pointerLine = {centreOf(ctx.drag.nearEndA ? c.zoneB : c.zoneA), pointer_};
+    }
+    return f;
 }
 
 void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {

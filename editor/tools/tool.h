@@ -10,12 +10,15 @@
 // names nothing any more counts as no item.
 #pragma once
 
+#include "canvas/render.h"
 #include "editor/document.h"
 #include "editor/hover.h"
+#include "editor/selection.h"
 #include "editor/view_controller.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -41,7 +44,19 @@ struct ToolContext {
     DragState& drag;
     Services& services;
     PropertyDialogs& dialogs;
+    Selection& selection;
+    // Repaints the canvas without a change of the template (drag feedback, selection).
+    std::function<void()> repaint;
 };
+
+// Keyboard modifiers held at a press.
+struct PressModifiers {
+    bool ctrl = false; // adds to or removes from the selection
+};
+
+// What a drag in progress shows on the canvas: the line, ghosts and band of
+// the overlay (its selection is left empty; the editor adds it).
+using DragFeedback = CanvasOverlay;
 
 class Tool {
   public:
@@ -53,13 +68,19 @@ class Tool {
     virtual ToolId id() const = 0;
     // Left button pressed and released at canvas pixels (x, y).
     virtual void press(int32_t x, int32_t y) = 0;
+    // A press with the keyboard's modifiers; tools that ignore them take press().
+    virtual void pressWithModifiers(int32_t x, int32_t y, PressModifiers) { press(x, y); }
     virtual void release(int32_t, int32_t) {}
     // The pointer moved (the hover's item is already updated).
     virtual void move(int32_t, int32_t) {}
     // The right button: edits the zone or connection under the pointer.
     virtual void rightPress(int32_t x, int32_t y);
-    // The tool is put up, or another put down: an unfinished action ends.
+    // The tool is put up, another put down, or Esc pressed: an unfinished
+    // action ends without a change.
     virtual void cancel() {}
+    // Whether a drag is in progress, and what it shows.
+    virtual bool dragging() const { return false; }
+    virtual DragFeedback feedback() const { return {}; }
 
   protected:
     ToolContext& ctx;

@@ -5,6 +5,8 @@
 #include "app/canvas_widget.h"
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
+#include "canvas/fit.h"
+#include "canvas/render.h"
 #include "support/group_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
@@ -410,6 +412,73 @@ TEST_F(CanvasToolsWindowTest, DragBegunOverTheHoverPanelMovesTheZoneBelowIt) {
     EXPECT_EQ(rmg().zones[0].gridY, 5);
     EXPECT_EQ(editor().dragSource(), 0);
     EXPECT_EQ(editor().history().position(), 1);
+}
+
+// ---- Selection ----
+
+bool showsColour(const QImage& img, Rgb c) {
+    const QRgb wanted = qRgb(c.r, c.g, c.b);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) == wanted)
+                return true;
+    return false;
+}
+
+TEST_F(CanvasToolsWindowTest, SelectionToolMovesABandSelectedGroupAndDeleteRemovesIt) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    install({zoneAt(1, 1), zoneAt(3, 1), zoneAt(8, 6)}, {joining(0, 1)});
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(window->button(Select)->isChecked());
+
+    pointer->drag(pointer->node(0, 0), pointer->node(4, 2));
+    EXPECT_EQ(editor().selection().zones(), (std::vector<int32_t>{0, 1}));
+    EXPECT_TRUE(showsColour(window->canvas()->picture(), kSelectionColour));
+
+    // Esc in the middle of a drag: nothing moves.
+    pointer->press(pointer->zone(0));
+    pointer->moveTo(pointer->node(1, 6));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    pointer->release(pointer->node(1, 6));
+    EXPECT_EQ(rmg().zones[0].gridY, 1);
+    EXPECT_FALSE(stepBackEnabled());
+
+    pointer->drag(pointer->zone(0), pointer->node(1, 4));
+    EXPECT_EQ(rmg().zones[0].gridY, 4);
+    EXPECT_EQ(rmg().zones[1].gridY, 4);
+    EXPECT_TRUE(stepBackEnabled());
+
+    services.messageAnswers.push_back(MessageResult::Yes);
+    QTest::keyClick(window.get(), Qt::Key_Delete);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(rmg().zones.size(), 1u);
+    EXPECT_TRUE(rmg().connections.empty());
+
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(editor().selection().zones(), std::vector<int32_t>{0});
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(editor().selection().empty());
+
+    // Ctrl reaches the tool with the press: a Ctrl+click adds, a second removes.
+    pointer->moveTo(pointer->zone(0));
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, Qt::ControlModifier, pointer->zone(0));
+    EXPECT_EQ(editor().selection().zones(), std::vector<int32_t>{0});
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, Qt::ControlModifier, pointer->zone(0));
+    EXPECT_TRUE(editor().selection().empty());
+}
+
+TEST_F(CanvasToolsWindowTest, NavigationKeysFitAndGoToAZone) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    install({zoneAt(-20, 3), zoneAt(30, 12)});
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    const ViewState fitted = fitView(rmg(), window->canvas()->width(), window->canvas()->height());
+    EXPECT_EQ(editor().view(), fitted);
+    services.numberAnswers.push_back(2);
+    QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(editor().view(), *centreOnZone(rmg(), fitted, window->canvas()->width(),
+                                             window->canvas()->height(), 1));
 }
 
 } // namespace

@@ -119,6 +119,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {Delete, "Удаление локации или перехода"},
         {Move, "Движение локации или перехода"},
         {Copy, "Копирование локации/перехода"},
+        {Select, "Выделение (Ctrl+Shift+S)"},
         {SymmetryMenu, "Симметрия"},
         {Settings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
                    "щелкните по нему правой конпкой."},
@@ -149,10 +150,10 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         gaps.push_back(previousRight < 0 ? 0 : b->x() - previousRight);
         previousRight = b->x() + b->width();
     }
-    // Separators (8 px) after compile, step forward, copy, symmetry, settings and
-    // zoom out; the 32-px gap before the scroll buttons.
-    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0,  8, 0, 0, 0, 0,
-                                           8, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0};
+    // Separators (8 px) after compile, step forward, select, symmetry, settings
+    // and zoom out; the 32-px gap before the scroll buttons.
+    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0, 8,  0, 0, 0, 0,
+                                           0, 8, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0};
     EXPECT_EQ(gaps, expectedGaps);
     EXPECT_EQ(window->separatorPositions().size(), 6u);
     EXPECT_EQ(window->separatorPositions().front(), button(Compile)->x() + 24);

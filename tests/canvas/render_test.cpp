@@ -408,6 +408,58 @@ TEST_F(RenderZone, DraggedZoneHasOnlyADottedOutline) {
     EXPECT_EQ(p.texts().size(), 2u);
 }
 
+TEST_F(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
+    ZoneRecord z = zoneAt(0, 0);
+    z.kind = 1; // no inner ring
+    TRmg t = single(z);
+    t.zones.push_back(z);
+    t.zones[1].gridX = 4;
+    t.connections = {joining(0, 1)};
+    const std::vector<int32_t> zones = {1}, connections = {0};
+    CanvasOverlay o;
+    o.selectedZones = zones;
+    o.selectedConnections = connections;
+    o.ghosts = {{0, {0, 3}}};
+    o.ghostsRefused = true;
+    o.band = {{{5, 6}, {100, 120}}};
+    RecordingPainter p;
+    redraw(p, t, viewAt(2), 0, 707, 500, o);
+
+    // A halo under the selected connection, as wide as its line and 8 more.
+    const auto lines = connectionLines(p);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0].colour, kSelectionColour);
+    EXPECT_EQ(lines[0].width, connectionPenWidth(t.connections[0]) + 8);
+    EXPECT_EQ(lines[0].from, (PixelPoint{30, 30}));
+    EXPECT_EQ(lines[0].to, (PixelPoint{270, 30}));
+    EXPECT_NE(lines[1].colour, kSelectionColour);
+    // Zone 2 gets a ring 5 pixels outside its circle; zone 1 none. The refused
+    // ghost is a red dotted outline at its target node.
+    const auto ellipses = p.ellipses();
+    ASSERT_EQ(ellipses.size(), 4u);
+    EXPECT_EQ(
+        (std::array{ellipses[2].left, ellipses[2].top, ellipses[2].right, ellipses[2].bottom}),
+        (std::array{230, -10, 310, 70}));
+    EXPECT_EQ(ellipses[2].penColour, kSelectionColour);
+    EXPECT_EQ(ellipses[2].penWidth, 4);
+    EXPECT_EQ(ellipses[2].brushStyle, BrushStyle::Clear);
+    EXPECT_EQ(ellipses[3].left, -5);
+    EXPECT_EQ(ellipses[3].top, 175);
+    EXPECT_EQ(ellipses[3].penColour, kRefusedColour);
+    EXPECT_EQ(ellipses[3].penStyle, PenStyle::Dotted);
+    // The band's four sides come last.
+    ASSERT_GE(lines.size(), 4u);
+    const RecordedLine& last = lines.back();
+    EXPECT_EQ(last.from, (PixelPoint{5, 120}));
+    EXPECT_EQ(last.to, (PixelPoint{5, 6}));
+    EXPECT_EQ(last.style, PenStyle::Dotted);
+
+    // Without an overlay the picture is the plain one.
+    RecordingPainter plain;
+    redraw(plain, t, viewAt(2), 0, 707, 500, CanvasOverlay{});
+    EXPECT_EQ(plain.calls().size(), render(t).calls().size());
+}
+
 TEST_F(RenderZone, CullingAtOneNodePitchOutside) {
     TRmg t;
     // Centres at x = -30, -90, 750, 810 and y = -30, -90 (h = 30, W = 707, H = 500).

@@ -40,6 +40,12 @@ void MouseHarness::clickLeft(PixelPoint p) {
     releaseLeft(p);
 }
 
+void MouseHarness::ctrlClickLeft(PixelPoint p) {
+    move(p);
+    editor.leftPress(p.x, p.y, PressModifiers{.ctrl = true});
+    releaseLeft(p);
+}
+
 void MouseHarness::clickRight(PixelPoint p) {
     move(p);
     editor.rightPress(p.x, p.y);

@@ -47,6 +47,8 @@ class MouseHarness {
     void pressLeft(PixelPoint p);
     void releaseLeft(PixelPoint p);
     void clickLeft(PixelPoint p);
+    // A left click with Ctrl held.
+    void ctrlClickLeft(PixelPoint p);
     void clickRight(PixelPoint p);
     // Press at `from`, pass over the middle, release at `to`.
     void drag(PixelPoint from, PixelPoint to);

@@ -66,6 +66,16 @@ void ScriptedServices::writeFileAssociation() {
     ++associationWrites;
 }
 
+std::optional<int> ScriptedServices::askNumber(std::string_view title, std::string_view label,
+                                               int min, int max) {
+    numberQuestions.push_back({std::string(title), std::string(label), min, max});
+    if (numberAnswers.empty())
+        return std::nullopt;
+    const std::optional<int> answer = numberAnswers.front();
+    numberAnswers.pop_front();
+    return answer;
+}
+
 std::vector<std::string> ScriptedServices::messageTexts() const {
     std::vector<std::string> out;
     for (const auto& m : messages)

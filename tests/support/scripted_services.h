@@ -23,6 +23,8 @@ class ScriptedServices : public Services {
     std::deque<MessageResult> messageAnswers;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
+    // Answers of askNumber; an empty queue cancels.
+    std::deque<std::optional<int>> numberAnswers;
 
     // What was shown.
     std::vector<RecordedMessage> messages;
@@ -34,6 +36,12 @@ class ScriptedServices : public Services {
     std::vector<std::string> saveFilters; // filter of each save dialog shown
     std::map<FileDialogId, std::string> dialogPaths;
     int associationWrites = 0;
+    // Title, label, min and max of each number asked for.
+    struct NumberQuestion {
+        std::string title, label;
+        int min = 0, max = 0;
+    };
+    std::vector<NumberQuestion> numberQuestions;
 
     // The clipboard: the data under each MIME type ("text/plain" for plain text).
     std::map<std::string, std::string, std::less<>> clipboard;
@@ -54,6 +62,8 @@ class ScriptedServices : public Services {
     bool shellOpen(const std::string& path) override;
     void showTextWindow(std::string_view title, std::string_view utf8Text) override;
     void writeFileAssociation() override;
+    std::optional<int> askNumber(std::string_view title, std::string_view label, int min,
+                                 int max) override;
     std::vector<std::string> arguments() const override { return args; }
     std::string executablePath() const override { return exePath; }
     std::string executableDir() const override { return exeDir; }

@@ -7,6 +7,7 @@
 #include "editor/tools/create_zone_tool.h"
 #include "editor/tools/delete_tool.h"
 #include "editor/tools/move_tool.h"
+#include "editor/tools/selection_tool.h"
 
 namespace zw::test::buttons {
 
@@ -23,6 +24,7 @@ inline constexpr ToolbarId Delete = kDeleteTool;
 inline constexpr ToolbarId Move = kMoveTool;
 inline constexpr ToolbarId Copy = kCopyTool;
 inline constexpr ToolbarId SymmetryMenu = "symmetry";
+inline constexpr ToolbarId Select = kSelectionTool;
 inline constexpr ToolbarId Settings = "settings";
 inline constexpr ToolbarId ZoomIn = "zoomin";
 inline constexpr ToolbarId ZoomOut = "zoomout";

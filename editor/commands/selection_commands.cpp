@@ -1,0 +1,83 @@
+#include "editor/commands/selection_commands.h"
+
+#include "canvas/fit.h"
+#include "model/transform.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace zw {
+
+std::string deleteSelectionQuestion(size_t zones, size_t attached, size_t alone) {
+    if (zones == 0)
+        return "Вы действительно хотите удалить выбранные переходы (" + std::to_string(alone) +
+               ")?";
+    std::string text = deleteQuestion({zones, attached});
+    if (alone > 0) {
+        text.pop_back(); // the question mark comes after the connections selected alone
+        text += ", а также другие выбранные переходы (" + std::to_string(alone) + ")?";
+    }
+    return text;
+}
+
+void deleteSelection(Document& doc, Selection& sel, ViewController& view, Services& services) {
+    sel.dropMissing(doc.rmg());
+    if (sel.empty())
+        return;
+    const TRmg& rmg = doc.rmg();
+    const std::vector<int32_t>& zones = sel.zones();
+    // Connections selected on their own: neither end among the selected zones.
+    std::vector<int32_t> alone;
+    for (const int32_t j : sel.connections()) {
+        const ConnectionRecord& c = rmg.connections[static_cast<size_t>(j)];
+        if (!sel.hasZone(c.zoneA) && !sel.hasZone(c.zoneB))
+            alone.push_back(j);
+    }
+    const DeletionCounts counts = deletionCounts(rmg, zones);
+    const std::string question =
+        deleteSelectionQuestion(zones.size(), counts.connections, alone.size());
+    if (services.messageBox(question, MessageKind::Confirmation, MessageButtons::YesNo) !=
+        MessageResult::Yes)
+        return;
+
+    TRmg result = rmg;
+    // The connections first, from the highest index: the zones keep their indices.
+    for (auto j = alone.rbegin(); j != alone.rend(); ++j)
+        result.removeConnection(*j);
+    if (!zones.empty()) {
+        EditResult removed = deleteZones(result, zones);
+        if (const auto* refusal = std::get_if<EditRefusal>(&removed)) {
+            services.messageBox(refusal->message, MessageKind::Information, MessageButtons::Ok);
+            return;
+        }
+        result = std::move(std::get<TRmg>(removed));
+    }
+    doc.pushSnapshot();
+    doc.rmgMutable() = std::move(result);
+    sel.clear();
+    view.updateScrollBars();
+    doc.changed(DocumentChange::Content);
+}
+
+void zoomToFit(const TRmg& t, ViewController& view) {
+    const ViewState fitted = fitView(t, view.canvasWidth(), view.canvasHeight());
+    view.setZoomLevel(fitted.zoomLevel);
+    view.setOrigin(fitted.originX, fitted.originY);
+}
+
+void goToZone(const TRmg& t, ViewController& view, Services& services) {
+    if (t.zones.empty())
+        return;
+    const int count = static_cast<int>(
+        std::min<size_t>(t.zones.size(), static_cast<size_t>(std::numeric_limits<int>::max())));
+    const std::optional<int> number = services.askNumber(kGoToZoneTitle, kGoToZoneLabel, 1, count);
+    if (!number || *number < 1 || *number > count)
+        return;
+    const auto centred =
+        centreOnZone(t, view.state(), view.canvasWidth(), view.canvasHeight(), *number - 1);
+    if (centred)
+        view.setOrigin(centred->originX, centred->originY);
+}
+
+} // namespace zw

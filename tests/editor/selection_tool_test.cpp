@@ -1,0 +1,241 @@
+// The selection tool, the group move and delete, Esc during a drag, the drag
+// feedback and the navigation commands, driven through the editor.
+#include "canvas/fit.h"
+#include "editor/commands/selection_commands.h"
+#include "support/mouse_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using Indices = std::vector<int32_t>;
+
+const std::string kNodeTaken =
+    "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
+    "одной, а также соседних узлах запрещено.";
+
+// Zones at (1,1), (3,1), (6,1), (9,6); connections 1-2, 2-3, 3-4 (numbers).
+struct SelectionTest : ::testing::Test {
+    MouseHarness h;
+    void SetUp() override {
+        h.placeZones({{1, 1}, {3, 1}, {6, 1}, {9, 6}});
+        h.join(0, 1);
+        h.join(1, 2);
+        h.join(2, 3);
+        h.selectTool(kSelectionTool);
+    }
+    const Selection& sel() const { return h.editor.selection(); }
+    void expectUnchangedWithoutStep(const TRmg& before) {
+        EXPECT_EQ(h.editor.rmg(), before);
+        EXPECT_EQ(h.editor.history().position(), 0);
+        EXPECT_FALSE(h.editor.modified());
+    }
+};
+
+TEST_F(SelectionTest, ClickCtrlClickAndClickOnEmptyCanvas) {
+    const TRmg before = h.editor.rmg();
+    h.clickLeft(h.zone(0));
+    EXPECT_EQ(sel().zones(), Indices{0});
+    h.ctrlClickLeft(h.zone(2));
+    h.ctrlClickLeft(h.zone(3));
+    h.ctrlClickLeft(h.zone(0)); // removes
+    EXPECT_EQ(sel().zones(), (Indices{2, 3}));
+    h.ctrlClickLeft(h.onConnection(0));
+    EXPECT_EQ(sel().connections(), Indices{0});
+    // A plain click replaces the selection; one on empty canvas clears it.
+    h.clickLeft(h.onConnection(2));
+    EXPECT_TRUE(sel().zones().empty());
+    EXPECT_EQ(sel().connections(), Indices{2});
+    h.clickLeft(h.node(5, 5));
+    EXPECT_TRUE(sel().empty());
+    expectUnchangedWithoutStep(before); // selecting is no edit
+}
+
+TEST_F(SelectionTest, BandSelectsZonesInsideAndConnectionsBetweenThem) {
+    const PixelPoint from = h.node(0, 0);
+    const PixelPoint to = h.node(4, 2);
+    h.drag(from, to);
+    EXPECT_EQ(sel().zones(), (Indices{0, 1}));
+    EXPECT_EQ(sel().connections(), Indices{0}); // not 2-3: zone 3 is outside
+    // Dragged the other way round, with Ctrl: adds zone 3 and the connection to it.
+    h.move(h.node(7, 2));
+    h.editor.leftPress(h.node(7, 2).x, h.node(7, 2).y, PressModifiers{.ctrl = true});
+    h.releaseLeft(h.node(5, 0));
+    EXPECT_EQ(sel().zones(), (Indices{0, 1, 2}));
+    EXPECT_EQ(sel().connections(), (Indices{0, 1}));
+    // A band without Ctrl starts afresh.
+    h.drag(h.node(10, 7), h.node(8, 5));
+    EXPECT_EQ(sel().zones(), Indices{3});
+    EXPECT_TRUE(sel().connections().empty());
+}
+
+TEST_F(SelectionTest, SelectAllAndEscape) {
+    h.editor.selectAll();
+    EXPECT_EQ(sel().zones(), (Indices{0, 1, 2, 3}));
+    EXPECT_EQ(sel().connections(), (Indices{0, 1, 2}));
+    h.editor.escape();
+    EXPECT_TRUE(sel().empty());
+}
+
+TEST_F(SelectionTest, DraggingASelectedZoneMovesTheGroupInOneStep) {
+    const TRmg before = h.editor.rmg();
+    h.clickLeft(h.zone(0));
+    h.ctrlClickLeft(h.zone(1));
+    h.drag(h.zone(1), h.node(3, 4)); // by (0, 3)
+    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 4);
+    EXPECT_EQ(h.editor.rmg().zones[1].gridY, 4);
+    EXPECT_EQ(h.editor.rmg().zones[2].gridY, 1);
+    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(sel().zones(), (Indices{0, 1}));
+    h.editor.stepBack();
+    EXPECT_EQ(h.editor.rmg(), before);
+}
+
+TEST_F(SelectionTest, GroupMoveNextToAnUnselectedZoneIsRefusedWhole) {
+    const TRmg before = h.editor.rmg();
+    h.clickLeft(h.zone(0));
+    h.ctrlClickLeft(h.zone(1));
+    h.drag(h.zone(0), h.node(6, 6)); // zone 2 to (8, 6), beside zone 4 at (9, 6)
+    ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{kNodeTaken});
+    EXPECT_EQ(h.services.messages[0].kind, MessageKind::Information);
+    expectUnchangedWithoutStep(before);
+}
+
+TEST_F(SelectionTest, PressOnAnUnselectedZoneSelectsAndMovesItAlone) {
+    h.editor.selectAll();
+    h.ctrlClickLeft(h.zone(3)); // the group is zones 1 to 3
+    h.drag(h.zone(3), h.node(9, 9));
+    EXPECT_EQ(sel().zones(), Indices{3});
+    EXPECT_EQ(h.editor.rmg().zones[3].gridY, 9);
+    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 1);
+    // Releasing where it was pressed moves nothing and records nothing.
+    h.drag(h.zone(3), h.zone(3));
+    EXPECT_EQ(h.editor.history().position(), 1);
+}
+
+TEST_F(SelectionTest, DeleteAsksWithTheCountsAndRemovesInOneStep) {
+    // Zone 2 with its two connections, and connection 3-4 selected on its own.
+    h.clickLeft(h.zone(1));
+    h.ctrlClickLeft(h.onConnection(2));
+    const TRmg before = h.editor.rmg();
+    const std::string question = "Вы действительно хотите удалить выбранные локации (1) и все "
+                                 "соединенные с ними переходы (2), а также другие выбранные "
+                                 "переходы (1)?";
+    h.editor.deleteSelection(); // No: the scripted default
+    ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{question});
+    EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::YesNo);
+    expectUnchangedWithoutStep(before);
+
+    h.services.messageAnswers.push_back(MessageResult::Yes);
+    h.editor.deleteSelection();
+    ASSERT_EQ(h.editor.rmg().zones.size(), 3u);
+    EXPECT_EQ(h.editor.rmg().zones[1].gridX, 6);
+    EXPECT_TRUE(h.editor.rmg().connections.empty());
+    EXPECT_TRUE(sel().empty());
+    EXPECT_EQ(h.editor.history().position(), 1);
+    h.editor.stepBack();
+    EXPECT_EQ(h.editor.rmg(), before);
+}
+
+TEST(SelectionDeleteQuestion, NamesTheConnectionsOfASelectionWithoutZones) {
+    EXPECT_EQ(deleteSelectionQuestion(0, 0, 2),
+              "Вы действительно хотите удалить выбранные переходы (2)?");
+    EXPECT_EQ(deleteSelectionQuestion(2, 3, 0), deleteQuestion({2, 3}));
+}
+
+TEST_F(SelectionTest, EscapeEndsEveryDragWithoutAChange) {
+    const TRmg before = h.editor.rmg();
+    struct Case {
+        ToolId tool;
+        PixelPoint from, to;
+    };
+    const std::vector<Case> cases = {
+        {kCreateConnectionTool, h.zone(0), h.zone(2)},
+        {kMoveTool, h.zone(3), h.node(9, 9)},
+        {kCopyTool, h.zone(3), h.node(9, 9)},
+        {kMoveTool, h.onConnection(2, 0.8), h.zone(0)},
+        {kSelectionTool, h.zone(3), h.node(9, 9)},
+        {kSelectionTool, h.node(0, 0), h.node(9, 9)},
+    };
+    for (const Case& c : cases) {
+        h.selectTool(c.tool);
+        h.editor.clearSelection();
+        h.pressLeft(c.from);
+        h.move(c.to);
+        EXPECT_TRUE(h.editor.dragInProgress()) << c.tool;
+        h.editor.escape();
+        EXPECT_FALSE(h.editor.dragInProgress()) << c.tool;
+        h.releaseLeft(c.to);
+    }
+    EXPECT_TRUE(sel().zones().empty()); // the cancelled band selected nothing
+    EXPECT_TRUE(h.dialogs.connectionCalls.empty());
+    EXPECT_TRUE(h.services.messages.empty());
+    expectUnchangedWithoutStep(before);
+}
+
+TEST_F(SelectionTest, DragFeedbackFollowsThePointer) {
+    h.selectTool(kCreateConnectionTool);
+    h.pressLeft(h.zone(0));
+    h.move(h.node(4, 4));
+    CanvasOverlay o = h.editor.canvasOverlay();
+    ASSERT_TRUE(o.pointerLine);
+    EXPECT_EQ(o.pointerLine->first, h.zone(0));
+    EXPECT_EQ(o.pointerLine->second, h.node(4, 4));
+    h.editor.escape();
+
+    // A moved zone's ghost at the node under the pointer, red beside another zone.
+    h.selectTool(kMoveTool);
+    h.pressLeft(h.zone(3));
+    h.move(h.node(9, 3));
+    o = h.editor.canvasOverlay();
+    ASSERT_EQ(o.ghosts.size(), 1u);
+    EXPECT_EQ(o.ghosts[0].index, 3);
+    EXPECT_EQ(o.ghosts[0].node, (GridPoint{9, 3}));
+    EXPECT_FALSE(o.ghostsRefused);
+    h.move(h.node(7, 2));
+    EXPECT_TRUE(h.editor.canvasOverlay().ghostsRefused);
+    h.editor.escape();
+
+    // The group's ghosts, red as a whole when one is refused.
+    h.selectTool(kSelectionTool);
+    h.editor.selectAll();
+    h.ctrlClickLeft(h.zone(3));
+    h.pressLeft(h.zone(0));
+    h.move(h.node(1, 3));
+    o = h.editor.canvasOverlay();
+    ASSERT_EQ(o.ghosts.size(), 3u);
+    EXPECT_EQ(o.ghosts[2].node, (GridPoint{6, 3}));
+    EXPECT_FALSE(o.ghostsRefused);
+    h.move(h.node(3, 6));
+    EXPECT_TRUE(h.editor.canvasOverlay().ghostsRefused); // zone 3 at (8, 6)
+    EXPECT_EQ(h.editor.canvasOverlay().selectedZones.size(), 3u);
+}
+
+TEST_F(SelectionTest, ZoomToFitAndGoToZone) {
+    const int32_t w = h.editor.canvasWidth(), ht = h.editor.canvasHeight();
+    h.editor.setZoomLevel(0);
+    h.editor.zoomToFit();
+    const ViewState fitted = fitView(h.editor.rmg(), w, ht);
+    EXPECT_EQ(h.editor.view(), fitted);
+
+    h.services.numberAnswers = {4, std::nullopt};
+    h.editor.goToZone();
+    const ViewState centred = *centreOnZone(h.editor.rmg(), fitted, w, ht, 3);
+    EXPECT_EQ(h.editor.view(), centred);
+    h.editor.goToZone(); // cancelled: the view stays
+    EXPECT_EQ(h.editor.view(), centred);
+    ASSERT_EQ(h.services.numberQuestions.size(), 2u);
+    EXPECT_EQ(h.services.numberQuestions[0].title, "Перейти к локации");
+    EXPECT_EQ(h.services.numberQuestions[0].label, "Номер локации:");
+    EXPECT_EQ(h.services.numberQuestions[0].min, 1);
+    EXPECT_EQ(h.services.numberQuestions[0].max, 4);
+    EXPECT_EQ(h.editor.history().position(), 0);
+
+    h.editor.newTemplate();
+    h.editor.zoomToFit();
+    EXPECT_EQ(h.editor.view(), ViewState{});
+}
+
+} // namespace
+} // namespace zw
