@@ -79,4 +79,9 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* e) {
     }
 }
 
+void CanvasWidget::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    editor_.pointerLeft();
+}
+
 } // namespace zw

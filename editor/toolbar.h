@@ -32,6 +32,9 @@ struct ToolbarEntry {
     void (*run)(Editor&) = nullptr;
     // Whether the button can be pressed now; nullptr: always.
     bool (*enabled)(const Editor&) = nullptr;
+    // A command button that stays down while what it opens is shown; the
+    // window keeps it in step.
+    bool checkable = false;
 
     bool isTool() const { return makeTool != nullptr; }
 };

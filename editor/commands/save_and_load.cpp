@@ -16,8 +16,11 @@ void saveProject(Editor& editor) {
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written = writeWholeFile(path, encodeProject(editor.rmg()));
-    if (const auto* error = std::get_if<FileError>(&written))
+    if (const auto* error = std::get_if<FileError>(&written)) {
         services.fileError(error->reason);
+        return;
+    }
+    editor.projectFileUsed(path);
 }
 
 void loadProject(Editor& editor) {
@@ -50,6 +53,7 @@ void loadProject(Editor& editor) {
     editor.clearHistory();
     editor.notifyCaption();
     editor.updateScrollBars();
+    editor.projectFileUsed(*path);
 }
 
 } // namespace zw
