@@ -32,11 +32,16 @@ void CanvasWidget::redraw() {
 }
 
 const QImage& CanvasWidget::picture() {
-    if (dirty_) {
+    // The screen's device pixel ratio (1.25, 1.5, 2 on many laptops): the
+    // picture is drawn at the screen's own resolution, so lines and text stay
+    // sharp, while its geometry stays in the widget's logical pixels. Moving
+    // the window to a screen of another ratio draws the picture anew.
+    const double scale = devicePixelRatioF();
+    if (dirty_ || picture_.devicePixelRatio() != scale) {
         const int w = std::max(1, editor_.canvasWidth());
         const int h = std::max(1, editor_.canvasHeight());
         // The new picture replaces the old one in one step.
-        picture_ = renderToImage(editor_.rmg(), editor_.view(), editor_.dragSource(), w, h);
+        picture_ = renderToImage(editor_.rmg(), editor_.view(), editor_.dragSource(), w, h, scale);
         dirty_ = false;
         ++renders_;
     }
@@ -46,12 +51,16 @@ const QImage& CanvasWidget::picture() {
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QImage& img = picture();
+    // An image with a device pixel ratio is drawn at its logical size.
     p.drawImage(0, 0, img);
     // Any strip the picture does not cover (only while a resize is on its way).
-    if (img.width() < width())
-        p.fillRect(img.width(), 0, width() - img.width(), height(), QColor(192, 192, 192));
-    if (img.height() < height())
-        p.fillRect(0, img.height(), width(), height() - img.height(), QColor(192, 192, 192));
+    const QSizeF covered = img.deviceIndependentSize();
+    const int coveredWidth = static_cast<int>(covered.width());
+    const int coveredHeight = static_cast<int>(covered.height());
+    if (coveredWidth < width())
+        p.fillRect(coveredWidth, 0, width() - coveredWidth, height(), QColor(192, 192, 192));
+    if (coveredHeight < height())
+        p.fillRect(0, coveredHeight, width(), height() - coveredHeight, QColor(192, 192, 192));
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* e) {

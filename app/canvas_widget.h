@@ -17,7 +17,8 @@ class CanvasWidget : public QWidget {
     // Marks the picture out of date and schedules a repaint. Several requests
     // before the next paint are drawn once.
     void redraw();
-    // The current picture, drawn first when it is out of date.
+    // The current picture, drawn first when it is out of date. It has the
+    // widget's device pixel ratio: its logical size is the canvas size.
     const QImage& picture();
     // How many pictures have been drawn (for tests).
     int renderCount() const { return renders_; }

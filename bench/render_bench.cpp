@@ -89,6 +89,20 @@ void BM_Redraw(benchmark::State& state) {
 }
 BENCHMARK(BM_Redraw)->ArgsProduct({{100, 500, 2000}, {2, 5}})->Unit(benchmark::kMillisecond);
 
+// The same at device pixel ratio 2: a full-HD canvas on a screen of twice the
+// resolution, 3840 x 2160 device pixels.
+void BM_RedrawAtScale2(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::ViewState v = viewAt(static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight, 2.0);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_RedrawAtScale2)
+    ->ArgsProduct({{100, 500, 2000}, {2, 5}})
+    ->Unit(benchmark::kMillisecond);
+
 // A pointer over empty canvas between four zones: every zone and every
 // connection is tested before the answer "nothing" comes back.
 void BM_HitTestMiss(benchmark::State& state) {

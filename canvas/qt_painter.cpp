@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QPolygon>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -56,7 +57,7 @@ bool clipSegment(double& x0, double& y0, double& x1, double& y1, double loX, dou
     return true;
 }
 
-// Ellipses and polygons are written straight into 32-bit images (see
+// Ellipses are written straight into 32-bit images (see
 // drawEllipseDirect). Taking the pixels before the painter begins makes sure
 // the image owns them alone, so the painter and the direct writes share them.
 uchar* writableBits(QImage& image) {
@@ -97,8 +98,17 @@ QString resolveFontFamily(std::string_view face) {
 
 QtPainter::QtPainter(QImage& image)
     : image_(image), bits_(writableBits(image)), bytesPerLine_(image.bytesPerLine()),
-      width_(image.width()), height_(image.height()), painter_(&image) {
+      scale_(image.devicePixelRatio()), deviceWidth_(image.width()), deviceHeight_(image.height()),
+      width_(static_cast<int>(std::ceil(image.deviceIndependentSize().width()))),
+      height_(static_cast<int>(std::ceil(image.deviceIndependentSize().height()))),
+      painter_(&image) {
     direct_ = bits_ != nullptr;
+    // Without antialiasing, Qt draws a line at integer coordinates on the pixels
+    // to the right of and below it, but at a device pixel ratio it centres the
+    // line on those coordinates, half a canvas pixel up and to the left. Shapes
+    // are moved back by that half pixel, so that every line covers the same
+    // canvas pixels at every ratio.
+    strokeOffset_ = scale_ == 1 ? 0.0 : 0.5;
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
@@ -168,92 +178,25 @@ void QtPainter::lineTo(int x, int y) {
     const double margin = 64;
     if (!clipSegment(x0, y0, x1, y1, -margin, -margin, width_ + margin, height_ + margin))
         return;
-    painter_.drawLine(QPointF(x0, y0), QPointF(x1, y1));
+    painter_.drawLine(QPointF(x0 + strokeOffset_, y0 + strokeOffset_),
+                      QPointF(x1 + strokeOffset_, y1 + strokeOffset_));
 }
 
 void QtPainter::polygon(const std::vector<PixelPoint>& points) {
-    // The outline is traced pixel by pixel, so only shapes near the picture go
-    // the direct way; anything else is cut by the raster engine.
-    const auto near = [this](const PixelPoint& p) {
-        constexpr int reach = 4096;
-        return p.x > -reach && p.y > -reach && p.x < width_ + reach && p.y < height_ + reach;
-    };
-    if (direct_ && penWidth_ == 1 && penStyle_ == PenStyle::Solid && points.size() >= 3 &&
-        std::all_of(points.begin(), points.end(), near)) {
-        drawPolygonDirect(points);
+    if (strokeOffset_ == 0) {
+        // Integer corners take the raster engine's quicker way.
+        QPolygon poly;
+        poly.reserve(static_cast<qsizetype>(points.size()));
+        for (const auto& p : points)
+            poly << QPoint(p.x, p.y);
+        painter_.drawPolygon(poly);
         return;
     }
-    QPolygon poly;
+    QPolygonF poly;
     poly.reserve(static_cast<qsizetype>(points.size()));
     for (const auto& p : points)
-        poly << QPoint(p.x, p.y);
+        poly << QPointF(p.x + strokeOffset_, p.y + strokeOffset_);
     painter_.drawPolygon(poly);
-}
-
-void QtPainter::plot(int64_t x, int64_t y, uint32_t pixel) {
-    if (x >= 0 && y >= 0 && x < width_ && y < height_)
-        reinterpret_cast<uint32_t*>(bits_ + static_cast<ptrdiff_t>(y) * bytesPerLine_)[x] = pixel;
-}
-
-// A polygon with a one-pixel solid outline, written straight into the image
-// (the town spikes, several per zone). The inside is every pixel inside the
-// polygon through the pixels of its corners (even-odd rule), the outline a
-// line of single pixels from corner to corner.
-void QtPainter::drawPolygonDirect(const std::vector<PixelPoint>& points) {
-    const size_t n = points.size();
-    int64_t top = INT64_MAX, bottom = INT64_MIN;
-    for (const auto& p : points) {
-        top = std::min<int64_t>(top, p.y);
-        bottom = std::max<int64_t>(bottom, p.y);
-    }
-    if (brush_.style() != Qt::NoBrush) {
-        const uint32_t pixel = brush_.color().rgb();
-        const int64_t first = std::max<int64_t>(top, 0);
-        const int64_t last = std::min<int64_t>(bottom, height_ - 1);
-        std::vector<double> xs;
-        for (int64_t y = first; y <= last; ++y) {
-            xs.clear();
-            for (size_t i = 0; i < n; ++i) {
-                const PixelPoint& a = points[i];
-                const PixelPoint& b = points[(i + 1) % n];
-                if ((a.y <= y && y < b.y) || (b.y <= y && y < a.y))
-                    xs.push_back(a.x + static_cast<double>(y - a.y) * (b.x - a.x) / (b.y - a.y));
-            }
-            std::sort(xs.begin(), xs.end());
-            auto* row =
-                reinterpret_cast<uint32_t*>(bits_ + static_cast<ptrdiff_t>(y) * bytesPerLine_);
-            for (size_t i = 0; i + 1 < xs.size(); i += 2) {
-                const int64_t from = std::max<int64_t>(static_cast<int64_t>(std::ceil(xs[i])), 0);
-                const int64_t to =
-                    std::min<int64_t>(static_cast<int64_t>(std::floor(xs[i + 1])), width_ - 1);
-                if (from <= to)
-                    std::fill(row + from, row + to + 1, pixel);
-            }
-        }
-    }
-    const uint32_t pixel = pen_.color().rgb();
-    for (size_t i = 0; i < n; ++i) {
-        // Bresenham from corner to corner, both ends included.
-        int64_t x0 = points[i].x, y0 = points[i].y;
-        const int64_t x1 = points[(i + 1) % n].x, y1 = points[(i + 1) % n].y;
-        const int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
-        const int64_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-        int64_t err = dx + dy;
-        for (;;) {
-            plot(x0, y0, pixel);
-            if (x0 == x1 && y0 == y1)
-                break;
-            const int64_t e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x0 += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y0 += sy;
-            }
-        }
-    }
 }
 
 void QtPainter::ellipse(int left, int top, int right, int bottom) {
@@ -263,43 +206,47 @@ void QtPainter::ellipse(int left, int top, int right, int bottom) {
         drawEllipseDirect(left, top, right, bottom);
         return;
     }
-    // The figure covers the pixels left .. right - 1 and top .. bottom - 1. Qt's
-    // integer rectangles include their far edge, so the rectangle is one pixel
-    // smaller than the bounds.
-    painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    // The figure covers the pixels left .. right - 1 and top .. bottom - 1: the
+    // outline runs through the centres of the outermost pixels, so that a wide
+    // pen is centred on the edge.
+    painter_.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }
 
 // Writes the ellipse's rows straight into the image: several times faster than
 // the raster engine's ellipse, which dominated the redraw of large templates.
-// A pixel belongs to an ellipse when its centre lies inside it. The brush fills
-// the figure; the pen is a ring centred on its edge, `width` pixels thick;
-// a dotted pen keeps one pixel in three along the ring.
+// A device pixel belongs to an ellipse when its centre lies inside it. The
+// brush fills the figure; the pen is a ring centred on its edge, `width`
+// logical pixels thick; a dotted pen keeps one logical pixel in three along
+// the ring. At a device pixel ratio above 1 the same figure is drawn with
+// finer pixels.
 void QtPainter::drawEllipseDirect(int left, int top, int right, int bottom) {
-    const double cx = (static_cast<double>(left) + right) / 2;
-    const double cy = (static_cast<double>(top) + bottom) / 2;
+    const double s = scale_;
+    const double cx = (static_cast<double>(left) + right) / 2 * s;
+    const double cy = (static_cast<double>(top) + bottom) / 2 * s;
     const double a = (static_cast<double>(right) - left) / 2;
     const double b = (static_cast<double>(bottom) - top) / 2;
-    const double grow = (pen_.width() - 1) / 2.0;
-    const double outerA = a + grow, outerB = b + grow;
-    const double innerA = a - 1 - grow, innerB = b - 1 - grow;
+    const double grow = (pen_.width() - 1) / 2.0 * s;
+    const double outerA = a * s + grow, outerB = b * s + grow;
+    const double innerA = a * s - s - grow, innerB = b * s - s - grow;
     const bool dotted = pen_.style() == Qt::DotLine;
     const bool fill = brush_.style() != Qt::NoBrush;
     const uint32_t penPixel = pen_.color().rgb();
     const uint32_t brushPixel = brush_.color().rgb();
+    // In logical pixels, as the angle is turned into a length along the ring.
     const double ringRadius = (a + b) / 2 - 0.5;
 
     // Columns [first, last] whose centres lie within `half` of the centre, kept
     // within one pixel of the picture before converting.
-    const double columnLimit = width_;
+    const double columnLimit = deviceWidth_;
     auto span = [cx, columnLimit](double half, int& first, int& last) {
         first = static_cast<int>(std::clamp(std::ceil(cx - half - 0.5), -1.0, columnLimit));
         last = static_cast<int>(std::clamp(std::floor(cx + half - 0.5), -1.0, columnLimit));
     };
-    const int width = width_;
+    const int width = deviceWidth_;
     const int rowFirst =
-        static_cast<int>(std::clamp(std::floor(cy - outerB), 0.0, double(height_)));
+        static_cast<int>(std::clamp(std::floor(cy - outerB), 0.0, double(deviceHeight_)));
     const int rowLast =
-        static_cast<int>(std::clamp(std::ceil(cy + outerB), -1.0, double(height_ - 1)));
+        static_cast<int>(std::clamp(std::ceil(cy + outerB), -1.0, double(deviceHeight_ - 1)));
     for (int y = rowFirst; y <= rowLast; ++y) {
         const double py = y + 0.5 - cy;
         if (std::fabs(py) > outerB)
@@ -366,10 +313,25 @@ int QtPainter::textHeight(std::string_view) {
 }
 
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
-                     int height) {
-    if (width <= 0 || height <= 0)
+                     int height, double scale) {
+    if (width <= 0 || height <= 0 || !std::isfinite(scale) || scale < 1.0 / 16 || scale > 16)
         return QImage();
-    QImage image(width, height, QImage::Format_RGB32);
+    // Qt's images and painters address device pixels with int coordinates;
+    // larger pictures are refused rather than wrapped around.
+    constexpr double kMaxSide = 32767;
+    const double deviceWidth = std::ceil(width * scale);
+    const double deviceHeight = std::ceil(height * scale);
+    if (deviceWidth > kMaxSide || deviceHeight > kMaxSide)
+        return QImage();
+    QImage image(static_cast<int>(deviceWidth), static_cast<int>(deviceHeight),
+                 QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.setDevicePixelRatio(scale);
+    // The picture covers W x H logical pixels; a fractional scale leaves a
+    // strip of device pixels beyond it, which shows the background.
+    if (deviceWidth != width * scale || deviceHeight != height * scale)
+        image.fill(QColor(kSilver.r, kSilver.g, kSilver.b));
     {
         QtPainter painter(image);
         redraw(painter, t, view, dragSource, width, height);

@@ -42,13 +42,15 @@ class QtPainter : public Painter {
 
   private:
     void drawEllipseDirect(int left, int top, int right, int bottom);
-    void drawPolygonDirect(const std::vector<PixelPoint>& points);
-    void plot(int64_t x, int64_t y, uint32_t pixel);
 
     QImage& image_;
     uchar* bits_; // null when the format is not 32 bits a pixel
     qsizetype bytesPerLine_;
-    int width_;
+    double scale_; // device pixels per logical pixel
+    int deviceWidth_;
+    int deviceHeight_;
+    double strokeOffset_ = 0; // added to the coordinates of lines and polygons
+    int width_;               // logical pixels, as the drawing calls give them
     int height_;
     QPainter painter_;
     QPen pen_;
@@ -69,9 +71,13 @@ class QtPainter : public Painter {
 // is installed, else the nearest installed sans-serif face.
 QString resolveFontFamily(std::string_view face);
 
-// Draws the whole canvas picture of the template into a new W x H image (a null
-// image when either side is not positive).
+// Draws the whole canvas picture of the template for a canvas of W x H logical
+// pixels into a new image of W x H times `scale` device pixels (rounded up),
+// with that device pixel ratio: the geometry is the same in logical pixels and
+// lines and text are drawn at the finer resolution. A null image when either
+// side is not positive, the scale is not a finite number from 1/16 to 16, or
+// a side of the image would exceed 32,767 pixels.
 QImage renderToImage(const TRmg& t, const ViewState& view, ItemRef dragSource, int width,
-                     int height);
+                     int height, double scale = 1.0);
 
 } // namespace zw

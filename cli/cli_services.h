@@ -24,7 +24,8 @@ class CliServices : public Services {
     }
     void setDialogPath(FileDialogId, const std::string&) override {}
     void fileError(std::string_view reason) override;
-    void shellOpen(const std::string&) override {}
+    bool shellOpen(const std::string&) override { return false; }
+    void showTextWindow(std::string_view, std::string_view) override {}
     void writeFileAssociation() override {}
     std::vector<std::string> arguments() const override { return {}; }
     std::string executablePath() const override;

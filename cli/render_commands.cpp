@@ -8,7 +8,9 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -16,7 +18,8 @@ namespace zw::cli {
 namespace {
 
 // Large enough for any screen, small enough that the picture (4 bytes a
-// pixel) always fits in memory.
+// pixel) always fits in memory: the limit of both the canvas size and the
+// picture's size in pixels at the chosen scale.
 constexpr int kMaxSide = 8192;
 
 struct RenderOptions {
@@ -25,13 +28,30 @@ struct RenderOptions {
     std::string size = "707x500";
     int zoom = 2;
     std::string origin = "0,0";
+    std::string scale = "1";
 };
+
+constexpr double kMinScale = 1;
+constexpr double kMaxScale = 4;
 
 std::optional<int32_t> parseInt(std::string_view s) {
     int32_t v = 0;
     const char* end = s.data() + s.size();
     const auto [ptr, ec] = std::from_chars(s.data(), end, v);
     if (ec != std::errc() || ptr != end || s.empty())
+        return std::nullopt;
+    return v;
+}
+
+// A plain decimal such as "2" or "1.25": digits, at most one point, nothing else.
+std::optional<double> parseDecimal(std::string_view s) {
+    const bool plain = !s.empty() && s.find_first_not_of("0123456789.") == std::string_view::npos &&
+                       std::count(s.begin(), s.end(), '.') <= 1 && s != ".";
+    if (!plain)
+        return std::nullopt;
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || ptr != s.data() + s.size())
         return std::nullopt;
     return v;
 }
@@ -73,6 +93,16 @@ int runRender(const RenderOptions& o) {
         printError("--origin: expected X,Y, got \"" + o.origin + "\"");
         return kExitBadInput;
     }
+    const auto scale = parseDecimal(o.scale);
+    if (!scale || *scale < kMinScale || *scale > kMaxScale) {
+        printError("--scale: expected a number from 1 to 4, such as 1.5, got \"" + o.scale + "\"");
+        return kExitBadInput;
+    }
+    if (std::ceil(size->first * *scale) > kMaxSide || std::ceil(size->second * *scale) > kMaxSide) {
+        printError("--size, --scale: the picture would be more than " + std::to_string(kMaxSide) +
+                   " pixels wide or high");
+        return kExitBadInput;
+    }
     const auto t = readProject(o.in);
     if (!t)
         return kExitBadInput;
@@ -93,7 +123,7 @@ int runRender(const RenderOptions& o) {
     view.zoomLevel = o.zoom;
     view.originX = origin->first;
     view.originY = origin->second;
-    const QImage image = renderToImage(*t, view, 0, size->first, size->second);
+    const QImage image = renderToImage(*t, view, 0, size->first, size->second, *scale);
 
     QByteArray png;
     QBuffer buffer(&png);
@@ -120,6 +150,11 @@ void addRenderCommand(CLI::App& app, int& result) {
     render->add_option("--zoom", options->zoom, "zoom level, 0 (largest) to 5 (smallest)")
         ->capture_default_str();
     render->add_option("--origin", options->origin, "grid node in the top-left cell, X,Y")
+        ->capture_default_str();
+    render
+        ->add_option("--scale", options->scale,
+                     "device pixels per canvas pixel, 1 to 4 (2: the same picture at twice "
+                     "the pixels, as on a high-resolution screen)")
         ->capture_default_str();
     render->callback([&result, options] { result = runRender(*options); });
 }

@@ -11,6 +11,7 @@
 #include "model/project_file.h"
 #include "model/text.h"
 #include "rmg/table.h"
+#include "rmg/table_hints.h"
 #include "rmg/template_list.h"
 
 #include <memory>
@@ -110,6 +111,10 @@ int runList(const RmgArgs& a) {
     if (!buffer)
         return kExitBadInput;
     const auto entries = splitTable(*buffer);
+    // An empty list is a true answer for a table with only a header; one that
+    // looks saved by a spreadsheet is told why nothing was found.
+    if (entries.empty() && spreadsheetSigns(*buffer).any())
+        printError(a.table + ": " + noTemplateFoundMessage(*buffer));
     for (size_t i = 0; i < entries.size(); ++i)
         printLine(std::to_string(i + 1) + '\t' + std::to_string(entries[i].start) + '\t' +
                   std::to_string(entries[i].length) + '\t' + cp1251ToUtf8(entries[i].name));

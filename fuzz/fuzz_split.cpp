@@ -1,6 +1,11 @@
 // Table splitter: the entries found lie inside the buffer, in order, and cover
-// it from the first template's start to its end without gaps.
+// it from the first template's start to its end without gaps. A table without
+// templates gets the "no template found" message, with at most one more line.
+#include "rmg/import.h"
+#include "rmg/table_hints.h"
 #include "rmg/template_list.h"
+
+#include <algorithm>
 
 #include <cstdlib>
 
@@ -17,5 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (!entries.empty() && static_cast<size_t>(expectedStart) != size)
         std::abort();
+    if (entries.empty()) {
+        const std::string message = zw::noTemplateFoundMessage(buffer);
+        if (message.compare(0, zw::kNoTemplateFound.size(), zw::kNoTemplateFound) != 0 ||
+            std::count(message.begin(), message.end(), '\r') > 1)
+            std::abort();
+    }
     return 0;
 }

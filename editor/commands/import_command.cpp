@@ -4,6 +4,7 @@
 #include "editor/tools/move_tool.h"
 #include "platform/files.h"
 #include "rmg/import.h"
+#include "rmg/table_hints.h"
 #include "rmg/template_list.h"
 
 #include <variant>
@@ -19,7 +20,7 @@ std::optional<TRmg> importFromTable(const std::string& tablePath, Services& serv
     }
     std::string image = std::move(std::get<std::string>(read));
     if (splitTable(image).empty()) {
-        services.messageBox(kNoTemplateFound, MessageKind::Error, MessageButtons::Ok);
+        services.messageBox(noTemplateFoundMessage(image), MessageKind::Error, MessageButtons::Ok);
         return std::nullopt;
     }
 

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QRect>
 #include <climits>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zw {
@@ -320,6 +321,60 @@ TEST(QtRender, FarAwayZonesStillGiveTheVisiblePartOfTheirConnections) {
     // The middle passage runs straight to the right along y = 30.
     EXPECT_EQ(img.pixelColor(400, 30), q(kBlack));
     EXPECT_EQ(img.pixelColor(30, 15), q(kWhite)); // the zone covers the upward line's start
+}
+
+// A few zones of every kind with towns and connections of every kind, for
+// comparing pictures as a whole.
+TRmg mixedTemplate() {
+    TRmg t;
+    for (int i = 0; i < 8; ++i) {
+        t.zones.push_back(zoneAt(i % 4 * 3, i / 4 * 3));
+        t.zones.back().owner = i % 9;
+        t.zones.back().kind = i % 3;
+        t.zones.back().townMode = i % 4;
+        t.zones.back().monsterStrength = i % 4;
+    }
+    for (int i = 0; i + 1 < 8; ++i)
+        t.connections.push_back(joining(i, i + 1, 1 + i % 3));
+    t.connections[3].passages[0].kind = 1;
+    return t;
+}
+
+TEST(QtRender, ScaleDrawsTheSameGeometryWithFinerPixels) {
+    const TRmg t = mixedTemplate();
+    const QImage one = renderToImage(t, viewAt(2), 0, 707, 500);
+    const QImage two = renderToImage(t, viewAt(2), 0, 707, 500, 2.0);
+    ASSERT_EQ(two.size(), QSize(1414, 1000));
+    EXPECT_EQ(two.devicePixelRatio(), 2.0);
+    EXPECT_EQ(two.deviceIndependentSize(), QSizeF(707, 500));
+    // Probes in logical pixels: background, thick and thin grid lines, a zone's
+    // fill beside its number, a connection; both device pixels of each agree.
+    for (const auto& [x, y] : {std::pair{250, 480},
+                               {29, 10},
+                               {31, 10},
+                               {90, 10},
+                               {10, 90},
+                               {12, 30},
+                               {200, 195},
+                               {120, 29},
+                               {700, 495}})
+        for (const int d : {0, 1})
+            EXPECT_EQ(two.pixelColor(2 * x + d, 2 * y + d), one.pixelColor(x, y)) << x << "," << y;
+    // The whole picture, one device pixel of each logical one: only pixels on
+    // the edges of circles, spikes and digits may differ.
+    int differ = 0;
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 707; ++x)
+            differ += two.pixel(2 * x + 1, 2 * y + 1) != one.pixel(x, y) ? 1 : 0;
+    EXPECT_LT(differ, 707 * 500 / 100);
+    // A fractional scale rounds the picture up and leaves no pixel unpainted.
+    const QImage odd = renderToImage(TRmg{}, viewAt(2), 0, 101, 51, 1.5);
+    ASSERT_EQ(odd.size(), QSize(152, 77));
+    EXPECT_EQ(odd.pixelColor(151, 15), q(kSilver));
+    EXPECT_EQ(odd.pixelColor(15, 76), q(kSilver));
+    for (const double bad : {0.0, -1.0, 17.0, std::nan("")})
+        EXPECT_TRUE(renderToImage(t, viewAt(2), 0, 10, 10, bad).isNull()) << bad;
+    EXPECT_TRUE(renderToImage(t, viewAt(2), 0, 8192, 10, 4.0).isNull());
 }
 
 TEST(QtRender, SameInputSamePicture) {

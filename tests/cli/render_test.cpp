@@ -210,6 +210,27 @@ TEST_F(RenderCli, SizeZoomAndOriginOptions) {
     EXPECT_EQ(moved.at(151, 10), kGreyPx); // column 0 is now the third line
 }
 
+TEST_F(RenderCli, ScaleGivesTheSamePictureAtMorePixels) {
+    const std::string in = project();
+    const Run r = cli({"render", in, dir.file("x2.png"), "--scale", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Picture pic = decodePng(slurp(dir.file("x2.png")));
+    ASSERT_EQ(pic.width, 1414);
+    ASSERT_EQ(pic.height, 1000);
+    // The probes of the default picture, each at both device pixels of its logical one.
+    for (const int d : {0, 1}) {
+        EXPECT_EQ(pic.at(2 * 650 + d, 2 * 470 + d), kSilverPx);
+        EXPECT_EQ(pic.at(2 * 90 + d, 2 * 300 + d), kGreyPx);
+        EXPECT_EQ(pic.at(2 * 12 + d, 2 * 30 + d), (std::array<uint8_t, 3>{0, 0, 255}));
+        EXPECT_EQ(pic.at(2 * 120 + d, 2 * 28 + d), (std::array<uint8_t, 3>{0, 0, 0}));
+    }
+    const Run fractional = cli({"render", in, dir.file("x125.png"), "--scale", "1.25"});
+    ASSERT_EQ(fractional.status, 0) << fractional.err;
+    const Picture small = decodePng(slurp(dir.file("x125.png")));
+    EXPECT_EQ(small.width, 884); // 707 x 1.25, rounded up
+    EXPECT_EQ(small.height, 625);
+}
+
 TEST_F(RenderCli, UsageErrorsWriteNothing) {
     const std::string in = project();
     const std::string out = dir.file("out.png");
@@ -225,6 +246,12 @@ TEST_F(RenderCli, UsageErrorsWriteNothing) {
         {"render", in, out, "--origin", "3"},
         {"render", in, out, "--origin", "1,2,3"},
         {"render", in, out, "--zoom", "two"},
+        {"render", in, out, "--scale", "0.5"},
+        {"render", in, out, "--scale", "4.01"},
+        {"render", in, out, "--scale", "1e0"},
+        {"render", in, out, "--scale", "nan"},
+        {"render", in, out, "--scale", "2,5"},
+        {"render", in, out, "--size", "3000x10", "--scale", "3"},
         {"render", in},
     };
     for (const auto& args : bad) {

@@ -170,6 +170,21 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
 
+TEST_F(RmgCli, ListAndImportSayWhenATableLooksSavedByASpreadsheet) {
+    const std::string path = dir.file("rmg.txt");
+    RmgTempDir::write(path, "Header\nname\tmin\n\"Ring\"\t\"1\"\t\"2\"\t1\n");
+    const std::string expected = "zonewright-cli: " + path +
+                                 ": Не найдено ни одного шаблона!\nСтроки файла заканчиваются "
+                                 "только символом LF, а ячейки заключены в двойные кавычки";
+    CliResult r = cli({"list", path});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.compare(0, expected.size(), expected), 0) << r.err;
+    r = cli({"import", path, dir.file("x.tpz"), "--index", "1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.compare(0, expected.size(), expected), 0) << r.err;
+}
+
 TEST_F(RmgCli, DeleteByNameIndexOrAll) {
     const std::string a = rmgRow({{0, "Alpha"}, {1, "1"}, {2, "2"}, {3, "1"}});
     const std::string b = rmgRow({{0, "Beta"}, {1, "1"}, {2, "2"}, {3, "1"}});
