@@ -2,8 +2,8 @@
 // ratio 1, and at ratio 2 from tests/scripts/canvas_scale.sh (QT_SCALE_FACTOR=2).
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
-#include "platform/scripted_services.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
