@@ -206,6 +206,7 @@ TEST_F(AutosaveTest, RecentFilesDropAMissingFileWithAMessageAndLoadTheOthers) {
     h.editor.pushSnapshot();
     h.services.messageAnswers.push_back(MessageResult::Cancel);
     h.editor.openRecent(kept);
+    h.services.messageAnswers.push_back(MessageResult::No);
     h.editor.load();
     EXPECT_EQ(h.services.openFilters.size(), 1u);
 }
