@@ -152,6 +152,8 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
+    // The dock goes after the toolbar; its last hide must not reach the button.
+    QObject::disconnect(analysis_->toggleViewAction(), nullptr, this, nullptr);
     // The widgets call into the editor: they go before it does.
     delete takeCentralWidget();
 }

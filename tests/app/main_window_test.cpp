@@ -625,6 +625,8 @@ TEST_F(MainWindowTest, AnalysisPanelFollowsTheTemplateAndShowsTheZonesOfAFinding
     EXPECT_TRUE(cutOff().isEmpty());
     panel->close();
     EXPECT_FALSE(button(Analysis)->isChecked());
+    click(Analysis); // and the window goes with the panel shown
+    EXPECT_FALSE(panel->isHidden());
 }
 
 TEST_F(MainWindowTest, RecentProjectsAreListedUnderTheLoadButtonAndKeptForTheNextRun) {
