@@ -492,6 +492,25 @@ TEST_F(HoverTest, PanelShowsMovesAndHidesWithTheItemUnderThePointer) {
     EXPECT_EQ(editor().hoveredItem(), 0);
 }
 
+TEST_F(HoverTest, PanelFollowsAZoomUnderTheRestingPointerAndForgetsItOnceItLeft) {
+    moveTo(nodeCentre(3, 3)); // (210, 210)
+    ASSERT_EQ(editor().hoveredItem(), 2);
+    // Zoomed out by the wheel, the zone moves from under the resting pointer.
+    wheel(canvas(), QPoint(0, -120));
+    EXPECT_EQ(editor().hoveredItem(), 0);
+    EXPECT_FALSE(panel()->isVisible());
+    wheel(canvas(), QPoint(0, 120));
+    EXPECT_EQ(editor().hoveredItem(), 2);
+    EXPECT_TRUE(panel()->isVisible());
+
+    // Once the pointer has left the canvas, nothing is under it any more.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(canvas(), &leave);
+    click(ZoomOut);
+    EXPECT_EQ(editor().hoveredItem(), 0);
+    EXPECT_FALSE(panel()->isVisible());
+}
+
 TEST_F(HoverTest, PointerEventsOverThePanelReachTheCanvasBelowIt) {
     moveTo(nodeCentre(1, 1));
     ASSERT_EQ(panel()->pos(), QPoint(140, 140));
