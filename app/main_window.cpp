@@ -83,6 +83,7 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     client_ = new ClientArea([this] { layoutClient(); });
     setCentralWidget(client_);
     buildToolbar();
+    buildEditActions();
 
     canvas_ = new CanvasWidget(editor_, client_);
 
@@ -277,6 +278,51 @@ void MainWindow::recentFilesChanged() {
     fillRecentMenu();
 }
 
+QAction* MainWindow::addEditAction(const EditAction& action) {
+    auto* a =
+        new QAction(QString::fromUtf8(action.text.data(), qsizetype(action.text.size())), this);
+    QList<QKeySequence> keys;
+    for (const std::string_view k : action.keys)
+        keys.append(QKeySequence(QString::fromUtf8(k.data(), qsizetype(k.size())),
+                                 QKeySequence::PortableText));
+    a->setShortcuts(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    if (action.enabled)
+        a->setEnabled(action.enabled(editor_));
+    connect(a, &QAction::triggered, this, [this, &action] {
+        // A shortcut may come before the window saw the selection change.
+        if (!action.enabled || action.enabled(editor_))
+            action.run(editor_);
+    });
+    editActions_.emplace(std::string(action.id), a);
+    return a;
+}
+
+void MainWindow::buildEditActions() {
+    // The clipboard keys act on the window; they have no button.
+    for (const EditAction& action : clipboardActions())
+        addAction(addEditAction(action));
+    // Menu buttons open their menu at once.
+    for (const ToolbarEntry& entry : toolbarEntries()) {
+        if (!entry.menu)
+            continue;
+        QToolButton* b = button(entry.id);
+        auto* menu = new QMenu(b);
+        for (const EditAction& action : entry.menu()) {
+            QAction* a = addEditAction(action);
+            menu->addAction(a);
+            addAction(a); // its shortcut works while the menu is closed
+        }
+        b->setMenu(menu);
+        b->setPopupMode(QToolButton::InstantPopup);
+    }
+}
+
+QAction* MainWindow::editAction(std::string_view id) const {
+    const auto found = editActions_.find(id);
+    return found == editActions_.end() ? nullptr : found->second;
+}
+
 void MainWindow::layoutClient() {
     const int w = client_->width();
     const int h = client_->height();
@@ -296,7 +342,8 @@ void MainWindow::runButton(const ToolbarEntry& entry) {
         buttonsChanged();
         return;
     }
-    entry.run(editor_);
+    if (entry.run)
+        entry.run(editor_);
 }
 
 // ---- EditorView ----
@@ -319,6 +366,10 @@ void MainWindow::buttonsChanged() {
             b->setChecked(editor_.tool() == entry.id);
         }
     }
+    for (const auto* table : {&clipboardActions(), &symmetryActions()})
+        for (const EditAction& action : *table)
+            if (QAction* a = editAction(action.id); a && action.enabled)
+                a->setEnabled(action.enabled(editor_));
 }
 
 void MainWindow::scrollBarsChanged() {

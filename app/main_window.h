@@ -14,6 +14,7 @@
 #include <vector>
 
 class QMenu;
+class QAction;
 class QScrollBar;
 class QToolButton;
 
@@ -65,6 +66,9 @@ class MainWindow : public QMainWindow, public EditorView {
     QToolButton* button(ToolbarId id) const;
     // Left edges of the separator lines in the toolbar.
     const std::vector<int>& separatorPositions() const { return separators_; }
+    // The window's action of an editing command (editor/edit_actions.h): the
+    // clipboard keys and the entries of the symmetry button's menu.
+    QAction* editAction(std::string_view id) const;
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -76,6 +80,8 @@ class MainWindow : public QMainWindow, public EditorView {
     void buildRecentFiles();
     void fillRecentMenu();
     void layoutClient();
+    void buildEditActions();
+    QAction* addEditAction(const EditAction& action);
     void runButton(const ToolbarEntry& entry);
     bool handleWheel(class QWheelEvent* e);
     bool isFirstKeyReceiver(QWidget* w) const;
@@ -93,6 +99,7 @@ class MainWindow : public QMainWindow, public EditorView {
     QScrollBar* vBar_ = nullptr;
     std::map<std::string, QToolButton*, std::less<>> buttons_;
     std::vector<int> separators_;
+    std::map<std::string, QAction*, std::less<>> editActions_;
 };
 
 } // namespace zw

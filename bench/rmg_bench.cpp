@@ -126,8 +126,8 @@ void BM_LayoutTranscription(benchmark::State& state) {
     std::mt19937 gen(99);
     const zw::TRmg source = generatedTemplate(static_cast<int>(state.range(0)), gen);
     for (auto _ : state) {
-        zw::testing::RefRandom rng;
-        zw::testing::RefGraph g(rng);
+        zw::test::RefRandom rng;
+        zw::test::RefGraph g(rng);
         g.initGraph(static_cast<int>(source.zones.size()));
         for (const auto& c : source.connections)
             g.setLink(c.zoneA, c.zoneB, true);

@@ -1,6 +1,7 @@
 #include "cli/cli_services.h"
 
 #include "cli/common.h"
+#include "platform/process.h"
 
 #include <filesystem>
 
@@ -30,9 +31,7 @@ std::string CliServices::executablePath() const {
 }
 
 std::string CliServices::executableDir() const {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    return executableFolder();
 }
 
 } // namespace zw::cli

@@ -1,6 +1,7 @@
 #include "dialogs/qt_dialogs.h"
 
 #include "dialogs/connection_dialog.h"
+#include "dialogs/duplicate_dialog.h"
 #include "dialogs/template_dialog.h"
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/zone_dialog.h"
@@ -10,10 +11,11 @@ namespace zw {
 QtDialogs::QtDialogs(Services& services, QWidget* parent)
     : form2_(new ZoneDialog(services, parent)), form3_(new ConnectionDialog(parent)),
       form4_(new TemplateDialog(services, parent)),
-      form5_(new TemplateListDialog(services, parent)) {}
+      form5_(new TemplateListDialog(services, parent)), duplicate_(new DuplicateDialog(parent)) {}
 
 QtDialogs::~QtDialogs() {
     // A parent may have deleted them already; the guarded pointers are then null.
+    delete duplicate_.data();
     delete form5_.data();
     delete form4_.data();
     delete form3_.data();
@@ -21,7 +23,7 @@ QtDialogs::~QtDialogs() {
 }
 
 void QtDialogs::setParent(QWidget* parent) {
-    for (QWidget* w : std::initializer_list<QWidget*>{form2_, form3_, form4_, form5_})
+    for (QWidget* w : std::initializer_list<QWidget*>{form2_, form3_, form4_, form5_, duplicate_})
         if (w)
             w->setParent(parent, w->windowFlags());
 }
@@ -37,6 +39,10 @@ TemplateDialog* QtDialogs::templateDialog() const {
 }
 TemplateListDialog* QtDialogs::templateListDialog() const {
     return form5_.data();
+}
+
+DuplicateDialog* QtDialogs::duplicateDialog() const {
+    return duplicate_.data();
 }
 
 std::optional<ZoneRecord> QtDialogs::editZone(const ZoneRecord& from) {
@@ -77,6 +83,26 @@ ListOutcome QtDialogs::runTemplateList(TemplateListSession& session) {
     if (form5_ == nullptr)
         return ListOutcome::Abandon;
     return form5_->run(session);
+}
+
+std::optional<DuplicateSettings> QtDialogs::duplicateForPlayers() {
+    if (duplicate_ == nullptr)
+        return std::nullopt;
+    duplicate_->reset();
+    centreOnScreen(*duplicate_);
+    if (duplicate_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return duplicate_->form().settings();
+}
+
+std::optional<std::vector<ZoneRecord>> QtDialogs::editZones(const std::vector<ZoneRecord>& from) {
+    if (form2_ == nullptr || from.empty())
+        return std::nullopt;
+    form2_->fillSeveral(from);
+    centreOnScreen(*form2_);
+    if (form2_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form2_->readBackSeveral(from);
 }
 
 } // namespace zw

@@ -16,6 +16,7 @@ class ZoneDialog;
 class ConnectionDialog;
 class TemplateDialog;
 class TemplateListDialog;
+class DuplicateDialog;
 
 class QtDialogs : public PropertyDialogs {
   public:
@@ -29,6 +30,8 @@ class QtDialogs : public PropertyDialogs {
                                                    bool furtherPassage) override;
     std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
     ListOutcome runTemplateList(TemplateListSession& session) override;
+    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from) override;
+    std::optional<DuplicateSettings> duplicateForPlayers() override;
 
     // Makes the four windows children of `parent` (the main window, created
     // after them because it needs them).
@@ -39,12 +42,14 @@ class QtDialogs : public PropertyDialogs {
     ConnectionDialog* connectionDialog() const;
     TemplateDialog* templateDialog() const;
     TemplateListDialog* templateListDialog() const;
+    DuplicateDialog* duplicateDialog() const;
 
   private:
     QPointer<ZoneDialog> form2_;
     QPointer<ConnectionDialog> form3_;
     QPointer<TemplateDialog> form4_;
     QPointer<TemplateListDialog> form5_;
+    QPointer<DuplicateDialog> duplicate_;
 };
 
 } // namespace zw

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -276,6 +277,146 @@ void ZoneDialog::build() {
         form_.values.existMode = i;
         applyVisibility();
     });
+    trackEdits();
+}
+
+void ZoneDialog::touch(std::string_view field, bool on) {
+    const size_t i = zoneFieldIndex(field);
+    if (touched_.size() < zoneFields().size())
+        touched_.resize(zoneFields().size(), false);
+    if (i < touched_.size())
+        touched_[i] = on;
+}
+
+void ZoneDialog::trackEdits() {
+    const auto onList = [this](QComboBox* list, std::string field) {
+        connect(list, &QComboBox::activated, this, [this, field] { touch(field); });
+    };
+    onList(ui_.kind, "kind");
+    onList(ui_.owner, "owner");
+    onList(ui_.towns, "townMode");
+    onList(ui_.monsterStrength, "monsterStrength");
+    onList(ui_.existence, "existMode");
+    connect(ui_.size, &PresetBox::fieldChanged, this, [this] { touch("size"); });
+
+    const auto onNumber = [this](NumberField* f, std::string field) {
+        connect(f, &NumberField::valueEdited, this, [this, field] { touch(field); });
+    };
+    const std::array<std::string_view, 4> towns = {"playerCastles", "playerTowns", "neutralCastles",
+                                                   "neutralTowns"};
+    for (size_t i = 0; i < towns.size(); ++i)
+        onNumber(ui_.townCounts[i], std::string(towns[i]));
+    const std::array<std::string_view, 7> mines = {
+        "mineWood", "mineMercury", "mineOre", "mineSulfur", "mineCrystal", "mineGems", "mineGold"};
+    for (size_t i = 0; i < mines.size(); ++i)
+        onNumber(ui_.mines[i], std::string(mines[i]));
+    const std::array<std::string_view, 4> limits = {"minHumans", "maxHumans", "minPlayers",
+                                                    "maxPlayers"};
+    for (size_t i = 0; i < limits.size(); ++i)
+        onNumber(ui_.limits[i], std::string(limits[i]));
+    const std::array<std::string_view, 3> parts = {"low", "high", "density"};
+    for (size_t g = 0; g < 3; ++g) {
+        const std::string group = "treasure[" + std::to_string(g) + "].";
+        for (size_t k = 0; k < parts.size(); ++k)
+            onNumber(ui_.treasureFields[g][k], group + std::string(parts[k]));
+        // A preset sets the group's three fields; "Настроить..." sets none.
+        connect(ui_.treasureLists[g], &QComboBox::activated, this, [this, group](int position) {
+            if (position == kTreasureCustom)
+                return;
+            for (const std::string_view part : {"low", "high", "density"})
+                touch(group + std::string(part));
+        });
+    }
+
+    // A box clicked back to partly checked leaves its field as each zone has it.
+    const auto onBox = [this](QCheckBox* box, std::string field) {
+        connect(box, &QCheckBox::clicked, this,
+                [this, box, field] { touch(field, box->checkState() != Qt::PartiallyChecked); });
+    };
+    onBox(ui_.sameTownType, "sameTownType");
+    onBox(ui_.terrainMatchesTown, "terrainMatchesTown");
+    onBox(ui_.monstersMatchTown, "monstersMatchTown");
+    const std::pair<CheckColumns*, std::string> lists[] = {{ui_.townTypes, "townTypes"},
+                                                           {ui_.terrains, "terrains"},
+                                                           {ui_.monsterTypes, "monsterTypes"}};
+    for (const auto& [columns, name] : lists)
+        for (int i = 0; i < columns->count(); ++i)
+            onBox(columns->box(i), name + "[" + std::to_string(i) + "]");
+}
+
+void ZoneDialog::fillSeveral(const std::vector<ZoneRecord>& records) {
+    several_ = mergeZones(records);
+    fill(several_.merged);
+    const auto differs = [this](std::string_view field) {
+        const size_t i = zoneFieldIndex(field);
+        return i < several_.differs.size() && several_.differs[i];
+    };
+    const auto blankList = [&](QComboBox* list, std::string_view field) {
+        if (differs(field)) {
+            const QSignalBlocker block(list);
+            list->setCurrentIndex(-1);
+        }
+    };
+    blankList(ui_.kind, "kind");
+    blankList(ui_.owner, "owner");
+    blankList(ui_.towns, "townMode");
+    blankList(ui_.monsterStrength, "monsterStrength");
+    blankList(ui_.existence, "existMode");
+    if (differs("size")) {
+        const QSignalBlocker block(ui_.size);
+        ui_.size->setCurrentIndex(-1);
+        ui_.size->clearEditText();
+    }
+    const auto blankNumber = [&](NumberField* f, std::string_view field) {
+        if (differs(field))
+            f->clear();
+    };
+    const std::array<std::string_view, 4> towns = {"playerCastles", "playerTowns", "neutralCastles",
+                                                   "neutralTowns"};
+    for (size_t i = 0; i < towns.size(); ++i)
+        blankNumber(ui_.townCounts[i], towns[i]);
+    const std::array<std::string_view, 7> mines = {
+        "mineWood", "mineMercury", "mineOre", "mineSulfur", "mineCrystal", "mineGems", "mineGold"};
+    for (size_t i = 0; i < mines.size(); ++i)
+        blankNumber(ui_.mines[i], mines[i]);
+    const std::array<std::string_view, 4> limits = {"minHumans", "maxHumans", "minPlayers",
+                                                    "maxPlayers"};
+    for (size_t i = 0; i < limits.size(); ++i)
+        blankNumber(ui_.limits[i], limits[i]);
+    const std::array<std::string_view, 3> parts = {"low", "high", "density"};
+    for (size_t g = 0; g < 3; ++g) {
+        const std::string group = "treasure[" + std::to_string(g) + "].";
+        bool groupDiffers = false;
+        for (size_t k = 0; k < parts.size(); ++k) {
+            blankNumber(ui_.treasureFields[g][k], group + std::string(parts[k]));
+            groupDiffers = groupDiffers || differs(group + std::string(parts[k]));
+        }
+        if (groupDiffers) {
+            const QSignalBlocker block(ui_.treasureLists[g]);
+            ui_.treasureLists[g]->setCurrentIndex(-1);
+        }
+    }
+    const auto partlyChecked = [&](QCheckBox* box, std::string_view field) {
+        if (!differs(field))
+            return;
+        const QSignalBlocker block(box);
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+    };
+    partlyChecked(ui_.sameTownType, "sameTownType");
+    partlyChecked(ui_.terrainMatchesTown, "terrainMatchesTown");
+    partlyChecked(ui_.monstersMatchTown, "monstersMatchTown");
+    const std::pair<CheckColumns*, std::string> lists[] = {{ui_.townTypes, "townTypes"},
+                                                           {ui_.terrains, "terrains"},
+                                                           {ui_.monsterTypes, "monsterTypes"}};
+    for (const auto& [columns, name] : lists)
+        for (int i = 0; i < columns->count(); ++i)
+            partlyChecked(columns->box(i), name + "[" + std::to_string(i) + "]");
+}
+
+std::vector<ZoneRecord> ZoneDialog::readBackSeveral(const std::vector<ZoneRecord>& records) const {
+    const ZoneRecord edited = readBack();
+    return applyChangedFields(records, edited, changedFields(several_.merged, edited, touched_));
 }
 
 void ZoneDialog::showTreasure(int group) {
@@ -286,6 +427,10 @@ void ZoneDialog::showTreasure(int group) {
 }
 
 void ZoneDialog::fill(const ZoneRecord& r) {
+    // Undetermined states are for several zones only.
+    touched_.assign(zoneFields().size(), false);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        box->setTristate(false);
     form_.fill(r);
     const ZoneRecord& z = form_.values;
     setListPosition(*ui_.kind, z.kind);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "dialogs/controls.h"
+#include "dialogs/multi_zone_logic.h"
 #include "dialogs/zone_logic.h"
 
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
 class QComboBox;
 class QCheckBox;
@@ -30,6 +32,17 @@ class ZoneDialog : public QDialog {
     // The record the controls hold (grid position as filled).
     ZoneRecord readBack() const { return form_.readBack(); }
     const ZoneForm& form() const { return form_; }
+
+    // ---- Several zones at once ----
+    // Fills the controls from the first record; a field where the records
+    // differ shows undetermined (an empty list or number field, a partly
+    // checked box) until the user sets it.
+    void fillSeveral(const std::vector<ZoneRecord>& records);
+    // The records with the fields the user changed written into each.
+    std::vector<ZoneRecord> readBackSeveral(const std::vector<ZoneRecord>& records) const;
+    // The fields the user set since the dialog was filled (zoneFields() order).
+    const std::vector<bool>& touched() const { return touched_; }
+    const MergedZones& several() const { return several_; }
 
     // "ОК": the checks; closes with OK only when they all pass.
     void accept() override;
@@ -66,8 +79,13 @@ class ZoneDialog : public QDialog {
     void build();
     void showTreasure(int group);
     void applyVisibility();
+    // Marks the fields of the controls the user sets as touched.
+    void trackEdits();
+    void touch(std::string_view field, bool on = true);
 
     Services& services_;
+    MergedZones several_;
+    std::vector<bool> touched_;
     ZoneForm form_;
     Controls ui_;
 };

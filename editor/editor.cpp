@@ -5,6 +5,7 @@
 #include "editor/commands/compile_command.h"
 #include "editor/commands/import_command.h"
 #include "editor/commands/project_commands.h"
+#include "editor/commands/selection_commands.h"
 #include "editor/commands/start_up.h"
 #include "editor/toolbar.h"
 
@@ -14,14 +15,18 @@ Editor::Editor(Services& services, PropertyDialogs& dialogs)
     : services_(services), dialogs_(dialogs, dialogClosed_) {
     document_.setListener([this](DocumentChange what) {
         switch (what) {
-        case DocumentChange::Content:
+        case DocumentChange::Content: {
             // Indices beyond the lists can't stay selected.
+            const bool hadZones = hasSelectedZones();
             selection_.dropMissing(document_.rmg());
             notifyRedraw();
             notifyTemplateChanged();
             if (autosave_)
                 autosave_->changed();
+            if (hadZones != hasSelectedZones())
+                notifyButtons();
             break;
+        }
         case DocumentChange::Name:
             notifyCaption();
             notifyTemplateChanged();
@@ -98,12 +103,29 @@ ListOutcome Editor::DialogsThatMarkClosing::runTemplateList(TemplateListSession&
     return outcome;
 }
 
+std::optional<std::vector<ZoneRecord>>
+Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from) {
+    auto result = inner_.editZones(from);
+    closed_ = true;
+    return result;
+}
+
+std::optional<DuplicateSettings> Editor::DialogsThatMarkClosing::duplicateForPlayers() {
+    auto result = inner_.duplicateForPlayers();
+    closed_ = true;
+    return result;
+}
+
 void Editor::setSelection(Selection s) {
     s.dropMissing(document_.rmg());
     if (s == selection_)
         return;
+    const bool hadZones = hasSelectedZones();
     selection_ = std::move(s);
     notifyRedraw();
+    // Commands on the selection are enabled while it holds a zone.
+    if (hadZones != hasSelectedZones())
+        notifyButtons();
 }
 
 void Editor::selectAll() {
@@ -251,6 +273,35 @@ void Editor::startUp() {
     zw::startUp(*this);
 }
 
+// ---- Commands on the selection ----
+
+void Editor::copySelection() {
+    zw::copySelection(*this);
+}
+
+void Editor::cutSelection() {
+    zw::cutSelection(*this);
+}
+
+void Editor::paste() {
+    pasteClipboard(*this);
+}
+
+void Editor::transformSelection(Symmetry s) {
+    zw::transformSelection(*this, s);
+}
+
+void Editor::duplicateForPlayers() {
+    duplicateSelectionForPlayers(*this);
+}
+
+std::optional<GridPoint> Editor::pointerNode() const {
+    if (!pointer_ || pointer_->x < 0 || pointer_->y < 0 || pointer_->x >= canvasWidth() ||
+        pointer_->y >= canvasHeight())
+        return std::nullopt;
+    return pixelToNode(view(), pointer_->x, pointer_->y);
+}
+
 // ---- Tools ----
 
 void Editor::toolClicked(ToolId id) {
@@ -310,6 +361,13 @@ void Editor::leftRelease(int32_t x, int32_t y) {
 
 void Editor::rightPress(int32_t x, int32_t y) {
     pointer_ = PixelPoint{x, y};
+    // A zone of a selection of several zones: the dialog edits them all.
+    const auto k = zoneOf(rmg(), hover_.item());
+    if (k && selection_.zones().size() >= 2 && selection_.hasZone(*k)) {
+        editSelectedZones(*this);
+        refreshHoverAfterDialogs();
+        return;
+    }
     if (tool_)
         tool_->rightPress(x, y);
     else

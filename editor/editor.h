@@ -13,6 +13,7 @@
 #include "editor/selection.h"
 #include "editor/tools/tool.h"
 #include "editor/view_controller.h"
+#include "model/transform.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "rmg/graph.h"
@@ -132,8 +133,6 @@ class Editor {
     void leftPress(int32_t x, int32_t y);
     void leftRelease(int32_t x, int32_t y);
     void rightPress(int32_t x, int32_t y);
-    // The pointer left the canvas: its position is unknown until it comes back.
-    void pointerLeft() { pointer_.reset(); }
     // Looks the item under the pointer up again at its last position over the
     // canvas (none when it is not over the canvas) and updates the panel. Run
     // after everything that changes the picture under a resting pointer: a zoom,
@@ -178,6 +177,22 @@ class Editor {
     void projectFileUsed(const std::string& path);
     void templateRenewed();
 
+    bool hasSelectedZones() const { return !selection_.zones().empty(); }
+
+    // ---- Commands on the selection (editor/commands/selection_commands.h) ----
+    void copySelection();
+    void cutSelection();
+    // At the grid node under the pointer, or beside the originals when the
+    // pointer is outside the canvas.
+    void paste();
+    void transformSelection(Symmetry s);
+    void duplicateForPlayers();
+    // The pointer left the canvas: nothing is under it (a paste then goes
+    // beside the originals) until it comes back.
+    void pointerLeft() { pointer_.reset(); }
+    // The grid node under the pointer; nullopt when it is outside the canvas.
+    std::optional<GridPoint> pointerNode() const;
+
     // ---- Layout generator (one per run) ----
     LayoutRandom& layoutRandom() { return layoutRandom_; }
 
@@ -200,6 +215,9 @@ class Editor {
                                                        bool furtherPassage) override;
         std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
         ListOutcome runTemplateList(TemplateListSession& session) override;
+        std::optional<std::vector<ZoneRecord>>
+        editZones(const std::vector<ZoneRecord>& from) override;
+        std::optional<DuplicateSettings> duplicateForPlayers() override;
 
       private:
         PropertyDialogs& inner_;

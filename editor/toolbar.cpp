@@ -65,6 +65,11 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .hint = "Копирование локации/перехода",
          .after = Separator,
          .makeTool = makeTool<CopyTool>},
+        {.id = "symmetry",
+         .hint = "Симметрия",
+         .after = Separator,
+         .enabled = [](const Editor& e) { return e.hasSelectedZones(); },
+         .menu = symmetryActions},
         {.id = "settings",
          .hint = "Свойства шаблона. Чтобы попасть в свойства локации или перехода, щелкните по "
                  "нему правой конпкой.",

@@ -4,6 +4,7 @@
 // a new tool or command is one more row.
 #pragma once
 
+#include "editor/edit_actions.h"
 #include "editor/tools/tool.h"
 
 #include <memory>
@@ -35,6 +36,8 @@ struct ToolbarEntry {
     // A command button that stays down while what it opens is shown; the
     // window keeps it in step.
     bool checkable = false;
+    // A menu button: opens the drop-down menu of these actions when pressed.
+    const std::vector<EditAction>& (*menu)() = nullptr;
 
     bool isTool() const { return makeTool != nullptr; }
 };

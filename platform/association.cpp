@@ -10,7 +10,9 @@
 #include <variant>
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/win32_text.h"
+
+#include <shlobj.h>
 #else
 #include <cerrno>
 #include <csignal>
@@ -68,6 +70,8 @@ bool isKeyLine(std::string_view line, std::string_view key) {
     return eq != std::string_view::npos && trim(line.substr(0, eq)) == key;
 }
 
+#ifndef _WIN32
+
 // The current bytes of a file, std::nullopt when it does not exist, and an
 // error when it exists but cannot be read.
 std::variant<std::optional<std::string>, FileError> currentContent(const std::string& path) {
@@ -100,30 +104,23 @@ bool makeFolder(const fs::path& p) {
     return fs::is_directory(p, ec);
 }
 
-#ifdef _WIN32
+#else
 
-std::wstring widen(std::string_view utf8) {
-    if (utf8.empty())
-        return {};
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
-// Opens (creating it when missing) a key under HKEY_CLASSES_ROOT and sets its
-// default string value.
-bool setClassesRootDefault(std::string_view key, std::string_view value) {
+// Opens (creating it when missing) a key under HKEY_CURRENT_USER\Software\Classes
+// and sets its default string value. That branch is what HKEY_CLASSES_ROOT shows
+// for the user and needs no administrator rights; writing to HKEY_CLASSES_ROOT
+// itself fails for ordinary users and the association would never appear.
+bool setUserClassDefault(std::string_view key, std::string_view value) {
+    const auto k = toUtf16("Software\\Classes\\" + std::string(key));
+    const auto v = toUtf16(value);
+    if (!k || !v)
+        return false;
     HKEY h = nullptr;
-    const std::wstring k = widen(key);
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, k.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, k->c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h,
                         nullptr) != ERROR_SUCCESS)
         return false;
-    const std::wstring v = widen(value);
-    const LONG r = RegSetValueExW(h, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
-                                  static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t)));
+    const LONG r = RegSetValueExW(h, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(v->c_str()),
+                                  static_cast<DWORD>((v->size() + 1) * sizeof(wchar_t)));
     RegCloseKey(h);
     return r == ERROR_SUCCESS;
 }
@@ -385,10 +382,12 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
     (void)paths;
     (void)options;
     const std::string p(exePath);
-    bool ok = setClassesRootDefault(".tpz", "Zonewright");
-    ok = setClassesRootDefault("Zonewright", kTpzTypeDescription) && ok;
-    ok = setClassesRootDefault("Zonewright\\DefaultIcon", p + ",0") && ok;
-    ok = setClassesRootDefault("Zonewright\\shell\\open\\command", "\"" + p + "\" \"%1\"") && ok;
+    bool ok = setUserClassDefault(".tpz", "Zonewright");
+    ok = setUserClassDefault("Zonewright", kTpzTypeDescription) && ok;
+    ok = setUserClassDefault("Zonewright\\DefaultIcon", p + ",0") && ok;
+    ok = setUserClassDefault("Zonewright\\shell\\open\\command", "\"" + p + "\" \"%1\"") && ok;
+    // Explorer rereads associations only when told.
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     result.ok = ok;
     result.changed = ok;
     return result;

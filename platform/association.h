@@ -1,6 +1,7 @@
 // Registers the editor as the desktop's handler of ".tpz" project files.
 //
-// On Windows these are four default values under HKEY_CLASSES_ROOT. On a
+// On Windows these are four default values under HKEY_CURRENT_USER\Software\Classes
+// (what HKEY_CLASSES_ROOT shows for the user). On a
 // freedesktop system the same facts are a shared-mime-info package declaring
 // the file type, a desktop entry that opens a file with the running executable,
 // the type's default application in mimeapps.list, and an icon. The

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/transform.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zw {
 
@@ -19,6 +21,13 @@ struct TemplateSettings {
     int32_t maxSize = 0;
     int32_t playerCountIndex = 0;
     PlayerKindTable kinds;
+};
+
+// What the "duplicate for players" dialog hands back on OK: the owner every
+// owner becomes, and how the copy is placed about the selection's extent.
+struct DuplicateSettings {
+    OwnerMap owners = identityOwnerMap();
+    Symmetry symmetry = Symmetry::MirrorLeftRight;
 };
 
 // Outcomes of the template list window, with their modal result values.
@@ -45,6 +54,18 @@ class PropertyDialogs {
     // Runs the template list window on a prepared session until it ends with
     // one of the three outcomes. Any other close must end as Abandon.
     virtual ListOutcome runTemplateList(TemplateListSession& session) = 0;
+
+    // The zone dialog on several zones at once: fields where the records
+    // differ show undetermined, and on OK only the fields the user changed are
+    // written into each record. Returns the records in the order given (their
+    // gridX, gridY unchanged), or nullopt on cancel. Default: cancelled.
+    virtual std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>&) {
+        return std::nullopt;
+    }
+
+    // The "duplicate for players" dialog: owner pairs and the transform of the
+    // copy. Default: cancelled.
+    virtual std::optional<DuplicateSettings> duplicateForPlayers() { return std::nullopt; }
 };
 
 } // namespace zw

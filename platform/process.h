@@ -1,15 +1,26 @@
-// Facts about processes and the user's folders that the recovery store needs.
-//
-// The editor asks for its own process id once at start-up, checks whether the
-// process that left a recovery file is still running before it offers that
-// file, and keeps its recovery files in the user's data folder of the
-// application. Qt-free; POSIX and Win32.
+// Facts about the running program and other processes that the core needs
+// without Qt: the executable's folder, the command line as UTF-8, process ids
+// for the recovery store, and the user's data folder. POSIX and Win32.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zw {
+
+// The folder of the running executable (for header.txt and the help text),
+// without a trailing separator; "." when it cannot be found.
+std::string executableFolder();
+
+// The command-line arguments after the program name, as UTF-8. On Windows they
+// are read from the UTF-16 command line, so a file with a Cyrillic name that
+// Explorer hands over arrives intact; elsewhere they are argv as given.
+std::vector<std::string> utf8Arguments(int argc, char** argv);
+
+// Makes standard output and error write bytes as given: on Windows they would
+// otherwise turn every LF into CR LF.
+void useBinaryStandardStreams();
 
 // A process id as the system gives it (pid_t on POSIX, DWORD on Windows).
 using ProcessId = std::int64_t;

@@ -4,6 +4,7 @@
 #include "platform/qt_text_window.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSpacerItem>
 #include <QStringList>
 #include <QUrl>
@@ -24,12 +26,14 @@ QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// File names travel through the editor as the system's bytes.
+// File names travel through the editor as UTF-8 on every system. (On Windows
+// QFile::encodeName gives the ANSI code page, which the file layer, expecting
+// UTF-8, would refuse or misread; on Unix Qt 6 takes file names as UTF-8 anyway.)
 std::string pathBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return path.toUtf8().toStdString();
 }
 QString pathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
 } // namespace
@@ -189,6 +193,28 @@ std::string QtServices::executablePath() const {
 
 std::string QtServices::executableDir() const {
     return pathBytes(QCoreApplication::applicationDirPath());
+}
+
+void QtServices::setClipboard(std::string_view mimeType, std::string_view text) {
+    auto* data = new QMimeData;
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    data->setData(QString::fromUtf8(mimeType.data(), static_cast<qsizetype>(mimeType.size())),
+                  bytes);
+    data->setText(QString::fromUtf8(bytes));
+    QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
+}
+
+std::optional<std::string> QtServices::clipboardText(std::string_view mimeType) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return std::nullopt;
+    const QString type =
+        QString::fromUtf8(mimeType.data(), static_cast<qsizetype>(mimeType.size()));
+    if (data->hasFormat(type))
+        return data->data(type).toStdString();
+    if (data->hasText())
+        return data->text().toStdString();
+    return std::nullopt;
 }
 
 } // namespace zw

@@ -40,6 +40,9 @@ class QtServices : public Services {
     std::vector<std::string> arguments() const override;
     std::string executablePath() const override;
     std::string executableDir() const override;
+    // The application's clipboard: both types in one QMimeData.
+    void setClipboard(std::string_view mimeType, std::string_view text) override;
+    std::optional<std::string> clipboardText(std::string_view mimeType) override;
 
     ~QtServices() override;
     QtServices(const QtServices&) = delete;

@@ -8,6 +8,8 @@
 // records what was shown (tests/support/scripted_services.h).
 #pragma once
 
+#include "platform/files.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,6 +69,19 @@ class Services {
     // Full path of the running executable and its folder.
     virtual std::string executablePath() const = 0;
     virtual std::string executableDir() const = 0;
+
+    // The files every command reads and writes.
+    virtual FileSystem& fileSystem() { return systemFileSystem(); }
+
+    // The system clipboard, shared with other programs. setClipboard puts
+    // `text` (UTF-8) there under `mimeType` and as plain text at once;
+    // clipboardText answers the `mimeType` data when there is some, else the
+    // plain text, else nullopt. Without a clipboard (the command-line tool)
+    // nothing is kept.
+    virtual void setClipboard(std::string_view /*mimeType*/, std::string_view /*text*/) {}
+    virtual std::optional<std::string> clipboardText(std::string_view /*mimeType*/) {
+        return std::nullopt;
+    }
 };
 
 } // namespace zw

@@ -19,12 +19,17 @@ uint32_t LayoutRandom::below(uint32_t n) {
 }
 
 double nearestHalfEven(double v) {
-    // v - trunc(v) is exact, so a half is recognised exactly; halves of
-    // integers are never halves themselves, so round(v / 2) is exact too.
-    const double frac = v - std::trunc(v);
-    if (std::fabs(frac) == 0.5)
-        return 2.0 * std::round(v / 2.0);
-    return std::round(v);
+    // v - trunc(v) is exact, so the fraction is compared with a half exactly;
+    // every step is exact whatever the rounding mode. std::round is not used:
+    // some C libraries (MinGW's) round -0.49999999999999994 to -1.
+    const double whole = std::trunc(v);
+    const double frac = std::fabs(v - whole);
+    if (frac < 0.5)
+        return whole;
+    const double away = whole + std::copysign(1.0, v);
+    if (frac > 0.5)
+        return away;
+    return std::fmod(whole, 2.0) == 0.0 ? whole : away;
 }
 
 void Graph::initGraph(int n) {

@@ -15,7 +15,7 @@ namespace zw {
 namespace {
 
 bool writeOrReport(Services& services, const std::string& path, std::string_view bytes) {
-    const auto written = writeWholeFile(path, bytes);
+    const auto written = services.fileSystem().writeWholeFile(path, bytes);
     if (const auto* e = std::get_if<FileError>(&written)) {
         services.fileError(e->reason);
         return false;
@@ -24,7 +24,7 @@ bool writeOrReport(Services& services, const std::string& path, std::string_view
 }
 
 std::optional<std::string> readOrReport(Services& services, const std::string& path) {
-    auto read = readWholeFile(path);
+    auto read = services.fileSystem().readWholeFile(path);
     if (const auto* e = std::get_if<FileError>(&read)) {
         services.fileError(e->reason);
         return std::nullopt;
@@ -39,7 +39,7 @@ CompileOutcome compileIntoTable(TRmg& t, const std::string& initialName,
                                 Services& services, PropertyDialogs& dialogs) {
     std::string buffer;
     std::string name = initialName;
-    if (fileExists(tablePath)) {
+    if (services.fileSystem().fileExists(tablePath)) {
         auto read = readOrReport(services, tablePath);
         if (!read)
             return CompileOutcome::FileFailed;

@@ -13,7 +13,7 @@ namespace zw {
 
 std::optional<TRmg> importFromTable(const std::string& tablePath, Services& services,
                                     PropertyDialogs& dialogs) {
-    auto read = readWholeFile(tablePath);
+    auto read = services.fileSystem().readWholeFile(tablePath);
     if (const auto* e = std::get_if<FileError>(&read)) {
         services.fileError(e->reason);
         return std::nullopt;
@@ -27,7 +27,7 @@ std::optional<TRmg> importFromTable(const std::string& tablePath, Services& serv
     TemplateListSession session(std::move(image), ListMode::Import, {}, services);
     const ListOutcome outcome = dialogs.runTemplateList(session);
     if (outcome == ListOutcome::SaveEdited) {
-        const auto written = writeWholeFile(tablePath, session.buffer());
+        const auto written = services.fileSystem().writeWholeFile(tablePath, session.buffer());
         if (const auto* e = std::get_if<FileError>(&written))
             services.fileError(e->reason);
         return std::nullopt;

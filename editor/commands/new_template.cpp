@@ -32,8 +32,4 @@ void newTemplate(Editor& editor) {
     editor.templateRenewed();
 }
 
-bool closeRequest(Editor& editor) {
-    return saveChangesFirst(editor);
-}
-
 } // namespace zw

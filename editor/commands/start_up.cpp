@@ -17,9 +17,9 @@ std::string besideExecutable(const Services& services, std::string_view name) {
 
 void openReadme(Services& services) {
     const std::string path = besideExecutable(services, kHelpFileName);
-    if (services.shellOpen(path) || !fileExists(path))
+    if (services.shellOpen(path) || !services.fileSystem().fileExists(path))
         return;
-    auto read = readWholeFile(path);
+    auto read = services.fileSystem().readWholeFile(path);
     if (const auto* error = std::get_if<FileError>(&read)) {
         services.fileError(error->reason);
         return;

@@ -5,6 +5,7 @@
 #include "app/canvas_widget.h"
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
+#include "support/group_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/window_pointer.h"
@@ -21,6 +22,8 @@ namespace zw {
 namespace {
 
 using namespace zw::test::buttons;
+using test::joining;
+using test::zoneAt;
 
 constexpr std::string_view kZoneTooClose =
     "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
@@ -33,20 +36,6 @@ constexpr std::string_view kPassageExists = "Этот переход уже су
 constexpr std::string_view kAskDeleteZone =
     "Вы действительно хотите удалить локацию и все соединенные с ней переходы?";
 constexpr std::string_view kAskDeleteConnection = "Вы действительно хотите удалить переход?";
-
-ZoneRecord zoneAt(int x, int y) {
-    ZoneRecord z = makeDefaultZone();
-    z.gridX = x;
-    z.gridY = y;
-    return z;
-}
-
-ConnectionRecord joining(int a, int b) {
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = a;
-    c.zoneB = b;
-    return c;
-}
 
 std::optional<ZoneRecord> cancelZone(const ZoneRecord&) {
     return std::nullopt;

@@ -9,6 +9,9 @@
 #include "model/text.h"
 #include "platform/files.h"
 #include "rmg/template_list.h"
+#include "support/group_samples.h"
+#include "support/import_expectations.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/window_pointer.h"
@@ -21,38 +24,17 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 namespace zw {
 namespace {
 namespace fs = std::filesystem;
 
 using namespace zw::test::buttons;
+using test::connectionWith;
+using test::passage;
 
 const std::string kName = utf8ToCp1251("Двое у реки");
 const std::string kSaveQuestion = "Сохранить изменения?";
-
-// A fresh folder under the system's temporary folder, removed at the end.
-struct ScratchDir {
-    fs::path path;
-    ScratchDir() {
-        std::string tmpl = (fs::temp_directory_path() / "zw-e2e-XXXXXX").string();
-        path = ::mkdtemp(tmpl.data());
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-};
-
-std::string fileBytes(const std::string& path) {
-    auto read = readWholeFile(path);
-    if (auto* bytes = std::get_if<std::string>(&read))
-        return std::move(*bytes);
-    ADD_FAILURE() << "cannot read " << path;
-    return {};
-}
 
 // What the user sets in the zone dialog for each zone of the template.
 using ZoneSettings = std::function<void(ZoneRecord&)>;
@@ -150,75 +132,19 @@ TRmg intendedTemplate() {
     zone(9, 5, ownedTreasure(2));
     zone(5, 3, junction);
     zone(5, 6, richNeutral);
-    const auto connection = [&t](int a, int b, std::vector<std::pair<int32_t, int32_t>> passages) {
-        ConnectionRecord c = makeDefaultConnection();
-        c.zoneA = a;
-        c.zoneB = b;
-        c.passageCount = static_cast<int32_t>(passages.size());
-        for (size_t i = 0; i < passages.size(); ++i) {
-            c.passages[i].kind = passages[i].first;
-            c.passages[i].guard = passages[i].second;
-        }
-        t.appendConnection(c);
-    };
-    connection(0, 2, {{0, 6000}});
-    connection(3, 1, {{0, 4500}});
-    connection(0, 4, {{0, 3000}});
-    connection(4, 1, {{0, 3000}});
-    connection(2, 5, {{1, 6000}});
-    connection(3, 5, {{2, 6000}});
-    connection(4, 5, {{0, 6000}, {0, 8000}});
+    t.appendConnection(connectionWith(0, 2, {passage(0, 6000)}));
+    t.appendConnection(connectionWith(3, 1, {passage(0, 4500)}));
+    t.appendConnection(connectionWith(0, 4, {passage(0, 3000)}));
+    t.appendConnection(connectionWith(4, 1, {passage(0, 3000)}));
+    t.appendConnection(connectionWith(2, 5, {passage(1, 6000)}));
+    t.appendConnection(connectionWith(3, 5, {passage(2, 6000)}));
+    t.appendConnection(connectionWith(4, 5, {passage(0, 6000), passage(0, 8000)}));
     return t;
-}
-
-// What the import gives back for a compiled template: zones in the same order
-// with positions laid out anew, one town of one kind written as the count of
-// that kind, connections from their lower-numbered zone, and only an ordinary
-// passage carrying its guard.
-void expectImportedAsCompiled(const TRmg& imported, const TRmg& compiled) {
-    EXPECT_EQ(imported.name, compiled.name);
-    EXPECT_EQ(imported.header, compiled.header);
-    EXPECT_EQ(imported.kinds, compiled.kinds);
-    ASSERT_EQ(imported.zones.size(), compiled.zones.size());
-    for (size_t k = 0; k < compiled.zones.size(); ++k) {
-        SCOPED_TRACE("zone " + std::to_string(k + 1));
-        ZoneRecord expected = compiled.zones[k];
-        if (expected.townMode == 1 || expected.townMode == 2) {
-            expected.playerTowns = expected.playerCastles = 0;
-            expected.neutralTowns = expected.neutralCastles = 0;
-            const bool fort = expected.townMode == 2;
-            int32_t& count = expected.owner > 0
-                                 ? (fort ? expected.playerCastles : expected.playerTowns)
-                                 : (fort ? expected.neutralCastles : expected.neutralTowns);
-            count = 1;
-        }
-        expected.gridX = imported.zones[k].gridX;
-        expected.gridY = imported.zones[k].gridY;
-        EXPECT_EQ(imported.zones[k], expected);
-        // Laid out apart from each other.
-        EXPECT_FALSE(nodeBlocked(imported, expected.gridX, expected.gridY, static_cast<int>(k)));
-    }
-    ASSERT_EQ(imported.connections.size(), compiled.connections.size());
-    for (size_t j = 0; j < compiled.connections.size(); ++j) {
-        SCOPED_TRACE("connection " + std::to_string(j + 1));
-        const ConnectionRecord& c = compiled.connections[j];
-        ConnectionRecord expected = makeDefaultConnection();
-        expected.zoneA = std::min(c.zoneA, c.zoneB);
-        expected.zoneB = std::max(c.zoneA, c.zoneB);
-        expected.passageCount = c.passageCount;
-        for (int32_t p = 0; p < c.passageCount; ++p) {
-            PassageRecord passage = c.passages[static_cast<size_t>(p)];
-            if (passage.kind != 0)
-                passage.guard = 0;
-            expected.passages[static_cast<size_t>(p)] = passage;
-        }
-        EXPECT_EQ(imported.connections[j], expected);
-    }
 }
 
 class EndToEndTest : public ::testing::Test {
   protected:
-    ScratchDir dir;
+    test::ScratchDir dir;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> window;
@@ -321,7 +247,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     ASSERT_TRUE(services.fileErrors.empty()) << services.fileErrors[0];
     ASSERT_TRUE(fs::exists(project));
     {
-        const auto decoded = decodeProject(fileBytes(project));
+        const auto decoded = decodeProject(test::slurp(project));
         ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
         EXPECT_EQ(std::get<TRmg>(decoded), drawn);
     }
@@ -363,8 +289,8 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     ASSERT_TRUE(services.messages.empty()) << services.messages[0].text;
     ASSERT_TRUE(services.fileErrors.empty()) << services.fileErrors[0];
     EXPECT_EQ(dialogs.listCalls, 0);
-    const std::string header = fileBytes(std::string(ZW_DATA_DIR) + "/header.txt");
-    std::string written = fileBytes(table);
+    const std::string header = test::slurp(std::string(ZW_DATA_DIR) + "/header.txt");
+    std::string written = test::slurp(table);
     ASSERT_EQ(written.substr(0, header.size()), header);
     auto entries = splitTable(written);
     ASSERT_EQ(entries.size(), 1u);
@@ -390,7 +316,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     pointer.clickButton(Compile);
     ASSERT_TRUE(services.messages.empty()) << services.messages[0].text;
     EXPECT_EQ(dialogs.listCalls, 1);
-    written = fileBytes(table);
+    written = test::slurp(table);
     EXPECT_EQ(written.substr(0, header.size()), header);
     entries = splitTable(written);
     ASSERT_EQ(entries.size(), 1u);
@@ -409,7 +335,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     pointer.clickButton(Import);
     EXPECT_TRUE(services.messages.empty()) << services.messages[0].text;
     EXPECT_EQ(dialogs.listCalls, 2);
-    expectImportedAsCompiled(editor().rmg(), compiled);
+    test::expectImportedAsCompiled(editor().rmg(), compiled);
     EXPECT_EQ(editor().rmg().connections[0].passages[0].guard, 2000);
     EXPECT_FALSE(editor().modified());
     EXPECT_FALSE(button(StepBack)->isEnabled());
@@ -448,7 +374,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(countMessages(kSaveQuestion), 2u);
-    const auto decoded = decodeProject(fileBytes(last));
+    const auto decoded = decodeProject(test::slurp(last));
     ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
     EXPECT_EQ(std::get<TRmg>(decoded), editor().rmg());
 }

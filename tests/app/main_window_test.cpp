@@ -6,6 +6,8 @@
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/analysis_samples.h"
+#include "support/group_samples.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/toolbar_ids.h"
@@ -29,34 +31,21 @@
 
 namespace zw {
 namespace {
-namespace fs = std::filesystem;
 
 using namespace zw::test::buttons;
 
-ZoneRecord zoneAt(int x, int y) {
-    ZoneRecord z = makeDefaultZone();
-    z.gridX = x;
-    z.gridY = y;
-    return z;
-}
+using test::zoneAt;
 
 // A project file in a fresh temporary folder.
 class TempProject {
   public:
-    explicit TempProject(const TRmg& t) {
-        std::string tmpl = (fs::temp_directory_path() / "zw-window-XXXXXX").string();
-        dir_ = ::mkdtemp(tmpl.data());
-        path_ = (dir_ / "t.tpz").string();
+    explicit TempProject(const TRmg& t) : path_(dir_.file("t.tpz")) {
         writeWholeFile(path_, encodeProject(t));
-    }
-    ~TempProject() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
     }
     const std::string& path() const { return path_; }
 
   private:
-    fs::path dir_;
+    test::ScratchDir dir_;
     std::string path_;
 };
 
@@ -137,6 +126,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {Delete, "Удаление локации или перехода"},
         {Move, "Движение локации или перехода"},
         {Copy, "Копирование локации/перехода"},
+        {SymmetryMenu, "Симметрия"},
         {Settings, "Свойства шаблона. Чтобы попасть в свойства локации или перехода, "
                    "щелкните по нему правой конпкой."},
         {ZoomIn, "Увеличить (Ctrl++)"},
@@ -167,12 +157,12 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         gaps.push_back(previousRight < 0 ? 0 : b->x() - previousRight);
         previousRight = b->x() + b->width();
     }
-    // Separators (8 px) after compile, step forward, copy, settings and zoom out;
-    // the 32-px gap before the scroll buttons.
-    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8,  0, 8, 0, 0, 0, 0,
-                                           8, 8, 0, 8, 0, 32, 0, 0, 0, 0, 0};
+    // Separators (8 px) after compile, step forward, copy, symmetry, settings and
+    // zoom out; the 32-px gap before the scroll buttons.
+    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0,  8, 0, 0, 0, 0,
+                                           8, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0, 0};
     EXPECT_EQ(gaps, expectedGaps);
-    EXPECT_EQ(window->separatorPositions().size(), 5u);
+    EXPECT_EQ(window->separatorPositions().size(), 6u);
     EXPECT_EQ(window->separatorPositions().front(), button(Compile)->x() + 24);
 }
 
@@ -185,7 +175,7 @@ TEST_F(MainWindowTest, StartsWithHistoryAndScrollButtonsDisabledAndEveryToolUp) 
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(services.associationWrites, 1);
     const std::vector<ToolbarId> disabledIds = {StepBack,   StepForward, ScrollUp, ScrollDown,
-                                                ScrollLeft, ScrollRight, Origin};
+                                                ScrollLeft, ScrollRight, Origin,   SymmetryMenu};
     for (const ToolbarEntry& entry : toolbarEntries()) {
         const ToolbarId id = entry.id;
         const bool disabled =

@@ -1,4 +1,5 @@
 #include "canvas/geometry.h"
+#include "support/canvas_samples.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -6,34 +7,21 @@
 namespace zw {
 namespace {
 
-ZoneRecord zoneAt(int32_t gx, int32_t gy, int32_t size = 14) {
-    ZoneRecord z;
-    z.gridX = gx;
-    z.gridY = gy;
+using test::joining;
+using test::viewAt;
+using test::zoneAt;
+
+ZoneRecord sizedZone(int32_t gx, int32_t gy, int32_t size) {
+    ZoneRecord z = zoneAt(gx, gy);
     z.size = size;
     return z;
-}
-
-ConnectionRecord joining(int a, int b) {
-    ConnectionRecord c;
-    c.zoneA = a;
-    c.zoneB = b;
-    return c;
-}
-
-ViewState viewAt(int zoom, int ox = 0, int oy = 0) {
-    ViewState v;
-    v.zoomLevel = zoom;
-    v.originX = ox;
-    v.originY = oy;
-    return v;
 }
 
 // Zones whose size makes them impossible to hit, so that the connection between
 // them can be probed right up to its end nodes.
 TRmg lineBetween(GridPoint a, GridPoint b) {
     TRmg t;
-    t.zones = {zoneAt(a.x, a.y, -100), zoneAt(b.x, b.y, -100)};
+    t.zones = {sizedZone(a.x, a.y, -100), sizedZone(b.x, b.y, -100)};
     t.connections = {joining(0, 1)};
     return t;
 }
@@ -108,7 +96,7 @@ TEST(ZoneRadius, FactorsAndPixelRadii) {
 
 TEST(HitTest, ZoneIsHitStrictlyInsideItsCircle) {
     TRmg t;
-    t.zones = {zoneAt(0, 0, 14)};
+    t.zones = {sizedZone(0, 0, 14)};
     const ViewState v = viewAt(2);
     // Centre (30, 30), radius 35.
     EXPECT_EQ(hitTest(t, v, 30, 30), zoneRef(0));
@@ -124,7 +112,7 @@ TEST(HitTest, ZoneIsHitStrictlyInsideItsCircle) {
 
 TEST(HitTest, FirstZoneInListOrderWinsAndZonesBeatConnections) {
     TRmg t;
-    t.zones = {zoneAt(0, 0, 40), zoneAt(1, 0, 40), zoneAt(6, 0)};
+    t.zones = {sizedZone(0, 0, 40), sizedZone(1, 0, 40), zoneAt(6, 0)};
     t.connections = {joining(0, 2)};
     const ViewState v = viewAt(2);
     // Pixel 60 lies inside both big circles (radius 55 around 30 and 90).
@@ -198,7 +186,7 @@ TEST(HitTest, ExactDistancesOnSlantedLinesAndCircles) {
     EXPECT_EQ(hitTest(t, v, 120 + 7, 150 - 5), connectionRef(0)); // 8.6 pixels off
     // A zone of radius 35: (21, 28) from the centre lies exactly on the circle.
     TRmg z;
-    z.zones = {zoneAt(0, 0, 14)};
+    z.zones = {sizedZone(0, 0, 14)};
     EXPECT_EQ(hitTest(z, v, 30 + 21, 30 + 28), 0);
     EXPECT_EQ(hitTest(z, v, 30 - 28, 30 - 21), 0);
     EXPECT_EQ(hitTest(z, v, 30 + 21, 30 + 27), zoneRef(0));
@@ -246,7 +234,7 @@ TEST(HitTest, DiagonalConnectionBand) {
 
 TEST(HitTest, ConnectionsNamingMissingZonesAreNeverHit) {
     TRmg t;
-    t.zones = {zoneAt(0, 0, -100), zoneAt(4, 0, -100)};
+    t.zones = {sizedZone(0, 0, -100), sizedZone(4, 0, -100)};
     t.connections = {joining(0, 7), joining(-1, 1), joining(0, 1)};
     const ViewState v = viewAt(2);
     EXPECT_EQ(hitTest(t, v, 150, 30), connectionRef(2));

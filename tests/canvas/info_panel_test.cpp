@@ -1,32 +1,32 @@
 #include "canvas/info_panel.h"
+#include "support/model_samples.h"
 
 #include <gtest/gtest.h>
 
 namespace zw {
 namespace {
 
-ZoneRecord zone(int kind, int owner) {
-    ZoneRecord z;
-    z.kind = kind;
-    z.owner = owner;
-    return z;
-}
+using test::ownedZone;
 
 TEST(ZoneInfo, TitleByKindAndOwner) {
-    EXPECT_EQ(zoneInfo(zone(1, 0)).title, "Локация");
-    EXPECT_EQ(zoneInfo(zone(0, 0)).title, "Стартовая локация");
-    EXPECT_EQ(zoneInfo(zone(0, 2)).title, "Стартовая локация игрока 2 (синий)");
-    EXPECT_EQ(zoneInfo(zone(2, 8)).title, "Локация - перекресток игрока 8 (розовый)");
-    EXPECT_EQ(zoneInfo(zone(1, 1)).title, "Локация игрока 1 (красный)");
-    EXPECT_EQ(zoneInfo(zone(1, 7)).title, "Локация игрока 7 (бирюзовый)");
-}
-
-TEST(ZoneInfo, DamagedKindAndOwnerFallBack) {
-    // No colour name exists for owner 9: the number alone.
-    EXPECT_EQ(zoneInfo(zone(1, 9)).title, "Локация игрока 9");
-    EXPECT_EQ(zoneInfo(zone(1, -4)).title, "Локация");
-    EXPECT_EQ(zoneInfo(zone(7, 0)).title, "Локация");
-    EXPECT_EQ(zoneInfo(zone(-1, 3)).title, "Локация игрока 3 (коричневый)");
+    const struct {
+        int32_t kind, owner;
+        const char* title;
+    } cases[] = {
+        {1, 0, "Локация"},
+        {0, 0, "Стартовая локация"},
+        {0, 2, "Стартовая локация игрока 2 (синий)"},
+        {2, 8, "Локация - перекресток игрока 8 (розовый)"},
+        {1, 1, "Локация игрока 1 (красный)"},
+        {1, 7, "Локация игрока 7 (бирюзовый)"},
+        // Damaged kinds and owners fall back; owner 9 has no colour name.
+        {1, 9, "Локация игрока 9"},
+        {1, -4, "Локация"},
+        {7, 0, "Локация"},
+        {-1, 3, "Локация игрока 3 (коричневый)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(zoneInfo(ownedZone(c.kind, c.owner)).title, c.title) << c.kind << " " << c.owner;
 }
 
 TEST(ZoneInfo, SizeNames) {

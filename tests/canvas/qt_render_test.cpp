@@ -1,5 +1,6 @@
 #include "canvas/qt_painter.h"
 #include "canvas/render.h"
+#include "support/canvas_samples.h"
 
 #include <QFontDatabase>
 #include <QRect>
@@ -10,31 +11,12 @@
 namespace zw {
 namespace {
 
+using test::joining;
+using test::viewAt;
+using test::zoneAt;
+
 QColor q(Rgb c) {
     return QColor(c.r, c.g, c.b);
-}
-
-ZoneRecord zoneAt(int32_t gx, int32_t gy) {
-    ZoneRecord z;
-    z.gridX = gx;
-    z.gridY = gy;
-    return z;
-}
-
-ConnectionRecord joining(int a, int b, int passages = 1) {
-    ConnectionRecord c;
-    c.zoneA = a;
-    c.zoneB = b;
-    c.passageCount = passages;
-    return c;
-}
-
-ViewState viewAt(int zoom, int ox = 0, int oy = 0) {
-    ViewState v;
-    v.zoomLevel = zoom;
-    v.originX = ox;
-    v.originY = oy;
-    return v;
 }
 
 // Bounding box of the pixels of one colour inside an area.

@@ -1,5 +1,6 @@
-#include "support/recording_painter.h"
 #include "canvas/render.h"
+#include "support/canvas_samples.h"
+#include "support/recording_painter.h"
 
 #include <algorithm>
 #include <climits>
@@ -8,28 +9,9 @@
 namespace zw {
 namespace {
 
-ZoneRecord zoneAt(int32_t gx, int32_t gy) {
-    ZoneRecord z;
-    z.gridX = gx;
-    z.gridY = gy;
-    return z;
-}
-
-ConnectionRecord joining(int a, int b, int passages = 1) {
-    ConnectionRecord c;
-    c.zoneA = a;
-    c.zoneB = b;
-    c.passageCount = passages;
-    return c;
-}
-
-ViewState viewAt(int zoom, int ox = 0, int oy = 0) {
-    ViewState v;
-    v.zoomLevel = zoom;
-    v.originX = ox;
-    v.originY = oy;
-    return v;
-}
+using test::joining;
+using test::viewAt;
+using test::zoneAt;
 
 RecordingPainter render(const TRmg& t, const ViewState& v = viewAt(2), ItemRef drag = 0,
                         int w = 707, int h = 500) {

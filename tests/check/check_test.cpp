@@ -1,9 +1,9 @@
 #include "check/check.h"
 
 #include "editor/editor.h"
-#include "support/scripted_services.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
@@ -115,18 +115,28 @@ TEST(Check, DamagedPlayerCountsNeverReadOutsideTheFlags) {
     EXPECT_EQ(problem(t), kHead + "1 есть замки, но этого игрока на карте нет");
 }
 
-TEST(Check, RunsTwiceTheSameAndChangesNothing) {
-    const TRmg t = withPlayers(3, {startZone(1), startZone(1)});
-    const TRmg copy = t;
-    EXPECT_EQ(checkTemplate(t), checkTemplate(t));
-    EXPECT_EQ(t, copy);
-}
-
-TEST(Check, EditorCommandsShowOneBox) {
+// The check as the toolbar runs it, on an editor with one step taken.
+struct CheckCommand : ::testing::Test {
+    CheckCommand() { editor.pushSnapshot(); }
     ScriptedServices services;
     ScriptedDialogs dialogs;
-    Editor editor(services, dialogs);
-    editor.pushSnapshot();
+    Editor editor{services, dialogs};
+};
+
+TEST_F(CheckCommand, RunsTwiceTheSameAndChangesNothing) {
+    editor.rmgMutable() = withPlayers(3, {startZone(1), startZone(1)});
+    const TRmg before = editor.rmg();
+
+    editor.checkCommand();
+    editor.checkCommand();
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text, kHead + "1 больше одной стартовой локации");
+    EXPECT_EQ(services.messages[1].text, services.messages[0].text);
+    EXPECT_EQ(editor.rmg(), before);
+    EXPECT_EQ(editor.history().position(), 1);
+}
+
+TEST_F(CheckCommand, ShowsOneBox) {
     editor.rmgMutable() = withPlayers(2, {startZone(2), startZone(1)});
 
     editor.checkCommand();

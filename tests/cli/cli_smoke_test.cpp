@@ -1,8 +1,10 @@
-#include <cstdlib>
+#include "support/model_samples.h"
+#include "support/run_program.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
 TEST(Cli, HelpRuns) {
-    const std::string cmd = std::string(ZW_CLI) + " --help > /dev/null";
-    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    zw::test::ScratchDir io;
+    EXPECT_EQ(zw::test::runProgram(ZW_CLI, {"--help"}, io.file("out"), io.file("err")), 0);
 }

@@ -2,52 +2,25 @@
 #include "model/project_file.h"
 #include "model/template_json.h"
 #include "model/text.h"
+#include "support/cli_runner.h"
 #include "support/model_samples.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 namespace zw {
 namespace {
 
 using nlohmann::json;
+using test::CliRun;
 using test::richTemplate;
 using test::ScratchDir;
 using test::slurp;
 using test::spit;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'')
-            q += "'\\''";
-        else
-            q += c;
-    }
-    return q + "'";
-}
-
 class ProjectCli : public ::testing::Test {
   protected:
-    CliRun cli(const std::vector<std::string>& args) {
-        std::string cmd = quoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
-        const int raw = std::system(cmd.c_str());
-        CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(io.file("out"));
-        r.err = slurp(io.file("err"));
-        return r;
-    }
+    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
     std::string file(const std::string& name) const { return dir.file(name); }
 
     ScratchDir dir; // inputs and outputs

@@ -1,11 +1,10 @@
 // render, run as a user runs it: with no display, its PNG read back pixel by pixel.
 #include "model/project_file.h"
-#include "support/model_samples.h"
+#include "support/cli_runner.h"
 
 #include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <zlib.h>
 
 namespace zw {
@@ -111,37 +110,18 @@ Picture decodePng(const std::string& file) {
     return pic;
 }
 
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 constexpr std::array<uint8_t, 3> kSilverPx{192, 192, 192};
 constexpr std::array<uint8_t, 3> kGreyPx{128, 128, 128};
 
 class RenderCli : public ::testing::Test {
   protected:
-    struct Run {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
+    using Run = test::CliRun;
 
     // Runs the tool with no display and a platform that would need one, so that
     // only the command's own choice of platform lets it draw.
     Run cli(const std::vector<std::string>& args) {
-        std::string cmd = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " + quoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
-        const int raw = std::system(cmd.c_str());
-        Run r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(io.file("out"));
-        r.err = slurp(io.file("err"));
-        return r;
+        return test::runCli(ZW_CLI, args, io,
+                            {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"});
     }
 
     // A start zone of player 2 at node (0, 0) and a treasure zone at (3, 0).

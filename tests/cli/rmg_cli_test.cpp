@@ -5,56 +5,22 @@
 #include "rmg/import.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
+#include "support/cli_runner.h"
 #include "support/rmg_rows.h"
-#include "support/rmg_temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 
 namespace zw {
 namespace {
 
-using testing::kTestHeader;
-using testing::rmgRow;
-using testing::RmgTempDir;
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-ZoneRecord startZone(int owner) {
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = owner;
-    z.townMode = 2;
-    return z;
-}
-
-TRmg playable(std::string name) {
-    TRmg t = makeNewTemplate();
-    t.name = std::move(name);
-    t.appendZone(startZone(1));
-    t.appendZone(startZone(2));
-    t.appendZone(makeDefaultZone());
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = 0;
-    c.zoneB = 2;
-    t.appendConnection(c);
-    c.zoneA = 1;
-    t.appendConnection(c);
-    return t;
-}
+using test::CliRun;
+using test::kTestHeader;
+using test::rmgRow;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
 
 std::string rowsOf(TRmg t, const std::string& name) {
     refreshConditions(t);
@@ -63,44 +29,33 @@ std::string rowsOf(TRmg t, const std::string& name) {
 
 class RmgCli : public ::testing::Test {
   protected:
-    CliResult cli(const std::vector<std::string>& args) {
-        std::string cmd = quoted(ZW_CLI);
-        for (const auto& a : args)
-            cmd += " " + quoted(a);
-        cmd += " >" + quoted(io.file("out")) + " 2>" + quoted(io.file("err"));
-        const int raw = std::system(cmd.c_str());
-        CliResult r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = RmgTempDir::read(io.file("out"));
-        r.err = RmgTempDir::read(io.file("err"));
-        return r;
-    }
+    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
     std::string project(const TRmg& t, const std::string& file) {
-        RmgTempDir::write(dir.file(file), encodeProject(t));
+        spit(dir.file(file), encodeProject(t));
         return dir.file(file);
     }
     std::string shippedHeader() const {
         const auto bin = std::filesystem::path(ZW_CLI).parent_path() / "header.txt";
-        return RmgTempDir::read(bin.string());
+        return slurp(bin.string());
     }
 
-    RmgTempDir dir;
-    RmgTempDir io;
+    ScratchDir dir;
+    ScratchDir io;
 };
 
 TEST_F(RmgCli, CompileStartsANewTableFromHeaderTxt) {
-    const TRmg t = playable("First");
+    const TRmg t = test::workedExample("First");
     const std::string in = project(t, "a.tpz");
-    const CliResult r = cli({"compile", in, dir.file("rmg.txt")});
+    const CliRun r = cli({"compile", in, dir.file("rmg.txt")});
     EXPECT_EQ(r.status, 0) << r.err;
     const std::string header = shippedHeader();
     ASSERT_FALSE(header.empty());
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), header + rowsOf(t, "First"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), header + rowsOf(t, "First"));
 
     // --header names another header; the path is used as given.
-    RmgTempDir::write(dir.file("h"), "my header");
+    spit(dir.file("h"), "my header");
     EXPECT_EQ(cli({"compile", in, dir.file("other"), "--header", dir.file("h")}).status, 0);
-    EXPECT_EQ(RmgTempDir::read(dir.file("other")), "my header\r\n" + rowsOf(t, "First"));
+    EXPECT_EQ(slurp(dir.file("other")), "my header\r\n" + rowsOf(t, "First"));
     EXPECT_EQ(cli({"compile", in, dir.file("third"), "--header", dir.file("none")}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(dir.file("third")));
 }
@@ -109,19 +64,18 @@ TEST_F(RmgCli, CompileReplacesTheFirstTemplateOfTheSameName) {
     const std::string table = kTestHeader + rmgRow({{0, "Keep"}, {1, "1"}, {2, "2"}, {3, "1"}}) +
                               rmgRow({{0, utf8ToCp1251("Север")}, {1, "1"}, {2, "2"}, {3, "1"}}) +
                               rmgRow({{0, "Tail"}, {1, "1"}, {2, "2"}, {3, "1"}});
-    RmgTempDir::write(dir.file("rmg.txt"), table);
-    const TRmg t = playable("whatever");
-    const CliResult r =
-        cli({"compile", project(t, "a.tpz"), dir.file("rmg.txt"), "--name", "Север"});
+    spit(dir.file("rmg.txt"), table);
+    const TRmg t = test::workedExample("whatever");
+    const CliRun r = cli({"compile", project(t, "a.tpz"), dir.file("rmg.txt"), "--name", "Север"});
     EXPECT_EQ(r.status, 0) << r.err;
     const auto list = splitTable(table);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")),
+    EXPECT_EQ(slurp(dir.file("rmg.txt")),
               withoutTemplate(table, list[1]) + rowsOf(t, utf8ToCp1251("Север")));
 
     // Latin capitals fold; the template's own name is the default.
-    const TRmg keep = playable("KEEP");
+    const TRmg keep = test::workedExample("KEEP");
     EXPECT_EQ(cli({"compile", project(keep, "k.tpz"), dir.file("rmg.txt")}).status, 0);
-    const auto names = splitTable(RmgTempDir::read(dir.file("rmg.txt")));
+    const auto names = splitTable(slurp(dir.file("rmg.txt")));
     ASSERT_EQ(names.size(), 3u);
     EXPECT_EQ(names[0].name, "Tail");
     EXPECT_EQ(names[1].name, utf8ToCp1251("Север"));
@@ -129,54 +83,54 @@ TEST_F(RmgCli, CompileReplacesTheFirstTemplateOfTheSameName) {
 }
 
 TEST_F(RmgCli, CompileRefusals) {
-    RmgTempDir::write(dir.file("rmg.txt"), kTestHeader);
-    TRmg failing = playable("Bad");
+    spit(dir.file("rmg.txt"), kTestHeader);
+    TRmg failing = test::workedExample("Bad");
     failing.zones[1].owner = 1; // two start zones of player 1
-    CliResult r = cli({"compile", project(failing, "f.tpz"), dir.file("rmg.txt")});
+    CliRun r = cli({"compile", project(failing, "f.tpz"), dir.file("rmg.txt")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Обнаружена логическая ошибка."), std::string::npos);
 
-    const std::string in = project(playable("Good"), "g.tpz");
+    const std::string in = project(test::workedExample("Good"), "g.tpz");
     for (const std::string& bad : {std::string(65, 'n'), std::string("two\tcells")}) {
         r = cli({"compile", in, dir.file("rmg.txt"), "--name", bad});
         EXPECT_EQ(r.status, 1) << bad;
         EXPECT_FALSE(r.err.empty());
     }
     EXPECT_EQ(cli({"compile", in, dir.file("rmg.txt"), "--name", "漢字"}).status, 1);
-    EXPECT_EQ(
-        cli({"compile", project(playable(std::string(70, 'L')), "l.tpz"), dir.file("rmg.txt")})
-            .status,
-        1);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kTestHeader);
+    EXPECT_EQ(cli({"compile", project(test::workedExample(std::string(70, 'L')), "l.tpz"),
+                   dir.file("rmg.txt")})
+                  .status,
+              1);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader);
 
     EXPECT_EQ(cli({"compile", dir.file("missing.tpz"), dir.file("rmg.txt")}).status, 2);
-    RmgTempDir::write(dir.file("junk.tpz"), "not a project");
+    spit(dir.file("junk.tpz"), "not a project");
     EXPECT_EQ(cli({"compile", dir.file("junk.tpz"), dir.file("rmg.txt")}).status, 2);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kTestHeader);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader);
 }
 
 TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
     const std::string a = rmgRow({{0, "Alpha"}, {1, "1"}, {2, "2"}, {3, "1"}});
     const std::string b = rmgRow({{0, utf8ToCp1251("Бета")}, {1, "1"}, {2, "2"}, {3, "1"}});
-    RmgTempDir::write(dir.file("rmg.txt"), kTestHeader + a + b);
-    const CliResult r = cli({"list", dir.file("rmg.txt")});
+    spit(dir.file("rmg.txt"), kTestHeader + a + b);
+    const CliRun r = cli({"list", dir.file("rmg.txt")});
     EXPECT_EQ(r.status, 0);
     const size_t h = kTestHeader.size();
     EXPECT_EQ(r.out, "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) + "\tAlpha\n" +
                          "2\t" + std::to_string(h + a.size()) + "\t" + std::to_string(b.size()) +
                          "\tБета\n");
-    RmgTempDir::write(dir.file("empty.txt"), "");
+    spit(dir.file("empty.txt"), "");
     EXPECT_EQ(cli({"list", dir.file("empty.txt")}).out, "");
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
 
 TEST_F(RmgCli, ListAndImportSayWhenATableLooksSavedByASpreadsheet) {
     const std::string path = dir.file("rmg.txt");
-    RmgTempDir::write(path, "Header\nname\tmin\n\"Ring\"\t\"1\"\t\"2\"\t1\n");
+    spit(path, "Header\nname\tmin\n\"Ring\"\t\"1\"\t\"2\"\t1\n");
     const std::string expected = "zonewright-cli: " + path +
                                  ": Не найдено ни одного шаблона!\nСтроки файла заканчиваются "
                                  "только символом LF, а ячейки заключены в двойные кавычки";
-    CliResult r = cli({"list", path});
+    CliRun r = cli({"list", path});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.compare(0, expected.size(), expected), 0) << r.err;
@@ -192,19 +146,19 @@ TEST_F(RmgCli, DeleteByNameIndexOrAll) {
     const std::string table = kTestHeader + a + b + c;
     const std::string path = dir.file("rmg.txt");
 
-    RmgTempDir::write(path, table);
+    spit(path, table);
     EXPECT_EQ(cli({"delete", path, "--name", "beta"}).status, 0);
-    EXPECT_EQ(RmgTempDir::read(path), kTestHeader + a + c);
+    EXPECT_EQ(slurp(path), kTestHeader + a + c);
 
-    RmgTempDir::write(path, table);
+    spit(path, table);
     EXPECT_EQ(cli({"delete", path, "--index", "3"}).status, 0);
-    EXPECT_EQ(RmgTempDir::read(path), kTestHeader + a + b);
+    EXPECT_EQ(slurp(path), kTestHeader + a + b);
 
-    RmgTempDir::write(path, table);
+    spit(path, table);
     EXPECT_EQ(cli({"delete", path, "--all"}).status, 0);
-    EXPECT_EQ(RmgTempDir::read(path), kTestHeader);
+    EXPECT_EQ(slurp(path), kTestHeader);
 
-    RmgTempDir::write(path, table);
+    spit(path, table);
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--index", "0"},
                                                 {"--index", "4"},
                                                 {"--name", "Gamma"},
@@ -214,18 +168,17 @@ TEST_F(RmgCli, DeleteByNameIndexOrAll) {
         std::vector<std::string> args = {"delete", path};
         args.insert(args.end(), bad.begin(), bad.end());
         EXPECT_EQ(cli(args).status, 2);
-        EXPECT_EQ(RmgTempDir::read(path), table);
+        EXPECT_EQ(slurp(path), table);
     }
 }
 
 TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
-    const TRmg t = playable("Round");
-    RmgTempDir::write(dir.file("rmg.txt"),
-                      kTestHeader + rmgRow({{0, "Other"}, {1, "1"}, {2, "2"}, {3, "1"}}) +
-                          rowsOf(t, "Round"));
-    CliResult r = cli({"import", dir.file("rmg.txt"), dir.file("out.tpz"), "--name", "round"});
+    const TRmg t = test::workedExample("Round");
+    spit(dir.file("rmg.txt"),
+         kTestHeader + rmgRow({{0, "Other"}, {1, "1"}, {2, "2"}, {3, "1"}}) + rowsOf(t, "Round"));
+    CliRun r = cli({"import", dir.file("rmg.txt"), dir.file("out.tpz"), "--name", "round"});
     EXPECT_EQ(r.status, 0) << r.err;
-    const auto decoded = decodeProject(RmgTempDir::read(dir.file("out.tpz")));
+    const auto decoded = decodeProject(slurp(dir.file("out.tpz")));
     ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
     TRmg expected = readTemplate(rowsOf(t, "Round"));
     LayoutRandom fresh;
@@ -234,11 +187,11 @@ TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
 
     r = cli({"import", dir.file("rmg.txt"), dir.file("one.tpz"), "--index", "1"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(std::get<TRmg>(decodeProject(RmgTempDir::read(dir.file("one.tpz")))).name, "Other");
+    EXPECT_EQ(std::get<TRmg>(decodeProject(slurp(dir.file("one.tpz")))).name, "Other");
 
     EXPECT_EQ(cli({"import", dir.file("rmg.txt"), dir.file("x.tpz"), "--index", "3"}).status, 2);
     EXPECT_EQ(cli({"import", dir.file("rmg.txt"), dir.file("x.tpz")}).status, 2);
-    RmgTempDir::write(dir.file("none.txt"), "nothing here");
+    spit(dir.file("none.txt"), "nothing here");
     r = cli({"import", dir.file("none.txt"), dir.file("x.tpz"), "--index", "1"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Не найдено ни одного шаблона!"), std::string::npos);

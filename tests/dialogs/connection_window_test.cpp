@@ -43,13 +43,8 @@ TEST(ConnectionWindow, NewConnectionOpensWithOneTab) {
     const auto& c = d.controls();
     EXPECT_EQ(str(d.windowTitle()), "Настройка перехода");
     EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
-    bool group = false;
-    for (auto* g : d.findChildren<QGroupBox*>())
-        group = group || str(g->title()) == "Параметры перехода";
-    EXPECT_TRUE(group);
-    QStringList labels;
-    for (auto* l : d.findChildren<QLabel*>())
-        labels << l->text();
+    EXPECT_TRUE(groupTitles(d).contains(QStringLiteral("Параметры перехода")));
+    const QStringList labels = labelTexts(d);
     for (const char* l :
          {"Количество переходов:", "Тип прохода", "Охрана прохода", "Требуется игроков-людей",
           "Максимум игроков-людей", "Требуется игроков всего", "Максимум игроков всего"})

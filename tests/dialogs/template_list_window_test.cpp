@@ -57,13 +57,8 @@ TEST(TemplateListWindow, AddingModeShowsTheFile) {
     const auto& c = d.controls();
     EXPECT_EQ(str(d.windowTitle()), "Вставка шаблона в файл");
     EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
-    bool group = false;
-    for (auto* g : d.findChildren<QGroupBox*>())
-        group = group || str(g->title()) == "Имеющиеся шаблоны в файле";
-    EXPECT_TRUE(group);
-    QStringList labels;
-    for (auto* l : d.findChildren<QLabel*>())
-        labels << l->text();
+    EXPECT_TRUE(groupTitles(d).contains(QStringLiteral("Имеющиеся шаблоны в файле")));
+    const QStringList labels = labelTexts(d);
     EXPECT_TRUE(labels.contains(QStringLiteral("Название вашего шаблона")));
     EXPECT_TRUE(labels.contains(QStringLiteral("В файле уже имеются следующие шаблоны:")));
     EXPECT_EQ(str(c.hint->text()),

@@ -28,9 +28,7 @@ TEST(TemplateWindow, NewTemplateOpensAsStored) {
     const auto& c = d.controls();
     EXPECT_EQ(str(d.windowTitle()), "Настройка шаблона");
     EXPECT_FALSE(d.windowFlags() & Qt::WindowCloseButtonHint);
-    QStringList groups;
-    for (auto* g : d.findChildren<QGroupBox*>())
-        groups << g->title();
+    const QStringList groups = groupTitles(d);
     EXPECT_TRUE(groups.contains(QStringLiteral("Параметры шаблона")));
     EXPECT_TRUE(groups.contains(QStringLiteral("Параметры игроков")));
     EXPECT_EQ(str(c.name->text()), "Unnamed template");

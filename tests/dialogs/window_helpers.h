@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +21,29 @@ namespace zw::test {
 
 inline std::string str(const QString& s) {
     return s.toStdString();
+}
+
+// The entries of a list box, and the titles of the groups and the texts of the
+// labels of a window, in the order of its children.
+inline QStringList entries(QComboBox* box) {
+    QStringList l;
+    for (int i = 0; i < box->count(); ++i)
+        l << box->itemText(i);
+    return l;
+}
+
+inline QStringList groupTitles(QWidget& w) {
+    QStringList l;
+    for (auto* g : w.findChildren<QGroupBox*>())
+        l << g->title();
+    return l;
+}
+
+inline QStringList labelTexts(QWidget& w) {
+    QStringList l;
+    for (auto* g : w.findChildren<QLabel*>())
+        l << g->text();
+    return l;
 }
 
 // Shows a dialog without its modal loop and makes it the active window, so

@@ -12,27 +12,6 @@ namespace {
 
 using namespace zw::test;
 
-QStringList entries(QComboBox* box) {
-    QStringList l;
-    for (int i = 0; i < box->count(); ++i)
-        l << box->itemText(i);
-    return l;
-}
-
-QStringList groupTitles(QWidget& w) {
-    QStringList l;
-    for (auto* g : w.findChildren<QGroupBox*>())
-        l << g->title();
-    return l;
-}
-
-QStringList labelTexts(QWidget& w) {
-    QStringList l;
-    for (auto* g : w.findChildren<QLabel*>())
-        l << g->text();
-    return l;
-}
-
 TEST(ZoneWindow, ShowsEveryControlWithItsCaptionAndEntries) {
     ScriptedServices services;
     ZoneDialog d(services);
@@ -391,6 +370,59 @@ TEST(ZoneWindow, RunsModallyThroughTheDialogsInterface) {
         d, [&] { QTest::keyClick(&d, Qt::Key_Escape); }, [&] { return dialogs.editZone(z); });
     EXPECT_FALSE(escaped);
     EXPECT_EQ(dialogs.zoneDialog(), &d);
+}
+
+} // namespace
+} // namespace zw
+
+namespace zw {
+namespace {
+
+using namespace zw::test;
+
+TEST(ZoneWindow, SeveralZonesShowDifferingFieldsUndeterminedAndApplyOnlyWhatTheUserSet) {
+    ScriptedServices services;
+    ZoneDialog d(services);
+    ZoneRecord a = makeDefaultZone();
+    a.owner = 1;
+    a.mineGold = 2;
+    a.terrains[0] = false;
+    ZoneRecord b = a;
+    b.owner = 2;
+    b.mineGold = 5;
+    b.terrains[0] = true;
+    b.gridX = 7;
+    const std::vector<ZoneRecord> records = {a, b};
+    d.fillSeveral(records);
+    showActive(d);
+    const auto& c = d.controls();
+    EXPECT_EQ(c.owner->currentIndex(), -1);
+    EXPECT_EQ(c.kind->currentIndex(), a.kind);
+    EXPECT_TRUE(c.mines[6]->text().isEmpty()); // gold, in record order
+    EXPECT_FALSE(c.mines[0]->text().isEmpty());
+    EXPECT_EQ(c.terrains->box(0)->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(c.terrains->box(1)->checkState(), Qt::Checked);
+
+    // The user sets the monster strength and terrain 0; the owner stays each zone's.
+    choose(c.monsterStrength, 3);
+    click(c.terrains->box(0));
+    ASSERT_EQ(c.terrains->box(0)->checkState(), Qt::Checked);
+    const std::vector<ZoneRecord> out = d.readBackSeveral(records);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].owner, 1);
+    EXPECT_EQ(out[1].owner, 2);
+    EXPECT_EQ(out[1].mineGold, 5);
+    EXPECT_EQ(out[1].gridX, 7);
+    for (const ZoneRecord& z : out) {
+        EXPECT_EQ(z.monsterStrength, 3);
+        EXPECT_TRUE(z.terrains[0]);
+    }
+    d.hide();
+
+    // A single zone afterwards shows no undetermined state.
+    d.fill(a);
+    EXPECT_FALSE(c.terrains->box(0)->isTristate());
+    EXPECT_EQ(c.owner->currentIndex(), 1);
 }
 
 } // namespace

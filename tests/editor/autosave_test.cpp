@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "support/model_samples.h"
 #include "support/mouse_harness.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,9 @@
 #include "platform/files.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
+#include "support/failing_files.h"
 #include "support/rmg_rows.h"
-#include "support/rmg_temp_dir.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
@@ -17,9 +18,11 @@
 namespace zw {
 namespace {
 
-using testing::kTestHeader;
-using testing::rmgRow;
-using testing::RmgTempDir;
+using test::kTestHeader;
+using test::rmgRow;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
 
 const std::string kHeaderBytes = "Test header\r\nname\tmin\tmax\r\n";
 
@@ -51,7 +54,7 @@ TRmg exampleTemplate(std::string name) {
 
 // The rows the worked example must give, written out cell by cell.
 std::string exampleRows(const std::string& name) {
-    testing::RmgCells zone;
+    test::RmgCells zone;
     zone[8] = "14";
     zone[9] = "1";
     zone[10] = zone[11] = zone[12] = "2";
@@ -89,18 +92,18 @@ std::string exampleRows(const std::string& name) {
     }
     r2[3] = "3";
     r2[6] = "x";
-    return testing::joinRmgRow(r0) + testing::joinRmgRow(r1) + testing::joinRmgRow(r2);
+    return test::joinRmgRow(r0) + test::joinRmgRow(r1) + test::joinRmgRow(r2);
 }
 
 struct CompileFixture : ::testing::Test {
-    RmgTempDir dir;
+    ScratchDir dir;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
 
     void SetUp() override {
-        services.exeDir = dir.dir();
-        RmgTempDir::write(dir.file("header.txt"), kHeaderBytes);
+        services.exeDir = dir.path();
+        spit(dir.file("header.txt"), kHeaderBytes);
         editor.rmgMutable() = exampleTemplate("Example");
     }
     void choose(const std::string& path) { services.saveAnswers.push_back(path); }
@@ -119,7 +122,7 @@ TEST_F(CompileFixture, NewTableStartsWithTheHeaderAndHoldsTheWorkedExample) {
     EXPECT_TRUE(services.messages.empty());
     EXPECT_TRUE(services.fileErrors.empty());
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kHeaderBytes + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + exampleRows("Example"));
     EXPECT_FALSE(fileExists(dir.file("rmg")));
     // The refresh is stored without a history step.
     EXPECT_EQ(limitsOf(editor.rmg().zones[2]), (Limits{1, 2, 2, 2}));
@@ -131,9 +134,9 @@ TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
     services.exeDir = ZW_DATA_DIR;
     choose(dir.file("shipped.TXT"));
     editor.compile();
-    const std::string header = RmgTempDir::read(std::string(ZW_DATA_DIR) + "/header.txt");
+    const std::string header = slurp(std::string(ZW_DATA_DIR) + "/header.txt");
     ASSERT_FALSE(header.empty());
-    const std::string table = RmgTempDir::read(dir.file("shipped.TXT"));
+    const std::string table = slurp(dir.file("shipped.TXT"));
     EXPECT_EQ(table, header + (header.back() == '\n' ? "" : "\r\n") + exampleRows("Example"));
     // The header holds no line the splitter takes for a template.
     const auto list = splitTable(table);
@@ -165,26 +168,26 @@ TEST_F(CompileFixture, CancelledDialogOrMissingHeaderWritesNothing) {
 }
 
 TEST_F(CompileFixture, AnExistingTableWithoutTemplatesGetsTheRowsAppended) {
-    RmgTempDir::write(dir.file("rmg.txt"), "just text");
+    spit(dir.file("rmg.txt"), "just text");
     choose(dir.file("rmg.txt"));
     editor.compile();
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), "just text\r\n" + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), "just text\r\n" + exampleRows("Example"));
 
-    RmgTempDir::write(dir.file("lf.txt"), "line\n");
+    spit(dir.file("lf.txt"), "line\n");
     choose(dir.file("lf.txt"));
     editor.compile();
-    EXPECT_EQ(RmgTempDir::read(dir.file("lf.txt")), "line\n" + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("lf.txt")), "line\n" + exampleRows("Example"));
 
-    RmgTempDir::write(dir.file("empty.txt"), "");
+    spit(dir.file("empty.txt"), "");
     choose(dir.file("empty.txt"));
     editor.compile();
-    EXPECT_EQ(RmgTempDir::read(dir.file("empty.txt")), exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("empty.txt")), exampleRows("Example"));
 }
 
 TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     std::string shownName;
     ListMode shownMode = ListMode::Import;
     dialogs.listAnswers.push_back([&](TemplateListSession& s) {
@@ -200,13 +203,13 @@ TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
     const auto list = splitTable(table);
     const std::string expected =
         withoutTemplate(table, list[1]) + exampleRows("example"); // the field's text is the name
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), expected);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), expected);
     EXPECT_EQ(editor.rmg().name, "Example");
 }
 
 TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     services.messageAnswers = {MessageResult::Yes};
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
@@ -216,13 +219,13 @@ TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
     const TRmg before = editor.rmg();
     choose(dir.file("rmg.txt"));
     editor.compile();
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), withoutTemplate(table, splitTable(table)[0]));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), withoutTemplate(table, splitTable(table)[0]));
     EXPECT_EQ(editor.rmg(), before); // not refreshed: the template was not added
 }
 
 TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
         s.deleteSelected();
@@ -236,7 +239,7 @@ TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
     for (int run = 0; run < 2; ++run) {
         choose(dir.file("rmg.txt"));
         editor.compile();
-        EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table) << run;
+        EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
     }
     EXPECT_EQ(dialogs.listCalls, 2);
 }
@@ -258,7 +261,7 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
 
     // A window that lets a bad name through is caught by the compile itself.
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     services.messages.clear();
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
@@ -269,19 +272,20 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
     choose(dir.file("rmg.txt"));
     editor.compile();
     EXPECT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
 
 TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
     const std::string table = existingTable();
-    RmgTempDir::write(dir.file("rmg.txt"), table);
+    spit(dir.file("rmg.txt"), table);
     dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
-    setWriteFailureHook([](WriteStep step, size_t) { return step == WriteStep::Write; });
+    test::FailingFileSystem failing(WriteStep::Write);
+    services.files = &failing;
     choose(dir.file("rmg.txt"));
     editor.compile();
-    setWriteFailureHook({});
+    services.files = nullptr;
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 
     // A folder where the table should be cannot be replaced.
     std::filesystem::create_directory(dir.file("folder.txt"));
@@ -290,14 +294,19 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
     EXPECT_EQ(services.fileErrors.size(), 2u);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.txt")));
 
-    if (::geteuid() != 0) { // permissions do not bind the superuser
-        RmgTempDir::write(dir.file("locked.txt"), table);
+#ifdef _WIN32
+    const bool permissionsBind = false; // read-only files: tests/platform/files_test.cpp
+#else
+    const bool permissionsBind = ::geteuid() != 0; // they do not bind the superuser
+#endif
+    if (permissionsBind) {
+        spit(dir.file("locked.txt"), table);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::none);
         choose(dir.file("locked.txt"));
         editor.compile();
         EXPECT_EQ(services.fileErrors.size(), 3u);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::owner_all);
-        EXPECT_EQ(RmgTempDir::read(dir.file("locked.txt")), table);
+        EXPECT_EQ(slurp(dir.file("locked.txt")), table);
     }
 }
 

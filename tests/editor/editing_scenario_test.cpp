@@ -2,17 +2,22 @@
 // movements, presses and releases on the canvas, dialogs filled in by scripts.
 // It is then checked, compiled into an rmg.txt table and imported back.
 #include "rmg/template_list.h"
+#include "support/group_samples.h"
+#include "support/import_expectations.h"
 #include "support/mouse_harness.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace zw {
 namespace {
+
+using test::connectionWith;
+using test::passage;
 
 // What the user sets in the zone dialog for each kind of zone.
 std::function<void(ZoneRecord&)> startZone(int player) {
@@ -114,24 +119,6 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
     h.editor.toolClicked(kDeleteTool); // raise the button again
 }
 
-ConnectionRecord connection(int a, int b, std::initializer_list<PassageRecord> passages) {
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = a;
-    c.zoneB = b;
-    c.passageCount = static_cast<int32_t>(passages.size());
-    size_t i = 0;
-    for (const PassageRecord& p : passages)
-        c.passages[i++] = p;
-    return c;
-}
-
-PassageRecord passage(int32_t kind, int32_t guard) {
-    PassageRecord p;
-    p.kind = kind;
-    p.guard = guard;
-    return p;
-}
-
 // The same template written down record by record.
 TRmg expectedTemplate() {
     TRmg t = makeNewTemplate();
@@ -162,13 +149,13 @@ TRmg expectedTemplate() {
         z.size = 30;
     });
     const PassageRecord plain = passage(0, 6000);
-    t.appendConnection(connection(0, 2, {plain}));
-    t.appendConnection(connection(3, 1, {passage(0, 4500)}));
-    t.appendConnection(connection(0, 4, {passage(0, 3000)}));
-    t.appendConnection(connection(4, 1, {passage(0, 3000)}));
-    t.appendConnection(connection(2, 5, {passage(1, 6000)}));
-    t.appendConnection(connection(3, 5, {passage(2, 6000)}));
-    t.appendConnection(connection(4, 5, {plain, passage(0, 8000)}));
+    t.appendConnection(connectionWith(0, 2, {plain}));
+    t.appendConnection(connectionWith(3, 1, {passage(0, 4500)}));
+    t.appendConnection(connectionWith(0, 4, {passage(0, 3000)}));
+    t.appendConnection(connectionWith(4, 1, {passage(0, 3000)}));
+    t.appendConnection(connectionWith(2, 5, {passage(1, 6000)}));
+    t.appendConnection(connectionWith(3, 5, {passage(2, 6000)}));
+    t.appendConnection(connectionWith(4, 5, {plain, passage(0, 8000)}));
     return t;
 }
 
@@ -216,25 +203,9 @@ TEST(EditingScenario, CheckFindsTheMissingStartZoneWhileDrawing) {
     EXPECT_TRUE(h.services.messages.empty());
 }
 
-// A folder of its own under the system's temporary folder, removed at the end.
-struct ScratchDir {
-    std::filesystem::path path;
-    ScratchDir() {
-        path = std::filesystem::temp_directory_path() /
-               ("zw-scenario-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
 TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
-    ScratchDir dir;
-    const std::string table = (dir.path / "rmg.txt").string();
+    test::ScratchDir dir;
+    const std::string table = dir.file("rmg.txt");
 
     MouseHarness h;
     drawTwoPlayerTemplate(h);
@@ -262,47 +233,7 @@ TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
     ASSERT_TRUE(back.services.messages.empty()) << back.services.messages[0].text;
     const TRmg& imported = back.editor.rmg();
 
-    EXPECT_EQ(imported.name, compiled.name);
-    EXPECT_EQ(imported.header, compiled.header);
-    EXPECT_EQ(imported.kinds, compiled.kinds);
-    ASSERT_EQ(imported.zones.size(), compiled.zones.size());
-    for (size_t k = 0; k < compiled.zones.size(); ++k) {
-        SCOPED_TRACE("zone " + std::to_string(k + 1));
-        ZoneRecord expected = compiled.zones[k];
-        // One town of one kind is written as the count of that kind.
-        if (expected.townMode == 1 || expected.townMode == 2) {
-            expected.playerTowns = expected.playerCastles = 0;
-            expected.neutralTowns = expected.neutralCastles = 0;
-            const bool fort = expected.townMode == 2;
-            int32_t& count = expected.owner > 0
-                                 ? (fort ? expected.playerCastles : expected.playerTowns)
-                                 : (fort ? expected.neutralCastles : expected.neutralTowns);
-            count = 1;
-        }
-        // Positions are laid out anew.
-        expected.gridX = imported.zones[k].gridX;
-        expected.gridY = imported.zones[k].gridY;
-        EXPECT_EQ(imported.zones[k], expected);
-        EXPECT_FALSE(nodeBlocked(imported, imported.zones[k].gridX, imported.zones[k].gridY,
-                                 static_cast<int>(k)));
-    }
-    ASSERT_EQ(imported.connections.size(), compiled.connections.size());
-    for (size_t j = 0; j < compiled.connections.size(); ++j) {
-        SCOPED_TRACE("connection " + std::to_string(j + 1));
-        const ConnectionRecord& c = compiled.connections[j];
-        ConnectionRecord expected = makeDefaultConnection();
-        // The lower zone number comes back first.
-        expected.zoneA = std::min(c.zoneA, c.zoneB);
-        expected.zoneB = std::max(c.zoneA, c.zoneB);
-        expected.passageCount = c.passageCount;
-        for (int p = 0; p < c.passageCount; ++p) {
-            PassageRecord passage = c.passages[static_cast<size_t>(p)];
-            if (passage.kind != 0)
-                passage.guard = 0; // only an ordinary passage writes its guard
-            expected.passages[static_cast<size_t>(p)] = passage;
-        }
-        EXPECT_EQ(imported.connections[j], expected);
-    }
+    test::expectImportedAsCompiled(imported, compiled);
 
     // The imported template counts as unchanged and is ready for moving zones.
     EXPECT_EQ(back.editor.history().position(), 0);

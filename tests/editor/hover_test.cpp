@@ -5,7 +5,7 @@
 #include "rmg/template_list.h"
 #include "support/mouse_harness.h"
 #include "support/rmg_rows.h"
-#include "support/rmg_temp_dir.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +143,7 @@ TEST_F(HoverTest, EditingLeavesThePanelAsItIs) {
 // then under it (nullopt: whatever the lookup finds).
 struct PictureChange {
     const char* name;
-    std::function<void(MouseHarness&, const testing::RmgTempDir&)> arrange;
+    std::function<void(MouseHarness&, const test::ScratchDir&)> arrange;
     std::function<void(MouseHarness&)> change;
     std::optional<ItemRef> itemAfter;
 };
@@ -179,7 +179,7 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
          },
          [](MouseHarness& m) { m.editor.stepForward(); }, 0},
         {"load",
-         [](MouseHarness& m, const testing::RmgTempDir& dir) {
+         [](MouseHarness& m, const test::ScratchDir& dir) {
              m.placeZones({{4, 4}});
              TRmg other = makeNewTemplate();
              ZoneRecord z = makeDefaultZone();
@@ -191,11 +191,10 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
          },
          [](MouseHarness& m) { m.editor.load(); }, 0},
         {"import",
-         [](MouseHarness& m, const testing::RmgTempDir& dir) {
+         [](MouseHarness& m, const test::ScratchDir& dir) {
              m.placeZones({{4, 4}});
-             testing::RmgTempDir::write(dir.file("rmg.txt"),
-                                        testing::kTestHeader +
-                                            testing::rmgRow({{0, "T"}, {3, "1"}, {13, "1"}}));
+             test::spit(dir.file("rmg.txt"),
+                        test::kTestHeader + test::rmgRow({{0, "T"}, {3, "1"}, {13, "1"}}));
              m.services.openAnswers.push_back(dir.file("rmg.txt"));
              m.dialogs.listAnswers.push_back([](TemplateListSession& session) {
                  session.click(0);
@@ -235,7 +234,7 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
         MouseHarness m;
         m.editor.setCanvasSize(601, 401);
         m.editor.setView(&m.view);
-        const testing::RmgTempDir dir;
+        const test::ScratchDir dir;
         c.arrange(m, dir);
         const PixelPoint rest{270, 270}; // node (4, 4) at the start zoom
         m.move(rest);

@@ -7,7 +7,7 @@
 #include "rmg/import.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
-#include "support/rmg_temp_dir.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/toolbar_ids.h"
@@ -17,9 +17,11 @@
 namespace zw {
 namespace {
 
-using testing::kTestHeader;
-using testing::rmgRow;
-using testing::RmgTempDir;
+using test::kTestHeader;
+using test::rmgRow;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
 
 std::string firstTemplate() {
     return rmgRow({{0, "First"},
@@ -55,14 +57,14 @@ std::function<ListOutcome(TemplateListSession&)> pick(int k) {
 }
 
 struct ImportFixture : ::testing::Test {
-    RmgTempDir dir;
+    ScratchDir dir;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
     std::string table = kTestHeader + firstTemplate() + secondTemplate();
 
     void SetUp() override {
-        RmgTempDir::write(dir.file("rmg.txt"), table);
+        spit(dir.file("rmg.txt"), table);
         // Unsaved changes that the import discards without a question.
         editor.pushSnapshot();
         editor.rmgMutable().name = "Old";
@@ -115,7 +117,7 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
     EXPECT_TRUE(editor.closeRequest());
     EXPECT_TRUE(services.messages.empty());
     // The file is untouched.
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
 
 TEST_F(ImportFixture, TheGeneratorRunsOnFromOneImportToTheNext) {
@@ -144,7 +146,7 @@ TEST_F(ImportFixture, NothingChangesWhenTheImportStopsEarly) {
     open(dir.file("missing.txt"));
     editor.importRmg();
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    RmgTempDir::write(dir.file("none.txt"), "no\ttemplates\there\r\n");
+    spit(dir.file("none.txt"), "no\ttemplates\there\r\n");
     open(dir.file("none.txt"));
     editor.importRmg();
     ASSERT_EQ(services.messages.size(), 1u);
@@ -177,7 +179,7 @@ TEST_F(ImportFixture, AbandonAndClosesWithoutOutcomeImportNothing) {
         open(dir.file("rmg.txt"));
         editor.importRmg();
         EXPECT_EQ(editor.rmg(), before) << run;
-        EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table) << run;
+        EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
     }
 }
 
@@ -191,7 +193,7 @@ TEST_F(ImportFixture, SaveEditedWritesTheDeletionsAndImportsNothing) {
     });
     open(dir.file("rmg.txt"));
     editor.importRmg();
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), kTestHeader + secondTemplate());
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader + secondTemplate());
     EXPECT_EQ(editor.rmg(), before);
 }
 
@@ -204,7 +206,7 @@ TEST_F(ImportFixture, DeletionsBeforeAnImportAreNotWritten) {
     open(dir.file("rmg.txt"));
     editor.importRmg();
     EXPECT_EQ(editor.rmg().name, utf8ToCp1251("Второй"));
-    EXPECT_EQ(RmgTempDir::read(dir.file("rmg.txt")), table);
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
 
 TEST_F(ImportFixture, CompiledTemplateComesBack) {
@@ -216,8 +218,8 @@ TEST_F(ImportFixture, CompiledTemplateComesBack) {
     const TRmg imported = editor.rmg();
     ASSERT_EQ(imported.zones.size(), 3u);
 
-    RmgTempDir::write(dir.file("header.txt"), "H\r\n");
-    services.exeDir = dir.dir();
+    spit(dir.file("header.txt"), "H\r\n");
+    services.exeDir = dir.path();
     services.saveAnswers.push_back(dir.file("out.txt"));
     editor.compile();
     ASSERT_TRUE(services.messages.empty());

@@ -2,10 +2,13 @@
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "support/failing_files.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -38,7 +41,6 @@ struct EditorState {
 class ProjectCommands : public ::testing::Test {
   protected:
     ProjectCommands() { editor.setView(&view); }
-    ~ProjectCommands() override { setWriteFailureHook(nullptr); }
 
     // A change as a tool makes it: one history step, then the change in place.
     void change(const std::string& name) {
@@ -89,7 +91,15 @@ TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
     editor.save();
     editor.save();
     editor.save();
+#ifdef _WIN32
+    // Names that differ only in case are one file there.
+    std::string names = dir.listing();
+    std::transform(names.begin(), names.end(), names.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_EQ(names, "template.tpz\nmap.txt.tpz\n");
+#else
     EXPECT_EQ(dir.listing(), "Template.TPZ\nTemplate.tpz\nmap.txt.tpz\n");
+#endif
 }
 
 TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
@@ -114,13 +124,14 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
     spit(path, "previous project bytes");
     for (const WriteStep failing :
          {WriteStep::Open, WriteStep::Write, WriteStep::Flush, WriteStep::Rename}) {
-        setWriteFailureHook([failing](WriteStep s, size_t) { return s == failing; });
+        test::FailingFileSystem files(failing);
+        services.files = &files;
         services.saveAnswers.push_back(path);
         editor.save();
+        services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
         EXPECT_EQ(dir.listing(), "keep.tpz\n");
     }
-    setWriteFailureHook(nullptr);
     ASSERT_EQ(services.fileErrors.size(), 4u);
     EXPECT_NE(services.fileErrors[0].find(path), std::string::npos);
     EXPECT_TRUE(services.messages.empty());

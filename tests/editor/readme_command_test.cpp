@@ -1,6 +1,6 @@
 #include "editor/commands/start_up.h"
 #include "model/text.h"
-#include "support/rmg_temp_dir.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +19,11 @@ TEST(HelpCommand, PathLiesInTheFolderOfTheExecutable) {
 }
 
 TEST(HelpCommand, ShownInTheEditorOnlyWhenTheDesktopCannotOpenIt) {
-    testing::RmgTempDir dir;
+    test::ScratchDir dir;
     ScriptedServices services;
-    services.exeDir = dir.dir();
+    services.exeDir = dir.path();
     const std::string path = besideExecutable(services, kHelpFileName);
-    testing::RmgTempDir::write(path, utf8ToCp1251("Справка\r\nстрока 2"));
+    test::spit(path, utf8ToCp1251("Справка\r\nстрока 2"));
 
     openReadme(services);
     EXPECT_EQ(services.shellOpened, std::vector<std::string>{path});

@@ -5,6 +5,7 @@
 #include "support/model_samples.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 #include <zlib.h>
 
@@ -155,28 +156,40 @@ TEST(ProjectFile, ZoneFieldsLieAtTheirOffsets) {
     ZoneRecord z = richTemplate().zones[1];
     const std::string img = zoneImage(z);
     ASSERT_EQ(img.size(), kZoneRecordBytes);
-    EXPECT_EQ(int32At(img, 0), z.kind);
-    EXPECT_EQ(int32At(img, 4), z.size);
-    EXPECT_EQ(int32At(img, 8), z.owner);
-    EXPECT_EQ(int32At(img, 12), z.townMode);
-    EXPECT_EQ(int32At(img, 16), z.playerCastles);
-    EXPECT_EQ(int32At(img, 20), z.playerTowns);
-    EXPECT_EQ(int32At(img, 24), z.neutralCastles);
-    EXPECT_EQ(int32At(img, 28), z.neutralTowns);
+    using Z = ZoneRecord;
+    const std::pair<size_t, int32_t Z::*> numbers[] = {
+        {0, &Z::kind},
+        {4, &Z::size},
+        {8, &Z::owner},
+        {12, &Z::townMode},
+        {16, &Z::playerCastles},
+        {20, &Z::playerTowns},
+        {24, &Z::neutralCastles},
+        {28, &Z::neutralTowns},
+        {44, &Z::mineWood},
+        {48, &Z::mineMercury},
+        {52, &Z::mineOre},
+        {56, &Z::mineSulfur},
+        {60, &Z::mineCrystal},
+        {64, &Z::mineGems},
+        {68, &Z::mineGold},
+        {84, &Z::monsterStrength},
+        {136, &Z::existMode},
+        {140, &Z::minHumans},
+        {144, &Z::maxHumans},
+        {148, &Z::minPlayers},
+        {152, &Z::maxPlayers},
+        {156, &Z::gridX},
+        {160, &Z::gridY},
+    };
+    for (const auto& [at, field] : numbers)
+        EXPECT_EQ(int32At(img, at), z.*field) << "offset " << at;
     EXPECT_EQ(img[32], z.sameTownType ? 1 : 0);
     for (size_t i = 0; i < 9; ++i)
         EXPECT_EQ(img[33 + i], z.townTypes[i] ? 1 : 0) << i;
-    EXPECT_EQ(int32At(img, 44), z.mineWood);
-    EXPECT_EQ(int32At(img, 48), z.mineMercury);
-    EXPECT_EQ(int32At(img, 52), z.mineOre);
-    EXPECT_EQ(int32At(img, 56), z.mineSulfur);
-    EXPECT_EQ(int32At(img, 60), z.mineCrystal);
-    EXPECT_EQ(int32At(img, 64), z.mineGems);
-    EXPECT_EQ(int32At(img, 68), z.mineGold);
     EXPECT_EQ(img[72], z.terrainMatchesTown ? 1 : 0);
     for (size_t i = 0; i < 8; ++i)
         EXPECT_EQ(img[73 + i], z.terrains[i] ? 1 : 0) << i;
-    EXPECT_EQ(int32At(img, 84), z.monsterStrength);
     EXPECT_EQ(img[88], z.monstersMatchTown ? 1 : 0);
     for (size_t i = 0; i < 10; ++i)
         EXPECT_EQ(img[89 + i], z.monsterTypes[i] ? 1 : 0) << i;
@@ -185,13 +198,6 @@ TEST(ProjectFile, ZoneFieldsLieAtTheirOffsets) {
         EXPECT_EQ(int32At(img, 104 + 12 * g), z.treasure[g].high);
         EXPECT_EQ(int32At(img, 108 + 12 * g), z.treasure[g].density);
     }
-    EXPECT_EQ(int32At(img, 136), z.existMode);
-    EXPECT_EQ(int32At(img, 140), z.minHumans);
-    EXPECT_EQ(int32At(img, 144), z.maxHumans);
-    EXPECT_EQ(int32At(img, 148), z.minPlayers);
-    EXPECT_EQ(int32At(img, 152), z.maxPlayers);
-    EXPECT_EQ(int32At(img, 156), z.gridX);
-    EXPECT_EQ(int32At(img, 160), z.gridY);
     for (size_t pad : {42u, 43u, 81u, 82u, 83u, 99u})
         EXPECT_EQ(img[pad], 0) << "padding at " << pad;
 }

@@ -4,32 +4,43 @@
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
-#include "support/scripted_services.h"
 #include "rmg/template_list.h"
-#include "support/rmg_temp_dir.h"
+#include "support/failing_files.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
+
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
 
 namespace zw {
 namespace {
 
-using testing::RmgTempDir;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
 
 struct Failing {
     WriteStep step;
     size_t atOffset; // for Write: fail once this many bytes are written
 };
 
-const Failing kPoints[] = {{WriteStep::Open, 0},  {WriteStep::Write, 0},
-                           {WriteStep::Write, 40}, {WriteStep::Flush, 0},
+const Failing kPoints[] = {{WriteStep::Open, 0},
+                           {WriteStep::Write, 0},
+                           {WriteStep::Write, 40},
+                           {WriteStep::Flush, 0},
                            {WriteStep::Rename, 0}};
 
 class WriteFailures : public ::testing::Test {
   protected:
     WriteFailures() : editor(services, dialogs) {
-        services.exeDir = dir.dir();
-        RmgTempDir::write(dir.file("header.txt"), "Header\r\n");
+        services.exeDir = dir.path();
+        spit(dir.file("header.txt"), "Header\r\n");
         // Two players with their start zones, a change in the history, a moved view.
         for (int p = 1; p <= 2; ++p) {
             ZoneRecord z = makeDefaultZone();
@@ -47,12 +58,9 @@ class WriteFailures : public ::testing::Test {
         editor.zoomIn();
         editor.keyChar(U'd');
     }
-    ~WriteFailures() override { setWriteFailureHook(nullptr); }
-
     void failAt(const Failing& f) {
-        setWriteFailureHook([f](WriteStep s, size_t offset) {
-            return s == f.step && (s != WriteStep::Write || offset >= f.atOffset);
-        });
+        failing = std::make_unique<test::FailingFileSystem>(f.step, f.atOffset);
+        services.files = failing.get();
     }
 
     void expectNothingChanged(const TRmg& before) {
@@ -63,7 +71,8 @@ class WriteFailures : public ::testing::Test {
         EXPECT_EQ(editor.view().originX, 1);
     }
 
-    RmgTempDir dir;
+    ScratchDir dir;
+    std::unique_ptr<test::FailingFileSystem> failing;
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor;
@@ -71,20 +80,20 @@ class WriteFailures : public ::testing::Test {
 
 TEST_F(WriteFailures, SavingAProjectAtEveryPoint) {
     const std::string path = dir.file("work.tpz");
-    RmgTempDir::write(path, "the old project");
+    spit(path, "the old project");
     const TRmg before = editor.rmg();
     for (const Failing& f : kPoints) {
         failAt(f);
         services.saveAnswers.push_back(path);
         editor.save();
-        EXPECT_EQ(RmgTempDir::read(path), "the old project");
+        EXPECT_EQ(slurp(path), "the old project");
         expectNothingChanged(before);
     }
     ASSERT_EQ(services.fileErrors.size(), std::size(kPoints));
     for (const std::string& reason : services.fileErrors)
         EXPECT_NE(reason.find(path), std::string::npos) << reason;
     // Nothing but the old file is left behind.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.dir()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               2);
 }
@@ -92,7 +101,7 @@ TEST_F(WriteFailures, SavingAProjectAtEveryPoint) {
 TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
     const std::string existing = dir.file("rmg.txt");
     const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
-    RmgTempDir::write(existing, table);
+    spit(existing, table);
     const std::string fresh = dir.file("new.txt");
     const TRmg before = editor.rmg();
     for (const Failing& f : kPoints) {
@@ -100,7 +109,7 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
         services.saveAnswers.push_back(existing);
         dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
         editor.compile();
-        EXPECT_EQ(RmgTempDir::read(existing), table);
+        EXPECT_EQ(slurp(existing), table);
         services.saveAnswers.push_back(fresh);
         editor.compile();
         EXPECT_FALSE(fileExists(fresh));
@@ -111,7 +120,7 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTableAtEveryPoint) {
     EXPECT_TRUE(services.messages.empty());
 
     // Once writing works again, the same compile stores its refresh.
-    setWriteFailureHook(nullptr);
+    services.files = nullptr;
     services.saveAnswers.push_back(fresh);
     editor.compile();
     EXPECT_TRUE(fileExists(fresh));
@@ -142,6 +151,29 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     EXPECT_EQ(services.fileErrors.size(), 3u);
     expectNothingChanged(before);
 }
+
+#ifdef _WIN32
+// A table another program holds open without sharing it for writing (a
+// spreadsheet): the user is told why, nothing is written, and the template, its
+// history and view stay as they were.
+TEST_F(WriteFailures, ATableHeldOpenByAnotherProgramIsRefused) {
+    const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
+    const std::string path = dir.file("rmg.txt");
+    spit(path, table);
+    HANDLE held = CreateFileW(toUtf16(path)->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const TRmg before = editor.rmg();
+    services.saveAnswers.push_back(path);
+    dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
+    editor.compile();
+    CloseHandle(held);
+    ASSERT_EQ(services.fileErrors.size(), 1u);
+    EXPECT_EQ(services.fileErrors[0], "файл занят другой программой: " + path);
+    EXPECT_EQ(slurp(path), table);
+    expectNothingChanged(before);
+}
+#endif
 
 } // namespace
 } // namespace zw

@@ -1,5 +1,6 @@
 #include "platform/association.h"
 #include "platform/files.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +16,8 @@ namespace zw {
 namespace {
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
-    auto r = readWholeFile(p.string());
-    return std::holds_alternative<std::string>(r) ? std::get<std::string>(r) : std::string("<?>");
-}
-
-void spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream f(p, std::ios::binary);
-    f << bytes;
-}
-
-class TempDir {
-  public:
-    TempDir() {
-        std::string tmpl = (fs::temp_directory_path() / "zw-assoc-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using test::slurp;
+using test::spit;
 
 // Sets an environment variable for one test and puts the old value back.
 class EnvVar {
@@ -204,24 +182,24 @@ TEST(MimeAppsList, InsertsInsideTheExistingGroupAndKeepsLineEnds) {
 
 class AssociationFiles : public ::testing::Test {
   protected:
-    TempDir tmp;
-    AssociationPaths paths{(tmp.path() / "data").string(), (tmp.path() / "config").string()};
+    test::ScratchDir scratch;
+    const fs::path root{scratch.path()};
+    AssociationPaths paths{(root / "data").string(), (root / "config").string()};
     AssociationOptions noTools{false, std::chrono::milliseconds(100)};
 };
 
 TEST_F(AssociationFiles, WritesTheFourFilesAndLeavesThemAloneWhenUnchanged) {
-    fs::create_directories(tmp.path() / "config");
-    spit(tmp.path() / "config" / "mimeapps.list",
-         "[Default Applications]\ntext/plain=ed.desktop;\n");
+    fs::create_directories(root / "config");
+    spit(root / "config" / "mimeapps.list", "[Default Applications]\ntext/plain=ed.desktop;\n");
 
     const AssociationResult first = writeAssociation("/opt/zw/zonewright", paths, noTools);
     EXPECT_TRUE(first.ok);
     EXPECT_TRUE(first.changed);
-    const fs::path data = tmp.path() / "data";
+    const fs::path data = root / "data";
     EXPECT_EQ(slurp(data / "mime/packages/zonewright.xml"), mimePackageXml());
     EXPECT_EQ(slurp(data / "applications/zonewright.desktop"), desktopEntry("/opt/zw/zonewright"));
     EXPECT_EQ(slurp(data / "icons/hicolor/scalable/apps/zonewright.svg"), associationIconSvg());
-    EXPECT_EQ(slurp(tmp.path() / "config/mimeapps.list"),
+    EXPECT_EQ(slurp(root / "config/mimeapps.list"),
               "[Default Applications]\ntext/plain=ed.desktop;\n"
               "application/x-zonewright-template=zonewright.desktop;\n");
 
@@ -237,35 +215,34 @@ TEST_F(AssociationFiles, WritesTheFourFilesAndLeavesThemAloneWhenUnchanged) {
 }
 
 TEST_F(AssociationFiles, WritesThroughASymlinkedListAndNeverOverAnUnreadableOne) {
-    fs::create_directories(tmp.path() / "config");
-    fs::create_directories(tmp.path() / "dotfiles");
-    spit(tmp.path() / "dotfiles/mimeapps.list", "[Default Applications]\nimage/png=v.desktop;\n");
-    fs::create_symlink(tmp.path() / "dotfiles/mimeapps.list", tmp.path() / "config/mimeapps.list");
+    fs::create_directories(root / "config");
+    fs::create_directories(root / "dotfiles");
+    spit(root / "dotfiles/mimeapps.list", "[Default Applications]\nimage/png=v.desktop;\n");
+    fs::create_symlink(root / "dotfiles/mimeapps.list", root / "config/mimeapps.list");
     EXPECT_TRUE(writeAssociation("/opt/zw/zonewright", paths, noTools).ok);
-    EXPECT_TRUE(fs::is_symlink(tmp.path() / "config/mimeapps.list"));
-    EXPECT_NE(slurp(tmp.path() / "dotfiles/mimeapps.list")
+    EXPECT_TRUE(fs::is_symlink(root / "config/mimeapps.list"));
+    EXPECT_NE(slurp(root / "dotfiles/mimeapps.list")
                   .find("image/png=v.desktop;\napplication/x-zonewright-template="),
               std::string::npos);
 
     // A list that exists but cannot be read is not replaced by one holding only
     // the editor's line.
-    fs::remove(tmp.path() / "config/mimeapps.list");
-    fs::create_directories(tmp.path() / "config/mimeapps.list");
-    spit(tmp.path() / "config/mimeapps.list/keep", "x");
+    fs::remove(root / "config/mimeapps.list");
+    fs::create_directories(root / "config/mimeapps.list");
+    spit(root / "config/mimeapps.list/keep", "x");
     const AssociationResult r = writeAssociation("/opt/zw/zonewright", paths, noTools);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(slurp(tmp.path() / "config/mimeapps.list/keep"), "x");
+    EXPECT_EQ(slurp(root / "config/mimeapps.list/keep"), "x");
     // The other files are still in place.
-    EXPECT_TRUE(fs::exists(tmp.path() / "data/applications/zonewright.desktop"));
+    EXPECT_TRUE(fs::exists(root / "data/applications/zonewright.desktop"));
 }
 
 TEST_F(AssociationFiles, FailsQuietlyWithoutUsableFolders) {
     EXPECT_FALSE(writeAssociation("/opt/zw/zonewright", {"", ""}, noTools).ok);
-    spit(tmp.path() / "file", "x");
-    const AssociationPaths blocked{(tmp.path() / "file/data").string(),
-                                   (tmp.path() / "file/config").string()};
+    spit(root / "file", "x");
+    const AssociationPaths blocked{(root / "file/data").string(), (root / "file/config").string()};
     EXPECT_FALSE(writeAssociation("/opt/zw/zonewright", blocked, noTools).ok);
-    EXPECT_EQ(slurp(tmp.path() / "file"), "x");
+    EXPECT_EQ(slurp(root / "file"), "x");
 }
 
 TEST(AssociationPathsEnv, UsesXdgFoldersOrHomeDefaults) {
@@ -291,30 +268,30 @@ TEST(AssociationPathsEnv, UsesXdgFoldersOrHomeDefaults) {
 class RefreshTools : public AssociationFiles {
   protected:
     void SetUp() override {
-        fs::create_directories(tmp.path() / "bin");
+        fs::create_directories(root / "bin");
         tool("update-mime-database",
-             "printf '%s\\n' \"$@\" >> \"" + (tmp.path() / "mime-args").string() + "\"\n");
+             "printf '%s\\n' \"$@\" >> \"" + (root / "mime-args").string() + "\"\n");
         tool("update-desktop-database",
-             "printf '%s\\n' \"$@\" >> \"" + (tmp.path() / "desktop-args").string() + "\"\n");
+             "printf '%s\\n' \"$@\" >> \"" + (root / "desktop-args").string() + "\"\n");
     }
     void tool(const std::string& name, const std::string& body) {
-        const fs::path p = tmp.path() / "bin" / name;
+        const fs::path p = root / "bin" / name;
         spit(p, "#!/bin/sh\n" + body);
         ::chmod(p.c_str(), 0755);
     }
-    std::string binDir() const { return (tmp.path() / "bin").string(); }
+    std::string binDir() const { return (root / "bin").string(); }
 };
 
 TEST_F(RefreshTools, RunsEachToolWithItsFolderAsOneArgumentOnlyAfterAChange) {
     EnvVar path("PATH", binDir());
     // Characters a shell would act on reach the tool untouched.
-    const fs::path odd = tmp.path() / "da ta $(touch pwned) `x`";
-    const AssociationPaths p{odd.string(), (tmp.path() / "config").string()};
+    const fs::path odd = root / "da ta $(touch pwned) `x`";
+    const AssociationPaths p{odd.string(), (root / "config").string()};
     const AssociationResult r = writeAssociation("/opt/zw/zonewright", p, {});
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.toolsRun, 2);
-    EXPECT_EQ(slurp(tmp.path() / "mime-args"), (odd / "mime").string() + "\n");
-    EXPECT_EQ(slurp(tmp.path() / "desktop-args"), (odd / "applications").string() + "\n");
+    EXPECT_EQ(slurp(root / "mime-args"), (odd / "mime").string() + "\n");
+    EXPECT_EQ(slurp(root / "desktop-args"), (odd / "applications").string() + "\n");
     EXPECT_FALSE(fs::exists("pwned"));
 
     // Nothing changed, but the fake tools built no caches: they run again. With
@@ -328,14 +305,14 @@ TEST_F(RefreshTools, RunsEachToolWithItsFolderAsOneArgumentOnlyAfterAChange) {
 
 TEST_F(RefreshTools, MissingToolsAreSkippedAndAHangingToolIsStopped) {
     {
-        EnvVar path("PATH", (tmp.path() / "nothing-here").string());
+        EnvVar path("PATH", (root / "nothing-here").string());
         const AssociationResult r = writeAssociation("/opt/zw/zonewright", paths, {});
         EXPECT_TRUE(r.ok);
         EXPECT_EQ(r.toolsRun, 0);
     }
     tool("update-mime-database", "exec /bin/sleep 30\n");
     EnvVar path("PATH", binDir());
-    fs::remove(tmp.path() / "data/mime/packages/zonewright.xml");
+    fs::remove(root / "data/mime/packages/zonewright.xml");
     const auto start = std::chrono::steady_clock::now();
     const AssociationResult r =
         writeAssociation("/opt/zw/zonewright", paths, {true, std::chrono::milliseconds(200)});

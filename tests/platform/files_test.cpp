@@ -1,9 +1,26 @@
 #include "platform/files.h"
+#include "platform/process.h"
 
 #include "support/model_samples.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#else
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// Every umask() call of this test program, the file layer's included, is
+// counted here and then made as the C library would make it.
+static std::atomic<int> umaskCalls{0};
+extern "C" mode_t umask(mode_t mask) noexcept {
+    ++umaskCalls;
+    return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
+#endif
 
 namespace zw {
 namespace {
@@ -14,8 +31,8 @@ using test::spit;
 
 class WholeFiles : public ::testing::Test {
   protected:
-    ~WholeFiles() override { setWriteFailureHook(nullptr); }
     ScratchDir dir;
+    SystemFileSystem files;
 };
 
 std::string pattern(size_t n) {
@@ -25,23 +42,33 @@ std::string pattern(size_t n) {
     return s;
 }
 
-TEST_F(WholeFiles, WritesNewAndReplacesExistingFiles) {
-    const std::string path = dir.file("a.bin");
-    const std::string big = pattern(3u << 20); // several write chunks
-    ASSERT_TRUE(std::holds_alternative<std::monostate>(writeWholeFile(path, big)));
-    EXPECT_EQ(slurp(path), big);
-    ASSERT_TRUE(std::holds_alternative<std::monostate>(writeWholeFile(path, "short")));
-    EXPECT_EQ(slurp(path), "short");
-    ASSERT_TRUE(std::holds_alternative<std::monostate>(writeWholeFile(path, "")));
-    EXPECT_EQ(slurp(path), "");
-    EXPECT_EQ(dir.listing(), "a.bin\n"); // no temporary file left behind
+bool written(const std::variant<std::monostate, FileError>& r) {
+    return std::holds_alternative<std::monostate>(r);
+}
 
-    auto read = readWholeFile(path);
+std::string reasonOf(const std::variant<std::monostate, FileError>& r) {
+    return written(r) ? std::string() : std::get<FileError>(r).reason;
+}
+
+TEST_F(WholeFiles, WritesNewAndReplacesExistingFiles) {
+    // A Cyrillic name, and bytes with CR LF and bare LF that must arrive unchanged.
+    const std::string path = dir.file("Документы шаблон.bin");
+    const std::string big = pattern(3u << 20) + "a\r\nb\nc\r"; // several write chunks
+    ASSERT_TRUE(written(files.writeWholeFile(path, big)));
+    EXPECT_EQ(slurp(path), big);
+    ASSERT_TRUE(written(files.writeWholeFile(path, "short")));
+    EXPECT_EQ(slurp(path), "short");
+    ASSERT_TRUE(written(files.writeWholeFile(path, "")));
+    EXPECT_EQ(slurp(path), "");
+    EXPECT_EQ(dir.listing(), "Документы шаблон.bin\n"); // no temporary file left behind
+
+    auto read = files.readWholeFile(path);
     ASSERT_TRUE(std::holds_alternative<std::string>(read));
     EXPECT_EQ(std::get<std::string>(read), "");
-    ASSERT_TRUE(std::holds_alternative<std::monostate>(writeWholeFile(path, big)));
-    read = readWholeFile(path);
+    ASSERT_TRUE(written(files.writeWholeFile(path, big)));
+    read = files.readWholeFile(path);
     EXPECT_EQ(std::get<std::string>(read), big);
+    EXPECT_TRUE(files.fileExists(path));
 }
 
 TEST_F(WholeFiles, EveryFailingStepLeavesTheOldFileByteForByte) {
@@ -60,52 +87,188 @@ TEST_F(WholeFiles, EveryFailingStepLeavesTheOldFileByteForByte) {
         SCOPED_TRACE(static_cast<int>(f.step));
         SCOPED_TRACE(f.atOffset);
         bool fired = false;
-        setWriteFailureHook([&](WriteStep s, size_t offset) {
+        SystemFileSystem failing([&](WriteStep s, size_t offset) {
             if (s == f.step && (s != WriteStep::Write || offset >= f.atOffset))
                 fired = true;
             return fired;
         });
-        const auto result = writeWholeFile(path, replacement);
-        setWriteFailureHook(nullptr);
+        const auto result = failing.writeWholeFile(path, replacement);
         EXPECT_TRUE(fired);
-        ASSERT_TRUE(std::holds_alternative<FileError>(result));
-        EXPECT_NE(std::get<FileError>(result).reason.find(path), std::string::npos);
+        ASSERT_FALSE(written(result));
+        EXPECT_NE(reasonOf(result).find(path), std::string::npos);
         EXPECT_EQ(slurp(path), old);
         EXPECT_EQ(dir.listing(), "target.tpz\n");
     }
     // A failure before a new file exists creates nothing.
-    setWriteFailureHook([](WriteStep s, size_t) { return s == WriteStep::Rename; });
-    EXPECT_TRUE(std::holds_alternative<FileError>(writeWholeFile(dir.file("new.tpz"), "x")));
+    SystemFileSystem failing([](WriteStep s, size_t) { return s == WriteStep::Rename; });
+    EXPECT_FALSE(written(failing.writeWholeFile(dir.file("new.tpz"), "x")));
     EXPECT_EQ(dir.listing(), "target.tpz\n");
 }
+
+TEST_F(WholeFiles, FailuresNameThePathAndTheReasonInRussian) {
+    const auto missing = files.readWholeFile(dir.file("none.tpz"));
+    ASSERT_TRUE(std::holds_alternative<FileError>(missing));
+    EXPECT_EQ(std::get<FileError>(missing).reason,
+              "файл или папка не найдены: " + dir.file("none.tpz"));
+
+    const auto folder = files.readWholeFile(dir.path());
+    ASSERT_TRUE(std::holds_alternative<FileError>(folder));
+    EXPECT_EQ(std::get<FileError>(folder).reason, "это папка, а не файл: " + dir.path());
+    EXPECT_EQ(reasonOf(files.writeWholeFile(dir.file("no/dir/x"), "x")),
+              "файл или папка не найдены: " + dir.file("no/dir/x"));
+    // A folder in the way of the target is not replaced.
+    std::filesystem::create_directory(test::fsPath(dir.file("sub")));
+    EXPECT_EQ(reasonOf(files.writeWholeFile(dir.file("sub"), "x")),
+              "это папка, а не файл: " + dir.file("sub"));
+    EXPECT_EQ(dir.listing(), "sub\n");
+
+    EXPECT_FALSE(files.fileExists(dir.file("none.tpz")));
+    EXPECT_FALSE(files.fileExists(dir.file("sub")));
+    spit(dir.file("here"), "");
+    EXPECT_TRUE(files.fileExists(dir.file("here")));
+}
+
+TEST(FileProblems, SystemCodesMapToOneTableOfRussianReasons) {
+    struct Case {
+        FileProblem problem;
+        int errnoValue;
+        std::uint32_t win32Code;
+        const char* text;
+    };
+    const Case cases[] = {
+        {FileProblem::NotFound, ENOENT, 3, "файл или папка не найдены"},
+        {FileProblem::AccessDenied, EACCES, 5, "доступ запрещён"},
+        {FileProblem::InUse, EBUSY, 32, "файл занят другой программой"},
+        {FileProblem::DiskFull, ENOSPC, 112, "на диске нет места"},
+        {FileProblem::ReadOnly, EROFS, 19, "файл или диск только для чтения"},
+        {FileProblem::BadName, ENAMETOOLONG, 123, "недопустимое имя файла"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(problemFromErrno(c.errnoValue), c.problem);
+        EXPECT_EQ(problemFromWin32(c.win32Code), c.problem);
+        EXPECT_EQ(problemText(c.problem, 0), c.text);
+    }
+    EXPECT_EQ(problemFromWin32(1175), FileProblem::InUse); // ReplaceFileW: target held open
+    EXPECT_EQ(fileErrorFromErrno("/x/y", EIO).reason,
+              "ошибка ввода-вывода (код " + std::to_string(EIO) + "): /x/y");
+    EXPECT_EQ(fileErrorFromWin32("C:\\x", 1117).reason, "ошибка ввода-вывода (код 1117): C:\\x");
+}
+
+TEST(Process, ExecutableFolderHoldsTheRunningProgram) {
+    const std::string folder = executableFolder();
+    ASSERT_NE(folder, ".");
+    bool found = false;
+    for (const auto& e : std::filesystem::directory_iterator(test::fsPath(folder)))
+        found = found || e.path().stem() == "core_tests";
+    EXPECT_TRUE(found) << folder;
+}
+
+#ifndef _WIN32
 
 TEST_F(WholeFiles, ExistingPermissionsAreKept) {
     const std::string path = dir.file("mode.txt");
     spit(path, "x");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(std::holds_alternative<std::monostate>(writeWholeFile(path, "yy")));
+    ASSERT_TRUE(written(files.writeWholeFile(path, "yy")));
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-TEST_F(WholeFiles, SystemFailuresCarryTheirReason) {
-    const auto missing = readWholeFile(dir.file("none.tpz"));
-    ASSERT_TRUE(std::holds_alternative<FileError>(missing));
-    EXPECT_NE(std::get<FileError>(missing).reason.find("none.tpz"), std::string::npos);
+// Writing through a symbolic link replaces the file it points to (relative or
+// absolute, through a chain, or not there yet) and keeps the link.
+TEST_F(WholeFiles, WritingThroughASymbolicLinkKeepsTheLink) {
+    ::mkdir(dir.file("real").c_str(), 0755);
+    spit(dir.file("real/table.txt"), "old");
+    ASSERT_EQ(::symlink("real/table.txt", dir.file("relative").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.file("relative").c_str(), dir.file("chain").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.file("real/new.txt").c_str(), dir.file("dangling").c_str()), 0);
+    for (const char* link : {"relative", "chain"}) {
+        SCOPED_TRACE(link);
+        ASSERT_TRUE(written(files.writeWholeFile(dir.file(link), link)));
+        EXPECT_EQ(slurp(dir.file("real/table.txt")), link);
+        struct stat st {};
+        ASSERT_EQ(::lstat(dir.file(link).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+    }
+    ASSERT_TRUE(written(files.writeWholeFile(dir.file("dangling"), "fresh")));
+    EXPECT_EQ(slurp(dir.file("real/new.txt")), "fresh");
+    EXPECT_EQ(dir.listing(), "chain\ndangling\nreal\nrelative\n");
 
-    EXPECT_TRUE(std::holds_alternative<FileError>(readWholeFile(dir.path())));
-    EXPECT_TRUE(std::holds_alternative<FileError>(writeWholeFile(dir.file("no/dir/x"), "x")));
-    // A folder in the way of the target is not replaced.
-    ASSERT_EQ(::mkdir(dir.file("sub").c_str(), 0755), 0);
-    EXPECT_TRUE(std::holds_alternative<FileError>(writeWholeFile(dir.file("sub"), "x")));
-    EXPECT_EQ(dir.listing(), "sub\n");
-
-    EXPECT_FALSE(fileExists(dir.file("none.tpz")));
-    EXPECT_FALSE(fileExists(dir.file("sub")));
-    spit(dir.file("here"), "");
-    EXPECT_TRUE(fileExists(dir.file("here")));
+    ASSERT_EQ(::symlink("loop", dir.file("loop").c_str()), 0);
+    EXPECT_FALSE(written(files.writeWholeFile(dir.file("loop"), "x")));
 }
+
+// A new file gets 0666 less the umask, applied by the system: the writer never
+// changes the process-wide umask, which other threads rely on while they create
+// files (a file dialog would create world-writable files in that moment).
+TEST_F(WholeFiles, NewFilesGetTheUmaskWithoutChangingIt) {
+    const mode_t saved = ::umask(027);
+    const int callsBefore = umaskCalls;
+    ASSERT_TRUE(written(files.writeWholeFile(dir.file("new"), "x")));
+    const int calls = umaskCalls - callsBefore;
+    ::umask(saved);
+    EXPECT_EQ(calls, 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("new").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// The folder is synced after the rename, so that the rename survives a power cut.
+TEST_F(WholeFiles, TheFolderIsSyncedAfterTheRename) {
+    std::vector<WriteStep> steps;
+    SystemFileSystem observed([&](WriteStep s, size_t) {
+        if (steps.empty() || steps.back() != s)
+            steps.push_back(s);
+        return false;
+    });
+    ASSERT_TRUE(written(observed.writeWholeFile(dir.file("a"), "abc")));
+    EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::Open, WriteStep::Write, WriteStep::Flush,
+                                             WriteStep::Rename, WriteStep::SyncFolder}));
+}
+
+#else
+
+std::wstring wide(const std::string& utf8) {
+    return *toUtf16(utf8);
+}
+
+// ReplaceFileW keeps an existing file's attributes; a read-only one is refused.
+TEST_F(WholeFiles, ReplacingKeepsAttributesAndRefusesReadOnlyFiles) {
+    const std::string path = dir.file("Шаблоны.tpz");
+    spit(path, "old");
+    ASSERT_TRUE(SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(written(files.writeWholeFile(path, "new\r\n")));
+    EXPECT_EQ(slurp(path), "new\r\n");
+    EXPECT_TRUE(GetFileAttributesW(wide(path).c_str()) & FILE_ATTRIBUTE_HIDDEN);
+
+    ASSERT_TRUE(SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(reasonOf(files.writeWholeFile(path, "x")),
+              "файл или диск только для чтения: " + path);
+    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(slurp(path), "new\r\n");
+    EXPECT_EQ(dir.listing(), "Шаблоны.tpz\n");
+}
+
+// A table another program holds open without sharing it for writing (as a
+// spreadsheet does) is refused with the reason, and nothing is written.
+TEST_F(WholeFiles, ATargetHeldOpenByAnotherProgramIsRefused) {
+    const std::string path = dir.file("rmg.txt");
+    spit(path, "Header\r\nrow\r\n");
+    HANDLE held = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(reasonOf(files.writeWholeFile(path, "changed")),
+              "файл занят другой программой: " + path);
+    CloseHandle(held);
+    EXPECT_EQ(slurp(path), "Header\r\nrow\r\n");
+    EXPECT_EQ(dir.listing(), "rmg.txt\n");
+    ASSERT_TRUE(written(files.writeWholeFile(path, "changed")));
+    EXPECT_EQ(slurp(path), "changed");
+}
+
+#endif
 
 } // namespace
 } // namespace zw

@@ -1,6 +1,7 @@
 #include "platform/association.h"
 #include "platform/files.h"
 #include "platform/qt_services.h"
+#include "support/scratch_dir.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -104,8 +105,8 @@ TEST(QtServicesFacts, ArgumentsKeepTheirBytes) {
 }
 
 TEST(QtServicesAssociation, WritesTheDesktopFilesForTheRunningExecutable) {
-    std::string tmpl = (fs::temp_directory_path() / "zw-qtassoc-XXXXXX").string();
-    const fs::path dir = ::mkdtemp(tmpl.data());
+    const test::ScratchDir scratch;
+    const fs::path dir{scratch.path()};
     const auto keep = [](const char* name) {
         const char* v = std::getenv(name);
         return v ? std::optional<std::string>(v) : std::nullopt;
@@ -134,7 +135,6 @@ TEST(QtServicesAssociation, WritesTheDesktopFilesForTheRunningExecutable) {
     EXPECT_EQ(std::get<std::string>(entry), desktopEntry(services.executablePath()));
     EXPECT_TRUE(fs::exists(dir / "data/mime/packages/zonewright.xml"));
     EXPECT_TRUE(fs::exists(dir / "config/mimeapps.list"));
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -17,9 +17,9 @@
 namespace zw {
 namespace {
 
-using testing::RefGraph;
-using testing::RefNode;
-using testing::RefRandom;
+using test::RefGraph;
+using test::RefNode;
+using test::RefRandom;
 
 using Links = std::vector<std::tuple<int, int, bool>>;
 

@@ -1,12 +1,12 @@
 // Tables made to hurt: huge cells, endless rows of TABs, no line ends, floods
 // of passages and zones. Each must be read to a sound template without a
 // crash, an overrun or a hang.
-#include "support/scripted_services.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 namespace zw {
 namespace {
 
-using testing::rmgRow;
+using test::rmgRow;
 
 const std::string kStart = "h\r\nT\t1\t2\t";
 

@@ -10,7 +10,7 @@
 namespace zw {
 namespace {
 
-using testing::rmgRow;
+using test::rmgRow;
 
 std::vector<std::vector<std::string>> cut(std::string_view block) {
     std::vector<std::vector<std::string>> out;

@@ -10,8 +10,8 @@
 namespace zw {
 namespace {
 
-using testing::kTestHeader;
-using testing::rmgRow;
+using test::kTestHeader;
+using test::rmgRow;
 
 TEST(TableNumber, AcceptsDecimalAndTheHexadecimalPrefixes) {
     EXPECT_EQ(parseTableNumber("12"), 12);

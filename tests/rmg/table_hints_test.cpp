@@ -9,8 +9,8 @@
 namespace zw {
 namespace {
 
-using testing::kTestHeader;
-using testing::rmgRow;
+using test::kTestHeader;
+using test::rmgRow;
 
 // Every CR LF of a table as LF alone.
 std::string withLfOnly(std::string table) {

@@ -1,6 +1,8 @@
 // The block of rows the compile writes, the derived existence conditions and
 // the read-back rules.
 #include "rmg/table.h"
+#include "support/group_samples.h"
+#include "support/model_samples.h"
 #include "support/rmg_rows.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +12,10 @@
 namespace zw {
 namespace {
 
-using testing::RmgCells;
+using test::connectionWith;
+using test::passage;
+
+using test::RmgCells;
 
 // The cells of each row of a block, checking the row shape on the way.
 std::vector<RmgCells> rowsOf(const std::string& text) {
@@ -45,81 +50,11 @@ ZoneRecord startZone(int owner) {
     return z;
 }
 
-ConnectionRecord connection(int a, int b, std::vector<PassageRecord> passages) {
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = a;
-    c.zoneB = b;
-    c.passageCount = static_cast<int32_t>(passages.size());
-    for (size_t j = 0; j < passages.size(); ++j)
-        c.passages[j] = passages[j];
-    return c;
-}
-
-PassageRecord passage(int kind, int guard = 6000) {
-    PassageRecord p;
-    p.kind = kind;
-    p.guard = guard;
-    return p;
-}
-
-// Two players, two start zones and a treasure zone, two connections.
-TRmg exampleTemplate() {
-    TRmg t = makeNewTemplate();
-    t.name = "Example";
-    t.appendZone(startZone(1));
-    t.appendZone(startZone(2));
-    t.appendZone(makeDefaultZone());
-    t.appendConnection(connection(0, 2, {passage(0, 6000)}));
-    t.appendConnection(connection(1, 2, {passage(2)}));
-    return t;
-}
-
-void fill(RmgCells& row, int from, int to, const std::string& v) {
-    for (int k = from; k <= to; ++k)
-        row[static_cast<size_t>(k)] = v;
-}
-
-void fillNumbers(RmgCells& row, int from, std::vector<int> values) {
-    for (size_t k = 0; k < values.size(); ++k)
-        row[static_cast<size_t>(from) + k] = std::to_string(values[k]);
-}
-
 TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
-    TRmg t = exampleTemplate();
+    TRmg t = test::workedExample("Example");
     refreshConditions(t);
 
-    RmgCells r0, r1, r2;
-    r0[0] = "Example";
-    fillNumbers(r0, 1, {4, 9, 1});
-    r0[4] = "x";
-    fillNumbers(r0, 8, {14, 1, 2, 2, 2, 1});
-    r0[15] = "1";
-    fill(r0, 23, 31, "x");
-    fill(r0, 47, 54, "x");
-    r0[55] = "avg";
-    fill(r0, 57, 66, "x");
-    fillNumbers(r0, 67, {10000, 15000, 1, 3000, 6000, 6, 500, 3000, 9, 1, 3, 6000});
-    fillNumbers(r0, 81, {1, 2, 2, 2});
-
-    for (int k = 3; k <= 75; ++k)
-        r1[static_cast<size_t>(k)] = r0[static_cast<size_t>(k)];
-    r1[3] = r1[13] = "2";
-    fillNumbers(r1, 76, {2, 3});
-    r1[80] = "x";
-    fillNumbers(r1, 81, {1, 2, 2, 2});
-
-    fillNumbers(r2, 3, {3});
-    r2[6] = "x";
-    fillNumbers(r2, 8, {14, 1, 2, 2, 2});
-    fill(r2, 23, 31, "x");
-    fill(r2, 47, 54, "x");
-    r2[55] = "avg";
-    fill(r2, 57, 66, "x");
-    fillNumbers(r2, 67, {10000, 15000, 1, 3000, 6000, 6, 500, 3000, 9});
-
-    const std::string expected =
-        testing::joinRmgRow(r0) + testing::joinRmgRow(r1) + testing::joinRmgRow(r2);
-    EXPECT_EQ(buildBlock(t, "Example"), expected);
+    EXPECT_EQ(buildBlock(t, "Example"), test::workedExampleRows("Example"));
 
     // The refresh was stored into the template.
     EXPECT_EQ(limitsOf(t.zones[2]), (Limits{1, 2, 2, 2}));
@@ -130,8 +65,8 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     TRmg t = makeNewTemplate();
     for (int i = 0; i < 3; ++i)
         t.appendZone(makeDefaultZone());
-    t.appendConnection(connection(0, 1, {passage(0), passage(1), passage(2)}));
-    t.appendConnection(connection(2, 1, {passage(0), passage(0)}));
+    t.appendConnection(connectionWith(0, 1, {passage(0), passage(1), passage(2)}));
+    t.appendConnection(connectionWith(2, 1, {passage(0), passage(0)}));
     auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 5u);
     for (size_t r = 3; r < 5; ++r)
@@ -169,14 +104,21 @@ TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
     TRmg t = makeNewTemplate();
     t.appendZone(makeDefaultZone());
     t.appendZone(makeDefaultZone());
-    t.appendConnection(connection(0, 1, {passage(0)}));
+    t.appendConnection(connectionWith(0, 1, {passage(0)}));
     t.connections[0].passageCount = 20;
-    t.appendConnection(connection(0, 1, {passage(0)}));
+    t.appendConnection(connectionWith(0, 1, {passage(0)}));
     t.connections[1].passageCount = -3;
-    t.appendConnection(connection(0, 7, {passage(0)})); // a zone that does not exist
+    t.appendConnection(connectionWith(0, 7, {passage(0)})); // a zone that does not exist
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.connections[2].passages[0]), (Limits{1, 8, 1, 8}));
     EXPECT_EQ(rowsOf(buildBlock(t, "N")).size(), 9u);
+}
+
+// Expects each listed cell of row `index` to hold its text.
+void expectCells(const std::vector<RmgCells>& rows, size_t index,
+                 std::initializer_list<std::pair<size_t, const char*>> cells) {
+    for (const auto& [k, text] : cells)
+        EXPECT_EQ(rows.at(index)[k], text) << "row " << index << ", cell " << k;
 }
 
 TEST(CompileBlock, CellsFollowTheColumnRules) {
@@ -211,75 +153,42 @@ TEST(CompileBlock, CellsFollowTheColumnRules) {
     c.monsterTypes = {true, false, false, false, false, false, false, false, false, true};
     t.zones = {a, b, c};
     t.appendConnection(
-        connection(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
+        connectionWith(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
     const auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 4u);
     for (const auto& row : rows)
         for (int k : {16, 17, 20, 21, 39, 40, 41, 42, 43, 44, 45})
             EXPECT_EQ(row[static_cast<size_t>(k)], "");
 
-    const RmgCells& ra = rows[0];
-    EXPECT_EQ(ra[4], "");
-    EXPECT_EQ(ra[5], "x");
-    EXPECT_EQ(ra[8], "-5");
-    EXPECT_EQ(ra[13], "2");
-    EXPECT_EQ(ra[14], "3");
-    EXPECT_EQ(ra[15], "1");
-    EXPECT_EQ(ra[18], "");
-    EXPECT_EQ(ra[19], "");
-    EXPECT_EQ(ra[22], "x");
+    expectCells(rows, 0, {{4, ""}, {5, "x"}, {8, "-5"}, {13, "2"}, {14, "3"}, {15, "1"}, {18, ""}});
+    expectCells(rows, 0, {{19, ""}, {22, "x"}});
     for (int k = 0; k < 9; ++k)
-        EXPECT_EQ(ra[23 + static_cast<size_t>(k)], a.townTypes[static_cast<size_t>(k)] ? "x" : "");
-    EXPECT_EQ(ra[32], "1");
-    EXPECT_EQ(ra[34], "");
-    EXPECT_EQ(ra[38], "2");
-    EXPECT_EQ(ra[46], "x");
+        EXPECT_EQ(rows[0][23 + static_cast<size_t>(k)],
+                  a.townTypes[static_cast<size_t>(k)] ? "x" : "");
+    expectCells(rows, 0, {{32, "1"}, {34, ""}, {38, "2"}, {46, "x"}});
     for (int k = 47; k <= 54; ++k)
-        EXPECT_EQ(ra[static_cast<size_t>(k)], "");
-    EXPECT_EQ(ra[55], "none");
+        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
+    expectCells(rows, 0, {{55, "none"}});
     for (int k = 56; k <= 66; ++k)
-        EXPECT_EQ(ra[static_cast<size_t>(k)], "");
+        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
 
-    const RmgCells& rb = rows[1];
-    EXPECT_EQ(rb[7], "x");
-    EXPECT_EQ(rb[13], "");
-    EXPECT_EQ(rb[14], "");
-    EXPECT_EQ(rb[18], "1"); // one town without fort, no owner
-    EXPECT_EQ(rb[22], "");  // only mode 3 writes the same-type mark
-    EXPECT_EQ(rb[46], "");
-    EXPECT_EQ(rb[47], "");
-    EXPECT_EQ(rb[48], "x");
-    EXPECT_EQ(rb[54], "x");
-    EXPECT_EQ(rb[55], "strong");
-    EXPECT_EQ(rb[56], "x");
+    // Cell 18: one town without fort, no owner; cell 22: only mode 3 writes the
+    // same-type mark.
+    expectCells(rows, 1, {{7, "x"}, {13, ""}, {14, ""}, {18, "1"}, {22, ""}, {46, ""}, {47, ""}});
+    expectCells(rows, 1, {{48, "x"}, {54, "x"}, {55, "strong"}, {56, "x"}});
     for (int k = 57; k <= 66; ++k)
-        EXPECT_EQ(rb[static_cast<size_t>(k)], "");
+        EXPECT_EQ(rows[1][static_cast<size_t>(k)], "");
 
-    const RmgCells& rc = rows[2];
-    EXPECT_EQ(rc[4], "x");
-    EXPECT_EQ(rc[5], "");
-    EXPECT_EQ(rc[13], "");
+    expectCells(rows, 2, {{4, "x"}, {5, ""}, {13, ""}});
     for (int k : {14, 15, 18, 19})
-        EXPECT_EQ(rc[static_cast<size_t>(k)], "");
-    EXPECT_EQ(rc[55], "avg");
-    EXPECT_EQ(rc[56], "");
-    EXPECT_EQ(rc[57], "x");
-    EXPECT_EQ(rc[58], "");
-    EXPECT_EQ(rc[66], "x");
+        EXPECT_EQ(rows[2][static_cast<size_t>(k)], "");
+    expectCells(rows, 2, {{55, "avg"}, {56, ""}, {57, "x"}, {58, ""}, {66, "x"}});
 
     // Passages: lower number first whatever the stored order; guard only for kind 0.
-    EXPECT_EQ(rows[0][76], "1");
-    EXPECT_EQ(rows[0][77], "3");
-    EXPECT_EQ(rows[0][78], "0");
-    EXPECT_EQ(rows[1][78], "");
-    EXPECT_EQ(rows[1][79], "x");
-    EXPECT_EQ(rows[1][80], "");
-    EXPECT_EQ(rows[2][78], "");
-    EXPECT_EQ(rows[2][79], "");
-    EXPECT_EQ(rows[2][80], "x");
-    EXPECT_EQ(rows[3][79], "");
-    EXPECT_EQ(rows[3][80], "x");
-    EXPECT_EQ(rows[3][3], "");
+    expectCells(rows, 0, {{76, "1"}, {77, "3"}, {78, "0"}});
+    expectCells(rows, 1, {{78, ""}, {79, "x"}, {80, ""}});
+    expectCells(rows, 2, {{78, ""}, {79, ""}, {80, "x"}});
+    expectCells(rows, 3, {{79, ""}, {80, "x"}, {3, ""}});
 }
 
 TEST(CompileBlock, TownRuleByModeAndOwner) {
@@ -330,7 +239,7 @@ TEST(Refresh, DerivesZoneAndPassageLimits) {
     PassageRecord manual = passage(0);
     manual.autoExist = false;
     manual.minHumans = 5;
-    t.appendConnection(connection(4, 1, {passage(0), manual}));
+    t.appendConnection(connectionWith(4, 1, {passage(0), manual}));
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.zones[0]), (Limits{1, 2, 2, 4}));
     EXPECT_EQ(limitsOf(t.zones[1]), (Limits{1, 2, 3, 4}));

@@ -1,17 +1,17 @@
 // The template list window's logic: selection, deleting, adding, importing and
 // the three outcomes with their questions.
 #include "model/text.h"
-#include "support/scripted_services.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
+#include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
 
 namespace zw {
 namespace {
 
-using testing::kTestHeader;
-using testing::rmgRow;
+using test::kTestHeader;
+using test::rmgRow;
 
 std::string block(const std::string& name, int zones = 1) {
     std::string out = rmgRow({{0, name}, {1, "4"}, {2, "9"}, {3, "1"}});

@@ -3,10 +3,9 @@
 #pragma once
 
 #include "support/model_samples.h"
+#include "support/run_program.h"
 
-#include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace zw::test {
@@ -17,23 +16,20 @@ struct CliRun {
     std::string err;
 };
 
-inline std::string shellQuoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // `cli` is the executable; the streams are captured in files of `scratch`.
+// `environment`, when given, are the arguments of env(1) that run the tool
+// (e.g. {"-u", "DISPLAY", "QT_QPA_PLATFORM=xcb"}); POSIX only.
 inline CliRun runCli(const std::string& cli, const std::vector<std::string>& args,
-                     const ScratchDir& scratch) {
-    std::string cmd = shellQuoted(cli);
-    for (const auto& a : args)
-        cmd += " " + shellQuoted(a);
-    cmd += " >" + shellQuoted(scratch.file("stdout")) + " 2>" + shellQuoted(scratch.file("stderr"));
-    const int raw = std::system(cmd.c_str());
+                     const ScratchDir& scratch, const std::vector<std::string>& environment = {}) {
+    std::vector<std::string> all = environment;
+    std::string program = cli;
+    if (!environment.empty()) {
+        program = "/usr/bin/env";
+        all.push_back(cli);
+    }
+    all.insert(all.end(), args.begin(), args.end());
     CliRun r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.status = runProgram(program, all, scratch.file("stdout"), scratch.file("stderr"));
     r.out = slurp(scratch.file("stdout"));
     r.err = slurp(scratch.file("stderr"));
     return r;

@@ -1,5 +1,5 @@
-// Small builders for tests and benchmarks of group operations: zones at given
-// nodes, connections between indices, and a large grid of zones.
+// Small builders for tests and benchmarks: zones at given nodes, connections
+// between indices and their passages, and a large grid of zones.
 #pragma once
 
 #include "model/records.h"
@@ -24,6 +24,24 @@ inline ConnectionRecord joining(int32_t a, int32_t b, int32_t passages = 1) {
     c.zoneA = a;
     c.zoneB = b;
     c.passageCount = passages;
+    return c;
+}
+
+// A passage of `kind` behind a guard of `guard`.
+inline PassageRecord passage(int32_t kind, int32_t guard = 6000) {
+    PassageRecord p;
+    p.kind = kind;
+    p.guard = guard;
+    return p;
+}
+
+// A connection between indices a and b with exactly the given passages.
+inline ConnectionRecord connectionWith(int32_t a, int32_t b,
+                                       std::initializer_list<PassageRecord> passages) {
+    ConnectionRecord c = joining(a, b, static_cast<int32_t>(passages.size()));
+    size_t i = 0;
+    for (const PassageRecord& p : passages)
+        c.passages[i++] = p;
     return c;
 }
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-namespace zw::testing {
+namespace zw::test {
 
 struct RefRandom {
     uint32_t state = 0;
@@ -152,4 +152,4 @@ struct RefGraph {
     }
 };
 
-} // namespace zw::testing
+} // namespace zw::test

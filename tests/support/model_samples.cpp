@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 #include <zlib.h>
 
@@ -95,6 +97,25 @@ ZoneRecord ownedZone(int32_t kind, int32_t owner) {
     return z;
 }
 
+TRmg workedExample(std::string name) {
+    TRmg t = makeNewTemplate();
+    t.name = std::move(name);
+    for (int32_t owner : {1, 2}) {
+        ZoneRecord start = startZone(owner);
+        start.townMode = 2;
+        t.appendZone(start);
+    }
+    t.appendZone(makeDefaultZone());
+    ConnectionRecord c = makeDefaultConnection();
+    c.zoneA = 0;
+    c.zoneB = 2;
+    t.appendConnection(c);
+    c.zoneA = 1;
+    c.passages[0].kind = 2;
+    t.appendConnection(c);
+    return t;
+}
+
 std::string zlibStream(std::string_view body, int level) {
     uLongf size = compressBound(static_cast<uLong>(body.size()));
     std::vector<Bytef> out(size);
@@ -106,43 +127,6 @@ std::string zlibStream(std::string_view body, int level) {
 
 std::string projectImage(std::string_view body) {
     return "TMPLv099" + zlibStream(body);
-}
-
-ScratchDir::ScratchDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "zw-model-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data()))
-        throw std::runtime_error("mkdtemp failed");
-    path_ = tmpl;
-}
-
-ScratchDir::~ScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::string ScratchDir::listing() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_))
-        names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    std::string out;
-    for (const auto& n : names)
-        out += n + "\n";
-    return out;
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void spit(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace zw::test

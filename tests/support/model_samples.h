@@ -1,12 +1,14 @@
 // Test data for the project file, history and check tests: a template that
-// sets every field to a value of its own, crafted file images, and a temporary
-// folder removed with everything in it.
+// sets every field to a value of its own, zones of given owners and crafted
+// file images.
 #pragma once
 
 #include "editor/editor.h"
 #include "model/records.h"
+#include "support/scratch_dir.h"
 #include "support/toolbar_ids.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,11 @@ TRmg richTemplate();
 // A start zone of `owner` at a free grid node.
 ZoneRecord startZone(int32_t owner, int32_t gridX = 0, int32_t gridY = 0);
 ZoneRecord ownedZone(int32_t kind, int32_t owner);
+
+// The worked example: start zones of players 1 and 2 (each with a town with a
+// fort), a treasure zone, and a connection from each start to it, the second a
+// wide passage. It passes the check.
+TRmg workedExample(std::string name);
 
 // A zlib stream of `body` (level 9 unless given) and a whole project file image.
 std::string zlibStream(std::string_view body, int level = 9);
@@ -35,26 +42,5 @@ struct CountingView : EditorView {
     void buttonsChanged() override { ++buttons; }
     void scrollBarsChanged() override { ++scrollBars; }
 };
-
-// A fresh folder under the system's temporary folder, removed on destruction.
-class ScratchDir {
-  public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
-    // Names of the entries in the folder, sorted.
-    std::string listing() const;
-
-  private:
-    std::string path_;
-};
-
-// Whole-file helpers that fail the test on error.
-std::string slurp(const std::string& path);
-void spit(const std::string& path, std::string_view bytes);
 
 } // namespace zw::test

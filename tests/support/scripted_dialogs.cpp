@@ -30,6 +30,25 @@ std::optional<TemplateSettings> ScriptedDialogs::editTemplate(const TRmg& from) 
     return answer(from);
 }
 
+std::optional<std::vector<ZoneRecord>>
+ScriptedDialogs::editZones(const std::vector<ZoneRecord>& from) {
+    zonesCalls.push_back(from);
+    if (zonesAnswers.empty())
+        return std::nullopt;
+    auto answer = std::move(zonesAnswers.front());
+    zonesAnswers.pop_front();
+    return answer(from);
+}
+
+std::optional<DuplicateSettings> ScriptedDialogs::duplicateForPlayers() {
+    ++duplicateCalls;
+    if (duplicateAnswers.empty())
+        return std::nullopt;
+    auto answer = duplicateAnswers.front();
+    duplicateAnswers.pop_front();
+    return answer;
+}
+
 ListOutcome ScriptedDialogs::runTemplateList(TemplateListSession& session) {
     ++listCalls;
     if (listAnswers.empty())

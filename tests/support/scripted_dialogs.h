@@ -18,17 +18,25 @@ class ScriptedDialogs : public PropertyDialogs {
         connectionAnswers;
     std::deque<std::function<std::optional<TemplateSettings>(const TRmg&)>> templateAnswers;
     std::deque<std::function<ListOutcome(TemplateListSession&)>> listAnswers;
+    std::deque<
+        std::function<std::optional<std::vector<ZoneRecord>>(const std::vector<ZoneRecord>&)>>
+        zonesAnswers;
+    std::deque<std::optional<DuplicateSettings>> duplicateAnswers;
 
     std::vector<ZoneRecord> zoneCalls;
     std::vector<std::pair<ConnectionRecord, bool>> connectionCalls;
     int templateCalls = 0;
     int listCalls = 0;
+    std::vector<std::vector<ZoneRecord>> zonesCalls;
+    int duplicateCalls = 0;
 
     std::optional<ZoneRecord> editZone(const ZoneRecord& from) override;
     std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
                                                    bool furtherPassage) override;
     std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
     ListOutcome runTemplateList(TemplateListSession& session) override;
+    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from) override;
+    std::optional<DuplicateSettings> duplicateForPlayers() override;
 
     // Convenience answers.
     static std::function<std::optional<ZoneRecord>(const ZoneRecord&)> acceptZone();

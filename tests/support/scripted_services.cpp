@@ -73,4 +73,17 @@ std::vector<std::string> ScriptedServices::messageTexts() const {
     return out;
 }
 
+void ScriptedServices::setClipboard(std::string_view mimeType, std::string_view text) {
+    clipboard.clear();
+    clipboard[std::string(mimeType)] = text;
+    clipboard["text/plain"] = text;
+}
+
+std::optional<std::string> ScriptedServices::clipboardText(std::string_view mimeType) {
+    for (const std::string_view type : {mimeType, std::string_view("text/plain")})
+        if (const auto found = clipboard.find(type); found != clipboard.end())
+            return found->second;
+    return std::nullopt;
+}
+
 } // namespace zw

@@ -35,9 +35,14 @@ class ScriptedServices : public Services {
     std::map<FileDialogId, std::string> dialogPaths;
     int associationWrites = 0;
 
+    // The clipboard: the data under each MIME type ("text/plain" for plain text).
+    std::map<std::string, std::string, std::less<>> clipboard;
+
     std::vector<std::string> args;
     std::string exePath = "/usr/local/bin/zonewright";
     std::string exeDir = "/usr/local/bin";
+    // The files commands read and write; the system's when null.
+    FileSystem* files = nullptr;
 
     MessageResult messageBox(std::string_view text, MessageKind kind,
                              MessageButtons buttons) override;
@@ -52,6 +57,9 @@ class ScriptedServices : public Services {
     std::vector<std::string> arguments() const override { return args; }
     std::string executablePath() const override { return exePath; }
     std::string executableDir() const override { return exeDir; }
+    FileSystem& fileSystem() override { return files ? *files : systemFileSystem(); }
+    void setClipboard(std::string_view mimeType, std::string_view text) override;
+    std::optional<std::string> clipboardText(std::string_view mimeType) override;
 
     // Texts of all recorded messages, in order.
     std::vector<std::string> messageTexts() const;

@@ -22,6 +22,7 @@ inline constexpr ToolbarId CreateConnection = kCreateConnectionTool;
 inline constexpr ToolbarId Delete = kDeleteTool;
 inline constexpr ToolbarId Move = kMoveTool;
 inline constexpr ToolbarId Copy = kCopyTool;
+inline constexpr ToolbarId SymmetryMenu = "symmetry";
 inline constexpr ToolbarId Settings = "settings";
 inline constexpr ToolbarId ZoomIn = "zoomin";
 inline constexpr ToolbarId ZoomOut = "zoomout";

@@ -1,27 +1,10 @@
-// Save and load of project files.
+// Load: a project file into the editor, replacing the template whole.
 #include "editor/commands/project_commands.h"
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 
 namespace zw {
-
-void saveProject(Editor& editor) {
-    editor.setTool(kNoTool);
-    Services& services = editor.services();
-    const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
-    if (!chosen)
-        return;
-    const std::string path = withProjectExtension(*chosen);
-    // The whole image is made first and written through a temporary file, so a
-    // failure leaves any existing file as it was.
-    const auto written = writeWholeFile(path, encodeProject(editor.rmg()));
-    if (const auto* error = std::get_if<FileError>(&written)) {
-        services.fileError(error->reason);
-        return;
-    }
-    editor.projectFileUsed(path);
-}
 
 void loadProject(Editor& editor) {
     editor.setTool(kNoTool);
@@ -35,7 +18,7 @@ void loadProject(Editor& editor) {
             return;
     }
 
-    const auto bytes = readWholeFile(*path);
+    const auto bytes = services.fileSystem().readWholeFile(*path);
     if (const auto* error = std::get_if<FileError>(&bytes)) {
         services.fileError(error->reason);
         return;

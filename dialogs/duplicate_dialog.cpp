@@ -1,0 +1,69 @@
+#include "dialogs/duplicate_dialog.h"
+
+#include "dialogs/controls.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zw {
+
+namespace t = duplicate_texts;
+
+DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
+    setupDialogWindow(*this, t::kCaption);
+    auto* columns = new QHBoxLayout;
+
+    auto* owners = new QGroupBox(qs(t::kOwners), this);
+    auto* ownersForm = new QFormLayout(owners);
+    for (size_t i = 0; i < ui_.players.size(); ++i) {
+        QComboBox* list = makeList(t::kPlayers, owners);
+        ui_.players[i] = list;
+        ownersForm->addRow(qs(duplicateRowCaption(static_cast<int>(i) + 1)), list);
+        connect(list, &QComboBox::activated, this,
+                [this, i](int position) { form_.targets[i] = position; });
+    }
+    columns->addWidget(owners);
+
+    auto* placement = new QGroupBox(qs(t::kPlacement), this);
+    auto* placementLayout = new QVBoxLayout(placement);
+    for (size_t k = 0; k < ui_.transforms.size(); ++k) {
+        auto* radio = new QRadioButton(qs(t::kTransforms[k]), placement);
+        ui_.transforms[k] = radio;
+        placementLayout->addWidget(radio);
+        connect(radio, &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on)
+                form_.transform = static_cast<int>(k);
+        });
+    }
+    placementLayout->addStretch(1);
+    columns->addWidget(placement);
+
+    auto* buttons = new QHBoxLayout;
+    ui_.ok = new QPushButton(qs(t::kOk), this);
+    ui_.cancel = new QPushButton(qs(t::kCancel), this);
+    ui_.ok->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(ui_.ok);
+    buttons->addWidget(ui_.cancel);
+    connect(ui_.ok, &QPushButton::clicked, this, &DuplicateDialog::accept);
+    connect(ui_.cancel, &QPushButton::clicked, this, &DuplicateDialog::reject);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addLayout(buttons);
+    reset();
+}
+
+void DuplicateDialog::reset() {
+    form_ = DuplicateForm{};
+    for (size_t i = 0; i < ui_.players.size(); ++i)
+        setListPosition(*ui_.players[i], form_.targets[i]);
+    ui_.transforms[static_cast<size_t>(form_.transform)]->setChecked(true);
+}
+
+} // namespace zw

@@ -1,0 +1,39 @@
+// The "duplicate for players" window: a list per player naming the player its
+// zones' copies belong to, and radio buttons for the copy's placement.
+#pragma once
+
+#include "dialogs/duplicate_logic.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+namespace zw {
+
+class DuplicateDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit DuplicateDialog(QWidget* parent = nullptr);
+
+    // Starts from every player keeping its zones, mirrored left to right.
+    void reset();
+    const DuplicateForm& form() const { return form_; }
+
+    struct Controls {
+        std::array<QComboBox*, kPlayerSlots> players{};
+        std::array<QRadioButton*, 5> transforms{};
+        QPushButton* ok = nullptr;
+        QPushButton* cancel = nullptr;
+    };
+    const Controls& controls() const { return ui_; }
+
+  private:
+    DuplicateForm form_;
+    Controls ui_;
+};
+
+} // namespace zw

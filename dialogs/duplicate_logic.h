@@ -1,0 +1,44 @@
+// The "duplicate for players" dialog without its window: its texts, and the
+// owner pairs and transform it hands back.
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zw {
+
+namespace duplicate_texts {
+inline constexpr std::string_view kCaption = "Дублировать для игроков";
+inline constexpr std::string_view kOwners = "Владелец копии";
+inline constexpr std::string_view kPlacement = "Размещение копии";
+// The entries of each player's list: the player the copy of its zones gets.
+inline constexpr std::array<std::string_view, kPlayerSlots> kPlayers = {
+    "Игрок 1", "Игрок 2", "Игрок 3", "Игрок 4", "Игрок 5", "Игрок 6", "Игрок 7", "Игрок 8"};
+// In the order of the Symmetry values.
+inline constexpr std::array<std::string_view, 5> kTransforms = {
+    "Отразить слева направо", "Отразить сверху вниз", "Повернуть на 90°", "Повернуть на 180°",
+    "Повернуть на 270°"};
+inline constexpr std::string_view kOk = "ОК";
+inline constexpr std::string_view kCancel = "Отмена";
+} // namespace duplicate_texts
+
+// "Игрок 1 →": the caption of player `player`'s row (1..8).
+std::string duplicateRowCaption(int player);
+
+// The dialog's state: the list position (0..7: player 1..8) chosen for each
+// player, and the transform. It starts as every player keeping its zones,
+// mirrored left to right.
+struct DuplicateForm {
+    std::array<int, kPlayerSlots> targets{0, 1, 2, 3, 4, 5, 6, 7};
+    int transform = 0;
+
+    // Owners 1..8 mapped as chosen, neutral zones stay neutral; a list
+    // position outside 0..7 keeps the player, a transform outside the list is
+    // the first.
+    DuplicateSettings settings() const;
+};
+
+} // namespace zw

@@ -1,0 +1,71 @@
+// The clipboard commands: the selection travels as a JSON fragment
+// (model/fragment.h) through the system clipboard.
+#include "editor/commands/selection_commands.h"
+
+#include "canvas/geometry.h"
+#include "editor/editor.h"
+#include "model/fragment.h"
+
+namespace zw {
+
+void refuseGroupEdit(Editor& editor, std::string_view message) {
+    editor.services().messageBox(message, MessageKind::Error, MessageButtons::Ok);
+}
+
+void commitGroupEdit(Editor& editor, TRmg changed, Selection selected) {
+    Document& doc = editor.document();
+    doc.pushSnapshot();
+    doc.rmgMutable() = std::move(changed);
+    editor.viewController().updateScrollBars();
+    doc.changed(DocumentChange::Content);
+    editor.setSelection(std::move(selected));
+}
+
+void copySelection(Editor& editor) {
+    const std::vector<int32_t>& zones = editor.selection().zones();
+    if (zones.empty())
+        return;
+    const TRmg fragment = extractFragment(editor.rmg(), zones);
+    editor.services().setClipboard(kFragmentMimeType, fragmentToText(fragment));
+}
+
+void cutSelection(Editor& editor) {
+    const std::vector<int32_t> zones = editor.selection().zones();
+    if (zones.empty())
+        return;
+    EditResult result = deleteZones(editor.rmg(), zones);
+    if (const auto* refusal = std::get_if<EditRefusal>(&result)) {
+        refuseGroupEdit(editor, refusal->message);
+        return;
+    }
+    copySelection(editor);
+    commitGroupEdit(editor, std::move(std::get<TRmg>(result)), {});
+}
+
+void pasteClipboard(Editor& editor) {
+    // An empty clipboard is refused like any text that is not a fragment.
+    const std::string text = editor.services().clipboardText(kFragmentMimeType).value_or("");
+    auto read = fragmentFromText(text);
+    if (const auto* error = std::get_if<FragmentError>(&read)) {
+        refuseGroupEdit(editor, error->message);
+        return;
+    }
+    const TRmg& fragment = std::get<TRmg>(read);
+    GridNode64 target = fragmentAnchor(fragment);
+    if (const auto pointer = editor.pointerNode())
+        target = {pointer->x, pointer->y};
+
+    const size_t before = editor.rmg().zones.size();
+    EditResult result = pasteFragment(editor.rmg(), fragment, target.x, target.y);
+    if (const auto* refusal = std::get_if<EditRefusal>(&result)) {
+        refuseGroupEdit(editor, refusal->message);
+        return;
+    }
+    TRmg& pasted = std::get<TRmg>(result);
+    Selection selected;
+    for (size_t k = before; k < pasted.zones.size(); ++k)
+        selected.addZone(static_cast<int32_t>(k));
+    commitGroupEdit(editor, std::move(pasted), std::move(selected));
+}
+
+} // namespace zw

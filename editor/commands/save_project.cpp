@@ -1,0 +1,26 @@
+// Save: the template into a project file chosen in the save dialog.
+#include "editor/commands/project_commands.h"
+#include "editor/editor.h"
+#include "model/project_file.h"
+#include "platform/files.h"
+
+namespace zw {
+
+void saveProject(Editor& editor) {
+    editor.setTool(kNoTool);
+    Services& services = editor.services();
+    const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
+    if (!chosen)
+        return;
+    const std::string path = withProjectExtension(*chosen);
+    // The whole image is made first and written through a temporary file, so a
+    // failure leaves any existing file as it was.
+    const auto written = services.fileSystem().writeWholeFile(path, encodeProject(editor.rmg()));
+    if (const auto* error = std::get_if<FileError>(&written)) {
+        services.fileError(error->reason);
+        return;
+    }
+    editor.projectFileUsed(path);
+}
+
+} // namespace zw

@@ -1,0 +1,297 @@
+// The commands on the selection through the editor: the clipboard between two
+// editors, mirroring and rotating, duplicating for players and the zone dialog
+// on several zones. Each change is one history step; a refusal changes nothing.
+#include "editor/edit_actions.h"
+#include "model/fragment.h"
+#include "model/project_file.h"
+#include "support/group_samples.h"
+#include "support/mouse_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using test::joining;
+using test::templateOf;
+using test::zoneAt;
+
+Selection zonesSelected(std::initializer_list<int32_t> zones) {
+    Selection s;
+    for (const int32_t k : zones)
+        s.addZone(k);
+    return s;
+}
+
+// An editor holding `t` as loaded, with nothing in its history.
+void load(Editor& editor, const TRmg& t) {
+    editor.rmgMutable() = t;
+    editor.clearHistory();
+}
+
+std::vector<GridPoint> nodesOf(const TRmg& t) {
+    std::vector<GridPoint> nodes;
+    for (const ZoneRecord& z : t.zones)
+        nodes.push_back({z.gridX, z.gridY});
+    return nodes;
+}
+
+void expectRefusedWith(MouseHarness& h, const TRmg& before, const std::string& part) {
+    ASSERT_EQ(h.services.messages.size(), 1u);
+    EXPECT_NE(h.services.messages[0].text.find(part), std::string::npos)
+        << h.services.messages[0].text;
+    EXPECT_EQ(h.services.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(h.editor.rmg(), before);
+    EXPECT_EQ(h.editor.history().position(), 0);
+}
+
+// ---- Clipboard ----
+
+TEST(ClipboardCommands, CopyInOneEditorPastesInAnotherBesideTheOriginalsAndStepsBack) {
+    MouseHarness h;
+    load(h.editor, templateOf({zoneAt(0, 0, 1), zoneAt(2, 0, 2), zoneAt(8, 0)}, {{0, 1}, {1, 2}}));
+    h.editor.setSelection(zonesSelected({0, 1}));
+    h.editor.copySelection();
+    EXPECT_EQ(h.editor.history().position(), 0); // copying changes nothing
+    ASSERT_TRUE(h.services.clipboard.contains(std::string(kFragmentMimeType)));
+    EXPECT_EQ(h.services.clipboard["text/plain"],
+              h.services.clipboard[std::string(kFragmentMimeType)]);
+
+    // The second editor shares the clipboard; its pointer never entered the canvas.
+    ScriptedDialogs otherDialogs;
+    Editor other(h.services, otherDialogs);
+    const TRmg otherBefore = templateOf({zoneAt(-5, -5)});
+    load(other, otherBefore);
+    other.paste();
+    EXPECT_TRUE(h.services.messages.empty());
+    const TRmg& t = other.rmg();
+    EXPECT_EQ(nodesOf(t), (std::vector<GridPoint>{{-5, -5}, {0, 0}, {2, 0}}));
+    EXPECT_EQ(t.zones[1].owner, 1);
+    EXPECT_EQ(t.zones[2].owner, 2);
+    // Only the connection with both ends copied comes along, re-pointed.
+    EXPECT_EQ(t.connections, (std::vector<ConnectionRecord>{joining(1, 2)}));
+    EXPECT_EQ(other.selection(), zonesSelected({1, 2}));
+    EXPECT_EQ(other.history().position(), 1);
+    EXPECT_TRUE(other.modified());
+    other.stepBack();
+    EXPECT_EQ(other.rmg(), otherBefore);
+}
+
+TEST(ClipboardCommands, PasteLandsAtThePointerNodeOrTheNearestFreePlace) {
+    MouseHarness h;
+    load(h.editor, templateOf({zoneAt(0, 0), zoneAt(2, 2)}, {{0, 1}}));
+    h.editor.setSelection(zonesSelected({0, 1}));
+    h.editor.copySelection();
+
+    h.move(h.node(6, 3));
+    h.editor.paste();
+    EXPECT_EQ(nodesOf(h.editor.rmg())[2], (GridPoint{6, 3}));
+    EXPECT_EQ(nodesOf(h.editor.rmg())[3], (GridPoint{8, 5}));
+
+    // Over the originals: moved to the nearest place where nothing touches.
+    h.move(h.node(0, 0));
+    h.editor.paste();
+    const TRmg& t = h.editor.rmg();
+    ASSERT_EQ(t.zones.size(), 6u);
+    const auto anchor =
+        findPasteAnchor(templateOf({zoneAt(0, 0), zoneAt(2, 2), zoneAt(6, 3), zoneAt(8, 5)}),
+                        templateOf({zoneAt(0, 0), zoneAt(2, 2)}), 0, 0);
+    const GridNode64 expected = std::get<GridNode64>(anchor);
+    EXPECT_EQ(t.zones[4].gridX, expected.x);
+    EXPECT_EQ(t.zones[4].gridY, expected.y);
+    for (size_t k = 0; k < 4; ++k)
+        EXPECT_FALSE(
+            nodesTouch(t.zones[4].gridX, t.zones[4].gridY, t.zones[k].gridX, t.zones[k].gridY))
+            << k;
+    EXPECT_EQ(h.editor.history().position(), 2);
+
+    // The pointer left the canvas: beside the originals.
+    h.editor.pointerLeft();
+    h.editor.paste();
+    EXPECT_EQ(h.editor.rmg().zones.size(), 8u);
+    EXPECT_EQ(h.editor.selection(), zonesSelected({6, 7}));
+}
+
+TEST(ClipboardCommands, CutIsOneStepAndPastesBackInPlace) {
+    MouseHarness h;
+    const TRmg before =
+        templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(8, 8)}, {{0, 1}, {1, 2}, {2, 0}});
+    load(h.editor, before);
+    h.editor.setSelection(zonesSelected({0, 1}));
+    h.editor.cutSelection();
+    EXPECT_EQ(nodesOf(h.editor.rmg()), (std::vector<GridPoint>{{8, 8}}));
+    EXPECT_TRUE(h.editor.rmg().connections.empty());
+    EXPECT_TRUE(h.editor.selection().empty());
+    EXPECT_EQ(h.editor.history().position(), 1);
+    h.editor.stepBack();
+    EXPECT_EQ(h.editor.rmg(), before);
+
+    h.editor.stepForward();
+    h.editor.pointerLeft();
+    h.editor.paste(); // in the place of the cut zones
+    EXPECT_EQ(nodesOf(h.editor.rmg()), (std::vector<GridPoint>{{8, 8}, {0, 0}, {2, 0}}));
+}
+
+TEST(ClipboardCommands, BadClipboardIsRefusedWithAMessageAndChangesNothing) {
+    const std::string zone = R"({"gridX": 0, "gridY": 0})";
+    const std::string fragment = R"({"zonewright-fragment": 1, "zones": [)";
+    struct Case {
+        std::optional<std::string> text; // nullopt: nothing on the clipboard
+        std::string message;             // a part of it
+    } cases[] = {
+        {std::nullopt, "нет фрагмента"},
+        {"просто текст", "нет фрагмента"},
+        {fragment + zone + R"(], "colour": 1})", "(colour: неизвестный ключ)"},
+        {fragment + R"({"owner": 9}]})", "zones[0].owner: 9 вне пределов от 0 до 8"},
+        {fragment + zone + R"(], "connections": [{"zoneA": 0, "zoneB": 1}]})",
+         "connections[0].zoneB"},
+    };
+    for (const Case& c : cases) {
+        MouseHarness h;
+        const TRmg before = templateOf({zoneAt(0, 0)});
+        load(h.editor, before);
+        if (c.text)
+            h.services.clipboard["text/plain"] = *c.text;
+        h.editor.paste();
+        SCOPED_TRACE(c.text.value_or("(empty)"));
+        expectRefusedWith(h, before, c.message);
+    }
+
+    // A fragment that would take the template past what the project file holds.
+    MouseHarness full;
+    TRmg big = makeNewTemplate();
+    big.zones.assign(kMaxProjectRecords, zoneAt(0, 0));
+    load(full.editor, big);
+    full.services.setClipboard(kFragmentMimeType, fragmentToText(templateOf({zoneAt(5, 5)})));
+    full.editor.paste();
+    expectRefusedWith(full, big, "65535");
+}
+
+TEST(ClipboardCommands, TheFragmentTypeIsPreferredOverPlainText) {
+    MouseHarness h;
+    h.services.clipboard["text/plain"] = "просто текст";
+    h.services.clipboard[std::string(kFragmentMimeType)] =
+        fragmentToText(templateOf({zoneAt(3, 3)}));
+    h.editor.pointerLeft();
+    h.editor.paste();
+    EXPECT_TRUE(h.services.messages.empty());
+    EXPECT_EQ(nodesOf(h.editor.rmg()), (std::vector<GridPoint>{{3, 3}}));
+}
+
+// ---- Symmetry ----
+
+TEST(SymmetryCommands, EachMenuActionTransformsTheSelectionAsOneStep) {
+    // Extent x 0..2, y 0..4: centre (1, 2). Zone 3 is not selected.
+    const TRmg before = templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(2, 4), zoneAt(20, 20)});
+    struct Case {
+        std::string_view action;
+        std::vector<GridPoint> nodes;
+    } cases[] = {
+        {"mirror-left-right", {{2, 0}, {0, 0}, {0, 4}}},
+        {"mirror-top-bottom", {{0, 4}, {2, 4}, {2, 0}}},
+        {"rotate-90", {{3, 1}, {3, 3}, {-1, 3}}},
+        {"rotate-180", {{2, 4}, {0, 4}, {0, 0}}},
+        {"rotate-270", {{-1, 3}, {-1, 1}, {3, 1}}},
+    };
+    ASSERT_EQ(symmetryActions().size(), 6u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        MouseHarness h;
+        load(h.editor, before);
+        const EditAction* action = findEditAction(c.action);
+        ASSERT_TRUE(action);
+        EXPECT_FALSE(action->enabled(h.editor));
+        h.editor.setSelection(zonesSelected({0, 1, 2}));
+        ASSERT_TRUE(action->enabled(h.editor));
+        action->run(h.editor);
+        std::vector<GridPoint> expected = c.nodes;
+        expected.push_back({20, 20});
+        EXPECT_EQ(nodesOf(h.editor.rmg()), expected);
+        EXPECT_EQ(h.editor.selection(), zonesSelected({0, 1, 2}));
+        EXPECT_EQ(h.editor.history().position(), 1);
+        h.editor.stepBack();
+        EXPECT_EQ(h.editor.rmg(), before);
+    }
+}
+
+TEST(SymmetryCommands, RefusedWhenAZoneWouldLandNextToAnUnselectedOne) {
+    MouseHarness h;
+    const TRmg before = templateOf({zoneAt(0, 0), zoneAt(4, 2), zoneAt(0, 3)});
+    load(h.editor, before);
+    h.editor.setSelection(zonesSelected({0, 1}));
+    h.editor.transformSelection(Symmetry::MirrorLeftRight); // (4, 2) goes to (0, 2)
+    expectRefusedWith(h, before, std::string(kNodeTakenMessage));
+}
+
+TEST(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
+    MouseHarness h;
+    // Player 1's start zone and treasure zone and a neutral junction, joined.
+    const TRmg before =
+        templateOf({zoneAt(0, 0, 1, 0), zoneAt(2, 4, 1, 1), zoneAt(0, 8, 0, 2)}, {{0, 1}, {2, 1}});
+    load(h.editor, before);
+    h.editor.setSelection(zonesSelected({0, 1, 2}));
+    h.editor.duplicateForPlayers(); // cancelled
+    EXPECT_EQ(h.editor.rmg(), before);
+
+    DuplicateSettings settings;
+    settings.owners[1] = 2;
+    settings.symmetry = Symmetry::MirrorLeftRight;
+    h.dialogs.duplicateAnswers.push_back(settings);
+    findEditAction("duplicate-for-players")->run(h.editor);
+    EXPECT_EQ(h.dialogs.duplicateCalls, 2);
+    const TRmg& t = h.editor.rmg();
+    ASSERT_EQ(t.zones.size(), 6u);
+    EXPECT_EQ(nodesOf(t)[3], (GridPoint{2, 0}));
+    EXPECT_EQ(t.zones[3].owner, 2);
+    EXPECT_EQ(t.zones[3].kind, 0);
+    EXPECT_EQ(t.zones[4].owner, 2);
+    EXPECT_EQ(t.zones[5].owner, 0);
+    EXPECT_EQ(t.connections.size(), 4u);
+    EXPECT_EQ(h.editor.selection(), zonesSelected({3, 4, 5}));
+    EXPECT_EQ(h.editor.history().position(), 1);
+
+    // Again over the same place: refused, no dialog answer spent on a change.
+    h.editor.setSelection(zonesSelected({0, 1, 2}));
+    h.dialogs.duplicateAnswers.push_back(settings);
+    const TRmg twice = t;
+    h.editor.duplicateForPlayers();
+    EXPECT_EQ(h.services.messageTexts(),
+              (std::vector<std::string>{std::string(kNodeTakenMessage)}));
+    EXPECT_EQ(h.editor.rmg(), twice);
+    EXPECT_EQ(h.editor.history().position(), 1);
+}
+
+// ---- The zone dialog on several zones ----
+
+TEST(MultiZoneDialog, RightClickOnASelectedZoneEditsAllSelectedAsOneStep) {
+    MouseHarness h;
+    load(h.editor, templateOf({zoneAt(0, 0, 1), zoneAt(4, 0, 2), zoneAt(8, 0, 3)}));
+    h.editor.setSelection(zonesSelected({0, 2}));
+    h.dialogs.zonesAnswers.push_back([](const std::vector<ZoneRecord>& from) {
+        std::vector<ZoneRecord> out = from;
+        for (ZoneRecord& z : out) {
+            z.owner = 5;
+            z.gridX = 99; // the zones stay where they are
+        }
+        return std::optional(out);
+    });
+    h.clickRight(h.zone(2));
+    ASSERT_EQ(h.dialogs.zonesCalls.size(), 1u);
+    EXPECT_EQ(h.dialogs.zonesCalls[0].size(), 2u);
+    EXPECT_TRUE(h.dialogs.zoneCalls.empty());
+    const TRmg& t = h.editor.rmg();
+    EXPECT_EQ(nodesOf(t), (std::vector<GridPoint>{{0, 0}, {4, 0}, {8, 0}}));
+    EXPECT_EQ(t.zones[0].owner, 5);
+    EXPECT_EQ(t.zones[1].owner, 2);
+    EXPECT_EQ(t.zones[2].owner, 5);
+    EXPECT_EQ(h.editor.history().position(), 1);
+
+    // An unselected zone opens the single zone dialog.
+    h.clickRight(h.zone(1));
+    EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
+    EXPECT_EQ(h.dialogs.zonesCalls.size(), 1u);
+}
+
+} // namespace
+} // namespace zw
