@@ -1,5 +1,7 @@
 #include "app/icons.h"
 
+#include "platform/association.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -44,6 +46,24 @@ QIcon toolbarIcon(const QString& name) {
     QIcon icon;
     icon.addPixmap(small);
     icon.addPixmap(renderSvg(path, 2 * kToolbarIconSize, 2 * kToolbarIconSize));
+    return icon;
+}
+
+QIcon applicationIcon() {
+    const std::string svg = associationIconSvg();
+    QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    QIcon icon;
+    if (!renderer.isValid())
+        return icon;
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&p, QRectF(0, 0, size, size));
+        p.end();
+        icon.addPixmap(pm);
+    }
     return icon;
 }
 

@@ -17,6 +17,10 @@ inline constexpr int kMineIconCount = 7;
 // that for dense screens; a null icon when no such picture exists.
 QIcon toolbarIcon(const QString& name);
 
+// The editor's own picture, for its windows (the one the desktop shows for
+// project files too), at the usual sizes of window icons.
+QIcon applicationIcon();
+
 // Mine icon `index` (MineIcon order: wood, mercury, ore, sulfur, crystal, gems,
 // gold) at 24 x 19 on a transparent ground; a null pixmap for any other index.
 QPixmap mineIcon(int index);

@@ -31,8 +31,10 @@ int main(int argc, char** argv) {
     services.setParent(&window);
     dialogs.setParent(&window);
     window.showMaximized();
-    // Start-up messages (a project on the command line that cannot be read)
-    // have the shown main window as their parent.
+    window.enableRecovery(zw::RecoveryStore::forThisProcess());
+    // Start-up messages (a project on the command line that cannot be read,
+    // the offer of unsaved work an earlier run left) have the shown main
+    // window as their parent.
     window.editor().startUp();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/analysis_panel.h"
 #include "app/canvas_widget.h"
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
@@ -11,8 +12,10 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointingDevice>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -68,9 +71,13 @@ class ClientArea : public QWidget {
 
 MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), editor_(services, dialogs) {
-    // The application's title. (Only the name is set: a display name would be
-    // appended to every window caption by some desktops.)
-    QCoreApplication::setApplicationName(QStringLiteral("Редактор шаблонов"));
+    // The toolkit's name of the program: the window class the desktop matches
+    // with the desktop entry (StartupWMClass), which shows the application's
+    // title. It must be ASCII, since the window system stores the class as
+    // Latin-1. (No display name is set: it would be appended to every window
+    // caption by some desktops; message boxes carry the title themselves.)
+    QCoreApplication::setApplicationName(QStringLiteral("zonewright"));
+    setWindowIcon(applicationIcon());
     setFont(controlFont());
 
     client_ = new ClientArea([this] { layoutClient(); });
@@ -123,6 +130,9 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
                     editor_.leftRelease(c.x(), c.y());
             });
 
+    buildAnalysisPanel();
+    buildRecentFiles();
+
     setMinimumSize(680, 300);
     resize(724, 545);
     if (const QScreen* s = screen()) {
@@ -144,6 +154,8 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
+    // The dock goes after the toolbar; its last hide must not reach the button.
+    QObject::disconnect(analysis_->toggleViewAction(), nullptr, this, nullptr);
     // The widgets call into the editor: they go before it does.
     delete takeCentralWidget();
 }
@@ -170,7 +182,7 @@ void MainWindow::buildToolbar() {
                    QString::fromUtf8(entry.keysText.data(), qsizetype(entry.keysText.size())) +
                    QLatin1Char(')');
         b->setToolTip(tip);
-        b->setCheckable(entry.isTool());
+        b->setCheckable(entry.isTool() || entry.checkable);
         if (entry.enabled)
             b->setEnabled(entry.enabled(editor_));
         connect(b, &QToolButton::clicked, this, [this, &entry] { runButton(entry); });
@@ -199,6 +211,76 @@ void MainWindow::buildToolbar() {
             x += kSeparatorWidth;
         }
     }
+}
+
+void MainWindow::buildAnalysisPanel() {
+    analysis_ = new AnalysisPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, analysis_);
+    analysis_->hide();
+    QToolButton* b = button("analysis");
+    // The button follows the dock, however it was shown or closed; a shown
+    // panel starts from the template as it is now.
+    connect(analysis_->toggleViewAction(), &QAction::toggled, this, [this, b](bool shown) {
+        const QSignalBlocker block(b);
+        b->setChecked(shown);
+        if (shown)
+            analysis_->setTemplate(editor_.rmg());
+    });
+    connect(analysis_, &AnalysisPanel::zonesActivated, this,
+            [this](std::vector<int> zones) { editor_.showZones(zones); });
+}
+
+namespace {
+
+// The toolkit's settings store of the editor (the user's configuration folder).
+constexpr auto kRecentFilesKey = "recentFiles";
+
+std::unique_ptr<QSettings> openSettings() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("zonewright"), QStringLiteral("zonewright"));
+}
+
+} // namespace
+
+void MainWindow::buildRecentFiles() {
+    // Paths are kept as their bytes: a name that is no valid UTF-8 still opens.
+    std::vector<std::string> stored;
+    for (const QVariant& v : openSettings()->value(kRecentFilesKey).toList())
+        stored.push_back(v.toByteArray().toStdString());
+    editor_.setRecentFiles(RecentFiles::fromStrings(stored));
+
+    recentMenu_ = new QMenu(this);
+    QToolButton* load = button("open");
+    load->setMenu(recentMenu_);
+    // A click loads through the open dialog as before; holding the button down
+    // shows the list.
+    load->setPopupMode(QToolButton::DelayedPopup);
+    auto* sc = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")), this);
+    sc->setContext(Qt::WindowShortcut);
+    connect(sc, &QShortcut::activated, this,
+            [this, load] { recentMenu_->popup(load->mapToGlobal(QPoint(0, load->height()))); });
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    const std::vector<std::string>& paths = editor_.recentFiles().paths();
+    if (paths.empty()) {
+        recentMenu_->addAction(QStringLiteral("Нет последних файлов"))->setEnabled(false);
+        return;
+    }
+    for (const std::string& path : paths) {
+        QAction* a = recentMenu_->addAction(QString::fromUtf8(path.data(), qsizetype(path.size())));
+        connect(a, &QAction::triggered, this, [this, path] { editor_.openRecent(path); });
+    }
+}
+
+void MainWindow::recentFilesChanged() {
+    QVariantList stored;
+    for (const std::string& path : editor_.recentFiles().toStrings())
+        stored.push_back(QByteArray(path.data(), qsizetype(path.size())));
+    openSettings()->setValue(kRecentFilesKey, stored);
+    fillRecentMenu();
 }
 
 QAction* MainWindow::addEditAction(const EditAction& action) {
@@ -323,6 +405,16 @@ void MainWindow::infoPanelChanged() {
     panel_->setState(editor_.infoPanel());
 }
 
+void MainWindow::templateChanged() {
+    // The analysis follows only while it is shown; showing it catches up.
+    if (analysis_ && !analysis_->isHidden())
+        analysis_->setTemplate(editor_.rmg());
+}
+
+void MainWindow::toggleAnalysisPanel() {
+    analysis_->toggleViewAction()->trigger();
+}
+
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
@@ -347,7 +439,15 @@ bool MainWindow::handleWheel(QWheelEvent* e) {
     // turn of the wheel.
     if (angle.y() == 0 && (angle.x() != 0 || e->phase() != Qt::NoScrollPhase))
         return true;
-    editor_.wheel(angle.y());
+    // A touchpad reports a gesture in many small parts of a notch: they add up
+    // to whole steps. A mouse wheel's notification is one step, whatever its size.
+    const QPointingDevice* device = e->pointingDevice();
+    const bool touchpad = e->phase() != Qt::NoScrollPhase || !e->pixelDelta().isNull() ||
+                          (device && device->type() == QInputDevice::DeviceType::TouchPad);
+    if (touchpad)
+        editor_.smoothWheel(angle.y());
+    else
+        editor_.wheel(angle.y());
     return true;
 }
 

@@ -3,6 +3,7 @@
 // editor and mirrors the editor's state onto its widgets (EditorView).
 #pragma once
 
+#include "app/autosave_timer.h"
 #include "editor/editor.h"
 #include "editor/toolbar.h"
 
@@ -12,12 +13,14 @@
 #include <string>
 #include <vector>
 
+class QMenu;
 class QAction;
 class QScrollBar;
 class QToolButton;
 
 namespace zw {
 
+class AnalysisPanel;
 class CanvasWidget;
 class InfoPanelWidget;
 
@@ -33,6 +36,11 @@ class MainWindow : public QMainWindow, public EditorView {
     ~MainWindow() override;
 
     Editor& editor() { return editor_; }
+    // Keeps a copy of unsaved work through `store` and lets the start-up offer
+    // what an earlier editor left (Editor::offerRecovery).
+    void enableRecovery(RecoveryStore store) {
+        editor_.enableRecovery(std::move(store), autosaveTimer_);
+    }
 
     // EditorView
     void redraw() override;
@@ -40,12 +48,18 @@ class MainWindow : public QMainWindow, public EditorView {
     void buttonsChanged() override;
     void scrollBarsChanged() override;
     void infoPanelChanged() override;
+    void templateChanged() override;
+    void toggleAnalysisPanel() override;
+    void recentFilesChanged() override;
 
     // The parts, for tests and the screenshot.
     QWidget* client() const { return client_; }
     QWidget* toolbar() const { return toolbar_; }
     CanvasWidget* canvas() const { return canvas_; }
     InfoPanelWidget* infoPanel() const { return panel_; }
+    AnalysisPanel* analysisPanel() const { return analysis_; }
+    // The recent files' drop-down of the load button.
+    QMenu* recentMenu() const { return recentMenu_; }
     QScrollBar* hScrollBar() const { return hBar_; }
     QScrollBar* vScrollBar() const { return vBar_; }
     // The toolbar button of `id` (editor/toolbar.h).
@@ -63,6 +77,9 @@ class MainWindow : public QMainWindow, public EditorView {
   private:
     void buildToolbar();
     void buildShortcuts();
+    void buildAnalysisPanel();
+    void buildRecentFiles();
+    void fillRecentMenu();
     void layoutClient();
     void buildEditActions();
     QAction* addEditAction(const EditAction& action);
@@ -70,11 +87,15 @@ class MainWindow : public QMainWindow, public EditorView {
     bool handleWheel(class QWheelEvent* e);
     bool isFirstKeyReceiver(QWidget* w) const;
 
+    // Declared before the editor, whose autosave uses it until it goes.
+    QtAutosaveTimer autosaveTimer_;
     Editor editor_;
     QWidget* client_ = nullptr;
     QWidget* toolbar_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     InfoPanelWidget* panel_ = nullptr;
+    AnalysisPanel* analysis_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     QScrollBar* hBar_ = nullptr;
     QScrollBar* vBar_ = nullptr;
     std::map<std::string, QToolButton*, std::less<>> buttons_;

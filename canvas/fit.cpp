@@ -88,4 +88,34 @@ std::optional<ViewState> centreOnZone(const TRmg& t, const ViewState& current, i
     return v;
 }
 
+std::optional<ViewState> centreOnZones(const TRmg& t, const ViewState& current, int32_t width,
+                                       int32_t height, const std::vector<int>& ks) {
+    bool any = false;
+    int64_t left = 0, right = 0, top = 0, bottom = 0;
+    for (const int k : ks) {
+        if (k < 0 || static_cast<size_t>(k) >= t.zones.size())
+            continue;
+        const ZoneRecord& z = t.zones[static_cast<size_t>(k)];
+        left = any ? std::min<int64_t>(left, z.gridX) : z.gridX;
+        right = any ? std::max<int64_t>(right, z.gridX) : z.gridX;
+        top = any ? std::min<int64_t>(top, z.gridY) : z.gridY;
+        bottom = any ? std::max<int64_t>(bottom, z.gridY) : z.gridY;
+        any = true;
+    }
+    if (!any)
+        return std::nullopt;
+    // The node i right of the origin is centred at halfCell * (2i + 1); the
+    // middle of the extent, (low + high) / 2, comes nearest to size / 2 at
+    // o = ceil((2 halfCell (low + high + 2) - size) / (4 halfCell)) - 1, a tie
+    // going to the smaller origin as in centreOnZone.
+    const int64_t h = current.halfCell();
+    const auto origin = [h](int64_t low, int64_t high, int64_t size) {
+        return gridClamp(ceilDiv(2 * h * (low + high + 2) - size, 4 * h) - 1);
+    };
+    ViewState v = current;
+    v.originX = origin(left, right, width);
+    v.originY = origin(top, bottom, height);
+    return v;
+}
+
 } // namespace zw

@@ -1,11 +1,12 @@
 // Views that show given zones: zoom to fit the whole template, and centre the
-// view on one zone.
+// view on one zone or on several.
 #pragma once
 
 #include "canvas/geometry.h"
 #include "model/records.h"
 
 #include <optional>
+#include <vector>
 
 namespace zw {
 
@@ -22,5 +23,12 @@ ViewState fitView(const TRmg& t, int32_t width, int32_t height);
 // nearest to the middle of the canvas; nullopt when there is no zone k.
 std::optional<ViewState> centreOnZone(const TRmg& t, const ViewState& current, int32_t width,
                                       int32_t height, int k);
+
+// The view, at `current`'s zoom, whose origin brings the middle of the extent
+// of the zones with indices `ks` nearest to the middle of the canvas (for one
+// zone the same view as centreOnZone). Indices that name no zone are skipped;
+// nullopt when none is left.
+std::optional<ViewState> centreOnZones(const TRmg& t, const ViewState& current, int32_t width,
+                                       int32_t height, const std::vector<int>& ks);
 
 } // namespace zw

@@ -29,6 +29,11 @@ void Document::replace(const TRmg& t) {
     changed(DocumentChange::Name);
 }
 
+void Document::replaceAsOneStep(const TRmg& t) {
+    pushSnapshot();
+    replace(t);
+}
+
 bool Document::stepBack() {
     if (!history_.canStepBack())
         return false;

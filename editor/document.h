@@ -47,6 +47,10 @@ class Document {
     // template shown afterwards replaces the current one.
     bool stepBack();
     bool stepForward();
+    // Replaces the template whole as one step of the history (a recovered
+    // template): it counts as modified, and stepping back returns to the
+    // template shown before.
+    void replaceAsOneStep(const TRmg& t);
 
   private:
     void replace(const TRmg& t);

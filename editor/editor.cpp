@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include "canvas/fit.h"
 #include "editor/commands/check_command.h"
 #include "editor/commands/compile_command.h"
 #include "editor/commands/group_commands.h"
@@ -12,7 +13,7 @@
 namespace zw {
 
 Editor::Editor(Services& services, PropertyDialogs& dialogs)
-    : services_(services), dialogs_(dialogs) {
+    : services_(services), dialogs_(dialogs, dialogClosed_) {
     document_.setListener([this](DocumentChange what) {
         switch (what) {
         case DocumentChange::Content: {
@@ -20,12 +21,18 @@ Editor::Editor(Services& services, PropertyDialogs& dialogs)
             const bool hadZones = hasSelectedZones();
             selection_.dropMissing(document_.rmg());
             notifyRedraw();
+            notifyTemplateChanged();
+            if (autosave_)
+                autosave_->changed();
             if (hadZones != hasSelectedZones())
                 notifyButtons();
             break;
         }
         case DocumentChange::Name:
             notifyCaption();
+            notifyTemplateChanged();
+            if (autosave_)
+                autosave_->changed();
             break;
         case DocumentChange::History:
             notifyButtons();
@@ -36,6 +43,8 @@ Editor::Editor(Services& services, PropertyDialogs& dialogs)
         switch (what) {
         case ViewChange::Picture:
             notifyRedraw();
+            // What lies under a resting pointer moved.
+            refreshHover();
             break;
         case ViewChange::Zoom:
             notifyButtons();
@@ -63,6 +72,49 @@ void Editor::notifyCaption() {
 void Editor::notifyButtons() {
     if (view_)
         view_->buttonsChanged();
+}
+
+void Editor::notifyTemplateChanged() {
+    if (view_)
+        view_->templateChanged();
+}
+
+std::optional<ZoneRecord> Editor::DialogsThatMarkClosing::editZone(const ZoneRecord& from) {
+    auto result = inner_.editZone(from);
+    closed_ = true;
+    return result;
+}
+
+std::optional<ConnectionRecord>
+Editor::DialogsThatMarkClosing::editConnection(const ConnectionRecord& from, bool furtherPassage) {
+    auto result = inner_.editConnection(from, furtherPassage);
+    closed_ = true;
+    return result;
+}
+
+std::optional<TemplateSettings> Editor::DialogsThatMarkClosing::editTemplate(const TRmg& from) {
+    auto result = inner_.editTemplate(from);
+    closed_ = true;
+    return result;
+}
+
+ListOutcome Editor::DialogsThatMarkClosing::runTemplateList(TemplateListSession& session) {
+    const ListOutcome outcome = inner_.runTemplateList(session);
+    closed_ = true;
+    return outcome;
+}
+
+std::optional<std::vector<ZoneRecord>>
+Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from) {
+    auto result = inner_.editZones(from);
+    closed_ = true;
+    return result;
+}
+
+std::optional<DuplicateSettings> Editor::DialogsThatMarkClosing::duplicateForPlayers() {
+    auto result = inner_.duplicateForPlayers();
+    closed_ = true;
+    return result;
 }
 
 void Editor::setSelection(Selection s) {
@@ -109,20 +161,42 @@ void Editor::goToZone() {
     zw::goToZone(rmg(), viewController_, services_);
 }
 
+void Editor::showZones(const std::vector<int>& numbers) {
+    Selection zones;
+    std::vector<int> indices;
+    for (const int n : numbers) {
+        if (n >= 1 && static_cast<size_t>(n) <= rmg().zones.size()) {
+            zones.addZone(n - 1);
+            indices.push_back(n - 1);
+        }
+    }
+    if (indices.empty())
+        return;
+    setSelection(std::move(zones));
+    if (const auto v = centreOnZones(rmg(), view(), canvasWidth(), canvasHeight(), indices))
+        setOrigin(v->originX, v->originY);
+}
+
 void Editor::stepBack() {
-    if (document_.stepBack())
+    if (document_.stepBack()) {
         viewController_.updateScrollBars();
+        refreshHover();
+    }
 }
 
 void Editor::stepForward() {
-    if (document_.stepForward())
+    if (document_.stepForward()) {
         viewController_.updateScrollBars();
+        refreshHover();
+    }
 }
 
 // ---- Commands ----
 
 void Editor::newTemplate() {
     zw::newTemplate(*this);
+    notifyTemplateChanged();
+    refreshHover();
 }
 
 void Editor::save() {
@@ -131,6 +205,8 @@ void Editor::save() {
 
 void Editor::load() {
     loadProject(*this);
+    notifyTemplateChanged();
+    refreshHover();
 }
 
 std::optional<std::string> Editor::takePendingLoadPath() {
@@ -140,7 +216,56 @@ std::optional<std::string> Editor::takePendingLoadPath() {
 }
 
 bool Editor::closeRequest() {
-    return zw::closeRequest(*this);
+    if (!zw::closeRequest(*this))
+        return false;
+    // A clean close: nothing is left to recover.
+    if (autosave_)
+        autosave_->dropCopy();
+    return true;
+}
+
+// ---- Recovery and recent files ----
+
+void Editor::enableRecovery(RecoveryStore store, AutosaveTimer& timer) {
+    autosave_ = std::make_unique<Autosave>(std::move(store), timer, document_, services_);
+}
+
+void Editor::offerRecovery() {
+    if (!autosave_)
+        return;
+    auto recovered = autosave_->offerOrphans();
+    if (!recovered)
+        return;
+    document_.replaceAsOneStep(*recovered);
+    viewController_.updateScrollBars();
+    autosave_->installed();
+    refreshHover();
+}
+
+void Editor::openRecent(const std::string& path) {
+    if (const auto message = recent_.dropIfMissing(path)) {
+        services_.messageBox(*message, MessageKind::Information, MessageButtons::Ok);
+        if (view_)
+            view_->recentFilesChanged();
+        return;
+    }
+    setPendingLoadPath(path);
+    load();
+    // A load stopped at the question about unsaved changes leaves the path unused.
+    pendingLoad_.reset();
+}
+
+void Editor::projectFileUsed(const std::string& path) {
+    if (autosave_)
+        autosave_->dropCopy();
+    recent_.add(path);
+    if (view_)
+        view_->recentFilesChanged();
+}
+
+void Editor::templateRenewed() {
+    if (autosave_)
+        autosave_->dropCopy();
 }
 
 bool Editor::checkAndReport() {
@@ -153,14 +278,18 @@ void Editor::checkCommand() {
 
 void Editor::compile() {
     compileCommand(*this);
+    refreshHoverAfterDialogs();
 }
 
 void Editor::importRmg() {
     importCommand(*this);
+    notifyTemplateChanged();
+    refreshHover();
 }
 
 void Editor::templateSettings() {
     editTemplateSettings(document_, dialogs_);
+    refreshHoverAfterDialogs();
 }
 
 void Editor::openReadme() {
@@ -221,6 +350,20 @@ void Editor::setTool(ToolId id) {
     notifyButtons();
 }
 
+void Editor::refreshHover() {
+    dialogClosed_ = false;
+    const bool changed = pointer_ ? hover_.pointerMoved(rmg(), view(), canvasWidth(),
+                                                        canvasHeight(), pointer_->x, pointer_->y)
+                                  : hover_.pointerGone();
+    if (changed && view_)
+        view_->infoPanelChanged();
+}
+
+void Editor::refreshHoverAfterDialogs() {
+    if (dialogClosed_)
+        refreshHover();
+}
+
 void Editor::mouseMove(int32_t x, int32_t y) {
     pointer_ = PixelPoint{x, y};
     if (hover_.pointerMoved(rmg(), view(), canvasWidth(), canvasHeight(), x, y) && view_)
@@ -230,26 +373,33 @@ void Editor::mouseMove(int32_t x, int32_t y) {
 }
 
 void Editor::leftPress(int32_t x, int32_t y, PressModifiers mods) {
+    pointer_ = PixelPoint{x, y};
     if (tool_)
         tool_->pressWithModifiers(x, y, mods);
+    refreshHoverAfterDialogs();
 }
 
 void Editor::leftRelease(int32_t x, int32_t y) {
+    pointer_ = PixelPoint{x, y};
     if (tool_)
         tool_->release(x, y);
+    refreshHoverAfterDialogs();
 }
 
 void Editor::rightPress(int32_t x, int32_t y) {
+    pointer_ = PixelPoint{x, y};
     // A zone of a selection of several zones: the dialog edits them all.
     const auto k = zoneOf(rmg(), hover_.item());
     if (k && selection_.zones().size() >= 2 && selection_.hasZone(*k)) {
         editSelectedZones(*this);
+        refreshHoverAfterDialogs();
         return;
     }
     if (tool_)
         tool_->rightPress(x, y);
     else
         editItemUnderPointer(toolContext_);
+    refreshHoverAfterDialogs();
 }
 
 } // namespace zw

@@ -6,8 +6,10 @@
 // widgets through EditorView.
 #pragma once
 
+#include "editor/autosave.h"
 #include "editor/document.h"
 #include "editor/hover.h"
+#include "editor/recent_files.h"
 #include "editor/selection.h"
 #include "editor/tools/tool.h"
 #include "editor/view_controller.h"
@@ -19,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zw {
 
@@ -27,11 +30,14 @@ namespace zw {
 class EditorView {
   public:
     virtual ~EditorView() = default;
-    virtual void redraw() {}            // repaint the canvas from the editor's state
-    virtual void captionChanged() {}    // Editor::caption() changed
-    virtual void buttonsChanged() {}    // history, zoom or tool button states changed
-    virtual void scrollBarsChanged() {} // ranges or positions of the scroll bars changed
-    virtual void infoPanelChanged() {}  // the hover panel's content, place or visibility
+    virtual void redraw() {}              // repaint the canvas from the editor's state
+    virtual void captionChanged() {}      // Editor::caption() changed
+    virtual void buttonsChanged() {}      // history, zoom or tool button states changed
+    virtual void scrollBarsChanged() {}   // ranges or positions of the scroll bars changed
+    virtual void infoPanelChanged() {}    // the hover panel's content, place or visibility
+    virtual void templateChanged() {}     // the template's content: what is analysed of it
+    virtual void toggleAnalysisPanel() {} // the analysis panel's button or shortcut
+    virtual void recentFilesChanged() {}  // Editor::recentFiles() changed: store and show it
 };
 
 class Editor {
@@ -97,6 +103,8 @@ class Editor {
     void zoomOut() { viewController_.zoomOut(); }
     void setZoomLevel(int32_t level) { viewController_.setZoomLevel(level); }
     void wheel(int delta) { viewController_.wheel(delta); }
+    // A touchpad's part of a notch: deltas add up to whole zoom steps.
+    void smoothWheel(int delta) { viewController_.smoothWheel(delta); }
     // A typed character (Unicode); the scroll keys move the view. Never consumes it.
     void keyChar(char32_t c) { viewController_.keyChar(c); }
     void originButton() { viewController_.setOrigin(0, 0); }
@@ -125,6 +133,11 @@ class Editor {
     void leftPress(int32_t x, int32_t y, PressModifiers mods = {});
     void leftRelease(int32_t x, int32_t y);
     void rightPress(int32_t x, int32_t y);
+    // Looks the item under the pointer up again at its last position over the
+    // canvas (none when it is not over the canvas) and updates the panel. Run
+    // after everything that changes the picture under a resting pointer: a zoom,
+    // a scroll, a step back or forward, a load, an import, a closed dialog.
+    void refreshHover();
 
     // ---- Selection ----
     const Selection& selection() const { return selection_; }
@@ -132,6 +145,38 @@ class Editor {
     void setSelection(Selection s);
     void selectAll();
     void clearSelection() { setSelection({}); }
+    // Selects the zones of the given numbers (1-based; others are skipped) and
+    // centres the view on them at the current zoom.
+    void showZones(const std::vector<int>& numbers);
+
+    // ---- Panels of the window ----
+    void toggleAnalysisPanel() {
+        if (view_)
+            view_->toggleAnalysisPanel();
+    }
+
+    // ---- Recovery of unsaved work (editor/autosave.h) ----
+    // Keeps a copy of unsaved work through `store`, timed by `timer`; without
+    // it (tests, the command-line tool) nothing is kept.
+    void enableRecovery(RecoveryStore store, AutosaveTimer& timer);
+    // Start-up, after the command-line file: offers what an earlier editor
+    // left; a recovered template is shown as modified and unsaved.
+    void offerRecovery();
+
+    // ---- Recent files ----
+    const RecentFiles& recentFiles() const { return recent_; }
+    // The list as stored at the last run.
+    void setRecentFiles(RecentFiles files) { recent_ = std::move(files); }
+    // An entry of the list picked: a file that is gone is dropped with a
+    // message, any other is loaded as the load command loads it.
+    void openRecent(const std::string& path);
+
+    // For the project commands: a save wrote `path` or a load read it (the
+    // recent list takes it, the recovery copy goes); the new template replaced
+    // the old one (the copy goes).
+    void projectFileUsed(const std::string& path);
+    void templateRenewed();
+
     bool hasSelectedZones() const { return !selection_.zones().empty(); }
 
     // ---- Commands on the selection (editor/commands/selection_commands.h) ----
@@ -142,7 +187,8 @@ class Editor {
     void paste();
     void transformSelection(Symmetry s);
     void duplicateForPlayers();
-    // The pointer left the canvas (a paste then goes beside the originals).
+    // The pointer left the canvas: nothing is under it (a paste then goes
+    // beside the originals) until it comes back.
     void pointerLeft() { pointer_.reset(); }
     // The grid node under the pointer; nullopt when it is outside the canvas.
     std::optional<GridPoint> pointerNode() const;
@@ -169,11 +215,37 @@ class Editor {
     void notifyRedraw();
     void notifyCaption();
     void notifyButtons();
+    // The template's content changed or was replaced.
+    void notifyTemplateChanged();
 
   private:
+    // Notes that a property dialog was shown, so the hover is looked up again
+    // once the action that showed it is over.
+    class DialogsThatMarkClosing : public PropertyDialogs {
+      public:
+        DialogsThatMarkClosing(PropertyDialogs& inner, bool& closed)
+            : inner_(inner), closed_(closed) {}
+        std::optional<ZoneRecord> editZone(const ZoneRecord& from) override;
+        std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
+                                                       bool furtherPassage) override;
+        std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
+        ListOutcome runTemplateList(TemplateListSession& session) override;
+        std::optional<std::vector<ZoneRecord>>
+        editZones(const std::vector<ZoneRecord>& from) override;
+        std::optional<DuplicateSettings> duplicateForPlayers() override;
+
+      private:
+        PropertyDialogs& inner_;
+        bool& closed_;
+    };
+    // Refreshes the hover when a dialog closed since the last call.
+    void refreshHoverAfterDialogs();
+
     Services& services_;
-    PropertyDialogs& dialogs_;
+    bool dialogClosed_ = false;
+    DialogsThatMarkClosing dialogs_;
     EditorView* view_ = nullptr;
+    std::optional<PixelPoint> pointer_; // last position over the canvas
 
     Document document_;
     ViewController viewController_{document_.rmg()};
@@ -191,7 +263,8 @@ class Editor {
     std::unique_ptr<Tool> tool_;
     std::optional<std::string> pendingLoad_;
     LayoutRandom layoutRandom_;
-    std::optional<PixelPoint> pointer_; // last pointer position over the canvas
+    std::unique_ptr<Autosave> autosave_;
+    RecentFiles recent_;
 };
 
 } // namespace zw

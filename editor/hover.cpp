@@ -38,4 +38,11 @@ bool Hover::pointerMoved(const TRmg& rmg, const ViewState& view, int32_t canvasW
     return !samePanel(before, panel_);
 }
 
+bool Hover::pointerGone() {
+    const bool wasVisible = panel_.visible;
+    item_ = 0;
+    panel_.visible = false;
+    return wasVisible;
+}
+
 } // namespace zw

@@ -26,6 +26,10 @@ class Hover {
     bool pointerMoved(const TRmg& rmg, const ViewState& view, int32_t canvasW, int32_t canvasH,
                       int32_t x, int32_t y);
 
+    // The pointer is nowhere over the canvas: no item, the panel hidden. True
+    // when the panel changed.
+    bool pointerGone();
+
   private:
     ItemRef item_ = 0;
     InfoPanelState panel_;

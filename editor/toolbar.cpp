@@ -118,6 +118,12 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .hint = "Вернутся в начало координат",
          .run = [](Editor& e) { e.originButton(); },
          .enabled = kNever},
+        {.id = "analysis",
+         .hint = "Анализ шаблона",
+         .keys = {"Ctrl+Shift+A"},
+         .keysText = "Ctrl+Shift+A",
+         .run = [](Editor& e) { e.toggleAnalysisPanel(); },
+         .checkable = true},
     };
     return entries;
 }

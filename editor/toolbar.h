@@ -33,6 +33,9 @@ struct ToolbarEntry {
     void (*run)(Editor&) = nullptr;
     // Whether the button can be pressed now; nullptr: always.
     bool (*enabled)(const Editor&) = nullptr;
+    // A command button that stays down while what it opens is shown; the
+    // window keeps it in step.
+    bool checkable = false;
     // A menu button: opens the drop-down menu of these actions when pressed.
     const std::vector<EditAction>& (*menu)() = nullptr;
 

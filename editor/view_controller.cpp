@@ -1,6 +1,7 @@
 #include "editor/view_controller.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace zw {
 
@@ -34,6 +35,23 @@ void ViewController::wheel(int delta) {
         zoomIn();
     else
         zoomOut();
+}
+
+void ViewController::smoothWheel(int delta) {
+    // Turning back starts afresh: a part of a notch the other way is dropped.
+    if ((delta < 0 && wheelRemainder_ > 0) || (delta > 0 && wheelRemainder_ < 0))
+        wheelRemainder_ = 0;
+    wheelRemainder_ += delta;
+    const int64_t notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ %= kWheelNotch;
+    // More steps than the zoom range has change nothing more.
+    const int64_t steps = std::min<int64_t>(std::abs(notches), kMaxZoom - kMinZoom);
+    for (int64_t i = 0; i < steps; ++i) {
+        if (notches > 0)
+            zoomIn();
+        else
+            zoomOut();
+    }
 }
 
 void ViewController::keyChar(char32_t c) {

@@ -10,6 +10,9 @@
 
 namespace zw {
 
+// The wheel delta of one notch of a mouse wheel.
+inline constexpr int kWheelNotch = 120;
+
 struct ScrollBarState {
     int32_t min = 0;
     int32_t max = 0;
@@ -42,7 +45,13 @@ class ViewController {
     void zoomIn();
     void zoomOut();
     void setZoomLevel(int32_t level);
+    // One notification of a mouse wheel: one zoom step whatever its delta.
     void wheel(int delta);
+    // A notification of a touchpad (or of any device that scrolls in small
+    // parts of a notch): the deltas add up, each full notch of kWheelNotch is
+    // one zoom step and the remainder carries over to the next notification
+    // in the same direction.
+    void smoothWheel(int delta);
 
     // A typed character (Unicode); the scroll keys move the view. Never consumes it.
     void keyChar(char32_t c);
@@ -70,6 +79,7 @@ class ViewController {
     int32_t canvasH_ = 500;
     ScrollBarState hBar_;
     ScrollBarState vBar_;
+    int64_t wheelRemainder_ = 0; // of smoothWheel, less than a notch either way
 };
 
 } // namespace zw

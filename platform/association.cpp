@@ -212,6 +212,7 @@ std::string desktopEntry(std::string_view exePath) {
     d += kIconName;
     d += "\n";
     d += "Terminal=false\n";
+    d += "StartupWMClass=zonewright\n";
     d += "MimeType=";
     d += kTpzMimeType;
     d += ";\n";

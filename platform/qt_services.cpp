@@ -56,7 +56,7 @@ QString qtFilterFromPairs(std::string_view filter) {
 MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
                                      MessageButtons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setWindowTitle(fromUtf8(kApplicationTitle));
     // File names and reasons in a message are shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));

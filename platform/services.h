@@ -21,6 +21,10 @@ enum class MessageKind { Error, Information, Confirmation };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageResult { Ok, Yes, No, Cancel };
 
+// The application's title: the caption of its message boxes and the name the
+// desktop shows for it.
+inline constexpr std::string_view kApplicationTitle = "Редактор шаблонов";
+
 // The four file dialogs of the main window; each remembers its last path for the run.
 enum class FileDialogId { OpenProject, SaveProject, OpenRmg, SaveRmg };
 

@@ -36,6 +36,7 @@ void loadProject(Editor& editor) {
     editor.clearHistory();
     editor.notifyCaption();
     editor.updateScrollBars();
+    editor.projectFileUsed(*path);
 }
 
 } // namespace zw

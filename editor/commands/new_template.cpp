@@ -29,6 +29,7 @@ void newTemplate(Editor& editor) {
     editor.notifyRedraw();
     editor.notifyCaption();
     view.updateScrollBars();
+    editor.templateRenewed();
 }
 
 } // namespace zw

@@ -16,8 +16,11 @@ void saveProject(Editor& editor) {
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written = services.fileSystem().writeWholeFile(path, encodeProject(editor.rmg()));
-    if (const auto* error = std::get_if<FileError>(&written))
+    if (const auto* error = std::get_if<FileError>(&written)) {
         services.fileError(error->reason);
+        return;
+    }
+    editor.projectFileUsed(path);
 }
 
 } // namespace zw

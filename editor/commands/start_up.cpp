@@ -38,6 +38,9 @@ void startUp(Editor& editor) {
         editor.setPendingLoadPath(args.front());
         editor.load();
     }
+    // Work an earlier editor left unsaved, offered once the window shows the
+    // command-line file (or the new template).
+    editor.offerRecovery();
 }
 
 } // namespace zw

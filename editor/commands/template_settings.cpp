@@ -10,11 +10,13 @@ void editTemplateSettings(Document& document, PropertyDialogs& dialogs) {
     document.pushSnapshot();
     TRmg& rmg = document.rmgMutable();
     rmg.name = result->name;
-    document.changed(DocumentChange::Name);
     rmg.header.minSize = result->minSize;
     rmg.header.maxSize = result->maxSize;
     rmg.header.playerCountIndex = result->playerCountIndex;
     rmg.kinds = result->kinds;
+    // Announced once everything is stored: what follows the name (the caption,
+    // the analysis, the recovery copy) sees the whole change.
+    document.changed(DocumentChange::Name);
 }
 
 } // namespace zw

@@ -1,8 +1,11 @@
+#include "app/analysis_panel.h"
 #include "app/canvas_widget.h"
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
+#include "canvas/fit.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "support/analysis_samples.h"
 #include "support/group_samples.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
@@ -12,15 +15,19 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 namespace zw {
 namespace {
@@ -132,6 +139,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
         {ScrollLeft, "Двигатся влево"},
         {ScrollRight, "Двигатся вправо"},
         {Origin, "Вернутся в начало координат"},
+        {Analysis, "Анализ шаблона (Ctrl+Shift+A)"},
     };
     ASSERT_EQ(expected.size(), toolbarEntries().size());
     EXPECT_EQ(window->toolbar()->geometry(), QRect(0, 0, window->client()->width(), 28));
@@ -152,8 +160,8 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
     }
     // Separators (8 px) after compile, step forward, select, symmetry, settings
     // and zoom out; the 32-px gap before the scroll buttons.
-    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0, 8,  0, 0, 0, 0,
-                                           0, 8, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0};
+    const std::vector<int> expectedGaps = {0, 0, 0, 0, 0, 8, 0,  8, 0, 0, 0, 0, 0,
+                                           8, 8, 8, 0, 8, 0, 32, 0, 0, 0, 0, 0};
     EXPECT_EQ(gaps, expectedGaps);
     EXPECT_EQ(window->separatorPositions().size(), 6u);
     EXPECT_EQ(window->separatorPositions().front(), button(Compile)->x() + 24);
@@ -162,7 +170,10 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
 TEST_F(MainWindowTest, StartsWithHistoryAndScrollButtonsDisabledAndEveryToolUp) {
     open();
     EXPECT_EQ(window->windowTitle(), QString("Редактор шаблонов - Unnamed template"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString("Редактор шаблонов"));
+    // The toolkit knows the program by an ASCII name, its window class; the
+    // title "Редактор шаблонов" is the desktop entry's and the message boxes'.
+    EXPECT_EQ(QCoreApplication::applicationName(), QString("zonewright"));
+    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(services.associationWrites, 1);
     const std::vector<ToolbarId> disabledIds = {StepBack,   StepForward, ScrollUp, ScrollDown,
                                                 ScrollLeft, ScrollRight, Origin,   SymmetryMenu};
@@ -282,6 +293,13 @@ TEST_F(MainWindowTest, ZoomButtonsAndWheelStopAtTheEnds) {
     wheel(canvas(), QPoint(120, 0));
     wheel(canvas(), QPoint(0, 0), Qt::ScrollEnd);
     EXPECT_EQ(editor().view().zoomLevel, 4);
+
+    // A touchpad gesture's small parts add up to a whole notch per step.
+    for (int i = 0; i < 7; ++i)
+        wheel(canvas(), QPoint(0, 15), Qt::ScrollUpdate);
+    EXPECT_EQ(editor().view().zoomLevel, 4);
+    wheel(canvas(), QPoint(0, 15), Qt::ScrollUpdate);
+    EXPECT_EQ(editor().view().zoomLevel, 3);
 }
 
 TEST_F(MainWindowTest, TypedLettersMoveTheOriginOnceAndLeaveTheBarsAlone) {
@@ -465,6 +483,25 @@ TEST_F(HoverTest, PanelShowsMovesAndHidesWithTheItemUnderThePointer) {
     EXPECT_EQ(editor().hoveredItem(), 0);
 }
 
+TEST_F(HoverTest, PanelFollowsAZoomUnderTheRestingPointerAndForgetsItOnceItLeft) {
+    moveTo(nodeCentre(3, 3)); // (210, 210)
+    ASSERT_EQ(editor().hoveredItem(), 2);
+    // Zoomed out by the wheel, the zone moves from under the resting pointer.
+    wheel(canvas(), QPoint(0, -120));
+    EXPECT_EQ(editor().hoveredItem(), 0);
+    EXPECT_FALSE(panel()->isVisible());
+    wheel(canvas(), QPoint(0, 120));
+    EXPECT_EQ(editor().hoveredItem(), 2);
+    EXPECT_TRUE(panel()->isVisible());
+
+    // Once the pointer has left the canvas, nothing is under it any more.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(canvas(), &leave);
+    click(ZoomOut);
+    EXPECT_EQ(editor().hoveredItem(), 0);
+    EXPECT_FALSE(panel()->isVisible());
+}
+
 TEST_F(HoverTest, PointerEventsOverThePanelReachTheCanvasBelowIt) {
     moveTo(nodeCentre(1, 1));
     ASSERT_EQ(panel()->pos(), QPoint(140, 140));
@@ -540,6 +577,93 @@ TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
     editor().newTemplate();
     EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(0, 0));
     EXPECT_EQ(h->value(), 0);
+}
+
+TEST_F(MainWindowTest, AnalysisPanelFollowsTheTemplateAndShowsTheZonesOfAFinding) {
+    // Starts 1 and 2 joined; zone 3 far below, joined to nothing.
+    TRmg t = test::analysisTemplate(2);
+    for (const auto& [z, x, y] :
+         {std::tuple{test::startWithCastle(1), 0, 0}, std::tuple{test::startWithCastle(2), 20, 0},
+          std::tuple{test::bareZone(1), 20, 30}}) {
+        ZoneRecord placed = z;
+        placed.gridX = x;
+        placed.gridY = y;
+        t.appendZone(placed);
+    }
+    t.appendConnection(test::link(1, 2));
+    openWith(t);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    AnalysisPanel* panel = window->analysisPanel();
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(window->dockWidgetArea(panel), Qt::RightDockWidgetArea);
+    QTreeWidget* tree = panel->findings();
+    const auto cutOff = [tree] {
+        return tree->findItems("недостижима", Qt::MatchContains | Qt::MatchRecursive);
+    };
+
+    click(Analysis);
+    EXPECT_FALSE(panel->isHidden());
+    EXPECT_TRUE(button(Analysis)->isChecked());
+    ASSERT_FALSE(cutOff().isEmpty());
+
+    // A click on the finding selects zone 3 and brings it to the middle.
+    QTreeWidgetItem* finding = cutOff().front();
+    tree->scrollToItem(finding);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      tree->visualItemRect(finding).center());
+    EXPECT_EQ(editor().selection().zones(), std::vector<int32_t>{2});
+    EXPECT_EQ(editor().view(), *centreOnZone(editor().rmg(), editor().view(),
+                                             editor().canvasWidth(), editor().canvasHeight(), 2));
+
+    // Every edit, a step back included, is analysed again at once.
+    editor().pushSnapshot();
+    editor().rmgMutable().appendConnection(test::link(2, 3));
+    editor().document().changed(DocumentChange::Content);
+    EXPECT_TRUE(cutOff().isEmpty());
+    editor().stepBack();
+    EXPECT_FALSE(cutOff().isEmpty());
+
+    // The shortcut and the dock's own close put the button up.
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_FALSE(button(Analysis)->isChecked());
+    // Changes while hidden are caught up with when it is shown again.
+    editor().stepForward();
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(button(Analysis)->isChecked());
+    EXPECT_TRUE(cutOff().isEmpty());
+    panel->close();
+    EXPECT_FALSE(button(Analysis)->isChecked());
+    click(Analysis); // and the window goes with the panel shown
+    EXPECT_FALSE(panel->isHidden());
+}
+
+TEST_F(MainWindowTest, RecentProjectsAreListedUnderTheLoadButtonAndKeptForTheNextRun) {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "zonewright", "zonewright").clear();
+    TRmg t = makeNewTemplate();
+    t.name = "Recent";
+    const TempProject project(t);
+    const auto listed = [this] {
+        std::vector<std::string> texts;
+        for (QAction* a : window->recentMenu()->actions())
+            texts.push_back(a->text().toStdString());
+        return texts;
+    };
+    open();
+    EXPECT_EQ(button(Load)->menu(), window->recentMenu());
+    EXPECT_EQ(listed(), std::vector<std::string>{"Нет последних файлов"});
+    services.openAnswers.push_back(project.path());
+    click(Load);
+    EXPECT_EQ(listed(), std::vector<std::string>{project.path()});
+    window.reset();
+
+    // The next window reads the list; picking the entry loads it again.
+    open();
+    ASSERT_EQ(listed(), std::vector<std::string>{project.path()});
+    window->recentMenu()->actions().front()->trigger();
+    EXPECT_EQ(editor().rmg().name, "Recent");
+    EXPECT_EQ(services.openFilters.size(), 1u); // the first load's dialog only
 }
 
 TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChanges) {

@@ -75,5 +75,21 @@ TEST(CentreOnZone, BringsTheZoneToTheMiddle) {
     EXPECT_FALSE(centreOnZone(t, start, kW, kH, -1));
 }
 
+TEST(CentreOnZones, MiddleOfTheExtentAtTheSameZoom) {
+    const TRmg t = templateOf({zoneAt(3, 3), zoneAt(10, 20), zoneAt(-4, 8), zoneAt(7, 8)});
+    const ViewState start{1, -7, 40};
+    // One zone: exactly as centreOnZone.
+    EXPECT_EQ(centreOnZones(t, start, kW, kH, {1}), centreOnZone(t, start, kW, kH, 1));
+    // Zones 0 and 1 span columns 3..10 and rows 3..20, the middle (6.5, 11.5).
+    // Pitch 72: column 6.5 lies at 360 with origin 2 (288 with 3) of 707/2,
+    // row 11.5 at 216 with origin 9 (288 with 8) of 500/2.
+    EXPECT_EQ(*centreOnZones(t, start, kW, kH, {0, 1}), (ViewState{1, 2, 9}));
+    // Zones 2 and 3: the middle (1.5, 8) at 360 and 252 with origins -3 and 5.
+    // Indices that name no zone are skipped; none left gives nothing.
+    EXPECT_EQ(*centreOnZones(t, start, kW, kH, {2, 3, 9, -1}), (ViewState{1, -3, 5}));
+    EXPECT_FALSE(centreOnZones(t, start, kW, kH, {4, -1}));
+    EXPECT_FALSE(centreOnZones(t, start, kW, kH, {}));
+}
+
 } // namespace
 } // namespace zw

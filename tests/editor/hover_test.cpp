@@ -1,8 +1,16 @@
 // The hover logic: the item under the pointer, the panel's content and its
 // placement toward the middle of the canvas.
+#include "model/project_file.h"
+#include "platform/files.h"
+#include "rmg/template_list.h"
 #include "support/mouse_harness.h"
+#include "support/rmg_rows.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 namespace zw {
 namespace {
@@ -129,6 +137,128 @@ TEST_F(HoverTest, EditingLeavesThePanelAsItIs) {
     // The next movement finds the spot empty and hides it.
     h.move(h.node(6, 1));
     EXPECT_FALSE(panel().visible);
+}
+
+// What changes the picture under a resting pointer, and the item that is
+// then under it (nullopt: whatever the lookup finds).
+struct PictureChange {
+    const char* name;
+    std::function<void(MouseHarness&, const test::ScratchDir&)> arrange;
+    std::function<void(MouseHarness&)> change;
+    std::optional<ItemRef> itemAfter;
+};
+
+TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePointer) {
+    const auto movedTo = [](MouseHarness& m, int32_t gx) {
+        m.editor.pushSnapshot();
+        m.editor.rmgMutable().zones[0].gridX = gx;
+        m.editor.document().changed(DocumentChange::Content);
+    };
+    const PictureChange cases[] = {
+        {"zoom",
+         [](MouseHarness& m, auto&) {
+             m.placeZones({{4, 4}});
+         },
+         [](MouseHarness& m) { m.editor.zoomOut(); }, 0},
+        {"scroll",
+         [](MouseHarness& m, auto&) {
+             m.placeZones({{4, 4}});
+         },
+         [](MouseHarness& m) { m.editor.keyChar(U'd'); }, 0},
+        {"step back",
+         [&](MouseHarness& m, auto&) {
+             m.placeZones({{7, 4}});
+             movedTo(m, 4);
+         },
+         [](MouseHarness& m) { m.editor.stepBack(); }, 0},
+        {"step forward",
+         [&](MouseHarness& m, auto&) {
+             m.placeZones({{4, 4}});
+             movedTo(m, 7);
+             m.editor.stepBack();
+         },
+         [](MouseHarness& m) { m.editor.stepForward(); }, 0},
+        {"load",
+         [](MouseHarness& m, const test::ScratchDir& dir) {
+             m.placeZones({{4, 4}});
+             TRmg other = makeNewTemplate();
+             ZoneRecord z = makeDefaultZone();
+             z.gridX = 7;
+             z.gridY = 4;
+             other.appendZone(z);
+             writeWholeFile(dir.file("other.tpz"), encodeProject(other));
+             m.services.openAnswers.push_back(dir.file("other.tpz"));
+         },
+         [](MouseHarness& m) { m.editor.load(); }, 0},
+        {"import",
+         [](MouseHarness& m, const test::ScratchDir& dir) {
+             m.placeZones({{4, 4}});
+             test::spit(dir.file("rmg.txt"),
+                        test::kTestHeader + test::rmgRow({{0, "T"}, {3, "1"}, {13, "1"}}));
+             m.services.openAnswers.push_back(dir.file("rmg.txt"));
+             m.dialogs.listAnswers.push_back([](TemplateListSession& session) {
+                 session.click(0);
+                 return session.importTemplate();
+             });
+         },
+         [](MouseHarness& m) { m.editor.importRmg(); }, std::nullopt},
+        {"closed zone dialog",
+         [](MouseHarness& m, auto&) {
+             m.placeZones({{4, 4}});
+             m.dialogs.zoneAnswers.push_back([](const ZoneRecord& z) {
+                 ZoneRecord edited = z;
+                 edited.kind = 2;
+                 edited.owner = 8;
+                 return edited;
+             });
+         },
+         [](MouseHarness& m) { m.editor.rightPress(270, 270); }, zoneRef(0)},
+        {"zone created under the pointer",
+         [](MouseHarness& m, auto&) {
+             m.selectTool(kCreateZoneTool);
+             m.dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
+         },
+         [](MouseHarness& m) { m.editor.leftPress(270, 270); }, zoneRef(0)},
+        {"pointer gone from the canvas",
+         [](MouseHarness& m, auto&) {
+             m.placeZones({{4, 4}});
+         },
+         [](MouseHarness& m) {
+             m.editor.pointerLeft();
+             m.editor.zoomIn();
+         },
+         0},
+    };
+    for (const PictureChange& c : cases) {
+        SCOPED_TRACE(c.name);
+        MouseHarness m;
+        m.editor.setCanvasSize(601, 401);
+        m.editor.setView(&m.view);
+        const test::ScratchDir dir;
+        c.arrange(m, dir);
+        const PixelPoint rest{270, 270}; // node (4, 4) at the start zoom
+        m.move(rest);
+        const InfoPanelState before = m.editor.infoPanel();
+        const int changesBefore = m.view.panelChanges;
+
+        c.change(m);
+        const TRmg& t = m.editor.rmg();
+        const ItemRef item = m.editor.hoveredItem();
+        EXPECT_EQ(item, c.itemAfter.value_or(hitTest(t, m.editor.view(), rest.x, rest.y)));
+        const InfoPanelState& after = m.editor.infoPanel();
+        EXPECT_EQ(after.visible, item != 0);
+        if (refIsZone(item)) {
+            EXPECT_EQ(after.content, zoneInfo(t.zones[static_cast<size_t>(refZone(item))]));
+        }
+        if (c.itemAfter) {
+            EXPECT_FALSE(after.visible == before.visible && after.content == before.content);
+            EXPECT_GT(m.view.panelChanges, changesBefore);
+        }
+        // A right click now edits what is under the pointer, or nothing.
+        const size_t zoneDialogs = m.dialogs.zoneCalls.size();
+        m.editor.rightPress(rest.x, rest.y);
+        EXPECT_EQ(m.dialogs.zoneCalls.size(), zoneDialogs + (refIsZone(item) ? 1 : 0));
+    }
 }
 
 } // namespace

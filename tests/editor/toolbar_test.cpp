@@ -19,7 +19,8 @@ TEST(ToolbarTable, IdsAreUniqueAndEveryToolButtonPutsDownItsOwnTool) {
         SCOPED_TRACE(std::string(entry.id));
         EXPECT_TRUE(seen.insert(entry.id).second);
         EXPECT_EQ(findToolbarEntry(entry.id), &entry);
-        EXPECT_NE(entry.isTool(), entry.run != nullptr);
+        // A button puts down a tool, runs a command or opens a menu: one of them.
+        EXPECT_EQ(int{entry.isTool()} + int{entry.run != nullptr} + int{entry.menu != nullptr}, 1);
         if (entry.isTool()) {
             h.editor.toolClicked(entry.id);
             EXPECT_EQ(h.editor.tool(), entry.id);

@@ -124,6 +124,9 @@ TEST(DesktopEntry, DeclaresTheTypeAndRunsTheExecutable) {
     EXPECT_EQ(execLine(d), "\"/usr/bin/zonewright\" %f");
     EXPECT_NE(d.find("\nMimeType=application/x-zonewright-template;\n"), std::string::npos);
     EXPECT_NE(d.find("\nType=Application\n"), std::string::npos);
+    // The running editor's windows belong to this entry: its class is the
+    // application name the main window sets.
+    EXPECT_NE(d.find("\nStartupWMClass=zonewright\n"), std::string::npos);
 }
 
 TEST(MimePackage, DeclaresTpzWithItsDescription) {

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Starts the real editor under a virtual X server with a project file on its
-# command line and checks the main window's caption names the loaded template;
-# then starts it without a file and expects the new template's caption.
+# command line and checks the main window's caption names the loaded template
+# and its window class is "zonewright"; then starts it without a file and
+# expects the new template's caption.
 # Usage: xvfb_caption.sh PATH_TO_zonewright
 set -u
 
@@ -16,22 +17,27 @@ if [ "${1:-}" = "--inner" ]; then
     fi
     pid=$!
     caption=""
+    class=""
     for _ in $(seq 1 100); do
         for win in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
             name=$(xprop -id "$win" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
             [ -n "$name" ] || name=$(xdotool getwindowname "$win" 2>/dev/null)
             case "$name" in
-            "Редактор шаблонов"*) caption=$name ;;
+            "Редактор шаблонов"*)
+                caption=$name
+                # The window class is ASCII, the one the desktop entry names.
+                class=$(xprop -id "$win" WM_CLASS 2>/dev/null | sed -n 's/^WM_CLASS(STRING) = //p')
+                ;;
             esac
         done
         [ -n "$caption" ] && break
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2
     done
-    printf '%s\n' "$caption" >"$report"
+    printf '%s (class %s)\n' "$caption" "$class" >"$report"
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
-    [ "$caption" = "$expected" ]
+    [ "$caption" = "$expected" ] && [ "$class" = '"zonewright", "zonewright"' ]
     exit $?
 fi
 
@@ -52,7 +58,7 @@ fail=0
 run() { # expected caption, file
     if ! timeout -k 5 60 xvfb-run -a -s "-screen 0 1024x768x24" \
         bash "$0" --inner "$exe" "$1" "$2" "$work/seen"; then
-        echo "FAIL: expected caption \"$1\", saw \"$(cat "$work/seen" 2>/dev/null)\""
+        echo "FAIL: expected caption \"$1\" of class zonewright, saw \"$(cat "$work/seen" 2>/dev/null)\""
         fail=1
     else
         echo "ok: $1"
@@ -74,9 +80,14 @@ else
 fi
 run "Редактор шаблонов - Unnamed template" ""
 
-# The association names the executable that was started.
+# The association names the executable that was started, and the windows'
+# class, so the desktop shows the entry's name for them.
 if ! grep -qF "Exec=\"$exe\" %f" "$XDG_DATA_HOME/applications/zonewright.desktop" 2>/dev/null; then
     echo "FAIL: the desktop entry does not run $exe"
+    fail=1
+fi
+if ! grep -qx "StartupWMClass=zonewright" "$XDG_DATA_HOME/applications/zonewright.desktop" 2>/dev/null; then
+    echo "FAIL: the desktop entry names no window class zonewright"
     fail=1
 fi
 exit $fail

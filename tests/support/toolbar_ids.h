@@ -35,5 +35,6 @@ inline constexpr ToolbarId ScrollDown = "down";
 inline constexpr ToolbarId ScrollLeft = "left";
 inline constexpr ToolbarId ScrollRight = "right";
 inline constexpr ToolbarId Origin = "origin";
+inline constexpr ToolbarId Analysis = "analysis";
 
 } // namespace zw::test::buttons

@@ -1,0 +1,49 @@
+// Zooming by touchpad: small wheel deltas add up to whole notches.
+#include "editor/view_controller.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+TEST(SmoothWheel, DeltasAddUpToWholeNotchesAndCarryTheRemainder) {
+    const TRmg t;
+    ViewController view(t);
+    int pictures = 0;
+    view.setListener([&](ViewChange c) { pictures += c == ViewChange::Picture; });
+    ASSERT_EQ(view.state().zoomLevel, 2);
+
+    // Steps of 15: seven are less than a notch, the eighth makes one step in.
+    for (int i = 0; i < 7; ++i)
+        view.smoothWheel(15);
+    EXPECT_EQ(view.state().zoomLevel, 2);
+    EXPECT_EQ(pictures, 0);
+    view.smoothWheel(15);
+    EXPECT_EQ(view.state().zoomLevel, 1);
+    // 90 + 45 = 135: one step, 15 carried, so 105 more make the next one.
+    view.smoothWheel(90);
+    view.smoothWheel(45);
+    EXPECT_EQ(view.state().zoomLevel, 0);
+    view.smoothWheel(100);
+    EXPECT_EQ(view.state().zoomLevel, 0); // the end of the range; 115 carried
+
+    // Turning back drops the part of a notch the other way: a whole notch out,
+    // then a whole notch in, each one step.
+    view.smoothWheel(-120);
+    EXPECT_EQ(view.state().zoomLevel, 1);
+    view.smoothWheel(120);
+    EXPECT_EQ(view.state().zoomLevel, 0);
+    view.smoothWheel(-15);
+    view.smoothWheel(-105);
+    EXPECT_EQ(view.state().zoomLevel, 1);
+
+    // A huge delta moves at most across the range, in one call.
+    view.smoothWheel(-2'000'000'000);
+    EXPECT_EQ(view.state().zoomLevel, kMaxZoom);
+    // The mouse wheel stays one step per notification.
+    view.wheel(1);
+    EXPECT_EQ(view.state().zoomLevel, kMaxZoom - 1);
+}
+
+} // namespace
+} // namespace zw
