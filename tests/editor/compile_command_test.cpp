@@ -6,6 +6,7 @@
 #include "rmg/table.h"
 #include "rmg/template_list.h"
 #include "support/failing_files.h"
+#include "support/model_samples.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
@@ -26,73 +27,13 @@ using test::spit;
 
 const std::string kHeaderBytes = "Test header\r\nname\tmin\tmax\r\n";
 
-ZoneRecord startZone(int owner) {
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = owner;
-    z.townMode = 2;
-    return z;
-}
-
-// The template of the worked example: two start zones, a treasure zone, two
-// connections to it.
+// The template of the worked example and the rows it must give.
 TRmg exampleTemplate(std::string name) {
-    TRmg t = makeNewTemplate();
-    t.name = std::move(name);
-    t.appendZone(startZone(1));
-    t.appendZone(startZone(2));
-    t.appendZone(makeDefaultZone());
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = 0;
-    c.zoneB = 2;
-    t.appendConnection(c);
-    c.zoneA = 1;
-    c.passages[0].kind = 2;
-    t.appendConnection(c);
-    return t;
+    return test::workedExample(std::move(name));
 }
 
-// The rows the worked example must give, written out cell by cell.
 std::string exampleRows(const std::string& name) {
-    test::RmgCells zone;
-    zone[8] = "14";
-    zone[9] = "1";
-    zone[10] = zone[11] = zone[12] = "2";
-    for (int k = 23; k <= 31; ++k)
-        zone[static_cast<size_t>(k)] = "x";
-    for (int k = 47; k <= 54; ++k)
-        zone[static_cast<size_t>(k)] = "x";
-    zone[55] = "avg";
-    for (int k = 57; k <= 66; ++k)
-        zone[static_cast<size_t>(k)] = "x";
-    const char* treasure[] = {"10000", "15000", "1", "3000", "6000", "6", "500", "3000", "9"};
-    for (int k = 0; k < 9; ++k)
-        zone[67 + static_cast<size_t>(k)] = treasure[k];
-    auto r0 = zone, r1 = zone, r2 = zone;
-    r0[0] = name;
-    r0[1] = "4";
-    r0[2] = "9";
-    r0[3] = "1";
-    r0[4] = "x";
-    r0[13] = "1";
-    r0[15] = "1";
-    r0[76] = "1";
-    r0[77] = "3";
-    r0[78] = "6000";
-    r1[3] = "2";
-    r1[4] = "x";
-    r1[13] = "2";
-    r1[15] = "1";
-    r1[76] = "2";
-    r1[77] = "3";
-    r1[80] = "x";
-    for (auto* r : {&r0, &r1}) {
-        (*r)[81] = "1";
-        (*r)[82] = (*r)[83] = (*r)[84] = "2";
-    }
-    r2[3] = "3";
-    r2[6] = "x";
-    return test::joinRmgRow(r0) + test::joinRmgRow(r1) + test::joinRmgRow(r2);
+    return test::workedExampleRows(name);
 }
 
 struct CompileFixture : ::testing::Test {
