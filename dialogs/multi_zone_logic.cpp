@@ -46,11 +46,14 @@ std::vector<ZoneField> makeFields() {
                                                            {"high", &TreasureGroup::high},
                                                            {"density", &TreasureGroup::density}};
     for (size_t g = 0; g < 3; ++g)
-        for (const auto& [part, m] : parts)
+        for (const auto& part : parts) {
+            // A plain copy: lambdas cannot capture structured bindings everywhere.
+            const TreasureField m = part.second;
             f.push_back(
-                {"treasure[" + std::to_string(g) + "]." + part,
+                {"treasure[" + std::to_string(g) + "]." + part.first,
                  [g, m](const ZoneRecord& z) { return int64_t(z.treasure[g].*m); },
                  [g, m](ZoneRecord& z, int64_t v) { z.treasure[g].*m = static_cast<int32_t>(v); }});
+        }
     addMember(f, "existMode", &ZoneRecord::existMode);
     addMember(f, "minHumans", &ZoneRecord::minHumans);
     addMember(f, "maxHumans", &ZoneRecord::maxHumans);
