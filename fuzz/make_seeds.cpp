@@ -113,9 +113,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root(argv[1]);
-    // The arguments target has hand-made seeds only.
+    // The arguments and recovery names targets have hand-made seeds only.
     for (const char* sub : {"project", "analysis", "json", "split", "import", "compile_roundtrip",
-                            "fragment", "arguments"})
+                            "fragment", "arguments", "recovery_names"})
         std::filesystem::create_directories(root / sub);
 
     const std::string header = "Generated table\r\nname\tmin\tmax\r\n";

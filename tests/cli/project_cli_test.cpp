@@ -88,7 +88,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
                                          "gridY"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(keys, expected);
-    const ZoneRecord& rz = cyrillicRich().zones[1];
+    const ZoneRecord rz = cyrillicRich().zones[1]; // a copy: the template is a temporary
     EXPECT_EQ(z["size"], rz.size);
     EXPECT_EQ(z["gridY"], rz.gridY);
     EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
@@ -104,7 +104,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
     EXPECT_EQ(c["zoneB"], 2);
     EXPECT_EQ(c["passageCount"], 2);
     ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
-    const PassageRecord& p7 = cyrillicRich().connections[0].passages[7];
+    const PassageRecord p7 = cyrillicRich().connections[0].passages[7];
     EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
                                       {"guard", p7.guard},
                                       {"autoExist", p7.autoExist},
