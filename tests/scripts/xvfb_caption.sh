@@ -7,6 +7,11 @@
 set -u
 
 if [ "${1:-}" = "--inner" ]; then
+    # Under load the new server may not answer yet, and Qt aborts without one.
+    for _ in $(seq 1 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
     # Runs inside the virtual display: $2 executable, $3 expected caption,
     # $4 file to open (may be empty), $5 where to write what was seen.
     exe=$2 expected=$3 file=$4 report=$5

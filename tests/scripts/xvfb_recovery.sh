@@ -22,6 +22,11 @@ NAME="Восстановление 1"
 CAPTION="Редактор шаблонов - $NAME"
 
 if [ "${1:-}" = "--inner" ]; then
+    # Under load the new server may not answer yet, and Qt aborts without one.
+    for _ in $(seq 1 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
     # Runs inside the virtual display: $2 executable, $3 project, $4 work folder.
     exe=$2 project=$3 work=$4
     report="$work/report"

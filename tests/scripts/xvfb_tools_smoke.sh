@@ -21,6 +21,11 @@ NODE_X=$((30 * (2 * 3 + 1)))
 NODE_Y=$((TOOLBAR_HEIGHT + 30 * (2 * 3 + 1)))
 
 if [ "${1:-}" = "--inner" ]; then
+    # Under load the new server may not answer yet, and Qt aborts without one.
+    for _ in $(seq 1 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.1
+    done
     # Runs inside the virtual display: $2 executable, $3 report file.
     exe=$2 report=$3
     shots=${ZW_SMOKE_SHOTS:-}
