@@ -7,18 +7,13 @@
 set -u
 
 if [ "${1:-}" = "--inner" ]; then
-    # Under load the new server may not answer yet, and Qt aborts without one.
-    for _ in $(seq 1 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     # Runs inside the virtual display: $2 executable, $3 expected caption,
     # $4 file to open (may be empty), $5 where to write what was seen.
     exe=$2 expected=$3 file=$4 report=$5
     if [ -n "$file" ]; then
-        "$exe" "$file" >/dev/null 2>&1 &
+        "$exe" "$file" >/dev/null 2>>"$report.stderr" &
     else
-        "$exe" >/dev/null 2>&1 &
+        "$exe" >/dev/null 2>>"$report.stderr" &
     fi
     pid=$!
     caption=""
@@ -46,9 +41,10 @@ if [ "${1:-}" = "--inner" ]; then
     exit $?
 fi
 
+display="$(dirname "$(readlink -f "$0")")/../support/with_virtual_display.sh"
 exe=$(readlink -f "${1:?usage: xvfb_caption.sh PATH_TO_zonewright}")
 [ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
-for tool in xvfb-run xdotool xprop timeout; do
+for tool in Xvfb xdotool xprop timeout; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 cli="$(dirname "$exe")/zonewright-cli"
@@ -61,12 +57,14 @@ mkdir -m 700 "$work/run"
 
 fail=0
 run() { # expected caption, file
-    if ! timeout -k 5 60 xvfb-run -a -s "-screen 0 1024x768x24" \
+    if ! timeout -k 5 60 bash "$display" 1024x768 \
         bash "$0" --inner "$exe" "$1" "$2" "$work/seen"; then
         echo "FAIL: expected caption \"$1\" of class zonewright, saw \"$(cat "$work/seen" 2>/dev/null)\""
+        cat "$work/seen.stderr" 2>/dev/null
         fail=1
     else
         echo "ok: $1"
+        rm -f "$work/seen.stderr"
     fi
 }
 

@@ -22,11 +22,6 @@ NAME="Восстановление 1"
 CAPTION="Редактор шаблонов - $NAME"
 
 if [ "${1:-}" = "--inner" ]; then
-    # Under load the new server may not answer yet, and Qt aborts without one.
-    for _ in $(seq 1 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     # Runs inside the virtual display: $2 executable, $3 project, $4 work folder.
     exe=$2 project=$3 work=$4
     report="$work/report"
@@ -78,7 +73,7 @@ if [ "${1:-}" = "--inner" ]; then
     }
 
     # 1. Edit, wait for the autosave, kill.
-    "$exe" "$project" >/dev/null 2>&1 &
+    "$exe" "$project" >/dev/null 2>>"$work/stderr" &
     first=$!
     pids+=("$first")
     main=$(window_of 150 "$first" "$CAPTION") || { say "the project did not open"; exit 1; }
@@ -101,7 +96,7 @@ if [ "${1:-}" = "--inner" ]; then
     say "recovery file written and left by the killed editor"
 
     # 2. Start again, answer Да.
-    "$exe" >/dev/null 2>&1 &
+    "$exe" >/dev/null 2>>"$work/stderr" &
     second=$!
     pids+=("$second")
     question=$(window_of 150 "$second" "*" "Редактор шаблонов - *") || {
@@ -139,9 +134,10 @@ if [ "${1:-}" = "--inner" ]; then
     exit 0
 fi
 
+display="$(dirname "$(readlink -f "$0")")/../support/with_virtual_display.sh"
 exe=$(readlink -f "${1:?usage: xvfb_recovery.sh PATH_TO_zonewright}")
 [ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
-for tool in xvfb-run xdotool timeout cmp; do
+for tool in Xvfb xdotool timeout cmp; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 cli="$(dirname "$exe")/zonewright-cli"
@@ -156,10 +152,11 @@ mkdir -m 700 "$work/run"
 printf '{"name": "%s", "zones": [{"gridX": 1, "gridY": 1}]}' "$NAME" >"$work/t.json"
 "$cli" build "$work/t.json" "$work/project.tpz" >/dev/null 2>&1 || { echo "FAIL: cannot build the project"; exit 1; }
 
-timeout -k 5 150 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inner "$exe" "$work/project.tpz" "$work"
+timeout -k 5 150 bash "$display" 1024x768 bash "$0" --inner "$exe" "$work/project.tpz" "$work"
 status=$?
 cat "$work/report" 2>/dev/null
 if [ "$status" -ne 0 ]; then
+    cat "$work/stderr" 2>/dev/null
     echo "FAIL: recovery after SIGKILL (status $status)"
     exit 1
 fi

@@ -21,11 +21,6 @@ NODE_X=$((30 * (2 * 3 + 1)))
 NODE_Y=$((TOOLBAR_HEIGHT + 30 * (2 * 3 + 1)))
 
 if [ "${1:-}" = "--inner" ]; then
-    # Under load the new server may not answer yet, and Qt aborts without one.
-    for _ in $(seq 1 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     # Runs inside the virtual display: $2 executable, $3 report file.
     exe=$2 report=$3
     shots=${ZW_SMOKE_SHOTS:-}
@@ -45,7 +40,7 @@ if [ "${1:-}" = "--inner" ]; then
         return 1
     }
 
-    "$exe" >/dev/null 2>&1 &
+    "$exe" >/dev/null 2>>"${report}.stderr" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null; sleep 0.5; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
 
@@ -94,9 +89,10 @@ if [ "${1:-}" = "--inner" ]; then
     exit 0
 fi
 
+display="$(dirname "$(readlink -f "$0")")/../support/with_virtual_display.sh"
 exe=$(readlink -f "${1:?usage: xvfb_tools_smoke.sh PATH_TO_zonewright}")
 [ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
-for tool in xvfb-run xdotool timeout; do
+for tool in Xvfb xdotool timeout; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 
@@ -106,10 +102,11 @@ trap 'rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$work/run"
 
-timeout -k 5 90 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inner "$exe" "$work/report"
+timeout -k 5 90 bash "$display" 1024x768 bash "$0" --inner "$exe" "$work/report"
 status=$?
 cat "$work/report" 2>/dev/null
 if [ "$status" -ne 0 ]; then
+    cat "$work/report.stderr" 2>/dev/null
     echo "FAIL: create-zone tool smoke test (status $status)"
     exit 1
 fi
