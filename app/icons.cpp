@@ -1,68 +1,35 @@
 #include "app/icons.h"
 
-#include "platform/association.h"
-
-#include <QPainter>
-#include <QSvgRenderer>
-
 #include <array>
-
-// The resources live in the static window library; this keeps them linked in.
-static void initZonewrightResources() {
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace zw {
 namespace {
 
-void ensureResources() {
-    static const bool done = [] {
-        initZonewrightResources();
-        return true;
-    }();
-    (void)done;
-}
-
-QPixmap renderSvg(const QString& path, int w, int h) {
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    QPixmap pm(w, h);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p, QRectF(0, 0, w, h));
-    return pm;
+// Pictures are compiled in as PNG files rasterised from the SVG sources at
+// build time (see resources/make_pictures.cpp).
+QPixmap picture(const QString& path) {
+    return QPixmap(path);
 }
 
 } // namespace
 
 QIcon toolbarIcon(const QString& name) {
-    ensureResources();
-    const QString path = QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
-    const QPixmap small = renderSvg(path, kToolbarIconSize, kToolbarIconSize);
+    const QString base = QStringLiteral(":/icons/") + name;
+    const QPixmap small = picture(base + QStringLiteral(".png"));
     if (small.isNull())
         return {};
     QIcon icon;
     icon.addPixmap(small);
-    icon.addPixmap(renderSvg(path, 2 * kToolbarIconSize, 2 * kToolbarIconSize));
+    icon.addPixmap(picture(base + QStringLiteral("@2x.png")));
     return icon;
 }
 
 QIcon applicationIcon() {
-    const std::string svg = associationIconSvg();
-    QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
     QIcon icon;
-    if (!renderer.isValid())
-        return icon;
-    for (const int size : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(pm);
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QPixmap pm = picture(QStringLiteral(":/app/%1.png").arg(size));
+        if (!pm.isNull())
+            icon.addPixmap(pm);
     }
     return icon;
 }
@@ -72,10 +39,8 @@ QPixmap mineIcon(int index) {
         "wood", "mercury", "ore", "sulfur", "crystal", "gems", "gold"};
     if (index < 0 || index >= kMineIconCount)
         return {};
-    ensureResources();
-    return renderSvg(QStringLiteral(":/mines/") + QLatin1String(names[static_cast<size_t>(index)]) +
-                         QStringLiteral(".svg"),
-                     kMineIconWidth, kMineIconHeight);
+    return picture(QStringLiteral(":/mines/") + QLatin1String(names[static_cast<size_t>(index)]) +
+                   QStringLiteral(".png"));
 }
 
 } // namespace zw

@@ -1,5 +1,5 @@
 // The pictures of the main window: toolbar icons and the mine icons of the
-// hover panel, drawn from the SVG files compiled into the program.
+// hover panel, compiled into the program as pictures rasterised at build time.
 #pragma once
 
 #include <QIcon>
@@ -13,7 +13,7 @@ inline constexpr int kMineIconWidth = 24;
 inline constexpr int kMineIconHeight = 19;
 inline constexpr int kMineIconCount = 7;
 
-// The toolbar picture `name` (resources/icons/NAME.svg) at 16 x 16 and at twice
+// The toolbar picture `name` (from resources/icons/NAME.svg) at 16 x 16 and at twice
 // that for dense screens; a null icon when no such picture exists.
 QIcon toolbarIcon(const QString& name);
 

@@ -2,6 +2,7 @@
 // window; once the window is shown, the editor's start-up.
 #include "app/main_window.h"
 #include "dialogs/qt_dialogs.h"
+#include "platform/process.h"
 #include "platform/qt_services.h"
 
 #include <QApplication>
@@ -18,11 +19,9 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
 
     zw::QtServices services;
-    // The command line as the system gave it: paths keep their exact bytes.
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
-        args.emplace_back(argv[i]);
-    services.setArguments(std::move(args));
+    // The command line as the system gave it, without the options Qt took:
+    // paths keep their exact bytes, and on Windows their every letter.
+    services.setArguments(zw::utf8Arguments(argc, argv));
 
     // The dialogs become the main window's children once it exists; the window
     // deletes them before QtDialogs goes.

@@ -12,27 +12,24 @@ if(ZW_WINDOWS)
   include(ExternalProject)
   set(ZW_WIN_BIN ${CMAKE_BINARY_DIR}/windows)
 
-  # The executables' icon, rasterised from the project's icon with Qt's SVG
-  # renderer on the build machine (the Windows side has no Qt).
-  add_executable(zw_make_icon windows/make_icon.cpp platform/association.cpp platform/files.cpp
-    platform/files_posix.cpp)
-  target_include_directories(zw_make_icon PRIVATE ${CMAKE_SOURCE_DIR})
-  target_link_libraries(zw_make_icon PRIVATE Qt6::Gui Qt6::Svg)
-  zw_warnings(zw_make_icon)
-  set(ZW_WIN_ICON ${CMAKE_BINARY_DIR}/windows-icon/zonewright.ico)
-  add_custom_command(OUTPUT ${ZW_WIN_ICON}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/windows-icon
-    COMMAND zw_make_icon ${ZW_WIN_ICON}
-    DEPENDS zw_make_icon VERBATIM)
-  add_custom_target(zw_windows_icon DEPENDS ${ZW_WIN_ICON})
+  # The Qt for Windows beside the project, when it is there, for zonewright.exe.
+  get_filename_component(ZW_QT_MINGW ${CMAKE_SOURCE_DIR}/../shared/qt6-mingw ABSOLUTE)
+  if(EXISTS ${ZW_QT_MINGW}/lib/cmake/Qt6/Qt6Config.cmake)
+    message(STATUS "Windows cross-build: the editor against the Qt in ${ZW_QT_MINGW}")
+  else()
+    message(STATUS "Windows cross-build: no Qt for Windows at ${ZW_QT_MINGW}; "
+      "building the core and zonewright-cli.exe without the editor")
+    set(ZW_QT_MINGW "")
+  endif()
   ExternalProject_Add(zwwindows
     SOURCE_DIR ${CMAKE_SOURCE_DIR}/windows
     BINARY_DIR ${ZW_WIN_BIN}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZW_WERROR=${ZW_WERROR} -G Ninja
       -DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
-      -DZW_ICON_FILE=${ZW_WIN_ICON}
-    DEPENDS zw_windows_icon
+      -DZW_PICTURES_DIR=${ZW_PICTURES_DIR}
+      -DZW_QT_MINGW_PREFIX=${ZW_QT_MINGW}
+    DEPENDS zw_pictures
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     TEST_COMMAND "")

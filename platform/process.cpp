@@ -29,6 +29,25 @@ namespace {
 constexpr const char* kAppFolder = "zonewright";
 } // namespace
 
+std::vector<std::string> argumentsLeft(const std::vector<std::string>& full,
+                                       const std::vector<std::string>& fullNarrow,
+                                       const std::vector<std::string>& remaining) {
+    std::vector<std::string> out;
+    size_t next = 0; // the first wide argument not yet matched
+    for (const std::string& arg : remaining) {
+        size_t j = next;
+        while (j < full.size() && (j >= fullNarrow.size() || fullNarrow[j] != arg))
+            ++j;
+        if (j < full.size()) {
+            out.push_back(full[j]);
+            next = j + 1;
+        } else {
+            out.push_back(arg);
+        }
+    }
+    return out;
+}
+
 #ifdef _WIN32
 
 std::string executableFolder() {
@@ -50,16 +69,29 @@ std::string executableFolder() {
     return slash == std::wstring::npos ? "." : toUtf8(std::wstring_view(buffer).substr(0, slash));
 }
 
-std::vector<std::string> utf8Arguments(int, char**) {
-    std::vector<std::string> out;
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+    std::vector<std::string> remaining;
+    for (int i = 1; i < argc; ++i)
+        remaining.emplace_back(argv[i]);
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!wide)
-        return out;
-    for (int i = 1; i < count; ++i)
-        out.push_back(toUtf8(wide[i]));
+        return remaining;
+    std::vector<std::string> full;
+    std::vector<std::string> fullNarrow;
+    for (int i = 1; i < count; ++i) {
+        full.push_back(toUtf8(wide[i]));
+        // The C runtime's argv is in the ANSI code page, with '?' for what it lacks.
+        const int n = WideCharToMultiByte(CP_ACP, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string narrow(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+        if (n > 0)
+            WideCharToMultiByte(CP_ACP, 0, wide[i], -1, narrow.data(), n, nullptr, nullptr);
+        if (!narrow.empty())
+            narrow.pop_back(); // the terminating zero
+        fullNarrow.push_back(std::move(narrow));
+    }
     LocalFree(wide);
-    return out;
+    return argumentsLeft(full, fullNarrow, remaining);
 }
 
 void useBinaryStandardStreams() {

@@ -15,8 +15,19 @@ std::string executableFolder();
 
 // The command-line arguments after the program name, as UTF-8. On Windows they
 // are read from the UTF-16 command line, so a file with a Cyrillic name that
-// Explorer hands over arrives intact; elsewhere they are argv as given.
+// Explorer hands over arrives intact; elsewhere they are argv as given. argv
+// may be what the toolkit left after taking its own options (-platform X):
+// on Windows only the wide arguments that remain in argv are returned.
 std::vector<std::string> utf8Arguments(int argc, char** argv);
+
+// The arguments of `full` (wide, as UTF-8, without the program name) that are
+// left in `remaining` (argv's narrow form, in order), found by comparing each
+// one's narrow form (`narrowOf`) in order: the toolkit removes options from
+// argv but not from the wide command line. A remaining argument with no match
+// is kept in its narrow form.
+std::vector<std::string> argumentsLeft(const std::vector<std::string>& full,
+                                       const std::vector<std::string>& fullNarrow,
+                                       const std::vector<std::string>& remaining);
 
 // Makes standard output and error write bytes as given: on Windows they would
 // otherwise turn every LF into CR LF.

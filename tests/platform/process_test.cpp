@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 #ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +19,29 @@ TEST(Processes, ImpossibleIdsAreNeverRunning) {
     // Ids that would address process groups or cannot be a process.
     for (const ProcessId id : {ProcessId{0}, ProcessId{-1}, ProcessId{-2}, ProcessId{1} << 40})
         EXPECT_FALSE(processRunning(id)) << id;
+}
+
+// The toolkit takes its own options out of argv but not out of the wide command
+// line: the wide arguments still in argv are the ones a file name comes from.
+TEST(Processes, ArgumentsLeftAfterTheToolkitTookItsOptions) {
+    using Args = std::vector<std::string>;
+    struct Case {
+        Args full, fullNarrow, remaining, expected;
+    };
+    const Case cases[] = {
+        {{}, {}, {}, {}},
+        {{"\xD1\x84.tpz"}, {"?.tpz"}, {"?.tpz"}, {"\xD1\x84.tpz"}},
+        {{"-platform", "offscreen", "\xD1\x84.tpz"},
+         {"-platform", "offscreen", "?.tpz"},
+         {"?.tpz"},
+         {"\xD1\x84.tpz"}},
+        // The same text twice: matched in order.
+        {{"a", "-style", "a", "b"}, {"a", "-style", "a", "b"}, {"a", "b"}, {"a", "b"}},
+        // No wide counterpart: the narrow form stays.
+        {{"a"}, {"a"}, {"a", "z"}, {"a", "z"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(argumentsLeft(c.full, c.fullNarrow, c.remaining), c.expected);
 }
 
 #ifndef _WIN32
