@@ -17,7 +17,27 @@ foreach(exe core_tests cli_tests)
     TIMEOUT 900 ENVIRONMENT "DISPLAY=")
 endforeach()
 
+# The editor, when the Qt for Windows was there: the window tests offscreen and
+# one start of the real program with the "windows" plugin on a virtual display.
+if(ZW_QT_MINGW)
+  # Where Wine finds Qt's DLLs and the C++ runtime DLLs they use (wine.sh).
+  set(ZW_WINE_DLL_DIRS "${ZW_QT_MINGW}/bin:/usr/lib/gcc/x86_64-w64-mingw32/12-posix:/usr/x86_64-w64-mingw32/lib")
+  add_test(NAME windows.gui_tests
+    COMMAND bash ${ZW_WINE_SH} ${ZW_WINE_PREFIX} run ${ZW_WIN_BIN}/bin/gui_tests.exe --gtest_brief=1
+    WORKING_DIRECTORY ${ZW_WIN_BIN}/bin)
+  add_test(NAME windows.editor_caption
+    COMMAND bash ${CMAKE_SOURCE_DIR}/windows/editor_caption_test.sh ${ZW_WIN_BIN}/bin/zonewright.exe
+      ${ZW_WINE_PREFIX} $<TARGET_FILE:zonewright-cli>)
+  set_tests_properties(windows.gui_tests windows.editor_caption PROPERTIES FIXTURES_REQUIRED wine
+    LABELS windows TIMEOUT 900 ENVIRONMENT "ZW_WINE_DLL_DIRS=${ZW_WINE_DLL_DIRS};DISPLAY=")
+  set_tests_properties(windows.editor_caption PROPERTIES RESOURCE_LOCK virtual_x_server)
+endif()
+
 # The zip unpacked into a folder of its own and its program started from there
 # in a fresh prefix: it needs nothing but what the zip holds.
-add_test(NAME windows.zip COMMAND bash ${CMAKE_SOURCE_DIR}/windows/zip_test.sh ${ZW_WIN_BIN})
+if(ZW_QT_MINGW)
+  set(ZW_ZIP_EDITOR editor)
+endif()
+add_test(NAME windows.zip
+  COMMAND bash ${CMAKE_SOURCE_DIR}/windows/zip_test.sh ${ZW_WIN_BIN} ${ZW_ZIP_EDITOR})
 set_tests_properties(windows.zip PROPERTIES LABELS windows TIMEOUT 600 RUN_SERIAL ON)

@@ -4,6 +4,7 @@
 #   wine.sh PREFIX stop            end the prefix's Wine server (the tests' clean-up)
 #   wine.sh PREFIX run PROGRAM...  run a Windows program in the prefix
 # No display is needed: DISPLAY is cleared unless the caller runs under Xvfb.
+# ZW_WINE_DLL_DIRS, colon-separated, names folders of DLLs the program needs.
 set -euo pipefail
 prefix=$1
 action=$2
@@ -25,6 +26,9 @@ case "$action" in
     [ -d "$prefix" ] && wineserver -k 2>/dev/null || true
     ;;
   run)
+    if [ -n "${ZW_WINE_DLL_DIRS:-}" ]; then
+      export WINEPATH="${ZW_WINE_DLL_DIRS//:/;}"
+    fi
     exec wine "$@"
     ;;
   *)

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Packs the Windows build with cpack, unpacks the zip into an empty folder and a
 # fresh Wine prefix, and runs zonewright-cli.exe from there: it starts, writes a
-# project into a folder with a Cyrillic name and reads it back.
-# Usage: zip_test.sh WINDOWS_BUILD_DIR
+# project into a folder with a Cyrillic name and reads it back. With "editor",
+# zonewright.exe and what it needs must be in the zip too, and the editor,
+# started from there on a virtual display, must show its main window with that
+# project loaded: no DLL or plugin comes from anywhere but the zip.
+# Usage: zip_test.sh WINDOWS_BUILD_DIR [editor]
 set -euo pipefail
 build=$1
+editor=${2:-}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work="$build/zip-test"
 rm -rf "$work"
@@ -13,7 +17,13 @@ mkdir -p "$work/unpacked" "$work/Документы"
 zip=$(ls "$work"/package/*.zip)
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 folder=$(ls -d "$work"/unpacked/*/)
-for f in zonewright-cli.exe header.txt "Readme&help.txt" README.md; do
+expected=(zonewright-cli.exe header.txt "Readme&help.txt" README.md)
+if [ "$editor" = editor ]; then
+  expected+=(zonewright.exe qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll
+    libgcc_s_seh-1.dll libwinpthread-1.dll plugins/platforms/qwindows.dll
+    plugins/styles/qwindowsvistastyle.dll)
+fi
+for f in "${expected[@]}"; do
   [ -f "$folder/$f" ] || { echo "missing from the zip: $f"; exit 1; }
 done
 prefix="$work/wineprefix"
@@ -25,4 +35,20 @@ run new "Z:$work/Документы/новый.tpz"
 [ -s "$work/Документы/новый.tpz" ] || { echo "the project was not written"; exit 1; }
 dumped=$(run dump "Z:$work/Документы/новый.tpz")
 [[ "$dumped" == *'"zones"'* ]] || { echo "dump failed: $dumped"; exit 1; }
+if [ "$editor" = editor ]; then
+  # No WINEPATH: the editor finds everything in its own folder.
+  seen=$(timeout -k 5 120 bash "$here/../tests/support/with_virtual_display.sh" 1024x768 bash -c '
+    WINEPATH= bash "$1" "$2" run "$3/zonewright.exe" "Z:$4" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 1 300); do
+      w=$(timeout 5 xdotool search --onlyvisible --name "^Редактор шаблонов" 2>/dev/null | head -n 1)
+      [ -n "$w" ] && { timeout 5 xdotool getwindowname "$w"; break; }
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.2
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null' _ "$here/wine.sh" "$prefix" "$folder" "$work/Документы/новый.tpz")
+  [[ "$seen" == "Редактор шаблонов - "* ]] || { echo "the editor from the zip showed no main window"; exit 1; }
+  echo "editor from the zip: $seen"
+fi
 echo "zip ok: $(basename "$zip")"
