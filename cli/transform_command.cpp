@@ -82,8 +82,8 @@ int runTransform(const TransformOptions& o) {
 void addTransformCommand(CLI::App& app, int& result) {
     auto o = std::make_shared<TransformOptions>();
     auto* cmd = app.add_subcommand(
-        "transform", "Mirror or rotate zones about the centre of their grid extent, in place or "
-                     "as a copy for other players");
+        "transform", "Mirror or rotate zones in place about the centre of their grid extent, "
+                     "or copy them beside it for other players");
     cmd->add_option("IN", o->in, "project file to read (.tpz)")->required();
     cmd->add_option("OUT", o->out, "project file to write (.tpz)")->required();
     cmd->add_option("--zones", o->zones, "zone numbers, e.g. 1,3-5")->required();
@@ -93,7 +93,10 @@ void addTransformCommand(CLI::App& app, int& result) {
         cmd->add_option("--rotate", o->rotate, "rotate clockwise by 90, 180 or 270 degrees");
     auto* duplicate = cmd->add_option(
         "--duplicate", o->duplicate,
-        "copy the zones instead, owners mapped by pairs A=B[,C=D...] of players 1..8");
+        "copy the zones instead, owners mapped by pairs A=B[,C=D...] of players 1..8; the "
+        "copy turns about the node just beyond the zones' bottom-right corner and lands one "
+        "free column or row away: to the right (--mirror-x, --rotate 90), below (--mirror-y, "
+        "--rotate 270) or below right (--rotate 180)");
     cmd->callback([&result, o, rotate, duplicate] {
         o->rotateGiven = rotate->count() > 0;
         o->duplicateGiven = duplicate->count() > 0;

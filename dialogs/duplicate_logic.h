@@ -17,10 +17,12 @@ inline constexpr std::string_view kPlacement = "Размещение копии"
 // The entries of each player's list: the player the copy of its zones gets.
 inline constexpr std::array<std::string_view, kPlayerSlots> kPlayers = {
     "Игрок 1", "Игрок 2", "Игрок 3", "Игрок 4", "Игрок 5", "Игрок 6", "Игрок 7", "Игрок 8"};
-// In the order of the Symmetry values.
+// In the order of the Symmetry values, each with the side of the selected
+// zones where its copy lands (model/transform.h, duplicateNode).
 inline constexpr std::array<std::string_view, 5> kTransforms = {
-    "Отразить слева направо", "Отразить сверху вниз", "Повернуть на 90°", "Повернуть на 180°",
-    "Повернуть на 270°"};
+    "Отразить слева направо (копия справа)", "Отразить сверху вниз (копия снизу)",
+    "Повернуть на 90° (копия справа)", "Повернуть на 180° (копия справа снизу)",
+    "Повернуть на 270° (копия снизу)"};
 inline constexpr std::string_view kOk = "ОК";
 inline constexpr std::string_view kCancel = "Отмена";
 } // namespace duplicate_texts

@@ -237,6 +237,24 @@ GridNode64 transformNode(Symmetry s, const GridExtent& e, int64_t x, int64_t y) 
     return {x, y};
 }
 
+GridNode64 duplicateNode(Symmetry s, const GridExtent& e, int64_t x, int64_t y) {
+    const int64_t px = e.maxX + 1;
+    const int64_t py = e.maxY + 1;
+    switch (s) {
+    case Symmetry::MirrorLeftRight:
+        return {2 * px - x, y};
+    case Symmetry::MirrorTopBottom:
+        return {x, 2 * py - y};
+    case Symmetry::Rotate180:
+        return {2 * px - x, 2 * py - y};
+    case Symmetry::Rotate90:
+        return {px - (y - py), py + (x - px)};
+    case Symmetry::Rotate270:
+        return {px + (y - py), py - (x - px)};
+    }
+    return {x, y};
+}
+
 EditResult transformZones(const TRmg& t, std::span<const int32_t> sel, Symmetry s) {
     auto normal = normalizeSelection(t, sel);
     if (auto* refusal = std::get_if<EditRefusal>(&normal))
@@ -291,7 +309,7 @@ EditResult duplicateZones(const TRmg& t, std::span<const int32_t> sel, Symmetry 
     out.zones.reserve(t.zones.size() + indices.size());
     for (const int32_t k : indices) {
         ZoneRecord z = t.zones[static_cast<size_t>(k)];
-        const GridNode64 n = transformNode(s, e, z.gridX, z.gridY);
+        const GridNode64 n = duplicateNode(s, e, z.gridX, z.gridY);
         if (!onGrid(n.x) || !onGrid(n.y))
             return EditRefusal{std::string(kOffGridMessage)};
         if (existing.touches(n.x, n.y))

@@ -118,7 +118,8 @@ struct GridNode64 {
     bool operator==(const GridNode64&) const = default;
 };
 
-// Where node (x, y) goes under `s` about the extent `e`:
+// Where node (x, y) goes under `s` about the extent `e`, for the transform in
+// place, which keeps the group over its own area:
 //   mirror left-right  x' = minX + maxX - x
 //   mirror top-bottom  y' = minY + maxY - y
 //   rotate 180         both of the above
@@ -126,8 +127,24 @@ struct GridNode64 {
 //   rotate 270         x' = cx + (y - cy), y' = cy - (x - cx)
 GridNode64 transformNode(Symmetry s, const GridExtent& e, int64_t x, int64_t y);
 
-// Mirrors or rotates the selected zones in place; they keep their numbers.
-// Refused as a whole when any would land on or next to an unselected zone.
+// Where the copy of node (x, y) goes under `s` when duplicating a selection of
+// extent `e`. The pivot is the node just beyond the extent's bottom-right
+// corner, px = maxX + 1, py = maxY + 1, so the copy lands beside the originals
+// with one free column or row between them, as the other players' parts of a
+// template lie about its centre (rows grow downwards):
+//   mirror left-right  x' = 2 px - x                       (to the right)
+//   mirror top-bottom  y' = 2 py - y                       (below)
+//   rotate 180         both of the above                   (below right)
+//   rotate 90          x' = px - (y - py), y' = py + (x - px)  (to the right)
+//   rotate 270         x' = px + (y - py), y' = py - (x - px)  (below)
+// So a four-player template is one player's top-left quarter duplicated with
+// rotate 90 (top right), rotate 180 (bottom right) and rotate 270 (bottom left).
+GridNode64 duplicateNode(Symmetry s, const GridExtent& e, int64_t x, int64_t y);
+
+// Mirrors or rotates the selected zones in place by transformNode(); they keep
+// their numbers. Refused as a whole, with kOffGridMessage, when any would leave
+// the grid, and with kNodeTakenMessage when any would land on or next to an
+// unselected zone.
 EditResult transformZones(const TRmg& t, std::span<const int32_t> sel, Symmetry s);
 
 // Owner o (0..8) becomes ownerMap[o]. Owners outside 0..8 stay as they are.
@@ -135,10 +152,11 @@ using OwnerMap = std::array<int32_t, kPlayerSlots + 1>;
 OwnerMap identityOwnerMap();
 
 // Appends a copy of the selected zones in the order of their numbers, each
-// placed by `s` about the selection's extent and with its owner mapped, then a
-// copy of every connection with both ends selected, in order, pointing at the
-// copies. The originals stay. Refused as a whole when any copy would land on
-// or next to any existing zone, or the template would outgrow the project file.
+// placed by duplicateNode() and with its owner mapped, then a copy of every
+// connection with both ends selected, in order, pointing at the copies. The
+// originals stay. Refused as a whole, with kOffGridMessage, when a copy would
+// leave the grid, with kNodeTakenMessage when one would land on or next to any
+// existing zone, and when the template would outgrow the project file.
 EditResult duplicateZones(const TRmg& t, std::span<const int32_t> sel, Symmetry s,
                           const OwnerMap& owners);
 

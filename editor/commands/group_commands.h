@@ -23,8 +23,9 @@ void pasteClipboard(Editor& editor);
 
 // Mirrors or rotates the selected zones about the centre of their extent.
 void transformSelection(Editor& editor, Symmetry s);
-// Asks the owner pairs and the transform, then appends the transformed copy;
-// the copy becomes the selection.
+// Asks the owner pairs and the transform, then appends the transformed copy
+// beside the selection (model/transform.h, duplicateNode); the originals stay
+// selected, so that the group can be duplicated again for the next player.
 void duplicateSelectionForPlayers(Editor& editor);
 
 // The zone dialog on every selected zone; OK writes the changed fields into

@@ -25,17 +25,14 @@ void duplicateSelectionForPlayers(Editor& editor) {
     const auto settings = editor.dialogs().duplicateForPlayers();
     if (!settings)
         return;
-    const size_t before = editor.rmg().zones.size();
     EditResult result = duplicateZones(editor.rmg(), zones, settings->symmetry, settings->owners);
     if (const auto* refusal = std::get_if<EditRefusal>(&result)) {
         refuseGroupEdit(editor, refusal->message);
         return;
     }
-    TRmg& changed = std::get<TRmg>(result);
-    Selection copies;
-    for (size_t k = before; k < changed.zones.size(); ++k)
-        copies.addZone(static_cast<int32_t>(k));
-    commitGroupEdit(editor, std::move(changed), std::move(copies));
+    // The copies are appended, so the originals keep their numbers and stay
+    // selected: the next duplicate of the group turns about the same point.
+    commitGroupEdit(editor, std::move(std::get<TRmg>(result)), editor.selection());
 }
 
 void editSelectedZones(Editor& editor) {

@@ -48,6 +48,15 @@ TEST_F(TransformCli, WritesWhatTheCoreComputes) {
     r = transform({"--zones", "2,1", "--mirror-y", "--duplicate", "1=3"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::slurp(out), copied);
+
+    // The same duplicate of that result lands on the first copies: refused.
+    const std::string again = dir.file("again.tpz");
+    r = test::runCli(
+        ZW_CLI, {"transform", out, again, "--zones", "1-2", "--mirror-y", "--duplicate", "1=3"},
+        io);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(kNodeTakenMessage), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(again));
 }
 
 TEST_F(TransformCli, RefusalsAndBadInputWriteNothing) {

@@ -1,6 +1,9 @@
 // A whole template drawn the way a user draws it: tool buttons, pointer
 // movements, presses and releases on the canvas, dialogs filled in by scripts.
-// It is then checked, compiled into an rmg.txt table and imported back.
+// It is then checked, compiled into an rmg.txt table and imported back. A
+// four-player template is made from one player's quarter with the commands on
+// the selection.
+#include "dialogs/multi_zone_logic.h"
 #include "rmg/template_list.h"
 #include "support/group_samples.h"
 #include "support/import_expectations.h"
@@ -239,6 +242,93 @@ TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
     EXPECT_EQ(back.editor.history().position(), 0);
     EXPECT_EQ(back.editor.tool(), kMoveTool);
     EXPECT_EQ(back.editor.caption(), "Редактор шаблонов - Scenario two");
+}
+
+TEST(EditingScenario, FourPlayerTemplateFromOneQuarterDuplicatedForPlayers) {
+    MouseHarness h;
+    // Player 1's top-left quarter: a start zone, two treasure zones and a
+    // junction towards the centre, joined in a ring. Its pivot is (5, 5).
+    h.drawZone(1, 1, startZone(1));
+    h.drawZone(3, 1, ownedTreasure(1));
+    h.drawZone(1, 3, ownedTreasure(1));
+    h.drawZone(4, 4, [](ZoneRecord& z) { z.kind = 2; });
+    h.drawConnection(0, 1);
+    h.drawConnection(0, 2);
+    h.drawConnection(1, 3);
+    h.drawConnection(2, 3);
+    const TRmg quarter = h.editor.rmg();
+    h.selectTool(kSelectionTool);
+    h.drag(h.node(0, 0), h.node(5, 5));
+    const Selection originals = h.editor.selection();
+    ASSERT_EQ(originals.zones(), (std::vector<int32_t>{0, 1, 2, 3}));
+
+    // The other three quarters, clockwise: each duplicate keeps the originals
+    // selected, so all three turn about the same point.
+    std::vector<TRmg> states = {quarter};
+    const std::pair<Symmetry, int32_t> parts[] = {
+        {Symmetry::Rotate90, 2}, {Symmetry::Rotate180, 3}, {Symmetry::Rotate270, 4}};
+    for (const auto& [symmetry, player] : parts) {
+        DuplicateSettings settings;
+        settings.owners = identityOwnerMap();
+        settings.owners[1] = player;
+        settings.symmetry = symmetry;
+        h.dialogs.duplicateAnswers.push_back(settings);
+        h.editor.duplicateForPlayers();
+        EXPECT_EQ(h.editor.selection(), originals);
+        states.push_back(h.editor.rmg());
+    }
+    EXPECT_TRUE(h.services.messages.empty()) << h.services.messageTexts()[0];
+    const TRmg& all = h.editor.rmg();
+    const std::vector<GridPoint> nodes = {{1, 1}, {3, 1}, {1, 3}, {4, 4}, {9, 1}, {9, 3},
+                                          {7, 1}, {6, 4}, {9, 9}, {7, 9}, {9, 7}, {6, 6},
+                                          {1, 9}, {1, 7}, {3, 9}, {4, 6}};
+    ASSERT_EQ(all.zones.size(), nodes.size());
+    ASSERT_EQ(all.connections.size(), 16u);
+    for (size_t k = 0; k < nodes.size(); ++k) {
+        const size_t part = k / 4;
+        ZoneRecord expected = quarter.zones[k % 4];
+        expected.gridX = nodes[k].x;
+        expected.gridY = nodes[k].y;
+        if (expected.owner == 1)
+            expected.owner = static_cast<int32_t>(part + 1);
+        EXPECT_EQ(all.zones[k], expected) << k;
+        ConnectionRecord link = quarter.connections[k % 4];
+        link.zoneA += static_cast<int32_t>(4 * part);
+        link.zoneB += static_cast<int32_t>(4 * part);
+        EXPECT_EQ(all.connections[k], link) << k;
+    }
+
+    // The copies' six treasure zones get a richer treasure at once; every
+    // other field of each stays its own.
+    const TreasureGroup richer{3000, 6000, 9};
+    h.clickLeft(h.zone(5));
+    for (const int k : {6, 9, 10, 13, 14})
+        h.ctrlClickLeft(h.zone(k));
+    h.dialogs.zonesAnswers.push_back([&richer](const std::vector<ZoneRecord>& from) {
+        const MergedZones m = mergeZones(from);
+        ZoneRecord edited = m.merged;
+        edited.treasure[0] = richer;
+        return std::optional(applyChangedFields(from, edited, changedFields(m.merged, edited, {})));
+    });
+    h.clickRight(h.zone(9));
+    ASSERT_EQ(h.dialogs.zonesCalls.size(), 1u);
+    EXPECT_EQ(h.dialogs.zonesCalls[0].size(), 6u);
+    TRmg richerCopies = all;
+    for (const size_t k : {5, 6, 9, 10, 13, 14})
+        richerCopies.zones[k].treasure[0] = richer;
+    EXPECT_EQ(h.editor.rmg(), richerCopies);
+    states.push_back(richerCopies);
+
+    // Each of the four steps goes back and comes again.
+    for (size_t i = states.size() - 1; i > 0; --i) {
+        h.editor.stepBack();
+        EXPECT_EQ(h.editor.rmg(), states[i - 1]) << i;
+    }
+    for (size_t i = 1; i < states.size(); ++i) {
+        h.editor.stepForward();
+        EXPECT_EQ(h.editor.rmg(), states[i]) << i;
+    }
+    EXPECT_FALSE(h.editor.canStepForward());
 }
 
 } // namespace

@@ -242,17 +242,16 @@ TEST(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
     EXPECT_EQ(h.dialogs.duplicateCalls, 2);
     const TRmg& t = h.editor.rmg();
     ASSERT_EQ(t.zones.size(), 6u);
-    EXPECT_EQ(nodesOf(t)[3], (GridPoint{2, 0}));
+    EXPECT_EQ(nodesOf(t)[3], (GridPoint{6, 0})); // about the pivot (3, 9)
     EXPECT_EQ(t.zones[3].owner, 2);
     EXPECT_EQ(t.zones[3].kind, 0);
     EXPECT_EQ(t.zones[4].owner, 2);
     EXPECT_EQ(t.zones[5].owner, 0);
     EXPECT_EQ(t.connections.size(), 4u);
-    EXPECT_EQ(h.editor.selection(), zonesSelected({3, 4, 5}));
+    EXPECT_EQ(h.editor.selection(), zonesSelected({0, 1, 2})); // the originals stay selected
     EXPECT_EQ(h.editor.history().position(), 1);
 
-    // Again over the same place: refused, no dialog answer spent on a change.
-    h.editor.setSelection(zonesSelected({0, 1, 2}));
+    // The same again lands on the first copies: refused, nothing changes.
     h.dialogs.duplicateAnswers.push_back(settings);
     const TRmg twice = t;
     h.editor.duplicateForPlayers();

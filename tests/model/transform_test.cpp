@@ -212,7 +212,7 @@ TEST(Duplicate, CopiesAppendedWithOwnersMappedAndConnectionsRepointed) {
         size_t original;
         Node node;
         int32_t owner;
-    } copies[] = {{0, {2, 0}, 2}, {1, {0, 4}, 2}, {2, {2, 8}, 0}};
+    } copies[] = {{0, {6, 0}, 2}, {1, {4, 4}, 2}, {2, {6, 8}, 0}};
     for (size_t i = 0; i < 3; ++i) {
         ZoneRecord expected = t.zones[copies[i].original];
         expected.gridX = copies[i].node.x;
@@ -227,15 +227,49 @@ TEST(Duplicate, CopiesAppendedWithOwnersMappedAndConnectionsRepointed) {
     EXPECT_EQ(out.connections[5], joining(7, 6)); // keeps its orientation
 }
 
-TEST(Duplicate, RefusedWhenACopyWouldTouchAnyZone) {
+TEST(Duplicate, EachTransformTurnsAboutTheNodeBeyondTheBottomRightCorner) {
+    // The extent x -3..0, y -2..2 of symmetrySample() has its pivot at (1, 3):
+    // every copy lies at least two columns right of it or two rows below it.
+    struct Case {
+        Symmetry s;
+        std::vector<Node> copies; // of zones 1..3
+    } cases[] = {
+        {Symmetry::MirrorLeftRight, {{5, -1}, {2, 2}, {3, -2}}},
+        {Symmetry::MirrorTopBottom, {{-3, 7}, {0, 4}, {-1, 8}}},
+        {Symmetry::Rotate180, {{5, 7}, {2, 4}, {3, 8}}},
+        {Symmetry::Rotate90, {{5, -1}, {2, 2}, {6, 1}}},
+        {Symmetry::Rotate270, {{-3, 7}, {0, 4}, {-4, 5}}},
+    };
+    const TRmg t = symmetrySample();
+    const std::vector<int32_t> sel = {1, 2, 0};
+    for (const Case& c : cases) {
+        const TRmg out = changed(duplicateZones(t, sel, c.s, identityOwnerMap()));
+        std::vector<Node> expected = nodesOf(t);
+        expected.insert(expected.end(), c.copies.begin(), c.copies.end());
+        EXPECT_EQ(nodesOf(out), expected) << static_cast<int>(c.s);
+    }
+}
+
+TEST(Duplicate, RefusedWhenACopyWouldTouchAnyZoneOrLeaveTheGrid) {
     TRmg t = duplicateSample();
     const std::vector<int32_t> sel = {0, 1, 2};
-    // A rotation by 90 puts zone 2's copy at (1, 5), next to zone 2 itself.
-    EXPECT_EQ(refusalOf(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap())),
+    // The same duplicate twice: the second copies land on the first ones.
+    const TRmg once = changed(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap()));
+    EXPECT_EQ(refusalOf(duplicateZones(once, sel, Symmetry::Rotate90, identityOwnerMap())),
               kNodeTakenMessage);
-    t.zones[4] = zoneAt(3, -1); // next to where zone 1's mirrored copy lands
+    t.zones[4] = zoneAt(7, -1); // next to where zone 1's mirrored copy lands
     EXPECT_EQ(refusalOf(duplicateZones(t, sel, Symmetry::MirrorLeftRight, identityOwnerMap())),
               kNodeTakenMessage);
+    // A lone zone's copy lands two columns right of it or two rows below:
+    // beyond the grid's last column or row.
+    const TRmg edge = templateOf({zoneAt(INT32_MAX - 1, 0), zoneAt(0, INT32_MAX)});
+    for (const auto& [zone, s] :
+         {std::pair{0, Symmetry::MirrorLeftRight}, std::pair{0, Symmetry::Rotate90},
+          std::pair{1, Symmetry::MirrorTopBottom}, std::pair{1, Symmetry::Rotate270}}) {
+        const std::vector<int32_t> one = {zone};
+        EXPECT_EQ(refusalOf(duplicateZones(edge, one, s, identityOwnerMap())), kOffGridMessage)
+            << zone << " " << static_cast<int>(s);
+    }
 }
 
 TEST(Duplicate, ProjectCapacityIsTheLimit) {
