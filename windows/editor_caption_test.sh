@@ -4,7 +4,9 @@
 # on its command line, and checks that the main window's caption names the
 # loaded template: the wide command line reached the loader intact.
 # Usage: editor_caption_test.sh ZONEWRIGHT_EXE WINE_PREFIX ZONEWRIGHT_CLI
-# (the command-line tool of the build machine makes the project).
+# (the command-line tool of the build machine makes the project). The prefix
+# is made fresh here: a Wine session started without a display, as the other
+# tests' is, can't show windows.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -36,7 +38,8 @@ for tool in Xvfb xdotool timeout; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+bash "$here/wine.sh" "$prefix" create || { echo "FAIL: cannot make the Wine prefix"; exit 1; }
+trap 'bash "$here/wine.sh" "$prefix" stop; rm -rf "$work"' EXIT
 mkdir -p "$work/Документы"
 project="$work/Документы/мой шаблон.tpz"
 printf '{"name": "Тест заголовка 1", "zones": [{"gridX": 1, "gridY": 1}]}' >"$work/t.json"

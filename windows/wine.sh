@@ -4,6 +4,8 @@
 #   wine.sh PREFIX stop            end the prefix's Wine server (the tests' clean-up)
 #   wine.sh PREFIX run PROGRAM...  run a Windows program in the prefix
 # No display is needed: DISPLAY is cleared unless the caller runs under Xvfb.
+# A prefix's Wine session keeps the display its first program had: a program
+# that shows windows needs a session started with DISPLAY set (stop first).
 # ZW_WINE_DLL_DIRS, colon-separated, names folders of DLLs the program needs.
 set -euo pipefail
 prefix=$1
@@ -23,7 +25,10 @@ case "$action" in
     wineserver -w
     ;;
   stop)
-    [ -d "$prefix" ] && wineserver -k 2>/dev/null || true
+    if [ -d "$prefix" ]; then
+      wineserver -k 2>/dev/null || true
+      wineserver -w 2>/dev/null || true
+    fi
     ;;
   run)
     if [ -n "${ZW_WINE_DLL_DIRS:-}" ]; then

@@ -245,7 +245,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     services.saveAnswers.push_back(project);
     pointer.clickButton(Save);
     ASSERT_TRUE(services.fileErrors.empty()) << services.fileErrors[0];
-    ASSERT_TRUE(fs::exists(project));
+    ASSERT_TRUE(fs::exists(test::fsPath(project)));
     {
         const auto decoded = decodeProject(test::slurp(project));
         ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
