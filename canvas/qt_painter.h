@@ -68,6 +68,12 @@ class QtPainter : public Painter {
     bool direct_ = false;
 };
 
+// Whether a dotted ring sets the device pixel whose centre lies (dx, dy) device
+// pixels from the centre of the ring, `ringRadius` logical pixels round: one
+// logical pixel of length in three along the ring, counted from the left end of
+// the horizontal axis.
+bool dottedRingCovers(double dx, double dy, double ringRadius);
+
 // The installed family used for a requested typeface: the face itself when it
 // is installed, else the nearest installed sans-serif face.
 QString resolveFontFamily(std::string_view face);
