@@ -105,6 +105,23 @@ double roughAtan2(double y, double x) {
     return std::signbit(y) ? -angle : angle;
 }
 
+// Asks for the pixels [first, last] of an image row to be brought into the
+// cache for writing. Successive rows of an ellipse lie a whole image line
+// apart, too far for the processor to see them coming, and a picture of
+// several million pixels does not stay in the cache: waiting for memory row by
+// row took most of the time of the zones' interiors. A hint only, skipped by
+// compilers that don't have it.
+void prefetchPixels(const uchar* row, int first, int last) {
+#if defined(__GNUC__)
+    constexpr int kPixelsPerCacheLine = 16;
+    for (int x = first; x <= last; x += kPixelsPerCacheLine)
+        __builtin_prefetch(row + 4 * static_cast<ptrdiff_t>(x), 1);
+    __builtin_prefetch(row + 4 * static_cast<ptrdiff_t>(last), 1);
+#else
+    (void)row, (void)first, (void)last;
+#endif
+}
+
 } // namespace
 
 bool dottedRingCovers(double dx, double dy, double ringRadius) {
@@ -311,6 +328,11 @@ void QtPainter::drawEllipseDirect(int left, int top, int right, int bottom) {
             span(innerA * std::sqrt(std::max(0.0, 1 - (py / innerB) * (py / innerB))), innerFirst,
                  innerLast);
         auto* row = reinterpret_cast<uint32_t*>(bits_ + static_cast<ptrdiff_t>(y) * bytesPerLine_);
+        // A row a few rows ahead is about as wide as this one.
+        constexpr int kRowsAhead = 4;
+        if (y + kRowsAhead <= rowLast)
+            prefetchPixels(bits_ + static_cast<ptrdiff_t>(y + kRowsAhead) * bytesPerLine_,
+                           std::max(outerFirst, 0), std::min(outerLast, width - 1));
         auto fillSpan = [&](int from, int to, uint32_t pixel) {
             from = std::max(from, 0);
             to = std::min(to, width - 1);
