@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace zw {
 namespace {
@@ -264,21 +265,151 @@ void QtPainter::lineTo(int x, int y) {
                       QPointF(x1 + strokeOffset_, y1 + strokeOffset_));
 }
 
-void QtPainter::polygon(const std::vector<PixelPoint>& points) {
-    if (strokeOffset_ == 0) {
+namespace {
+
+// Draws the polygon with its corners moved by (shiftX, shiftY) canvas pixels.
+void drawPolygonThrough(QPainter& painter, const std::vector<PixelPoint>& points, int shiftX,
+                        int shiftY, double strokeOffset) {
+    if (strokeOffset == 0) {
         // Integer corners take the raster engine's quicker way.
         QPolygon poly;
         poly.reserve(static_cast<qsizetype>(points.size()));
         for (const auto& p : points)
-            poly << QPoint(p.x, p.y);
-        painter_.drawPolygon(poly);
+            poly << QPoint(p.x + shiftX, p.y + shiftY);
+        painter.drawPolygon(poly);
         return;
     }
     QPolygonF poly;
     poly.reserve(static_cast<qsizetype>(points.size()));
     for (const auto& p : points)
-        poly << QPointF(p.x + strokeOffset_, p.y + strokeOffset_);
-    painter_.drawPolygon(poly);
+        poly << QPointF(p.x + shiftX + strokeOffset, p.y + shiftY + strokeOffset);
+    painter.drawPolygon(poly);
+}
+
+// Largest polygons drawn from a mask: town marks have three corners and are at
+// most a zone's radius across.
+constexpr size_t kMaxMaskCorners = 8;
+constexpr int64_t kMaxMaskSide = 256;
+
+} // namespace
+
+void QtPainter::polygon(const std::vector<PixelPoint>& points) {
+    if (direct_ && drawPolygonFromMask(points))
+        return;
+    drawPolygonThrough(painter_, points, 0, 0, strokeOffset_);
+}
+
+// The town marks repeat from zone to zone in a few shapes, and the raster
+// engine's stroker took more time over them than over all the rest of a zone.
+// Where every corner lies on a whole device pixel (device pixel ratio 1, 2, 4,
+// ...), the engine sets the same pixels for a shape wherever it lies, so each
+// shape is drawn once through QPainter into a mask, and its pixels are copied
+// from there. Dotted pens, large shapes and shapes near the picture's edges go
+// to QPainter as before.
+bool QtPainter::drawPolygonFromMask(const std::vector<PixelPoint>& points) {
+    const int scale = static_cast<int>(scale_);
+    if (scale != scale_ || scale * strokeOffset_ != std::floor(scale * strokeOffset_) ||
+        penStyle_ != PenStyle::Solid || points.empty() || points.size() > kMaxMaskCorners)
+        return false;
+    const PixelPoint first = points.front();
+    const bool fill = brush_.style() != Qt::NoBrush;
+    std::vector<int> shape = {scale, penWidth_, fill ? 1 : 0};
+    int64_t left = 0, top = 0, right = 0, bottom = 0;
+    for (const auto& p : points) {
+        const int64_t dx = static_cast<int64_t>(p.x) - first.x;
+        const int64_t dy = static_cast<int64_t>(p.y) - first.y;
+        if (std::max(std::abs(dx), std::abs(dy)) > kMaxMaskSide)
+            return false;
+        shape.push_back(static_cast<int>(dx));
+        shape.push_back(static_cast<int>(dy));
+        left = std::min(left, dx);
+        right = std::max(right, dx);
+        top = std::min(top, dy);
+        bottom = std::max(bottom, dy);
+    }
+    // Room for the pen and its mitred corners, then the whole area must lie
+    // inside the picture, where no clipping can differ.
+    const int64_t margin = 2 * static_cast<int64_t>(penWidth_) + 2;
+    if ((first.x + left - margin) * scale < 0 || (first.y + top - margin) * scale < 0 ||
+        (first.x + right + margin + 1) * scale > deviceWidth_ ||
+        (first.y + bottom + margin + 1) * scale > deviceHeight_)
+        return false;
+
+    // Kept from picture to picture, as the editor redraws the same marks: by
+    // device pixel ratio, pen width, brush on or off and the corners relative to
+    // the first one; none for shapes QPainter has to draw. Per thread, as
+    // pictures may be drawn on several at once.
+    thread_local std::map<std::vector<int>, std::optional<PolygonMask>> masks;
+    constexpr size_t kMaxMasks = 1024;
+    if (masks.size() >= kMaxMasks)
+        masks.clear();
+    auto [entry, added] = masks.try_emplace(std::move(shape));
+    if (added) {
+        // Drawn with the first corner at (margin - left, margin - top).
+        const auto shiftX = static_cast<int>(margin - left - first.x);
+        const auto shiftY = static_cast<int>(margin - top - first.y);
+        entry->second =
+            makePolygonMask(points, shiftX, shiftY, static_cast<int>(right - left + 2 * margin + 1),
+                            static_cast<int>(bottom - top + 2 * margin + 1));
+    }
+    if (!entry->second)
+        return false;
+    const uint32_t penPixel = pen_.color().rgb();
+    const uint32_t brushPixel = brush_.color().rgb();
+    const int64_t originX = static_cast<int64_t>(first.x) * scale;
+    const int64_t originY = static_cast<int64_t>(first.y) * scale;
+    for (const PolygonRun& run : *entry->second) {
+        auto* row = reinterpret_cast<uint32_t*>(bits_ + static_cast<ptrdiff_t>(originY + run.y) *
+                                                            bytesPerLine_);
+        fillPixels(row + originX + run.x, run.length, run.pen ? penPixel : brushPixel);
+    }
+    return true;
+}
+
+// The polygon's pixels as QPainter sets them, in runs along the rows relative
+// to the device pixel of its first corner; none when the drawing reaches the
+// mask's edge, which the margin should prevent.
+std::optional<QtPainter::PolygonMask>
+QtPainter::makePolygonMask(const std::vector<PixelPoint>& points, int shiftX, int shiftY, int width,
+                           int height) const {
+    const int scale = static_cast<int>(scale_);
+    QImage mask(width * scale, height * scale, QImage::Format_RGB32);
+    mask.setDevicePixelRatio(scale_);
+    const QRgb untouched = qRgb(0, 0, 0), penMark = qRgb(255, 0, 0), brushMark = qRgb(0, 255, 0);
+    mask.fill(untouched);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setBackgroundMode(Qt::TransparentMode);
+        QPen pen = pen_;
+        pen.setColor(QColor(penMark));
+        painter.setPen(pen);
+        painter.setBrush(brush_.style() == Qt::NoBrush ? QBrush(Qt::NoBrush)
+                                                       : QBrush(QColor(brushMark)));
+        drawPolygonThrough(painter, points, shiftX, shiftY, strokeOffset_);
+    }
+    // The device pixel of the first corner within the mask.
+    const int cornerX = (points.front().x + shiftX) * scale;
+    const int cornerY = (points.front().y + shiftY) * scale;
+    PolygonMask runs;
+    const int maskWidth = mask.width();
+    const int maskHeight = mask.height();
+    for (int y = 0; y < maskHeight; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < maskWidth;) {
+            const QRgb mark = row[x];
+            int end = x + 1;
+            while (end < maskWidth && row[end] == mark)
+                ++end;
+            if (mark != untouched) {
+                if (x == 0 || y == 0 || end == maskWidth || y == maskHeight - 1)
+                    return std::nullopt;
+                runs.push_back({y - cornerY, x - cornerX, end - x, mark == penMark});
+            }
+            x = end;
+        }
+    }
+    return runs;
 }
 
 void QtPainter::ellipse(int left, int top, int right, int bottom) {

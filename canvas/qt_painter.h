@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zw {
 
@@ -42,7 +43,19 @@ class QtPainter : public Painter {
     int textHeight(std::string_view utf8) override;
 
   private:
+    // Pixels of one colour in a row of a polygon, relative to its first corner.
+    struct PolygonRun {
+        int y;
+        int x;
+        int length;
+        bool pen; // else brush
+    };
+    using PolygonMask = std::vector<PolygonRun>;
+
     void drawEllipseDirect(int left, int top, int right, int bottom);
+    bool drawPolygonFromMask(const std::vector<PixelPoint>& points);
+    std::optional<PolygonMask> makePolygonMask(const std::vector<PixelPoint>& points, int shiftX,
+                                               int shiftY, int width, int height) const;
 
     QImage& image_;
     uchar* bits_; // null when the format is not 32 bits a pixel
