@@ -174,6 +174,67 @@ TEST(QtPainterPrimitives, PenWidthsAndDots) {
     EXPECT_LT(black, 40);
 }
 
+// At ratios 1 and 2 polygons are copied from masks; other image formats are
+// drawn by QPainter alone. Town marks of every radius a zone can have, in all
+// four corners, and a wider pen without a brush: the same pixels either way.
+TEST(QtPainterPrimitives, PolygonsCopiedFromMasksMatchQPainter) {
+    constexpr int kCell = 170, kColumns = 8, kRadii = 78;
+    constexpr int kWidth = kColumns * kCell, kHeight = (kRadii / kColumns + 1) * kCell;
+    for (const int scale : {1, 2}) {
+        auto draw = [&](QImage::Format format) {
+            QImage img(kWidth * scale, kHeight * scale, format);
+            img.setDevicePixelRatio(scale);
+            QtPainter p(img);
+            p.fillRect(0, 0, kWidth, kHeight, kWhite);
+            for (int r = 0; r < kRadii; ++r) {
+                const int cx = r % kColumns * kCell + kCell / 2 + r % 3;
+                const int cy = r / kColumns * kCell + kCell / 2 + r % 5;
+                const int half = r / 2;
+                p.setPen(kBlack, 1, PenStyle::Solid);
+                p.setBrush(kNavy, BrushStyle::Solid);
+                for (const int sx : {-1, 1})
+                    for (const int sy : {-1, 1})
+                        p.polygon({{cx + sx * half, cy},
+                                   {cx + sx * r, cy + sy * r},
+                                   {cx, cy + sy * half}});
+                p.setPen(kGridGrey, 3, PenStyle::Solid);
+                p.setBrush(kWhite, BrushStyle::Clear);
+                p.polygon(
+                    {{cx - r, cy - 4}, {cx + r / 3, cy - r}, {cx + r, cy + r / 2}, {cx, cy + 2}});
+            }
+            return img;
+        };
+        const QImage copied = draw(QImage::Format_RGB32);
+        const QImage drawn = draw(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(copied, drawn) << "scale " << scale;
+    }
+}
+
+// The quick test of a dotted ring against the rule it stands for, the arc
+// tangent's length along the ring, on pixel centres around rings from none to
+// very large, the axes and their signed zeros included.
+TEST(QtPainterPrimitives, DottedRingCoversFollowsTheLengthAlongTheRing) {
+    auto byArcTangent = [](double dx, double dy, double radius) {
+        return static_cast<int64_t>(std::floor((std::atan2(dy, dx) + M_PI) * radius)) % 3 == 0;
+    };
+    for (const double radius : {0.0, 0.5, 4.5, 29.5, 240.0, 7000.5}) {
+        int differ = 0;
+        constexpr int kSteps = 100000;
+        for (int i = 0; i < kSteps; ++i) {
+            const double angle = 2 * M_PI * i / kSteps;
+            const double x = std::floor(2 * radius * std::cos(angle)) + 0.5;
+            const double y = std::floor(2 * radius * std::sin(angle)) + 0.5;
+            for (const double d : {-1.0, 0.0, 1.0})
+                differ += dottedRingCovers(x + d, y, radius) != byArcTangent(x + d, y, radius);
+        }
+        for (const double a : {0.0, -0.0, 0.5, -0.5, 3.0, -3.0})
+            for (const double b : {0.0, -0.0, 7.5, -7.5})
+                differ += (dottedRingCovers(a, b, radius) != byArcTangent(a, b, radius)) +
+                          (dottedRingCovers(b, a, radius) != byArcTangent(b, a, radius));
+        EXPECT_EQ(differ, 0) << "radius " << radius;
+    }
+}
+
 TEST(QtPainterPrimitives, TextIsDrawnBelowAndRightOfItsPositionInItsColour) {
     QImage img(120, 60, QImage::Format_RGB32);
     int w = 0, h = 0;
