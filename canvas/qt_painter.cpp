@@ -239,6 +239,8 @@ void QtPainter::setFont(std::string_view face, int pointSize, Rgb colour) {
     painter_.setFont(font_);
     // Metrics for the image's own resolution, which is what the text is drawn at.
     metrics_.emplace(font_, &image_);
+    fontKey_ = font_.key() + QLatin1Char('/') + QString::number(image_.logicalDpiX()) +
+               QLatin1Char('/') + QString::number(image_.logicalDpiY());
 }
 
 void QtPainter::fillRect(int left, int top, int right, int bottom, Rgb colour) {
@@ -519,7 +521,17 @@ void QtPainter::textOut(int x, int y, std::string_view utf8) {
 int QtPainter::textWidth(std::string_view utf8) {
     if (!metrics_)
         setFont(kCanvasFace, 10, Rgb{});
-    return metrics_->horizontalAdvance(toQString(utf8));
+    // Every redraw measures the numbers of all zones on screen, and measuring
+    // shapes the text anew: the widths are kept by font and text, per thread
+    // as pictures may be drawn on several at once.
+    thread_local std::map<std::pair<QString, std::string>, int> widths;
+    constexpr size_t kMaxWidths = 4096;
+    if (widths.size() >= kMaxWidths)
+        widths.clear();
+    auto [entry, added] = widths.try_emplace({fontKey_, std::string(utf8)}, 0);
+    if (added)
+        entry->second = metrics_->horizontalAdvance(toQString(utf8));
+    return entry->second;
 }
 
 int QtPainter::textHeight(std::string_view) {

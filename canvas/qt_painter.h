@@ -77,6 +77,7 @@ class QtPainter : public Painter {
     int fontSize_ = 0;
     QFont font_;
     std::optional<QFontMetrics> metrics_;
+    QString fontKey_; // the font and the image's resolution, which decide text widths
     QPoint position_;
     bool direct_ = false;
 };
