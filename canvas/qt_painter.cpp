@@ -305,8 +305,8 @@ void QtPainter::polygon(const std::vector<PixelPoint>& points) {
 // engine's stroker took more time over them than over all the rest of a zone.
 // Where every corner lies on a whole device pixel (device pixel ratio 1, 2, 4,
 // ...), moving a shape moves its pixels with it: the engine's arithmetic stays
-// the same but for rounding far below its grid of 1/64 pixel, and the tests
-// compare the copies of every town mark with QPainter's drawing. So each shape
+// the same but for rounding far below its sub-pixel grid, and the tests compare
+// the copies of every town mark with QPainter's drawing. So each shape
 // is drawn once through QPainter into a mask, and its pixels are copied from
 // there. Dotted pens, large shapes and shapes near the picture's edges go to
 // QPainter as before.
