@@ -11,6 +11,8 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <tuple>
+#include <vector>
 
 namespace zw {
 namespace {
@@ -134,6 +136,49 @@ void prefetchPixels(const uchar* row, int first, int last) {
 #else
     (void)row, (void)first, (void)last;
 #endif
+}
+
+// The decisions of dottedRingCovers for the pixels around one ring, made as
+// they are asked for, by offset from the pixel that holds the centre.
+class DotDecisions {
+  public:
+    explicit DotDecisions(int reach)
+        : reach_(reach), states_(static_cast<size_t>(2 * reach + 1) * (2 * reach + 1)) {}
+    // The offsets lie within the reach given at construction.
+    bool covers(int offsetX, int offsetY, double dx, double dy, double ringRadius) {
+        uint8_t& state = states_[static_cast<size_t>(offsetY + reach_) * (2 * reach_ + 1) +
+                                 static_cast<size_t>(offsetX + reach_)];
+        if (state == kUnknown)
+            state = dottedRingCovers(dx, dy, ringRadius) ? kDot : kGap;
+        return state == kDot;
+    }
+
+  private:
+    static constexpr uint8_t kUnknown = 0, kGap = 1, kDot = 2;
+    int reach_;
+    std::vector<uint8_t> states_;
+};
+
+// Decisions for a ring whose centre lies on a whole or half device pixel and
+// whose pixels lie within `reach` of it; none for other rings. The offsets of
+// a pixel from such a centre are the same numbers wherever the ring lies, so
+// the decisions hold for every ring of that radius: the junctions repeat a
+// few sizes, and each redraw draws all of their dotted rings again. Kept per
+// thread, as pictures may be drawn on several at once.
+DotDecisions* dotDecisionsFor(double ringRadius, double cx, double cy, double reach) {
+    constexpr double kMaxReach = 256;
+    // Centres far outside the picture are left out too, whose pixel would not fit an int.
+    constexpr double kMaxCentre = 1 << 30;
+    if (reach > kMaxReach || std::fabs(cx) > kMaxCentre || std::fabs(cy) > kMaxCentre ||
+        std::floor(2 * cx) != 2 * cx || std::floor(2 * cy) != 2 * cy)
+        return nullptr;
+    thread_local std::map<std::tuple<double, double, double, int>, DotDecisions> rings;
+    constexpr size_t kMaxRings = 32;
+    if (rings.size() >= kMaxRings)
+        rings.clear();
+    const int wholeReach = static_cast<int>(std::ceil(reach));
+    const auto key = std::tuple{ringRadius, cx - std::floor(cx), cy - std::floor(cy), wholeReach};
+    return &rings.try_emplace(key, wholeReach).first->second;
 }
 
 } // namespace
@@ -451,6 +496,12 @@ void QtPainter::drawEllipseDirect(int left, int top, int right, int bottom) {
     const uint32_t brushPixel = brush_.color().rgb();
     // In logical pixels, as the angle is turned into a length along the ring.
     const double ringRadius = (a + b) / 2 - 0.5;
+    // Pixels of the ring lie within a pixel of the outer ellipse.
+    DotDecisions* const decisions =
+        dotted ? dotDecisionsFor(ringRadius, cx, cy, std::max(outerA, outerB) + 2) : nullptr;
+    // The pixel that holds the centre, used only with the decisions.
+    const int centreX = decisions ? static_cast<int>(std::floor(cx)) : 0;
+    const int centreY = decisions ? static_cast<int>(std::floor(cy)) : 0;
 
     // Columns [first, last] whose centres lie within `half` of the centre, kept
     // within one pixel of the picture before converting.
@@ -492,9 +543,12 @@ void QtPainter::drawEllipseDirect(int left, int top, int right, int bottom) {
                 fillSpan(from, to, penPixel);
                 return;
             }
-            for (int x = std::max(from, 0); x <= std::min(to, width - 1); ++x)
-                if (dottedRingCovers(x + 0.5 - cx, py, ringRadius))
+            for (int x = std::max(from, 0); x <= std::min(to, width - 1); ++x) {
+                const double dx = x + 0.5 - cx;
+                if (decisions ? decisions->covers(x - centreX, y - centreY, dx, py, ringRadius)
+                              : dottedRingCovers(dx, py, ringRadius))
                     row[x] = penPixel;
+            }
         };
         if (innerFirst > innerLast) {
             ringSpan(outerFirst, outerLast);
