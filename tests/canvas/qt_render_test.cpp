@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QRect>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -232,6 +233,49 @@ TEST(QtPainterPrimitives, DottedRingCoversFollowsTheLengthAlongTheRing) {
                 differ += (dottedRingCovers(a, b, radius) != byArcTangent(a, b, radius)) +
                           (dottedRingCovers(b, a, radius) != byArcTangent(b, a, radius));
         EXPECT_EQ(differ, 0) << "radius " << radius;
+    }
+}
+
+// A dotted ring keeps the pixels of the solid ring that dottedRingCovers
+// picks, at both ratios, for centres on whole and half pixels, and for rings
+// of one size drawn again elsewhere, whose decisions are kept.
+TEST(QtPainterPrimitives, DottedRingsKeepThePixelsTheirRulePicks) {
+    // Two of one size; two of another whose centres lie on half pixels across
+    // and down at ratio 1; a large one.
+    const std::array<QRect, 5> rings = {QRect(10, 10, 60, 60), QRect(80, 10, 60, 60),
+                                        QRect(150, 10, 61, 60), QRect(220, 10, 60, 61),
+                                        QRect(10, 80, 150, 110)};
+    for (const int scale : {1, 2}) {
+        auto draw = [&](PenStyle style) {
+            QImage img(300 * scale, 200 * scale, QImage::Format_RGB32);
+            img.setDevicePixelRatio(scale);
+            QtPainter p(img);
+            p.fillRect(0, 0, 300, 200, kWhite);
+            p.setBrush(kWhite, BrushStyle::Clear);
+            p.setPen(kBlack, 1, style);
+            for (const QRect& r : rings)
+                p.ellipse(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+            return img;
+        };
+        const QImage solid = draw(PenStyle::Solid);
+        const QImage dotted = draw(PenStyle::Dotted);
+        int differ = 0, dots = 0;
+        for (const QRect& r : rings) {
+            const double cx = (2.0 * r.left() + r.width()) / 2 * scale;
+            const double cy = (2.0 * r.top() + r.height()) / 2 * scale;
+            const double radius = (r.width() + r.height()) / 4.0 - 0.5;
+            const QRect area(r.left() * scale - 1, r.top() * scale - 1, r.width() * scale + 2,
+                             r.height() * scale + 2);
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const bool ring = solid.pixel(x, y) == qRgb(0, 0, 0);
+                    const bool dot = ring && dottedRingCovers(x + 0.5 - cx, y + 0.5 - cy, radius);
+                    differ += (dotted.pixel(x, y) == qRgb(0, 0, 0)) != dot;
+                    dots += dot;
+                }
+        }
+        EXPECT_EQ(differ, 0) << "scale " << scale;
+        EXPECT_GT(dots, 100 * scale);
     }
 }
 
