@@ -389,7 +389,7 @@ bool QtPainter::drawPolygonFromMask(const std::vector<PixelPoint>& points) {
     // the first one; none for shapes QPainter has to draw. Per thread, as
     // pictures may be drawn on several at once.
     thread_local std::map<std::vector<int>, std::optional<PolygonMask>> masks;
-    constexpr size_t kMaxMasks = 1024;
+    constexpr size_t kMaxMasks = 256; // some thirty shapes at each zoom level
     if (masks.size() >= kMaxMasks)
         masks.clear();
     auto [entry, added] = masks.try_emplace(std::move(shape));
