@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QRect>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -172,6 +173,110 @@ TEST(QtPainterPrimitives, PenWidthsAndDots) {
         black += img.pixelColor(30, y) == QColor(0, 0, 0) ? 1 : 0;
     EXPECT_GT(black, 10);
     EXPECT_LT(black, 40);
+}
+
+// At ratios 1 and 2 polygons are copied from masks; other image formats are
+// drawn by QPainter alone. Town marks of every radius a zone can have, in all
+// four corners, and a wider pen without a brush: the same pixels either way.
+TEST(QtPainterPrimitives, PolygonsCopiedFromMasksMatchQPainter) {
+    constexpr int kCell = 170, kColumns = 8, kRadii = 78;
+    constexpr int kWidth = kColumns * kCell, kHeight = (kRadii / kColumns + 1) * kCell;
+    for (const int scale : {1, 2}) {
+        auto draw = [&](QImage::Format format) {
+            QImage img(kWidth * scale, kHeight * scale, format);
+            img.setDevicePixelRatio(scale);
+            QtPainter p(img);
+            p.fillRect(0, 0, kWidth, kHeight, kWhite);
+            for (int r = 0; r < kRadii; ++r) {
+                const int cx = r % kColumns * kCell + kCell / 2 + r % 3;
+                const int cy = r / kColumns * kCell + kCell / 2 + r % 5;
+                const int half = r / 2;
+                p.setPen(kBlack, 1, PenStyle::Solid);
+                p.setBrush(kNavy, BrushStyle::Solid);
+                for (const int sx : {-1, 1})
+                    for (const int sy : {-1, 1})
+                        p.polygon({{cx + sx * half, cy},
+                                   {cx + sx * r, cy + sy * r},
+                                   {cx, cy + sy * half}});
+                p.setPen(kGridGrey, 3, PenStyle::Solid);
+                p.setBrush(kWhite, BrushStyle::Clear);
+                p.polygon(
+                    {{cx - r, cy - 4}, {cx + r / 3, cy - r}, {cx + r, cy + r / 2}, {cx, cy + 2}});
+            }
+            return img;
+        };
+        const QImage copied = draw(QImage::Format_RGB32);
+        const QImage drawn = draw(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(copied, drawn) << "scale " << scale;
+    }
+}
+
+// The quick test of a dotted ring against the rule it stands for, the arc
+// tangent's length along the ring, on pixel centres around rings from none to
+// very large, the axes and their signed zeros included.
+TEST(QtPainterPrimitives, DottedRingCoversFollowsTheLengthAlongTheRing) {
+    auto byArcTangent = [](double dx, double dy, double radius) {
+        return static_cast<int64_t>(std::floor((std::atan2(dy, dx) + M_PI) * radius)) % 3 == 0;
+    };
+    for (const double radius : {0.0, 0.5, 4.5, 29.5, 240.0, 7000.5}) {
+        int differ = 0;
+        constexpr int kSteps = 100000;
+        for (int i = 0; i < kSteps; ++i) {
+            const double angle = 2 * M_PI * i / kSteps;
+            const double x = std::floor(2 * radius * std::cos(angle)) + 0.5;
+            const double y = std::floor(2 * radius * std::sin(angle)) + 0.5;
+            for (const double d : {-1.0, 0.0, 1.0})
+                differ += dottedRingCovers(x + d, y, radius) != byArcTangent(x + d, y, radius);
+        }
+        for (const double a : {0.0, -0.0, 0.5, -0.5, 3.0, -3.0})
+            for (const double b : {0.0, -0.0, 7.5, -7.5})
+                differ += (dottedRingCovers(a, b, radius) != byArcTangent(a, b, radius)) +
+                          (dottedRingCovers(b, a, radius) != byArcTangent(b, a, radius));
+        EXPECT_EQ(differ, 0) << "radius " << radius;
+    }
+}
+
+// A dotted ring keeps the pixels of the solid ring that dottedRingCovers
+// picks, at both ratios, for centres on whole and half pixels, and for rings
+// of one size drawn again elsewhere, whose decisions are kept.
+TEST(QtPainterPrimitives, DottedRingsKeepThePixelsTheirRulePicks) {
+    // Two of one size; two of another whose centres lie on half pixels across
+    // and down at ratio 1; a large one.
+    const std::array<QRect, 5> rings = {QRect(10, 10, 60, 60), QRect(80, 10, 60, 60),
+                                        QRect(150, 10, 61, 60), QRect(220, 10, 60, 61),
+                                        QRect(10, 80, 150, 110)};
+    for (const int scale : {1, 2}) {
+        auto draw = [&](PenStyle style) {
+            QImage img(300 * scale, 200 * scale, QImage::Format_RGB32);
+            img.setDevicePixelRatio(scale);
+            QtPainter p(img);
+            p.fillRect(0, 0, 300, 200, kWhite);
+            p.setBrush(kWhite, BrushStyle::Clear);
+            p.setPen(kBlack, 1, style);
+            for (const QRect& r : rings)
+                p.ellipse(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+            return img;
+        };
+        const QImage solid = draw(PenStyle::Solid);
+        const QImage dotted = draw(PenStyle::Dotted);
+        int differ = 0, dots = 0;
+        for (const QRect& r : rings) {
+            const double cx = (2.0 * r.left() + r.width()) / 2 * scale;
+            const double cy = (2.0 * r.top() + r.height()) / 2 * scale;
+            const double radius = (r.width() + r.height()) / 4.0 - 0.5;
+            const QRect area(r.left() * scale - 1, r.top() * scale - 1, r.width() * scale + 2,
+                             r.height() * scale + 2);
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const bool ring = solid.pixel(x, y) == qRgb(0, 0, 0);
+                    const bool dot = ring && dottedRingCovers(x + 0.5 - cx, y + 0.5 - cy, radius);
+                    differ += (dotted.pixel(x, y) == qRgb(0, 0, 0)) != dot;
+                    dots += dot;
+                }
+        }
+        EXPECT_EQ(differ, 0) << "scale " << scale;
+        EXPECT_GT(dots, 100 * scale);
+    }
 }
 
 TEST(QtPainterPrimitives, TextIsDrawnBelowAndRightOfItsPositionInItsColour) {
