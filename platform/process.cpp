@@ -91,6 +91,9 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
         fullNarrow.push_back(std::move(narrow));
     }
     LocalFree(wide);
+    // Nothing taken out (the command-line tool): every wide argument as it is.
+    if (full.size() == remaining.size())
+        return full;
     return argumentsLeft(full, fullNarrow, remaining);
 }
 

@@ -44,21 +44,39 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
     std::wstring line = quotedArgument(toUtf16(program).value_or(L""));
     for (const std::string& a : args)
         line += L" " + quotedArgument(toUtf16(a).value_or(L""));
-    HANDLE out = inheritableOutput(outFile);
-    HANDLE err = inheritableOutput(errFile);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    si.hStdOutput = out;
-    si.hStdError = err;
     PROCESS_INFORMATION pi{};
-    const BOOL started =
-        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
-    CloseHandle(out);
-    CloseHandle(err);
-    if (!started)
+    BOOL started = FALSE;
+    DWORD startError = 0;
+    // Under Wine a start now and then fails while the prefix's session is
+    // busy starting other programs; the tests are about the program, so a
+    // failed start is tried again before it counts.
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        if (attempt > 0)
+            Sleep(200);
+        HANDLE out = inheritableOutput(outFile);
+        HANDLE err = inheritableOutput(errFile);
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        si.hStdOutput = out;
+        si.hStdError = err;
+        started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                 &si, &pi);
+        startError = started ? 0 : GetLastError();
+        CloseHandle(out);
+        CloseHandle(err);
+    }
+    if (!started) {
+        // The reason goes where the test prints the program's errors.
+        const std::string reason =
+            "could not start " + program + ": error " + std::to_string(startError) + "\n";
+        HANDLE err = inheritableOutput(errFile);
+        DWORD written = 0;
+        WriteFile(err, reason.data(), static_cast<DWORD>(reason.size()), &written, nullptr);
+        CloseHandle(err);
         return -1;
+    }
     WaitForSingleObject(pi.hProcess, INFINITE);
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
