@@ -88,20 +88,15 @@ void ConnectionDialog::build() {
     tabArea->addWidget(page);
     groupLayout->addLayout(tabArea);
 
-    auto* buttons = new QHBoxLayout;
-    ui_.ok = new QPushButton(qs(t::kOk), this);
-    ui_.cancel = new QPushButton(qs(t::kCancel), this);
-    ui_.ok->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(ui_.ok);
-    buttons->addWidget(ui_.cancel);
+    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    auto* buttons = row.layout;
+    ui_.ok = row.ok;
+    ui_.cancel = row.cancel;
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(group);
     outer->addLayout(buttons);
 
-    connect(ui_.ok, &QPushButton::clicked, this, &ConnectionDialog::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &ConnectionDialog::reject);
     connect(ui_.count, &NumberField::valueEdited, this, [this](int32_t v) {
         if (v == form_.count())
             return;

@@ -211,6 +211,18 @@ void setupDialogWindow(QDialog& dialog, std::string_view caption) {
     dialog.setModal(true);
 }
 
+OkCancelRow makeOkCancelRow(QDialog& dialog, std::string_view ok, std::string_view cancel) {
+    OkCancelRow row{new QHBoxLayout, new QPushButton(qs(ok), &dialog),
+                    new QPushButton(qs(cancel), &dialog)};
+    row.ok->setDefault(true);
+    row.layout->addStretch(1);
+    row.layout->addWidget(row.ok);
+    row.layout->addWidget(row.cancel);
+    QObject::connect(row.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(row.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return row;
+}
+
 void centreOnScreen(QDialog& dialog) {
     dialog.adjustSize();
     QScreen* screen = dialog.screen();

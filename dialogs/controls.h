@@ -10,6 +10,8 @@
 #include <QColor>
 #include <QComboBox>
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QWidget>
 
 #include <span>
@@ -116,6 +118,14 @@ class CheckColumns : public QWidget {
 // Window setup shared by the four dialogs: caption, title bar without close
 // button, modal.
 void setupDialogWindow(QDialog& dialog, std::string_view caption);
+// The "ОК" and "Отмена" buttons at the right of a dialog's bottom row: OK is
+// the default button and accepts the dialog, Cancel rejects it.
+struct OkCancelRow {
+    QHBoxLayout* layout;
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelRow makeOkCancelRow(QDialog& dialog, std::string_view ok, std::string_view cancel);
 // Places the dialog in the middle of its screen.
 void centreOnScreen(QDialog& dialog);
 // Sets a drop-down list to a stored value (no entry when the list lacks it)

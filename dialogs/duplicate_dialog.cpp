@@ -43,15 +43,10 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
     placementLayout->addStretch(1);
     columns->addWidget(placement);
 
-    auto* buttons = new QHBoxLayout;
-    ui_.ok = new QPushButton(qs(t::kOk), this);
-    ui_.cancel = new QPushButton(qs(t::kCancel), this);
-    ui_.ok->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(ui_.ok);
-    buttons->addWidget(ui_.cancel);
-    connect(ui_.ok, &QPushButton::clicked, this, &DuplicateDialog::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &DuplicateDialog::reject);
+    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    auto* buttons = row.layout;
+    ui_.ok = row.ok;
+    ui_.cancel = row.cancel;
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);

@@ -51,13 +51,10 @@ void TemplateDialog::build() {
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(kPlayerSlots, 1);
 
-    auto* buttons = new QHBoxLayout;
-    ui_.ok = new QPushButton(qs(t::kOk), this);
-    ui_.cancel = new QPushButton(qs(t::kCancel), this);
-    ui_.ok->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(ui_.ok);
-    buttons->addWidget(ui_.cancel);
+    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    auto* buttons = row.layout;
+    ui_.ok = row.ok;
+    ui_.cancel = row.cancel;
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(group);
@@ -66,8 +63,6 @@ void TemplateDialog::build() {
     // The players group keeps the height of all eight rows.
     players->setMinimumHeight(players->sizeHint().height());
 
-    connect(ui_.ok, &QPushButton::clicked, this, &TemplateDialog::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &TemplateDialog::reject);
     connect(ui_.name, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_.name = text.toStdString(); });
     connect(ui_.sizes, &CheckColumns::clicked, this, [this](int k, bool on) {

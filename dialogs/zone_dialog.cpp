@@ -224,15 +224,10 @@ void ZoneDialog::build() {
     columns->addLayout(right);
 
     // ---- Buttons ----
-    auto* buttons = new QHBoxLayout;
-    ui_.ok = new QPushButton(qs(t::kOk), this);
-    ui_.cancel = new QPushButton(qs(t::kCancel), this);
-    ui_.ok->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(ui_.ok);
-    buttons->addWidget(ui_.cancel);
-    connect(ui_.ok, &QPushButton::clicked, this, &ZoneDialog::accept);
-    connect(ui_.cancel, &QPushButton::clicked, this, &ZoneDialog::reject);
+    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    auto* buttons = row.layout;
+    ui_.ok = row.ok;
+    ui_.cancel = row.cancel;
 
     // Number fields as wide as eight digits: longer values scroll inside them,
     // and the three columns fit a small screen.
