@@ -187,11 +187,7 @@ void MainWindow::buildToolbar() {
             b->setEnabled(entry.enabled(editor_));
         connect(b, &QToolButton::clicked, this, [this, &entry] { runButton(entry); });
         for (const std::string_view keys : entry.keys) {
-            auto* sc =
-                new QShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
-                                           QKeySequence::PortableText),
-                              this);
-            sc->setContext(Qt::WindowShortcut);
+            QShortcut* sc = windowShortcut(keys);
             // A tool's shortcut puts the tool down; it never puts it up.
             connect(sc, &QShortcut::activated, this, [this, &entry] {
                 if (!entry.isTool() || editor_.tool() != entry.id)
@@ -328,14 +324,18 @@ QAction* MainWindow::editAction(std::string_view id) const {
     return found == editActions_.end() ? nullptr : found->second;
 }
 
+QShortcut* MainWindow::windowShortcut(std::string_view keys) {
+    auto* sc = new QShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
+                                          QKeySequence::PortableText),
+                             this);
+    sc->setContext(Qt::WindowShortcut);
+    return sc;
+}
+
 void MainWindow::buildShortcuts() {
     for (const ShortcutEntry& entry : shortcutEntries()) {
         for (const std::string_view keys : entry.keys) {
-            auto* sc =
-                new QShortcut(QKeySequence(QString::fromUtf8(keys.data(), qsizetype(keys.size())),
-                                           QKeySequence::PortableText),
-                              this);
-            sc->setContext(Qt::WindowShortcut);
+            QShortcut* sc = windowShortcut(keys);
             connect(sc, &QShortcut::activated, this, [this, &entry] { entry.run(editor_); });
         }
     }

@@ -11,11 +11,13 @@
 #include <QString>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QMenu;
 class QAction;
 class QScrollBar;
+class QShortcut;
 class QToolButton;
 
 namespace zw {
@@ -77,6 +79,8 @@ class MainWindow : public QMainWindow, public EditorView {
   private:
     void buildToolbar();
     void buildShortcuts();
+    // A shortcut of the whole window, in the portable spelling ("Ctrl+Shift+O").
+    QShortcut* windowShortcut(std::string_view keys);
     void buildAnalysisPanel();
     void buildRecentFiles();
     void fillRecentMenu();
