@@ -176,12 +176,7 @@ void MainWindow::buildToolbar() {
         b->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
         const QString id = QString::fromUtf8(entry.id.data(), qsizetype(entry.id.size()));
         b->setIcon(toolbarIcon(id));
-        QString tip = QString::fromUtf8(entry.hint.data(), qsizetype(entry.hint.size()));
-        if (!entry.keysText.empty())
-            tip += QStringLiteral(" (") +
-                   QString::fromUtf8(entry.keysText.data(), qsizetype(entry.keysText.size())) +
-                   QLatin1Char(')');
-        b->setToolTip(tip);
+        b->setToolTip(toolTipOf(entry));
         b->setCheckable(entry.isTool() || entry.checkable);
         if (entry.enabled)
             b->setEnabled(entry.enabled(editor_));
@@ -207,6 +202,20 @@ void MainWindow::buildToolbar() {
             x += kSeparatorWidth;
         }
     }
+}
+
+QString MainWindow::toolTipOf(const ToolbarEntry& entry) const {
+    QString tip = QString::fromUtf8(entry.hint.data(), qsizetype(entry.hint.size()));
+    if (entry.detail) {
+        const std::string detail = entry.detail(editor_);
+        if (!detail.empty())
+            tip += QStringLiteral(": ") + QString::fromStdString(detail);
+    }
+    if (!entry.keysText.empty())
+        tip += QStringLiteral(" (") +
+               QString::fromUtf8(entry.keysText.data(), qsizetype(entry.keysText.size())) +
+               QLatin1Char(')');
+    return tip;
 }
 
 void MainWindow::buildAnalysisPanel() {
@@ -336,7 +345,14 @@ void MainWindow::buildShortcuts() {
     for (const ShortcutEntry& entry : shortcutEntries()) {
         for (const std::string_view keys : entry.keys) {
             QShortcut* sc = windowShortcut(keys);
-            connect(sc, &QShortcut::activated, this, [this, &entry] { entry.run(editor_); });
+            connect(sc, &QShortcut::activated, this, [this, &entry] {
+                if (!entry.enabled || entry.enabled(editor_))
+                    entry.run(editor_);
+            });
+            if (entry.enabled) {
+                sc->setEnabled(entry.enabled(editor_));
+                shortcuts_.emplace_back(&entry, sc);
+            }
         }
     }
 }
@@ -371,7 +387,9 @@ void MainWindow::redraw() {
 }
 
 void MainWindow::captionChanged() {
-    setWindowTitle(QString::fromStdString(editor_.caption()));
+    // The toolkit shows "*" at the placeholder while the template is modified.
+    setWindowTitle(QString::fromStdString(editor_.caption()) + QStringLiteral("[*]"));
+    setWindowModified(editor_.modified());
 }
 
 void MainWindow::buttonsChanged() {
@@ -379,6 +397,8 @@ void MainWindow::buttonsChanged() {
         QToolButton* b = button(entry.id);
         if (entry.enabled)
             b->setEnabled(entry.enabled(editor_));
+        if (entry.detail)
+            b->setToolTip(toolTipOf(entry));
         if (entry.isTool()) {
             const QSignalBlocker block(b);
             b->setChecked(editor_.tool() == entry.id);
@@ -388,6 +408,8 @@ void MainWindow::buttonsChanged() {
         for (const EditAction& action : *table)
             if (QAction* a = editAction(action.id); a && action.enabled)
                 a->setEnabled(action.enabled(editor_));
+    for (const auto& [entry, sc] : shortcuts_)
+        sc->setEnabled(entry->enabled(editor_));
 }
 
 void MainWindow::scrollBarsChanged() {

@@ -88,6 +88,8 @@ class MainWindow : public QMainWindow, public EditorView {
     void buildEditActions();
     QAction* addEditAction(const EditAction& action);
     void runButton(const ToolbarEntry& entry);
+    // The button's hint with what it would act on now and its keys.
+    QString toolTipOf(const ToolbarEntry& entry) const;
     bool handleWheel(class QWheelEvent* e);
     bool isFirstKeyReceiver(QWidget* w) const;
 
@@ -105,6 +107,8 @@ class MainWindow : public QMainWindow, public EditorView {
     std::map<std::string, QToolButton*, std::less<>> buttons_;
     std::vector<int> separators_;
     std::map<std::string, QAction*, std::less<>> editActions_;
+    // The keyboard commands with an enabled state, kept in step with it.
+    std::vector<std::pair<const ShortcutEntry*, QShortcut*>> shortcuts_;
 };
 
 } // namespace zw

@@ -95,10 +95,11 @@ std::optional<DuplicateSettings> QtDialogs::duplicateForPlayers() {
     return duplicate_->form().settings();
 }
 
-std::optional<std::vector<ZoneRecord>> QtDialogs::editZones(const std::vector<ZoneRecord>& from) {
+std::optional<std::vector<ZoneRecord>> QtDialogs::editZones(const std::vector<ZoneRecord>& from,
+                                                            const std::vector<int64_t>& numbers) {
     if (form2_ == nullptr || from.empty())
         return std::nullopt;
-    form2_->fillSeveral(from);
+    form2_->fillSeveral(from, numbers);
     centreOnScreen(*form2_);
     if (form2_->exec() != QDialog::Accepted)
         return std::nullopt;

@@ -30,7 +30,8 @@ class QtDialogs : public PropertyDialogs {
                                                    bool furtherPassage) override;
     std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
     ListOutcome runTemplateList(TemplateListSession& session) override;
-    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from) override;
+    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
+                                                     const std::vector<int64_t>& numbers) override;
     std::optional<DuplicateSettings> duplicateForPlayers() override;
 
     // Makes the four windows children of `parent` (the main window, created

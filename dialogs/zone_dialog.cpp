@@ -1,5 +1,7 @@
 #include "dialogs/zone_dialog.h"
 
+#include "platform/services.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -339,9 +341,12 @@ void ZoneDialog::trackEdits() {
             onBox(columns->box(i), name + "[" + std::to_string(i) + "]");
 }
 
-void ZoneDialog::fillSeveral(const std::vector<ZoneRecord>& records) {
+void ZoneDialog::fillSeveral(const std::vector<ZoneRecord>& records,
+                             const std::vector<int64_t>& numbers) {
     several_ = mergeZones(records);
     fill(several_.merged);
+    severalRecords_ = records;
+    severalNumbers_ = numbers;
     const auto differs = [this](std::string_view field) {
         const size_t i = zoneFieldIndex(field);
         return i < several_.differs.size() && several_.differs[i];
@@ -424,6 +429,8 @@ void ZoneDialog::showTreasure(int group) {
 void ZoneDialog::fill(const ZoneRecord& r) {
     // Undetermined states are for several zones only.
     touched_.assign(zoneFields().size(), false);
+    severalRecords_.clear();
+    severalNumbers_.clear();
     for (QCheckBox* box : findChildren<QCheckBox*>())
         box->setTristate(false);
     form_.fill(r);
@@ -462,7 +469,17 @@ void ZoneDialog::applyVisibility() {
 }
 
 void ZoneDialog::accept() {
-    const bool ok = form_.accept(services_);
+    bool ok = false;
+    if (severalRecords_.empty()) {
+        ok = form_.accept(services_);
+    } else {
+        // Every zone as it would be stored must pass, not only the first.
+        form_.size.leave();
+        const auto problem = firstZoneProblem(readBackSeveral(severalRecords_), severalNumbers_);
+        if (problem)
+            services_.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
+        ok = !problem;
+    }
     ui_.size->refresh();
     if (ok)
         QDialog::accept();

@@ -37,14 +37,18 @@ class ZoneDialog : public QDialog {
     // Fills the controls from the first record; a field where the records
     // differ shows undetermined (an empty list or number field, a partly
     // checked box) until the user sets it.
-    void fillSeveral(const std::vector<ZoneRecord>& records);
+    // `numbers` name the zones in the message when one of the results breaks
+    // a rule on "ОК".
+    void fillSeveral(const std::vector<ZoneRecord>& records,
+                     const std::vector<int64_t>& numbers = {});
     // The records with the fields the user changed written into each.
     std::vector<ZoneRecord> readBackSeveral(const std::vector<ZoneRecord>& records) const;
     // The fields the user set since the dialog was filled (zoneFields() order).
     const std::vector<bool>& touched() const { return touched_; }
     const MergedZones& several() const { return several_; }
 
-    // "ОК": the checks; closes with OK only when they all pass.
+    // "ОК": the checks, on every resulting zone when several are edited;
+    // closes with OK only when they all pass.
     void accept() override;
 
     // The controls, for the window's tests.
@@ -85,6 +89,9 @@ class ZoneDialog : public QDialog {
 
     Services& services_;
     MergedZones several_;
+    // The zones of a dialog on several, and their numbers; empty for one zone.
+    std::vector<ZoneRecord> severalRecords_;
+    std::vector<int64_t> severalNumbers_;
     std::vector<bool> touched_;
     ZoneForm form_;
     Controls ui_;

@@ -5,6 +5,7 @@
 
 #include "dialogs/field_logic.h"
 #include "model/records.h"
+#include "model/zone_rules.h"
 
 #include <array>
 #include <optional>
@@ -77,33 +78,6 @@ inline constexpr std::array<std::string_view, 4> kLimits = {
 inline constexpr std::string_view kOk = "ОК";
 inline constexpr std::string_view kCancel = "Отмена";
 } // namespace zone_texts
-
-// Messages of the checks on "ОК", in the order they run.
-namespace zone_messages {
-inline constexpr std::string_view kStartZoneWithoutOwner =
-    "Ошибка\r\rЕсли локация является основной для игрока, то необходимо установить "
-    "игрка-владельца";
-inline constexpr std::string_view kOwnerWithoutTowns =
-    "Ошибка\r\rУ локации установлен владелец, но нет ни одного замка, принадлежащего ему";
-inline constexpr std::string_view kNoTownTypes = "Ошибка\r\rНет допустимых типов городов";
-inline constexpr std::string_view kNoMonsterTypes = "Ошибка\r\rНет допустимых типов монстров";
-inline constexpr std::string_view kNoTerrains = "Ошибка\r\rНет допустимых типов территории";
-inline constexpr std::string_view kOwnTownsWithoutOwner =
-    "Ошибка\r\rУ локации нет владельца, но есть города, которые не являются нейтральными";
-inline constexpr std::string_view kTerrainWithoutTown =
-    "Ошибка\r\rТерритория совпадает по типу с замком, которого нет";
-inline constexpr std::string_view kMonstersWithoutTown =
-    "Ошибка\r\rМонстры из города, а городов нет";
-inline constexpr std::array<std::string_view, 3> kTreasureLowAboveHigh = {
-    "Ошибка\r\rГруппа сокровищ #1, минимальная богатость больше максимальной",
-    "Ошибка\r\rГруппа сокровищ #2, минимальная богатость больше максимальной",
-    "Ошибка\r\rГруппа сокровищ #3, минимальная богатость больше максимальной"};
-inline constexpr std::string_view kWithOwnerButNoOwner =
-    "Ошибка\r\rЛокация существует только вместе с владельцем, но самого владельца нет";
-inline constexpr std::string_view kWithOwnerAlwaysThere =
-    "Ошибка\r\rЛокация существует только вместе с владельцем, но владелец и так обязательно "
-    "существует. Вы можете убрать условие существования";
-} // namespace zone_messages
 
 // The treasure preset list's position of "Настроить...".
 inline constexpr int kTreasureCustom = 0;

@@ -8,48 +8,69 @@ std::string captionFor(std::string_view cp1251Name) {
     return std::string(kCaptionPrefix) + cp1251ToUtf8(cp1251Name);
 }
 
-void Document::changed(DocumentChange what) const {
-    if (listener_)
-        listener_(what);
+void Document::announce(const DocumentChange& change) const {
+    if (listener_ && change.any())
+        listener_(change);
 }
 
-void Document::pushSnapshot() {
-    history_.push(rmg_);
-    changed(DocumentChange::History);
+DocumentChange Document::install(TRmg t) {
+    DocumentChange change;
+    change.name = t.name != rmg_.name;
+    change.content = !(t == rmg_);
+    rmg_ = std::move(t);
+    return change;
 }
 
-void Document::clearHistory() {
-    history_.clear();
-    changed(DocumentChange::History);
+void Document::commit(std::string_view stepName, TRmg changed) {
+    history_.push(rmg_, std::string(stepName));
+    const bool fewerZones = changed.zones.size() < rmg_.zones.size();
+    DocumentChange change = install(std::move(changed));
+    change.history = true;
+    change.zonesRemoved = fewerZones;
+    announce(change);
 }
 
-void Document::replace(const TRmg& t) {
-    rmg_ = t;
-    changed(DocumentChange::Content);
-    changed(DocumentChange::Name);
+void Document::replace(TRmg t, Replacement how, std::string_view stepName) {
+    if (how == Replacement::AsStep)
+        history_.push(rmg_, std::string(stepName));
+    else
+        history_.clear();
+    DocumentChange change = install(std::move(t));
+    // Even an equal template is a new one: what named its items goes.
+    change.replaced = true;
+    change.history = true;
+    announce(change);
 }
 
-void Document::replaceAsOneStep(const TRmg& t) {
-    pushSnapshot();
-    replace(t);
+void Document::storeDerived(TRmg t) {
+    announce(install(std::move(t)));
 }
 
 bool Document::stepBack() {
     if (!history_.canStepBack())
         return false;
-    const TRmg copy = history_.stepBack(rmg_);
-    changed(DocumentChange::History);
-    replace(copy);
+    TRmg shown = history_.stepBack(rmg_);
+    DocumentChange change = install(std::move(shown));
+    change.history = true;
+    announce(change);
     return true;
 }
 
 bool Document::stepForward() {
     if (!history_.canStepForward())
         return false;
-    const TRmg copy = history_.stepForward(rmg_);
-    changed(DocumentChange::History);
-    replace(copy);
+    TRmg shown = history_.stepForward(rmg_);
+    DocumentChange change = install(std::move(shown));
+    change.history = true;
+    announce(change);
     return true;
+}
+
+void Document::markSaved() {
+    if (!history_.modified())
+        return;
+    history_.markClean();
+    announce({.history = true});
 }
 
 } // namespace zw

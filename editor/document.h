@@ -1,6 +1,8 @@
-// The open template with its edit history. Every change is announced through
-// one notification that says what changed, so that the window can redraw,
-// retitle or update its history buttons.
+// The open template with its edit history. The document is the only writer of
+// the template: every change goes through it as one named step or one whole
+// replacement, and each is announced once, saying what changed. Whatever
+// depends on the template (selection, hover, drag, analysis, autosave, scroll
+// bars, command states) follows from that one announcement.
 #pragma once
 
 #include "model/history.h"
@@ -17,43 +19,68 @@ inline constexpr std::string_view kCaptionPrefix = "Редактор шабло�
 // The caption's prefix followed by a Windows-1251 name, as UTF-8.
 std::string captionFor(std::string_view cp1251Name);
 
-enum class DocumentChange {
-    Content, // zones, connections or settings: the picture
-    Name,    // the template's name: the caption
-    History, // the history's length or position: the step buttons
+// What one change of the document touched. A change that touched nothing is
+// not announced.
+struct DocumentChange {
+    bool content = false;  // zones, connections or settings: the picture, the analysis
+    bool name = false;     // the template's name: the caption
+    bool replaced = false; // a template replaced whole: indices name other items now
+    bool history = false;  // the history's length, position or saved state
+    // A step that left fewer zones: the scroll ranges keep the room the
+    // deleted zones took.
+    bool zonesRemoved = false;
+    bool any() const { return content || name || replaced || history; }
+};
+
+// How a whole template replaces the current one.
+enum class Replacement {
+    Fresh,  // new, load, import: the history is emptied and the template is unchanged
+    AsStep, // a recovered template: one step back returns to the template shown before
 };
 
 class Document {
   public:
-    using Listener = std::function<void(DocumentChange)>;
+    using Listener = std::function<void(const DocumentChange&)>;
     void setListener(Listener listener) { listener_ = std::move(listener); }
 
     const TRmg& rmg() const { return rmg_; }
-    // For commands that change the template; they announce what they changed.
-    TRmg& rmgMutable() { return rmg_; }
-    void changed(DocumentChange what) const;
-
     // "Редактор шаблонов - " + name, UTF-8.
     std::string caption() const { return captionFor(rmg_.name); }
 
     const History& history() const { return history_; }
-    bool modified() const { return history_.position() > 0; }
+    bool modified() const { return history_.modified(); }
     bool canStepBack() const { return history_.canStepBack(); }
     bool canStepForward() const { return history_.canStepForward(); }
-    // Records the template as it is before a change.
-    void pushSnapshot();
-    void clearHistory();
-    // One step through the history; false when there was none to take. The
-    // template shown afterwards replaces the current one.
+    // The names of the steps that step back and forward would take.
+    std::string stepBackName() const { return history_.backName(); }
+    std::string stepForwardName() const { return history_.forwardName(); }
+
+    // One change as one named step: `changed` becomes the template. The step
+    // is recorded even when nothing differs (a confirmed dialog counts as a
+    // change).
+    void commit(std::string_view stepName, TRmg changed);
+    // A change made on a copy of the template, committed as one step.
+    template <class Edit> void edit(std::string_view stepName, Edit&& change) {
+        TRmg changed = rmg_;
+        change(changed);
+        commit(stepName, std::move(changed));
+    }
+    // Replaces the template whole.
+    void replace(TRmg t, Replacement how, std::string_view stepName = {});
+    // Stores what the compile derives from the template (the existence
+    // conditions) without a step and without touching the saved state.
+    void storeDerived(TRmg t);
+
+    // One step through the history; false when there was none to take.
     bool stepBack();
     bool stepForward();
-    // Replaces the template whole as one step of the history (a recovered
-    // template): it counts as modified, and stepping back returns to the
-    // template shown before.
-    void replaceAsOneStep(const TRmg& t);
+    // The template as it is now is saved (a save or a load wrote or read it).
+    void markSaved();
 
   private:
-    void replace(const TRmg& t);
+    void announce(const DocumentChange& change) const;
+    // Installs `t` and returns what differs from the template it replaces.
+    DocumentChange install(TRmg t);
 
     TRmg rmg_;
     History history_;

@@ -8,37 +8,14 @@
 #include "editor/commands/project_commands.h"
 #include "editor/commands/selection_commands.h"
 #include "editor/commands/start_up.h"
+#include "editor/step_names.h"
 #include "editor/toolbar.h"
 
 namespace zw {
 
 Editor::Editor(Services& services, PropertyDialogs& dialogs)
     : services_(services), dialogs_(dialogs, dialogClosed_) {
-    document_.setListener([this](DocumentChange what) {
-        switch (what) {
-        case DocumentChange::Content: {
-            // Indices beyond the lists can't stay selected.
-            const bool hadZones = hasSelectedZones();
-            selection_.dropMissing(document_.rmg());
-            notifyRedraw();
-            notifyTemplateChanged();
-            if (autosave_)
-                autosave_->changed();
-            if (hadZones != hasSelectedZones())
-                notifyButtons();
-            break;
-        }
-        case DocumentChange::Name:
-            notifyCaption();
-            notifyTemplateChanged();
-            if (autosave_)
-                autosave_->changed();
-            break;
-        case DocumentChange::History:
-            notifyButtons();
-            break;
-        }
-    });
+    document_.setListener([this](const DocumentChange& c) { documentChanged(c); });
     viewController_.setListener([this](ViewChange what) {
         switch (what) {
         case ViewChange::Picture:
@@ -58,6 +35,39 @@ Editor::Editor(Services& services, PropertyDialogs& dialogs)
 }
 
 Editor::~Editor() = default;
+
+void Editor::documentChanged(const DocumentChange& c) {
+    // A drag that began on the template as it was (a step back or a load by
+    // key while the button is held) ends without a change; the tool's own
+    // action ends its drag itself.
+    if (c.replaced || (c.content && !toolActing_)) {
+        if (tool_)
+            tool_->cancel();
+        drag_ = {};
+    }
+    // Indices of a replaced template name other items: the hover starts afresh.
+    if (c.replaced)
+        hover_.setItem(0);
+    if (c.replaced || c.content) {
+        Selection kept = c.replaced ? Selection{} : selection_;
+        kept.dropMissing(document_.rmg());
+        if (kept != selection_) {
+            selection_ = std::move(kept);
+            notifyButtons();
+        }
+        if (!c.zonesRemoved)
+            viewController_.updateScrollBars();
+        notifyRedraw();
+        notifyTemplateChanged();
+        refreshHover();
+    }
+    if (c.name || c.history)
+        notifyCaption(); // the name, or the modified mark
+    if (c.history)
+        notifyButtons();
+    if (autosave_ && (c.content || c.name || c.history))
+        autosave_->changed();
+}
 
 void Editor::notifyRedraw() {
     if (view_)
@@ -105,8 +115,9 @@ ListOutcome Editor::DialogsThatMarkClosing::runTemplateList(TemplateListSession&
 }
 
 std::optional<std::vector<ZoneRecord>>
-Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from) {
-    auto result = inner_.editZones(from);
+Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from,
+                                          const std::vector<int64_t>& numbers) {
+    auto result = inner_.editZones(from, numbers);
     closed_ = true;
     return result;
 }
@@ -121,12 +132,10 @@ void Editor::setSelection(Selection s) {
     s.dropMissing(document_.rmg());
     if (s == selection_)
         return;
-    const bool hadZones = hasSelectedZones();
     selection_ = std::move(s);
     notifyRedraw();
-    // Commands on the selection are enabled while it holds a zone.
-    if (hadZones != hasSelectedZones())
-        notifyButtons();
+    // The commands on the selection follow it.
+    notifyButtons();
 }
 
 void Editor::selectAll() {
@@ -136,7 +145,7 @@ void Editor::selectAll() {
 }
 
 void Editor::deleteSelection() {
-    zw::deleteSelection(document_, selection_, viewController_, services_);
+    zw::deleteSelection(*this);
 }
 
 void Editor::escape() {
@@ -177,36 +186,18 @@ void Editor::showZones(const std::vector<int>& numbers) {
         setOrigin(v->originX, v->originY);
 }
 
-void Editor::stepBack() {
-    if (document_.stepBack()) {
-        viewController_.updateScrollBars();
-        refreshHover();
-    }
-}
-
-void Editor::stepForward() {
-    if (document_.stepForward()) {
-        viewController_.updateScrollBars();
-        refreshHover();
-    }
-}
-
 // ---- Commands ----
 
 void Editor::newTemplate() {
     zw::newTemplate(*this);
-    notifyTemplateChanged();
-    refreshHover();
 }
 
-void Editor::save() {
-    saveProject(*this);
+bool Editor::save() {
+    return saveProject(*this);
 }
 
 void Editor::load() {
     loadProject(*this);
-    notifyTemplateChanged();
-    refreshHover();
 }
 
 std::optional<std::string> Editor::takePendingLoadPath() {
@@ -236,10 +227,8 @@ void Editor::offerRecovery() {
     auto recovered = autosave_->offerOrphans();
     if (!recovered)
         return;
-    document_.replaceAsOneStep(*recovered);
-    viewController_.updateScrollBars();
+    document_.replace(std::move(*recovered), Replacement::AsStep, kRecoveredStep);
     autosave_->installed();
-    refreshHover();
 }
 
 void Editor::openRecent(const std::string& path) {
@@ -283,12 +272,10 @@ void Editor::compile() {
 
 void Editor::importRmg() {
     importCommand(*this);
-    notifyTemplateChanged();
-    refreshHover();
 }
 
 void Editor::templateSettings() {
-    editTemplateSettings(document_, dialogs_);
+    editTemplateSettings(*this);
     refreshHoverAfterDialogs();
 }
 
@@ -374,6 +361,7 @@ void Editor::mouseMove(int32_t x, int32_t y) {
 
 void Editor::leftPress(int32_t x, int32_t y, PressModifiers mods) {
     pointer_ = PixelPoint{x, y};
+    const ToolActing acting(toolActing_);
     if (tool_)
         tool_->pressWithModifiers(x, y, mods);
     refreshHoverAfterDialogs();
@@ -381,6 +369,7 @@ void Editor::leftPress(int32_t x, int32_t y, PressModifiers mods) {
 
 void Editor::leftRelease(int32_t x, int32_t y) {
     pointer_ = PixelPoint{x, y};
+    const ToolActing acting(toolActing_);
     if (tool_)
         tool_->release(x, y);
     refreshHoverAfterDialogs();
@@ -388,6 +377,7 @@ void Editor::leftRelease(int32_t x, int32_t y) {
 
 void Editor::rightPress(int32_t x, int32_t y) {
     pointer_ = PixelPoint{x, y};
+    const ToolActing acting(toolActing_);
     // A zone of a selection of several zones: the dialog edits them all.
     const auto k = zoneOf(rmg(), hover_.item());
     if (k && selection_.zones().size() >= 2 && selection_.hasZone(*k)) {

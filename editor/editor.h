@@ -58,21 +58,21 @@ class Editor {
     const ViewController& viewController() const { return viewController_; }
 
     // ---- Document ----
+    // The document is the only writer of the template; read it here, change it
+    // through document().commit()/replace().
     const TRmg& rmg() const { return document_.rmg(); }
-    TRmg& rmgMutable() { return document_.rmgMutable(); }
     std::string caption() const { return document_.caption(); }
     const History& history() const { return document_.history(); }
-    void pushSnapshot() { document_.pushSnapshot(); }
-    void clearHistory() { document_.clearHistory(); }
     bool modified() const { return document_.modified(); }
     bool canStepBack() const { return document_.canStepBack(); }
     bool canStepForward() const { return document_.canStepForward(); }
-    void stepBack();
-    void stepForward();
+    void stepBack() { document_.stepBack(); }
+    void stepForward() { document_.stepForward(); }
 
     // ---- Commands of the toolbar (editor/commands/) ----
     void newTemplate();
-    void save();
+    // True when the template was written.
+    bool save();
     // Uses the pending command-line path when one is set, else the open dialog.
     void load();
     void setPendingLoadPath(std::string path) { pendingLoad_ = std::move(path); }
@@ -141,7 +141,8 @@ class Editor {
 
     // ---- Selection ----
     const Selection& selection() const { return selection_; }
-    // Replaces the selection; the canvas is redrawn when it changed.
+    // The one setter of the selection: indices that name nothing are dropped,
+    // and a change redraws the canvas and updates the command states.
     void setSelection(Selection s);
     void selectAll();
     void clearSelection() { setSelection({}); }
@@ -178,6 +179,7 @@ class Editor {
     void templateRenewed();
 
     bool hasSelectedZones() const { return !selection_.zones().empty(); }
+    bool hasSelection() const { return !selection_.empty(); }
 
     // ---- Commands on the selection (editor/commands/selection_commands.h) ----
     void copySelection();
@@ -211,14 +213,25 @@ class Editor {
     // ---- Layout generator (one per run) ----
     LayoutRandom& layoutRandom() { return layoutRandom_; }
 
-    // Notifications, for the commands.
+    // The canvas is repainted without a change of the template (drag feedback).
     void notifyRedraw();
-    void notifyCaption();
-    void notifyButtons();
-    // The template's content changed or was replaced.
-    void notifyTemplateChanged();
 
   private:
+    void notifyCaption();
+    void notifyButtons();
+    void notifyTemplateChanged();
+    // The one place that follows every change of the template.
+    void documentChanged(const DocumentChange& change);
+    // Set while the pointer's press or release is handed to the tool.
+    struct ToolActing {
+        explicit ToolActing(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+        ~ToolActing() { flag_ = was_; }
+        ToolActing(const ToolActing&) = delete;
+        ToolActing& operator=(const ToolActing&) = delete;
+        bool& flag_;
+        bool was_;
+    };
+    bool toolActing_ = false;
     // Notes that a property dialog was shown, so the hover is looked up again
     // once the action that showed it is over.
     class DialogsThatMarkClosing : public PropertyDialogs {
@@ -231,7 +244,8 @@ class Editor {
         std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
         ListOutcome runTemplateList(TemplateListSession& session) override;
         std::optional<std::vector<ZoneRecord>>
-        editZones(const std::vector<ZoneRecord>& from) override;
+        editZones(const std::vector<ZoneRecord>& from,
+                  const std::vector<int64_t>& numbers) override;
         std::optional<DuplicateSettings> duplicateForPlayers() override;
 
       private:
@@ -259,6 +273,7 @@ class Editor {
                              .services = services_,
                              .dialogs = dialogs_,
                              .selection = selection_,
+                             .select = [this](Selection s) { setSelection(std::move(s)); },
                              .repaint = [this] { notifyRedraw(); }};
     std::unique_ptr<Tool> tool_;
     std::optional<std::string> pendingLoad_;

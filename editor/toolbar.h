@@ -8,6 +8,7 @@
 #include "editor/tools/tool.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct ToolbarEntry {
     void (*run)(Editor&) = nullptr;
     // Whether the button can be pressed now; nullptr: always.
     bool (*enabled)(const Editor&) = nullptr;
+    // What the button would act on now, added to its hint ("Шаг назад:
+    // Перемещение 3 локаций"); nullptr or an empty text: the hint alone.
+    std::string (*detail)(const Editor&) = nullptr;
     // A command button that stays down while what it opens is shown; the
     // window keeps it in step.
     bool checkable = false;
@@ -49,6 +53,8 @@ const std::vector<ToolbarEntry>& toolbarEntries();
 struct ShortcutEntry {
     std::vector<std::string_view> keys = {};
     void (*run)(Editor&) = nullptr;
+    // Whether the command has something to act on now; nullptr: always.
+    bool (*enabled)(const Editor&) = nullptr;
 };
 const std::vector<ShortcutEntry>& shortcutEntries();
 // The entry of `id`, or nullptr.

@@ -57,9 +57,12 @@ class PropertyDialogs {
 
     // The zone dialog on several zones at once: fields where the records
     // differ show undetermined, and on OK only the fields the user changed are
-    // written into each record. Returns the records in the order given (their
-    // gridX, gridY unchanged), or nullopt on cancel. Default: cancelled.
-    virtual std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>&) {
+    // written into each record. `numbers` are the zones' numbers, for the
+    // message when a resulting zone breaks a rule (OK is then refused). Returns
+    // the records in the order given (their gridX, gridY unchanged), or nullopt
+    // on cancel. Default: cancelled.
+    virtual std::optional<std::vector<ZoneRecord>>
+    editZones(const std::vector<ZoneRecord>& /*records*/, const std::vector<int64_t>& /*numbers*/) {
         return std::nullopt;
     }
 

@@ -4,6 +4,7 @@
 
 #include "canvas/geometry.h"
 #include "editor/editor.h"
+#include "editor/step_names.h"
 #include "model/fragment.h"
 
 namespace zw {
@@ -12,12 +13,8 @@ void refuseGroupEdit(Editor& editor, std::string_view message) {
     editor.services().messageBox(message, MessageKind::Error, MessageButtons::Ok);
 }
 
-void commitGroupEdit(Editor& editor, TRmg changed, Selection selected) {
-    Document& doc = editor.document();
-    doc.pushSnapshot();
-    doc.rmgMutable() = std::move(changed);
-    editor.viewController().updateScrollBars();
-    doc.changed(DocumentChange::Content);
+void commitGroupEdit(Editor& editor, std::string_view stepName, TRmg changed, Selection selected) {
+    editor.document().commit(stepName, std::move(changed));
     editor.setSelection(std::move(selected));
 }
 
@@ -39,7 +36,8 @@ void cutSelection(Editor& editor) {
         return;
     }
     copySelection(editor);
-    commitGroupEdit(editor, std::move(std::get<TRmg>(result)), {});
+    commitGroupEdit(editor, "Вырезание " + zonesCount(zones.size()),
+                    std::move(std::get<TRmg>(result)), {});
 }
 
 void pasteClipboard(Editor& editor) {
@@ -65,7 +63,8 @@ void pasteClipboard(Editor& editor) {
     Selection selected;
     for (size_t k = before; k < pasted.zones.size(); ++k)
         selected.addZone(static_cast<int32_t>(k));
-    commitGroupEdit(editor, std::move(pasted), std::move(selected));
+    const std::string step = "Вставка " + zonesCount(pasted.zones.size() - before);
+    commitGroupEdit(editor, step, std::move(pasted), std::move(selected));
 }
 
 } // namespace zw

@@ -89,11 +89,13 @@ void compileCommand(Editor& editor) {
         return;
     const std::string path = withRmgExtension(*chosen);
     services.setDialogPath(FileDialogId::SaveRmg, path);
+    TRmg compiled = editor.rmg();
     const CompileOutcome outcome =
-        compileIntoTable(editor.rmgMutable(), editor.rmg().name, path,
-                         besideExecutable(services, "header.txt"), services, editor.dialogs());
+        compileIntoTable(compiled, compiled.name, path, besideExecutable(services, "header.txt"),
+                         services, editor.dialogs());
+    // The derived existence conditions are kept without a step.
     if (outcome == CompileOutcome::Written)
-        editor.notifyRedraw();
+        editor.document().storeDerived(std::move(compiled));
 }
 
 } // namespace zw

@@ -35,6 +35,6 @@ void editSelectedZones(Editor& editor);
 // Shared by these commands: a refusal's message box, and the changed template
 // put in place as one step, with `selected` as the new selection.
 void refuseGroupEdit(Editor& editor, std::string_view message);
-void commitGroupEdit(Editor& editor, TRmg changed, Selection selected);
+void commitGroupEdit(Editor& editor, std::string_view stepName, TRmg changed, Selection selected);
 
 } // namespace zw

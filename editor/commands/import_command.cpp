@@ -1,5 +1,6 @@
 #include "editor/commands/import_command.h"
 
+#include "editor/commands/project_commands.h"
 #include "editor/editor.h"
 #include "editor/tools/move_tool.h"
 #include "platform/files.h"
@@ -51,6 +52,9 @@ void layOutImported(TRmg& t, LayoutRandom& random, Services& services) {
 }
 
 void importCommand(Editor& editor) {
+    // Unsaved work is asked about before anything else, as the new template asks.
+    if (!saveChangesFirst(editor))
+        return;
     Services& services = editor.services();
     const auto path = services.openFileDialog(FileDialogId::OpenRmg, kRmgFilter, true);
     if (!path)
@@ -58,16 +62,16 @@ void importCommand(Editor& editor) {
     auto imported = importFromTable(*path, services, editor.dialogs());
     if (!imported)
         return;
-    // From here on the template is replaced whole, without a question and
-    // without a history step.
-    editor.clearHistory();
-    editor.newTemplate();
-    editor.rmgMutable() = std::move(*imported);
-    editor.notifyCaption();
-    layOutImported(editor.rmgMutable(), editor.layoutRandom(), services);
-    editor.setOrigin(0, 0);
+    // From here on the template is replaced whole, without a history step: an
+    // imported template counts as unchanged. The view starts as for a new
+    // template, at the origin.
+    layOutImported(*imported, editor.layoutRandom(), services);
+    ViewController& view = editor.viewController();
+    view.setZoomLevel(2);
+    view.resetOrigin();
+    editor.document().replace(std::move(*imported), Replacement::Fresh);
+    editor.templateRenewed();
     editor.setTool(kMoveTool);
-    editor.updateScrollBars();
 }
 
 } // namespace zw

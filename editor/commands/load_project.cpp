@@ -30,12 +30,8 @@ void loadProject(Editor& editor) {
         services.messageBox(failure->message, MessageKind::Error, MessageButtons::Ok);
         return;
     }
-    editor.rmgMutable() = std::move(std::get<TRmg>(decoded));
     editor.viewController().resetOrigin();
-    editor.notifyRedraw();
-    editor.clearHistory();
-    editor.notifyCaption();
-    editor.updateScrollBars();
+    editor.document().replace(std::move(std::get<TRmg>(decoded)), Replacement::Fresh);
     editor.projectFileUsed(*path);
 }
 

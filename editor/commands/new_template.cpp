@@ -13,22 +13,18 @@ bool saveChangesFirst(Editor& editor) {
     if (answer == MessageResult::Cancel)
         return false;
     if (answer == MessageResult::Yes)
-        saveProject(editor);
+        return saveProject(editor);
     return true;
 }
 
 void newTemplate(Editor& editor) {
     if (!saveChangesFirst(editor))
         return;
-    resetTemplate(editor.rmgMutable());
     ViewController& view = editor.viewController();
     view.setZoomLevel(2);
     view.resetOrigin();
     editor.setTool(kNoTool);
-    editor.clearHistory();
-    editor.notifyRedraw();
-    editor.notifyCaption();
-    view.updateScrollBars();
+    editor.document().replace(makeNewTemplate(), Replacement::Fresh);
     editor.templateRenewed();
 }
 

@@ -6,21 +6,23 @@
 
 namespace zw {
 
-void saveProject(Editor& editor) {
+bool saveProject(Editor& editor) {
     editor.setTool(kNoTool);
     Services& services = editor.services();
     const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
     if (!chosen)
-        return;
+        return false;
     const std::string path = withProjectExtension(*chosen);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written = services.fileSystem().writeWholeFile(path, encodeProject(editor.rmg()));
     if (const auto* error = std::get_if<FileError>(&written)) {
         services.fileError(error->reason);
-        return;
+        return false;
     }
+    editor.document().markSaved();
     editor.projectFileUsed(path);
+    return true;
 }
 
 } // namespace zw

@@ -1,6 +1,9 @@
 #include "editor/commands/selection_commands.h"
 
 #include "canvas/fit.h"
+#include "editor/commands/group_commands.h"
+#include "editor/editor.h"
+#include "editor/step_names.h"
 #include "model/transform.h"
 
 #include <algorithm>
@@ -21,11 +24,12 @@ std::string deleteSelectionQuestion(size_t zones, size_t attached, size_t alone)
     return text;
 }
 
-void deleteSelection(Document& doc, Selection& sel, ViewController& view, Services& services) {
-    sel.dropMissing(doc.rmg());
+void deleteSelection(Editor& editor) {
+    const Selection& sel = editor.selection();
     if (sel.empty())
         return;
-    const TRmg& rmg = doc.rmg();
+    Services& services = editor.services();
+    const TRmg& rmg = editor.rmg();
     const std::vector<int32_t>& zones = sel.zones();
     // Connections selected on their own: neither end among the selected zones.
     std::vector<int32_t> alone;
@@ -53,11 +57,9 @@ void deleteSelection(Document& doc, Selection& sel, ViewController& view, Servic
         }
         result = std::move(std::get<TRmg>(removed));
     }
-    doc.pushSnapshot();
-    doc.rmgMutable() = std::move(result);
-    sel.clear();
-    view.updateScrollBars();
-    doc.changed(DocumentChange::Content);
+    const std::string step =
+        "Удаление " + (zones.empty() ? connectionsCount(alone.size()) : zonesCount(zones.size()));
+    commitGroupEdit(editor, step, std::move(result), {});
 }
 
 void zoomToFit(const TRmg& t, ViewController& view) {

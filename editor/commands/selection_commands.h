@@ -12,6 +12,8 @@
 
 namespace zw {
 
+class Editor;
+
 inline constexpr std::string_view kGoToZoneTitle = "Перейти к локации";
 inline constexpr std::string_view kGoToZoneLabel = "Номер локации:";
 
@@ -24,7 +26,7 @@ std::string deleteSelectionQuestion(size_t zones, size_t attached, size_t alone)
 // the selected connections, after one question. One history step; the
 // selection is empty afterwards. Nothing happens when the selection is empty
 // or the answer is No.
-void deleteSelection(Document& doc, Selection& sel, ViewController& view, Services& services);
+void deleteSelection(Editor& editor);
 
 // The closest zoom at which every zone fits on the canvas, with the origin
 // that shows them all; with no zones, the start view.

@@ -28,9 +28,7 @@ void openReadme(Services& services) {
 }
 
 void startUp(Editor& editor) {
-    editor.notifyRedraw();
-    resetTemplate(editor.rmgMutable());
-    editor.notifyCaption();
+    editor.document().replace(makeNewTemplate(), Replacement::Fresh);
     Services& services = editor.services();
     services.writeFileAssociation();
     const auto args = services.arguments();

@@ -1,22 +1,21 @@
 // The template settings command.
 #include "editor/commands/project_commands.h"
+#include "editor/editor.h"
+#include "editor/step_names.h"
 
 namespace zw {
 
-void editTemplateSettings(Document& document, PropertyDialogs& dialogs) {
-    const auto result = dialogs.editTemplate(document.rmg());
+void editTemplateSettings(Editor& editor) {
+    const auto result = editor.dialogs().editTemplate(editor.rmg());
     if (!result)
         return;
-    document.pushSnapshot();
-    TRmg& rmg = document.rmgMutable();
-    rmg.name = result->name;
-    rmg.header.minSize = result->minSize;
-    rmg.header.maxSize = result->maxSize;
-    rmg.header.playerCountIndex = result->playerCountIndex;
-    rmg.kinds = result->kinds;
-    // Announced once everything is stored: what follows the name (the caption,
-    // the analysis, the recovery copy) sees the whole change.
-    document.changed(DocumentChange::Name);
+    editor.document().edit(kTemplateSettingsStep, [&](TRmg& t) {
+        t.name = result->name;
+        t.header.minSize = result->minSize;
+        t.header.maxSize = result->maxSize;
+        t.header.playerCountIndex = result->playerCountIndex;
+        t.kinds = result->kinds;
+    });
 }
 
 } // namespace zw

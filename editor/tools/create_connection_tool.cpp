@@ -38,9 +38,8 @@ void CreateConnectionTool::drop(int32_t, int32_t, bool) {
             return;
         edited->zoneA = c.zoneA; // the connection keeps its orientation
         edited->zoneB = c.zoneB;
-        doc.pushSnapshot();
-        doc.rmgMutable().connections[static_cast<size_t>(*found)] = *edited;
-        doc.changed(DocumentChange::Content);
+        doc.edit(connectionStep("Новый проход", c.zoneA, c.zoneB),
+                 [&](TRmg& t) { t.connections[static_cast<size_t>(*found)] = *edited; });
         return;
     }
 
@@ -49,9 +48,8 @@ void CreateConnectionTool::drop(int32_t, int32_t, bool) {
         return;
     created->zoneA = *s;
     created->zoneB = *t;
-    doc.pushSnapshot();
-    doc.rmgMutable().appendConnection(*created);
-    doc.changed(DocumentChange::Content);
+    doc.edit(connectionStep("Создание", *s, *t),
+             [&](TRmg& target) { target.appendConnection(*created); });
 }
 
 } // namespace zw

@@ -14,10 +14,8 @@ void CreateZoneTool::press(int32_t x, int32_t y) {
         return;
     zone->gridX = node.x;
     zone->gridY = node.y;
-    doc.pushSnapshot();
-    doc.rmgMutable().appendZone(*zone);
-    ctx.view.updateScrollBars();
-    doc.changed(DocumentChange::Content);
+    doc.edit(zoneStep("Создание", static_cast<int>(doc.rmg().zones.size())),
+             [&](TRmg& t) { t.appendZone(*zone); });
 }
 
 } // namespace zw

@@ -10,39 +10,28 @@ constexpr std::string_view kAskDeleteConnection = "Вы действительн
 
 } // namespace
 
-void DeleteTool::press(int32_t x, int32_t y) {
-    const int before = ctx.document.history().position();
-    deleteHovered();
-    if (ctx.document.history().position() != before) {
-        // The item under the pointer is gone and the later items moved up one
-        // place: what the hover named is no longer there, so look again.
-        // Otherwise a second click without a movement would act on whichever
-        // item took the deleted one's index, wherever it lies.
-        ctx.hover.setItem(hitTest(ctx.document.rmg(), ctx.view.state(), x, y));
-    }
-}
-
-void DeleteTool::deleteHovered() {
+// The item under the pointer is looked up again after the deletion (the
+// editor does so after every change), so a second click without a movement
+// acts on what lies there now, not on whichever item took the deleted index.
+void DeleteTool::press(int32_t, int32_t) {
     Document& doc = ctx.document;
     const ItemRef hovered = ctx.hover.item();
     if (const auto k = zoneOf(doc.rmg(), hovered)) {
         if (ctx.services.messageBox(kAskDeleteZone, MessageKind::Confirmation,
                                     MessageButtons::YesNo) != MessageResult::Yes)
             return;
-        doc.pushSnapshot();
-        doc.rmgMutable().removeZone(*k);
+        doc.edit(zoneStep("Удаление", *k), [&](TRmg& t) { t.removeZone(*k); });
     } else if (itemExists(doc.rmg(), hovered)) {
         // Any existing connection may be deleted, also one whose zone indices
         // name no zone: deleting it is the way to be rid of it.
         if (ctx.services.messageBox(kAskDeleteConnection, MessageKind::Confirmation,
                                     MessageButtons::YesNo) != MessageResult::Yes)
             return;
-        doc.pushSnapshot();
-        doc.rmgMutable().removeConnection(refConnection(hovered));
-    } else {
-        return;
+        const int j = refConnection(hovered);
+        const ConnectionRecord& c = doc.rmg().connections[static_cast<size_t>(j)];
+        doc.edit(connectionStep("Удаление", c.zoneA, c.zoneB),
+                 [&](TRmg& t) { t.removeConnection(j); });
     }
-    doc.changed(DocumentChange::Content);
 }
 
 } // namespace zw

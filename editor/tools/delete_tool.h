@@ -13,9 +13,6 @@ class DeleteTool : public Tool {
     using Tool::Tool;
     ToolId id() const override { return kDeleteTool; }
     void press(int32_t x, int32_t y) override;
-
-  private:
-    void deleteHovered();
 };
 
 } // namespace zw

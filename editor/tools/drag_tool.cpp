@@ -29,7 +29,8 @@ void DragTool::press(int32_t x, int32_t y) {
             ctx.drag.nearEndA = dA < dB; // a tie counts as nearer to zoneB
         }
     }
-    ctx.document.changed(DocumentChange::Content);
+    // The pressed item's outline: the template itself is unchanged.
+    ctx.repaint();
 }
 
 void DragTool::release(int32_t x, int32_t y) {
@@ -41,7 +42,7 @@ void DragTool::release(int32_t x, int32_t y) {
     drop(x, y, dragging);
     ctx.drag.source = 0;
     if (dragging)
-        ctx.document.changed(DocumentChange::Content);
+        ctx.repaint(); // the drag's feedback goes
 }
 
 void DragTool::move(int32_t x, int32_t y) {
@@ -91,19 +92,17 @@ void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {
             ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
             return;
         }
-        doc.pushSnapshot();
-        TRmg& target = doc.rmgMutable();
-        if (copy) {
-            ZoneRecord z = target.zones[static_cast<size_t>(*k)];
-            z.gridX = node.x;
-            z.gridY = node.y;
-            target.appendZone(z);
-        } else {
-            target.zones[static_cast<size_t>(*k)].gridX = node.x;
-            target.zones[static_cast<size_t>(*k)].gridY = node.y;
-        }
-        ctx.view.updateScrollBars();
-        doc.changed(DocumentChange::Content);
+        doc.edit(zoneStep(copy ? "Копирование" : "Перемещение", *k), [&](TRmg& target) {
+            if (copy) {
+                ZoneRecord z = target.zones[static_cast<size_t>(*k)];
+                z.gridX = node.x;
+                z.gridY = node.y;
+                target.appendZone(z);
+            } else {
+                target.zones[static_cast<size_t>(*k)].gridX = node.x;
+                target.zones[static_cast<size_t>(*k)].gridY = node.y;
+            }
+        });
         return;
     }
 
@@ -117,24 +116,23 @@ void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {
     if (*z == source.zoneA || *z == source.zoneB)
         return;
 
-    doc.pushSnapshot();
     ConnectionRecord moved = source;
     if (ctx.drag.nearEndA)
         moved.zoneA = *z;
     else
         moved.zoneB = *z;
-    TRmg& target = doc.rmgMutable();
     if (copy) {
-        if (target.findConnection(moved.zoneA, moved.zoneB)) {
-            // The step recorded above stays: the refusal comes after it.
+        // A refused copy changes nothing, the history included.
+        if (rmg.findConnection(moved.zoneA, moved.zoneB)) {
             ctx.services.messageBox(kPassageExists, MessageKind::Information, MessageButtons::Ok);
             return;
         }
-        target.appendConnection(moved);
+        doc.edit(connectionStep("Копирование", moved.zoneA, moved.zoneB),
+                 [&](TRmg& target) { target.appendConnection(moved); });
     } else {
-        target.connections[static_cast<size_t>(*j)] = moved;
+        doc.edit(connectionStep("Перенос", moved.zoneA, moved.zoneB),
+                 [&](TRmg& target) { target.connections[static_cast<size_t>(*j)] = moved; });
     }
-    doc.changed(DocumentChange::Content);
 }
 
 } // namespace zw

@@ -8,7 +8,7 @@ namespace zw {
 void SelectionTool::pressWithModifiers(int32_t x, int32_t y, PressModifiers mods) {
     const TRmg& rmg = ctx.document.rmg();
     const ItemRef hovered = ctx.hover.item();
-    Selection& sel = ctx.selection;
+    Selection sel = ctx.selection;
     start_ = pointer_ = {x, y};
     mode_ = Mode::None;
 
@@ -44,6 +44,7 @@ void SelectionTool::pressWithModifiers(int32_t x, int32_t y, PressModifiers mods
         mode_ = Mode::Band;
         addToSelection_ = mods.ctrl;
     }
+    ctx.select(std::move(sel));
     ctx.repaint();
 }
 
@@ -79,9 +80,7 @@ void SelectionTool::releaseBand(int32_t x, int32_t y) {
     const double minX = std::min(a.x, b.x), maxX = std::max(a.x, b.x);
     const double minY = std::min(a.y, b.y), maxY = std::max(a.y, b.y);
 
-    Selection& sel = ctx.selection;
-    if (!addToSelection_)
-        sel.clear();
+    Selection sel = addToSelection_ ? ctx.selection : Selection{};
     for (size_t k = 0; k < rmg.zones.size(); ++k) {
         const ZoneRecord& z = rmg.zones[k];
         if (z.gridX >= minX && z.gridX <= maxX && z.gridY >= minY && z.gridY <= maxY)
@@ -92,6 +91,7 @@ void SelectionTool::releaseBand(int32_t x, int32_t y) {
         if (sel.hasZone(c.zoneA) && sel.hasZone(c.zoneB))
             sel.addConnection(static_cast<int32_t>(j));
     }
+    ctx.select(std::move(sel));
 }
 
 GridNode64 SelectionTool::offsetTo(int32_t x, int32_t y) const {
@@ -109,10 +109,7 @@ void SelectionTool::releaseGroupMove(int32_t x, int32_t y) {
         ctx.services.messageBox(refusal->message, MessageKind::Information, MessageButtons::Ok);
         return;
     }
-    doc.pushSnapshot();
-    doc.rmgMutable() = std::move(std::get<TRmg>(result));
-    ctx.view.updateScrollBars();
-    doc.changed(DocumentChange::Content);
+    doc.commit("Перемещение " + zonesCount(group_.size()), std::move(std::get<TRmg>(result)));
 }
 
 DragFeedback SelectionTool::feedback() const {

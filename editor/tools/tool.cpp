@@ -45,9 +45,8 @@ void editItemUnderPointer(ToolContext& ctx) {
             return;
         edited->gridX = z.gridX;
         edited->gridY = z.gridY;
-        doc.pushSnapshot();
-        doc.rmgMutable().zones[static_cast<size_t>(*k)] = *edited;
-        doc.changed(DocumentChange::Content);
+        doc.edit(zoneStep("Настройка", *k),
+                 [&](TRmg& t) { t.zones[static_cast<size_t>(*k)] = *edited; });
     } else if (const auto j = connectionOf(rmg, hovered)) {
         const ConnectionRecord& c = rmg.connections[static_cast<size_t>(*j)];
         auto edited = ctx.dialogs.editConnection(c, false);
@@ -55,9 +54,8 @@ void editItemUnderPointer(ToolContext& ctx) {
             return;
         edited->zoneA = c.zoneA;
         edited->zoneB = c.zoneB;
-        doc.pushSnapshot();
-        doc.rmgMutable().connections[static_cast<size_t>(*j)] = *edited;
-        doc.changed(DocumentChange::Content);
+        doc.edit(connectionStep("Настройка", edited->zoneA, edited->zoneB),
+                 [&](TRmg& t) { t.connections[static_cast<size_t>(*j)] = *edited; });
     }
 }
 

@@ -14,6 +14,7 @@
 #include "editor/document.h"
 #include "editor/hover.h"
 #include "editor/selection.h"
+#include "editor/step_names.h"
 #include "editor/view_controller.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
@@ -44,8 +45,10 @@ struct ToolContext {
     DragState& drag;
     Services& services;
     PropertyDialogs& dialogs;
-    Selection& selection;
-    // Repaints the canvas without a change of the template (drag feedback, selection).
+    const Selection& selection;
+    // The selection's one setter: it notifies whatever follows the selection.
+    std::function<void(Selection)> select;
+    // Repaints the canvas without a change of the template (drag feedback).
     std::function<void()> repaint;
 };
 

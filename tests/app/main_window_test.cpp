@@ -6,10 +6,12 @@
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/analysis_samples.h"
+#include "support/document_edits.h"
 #include "support/group_samples.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
+#include "support/shown_title.h"
 #include "support/toolbar_ids.h"
 
 #include <QApplication>
@@ -169,7 +171,7 @@ TEST_F(MainWindowTest, ToolbarHoldsTheButtonsInOrderWithTheirHintsAndShortcuts) 
 
 TEST_F(MainWindowTest, StartsWithHistoryAndScrollButtonsDisabledAndEveryToolUp) {
     open();
-    EXPECT_EQ(window->windowTitle(), QString("Редактор шаблонов - Unnamed template"));
+    EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Unnamed template"));
     // The toolkit knows the program by an ASCII name, its window class; the
     // title "Редактор шаблонов" is the desktop entry's and the message boxes'.
     EXPECT_EQ(QCoreApplication::applicationName(), QString("zonewright"));
@@ -194,7 +196,7 @@ TEST_F(MainWindowTest, CommandLineProjectOpensWithoutDialogAndWithoutHistory) {
     t.zones = {zoneAt(0, 0), zoneAt(-3, 6)};
     openWith(t);
     EXPECT_TRUE(services.openFilters.empty());
-    EXPECT_EQ(window->windowTitle(), QString("Редактор шаблонов - Island"));
+    EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Island"));
     EXPECT_EQ(editor().rmg().zones.size(), 2u);
     EXPECT_FALSE(button(StepBack)->isEnabled());
     EXPECT_FALSE(button(StepForward)->isEnabled());
@@ -617,9 +619,7 @@ TEST_F(MainWindowTest, AnalysisPanelFollowsTheTemplateAndShowsTheZonesOfAFinding
                                              editor().canvasWidth(), editor().canvasHeight(), 2));
 
     // Every edit, a step back included, is analysed again at once.
-    editor().pushSnapshot();
-    editor().rmgMutable().appendConnection(test::link(2, 3));
-    editor().document().changed(DocumentChange::Content);
+    test::change(editor(), [](TRmg& t) { t.appendConnection(test::link(2, 3)); });
     EXPECT_TRUE(cutOff().isEmpty());
     editor().stepBack();
     EXPECT_FALSE(cutOff().isEmpty());
@@ -666,11 +666,43 @@ TEST_F(MainWindowTest, RecentProjectsAreListedUnderTheLoadButtonAndKeptForTheNex
     EXPECT_EQ(services.openFilters.size(), 1u); // the first load's dialog only
 }
 
+TEST_F(MainWindowTest, CaptionMarkStepHintsAndSelectionCommandsFollowTheEditor) {
+    test::ScratchDir dir;
+    open();
+    QAction* copy = window->editAction("copy-selection");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_FALSE(button(SymmetryMenu)->isEnabled());
+
+    ZoneRecord z = makeDefaultZone();
+    test::change(editor(), [&](TRmg& t) { t.appendZone(z); });
+    EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Unnamed template*"));
+    EXPECT_EQ(button(StepBack)->toolTip(), QString("Шаг назад: Изменение (Ctrl+Z)"));
+
+    // The selection tool's click enables the commands on the selection.
+    click(Select);
+    const QPoint zone = nodeCentre(0, 0);
+    QTest::mouseMove(canvas(), zone);
+    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, zone);
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_TRUE(button(SymmetryMenu)->isEnabled());
+
+    services.saveAnswers.push_back(dir.file("saved.tpz"));
+    click(Save);
+    EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Unnamed template"));
+    editor().stepBack();
+    EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Unnamed template*"));
+    EXPECT_EQ(button(StepForward)->toolTip(),
+              QString("Шаг вперед: Изменение (Ctrl+Y, Ctrl+Shift+Z)"));
+    // The zone went with the step back, and so did the selection's commands.
+    EXPECT_FALSE(copy->isEnabled());
+}
+
 TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChanges) {
     open();
     EXPECT_TRUE(window->close());
     window->show();
-    editor().pushSnapshot(); // a change
+    test::change(editor(), [](TRmg& t) { t.name = "Changed"; });
     services.messageAnswers.push_back(MessageResult::Cancel);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());

@@ -3,6 +3,7 @@
 // symmetry button's menu.
 #include "model/fragment.h"
 #include "platform/qt_services.h"
+#include "support/document_edits.h"
 #include "support/group_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
@@ -47,9 +48,7 @@ class SelectionCommandsWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->editor().rmgMutable() = t;
-        window->editor().clearHistory();
-        window->editor().notifyRedraw();
+        test::install(window->editor(), t);
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }

@@ -1,4 +1,5 @@
 #include "check/check.h"
+#include "support/document_edits.h"
 
 #include "editor/editor.h"
 #include "support/model_samples.h"
@@ -117,14 +118,17 @@ TEST(Check, DamagedPlayerCountsNeverReadOutsideTheFlags) {
 
 // The check as the toolbar runs it, on an editor with one step taken.
 struct CheckCommand : ::testing::Test {
-    CheckCommand() { editor.pushSnapshot(); }
+    void set(TRmg t) {
+        test::install(editor, {});
+        test::change(editor, [&](TRmg& target) { target = std::move(t); });
+    }
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
 };
 
 TEST_F(CheckCommand, RunsTwiceTheSameAndChangesNothing) {
-    editor.rmgMutable() = withPlayers(3, {startZone(1), startZone(1)});
+    set(withPlayers(3, {startZone(1), startZone(1)}));
     const TRmg before = editor.rmg();
 
     editor.checkCommand();
@@ -137,7 +141,7 @@ TEST_F(CheckCommand, RunsTwiceTheSameAndChangesNothing) {
 }
 
 TEST_F(CheckCommand, ShowsOneBox) {
-    editor.rmgMutable() = withPlayers(2, {startZone(2), startZone(1)});
+    set(withPlayers(2, {startZone(2), startZone(1)}));
 
     editor.checkCommand();
     ASSERT_EQ(services.messages.size(), 1u);
@@ -146,7 +150,11 @@ TEST_F(CheckCommand, ShowsOneBox) {
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(editor.history().position(), 1);
 
-    editor.rmgMutable().zones.pop_back();
+    set([&] {
+        TRmg t = editor.rmg();
+        t.zones.pop_back();
+        return t;
+    }());
     EXPECT_FALSE(editor.checkAndReport());
     editor.checkCommand();
     ASSERT_EQ(services.messages.size(), 3u);

@@ -425,5 +425,25 @@ TEST(ZoneWindow, SeveralZonesShowDifferingFieldsUndeterminedAndApplyOnlyWhatTheU
     EXPECT_EQ(c.owner->currentIndex(), 1);
 }
 
+TEST(ZoneWindow, SeveralZonesAreCheckedEachAsTheyWouldBeStored) {
+    // An owner set on zones of which only the first has towns.
+    ScriptedServices services;
+    ZoneDialog d(services);
+    ZoneRecord a = makeDefaultZone();
+    a.owner = 1;
+    a.townMode = 2;
+    ZoneRecord b = makeDefaultZone();
+    d.fillSeveral({a, b}, {4, 7});
+    showActive(d);
+    choose(d.controls().owner, 3);
+    click(d.controls().ok);
+    ASSERT_EQ(
+        services.messageTexts(),
+        std::vector<std::string>{"Ошибка в локации 7\r\rУ локации установлен владелец, но нет "
+                                 "ни одного замка, принадлежащего ему"});
+    EXPECT_TRUE(d.isVisible());
+    d.reject();
+}
+
 } // namespace
 } // namespace zw

@@ -3,6 +3,7 @@
 #include "editor/autosave.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "support/document_edits.h"
 #include "support/model_samples.h"
 #include "support/mouse_harness.h"
 #include "support/scratch_dir.h"
@@ -204,7 +205,7 @@ TEST_F(AutosaveTest, RecentFilesDropAMissingFileWithAMessageAndLoadTheOthers) {
     EXPECT_EQ(h.editor.rmg().name, "Kept");
     EXPECT_TRUE(h.services.openFilters.empty());
     // A load stopped at the question leaves no path behind for the next load.
-    h.editor.pushSnapshot();
+    test::change(h.editor, [](TRmg& t) { t.name = "Changed"; });
     h.services.messageAnswers.push_back(MessageResult::Cancel);
     h.editor.openRecent(kept);
     h.services.messageAnswers.push_back(MessageResult::No);

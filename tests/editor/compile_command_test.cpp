@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
+#include "support/document_edits.h"
 #include "support/failing_files.h"
 #include "support/model_samples.h"
 #include "support/rmg_rows.h"
@@ -45,7 +46,7 @@ struct CompileFixture : ::testing::Test {
     void SetUp() override {
         services.exeDir = dir.path();
         spit(dir.file("header.txt"), kHeaderBytes);
-        editor.rmgMutable() = exampleTemplate("Example");
+        test::install(editor, exampleTemplate("Example"));
     }
     void choose(const std::string& path) { services.saveAnswers.push_back(path); }
     std::string existingTable() const {
@@ -86,7 +87,7 @@ TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
 }
 
 TEST_F(CompileFixture, AFailedCheckStopsBeforeTheDialog) {
-    editor.rmgMutable().zones.clear();
+    test::change(editor, [](TRmg& t) { t.zones.clear(); });
     choose(dir.file("rmg.txt"));
     editor.compile();
     ASSERT_EQ(services.messages.size(), 1u);
@@ -189,7 +190,7 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
     for (const std::string& bad : {std::string(65, 'n'), std::string("Tab\there"),
                                    std::string("Line\nend"), std::string("Cr\r")}) {
         services.messages.clear();
-        editor.rmgMutable().name = bad;
+        test::change(editor, [&](TRmg& t) { t.name = bad; });
         const TRmg before = editor.rmg();
         choose(dir.file("new.txt"));
         editor.compile();

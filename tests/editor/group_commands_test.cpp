@@ -4,6 +4,7 @@
 #include "editor/edit_actions.h"
 #include "model/fragment.h"
 #include "model/project_file.h"
+#include "support/document_edits.h"
 #include "support/group_samples.h"
 #include "support/mouse_harness.h"
 
@@ -25,8 +26,7 @@ Selection zonesSelected(std::initializer_list<int32_t> zones) {
 
 // An editor holding `t` as loaded, with nothing in its history.
 void load(Editor& editor, const TRmg& t) {
-    editor.rmgMutable() = t;
-    editor.clearHistory();
+    test::install(editor, t);
 }
 
 std::vector<GridPoint> nodesOf(const TRmg& t) {
@@ -265,12 +265,12 @@ TEST(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
 
 TEST(MultiZoneDialog, RightClickOnASelectedZoneEditsAllSelectedAsOneStep) {
     MouseHarness h;
-    load(h.editor, templateOf({zoneAt(0, 0, 1), zoneAt(4, 0, 2), zoneAt(8, 0, 3)}));
+    load(h.editor, templateOf({zoneAt(0, 0), zoneAt(4, 0), zoneAt(8, 0)}));
     h.editor.setSelection(zonesSelected({0, 2}));
     h.dialogs.zonesAnswers.push_back([](const std::vector<ZoneRecord>& from) {
         std::vector<ZoneRecord> out = from;
         for (ZoneRecord& z : out) {
-            z.owner = 5;
+            z.mineGold = 5;
             z.gridX = 99; // the zones stay where they are
         }
         return std::optional(out);
@@ -281,15 +281,37 @@ TEST(MultiZoneDialog, RightClickOnASelectedZoneEditsAllSelectedAsOneStep) {
     EXPECT_TRUE(h.dialogs.zoneCalls.empty());
     const TRmg& t = h.editor.rmg();
     EXPECT_EQ(nodesOf(t), (std::vector<GridPoint>{{0, 0}, {4, 0}, {8, 0}}));
-    EXPECT_EQ(t.zones[0].owner, 5);
-    EXPECT_EQ(t.zones[1].owner, 2);
-    EXPECT_EQ(t.zones[2].owner, 5);
+    EXPECT_EQ(t.zones[0].mineGold, 5);
+    EXPECT_EQ(t.zones[1].mineGold, 0);
+    EXPECT_EQ(t.zones[2].mineGold, 5);
     EXPECT_EQ(h.editor.history().position(), 1);
 
     // An unselected zone opens the single zone dialog.
     h.clickRight(h.zone(1));
     EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.zonesCalls.size(), 1u);
+}
+
+TEST(MultiZoneDialog, EveryResultingZoneMustPassBeforeAnythingIsStored) {
+    // The first treasure group's high set to 2000 on zones of 100/500 and 3000/9000.
+    MouseHarness h;
+    TRmg t = templateOf({zoneAt(0, 0), zoneAt(4, 0), zoneAt(8, 0)});
+    t.zones[0].treasure[0] = {100, 500, 1};
+    t.zones[2].treasure[0] = {3000, 9000, 1};
+    load(h.editor, t);
+    h.editor.setSelection(zonesSelected({0, 2}));
+    h.dialogs.zonesAnswers.push_back([](const std::vector<ZoneRecord>& from) {
+        std::vector<ZoneRecord> out = from;
+        for (ZoneRecord& z : out)
+            z.treasure[0].high = 2000;
+        return std::optional(out);
+    });
+    h.clickRight(h.zone(0));
+    EXPECT_EQ(h.services.messageTexts(),
+              std::vector<std::string>{"Ошибка в локации 3\r\rГруппа сокровищ #1, минимальная "
+                                       "богатость больше максимальной"});
+    EXPECT_EQ(h.editor.rmg(), t);
+    EXPECT_EQ(h.editor.history().position(), 0);
 }
 
 } // namespace

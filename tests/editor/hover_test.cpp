@@ -3,6 +3,7 @@
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "rmg/template_list.h"
+#include "support/document_edits.h"
 #include "support/mouse_harness.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
@@ -66,14 +67,17 @@ TEST_F(HoverTest, StaysInPlaceOnTheSameItemButRefillsItsTexts) {
     const int left = panel().left;
     const int top = panel().top;
 
-    ZoneRecord& z = h.editor.rmgMutable().zones[0];
-    z.kind = 2;
-    z.owner = 8;
-    z.mineGold = 1;
+    // Changed without a pointer movement; the next movement shows the new texts.
+    test::change(h.editor, [](TRmg& t) {
+        ZoneRecord& z = t.zones[0];
+        z.kind = 2;
+        z.owner = 8;
+        z.mineGold = 1;
+    });
     h.move(PixelPoint{170, 135});
     EXPECT_EQ(panel().left, left);
     EXPECT_EQ(panel().top, top);
-    EXPECT_EQ(panel().content, zoneInfo(z));
+    EXPECT_EQ(panel().content, zoneInfo(h.editor.rmg().zones[0]));
 }
 
 TEST_F(HoverTest, JumpsWhenThePointerPassesDirectlyToAnotherItem) {
@@ -125,7 +129,7 @@ TEST_F(HoverTest, WindowIsToldOnlyWhenThePanelChanges) {
     EXPECT_EQ(h.view.panelChanges, 2);
 }
 
-TEST_F(HoverTest, EditingLeavesThePanelAsItIs) {
+TEST_F(HoverTest, AnEditLooksTheItemUnderARestingPointerUpAgain) {
     h.placeZones({{1, 1}, {6, 1}});
     h.selectTool(kDeleteTool);
     h.services.messageAnswers.push_back(MessageResult::Yes);
@@ -133,9 +137,8 @@ TEST_F(HoverTest, EditingLeavesThePanelAsItIs) {
     h.pressLeft(spot);
     h.editor.leftRelease(spot.x, spot.y); // no movement between press and release
     ASSERT_EQ(h.editor.rmg().zones.size(), 1u);
-    EXPECT_TRUE(panel().visible);
-    // The next movement finds the spot empty and hides it.
-    h.move(h.node(6, 1));
+    // The deleted zone's summary doesn't outlive it.
+    EXPECT_EQ(h.editor.hoveredItem(), 0);
     EXPECT_FALSE(panel().visible);
 }
 
@@ -150,9 +153,7 @@ struct PictureChange {
 
 TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePointer) {
     const auto movedTo = [](MouseHarness& m, int32_t gx) {
-        m.editor.pushSnapshot();
-        m.editor.rmgMutable().zones[0].gridX = gx;
-        m.editor.document().changed(DocumentChange::Content);
+        test::change(m.editor, [gx](TRmg& t) { t.zones[0].gridX = gx; });
     };
     const PictureChange cases[] = {
         {"zoom",

@@ -6,6 +6,7 @@
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/template_list.h"
+#include "support/document_edits.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
@@ -65,10 +66,12 @@ struct ImportFixture : ::testing::Test {
 
     void SetUp() override {
         spit(dir.file("rmg.txt"), table);
-        // Unsaved changes that the import discards without a question.
-        editor.pushSnapshot();
-        editor.rmgMutable().name = "Old";
-        editor.rmgMutable().appendZone(makeDefaultZone());
+        // A template as loaded, so that the import asks nothing first (the
+        // question about unsaved changes has its own test).
+        TRmg old;
+        old.name = "Old";
+        old.appendZone(makeDefaultZone());
+        test::install(editor, old);
         editor.setZoomLevel(4);
         editor.setOrigin(7, -3);
     }
@@ -120,6 +123,29 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
 
+TEST_F(ImportFixture, UnsavedChangesAreAskedAboutBeforeAnythingElse) {
+    test::change(editor, [](TRmg& t) { t.name = "Changed"; });
+    const TRmg changed = editor.rmg();
+    // Cancel, and Yes with a cancelled save dialog: nothing more happens.
+    services.messageAnswers = {MessageResult::Cancel, MessageResult::Yes};
+    editor.importRmg();
+    editor.importRmg();
+    EXPECT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(services.openFilters.empty());
+    EXPECT_EQ(editor.rmg(), changed);
+    EXPECT_TRUE(editor.modified());
+    // No: the import goes on as before.
+    services.messageAnswers = {MessageResult::No};
+    open(dir.file("rmg.txt"));
+    dialogs.listAnswers.push_back(pick(0));
+    editor.importRmg();
+    EXPECT_EQ(services.openFilters.size(), 1u);
+    EXPECT_FALSE(editor.modified());
+    EXPECT_NE(editor.rmg().name, changed.name);
+}
+
 TEST_F(ImportFixture, TheGeneratorRunsOnFromOneImportToTheNext) {
     open(dir.file("rmg.txt"));
     open(dir.file("rmg.txt"));
@@ -155,7 +181,7 @@ TEST_F(ImportFixture, NothingChangesWhenTheImportStopsEarly) {
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs.listCalls, 0);
     EXPECT_EQ(editor.rmg(), before);
-    EXPECT_EQ(editor.history().position(), 1);
+    EXPECT_EQ(editor.history().position(), 0);
     EXPECT_EQ(editor.view().originX, 7);
 }
 

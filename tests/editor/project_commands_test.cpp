@@ -2,6 +2,7 @@
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "support/document_edits.h"
 #include "support/failing_files.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
@@ -42,10 +43,9 @@ class ProjectCommands : public ::testing::Test {
   protected:
     ProjectCommands() { editor.setView(&view); }
 
-    // A change as a tool makes it: one history step, then the change in place.
+    // A change as a tool makes it: one history step.
     void change(const std::string& name) {
-        editor.pushSnapshot();
-        editor.rmgMutable().name = name;
+        test::change(editor, [&](TRmg& t) { t.name = name; });
     }
 
     // Loads `t` through the open dialog, as the user would, and checks it arrived.
@@ -66,22 +66,33 @@ class ProjectCommands : public ::testing::Test {
 
 // ---- Save ----
 
-TEST_F(ProjectCommands, SaveWritesTheFileAndChangesNothingElse) {
+TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
     change("Changed");
     editor.setTool(kMoveTool);
     const EditorState before(editor);
     const int captions = view.captions;
     services.saveAnswers.push_back(dir.file("plan"));
-    editor.save();
+    EXPECT_TRUE(editor.save());
 
     EXPECT_EQ(editor.tool(), kNoTool);
     ASSERT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(services.saveFilters[0], kSaveProjectFilter);
     EXPECT_EQ(dir.listing(), "plan.tpz\n");
     EXPECT_EQ(slurp(dir.file("plan.tpz")), encodeProject(editor.rmg()));
-    EXPECT_EQ(EditorState(editor), before);
-    EXPECT_TRUE(editor.modified()); // saving does not reset the modified counter
-    EXPECT_EQ(view.captions, captions);
+    EXPECT_EQ(EditorState(editor), before); // the history stays, position included
+    // The position is now the saved one: the caption loses its mark, and a step
+    // back makes the template modified again, a step forward clean again.
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(view.captions, captions + 1);
+    editor.stepBack();
+    EXPECT_TRUE(editor.modified());
+    editor.stepForward();
+    EXPECT_FALSE(editor.modified());
+    // A change after stepping back past the save cuts the saved state off.
+    editor.stepBack();
+    change("Other");
+    editor.stepBack();
+    EXPECT_TRUE(editor.modified());
     EXPECT_TRUE(services.fileErrors.empty());
     EXPECT_TRUE(services.messages.empty());
 }
@@ -201,7 +212,7 @@ TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
     EXPECT_TRUE(services.saveFilters.empty());
 }
 
-TEST_F(ProjectCommands, YesSavesFirstAndGoesOnEvenWhenTheSaveIsCancelled) {
+TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     const std::string given = dir.file("given.tpz");
     spit(given, encodeProject(richTemplate()));
 
@@ -216,13 +227,15 @@ TEST_F(ProjectCommands, YesSavesFirstAndGoesOnEvenWhenTheSaveIsCancelled) {
     EXPECT_EQ(editor.rmg(), richTemplate());
 
     change("Again");
+    const TRmg again = editor.rmg();
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(std::nullopt); // save dialog cancelled
     services.openAnswers.push_back(given);
     editor.load();
     EXPECT_EQ(services.saveFilters.size(), 2u);
-    EXPECT_EQ(editor.rmg(), richTemplate());
-    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(services.openFilters.size(), 1u); // the load stopped before its dialog
+    EXPECT_EQ(editor.rmg(), again);
+    EXPECT_TRUE(editor.modified());
 }
 
 TEST_F(ProjectCommands, PendingCommandLinePathIsUsedOnceWithoutADialog) {

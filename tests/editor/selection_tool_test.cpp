@@ -2,7 +2,11 @@
 // feedback and the navigation commands, driven through the editor.
 #include "canvas/fit.h"
 #include "editor/commands/selection_commands.h"
+#include "model/project_file.h"
+#include "platform/files.h"
+#include "support/document_edits.h"
 #include "support/mouse_harness.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +116,73 @@ TEST_F(SelectionTest, PressOnAnUnselectedZoneSelectsAndMovesItAlone) {
     // Releasing where it was pressed moves nothing and records nothing.
     h.drag(h.zone(3), h.zone(3));
     EXPECT_EQ(h.editor.history().position(), 1);
+}
+
+TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
+    const auto zonesCommands = [&] { return h.editor.hasSelectedZones(); };
+    int buttons = h.view.buttonChanges;
+    h.clickLeft(h.zone(0));
+    EXPECT_TRUE(zonesCommands());
+    EXPECT_GT(h.view.buttonChanges, buttons);
+    buttons = h.view.buttonChanges;
+    h.clickLeft(h.node(5, 8)); // empty canvas: nothing selected
+    EXPECT_FALSE(h.editor.hasSelection());
+    EXPECT_GT(h.view.buttonChanges, buttons);
+    buttons = h.view.buttonChanges;
+    h.drag(h.node(0, 0), h.node(4, 2)); // a rubber band
+    EXPECT_EQ(sel().zones(), (Indices{0, 1}));
+    EXPECT_GT(h.view.buttonChanges, buttons);
+    buttons = h.view.buttonChanges;
+    h.services.messageAnswers.push_back(MessageResult::Yes);
+    h.editor.deleteSelection();
+    EXPECT_FALSE(h.editor.hasSelection());
+    EXPECT_GT(h.view.buttonChanges, buttons);
+    // With nothing selected the commands on the selection are silent.
+    const size_t asked = h.services.messages.size();
+    h.editor.deleteSelection();
+    h.editor.copySelection();
+    h.editor.transformSelection(Symmetry::Rotate90);
+    EXPECT_EQ(h.services.messages.size(), asked);
+    EXPECT_TRUE(h.services.clipboard.empty());
+}
+
+TEST_F(SelectionTest, AReplacedTemplateLeavesNothingSelected) {
+    // Seven zones with 2 and 5 selected, then a three-zone template replaces them.
+    test::ScratchDir dir;
+    TRmg three = h.editor.rmg();
+    three.zones.resize(3);
+    three.connections.clear();
+    writeWholeFile(dir.file("three.tpz"), encodeProject(three));
+    const std::function<void()> replacements[] = {
+        [&] {
+            h.services.openAnswers.push_back(dir.file("three.tpz"));
+            h.editor.load();
+        },
+        [&] { h.editor.newTemplate(); },
+        [&] {
+            // Zone 5 of seven selected, then one step back to four zones.
+            h.placeZones({{12, 1}, {15, 1}, {18, 1}});
+            h.editor.setSelection(Selection{});
+            h.clickLeft(h.zone(4));
+            test::change(h.editor, [](TRmg& t) { t.zones.resize(4); });
+        },
+    };
+    for (const auto& replace : replacements) {
+        h.placeZones({{1, 1}, {3, 1}, {6, 1}, {9, 6}, {12, 1}, {15, 1}, {18, 1}});
+        h.clickLeft(h.zone(1));
+        h.ctrlClickLeft(h.zone(4));
+        replace();
+        for (const int32_t k : sel().zones())
+            EXPECT_LT(static_cast<size_t>(k), h.editor.rmg().zones.size());
+        EXPECT_FALSE(h.editor.hasSelectedZones());
+        // A right click edits the one zone under the pointer, if any.
+        h.dialogs.zonesCalls.clear();
+        if (h.editor.rmg().zones.size() > 1)
+            h.clickRight(h.zone(1));
+        EXPECT_TRUE(h.dialogs.zonesCalls.empty());
+        h.editor.copySelection();
+        EXPECT_TRUE(h.services.clipboard.empty());
+    }
 }
 
 TEST_F(SelectionTest, DeleteAsksWithTheCountsAndRemovesInOneStep) {

@@ -2,6 +2,7 @@
 #include "editor/editor.h"
 #include "model/history.h"
 #include "model/project_file.h"
+#include "support/document_edits.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
@@ -17,12 +18,11 @@ class EditHistory : public ::testing::Test {
   protected:
     EditHistory() { editor.setView(&view); }
 
-    // One change as a tool makes it: a step, then a new zone at column `x`.
+    // One change as a tool makes it: a step that adds a zone at column `x`.
     void addZone(int32_t x) {
-        editor.pushSnapshot();
         ZoneRecord z = makeDefaultZone();
         z.gridX = x;
-        editor.rmgMutable().appendZone(z);
+        test::change(editor, [&](TRmg& t) { t.appendZone(z); });
     }
 
     // A template settings OK that sets only the name.
@@ -64,8 +64,10 @@ TEST_F(EditHistory, PushStoresTheStateBeforeTheChange) {
     EXPECT_FALSE(editor.canStepForward());
     EXPECT_TRUE(editor.modified());
     // The snapshot shares nothing with the template that goes on changing.
-    editor.rmgMutable().zones[0].size = 99;
-    editor.rmgMutable().name = "Other";
+    test::change(editor, [](TRmg& t) {
+        t.zones[0].size = 99;
+        t.name = "Other";
+    });
     EXPECT_EQ(editor.history().snapshots()[0], start);
 }
 
@@ -129,11 +131,12 @@ TEST_F(EditHistory, ChangeAfterStepBackCutsTheForwardStates) {
 }
 
 TEST_F(EditHistory, StepBackAndForwardRestoreEveryByteIncludingUnusedSlots) {
-    editor.rmgMutable() = richTemplate();
-    editor.pushSnapshot();
-    ConnectionRecord& c = editor.rmgMutable().connections[0];
-    c.passageCount = 1;
-    c.passages[5].guard = 123456;
+    test::install(editor, richTemplate());
+    test::change(editor, [](TRmg& t) {
+        ConnectionRecord& c = t.connections[0];
+        c.passageCount = 1;
+        c.passages[5].guard = 123456;
+    });
     const TRmg changed = editor.rmg();
 
     editor.stepBack();
@@ -189,16 +192,25 @@ TEST_F(EditHistory, SavingDoesNotClearTheModifiedState) {
 }
 
 TEST_F(EditHistory, CloseRequestAnswers) {
+    const test::ScratchDir dir;
     addZone(0);
     services.messageAnswers = {MessageResult::Cancel, MessageResult::No, MessageResult::Yes};
     EXPECT_FALSE(editor.closeRequest());
     EXPECT_TRUE(services.saveFilters.empty());
     EXPECT_TRUE(editor.closeRequest());
     EXPECT_TRUE(services.saveFilters.empty());
-    // Yes runs the save; the window closes even when its dialog is cancelled.
-    EXPECT_TRUE(editor.closeRequest());
+    // Yes runs the save; a cancelled save keeps the window open, as Cancel would.
+    EXPECT_FALSE(editor.closeRequest());
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(editor.history().position(), 1);
+    // A save that wrote: the window closes, and right after a save nothing is asked.
+    services.messageAnswers.push_back(MessageResult::Yes);
+    services.saveAnswers.push_back(dir.file("saved.tpz"));
+    EXPECT_TRUE(editor.closeRequest());
+    EXPECT_FALSE(editor.modified());
+    const size_t asked = services.messages.size();
+    EXPECT_TRUE(editor.closeRequest());
+    EXPECT_EQ(services.messages.size(), asked);
 }
 
 TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
@@ -216,10 +228,16 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
     EXPECT_EQ(editor.tool(), kCopyTool);
     EXPECT_EQ(editor.view().zoomLevel, 0);
 
-    // Yes with a cancelled save dialog still replaces the template.
+    // Yes with a cancelled save dialog stops as Cancel does.
     services.messageAnswers.push_back(MessageResult::Yes);
     editor.newTemplate();
     EXPECT_EQ(services.saveFilters.size(), 1u);
+    EXPECT_EQ(editor.rmg().name, "Work");
+    EXPECT_EQ(editor.tool(), kNoTool); // the save put the tool up
+
+    // No: the new template.
+    services.messageAnswers.push_back(MessageResult::No);
+    editor.newTemplate();
     EXPECT_EQ(editor.rmg(), makeNewTemplate());
     EXPECT_EQ(editor.view(), ViewState{});
     EXPECT_EQ(editor.view().zoomLevel, 2);
@@ -233,7 +251,7 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
 
     // Unmodified: no question at all.
     editor.newTemplate();
-    EXPECT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages.size(), 3u);
 }
 
 TEST_F(EditHistory, NewTemplateNoDiscardsWithoutSaving) {

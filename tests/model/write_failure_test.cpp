@@ -5,6 +5,7 @@
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "rmg/template_list.h"
+#include "support/document_edits.h"
 #include "support/failing_files.h"
 #include "support/scratch_dir.h"
 #include "support/scripted_dialogs.h"
@@ -42,19 +43,20 @@ class WriteFailures : public ::testing::Test {
         services.exeDir = dir.path();
         spit(dir.file("header.txt"), "Header\r\n");
         // Two players with their start zones, a change in the history, a moved view.
+        TRmg t;
         for (int p = 1; p <= 2; ++p) {
             ZoneRecord z = makeDefaultZone();
             z.kind = 0;
             z.owner = p;
             z.townMode = 1;
             z.gridX = 4 * p;
-            editor.rmgMutable().appendZone(z);
+            t.appendZone(z);
         }
         ConnectionRecord c = makeDefaultConnection();
         c.zoneB = 1;
-        editor.rmgMutable().appendConnection(c);
-        editor.pushSnapshot();
-        editor.rmgMutable().name = "Changed";
+        t.appendConnection(c);
+        test::install(editor, t);
+        test::change(editor, [](TRmg& changed) { changed.name = "Changed"; });
         editor.zoomIn();
         editor.keyChar(U'd');
     }
@@ -139,6 +141,7 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     expectNothingChanged(before);
 
     services.openAnswers.push_back(dir.file("gone.txt"));
+    services.messageAnswers.push_back(MessageResult::No);
     editor.importRmg();
     EXPECT_EQ(services.fileErrors.size(), 2u);
     expectNothingChanged(before);

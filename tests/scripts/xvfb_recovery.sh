@@ -107,11 +107,11 @@ if [ "${1:-}" = "--inner" ]; then
     sleep 0.2
     timeout 5 xdotool key Return
     gone "$question" || { say "the recovery question did not close on Return"; exit 1; }
-    main=$(window_of 100 "$second" "$CAPTION") || { say "the recovered template's caption is missing"; exit 1; }
+    main=$(window_of 100 "$second" "${CAPTION}[*]") || { say "the recovered template's caption is missing"; exit 1; }
     [ -f "$folder/recovery-$first.tpz" ] && { say "the old recovery file is still there"; exit 1; }
     cmp -s "$folder/recovery-$second.tpz" "$work/before-kill.tpz" ||
         { say "the recovered template is not this editor's recovery file"; exit 1; }
-    say "recovered with the caption \"$CAPTION\""
+    say "recovered with the caption \"$CAPTION*\" (modified)"
 
     # 3. Save asks for a place; the saved project equals the copy from before the kill.
     sleep 0.5

@@ -1,5 +1,7 @@
 #include "support/mouse_harness.h"
 
+#include "support/document_edits.h"
+
 #include <cmath>
 
 namespace zw {
@@ -87,14 +89,17 @@ void MouseHarness::drawConnection(int a, int b,
     drag(zone(a), zone(b));
 }
 
+// Zones and connections set up by a test are part of the template as loaded:
+// no step.
 void MouseHarness::placeZones(std::initializer_list<GridPoint> nodes) {
+    TRmg t = editor.rmg();
     for (const GridPoint& n : nodes) {
         ZoneRecord z = makeDefaultZone();
         z.gridX = n.x;
         z.gridY = n.y;
-        editor.rmgMutable().appendZone(z);
+        t.appendZone(z);
     }
-    editor.updateScrollBars();
+    test::install(editor, std::move(t));
 }
 
 void MouseHarness::join(int a, int b, int passages) {
@@ -102,7 +107,9 @@ void MouseHarness::join(int a, int b, int passages) {
     c.zoneA = a;
     c.zoneB = b;
     c.passageCount = passages;
-    editor.rmgMutable().appendConnection(c);
+    TRmg t = editor.rmg();
+    t.appendConnection(c);
+    test::install(editor, std::move(t));
 }
 
 } // namespace zw

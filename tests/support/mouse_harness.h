@@ -19,9 +19,13 @@ struct CountingView : EditorView {
     int redraws = 0;
     int panelChanges = 0;
     int scrollBarChanges = 0;
+    int buttonChanges = 0;
+    int templateChanges = 0;
     void redraw() override { ++redraws; }
     void infoPanelChanged() override { ++panelChanges; }
     void scrollBarsChanged() override { ++scrollBarChanges; }
+    void buttonsChanged() override { ++buttonChanges; }
+    void templateChanged() override { ++templateChanges; }
 };
 
 class MouseHarness {

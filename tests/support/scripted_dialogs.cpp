@@ -31,7 +31,7 @@ std::optional<TemplateSettings> ScriptedDialogs::editTemplate(const TRmg& from) 
 }
 
 std::optional<std::vector<ZoneRecord>>
-ScriptedDialogs::editZones(const std::vector<ZoneRecord>& from) {
+ScriptedDialogs::editZones(const std::vector<ZoneRecord>& from, const std::vector<int64_t>&) {
     zonesCalls.push_back(from);
     if (zonesAnswers.empty())
         return std::nullopt;

@@ -35,7 +35,8 @@ class ScriptedDialogs : public PropertyDialogs {
                                                    bool furtherPassage) override;
     std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
     ListOutcome runTemplateList(TemplateListSession& session) override;
-    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from) override;
+    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
+                                                     const std::vector<int64_t>& numbers) override;
     std::optional<DuplicateSettings> duplicateForPlayers() override;
 
     // Convenience answers.
