@@ -2,8 +2,10 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -70,7 +72,34 @@ bool isKeyLine(std::string_view line, std::string_view key) {
     return eq != std::string_view::npos && trim(line.substr(0, eq)) == key;
 }
 
+std::shared_future<void> readyFuture() {
+    std::promise<void> done;
+    done.set_value();
+    return done.get_future().share();
+}
+
 #ifndef _WIN32
+
+// Runs each tool with its one argument, one after the other, on a detached
+// thread: the tools may take seconds, and the window's thread must not wait.
+// Each is stopped after `timeout`. The future is ready when all are done.
+std::shared_future<void> runInBackground(std::vector<std::pair<std::string, std::string>> jobs,
+                                         std::chrono::milliseconds timeout) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::shared_future<void> finished = done->get_future().share();
+    auto work = [jobs = std::move(jobs), timeout, done] {
+        for (const auto& [tool, arg] : jobs)
+            runToolWithTimeout(tool, {arg}, timeout);
+        done->set_value();
+    };
+    try {
+        std::thread(std::move(work)).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: the caches stay as they are until the next start.
+        done->set_value();
+    }
+    return finished;
+}
 
 // The current bytes of a file, std::nullopt when it does not exist, and an
 // error when it exists but cannot be read.
@@ -222,7 +251,26 @@ std::string desktopEntry(std::string_view exePath) {
     return d;
 }
 
+namespace {
+
+// Some line of the [Default Applications] group names an application for the type.
+bool hasDefaultApplication(std::string_view text) {
+    bool inGroup = false;
+    for (const std::string& line : splitKeepingEnds(text)) {
+        if (isGroupHeader(line))
+            inGroup = trim(line) == kDefaultGroup;
+        else if (inGroup && isKeyLine(line, kTpzMimeType) &&
+                 !trim(std::string_view(line).substr(line.find('=') + 1)).empty())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string withDefaultApplication(std::string_view existing) {
+    if (hasDefaultApplication(existing))
+        return std::string(existing);
     const std::string eol = existing.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
     const std::string entry =
         std::string(kTpzMimeType) + "=" + std::string(kDesktopFileName) + ";" + eol;
@@ -251,7 +299,7 @@ std::string withDefaultApplication(std::string_view existing) {
                 continue;
             }
         } else if (inGroup && isKeyLine(line, kTpzMimeType)) {
-            // The first line for the type takes the new value; later duplicates go.
+            // An empty line for the type takes the value; later duplicates go.
             if (!written) {
                 out.push_back(entry);
                 written = true;
@@ -381,7 +429,9 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
 #ifdef _WIN32
     (void)paths;
     (void)options;
-    const std::string p(exePath);
+    // Explorer wants native paths; the toolkit gives forward slashes.
+    std::string p(exePath);
+    std::replace(p.begin(), p.end(), '/', '\\');
     bool ok = setUserClassDefault(".tpz", "Zonewright");
     ok = setUserClassDefault("Zonewright", kTpzTypeDescription) && ok;
     ok = setUserClassDefault("Zonewright\\DefaultIcon", p + ",0") && ok;
@@ -390,8 +440,10 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     result.ok = ok;
     result.changed = ok;
+    result.refreshed = readyFuture();
     return result;
 #else
+    result.refreshed = readyFuture();
     if (exePath.empty() || paths.dataHome.empty() || paths.configHome.empty())
         return result;
     const fs::path data(paths.dataHome);
@@ -440,25 +492,21 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
     if (options.refreshCaches) {
         // The caches are rebuilt when a file changed or when they do not know the
         // editor yet (for example because the tool was installed later).
+        std::vector<std::pair<std::string, std::string>> jobs; // tool, folder
         const bool mimeKnown = fs::exists(mimeDir / (std::string(kTpzMimeType) + ".xml"), ec);
-        if (mimeChanged || !mimeKnown) {
-            const std::string tool = findOnPath("update-mime-database");
-            if (!tool.empty()) {
-                ++result.toolsRun;
-                runToolWithTimeout(tool, {mimeDir.string()}, options.toolTimeout);
-            }
-        }
+        if (mimeChanged || !mimeKnown)
+            if (std::string tool = findOnPath("update-mime-database"); !tool.empty())
+                jobs.emplace_back(std::move(tool), mimeDir.string());
         bool desktopKnown = false;
         if (auto cache = readWholeFile((apps / "mimeinfo.cache").string());
             auto* bytes = std::get_if<std::string>(&cache))
             desktopKnown = bytes->find(kDesktopFileName) != std::string::npos;
-        if (desktopChanged || !desktopKnown) {
-            const std::string tool = findOnPath("update-desktop-database");
-            if (!tool.empty()) {
-                ++result.toolsRun;
-                runToolWithTimeout(tool, {apps.string()}, options.toolTimeout);
-            }
-        }
+        if (desktopChanged || !desktopKnown)
+            if (std::string tool = findOnPath("update-desktop-database"); !tool.empty())
+                jobs.emplace_back(std::move(tool), apps.string());
+        result.toolsRun = static_cast<int>(jobs.size());
+        if (!jobs.empty())
+            result.refreshed = runInBackground(std::move(jobs), options.toolTimeout);
     }
     return result;
 #endif
