@@ -80,6 +80,49 @@ std::shared_future<void> readyFuture() {
 
 #ifndef _WIN32
 
+// runToolWithTimeout with the environment `env`.
+bool runTool(const std::string& program, const std::vector<std::string>& args,
+             std::chrono::milliseconds timeout, char** env) {
+    std::vector<std::string> storage;
+    storage.reserve(args.size() + 1);
+    storage.push_back(program);
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : storage)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0)
+        return false;
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), env);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return false;
+
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    for (;;) {
+        const pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (r < 0 && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    // Still running: stop the tool we started and collect it.
+    ::kill(pid, SIGKILL);
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return false;
+}
+
 // Runs each tool with its one argument, one after the other, on a detached
 // thread: the tools may take seconds, and the window's thread must not wait.
 // Each is stopped after `timeout`. The future is ready when all are done.
@@ -87,9 +130,19 @@ std::shared_future<void> runInBackground(std::vector<std::pair<std::string, std:
                                          std::chrono::milliseconds timeout) {
     auto done = std::make_shared<std::promise<void>>();
     std::shared_future<void> finished = done->get_future().share();
-    auto work = [jobs = std::move(jobs), timeout, done] {
+    // The tools get the environment as it is now: the worker must not read it
+    // while the program's own thread may change it.
+    std::vector<std::string> environment;
+    for (char** e = environ; *e != nullptr; ++e)
+        environment.emplace_back(*e);
+    auto work = [jobs = std::move(jobs), environment = std::move(environment), timeout,
+                 done]() mutable {
+        std::vector<char*> env;
+        for (std::string& e : environment)
+            env.push_back(e.data());
+        env.push_back(nullptr);
         for (const auto& [tool, arg] : jobs)
-            runToolWithTimeout(tool, {arg}, timeout);
+            runTool(tool, {arg}, timeout, env.data());
         done->set_value();
     };
     try {
@@ -382,44 +435,7 @@ bool runToolWithTimeout(const std::string& program, const std::vector<std::strin
     (void)timeout;
     return false;
 #else
-    std::vector<std::string> storage;
-    storage.reserve(args.size() + 1);
-    storage.push_back(program);
-    storage.insert(storage.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : storage)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    if (posix_spawn_file_actions_init(&actions) != 0)
-        return false;
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return false;
-
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    int status = 0;
-    for (;;) {
-        const pid_t r = ::waitpid(pid, &status, WNOHANG);
-        if (r == pid)
-            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        if (r < 0 && errno != EINTR)
-            return false;
-        if (std::chrono::steady_clock::now() >= deadline)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    // Still running: stop the tool we started and collect it.
-    ::kill(pid, SIGKILL);
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return false;
+    return runTool(program, args, timeout, environ);
 #endif
 }
 
