@@ -62,6 +62,10 @@ TEST(RecoveryNames, QuestionNamesTheTemplateAndTheLocalTimeOfTheLastWrite) {
     EXPECT_NE(q.find("\ra b c" + std::string(115, 'x') + "...\r"), std::string::npos) << q;
 }
 
+std::string fileName(const std::string& path) {
+    return test::utf8Path(test::fsPath(path).filename());
+}
+
 class RecoveryStoreTest : public ::testing::Test {
   protected:
     static constexpr ProcessId kOwn = 100;
@@ -109,7 +113,7 @@ TEST_F(RecoveryStoreTest, OffersFilesNobodyHoldsNewestFirst) {
     EXPECT_GT(age, seconds(5));
     EXPECT_LT(age, seconds(60));
     EXPECT_EQ(found[1].name, "older");
-    EXPECT_EQ(running.ownPath(), dir.file("recovery-301-2.tpz"));
+    EXPECT_EQ(fileName(running.ownPath()), "recovery-301-2.tpz");
 }
 
 // Process ids are reused (by later boots, by other containers sharing the
@@ -118,7 +122,7 @@ TEST_F(RecoveryStoreTest, OffersFilesNobodyHoldsNewestFirst) {
 TEST_F(RecoveryStoreTest, AFileOfTheSameIdIsOfferedAndNeverTouchedUnasked) {
     leave(kOwn, "left by an earlier run", seconds(60));
     RecoveryStore s = store();
-    EXPECT_EQ(s.ownPath(), dir.file("recovery-100-2.tpz"));
+    EXPECT_EQ(fileName(s.ownPath()), "recovery-100-2.tpz");
     s.remove(); // a load before the offer
     ASSERT_TRUE(std::holds_alternative<std::monostate>(s.write(richTemplate())));
     const auto found = s.orphans();

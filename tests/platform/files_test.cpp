@@ -169,7 +169,7 @@ TEST_F(WholeFiles, StaleTemporaryFilesOfTheTargetAreSwept) {
     };
     const Entry entries[] = {
         {"a.tpz.tmpab12cd34", 120, true, true},  {"a.tpz.tmpzz99zz99", 10, false, false},
-        {"b.tpz.tmpab12cd34", 120, false, true}, {"a.tpz.tmpAB12CD34", 120, false, false},
+        {"b.tpz.tmpab12cd34", 120, false, true}, {"a.tpz.tmpXY12CD34", 120, false, false},
         {"a.tpz.tmpab12cd3", 120, false, false}, {"a.tpz.tmp", 120, false, false},
         {"held.tmp00000000", 120, false, false},
     };
