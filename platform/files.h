@@ -59,7 +59,11 @@ class FileSystem {
     // Reads the whole file. Memory grows with the bytes actually read.
     virtual std::variant<std::string, FileError> readWholeFile(const std::string& path) = 0;
     // Replaces the file's whole contents with `bytes`. On failure the target is
-    // as it was and no temporary file is left.
+    // as it was and no temporary file is left; the one exception (Windows) is a
+    // replacement the system gave up after moving the old file away, when the
+    // new one cannot be moved in either: its temporary file, then the only
+    // copy, stays. A successful write also sweeps the target's stale
+    // temporaries (removeStaleTemporariesOf).
     virtual std::variant<std::monostate, FileError> writeWholeFile(const std::string& path,
                                                                    std::string_view bytes) = 0;
     // A regular file (not a folder) is at `path`.
