@@ -14,6 +14,9 @@ namespace {
 
 constexpr std::string_view kPrefix = "recovery-";
 constexpr std::string_view kSuffix = ".tpz";
+constexpr std::string_view kLockSuffix = ".lock";
+// Names tried for this editor's file: "recovery-<pid>.tpz", then with "-2" and on.
+constexpr int kOwnNames = 100;
 // Longest name shown in the question, in characters of the code page.
 constexpr size_t kShownNameChars = 120;
 
@@ -38,23 +41,46 @@ std::string recoveryFileName(ProcessId pid) {
     return std::string(kPrefix) + std::to_string(pid) + std::string(kSuffix);
 }
 
+namespace {
+
+// The number in `digits`: no sign, no leading zero, at most ten digits.
+std::optional<std::int64_t> plainNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 10 || digits.front() == '0')
+        return std::nullopt;
+    std::int64_t n = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+} // namespace
+
 std::optional<ProcessId> recoveryFilePid(std::string_view fileName) {
     if (fileName.size() <= kPrefix.size() + kSuffix.size() || !fileName.starts_with(kPrefix) ||
         !fileName.ends_with(kSuffix))
         return std::nullopt;
-    const std::string_view digits =
+    std::string_view digits =
         fileName.substr(kPrefix.size(), fileName.size() - kPrefix.size() - kSuffix.size());
-    if (digits.size() > 10 || digits.front() == '0')
-        return std::nullopt;
-    ProcessId pid = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
+    if (const size_t dash = digits.find('-'); dash != std::string_view::npos) {
+        const auto n = plainNumber(digits.substr(dash + 1));
+        if (!n || *n < 2)
             return std::nullopt;
-        pid = pid * 10 + (c - '0');
+        digits = digits.substr(0, dash);
     }
-    if (pid > 0xFFFFFFFFll)
+    const auto pid = plainNumber(digits);
+    if (!pid || *pid > 0xFFFFFFFFll)
         return std::nullopt;
-    return pid;
+    return *pid;
+}
+
+std::string recoveryLockPath(std::string_view recoveryPath) {
+    std::string path(recoveryPath);
+    if (path.ends_with(kSuffix))
+        path.resize(path.size() - kSuffix.size());
+    return path + std::string(kLockSuffix);
 }
 
 std::string recoveryQuestion(std::string_view cp1251Name, const std::tm& t) {
@@ -87,18 +113,69 @@ std::string recoveryQuestion(const RecoveryCandidate& candidate) {
 }
 
 RecoveryStore::RecoveryStore(RecoveryStoreOptions options) : options_(std::move(options)) {
-    if (!options_.processRunning)
-        options_.processRunning = zw::processRunning;
+    if (!enabled())
+        return;
+    std::error_code ec;
+    if (!fs::is_directory(fsPath(options_.folder), ec))
+        return;
+    removeStaleTemporaries(options_.folder);
+    // Lock files of editors that closed or crashed after their recovery file
+    // went; taking the lock first keeps a starting editor's own.
+    for (fs::directory_iterator it(fsPath(options_.folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = utf8Path(it->path().filename());
+        if (!name.ends_with(kLockSuffix))
+            continue;
+        const std::string stem = name.substr(0, name.size() - kLockSuffix.size());
+        std::error_code fileEc;
+        if (!recoveryFilePid(stem + std::string(kSuffix)) ||
+            fs::exists(it->path().parent_path() / fsPath(stem + std::string(kSuffix)), fileEc))
+            continue;
+        FileLock stale = FileLock::take(utf8Path(it->path()), false);
+        if (stale.taken())
+            stale.removeFile();
+    }
+    takeOwnName();
 }
 
 RecoveryStore RecoveryStore::forThisProcess() {
-    return RecoveryStore({userDataFolder(), currentProcessId(), zw::processRunning});
+    return RecoveryStore({userDataFolder(), currentProcessId()});
+}
+
+RecoveryStore::~RecoveryStore() {
+    std::error_code ec;
+    if (ownLock_.taken() && !fs::exists(fsPath(ownPath_), ec) && !ec)
+        ownLock_.removeFile();
+}
+
+bool RecoveryStore::takeOwnName() {
+    if (ownLock_.taken())
+        return true;
+    const fs::path folder = fsPath(options_.folder);
+    for (int n = 1; n <= kOwnNames; ++n) {
+        std::string name = std::string(kPrefix) + std::to_string(options_.ownPid);
+        if (n > 1)
+            name += "-" + std::to_string(n);
+        const std::string path = utf8Path(folder / fsPath(name + std::string(kSuffix)));
+        // A file already there is another editor's, running or gone.
+        std::error_code ec;
+        if (fs::exists(fsPath(path), ec) || ec)
+            continue;
+        FileLock lock = FileLock::take(recoveryLockPath(path), true);
+        if (!lock.taken())
+            continue;
+        // Written by another editor between the look and the lock.
+        if (fs::exists(fsPath(path), ec) || ec)
+            continue;
+        ownLock_ = std::move(lock);
+        ownPath_ = path;
+        return true;
+    }
+    return false;
 }
 
 std::string RecoveryStore::ownPath() const {
-    if (!enabled())
-        return {};
-    return utf8Path(fsPath(options_.folder) / recoveryFileName(options_.ownPid));
+    return ownPath_;
 }
 
 std::variant<std::monostate, FileError> RecoveryStore::write(const TRmg& t) {
@@ -108,19 +185,20 @@ std::variant<std::monostate, FileError> RecoveryStore::write(const TRmg& t) {
     fs::create_directories(fsPath(options_.folder), ec);
     if (ec)
         return systemError(options_.folder, ec);
-    auto written = writeWholeFile(ownPath(), encodeProject(t));
+    if (!takeOwnName())
+        return fileErrorOf(options_.folder, FileProblem::InUse);
+    auto written = writeWholeFile(ownPath_, encodeProject(t));
     if (std::holds_alternative<std::monostate>(written))
-        ownNameTaken_ = true;
+        ownFileWritten_ = true;
     return written;
 }
 
 void RecoveryStore::remove() {
-    if (!enabled())
+    if (!ownFileWritten_)
         return;
     std::error_code ec;
-    fs::remove(fsPath(ownPath()), ec);
-    // A file of an earlier process with this id is gone too; nothing of this run is on disk.
-    ownNameTaken_ = true;
+    fs::remove(fsPath(ownPath_), ec);
+    ownFileWritten_ = false;
 }
 
 std::vector<RecoveryCandidate> RecoveryStore::orphans() const {
@@ -131,10 +209,9 @@ std::vector<RecoveryCandidate> RecoveryStore::orphans() const {
     fs::directory_iterator it(fsPath(options_.folder), ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const fs::path& p = it->path();
+        const std::string path = utf8Path(p);
         const auto pid = recoveryFilePid(utf8Path(p.filename()));
-        if (!pid)
-            continue;
-        if (*pid == options_.ownPid ? ownNameTaken_ : options_.processRunning(*pid))
+        if (!pid || path == ownPath_)
             continue;
         // Symbolic links, pipes and devices are never ours; reading them could
         // block or wander off the folder.
@@ -142,10 +219,13 @@ std::vector<RecoveryCandidate> RecoveryStore::orphans() const {
         if (!fs::is_regular_file(fs::symlink_status(p, fileEc)) ||
             fs::file_size(p, fileEc) > kMaxRecoveryFileBytes || fileEc)
             continue;
+        // A running editor holds the lock of its file (the probe lets it go at once).
+        const FileLock::State lock = FileLock::take(recoveryLockPath(path), false).state();
+        if (lock != FileLock::State::Taken && lock != FileLock::State::Missing)
+            continue;
         const auto modifiedAt = fs::last_write_time(p, fileEc);
         if (fileEc)
             continue;
-        const std::string path = utf8Path(p);
         const auto bytes = readWholeFile(path);
         if (!std::holds_alternative<std::string>(bytes))
             continue;
@@ -164,36 +244,62 @@ std::vector<RecoveryCandidate> RecoveryStore::orphans() const {
     return found;
 }
 
+namespace {
+
+// The lock of an orphan, held while it is taken or deleted so that no editor
+// starting meanwhile takes its name; nullopt when an editor holds it now.
+std::optional<FileLock> lockOrphan(const RecoveryCandidate& candidate) {
+    FileLock lock = FileLock::take(recoveryLockPath(candidate.path), false);
+    if (lock.state() != FileLock::State::Taken && lock.state() != FileLock::State::Missing)
+        return std::nullopt;
+    return lock;
+}
+
+} // namespace
+
 std::variant<TRmg, FileError, ProjectLoadFailure>
 RecoveryStore::claim(const RecoveryCandidate& candidate) {
-    const std::string own = ownPath();
     std::error_code ec;
-    if (candidate.path != own) {
-        fs::rename(fsPath(candidate.path), fsPath(own), ec);
-        if (ec)
-            return systemError(candidate.path, ec);
+    fs::create_directories(fsPath(options_.folder), ec);
+    if (!takeOwnName())
+        return fileErrorOf(options_.folder, FileProblem::InUse);
+    auto orphanLock = lockOrphan(candidate);
+    if (!orphanLock)
+        return fileErrorOf(candidate.path, FileProblem::InUse);
+    fs::rename(fsPath(candidate.path), fsPath(ownPath_), ec);
+    if (ec)
+        return systemError(candidate.path, ec);
+    ownFileWritten_ = true;
+    auto bytes = readWholeFile(ownPath_);
+    std::variant<TRmg, FileError, ProjectLoadFailure> result;
+    if (auto* error = std::get_if<FileError>(&bytes)) {
+        result = *error;
+    } else {
+        auto decoded = decodeProject(std::get<std::string>(bytes));
+        if (auto* t = std::get_if<TRmg>(&decoded))
+            result = std::move(*t);
+        else
+            result = std::get<ProjectLoadFailure>(decoded);
     }
-    ownNameTaken_ = true;
-    auto bytes = readWholeFile(own);
-    if (auto* error = std::get_if<FileError>(&bytes))
-        return *error;
-    auto decoded = decodeProject(std::get<std::string>(bytes));
-    if (auto* failure = std::get_if<ProjectLoadFailure>(&decoded)) {
+    if (std::holds_alternative<TRmg>(result)) {
+        orphanLock->removeFile();
+    } else {
         // Changed since the scan: give it back its name rather than overwrite it later.
-        if (candidate.path != own) {
-            fs::rename(fsPath(own), fsPath(candidate.path), ec);
-            ownNameTaken_ = false;
-        }
-        return *failure;
+        fs::rename(fsPath(ownPath_), fsPath(candidate.path), ec);
+        ownFileWritten_ = false;
     }
-    return std::move(std::get<TRmg>(decoded));
+    return result;
 }
 
 std::variant<std::monostate, FileError> RecoveryStore::discard(const RecoveryCandidate& candidate) {
+    auto orphanLock = lockOrphan(candidate);
+    if (!orphanLock)
+        return std::monostate{};
     std::error_code ec;
     fs::remove(fsPath(candidate.path), ec);
     if (ec)
         return systemError(candidate.path, ec);
+    orphanLock->removeFile();
     return std::monostate{};
 }
 

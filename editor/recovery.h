@@ -1,21 +1,29 @@
 // Autosave and recovery of unsaved work.
 //
 // While the template has unsaved changes, the editor keeps a copy of it in its
-// own recovery file in the user's data folder: "recovery-<pid>.tpz", an
-// ordinary project file written through the atomic writer, so a crash at any
-// moment leaves either the previous copy or the new one. The template's name
-// is the one inside the file and the time of the last write is the file's
-// modification time: one file, so the two can never disagree. Each running
-// editor has its own file, named after its process id.
+// own recovery file in the user's data folder: "recovery-<pid>.tpz" (or
+// "recovery-<pid>-<n>.tpz" when that name is in use), an ordinary project file
+// written through the atomic writer, so a crash at any moment leaves either the
+// previous copy or the new one. The template's name is the one inside the file
+// and the time of the last write is the file's modification time: one file, so
+// the two can never disagree.
+//
+// Each editor holds, for its whole life, a lock on the companion file
+// "<same name>.lock" (a lock on the recovery file itself would not survive its
+// rename-over writes). A recovery file is left by an editor that is gone
+// exactly when nobody holds its lock, whatever process id its name carries: ids
+// are reused, by later boots and by other containers sharing the folder. An
+// editor never takes a name whose recovery file is already there, so what an
+// earlier editor left is never overwritten or deleted unasked.
 //
 // What the main window does with it:
-// - Start-up, after the command-line file (if any) has been loaded and before
-//   the first write or remove (a file named after this process is then still
-//   one left by an earlier process): for each RecoveryStore::orphans() entry, newest first,
-//   ask recoveryQuestion(entry) (confirmation, Yes/No). Yes: claim(entry),
-//   install the template as modified and unsaved (save asks for a place, the
-//   caption as for any template), tell the policy wrote(now) and ask no more.
-//   No: discard(entry) and ask about the next one.
+// - Start-up, before the first write (before or after the command-line file
+//   is loaded: nothing of another editor is touched by a load): for each
+//   RecoveryStore::orphans() entry, newest first, ask recoveryQuestion(entry)
+//   (confirmation, Yes/No). Yes: claim(entry), install the template as
+//   modified and unsaved (save asks for a place, the caption as for any
+//   template), tell the policy wrote(now) and ask no more. No: discard(entry)
+//   and ask about the next one.
 // - Every change of the template (including step back and forward): the
 //   policy's changed(), then act on next().
 // - A timer: when next() says nothing yet, wait() tells how long until the
@@ -35,7 +43,6 @@
 
 #include <chrono>
 #include <ctime>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,9 +60,12 @@ inline constexpr std::uintmax_t kMaxRecoveryFileBytes = 64u << 20;
 
 // "recovery-<pid>.tpz".
 std::string recoveryFileName(ProcessId pid);
-// The process id a recovery file name carries; nullopt for every other name
+// The process id a recovery file name ("recovery-<pid>.tpz" or
+// "recovery-<pid>-<n>.tpz", n from 2) carries; nullopt for every other name
 // (leading zeros, signs, ids of zero or beyond 32 bits included).
 std::optional<ProcessId> recoveryFilePid(std::string_view fileName);
+// The lock file of a recovery file: ".lock" in place of ".tpz".
+std::string recoveryLockPath(std::string_view recoveryPath);
 
 // A recovery file left by an editor that is gone.
 struct RecoveryCandidate {
@@ -76,42 +86,54 @@ std::tm localTime(std::chrono::system_clock::time_point t);
 struct RecoveryStoreOptions {
     std::string folder; // UTF-8; empty: the store does nothing
     ProcessId ownPid = 0;
-    std::function<bool(ProcessId)> processRunning;
 };
 
 class RecoveryStore {
   public:
+    // Takes this editor's recovery file name and its lock when the folder is
+    // there (else at the first write), and deletes what killed writes left in
+    // the folder: temporary files of the writer and lock files without their
+    // recovery file, when no one holds them.
     explicit RecoveryStore(RecoveryStoreOptions options);
-    // The user's data folder, this process and the system's process check.
+    // The user's data folder and this process.
     static RecoveryStore forThisProcess();
+    // Lets the lock go; its file goes too when no recovery file is left.
+    ~RecoveryStore();
+    RecoveryStore(RecoveryStore&&) = default;
+    RecoveryStore& operator=(RecoveryStore&&) = default;
 
     // False when there is no data folder to keep recovery files in.
     bool enabled() const { return !options_.folder.empty(); }
-    // This process's recovery file.
+    // This editor's recovery file; empty until its name is taken.
     std::string ownPath() const;
 
-    // Writes the template to this process's file, creating the folder when
+    // Writes the template to this editor's file, creating the folder when
     // missing.
     std::variant<std::monostate, FileError> write(const TRmg& t);
-    // Removes this process's file; a file that is not there is no failure.
+    // Removes this editor's file if this run wrote or claimed it; nothing else
+    // is ever deleted here, and a file that is not there is no failure.
     void remove();
 
-    // Recovery files whose process is gone, newest first. A file named after
-    // this process counts too until this store has written or claimed it: it
-    // was left by an earlier process that had the same id. Files that are no
+    // Recovery files whose lock nobody holds, newest first. Files that are no
     // regular files, too large or not loadable projects are left alone.
     std::vector<RecoveryCandidate> orphans() const;
-    // Makes an orphan this process's recovery file (a rename, so it is never
+    // Makes an orphan this editor's recovery file (a rename, so it is never
     // missing on disk and two editors cannot both take it) and returns its
     // template. Call before the first write.
     std::variant<TRmg, FileError, ProjectLoadFailure> claim(const RecoveryCandidate& candidate);
-    // Deletes an orphan the user declined.
+    // Deletes an orphan the user declined, unless another editor has taken it
+    // since.
     std::variant<std::monostate, FileError> discard(const RecoveryCandidate& candidate);
 
   private:
+    // Takes the first free name and its lock; false when none can be had.
+    bool takeOwnName();
+
     RecoveryStoreOptions options_;
-    // This process's file name belongs to this run: written, claimed or removed by it.
-    bool ownNameTaken_ = false;
+    std::string ownPath_; // empty until a name is taken
+    FileLock ownLock_;
+    // The file at ownPath_ is this run's: written or claimed, not yet removed.
+    bool ownFileWritten_ = false;
 };
 
 enum class AutosaveAction { None, Write, Remove };

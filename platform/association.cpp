@@ -2,8 +2,10 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -70,7 +72,87 @@ bool isKeyLine(std::string_view line, std::string_view key) {
     return eq != std::string_view::npos && trim(line.substr(0, eq)) == key;
 }
 
+std::shared_future<void> readyFuture() {
+    std::promise<void> done;
+    done.set_value();
+    return done.get_future().share();
+}
+
 #ifndef _WIN32
+
+// runToolWithTimeout with the environment `env`.
+bool runTool(const std::string& program, const std::vector<std::string>& args,
+             std::chrono::milliseconds timeout, char** env) {
+    std::vector<std::string> storage;
+    storage.reserve(args.size() + 1);
+    storage.push_back(program);
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : storage)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0)
+        return false;
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), env);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return false;
+
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    for (;;) {
+        const pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (r < 0 && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    // Still running: stop the tool we started and collect it.
+    ::kill(pid, SIGKILL);
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return false;
+}
+
+// Runs each tool with its one argument, one after the other, on a detached
+// thread: the tools may take seconds, and the window's thread must not wait.
+// Each is stopped after `timeout`. The future is ready when all are done.
+std::shared_future<void> runInBackground(std::vector<std::pair<std::string, std::string>> jobs,
+                                         std::chrono::milliseconds timeout) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::shared_future<void> finished = done->get_future().share();
+    // The tools get the environment as it is now: the worker must not read it
+    // while the program's own thread may change it.
+    std::vector<std::string> environment;
+    for (char** e = environ; *e != nullptr; ++e)
+        environment.emplace_back(*e);
+    auto work = [jobs = std::move(jobs), environment = std::move(environment), timeout,
+                 done]() mutable {
+        std::vector<char*> env;
+        for (std::string& e : environment)
+            env.push_back(e.data());
+        env.push_back(nullptr);
+        for (const auto& [tool, arg] : jobs)
+            runTool(tool, {arg}, timeout, env.data());
+        done->set_value();
+    };
+    try {
+        std::thread(std::move(work)).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: the caches stay as they are until the next start.
+        done->set_value();
+    }
+    return finished;
+}
 
 // The current bytes of a file, std::nullopt when it does not exist, and an
 // error when it exists but cannot be read.
@@ -222,7 +304,26 @@ std::string desktopEntry(std::string_view exePath) {
     return d;
 }
 
+namespace {
+
+// Some line of the [Default Applications] group names an application for the type.
+bool hasDefaultApplication(std::string_view text) {
+    bool inGroup = false;
+    for (const std::string& line : splitKeepingEnds(text)) {
+        if (isGroupHeader(line))
+            inGroup = trim(line) == kDefaultGroup;
+        else if (inGroup && isKeyLine(line, kTpzMimeType) &&
+                 !trim(std::string_view(line).substr(line.find('=') + 1)).empty())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::string withDefaultApplication(std::string_view existing) {
+    if (hasDefaultApplication(existing))
+        return std::string(existing);
     const std::string eol = existing.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
     const std::string entry =
         std::string(kTpzMimeType) + "=" + std::string(kDesktopFileName) + ";" + eol;
@@ -251,7 +352,7 @@ std::string withDefaultApplication(std::string_view existing) {
                 continue;
             }
         } else if (inGroup && isKeyLine(line, kTpzMimeType)) {
-            // The first line for the type takes the new value; later duplicates go.
+            // An empty line for the type takes the value; later duplicates go.
             if (!written) {
                 out.push_back(entry);
                 written = true;
@@ -334,44 +435,7 @@ bool runToolWithTimeout(const std::string& program, const std::vector<std::strin
     (void)timeout;
     return false;
 #else
-    std::vector<std::string> storage;
-    storage.reserve(args.size() + 1);
-    storage.push_back(program);
-    storage.insert(storage.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : storage)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    if (posix_spawn_file_actions_init(&actions) != 0)
-        return false;
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return false;
-
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    int status = 0;
-    for (;;) {
-        const pid_t r = ::waitpid(pid, &status, WNOHANG);
-        if (r == pid)
-            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        if (r < 0 && errno != EINTR)
-            return false;
-        if (std::chrono::steady_clock::now() >= deadline)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    // Still running: stop the tool we started and collect it.
-    ::kill(pid, SIGKILL);
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return false;
+    return runTool(program, args, timeout, environ);
 #endif
 }
 
@@ -381,7 +445,9 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
 #ifdef _WIN32
     (void)paths;
     (void)options;
-    const std::string p(exePath);
+    // Explorer wants native paths; the toolkit gives forward slashes.
+    std::string p(exePath);
+    std::replace(p.begin(), p.end(), '/', '\\');
     bool ok = setUserClassDefault(".tpz", "Zonewright");
     ok = setUserClassDefault("Zonewright", kTpzTypeDescription) && ok;
     ok = setUserClassDefault("Zonewright\\DefaultIcon", p + ",0") && ok;
@@ -390,8 +456,10 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     result.ok = ok;
     result.changed = ok;
+    result.refreshed = readyFuture();
     return result;
 #else
+    result.refreshed = readyFuture();
     if (exePath.empty() || paths.dataHome.empty() || paths.configHome.empty())
         return result;
     const fs::path data(paths.dataHome);
@@ -440,25 +508,21 @@ AssociationResult writeAssociation(std::string_view exePath, const AssociationPa
     if (options.refreshCaches) {
         // The caches are rebuilt when a file changed or when they do not know the
         // editor yet (for example because the tool was installed later).
+        std::vector<std::pair<std::string, std::string>> jobs; // tool, folder
         const bool mimeKnown = fs::exists(mimeDir / (std::string(kTpzMimeType) + ".xml"), ec);
-        if (mimeChanged || !mimeKnown) {
-            const std::string tool = findOnPath("update-mime-database");
-            if (!tool.empty()) {
-                ++result.toolsRun;
-                runToolWithTimeout(tool, {mimeDir.string()}, options.toolTimeout);
-            }
-        }
+        if (mimeChanged || !mimeKnown)
+            if (std::string tool = findOnPath("update-mime-database"); !tool.empty())
+                jobs.emplace_back(std::move(tool), mimeDir.string());
         bool desktopKnown = false;
         if (auto cache = readWholeFile((apps / "mimeinfo.cache").string());
             auto* bytes = std::get_if<std::string>(&cache))
             desktopKnown = bytes->find(kDesktopFileName) != std::string::npos;
-        if (desktopChanged || !desktopKnown) {
-            const std::string tool = findOnPath("update-desktop-database");
-            if (!tool.empty()) {
-                ++result.toolsRun;
-                runToolWithTimeout(tool, {apps.string()}, options.toolTimeout);
-            }
-        }
+        if (desktopChanged || !desktopKnown)
+            if (std::string tool = findOnPath("update-desktop-database"); !tool.empty())
+                jobs.emplace_back(std::move(tool), apps.string());
+        result.toolsRun = static_cast<int>(jobs.size());
+        if (!jobs.empty())
+            result.refreshed = runInBackground(std::move(jobs), options.toolTimeout);
     }
     return result;
 #endif

@@ -4,12 +4,14 @@
 // (what HKEY_CLASSES_ROOT shows for the user). On a
 // freedesktop system the same facts are a shared-mime-info package declaring
 // the file type, a desktop entry that opens a file with the running executable,
-// the type's default application in mimeapps.list, and an icon. The
-// association is rewritten at every start; nothing here reports failure to the
-// user.
+// the type's default application in mimeapps.list (only when the user has
+// none), and an icon. The association is rewritten at every start; nothing
+// here reports failure to the user. The desktop's cache tools run on a worker
+// thread, so the caller (the window's thread) never waits for them.
 #pragma once
 
 #include <chrono>
+#include <future>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +42,9 @@ std::string desktopEntry(std::string_view exePath);
 std::string desktopExecValue(std::string_view exePath);
 
 // `existing` mimeapps.list text with the ".tpz" type's default application set
-// to the editor's desktop entry; every other line stays as it was.
+// to the editor's desktop entry when it names none (no line for the type or an
+// empty one); every other line stays as it was. An application the user chose
+// stays the default: the text comes back unchanged.
 std::string withDefaultApplication(std::string_view existing);
 
 // The icon of project files and of the desktop entry (SVG).
@@ -57,7 +61,9 @@ struct AssociationOptions {
 struct AssociationResult {
     bool ok = false;      // every file is in place
     bool changed = false; // some file's content differed from what was there
-    int toolsRun = 0;     // refresh tools started
+    int toolsRun = 0;     // refresh tools started on the worker thread
+    // Ready once the refresh tools have finished (at once when none were started).
+    std::shared_future<void> refreshed;
 };
 
 // Writes the association for the executable at `exePath` under `paths`.

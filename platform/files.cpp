@@ -17,6 +17,7 @@ constexpr ProblemName kProblemNames[] = {
     {FileProblem::InUse, "файл занят другой программой"},
     {FileProblem::DiskFull, "на диске нет места"},
     {FileProblem::ReadOnly, "файл или диск только для чтения"},
+    {FileProblem::ReadOnlyFile, "файл только для чтения"},
     {FileProblem::IsFolder, "это папка, а не файл"},
     {FileProblem::BadName, "недопустимое имя файла"},
     {FileProblem::Other, "ошибка ввода-вывода"},
@@ -97,6 +98,48 @@ FileError fileErrorFromErrno(const std::string& path, int err) {
 
 FileError fileErrorFromWin32(const std::string& path, std::uint32_t code) {
     return FileError{problemText(problemFromWin32(code), static_cast<long>(code)) + ": " + path};
+}
+
+FileError fileErrorOf(const std::string& path, FileProblem problem) {
+    return FileError{problemText(problem, 0) + ": " + path};
+}
+
+bool isTemporaryName(std::string_view fileName, std::string_view targetName) {
+    constexpr std::string_view kTmp = ".tmp";
+    constexpr size_t kLetters = 8;
+    if (fileName.size() < kTmp.size() + kLetters + 1)
+        return false;
+    const size_t stem = fileName.size() - kTmp.size() - kLetters;
+    if (fileName.substr(stem, kTmp.size()) != kTmp)
+        return false;
+    if (!targetName.empty() && fileName.substr(0, stem) != targetName)
+        return false;
+    for (const char c : fileName.substr(stem + kTmp.size()))
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
+FileLock::FileLock(FileLock&& other) noexcept
+    : state_(other.state_), path_(std::move(other.path_)), handle_(other.handle_) {
+    other.state_ = State::Failed;
+    other.handle_ = -1;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        state_ = other.state_;
+        path_ = std::move(other.path_);
+        handle_ = other.handle_;
+        other.state_ = State::Failed;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+FileLock::~FileLock() {
+    release();
 }
 
 FileSystem& systemFileSystem() {

@@ -1,7 +1,6 @@
 #include "platform/process.h"
 
 #include <cstdlib>
-#include <limits>
 
 #ifdef _WIN32
 #include "platform/win32_text.h"
@@ -15,8 +14,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #else
-#include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <sys/types.h>
 #include <system_error>
@@ -108,19 +105,6 @@ ProcessId currentProcessId() {
     return static_cast<ProcessId>(::GetCurrentProcessId());
 }
 
-bool processRunning(ProcessId pid) {
-    if (pid <= 0 || pid > static_cast<ProcessId>(std::numeric_limits<DWORD>::max()))
-        return false;
-    HANDLE h = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
-    if (h == nullptr)
-        // A process of another user exists but cannot be opened.
-        return ::GetLastError() == ERROR_ACCESS_DENIED;
-    DWORD code = 0;
-    const bool active = ::GetExitCodeProcess(h, &code) == 0 || code == STILL_ACTIVE;
-    ::CloseHandle(h);
-    return active;
-}
-
 std::string userDataFolder() {
     PWSTR wide = nullptr;
     std::string folder;
@@ -159,15 +143,6 @@ void useBinaryStandardStreams() {}
 
 ProcessId currentProcessId() {
     return static_cast<ProcessId>(::getpid());
-}
-
-bool processRunning(ProcessId pid) {
-    // kill() with 0 or a negative id addresses process groups, never one process.
-    if (pid <= 0 || pid > static_cast<ProcessId>(std::numeric_limits<pid_t>::max()))
-        return false;
-    if (::kill(static_cast<pid_t>(pid), 0) == 0)
-        return true;
-    return errno != ESRCH; // EPERM: it exists but belongs to someone else
 }
 
 std::string userDataFolder() {

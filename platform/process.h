@@ -1,6 +1,6 @@
 // Facts about the running program and other processes that the core needs
-// without Qt: the executable's folder, the command line as UTF-8, process ids
-// for the recovery store, and the user's data folder. POSIX and Win32.
+// without Qt: the executable's folder, the command line as UTF-8, the process
+// id that names the recovery file, and the user's data folder. POSIX and Win32.
 #pragma once
 
 #include <cstdint>
@@ -37,12 +37,6 @@ void useBinaryStandardStreams();
 using ProcessId = std::int64_t;
 
 ProcessId currentProcessId();
-
-// True while process `pid` exists (also when it belongs to another user and
-// cannot be signalled). Only "no such process" counts as gone, so a live
-// editor's files are never taken for orphans. Ids outside the system's range,
-// zero and negative ids are never running.
-bool processRunning(ProcessId pid);
 
 // The application's folder for user data, UTF-8: POSIX "$XDG_DATA_HOME/zonewright"
 // (only an absolute $XDG_DATA_HOME counts) or "$HOME/.local/share/zonewright";

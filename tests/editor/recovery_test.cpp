@@ -32,6 +32,11 @@ TEST(RecoveryNames, OnlyRecoveryNamesWithAPlainProcessIdCount) {
              Case{"recovery--5.tpz", std::nullopt},
              Case{"recovery-+5.tpz", std::nullopt},
              Case{"recovery-.tpz", std::nullopt},
+             Case{"recovery-12-2.tpz", 12}, // a second name for the same id
+             Case{"recovery-12-1.tpz", std::nullopt},
+             Case{"recovery-12-02.tpz", std::nullopt},
+             Case{"recovery-12-.tpz", std::nullopt},
+             Case{"recovery-12.lock", std::nullopt},
              Case{"recovery-12.tpz.tmpAbc123", std::nullopt}, // the writer's temporary file
              Case{"recovery-12.TPZ", std::nullopt},
              Case{"recovery-1 2.tpz", std::nullopt},
@@ -57,22 +62,22 @@ TEST(RecoveryNames, QuestionNamesTheTemplateAndTheLocalTimeOfTheLastWrite) {
     EXPECT_NE(q.find("\ra b c" + std::string(115, 'x') + "...\r"), std::string::npos) << q;
 }
 
+std::string fileName(const std::string& path) {
+    return test::utf8Path(test::fsPath(path).filename());
+}
+
 class RecoveryStoreTest : public ::testing::Test {
   protected:
     static constexpr ProcessId kOwn = 100;
-    static constexpr ProcessId kLive = 200;
 
-    RecoveryStore store(ProcessId own = kOwn) {
-        return RecoveryStore(
-            {dir.path(), own, [](ProcessId pid) { return pid == kOwn || pid == kLive; }});
-    }
+    RecoveryStore store(ProcessId own = kOwn) { return RecoveryStore({dir.path(), own}); }
     // A recovery file of process `pid` with `name`, last written `age` ago.
     std::string leave(ProcessId pid, const std::string& name, seconds age) {
         TRmg t = richTemplate();
         t.name = name;
         const std::string path = dir.file(recoveryFileName(pid));
         spit(path, encodeProject(t));
-        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
+        test::setAge(path, age);
         return path;
     }
     static std::vector<ProcessId> pids(const std::vector<RecoveryCandidate>& list) {
@@ -85,13 +90,15 @@ class RecoveryStoreTest : public ::testing::Test {
     ScratchDir dir;
 };
 
-TEST_F(RecoveryStoreTest, OffersFilesOfGoneProcessesNewestFirst) {
+TEST_F(RecoveryStoreTest, OffersFilesNobodyHoldsNewestFirst) {
 #ifdef _WIN32
     GTEST_SKIP() << "symbolic links, which the test makes, are not available under Wine";
 #endif
     leave(301, "older", seconds(300));
     leave(302, "\xED\xEE\xE2\xFB\xE9", seconds(10)); // Windows-1251 name kept as bytes
-    leave(kLive, "another editor, still running", seconds(1));
+    // Another editor, still running, whatever its id.
+    RecoveryStore running = store(301);
+    ASSERT_TRUE(std::holds_alternative<std::monostate>(running.write(richTemplate())));
     spit(dir.file("recovery-303.tpz"), "not a project");
     spit(dir.file("notes.txt"), "unrelated");
     std::filesystem::create_symlink(dir.file("recovery-301.tpz"), dir.file("recovery-304.tpz"));
@@ -106,33 +113,34 @@ TEST_F(RecoveryStoreTest, OffersFilesOfGoneProcessesNewestFirst) {
     EXPECT_GT(age, seconds(5));
     EXPECT_LT(age, seconds(60));
     EXPECT_EQ(found[1].name, "older");
+    EXPECT_EQ(fileName(running.ownPath()), "recovery-301-2.tpz");
 }
 
-TEST_F(RecoveryStoreTest, OwnFileIsAnOrphanOnlyUntilThisRunTakesTheName) {
-    // An earlier process had this id and died: its work is offered, not overwritten.
+// Process ids are reused (by later boots, by other containers sharing the
+// folder): a file is left behind exactly when nobody holds its lock, and an
+// editor never writes over nor deletes a file it did not write.
+TEST_F(RecoveryStoreTest, AFileOfTheSameIdIsOfferedAndNeverTouchedUnasked) {
     leave(kOwn, "left by an earlier run", seconds(60));
     RecoveryStore s = store();
-    const auto found = s.orphans();
-    EXPECT_EQ(pids(found), std::vector<ProcessId>{kOwn});
-    ASSERT_EQ(found.size(), 1u);
-    const auto claimed = s.claim(found[0]); // already under the right name
-    ASSERT_TRUE(std::holds_alternative<TRmg>(claimed));
-    EXPECT_EQ(std::get<TRmg>(claimed).name, "left by an earlier run");
-    EXPECT_TRUE(s.orphans().empty());
-
+    EXPECT_EQ(fileName(s.ownPath()), "recovery-100-2.tpz");
+    s.remove(); // a load before the offer
     ASSERT_TRUE(std::holds_alternative<std::monostate>(s.write(richTemplate())));
-    EXPECT_TRUE(s.orphans().empty());
-    // Another editor sees it while this one runs, and once it is gone.
-    EXPECT_TRUE(store(kLive).orphans().empty());
-    EXPECT_EQ(pids(RecoveryStore({dir.path(), 1, [](ProcessId) { return false; }}).orphans()),
-              std::vector<ProcessId>{kOwn});
+    const auto found = s.orphans();
+    ASSERT_EQ(pids(found), std::vector<ProcessId>{kOwn});
+    EXPECT_EQ(found[0].name, "left by an earlier run");
+
+    // This editor's own file is no orphan for another editor while it runs,
+    // even one with the same id, and is one once it is gone.
+    EXPECT_EQ(store(kOwn).orphans().size(), 1u);
+    { RecoveryStore crashed = std::move(s); } // as a crash leaves it: file kept, lock gone
+    EXPECT_EQ(store(7).orphans().size(), 2u);
 }
 
-TEST_F(RecoveryStoreTest, WriteCreatesTheFolderAndTheFileLoadsBackEqual) {
+TEST_F(RecoveryStoreTest, WriteCreatesTheFolderAndRemoveTakesOnlyWhatItWrote) {
 #ifdef _WIN32
     GTEST_SKIP() << "the expected path is spelled with POSIX separators";
 #endif
-    RecoveryStore s({dir.file("sub/zonewright"), kOwn, nullptr});
+    RecoveryStore s({dir.file("sub/zonewright"), kOwn});
     ASSERT_TRUE(std::holds_alternative<std::monostate>(s.write(richTemplate())));
     EXPECT_EQ(s.ownPath(), dir.file("sub/zonewright/recovery-100.tpz"));
     const auto loaded = decodeProject(test::slurp(s.ownPath()));
@@ -141,33 +149,59 @@ TEST_F(RecoveryStoreTest, WriteCreatesTheFolderAndTheFileLoadsBackEqual) {
 
     s.remove();
     EXPECT_FALSE(std::filesystem::exists(s.ownPath()));
-    s.remove(); // nothing there: no failure
+    // Put there by someone else after the removal: not this run's to delete.
+    spit(s.ownPath(), "x");
+    s.remove();
+    EXPECT_TRUE(std::filesystem::exists(s.ownPath()));
 }
 
 TEST_F(RecoveryStoreTest, ClaimTakesTheFileOverAndDiscardDeletesIt) {
     leave(301, "first", seconds(20));
     leave(302, "second", seconds(10));
+    leave(303, "third", seconds(5));
     RecoveryStore s = store();
     const auto found = s.orphans();
-    ASSERT_EQ(found.size(), 2u);
+    ASSERT_EQ(found.size(), 3u);
 
-    ASSERT_TRUE(std::holds_alternative<std::monostate>(s.discard(found[0])));
-    const auto claimed = s.claim(found[1]);
+    ASSERT_TRUE(std::holds_alternative<std::monostate>(s.discard(found[1])));
+    const auto claimed = s.claim(found[2]);
     ASSERT_TRUE(std::holds_alternative<TRmg>(claimed));
     TRmg expected = richTemplate();
     expected.name = "first";
     EXPECT_EQ(std::get<TRmg>(claimed), expected);
-    EXPECT_EQ(dir.listing(), "recovery-100.tpz\n");
-    EXPECT_TRUE(s.orphans().empty());
+    EXPECT_EQ(dir.listing(), "recovery-100.lock\nrecovery-100.tpz\nrecovery-303.tpz\n");
+    EXPECT_EQ(s.orphans().size(), 1u);
 
     // Taken by another editor in the meantime: reported, nothing loaded; one
-    // already gone needs no deleting.
-    EXPECT_TRUE(std::holds_alternative<FileError>(s.claim(found[1])));
+    // already gone needs no deleting; one another editor holds now is kept.
+    EXPECT_TRUE(std::holds_alternative<FileError>(s.claim(found[2])));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(s.discard(found[1])));
+    const FileLock other = FileLock::take(recoveryLockPath(found[0].path), true);
     EXPECT_TRUE(std::holds_alternative<std::monostate>(s.discard(found[0])));
+    EXPECT_TRUE(std::filesystem::exists(found[0].path));
+}
+
+// Start-up sweeps what killed writes and closed editors left in the folder,
+// but nothing that another editor holds or that can still be recovered.
+TEST_F(RecoveryStoreTest, StartUpSweepsLeftoversNobodyHolds) {
+    leave(301, "orphan", seconds(10));
+    spit(dir.file("recovery-301.lock"), "");
+    spit(dir.file("recovery-302.lock"), "");
+    spit(dir.file("recovery-303.lock"), "");
+    const FileLock running = FileLock::take(dir.file("recovery-303.lock"), false);
+    spit(dir.file("recovery-9.tpz.tmpab12cd34"), "partial");
+    test::setAge(dir.file("recovery-9.tpz.tmpab12cd34"), seconds(120));
+    {
+        RecoveryStore s = store();
+        EXPECT_EQ(dir.listing(),
+                  "recovery-100.lock\nrecovery-301.lock\nrecovery-301.tpz\nrecovery-303.lock\n");
+    }
+    // Closed with nothing left to recover: its lock file goes too.
+    EXPECT_EQ(dir.listing(), "recovery-301.lock\nrecovery-301.tpz\nrecovery-303.lock\n");
 }
 
 TEST_F(RecoveryStoreTest, WithoutAFolderNothingIsWrittenOrOffered) {
-    RecoveryStore s({"", kOwn, nullptr});
+    RecoveryStore s({"", kOwn});
     EXPECT_FALSE(s.enabled());
     EXPECT_TRUE(std::holds_alternative<std::monostate>(s.write(richTemplate())));
     EXPECT_TRUE(s.orphans().empty());

@@ -4,6 +4,7 @@
 #include "support/model_samples.h"
 
 #include <atomic>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -19,6 +20,15 @@ static std::atomic<int> umaskCalls{0};
 extern "C" mode_t umask(mode_t mask) noexcept {
     ++umaskCalls;
     return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
+
+// Every fsync() of this test program is shown to the watcher, if any, before it
+// is made.
+static std::function<void(int)> fsyncWatcher;
+extern "C" int fsync(int fd) {
+    if (fsyncWatcher)
+        fsyncWatcher(fd);
+    return static_cast<int>(::syscall(SYS_fsync, fd));
 }
 #endif
 
@@ -128,6 +138,106 @@ TEST_F(WholeFiles, FailuresNameThePathAndTheReasonInRussian) {
     EXPECT_TRUE(files.fileExists(dir.file("here")));
 }
 
+// Marks a file read-only as its system does.
+void makeReadOnly(const std::string& path, bool readOnly) {
+#ifdef _WIN32
+    SetFileAttributesW(toUtf16(path)->c_str(),
+                       readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+#else
+    ::chmod(path.c_str(), readOnly ? 0444 : 0644);
+#endif
+}
+
+TEST_F(WholeFiles, AReadOnlyTargetIsRefusedAndKept) {
+    const std::string path = dir.file("Шаблоны.tpz");
+    spit(path, "old");
+    makeReadOnly(path, true);
+    EXPECT_EQ(reasonOf(files.writeWholeFile(path, "x")), "файл только для чтения: " + path);
+    makeReadOnly(path, false);
+    EXPECT_EQ(slurp(path), "old");
+    EXPECT_EQ(dir.listing(), "Шаблоны.tpz\n");
+}
+
+// What killed writes left beside a target goes once it has been untouched for
+// a minute and no write holds it; nothing else in the folder is touched.
+TEST_F(WholeFiles, StaleTemporaryFilesOfTheTargetAreSwept) {
+    struct Entry {
+        const char* name;
+        int ageSeconds;
+        bool sweptWithTarget; // by a write or a load of "a.tpz"
+        bool sweptWithAny;    // by the sweep of the whole folder
+    };
+    const Entry entries[] = {
+        {"a.tpz.tmpab12cd34", 120, true, true},  {"a.tpz.tmpzz99zz99", 10, false, false},
+        {"b.tpz.tmpab12cd34", 120, false, true}, {"a.tpz.tmpXY12CD34", 120, false, false},
+        {"a.tpz.tmpab12cd3", 120, false, false}, {"a.tpz.tmp", 120, false, false},
+        {"held.tmp00000000", 120, false, false},
+    };
+    for (const bool wholeFolder : {false, true}) {
+        SCOPED_TRACE(wholeFolder);
+        for (const Entry& e : entries) {
+            spit(dir.file(e.name), "partial");
+            test::setAge(dir.file(e.name), std::chrono::seconds(e.ageSeconds));
+        }
+        // A write in progress elsewhere holds its temporary file.
+        const FileLock held = FileLock::take(dir.file("held.tmp00000000"), false);
+        ASSERT_TRUE(held.taken());
+        if (wholeFolder)
+            EXPECT_EQ(removeStaleTemporaries(dir.path()), 2);
+        else
+            files.removeStaleTemporariesOf(dir.file("a.tpz")); // as after a load
+        for (const Entry& e : entries)
+            EXPECT_EQ(files.fileExists(dir.file(e.name)),
+                      !(wholeFolder ? e.sweptWithAny : e.sweptWithTarget))
+                << e.name;
+    }
+    // A save sweeps its own target's leftovers.
+    spit(dir.file("a.tpz.tmpab12cd34"), "partial");
+    test::setAge(dir.file("a.tpz.tmpab12cd34"), std::chrono::seconds(120));
+    ASSERT_TRUE(written(files.writeWholeFile(dir.file("a.tpz"), "saved")));
+    EXPECT_FALSE(files.fileExists(dir.file("a.tpz.tmpab12cd34")));
+}
+
+// However long a write takes, its own temporary file is never swept from under it.
+TEST_F(WholeFiles, AWriteHoldsItsTemporaryFileUntilItIsInPlace) {
+#ifdef _WIN32
+    const WriteStep lastHeldStep = WriteStep::Flush; // the handle closes before the replace
+#else
+    const WriteStep lastHeldStep = WriteStep::Rename;
+#endif
+    int swept = -1;
+    SystemFileSystem slow([&](WriteStep s, size_t) {
+        if (s == lastHeldStep) {
+            const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+            std::error_code ec; // Windows refuses while the writer holds the file
+            for (const auto& e : std::filesystem::directory_iterator(test::fsPath(dir.path())))
+                std::filesystem::last_write_time(e.path(), old, ec);
+            swept = removeStaleTemporaries(dir.path());
+        }
+        return false;
+    });
+    ASSERT_TRUE(written(slow.writeWholeFile(dir.file("big.tpz"), "content")));
+    EXPECT_EQ(swept, 0);
+    EXPECT_EQ(slurp(dir.file("big.tpz")), "content");
+}
+
+TEST(FileLocks, ALockExcludesEveryOtherHolderUntilReleased) {
+    ScratchDir dir;
+    const std::string path = dir.file("editor.lock");
+    EXPECT_EQ(FileLock::take(path, false).state(), FileLock::State::Missing);
+    FileLock first = FileLock::take(path, true);
+    ASSERT_TRUE(first.taken());
+    EXPECT_EQ(FileLock::take(path, true).state(), FileLock::State::Held);
+    EXPECT_EQ(FileLock::take(path, false).state(), FileLock::State::Held);
+    FileLock moved = std::move(first);
+    EXPECT_EQ(FileLock::take(path, false).state(), FileLock::State::Held);
+    moved.release();
+    FileLock second = FileLock::take(path, false);
+    EXPECT_TRUE(second.taken());
+    second.removeFile();
+    EXPECT_EQ(dir.listing(), "");
+}
+
 TEST(FileProblems, SystemCodesMapToOneTableOfRussianReasons) {
     struct Case {
         FileProblem problem;
@@ -217,15 +327,19 @@ TEST_F(WholeFiles, NewFilesGetTheUmaskWithoutChangingIt) {
 
 // The folder is synced after the rename, so that the rename survives a power cut.
 TEST_F(WholeFiles, TheFolderIsSyncedAfterTheRename) {
-    std::vector<WriteStep> steps;
-    SystemFileSystem observed([&](WriteStep s, size_t) {
-        if (steps.empty() || steps.back() != s)
-            steps.push_back(s);
-        return false;
-    });
-    ASSERT_TRUE(written(observed.writeWholeFile(dir.file("a"), "abc")));
-    EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::Open, WriteStep::Write, WriteStep::Flush,
-                                             WriteStep::Rename, WriteStep::SyncFolder}));
+    struct stat folder {};
+    ASSERT_EQ(::stat(dir.path().c_str(), &folder), 0);
+    const std::string path = dir.file("a");
+    std::vector<std::string> seenAtFolderSync;
+    fsyncWatcher = [&](int fd) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_dev == folder.st_dev && st.st_ino == folder.st_ino)
+            seenAtFolderSync.push_back(files.fileExists(path) ? slurp(path) : "<missing>");
+    };
+    const auto result = files.writeWholeFile(path, "abc");
+    fsyncWatcher = nullptr;
+    ASSERT_TRUE(written(result));
+    EXPECT_EQ(seenAtFolderSync, std::vector<std::string>{"abc"});
 }
 
 #else
@@ -234,8 +348,9 @@ std::wstring wide(const std::string& utf8) {
     return *toUtf16(utf8);
 }
 
-// ReplaceFileW keeps an existing file's attributes; a read-only one is refused.
-TEST_F(WholeFiles, ReplacingKeepsAttributesAndRefusesReadOnlyFiles) {
+// ReplaceFileW keeps an existing file's attributes, and when it fails after
+// moving the old file away the new one is moved in: the target never goes missing.
+TEST_F(WholeFiles, ReplacingKeepsAttributesAndNeverLeavesTheTargetMissing) {
     const std::string path = dir.file("Шаблоны.tpz");
     spit(path, "old");
     ASSERT_TRUE(SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN));
@@ -243,11 +358,9 @@ TEST_F(WholeFiles, ReplacingKeepsAttributesAndRefusesReadOnlyFiles) {
     EXPECT_EQ(slurp(path), "new\r\n");
     EXPECT_TRUE(GetFileAttributesW(wide(path).c_str()) & FILE_ATTRIBUTE_HIDDEN);
 
-    ASSERT_TRUE(SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(reasonOf(files.writeWholeFile(path, "x")),
-              "файл или диск только для чтения: " + path);
-    SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(slurp(path), "new\r\n");
+    SystemFileSystem failing([](WriteStep s, size_t) { return s == WriteStep::Replace; });
+    ASSERT_TRUE(written(failing.writeWholeFile(path, "newer")));
+    EXPECT_EQ(slurp(path), "newer");
     EXPECT_EQ(dir.listing(), "Шаблоны.tpz\n");
 }
 

@@ -6,20 +6,9 @@
 #include <optional>
 #include <string>
 #include <vector>
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace zw {
 namespace {
-
-TEST(Processes, ImpossibleIdsAreNeverRunning) {
-    EXPECT_TRUE(processRunning(currentProcessId()));
-    // Ids that would address process groups or cannot be a process.
-    for (const ProcessId id : {ProcessId{0}, ProcessId{-1}, ProcessId{-2}, ProcessId{1} << 40})
-        EXPECT_FALSE(processRunning(id)) << id;
-}
 
 // The toolkit takes its own options out of argv but not out of the wide command
 // line: the wide arguments still in argv are the ones a file name comes from.
@@ -45,20 +34,6 @@ TEST(Processes, ArgumentsLeftAfterTheToolkitTookItsOptions) {
 }
 
 #ifndef _WIN32
-
-TEST(Processes, OnlyAProcessThatIsGoneCountsAsNotRunning) {
-    EXPECT_EQ(currentProcessId(), static_cast<ProcessId>(::getpid()));
-    EXPECT_TRUE(processRunning(currentProcessId()));
-    EXPECT_TRUE(processRunning(1)); // exists, and may not be signalled by this user
-
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-        ::_exit(0);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_FALSE(processRunning(child));
-}
 
 // Sets or clears an environment variable for one scope.
 class EnvValue {

@@ -21,9 +21,11 @@ std::string userClassDefault(const std::string& key) {
     return toUtf8(value);
 }
 
-TEST(Win32Association, FourValuesUnderTheUsersClassesWithACyrillicPath) {
+// The toolkit names the program with forward slashes; Explorer wants native paths.
+TEST(Win32Association, FourValuesUnderTheUsersClassesWithACyrillicNativePath) {
     const std::string exe = "C:\\Users\\Пётр\\Документы\\Редактор\\zonewright.exe";
-    const AssociationResult result = writeAssociation(exe, {});
+    const AssociationResult result =
+        writeAssociation("C:/Users/Пётр/Документы/Редактор/zonewright.exe", {});
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(userClassDefault(".tpz"), "Zonewright");
     EXPECT_EQ(userClassDefault("Zonewright"), "Шаблон для случайных карт Kelvar");

@@ -62,4 +62,9 @@ void spit(const std::string& path, std::string_view bytes) {
         throw std::runtime_error("cannot write " + path);
 }
 
+void setAge(const std::string& path, std::chrono::seconds age) {
+    std::filesystem::last_write_time(fsPath(path),
+                                     std::filesystem::file_time_type::clock::now() - age);
+}
+
 } // namespace zw::test

@@ -2,6 +2,7 @@
 // ends, and whole-file helpers that fail the test on error.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -33,5 +34,7 @@ class ScratchDir {
 // The whole of a file, and a file made of `bytes`; both throw on error.
 std::string slurp(const std::string& path);
 void spit(const std::string& path, std::string_view bytes);
+// Sets a file's modification time to `age` before now.
+void setAge(const std::string& path, std::chrono::seconds age);
 
 } // namespace zw::test
