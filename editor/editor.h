@@ -160,7 +160,7 @@ class Editor {
     // Keeps a copy of unsaved work through `store`, timed by `timer`; without
     // it (tests, the command-line tool) nothing is kept.
     void enableRecovery(RecoveryStore store, AutosaveTimer& timer);
-    // Start-up, after the command-line file: offers what an earlier editor
+    // Start-up, before the command-line file: offers what an earlier editor
     // left; a recovered template is shown as modified and unsaved.
     void offerRecovery();
 

@@ -33,6 +33,8 @@ void loadProject(Editor& editor) {
     editor.viewController().resetOrigin();
     editor.document().replace(std::move(std::get<TRmg>(decoded)), Replacement::Fresh);
     editor.projectFileUsed(*path);
+    // Temporary files that killed writes left beside the project go.
+    services.fileSystem().removeStaleTemporariesOf(*path);
 }
 
 } // namespace zw

@@ -31,14 +31,14 @@ void startUp(Editor& editor) {
     editor.document().replace(makeNewTemplate(), Replacement::Fresh);
     Services& services = editor.services();
     services.writeFileAssociation();
+    // Work an earlier editor left unsaved is offered first: a recovered
+    // template is then asked about before the command-line file replaces it.
+    editor.offerRecovery();
     const auto args = services.arguments();
     if (!args.empty()) {
         editor.setPendingLoadPath(args.front());
         editor.load();
     }
-    // Work an earlier editor left unsaved, offered once the window shows the
-    // command-line file (or the new template).
-    editor.offerRecovery();
 }
 
 } // namespace zw
