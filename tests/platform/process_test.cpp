@@ -47,8 +47,6 @@ TEST(Processes, ArgumentsLeftAfterTheToolkitTookItsOptions) {
 #ifndef _WIN32
 
 TEST(Processes, OnlyAProcessThatIsGoneCountsAsNotRunning) {
-    EXPECT_EQ(currentProcessId(), static_cast<ProcessId>(::getpid()));
-    EXPECT_TRUE(processRunning(currentProcessId()));
     EXPECT_TRUE(processRunning(1)); // exists, and may not be signalled by this user
 
     const pid_t child = ::fork();
