@@ -14,29 +14,23 @@
 namespace zw {
 namespace {
 
-namespace t = connection_texts;
-
-void keepPlaceWhenHidden(QWidget* w) {
-    QSizePolicy p = w->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(p);
-}
+namespace ct = connection_texts;
 
 } // namespace
 
 ConnectionDialog::ConnectionDialog(QWidget* parent) : QDialog(parent) {
-    setupDialogWindow(*this, t::kCaption);
+    setupDialogWindow(*this, ct::kCaption);
     build();
     fill(makeDefaultConnection());
 }
 
 void ConnectionDialog::build() {
-    auto* group = new QGroupBox(qs(t::kGroup), this);
+    auto* group = new QGroupBox(qs(ct::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
 
     auto* countRow = new QHBoxLayout;
     ui_.count = new NumberField(kOneToEightRange, group);
-    countRow->addWidget(new QLabel(qs(t::kCount), group));
+    countRow->addWidget(new QLabel(qs(ct::kCount), group));
     countRow->addWidget(ui_.count);
     countRow->addStretch(1);
     groupLayout->addLayout(countRow);
@@ -58,23 +52,23 @@ void ConnectionDialog::build() {
     page->setFrameShape(QFrame::StyledPanel);
     auto* pageLayout = new QVBoxLayout(page);
     auto* pageForm = new QFormLayout;
-    ui_.kind = makeList(t::kKinds, page);
-    pageForm->addRow(qs(t::kKind), ui_.kind);
-    ui_.guardLabel = new QLabel(qs(t::kGuard), page);
+    ui_.kind = makeList(ct::kKinds, page);
+    pageForm->addRow(qs(ct::kKind), ui_.kind);
+    ui_.guardLabel = new QLabel(qs(ct::kGuard), page);
     ui_.guard = new PresetBox(form_.controls.guard, page);
     pageForm->addRow(ui_.guardLabel, ui_.guard);
     keepPlaceWhenHidden(ui_.guardLabel);
     keepPlaceWhenHidden(ui_.guard);
     pageLayout->addLayout(pageForm);
 
-    ui_.autoExist = new QCheckBox(qs(t::kAutoExist), page);
+    ui_.autoExist = new QCheckBox(qs(ct::kAutoExist), page);
     pageLayout->addWidget(ui_.autoExist);
     auto* limitsFrame = new QGroupBox(page);
     auto* limitsForm = new QFormLayout(limitsFrame);
     for (size_t i = 0; i < ui_.limits.size(); ++i) {
         auto* f = new NumberField(kOneToEightRange, limitsFrame);
         ui_.limits[i] = f;
-        limitsForm->addRow(qs(t::kLimits[i]), f);
+        limitsForm->addRow(qs(ct::kLimits[i]), f);
         connect(f, &NumberField::valueEdited, this,
                 [this, i](int32_t v) { form_.controls.limits[i] = v; });
     }
@@ -88,7 +82,7 @@ void ConnectionDialog::build() {
     tabArea->addWidget(page);
     groupLayout->addLayout(tabArea);
 
-    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    const OkCancelRow row = makeOkCancelRow(*this, ct::kOk, ct::kCancel);
     auto* buttons = row.layout;
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;

@@ -247,4 +247,10 @@ QComboBox* makeList(std::span<const std::string_view> entries, QWidget* parent) 
     return box;
 }
 
+void keepPlaceWhenHidden(QWidget* w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
 } // namespace zw

@@ -126,6 +126,10 @@ struct OkCancelRow {
     QPushButton* cancel;
 };
 OkCancelRow makeOkCancelRow(QDialog& dialog, std::string_view ok, std::string_view cancel);
+
+// Keeps the place of `w` in its layout while it is hidden, so that showing and
+// hiding it doesn't move the controls around it.
+void keepPlaceWhenHidden(QWidget* w);
 // Places the dialog in the middle of its screen.
 void centreOnScreen(QDialog& dialog);
 // Sets a drop-down list to a stored value (no entry when the list lacks it)

@@ -12,16 +12,16 @@
 
 namespace zw {
 
-namespace t = duplicate_texts;
+namespace dt = duplicate_texts;
 
 DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
-    setupDialogWindow(*this, t::kCaption);
+    setupDialogWindow(*this, dt::kCaption);
     auto* columns = new QHBoxLayout;
 
-    auto* owners = new QGroupBox(qs(t::kOwners), this);
+    auto* owners = new QGroupBox(qs(dt::kOwners), this);
     auto* ownersForm = new QFormLayout(owners);
     for (size_t i = 0; i < ui_.players.size(); ++i) {
-        QComboBox* list = makeList(t::kPlayers, owners);
+        QComboBox* list = makeList(dt::kPlayers, owners);
         ui_.players[i] = list;
         ownersForm->addRow(qs(duplicateRowCaption(static_cast<int>(i) + 1)), list);
         connect(list, &QComboBox::activated, this,
@@ -29,10 +29,10 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
     }
     columns->addWidget(owners);
 
-    auto* placement = new QGroupBox(qs(t::kPlacement), this);
+    auto* placement = new QGroupBox(qs(dt::kPlacement), this);
     auto* placementLayout = new QVBoxLayout(placement);
     for (size_t k = 0; k < ui_.transforms.size(); ++k) {
-        auto* radio = new QRadioButton(qs(t::kTransforms[k]), placement);
+        auto* radio = new QRadioButton(qs(dt::kTransforms[k]), placement);
         ui_.transforms[k] = radio;
         placementLayout->addWidget(radio);
         connect(radio, &QRadioButton::toggled, this, [this, k](bool on) {
@@ -43,7 +43,7 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
     placementLayout->addStretch(1);
     columns->addWidget(placement);
 
-    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    const OkCancelRow row = makeOkCancelRow(*this, dt::kOk, dt::kCancel);
     auto* buttons = row.layout;
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;

@@ -12,37 +12,37 @@
 
 namespace zw {
 namespace {
-namespace t = template_texts;
+namespace tt = template_texts;
 } // namespace
 
 TemplateDialog::TemplateDialog(Services& services, QWidget* parent)
     : QDialog(parent), services_(services) {
-    setupDialogWindow(*this, t::kCaption);
+    setupDialogWindow(*this, tt::kCaption);
     build();
     fill(makeNewTemplate());
 }
 
 void TemplateDialog::build() {
-    auto* group = new QGroupBox(qs(t::kGroup), this);
+    auto* group = new QGroupBox(qs(tt::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     auto* nameForm = new QFormLayout;
     ui_.name = new QLineEdit(group);
-    nameForm->addRow(qs(t::kName), ui_.name);
+    nameForm->addRow(qs(tt::kName), ui_.name);
     groupLayout->addLayout(nameForm);
     ui_.range = new QLabel(group);
     groupLayout->addWidget(ui_.range);
-    ui_.sizes = new CheckColumns(t::kMapSizes, 4, group);
+    ui_.sizes = new CheckColumns(tt::kMapSizes, 4, group);
     groupLayout->addWidget(ui_.sizes);
     auto* countForm = new QFormLayout;
-    ui_.playerCount = makeList(t::kPlayerCounts, group);
-    countForm->addRow(qs(t::kPlayerCount), ui_.playerCount);
+    ui_.playerCount = makeList(tt::kPlayerCounts, group);
+    countForm->addRow(qs(tt::kPlayerCount), ui_.playerCount);
     groupLayout->addLayout(countForm);
 
-    auto* players = new QGroupBox(qs(t::kPlayersGroup), this);
+    auto* players = new QGroupBox(qs(tt::kPlayersGroup), this);
     auto* grid = new QGridLayout(players);
     for (size_t i = 0; i < kPlayerSlots; ++i) {
-        ui_.playerLabels[i] = new QLabel(qs(t::kPlayers[i]), players);
-        ui_.playerKinds[i] = makeList(t::kKinds, players);
+        ui_.playerLabels[i] = new QLabel(qs(tt::kPlayers[i]), players);
+        ui_.playerKinds[i] = makeList(tt::kKinds, players);
         grid->addWidget(ui_.playerLabels[i], static_cast<int>(i), 0);
         grid->addWidget(ui_.playerKinds[i], static_cast<int>(i), 1);
         connect(ui_.playerKinds[i], &QComboBox::activated, this,
@@ -51,7 +51,7 @@ void TemplateDialog::build() {
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(kPlayerSlots, 1);
 
-    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    const OkCancelRow row = makeOkCancelRow(*this, tt::kOk, tt::kCancel);
     auto* buttons = row.layout;
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;

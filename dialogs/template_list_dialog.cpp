@@ -19,7 +19,7 @@
 
 namespace zw {
 namespace {
-namespace t = template_list_texts;
+namespace lt = template_list_texts;
 
 // The list is never narrower than this, whatever names it holds.
 constexpr int kListMinimumWidth = 320;
@@ -27,7 +27,7 @@ constexpr int kListMinimumWidth = 320;
 
 TemplateListDialog::TemplateListDialog(Services& services, QWidget* parent)
     : QDialog(parent), services_(services) {
-    setupDialogWindow(*this, t::kCaption);
+    setupDialogWindow(*this, lt::kCaption);
     build();
 }
 
@@ -38,31 +38,31 @@ template <typename Event> void TemplateListDialog::runEvent(Event&& e) {
 }
 
 void TemplateListDialog::build() {
-    auto* group = new QGroupBox(qs(t::kGroup), this);
+    auto* group = new QGroupBox(qs(lt::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(new QLabel(qs(t::kNameLabel), group));
+    groupLayout->addWidget(new QLabel(qs(lt::kNameLabel), group));
     ui_.name = new QLineEdit(group);
     groupLayout->addWidget(ui_.name);
-    ui_.hint = new QLabel(qs(t::kHint), group);
+    ui_.hint = new QLabel(qs(lt::kHint), group);
     ui_.hint->setWordWrap(true);
     groupLayout->addWidget(ui_.hint);
-    groupLayout->addWidget(new QLabel(qs(t::kListLabel), group));
+    groupLayout->addWidget(new QLabel(qs(lt::kListLabel), group));
     ui_.list = new QListWidget(group);
     ui_.list->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.list->setMinimumSize(kListMinimumWidth, 220);
     groupLayout->addWidget(ui_.list);
     auto* deleteRow = new QHBoxLayout;
-    ui_.remove = new QPushButton(qs(t::kDelete), group);
-    ui_.removeAll = new QPushButton(qs(t::kDeleteAll), group);
+    ui_.remove = new QPushButton(qs(lt::kDelete), group);
+    ui_.removeAll = new QPushButton(qs(lt::kDeleteAll), group);
     deleteRow->addWidget(ui_.remove);
     deleteRow->addWidget(ui_.removeAll);
     groupLayout->addLayout(deleteRow);
 
     // "Добавить шаблон" and "Импорт" share one place; the mode shows one of them.
     auto* closeRow = new QHBoxLayout;
-    ui_.add = new QPushButton(qs(t::kAdd), this);
-    ui_.import = new QPushButton(qs(t::kImport), this);
-    ui_.cancel = new QPushButton(qs(t::kCancel), this);
+    ui_.add = new QPushButton(qs(lt::kAdd), this);
+    ui_.import = new QPushButton(qs(lt::kImport), this);
+    ui_.cancel = new QPushButton(qs(lt::kCancel), this);
     closeRow->addWidget(ui_.add);
     closeRow->addWidget(ui_.import);
     closeRow->addWidget(ui_.cancel);

@@ -21,15 +21,15 @@
 namespace zw {
 namespace {
 
-namespace t = zone_texts;
+namespace zt = zone_texts;
 
 using IntField = int32_t ZoneRecord::*;
 
 constexpr std::array<IntField, 4> kTownCountFields = {
     &ZoneRecord::playerCastles, &ZoneRecord::playerTowns, &ZoneRecord::neutralCastles,
     &ZoneRecord::neutralTowns};
-constexpr std::array<std::string_view, 4> kTownCountLabels = {t::kPlayerCastles, t::kPlayerTowns,
-                                                              t::kNeutralCastles, t::kNeutralTowns};
+constexpr std::array<std::string_view, 4> kTownCountLabels = {
+    zt::kPlayerCastles, zt::kPlayerTowns, zt::kNeutralCastles, zt::kNeutralTowns};
 
 // Mines in record order, and where each stands: column, row, caption.
 struct MinePlace {
@@ -39,13 +39,13 @@ struct MinePlace {
     std::string_view caption;
 };
 constexpr std::array<MinePlace, 7> kMinePlaces = {{
-    {&ZoneRecord::mineWood, 0, 0, t::kMinesLeft[0]},
-    {&ZoneRecord::mineMercury, 1, 0, t::kMinesRight[0]},
-    {&ZoneRecord::mineOre, 0, 1, t::kMinesLeft[1]},
-    {&ZoneRecord::mineSulfur, 1, 1, t::kMinesRight[1]},
-    {&ZoneRecord::mineCrystal, 1, 2, t::kMinesRight[2]},
-    {&ZoneRecord::mineGems, 1, 3, t::kMinesRight[3]},
-    {&ZoneRecord::mineGold, 0, 2, t::kMinesLeft[2]},
+    {&ZoneRecord::mineWood, 0, 0, zt::kMinesLeft[0]},
+    {&ZoneRecord::mineMercury, 1, 0, zt::kMinesRight[0]},
+    {&ZoneRecord::mineOre, 0, 1, zt::kMinesLeft[1]},
+    {&ZoneRecord::mineSulfur, 1, 1, zt::kMinesRight[1]},
+    {&ZoneRecord::mineCrystal, 1, 2, zt::kMinesRight[2]},
+    {&ZoneRecord::mineGems, 1, 3, zt::kMinesRight[3]},
+    {&ZoneRecord::mineGold, 0, 2, zt::kMinesLeft[2]},
 }};
 
 constexpr std::array<IntField, 4> kLimitFields = {&ZoneRecord::minHumans, &ZoneRecord::maxHumans,
@@ -54,15 +54,9 @@ constexpr std::array<IntField, 4> kLimitFields = {&ZoneRecord::minHumans, &ZoneR
 using TreasureField = int32_t TreasureGroup::*;
 constexpr std::array<TreasureField, 3> kTreasureFields = {&TreasureGroup::low, &TreasureGroup::high,
                                                           &TreasureGroup::density};
-constexpr std::array<std::string_view, 3> kTreasureLabels = {t::kLow, t::kHigh, t::kDensity};
+constexpr std::array<std::string_view, 3> kTreasureLabels = {zt::kLow, zt::kHigh, zt::kDensity};
 
 // Keeps a hidden widget's place in its layout, so that the groups do not jump.
-void keepPlaceWhenHidden(QWidget* w) {
-    QSizePolicy p = w->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(p);
-}
-
 // A caption that wraps onto a second line at the width of `wrapAt` instead of
 // widening its column, so that the dialog fits a small screen.
 QLabel* wrappedLabel(std::string_view text, const QString& wrapAt, QWidget* parent) {
@@ -75,7 +69,7 @@ QLabel* wrappedLabel(std::string_view text, const QString& wrapAt, QWidget* pare
 } // namespace
 
 ZoneDialog::ZoneDialog(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
-    setupDialogWindow(*this, t::kCaption);
+    setupDialogWindow(*this, zt::kCaption);
     build();
     fill(makeDefaultZone());
 }
@@ -84,20 +78,20 @@ void ZoneDialog::build() {
     auto* columns = new QHBoxLayout;
 
     // ---- Parameters ----
-    auto* params = new QGroupBox(qs(t::kParameters), this);
+    auto* params = new QGroupBox(qs(zt::kParameters), this);
     auto* paramsLayout = new QVBoxLayout(params);
     auto* paramsForm = new QFormLayout;
-    ui_.kind = makeList(t::kKinds, params);
+    ui_.kind = makeList(zt::kKinds, params);
     ui_.size = new PresetBox(form_.size, params);
-    ui_.owner = makeList(t::kOwners, params);
-    ui_.towns = makeList(t::kTownModes, params);
-    paramsForm->addRow(qs(t::kKind), ui_.kind);
-    paramsForm->addRow(qs(t::kSize), ui_.size);
-    paramsForm->addRow(qs(t::kOwner), ui_.owner);
-    paramsForm->addRow(qs(t::kTowns), ui_.towns);
+    ui_.owner = makeList(zt::kOwners, params);
+    ui_.towns = makeList(zt::kTownModes, params);
+    paramsForm->addRow(qs(zt::kKind), ui_.kind);
+    paramsForm->addRow(qs(zt::kSize), ui_.size);
+    paramsForm->addRow(qs(zt::kOwner), ui_.owner);
+    paramsForm->addRow(qs(zt::kTowns), ui_.towns);
     paramsLayout->addLayout(paramsForm);
 
-    ui_.townSettings = new QGroupBox(qs(t::kTownSettings), params);
+    ui_.townSettings = new QGroupBox(qs(zt::kTownSettings), params);
     auto* townForm = new QFormLayout(ui_.townSettings);
     for (size_t i = 0; i < kTownCountFields.size(); ++i) {
         auto* f = new NumberField(kUnboundedRange, ui_.townSettings);
@@ -109,20 +103,20 @@ void ZoneDialog::build() {
         connect(f, &NumberField::valueEdited, this,
                 [this, field](int32_t v) { form_.values.*field = v; });
     }
-    ui_.sameTownType = new QCheckBox(qs(t::kSameTownType), ui_.townSettings);
+    ui_.sameTownType = new QCheckBox(qs(zt::kSameTownType), ui_.townSettings);
     townForm->addRow(ui_.sameTownType);
     keepPlaceWhenHidden(ui_.townSettings);
     paramsLayout->addWidget(ui_.townSettings);
 
-    paramsLayout->addWidget(new QLabel(qs(t::kTownTypesLabel), params));
-    ui_.townTypes = new CheckColumns(t::kTownTypes, 3, params);
+    paramsLayout->addWidget(new QLabel(qs(zt::kTownTypesLabel), params));
+    ui_.townTypes = new CheckColumns(zt::kTownTypes, 3, params);
     paramsLayout->addWidget(ui_.townTypes);
     paramsLayout->addStretch(1);
     columns->addWidget(params);
 
     // ---- Mines, terrain, monsters ----
     auto* middle = new QVBoxLayout;
-    auto* mines = new QGroupBox(qs(t::kMines), this);
+    auto* mines = new QGroupBox(qs(zt::kMines), this);
     auto* minesGrid = new QGridLayout(mines);
     for (size_t i = 0; i < kMinePlaces.size(); ++i) {
         const MinePlace& place = kMinePlaces[i];
@@ -145,23 +139,23 @@ void ZoneDialog::build() {
         setTabOrder(ui_.mines[screenOrder[i - 1]], ui_.mines[screenOrder[i]]);
     middle->addWidget(mines);
 
-    auto* terrain = new QGroupBox(qs(t::kTerrain), this);
+    auto* terrain = new QGroupBox(qs(zt::kTerrain), this);
     auto* terrainLayout = new QVBoxLayout(terrain);
-    ui_.terrainMatchesTown = new QCheckBox(qs(t::kTerrainMatchesTown), terrain);
-    ui_.terrains = new CheckColumns(t::kTerrains, 3, terrain);
+    ui_.terrainMatchesTown = new QCheckBox(qs(zt::kTerrainMatchesTown), terrain);
+    ui_.terrains = new CheckColumns(zt::kTerrains, 3, terrain);
     keepPlaceWhenHidden(ui_.terrains);
     terrainLayout->addWidget(ui_.terrainMatchesTown);
     terrainLayout->addWidget(ui_.terrains);
     middle->addWidget(terrain);
 
-    auto* monsters = new QGroupBox(qs(t::kMonsters), this);
+    auto* monsters = new QGroupBox(qs(zt::kMonsters), this);
     auto* monstersLayout = new QVBoxLayout(monsters);
     auto* strengthForm = new QFormLayout;
-    ui_.monsterStrength = makeList(t::kStrengths, monsters);
-    strengthForm->addRow(qs(t::kMonsterStrength), ui_.monsterStrength);
+    ui_.monsterStrength = makeList(zt::kStrengths, monsters);
+    strengthForm->addRow(qs(zt::kMonsterStrength), ui_.monsterStrength);
     monstersLayout->addLayout(strengthForm);
-    ui_.monstersMatchTown = new QCheckBox(qs(t::kMonstersMatchTown), monsters);
-    ui_.monsterTypes = new CheckColumns(t::kMonsterTypes, 2, monsters);
+    ui_.monstersMatchTown = new QCheckBox(qs(zt::kMonstersMatchTown), monsters);
+    ui_.monsterTypes = new CheckColumns(zt::kMonsterTypes, 2, monsters);
     keepPlaceWhenHidden(ui_.monsterTypes);
     monstersLayout->addWidget(ui_.monstersMatchTown);
     monstersLayout->addWidget(ui_.monsterTypes);
@@ -171,11 +165,11 @@ void ZoneDialog::build() {
 
     // ---- Treasure, existence ----
     auto* right = new QVBoxLayout;
-    auto* treasure = new QGroupBox(qs(t::kTreasure), this);
+    auto* treasure = new QGroupBox(qs(zt::kTreasure), this);
     auto* treasureLayout = new QVBoxLayout(treasure);
     for (int g = 0; g < 3; ++g) {
         const auto gi = static_cast<size_t>(g);
-        treasureLayout->addWidget(new QLabel(qs(t::kTreasureGroups[gi]), treasure));
+        treasureLayout->addWidget(new QLabel(qs(zt::kTreasureGroups[gi]), treasure));
         QComboBox* list = new QComboBox(treasure);
         for (int p = 0; p < kTreasurePresetCount; ++p)
             list->addItem(qs(treasurePresetEntry(p)));
@@ -204,9 +198,9 @@ void ZoneDialog::build() {
     }
     right->addWidget(treasure);
 
-    auto* existence = new QGroupBox(qs(t::kExistence), this);
+    auto* existence = new QGroupBox(qs(zt::kExistence), this);
     auto* existenceLayout = new QVBoxLayout(existence);
-    ui_.existence = makeList(t::kExistModes, existence);
+    ui_.existence = makeList(zt::kExistModes, existence);
     existenceLayout->addWidget(ui_.existence);
     ui_.limitsPanel = new QWidget(existence);
     auto* limitsForm = new QFormLayout(ui_.limitsPanel);
@@ -214,7 +208,7 @@ void ZoneDialog::build() {
     for (size_t i = 0; i < kLimitFields.size(); ++i) {
         auto* f = new NumberField(kOneToEightRange, ui_.limitsPanel);
         ui_.limits[i] = f;
-        limitsForm->addRow(qs(t::kLimits[i]), f);
+        limitsForm->addRow(qs(zt::kLimits[i]), f);
         const IntField field = kLimitFields[i];
         connect(f, &NumberField::valueEdited, this,
                 [this, field](int32_t v) { form_.values.*field = v; });
@@ -226,7 +220,7 @@ void ZoneDialog::build() {
     columns->addLayout(right);
 
     // ---- Buttons ----
-    const OkCancelRow row = makeOkCancelRow(*this, t::kOk, t::kCancel);
+    const OkCancelRow row = makeOkCancelRow(*this, zt::kOk, zt::kCancel);
     auto* buttons = row.layout;
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;

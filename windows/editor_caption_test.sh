@@ -16,11 +16,13 @@ if [ "${1:-}" = "--inner" ]; then
     bash "$here/wine.sh" "$prefix" run "$exe" "Z:$project" >/dev/null 2>>"$report.stderr" &
     pid=$!
     caption=""
+    # The new template's caption comes first, the loaded project's after it:
+    # wait for the expected one.
     for _ in $(seq 1 300); do
         for w in $(timeout 5 xdotool search --onlyvisible --name "^Редактор шаблонов" 2>/dev/null); do
             caption=$(timeout 5 xdotool getwindowname "$w" 2>/dev/null)
         done
-        [ -n "$caption" ] && break
+        [ "$caption" = "$expected" ] && break
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2
     done

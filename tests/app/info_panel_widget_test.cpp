@@ -13,7 +13,7 @@
 namespace zw {
 namespace {
 
-const QColor kYellow(255, 255, 0);
+const QColor kPanelYellow(255, 255, 0);
 const QColor kPale(231, 225, 152);
 
 InfoPanelContent zoneContent() {
@@ -50,7 +50,7 @@ TEST_F(PanelTest, ElementsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(panel->frameShape(), QFrame::Panel);
     EXPECT_EQ(panel->frameShadow(), QFrame::Raised);
     EXPECT_EQ(panel->lineWidth(), 1);
-    EXPECT_EQ(panel->palette().color(QPalette::Window), kYellow);
+    EXPECT_EQ(panel->palette().color(QPalette::Window), kPanelYellow);
 
     EXPECT_EQ(panel->title()->geometry(), QRect(16, 8, 153, 33));
     EXPECT_TRUE(panel->title()->wordWrap());
@@ -84,7 +84,7 @@ TEST_F(PanelTest, MineStripShowsOneIconPerKindCentredInThePanel) {
     // Wood at x = 0, gold at x = 25, on the panel's face.
     const QImage strip = panel->mineStrip()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QImage expected(50, 19, QImage::Format_RGB32);
-    expected.fill(kYellow);
+    expected.fill(kPanelYellow);
     {
         QPainter p(&expected);
         p.drawPixmap(0, 0, mineIcon(MineWood));

@@ -15,10 +15,6 @@ namespace {
 
 using Indices = std::vector<int32_t>;
 
-const std::string kNodeTaken =
-    "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
-    "одной, а также соседних узлах запрещено.";
-
 // Zones at (1,1), (3,1), (6,1), (9,6); connections 1-2, 2-3, 3-4 (numbers).
 struct SelectionTest : ::testing::Test {
     MouseHarness h;
@@ -101,7 +97,7 @@ TEST_F(SelectionTest, GroupMoveNextToAnUnselectedZoneIsRefusedWhole) {
     h.clickLeft(h.zone(0));
     h.ctrlClickLeft(h.zone(1));
     h.drag(h.zone(0), h.node(6, 6)); // zone 2 to (8, 6), beside zone 4 at (9, 6)
-    ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{kNodeTaken});
+    ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{std::string(kNodeTaken)});
     EXPECT_EQ(h.services.messages[0].kind, MessageKind::Information);
     expectUnchangedWithoutStep(before);
 }

@@ -6,17 +6,6 @@
 namespace zw {
 namespace {
 
-TEST(Records, NewTemplateDefaults) {
-    const TRmg t = makeNewTemplate();
-    EXPECT_EQ(t.name, "Unnamed template");
-    EXPECT_EQ(t.header, (TemplateHeader{4, 9, 0}));
-    EXPECT_EQ(t.playerCount(), 2);
-    EXPECT_EQ(t.kinds.playerKind[0], 0);
-    EXPECT_EQ(t.kinds.playerKind[1], 0);
-    EXPECT_TRUE(t.zones.empty());
-    EXPECT_TRUE(t.connections.empty());
-}
-
 TEST(Records, RemoveZoneRenumbersAndDropsConnections) {
     TRmg t;
     for (int i = 0; i < 4; ++i)

@@ -18,7 +18,9 @@ if [ "${1:-}" = "--inner" ]; then
     pid=$!
     caption=""
     class=""
-    for _ in $(seq 1 100); do
+    # The window shows the new template's caption before the project named on
+    # the command line is loaded: wait for the expected caption, not the first.
+    for _ in $(seq 1 250); do
         for win in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
             name=$(xprop -id "$win" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
             [ -n "$name" ] || name=$(xdotool getwindowname "$win" 2>/dev/null)
@@ -30,7 +32,7 @@ if [ "${1:-}" = "--inner" ]; then
                 ;;
             esac
         done
-        [ -n "$caption" ] && break
+        [ "$caption" = "$expected" ] && break
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.2
     done
@@ -57,7 +59,7 @@ mkdir -m 700 "$work/run"
 
 fail=0
 run() { # expected caption, file
-    if ! timeout -k 5 60 bash "$display" 1024x768 \
+    if ! timeout -k 5 90 bash "$display" 1024x768 \
         bash "$0" --inner "$exe" "$1" "$2" "$work/seen"; then
         echo "FAIL: expected caption \"$1\" of class zonewright, saw \"$(cat "$work/seen" 2>/dev/null)\""
         cat "$work/seen.stderr" 2>/dev/null

@@ -64,6 +64,18 @@ if [ "${1:-}" = "--inner" ]; then
         sleep 0.2
         timeout 5 xdotool click 1
     }
+    # Waits up to 5 s until window $1 keeps its place and size for 0.3 s: a
+    # click before it has settled would miss its target.
+    settled() {
+        local before="" now
+        for _ in $(seq 1 25); do
+            now=$(timeout 5 xdotool getwindowgeometry --shell "$1" 2>/dev/null)
+            [ -n "$now" ] && [ "$now" = "$before" ] && return 0
+            before=$now
+            sleep 0.3
+        done
+        return 1
+    }
     wait_file() { # path, tenths of a second
         for _ in $(seq 1 "$2"); do
             [ -f "$1" ] && return 0
@@ -77,7 +89,7 @@ if [ "${1:-}" = "--inner" ]; then
     first=$!
     pids+=("$first")
     main=$(window_of 150 "$first" "$CAPTION") || { say "the project did not open"; exit 1; }
-    sleep 0.5
+    settled "$main" || { say "the main window did not settle"; exit 1; }
     click_at "$main" "$CREATE_ZONE_X" "$BUTTON_Y"
     sleep 0.3
     click_at "$main" "$NODE_X" "$NODE_Y"
@@ -99,7 +111,8 @@ if [ "${1:-}" = "--inner" ]; then
     "$exe" >/dev/null 2>>"$work/stderr" &
     second=$!
     pids+=("$second")
-    question=$(window_of 150 "$second" "*" "Редактор шаблонов - *") || {
+    # Any named window but the main one (a window may be nameless at first).
+    question=$(window_of 150 "$second" "?*" "Редактор шаблонов - *") || {
         say "no recovery question at start-up"
         exit 1
     }
@@ -114,9 +127,9 @@ if [ "${1:-}" = "--inner" ]; then
     say "recovered with the caption \"$CAPTION*\" (modified)"
 
     # 3. Save asks for a place; the saved project equals the copy from before the kill.
-    sleep 0.5
+    settled "$main" || { say "the main window did not settle"; exit 1; }
     click_at "$main" "$SAVE_X" "$BUTTON_Y"
-    save=$(window_of 100 "$second" "*" "Редактор шаблонов - *") || { say "save asked for no place"; exit 1; }
+    save=$(window_of 100 "$second" "?*" "Редактор шаблонов - *") || { say "save asked for no place"; exit 1; }
     timeout 5 xdotool windowfocus "$save" 2>/dev/null
     sleep 0.3
     timeout 5 xdotool type --delay 20 "$work/saved"

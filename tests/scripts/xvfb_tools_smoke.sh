@@ -39,13 +39,25 @@ if [ "${1:-}" = "--inner" ]; then
         done
         return 1
     }
+    # Waits up to 5 s until window $1 keeps its place and size for 0.3 s: a
+    # click before it has settled would miss its target.
+    settled() {
+        local before="" now
+        for _ in $(seq 1 25); do
+            now=$(timeout 5 xdotool getwindowgeometry --shell "$1" 2>/dev/null)
+            [ -n "$now" ] && [ "$now" = "$before" ] && return 0
+            before=$now
+            sleep 0.3
+        done
+        return 1
+    }
 
     "$exe" >/dev/null 2>>"${report}.stderr" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null; sleep 0.5; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
 
     main=$(find_window 150 "Редактор шаблонов") || { say "the main window did not appear"; exit 1; }
-    sleep 0.5 # let it settle at its final size
+    settled "$main" || { say "the main window did not settle"; exit 1; }
     eval "$(timeout 5 xdotool getwindowgeometry --shell "$main")"
     say "main window $main at $X,$Y size ${WIDTH}x$HEIGHT"
     shot 1-started
