@@ -180,7 +180,8 @@ std::vector<Point> planeLayout(const Shape& s, double r) {
         out.push_back(middle);
         const int sides = s.centre - 1;
         const int gaps = s.directPair ? 1 : s.players;
-        // Side zone k goes into gap k mod gaps; a gap holding several spreads them.
+        // The side zones spread over the gaps, in turn when there are more of
+        // them than gaps; a gap holding several spreads them across it.
         const int crowd = (sides + gaps - 1) / gaps;
         // Far enough from the ways to the middle and from each other.
         const double sideRadius =
