@@ -55,10 +55,10 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void DuplicateDialog::reset() {
-    show(DuplicateForm{});
+    showForm(DuplicateForm{});
 }
 
-void DuplicateDialog::show(const DuplicateForm& form) {
+void DuplicateDialog::showForm(const DuplicateForm& form) {
     form_ = form;
     for (size_t i = 0; i < ui_.players.size(); ++i)
         setListPosition(*ui_.players[i], form_.targets[i]);

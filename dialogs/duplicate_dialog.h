@@ -22,7 +22,7 @@ class DuplicateDialog : public QDialog {
     // Starts from every player keeping its zones, mirrored left to right.
     void reset();
     // Shows `form` in the controls.
-    void show(const DuplicateForm& form);
+    void showForm(const DuplicateForm& form);
     const DuplicateForm& form() const { return form_; }
 
     struct Controls {

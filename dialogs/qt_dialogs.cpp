@@ -96,7 +96,7 @@ ListOutcome QtDialogs::runTemplateList(TemplateListSession& session) {
 std::optional<DuplicateSettings> QtDialogs::duplicateForPlayers() {
     if (duplicate_ == nullptr)
         return std::nullopt;
-    duplicate_->show(lastDuplicate_.value_or(DuplicateForm{}));
+    duplicate_->showForm(lastDuplicate_.value_or(DuplicateForm{}));
     return runDuplicate();
 }
 
@@ -104,7 +104,7 @@ std::optional<DuplicateSettings>
 QtDialogs::duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) {
     if (duplicate_ == nullptr)
         return std::nullopt;
-    duplicate_->show(suggestedDuplicate(t, zones, lastDuplicate_));
+    duplicate_->showForm(suggestedDuplicate(t, zones, lastDuplicate_));
     return runDuplicate();
 }
 
