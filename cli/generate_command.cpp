@@ -96,7 +96,8 @@ void addGenerateCommand(CLI::App& app, int& result) {
         cmd->add_option("--players", o->players, "number of players, 2 to 8 (required)");
     cmd->add_option("--pattern", o->pattern,
                     "ring, star or ring-centre (default): players in a circle joined through "
-                    "neutral zones, joined only through the middle, or both");
+                    "neutral zones, joined only through the middle, or both")
+        ->type_name("PATTERN");
     o->ownOption = cmd->add_option("--own", o->own,
                                    "zones of each player besides its start zone, 0 to 4 "
                                    "(default 1)");
@@ -115,6 +116,10 @@ void addGenerateCommand(CLI::App& app, int& result) {
     o->nameOption = cmd->add_option("--name", o->name,
                                     "the template's name (default: the pattern and the number of "
                                     "players, in Russian)");
+    for (CLI::Option* number :
+         {o->playersOption, o->ownOption, o->betweenOption, o->centreOption, o->seedOption})
+        number->type_name("INT");
+    o->nameOption->type_name("NAME");
     cmd->callback([&result, o] { result = runGenerate(*o); });
 }
 
