@@ -193,6 +193,37 @@ bool startWithoutTown(const ZoneRecord& z) {
     return isStartZone(z) && townsOf(z) == 0;
 }
 
+// What the template check refuses about owners and start zones, over every
+// zone as stored, for `players` players: each group in ascending player or
+// zone order.
+void addOwnerWarnings(const TRmg& t, int players, std::vector<TemplateWarning>& out) {
+    std::map<int32_t, std::vector<int>> startsOf; // players 1 and above
+    std::map<int32_t, std::vector<int>> beyond;   // players above `players`
+    std::vector<int> ownerless;
+    for (size_t i = 0; i < t.zones.size(); ++i) {
+        const ZoneRecord& z = t.zones[i];
+        const int number = static_cast<int>(i) + 1;
+        if (isStartZone(z)) {
+            if (z.owner >= 1)
+                startsOf[z.owner].push_back(number);
+            else
+                ownerless.push_back(number);
+        }
+        if (z.owner > players)
+            beyond[z.owner].push_back(number);
+    }
+    for (const auto& [p, zones] : startsOf)
+        if (zones.size() > 1)
+            out.push_back({WarningCode::SecondStartZone, zones, {}, p});
+    for (int zone : ownerless)
+        out.push_back({WarningCode::StartWithoutOwner, {zone}, {}, std::nullopt});
+    for (const auto& [p, zones] : beyond)
+        out.push_back({WarningCode::OwnerBeyondPlayers, zones, {}, p});
+    for (int p = 1; p <= players; ++p)
+        if (!startsOf.contains(p))
+            out.push_back({WarningCode::MissingStartZone, {}, {}, p});
+}
+
 std::vector<TemplateWarning> warningsOf(const TRmg& t, const std::vector<Link>& links) {
     std::vector<TemplateWarning> out;
     const size_t n = t.zones.size();
@@ -300,6 +331,14 @@ std::string_view warningCodeName(WarningCode code) {
         return "duplicate-connection";
     case WarningCode::StartWithoutTown:
         return "start-without-town";
+    case WarningCode::SecondStartZone:
+        return "second-start-zone";
+    case WarningCode::StartWithoutOwner:
+        return "start-without-owner";
+    case WarningCode::OwnerBeyondPlayers:
+        return "owner-beyond-players";
+    case WarningCode::MissingStartZone:
+        return "missing-start-zone";
     }
     return "";
 }
@@ -349,6 +388,7 @@ TemplateAnalysis analyzeTemplate(const TRmg& original) {
             r.setups.push_back(analyzeSetup(t, zoneLimits, links, h, p));
     }
     r.warnings = warningsOf(t, links);
+    addOwnerWarnings(t, players, r.warnings);
     r.fairness = fairnessOf(t, zoneLimits, links, std::max(1, humansOfAll), players);
     return r;
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zw {
@@ -35,16 +36,34 @@ struct SetupAnalysis {
     bool operator==(const SetupAnalysis&) const = default;
 };
 
-enum class WarningCode { IsolatedZone, SelfConnection, DuplicateConnection, StartWithoutTown };
+// The last four are what the template check refuses, so that the analysis
+// never calls a template sound that cannot be compiled.
+enum class WarningCode {
+    IsolatedZone,
+    SelfConnection,
+    DuplicateConnection,
+    StartWithoutTown,
+    SecondStartZone,    // a player with two or more start zones
+    StartWithoutOwner,  // a start zone of owner 0 (or below, as a damaged file may hold)
+    OwnerBeyondPlayers, // a player above the number of players owning zones
+    MissingStartZone,   // a player of the template without a start zone
+};
 
 // The code as written in reports: "isolated-zone", "self-connection", ...
 std::string_view warningCodeName(WarningCode code);
 
-// A finding that holds in every setup. Zone and connection numbers are 1-based, ascending.
+// A finding that holds in every setup. Zone and connection numbers are 1-based,
+// ascending; `player` is set for the codes about one player.
 struct TemplateWarning {
+    TemplateWarning() = default;
+    TemplateWarning(WarningCode c, std::vector<int> z, std::vector<int> j,
+                    std::optional<int> p = std::nullopt)
+        : code(c), zones(std::move(z)), connections(std::move(j)), player(p) {}
+
     WarningCode code = WarningCode::IsolatedZone;
     std::vector<int> zones;
     std::vector<int> connections;
+    std::optional<int> player;
     bool operator==(const TemplateWarning&) const = default;
 };
 

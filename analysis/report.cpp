@@ -88,9 +88,14 @@ ordered_json analysisToJson(const TemplateAnalysis& a) {
                                       {"separatedStarts", pairs}});
     }
     ordered_json warnings = ordered_json::array();
-    for (const TemplateWarning& w : a.warnings)
-        warnings.push_back(ordered_json{
-            {"code", warningCodeName(w.code)}, {"zones", w.zones}, {"connections", w.connections}});
+    for (const TemplateWarning& w : a.warnings) {
+        ordered_json j{{"code", warningCodeName(w.code)}};
+        if (w.player)
+            j["player"] = *w.player;
+        j["zones"] = w.zones;
+        j["connections"] = w.connections;
+        warnings.push_back(std::move(j));
+    }
     ordered_json fairness = ordered_json::array();
     for (const PlayerFairness& f : a.fairness) {
         ordered_json within = ordered_json::array();
@@ -146,6 +151,21 @@ std::vector<AnalysisFinding> warningFindings(const TemplateAnalysis& a) {
             break;
         case WarningCode::StartWithoutTown:
             text = "В стартовой локации " + numberList(w.zones) + " нет города";
+            break;
+        // The template check's own words, with the zones they concern.
+        case WarningCode::SecondStartZone:
+            text = "У игрока " + std::to_string(w.player.value_or(0)) +
+                   " больше одной стартовой локации: " + zonesPhrase(w.zones);
+            break;
+        case WarningCode::StartWithoutOwner:
+            text = "Стартовая локация " + numberList(w.zones) + " не принадлежит ни одному игроку";
+            break;
+        case WarningCode::OwnerBeyondPlayers:
+            text = "У игрока " + std::to_string(w.player.value_or(0)) +
+                   " есть замки, но этого игрока на карте нет: " + zonesPhrase(w.zones);
+            break;
+        case WarningCode::MissingStartZone:
+            text = "У игрока " + std::to_string(w.player.value_or(0)) + " нет стартовой локации";
             break;
         }
         out.push_back({std::move(text), w.zones});

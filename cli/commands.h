@@ -12,5 +12,6 @@ void addRmgCommands(CLI::App& app, int& result);      // compile, list, delete, 
 void addRenderCommand(CLI::App& app, int& result);    // render
 void addAnalyzeCommand(CLI::App& app, int& result);   // analyze
 void addTransformCommand(CLI::App& app, int& result); // transform
+void addGenerateCommand(CLI::App& app, int& result);  // generate
 
 } // namespace zw::cli

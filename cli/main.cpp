@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     zw::cli::addRenderCommand(app, result);
     zw::cli::addAnalyzeCommand(app, result);
     zw::cli::addTransformCommand(app, result);
+    zw::cli::addGenerateCommand(app, result);
     try {
         // Arguments as UTF-8 on every system (on Windows from the UTF-16 command
         // line); CLI11 takes them last first.

@@ -55,7 +55,11 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void DuplicateDialog::reset() {
-    form_ = DuplicateForm{};
+    showForm(DuplicateForm{});
+}
+
+void DuplicateDialog::showForm(const DuplicateForm& form) {
+    form_ = form;
     for (size_t i = 0; i < ui_.players.size(); ++i)
         setListPosition(*ui_.players[i], form_.targets[i]);
     ui_.transforms[static_cast<size_t>(form_.transform)]->setChecked(true);

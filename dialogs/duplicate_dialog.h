@@ -21,6 +21,8 @@ class DuplicateDialog : public QDialog {
 
     // Starts from every player keeping its zones, mirrored left to right.
     void reset();
+    // Shows `form` in the controls.
+    void showForm(const DuplicateForm& form);
     const DuplicateForm& form() const { return form_; }
 
     struct Controls {

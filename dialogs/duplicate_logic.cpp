@@ -18,4 +18,39 @@ DuplicateSettings DuplicateForm::settings() const {
     return s;
 }
 
+DuplicateForm suggestedDuplicate(const TRmg& t, std::span<const int32_t> selection,
+                                 const std::optional<DuplicateForm>& last) {
+    DuplicateForm form;
+    if (last)
+        form.transform = last->transform;
+    std::array<bool, kPlayerSlots> taken{}; // players owning a zone or chosen as a target
+    for (const ZoneRecord& z : t.zones)
+        if (validPlayer(z.owner))
+            taken[static_cast<size_t>(z.owner - 1)] = true;
+    std::array<bool, kPlayerSlots> selected{};
+    for (const int32_t k : selection)
+        if (k >= 0 && static_cast<size_t>(k) < t.zones.size() &&
+            validPlayer(t.zones[static_cast<size_t>(k)].owner))
+            selected[static_cast<size_t>(t.zones[static_cast<size_t>(k)].owner - 1)] = true;
+    for (size_t p = 0; p < selected.size(); ++p) {
+        if (!selected[p])
+            continue;
+        std::optional<size_t> target;
+        if (last) {
+            const int remembered = last->targets[p];
+            if (remembered >= 0 && remembered < kPlayerSlots &&
+                !taken[static_cast<size_t>(remembered)])
+                target = static_cast<size_t>(remembered);
+        }
+        for (size_t q = 0; !target && q < taken.size(); ++q)
+            if (!taken[q])
+                target = q;
+        if (target) {
+            form.targets[p] = static_cast<int>(*target);
+            taken[*target] = true;
+        }
+    }
+    return form;
+}
+
 } // namespace zw

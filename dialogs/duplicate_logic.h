@@ -5,6 +5,8 @@
 #include "platform/dialogs.h"
 
 #include <array>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +43,16 @@ struct DuplicateForm {
     // position outside 0..7 keeps the player, a transform outside the list is
     // the first.
     DuplicateSettings settings() const;
+    bool operator==(const DuplicateForm&) const = default;
 };
+
+// The form a duplicate of zones `selection` (0-based indices) of `t` opens
+// with: each player owning a selected zone, in ascending order, goes to the
+// lowest player owning no zone of the template and not taken by an earlier
+// pair (to itself when there is none left); the other players keep theirs.
+// The last choice of the session, when given, keeps its transform and those
+// of its pairs whose target is still free.
+DuplicateForm suggestedDuplicate(const TRmg& t, std::span<const int32_t> selection,
+                                 const std::optional<DuplicateForm>& last);
 
 } // namespace zw

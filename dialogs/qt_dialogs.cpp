@@ -2,6 +2,7 @@
 
 #include "dialogs/connection_dialog.h"
 #include "dialogs/duplicate_dialog.h"
+#include "dialogs/pattern_dialog.h"
 #include "dialogs/template_dialog.h"
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/zone_dialog.h"
@@ -11,10 +12,12 @@ namespace zw {
 QtDialogs::QtDialogs(Services& services, QWidget* parent)
     : form2_(new ZoneDialog(services, parent)), form3_(new ConnectionDialog(parent)),
       form4_(new TemplateDialog(services, parent)),
-      form5_(new TemplateListDialog(services, parent)), duplicate_(new DuplicateDialog(parent)) {}
+      form5_(new TemplateListDialog(services, parent)), duplicate_(new DuplicateDialog(parent)),
+      pattern_(new PatternDialog(services, parent)) {}
 
 QtDialogs::~QtDialogs() {
     // A parent may have deleted them already; the guarded pointers are then null.
+    delete pattern_.data();
     delete duplicate_.data();
     delete form5_.data();
     delete form4_.data();
@@ -23,7 +26,8 @@ QtDialogs::~QtDialogs() {
 }
 
 void QtDialogs::setParent(QWidget* parent) {
-    for (QWidget* w : std::initializer_list<QWidget*>{form2_, form3_, form4_, form5_, duplicate_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form2_, form3_, form4_, form5_, duplicate_, pattern_})
         if (w)
             w->setParent(parent, w->windowFlags());
 }
@@ -43,6 +47,10 @@ TemplateListDialog* QtDialogs::templateListDialog() const {
 
 DuplicateDialog* QtDialogs::duplicateDialog() const {
     return duplicate_.data();
+}
+
+PatternDialog* QtDialogs::patternDialog() const {
+    return pattern_.data();
 }
 
 std::optional<ZoneRecord> QtDialogs::editZone(const ZoneRecord& from) {
@@ -88,11 +96,35 @@ ListOutcome QtDialogs::runTemplateList(TemplateListSession& session) {
 std::optional<DuplicateSettings> QtDialogs::duplicateForPlayers() {
     if (duplicate_ == nullptr)
         return std::nullopt;
-    duplicate_->reset();
+    duplicate_->showForm(lastDuplicate_.value_or(DuplicateForm{}));
+    return runDuplicate();
+}
+
+std::optional<DuplicateSettings>
+QtDialogs::duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) {
+    if (duplicate_ == nullptr)
+        return std::nullopt;
+    duplicate_->showForm(suggestedDuplicate(t, zones, lastDuplicate_));
+    return runDuplicate();
+}
+
+std::optional<DuplicateSettings> QtDialogs::runDuplicate() {
     centreOnScreen(*duplicate_);
     if (duplicate_->exec() != QDialog::Accepted)
         return std::nullopt;
+    lastDuplicate_ = duplicate_->form();
     return duplicate_->form().settings();
+}
+
+std::optional<PatternSettings> QtDialogs::generateFromPattern() {
+    if (pattern_ == nullptr)
+        return std::nullopt;
+    // The last settings of the session come back.
+    pattern_->refresh();
+    centreOnScreen(*pattern_);
+    if (pattern_->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return pattern_->result();
 }
 
 std::optional<std::vector<ZoneRecord>> QtDialogs::editZones(const std::vector<ZoneRecord>& from,

@@ -3,6 +3,7 @@
 // that order, and reused for every opening.
 #pragma once
 
+#include "dialogs/duplicate_logic.h"
 #include "platform/dialogs.h"
 
 #include <QPointer>
@@ -17,6 +18,7 @@ class ConnectionDialog;
 class TemplateDialog;
 class TemplateListDialog;
 class DuplicateDialog;
+class PatternDialog;
 
 class QtDialogs : public PropertyDialogs {
   public:
@@ -33,6 +35,9 @@ class QtDialogs : public PropertyDialogs {
     std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
                                                      const std::vector<int64_t>& numbers) override;
     std::optional<DuplicateSettings> duplicateForPlayers() override;
+    std::optional<DuplicateSettings>
+    duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
+    std::optional<PatternSettings> generateFromPattern() override;
 
     // Makes the four windows children of `parent` (the main window, created
     // after them because it needs them).
@@ -44,13 +49,20 @@ class QtDialogs : public PropertyDialogs {
     TemplateDialog* templateDialog() const;
     TemplateListDialog* templateListDialog() const;
     DuplicateDialog* duplicateDialog() const;
+    PatternDialog* patternDialog() const;
 
   private:
+    // Runs the duplicate window as shown and remembers what OK accepted.
+    std::optional<DuplicateSettings> runDuplicate();
+
     QPointer<ZoneDialog> form2_;
     QPointer<ConnectionDialog> form3_;
     QPointer<TemplateDialog> form4_;
     QPointer<TemplateListDialog> form5_;
     QPointer<DuplicateDialog> duplicate_;
+    QPointer<PatternDialog> pattern_;
+    // The last duplicate accepted in this session.
+    std::optional<DuplicateForm> lastDuplicate_;
 };
 
 } // namespace zw

@@ -3,6 +3,7 @@
 // windows (dialogs/); tests answer them with scripted implementations.
 #pragma once
 
+#include "model/pattern_settings.h"
 #include "model/records.h"
 #include "model/transform.h"
 
@@ -69,6 +70,17 @@ class PropertyDialogs {
     // The "duplicate for players" dialog: owner pairs and the transform of the
     // copy. Default: cancelled.
     virtual std::optional<DuplicateSettings> duplicateForPlayers() { return std::nullopt; }
+    // The same dialog for duplicating zones `zones` (0-based) of `t`: it opens
+    // with owner pairs that fit them, the selection's players to the next free
+    // players. Default: the dialog above.
+    virtual std::optional<DuplicateSettings>
+    duplicateZonesForPlayers(const TRmg& /*t*/, const std::vector<int32_t>& /*zones*/) {
+        return duplicateForPlayers();
+    }
+
+    // The "template from a pattern" dialog: the pattern, its numbers and the
+    // name of a new template. Default: cancelled.
+    virtual std::optional<PatternSettings> generateFromPattern() { return std::nullopt; }
 };
 
 } // namespace zw

@@ -1,5 +1,6 @@
 // The analysis on small templates whose answers were worked out by hand.
 #include "analysis/analysis.h"
+#include "check/check.h"
 #include "support/analysis_samples.h"
 
 #include <gtest/gtest.h>
@@ -86,7 +87,12 @@ TEST(Analysis, OwnersAboveThePlayerCount) {
     ASSERT_EQ(a.setups.size(), 2u);
     EXPECT_EQ(a.setups[0],
               (SetupAnalysis{2, 1, {1, 2, 3, 5}, {{1, 2, 5}, {3}}, {}, {{1, 3}, {2, 3}}}));
-    EXPECT_EQ(a.warnings, (std::vector<TemplateWarning>{{WarningCode::IsolatedZone, {3}, {}}}));
+    EXPECT_EQ(a.warnings, (std::vector<TemplateWarning>{
+                              {WarningCode::IsolatedZone, {3}, {}},
+                              {WarningCode::OwnerBeyondPlayers, {4}, {}, 4},
+                              {WarningCode::OwnerBeyondPlayers, {3}, {}, 5},
+                              {WarningCode::OwnerBeyondPlayers, {5}, {}, 6},
+                          }));
     ASSERT_EQ(a.fairness.size(), 2u); // players 1 and 2 only
     EXPECT_EQ(a.fairness[0].nearestOpponent, 1);
     EXPECT_EQ(a.fairness[1].startZone, 2);
@@ -124,6 +130,60 @@ TEST(Analysis, WarningsInCodeOrder) {
     EXPECT_EQ(a.setups[0].unreachable, std::vector<int>{4});
 }
 
+TEST(Analysis, WhatTheCheckRefusesIsAFinding) {
+    // Two players unless a case says otherwise; zones are given by kind and owner.
+    struct Case {
+        const char* what;
+        int players;
+        std::vector<std::pair<int32_t, int32_t>> zones;
+        std::vector<TemplateWarning> expected;
+    };
+    using W = WarningCode;
+    const std::vector<Case> cases = {
+        {"sound", 2, {{0, 1}, {0, 2}, {1, 0}}, {}},
+        {"second starts of two players",
+         3,
+         {{0, 3}, {0, 1}, {0, 2}, {0, 1}, {0, 3}, {0, 1}},
+         {{W::SecondStartZone, {2, 4, 6}, {}, 1}, {W::SecondStartZone, {1, 5}, {}, 3}}},
+        {"starts of nobody",
+         2,
+         {{0, 1}, {0, 0}, {0, 2}, {0, -1}},
+         {{W::StartWithoutOwner, {2}, {}}, {W::StartWithoutOwner, {4}, {}}}},
+        {"owners beyond the players",
+         2,
+         {{0, 1}, {1, 7}, {0, 2}, {0, 3}, {1, 3}},
+         {{W::OwnerBeyondPlayers, {4, 5}, {}, 3}, {W::OwnerBeyondPlayers, {2}, {}, 7}}},
+        {"missing starts",
+         4,
+         {{0, 2}, {1, 1}, {1, 3}},
+         {{W::MissingStartZone, {}, {}, 1},
+          {W::MissingStartZone, {}, {}, 3},
+          {W::MissingStartZone, {}, {}, 4}}},
+        {"all four, in code order",
+         2,
+         {{0, 3}, {0, 0}, {0, 1}, {0, 1}, {0, 3}},
+         {{W::SecondStartZone, {3, 4}, {}, 1},
+          {W::SecondStartZone, {1, 5}, {}, 3},
+          {W::StartWithoutOwner, {2}, {}},
+          {W::OwnerBeyondPlayers, {1, 5}, {}, 3},
+          {W::MissingStartZone, {}, {}, 2}}},
+    };
+    for (const Case& c : cases) {
+        TRmg t = analysisTemplate(c.players);
+        for (const auto& [kind, owner] : c.zones) {
+            // Owners with their towns; the zones in a row, each joined to the next.
+            t.appendZone(bareZone(kind, owner, owner != 0 || kind == 0 ? 2 : 0));
+            if (t.zones.size() > 1)
+                t.appendConnection(
+                    link(static_cast<int>(t.zones.size()) - 1, static_cast<int>(t.zones.size())));
+        }
+        const TemplateAnalysis a = analyzeTemplate(t);
+        EXPECT_EQ(a.warnings, c.expected) << c.what;
+        EXPECT_EQ(a.hasFindings(), !c.expected.empty()) << c.what;
+        EXPECT_EQ(checkTemplate(t).has_value(), !c.expected.empty()) << c.what;
+    }
+}
+
 TEST(Analysis, StartWithoutTownByTownMode) {
     struct Case {
         int32_t kind, townMode, neutralTowns;
@@ -140,7 +200,10 @@ TEST(Analysis, StartWithoutTownByTownMode) {
         t.appendZone(z);
         t.appendZone(z);
         t.appendConnection(link(1, 2));
-        const bool warned = !analyzeTemplate(t).warnings.empty();
+        const auto warnings = analyzeTemplate(t).warnings;
+        const bool warned = std::any_of(warnings.begin(), warnings.end(), [](const auto& w) {
+            return w.code == WarningCode::StartWithoutTown;
+        });
         EXPECT_EQ(warned, c.warned)
             << "kind " << c.kind << " mode " << c.townMode << " towns " << c.neutralTowns;
     }

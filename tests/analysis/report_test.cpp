@@ -47,13 +47,21 @@ TEST(AnalysisReport, WarningLines) {
     a.warnings = {{WarningCode::IsolatedZone, {4}, {}},
                   {WarningCode::SelfConnection, {3}, {5}},
                   {WarningCode::DuplicateConnection, {1, 2}, {1, 2, 6}},
-                  {WarningCode::StartWithoutTown, {2}, {}}};
+                  {WarningCode::StartWithoutTown, {2}, {}},
+                  {WarningCode::SecondStartZone, {1, 4}, {}, 1},
+                  {WarningCode::StartWithoutOwner, {6}, {}},
+                  {WarningCode::OwnerBeyondPlayers, {7}, {}, 3},
+                  {WarningCode::MissingStartZone, {}, {}, 2}};
     EXPECT_EQ(warningFindings(a),
               (std::vector<AnalysisFinding>{
                   {"Локация 4 не соединена ни с одной другой", {4}},
                   {"Соединение 5 соединяет локацию 3 саму с собой", {3}},
                   {"Локации 1 и 2 соединены несколько раз: соединения 1, 2 и 6", {1, 2}},
-                  {"В стартовой локации 2 нет города", {2}}}));
+                  {"В стартовой локации 2 нет города", {2}},
+                  {"У игрока 1 больше одной стартовой локации: локации 1 и 4", {1, 4}},
+                  {"Стартовая локация 6 не принадлежит ни одному игроку", {6}},
+                  {"У игрока 3 есть замки, но этого игрока на карте нет: локация 7", {7}},
+                  {"У игрока 2 нет стартовой локации", {}}}));
 }
 
 TEST(AnalysisReport, FairnessTableMarksRichestAndPoorestPerDistance) {
@@ -148,6 +156,7 @@ TEST(AnalysisReport, JsonKeysInTheirOrder) {
     t.appendZone(test::startWithCastle(1));
     t.appendZone(test::startWithCastle(2));
     t.appendConnection(test::link(1, 2));
+    t.appendZone(test::startWithCastle(2)); // a second start of player 2, joined to nothing
     const auto j = analysisToJson(analyzeTemplate(t));
     auto keys = [](const nlohmann::ordered_json& o) {
         std::vector<std::string> k;
@@ -160,6 +169,10 @@ TEST(AnalysisReport, JsonKeysInTheirOrder) {
     EXPECT_EQ(keys(j["setups"][0]),
               (Keys{"players", "humans", "zones", "components", "unreachable", "separatedStarts"}));
     EXPECT_EQ(keys(j["fairness"][0]), (Keys{"player", "startZone", "nearestOpponent", "within"}));
+    ASSERT_EQ(j["warnings"].size(), 2u);
+    EXPECT_EQ(keys(j["warnings"][0]), (Keys{"code", "zones", "connections"}));
+    EXPECT_EQ(keys(j["warnings"][1]), (Keys{"code", "player", "zones", "connections"}));
+    EXPECT_EQ(j["warnings"][1]["code"], "second-start-zone");
     EXPECT_EQ(keys(j["fairness"][0]["within"][0]),
               (Keys{"distance", "zones", "treasure", "mines", "towns"}));
 }

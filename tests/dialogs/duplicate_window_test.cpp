@@ -1,5 +1,7 @@
 #include "dialogs/duplicate_dialog.h"
+#include "dialogs/qt_dialogs.h"
 #include "dialogs/window_helpers.h"
+#include "support/scripted_services.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -26,6 +28,40 @@ TEST(DuplicateWindow, RowsPerPlayerAndThePlacementGiveTheSettings) {
     d.reset();
     EXPECT_EQ(c.players[0]->currentIndex(), 0);
     EXPECT_EQ(d.form().settings().symmetry, Symmetry::MirrorLeftRight);
+}
+
+TEST(DuplicateWindow, OpensWithTheNextFreePlayerAndRemembersTheLastChoice) {
+    ScriptedServices services;
+    QtDialogs dialogs(services);
+    DuplicateDialog& d = *dialogs.duplicateDialog();
+    TRmg t = makeNewTemplate();
+    ZoneRecord z = makeDefaultZone();
+    z.owner = 1;
+    t.appendZone(z);
+    const auto first = runModal<std::optional<DuplicateSettings>>(
+        d,
+        [&] {
+            EXPECT_EQ(d.controls().players[0]->currentIndex(), 1); // player 1 to player 2
+            click(d.controls().transforms[2]);
+            click(d.controls().ok);
+        },
+        [&] { return dialogs.duplicateZonesForPlayers(t, {0}); });
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->owners[1], 2);
+    EXPECT_EQ(first->symmetry, Symmetry::Rotate90);
+
+    // With player 2's copy made, the next goes to player 3, turned as before.
+    z.owner = 2;
+    t.appendZone(z);
+    const auto second = runModal<std::optional<DuplicateSettings>>(
+        d,
+        [&] {
+            EXPECT_EQ(d.controls().players[0]->currentIndex(), 2);
+            EXPECT_TRUE(d.controls().transforms[2]->isChecked());
+            click(d.controls().cancel);
+        },
+        [&] { return dialogs.duplicateZonesForPlayers(t, {0}); });
+    EXPECT_FALSE(second);
 }
 
 } // namespace

@@ -49,6 +49,21 @@ std::optional<DuplicateSettings> ScriptedDialogs::duplicateForPlayers() {
     return answer;
 }
 
+std::optional<DuplicateSettings>
+ScriptedDialogs::duplicateZonesForPlayers(const TRmg&, const std::vector<int32_t>& zones) {
+    duplicateZonesCalls.push_back(zones);
+    return duplicateForPlayers();
+}
+
+std::optional<PatternSettings> ScriptedDialogs::generateFromPattern() {
+    ++patternCalls;
+    if (patternAnswers.empty())
+        return std::nullopt;
+    auto answer = patternAnswers.front();
+    patternAnswers.pop_front();
+    return answer;
+}
+
 ListOutcome ScriptedDialogs::runTemplateList(TemplateListSession& session) {
     ++listCalls;
     if (listAnswers.empty())

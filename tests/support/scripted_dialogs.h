@@ -22,6 +22,7 @@ class ScriptedDialogs : public PropertyDialogs {
         std::function<std::optional<std::vector<ZoneRecord>>(const std::vector<ZoneRecord>&)>>
         zonesAnswers;
     std::deque<std::optional<DuplicateSettings>> duplicateAnswers;
+    std::deque<std::optional<PatternSettings>> patternAnswers;
 
     std::vector<ZoneRecord> zoneCalls;
     std::vector<std::pair<ConnectionRecord, bool>> connectionCalls;
@@ -29,6 +30,8 @@ class ScriptedDialogs : public PropertyDialogs {
     int listCalls = 0;
     std::vector<std::vector<ZoneRecord>> zonesCalls;
     int duplicateCalls = 0;
+    int patternCalls = 0;
+    std::vector<std::vector<int32_t>> duplicateZonesCalls; // the zones each was opened for
 
     std::optional<ZoneRecord> editZone(const ZoneRecord& from) override;
     std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
@@ -38,6 +41,10 @@ class ScriptedDialogs : public PropertyDialogs {
     std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
                                                      const std::vector<int64_t>& numbers) override;
     std::optional<DuplicateSettings> duplicateForPlayers() override;
+    std::optional<PatternSettings> generateFromPattern() override;
+    // Records the zones and answers as duplicateForPlayers() does.
+    std::optional<DuplicateSettings>
+    duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
 
     // Convenience answers.
     static std::function<std::optional<ZoneRecord>(const ZoneRecord&)> acceptZone();
