@@ -93,13 +93,6 @@ ListOutcome QtDialogs::runTemplateList(TemplateListSession& session) {
     return form5_->run(session);
 }
 
-std::optional<DuplicateSettings> QtDialogs::duplicateForPlayers() {
-    if (duplicate_ == nullptr)
-        return std::nullopt;
-    duplicate_->showForm(lastDuplicate_.value_or(DuplicateForm{}));
-    return runDuplicate();
-}
-
 std::optional<DuplicateSettings>
 QtDialogs::duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) {
     if (duplicate_ == nullptr)

@@ -34,7 +34,6 @@ class QtDialogs : public PropertyDialogs {
     ListOutcome runTemplateList(TemplateListSession& session) override;
     std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
                                                      const std::vector<int64_t>& numbers) override;
-    std::optional<DuplicateSettings> duplicateForPlayers() override;
     std::optional<DuplicateSettings>
     duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
     std::optional<PatternSettings> generateFromPattern() override;

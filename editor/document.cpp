@@ -31,10 +31,13 @@ void Document::commit(std::string_view stepName, TRmg changed) {
 }
 
 void Document::replace(TRmg t, Replacement how, std::string_view stepName) {
-    if (how == Replacement::AsStep)
+    if (how == Replacement::AsStep) {
         history_.push(rmg_, std::string(stepName));
-    else
+    } else {
         history_.clear();
+        if (how == Replacement::FreshUnsaved)
+            history_.markNeverSaved();
+    }
     DocumentChange change = install(std::move(t));
     // Even an equal template is a new one: what named its items goes.
     change.replaced = true;

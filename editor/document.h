@@ -36,6 +36,9 @@ struct DocumentChange {
 enum class Replacement {
     Fresh,  // new, load, import: the history is emptied and the template is unchanged
     AsStep, // a recovered template: one step back returns to the template shown before
+    // A template made from a pattern: the history is emptied, and the template
+    // counts as unsaved until it is saved.
+    FreshUnsaved,
 };
 
 class Document {

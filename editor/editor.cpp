@@ -122,8 +122,16 @@ Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from,
     return result;
 }
 
-std::optional<DuplicateSettings> Editor::DialogsThatMarkClosing::duplicateForPlayers() {
-    auto result = inner_.duplicateForPlayers();
+std::optional<DuplicateSettings>
+Editor::DialogsThatMarkClosing::duplicateZonesForPlayers(const TRmg& t,
+                                                         const std::vector<int32_t>& zones) {
+    auto result = inner_.duplicateZonesForPlayers(t, zones);
+    closed_ = true;
+    return result;
+}
+
+std::optional<PatternSettings> Editor::DialogsThatMarkClosing::generateFromPattern() {
+    auto result = inner_.generateFromPattern();
     closed_ = true;
     return result;
 }

@@ -246,7 +246,9 @@ class Editor {
         std::optional<std::vector<ZoneRecord>>
         editZones(const std::vector<ZoneRecord>& from,
                   const std::vector<int64_t>& numbers) override;
-        std::optional<DuplicateSettings> duplicateForPlayers() override;
+        std::optional<DuplicateSettings>
+        duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
+        std::optional<PatternSettings> generateFromPattern() override;
 
       private:
         PropertyDialogs& inner_;

@@ -1,5 +1,6 @@
 #include "editor/toolbar.h"
 
+#include "editor/commands/pattern_command.h"
 #include "editor/editor.h"
 #include "editor/tools/copy_tool.h"
 #include "editor/tools/create_connection_tool.h"
@@ -24,6 +25,7 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .keys = {"Ctrl+N"},
          .keysText = "Ctrl+N",
          .run = [](Editor& e) { e.newTemplate(); }},
+        {.id = "pattern", .hint = "Создать шаблон по образцу", .run = newFromPattern},
         {.id = "open",
          .hint = "Загрузить проект шаблона",
          .keys = {"Ctrl+O"},

@@ -30,6 +30,8 @@ class History {
     void clear();
     // The current position is the saved state.
     void markClean() { clean_ = position_; }
+    // No position is saved: the template was made, not read (from a pattern).
+    void markNeverSaved() { clean_ = -1; }
 
     int position() const { return position_; }
     // The clean index; -1 when the saved state was cut off.

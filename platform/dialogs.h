@@ -67,15 +67,12 @@ class PropertyDialogs {
         return std::nullopt;
     }
 
-    // The "duplicate for players" dialog: owner pairs and the transform of the
-    // copy. Default: cancelled.
-    virtual std::optional<DuplicateSettings> duplicateForPlayers() { return std::nullopt; }
-    // The same dialog for duplicating zones `zones` (0-based) of `t`: it opens
-    // with owner pairs that fit them, the selection's players to the next free
-    // players. Default: the dialog above.
+    // The "duplicate for players" dialog for zones `zones` (0-based) of `t`:
+    // owner pairs and the transform of the copy. It opens with owner pairs that
+    // fit the zones, their players to the next free players. Default: cancelled.
     virtual std::optional<DuplicateSettings>
     duplicateZonesForPlayers(const TRmg& /*t*/, const std::vector<int32_t>& /*zones*/) {
-        return duplicateForPlayers();
+        return std::nullopt;
     }
 
     // The "template from a pattern" dialog: the pattern, its numbers and the

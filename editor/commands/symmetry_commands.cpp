@@ -50,7 +50,7 @@ void duplicateSelectionForPlayers(Editor& editor) {
         refuseGroupEdit(editor, kEmptySelectionMessage);
         return;
     }
-    const auto settings = editor.dialogs().duplicateForPlayers();
+    const auto settings = editor.dialogs().duplicateZonesForPlayers(editor.rmg(), zones);
     if (!settings)
         return;
     EditResult result = duplicateZones(editor.rmg(), zones, settings->symmetry, settings->owners);

@@ -1,5 +1,7 @@
 // The save and load commands of the editor, answered by scripted services.
+#include "editor/commands/pattern_command.h"
 #include "editor/editor.h"
+#include "pattern/generate.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
@@ -348,6 +350,27 @@ TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
     editor.load();
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(EditorState(editor), before);
+}
+
+TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion) {
+    change("Mine");
+    const TRmg mine = editor.rmg();
+    PatternSettings settings;
+    settings.players = 3;
+    // Cancelled dialog, then Cancel at the question: nothing changes.
+    dialogs.patternAnswers = {std::nullopt, settings};
+    services.messageAnswers = {MessageResult::Cancel};
+    newFromPattern(editor);
+    newFromPattern(editor);
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
+    EXPECT_EQ(editor.rmg(), mine);
+
+    dialogs.patternAnswers = {settings};
+    services.messageAnswers = {MessageResult::No};
+    newFromPattern(editor);
+    EXPECT_EQ(editor.rmg(), generateTemplate(settings));
+    EXPECT_FALSE(editor.canStepBack());
+    EXPECT_TRUE(editor.modified()); // never saved: closing asks
 }
 
 } // namespace

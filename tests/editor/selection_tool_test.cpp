@@ -116,23 +116,23 @@ TEST_F(SelectionTest, PressOnAnUnselectedZoneSelectsAndMovesItAlone) {
 
 TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
     const auto zonesCommands = [&] { return h.editor.hasSelectedZones(); };
-    int buttons = h.view.buttonChanges;
+    int buttons = h.view.buttons;
     h.clickLeft(h.zone(0));
     EXPECT_TRUE(zonesCommands());
-    EXPECT_GT(h.view.buttonChanges, buttons);
-    buttons = h.view.buttonChanges;
+    EXPECT_GT(h.view.buttons, buttons);
+    buttons = h.view.buttons;
     h.clickLeft(h.node(5, 8)); // empty canvas: nothing selected
     EXPECT_FALSE(h.editor.hasSelection());
-    EXPECT_GT(h.view.buttonChanges, buttons);
-    buttons = h.view.buttonChanges;
+    EXPECT_GT(h.view.buttons, buttons);
+    buttons = h.view.buttons;
     h.drag(h.node(0, 0), h.node(4, 2)); // a rubber band
     EXPECT_EQ(sel().zones(), (Indices{0, 1}));
-    EXPECT_GT(h.view.buttonChanges, buttons);
-    buttons = h.view.buttonChanges;
+    EXPECT_GT(h.view.buttons, buttons);
+    buttons = h.view.buttons;
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.editor.deleteSelection();
     EXPECT_FALSE(h.editor.hasSelection());
-    EXPECT_GT(h.view.buttonChanges, buttons);
+    EXPECT_GT(h.view.buttons, buttons);
     // With nothing selected the commands on the selection are silent.
     const size_t asked = h.services.messages.size();
     h.editor.deleteSelection();

@@ -37,10 +37,14 @@ struct CountingView : EditorView {
     int captions = 0;
     int buttons = 0;
     int scrollBars = 0;
+    int panelChanges = 0;
+    int templateChanges = 0;
     void redraw() override { ++redraws; }
     void captionChanged() override { ++captions; }
     void buttonsChanged() override { ++buttons; }
     void scrollBarsChanged() override { ++scrollBars; }
+    void infoPanelChanged() override { ++panelChanges; }
+    void templateChanged() override { ++templateChanges; }
 };
 
 } // namespace zw::test

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editor/editor.h"
+#include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/toolbar_ids.h"
@@ -14,19 +15,6 @@
 
 namespace zw {
 
-// Counts the editor's notifications.
-struct CountingView : EditorView {
-    int redraws = 0;
-    int panelChanges = 0;
-    int scrollBarChanges = 0;
-    int buttonChanges = 0;
-    int templateChanges = 0;
-    void redraw() override { ++redraws; }
-    void infoPanelChanged() override { ++panelChanges; }
-    void scrollBarsChanged() override { ++scrollBarChanges; }
-    void buttonsChanged() override { ++buttonChanges; }
-    void templateChanged() override { ++templateChanges; }
-};
 
 class MouseHarness {
   public:
@@ -37,7 +25,7 @@ class MouseHarness {
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
-    CountingView view;
+    test::CountingView view;
 
     // Pixel positions under the current view.
     PixelPoint node(int32_t gx, int32_t gy) const;

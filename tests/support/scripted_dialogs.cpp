@@ -40,19 +40,15 @@ ScriptedDialogs::editZones(const std::vector<ZoneRecord>& from, const std::vecto
     return answer(from);
 }
 
-std::optional<DuplicateSettings> ScriptedDialogs::duplicateForPlayers() {
+std::optional<DuplicateSettings>
+ScriptedDialogs::duplicateZonesForPlayers(const TRmg&, const std::vector<int32_t>& zones) {
     ++duplicateCalls;
+    duplicateZonesCalls.push_back(zones);
     if (duplicateAnswers.empty())
         return std::nullopt;
     auto answer = duplicateAnswers.front();
     duplicateAnswers.pop_front();
     return answer;
-}
-
-std::optional<DuplicateSettings>
-ScriptedDialogs::duplicateZonesForPlayers(const TRmg&, const std::vector<int32_t>& zones) {
-    duplicateZonesCalls.push_back(zones);
-    return duplicateForPlayers();
 }
 
 std::optional<PatternSettings> ScriptedDialogs::generateFromPattern() {

@@ -40,9 +40,8 @@ class ScriptedDialogs : public PropertyDialogs {
     ListOutcome runTemplateList(TemplateListSession& session) override;
     std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
                                                      const std::vector<int64_t>& numbers) override;
-    std::optional<DuplicateSettings> duplicateForPlayers() override;
     std::optional<PatternSettings> generateFromPattern() override;
-    // Records the zones and answers as duplicateForPlayers() does.
+    // Records the zones and answers from duplicateAnswers.
     std::optional<DuplicateSettings>
     duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
 

@@ -12,6 +12,7 @@
 namespace zw::test::buttons {
 
 inline constexpr ToolbarId New = "new";
+inline constexpr ToolbarId Pattern = "pattern";
 inline constexpr ToolbarId Load = "open";
 inline constexpr ToolbarId Save = "save";
 inline constexpr ToolbarId Import = "import";

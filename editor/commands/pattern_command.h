@@ -1,0 +1,13 @@
+// A new template made from a pattern (pattern/generate.h).
+#pragma once
+
+namespace zw {
+
+class Editor;
+
+// The pattern dialog; on OK, after the question about unsaved changes, the
+// generated template replaces the current one as a new template does, counts
+// as unsaved, and is shown whole.
+void newFromPattern(Editor& editor);
+
+} // namespace zw
