@@ -23,7 +23,7 @@ void RecentFiles::add(const std::string& path) {
     if (path.empty())
         return;
     erase(path);
-    paths_.insert(paths_.begin(), nativePath(path));
+    paths_.insert(paths_.begin(), path);
     if (paths_.size() > kMaxRecentFiles)
         paths_.resize(kMaxRecentFiles);
 }
@@ -46,7 +46,7 @@ RecentFiles RecentFiles::fromStrings(const std::vector<std::string>& stored) {
             std::any_of(list.paths_.begin(), list.paths_.end(),
                         [&](const std::string& p) { return samePath(p, path); }))
             continue;
-        list.paths_.push_back(nativePath(path));
+        list.paths_.push_back(path);
     }
     return list;
 }

@@ -32,12 +32,13 @@ std::string missingRecentFileMessage(std::string_view path);
 
 class RecentFiles {
   public:
-    // Paths (UTF-8, in the system's own form: see nativePath), the latest first.
+    // Paths (UTF-8) as they were given, the latest first. The file dialogs and
+    // the command line give them in the system's own form (see nativePath).
     const std::vector<std::string>& paths() const { return paths_; }
 
-    // Puts `path` at the top, as the system writes it. An entry for the same
-    // file (samePath: on Windows "Z:/a.tpz" and "z:\A.tpz" are one) gives way
-    // to it; the oldest falls off beyond kMaxRecentFiles. Empty paths are ignored.
+    // Puts `path` at the top. An entry for the same file (samePath: on Windows
+    // "Z:/a.tpz" and "z:\A.tpz" are one) gives way to it; the oldest falls off beyond
+    // kMaxRecentFiles. Empty paths are ignored.
     void add(const std::string& path);
     // When `path` no longer names a file: removes its entries from the list and
     // returns the message for the user. Nothing happens for a file that exists.
@@ -46,8 +47,8 @@ class RecentFiles {
                   const std::function<bool(const std::string&)>& exists = defaultExists);
 
     std::vector<std::string> toStrings() const { return paths_; }
-    // The stored list read back in the system's form: empty and overlong
-    // entries and later ones for a file already listed are skipped, and at most
+    // The stored list read back: empty and overlong entries and later ones for
+    // a file already listed are skipped, and at most
     // kMaxRecentFiles are kept, in their order.
     static RecentFiles fromStrings(const std::vector<std::string>& stored);
 

@@ -27,16 +27,17 @@ TEST(RecentFiles, LatestFirstWithoutRepeatsAndAtMostEight) {
                                    "n1.tpz", "a.tpz"}));
 }
 
-// The file dialogs answer with '/', a command line mostly with '\': on Windows
-// one file is one entry whatever the spelling, shown as the system writes it.
-TEST(RecentFiles, OneEntryPerFileInTheSystemsForm) {
+// Stored lists of earlier runs hold the file dialogs' '/', a command line
+// mostly '\': on Windows one file is one entry however it is spelt, and the
+// latest spelling is kept.
+TEST(RecentFiles, OneEntryPerFileHoweverItIsSpelt) {
     RecentFiles list = RecentFiles::fromStrings({"Z:/maps/a.tpz", "z:\\MAPS\\A.tpz", "/b.tpz"});
     list.add("/b.tpz");
     list.add("Z:\\maps\\b.tpz");
     list.add("Z:/Maps/B.tpz");
     list.dropIfMissing("z:/maps/a.TPZ", [](const std::string&) { return false; });
 #ifdef _WIN32
-    EXPECT_EQ(list.paths(), (Paths{"Z:\\Maps\\B.tpz", "\\b.tpz"}));
+    EXPECT_EQ(list.paths(), (Paths{"Z:/Maps/B.tpz", "/b.tpz"}));
 #else
     EXPECT_EQ(list.paths(), (Paths{"Z:/Maps/B.tpz", "Z:\\maps\\b.tpz", "/b.tpz", "Z:/maps/a.tpz",
                                    "z:\\MAPS\\A.tpz"}));
