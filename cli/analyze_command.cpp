@@ -4,7 +4,6 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 
-#include <iostream>
 #include <memory>
 
 namespace zw::cli {
@@ -21,9 +20,9 @@ int runAnalyze(const AnalyzeOptions& o) {
         return kExitBadInput;
     const TemplateAnalysis a = analyzeTemplate(*t);
     if (o.json)
-        std::cout << analysisToJson(a).dump(2) << '\n';
+        printText(analysisToJson(a).dump(2) + '\n');
     else
-        std::cout << readableReport(a);
+        printText(readableReport(a));
     return a.hasFindings() ? kExitRefused : kExitOk;
 }
 
@@ -33,7 +32,7 @@ void addAnalyzeCommand(CLI::App& app, int& result) {
     auto options = std::make_shared<AnalyzeOptions>();
     auto* analyze = app.add_subcommand(
         "analyze", "Analyse a project file's template: reachability per setup, warnings, fairness");
-    analyze->add_option("IN", options->in, "project file to read (.tpz)")->required();
+    addPathOption(analyze, "IN", options->in, "project file to read (.tpz)")->required();
     analyze->add_flag("--json", options->json, "print the analysis as JSON");
     analyze->callback([&result, options] { result = runAnalyze(*options); });
 }

@@ -3,9 +3,20 @@
 // template's rules, 2 usage error or unreadable/invalid input).
 #pragma once
 
+#include "platform/native_path.h"
+
 #include <CLI/CLI.hpp>
+#include <string>
 
 namespace zw::cli {
+
+// A file argument, kept in the system's own form (backslashes on Windows) so
+// that messages show it as the user's system writes paths.
+inline CLI::Option* addPathOption(CLI::App* cmd, std::string name, std::string& path,
+                                  std::string description) {
+    return cmd->add_option(std::move(name), path, std::move(description))
+        ->transform([](std::string given) { return nativePath(given); });
+}
 
 void addProjectCommands(CLI::App& app, int& result);  // new, dump, build, check
 void addRmgCommands(CLI::App& app, int& result);      // compile, list, delete, import

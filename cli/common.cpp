@@ -2,8 +2,7 @@
 
 #include "model/project_file.h"
 #include "platform/files.h"
-
-#include <iostream>
+#include "platform/native_console.h"
 
 namespace zw::cli {
 
@@ -16,11 +15,15 @@ std::string terminalText(std::string_view utf8) {
 }
 
 void printError(std::string_view utf8) {
-    std::cerr << "zonewright-cli: " << terminalText(utf8) << '\n';
+    writeStandard(StandardStream::Error, "zonewright-cli: " + terminalText(utf8) + '\n');
 }
 
 void printLine(std::string_view utf8) {
-    std::cout << terminalText(utf8) << '\n';
+    writeStandard(StandardStream::Output, terminalText(utf8) + '\n');
+}
+
+void printText(std::string_view utf8) {
+    writeStandard(StandardStream::Output, utf8);
 }
 
 std::optional<std::string> readInput(const std::string& path) {

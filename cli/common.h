@@ -19,6 +19,8 @@ inline constexpr int kExitBadInput = 2; // usage error, unreadable or invalid in
 void printError(std::string_view utf8);
 // The message and a line feed on stdout; CR line breaks become line feeds.
 void printLine(std::string_view utf8);
+// UTF-8 text on stdout as it is (readable on a Windows console too).
+void printText(std::string_view utf8);
 
 // A message box text (UTF-8, CR line breaks) as terminal text (line feeds).
 std::string terminalText(std::string_view utf8);

@@ -1,14 +1,21 @@
 // zonewright-cli: the editor's core without a window, for scripting and batch work.
 #include "cli/commands.h"
 
+#include "platform/native_console.h"
 #include "platform/process.h"
 
 #include <algorithm>
-#include <iostream>
+#include <sstream>
 
 int main(int argc, char** argv) {
     zw::useBinaryStandardStreams();
-    CLI::App app{"Zonewright: random-map template tool"};
+    // Named here rather than after argv[0], so the help shows the same name on
+    // every system and however the program was started.
+    CLI::App app{"Zonewright: random-map template tool", "zonewright-cli"};
+    // Options are "-x" and "--name" on every system: an argument that starts
+    // with '/' is a path, never an option in the Windows style. Set before the
+    // subcommands are added, which take it over.
+    app.allow_windows_style_options(false);
     app.require_subcommand(1);
     int result = 0;
     zw::cli::addProjectCommands(app, result);
@@ -24,7 +31,13 @@ int main(int argc, char** argv) {
         std::reverse(args.begin(), args.end());
         app.parse(args);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e);
+        // The help and usage errors may quote a file name: they reach the
+        // terminal the way every other text does.
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = app.exit(e, out, err);
+        zw::writeStandard(zw::StandardStream::Output, out.str());
+        zw::writeStandard(zw::StandardStream::Error, err.str());
         return code == 0 ? 0 : 2;
     }
     return result;

@@ -5,7 +5,6 @@
 #include "model/project_file.h"
 #include "model/template_json.h"
 
-#include <iostream>
 #include <memory>
 
 namespace zw::cli {
@@ -24,7 +23,7 @@ int runDump(const Paths& p) {
     const auto t = readProject(p.in);
     if (!t)
         return kExitBadInput;
-    std::cout << templateToJsonText(*t);
+    printText(templateToJsonText(*t));
     return kExitOk;
 }
 
@@ -61,21 +60,21 @@ void addProjectCommands(CLI::App& app, int& result) {
     };
 
     auto* newCmd = app.add_subcommand("new", "Write the new template as a project file");
-    newCmd->add_option("OUT", paths->out, "project file to write (.tpz)")->required();
+    addPathOption(newCmd, "OUT", paths->out, "project file to write (.tpz)")->required();
     newCmd->callback(bind(runNew));
 
     auto* dump = app.add_subcommand("dump", "Print a project file's template as JSON");
-    dump->add_option("IN", paths->in, "project file to read (.tpz)")->required();
+    addPathOption(dump, "IN", paths->in, "project file to read (.tpz)")->required();
     dump->callback(bind(runDump));
 
     auto* build =
         app.add_subcommand("build", "Write a project file from JSON (the reverse of dump)");
-    build->add_option("IN", paths->in, "JSON file to read")->required();
-    build->add_option("OUT", paths->out, "project file to write (.tpz)")->required();
+    addPathOption(build, "IN", paths->in, "JSON file to read")->required();
+    addPathOption(build, "OUT", paths->out, "project file to write (.tpz)")->required();
     build->callback(bind(runBuild));
 
     auto* check = app.add_subcommand("check", "Check a project file's template for logical errors");
-    check->add_option("IN", paths->in, "project file to read (.tpz)")->required();
+    addPathOption(check, "IN", paths->in, "project file to read (.tpz)")->required();
     check->callback(bind(runCheck));
 }
 

@@ -143,8 +143,8 @@ void addRenderCommand(CLI::App& app, int& result) {
     auto options = std::make_shared<RenderOptions>();
     auto* render =
         app.add_subcommand("render", "Draw a project's template as the canvas shows it, as PNG");
-    render->add_option("IN", options->in, "project file to read (.tpz)")->required();
-    render->add_option("OUT", options->out, "PNG file to write")->required();
+    addPathOption(render, "IN", options->in, "project file to read (.tpz)")->required();
+    addPathOption(render, "OUT", options->out, "PNG file to write")->required();
     render->add_option("--size", options->size, "canvas size in pixels, WIDTHxHEIGHT")
         ->capture_default_str();
     render->add_option("--zoom", options->zoom, "zoom level, 0 (largest) to 5 (smallest)")

@@ -170,23 +170,24 @@ void addRmgCommands(CLI::App& app, int& result) {
 
     auto* compile = app.add_subcommand(
         "compile", "Add a project's template to an rmg.txt table, replacing one of the same name");
-    compile->add_option("IN", args->project, "project file to read (.tpz)")->required();
-    compile->add_option("RMG", args->table, "table to write; a missing one starts with header.txt")
+    addPathOption(compile, "IN", args->project, "project file to read (.tpz)")->required();
+    addPathOption(compile, "RMG", args->table,
+                  "table to write; a missing one starts with header.txt")
         ->required();
     auto* compileName =
         compile->add_option("--name", args->name, "name in the table (default: the template's)");
-    auto* header = compile->add_option(
-        "--header", args->header, "header of a new table (default: header.txt beside the program)");
+    auto* header = addPathOption(compile, "--header", args->header,
+                                 "header of a new table (default: header.txt beside the program)");
     compile->callback([&result, args, compileName, header] {
         result = runCompile(*args, compileName->count() > 0, header->count() > 0);
     });
 
     auto* list = app.add_subcommand("list", "List the templates of an rmg.txt table");
-    list->add_option("RMG", args->table, "table to read")->required();
+    addPathOption(list, "RMG", args->table, "table to read")->required();
     list->callback([&result, args] { result = runList(*args); });
 
     auto* del = app.add_subcommand("delete", "Delete templates from an rmg.txt table");
-    del->add_option("RMG", args->table, "table to change")->required();
+    addPathOption(del, "RMG", args->table, "table to change")->required();
     auto* delName = del->add_option("--name", args->name, "the first template of this name");
     auto* delIndex = del->add_option("--index", args->index, "the template at this place, from 1");
     auto* delAll = del->add_flag("--all", args->all, "every template; the header stays");
@@ -197,8 +198,8 @@ void addRmgCommands(CLI::App& app, int& result) {
 
     auto* imp = app.add_subcommand(
         "import", "Import a template of an rmg.txt table, laid out, into a project file");
-    imp->add_option("RMG", args->table, "table to read")->required();
-    imp->add_option("OUT", args->project, "project file to write (.tpz)")->required();
+    addPathOption(imp, "RMG", args->table, "table to read")->required();
+    addPathOption(imp, "OUT", args->project, "project file to write (.tpz)")->required();
     auto* impName = imp->add_option("--name", args->name, "the first template of this name");
     auto* impIndex = imp->add_option("--index", args->index, "the template at this place, from 1");
     imp->callback([&result, args, impName, impIndex] {

@@ -84,8 +84,8 @@ void addTransformCommand(CLI::App& app, int& result) {
     auto* cmd = app.add_subcommand(
         "transform", "Mirror or rotate zones in place about the centre of their grid extent, "
                      "or copy them beside it for other players");
-    cmd->add_option("IN", o->in, "project file to read (.tpz)")->required();
-    cmd->add_option("OUT", o->out, "project file to write (.tpz)")->required();
+    addPathOption(cmd, "IN", o->in, "project file to read (.tpz)")->required();
+    addPathOption(cmd, "OUT", o->out, "project file to write (.tpz)")->required();
     cmd->add_option("--zones", o->zones, "zone numbers, e.g. 1,3-5")->required();
     cmd->add_flag("--mirror-x", o->mirrorX, "mirror left-right");
     cmd->add_flag("--mirror-y", o->mirrorY, "mirror top-bottom");

@@ -1,6 +1,7 @@
 #include "editor/recent_files.h"
 
 #include "platform/files.h"
+#include "platform/native_path.h"
 
 #include <algorithm>
 
@@ -14,10 +15,14 @@ bool RecentFiles::defaultExists(const std::string& path) {
     return fileExists(path);
 }
 
+void RecentFiles::erase(const std::string& path) {
+    std::erase_if(paths_, [&](const std::string& p) { return samePath(p, path); });
+}
+
 void RecentFiles::add(const std::string& path) {
     if (path.empty())
         return;
-    std::erase(paths_, path);
+    erase(path);
     paths_.insert(paths_.begin(), path);
     if (paths_.size() > kMaxRecentFiles)
         paths_.resize(kMaxRecentFiles);
@@ -28,7 +33,7 @@ RecentFiles::dropIfMissing(const std::string& path,
                            const std::function<bool(const std::string&)>& exists) {
     if (exists(path))
         return std::nullopt;
-    std::erase(paths_, path);
+    erase(path);
     return missingRecentFileMessage(path);
 }
 
@@ -38,7 +43,8 @@ RecentFiles RecentFiles::fromStrings(const std::vector<std::string>& stored) {
         if (list.paths_.size() == kMaxRecentFiles)
             break;
         if (path.empty() || path.size() > kMaxRecentPathBytes ||
-            std::find(list.paths_.begin(), list.paths_.end(), path) != list.paths_.end())
+            std::any_of(list.paths_.begin(), list.paths_.end(),
+                        [&](const std::string& p) { return samePath(p, path); }))
             continue;
         list.paths_.push_back(path);
     }

@@ -32,25 +32,29 @@ std::string missingRecentFileMessage(std::string_view path);
 
 class RecentFiles {
   public:
-    // Paths (UTF-8), the latest first.
+    // Paths (UTF-8) as they were given, the latest first. The file dialogs and
+    // the command line give them in the system's own form (see nativePath).
     const std::vector<std::string>& paths() const { return paths_; }
 
-    // Puts `path` at the top. A path already listed (compared byte for byte)
-    // moves there; the oldest falls off beyond kMaxRecentFiles. Empty paths are ignored.
+    // Puts `path` at the top. An entry for the same file (samePath: on Windows
+    // "Z:/a.tpz" and "z:\A.tpz" are one) gives way to it; the oldest falls off beyond
+    // kMaxRecentFiles. Empty paths are ignored.
     void add(const std::string& path);
-    // When `path` no longer names a file: removes it from the list and returns
-    // the message for the user. Nothing happens for a file that exists.
+    // When `path` no longer names a file: removes its entries from the list and
+    // returns the message for the user. Nothing happens for a file that exists.
     std::optional<std::string>
     dropIfMissing(const std::string& path,
                   const std::function<bool(const std::string&)>& exists = defaultExists);
 
     std::vector<std::string> toStrings() const { return paths_; }
-    // The stored list read back: empty, overlong and repeated entries are
-    // skipped and at most kMaxRecentFiles are kept, in their order.
+    // The stored list read back: empty and overlong entries and later ones for
+    // a file already listed are skipped, and at most
+    // kMaxRecentFiles are kept, in their order.
     static RecentFiles fromStrings(const std::vector<std::string>& stored);
 
   private:
     static bool defaultExists(const std::string& path);
+    void erase(const std::string& path);
     std::vector<std::string> paths_;
 };
 

@@ -1,12 +1,14 @@
 #include "platform/qt_services.h"
 
 #include "platform/association.h"
+#include "platform/native_path.h"
 #include "platform/qt_text_window.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFont>
@@ -35,6 +37,12 @@ std::string pathBytes(const QString& path) {
 }
 QString pathText(const std::string& path) {
     return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+// The dialogs answer with '/' on every system; the editor shows and remembers
+// paths as the system writes them.
+std::string chosenPath(const QString& path) {
+    return nativePath(pathBytes(path));
 }
 
 } // namespace
@@ -131,7 +139,7 @@ std::optional<std::string> QtServices::openFileDialog(FileDialogId id, std::stri
         return std::nullopt;
     const QString path = dlg.selectedFiles().front();
     lastPaths_[id] = path;
-    return pathBytes(path);
+    return chosenPath(path);
 }
 
 std::optional<std::string> QtServices::saveFileDialog(FileDialogId id, std::string_view filter) {
@@ -146,11 +154,11 @@ std::optional<std::string> QtServices::saveFileDialog(FileDialogId id, std::stri
         return std::nullopt;
     const QString path = dlg.selectedFiles().front();
     lastPaths_[id] = path;
-    return pathBytes(path);
+    return chosenPath(path);
 }
 
 void QtServices::setDialogPath(FileDialogId id, const std::string& path) {
-    lastPaths_[id] = pathText(path);
+    lastPaths_[id] = QDir::fromNativeSeparators(pathText(path));
 }
 
 void QtServices::fileError(std::string_view reason) {

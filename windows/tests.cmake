@@ -17,6 +17,14 @@ foreach(exe core_tests cli_tests)
     TIMEOUT 900 ENVIRONMENT "DISPLAY=")
 endforeach()
 
+# Russian text of zonewright-cli.exe on a console (Wine makes one of a
+# pseudo-terminal) and through a pipe.
+add_test(NAME windows.cli_console
+  COMMAND bash ${CMAKE_SOURCE_DIR}/windows/console_test.sh ${ZW_WINE_PREFIX}
+    ${ZW_WIN_BIN}/bin/zonewright-cli.exe)
+set_tests_properties(windows.cli_console PROPERTIES FIXTURES_REQUIRED wine LABELS windows
+  TIMEOUT 600 ENVIRONMENT "DISPLAY=")
+
 # The editor, when the Qt for Windows was there: the window tests offscreen and
 # one start of the real program with the "windows" plugin on a virtual display.
 if(ZW_QT_MINGW)

@@ -1,6 +1,7 @@
 // compile, list, delete and import of zonewright-cli, run as a user runs them.
 #include "model/project_file.h"
 #include "model/text.h"
+#include "platform/native_path.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/table.h"
@@ -127,7 +128,7 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
 TEST_F(RmgCli, ListAndImportSayWhenATableLooksSavedByASpreadsheet) {
     const std::string path = dir.file("rmg.txt");
     spit(path, "Header\nname\tmin\n\"Ring\"\t\"1\"\t\"2\"\t1\n");
-    const std::string expected = "zonewright-cli: " + path +
+    const std::string expected = "zonewright-cli: " + nativePath(path) +
                                  ": Не найдено ни одного шаблона!\nСтроки файла заканчиваются "
                                  "только символом LF, а ячейки заключены в двойные кавычки";
     CliRun r = cli({"list", path});

@@ -1,0 +1,99 @@
+#include "platform/native_path.h"
+
+#include <cstddef>
+
+namespace zw {
+
+namespace {
+
+constexpr std::string_view kVerbatimPrefix = "\\\\?\\";
+
+// One character of UTF-8 starting at `i`, which is moved past it. A byte that
+// does not start a valid sequence comes back as itself above the last code
+// point, so it still compares (only) equal to the same byte.
+char32_t nextCodePoint(std::string_view s, size_t& i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    size_t length = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        cp = lead & 0x07;
+    }
+    bool valid = length != 0 && i + length <= s.size();
+    for (size_t k = 1; valid && k < length; ++k) {
+        valid = (byte(i + k) & 0xC0) == 0x80;
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond U+10FFFF are no characters.
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!valid || cp < kSmallest[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++i;
+        return 0x110000 + lead;
+    }
+    i += length;
+    return cp;
+}
+
+// In alphabets where each small letter follows its capital: `c` is one of the
+// capitals first, first + 2, ... last.
+bool capitalOfPair(char32_t c, char32_t first, char32_t last) {
+    return c >= first && c <= last && (c - first) % 2 == 0;
+}
+
+// The small letter of a capital, for the alphabets of the file names a map
+// maker is likely to type; every other character as it is.
+char32_t smallLetter(char32_t c) {
+    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || // Latin, Latin-1
+        (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||                          // Greek
+        (c >= 0x410 && c <= 0x42F))                                          // Cyrillic А-Я
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F) // Ѐ-Џ, Ё among them
+        return c + 0x50;
+    if (c == 0x178) // Ÿ
+        return 0xFF;
+    if (capitalOfPair(c, 0x100, 0x12E) || capitalOfPair(c, 0x132, 0x136) || // Latin Extended-A
+        capitalOfPair(c, 0x139, 0x147) || capitalOfPair(c, 0x14A, 0x176) ||
+        capitalOfPair(c, 0x179, 0x17D) || capitalOfPair(c, 0x460, 0x480) || // Cyrillic beyond Я
+        capitalOfPair(c, 0x48A, 0x4BE) || capitalOfPair(c, 0x4C1, 0x4CD) ||
+        capitalOfPair(c, 0x4D0, 0x52E))
+        return c + 1;
+    return c;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    size_t i = 0;
+    size_t j = 0;
+    while (i < a.size() && j < b.size())
+        if (smallLetter(nextCodePoint(a, i)) != smallLetter(nextCodePoint(b, j)))
+            return false;
+    return i == a.size() && j == b.size();
+}
+
+} // namespace
+
+std::string nativePath(std::string_view utf8, PathStyle style) {
+    std::string out(utf8);
+    if (style == PathStyle::Windows && !utf8.starts_with(kVerbatimPrefix))
+        for (char& c : out)
+            if (c == '/')
+                c = '\\';
+    return out;
+}
+
+bool samePath(std::string_view a, std::string_view b, PathStyle style) {
+    if (style == PathStyle::Posix)
+        return a == b;
+    return sameIgnoringCase(nativePath(a, style), nativePath(b, style));
+}
+
+} // namespace zw
