@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "model/text.h"
 #include "platform/files.h"
+#include "platform/native_path.h"
 
 #include <variant>
 
@@ -36,7 +37,7 @@ void startUp(Editor& editor) {
     editor.offerRecovery();
     const auto args = services.arguments();
     if (!args.empty()) {
-        editor.setPendingLoadPath(args.front());
+        editor.setPendingLoadPath(nativePath(args.front()));
         editor.load();
     }
 }
