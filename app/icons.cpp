@@ -6,9 +6,12 @@ namespace zw {
 namespace {
 
 // Pictures are compiled in as PNG files rasterised from the SVG sources at
-// build time (see resources/make_pictures.cpp).
+// build time (see resources/make_pictures.cpp). The format is named: without
+// it the toolkit loads image plugins to recognise the data.
 QPixmap picture(const QString& path) {
-    return QPixmap(path);
+    QPixmap pixmap;
+    pixmap.load(path, "PNG");
+    return pixmap;
 }
 
 } // namespace

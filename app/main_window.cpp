@@ -209,6 +209,11 @@ void MainWindow::buildToolbar() {
     }
 }
 
+namespace {
+std::unique_ptr<QSettings> openSettings();
+constexpr auto kWindowStateKey = "windowState";
+} // namespace
+
 void MainWindow::buildAnalysisPanel() {
     analysis_ = new AnalysisPanel(this);
     addDockWidget(Qt::RightDockWidgetArea, analysis_);
@@ -221,7 +226,16 @@ void MainWindow::buildAnalysisPanel() {
         b->setChecked(shown);
         if (shown)
             analysis_->setTemplate(editor_.rmg());
+        // Wide enough to read a finding in one line, the first time it opens
+        // without a width kept from an earlier run.
+        if (shown && !analysisWidthKept_) {
+            analysisWidthKept_ = true;
+            resizeDocks({analysis_}, {analysis_->openingWidth(width())}, Qt::Horizontal);
+        }
     });
+    // Its width and place from the last run; it opens hidden all the same.
+    analysisWidthKept_ = restoreState(openSettings()->value(kWindowStateKey).toByteArray());
+    analysis_->hide();
     connect(analysis_, &AnalysisPanel::zonesActivated, this,
             [this](std::vector<int> zones) { editor_.showZones(zones); });
 }
@@ -418,10 +432,12 @@ void MainWindow::toggleAnalysisPanel() {
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (editor_.closeRequest())
+    if (editor_.closeRequest()) {
+        openSettings()->setValue(kWindowStateKey, saveState());
         e->accept();
-    else
+    } else {
         e->ignore();
+    }
 }
 
 bool MainWindow::isFirstKeyReceiver(QWidget* w) const {
@@ -444,10 +460,15 @@ bool MainWindow::handleWheel(QWheelEvent* e) {
     const QPointingDevice* device = e->pointingDevice();
     const bool touchpad = e->phase() != Qt::NoScrollPhase || !e->pixelDelta().isNull() ||
                           (device && device->type() == QInputDevice::DeviceType::TouchPad);
+    // The zoom keeps the node under the pointer when it turns over the canvas.
+    std::optional<PixelPoint> pointer;
+    const QPoint at = canvas_->mapFromGlobal(e->globalPosition()).toPoint();
+    if (canvas_->rect().contains(at))
+        pointer = PixelPoint{at.x(), at.y()};
     if (touchpad)
-        editor_.smoothWheel(angle.y());
+        editor_.smoothWheel(angle.y(), pointer);
     else
-        editor_.wheel(angle.y());
+        editor_.wheel(angle.y(), pointer);
     return true;
 }
 

@@ -137,6 +137,8 @@ void Editor::selectAll() {
 
 void Editor::deleteSelection() {
     zw::deleteSelection(document_, selection_, viewController_, services_);
+    // The item under the pointer may be gone, or another now.
+    refreshHover();
 }
 
 void Editor::escape() {
@@ -158,7 +160,11 @@ void Editor::zoomToFit() {
 }
 
 void Editor::goToZone() {
-    zw::goToZone(rmg(), viewController_, services_);
+    if (const std::optional<int> zone = zw::goToZone(rmg(), viewController_, services_)) {
+        Selection s;
+        s.addZone(*zone);
+        setSelection(std::move(s));
+    }
 }
 
 void Editor::showZones(const std::vector<int>& numbers) {
