@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,6 +90,19 @@ AnalysisPanel::AnalysisPanel(QWidget* parent)
     splitter->addWidget(findings_);
     splitter->addWidget(lower);
     setWidget(splitter);
+}
+
+int AnalysisPanel::openingWidth(int windowWidth) const {
+    constexpr int kReadableWidth = 420;
+    // A line's text, its indentation under the group, and the frame, the
+    // margins and a scroll bar round the list.
+    const QFontMetrics fm = findings_->fontMetrics();
+    const int chrome = 2 * findings_->indentation() + 2 * findings_->frameWidth() +
+                       4 * fm.height() + findings_->verticalScrollBar()->sizeHint().width();
+    int longest = 0;
+    for (QTreeWidgetItemIterator it(findings_); *it; ++it)
+        longest = std::max(longest, fm.horizontalAdvance((*it)->text(0)) + chrome);
+    return std::max(kReadableWidth, std::min(longest, windowWidth / 3));
 }
 
 void AnalysisPanel::setTemplate(const TRmg& t) {

@@ -35,6 +35,11 @@ class AnalysisPanel : public QDockWidget {
     QTableWidget* fairness() const { return fairness_; }
     QLabel* spreads() const { return spreads_; }
 
+    // The width the panel opens with when none was kept from an earlier run:
+    // about 420 pixels, or as wide as the longest finding shown, up to a third
+    // of a window `windowWidth` wide.
+    int openingWidth(int windowWidth) const;
+
   public slots:
     // Analyses `t` and refills the panel.
     void setTemplate(const TRmg& t);

@@ -26,33 +26,38 @@ CanvasWidget::CanvasWidget(Editor& editor, QWidget* parent) : QWidget(parent), e
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CanvasWidget::redraw() {
-    dirty_ = true;
-    update();
-}
-
-const QImage& CanvasWidget::picture() {
+CanvasScene CanvasWidget::scene(const CanvasOverlay& overlay) const {
     // The screen's device pixel ratio (1.25, 1.5, 2 on many laptops): the
     // picture is drawn at the screen's own resolution, so lines and text stay
     // sharp, while its geometry stays in the widget's logical pixels. Moving
     // the window to a screen of another ratio draws the picture anew.
-    const double scale = devicePixelRatioF();
-    if (dirty_ || picture_.devicePixelRatio() != scale) {
-        const int w = std::max(1, editor_.canvasWidth());
-        const int h = std::max(1, editor_.canvasHeight());
-        // The new picture replaces the old one in one step.
-        picture_ = renderToImage(editor_.rmg(), editor_.view(), editor_.dragSource(), w, h,
-                                 editor_.canvasOverlay(), scale);
-        dirty_ = false;
-        ++renders_;
-    }
-    return picture_;
+    return CanvasScene{.rmg = &editor_.rmg(),
+                       .view = editor_.view(),
+                       .width = std::max(1, editor_.canvasWidth()),
+                       .height = std::max(1, editor_.canvasHeight()),
+                       .scale = devicePixelRatioF(),
+                       .dragSource = editor_.dragSource(),
+                       .overlay = overlay};
+}
+
+void CanvasWidget::redraw() {
+    // The overlay's spans point into the selection: kept while it is used.
+    const CanvasOverlay overlay = editor_.canvasOverlay();
+    update(layers_.changedArea(scene(overlay)));
+}
+
+const QImage& CanvasWidget::picture() {
+    const CanvasOverlay overlay = editor_.canvasOverlay();
+    layers_.update(scene(overlay));
+    return layers_.frame();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QImage& img = picture();
-    // An image with a device pixel ratio is drawn at its logical size.
+    // The painter is clipped to the parts asked for, and only those are
+    // copied: during a drag, the places of the marks. An image with a device
+    // pixel ratio is drawn at its logical size.
     p.drawImage(0, 0, img);
     // Any strip the picture does not cover (only while a resize is on its way).
     const QSizeF covered = img.deviceIndependentSize();

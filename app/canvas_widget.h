@@ -1,6 +1,11 @@
 // The map canvas of the main window: shows the picture the renderer draws and
-// hands pointer events to the editor in canvas pixels.
+// hands pointer events to the editor in canvas pixels. The template's picture
+// is kept between paints and drawn anew only when the template, the view or
+// the selection changes; the marks of a drag are put over it in the paint
+// event, and only the places they left and took are painted again.
 #pragma once
+
+#include "canvas/qt_layers.h"
 
 #include <QImage>
 #include <QWidget>
@@ -14,14 +19,16 @@ class CanvasWidget : public QWidget {
   public:
     CanvasWidget(Editor& editor, QWidget* parent = nullptr);
 
-    // Marks the picture out of date and schedules a repaint. Several requests
-    // before the next paint are drawn once.
+    // Schedules a repaint of what changed in the editor's state: the whole
+    // canvas when the picture is out of date, else the places of the drag's
+    // marks. Several requests before the next paint are drawn once.
     void redraw();
-    // The current picture, drawn first when it is out of date. It has the
-    // widget's device pixel ratio: its logical size is the canvas size.
+    // What the canvas shows: the picture, drawn first when it is out of date,
+    // with the marks of a drag over it. It has the widget's device pixel
+    // ratio: its logical size is the canvas size.
     const QImage& picture();
-    // How many pictures have been drawn (for tests).
-    int renderCount() const { return renders_; }
+    // How many times the template's picture has been drawn (for tests).
+    int renderCount() const { return layers_.pictureRenders(); }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -32,10 +39,10 @@ class CanvasWidget : public QWidget {
     void leaveEvent(QEvent* e) override;
 
   private:
+    CanvasScene scene(const CanvasOverlay& overlay) const;
+
     Editor& editor_;
-    QImage picture_;
-    bool dirty_ = true;
-    int renders_ = 0;
+    CanvasLayers layers_;
 };
 
 } // namespace zw

@@ -1,14 +1,20 @@
 #include "app/icons.h"
 
+#include <QImageReader>
+
 #include <array>
 
 namespace zw {
 namespace {
 
 // Pictures are compiled in as PNG files rasterised from the SVG sources at
-// build time (see resources/make_pictures.cpp).
+// build time (see resources/make_pictures.cpp). The format is named and
+// nothing is detected: otherwise the toolkit loads every image plugin at
+// start-up to ask whether one of them reads the data.
 QPixmap picture(const QString& path) {
-    return QPixmap(path);
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace

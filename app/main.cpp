@@ -1,5 +1,5 @@
 // Program start: the application, the services, the dialogs and the main
-// window; once the window is shown, the editor's start-up.
+// window; once the window is on screen, the editor's start-up.
 #include "app/main_window.h"
 #include "dialogs/qt_dialogs.h"
 #include "platform/process.h"
@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
@@ -30,10 +31,13 @@ int main(int argc, char** argv) {
     services.setParent(&window);
     dialogs.setParent(&window);
     window.showMaximized();
-    window.enableRecovery(zw::RecoveryStore::forThisProcess());
-    // Start-up messages (a project on the command line that cannot be read,
-    // the offer of unsaved work an earlier run left) have the shown main
-    // window as their parent.
-    window.editor().startUp();
+    // What can wait runs once the event loop has put the window on screen:
+    // the recovery store, the file association, the command-line file and
+    // the offer of unsaved work an earlier run left. Start-up messages have
+    // the shown main window as their parent.
+    QTimer::singleShot(0, &window, [&window] {
+        window.enableRecovery(zw::RecoveryStore::forThisProcess());
+        window.editor().startUp();
+    });
     return QApplication::exec();
 }

@@ -218,6 +218,11 @@ QString MainWindow::toolTipOf(const ToolbarEntry& entry) const {
     return tip;
 }
 
+namespace {
+std::unique_ptr<QSettings> openSettings();
+constexpr auto kWindowStateKey = "windowState";
+} // namespace
+
 void MainWindow::buildAnalysisPanel() {
     analysis_ = new AnalysisPanel(this);
     addDockWidget(Qt::RightDockWidgetArea, analysis_);
@@ -230,7 +235,16 @@ void MainWindow::buildAnalysisPanel() {
         b->setChecked(shown);
         if (shown)
             analysis_->setTemplate(editor_.rmg());
+        // Wide enough to read a finding in one line, the first time it opens
+        // without a width kept from an earlier run.
+        if (shown && !analysisWidthKept_) {
+            analysisWidthKept_ = true;
+            resizeDocks({analysis_}, {analysis_->openingWidth(width())}, Qt::Horizontal);
+        }
     });
+    // Its width and place from the last run; it opens hidden all the same.
+    analysisWidthKept_ = restoreState(openSettings()->value(kWindowStateKey).toByteArray());
+    analysis_->hide();
     connect(analysis_, &AnalysisPanel::zonesActivated, this,
             [this](std::vector<int> zones) { editor_.showZones(zones); });
 }
@@ -440,10 +454,12 @@ void MainWindow::toggleAnalysisPanel() {
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (editor_.closeRequest())
+    if (editor_.closeRequest()) {
+        openSettings()->setValue(kWindowStateKey, saveState());
         e->accept();
-    else
+    } else {
         e->ignore();
+    }
 }
 
 bool MainWindow::isFirstKeyReceiver(QWidget* w) const {
@@ -466,10 +482,15 @@ bool MainWindow::handleWheel(QWheelEvent* e) {
     const QPointingDevice* device = e->pointingDevice();
     const bool touchpad = e->phase() != Qt::NoScrollPhase || !e->pixelDelta().isNull() ||
                           (device && device->type() == QInputDevice::DeviceType::TouchPad);
+    // The zoom keeps the node under the pointer when it turns over the canvas.
+    std::optional<PixelPoint> pointer;
+    const QPoint at = canvas_->mapFromGlobal(e->globalPosition()).toPoint();
+    if (canvas_->rect().contains(at))
+        pointer = PixelPoint{at.x(), at.y()};
     if (touchpad)
-        editor_.smoothWheel(angle.y());
+        editor_.smoothWheel(angle.y(), pointer);
     else
-        editor_.wheel(angle.y());
+        editor_.wheel(angle.y(), pointer);
     return true;
 }
 

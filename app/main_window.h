@@ -101,6 +101,7 @@ class MainWindow : public QMainWindow, public EditorView {
     CanvasWidget* canvas_ = nullptr;
     InfoPanelWidget* panel_ = nullptr;
     AnalysisPanel* analysis_ = nullptr;
+    bool analysisWidthKept_ = false; // from an earlier run, or sized on its first opening
     QMenu* recentMenu_ = nullptr;
     QScrollBar* hBar_ = nullptr;
     QScrollBar* vBar_ = nullptr;

@@ -1,10 +1,12 @@
 // Redraw and hit-test cost for large templates on a full-HD canvas, against the
 // redraw of an empty template in the same run.
 #include "canvas/geometry.h"
+#include "canvas/qt_layers.h"
 #include "canvas/qt_painter.h"
 #include "canvas/render.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -125,6 +127,55 @@ void BM_RedrawSelection(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RedrawSelection)->ArgsProduct({{0, 1}, {2, 5}})->Unit(benchmark::kMillisecond);
+
+// One frame of a drag over a kept picture, as the canvas widget paints it: the
+// marks of the new pointer position replace the old ones in the frame, and the
+// part that changed is copied to the screen (an image of the same size here).
+// Arguments: zone count; 0 moves twelve zones one node per frame, 1 draws a
+// connection's line from zone 1 to the pointer, 2 grows a rubber band across
+// the canvas. At device pixel ratio 2 and zoom level 5, against
+// BM_RedrawAtScale2 of the same template in the same run.
+void BM_DragFrame(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const auto kind = state.range(1);
+    zw::CanvasLayers layers;
+    zw::CanvasScene scene{.rmg = &t,
+                          .view = viewAt(5),
+                          .width = kWidth,
+                          .height = kHeight,
+                          .scale = 2.0,
+                          .dragSource = 0,
+                          .overlay = {}};
+    layers.update(scene);
+    QImage screen(kWidth * 2, kHeight * 2, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2.0);
+    const zw::PixelPoint from = zw::nodeToPixel(scene.view, t.zones[0].gridX, t.zones[0].gridY);
+    int step = 0;
+    for (auto _ : state) {
+        const int x = 40 + step % (kWidth - 80);
+        const int y = 40 + (step * 7) % (kHeight - 80);
+        scene.overlay = zw::CanvasOverlay{};
+        if (kind == 0) {
+            for (int k = 0; k < 12; ++k)
+                scene.overlay.ghosts.push_back({k, {step % 30 + k % 4 * 2, k / 4 * 2}});
+        } else if (kind == 1) {
+            scene.overlay.pointerLine = {{from, {x, y}}};
+        } else {
+            scene.overlay.band = {{{10, 10}, {x, y}}};
+        }
+        const QRegion changed = layers.changedArea(scene);
+        layers.update(scene);
+        {
+            QPainter p(&screen);
+            p.setClipRegion(changed);
+            p.drawImage(0, 0, layers.frame());
+        }
+        benchmark::DoNotOptimize(screen.constBits());
+        step += 3;
+    }
+    state.counters["pictures"] = layers.pictureRenders();
+}
+BENCHMARK(BM_DragFrame)->ArgsProduct({{2000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 // A pointer over empty canvas between four zones: every zone and every
 // connection is tested before the answer "nothing" comes back.

@@ -3,6 +3,7 @@
 #include "model/transform.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -125,6 +126,38 @@ ScrollRanges scrollRanges(const TRmg& t) {
 
 int64_t roundHalfEven(double v) {
     return static_cast<int64_t>(std::nearbyint(v));
+}
+
+// Liang-Barsky.
+bool clipSegment(double& x0, double& y0, double& x1, double& y1, double loX, double loY, double hiX,
+                 double hiY) {
+    double t0 = 0;
+    double t1 = 1;
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    const std::array<double, 4> p = {-dx, dx, -dy, dy};
+    const std::array<double, 4> q = {x0 - loX, hiX - x0, y0 - loY, hiY - y0};
+    for (size_t i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    const double ox = x0;
+    const double oy = y0;
+    x0 = ox + t0 * dx;
+    y0 = oy + t0 * dy;
+    x1 = ox + t1 * dx;
+    y1 = oy + t1 * dy;
+    return true;
 }
 
 } // namespace zw

@@ -10,12 +10,24 @@ namespace zw {
 
 // 0 no item, k + 1 zone k, -(j + 1) connection j.
 using ItemRef = int32_t;
-inline ItemRef zoneRef(int k) { return k + 1; }
-inline ItemRef connectionRef(int j) { return -(j + 1); }
-inline bool refIsZone(ItemRef r) { return r > 0; }
-inline bool refIsConnection(ItemRef r) { return r < 0; }
-inline int refZone(ItemRef r) { return r - 1; }
-inline int refConnection(ItemRef r) { return -r - 1; }
+inline ItemRef zoneRef(int k) {
+    return k + 1;
+}
+inline ItemRef connectionRef(int j) {
+    return -(j + 1);
+}
+inline bool refIsZone(ItemRef r) {
+    return r > 0;
+}
+inline bool refIsConnection(ItemRef r) {
+    return r < 0;
+}
+inline int refZone(ItemRef r) {
+    return r - 1;
+}
+inline int refConnection(ItemRef r) {
+    return -r - 1;
+}
 
 inline constexpr int kMinZoom = 0;
 inline constexpr int kMaxZoom = 5;
@@ -71,8 +83,16 @@ struct ScrollRanges {
 ScrollRanges scrollRanges(const TRmg& t);
 
 // Truncating division and remainder with the sign of the dividend (C++ semantics).
-inline int32_t divT(int32_t a, int32_t b) { return a / b; }
+inline int32_t divT(int32_t a, int32_t b) {
+    return a / b;
+}
 // Nearest integer, halves to the even neighbour.
 int64_t roundHalfEven(double v);
+
+// Cuts the segment to the rectangle [lo, hi] on both axes; false when nothing
+// of it lies inside. Keeps drawing away from coordinates far outside the
+// picture, which zones at extreme grid positions produce.
+bool clipSegment(double& x0, double& y0, double& x1, double& y1, double loX, double loY, double hiX,
+                 double hiY);
 
 } // namespace zw

@@ -43,19 +43,7 @@ class QtPainter : public Painter {
     int textHeight(std::string_view utf8) override;
 
   private:
-    // Pixels of one colour in a row of a polygon, relative to its first corner.
-    struct PolygonRun {
-        int y;
-        int x;
-        int length;
-        bool pen; // else brush
-    };
-    using PolygonMask = std::vector<PolygonRun>;
-
     void drawEllipseDirect(int left, int top, int right, int bottom);
-    bool drawPolygonFromMask(const std::vector<PixelPoint>& points);
-    std::optional<PolygonMask> makePolygonMask(const std::vector<PixelPoint>& points, int shiftX,
-                                               int shiftY, int width, int height) const;
 
     QImage& image_;
     uchar* bits_; // null when the format is not 32 bits a pixel
@@ -85,7 +73,8 @@ class QtPainter : public Painter {
 // Whether a dotted ring sets the device pixel whose centre lies (dx, dy) device
 // pixels from the centre of the ring, `ringRadius` logical pixels round: one
 // logical pixel of length in three along the ring, counted from the left end of
-// the horizontal axis.
+// the horizontal axis. Counted in logical pixels, so the dots fall on the same
+// places round a ring at every device pixel ratio.
 bool dottedRingCovers(double dx, double dy, double ringRadius);
 
 // The installed family used for a requested typeface: the face itself when it

@@ -177,10 +177,24 @@ void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bo
     p.textOut(c.x - w / 2, c.y - h / 2, number);
 }
 
-void drawDragFeedback(Painter& p, const TRmg& t, const ViewState& v, const CanvasOverlay& o) {
+ViewState clampedZoom(const ViewState& view) {
+    // The zoom level is kept in range by the editor; a stray value must not stop
+    // the grid loop (a half cell of 0 would never leave it).
+    ViewState v = view;
+    v.zoomLevel = std::clamp(v.zoomLevel, kMinZoom, kMaxZoom);
+    return v;
+}
+
+// Widths of the marks' pens, and how far their pixels may reach past the
+// figure at any ratio: half the pen, a pixel of rounding, square caps.
+constexpr int kGhostPen = 2;
+constexpr int kPointerLinePen = 2;
+constexpr int kMarksReach = 4;
+
+void drawMarks(Painter& p, const TRmg& t, const ViewState& v, const CanvasOverlay& o) {
     if (!o.ghosts.empty()) {
         p.setBrush(kWhite, BrushStyle::Clear);
-        p.setPen(o.ghostsRefused ? kRefusedColour : kBlack, 2, PenStyle::Dotted);
+        p.setPen(o.ghostsRefused ? kRefusedColour : kBlack, kGhostPen, PenStyle::Dotted);
     }
     for (const ZoneGhost& g : o.ghosts) {
         if (!validZone(t, g.index))
@@ -190,7 +204,7 @@ void drawDragFeedback(Painter& p, const TRmg& t, const ViewState& v, const Canva
         p.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
     }
     if (o.pointerLine) {
-        p.setPen(kBlack, 2, PenStyle::Solid);
+        p.setPen(kBlack, kPointerLinePen, PenStyle::Solid);
         p.moveTo(o.pointerLine->first.x, o.pointerLine->first.y);
         p.lineTo(o.pointerLine->second.x, o.pointerLine->second.y);
     }
@@ -259,10 +273,7 @@ void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource
             int height, const CanvasOverlay& overlay) {
     if (width <= 0 || height <= 0)
         return;
-    // The zoom level is kept in range by the editor; a stray value must not stop
-    // the grid loop (a half cell of 0 would never leave it).
-    ViewState v = view;
-    v.zoomLevel = std::clamp(v.zoomLevel, kMinZoom, kMaxZoom);
+    const ViewState v = clampedZoom(view);
 
     p.fillRect(0, 0, width, height, kSilver);
     drawGrid(p, v, width, height);
@@ -287,7 +298,64 @@ void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource
         drawZone(p, v, t.zones[k], index, dragSource == zoneRef(index), selected, width, height);
     }
 
-    drawDragFeedback(p, t, v, overlay);
+    drawMarks(p, t, v, overlay);
+}
+
+void drawTransientMarks(Painter& p, const TRmg& t, const ViewState& v, const CanvasOverlay& o) {
+    drawMarks(p, t, clampedZoom(v), o);
+}
+
+std::vector<PixelRect> transientMarksArea(const TRmg& t, const ViewState& view,
+                                          const CanvasOverlay& o, int width, int height) {
+    const ViewState v = clampedZoom(view);
+    std::vector<PixelRect> area;
+    // A box of the segment from a to b, `reach` wider on every side, cut to the canvas.
+    auto add = [&](int64_t ax, int64_t ay, int64_t bx, int64_t by, int64_t reach) {
+        const int64_t left = std::max<int64_t>(std::min(ax, bx) - reach, 0);
+        const int64_t top = std::max<int64_t>(std::min(ay, by) - reach, 0);
+        const int64_t right = std::min<int64_t>(std::max(ax, bx) + reach + 1, width);
+        const int64_t bottom = std::min<int64_t>(std::max(ay, by) + reach + 1, height);
+        if (left < right && top < bottom)
+            area.push_back({static_cast<int32_t>(left), static_cast<int32_t>(top),
+                            static_cast<int32_t>(right), static_cast<int32_t>(bottom)});
+    };
+    // A line as a chain of boxes a few dozen pixels long; only the part that
+    // can reach the canvas is walked.
+    auto addLine = [&](PixelPoint a, PixelPoint b, int64_t reach) {
+        constexpr int64_t kPiece = 32;
+        double x0 = a.x, y0 = a.y, x1 = b.x, y1 = b.y;
+        const double margin = static_cast<double>(reach + kPiece);
+        if (!clipSegment(x0, y0, x1, y1, -margin, -margin, width + margin, height + margin))
+            return;
+        const double length = std::max(std::fabs(x1 - x0), std::fabs(y1 - y0));
+        const auto pieces = std::max<int64_t>(1, static_cast<int64_t>(std::ceil(length / kPiece)));
+        for (int64_t i = 0; i < pieces; ++i) {
+            const double s0 = static_cast<double>(i) / static_cast<double>(pieces);
+            const double s1 = static_cast<double>(i + 1) / static_cast<double>(pieces);
+            add(static_cast<int64_t>(std::floor(x0 + s0 * (x1 - x0))),
+                static_cast<int64_t>(std::floor(y0 + s0 * (y1 - y0))),
+                static_cast<int64_t>(std::ceil(x0 + s1 * (x1 - x0))),
+                static_cast<int64_t>(std::ceil(y0 + s1 * (y1 - y0))), reach);
+        }
+    };
+    for (const ZoneGhost& g : o.ghosts) {
+        if (!validZone(t, g.index))
+            continue;
+        const int64_t r =
+            std::max(zoneRadiusPixels(t.zones[static_cast<size_t>(g.index)].size, v), 0);
+        const PixelPoint c = nodeToPixel(v, g.node.x, g.node.y);
+        add(c.x - r, c.y - r, c.x + r, c.y + r, kGhostPen + kMarksReach);
+    }
+    if (o.pointerLine)
+        addLine(o.pointerLine->first, o.pointerLine->second, kPointerLinePen + kMarksReach);
+    if (o.band) {
+        const auto [a, b] = *o.band;
+        addLine(a, {b.x, a.y}, 1 + kMarksReach);
+        addLine({b.x, a.y}, b, 1 + kMarksReach);
+        addLine(b, {a.x, b.y}, 1 + kMarksReach);
+        addLine({a.x, b.y}, a, 1 + kMarksReach);
+    }
+    return area;
 }
 
 } // namespace zw

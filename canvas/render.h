@@ -88,8 +88,27 @@ struct CanvasOverlay {
 
 // The picture with the overlay: selected connections get a halo under their
 // lines and selected zones a ring around their circles; the ghosts, the line
-// and the band are drawn over everything.
+// and the band are drawn over everything (drawTransientMarks).
 void redraw(Painter& p, const TRmg& t, const ViewState& v, ItemRef dragSource, int width,
             int height, const CanvasOverlay& overlay);
+
+// The marks of a drag in progress alone: the ghosts, the pointer line and the
+// band of the overlay, as redraw puts them over the picture. They change with
+// every pointer move while the picture stays, so the canvas keeps the picture
+// and puts these over a copy of it.
+void drawTransientMarks(Painter& p, const TRmg& t, const ViewState& v, const CanvasOverlay& o);
+
+// A rectangle of canvas pixels; right and bottom exclusive.
+struct PixelRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Rectangles within the width x height canvas that hold every pixel
+// drawTransientMarks sets, at any device pixel ratio: a box round each ghost,
+// a chain of small boxes along the line and one along each side of the band,
+// so that a long diagonal line or a large band covers little of the canvas.
+std::vector<PixelRect> transientMarksArea(const TRmg& t, const ViewState& v, const CanvasOverlay& o,
+                                          int width, int height);
 
 } // namespace zw

@@ -87,9 +87,7 @@ void ConnectionDialog::build() {
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;
 
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(group);
-    outer->addLayout(buttons);
+    layOutAboveButtons(*this, buttons)->addWidget(group);
 
     connect(ui_.count, &NumberField::valueEdited, this, [this](int32_t v) {
         if (v == form_.count())

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -223,15 +224,85 @@ OkCancelRow makeOkCancelRow(QDialog& dialog, std::string_view ok, std::string_vi
     return row;
 }
 
-void centreOnScreen(QDialog& dialog) {
+namespace {
+
+constexpr const char* kContentName = "dialogContent";
+constexpr const char* kScrollName = "dialogContentScroll";
+
+// What the window system adds round a dialog: the frame of its parent window
+// when that is known, else room for a title bar and thin borders.
+QSize frameAllowance(const QDialog& dialog) {
+    if (const QWidget* parent = dialog.parentWidget()) {
+        const QWidget* w = parent->window();
+        const QSize frame = w->frameGeometry().size() - w->geometry().size();
+        if (w->isVisible() && frame.height() > 0)
+            return frame;
+    }
+    return {16, 40};
+}
+
+} // namespace
+
+QVBoxLayout* layOutAboveButtons(QDialog& dialog, QLayout* buttons) {
+    auto* content = new QWidget(&dialog);
+    content->setObjectName(QLatin1String(kContentName));
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    auto* outer = new QVBoxLayout(&dialog);
+    outer->addWidget(content, 1);
+    outer->addLayout(buttons);
+    return contentLayout;
+}
+
+void fitIntoArea(QDialog& dialog, const QRect& area) {
+    auto* content = dialog.findChild<QWidget*>(QLatin1String(kContentName));
+    auto* scroll = dialog.findChild<QScrollArea*>(QLatin1String(kScrollName));
+    auto* outer = dialog.layout();
+    // The natural size is measured with the content in place.
+    if (content && scroll && outer && scroll->widget() == content) {
+        scroll->takeWidget();
+        delete outer->replaceWidget(scroll, content);
+        content->show();
+        delete scroll;
+        scroll = nullptr;
+    }
     dialog.adjustSize();
+    const QSize natural = dialog.size();
+    const QSize frame = frameAllowance(dialog);
+    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
+    if (content && outer && (natural.width() > room.width() || natural.height() > room.height())) {
+        scroll = new QScrollArea(&dialog);
+        scroll->setObjectName(QLatin1String(kScrollName));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        delete outer->replaceWidget(content, scroll);
+        scroll->setWidget(content);
+        // The dialog's minimum size was the whole content's until now.
+        outer->activate();
+        // Room for a scroll bar beside or below the content when there is
+        // room for it in the area.
+        const int bar = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize wanted = natural + QSize(natural.height() > room.height() ? bar : 0,
+                                             natural.width() > room.width() ? bar : 0);
+        dialog.resize(wanted.boundedTo(room));
+    }
+    // In the middle of the area, the title bar kept inside it.
+    QPoint topLeft = area.center() - QPoint(dialog.width() / 2, dialog.height() / 2);
+    const int side = frame.width() / 2;
+    topLeft.setX(std::max(topLeft.x(), area.left() + side));
+    topLeft.setY(std::max(topLeft.y(), area.top() + frame.height() - side));
+    dialog.move(topLeft);
+}
+
+void centreOnScreen(QDialog& dialog) {
     QScreen* screen = dialog.screen();
     if (screen == nullptr)
         screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (screen == nullptr) {
+        dialog.adjustSize();
         return;
-    const QRect area = screen->availableGeometry();
-    dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    }
+    fitIntoArea(dialog, screen->availableGeometry());
 }
 
 void setListPosition(QComboBox& box, int32_t value) {

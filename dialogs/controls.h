@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <span>
@@ -130,7 +131,16 @@ OkCancelRow makeOkCancelRow(QDialog& dialog, std::string_view ok, std::string_vi
 // Keeps the place of `w` in its layout while it is hidden, so that showing and
 // hiding it doesn't move the controls around it.
 void keepPlaceWhenHidden(QWidget* w);
-// Places the dialog in the middle of its screen.
+// Lays a dialog out as its content above its bottom row of buttons and
+// returns the layout the content goes into. The content lies on a widget of
+// its own, so that fitIntoArea can let it scroll while the buttons stay.
+QVBoxLayout* layOutAboveButtons(QDialog& dialog, QLayout* buttons);
+// Gives the dialog its natural size where that fits `area` (screen
+// coordinates, with room for the window's frame) and places it in the middle.
+// Where it doesn't fit, the content scrolls inside a window as large as the
+// area allows, and the buttons below it stay in view.
+void fitIntoArea(QDialog& dialog, const QRect& area);
+// fitIntoArea with the available area of the dialog's screen.
 void centreOnScreen(QDialog& dialog);
 // Sets a drop-down list to a stored value (no entry when the list lacks it)
 // without emitting anything.

@@ -48,9 +48,7 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;
 
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(columns);
-    outer->addLayout(buttons);
+    layOutAboveButtons(*this, buttons)->addLayout(columns);
     reset();
 }
 

@@ -56,10 +56,9 @@ void TemplateDialog::build() {
     ui_.ok = row.ok;
     ui_.cancel = row.cancel;
 
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(group);
-    outer->addWidget(players);
-    outer->addLayout(buttons);
+    QVBoxLayout* content = layOutAboveButtons(*this, buttons);
+    content->addWidget(group);
+    content->addWidget(players);
     // The players group keeps the height of all eight rows.
     players->setMinimumHeight(players->sizeHint().height());
 

@@ -235,9 +235,7 @@ void ZoneDialog::build() {
     for (NumberField* f : ui_.mines)
         f->setFixedWidth(mineWidth);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(columns);
-    outer->addLayout(buttons);
+    layOutAboveButtons(*this, buttons)->addLayout(columns);
 
     // ---- Reactions ----
     connect(ui_.kind, &QComboBox::activated, this, [this](int i) { form_.values.kind = i; });

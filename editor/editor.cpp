@@ -175,7 +175,11 @@ void Editor::zoomToFit() {
 }
 
 void Editor::goToZone() {
-    zw::goToZone(rmg(), viewController_, services_);
+    if (const std::optional<int> zone = zw::goToZone(rmg(), viewController_, services_)) {
+        Selection s;
+        s.addZone(*zone);
+        setSelection(std::move(s));
+    }
 }
 
 void Editor::showZones(const std::vector<int>& numbers) {

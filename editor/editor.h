@@ -102,9 +102,14 @@ class Editor {
     void zoomIn() { viewController_.zoomIn(); }
     void zoomOut() { viewController_.zoomOut(); }
     void setZoomLevel(int32_t level) { viewController_.setZoomLevel(level); }
-    void wheel(int delta) { viewController_.wheel(delta); }
+    // About the pointer's canvas pixel; the canvas's centre without one.
+    void wheel(int delta, std::optional<PixelPoint> pointer = std::nullopt) {
+        viewController_.wheel(delta, pointer);
+    }
     // A touchpad's part of a notch: deltas add up to whole zoom steps.
-    void smoothWheel(int delta) { viewController_.smoothWheel(delta); }
+    void smoothWheel(int delta, std::optional<PixelPoint> pointer = std::nullopt) {
+        viewController_.smoothWheel(delta, pointer);
+    }
     // A typed character (Unicode); the scroll keys move the view. Never consumes it.
     void keyChar(char32_t c) { viewController_.keyChar(c); }
     void originButton() { viewController_.setOrigin(0, 0); }
@@ -190,8 +195,11 @@ class Editor {
     void transformSelection(Symmetry s);
     void duplicateForPlayers();
     // The pointer left the canvas: nothing is under it (a paste then goes
-    // beside the originals) until it comes back.
-    void pointerLeft() { pointer_.reset(); }
+    // beside the originals, the hover panel hides) until it comes back.
+    void pointerLeft() {
+        pointer_.reset();
+        refreshHover();
+    }
     // The grid node under the pointer; nullopt when it is outside the canvas.
     std::optional<GridPoint> pointerNode() const;
 

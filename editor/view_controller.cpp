@@ -16,28 +16,40 @@ void ViewController::setZoomLevel(int32_t level) {
     changed(ViewChange::Zoom);
 }
 
-void ViewController::zoomIn() {
-    if (!zoomInEnabled())
+void ViewController::zoomAbout(int32_t level, PixelPoint anchor) {
+    level = std::clamp(level, kMinZoom, kMaxZoom);
+    if (level == state_.zoomLevel)
         return;
-    setZoomLevel(state_.zoomLevel - 1);
+    // An anchor off the canvas counts as its nearest pixel on it.
+    anchor.x = std::clamp(anchor.x, 0, std::max(canvasW_ - 1, 0));
+    anchor.y = std::clamp(anchor.y, 0, std::max(canvasH_ - 1, 0));
+    const GridPoint node = pixelToNode(state_, anchor.x, anchor.y);
+    setZoomLevel(level);
+    // The node's cell (2 half cells wide, the first starting at pixel 0) must
+    // hold the anchor at the new scale.
+    const int32_t cell = 2 * state_.halfCell();
+    auto origin = [cell](int32_t node, int32_t pixel) {
+        return static_cast<int32_t>(
+            std::clamp<int64_t>(int64_t{node} - pixel / cell, INT32_MIN, INT32_MAX));
+    };
+    state_.originX = origin(node.x, anchor.x);
+    state_.originY = origin(node.y, anchor.y);
     changed(ViewChange::Picture);
+}
+
+void ViewController::zoomIn() {
+    zoomAbout(state_.zoomLevel - 1, centre());
 }
 
 void ViewController::zoomOut() {
-    if (!zoomOutEnabled())
-        return;
-    setZoomLevel(state_.zoomLevel + 1);
-    changed(ViewChange::Picture);
+    zoomAbout(state_.zoomLevel + 1, centre());
 }
 
-void ViewController::wheel(int delta) {
-    if (delta > 0)
-        zoomIn();
-    else
-        zoomOut();
+void ViewController::wheel(int delta, std::optional<PixelPoint> pointer) {
+    zoomAbout(state_.zoomLevel + (delta > 0 ? -1 : 1), pointer.value_or(centre()));
 }
 
-void ViewController::smoothWheel(int delta) {
+void ViewController::smoothWheel(int delta, std::optional<PixelPoint> pointer) {
     // Turning back starts afresh: a part of a notch the other way is dropped.
     if ((delta < 0 && wheelRemainder_ > 0) || (delta > 0 && wheelRemainder_ < 0))
         wheelRemainder_ = 0;
@@ -46,12 +58,8 @@ void ViewController::smoothWheel(int delta) {
     wheelRemainder_ %= kWheelNotch;
     // More steps than the zoom range has change nothing more.
     const int64_t steps = std::min<int64_t>(std::abs(notches), kMaxZoom - kMinZoom);
-    for (int64_t i = 0; i < steps; ++i) {
-        if (notches > 0)
-            zoomIn();
-        else
-            zoomOut();
-    }
+    for (int64_t i = 0; i < steps; ++i)
+        zoomAbout(state_.zoomLevel + (notches > 0 ? -1 : 1), pointer.value_or(centre()));
 }
 
 void ViewController::keyChar(char32_t c) {

@@ -7,6 +7,7 @@
 #include "model/records.h"
 
 #include <functional>
+#include <optional>
 
 namespace zw {
 
@@ -42,16 +43,23 @@ class ViewController {
 
     bool zoomInEnabled() const { return state_.zoomLevel > kMinZoom; }
     bool zoomOutEnabled() const { return state_.zoomLevel < kMaxZoom; }
+    // One zoom step about the canvas's centre (the buttons and keys): the grid
+    // node there stays there.
     void zoomIn();
     void zoomOut();
+    // One zoom step about a canvas pixel: the origin moves by whole nodes so
+    // that the grid node under the pixel stays under it.
+    void zoomAbout(int32_t level, PixelPoint anchor);
+    // Sets the level alone; the origin stays (zoom to fit sets both).
     void setZoomLevel(int32_t level);
-    // One notification of a mouse wheel: one zoom step whatever its delta.
-    void wheel(int delta);
+    // One notification of a mouse wheel: one zoom step whatever its delta,
+    // about the pointer (the canvas's centre when there is none).
+    void wheel(int delta, std::optional<PixelPoint> pointer = std::nullopt);
     // A notification of a touchpad (or of any device that scrolls in small
     // parts of a notch): the deltas add up, each full notch of kWheelNotch is
     // one zoom step and the remainder carries over to the next notification
-    // in the same direction.
-    void smoothWheel(int delta);
+    // in the same direction. About the pointer as the wheel.
+    void smoothWheel(int delta, std::optional<PixelPoint> pointer = std::nullopt);
 
     // A typed character (Unicode); the scroll keys move the view. Never consumes it.
     void keyChar(char32_t c);
@@ -67,6 +75,7 @@ class ViewController {
     void updateScrollBars();
 
   private:
+    PixelPoint centre() const { return {canvasW_ / 2, canvasH_ / 2}; }
     void changed(ViewChange what) const {
         if (listener_)
             listener_(what);

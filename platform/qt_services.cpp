@@ -183,13 +183,22 @@ void QtServices::showTextWindow(std::string_view title, std::string_view utf8Tex
 
 std::optional<int> QtServices::askNumber(std::string_view title, std::string_view label, int min,
                                          int max) {
-    bool ok = false;
-    const int value = QInputDialog::getInt(
-        parent_, QString::fromUtf8(title.data(), qsizetype(title.size())),
-        QString::fromUtf8(label.data(), qsizetype(label.size())), min, min, max, 1, &ok);
-    if (!ok)
+    QInputDialog dialog(parent_);
+    const QString caption = QString::fromUtf8(title.data(), qsizetype(title.size()));
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(QString::fromUtf8(label.data(), qsizetype(label.size())));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(min, max);
+    dialog.setIntValue(min);
+    // The window system cuts a title longer than the window: room for it as
+    // for a message box's caption.
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const QFontMetrics fm(titleFont);
+    dialog.setMinimumWidth(fm.horizontalAdvance(caption) + 8 * fm.height());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return value;
+    return dialog.intValue();
 }
 
 void QtServices::writeFileAssociation() {

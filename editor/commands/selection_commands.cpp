@@ -68,18 +68,19 @@ void zoomToFit(const TRmg& t, ViewController& view) {
     view.setOrigin(fitted.originX, fitted.originY);
 }
 
-void goToZone(const TRmg& t, ViewController& view, Services& services) {
+std::optional<int> goToZone(const TRmg& t, ViewController& view, Services& services) {
     if (t.zones.empty())
-        return;
+        return std::nullopt;
     const int count = static_cast<int>(
         std::min<size_t>(t.zones.size(), static_cast<size_t>(std::numeric_limits<int>::max())));
     const std::optional<int> number = services.askNumber(kGoToZoneTitle, kGoToZoneLabel, 1, count);
     if (!number || *number < 1 || *number > count)
-        return;
+        return std::nullopt;
     const auto centred =
         centreOnZone(t, view.state(), view.canvasWidth(), view.canvasHeight(), *number - 1);
     if (centred)
         view.setOrigin(centred->originX, centred->originY);
+    return *number - 1;
 }
 
 } // namespace zw

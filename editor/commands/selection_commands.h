@@ -7,6 +7,7 @@
 #include "editor/view_controller.h"
 #include "platform/services.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,8 @@ void deleteSelection(Editor& editor);
 // that shows them all; with no zones, the start view.
 void zoomToFit(const TRmg& t, ViewController& view);
 
-// Asks for a zone number and brings that zone to the middle of the canvas.
-void goToZone(const TRmg& t, ViewController& view, Services& services);
+// Asks for a zone number and brings that zone to the middle of the canvas;
+// the zone's index, none when the question was cancelled.
+std::optional<int> goToZone(const TRmg& t, ViewController& view, Services& services);
 
 } // namespace zw

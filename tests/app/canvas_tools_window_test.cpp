@@ -6,6 +6,7 @@
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
 #include "canvas/fit.h"
+#include "canvas/qt_painter.h"
 #include "canvas/render.h"
 #include "support/document_edits.h"
 #include "support/group_samples.h"
@@ -183,6 +184,30 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     EXPECT_EQ(dialogs.connectionCalls.size(), calls + 1);
     EXPECT_EQ(rmg().connections.size(), 1u);
     EXPECT_EQ(editor().history().position(), steps);
+}
+
+// The line of a connection being drawn follows the pointer over the kept
+// picture: the template is drawn once when the drag starts, not at every move,
+// and what the canvas shows is the line over the picture.
+TEST_F(CanvasToolsWindowTest, DragMarksFollowThePointerWithoutDrawingTheTemplateAgain) {
+    install({zoneAt(1, 1), zoneAt(7, 5)});
+    pointer->clickButton(CreateConnection);
+    pointer->press(pointer->zone(0));
+    pointer->moveTo(pointer->node(3, 3));
+    QApplication::processEvents();
+    const int renders = window->canvas()->renderCount();
+    for (const QPoint to : {pointer->node(4, 3), pointer->node(5, 4), pointer->node(6, 2)}) {
+        pointer->moveTo(to);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(window->canvas()->renderCount(), renders);
+    CanvasOverlay line;
+    const QPoint from = pointer->zone(0), to = pointer->node(6, 2);
+    line.pointerLine = {{{from.x(), from.y()}, {to.x(), to.y()}}};
+    const QImage shown = window->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, renderToImage(rmg(), editor().view(), editor().dragSource(),
+                                   window->canvas()->width(), window->canvas()->height(), line));
+    pointer->release(pointer->node(6, 2));
 }
 
 TEST_F(CanvasToolsWindowTest, DeleteToolRemovesAZoneWithItsConnectionsOrOneConnection) {

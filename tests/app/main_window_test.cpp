@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -94,8 +95,9 @@ class MainWindowTest : public ::testing::Test {
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    void wheel(QWidget* over, QPoint angle, Qt::ScrollPhase phase = Qt::NoScrollPhase) {
-        const QPoint local = over->rect().center();
+    void wheel(QWidget* over, QPoint angle, Qt::ScrollPhase phase = Qt::NoScrollPhase,
+               std::optional<QPoint> at = std::nullopt) {
+        const QPoint local = at.value_or(over->rect().center());
         QWheelEvent e(local, over->mapToGlobal(local), QPoint(), angle, Qt::NoButton,
                       Qt::NoModifier, phase, false);
         QApplication::sendEvent(over, &e);
@@ -279,6 +281,22 @@ TEST_F(MainWindowTest, ZoomButtonsAndWheelStopAtTheEnds) {
     EXPECT_EQ(editor().view().zoomLevel, 4);
     wheel(canvas(), QPoint(0, 15), Qt::ScrollUpdate);
     EXPECT_EQ(editor().view().zoomLevel, 3);
+}
+
+TEST_F(MainWindowTest, WheelZoomsAboutThePointerAndTheButtonsAboutTheCentre) {
+    open();
+    const auto nodeAt = [&](QPoint p) { return pixelToNode(editor().view(), p.x(), p.y()); };
+    const QPoint pointer(130, 370);
+    const GridPoint underPointer = nodeAt(pointer);
+    wheel(canvas(), QPoint(0, -120), Qt::NoScrollPhase, pointer);
+    EXPECT_EQ(editor().view().zoomLevel, 3);
+    EXPECT_EQ(nodeAt(pointer), underPointer);
+    const QPoint centre(canvas()->width() / 2, canvas()->height() / 2);
+    const GridPoint middle = nodeAt(centre);
+    click(ZoomIn);
+    click(ZoomIn);
+    EXPECT_EQ(editor().view().zoomLevel, 1);
+    EXPECT_EQ(nodeAt(centre), middle);
 }
 
 TEST_F(MainWindowTest, TypedLettersMoveTheOriginOnceAndLeaveTheBarsAlone) {
@@ -481,6 +499,23 @@ TEST_F(HoverTest, PanelFollowsAZoomUnderTheRestingPointerAndForgetsItOnceItLeft)
     EXPECT_FALSE(panel()->isVisible());
 }
 
+TEST_F(HoverTest, PanelHidesWhenThePointerLeavesAndWhenItsItemIsDeleted) {
+    moveTo(nodeCentre(3, 3));
+    ASSERT_TRUE(panel()->isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(canvas(), &leave);
+    EXPECT_FALSE(panel()->isVisible());
+
+    moveTo(nodeCentre(3, 3) + QPoint(3, 3));
+    ASSERT_EQ(editor().hoveredItem(), 2);
+    QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+    services.messageAnswers.push_back(MessageResult::Yes);
+    QTest::keyClick(window.get(), Qt::Key_Delete);
+    ASSERT_TRUE(editor().rmg().zones.empty());
+    EXPECT_EQ(editor().hoveredItem(), 0);
+    EXPECT_FALSE(panel()->isVisible());
+}
+
 TEST_F(HoverTest, PointerEventsOverThePanelReachTheCanvasBelowIt) {
     moveTo(nodeCentre(1, 1));
     ASSERT_EQ(panel()->pos(), QPoint(140, 140));
@@ -556,6 +591,29 @@ TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
     editor().newTemplate();
     EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(0, 0));
     EXPECT_EQ(h->value(), 0);
+}
+
+TEST_F(MainWindowTest, AnalysisPanelOpensReadableAndKeepsItsWidthForTheNextRun) {
+    // No width kept by the windows earlier tests closed.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "zonewright", "zonewright")
+        .remove("windowState");
+    open();
+    window->resize(1500, 800);
+    click(Analysis);
+    AnalysisPanel* panel = window->analysisPanel();
+    EXPECT_GE(panel->width(), 420);
+    EXPECT_LE(panel->width(), std::max(430, window->width() / 3));
+    window->resizeDocks({panel}, {300}, Qt::Horizontal);
+    QApplication::processEvents();
+    const int kept = panel->width();
+    ASSERT_TRUE(window->close());
+
+    open();
+    EXPECT_TRUE(window->analysisPanel()->isHidden());
+    click(Analysis);
+    EXPECT_NEAR(window->analysisPanel()->width(), kept, 2);
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "zonewright", "zonewright")
+        .remove("windowState");
 }
 
 TEST_F(MainWindowTest, AnalysisPanelFollowsTheTemplateAndShowsTheZonesOfAFinding) {

@@ -160,7 +160,11 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
          [](MouseHarness& m, auto&) {
              m.placeZones({{4, 4}});
          },
-         [](MouseHarness& m) { m.editor.zoomOut(); }, 0},
+         // About the top-left corner: the zone moves from under the pointer.
+         [](MouseHarness& m) {
+             m.editor.wheel(-kWheelNotch, PixelPoint{0, 0});
+         },
+         0},
         {"scroll",
          [](MouseHarness& m, auto&) {
              m.placeZones({{4, 4}});

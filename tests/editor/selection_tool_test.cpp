@@ -290,8 +290,10 @@ TEST_F(SelectionTest, ZoomToFitAndGoToZone) {
     h.editor.goToZone();
     const ViewState centred = *centreOnZone(h.editor.rmg(), fitted, w, ht, 3);
     EXPECT_EQ(h.editor.view(), centred);
-    h.editor.goToZone(); // cancelled: the view stays
+    EXPECT_EQ(h.editor.selection().zones(), std::vector<int32_t>{3});
+    h.editor.goToZone(); // cancelled: the view and the selection stay
     EXPECT_EQ(h.editor.view(), centred);
+    EXPECT_EQ(h.editor.selection().zones(), std::vector<int32_t>{3});
     ASSERT_EQ(h.services.numberQuestions.size(), 2u);
     EXPECT_EQ(h.services.numberQuestions[0].title, "Перейти к локации");
     EXPECT_EQ(h.services.numberQuestions[0].label, "Номер локации:");

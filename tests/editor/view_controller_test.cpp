@@ -1,4 +1,5 @@
-// Zooming by touchpad: small wheel deltas add up to whole notches.
+// Zooming: about the pointer or the canvas's centre; by touchpad, small wheel
+// deltas add up to whole notches.
 #include "editor/view_controller.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,39 @@ TEST(SmoothWheel, DeltasAddUpToWholeNotchesAndCarryTheRemainder) {
     // The mouse wheel stays one step per notification.
     view.wheel(1);
     EXPECT_EQ(view.state().zoomLevel, kMaxZoom - 1);
+}
+
+// The grid node under the anchor stays under it through every step in and
+// out, from any origin; the buttons anchor the canvas's centre, and a step
+// past either end changes nothing.
+TEST(ZoomAbout, TheNodeUnderTheAnchorStaysUnderIt) {
+    const TRmg t;
+    ViewController view(t);
+    view.setCanvasSize(707, 500);
+    const PixelPoint anchors[] = {{0, 0}, {353, 250}, {706, 499}, {61, 419}, {500, 7}};
+    for (const PixelPoint a : anchors) {
+        for (const int32_t origin : {0, -7, 12}) {
+            view.setZoomLevel(kMinZoom);
+            view.setOrigin(origin, -origin);
+            const GridPoint node = pixelToNode(view.state(), a.x, a.y);
+            for (int i = 0; i < 2 * (kMaxZoom - kMinZoom); ++i) {
+                view.wheel(i < kMaxZoom - kMinZoom ? -1 : 1, a);
+                EXPECT_EQ(pixelToNode(view.state(), a.x, a.y), node)
+                    << a.x << "," << a.y << " origin " << origin << " step " << i;
+            }
+        }
+    }
+    const PixelPoint centre{353, 250};
+    const GridPoint middle = pixelToNode(view.state(), centre.x, centre.y);
+    view.zoomOut();
+    view.smoothWheel(-kWheelNotch);
+    EXPECT_EQ(view.state().zoomLevel, kMinZoom + 2);
+    EXPECT_EQ(pixelToNode(view.state(), centre.x, centre.y), middle);
+    view.setZoomLevel(kMaxZoom);
+    const ViewState atEnd = view.state();
+    view.wheel(-1, PixelPoint{10, 10});
+    view.zoomOut();
+    EXPECT_EQ(view.state(), atEnd);
 }
 
 } // namespace

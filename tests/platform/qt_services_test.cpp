@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -92,6 +93,23 @@ TEST(QtServicesMessages, BoxIsWideEnoughForItsCaption) {
         QMessageBox::Ok);
     services.messageBox("ОК", MessageKind::Information, MessageButtons::Ok);
     EXPECT_EQ(title, QStringLiteral("Редактор шаблонов"));
+    EXPECT_GE(width, captionWidth);
+}
+
+// The number question's title is not cut off, and its answer comes back.
+TEST(QtServicesNumber, DialogIsWideEnoughForItsTitle) {
+    QtServices services;
+    int width = 0, captionWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        width = dialog->width();
+        captionWidth = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) +
+                       4 * dialog->fontMetrics().height();
+        dialog->setIntValue(3);
+        dialog->accept();
+    });
+    EXPECT_EQ(services.askNumber("Перейти к локации", "Номер локации:", 1, 7), 3);
     EXPECT_GE(width, captionWidth);
 }
 
