@@ -46,7 +46,9 @@ void Document::replace(TRmg t, Replacement how, std::string_view stepName) {
 }
 
 void Document::storeDerived(TRmg t) {
-    announce(install(std::move(t)));
+    const DocumentChange change = install(std::move(t));
+    history_.currentChanged(rmg_);
+    announce(change);
 }
 
 bool Document::stepBack() {

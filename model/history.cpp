@@ -34,6 +34,11 @@ const TRmg& History::stepForward(const TRmg& current) {
     return snapshots_[static_cast<size_t>(position_)];
 }
 
+void History::currentChanged(const TRmg& current) {
+    if (static_cast<size_t>(position_) < snapshots_.size())
+        snapshots_[static_cast<size_t>(position_)] = current;
+}
+
 void History::clear() {
     snapshots_.clear();
     names_.clear();

@@ -32,6 +32,10 @@ class History {
     void markClean() { clean_ = position_; }
     // No position is saved: the template was made, not read (from a pattern).
     void markNeverSaved() { clean_ = -1; }
+    // The template shown was changed without a step (what the compile derives):
+    // after stepping back, the snapshot it came from takes the change too, so
+    // that a step away and back returns it as it is now.
+    void currentChanged(const TRmg& current);
 
     int position() const { return position_; }
     // The clean index; -1 when the saved state was cut off.

@@ -2,11 +2,15 @@
 // through the real clipboard with the pointer over the canvas, and the
 // symmetry button's menu.
 #include "model/fragment.h"
+#include "model/project_file.h"
+#include "platform/files.h"
 #include "platform/qt_services.h"
 #include "support/document_edits.h"
 #include "support/group_samples.h"
 #include "support/scripted_dialogs.h"
+#include "support/scratch_dir.h"
 #include "support/scripted_services.h"
+#include "support/toolbar_ids.h"
 #include "support/window_pointer.h"
 
 #include <QAction>
@@ -99,6 +103,36 @@ TEST_F(SelectionCommandsWindowTest, CopyAndPasteKeysGoThroughTheClipboardToThePo
     EXPECT_EQ(editor().rmg().zones.size(), 5u);
     EXPECT_EQ(editor().rmg().zones[3].gridX, 5); // in the cut zones' place
     EXPECT_EQ(editor().rmg().zones[3].gridY, 5);
+}
+
+TEST_F(SelectionCommandsWindowTest, ALoadedProjectLeavesNothingOfTheOldSelection) {
+    // Zones 2 and 5 of seven selected with the tool, then a three-zone project.
+    test::ScratchDir dir;
+    TRmg seven = templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0), zoneAt(6, 0), zoneAt(8, 0),
+                             zoneAt(10, 0), zoneAt(12, 0)});
+    openWith(seven);
+    WindowPointer pointer(*window);
+    pointer.clickButton(test::buttons::Select);
+    pointer.click(pointer.zone(1));
+    pointer.moveTo(pointer.zone(4));
+    QTest::mouseClick(window->canvas(), Qt::LeftButton, Qt::ControlModifier, pointer.zone(4));
+    ASSERT_EQ(editor().selection().zones(), (std::vector<int32_t>{1, 4}));
+    EXPECT_TRUE(window->button(test::buttons::SymmetryMenu)->isEnabled());
+
+    seven.zones.resize(3);
+    writeWholeFile(dir.file("three.tpz"), encodeProject(seven));
+    services.openAnswers.push_back(dir.file("three.tpz"));
+    pointer.clickButton(test::buttons::Load);
+    ASSERT_EQ(editor().rmg().zones.size(), 3u);
+    EXPECT_TRUE(editor().selection().empty());
+    EXPECT_FALSE(window->button(test::buttons::SymmetryMenu)->isEnabled());
+    EXPECT_FALSE(window->editAction("copy-selection")->isEnabled());
+
+    // A right click on zone 2 edits that one zone.
+    pointer.click(pointer.zone(1), Qt::RightButton);
+    EXPECT_TRUE(dialogs.zonesCalls.empty());
+    EXPECT_EQ(dialogs.zoneCalls.size(), 1u);
+    window->close();
 }
 
 TEST_F(SelectionCommandsWindowTest, SymmetryButtonOpensTheMenuOfItsSixActions) {

@@ -1,0 +1,555 @@
+// The editor session as a whole: the input is decoded into a sequence of
+// commands (every tool with pointer positions, the selection's clicks and
+// rubber bands, the keyboard commands, the dialogs with OK on random or
+// invalid values and Отмена, new, load, import, save that works, is cancelled
+// or fails, step back and forward, paste of random fragments, the symmetry
+// commands, zoom and scroll) run on the real editor core without a window.
+// After every command the session's invariants must hold:
+// - every selected index names an item;
+// - a replaced template leaves nothing selected;
+// - the history's position lies within it, and the template is modified
+//   exactly when the position is not the saved one;
+// - a cancelled or refused command changes neither the template nor the history;
+// - a step back and forward returns the template byte for byte;
+// - every zone a dialog changed passes the zone dialog's rules.
+#include "editor/commands/pattern_command.h"
+#include "editor/editor.h"
+#include "editor/toolbar.h"
+#include "model/fragment.h"
+#include "model/project_file.h"
+#include "model/zone_rules.h"
+#include "rmg/graph.h"
+#include "rmg/import.h"
+#include "rmg/table.h"
+#include "rmg/template_list.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+namespace zw {
+namespace {
+
+// The input, read a little at a time; past its end everything reads as 0.
+class Input {
+  public:
+    Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    bool done() const { return at_ >= size_; }
+    uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
+    // 0..n-1.
+    uint32_t below(uint32_t n) { return n == 0 ? 0 : byte() % n; }
+    int32_t i32() {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i)
+            v = (v << 8) | byte();
+        return static_cast<int32_t>(v);
+    }
+    // A number that is mostly small but sometimes anything.
+    int32_t value() { return below(8) == 0 ? i32() : static_cast<int32_t>(below(12)) - 2; }
+    std::string bytes(size_t most) {
+        const size_t n = std::min<size_t>(below(static_cast<uint32_t>(most) + 1), size_ - at_);
+        std::string s(reinterpret_cast<const char*>(data_ + at_), n);
+        at_ += n;
+        return s;
+    }
+
+  private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+void check(bool ok) {
+    if (!ok)
+        std::abort();
+}
+
+// What happened during one command, as the services and dialogs saw it.
+struct Observed {
+    bool cancelled = false; // a dialog or question answered Отмена / Нет to an action
+    bool refused = false;   // an error box with only an OK button
+    bool zoneDialogOk = false;
+    bool importedOrLoaded = false;
+};
+
+class MemoryFiles : public FileSystem {
+  public:
+    std::map<std::string, std::string> files;
+    bool failWrites = false;
+    std::variant<std::string, FileError> readWholeFile(const std::string& path) override {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return FileError{"нет файла " + path};
+        return found->second;
+    }
+    std::variant<std::monostate, FileError> writeWholeFile(const std::string& path,
+                                                           std::string_view bytes) override {
+        if (failWrites)
+            return FileError{"диск полон"};
+        files[path] = std::string(bytes);
+        return std::monostate{};
+    }
+    bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+};
+
+class FuzzServices : public Services {
+  public:
+    FuzzServices(Input& in, Observed& seen) : in_(in), seen_(seen) {}
+    MemoryFiles files;
+    std::map<std::string, std::string, std::less<>> clipboard;
+
+    MessageResult messageBox(std::string_view text, MessageKind kind,
+                             MessageButtons buttons) override {
+        switch (buttons) {
+        case MessageButtons::Ok:
+            // The layout's failure is reported and the import goes on.
+            if (kind == MessageKind::Error && text != kLayoutFailed)
+                seen_.refused = true;
+            return MessageResult::Ok;
+        case MessageButtons::YesNo: {
+            const bool yes = in_.below(4) != 0;
+            if (!yes)
+                seen_.cancelled = true;
+            return yes ? MessageResult::Yes : MessageResult::No;
+        }
+        case MessageButtons::YesNoCancel:
+            switch (in_.below(3)) {
+            case 0:
+                seen_.cancelled = true;
+                return MessageResult::Cancel;
+            case 1:
+                return MessageResult::Yes;
+            default:
+                return MessageResult::No;
+            }
+        }
+        return MessageResult::Ok;
+    }
+    std::optional<std::string> openFileDialog(FileDialogId, std::string_view, bool) override {
+        if (in_.below(6) == 0) {
+            seen_.cancelled = true;
+            return std::nullopt;
+        }
+        static const char* const kPaths[] = {"a.tpz", "b.tpz", "rmg.txt", "bad.txt", "gone.tpz"};
+        return std::string(kPaths[in_.below(5)]);
+    }
+    std::optional<std::string> saveFileDialog(FileDialogId, std::string_view) override {
+        const uint32_t pick = in_.below(6);
+        if (pick == 0) {
+            seen_.cancelled = true;
+            return std::nullopt;
+        }
+        files.failWrites = pick == 1;
+        static const char* const kPaths[] = {"a.tpz", "saved", "rmg.txt", "new.txt"};
+        return std::string(kPaths[in_.below(4)]);
+    }
+    void setDialogPath(FileDialogId, const std::string&) override {}
+    void fileError(std::string_view) override { seen_.refused = true; }
+    bool shellOpen(const std::string&) override { return true; }
+    void showTextWindow(std::string_view, std::string_view) override {}
+    void writeFileAssociation() override {}
+    std::optional<int> askNumber(std::string_view, std::string_view, int, int) override {
+        if (in_.below(4) == 0) {
+            seen_.cancelled = true;
+            return std::nullopt;
+        }
+        return in_.value();
+    }
+    std::vector<std::string> arguments() const override { return {}; }
+    std::string executablePath() const override { return "/zw/zonewright"; }
+    std::string executableDir() const override { return "/zw"; }
+    FileSystem& fileSystem() override { return files; }
+    void setClipboard(std::string_view mimeType, std::string_view text) override {
+        clipboard[std::string(mimeType)] = std::string(text);
+    }
+    std::optional<std::string> clipboardText(std::string_view mimeType) override {
+        // The last copy, or damaged text.
+        if (in_.below(3) == 0)
+            return in_.bytes(200);
+        const auto found = clipboard.find(mimeType);
+        return found == clipboard.end() ? std::nullopt : std::optional(found->second);
+    }
+
+  private:
+    Input& in_;
+    Observed& seen_;
+};
+
+ZoneRecord randomZone(Input& in, const ZoneRecord& from) {
+    ZoneRecord z = from;
+    for (int n = static_cast<int>(in.below(6)); n > 0; --n) {
+        switch (in.below(10)) {
+        case 0:
+            z.kind = in.value();
+            break;
+        case 1:
+            z.owner = in.value();
+            break;
+        case 2:
+            z.townMode = in.value();
+            break;
+        case 3:
+            z.treasure[in.below(3)].low = static_cast<int32_t>(in.below(40)) * 500;
+            break;
+        case 4:
+            z.treasure[in.below(3)].high = static_cast<int32_t>(in.below(40)) * 500;
+            break;
+        case 5:
+            z.existMode = in.value();
+            break;
+        case 6:
+            z.terrainMatchesTown = in.below(2) != 0;
+            break;
+        case 7:
+            z.monstersMatchTown = in.below(2) != 0;
+            break;
+        case 8:
+            z.size = in.value();
+            break;
+        default:
+            z.mineGold = in.value();
+            break;
+        }
+    }
+    return z;
+}
+
+class FuzzDialogs : public PropertyDialogs {
+  public:
+    FuzzDialogs(Input& in, Observed& seen) : in_(in), seen_(seen) {}
+
+    // The one-zone dialog stays open on a zone that breaks a rule: the user
+    // then cancels it.
+    std::optional<ZoneRecord> editZone(const ZoneRecord& from) override {
+        if (in_.below(5) == 0)
+            return cancel<ZoneRecord>();
+        const ZoneRecord z = randomZone(in_, from);
+        if (zoneProblem(z))
+            return cancel<ZoneRecord>();
+        seen_.zoneDialogOk = true;
+        return z;
+    }
+    std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from, bool) override {
+        if (in_.below(5) == 0)
+            return cancel<ConnectionRecord>();
+        ConnectionRecord c = from;
+        c.passageCount = 1 + static_cast<int32_t>(in_.below(8));
+        c.passages[in_.below(8)].guard = static_cast<int32_t>(in_.below(30)) * 1000;
+        return c;
+    }
+    std::optional<TemplateSettings> editTemplate(const TRmg& from) override {
+        if (in_.below(4) == 0)
+            return cancel<TemplateSettings>();
+        TemplateSettings s{from.name, from.header.minSize, from.header.maxSize,
+                           static_cast<int32_t>(in_.below(7)), from.kinds};
+        if (in_.below(2) == 0)
+            s.name = "Шаблон " + std::to_string(in_.below(100));
+        return s;
+    }
+    ListOutcome runTemplateList(TemplateListSession& session) override {
+        switch (in_.below(4)) {
+        case 0:
+            seen_.cancelled = true;
+            return ListOutcome::Abandon;
+        case 1:
+            if (!session.entries().empty())
+                session.click(static_cast<int>(in_.below(
+                    static_cast<uint32_t>(std::min<size_t>(session.entries().size(), 255)))));
+            return ListOutcome::SaveEdited;
+        default:
+            if (!session.entries().empty())
+                session.click(0);
+            return session.mode() == ListMode::Import ? session.importTemplate()
+                                                      : ListOutcome::Proceed;
+        }
+    }
+    std::optional<std::vector<ZoneRecord>>
+    editZones(const std::vector<ZoneRecord>& from, const std::vector<int64_t>&) override {
+        if (in_.below(4) == 0)
+            return cancel<std::vector<ZoneRecord>>();
+        // As the dialog returns them, or with a field set on all that breaks a
+        // rule on some: the editor must refuse those.
+        std::vector<ZoneRecord> out = from;
+        const ZoneRecord edited = randomZone(in_, from.front());
+        for (ZoneRecord& z : out) {
+            z.owner = edited.owner;
+            z.treasure[0].high = edited.treasure[0].high;
+        }
+        seen_.zoneDialogOk = true;
+        return out;
+    }
+    std::optional<DuplicateSettings> duplicateZonesForPlayers(const TRmg&,
+                                                              const std::vector<int32_t>&) override {
+        if (in_.below(4) == 0)
+            return cancel<DuplicateSettings>();
+        DuplicateSettings s;
+        s.symmetry = static_cast<Symmetry>(in_.below(5));
+        for (auto& owner : s.owners)
+            owner = static_cast<int32_t>(in_.below(10));
+        return s;
+    }
+    std::optional<PatternSettings> generateFromPattern() override {
+        if (in_.below(4) == 0)
+            return cancel<PatternSettings>();
+        PatternSettings s;
+        s.pattern = static_cast<PatternKind>(in_.below(3));
+        s.players = 2 + static_cast<int>(in_.below(7));
+        s.own = static_cast<int>(in_.below(5));
+        s.between = static_cast<int>(in_.below(4));
+        s.centre = static_cast<int>(in_.below(5));
+        s.seed = in_.value();
+        return s;
+    }
+
+  private:
+    template <class T> std::optional<T> cancel() {
+        seen_.cancelled = true;
+        return std::nullopt;
+    }
+    Input& in_;
+    Observed& seen_;
+};
+
+// A template of a few zones and connections from the input.
+TRmg randomTemplate(Input& in) {
+    TRmg t = makeNewTemplate();
+    const int zones = static_cast<int>(in.below(9));
+    for (int k = 0; k < zones; ++k) {
+        ZoneRecord z = randomZone(in, makeDefaultZone());
+        z.gridX = 3 * k + static_cast<int32_t>(in.below(2));
+        z.gridY = static_cast<int32_t>(in.below(12)) - 4;
+        t.appendZone(z);
+    }
+    for (int j = static_cast<int>(in.below(6)); zones > 1 && j > 0; --j) {
+        ConnectionRecord c = makeDefaultConnection();
+        c.zoneA = static_cast<int32_t>(in.below(static_cast<uint32_t>(zones)));
+        c.zoneB = static_cast<int32_t>(in.below(static_cast<uint32_t>(zones)));
+        t.appendConnection(c);
+    }
+    return t;
+}
+
+// The template and the history's steps (a save that happened before a later
+// question was cancelled moves only the saved position).
+struct HistoryState {
+    TRmg rmg;
+    int position;
+    size_t length;
+    bool operator==(const HistoryState&) const = default;
+};
+
+HistoryState stateOf(const Editor& e) {
+    return {e.rmg(), e.history().position(), e.history().length()};
+}
+
+void checkInvariants(const Editor& e) {
+    const TRmg& t = e.rmg();
+    for (const int32_t k : e.selection().zones())
+        check(k >= 0 && static_cast<size_t>(k) < t.zones.size());
+    for (const int32_t j : e.selection().connections())
+        check(j >= 0 && static_cast<size_t>(j) < t.connections.size());
+    const History& h = e.history();
+    check(h.position() >= 0 && static_cast<size_t>(h.position()) <= h.length());
+    check(e.modified() == (h.position() != h.cleanIndex()));
+}
+
+// The zones a dialog changed: those that differ at the same index, and the
+// ones appended, when nothing else moved the indices.
+void checkDialogZones(const TRmg& before, const TRmg& after) {
+    if (after.zones.size() < before.zones.size())
+        return;
+    for (size_t k = 0; k < after.zones.size(); ++k) {
+        const bool changed = k >= before.zones.size() || !(after.zones[k] == before.zones[k]);
+        if (changed) {
+            ZoneRecord z = after.zones[k];
+            check(!zoneProblem(z));
+        }
+    }
+}
+
+// Commands run in this process, told at exit (a campaign's total is the sum).
+uint64_t commandsRun = 0;
+
+constexpr int32_t kCanvasW = 700;
+constexpr int32_t kCanvasH = 500;
+
+} // namespace
+} // namespace zw
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::atexit([] { std::fprintf(stderr, "editor session: %llu commands run\n",
+                                  static_cast<unsigned long long>(zw::commandsRun)); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace zw;
+    Input in(data, size);
+    Observed seen;
+    FuzzServices services(in, seen);
+    FuzzDialogs dialogs(in, seen);
+
+    // The files the dialogs can name: projects and tables from the input,
+    // valid or damaged.
+    {
+        TRmg a = randomTemplate(in);
+        services.files.files["a.tpz"] = encodeProject(a);
+        std::string damaged = encodeProject(randomTemplate(in));
+        if (!damaged.empty())
+            damaged[in.below(static_cast<uint32_t>(std::min<size_t>(damaged.size(), 255)))] ^=
+                static_cast<char>(1 + in.below(255));
+        services.files.files["b.tpz"] = damaged;
+        std::string table = "header\r\n";
+        TRmg imported = randomTemplate(in);
+        compileInto(table, imported, "Импорт");
+        services.files.files["rmg.txt"] = table;
+        services.files.files["bad.txt"] = in.bytes(300);
+        services.files.files["/zw/header.txt"] = "header\r\n";
+    }
+
+    Editor editor(services, dialogs);
+    editor.setCanvasSize(kCanvasW, kCanvasH);
+    editor.startUp();
+
+    std::vector<ToolId> tools;
+    for (const ToolbarEntry& entry : toolbarEntries())
+        if (entry.isTool())
+            tools.push_back(entry.id);
+
+    bool replaced = false;
+
+    for (int steps = 0; steps < 400 && !in.done(); ++steps) {
+        seen = {};
+        const HistoryState before = stateOf(editor);
+        const int32_t x = static_cast<int32_t>(in.below(250)) * 3 - 20;
+        const int32_t y = static_cast<int32_t>(in.below(180)) * 3 - 20;
+        replaced = false;
+        ++commandsRun;
+        const uint32_t op = in.below(30);
+        switch (op) {
+        case 0:
+            editor.toolClicked(tools[in.below(static_cast<uint32_t>(tools.size()))]);
+            break;
+        case 1:
+        case 2:
+            editor.mouseMove(x, y);
+            break;
+        case 3:
+            editor.mouseMove(x, y);
+            editor.leftPress(x, y, {.ctrl = in.below(3) == 0});
+            break;
+        case 4:
+            editor.mouseMove(x, y);
+            editor.leftRelease(x, y);
+            break;
+        case 5:
+            editor.mouseMove(x, y);
+            editor.rightPress(x, y);
+            break;
+        case 6:
+            editor.selectAll();
+            break;
+        case 7:
+            editor.escape();
+            break;
+        case 8:
+            editor.deleteSelection();
+            break;
+        case 9:
+            editor.newTemplate();
+            replaced = true;
+            break;
+        case 10:
+            editor.load();
+            replaced = true;
+            break;
+        case 11:
+            editor.importRmg();
+            replaced = true;
+            break;
+        case 12:
+            editor.save();
+            break;
+        case 13:
+            editor.stepBack();
+            break;
+        case 14:
+            editor.stepForward();
+            break;
+        case 15:
+            editor.copySelection();
+            break;
+        case 16:
+            editor.cutSelection();
+            break;
+        case 17:
+            editor.paste();
+            break;
+        case 18:
+            editor.transformSelection(static_cast<Symmetry>(in.below(5)));
+            break;
+        case 19:
+            editor.duplicateForPlayers();
+            break;
+        case 20:
+            if (in.below(2) == 0)
+                editor.zoomIn();
+            else
+                editor.zoomOut();
+            break;
+        case 21:
+            editor.wheel(in.below(2) == 0 ? 120 : -120, PixelPoint{x, y});
+            break;
+        case 22:
+            editor.keyChar(U"wasd"[in.below(4)]);
+            break;
+        case 23:
+            editor.templateSettings();
+            break;
+        case 24:
+            editor.compile();
+            break;
+        case 25:
+            newFromPattern(editor);
+            replaced = true;
+            break;
+        case 26:
+            editor.goToZone();
+            break;
+        case 27:
+            editor.zoomToFit();
+            break;
+        case 28:
+            (void)editor.closeRequest();
+            break;
+        default:
+            editor.pointerLeft();
+            break;
+        }
+        const HistoryState after = stateOf(editor);
+        checkInvariants(editor);
+        // A replacement that took place leaves nothing selected.
+        if (replaced && after.length == 0 && !(after == before))
+            check(editor.selection().empty());
+        if (seen.cancelled || seen.refused) {
+            // A compile refreshes derived conditions only once its table is
+            // written, and a cancelled list after a save of the list is no
+            // change of the template either.
+            if (op != 24)
+                check(after == before);
+        }
+        if (seen.zoneDialogOk)
+            checkDialogZones(before.rmg, after.rmg);
+
+        // Now and then: a step back and forward returns the template exactly.
+        if (in.below(4) == 0 && editor.canStepBack()) {
+            const TRmg shown = editor.rmg();
+            editor.stepBack();
+            editor.stepForward();
+            check(editor.rmg() == shown);
+            checkInvariants(editor);
+        }
+    }
+    return 0;
+}
