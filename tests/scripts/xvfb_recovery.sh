@@ -11,8 +11,8 @@ set -u
 
 BUTTON=24
 SEPARATOR=8
-SAVE_X=$((2 * BUTTON + BUTTON / 2))
-CREATE_ZONE_X=$((7 * BUTTON + 2 * SEPARATOR + BUTTON / 2))
+SAVE_X=$((3 * BUTTON + BUTTON / 2))
+CREATE_ZONE_X=$((8 * BUTTON + 2 * SEPARATOR + BUTTON / 2))
 BUTTON_Y=$((2 + BUTTON / 2))
 TOOLBAR_HEIGHT=28
 # Node (3, 3) of the canvas at the start zoom: half a cell is 30 pixels.
@@ -64,18 +64,8 @@ if [ "${1:-}" = "--inner" ]; then
         sleep 0.2
         timeout 5 xdotool click 1
     }
-    # Waits up to 5 s until window $1 keeps its place and size for 0.3 s: a
-    # click before it has settled would miss its target.
-    settled() {
-        local before="" now
-        for _ in $(seq 1 25); do
-            now=$(timeout 5 xdotool getwindowgeometry --shell "$1" 2>/dev/null)
-            [ -n "$now" ] && [ "$now" = "$before" ] && return 0
-            before=$now
-            sleep 0.3
-        done
-        return 1
-    }
+    # settled WINDOW: waits until the window keeps its place and size.
+    . "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
     wait_file() { # path, tenths of a second
         for _ in $(seq 1 "$2"); do
             [ -f "$1" ] && return 0

@@ -10,10 +10,10 @@ set -u
 
 # Toolbar geometry of the main window (client pixels): 24-pixel buttons from
 # the left edge, 8-pixel separators, buttons 2 pixels below the top; the create
-# zone button follows five buttons, a separator, two buttons and a separator.
+# zone button follows six buttons, a separator, two buttons and a separator.
 BUTTON=24
 SEPARATOR=8
-CREATE_ZONE_X=$((7 * BUTTON + 2 * SEPARATOR + BUTTON / 2))
+CREATE_ZONE_X=$((8 * BUTTON + 2 * SEPARATOR + BUTTON / 2))
 CREATE_ZONE_Y=$((2 + BUTTON / 2))
 TOOLBAR_HEIGHT=28
 # Node (3, 3) of the canvas at the start zoom: half a cell is 30 pixels.
@@ -39,18 +39,8 @@ if [ "${1:-}" = "--inner" ]; then
         done
         return 1
     }
-    # Waits up to 5 s until window $1 keeps its place and size for 0.3 s: a
-    # click before it has settled would miss its target.
-    settled() {
-        local before="" now
-        for _ in $(seq 1 25); do
-            now=$(timeout 5 xdotool getwindowgeometry --shell "$1" 2>/dev/null)
-            [ -n "$now" ] && [ "$now" = "$before" ] && return 0
-            before=$now
-            sleep 0.3
-        done
-        return 1
-    }
+    # settled WINDOW: waits until the window keeps its place and size.
+    . "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
 
     "$exe" >/dev/null 2>>"${report}.stderr" &
     pid=$!
