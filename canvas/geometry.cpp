@@ -14,7 +14,10 @@ int32_t zoneRadiusFactor(int32_t size) {
 }
 
 int32_t zoneRadiusPixels(int32_t size, const ViewState& v) {
-    return zoneRadiusFactor(size) * (7 - v.zoomLevel);
+    // A size from a file may be any number: its factor times the zoom's may
+    // not fit 32 bits.
+    const int64_t r = int64_t{zoneRadiusFactor(size)} * (7 - int64_t{v.zoomLevel});
+    return static_cast<int32_t>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
 }
 
 PixelPoint nodeToPixel(const ViewState& v, int32_t gx, int32_t gy) {

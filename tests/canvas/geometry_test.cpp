@@ -92,6 +92,9 @@ TEST(ZoneRadius, FactorsAndPixelRadii) {
     EXPECT_EQ(zoneRadiusPixels(40, viewAt(5)), 22);
     EXPECT_EQ(zoneRadiusPixels(40, viewAt(0)), 77);
     EXPECT_EQ(zoneRadiusPixels(14, viewAt(2)), 35);
+    // A size read from a file may be any number; the radius still fits.
+    EXPECT_EQ(zoneRadiusPixels(INT32_MIN, viewAt(0)), INT32_MIN);
+    EXPECT_LT(zoneRadiusPixels(-1000, viewAt(0)), 0);
 }
 
 TEST(HitTest, ZoneIsHitStrictlyInsideItsCircle) {
