@@ -132,7 +132,10 @@ class FuzzServices : public Services {
             return std::nullopt;
         }
         static const char* const kPaths[] = {"a.tpz", "b.tpz", "rmg.txt", "bad.txt", "gone.tpz"};
-        return std::string(kPaths[in_.below(5)]);
+        const uint32_t pick = in_.below(5);
+        if (files.files.count(kPaths[pick]) == 0 && pick < 4)
+            files.files[kPaths[pick]] = makeFile(pick);
+        return std::string(kPaths[pick]);
     }
     std::optional<std::string> saveFileDialog(FileDialogId, std::string_view) override {
         const uint32_t pick = in_.below(6);
@@ -172,6 +175,9 @@ class FuzzServices : public Services {
     }
 
   private:
+    // The files the dialogs can name, made from the input when first named:
+    // a project, a damaged project, a table and any bytes.
+    std::string makeFile(uint32_t which);
     Input& in_;
     Observed& seen_;
 };
@@ -332,6 +338,27 @@ TRmg randomTemplate(Input& in) {
 
 // The template and the history's steps (a save that happened before a later
 // question was cancelled moves only the saved position).
+std::string FuzzServices::makeFile(uint32_t which) {
+    switch (which) {
+    case 0:
+        return encodeProject(randomTemplate(in_));
+    case 1: {
+        std::string damaged = encodeProject(randomTemplate(in_));
+        damaged[in_.below(static_cast<uint32_t>(std::min<size_t>(damaged.size(), 255)))] ^=
+            static_cast<char>(1 + in_.below(255));
+        return damaged;
+    }
+    case 2: {
+        std::string table = "header\r\n";
+        TRmg imported = randomTemplate(in_);
+        compileInto(table, imported, "Импорт");
+        return table;
+    }
+    default:
+        return in_.bytes(300);
+    }
+}
+
 struct HistoryState {
     TRmg rmg;
     int position;
@@ -390,24 +417,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzServices services(in, seen);
     FuzzDialogs dialogs(in, seen);
 
-    // The files the dialogs can name: projects and tables from the input,
-    // valid or damaged.
-    {
-        TRmg a = randomTemplate(in);
-        services.files.files["a.tpz"] = encodeProject(a);
-        std::string damaged = encodeProject(randomTemplate(in));
-        if (!damaged.empty())
-            damaged[in.below(static_cast<uint32_t>(std::min<size_t>(damaged.size(), 255)))] ^=
-                static_cast<char>(1 + in.below(255));
-        services.files.files["b.tpz"] = damaged;
-        std::string table = "header\r\n";
-        TRmg imported = randomTemplate(in);
-        compileInto(table, imported, "Импорт");
-        services.files.files["rmg.txt"] = table;
-        services.files.files["bad.txt"] = in.bytes(300);
-        services.files.files["/zw/header.txt"] = "header\r\n";
-    }
-
+    services.files.files["/zw/header.txt"] = "header\r\n";
     Editor editor(services, dialogs);
     editor.setCanvasSize(kCanvasW, kCanvasH);
     editor.startUp();
@@ -419,7 +429,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     bool replaced = false;
 
-    for (int steps = 0; steps < 400 && !in.done(); ++steps) {
+    for (int steps = 0; steps < 4000 && !in.done(); ++steps) {
         seen = {};
         const HistoryState before = stateOf(editor);
         const int32_t x = static_cast<int32_t>(in.below(250)) * 3 - 20;
