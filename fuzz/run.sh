@@ -17,7 +17,9 @@ generated="$bin/seeds"
 [ -d "$generated/$name" ] || "$bin/make_seeds" "$generated"
 corpus="$bin/corpus/$name"
 mkdir -p "$corpus" "$bin/artifacts"
-dirs=("$corpus" "$generated/$name")
+# Targets of whole sessions have no generated seeds, only their own.
+dirs=("$corpus")
+[ -d "$generated/$name" ] && dirs+=("$generated/$name")
 [ -d "$here/seeds/$name" ] && dirs+=("$here/seeds/$name")
 [ -d "$here/regressions/$name" ] && dirs+=("$here/regressions/$name")
 
