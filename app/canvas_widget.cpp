@@ -31,10 +31,10 @@ CanvasScene CanvasWidget::scene(const CanvasOverlay& overlay) const {
     // picture is drawn at the screen's own resolution, so lines and text stay
     // sharp, while its geometry stays in the widget's logical pixels. Moving
     // the window to a screen of another ratio draws the picture anew.
-    return CanvasScene{.rmg = &editor_.rmg(),
-                       .view = editor_.view(),
-                       .width = std::max(1, editor_.canvasWidth()),
-                       .height = std::max(1, editor_.canvasHeight()),
+    return CanvasScene{.rmg = &editor_.document().rmg(),
+                       .view = editor_.viewController().state(),
+                       .width = std::max(1, editor_.viewController().canvasWidth()),
+                       .height = std::max(1, editor_.viewController().canvasHeight()),
                        .scale = devicePixelRatioF(),
                        .dragSource = editor_.dragSource(),
                        .overlay = overlay};
@@ -71,7 +71,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
 
 void CanvasWidget::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    editor_.setCanvasSize(width(), height());
+    editor_.viewController().setCanvasSize(width(), height());
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {

@@ -2,6 +2,7 @@
 // window; once the window is on screen, the editor's start-up.
 #include "app/main_window.h"
 #include "dialogs/qt_dialogs.h"
+#include "editor/commands/start_up.h"
 #include "platform/process.h"
 #include "platform/qt_services.h"
 
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     // the shown main window as their parent.
     QTimer::singleShot(0, &window, [&window] {
         window.enableRecovery(zw::RecoveryStore::forThisProcess());
-        window.editor().startUp();
+        startUp(window.editor());
     });
     return QApplication::exec();
 }

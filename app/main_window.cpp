@@ -4,6 +4,7 @@
 #include "app/canvas_widget.h"
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
+#include "editor/commands/close_request.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,9 +98,9 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
         bar->setFocusPolicy(Qt::NoFocus);
     }
     connect(hBar_, &QScrollBar::valueChanged, this,
-            [this](int v) { editor_.scrollBarMoved(true, v); });
+            [this](int v) { editor_.viewController().scrollBarMoved(true, v); });
     connect(vBar_, &QScrollBar::valueChanged, this,
-            [this](int v) { editor_.scrollBarMoved(false, v); });
+            [this](int v) { editor_.viewController().scrollBarMoved(false, v); });
 
     panel_ = new InfoPanelWidget(client_);
     // Pointer events over the panel belong to the canvas below it. The window
@@ -234,7 +235,7 @@ void MainWindow::buildAnalysisPanel() {
         const QSignalBlocker block(b);
         b->setChecked(shown);
         if (shown)
-            analysis_->setTemplate(editor_.rmg());
+            analysis_->setTemplate(editor_.document().rmg());
         // Wide enough to read a finding in one line, the first time it opens
         // without a width kept from an earlier run.
         if (shown && !analysisWidthKept_) {
@@ -402,8 +403,8 @@ void MainWindow::redraw() {
 
 void MainWindow::captionChanged() {
     // The toolkit shows "*" at the placeholder while the template is modified.
-    setWindowTitle(QString::fromStdString(editor_.caption()) + QStringLiteral("[*]"));
-    setWindowModified(editor_.modified());
+    setWindowTitle(QString::fromStdString(editor_.document().caption()) + QStringLiteral("[*]"));
+    setWindowModified(editor_.document().modified());
 }
 
 void MainWindow::buttonsChanged() {
@@ -433,8 +434,8 @@ void MainWindow::scrollBarsChanged() {
         bar->setRange(s.min, s.max);
         bar->setValue(s.pos);
     };
-    mirror(hBar_, editor_.hBar());
-    mirror(vBar_, editor_.vBar());
+    mirror(hBar_, editor_.viewController().hBar());
+    mirror(vBar_, editor_.viewController().vBar());
 }
 
 void MainWindow::infoPanelChanged() {
@@ -444,7 +445,7 @@ void MainWindow::infoPanelChanged() {
 void MainWindow::templateChanged() {
     // The analysis follows only while it is shown; showing it catches up.
     if (analysis_ && !analysis_->isHidden())
-        analysis_->setTemplate(editor_.rmg());
+        analysis_->setTemplate(editor_.document().rmg());
 }
 
 void MainWindow::toggleAnalysisPanel() {
@@ -454,7 +455,7 @@ void MainWindow::toggleAnalysisPanel() {
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (editor_.closeRequest()) {
+    if (closeRequest(editor_)) {
         openSettings()->setValue(kWindowStateKey, saveState());
         e->accept();
     } else {
@@ -488,9 +489,9 @@ bool MainWindow::handleWheel(QWheelEvent* e) {
     if (canvas_->rect().contains(at))
         pointer = PixelPoint{at.x(), at.y()};
     if (touchpad)
-        editor_.smoothWheel(angle.y(), pointer);
+        editor_.viewController().smoothWheel(angle.y(), pointer);
     else
-        editor_.wheel(angle.y(), pointer);
+        editor_.viewController().wheel(angle.y(), pointer);
     return true;
 }
 
@@ -507,7 +508,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     // Characters typed with Ctrl or Alt are commands, not typed characters.
     if (isFirstKeyReceiver(w) && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         for (const char32_t c : key->text().toUcs4())
-            editor_.keyChar(c);
+            editor_.viewController().keyChar(c);
     }
     return false; // the character goes on to its control
 }

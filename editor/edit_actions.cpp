@@ -1,12 +1,14 @@
 #include "editor/edit_actions.h"
 
+#include "editor/commands/clipboard_commands.h"
+#include "editor/commands/symmetry_commands.h"
 #include "editor/editor.h"
 
 namespace zw {
 namespace {
 
 bool zonesSelected(const Editor& e) {
-    return e.hasSelectedZones();
+    return !e.selection().zones().empty();
 }
 
 } // namespace
@@ -16,17 +18,14 @@ const std::vector<EditAction>& clipboardActions() {
         {.id = "copy-selection",
          .text = "Копировать",
          .keys = {"Ctrl+C"},
-         .run = [](Editor& e) { e.copySelection(); },
+         .run = copySelection,
          .enabled = zonesSelected},
         {.id = "cut-selection",
          .text = "Вырезать",
          .keys = {"Ctrl+X"},
-         .run = [](Editor& e) { e.cutSelection(); },
+         .run = cutSelection,
          .enabled = zonesSelected},
-        {.id = "paste",
-         .text = "Вставить",
-         .keys = {"Ctrl+V"},
-         .run = [](Editor& e) { e.paste(); }},
+        {.id = "paste", .text = "Вставить", .keys = {"Ctrl+V"}, .run = pasteClipboard},
     };
     return actions;
 }
@@ -35,29 +34,29 @@ const std::vector<EditAction>& symmetryActions() {
     static const std::vector<EditAction> actions = {
         {.id = "mirror-left-right",
          .text = "Отразить слева направо",
-         .run = [](Editor& e) { e.transformSelection(Symmetry::MirrorLeftRight); },
+         .run = [](Editor& e) { transformSelection(e, Symmetry::MirrorLeftRight); },
          .enabled = zonesSelected},
         {.id = "mirror-top-bottom",
          .text = "Отразить сверху вниз",
-         .run = [](Editor& e) { e.transformSelection(Symmetry::MirrorTopBottom); },
+         .run = [](Editor& e) { transformSelection(e, Symmetry::MirrorTopBottom); },
          .enabled = zonesSelected},
         {.id = "rotate-90",
          .text = "Повернуть на 90°",
          .keys = {"Ctrl+R"},
-         .run = [](Editor& e) { e.transformSelection(Symmetry::Rotate90); },
+         .run = [](Editor& e) { transformSelection(e, Symmetry::Rotate90); },
          .enabled = zonesSelected},
         {.id = "rotate-180",
          .text = "Повернуть на 180°",
-         .run = [](Editor& e) { e.transformSelection(Symmetry::Rotate180); },
+         .run = [](Editor& e) { transformSelection(e, Symmetry::Rotate180); },
          .enabled = zonesSelected},
         {.id = "rotate-270",
          .text = "Повернуть на 270°",
-         .run = [](Editor& e) { e.transformSelection(Symmetry::Rotate270); },
+         .run = [](Editor& e) { transformSelection(e, Symmetry::Rotate270); },
          .enabled = zonesSelected},
         {.id = "duplicate-for-players",
          .text = "Дублировать для игроков…",
          .keys = {"Ctrl+D"},
-         .run = [](Editor& e) { e.duplicateForPlayers(); },
+         .run = duplicateSelectionForPlayers,
          .enabled = zonesSelected},
     };
     return actions;

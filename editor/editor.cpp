@@ -1,20 +1,15 @@
 #include "editor/editor.h"
 
 #include "canvas/fit.h"
-#include "editor/commands/check_command.h"
-#include "editor/commands/compile_command.h"
-#include "editor/commands/group_commands.h"
-#include "editor/commands/import_command.h"
-#include "editor/commands/project_commands.h"
-#include "editor/commands/selection_commands.h"
-#include "editor/commands/start_up.h"
+#include "editor/commands/edit_selected_zones.h"
+#include "editor/commands/load_project.h"
 #include "editor/step_names.h"
 #include "editor/toolbar.h"
 
 namespace zw {
 
 Editor::Editor(Services& services, PropertyDialogs& dialogs)
-    : services_(services), dialogs_(dialogs, dialogClosed_) {
+    : services_(services), dialogs_(dialogs, *this) {
     document_.setListener([this](const DocumentChange& c) { documentChanged(c); });
     viewController_.setListener([this](ViewChange what) {
         switch (what) {
@@ -90,50 +85,36 @@ void Editor::notifyTemplateChanged() {
 }
 
 std::optional<ZoneRecord> Editor::DialogsThatMarkClosing::editZone(const ZoneRecord& from) {
-    auto result = inner_.editZone(from);
-    closed_ = true;
-    return result;
+    return closed(inner_.editZone(from));
 }
 
 std::optional<ConnectionRecord>
 Editor::DialogsThatMarkClosing::editConnection(const ConnectionRecord& from, bool furtherPassage) {
-    auto result = inner_.editConnection(from, furtherPassage);
-    closed_ = true;
-    return result;
+    return closed(inner_.editConnection(from, furtherPassage));
 }
 
 std::optional<TemplateSettings> Editor::DialogsThatMarkClosing::editTemplate(const TRmg& from) {
-    auto result = inner_.editTemplate(from);
-    closed_ = true;
-    return result;
+    return closed(inner_.editTemplate(from));
 }
 
 ListOutcome Editor::DialogsThatMarkClosing::runTemplateList(TemplateListSession& session) {
-    const ListOutcome outcome = inner_.runTemplateList(session);
-    closed_ = true;
-    return outcome;
+    return closed(inner_.runTemplateList(session));
 }
 
 std::optional<std::vector<ZoneRecord>>
 Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from,
                                           const std::vector<int64_t>& numbers) {
-    auto result = inner_.editZones(from, numbers);
-    closed_ = true;
-    return result;
+    return closed(inner_.editZones(from, numbers));
 }
 
 std::optional<DuplicateSettings>
 Editor::DialogsThatMarkClosing::duplicateZonesForPlayers(const TRmg& t,
                                                          const std::vector<int32_t>& zones) {
-    auto result = inner_.duplicateZonesForPlayers(t, zones);
-    closed_ = true;
-    return result;
+    return closed(inner_.duplicateZonesForPlayers(t, zones));
 }
 
 std::optional<PatternSettings> Editor::DialogsThatMarkClosing::generateFromPattern() {
-    auto result = inner_.generateFromPattern();
-    closed_ = true;
-    return result;
+    return closed(inner_.generateFromPattern());
 }
 
 void Editor::setSelection(Selection s) {
@@ -152,10 +133,6 @@ void Editor::selectAll() {
     setSelection(std::move(all));
 }
 
-void Editor::deleteSelection() {
-    zw::deleteSelection(*this);
-}
-
 void Editor::escape() {
     if (dragInProgress())
         tool_->cancel();
@@ -170,23 +147,11 @@ CanvasOverlay Editor::canvasOverlay() const {
     return o;
 }
 
-void Editor::zoomToFit() {
-    zw::zoomToFit(rmg(), viewController_);
-}
-
-void Editor::goToZone() {
-    if (const std::optional<int> zone = zw::goToZone(rmg(), viewController_, services_)) {
-        Selection s;
-        s.addZone(*zone);
-        setSelection(std::move(s));
-    }
-}
-
 void Editor::showZones(const std::vector<int>& numbers) {
     Selection zones;
     std::vector<int> indices;
     for (const int n : numbers) {
-        if (n >= 1 && static_cast<size_t>(n) <= rmg().zones.size()) {
+        if (n >= 1 && static_cast<size_t>(n) <= document_.rmg().zones.size()) {
             zones.addZone(n - 1);
             indices.push_back(n - 1);
         }
@@ -194,37 +159,18 @@ void Editor::showZones(const std::vector<int>& numbers) {
     if (indices.empty())
         return;
     setSelection(std::move(zones));
-    if (const auto v = centreOnZones(rmg(), view(), canvasWidth(), canvasHeight(), indices))
-        setOrigin(v->originX, v->originY);
+    if (const auto v =
+            centreOnZones(document_.rmg(), viewController_.state(), viewController_.canvasWidth(),
+                          viewController_.canvasHeight(), indices))
+        viewController_.setOrigin(v->originX, v->originY);
 }
 
 // ---- Commands ----
-
-void Editor::newTemplate() {
-    zw::newTemplate(*this);
-}
-
-bool Editor::save() {
-    return saveProject(*this);
-}
-
-void Editor::load() {
-    loadProject(*this);
-}
 
 std::optional<std::string> Editor::takePendingLoadPath() {
     std::optional<std::string> path = std::move(pendingLoad_);
     pendingLoad_.reset();
     return path;
-}
-
-bool Editor::closeRequest() {
-    if (!zw::closeRequest(*this))
-        return false;
-    // A clean close: nothing is left to recover.
-    if (autosave_)
-        autosave_->dropCopy();
-    return true;
 }
 
 // ---- Recovery and recent files ----
@@ -251,7 +197,7 @@ void Editor::openRecent(const std::string& path) {
         return;
     }
     setPendingLoadPath(path);
-    load();
+    loadProject(*this);
     // A load stopped at the question about unsaved changes leaves the path unused.
     pendingLoad_.reset();
 }
@@ -264,68 +210,17 @@ void Editor::projectFileUsed(const std::string& path) {
         view_->recentFilesChanged();
 }
 
-void Editor::templateRenewed() {
+void Editor::dropRecoveryCopy() {
     if (autosave_)
         autosave_->dropCopy();
 }
 
-bool Editor::checkAndReport() {
-    return zw::checkAndReport(rmg(), services_);
-}
-
-void Editor::checkCommand() {
-    zw::checkCommand(rmg(), services_);
-}
-
-void Editor::compile() {
-    compileCommand(*this);
-    refreshHoverAfterDialogs();
-}
-
-void Editor::importRmg() {
-    importCommand(*this);
-}
-
-void Editor::templateSettings() {
-    editTemplateSettings(*this);
-    refreshHoverAfterDialogs();
-}
-
-void Editor::openReadme() {
-    zw::openReadme(services_);
-}
-
-void Editor::startUp() {
-    zw::startUp(*this);
-}
-
-// ---- Commands on the selection ----
-
-void Editor::copySelection() {
-    zw::copySelection(*this);
-}
-
-void Editor::cutSelection() {
-    zw::cutSelection(*this);
-}
-
-void Editor::paste() {
-    pasteClipboard(*this);
-}
-
-void Editor::transformSelection(Symmetry s) {
-    zw::transformSelection(*this, s);
-}
-
-void Editor::duplicateForPlayers() {
-    duplicateSelectionForPlayers(*this);
-}
-
 std::optional<GridPoint> Editor::pointerNode() const {
-    if (!pointer_ || pointer_->x < 0 || pointer_->y < 0 || pointer_->x >= canvasWidth() ||
-        pointer_->y >= canvasHeight())
+    if (!pointer_ || pointer_->x < 0 || pointer_->y < 0 ||
+        pointer_->x >= viewController_.canvasWidth() ||
+        pointer_->y >= viewController_.canvasHeight())
         return std::nullopt;
-    return pixelToNode(view(), pointer_->x, pointer_->y);
+    return pixelToNode(viewController_.state(), pointer_->x, pointer_->y);
 }
 
 // ---- Tools ----
@@ -350,23 +245,18 @@ void Editor::setTool(ToolId id) {
 }
 
 void Editor::refreshHover() {
-    dialogClosed_ = false;
-    const bool changed = pointer_ ? hover_.pointerMoved(rmg(), view(), canvasWidth(),
-                                                        canvasHeight(), pointer_->x, pointer_->y)
-                                  : hover_.pointerGone();
+    const bool changed =
+        pointer_ ? hover_.pointerMoved(document_.rmg(), viewController_.state(),
+                                       viewController_.canvasWidth(),
+                                       viewController_.canvasHeight(), pointer_->x, pointer_->y)
+                 : hover_.pointerGone();
     if (changed && view_)
         view_->infoPanelChanged();
 }
 
-void Editor::refreshHoverAfterDialogs() {
-    if (dialogClosed_)
-        refreshHover();
-}
-
 void Editor::mouseMove(int32_t x, int32_t y) {
     pointer_ = PixelPoint{x, y};
-    if (hover_.pointerMoved(rmg(), view(), canvasWidth(), canvasHeight(), x, y) && view_)
-        view_->infoPanelChanged();
+    refreshHover();
     if (tool_)
         tool_->move(x, y);
 }
@@ -376,7 +266,6 @@ void Editor::leftPress(int32_t x, int32_t y, PressModifiers mods) {
     const ToolActing acting(toolActing_);
     if (tool_)
         tool_->pressWithModifiers(x, y, mods);
-    refreshHoverAfterDialogs();
 }
 
 void Editor::leftRelease(int32_t x, int32_t y) {
@@ -384,24 +273,21 @@ void Editor::leftRelease(int32_t x, int32_t y) {
     const ToolActing acting(toolActing_);
     if (tool_)
         tool_->release(x, y);
-    refreshHoverAfterDialogs();
 }
 
 void Editor::rightPress(int32_t x, int32_t y) {
     pointer_ = PixelPoint{x, y};
     const ToolActing acting(toolActing_);
     // A zone of a selection of several zones: the dialog edits them all.
-    const auto k = zoneOf(rmg(), hover_.item());
+    const auto k = zoneOf(document_.rmg(), hover_.item());
     if (k && selection_.zones().size() >= 2 && selection_.hasZone(*k)) {
         editSelectedZones(*this);
-        refreshHoverAfterDialogs();
         return;
     }
     if (tool_)
         tool_->rightPress(x, y);
     else
         editItemUnderPointer(toolContext_);
-    refreshHoverAfterDialogs();
 }
 
 } // namespace zw

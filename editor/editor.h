@@ -1,9 +1,8 @@
 // The editor: the one open template (Document), the view of the canvas
-// (ViewController), the tool that is down and the item under the pointer, with
-// the commands of the main window. It is a thin front over those parts, so that
-// the window, the tests and the command-line tool drive the very same code. The
-// Qt main window only forwards events here and mirrors the state back onto its
-// widgets through EditorView.
+// (ViewController), the selection, the tool that is down and the item under the
+// pointer. The window, the tests and the command-line tool drive the very same
+// parts and commands; the Qt main window only forwards events here and mirrors
+// the state back onto its widgets through EditorView.
 #pragma once
 
 #include "editor/autosave.h"
@@ -31,7 +30,7 @@ class EditorView {
   public:
     virtual ~EditorView() = default;
     virtual void redraw() {}              // repaint the canvas from the editor's state
-    virtual void captionChanged() {}      // Editor::caption() changed
+    virtual void captionChanged() {}      // Document::caption() or modified() changed
     virtual void buttonsChanged() {}      // history, zoom or tool button states changed
     virtual void scrollBarsChanged() {}   // ranges or positions of the scroll bars changed
     virtual void infoPanelChanged() {}    // the hover panel's content, place or visibility
@@ -57,70 +56,14 @@ class Editor {
     ViewController& viewController() { return viewController_; }
     const ViewController& viewController() const { return viewController_; }
 
-    // ---- Document ----
-    // The document is the only writer of the template; read it here, change it
-    // through document().commit()/replace().
-    const TRmg& rmg() const { return document_.rmg(); }
-    std::string caption() const { return document_.caption(); }
-    const History& history() const { return document_.history(); }
-    bool modified() const { return document_.modified(); }
-    bool canStepBack() const { return document_.canStepBack(); }
-    bool canStepForward() const { return document_.canStepForward(); }
-    void stepBack() { document_.stepBack(); }
-    void stepForward() { document_.stepForward(); }
+    // The document is the only writer of the template: read it through
+    // document().rmg(), change it through document().commit()/replace(). The
+    // commands of the toolbar are free functions over the editor
+    // (editor/commands/), one file each.
 
-    // ---- Commands of the toolbar (editor/commands/) ----
-    void newTemplate();
-    // True when the template was written.
-    bool save();
-    // Uses the pending command-line path when one is set, else the open dialog.
-    void load();
+    // Set by the command line: the next load reads this path instead of asking.
     void setPendingLoadPath(std::string path) { pendingLoad_ = std::move(path); }
     std::optional<std::string> takePendingLoadPath();
-    // Answers whether the main window may close (asks about unsaved changes).
-    bool closeRequest();
-    // The template check; shows its message and returns false on the first finding.
-    bool checkAndReport();
-    // The check button: checkAndReport, then "Ошибок не обнаружено" when it passes.
-    void checkCommand();
-    void compile();
-    void importRmg();
-    void templateSettings();
-    // The readme button: opens "Readme&help.txt" beside the executable.
-    void openReadme();
-    // Start-up: the new template, the file association and the command-line file.
-    void startUp();
-
-    // ---- View ----
-    const ViewState& view() const { return viewController_.state(); }
-    int32_t halfCell() const { return viewController_.halfCell(); }
-    void setCanvasSize(int32_t w, int32_t h) { viewController_.setCanvasSize(w, h); }
-    int32_t canvasWidth() const { return viewController_.canvasWidth(); }
-    int32_t canvasHeight() const { return viewController_.canvasHeight(); }
-    bool zoomInEnabled() const { return viewController_.zoomInEnabled(); }
-    bool zoomOutEnabled() const { return viewController_.zoomOutEnabled(); }
-    void zoomIn() { viewController_.zoomIn(); }
-    void zoomOut() { viewController_.zoomOut(); }
-    void setZoomLevel(int32_t level) { viewController_.setZoomLevel(level); }
-    // About the pointer's canvas pixel; the canvas's centre without one.
-    void wheel(int delta, std::optional<PixelPoint> pointer = std::nullopt) {
-        viewController_.wheel(delta, pointer);
-    }
-    // A touchpad's part of a notch: deltas add up to whole zoom steps.
-    void smoothWheel(int delta, std::optional<PixelPoint> pointer = std::nullopt) {
-        viewController_.smoothWheel(delta, pointer);
-    }
-    // A typed character (Unicode); the scroll keys move the view. Never consumes it.
-    void keyChar(char32_t c) { viewController_.keyChar(c); }
-    void originButton() { viewController_.setOrigin(0, 0); }
-    const ScrollBarState& hBar() const { return viewController_.hBar(); }
-    const ScrollBarState& vBar() const { return viewController_.vBar(); }
-    // A scroll bar moved (by the user): the origin takes both bars' positions.
-    void scrollBarMoved(bool horizontal, int32_t pos) {
-        viewController_.scrollBarMoved(horizontal, pos);
-    }
-    void updateScrollBars() { viewController_.updateScrollBars(); }
-    void setOrigin(int32_t x, int32_t y) { viewController_.setOrigin(x, y); }
 
     // ---- Tools and mouse ----
     // The tool that is down (a toolbar id, see editor/toolbar.h), or kNoTool.
@@ -178,22 +121,12 @@ class Editor {
     void openRecent(const std::string& path);
 
     // For the project commands: a save wrote `path` or a load read it (the
-    // recent list takes it, the recovery copy goes); the new template replaced
-    // the old one (the copy goes).
+    // recent list takes it, the recovery copy goes).
     void projectFileUsed(const std::string& path);
-    void templateRenewed();
+    // The template was replaced or the window closes cleanly: the recovery
+    // copy of the old one goes.
+    void dropRecoveryCopy();
 
-    bool hasSelectedZones() const { return !selection_.zones().empty(); }
-    bool hasSelection() const { return !selection_.empty(); }
-
-    // ---- Commands on the selection (editor/commands/selection_commands.h) ----
-    void copySelection();
-    void cutSelection();
-    // At the grid node under the pointer, or beside the originals when the
-    // pointer is outside the canvas.
-    void paste();
-    void transformSelection(Symmetry s);
-    void duplicateForPlayers();
     // The pointer left the canvas: nothing is under it (a paste then goes
     // beside the originals, the hover panel hides) until it comes back.
     void pointerLeft() {
@@ -203,8 +136,6 @@ class Editor {
     // The grid node under the pointer; nullopt when it is outside the canvas.
     std::optional<GridPoint> pointerNode() const;
 
-    // Deletes the selection after one question (editor/commands/selection_commands.h).
-    void deleteSelection();
     // Esc: ends a drag in progress without a change, else clears the selection.
     void escape();
     // Whether the tool that is down has a drag in progress.
@@ -212,11 +143,6 @@ class Editor {
     // The selection and the drag's feedback, for the renderer. Valid until the
     // selection changes.
     CanvasOverlay canvasOverlay() const;
-
-    // ---- Navigation ----
-    void zoomToFit();
-    // Asks for a zone number and centres the view on it.
-    void goToZone();
 
     // ---- Layout generator (one per run) ----
     LayoutRandom& layoutRandom() { return layoutRandom_; }
@@ -240,12 +166,12 @@ class Editor {
         bool was_;
     };
     bool toolActing_ = false;
-    // Notes that a property dialog was shown, so the hover is looked up again
-    // once the action that showed it is over.
+    // Looks the hover up again whenever a property dialog closes: the pointer
+    // was over the dialog, not the canvas, while it was open.
     class DialogsThatMarkClosing : public PropertyDialogs {
       public:
-        DialogsThatMarkClosing(PropertyDialogs& inner, bool& closed)
-            : inner_(inner), closed_(closed) {}
+        DialogsThatMarkClosing(PropertyDialogs& inner, Editor& editor)
+            : inner_(inner), editor_(editor) {}
         std::optional<ZoneRecord> editZone(const ZoneRecord& from) override;
         std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
                                                        bool furtherPassage) override;
@@ -259,14 +185,16 @@ class Editor {
         std::optional<PatternSettings> generateFromPattern() override;
 
       private:
+        // The dialog's answer, after the hover was looked up again.
+        template <typename Answer> Answer closed(Answer answer) {
+            editor_.refreshHover();
+            return answer;
+        }
         PropertyDialogs& inner_;
-        bool& closed_;
+        Editor& editor_;
     };
-    // Refreshes the hover when a dialog closed since the last call.
-    void refreshHoverAfterDialogs();
 
     Services& services_;
-    bool dialogClosed_ = false;
     DialogsThatMarkClosing dialogs_;
     EditorView* view_ = nullptr;
     std::optional<PixelPoint> pointer_; // last position over the canvas

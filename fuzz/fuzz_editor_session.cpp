@@ -12,7 +12,19 @@
 // - a cancelled or refused command changes neither the template nor the history;
 // - a step back and forward returns the template byte for byte;
 // - every zone a dialog changed passes the zone dialog's rules.
+#include "editor/commands/clipboard_commands.h"
+#include "editor/commands/close_request.h"
+#include "editor/commands/compile_command.h"
+#include "editor/commands/delete_selection.h"
+#include "editor/commands/import_command.h"
+#include "editor/commands/load_project.h"
+#include "editor/commands/new_template.h"
 #include "editor/commands/pattern_command.h"
+#include "editor/commands/save_project.h"
+#include "editor/commands/start_up.h"
+#include "editor/commands/symmetry_commands.h"
+#include "editor/commands/template_settings.h"
+#include "editor/commands/view_commands.h"
 #include "editor/editor.h"
 #include "editor/toolbar.h"
 #include "model/fragment.h"
@@ -270,8 +282,8 @@ class FuzzDialogs : public PropertyDialogs {
                                                       : ListOutcome::Proceed;
         }
     }
-    std::optional<std::vector<ZoneRecord>>
-    editZones(const std::vector<ZoneRecord>& from, const std::vector<int64_t>&) override {
+    std::optional<std::vector<ZoneRecord>> editZones(const std::vector<ZoneRecord>& from,
+                                                     const std::vector<int64_t>&) override {
         if (in_.below(4) == 0)
             return cancel<std::vector<ZoneRecord>>();
         // As the dialog returns them, or with a field set on all that breaks a
@@ -285,8 +297,8 @@ class FuzzDialogs : public PropertyDialogs {
         seen_.zoneDialogOk = true;
         return out;
     }
-    std::optional<DuplicateSettings> duplicateZonesForPlayers(const TRmg&,
-                                                              const std::vector<int32_t>&) override {
+    std::optional<DuplicateSettings>
+    duplicateZonesForPlayers(const TRmg&, const std::vector<int32_t>&) override {
         if (in_.below(4) == 0)
             return cancel<DuplicateSettings>();
         DuplicateSettings s;
@@ -367,18 +379,18 @@ struct HistoryState {
 };
 
 HistoryState stateOf(const Editor& e) {
-    return {e.rmg(), e.history().position(), e.history().length()};
+    return {e.document().rmg(), e.document().history().position(), e.document().history().length()};
 }
 
 void checkInvariants(const Editor& e) {
-    const TRmg& t = e.rmg();
+    const TRmg& t = e.document().rmg();
     for (const int32_t k : e.selection().zones())
         check(k >= 0 && static_cast<size_t>(k) < t.zones.size());
     for (const int32_t j : e.selection().connections())
         check(j >= 0 && static_cast<size_t>(j) < t.connections.size());
-    const History& h = e.history();
+    const History& h = e.document().history();
     check(h.position() >= 0 && static_cast<size_t>(h.position()) <= h.length());
-    check(e.modified() == (h.position() != h.cleanIndex()));
+    check(e.document().modified() == (h.position() != h.cleanIndex()));
 }
 
 // The zones a dialog changed: those that differ at the same index, and the
@@ -406,8 +418,10 @@ constexpr int32_t kCanvasH = 500;
 } // namespace zw
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::atexit([] { std::fprintf(stderr, "editor session: %llu commands run\n",
-                                  static_cast<unsigned long long>(zw::commandsRun)); });
+    std::atexit([] {
+        std::fprintf(stderr, "editor session: %llu commands run\n",
+                     static_cast<unsigned long long>(zw::commandsRun));
+    });
     return 0;
 }
 
@@ -420,8 +434,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     services.files.files["/zw/header.txt"] = "header\r\n";
     Editor editor(services, dialogs);
-    editor.setCanvasSize(kCanvasW, kCanvasH);
-    editor.startUp();
+    editor.viewController().setCanvasSize(kCanvasW, kCanvasH);
+    startUp(editor);
 
     std::vector<ToolId> tools;
     for (const ToolbarEntry& entry : toolbarEntries())
@@ -440,7 +454,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         uint32_t op = in.below(30);
         // Pastes and duplicates double a template again and again; past a few
         // hundred zones they only slow the search down.
-        if (editor.rmg().zones.size() > kMostZones && (op == 17 || op == 19))
+        if (editor.document().rmg().zones.size() > kMostZones && (op == 17 || op == 19))
             op = 29;
         switch (op) {
         case 0:
@@ -469,74 +483,74 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             editor.escape();
             break;
         case 8:
-            editor.deleteSelection();
+            deleteSelection(editor);
             break;
         case 9:
-            editor.newTemplate();
+            newTemplate(editor);
             replaced = true;
             break;
         case 10:
-            editor.load();
+            loadProject(editor);
             replaced = true;
             break;
         case 11:
-            editor.importRmg();
+            importCommand(editor);
             replaced = true;
             break;
         case 12:
-            editor.save();
+            saveProject(editor);
             break;
         case 13:
-            editor.stepBack();
+            editor.document().stepBack();
             break;
         case 14:
-            editor.stepForward();
+            editor.document().stepForward();
             break;
         case 15:
-            editor.copySelection();
+            copySelection(editor);
             break;
         case 16:
-            editor.cutSelection();
+            cutSelection(editor);
             break;
         case 17:
-            editor.paste();
+            pasteClipboard(editor);
             break;
         case 18:
-            editor.transformSelection(static_cast<Symmetry>(in.below(5)));
+            transformSelection(editor, static_cast<Symmetry>(in.below(5)));
             break;
         case 19:
-            editor.duplicateForPlayers();
+            duplicateSelectionForPlayers(editor);
             break;
         case 20:
             if (in.below(2) == 0)
-                editor.zoomIn();
+                editor.viewController().zoomIn();
             else
-                editor.zoomOut();
+                editor.viewController().zoomOut();
             break;
         case 21:
-            editor.wheel(in.below(2) == 0 ? 120 : -120, PixelPoint{x, y});
+            editor.viewController().wheel(in.below(2) == 0 ? 120 : -120, PixelPoint{x, y});
             break;
         case 22:
-            editor.keyChar(U"wasd"[in.below(4)]);
+            editor.viewController().keyChar(U"wasd"[in.below(4)]);
             break;
         case 23:
-            editor.templateSettings();
+            editTemplateSettings(editor);
             break;
         case 24:
-            editor.compile();
+            compileCommand(editor);
             break;
         case 25:
             newFromPattern(editor);
             replaced = true;
             break;
         case 26:
-            editor.goToZone();
+            goToZone(editor);
             break;
         case 27:
-            editor.zoomToFit();
+            zoomToFit(editor);
             break;
         case 28:
-            (void)editor.closeRequest();
+            (void)closeRequest(editor);
             break;
         default:
             editor.pointerLeft();
@@ -558,11 +572,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             checkDialogZones(before.rmg, after.rmg);
 
         // Now and then: a step back and forward returns the template exactly.
-        if (in.below(4) == 0 && editor.canStepBack()) {
-            const TRmg shown = editor.rmg();
-            editor.stepBack();
-            editor.stepForward();
-            check(editor.rmg() == shown);
+        if (in.below(4) == 0 && editor.document().canStepBack()) {
+            const TRmg shown = editor.document().rmg();
+            editor.document().stepBack();
+            editor.document().stepForward();
+            check(editor.document().rmg() == shown);
             checkInvariants(editor);
         }
     }

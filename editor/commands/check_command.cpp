@@ -1,20 +1,21 @@
 #include "editor/commands/check_command.h"
 
 #include "check/check.h"
+#include "editor/editor.h"
 
 namespace zw {
 
-bool checkAndReport(const TRmg& rmg, Services& services) {
-    const auto problem = checkTemplate(rmg);
+bool checkAndReport(Editor& editor) {
+    const auto problem = checkTemplate(editor.document().rmg());
     if (!problem)
         return true;
-    services.messageBox(*problem, MessageKind::Information, MessageButtons::Ok);
+    editor.services().messageBox(*problem, MessageKind::Information, MessageButtons::Ok);
     return false;
 }
 
-void checkCommand(const TRmg& rmg, Services& services) {
-    if (checkAndReport(rmg, services))
-        services.messageBox(kNoErrorsFound, MessageKind::Information, MessageButtons::Ok);
+void checkCommand(Editor& editor) {
+    if (checkAndReport(editor))
+        editor.services().messageBox(kNoErrorsFound, MessageKind::Information, MessageButtons::Ok);
 }
 
 } // namespace zw

@@ -1,28 +1,18 @@
-// The clipboard commands: the selection travels as a JSON fragment
-// (model/fragment.h) through the system clipboard.
-#include "editor/commands/group_commands.h"
+#include "editor/commands/clipboard_commands.h"
 
 #include "canvas/geometry.h"
+#include "editor/commands/group_edit.h"
 #include "editor/editor.h"
 #include "editor/step_names.h"
 #include "model/fragment.h"
 
 namespace zw {
 
-void refuseGroupEdit(Editor& editor, std::string_view message) {
-    editor.services().messageBox(message, MessageKind::Error, MessageButtons::Ok);
-}
-
-void commitGroupEdit(Editor& editor, std::string_view stepName, TRmg changed, Selection selected) {
-    editor.document().commit(stepName, std::move(changed));
-    editor.setSelection(std::move(selected));
-}
-
 void copySelection(Editor& editor) {
     const std::vector<int32_t>& zones = editor.selection().zones();
     if (zones.empty())
         return;
-    const TRmg fragment = extractFragment(editor.rmg(), zones);
+    const TRmg fragment = extractFragment(editor.document().rmg(), zones);
     editor.services().setClipboard(kFragmentMimeType, fragmentToText(fragment));
 }
 
@@ -30,7 +20,7 @@ void cutSelection(Editor& editor) {
     const std::vector<int32_t> zones = editor.selection().zones();
     if (zones.empty())
         return;
-    EditResult result = deleteZones(editor.rmg(), zones);
+    EditResult result = deleteZones(editor.document().rmg(), zones);
     if (const auto* refusal = std::get_if<EditRefusal>(&result)) {
         refuseGroupEdit(editor, refusal->message);
         return;
@@ -53,8 +43,8 @@ void pasteClipboard(Editor& editor) {
     if (const auto pointer = editor.pointerNode())
         target = {pointer->x, pointer->y};
 
-    const size_t before = editor.rmg().zones.size();
-    EditResult result = pasteFragment(editor.rmg(), fragment, target.x, target.y);
+    const size_t before = editor.document().rmg().zones.size();
+    EditResult result = pasteFragment(editor.document().rmg(), fragment, target.x, target.y);
     if (const auto* refusal = std::get_if<EditRefusal>(&result)) {
         refuseGroupEdit(editor, refusal->message);
         return;

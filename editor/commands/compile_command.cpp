@@ -1,7 +1,7 @@
 #include "editor/commands/compile_command.h"
 
 #include "editor/commands/check_command.h"
-#include "editor/commands/start_up.h"
+#include "editor/commands/readme_command.h"
 #include "editor/editor.h"
 #include "model/name_rules.h"
 #include "platform/files.h"
@@ -82,14 +82,14 @@ CompileOutcome compileIntoTable(TRmg& t, const std::string& initialName,
 
 void compileCommand(Editor& editor) {
     Services& services = editor.services();
-    if (!checkAndReport(editor.rmg(), services))
+    if (!checkAndReport(editor))
         return;
     const auto chosen = services.saveFileDialog(FileDialogId::SaveRmg, kRmgFilter);
     if (!chosen)
         return;
     const std::string path = withRmgExtension(*chosen);
     services.setDialogPath(FileDialogId::SaveRmg, path);
-    TRmg compiled = editor.rmg();
+    TRmg compiled = editor.document().rmg();
     const CompileOutcome outcome =
         compileIntoTable(compiled, compiled.name, path, besideExecutable(services, "header.txt"),
                          services, editor.dialogs());

@@ -1,6 +1,6 @@
 #include "editor/commands/import_command.h"
 
-#include "editor/commands/project_commands.h"
+#include "editor/commands/new_template.h"
 #include "editor/editor.h"
 #include "editor/tools/move_tool.h"
 #include "platform/files.h"
@@ -70,7 +70,7 @@ void importCommand(Editor& editor) {
     view.setZoomLevel(2);
     view.resetOrigin();
     editor.document().replace(std::move(*imported), Replacement::Fresh);
-    editor.templateRenewed();
+    editor.dropRecoveryCopy();
     editor.setTool(kMoveTool);
 }
 

@@ -1,5 +1,7 @@
 // Load: a project file into the editor, replacing the template whole.
-#include "editor/commands/project_commands.h"
+#include "editor/commands/load_project.h"
+
+#include "editor/commands/new_template.h"
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"

@@ -1,12 +1,14 @@
 // New template, and the question about unsaved changes shared by the commands
 // that discard the template.
-#include "editor/commands/project_commands.h"
+#include "editor/commands/new_template.h"
+
+#include "editor/commands/save_project.h"
 #include "editor/editor.h"
 
 namespace zw {
 
 bool saveChangesFirst(Editor& editor) {
-    if (!editor.modified())
+    if (!editor.document().modified())
         return true;
     const auto answer = editor.services().messageBox(
         "Сохранить изменения?", MessageKind::Confirmation, MessageButtons::YesNoCancel);
@@ -25,7 +27,7 @@ void newTemplate(Editor& editor) {
     view.resetOrigin();
     editor.setTool(kNoTool);
     editor.document().replace(makeNewTemplate(), Replacement::Fresh);
-    editor.templateRenewed();
+    editor.dropRecoveryCopy();
 }
 
 } // namespace zw

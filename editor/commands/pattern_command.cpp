@@ -1,7 +1,7 @@
 #include "editor/commands/pattern_command.h"
 
-#include "editor/commands/project_commands.h"
-#include "editor/commands/selection_commands.h"
+#include "editor/commands/new_template.h"
+#include "editor/commands/view_commands.h"
 #include "editor/editor.h"
 #include "pattern/generate.h"
 
@@ -15,9 +15,9 @@ void newFromPattern(Editor& editor) {
     editor.setTool(kNoTool);
     // The old template's recovery copy goes; the new one is unsaved work of
     // its own, kept from its first write on.
-    editor.templateRenewed();
+    editor.dropRecoveryCopy();
     editor.document().replace(std::move(generated), Replacement::FreshUnsaved);
-    zoomToFit(editor.rmg(), editor.viewController());
+    zoomToFit(editor);
 }
 
 } // namespace zw

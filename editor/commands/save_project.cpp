@@ -1,5 +1,6 @@
 // Save: the template into a project file chosen in the save dialog.
-#include "editor/commands/project_commands.h"
+#include "editor/commands/save_project.h"
+
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
@@ -15,7 +16,8 @@ bool saveProject(Editor& editor) {
     const std::string path = withProjectExtension(*chosen);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
-    const auto written = services.fileSystem().writeWholeFile(path, encodeProject(editor.rmg()));
+    const auto written =
+        services.fileSystem().writeWholeFile(path, encodeProject(editor.document().rmg()));
     if (const auto* error = std::get_if<FileError>(&written)) {
         services.fileError(error->reason);
         return false;

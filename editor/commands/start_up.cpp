@@ -1,32 +1,10 @@
 #include "editor/commands/start_up.h"
 
+#include "editor/commands/load_project.h"
 #include "editor/editor.h"
-#include "model/text.h"
-#include "platform/files.h"
 #include "platform/native_path.h"
 
-#include <variant>
-
 namespace zw {
-
-std::string besideExecutable(const Services& services, std::string_view name) {
-    std::string dir = services.executableDir();
-    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
-        dir += '/';
-    return dir + std::string(name);
-}
-
-void openReadme(Services& services) {
-    const std::string path = besideExecutable(services, kHelpFileName);
-    if (services.shellOpen(path) || !services.fileSystem().fileExists(path))
-        return;
-    auto read = services.fileSystem().readWholeFile(path);
-    if (const auto* error = std::get_if<FileError>(&read)) {
-        services.fileError(error->reason);
-        return;
-    }
-    services.showTextWindow(kHelpWindowCaption, cp1251ToUtf8(std::get<std::string>(read)));
-}
 
 void startUp(Editor& editor) {
     editor.document().replace(makeNewTemplate(), Replacement::Fresh);
@@ -38,7 +16,7 @@ void startUp(Editor& editor) {
     const auto args = services.arguments();
     if (!args.empty()) {
         editor.setPendingLoadPath(nativePath(args.front()));
-        editor.load();
+        loadProject(editor);
     }
 }
 

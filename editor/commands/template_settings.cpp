@@ -1,12 +1,13 @@
 // The template settings command.
-#include "editor/commands/project_commands.h"
+#include "editor/commands/template_settings.h"
+
 #include "editor/editor.h"
 #include "editor/step_names.h"
 
 namespace zw {
 
 void editTemplateSettings(Editor& editor) {
-    const auto result = editor.dialogs().editTemplate(editor.rmg());
+    const auto result = editor.dialogs().editTemplate(editor.document().rmg());
     if (!result)
         return;
     editor.document().edit(kTemplateSettingsStep, [&](TRmg& t) {

@@ -8,6 +8,7 @@
 #include "canvas/fit.h"
 #include "canvas/qt_painter.h"
 #include "canvas/render.h"
+#include "editor/commands/start_up.h"
 #include "support/document_edits.h"
 #include "support/group_samples.h"
 #include "support/scripted_dialogs.h"
@@ -56,7 +57,7 @@ class CanvasToolsWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->editor().startUp();
+        startUp(window->editor());
         pointer = std::make_unique<WindowPointer>(*window);
         // Start with the pointer over empty canvas far from every node used.
         pointer->moveTo(QPoint(window->canvas()->width() - 5, window->canvas()->height() - 5));
@@ -67,10 +68,10 @@ class CanvasToolsWindowTest : public ::testing::Test {
     }
 
     Editor& editor() { return window->editor(); }
-    const TRmg& rmg() { return editor().rmg(); }
+    const TRmg& rmg() { return editor().document().rmg(); }
     // A template put in place as a loaded one would be: no history.
     void install(std::vector<ZoneRecord> zones, std::vector<ConnectionRecord> connections = {}) {
-        TRmg t = editor().rmg();
+        TRmg t = editor().document().rmg();
         t.zones = std::move(zones);
         t.connections = std::move(connections);
         test::install(editor(), std::move(t));
@@ -99,7 +100,7 @@ TEST_F(CanvasToolsWindowTest, CreateZoneToolPlacesZonesAndKeepsNeighboursApart) 
     // The dialog was filled from the zone defaults.
     ASSERT_EQ(dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(dialogs.zoneCalls[0], makeDefaultZone());
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
     EXPECT_TRUE(stepBackEnabled());
     EXPECT_EQ(window->hScrollBar()->maximum(), 2);
     EXPECT_EQ(window->vScrollBar()->maximum(), 3);
@@ -115,14 +116,14 @@ TEST_F(CanvasToolsWindowTest, CreateZoneToolPlacesZonesAndKeepsNeighboursApart) 
     }
     EXPECT_EQ(dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(rmg().zones.size(), 1u);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
 
     // Two nodes away is free; cancelling the dialog there changes nothing.
     dialogs.zoneAnswers.push_back(cancelZone);
     pointer->click(pointer->node(4, 3));
     EXPECT_EQ(dialogs.zoneCalls.size(), 2u);
     EXPECT_EQ(rmg().zones.size(), 1u);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
 
     // A second click on the button raises it: presses then do nothing.
     pointer->clickButton(CreateZone);
@@ -151,7 +152,7 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     EXPECT_FALSE(dialogs.connectionCalls[0].second);
     EXPECT_EQ(dialogs.connectionCalls[0].first, makeDefaultConnection());
     EXPECT_TRUE(dialogs.connectionCalls[1].second); // one more passage, its tab selected
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 
     // Up to eight passages; the ninth is refused before any dialog opens.
     for (int n = 3; n <= 8; ++n) {
@@ -161,12 +162,12 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     ASSERT_EQ(rmg().connections.size(), 1u);
     EXPECT_EQ(rmg().connections[0].passageCount, 8);
     const size_t calls = dialogs.connectionCalls.size();
-    const int steps = editor().history().position();
+    const int steps = editor().document().history().position();
     pointer->drag(pointer->zone(4), pointer->zone(2));
     EXPECT_EQ(dialogs.connectionCalls.size(), calls);
     EXPECT_EQ(messages(), std::vector<std::string>{std::string(kTooManyPassages)});
     EXPECT_EQ(rmg().connections[0].passageCount, 8);
-    EXPECT_EQ(editor().history().position(), steps);
+    EXPECT_EQ(editor().document().history().position(), steps);
 
     // A drag begun off any zone and ended on one explains how to draw a
     // connection; one that ends on empty canvas too, or on its own zone, says nothing.
@@ -183,7 +184,7 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     pointer->drag(pointer->zone(0), pointer->zone(1));
     EXPECT_EQ(dialogs.connectionCalls.size(), calls + 1);
     EXPECT_EQ(rmg().connections.size(), 1u);
-    EXPECT_EQ(editor().history().position(), steps);
+    EXPECT_EQ(editor().document().history().position(), steps);
 }
 
 // The line of a connection being drawn follows the pointer over the kept
@@ -205,7 +206,7 @@ TEST_F(CanvasToolsWindowTest, DragMarksFollowThePointerWithoutDrawingTheTemplate
     const QPoint from = pointer->zone(0), to = pointer->node(6, 2);
     line.pointerLine = {{{from.x(), from.y()}, {to.x(), to.y()}}};
     const QImage shown = window->canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, renderToImage(rmg(), editor().view(), editor().dragSource(),
+    EXPECT_EQ(shown, renderToImage(rmg(), editor().viewController().state(), editor().dragSource(),
                                    window->canvas()->width(), window->canvas()->height(), line));
     pointer->release(pointer->node(6, 2));
 }
@@ -237,7 +238,7 @@ TEST_F(CanvasToolsWindowTest, DeleteToolRemovesAZoneWithItsConnectionsOrOneConne
     EXPECT_EQ(rmg().connections[1].zoneA, 2);
     EXPECT_EQ(rmg().connections[1].zoneB, 3);
     EXPECT_TRUE(stepBackEnabled());
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
 
     // A press on the line of a connection deletes the connection only.
     services.messages.clear();
@@ -247,7 +248,7 @@ TEST_F(CanvasToolsWindowTest, DeleteToolRemovesAZoneWithItsConnectionsOrOneConne
     ASSERT_EQ(rmg().connections.size(), 1u);
     EXPECT_EQ(rmg().connections[0].zoneB, 1);
     EXPECT_EQ(rmg().zones.size(), 4u);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 
     // Empty canvas asks nothing.
     services.messages.clear();
@@ -272,12 +273,12 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryZonesToFreeNodesOnly) {
     EXPECT_EQ(rmg().zones[0].gridX, 2);
     EXPECT_EQ(rmg().zones[0].gridY, 2);
     EXPECT_EQ(editor().dragSource(), 0);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
     // Next to the other zone is not.
     pointer->drag(pointer->zone(0), pointer->node(4, 2));
     EXPECT_EQ(messages(), std::vector<std::string>{std::string(kZoneTooClose)});
     EXPECT_EQ(rmg().zones[0].gridX, 2);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
     EXPECT_EQ(editor().dragSource(), 0);
 
     // A copy may not be dropped next to its source.
@@ -297,7 +298,7 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryZonesToFreeNodesOnly) {
     expected.gridY = 6;
     EXPECT_EQ(rmg().zones[2], expected);
     EXPECT_EQ(rmg().connections.size(), 1u);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
     EXPECT_EQ(window->vScrollBar()->maximum(), 6);
     EXPECT_EQ(editor().dragSource(), 0);
 }
@@ -312,11 +313,11 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryTheNearerEndOfAConnection) {
     pointer->drag(pointer->onConnection(0, 0.8), pointer->zone(3));
     EXPECT_EQ(rmg().connections[0].zoneA, 0);
     EXPECT_EQ(rmg().connections[0].zoneB, 3);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
     // Onto one of its own zones: nothing happens, silently.
     pointer->drag(pointer->onConnection(0, 0.2), pointer->zone(3));
     EXPECT_EQ(rmg().connections[0].zoneA, 0);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
     EXPECT_TRUE(services.messages.empty());
 
     // Copying the zone 1 end of connection 1-4 onto zone 3 gives 3-4.
@@ -325,14 +326,14 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryTheNearerEndOfAConnection) {
     ASSERT_EQ(rmg().connections.size(), 3u);
     EXPECT_EQ(rmg().connections[2].zoneA, 2);
     EXPECT_EQ(rmg().connections[2].zoneB, 3);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 
     // Copying the zone 2 end of 3-2 onto zone 4 would give 3-4 again: refused,
     // without a step.
     pointer->drag(pointer->onConnection(1, 0.8), pointer->zone(3));
     EXPECT_EQ(messages(), std::vector<std::string>{std::string(kPassageExists)});
     EXPECT_EQ(rmg().connections.size(), 3u);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
     EXPECT_EQ(editor().dragSource(), 0);
 
     // A connection released on empty canvas stays where it was.
@@ -340,7 +341,7 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryTheNearerEndOfAConnection) {
     pointer->drag(pointer->onConnection(1, 0.8), pointer->node(4, 7));
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(rmg().connections.size(), 3u);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 }
 
 TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSelected) {
@@ -351,7 +352,7 @@ TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSe
     pointer->click(pointer->zone(0));
     pointer->click(pointer->node(3, 5));
     EXPECT_TRUE(dialogs.zoneCalls.empty());
-    EXPECT_EQ(editor().history().position(), 0);
+    EXPECT_EQ(editor().document().history().position(), 0);
 
     dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
         ZoneRecord z = from;
@@ -364,7 +365,7 @@ TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSe
     EXPECT_EQ(dialogs.zoneCalls[0], zoneAt(6, 1));
     EXPECT_EQ(rmg().zones[1].size, 30);
     EXPECT_EQ(rmg().zones[1].gridX, 6);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
 
     dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool further) {
         EXPECT_FALSE(further);
@@ -377,13 +378,13 @@ TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSe
     EXPECT_EQ(rmg().connections[0].passages[0].guard, 12500);
     EXPECT_EQ(rmg().connections[0].zoneA, 0);
     EXPECT_EQ(rmg().connections[0].zoneB, 1);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 
     // Cancelled, or over empty canvas: no change and no step.
     pointer->click(pointer->zone(0), Qt::RightButton);
     pointer->click(pointer->node(3, 6), Qt::RightButton);
     EXPECT_EQ(dialogs.zoneCalls.size(), 2u);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 
     // The right button works the same with a tool down, and it starts no drag.
     pointer->clickButton(Move);
@@ -437,7 +438,7 @@ TEST_F(CanvasToolsWindowTest, DragBegunOverTheHoverPanelMovesTheZoneBelowIt) {
     EXPECT_EQ(rmg().zones[0].gridX, 7);
     EXPECT_EQ(rmg().zones[0].gridY, 5);
     EXPECT_EQ(editor().dragSource(), 0);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().history().position(), 1);
 }
 
 // ---- Selection ----
@@ -500,11 +501,12 @@ TEST_F(CanvasToolsWindowTest, NavigationKeysFitAndGoToAZone) {
     install({zoneAt(-20, 3), zoneAt(30, 12)});
     QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
     const ViewState fitted = fitView(rmg(), window->canvas()->width(), window->canvas()->height());
-    EXPECT_EQ(editor().view(), fitted);
+    EXPECT_EQ(editor().viewController().state(), fitted);
     services.numberAnswers.push_back(2);
     QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
-    EXPECT_EQ(editor().view(), *centreOnZone(rmg(), fitted, window->canvas()->width(),
-                                             window->canvas()->height(), 1));
+    EXPECT_EQ(
+        editor().viewController().state(),
+        *centreOnZone(rmg(), fitted, window->canvas()->width(), window->canvas()->height(), 1));
 }
 
 } // namespace

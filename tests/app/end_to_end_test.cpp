@@ -5,6 +5,7 @@
 // imported back, and the window closed with the question about unsaved work.
 // Dialogs and file choosers are answered by scripts.
 #include "app/main_window.h"
+#include "editor/commands/start_up.h"
 #include "model/project_file.h"
 #include "model/text.h"
 #include "platform/files.h"
@@ -167,7 +168,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     window = std::make_unique<MainWindow>(services, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    window->editor().startUp();
+    startUp(window->editor());
     EXPECT_EQ(services.associationWrites, 1);
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Unnamed template"));
     EXPECT_FALSE(button(StepBack)->isEnabled());
@@ -202,7 +203,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     const size_t zoneDialogs = dialogs.zoneCalls.size();
     pointer.click(pointer.node(6, 4));
     EXPECT_EQ(dialogs.zoneCalls.size(), zoneDialogs);
-    EXPECT_EQ(editor().rmg().zones.size(), 6u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 6u);
 
     user.drawConnection(0, 2);
     user.drawConnection(3, 1, 0, 4500);
@@ -225,19 +226,19 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     EXPECT_EQ(editor().tool(), kNoTool);
 
     const TRmg drawn = intendedTemplate();
-    ASSERT_EQ(editor().rmg(), drawn);
+    ASSERT_EQ(editor().document().rmg(), drawn);
     // Settings, 7 zones, 9 connection dialogs, the move and the deletion.
-    EXPECT_EQ(editor().history().position(), 19);
+    EXPECT_EQ(editor().document().history().position(), 19);
 
     // ---- Two steps back (the deletion and the move) and forward again.
     pointer.clickButton(StepBack);
     pointer.clickButton(StepBack);
-    EXPECT_EQ(editor().rmg().zones.size(), 7u);
-    EXPECT_EQ(editor().rmg().zones[5].gridY, 5);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 7u);
+    EXPECT_EQ(editor().document().rmg().zones[5].gridY, 5);
     EXPECT_TRUE(button(StepForward)->isEnabled());
     pointer.clickButton(StepForward);
     pointer.clickButton(StepForward);
-    EXPECT_EQ(editor().rmg(), drawn);
+    EXPECT_EQ(editor().document().rmg(), drawn);
     EXPECT_FALSE(button(StepForward)->isEnabled());
     EXPECT_TRUE(button(StepBack)->isEnabled());
 
@@ -252,7 +253,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
         ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
         EXPECT_EQ(std::get<TRmg>(decoded), drawn);
     }
-    EXPECT_EQ(editor().history().position(), 19);
+    EXPECT_EQ(editor().document().history().position(), 19);
     EXPECT_TRUE(button(StepBack)->isEnabled());
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
 
@@ -260,7 +261,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     services.messages.clear();
     pointer.clickButton(New);
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(editor().rmg(), makeNewTemplate());
+    EXPECT_EQ(editor().document().rmg(), makeNewTemplate());
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Unnamed template"));
     EXPECT_FALSE(button(StepBack)->isEnabled());
 
@@ -269,9 +270,9 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     services.openAnswers.push_back(project);
     pointer.clickButton(Load);
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(editor().rmg(), drawn);
+    EXPECT_EQ(editor().document().rmg(), drawn);
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
-    EXPECT_FALSE(editor().modified());
+    EXPECT_FALSE(editor().document().modified());
     EXPECT_FALSE(button(StepBack)->isEnabled());
 
     // ---- Check.
@@ -294,7 +295,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     auto entries = splitTable(written);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, kName);
-    EXPECT_FALSE(editor().modified()); // the refresh records no step
+    EXPECT_FALSE(editor().document().modified()); // the refresh records no step
 
     // ---- An edit with the right button, then compile into the same table:
     // the list dialog replaces the template of the same name.
@@ -304,7 +305,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
         return std::optional<ConnectionRecord>(c);
     });
     pointer.click(pointer.onConnection(0), Qt::RightButton);
-    ASSERT_EQ(editor().rmg().connections[0].passages[0].guard, 2000);
+    ASSERT_EQ(editor().document().rmg().connections[0].passages[0].guard, 2000);
     dialogs.listAnswers.push_back([](TemplateListSession& session) {
         EXPECT_EQ(session.mode(), ListMode::Adding);
         EXPECT_EQ(session.nameField, kName);
@@ -320,8 +321,8 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     entries = splitTable(written);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, kName);
-    const TRmg compiled = editor().rmg();
-    EXPECT_EQ(editor().history().position(), 1);
+    const TRmg compiled = editor().document().rmg();
+    EXPECT_EQ(editor().document().history().position(), 1);
 
     // ---- Import through the toolbar: asks about the unsaved edit; "No" drops it.
     services.messageAnswers.push_back(MessageResult::No);
@@ -337,9 +338,9 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     EXPECT_EQ(services.messages.size(), 1u);
     services.messages.clear();
     EXPECT_EQ(dialogs.listCalls, 2);
-    test::expectImportedAsCompiled(editor().rmg(), compiled);
-    EXPECT_EQ(editor().rmg().connections[0].passages[0].guard, 2000);
-    EXPECT_FALSE(editor().modified());
+    test::expectImportedAsCompiled(editor().document().rmg(), compiled);
+    EXPECT_EQ(editor().document().rmg().connections[0].passages[0].guard, 2000);
+    EXPECT_FALSE(editor().document().modified());
     EXPECT_FALSE(button(StepBack)->isEnabled());
     EXPECT_TRUE(button(Move)->isChecked());
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Двое у реки"));
@@ -352,18 +353,19 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
 
     // A zone moved with the tool the import left down makes it changed.
     // The view is brought to zone 1 first, wherever the layout put it.
-    const ZoneRecord first = editor().rmg().zones[0];
-    editor().setOrigin(first.gridX - 5, first.gridY - 3);
+    const ZoneRecord first = editor().document().rmg().zones[0];
+    editor().viewController().setOrigin(first.gridX - 5, first.gridY - 3);
     std::optional<GridPoint> free;
     for (int32_t gy = first.gridY - 3; gy <= first.gridY + 3 && !free; ++gy)
         for (int32_t gx = first.gridX - 5; gx <= first.gridX + 5 && !free; ++gx)
-            if ((gx != first.gridX || gy != first.gridY) && !nodeBlocked(editor().rmg(), gx, gy, 0))
+            if ((gx != first.gridX || gy != first.gridY) &&
+                !nodeBlocked(editor().document().rmg(), gx, gy, 0))
                 free = GridPoint{gx, gy};
     ASSERT_TRUE(free.has_value());
     pointer.drag(pointer.zone(0), pointer.node(free->x, free->y));
-    ASSERT_EQ(editor().rmg().zones[0].gridX, free->x);
-    ASSERT_EQ(editor().rmg().zones[0].gridY, free->y);
-    ASSERT_TRUE(editor().modified());
+    ASSERT_EQ(editor().document().rmg().zones[0].gridX, free->x);
+    ASSERT_EQ(editor().document().rmg().zones[0].gridY, free->y);
+    ASSERT_TRUE(editor().document().modified());
 
     // "Cancel" keeps the window open; "Yes" saves, then closes.
     services.messageAnswers.push_back(MessageResult::Cancel);
@@ -378,7 +380,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     EXPECT_EQ(countMessages(kSaveQuestion), 2u);
     const auto decoded = decodeProject(test::slurp(last));
     ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
-    EXPECT_EQ(std::get<TRmg>(decoded), editor().rmg());
+    EXPECT_EQ(std::get<TRmg>(decoded), editor().document().rmg());
 }
 
 } // namespace

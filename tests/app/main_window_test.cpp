@@ -3,6 +3,8 @@
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
 #include "canvas/fit.h"
+#include "editor/commands/new_template.h"
+#include "editor/commands/start_up.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/analysis_samples.h"
@@ -63,7 +65,7 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->editor().startUp();
+        startUp(window->editor());
         // The pointer starts over an empty end of the toolbar: the window system
         // drops moves to where the pointer already is, and the last test may
         // have left it anywhere.
@@ -87,7 +89,7 @@ class MainWindowTest : public ::testing::Test {
     CanvasWidget* canvas() { return window->canvas(); }
     // The canvas pixel at the centre of node (gx, gy).
     QPoint nodeCentre(int gx, int gy) {
-        const PixelPoint p = nodeToPixel(editor().view(), gx, gy);
+        const PixelPoint p = nodeToPixel(editor().viewController().state(), gx, gy);
         return {p.x, p.y};
     }
     void typeText(const QString& text) {
@@ -176,7 +178,7 @@ TEST_F(MainWindowTest, CommandLineProjectOpensWithoutDialogAndWithoutHistory) {
     openWith(t);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Island"));
-    EXPECT_EQ(editor().rmg().zones.size(), 2u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 2u);
     EXPECT_FALSE(button(StepBack)->isEnabled());
     EXPECT_FALSE(button(StepForward)->isEnabled());
     // The loaded zones set the bars' ranges.
@@ -191,25 +193,25 @@ TEST_F(MainWindowTest, HistoryButtonsFollowEditsAndSteps) {
     dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
     click(CreateZone);
     QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(2, 2));
-    ASSERT_EQ(editor().rmg().zones.size(), 1u);
+    ASSERT_EQ(editor().document().rmg().zones.size(), 1u);
     EXPECT_TRUE(button(StepBack)->isEnabled());
     EXPECT_FALSE(button(StepForward)->isEnabled());
 
     click(StepBack);
-    EXPECT_TRUE(editor().rmg().zones.empty());
+    EXPECT_TRUE(editor().document().rmg().zones.empty());
     EXPECT_FALSE(button(StepBack)->isEnabled());
     EXPECT_TRUE(button(StepForward)->isEnabled());
 
     click(StepForward);
-    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 1u);
     EXPECT_TRUE(button(StepBack)->isEnabled());
     EXPECT_FALSE(button(StepForward)->isEnabled());
 
     // A cancelled dialog changes nothing.
     dialogs.zoneAnswers.push_back([](const ZoneRecord&) { return std::nullopt; });
     QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(6, 2));
-    EXPECT_EQ(editor().rmg().zones.size(), 1u);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 1u);
+    EXPECT_EQ(editor().document().history().position(), 1);
 }
 
 TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) {
@@ -238,7 +240,7 @@ TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) 
 
     // The group mirrors tools set by commands, not only by clicks.
     click(Move);
-    editor().newTemplate();
+    newTemplate(editor());
     EXPECT_TRUE(down().empty());
     editor().setTool(kDeleteTool);
     EXPECT_EQ(down(), std::vector<ToolbarId>{Delete});
@@ -248,54 +250,56 @@ TEST_F(MainWindowTest, ZoomButtonsAndWheelStopAtTheEnds) {
     open();
     click(ZoomIn);
     click(ZoomIn);
-    EXPECT_EQ(editor().view().zoomLevel, 0);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 0);
     EXPECT_FALSE(button(ZoomIn)->isEnabled());
     EXPECT_TRUE(button(ZoomOut)->isEnabled());
     wheel(canvas(), QPoint(0, 120));
-    EXPECT_EQ(editor().view().zoomLevel, 0);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 0);
 
     // One notification is one step, whatever its size; over the scroll bar too.
     wheel(canvas(), QPoint(0, -1));
-    EXPECT_EQ(editor().view().zoomLevel, 1);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 1);
     wheel(canvas(), QPoint(0, -720));
-    EXPECT_EQ(editor().view().zoomLevel, 2);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 2);
     wheel(window->vScrollBar(), QPoint(0, -120));
-    EXPECT_EQ(editor().view().zoomLevel, 3);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 3);
     EXPECT_EQ(window->vScrollBar()->value(), 0);
     wheel(canvas(), QPoint(0, -120));
     wheel(canvas(), QPoint(0, -120));
-    EXPECT_EQ(editor().view().zoomLevel, 5);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 5);
     EXPECT_FALSE(button(ZoomOut)->isEnabled());
     EXPECT_TRUE(button(ZoomIn)->isEnabled());
     wheel(canvas(), QPoint(0, 120));
-    EXPECT_EQ(editor().view().zoomLevel, 4);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 4);
 
     // A sideways tilt and the end marker of a touchpad gesture are no turns.
     wheel(canvas(), QPoint(120, 0));
     wheel(canvas(), QPoint(0, 0), Qt::ScrollEnd);
-    EXPECT_EQ(editor().view().zoomLevel, 4);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 4);
 
     // A touchpad gesture's small parts add up to a whole notch per step.
     for (int i = 0; i < 7; ++i)
         wheel(canvas(), QPoint(0, 15), Qt::ScrollUpdate);
-    EXPECT_EQ(editor().view().zoomLevel, 4);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 4);
     wheel(canvas(), QPoint(0, 15), Qt::ScrollUpdate);
-    EXPECT_EQ(editor().view().zoomLevel, 3);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 3);
 }
 
 TEST_F(MainWindowTest, WheelZoomsAboutThePointerAndTheButtonsAboutTheCentre) {
     open();
-    const auto nodeAt = [&](QPoint p) { return pixelToNode(editor().view(), p.x(), p.y()); };
+    const auto nodeAt = [&](QPoint p) {
+        return pixelToNode(editor().viewController().state(), p.x(), p.y());
+    };
     const QPoint pointer(130, 370);
     const GridPoint underPointer = nodeAt(pointer);
     wheel(canvas(), QPoint(0, -120), Qt::NoScrollPhase, pointer);
-    EXPECT_EQ(editor().view().zoomLevel, 3);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 3);
     EXPECT_EQ(nodeAt(pointer), underPointer);
     const QPoint centre(canvas()->width() / 2, canvas()->height() / 2);
     const GridPoint middle = nodeAt(centre);
     click(ZoomIn);
     click(ZoomIn);
-    EXPECT_EQ(editor().view().zoomLevel, 1);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 1);
     EXPECT_EQ(nodeAt(centre), middle);
 }
 
@@ -304,22 +308,22 @@ TEST_F(MainWindowTest, TypedLettersMoveTheOriginOnceAndLeaveTheBarsAlone) {
     t.zones = {zoneAt(10, 10)};
     openWith(t);
     typeText("ddd");
-    EXPECT_EQ(editor().view().originX, 3);
+    EXPECT_EQ(editor().viewController().state().originX, 3);
     typeText("вВ"); // the same key in the Russian layout
-    EXPECT_EQ(editor().view().originX, 5);
+    EXPECT_EQ(editor().viewController().state().originX, 5);
     typeText("aФф");
-    EXPECT_EQ(editor().view().originX, 2);
+    EXPECT_EQ(editor().viewController().state().originX, 2);
     typeText("sSыЫ");
-    EXPECT_EQ(editor().view().originY, 4);
+    EXPECT_EQ(editor().viewController().state().originY, 4);
     typeText("wЦ");
-    EXPECT_EQ(editor().view().originY, 2);
+    EXPECT_EQ(editor().viewController().state().originY, 2);
     EXPECT_EQ(window->hScrollBar()->value(), 0);
     EXPECT_EQ(window->vScrollBar()->value(), 0);
 
     // Moving one bar puts both origin coordinates back to the bars' positions.
     window->vScrollBar()->setValue(4);
-    EXPECT_EQ(editor().view().originX, 0);
-    EXPECT_EQ(editor().view().originY, 4);
+    EXPECT_EQ(editor().viewController().state().originX, 0);
+    EXPECT_EQ(editor().viewController().state().originY, 4);
 }
 
 TEST_F(MainWindowTest, TypedCharactersAreSeenOnceAndStillReachTheFocusedControl) {
@@ -331,11 +335,11 @@ TEST_F(MainWindowTest, TypedCharactersAreSeenOnceAndStillReachTheFocusedControl)
     ASSERT_EQ(QApplication::focusWidget(), edit);
     QTest::keyClicks(edit, "dx");
     EXPECT_EQ(edit->text(), QString("dx"));
-    EXPECT_EQ(editor().view().originX, 1);
+    EXPECT_EQ(editor().viewController().state().originX, 1);
 
     // Ctrl+D is a command, not a typed letter.
     QTest::keyClick(edit, Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(editor().view().originX, 1);
+    EXPECT_EQ(editor().viewController().state().originX, 1);
     delete edit;
 
     // A control that ignores letters lets the event travel up through its
@@ -347,17 +351,17 @@ TEST_F(MainWindowTest, TypedCharactersAreSeenOnceAndStillReachTheFocusedControl)
     inner->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), inner);
     QTest::keyClick(inner, Qt::Key_D, Qt::NoModifier);
-    EXPECT_EQ(editor().view().originX, 2);
+    EXPECT_EQ(editor().viewController().state().originX, 2);
     delete inner;
 }
 
 TEST_F(MainWindowTest, ShortcutsRunTheirButtonsCommands) {
     openActive();
     QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(editor().view().zoomLevel, 3);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 3);
     QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(editor().view().zoomLevel, 1);
+    EXPECT_EQ(editor().viewController().state().zoomLevel, 1);
 
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(services.openFilters.size(), 1u);
@@ -367,20 +371,20 @@ TEST_F(MainWindowTest, ShortcutsRunTheirButtonsCommands) {
     dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
     click(CreateZone);
     QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(1, 1));
-    ASSERT_EQ(editor().rmg().zones.size(), 1u);
+    ASSERT_EQ(editor().document().rmg().zones.size(), 1u);
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(editor().rmg().zones.empty());
+    EXPECT_TRUE(editor().document().rmg().zones.empty());
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 1u);
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 1u);
 
     // New on a modified template asks first; Cancel keeps everything.
     services.messageAnswers.push_back(MessageResult::Cancel);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
-    EXPECT_EQ(editor().rmg().zones.size(), 1u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 1u);
 }
 
 TEST_F(MainWindowTest, ButtonsRunTheirCommands) {
@@ -407,8 +411,8 @@ TEST_F(MainWindowTest, CanvasFillsTheSpaceBetweenToolbarAndScrollBarsAtEverySize
         EXPECT_EQ(canvas()->geometry(), QRect(0, 28, w - 17, h - 45));
         EXPECT_EQ(window->vScrollBar()->geometry(), QRect(w - 17, 28, 17, h - 45));
         EXPECT_EQ(window->hScrollBar()->geometry(), QRect(0, h - 17, w - 17, 17));
-        EXPECT_EQ(editor().canvasWidth(), w - 17);
-        EXPECT_EQ(editor().canvasHeight(), h - 45);
+        EXPECT_EQ(editor().viewController().canvasWidth(), w - 17);
+        EXPECT_EQ(editor().viewController().canvasHeight(), h - 45);
         EXPECT_EQ(canvas()->picture().size(), QSize(w - 17, h - 45));
     };
     EXPECT_EQ(window->client()->size(), QSize(724, 545));
@@ -421,16 +425,16 @@ TEST_F(MainWindowTest, CanvasFillsTheSpaceBetweenToolbarAndScrollBarsAtEverySize
     EXPECT_EQ(window->size(), QSize(680, 300));
     check(window->client()->size());
     // The origin stays through resizes.
-    EXPECT_EQ(editor().view().originX, 0);
+    EXPECT_EQ(editor().viewController().state().originX, 0);
 }
 
 TEST_F(MainWindowTest, CanvasRedrawsOnChangesAndBatchesRequests) {
     open();
     (void)canvas()->picture();
     const int renders = canvas()->renderCount();
-    editor().zoomIn();
-    editor().keyChar(U'd');
-    editor().keyChar(U'd');
+    editor().viewController().zoomIn();
+    editor().viewController().keyChar(U'd');
+    editor().viewController().keyChar(U'd');
     (void)canvas()->picture();
     EXPECT_EQ(canvas()->renderCount(), renders + 1);
     (void)canvas()->picture();
@@ -511,7 +515,7 @@ TEST_F(HoverTest, PanelHidesWhenThePointerLeavesAndWhenItsItemIsDeleted) {
     QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
     services.messageAnswers.push_back(MessageResult::Yes);
     QTest::keyClick(window.get(), Qt::Key_Delete);
-    ASSERT_TRUE(editor().rmg().zones.empty());
+    ASSERT_TRUE(editor().document().rmg().zones.empty());
     EXPECT_EQ(editor().hoveredItem(), 0);
     EXPECT_FALSE(panel()->isVisible());
 }
@@ -531,9 +535,9 @@ TEST_F(HoverTest, PointerEventsOverThePanelReachTheCanvasBelowIt) {
     click(CreateZone);
     send(panel(), QEvent::MouseButtonPress, Qt::LeftButton, QPoint(180, 175));
     send(panel(), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(180, 175));
-    ASSERT_EQ(editor().rmg().zones.size(), 4u);
-    EXPECT_EQ(editor().rmg().zones[3].gridX, 7);
-    EXPECT_EQ(editor().rmg().zones[3].gridY, 7);
+    ASSERT_EQ(editor().document().rmg().zones.size(), 4u);
+    EXPECT_EQ(editor().document().rmg().zones[3].gridX, 7);
+    EXPECT_EQ(editor().document().rmg().zones[3].gridY, 7);
 }
 
 TEST_F(HoverTest, DragBegunOnThePanelIsCompleted) {
@@ -549,8 +553,8 @@ TEST_F(HoverTest, DragBegunOnThePanelIsCompleted) {
     // Released at panel (100, 100): client (360, 390), canvas (360, 362), node (6, 6).
     send(panel(), QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(100, 100));
     EXPECT_EQ(editor().dragSource(), 0);
-    EXPECT_EQ(editor().rmg().zones[1].gridX, 6);
-    EXPECT_EQ(editor().rmg().zones[1].gridY, 6);
+    EXPECT_EQ(editor().document().rmg().zones[1].gridX, 6);
+    EXPECT_EQ(editor().document().rmg().zones[1].gridY, 6);
 }
 
 TEST_F(HoverTest, RightButtonEditsAndMiddleButtonDoesNothing) {
@@ -576,19 +580,19 @@ TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
     EXPECT_EQ(std::make_pair(v->minimum(), v->maximum()), std::make_pair(-2, 9));
 
     h->setValue(5); // as the user drags it
-    EXPECT_EQ(editor().view().originX, 5);
-    EXPECT_EQ(editor().view().originY, 0);
+    EXPECT_EQ(editor().viewController().state().originX, 5);
+    EXPECT_EQ(editor().viewController().state().originY, 0);
     h->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(editor().view().originX, 0);
+    EXPECT_EQ(editor().viewController().state().originX, 0);
 
     // Keys move the origin; mirroring unchanged bars must not undo that.
     typeText("dd");
-    editor().updateScrollBars();
-    EXPECT_EQ(editor().view().originX, 2);
+    editor().viewController().updateScrollBars();
+    EXPECT_EQ(editor().viewController().state().originX, 2);
     EXPECT_EQ(h->value(), 0);
 
     // A new template empties the ranges and the bars follow.
-    editor().newTemplate();
+    newTemplate(editor());
     EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(0, 0));
     EXPECT_EQ(h->value(), 0);
 }
@@ -650,13 +654,15 @@ TEST_F(MainWindowTest, AnalysisPanelFollowsTheTemplateAndShowsTheZonesOfAFinding
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
                       tree->visualItemRect(finding).center());
     EXPECT_EQ(editor().selection().zones(), std::vector<int32_t>{2});
-    EXPECT_EQ(editor().view(), *centreOnZone(editor().rmg(), editor().view(),
-                                             editor().canvasWidth(), editor().canvasHeight(), 2));
+    EXPECT_EQ(editor().viewController().state(),
+              *centreOnZone(editor().document().rmg(), editor().viewController().state(),
+                            editor().viewController().canvasWidth(),
+                            editor().viewController().canvasHeight(), 2));
 
     // Every edit, a step back included, is analysed again at once.
     test::change(editor(), [](TRmg& t) { t.appendConnection(test::link(2, 3)); });
     EXPECT_TRUE(cutOff().isEmpty());
-    editor().stepBack();
+    editor().document().stepBack();
     EXPECT_FALSE(cutOff().isEmpty());
 
     // The shortcut and the dock's own close put the button up.
@@ -664,7 +670,7 @@ TEST_F(MainWindowTest, AnalysisPanelFollowsTheTemplateAndShowsTheZonesOfAFinding
     EXPECT_TRUE(panel->isHidden());
     EXPECT_FALSE(button(Analysis)->isChecked());
     // Changes while hidden are caught up with when it is shown again.
-    editor().stepForward();
+    editor().document().stepForward();
     QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(button(Analysis)->isChecked());
     EXPECT_TRUE(cutOff().isEmpty());
@@ -697,7 +703,7 @@ TEST_F(MainWindowTest, RecentProjectsAreListedUnderTheLoadButtonAndKeptForTheNex
     open();
     ASSERT_EQ(listed(), std::vector<std::string>{project.path()});
     window->recentMenu()->actions().front()->trigger();
-    EXPECT_EQ(editor().rmg().name, "Recent");
+    EXPECT_EQ(editor().document().rmg().name, "Recent");
     EXPECT_EQ(services.openFilters.size(), 1u); // the first load's dialog only
 }
 
@@ -725,7 +731,7 @@ TEST_F(MainWindowTest, CaptionMarkStepHintsAndSelectionCommandsFollowTheEditor) 
     services.saveAnswers.push_back(dir.file("saved.tpz"));
     click(Save);
     EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Unnamed template"));
-    editor().stepBack();
+    editor().document().stepBack();
     EXPECT_EQ(test::shownTitle(*window), QString("Редактор шаблонов - Unnamed template*"));
     EXPECT_EQ(button(StepForward)->toolTip(),
               QString("Шаг вперед: Изменение (Ctrl+Y, Ctrl+Shift+Z)"));

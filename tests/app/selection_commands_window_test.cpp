@@ -7,8 +7,8 @@
 #include "platform/qt_services.h"
 #include "support/document_edits.h"
 #include "support/group_samples.h"
-#include "support/scripted_dialogs.h"
 #include "support/scratch_dir.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 #include "support/toolbar_ids.h"
 #include "support/window_pointer.h"
@@ -84,7 +84,7 @@ TEST_F(SelectionCommandsWindowTest, CopyAndPasteKeysGoThroughTheClipboardToThePo
     WindowPointer pointer(*window);
     pointer.moveTo(pointer.node(5, 5));
     QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
-    const TRmg& t = editor().rmg();
+    const TRmg& t = editor().document().rmg();
     ASSERT_EQ(t.zones.size(), 5u);
     EXPECT_EQ(t.zones[3].gridX, 5);
     EXPECT_EQ(t.zones[3].gridY, 5);
@@ -98,11 +98,11 @@ TEST_F(SelectionCommandsWindowTest, CopyAndPasteKeysGoThroughTheClipboardToThePo
     QApplication::sendEvent(window->canvas(), &leave);
     EXPECT_FALSE(editor().pointerNode());
     QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier); // cuts the pasted pair
-    EXPECT_EQ(editor().rmg().zones.size(), 3u);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 3u);
     QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(editor().rmg().zones.size(), 5u);
-    EXPECT_EQ(editor().rmg().zones[3].gridX, 5); // in the cut zones' place
-    EXPECT_EQ(editor().rmg().zones[3].gridY, 5);
+    EXPECT_EQ(editor().document().rmg().zones.size(), 5u);
+    EXPECT_EQ(editor().document().rmg().zones[3].gridX, 5); // in the cut zones' place
+    EXPECT_EQ(editor().document().rmg().zones[3].gridY, 5);
 }
 
 TEST_F(SelectionCommandsWindowTest, ALoadedProjectLeavesNothingOfTheOldSelection) {
@@ -123,7 +123,7 @@ TEST_F(SelectionCommandsWindowTest, ALoadedProjectLeavesNothingOfTheOldSelection
     writeWholeFile(dir.file("three.tpz"), encodeProject(seven));
     services.openAnswers.push_back(dir.file("three.tpz"));
     pointer.clickButton(test::buttons::Load);
-    ASSERT_EQ(editor().rmg().zones.size(), 3u);
+    ASSERT_EQ(editor().document().rmg().zones.size(), 3u);
     EXPECT_TRUE(editor().selection().empty());
     EXPECT_FALSE(window->button(test::buttons::SymmetryMenu)->isEnabled());
     EXPECT_FALSE(window->editAction("copy-selection")->isEnabled());
@@ -153,13 +153,13 @@ TEST_F(SelectionCommandsWindowTest, SymmetryButtonOpensTheMenuOfItsSixActions) {
     select({0, 1, 2});
     EXPECT_TRUE(b->isEnabled());
     b->menu()->actions()[3]->trigger(); // rotate by 180°
-    EXPECT_EQ(editor().rmg().zones[0].gridX, 2);
-    EXPECT_EQ(editor().rmg().zones[0].gridY, 4);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().rmg().zones[0].gridX, 2);
+    EXPECT_EQ(editor().document().rmg().zones[0].gridY, 4);
+    EXPECT_EQ(editor().document().history().position(), 1);
 
     // The rotation by 90° also has a key.
     QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(editor().history().position(), 2);
+    EXPECT_EQ(editor().document().history().position(), 2);
 }
 
 TEST_F(SelectionCommandsWindowTest, RightClickOnASelectedZoneOpensTheDialogForAllSelected) {
@@ -174,10 +174,10 @@ TEST_F(SelectionCommandsWindowTest, RightClickOnASelectedZoneOpensTheDialogForAl
     WindowPointer pointer(*window);
     pointer.click(pointer.zone(2), Qt::RightButton);
     ASSERT_EQ(dialogs.zonesCalls.size(), 1u);
-    EXPECT_EQ(editor().rmg().zones[0].mineGold, 3);
-    EXPECT_EQ(editor().rmg().zones[1].mineGold, 0);
-    EXPECT_EQ(editor().rmg().zones[2].mineGold, 3);
-    EXPECT_EQ(editor().history().position(), 1);
+    EXPECT_EQ(editor().document().rmg().zones[0].mineGold, 3);
+    EXPECT_EQ(editor().document().rmg().zones[1].mineGold, 0);
+    EXPECT_EQ(editor().document().rmg().zones[2].mineGold, 3);
+    EXPECT_EQ(editor().document().history().position(), 1);
 }
 
 } // namespace

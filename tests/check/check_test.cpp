@@ -1,4 +1,5 @@
 #include "check/check.h"
+#include "editor/commands/check_command.h"
 #include "support/document_edits.h"
 
 #include "editor/editor.h"
@@ -129,40 +130,40 @@ struct CheckCommand : ::testing::Test {
 
 TEST_F(CheckCommand, RunsTwiceTheSameAndChangesNothing) {
     set(withPlayers(3, {startZone(1), startZone(1)}));
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
 
-    editor.checkCommand();
-    editor.checkCommand();
+    checkCommand(editor);
+    checkCommand(editor);
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].text, kHead + "1 больше одной стартовой локации");
     EXPECT_EQ(services.messages[1].text, services.messages[0].text);
-    EXPECT_EQ(editor.rmg(), before);
-    EXPECT_EQ(editor.history().position(), 1);
+    EXPECT_EQ(editor.document().rmg(), before);
+    EXPECT_EQ(editor.document().history().position(), 1);
 }
 
 TEST_F(CheckCommand, ShowsOneBox) {
     set(withPlayers(2, {startZone(2), startZone(1)}));
 
-    editor.checkCommand();
+    checkCommand(editor);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Ошибок не обнаружено");
     EXPECT_EQ(services.messages[0].kind, MessageKind::Information);
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(editor.history().position(), 1);
+    EXPECT_EQ(editor.document().history().position(), 1);
 
     set([&] {
-        TRmg t = editor.rmg();
+        TRmg t = editor.document().rmg();
         t.zones.pop_back();
         return t;
     }());
-    EXPECT_FALSE(editor.checkAndReport());
-    editor.checkCommand();
+    EXPECT_FALSE(checkAndReport(editor));
+    checkCommand(editor);
     ASSERT_EQ(services.messages.size(), 3u);
     EXPECT_EQ(services.messages[1].text, kHead + "1 нет стартовой локации");
     EXPECT_EQ(services.messages[2].text, services.messages[1].text);
     EXPECT_EQ(services.messages[2].kind, MessageKind::Information);
     EXPECT_EQ(services.messages[2].buttons, MessageButtons::Ok);
-    EXPECT_EQ(editor.history().position(), 1);
+    EXPECT_EQ(editor.document().history().position(), 1);
 }
 
 } // namespace

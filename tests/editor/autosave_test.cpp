@@ -1,6 +1,11 @@
 // The editor's autosave, start-up recovery and recent files, driven through the
 // editor with a clock moved by hand and a recovery folder of the test.
 #include "editor/autosave.h"
+#include "editor/commands/close_request.h"
+#include "editor/commands/load_project.h"
+#include "editor/commands/new_template.h"
+#include "editor/commands/save_project.h"
+#include "editor/commands/start_up.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
@@ -77,14 +82,14 @@ TEST_F(AutosaveTest, EditsAreWrittenByTheTimerAndSteppingBackToTheStartRemovesTh
     EXPECT_FALSE(timer.pending());
     edit(1);
     ASSERT_TRUE(copy());
-    EXPECT_EQ(encodeProject(*copy()), encodeProject(h.editor.rmg()));
+    EXPECT_EQ(encodeProject(*copy()), encodeProject(h.editor.document().rmg()));
     edit(3);
     timer.advance(30s);
-    EXPECT_EQ(encodeProject(*copy()), encodeProject(h.editor.rmg()));
+    EXPECT_EQ(encodeProject(*copy()), encodeProject(h.editor.document().rmg()));
 
     // Stepping back to the template as it was at the start leaves nothing to recover.
-    h.editor.stepBack();
-    h.editor.stepBack();
+    h.editor.document().stepBack();
+    h.editor.document().stepBack();
     timer.advance(0s);
     EXPECT_FALSE(std::filesystem::exists(ownCopy()));
     EXPECT_TRUE(h.services.messages.empty());
@@ -98,33 +103,33 @@ TEST_F(AutosaveTest, SaveNewLoadAndCloseRemoveTheCopyAndACancelledSaveKeepsIt) {
         bool removes;
     };
     const Case cases[] = {
-        {"cancelled save", [&] { h.editor.save(); }, false},
+        {"cancelled save", [&] { saveProject(h.editor); }, false},
         {"save",
          [&] {
              h.services.saveAnswers.push_back(saved);
-             h.editor.save();
+             saveProject(h.editor);
          },
          true},
         {"new template",
          [&] {
              h.services.messageAnswers.push_back(MessageResult::No);
-             h.editor.newTemplate();
+             newTemplate(h.editor);
          },
          true},
         {"load",
          [&] {
              h.services.messageAnswers.push_back(MessageResult::No);
              h.services.openAnswers.push_back(saved);
-             h.editor.load();
+             loadProject(h.editor);
          },
          true},
         {"close",
          [&] {
              h.services.messageAnswers.push_back(MessageResult::No);
-             EXPECT_TRUE(h.editor.closeRequest());
+             EXPECT_TRUE(closeRequest(h.editor));
          },
          true},
-        {"cancelled close", [&] { EXPECT_FALSE(h.editor.closeRequest()); }, false},
+        {"cancelled close", [&] { EXPECT_FALSE(closeRequest(h.editor)); }, false},
     };
     int32_t gx = 1;
     for (const Case& c : cases) {
@@ -156,7 +161,7 @@ TEST_F(AutosaveTest, StartUpOffersOrphansNewestFirstAndRecoversAsModified) {
 
     // No to the newer, Yes to the older.
     h.services.messageAnswers = {MessageResult::No, MessageResult::Yes};
-    h.editor.startUp();
+    startUp(h.editor);
     const auto texts = h.services.messageTexts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].rfind(std::string(kRecoveryQuestion) + "\rNewer\r", 0), 0u) << texts[0];
@@ -166,17 +171,17 @@ TEST_F(AutosaveTest, StartUpOffersOrphansNewestFirstAndRecoversAsModified) {
     EXPECT_FALSE(std::filesystem::exists(newerPath));
     EXPECT_FALSE(std::filesystem::exists(olderPath));
     EXPECT_EQ(encodeProject(*copy()), encodeProject(older)); // taken over, not copied
-    EXPECT_EQ(encodeProject(h.editor.rmg()), encodeProject(older));
-    EXPECT_EQ(h.editor.caption(), "Редактор шаблонов - Older");
-    EXPECT_TRUE(h.editor.modified());
+    EXPECT_EQ(encodeProject(h.editor.document().rmg()), encodeProject(older));
+    EXPECT_EQ(h.editor.document().caption(), "Редактор шаблонов - Older");
+    EXPECT_TRUE(h.editor.document().modified());
     EXPECT_TRUE(h.editor.recentFiles().paths().empty());
 
     // Save asks for a place; stepping back returns to the template shown before.
-    h.editor.save();
+    saveProject(h.editor);
     EXPECT_EQ(h.services.saveFilters.size(), 1u);
-    h.editor.stepBack();
-    EXPECT_EQ(h.editor.rmg().name, makeNewTemplate().name);
-    EXPECT_FALSE(h.editor.modified());
+    h.editor.document().stepBack();
+    EXPECT_EQ(h.editor.document().rmg().name, makeNewTemplate().name);
+    EXPECT_FALSE(h.editor.document().modified());
 }
 
 TEST_F(AutosaveTest, RecentFilesDropAMissingFileWithAMessageAndLoadTheOthers) {
@@ -196,14 +201,14 @@ TEST_F(AutosaveTest, RecentFilesDropAMissingFileWithAMessageAndLoadTheOthers) {
     EXPECT_EQ(h.editor.recentFiles().paths(), std::vector<std::string>{kept});
 
     h.editor.openRecent(kept);
-    EXPECT_EQ(h.editor.rmg().name, "Kept");
+    EXPECT_EQ(h.editor.document().rmg().name, "Kept");
     EXPECT_TRUE(h.services.openFilters.empty());
     // A load stopped at the question leaves no path behind for the next load.
     test::change(h.editor, [](TRmg& t) { t.name = "Changed"; });
     h.services.messageAnswers.push_back(MessageResult::Cancel);
     h.editor.openRecent(kept);
     h.services.messageAnswers.push_back(MessageResult::No);
-    h.editor.load();
+    loadProject(h.editor);
     EXPECT_EQ(h.services.openFilters.size(), 1u);
 }
 

@@ -1,5 +1,6 @@
 // The compile command as the toolbar runs it: check, save dialog, the table
 // new or existing, the template list window's outcomes, and the file written.
+#include "editor/commands/compile_command.h"
 #include "editor/editor.h"
 #include "model/text.h"
 #include "platform/files.h"
@@ -58,7 +59,7 @@ struct CompileFixture : ::testing::Test {
 
 TEST_F(CompileFixture, NewTableStartsWithTheHeaderAndHoldsTheWorkedExample) {
     choose(dir.file("rmg"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(services.saveFilters, std::vector<std::string>{std::string(kRmgFilter)});
     EXPECT_EQ(services.dialogPaths[FileDialogId::SaveRmg], dir.file("rmg.txt"));
     EXPECT_TRUE(services.messages.empty());
@@ -67,15 +68,15 @@ TEST_F(CompileFixture, NewTableStartsWithTheHeaderAndHoldsTheWorkedExample) {
     EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + exampleRows("Example"));
     EXPECT_FALSE(fileExists(dir.file("rmg")));
     // The refresh is stored without a history step.
-    EXPECT_EQ(limitsOf(editor.rmg().zones[2]), (Limits{1, 2, 2, 2}));
-    EXPECT_EQ(editor.history().position(), 0);
-    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(limitsOf(editor.document().rmg().zones[2]), (Limits{1, 2, 2, 2}));
+    EXPECT_EQ(editor.document().history().position(), 0);
+    EXPECT_FALSE(editor.document().modified());
 }
 
 TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
     services.exeDir = ZW_DATA_DIR;
     choose(dir.file("shipped.TXT"));
-    editor.compile();
+    compileCommand(editor);
     const std::string header = slurp(std::string(ZW_DATA_DIR) + "/header.txt");
     ASSERT_FALSE(header.empty());
     const std::string table = slurp(dir.file("shipped.TXT"));
@@ -89,41 +90,41 @@ TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
 TEST_F(CompileFixture, AFailedCheckStopsBeforeTheDialog) {
     test::change(editor, [](TRmg& t) { t.zones.clear(); });
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.saveFilters.empty());
     EXPECT_FALSE(fileExists(dir.file("rmg.txt")));
 }
 
 TEST_F(CompileFixture, CancelledDialogOrMissingHeaderWritesNothing) {
-    const TRmg before = editor.rmg();
-    editor.compile(); // no answer: cancelled
+    const TRmg before = editor.document().rmg();
+    compileCommand(editor); // no answer: cancelled
     EXPECT_EQ(services.saveFilters.size(), 1u);
-    EXPECT_EQ(editor.rmg(), before);
+    EXPECT_EQ(editor.document().rmg(), before);
 
     services.exeDir = dir.file("nowhere");
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_FALSE(fileExists(dir.file("rmg.txt")));
-    EXPECT_EQ(editor.rmg(), before);
+    EXPECT_EQ(editor.document().rmg(), before);
 }
 
 TEST_F(CompileFixture, AnExistingTableWithoutTemplatesGetsTheRowsAppended) {
     spit(dir.file("rmg.txt"), "just text");
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(dialogs.listCalls, 0);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), "just text\r\n" + exampleRows("Example"));
 
     spit(dir.file("lf.txt"), "line\n");
     choose(dir.file("lf.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(slurp(dir.file("lf.txt")), "line\n" + exampleRows("Example"));
 
     spit(dir.file("empty.txt"), "");
     choose(dir.file("empty.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(slurp(dir.file("empty.txt")), exampleRows("Example"));
 }
 
@@ -139,14 +140,14 @@ TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
         return *s.addTemplate();
     });
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(shownName, "Example");
     EXPECT_EQ(shownMode, ListMode::Adding);
     const auto list = splitTable(table);
     const std::string expected =
         withoutTemplate(table, list[1]) + exampleRows("example"); // the field's text is the name
     EXPECT_EQ(slurp(dir.file("rmg.txt")), expected);
-    EXPECT_EQ(editor.rmg().name, "Example");
+    EXPECT_EQ(editor.document().rmg().name, "Example");
 }
 
 TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
@@ -158,11 +159,11 @@ TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
         s.deleteSelected();
         return s.cancel();
     });
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), withoutTemplate(table, splitTable(table)[0]));
-    EXPECT_EQ(editor.rmg(), before); // not refreshed: the template was not added
+    EXPECT_EQ(editor.document().rmg(), before); // not refreshed: the template was not added
 }
 
 TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
@@ -180,7 +181,7 @@ TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
     });
     for (int run = 0; run < 2; ++run) {
         choose(dir.file("rmg.txt"));
-        editor.compile();
+        compileCommand(editor);
         EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
     }
     EXPECT_EQ(dialogs.listCalls, 2);
@@ -191,14 +192,14 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
                                    std::string("Line\nend"), std::string("Cr\r")}) {
         services.messages.clear();
         test::change(editor, [&](TRmg& t) { t.name = bad; });
-        const TRmg before = editor.rmg();
+        const TRmg before = editor.document().rmg();
         choose(dir.file("new.txt"));
-        editor.compile();
+        compileCommand(editor);
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
         EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
         EXPECT_FALSE(fileExists(dir.file("new.txt")));
-        EXPECT_EQ(editor.rmg(), before);
+        EXPECT_EQ(editor.document().rmg(), before);
     }
 
     // A window that lets a bad name through is caught by the compile itself.
@@ -212,7 +213,7 @@ TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
         return ListOutcome::Proceed;
     });
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
@@ -224,7 +225,7 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
     test::FailingFileSystem failing(WriteStep::Write);
     services.files = &failing;
     choose(dir.file("rmg.txt"));
-    editor.compile();
+    compileCommand(editor);
     services.files = nullptr;
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
@@ -232,7 +233,7 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
     // A folder where the table should be cannot be replaced.
     std::filesystem::create_directory(dir.file("folder.txt"));
     choose(dir.file("folder.txt"));
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(services.fileErrors.size(), 2u);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.txt")));
 
@@ -245,7 +246,7 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
         spit(dir.file("locked.txt"), table);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::none);
         choose(dir.file("locked.txt"));
-        editor.compile();
+        compileCommand(editor);
         EXPECT_EQ(services.fileErrors.size(), 3u);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::owner_all);
         EXPECT_EQ(slurp(dir.file("locked.txt")), table);

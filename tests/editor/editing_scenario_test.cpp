@@ -4,6 +4,11 @@
 // four-player template is made from one player's quarter with the commands on
 // the selection.
 #include "dialogs/multi_zone_logic.h"
+#include "editor/commands/check_command.h"
+#include "editor/commands/compile_command.h"
+#include "editor/commands/import_command.h"
+#include "editor/commands/symmetry_commands.h"
+#include "editor/commands/template_settings.h"
 #include "rmg/template_list.h"
 #include "support/group_samples.h"
 #include "support/import_expectations.h"
@@ -66,7 +71,7 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
         s.kinds = from.kinds;
         return std::optional<TemplateSettings>(s);
     });
-    h.editor.templateSettings();
+    editTemplateSettings(h.editor);
 
     h.drawZone(1, 1, startZone(1));      // 1
     h.drawZone(9, 1, startZone(2));      // 2
@@ -166,43 +171,44 @@ TEST(EditingScenario, TwoPlayerTemplateDrawnWithTheMouse) {
     MouseHarness h;
     drawTwoPlayerTemplate(h);
 
-    EXPECT_EQ(h.editor.rmg(), expectedTemplate());
+    EXPECT_EQ(h.editor.document().rmg(), expectedTemplate());
     // The refused zone and the missed drag each showed one message.
     ASSERT_EQ(h.services.messages.size(), 3u);
     EXPECT_EQ(h.services.messages[2].kind, MessageKind::Confirmation);
     // One step for the settings, 7 zones, 9 connection dialogs, the edit, the
     // move and the deletion.
-    EXPECT_EQ(h.editor.history().position(), 20);
+    EXPECT_EQ(h.editor.document().history().position(), 20);
     EXPECT_EQ(h.editor.tool(), kNoTool);
     EXPECT_EQ(h.editor.dragSource(), 0);
-    EXPECT_EQ(h.editor.hBar().max, 11); // the deleted zone's column stays in the range
-    EXPECT_EQ(h.editor.vBar().max, 7);
+    EXPECT_EQ(h.editor.viewController().hBar().max,
+              11); // the deleted zone's column stays in the range
+    EXPECT_EQ(h.editor.viewController().vBar().max, 7);
 
     h.services.messages.clear();
-    EXPECT_TRUE(h.editor.checkAndReport());
+    EXPECT_TRUE(checkAndReport(h.editor));
     EXPECT_TRUE(h.services.messages.empty());
 
     // Every step can be taken back, down to the empty template.
-    while (h.editor.canStepBack())
-        h.editor.stepBack();
-    EXPECT_TRUE(h.editor.rmg().zones.empty());
-    EXPECT_FALSE(h.editor.modified());
-    while (h.editor.canStepForward())
-        h.editor.stepForward();
-    EXPECT_EQ(h.editor.rmg(), expectedTemplate());
+    while (h.editor.document().canStepBack())
+        h.editor.document().stepBack();
+    EXPECT_TRUE(h.editor.document().rmg().zones.empty());
+    EXPECT_FALSE(h.editor.document().modified());
+    while (h.editor.document().canStepForward())
+        h.editor.document().stepForward();
+    EXPECT_EQ(h.editor.document().rmg(), expectedTemplate());
 }
 
 TEST(EditingScenario, CheckFindsTheMissingStartZoneWhileDrawing) {
     MouseHarness h;
     h.drawZone(1, 1, startZone(1));
     h.services.messages.clear();
-    EXPECT_FALSE(h.editor.checkAndReport());
+    EXPECT_FALSE(checkAndReport(h.editor));
     ASSERT_EQ(h.services.messages.size(), 1u);
     EXPECT_EQ(h.services.messages[0].text,
               "Обнаружена логическая ошибка.\rУ игрока 2 нет стартовой локации");
     h.drawZone(6, 1, startZone(2));
     h.services.messages.clear();
-    EXPECT_TRUE(h.editor.checkAndReport());
+    EXPECT_TRUE(checkAndReport(h.editor));
     EXPECT_TRUE(h.services.messages.empty());
 }
 
@@ -212,17 +218,17 @@ TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
 
     MouseHarness h;
     drawTwoPlayerTemplate(h);
-    const int steps = h.editor.history().position();
+    const int steps = h.editor.document().history().position();
     h.services.messages.clear();
     h.services.exeDir = ZW_DATA_DIR; // header.txt starts the new table
     h.services.saveAnswers.push_back(table);
-    h.editor.compile();
+    compileCommand(h.editor);
     ASSERT_TRUE(h.services.messages.empty()) << h.services.messages[0].text;
     ASSERT_TRUE(h.services.fileErrors.empty()) << h.services.fileErrors[0];
     ASSERT_TRUE(std::filesystem::exists(table));
     // The compile stores the derived limits without a step.
-    EXPECT_EQ(h.editor.history().position(), steps);
-    const TRmg compiled = h.editor.rmg();
+    EXPECT_EQ(h.editor.document().history().position(), steps);
+    const TRmg compiled = h.editor.document().rmg();
 
     // A second editor, as a later run of the program, imports the table.
     MouseHarness back;
@@ -232,16 +238,16 @@ TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
         session.doubleClick();
         return session.importTemplate();
     });
-    back.editor.importRmg();
+    importCommand(back.editor);
     ASSERT_TRUE(back.services.messages.empty()) << back.services.messages[0].text;
-    const TRmg& imported = back.editor.rmg();
+    const TRmg& imported = back.editor.document().rmg();
 
     test::expectImportedAsCompiled(imported, compiled);
 
     // The imported template counts as unchanged and is ready for moving zones.
-    EXPECT_EQ(back.editor.history().position(), 0);
+    EXPECT_EQ(back.editor.document().history().position(), 0);
     EXPECT_EQ(back.editor.tool(), kMoveTool);
-    EXPECT_EQ(back.editor.caption(), "Редактор шаблонов - Scenario two");
+    EXPECT_EQ(back.editor.document().caption(), "Редактор шаблонов - Scenario two");
 }
 
 TEST(EditingScenario, FourPlayerTemplateFromOneQuarterDuplicatedForPlayers) {
@@ -256,7 +262,7 @@ TEST(EditingScenario, FourPlayerTemplateFromOneQuarterDuplicatedForPlayers) {
     h.drawConnection(0, 2);
     h.drawConnection(1, 3);
     h.drawConnection(2, 3);
-    const TRmg quarter = h.editor.rmg();
+    const TRmg quarter = h.editor.document().rmg();
     h.selectTool(kSelectionTool);
     h.drag(h.node(0, 0), h.node(5, 5));
     const Selection originals = h.editor.selection();
@@ -273,12 +279,12 @@ TEST(EditingScenario, FourPlayerTemplateFromOneQuarterDuplicatedForPlayers) {
         settings.owners[1] = player;
         settings.symmetry = symmetry;
         h.dialogs.duplicateAnswers.push_back(settings);
-        h.editor.duplicateForPlayers();
+        duplicateSelectionForPlayers(h.editor);
         EXPECT_EQ(h.editor.selection(), originals);
-        states.push_back(h.editor.rmg());
+        states.push_back(h.editor.document().rmg());
     }
     EXPECT_TRUE(h.services.messages.empty()) << h.services.messageTexts()[0];
-    const TRmg& all = h.editor.rmg();
+    const TRmg& all = h.editor.document().rmg();
     const std::vector<GridPoint> nodes = {{1, 1}, {3, 1}, {1, 3}, {4, 4}, {9, 1}, {9, 3},
                                           {7, 1}, {6, 4}, {9, 9}, {7, 9}, {9, 7}, {6, 6},
                                           {1, 9}, {1, 7}, {3, 9}, {4, 6}};
@@ -316,19 +322,19 @@ TEST(EditingScenario, FourPlayerTemplateFromOneQuarterDuplicatedForPlayers) {
     TRmg richerCopies = all;
     for (const size_t k : {5, 6, 9, 10, 13, 14})
         richerCopies.zones[k].treasure[0] = richer;
-    EXPECT_EQ(h.editor.rmg(), richerCopies);
+    EXPECT_EQ(h.editor.document().rmg(), richerCopies);
     states.push_back(richerCopies);
 
     // Each of the four steps goes back and comes again.
     for (size_t i = states.size() - 1; i > 0; --i) {
-        h.editor.stepBack();
-        EXPECT_EQ(h.editor.rmg(), states[i - 1]) << i;
+        h.editor.document().stepBack();
+        EXPECT_EQ(h.editor.document().rmg(), states[i - 1]) << i;
     }
     for (size_t i = 1; i < states.size(); ++i) {
-        h.editor.stepForward();
-        EXPECT_EQ(h.editor.rmg(), states[i]) << i;
+        h.editor.document().stepForward();
+        EXPECT_EQ(h.editor.document().rmg(), states[i]) << i;
     }
-    EXPECT_FALSE(h.editor.canStepForward());
+    EXPECT_FALSE(h.editor.document().canStepForward());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The commands on the selection through the editor: the clipboard between two
 // editors, mirroring and rotating, duplicating for players and the zone dialog
 // on several zones. Each change is one history step; a refusal changes nothing.
+#include "editor/commands/clipboard_commands.h"
+#include "editor/commands/symmetry_commands.h"
 #include "editor/edit_actions.h"
 #include "model/fragment.h"
 #include "model/project_file.h"
@@ -42,8 +44,8 @@ void expectRefusedWith(MouseHarness& h, const TRmg& before, const std::string& p
         << h.services.messages[0].text;
     EXPECT_EQ(h.services.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 }
 
 // ---- Clipboard ----
@@ -52,8 +54,8 @@ TEST(ClipboardCommands, CopyInOneEditorPastesInAnotherBesideTheOriginalsAndSteps
     MouseHarness h;
     load(h.editor, templateOf({zoneAt(0, 0, 1), zoneAt(2, 0, 2), zoneAt(8, 0)}, {{0, 1}, {1, 2}}));
     h.editor.setSelection(zonesSelected({0, 1}));
-    h.editor.copySelection();
-    EXPECT_EQ(h.editor.history().position(), 0); // copying changes nothing
+    copySelection(h.editor);
+    EXPECT_EQ(h.editor.document().history().position(), 0); // copying changes nothing
     ASSERT_TRUE(h.services.clipboard.contains(std::string(kFragmentMimeType)));
     EXPECT_EQ(h.services.clipboard["text/plain"],
               h.services.clipboard[std::string(kFragmentMimeType)]);
@@ -63,36 +65,36 @@ TEST(ClipboardCommands, CopyInOneEditorPastesInAnotherBesideTheOriginalsAndSteps
     Editor other(h.services, otherDialogs);
     const TRmg otherBefore = templateOf({zoneAt(-5, -5)});
     load(other, otherBefore);
-    other.paste();
+    pasteClipboard(other);
     EXPECT_TRUE(h.services.messages.empty());
-    const TRmg& t = other.rmg();
+    const TRmg& t = other.document().rmg();
     EXPECT_EQ(nodesOf(t), (std::vector<GridPoint>{{-5, -5}, {0, 0}, {2, 0}}));
     EXPECT_EQ(t.zones[1].owner, 1);
     EXPECT_EQ(t.zones[2].owner, 2);
     // Only the connection with both ends copied comes along, re-pointed.
     EXPECT_EQ(t.connections, (std::vector<ConnectionRecord>{joining(1, 2)}));
     EXPECT_EQ(other.selection(), zonesSelected({1, 2}));
-    EXPECT_EQ(other.history().position(), 1);
-    EXPECT_TRUE(other.modified());
-    other.stepBack();
-    EXPECT_EQ(other.rmg(), otherBefore);
+    EXPECT_EQ(other.document().history().position(), 1);
+    EXPECT_TRUE(other.document().modified());
+    other.document().stepBack();
+    EXPECT_EQ(other.document().rmg(), otherBefore);
 }
 
 TEST(ClipboardCommands, PasteLandsAtThePointerNodeOrTheNearestFreePlace) {
     MouseHarness h;
     load(h.editor, templateOf({zoneAt(0, 0), zoneAt(2, 2)}, {{0, 1}}));
     h.editor.setSelection(zonesSelected({0, 1}));
-    h.editor.copySelection();
+    copySelection(h.editor);
 
     h.move(h.node(6, 3));
-    h.editor.paste();
-    EXPECT_EQ(nodesOf(h.editor.rmg())[2], (GridPoint{6, 3}));
-    EXPECT_EQ(nodesOf(h.editor.rmg())[3], (GridPoint{8, 5}));
+    pasteClipboard(h.editor);
+    EXPECT_EQ(nodesOf(h.editor.document().rmg())[2], (GridPoint{6, 3}));
+    EXPECT_EQ(nodesOf(h.editor.document().rmg())[3], (GridPoint{8, 5}));
 
     // Over the originals: moved to the nearest place where nothing touches.
     h.move(h.node(0, 0));
-    h.editor.paste();
-    const TRmg& t = h.editor.rmg();
+    pasteClipboard(h.editor);
+    const TRmg& t = h.editor.document().rmg();
     ASSERT_EQ(t.zones.size(), 6u);
     const auto anchor =
         findPasteAnchor(templateOf({zoneAt(0, 0), zoneAt(2, 2), zoneAt(6, 3), zoneAt(8, 5)}),
@@ -104,12 +106,12 @@ TEST(ClipboardCommands, PasteLandsAtThePointerNodeOrTheNearestFreePlace) {
         EXPECT_FALSE(
             nodesTouch(t.zones[4].gridX, t.zones[4].gridY, t.zones[k].gridX, t.zones[k].gridY))
             << k;
-    EXPECT_EQ(h.editor.history().position(), 2);
+    EXPECT_EQ(h.editor.document().history().position(), 2);
 
     // The pointer left the canvas: beside the originals.
     h.editor.pointerLeft();
-    h.editor.paste();
-    EXPECT_EQ(h.editor.rmg().zones.size(), 8u);
+    pasteClipboard(h.editor);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 8u);
     EXPECT_EQ(h.editor.selection(), zonesSelected({6, 7}));
 }
 
@@ -119,18 +121,18 @@ TEST(ClipboardCommands, CutIsOneStepAndPastesBackInPlace) {
         templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(8, 8)}, {{0, 1}, {1, 2}, {2, 0}});
     load(h.editor, before);
     h.editor.setSelection(zonesSelected({0, 1}));
-    h.editor.cutSelection();
-    EXPECT_EQ(nodesOf(h.editor.rmg()), (std::vector<GridPoint>{{8, 8}}));
-    EXPECT_TRUE(h.editor.rmg().connections.empty());
+    cutSelection(h.editor);
+    EXPECT_EQ(nodesOf(h.editor.document().rmg()), (std::vector<GridPoint>{{8, 8}}));
+    EXPECT_TRUE(h.editor.document().rmg().connections.empty());
     EXPECT_TRUE(h.editor.selection().empty());
-    EXPECT_EQ(h.editor.history().position(), 1);
-    h.editor.stepBack();
-    EXPECT_EQ(h.editor.rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
+    h.editor.document().stepBack();
+    EXPECT_EQ(h.editor.document().rmg(), before);
 
-    h.editor.stepForward();
+    h.editor.document().stepForward();
     h.editor.pointerLeft();
-    h.editor.paste(); // in the place of the cut zones
-    EXPECT_EQ(nodesOf(h.editor.rmg()), (std::vector<GridPoint>{{8, 8}, {0, 0}, {2, 0}}));
+    pasteClipboard(h.editor); // in the place of the cut zones
+    EXPECT_EQ(nodesOf(h.editor.document().rmg()), (std::vector<GridPoint>{{8, 8}, {0, 0}, {2, 0}}));
 }
 
 TEST(ClipboardCommands, BadClipboardIsRefusedWithAMessageAndChangesNothing) {
@@ -153,7 +155,7 @@ TEST(ClipboardCommands, BadClipboardIsRefusedWithAMessageAndChangesNothing) {
         load(h.editor, before);
         if (c.text)
             h.services.clipboard["text/plain"] = *c.text;
-        h.editor.paste();
+        pasteClipboard(h.editor);
         SCOPED_TRACE(c.text.value_or("(empty)"));
         expectRefusedWith(h, before, c.message);
     }
@@ -164,7 +166,7 @@ TEST(ClipboardCommands, BadClipboardIsRefusedWithAMessageAndChangesNothing) {
     big.zones.assign(kMaxProjectRecords, zoneAt(0, 0));
     load(full.editor, big);
     full.services.setClipboard(kFragmentMimeType, fragmentToText(templateOf({zoneAt(5, 5)})));
-    full.editor.paste();
+    pasteClipboard(full.editor);
     expectRefusedWith(full, big, "65535");
 }
 
@@ -174,9 +176,9 @@ TEST(ClipboardCommands, TheFragmentTypeIsPreferredOverPlainText) {
     h.services.clipboard[std::string(kFragmentMimeType)] =
         fragmentToText(templateOf({zoneAt(3, 3)}));
     h.editor.pointerLeft();
-    h.editor.paste();
+    pasteClipboard(h.editor);
     EXPECT_TRUE(h.services.messages.empty());
-    EXPECT_EQ(nodesOf(h.editor.rmg()), (std::vector<GridPoint>{{3, 3}}));
+    EXPECT_EQ(nodesOf(h.editor.document().rmg()), (std::vector<GridPoint>{{3, 3}}));
 }
 
 // ---- Symmetry ----
@@ -207,11 +209,11 @@ TEST(SymmetryCommands, EachMenuActionTransformsTheSelectionAsOneStep) {
         action->run(h.editor);
         std::vector<GridPoint> expected = c.nodes;
         expected.push_back({20, 20});
-        EXPECT_EQ(nodesOf(h.editor.rmg()), expected);
+        EXPECT_EQ(nodesOf(h.editor.document().rmg()), expected);
         EXPECT_EQ(h.editor.selection(), zonesSelected({0, 1, 2}));
-        EXPECT_EQ(h.editor.history().position(), 1);
-        h.editor.stepBack();
-        EXPECT_EQ(h.editor.rmg(), before);
+        EXPECT_EQ(h.editor.document().history().position(), 1);
+        h.editor.document().stepBack();
+        EXPECT_EQ(h.editor.document().rmg(), before);
     }
 }
 
@@ -220,7 +222,7 @@ TEST(SymmetryCommands, RefusedWhenAZoneWouldLandNextToAnUnselectedOne) {
     const TRmg before = templateOf({zoneAt(0, 0), zoneAt(4, 2), zoneAt(0, 3)});
     load(h.editor, before);
     h.editor.setSelection(zonesSelected({0, 1}));
-    h.editor.transformSelection(Symmetry::MirrorLeftRight); // (4, 2) goes to (0, 2)
+    transformSelection(h.editor, Symmetry::MirrorLeftRight); // (4, 2) goes to (0, 2)
     expectRefusedWith(h, before, std::string(kNodeTakenMessage));
 }
 
@@ -231,8 +233,8 @@ TEST(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
         templateOf({zoneAt(0, 0, 1, 0), zoneAt(2, 4, 1, 1), zoneAt(0, 8, 0, 2)}, {{0, 1}, {2, 1}});
     load(h.editor, before);
     h.editor.setSelection(zonesSelected({0, 1, 2}));
-    h.editor.duplicateForPlayers(); // cancelled
-    EXPECT_EQ(h.editor.rmg(), before);
+    duplicateSelectionForPlayers(h.editor); // cancelled
+    EXPECT_EQ(h.editor.document().rmg(), before);
 
     DuplicateSettings settings;
     settings.owners[1] = 2;
@@ -240,7 +242,7 @@ TEST(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
     h.dialogs.duplicateAnswers.push_back(settings);
     findEditAction("duplicate-for-players")->run(h.editor);
     EXPECT_EQ(h.dialogs.duplicateCalls, 2);
-    const TRmg& t = h.editor.rmg();
+    const TRmg& t = h.editor.document().rmg();
     ASSERT_EQ(t.zones.size(), 6u);
     EXPECT_EQ(nodesOf(t)[3], (GridPoint{6, 0})); // about the pivot (3, 9)
     EXPECT_EQ(t.zones[3].owner, 2);
@@ -249,16 +251,16 @@ TEST(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
     EXPECT_EQ(t.zones[5].owner, 0);
     EXPECT_EQ(t.connections.size(), 4u);
     EXPECT_EQ(h.editor.selection(), zonesSelected({0, 1, 2})); // the originals stay selected
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 
     // The same again lands on the first copies: refused, nothing changes.
     h.dialogs.duplicateAnswers.push_back(settings);
     const TRmg twice = t;
-    h.editor.duplicateForPlayers();
+    duplicateSelectionForPlayers(h.editor);
     EXPECT_EQ(h.services.messageTexts(),
               (std::vector<std::string>{std::string(kNodeTakenMessage)}));
-    EXPECT_EQ(h.editor.rmg(), twice);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().rmg(), twice);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 }
 
 // ---- The zone dialog on several zones ----
@@ -279,12 +281,12 @@ TEST(MultiZoneDialog, RightClickOnASelectedZoneEditsAllSelectedAsOneStep) {
     ASSERT_EQ(h.dialogs.zonesCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.zonesCalls[0].size(), 2u);
     EXPECT_TRUE(h.dialogs.zoneCalls.empty());
-    const TRmg& t = h.editor.rmg();
+    const TRmg& t = h.editor.document().rmg();
     EXPECT_EQ(nodesOf(t), (std::vector<GridPoint>{{0, 0}, {4, 0}, {8, 0}}));
     EXPECT_EQ(t.zones[0].mineGold, 5);
     EXPECT_EQ(t.zones[1].mineGold, 0);
     EXPECT_EQ(t.zones[2].mineGold, 5);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 
     // An unselected zone opens the single zone dialog.
     h.clickRight(h.zone(1));
@@ -310,8 +312,8 @@ TEST(MultiZoneDialog, EveryResultingZoneMustPassBeforeAnythingIsStored) {
     EXPECT_EQ(h.services.messageTexts(),
               std::vector<std::string>{"Ошибка в локации 3\r\rГруппа сокровищ #1, минимальная "
                                        "богатость больше максимальной"});
-    EXPECT_EQ(h.editor.rmg(), t);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg(), t);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 }
 
 } // namespace

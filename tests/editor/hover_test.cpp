@@ -1,5 +1,7 @@
 // The hover logic: the item under the pointer, the panel's content and its
 // placement toward the middle of the canvas.
+#include "editor/commands/import_command.h"
+#include "editor/commands/load_project.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "rmg/template_list.h"
@@ -19,7 +21,7 @@ namespace {
 // A canvas of odd width, so that W div 2 truncates: 601 x 401 gives 300 and 200.
 struct HoverTest : ::testing::Test {
     MouseHarness h;
-    void SetUp() override { h.editor.setCanvasSize(601, 401); }
+    void SetUp() override { h.editor.viewController().setCanvasSize(601, 401); }
     const InfoPanelState& panel() const { return h.editor.infoPanel(); }
 };
 
@@ -31,7 +33,7 @@ TEST_F(HoverTest, OpensTowardTheMiddleFromEachQuarter) {
     h.move(PixelPoint{95, 85}); // zone 0, top left quarter
     EXPECT_TRUE(panel().visible);
     EXPECT_EQ(h.editor.hoveredItem(), zoneRef(0));
-    EXPECT_EQ(panel().content, zoneInfo(h.editor.rmg().zones[0]));
+    EXPECT_EQ(panel().content, zoneInfo(h.editor.document().rmg().zones[0]));
     EXPECT_EQ(panel().left, 95 + 50);
     EXPECT_EQ(panel().top, 85 + 50);
 
@@ -77,7 +79,7 @@ TEST_F(HoverTest, StaysInPlaceOnTheSameItemButRefillsItsTexts) {
     h.move(PixelPoint{170, 135});
     EXPECT_EQ(panel().left, left);
     EXPECT_EQ(panel().top, top);
-    EXPECT_EQ(panel().content, zoneInfo(h.editor.rmg().zones[0]));
+    EXPECT_EQ(panel().content, zoneInfo(h.editor.document().rmg().zones[0]));
 }
 
 TEST_F(HoverTest, JumpsWhenThePointerPassesDirectlyToAnotherItem) {
@@ -110,7 +112,7 @@ TEST_F(HoverTest, ConnectionsUseTheirOwnSummaryAndHeight) {
     h.join(1, 0, 3);
     h.move(PixelPoint{300, 335}); // on the line y = 330, in the right half
     EXPECT_EQ(h.editor.hoveredItem(), connectionRef(0));
-    EXPECT_EQ(panel().content, connectionInfo(h.editor.rmg().connections[0]));
+    EXPECT_EQ(panel().content, connectionInfo(h.editor.document().rmg().connections[0]));
     EXPECT_EQ(panel().left, 300 - kInfoPanelWidth - 50);
     EXPECT_EQ(panel().top, 335 - panel().content.height - 50);
 }
@@ -136,7 +138,7 @@ TEST_F(HoverTest, AnEditLooksTheItemUnderARestingPointerUpAgain) {
     const PixelPoint spot = h.zone(1);
     h.pressLeft(spot);
     h.editor.leftRelease(spot.x, spot.y); // no movement between press and release
-    ASSERT_EQ(h.editor.rmg().zones.size(), 1u);
+    ASSERT_EQ(h.editor.document().rmg().zones.size(), 1u);
     // The deleted zone's summary doesn't outlive it.
     EXPECT_EQ(h.editor.hoveredItem(), 0);
     EXPECT_FALSE(panel().visible);
@@ -162,27 +164,27 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
          },
          // About the top-left corner: the zone moves from under the pointer.
          [](MouseHarness& m) {
-             m.editor.wheel(-kWheelNotch, PixelPoint{0, 0});
+             m.editor.viewController().wheel(-kWheelNotch, PixelPoint{0, 0});
          },
          0},
         {"scroll",
          [](MouseHarness& m, auto&) {
              m.placeZones({{4, 4}});
          },
-         [](MouseHarness& m) { m.editor.keyChar(U'd'); }, 0},
+         [](MouseHarness& m) { m.editor.viewController().keyChar(U'd'); }, 0},
         {"step back",
          [&](MouseHarness& m, auto&) {
              m.placeZones({{7, 4}});
              movedTo(m, 4);
          },
-         [](MouseHarness& m) { m.editor.stepBack(); }, 0},
+         [](MouseHarness& m) { m.editor.document().stepBack(); }, 0},
         {"step forward",
          [&](MouseHarness& m, auto&) {
              m.placeZones({{4, 4}});
              movedTo(m, 7);
-             m.editor.stepBack();
+             m.editor.document().stepBack();
          },
-         [](MouseHarness& m) { m.editor.stepForward(); }, 0},
+         [](MouseHarness& m) { m.editor.document().stepForward(); }, 0},
         {"load",
          [](MouseHarness& m, const test::ScratchDir& dir) {
              m.placeZones({{4, 4}});
@@ -194,7 +196,7 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
              writeWholeFile(dir.file("other.tpz"), encodeProject(other));
              m.services.openAnswers.push_back(dir.file("other.tpz"));
          },
-         [](MouseHarness& m) { m.editor.load(); }, 0},
+         [](MouseHarness& m) { loadProject(m.editor); }, 0},
         {"import",
          [](MouseHarness& m, const test::ScratchDir& dir) {
              m.placeZones({{4, 4}});
@@ -206,7 +208,7 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
                  return session.importTemplate();
              });
          },
-         [](MouseHarness& m) { m.editor.importRmg(); }, std::nullopt},
+         [](MouseHarness& m) { importCommand(m.editor); }, std::nullopt},
         {"closed zone dialog",
          [](MouseHarness& m, auto&) {
              m.placeZones({{4, 4}});
@@ -230,14 +232,14 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
          },
          [](MouseHarness& m) {
              m.editor.pointerLeft();
-             m.editor.zoomIn();
+             m.editor.viewController().zoomIn();
          },
          0},
     };
     for (const PictureChange& c : cases) {
         SCOPED_TRACE(c.name);
         MouseHarness m;
-        m.editor.setCanvasSize(601, 401);
+        m.editor.viewController().setCanvasSize(601, 401);
         m.editor.setView(&m.view);
         const test::ScratchDir dir;
         c.arrange(m, dir);
@@ -247,9 +249,10 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
         const int changesBefore = m.view.panelChanges;
 
         c.change(m);
-        const TRmg& t = m.editor.rmg();
+        const TRmg& t = m.editor.document().rmg();
         const ItemRef item = m.editor.hoveredItem();
-        EXPECT_EQ(item, c.itemAfter.value_or(hitTest(t, m.editor.view(), rest.x, rest.y)));
+        EXPECT_EQ(item, c.itemAfter.value_or(
+                            hitTest(t, m.editor.viewController().state(), rest.x, rest.y)));
         const InfoPanelState& after = m.editor.infoPanel();
         EXPECT_EQ(after.visible, item != 0);
         if (refIsZone(item)) {

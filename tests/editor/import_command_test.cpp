@@ -1,6 +1,9 @@
 // The import command as the toolbar runs it: open dialog, the template list
 // window in import mode and its outcomes, the template replaced without a
 // history step, laid out and shown.
+#include "editor/commands/close_request.h"
+#include "editor/commands/compile_command.h"
+#include "editor/commands/import_command.h"
 #include "editor/editor.h"
 #include "model/text.h"
 #include "rmg/graph.h"
@@ -72,8 +75,8 @@ struct ImportFixture : ::testing::Test {
         old.name = "Old";
         old.appendZone(makeDefaultZone());
         test::install(editor, old);
-        editor.setZoomLevel(4);
-        editor.setOrigin(7, -3);
+        editor.viewController().setZoomLevel(4);
+        editor.viewController().setOrigin(7, -3);
     }
     void open(const std::string& path) { services.openAnswers.push_back(path); }
 };
@@ -87,7 +90,7 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
         shownName = s.nameField;
         return pick(1)(s);
     });
-    editor.importRmg();
+    importCommand(editor);
     EXPECT_EQ(services.openFilters, std::vector<std::string>{std::string(kRmgFilter)});
     EXPECT_EQ(shownMode, ListMode::Import);
     EXPECT_EQ(shownName, utf8ToCp1251(kChooseImportName));
@@ -96,28 +99,28 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
     TRmg expected = readTemplate(secondTemplate());
     LayoutRandom fresh;
     layoutZones(expected, fresh);
-    EXPECT_EQ(editor.rmg(), expected);
-    EXPECT_EQ(editor.rmg().header.playerCountIndex, 2);
-    EXPECT_EQ(editor.rmg().kinds.playerKind[3], 1);
-    EXPECT_EQ(editor.caption(), "Редактор шаблонов - Второй");
-    EXPECT_EQ(editor.history().position(), 0);
-    EXPECT_EQ(editor.history().length(), 0u);
-    EXPECT_FALSE(editor.canStepBack());
-    EXPECT_FALSE(editor.modified());
-    EXPECT_EQ(editor.view().zoomLevel, 2);
-    EXPECT_EQ(editor.view().originX, 0);
-    EXPECT_EQ(editor.view().originY, 0);
+    EXPECT_EQ(editor.document().rmg(), expected);
+    EXPECT_EQ(editor.document().rmg().header.playerCountIndex, 2);
+    EXPECT_EQ(editor.document().rmg().kinds.playerKind[3], 1);
+    EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Второй");
+    EXPECT_EQ(editor.document().history().position(), 0);
+    EXPECT_EQ(editor.document().history().length(), 0u);
+    EXPECT_FALSE(editor.document().canStepBack());
+    EXPECT_FALSE(editor.document().modified());
+    EXPECT_EQ(editor.viewController().state().zoomLevel, 2);
+    EXPECT_EQ(editor.viewController().state().originX, 0);
+    EXPECT_EQ(editor.viewController().state().originY, 0);
     EXPECT_EQ(editor.tool(), kMoveTool);
     // The scroll bars follow the new zones.
     int32_t minX = 0, maxX = 0;
-    for (const auto& z : editor.rmg().zones) {
+    for (const auto& z : editor.document().rmg().zones) {
         minX = std::min(minX, z.gridX);
         maxX = std::max(maxX, z.gridX);
     }
-    EXPECT_EQ(editor.hBar().min, minX);
-    EXPECT_EQ(editor.hBar().max, maxX);
+    EXPECT_EQ(editor.viewController().hBar().min, minX);
+    EXPECT_EQ(editor.viewController().hBar().max, maxX);
     // Closing now asks nothing.
-    EXPECT_TRUE(editor.closeRequest());
+    EXPECT_TRUE(closeRequest(editor));
     EXPECT_TRUE(services.messages.empty());
     // The file is untouched.
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
@@ -125,68 +128,68 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
 
 TEST_F(ImportFixture, UnsavedChangesAreAskedAboutBeforeAnythingElse) {
     test::change(editor, [](TRmg& t) { t.name = "Changed"; });
-    const TRmg changed = editor.rmg();
+    const TRmg changed = editor.document().rmg();
     // Cancel, and Yes with a cancelled save dialog: nothing more happens.
     services.messageAnswers = {MessageResult::Cancel, MessageResult::Yes};
-    editor.importRmg();
-    editor.importRmg();
+    importCommand(editor);
+    importCommand(editor);
     EXPECT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(services.openFilters.empty());
-    EXPECT_EQ(editor.rmg(), changed);
-    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(editor.document().rmg(), changed);
+    EXPECT_TRUE(editor.document().modified());
     // No: the import goes on as before.
     services.messageAnswers = {MessageResult::No};
     open(dir.file("rmg.txt"));
     dialogs.listAnswers.push_back(pick(0));
-    editor.importRmg();
+    importCommand(editor);
     EXPECT_EQ(services.openFilters.size(), 1u);
-    EXPECT_FALSE(editor.modified());
-    EXPECT_NE(editor.rmg().name, changed.name);
+    EXPECT_FALSE(editor.document().modified());
+    EXPECT_NE(editor.document().rmg().name, changed.name);
 }
 
 TEST_F(ImportFixture, TheGeneratorRunsOnFromOneImportToTheNext) {
     open(dir.file("rmg.txt"));
     open(dir.file("rmg.txt"));
     dialogs.listAnswers = {pick(0), pick(0)};
-    editor.importRmg();
-    const TRmg first = editor.rmg();
+    importCommand(editor);
+    const TRmg first = editor.document().rmg();
 
     ScriptedServices otherServices;
     ScriptedDialogs otherDialogs;
     Editor other(otherServices, otherDialogs);
     otherServices.openAnswers.push_back(dir.file("rmg.txt"));
     otherDialogs.listAnswers.push_back(pick(0));
-    other.importRmg();
-    EXPECT_EQ(other.rmg(), first); // the first import after a start
+    importCommand(other);
+    EXPECT_EQ(other.document().rmg(), first); // the first import after a start
 
-    editor.importRmg();
-    EXPECT_NE(editor.rmg(), first);
-    EXPECT_EQ(editor.rmg().zones.size(), first.zones.size());
+    importCommand(editor);
+    EXPECT_NE(editor.document().rmg(), first);
+    EXPECT_EQ(editor.document().rmg().zones.size(), first.zones.size());
 }
 
 TEST_F(ImportFixture, NothingChangesWhenTheImportStopsEarly) {
-    const TRmg before = editor.rmg();
-    editor.importRmg(); // cancelled
+    const TRmg before = editor.document().rmg();
+    importCommand(editor); // cancelled
     open(dir.file("missing.txt"));
-    editor.importRmg();
+    importCommand(editor);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     spit(dir.file("none.txt"), "no\ttemplates\there\r\n");
     open(dir.file("none.txt"));
-    editor.importRmg();
+    importCommand(editor);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, kNoTemplateFound);
     EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(editor.rmg(), before);
-    EXPECT_EQ(editor.history().position(), 0);
-    EXPECT_EQ(editor.view().originX, 7);
+    EXPECT_EQ(editor.document().rmg(), before);
+    EXPECT_EQ(editor.document().history().position(), 0);
+    EXPECT_EQ(editor.viewController().state().originX, 7);
 }
 
 TEST_F(ImportFixture, AbandonAndClosesWithoutOutcomeImportNothing) {
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     dialogs.listAnswers.push_back([](TemplateListSession& s) { return s.cancel(); });
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
@@ -203,14 +206,14 @@ TEST_F(ImportFixture, AbandonAndClosesWithoutOutcomeImportNothing) {
     });
     for (int run = 0; run < 3; ++run) {
         open(dir.file("rmg.txt"));
-        editor.importRmg();
-        EXPECT_EQ(editor.rmg(), before) << run;
+        importCommand(editor);
+        EXPECT_EQ(editor.document().rmg(), before) << run;
         EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
     }
 }
 
 TEST_F(ImportFixture, SaveEditedWritesTheDeletionsAndImportsNothing) {
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     services.messageAnswers = {MessageResult::Yes};
     dialogs.listAnswers.push_back([](TemplateListSession& s) {
         s.click(0);
@@ -218,9 +221,9 @@ TEST_F(ImportFixture, SaveEditedWritesTheDeletionsAndImportsNothing) {
         return s.cancel();
     });
     open(dir.file("rmg.txt"));
-    editor.importRmg();
+    importCommand(editor);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader + secondTemplate());
-    EXPECT_EQ(editor.rmg(), before);
+    EXPECT_EQ(editor.document().rmg(), before);
 }
 
 TEST_F(ImportFixture, DeletionsBeforeAnImportAreNotWritten) {
@@ -230,8 +233,8 @@ TEST_F(ImportFixture, DeletionsBeforeAnImportAreNotWritten) {
         return pick(0)(s); // now the second template
     });
     open(dir.file("rmg.txt"));
-    editor.importRmg();
-    EXPECT_EQ(editor.rmg().name, utf8ToCp1251("Второй"));
+    importCommand(editor);
+    EXPECT_EQ(editor.document().rmg().name, utf8ToCp1251("Второй"));
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
 
@@ -240,19 +243,19 @@ TEST_F(ImportFixture, CompiledTemplateComesBack) {
     // name, import that again: the same zones and connections come back.
     open(dir.file("rmg.txt"));
     dialogs.listAnswers.push_back(pick(0));
-    editor.importRmg();
-    const TRmg imported = editor.rmg();
+    importCommand(editor);
+    const TRmg imported = editor.document().rmg();
     ASSERT_EQ(imported.zones.size(), 3u);
 
     spit(dir.file("header.txt"), "H\r\n");
     services.exeDir = dir.path();
     services.saveAnswers.push_back(dir.file("out.txt"));
-    editor.compile();
+    compileCommand(editor);
     ASSERT_TRUE(services.messages.empty());
     open(dir.file("out.txt"));
     dialogs.listAnswers.push_back(pick(0));
-    editor.importRmg();
-    TRmg back = editor.rmg();
+    importCommand(editor);
+    TRmg back = editor.document().rmg();
     ASSERT_EQ(back.zones.size(), imported.zones.size());
     for (size_t i = 0; i < back.zones.size(); ++i) {
         back.zones[i].gridX = imported.zones[i].gridX;

@@ -1,8 +1,11 @@
 // The save and load commands of the editor, answered by scripted services.
+#include "editor/commands/load_project.h"
 #include "editor/commands/pattern_command.h"
+#include "editor/commands/save_project.h"
+#include "editor/commands/start_up.h"
 #include "editor/editor.h"
-#include "pattern/generate.h"
 #include "model/project_file.h"
+#include "pattern/generate.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
 #include "support/failing_files.h"
@@ -35,9 +38,11 @@ struct EditorState {
     ScrollBarState hBar, vBar;
 
     explicit EditorState(const Editor& e)
-        : rmg(e.rmg()), snapshots(e.history().snapshots()), position(e.history().position()),
-          canBack(e.canStepBack()), canForward(e.canStepForward()), view(e.view()),
-          caption(e.caption()), hBar(e.hBar()), vBar(e.vBar()) {}
+        : rmg(e.document().rmg()), snapshots(e.document().history().snapshots()),
+          position(e.document().history().position()), canBack(e.document().canStepBack()),
+          canForward(e.document().canStepForward()), view(e.viewController().state()),
+          caption(e.document().caption()), hBar(e.viewController().hBar()),
+          vBar(e.viewController().vBar()) {}
     bool operator==(const EditorState&) const = default;
 };
 
@@ -55,8 +60,8 @@ class ProjectCommands : public ::testing::Test {
         const std::string path = dir.file("given.tpz");
         spit(path, encodeProject(t));
         services.openAnswers.push_back(path);
-        editor.load();
-        ASSERT_EQ(editor.rmg(), t);
+        loadProject(editor);
+        ASSERT_EQ(editor.document().rmg(), t);
     }
 
     ScratchDir dir;
@@ -74,36 +79,36 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
     const EditorState before(editor);
     const int captions = view.captions;
     services.saveAnswers.push_back(dir.file("plan"));
-    EXPECT_TRUE(editor.save());
+    EXPECT_TRUE(saveProject(editor));
 
     EXPECT_EQ(editor.tool(), kNoTool);
     ASSERT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(services.saveFilters[0], kSaveProjectFilter);
     EXPECT_EQ(dir.listing(), "plan.tpz\n");
-    EXPECT_EQ(slurp(dir.file("plan.tpz")), encodeProject(editor.rmg()));
+    EXPECT_EQ(slurp(dir.file("plan.tpz")), encodeProject(editor.document().rmg()));
     EXPECT_EQ(EditorState(editor), before); // the history stays, position included
     // The position is now the saved one: the caption loses its mark, and a step
     // back makes the template modified again, a step forward clean again.
-    EXPECT_FALSE(editor.modified());
+    EXPECT_FALSE(editor.document().modified());
     EXPECT_EQ(view.captions, captions + 1);
-    editor.stepBack();
-    EXPECT_TRUE(editor.modified());
-    editor.stepForward();
-    EXPECT_FALSE(editor.modified());
+    editor.document().stepBack();
+    EXPECT_TRUE(editor.document().modified());
+    editor.document().stepForward();
+    EXPECT_FALSE(editor.document().modified());
     // A change after stepping back past the save cuts the saved state off.
-    editor.stepBack();
+    editor.document().stepBack();
     change("Other");
-    editor.stepBack();
-    EXPECT_TRUE(editor.modified());
+    editor.document().stepBack();
+    EXPECT_TRUE(editor.document().modified());
     EXPECT_TRUE(services.fileErrors.empty());
     EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
     services.saveAnswers = {dir.file("Template.TPZ"), dir.file("map.txt"), dir.file("Template")};
-    editor.save();
-    editor.save();
-    editor.save();
+    saveProject(editor);
+    saveProject(editor);
+    saveProject(editor);
 #ifdef _WIN32
     // Names that differ only in case are one file there.
     std::string names = dir.listing();
@@ -119,14 +124,14 @@ TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
     const std::string path = dir.file("old.tpz");
     spit(path, "old contents");
     services.saveAnswers.push_back(path);
-    editor.save();
+    saveProject(editor);
     EXPECT_EQ(slurp(path), encodeProject(makeNewTemplate()));
     EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
     editor.setTool(kCopyTool);
-    editor.save();
+    saveProject(editor);
     EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(dir.listing(), "");
@@ -140,7 +145,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
         test::FailingFileSystem files(failing);
         services.files = &files;
         services.saveAnswers.push_back(path);
-        editor.save();
+        saveProject(editor);
         services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
         EXPECT_EQ(dir.listing(), "keep.tpz\n");
@@ -152,7 +157,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
 
 TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {
     services.saveAnswers.push_back(dir.file("no/such/folder/x.tpz"));
-    editor.save();
+    saveProject(editor);
     EXPECT_EQ(services.fileErrors.size(), 1u);
 }
 
@@ -161,16 +166,16 @@ TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {
 TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     change("Before");
     change("Before 2");
-    editor.stepBack();
-    editor.setZoomLevel(4);
-    editor.setOrigin(3, -5);
+    editor.document().stepBack();
+    editor.viewController().setZoomLevel(4);
+    editor.viewController().setOrigin(3, -5);
     editor.setTool(kDeleteTool);
     const std::string path = dir.file("rich.tpz");
     spit(path, encodeProject(richTemplate()));
     services.messageAnswers.push_back(MessageResult::No);
     services.openAnswers.push_back(path);
     const int captions = view.captions;
-    editor.load();
+    loadProject(editor);
 
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
@@ -180,26 +185,26 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     ASSERT_EQ(services.openFilters.size(), 1u);
     EXPECT_EQ(services.openFilters[0], kOpenProjectFilter);
 
-    EXPECT_EQ(editor.rmg(), richTemplate());
+    EXPECT_EQ(editor.document().rmg(), richTemplate());
     EXPECT_EQ(editor.tool(), kNoTool);
-    EXPECT_EQ(editor.view().zoomLevel, 4);
-    EXPECT_EQ(editor.view().originX, 0);
-    EXPECT_EQ(editor.view().originY, 0);
-    EXPECT_EQ(editor.history().position(), 0);
-    EXPECT_EQ(editor.history().length(), 0u);
-    EXPECT_FALSE(editor.canStepBack());
-    EXPECT_FALSE(editor.canStepForward());
-    EXPECT_FALSE(editor.modified());
-    EXPECT_EQ(editor.caption(), "Редактор шаблонов - Rich");
+    EXPECT_EQ(editor.viewController().state().zoomLevel, 4);
+    EXPECT_EQ(editor.viewController().state().originX, 0);
+    EXPECT_EQ(editor.viewController().state().originY, 0);
+    EXPECT_EQ(editor.document().history().position(), 0);
+    EXPECT_EQ(editor.document().history().length(), 0u);
+    EXPECT_FALSE(editor.document().canStepBack());
+    EXPECT_FALSE(editor.document().canStepForward());
+    EXPECT_FALSE(editor.document().modified());
+    EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
     EXPECT_GT(view.captions, captions);
     // The scroll bars cover the loaded zones (grid x from -5 to 3, y from -100000 to 100000).
-    EXPECT_EQ(editor.hBar().min, -5);
-    EXPECT_EQ(editor.hBar().max, 3);
-    EXPECT_EQ(editor.vBar().min, -100000);
-    EXPECT_EQ(editor.vBar().max, 100000);
+    EXPECT_EQ(editor.viewController().hBar().min, -5);
+    EXPECT_EQ(editor.viewController().hBar().max, 3);
+    EXPECT_EQ(editor.viewController().vBar().min, -100000);
+    EXPECT_EQ(editor.viewController().vBar().max, 100000);
     // Nothing to ask the next time.
     services.openAnswers.push_back(path);
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.messages.size(), 1u);
 }
 
@@ -208,7 +213,7 @@ TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
     const EditorState before(editor);
     services.messageAnswers.push_back(MessageResult::Cancel);
     services.openAnswers.push_back(dir.file("never.tpz"));
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_TRUE(services.saveFilters.empty());
@@ -222,41 +227,41 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("mine"));
     services.openAnswers.push_back(given);
-    editor.load();
+    loadProject(editor);
     TRmg mine = makeNewTemplate();
     mine.name = "Mine";
     EXPECT_EQ(slurp(dir.file("mine.tpz")), encodeProject(mine));
-    EXPECT_EQ(editor.rmg(), richTemplate());
+    EXPECT_EQ(editor.document().rmg(), richTemplate());
 
     change("Again");
-    const TRmg again = editor.rmg();
+    const TRmg again = editor.document().rmg();
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(std::nullopt); // save dialog cancelled
     services.openAnswers.push_back(given);
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.saveFilters.size(), 2u);
     EXPECT_EQ(services.openFilters.size(), 1u); // the load stopped before its dialog
-    EXPECT_EQ(editor.rmg(), again);
-    EXPECT_TRUE(editor.modified());
+    EXPECT_EQ(editor.document().rmg(), again);
+    EXPECT_TRUE(editor.document().modified());
 }
 
 TEST_F(ProjectCommands, PendingCommandLinePathIsUsedOnceWithoutADialog) {
     const std::string path = dir.file("start.tpz");
     spit(path, encodeProject(richTemplate()));
     editor.setPendingLoadPath(path);
-    editor.load();
+    loadProject(editor);
     EXPECT_TRUE(services.openFilters.empty());
-    EXPECT_EQ(editor.rmg(), richTemplate());
+    EXPECT_EQ(editor.document().rmg(), richTemplate());
 
     // Forgotten afterwards: the next load asks again (and is cancelled here).
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.openFilters.size(), 1u);
 
     // Also forgotten when its file fails to load.
     editor.setPendingLoadPath(dir.file("missing.tpz"));
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.openFilters.size(), 2u);
 }
 
@@ -264,19 +269,19 @@ TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
     const std::string path = dir.file("arg.tpz");
     spit(path, encodeProject(richTemplate()));
     services.args = {path, "ignored"};
-    editor.startUp();
+    startUp(editor);
     EXPECT_TRUE(services.openFilters.empty());
-    EXPECT_EQ(editor.rmg(), richTemplate());
-    EXPECT_EQ(editor.caption(), "Редактор шаблонов - Rich");
-    EXPECT_FALSE(editor.canStepBack());
-    EXPECT_FALSE(editor.canStepForward());
+    EXPECT_EQ(editor.document().rmg(), richTemplate());
+    EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
+    EXPECT_FALSE(editor.document().canStepBack());
+    EXPECT_FALSE(editor.document().canStepForward());
 }
 
 TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
     change("Mine");
     services.messageAnswers.push_back(MessageResult::No);
     const EditorState before(editor);
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.fileErrors.empty());
 }
@@ -287,9 +292,9 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
     loadTemplate(richTemplate());
     change("Step 1");
     change("Step 2");
-    editor.stepBack(); // both history buttons enabled
-    editor.setZoomLevel(3);
-    editor.setOrigin(2, -1);
+    editor.document().stepBack(); // both history buttons enabled
+    editor.viewController().setZoomLevel(3);
+    editor.viewController().setOrigin(2, -1);
 
     const std::string good = encodeProject(makeNewTemplate());
     struct Case {
@@ -322,7 +327,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
         editor.setTool(kCreateZoneTool);
         const EditorState before(editor);
         const int captions = view.captions;
-        editor.load();
+        loadProject(editor);
 
         EXPECT_EQ(EditorState(editor), before);
         EXPECT_EQ(view.captions, captions);
@@ -347,14 +352,14 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
 TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
     services.openAnswers.push_back(dir.path());
     const EditorState before(editor);
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(EditorState(editor), before);
 }
 
 TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion) {
     change("Mine");
-    const TRmg mine = editor.rmg();
+    const TRmg mine = editor.document().rmg();
     PatternSettings settings;
     settings.players = 3;
     // Cancelled dialog, then Cancel at the question: nothing changes.
@@ -363,14 +368,14 @@ TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion
     newFromPattern(editor);
     newFromPattern(editor);
     EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
-    EXPECT_EQ(editor.rmg(), mine);
+    EXPECT_EQ(editor.document().rmg(), mine);
 
     dialogs.patternAnswers = {settings};
     services.messageAnswers = {MessageResult::No};
     newFromPattern(editor);
-    EXPECT_EQ(editor.rmg(), generateTemplate(settings));
-    EXPECT_FALSE(editor.canStepBack());
-    EXPECT_TRUE(editor.modified()); // never saved: closing asks
+    EXPECT_EQ(editor.document().rmg(), generateTemplate(settings));
+    EXPECT_FALSE(editor.document().canStepBack());
+    EXPECT_TRUE(editor.document().modified()); // never saved: closing asks
 }
 
 } // namespace

@@ -1,7 +1,12 @@
 // The selection tool, the group move and delete, Esc during a drag, the drag
 // feedback and the navigation commands, driven through the editor.
 #include "canvas/fit.h"
-#include "editor/commands/selection_commands.h"
+#include "editor/commands/clipboard_commands.h"
+#include "editor/commands/delete_selection.h"
+#include "editor/commands/load_project.h"
+#include "editor/commands/new_template.h"
+#include "editor/commands/symmetry_commands.h"
+#include "editor/commands/view_commands.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
@@ -27,14 +32,14 @@ struct SelectionTest : ::testing::Test {
     }
     const Selection& sel() const { return h.editor.selection(); }
     void expectUnchangedWithoutStep(const TRmg& before) {
-        EXPECT_EQ(h.editor.rmg(), before);
-        EXPECT_EQ(h.editor.history().position(), 0);
-        EXPECT_FALSE(h.editor.modified());
+        EXPECT_EQ(h.editor.document().rmg(), before);
+        EXPECT_EQ(h.editor.document().history().position(), 0);
+        EXPECT_FALSE(h.editor.document().modified());
     }
 };
 
 TEST_F(SelectionTest, ClickCtrlClickAndClickOnEmptyCanvas) {
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.clickLeft(h.zone(0));
     EXPECT_EQ(sel().zones(), Indices{0});
     h.ctrlClickLeft(h.zone(2));
@@ -79,21 +84,21 @@ TEST_F(SelectionTest, SelectAllAndEscape) {
 }
 
 TEST_F(SelectionTest, DraggingASelectedZoneMovesTheGroupInOneStep) {
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.clickLeft(h.zone(0));
     h.ctrlClickLeft(h.zone(1));
     h.drag(h.zone(1), h.node(3, 4)); // by (0, 3)
-    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 4);
-    EXPECT_EQ(h.editor.rmg().zones[1].gridY, 4);
-    EXPECT_EQ(h.editor.rmg().zones[2].gridY, 1);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 4);
+    EXPECT_EQ(h.editor.document().rmg().zones[1].gridY, 4);
+    EXPECT_EQ(h.editor.document().rmg().zones[2].gridY, 1);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
     EXPECT_EQ(sel().zones(), (Indices{0, 1}));
-    h.editor.stepBack();
-    EXPECT_EQ(h.editor.rmg(), before);
+    h.editor.document().stepBack();
+    EXPECT_EQ(h.editor.document().rmg(), before);
 }
 
 TEST_F(SelectionTest, GroupMoveNextToAnUnselectedZoneIsRefusedWhole) {
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.clickLeft(h.zone(0));
     h.ctrlClickLeft(h.zone(1));
     h.drag(h.zone(0), h.node(6, 6)); // zone 2 to (8, 6), beside zone 4 at (9, 6)
@@ -107,22 +112,22 @@ TEST_F(SelectionTest, PressOnAnUnselectedZoneSelectsAndMovesItAlone) {
     h.ctrlClickLeft(h.zone(3)); // the group is zones 1 to 3
     h.drag(h.zone(3), h.node(9, 9));
     EXPECT_EQ(sel().zones(), Indices{3});
-    EXPECT_EQ(h.editor.rmg().zones[3].gridY, 9);
-    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 1);
+    EXPECT_EQ(h.editor.document().rmg().zones[3].gridY, 9);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 1);
     // Releasing where it was pressed moves nothing and records nothing.
     h.drag(h.zone(3), h.zone(3));
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 }
 
 TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
-    const auto zonesCommands = [&] { return h.editor.hasSelectedZones(); };
+    const auto zonesCommands = [&] { return !h.editor.selection().zones().empty(); };
     int buttons = h.view.buttons;
     h.clickLeft(h.zone(0));
     EXPECT_TRUE(zonesCommands());
     EXPECT_GT(h.view.buttons, buttons);
     buttons = h.view.buttons;
     h.clickLeft(h.node(5, 8)); // empty canvas: nothing selected
-    EXPECT_FALSE(h.editor.hasSelection());
+    EXPECT_FALSE(!h.editor.selection().empty());
     EXPECT_GT(h.view.buttons, buttons);
     buttons = h.view.buttons;
     h.drag(h.node(0, 0), h.node(4, 2)); // a rubber band
@@ -130,14 +135,14 @@ TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
     EXPECT_GT(h.view.buttons, buttons);
     buttons = h.view.buttons;
     h.services.messageAnswers.push_back(MessageResult::Yes);
-    h.editor.deleteSelection();
-    EXPECT_FALSE(h.editor.hasSelection());
+    deleteSelection(h.editor);
+    EXPECT_FALSE(!h.editor.selection().empty());
     EXPECT_GT(h.view.buttons, buttons);
     // With nothing selected the commands on the selection are silent.
     const size_t asked = h.services.messages.size();
-    h.editor.deleteSelection();
-    h.editor.copySelection();
-    h.editor.transformSelection(Symmetry::Rotate90);
+    deleteSelection(h.editor);
+    copySelection(h.editor);
+    transformSelection(h.editor, Symmetry::Rotate90);
     EXPECT_EQ(h.services.messages.size(), asked);
     EXPECT_TRUE(h.services.clipboard.empty());
 }
@@ -145,16 +150,16 @@ TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
 TEST_F(SelectionTest, AReplacedTemplateLeavesNothingSelected) {
     // Seven zones with 2 and 5 selected, then a three-zone template replaces them.
     test::ScratchDir dir;
-    TRmg three = h.editor.rmg();
+    TRmg three = h.editor.document().rmg();
     three.zones.resize(3);
     three.connections.clear();
     writeWholeFile(dir.file("three.tpz"), encodeProject(three));
     const std::function<void()> replacements[] = {
         [&] {
             h.services.openAnswers.push_back(dir.file("three.tpz"));
-            h.editor.load();
+            loadProject(h.editor);
         },
-        [&] { h.editor.newTemplate(); },
+        [&] { newTemplate(h.editor); },
         [&] {
             // Zone 5 of seven selected, then one step back to four zones.
             h.placeZones({{12, 1}, {15, 1}, {18, 1}});
@@ -169,14 +174,14 @@ TEST_F(SelectionTest, AReplacedTemplateLeavesNothingSelected) {
         h.ctrlClickLeft(h.zone(4));
         replace();
         for (const int32_t k : sel().zones())
-            EXPECT_LT(static_cast<size_t>(k), h.editor.rmg().zones.size());
-        EXPECT_FALSE(h.editor.hasSelectedZones());
+            EXPECT_LT(static_cast<size_t>(k), h.editor.document().rmg().zones.size());
+        EXPECT_FALSE(!h.editor.selection().zones().empty());
         // A right click edits the one zone under the pointer, if any.
         h.dialogs.zonesCalls.clear();
-        if (h.editor.rmg().zones.size() > 1)
+        if (h.editor.document().rmg().zones.size() > 1)
             h.clickRight(h.zone(1));
         EXPECT_TRUE(h.dialogs.zonesCalls.empty());
-        h.editor.copySelection();
+        copySelection(h.editor);
         EXPECT_TRUE(h.services.clipboard.empty());
     }
 }
@@ -185,24 +190,24 @@ TEST_F(SelectionTest, DeleteAsksWithTheCountsAndRemovesInOneStep) {
     // Zone 2 with its two connections, and connection 3-4 selected on its own.
     h.clickLeft(h.zone(1));
     h.ctrlClickLeft(h.onConnection(2));
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     const std::string question = "Вы действительно хотите удалить выбранные локации (1) и все "
                                  "соединенные с ними переходы (2), а также другие выбранные "
                                  "переходы (1)?";
-    h.editor.deleteSelection(); // No: the scripted default
+    deleteSelection(h.editor); // No: the scripted default
     ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{question});
     EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::YesNo);
     expectUnchangedWithoutStep(before);
 
     h.services.messageAnswers.push_back(MessageResult::Yes);
-    h.editor.deleteSelection();
-    ASSERT_EQ(h.editor.rmg().zones.size(), 3u);
-    EXPECT_EQ(h.editor.rmg().zones[1].gridX, 6);
-    EXPECT_TRUE(h.editor.rmg().connections.empty());
+    deleteSelection(h.editor);
+    ASSERT_EQ(h.editor.document().rmg().zones.size(), 3u);
+    EXPECT_EQ(h.editor.document().rmg().zones[1].gridX, 6);
+    EXPECT_TRUE(h.editor.document().rmg().connections.empty());
     EXPECT_TRUE(sel().empty());
-    EXPECT_EQ(h.editor.history().position(), 1);
-    h.editor.stepBack();
-    EXPECT_EQ(h.editor.rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
+    h.editor.document().stepBack();
+    EXPECT_EQ(h.editor.document().rmg(), before);
 }
 
 TEST(SelectionDeleteQuestion, NamesTheConnectionsOfASelectionWithoutZones) {
@@ -212,7 +217,7 @@ TEST(SelectionDeleteQuestion, NamesTheConnectionsOfASelectionWithoutZones) {
 }
 
 TEST_F(SelectionTest, EscapeEndsEveryDragWithoutAChange) {
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     struct Case {
         ToolId tool;
         PixelPoint from, to;
@@ -280,30 +285,31 @@ TEST_F(SelectionTest, DragFeedbackFollowsThePointer) {
 }
 
 TEST_F(SelectionTest, ZoomToFitAndGoToZone) {
-    const int32_t w = h.editor.canvasWidth(), ht = h.editor.canvasHeight();
-    h.editor.setZoomLevel(0);
-    h.editor.zoomToFit();
-    const ViewState fitted = fitView(h.editor.rmg(), w, ht);
-    EXPECT_EQ(h.editor.view(), fitted);
+    const int32_t w = h.editor.viewController().canvasWidth(),
+                  ht = h.editor.viewController().canvasHeight();
+    h.editor.viewController().setZoomLevel(0);
+    zoomToFit(h.editor);
+    const ViewState fitted = fitView(h.editor.document().rmg(), w, ht);
+    EXPECT_EQ(h.editor.viewController().state(), fitted);
 
     h.services.numberAnswers = {4, std::nullopt};
-    h.editor.goToZone();
-    const ViewState centred = *centreOnZone(h.editor.rmg(), fitted, w, ht, 3);
-    EXPECT_EQ(h.editor.view(), centred);
+    goToZone(h.editor);
+    const ViewState centred = *centreOnZone(h.editor.document().rmg(), fitted, w, ht, 3);
+    EXPECT_EQ(h.editor.viewController().state(), centred);
     EXPECT_EQ(h.editor.selection().zones(), std::vector<int32_t>{3});
-    h.editor.goToZone(); // cancelled: the view and the selection stay
-    EXPECT_EQ(h.editor.view(), centred);
+    goToZone(h.editor); // cancelled: the view and the selection stay
+    EXPECT_EQ(h.editor.viewController().state(), centred);
     EXPECT_EQ(h.editor.selection().zones(), std::vector<int32_t>{3});
     ASSERT_EQ(h.services.numberQuestions.size(), 2u);
     EXPECT_EQ(h.services.numberQuestions[0].title, "Перейти к локации");
     EXPECT_EQ(h.services.numberQuestions[0].label, "Номер локации:");
     EXPECT_EQ(h.services.numberQuestions[0].min, 1);
     EXPECT_EQ(h.services.numberQuestions[0].max, 4);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 
-    h.editor.newTemplate();
-    h.editor.zoomToFit();
-    EXPECT_EQ(h.editor.view(), ViewState{});
+    newTemplate(h.editor);
+    zoomToFit(h.editor);
+    EXPECT_EQ(h.editor.viewController().state(), ViewState{});
 }
 
 } // namespace

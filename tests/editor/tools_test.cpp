@@ -53,16 +53,16 @@ TEST(CreateZoneTool, AppendsTheConfirmedZoneAtTheNodeUnderThePress) {
 
     ASSERT_EQ(h.dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.zoneCalls[0], makeDefaultZone());
-    ASSERT_EQ(h.editor.rmg().zones.size(), 1u);
-    const ZoneRecord& z = h.editor.rmg().zones[0];
+    ASSERT_EQ(h.editor.document().rmg().zones.size(), 1u);
+    const ZoneRecord& z = h.editor.document().rmg().zones[0];
     EXPECT_EQ(z.owner, 2);
     EXPECT_EQ(z.gridX, 3);
     EXPECT_EQ(z.gridY, 4);
-    EXPECT_EQ(h.editor.history().position(), 1);
-    EXPECT_TRUE(h.editor.canStepBack());
+    EXPECT_EQ(h.editor.document().history().position(), 1);
+    EXPECT_TRUE(h.editor.document().canStepBack());
     // The scroll bars were recomputed for the new zone.
-    EXPECT_EQ(h.editor.hBar().max, 3);
-    EXPECT_EQ(h.editor.vBar().max, 4);
+    EXPECT_EQ(h.editor.viewController().hBar().max, 3);
+    EXPECT_EQ(h.editor.viewController().vBar().max, 4);
     EXPECT_TRUE(h.services.messages.empty());
 }
 
@@ -76,12 +76,12 @@ TEST(CreateZoneTool, RefusesTheNodesOfAndAroundAZone) {
         expectInformation(h.services, kNodeTaken);
     }
     EXPECT_TRUE(h.dialogs.zoneCalls.empty());
-    EXPECT_EQ(h.editor.rmg().zones.size(), 1u);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 1u);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 
     // Two nodes away is free.
     h.drawZone(6, 4);
-    EXPECT_EQ(h.editor.rmg().zones.size(), 2u);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 2u);
 }
 
 TEST(CreateZoneTool, CancelledDialogChangesNothing) {
@@ -89,21 +89,21 @@ TEST(CreateZoneTool, CancelledDialogChangesNothing) {
     h.selectTool(kCreateZoneTool);
     h.clickLeft(h.node(2, 2)); // no answer queued: the dialog is cancelled
     EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
-    EXPECT_TRUE(h.editor.rmg().zones.empty());
-    EXPECT_EQ(h.editor.history().position(), 0);
-    EXPECT_FALSE(h.editor.canStepBack());
+    EXPECT_TRUE(h.editor.document().rmg().zones.empty());
+    EXPECT_EQ(h.editor.document().history().position(), 0);
+    EXPECT_FALSE(h.editor.document().canStepBack());
 }
 
 TEST(Tools, LeftPressWithoutToolDoesNothing) {
     MouseHarness h;
     h.placeZones({{1, 1}, {5, 1}});
     h.join(0, 1);
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     for (const PixelPoint p : {h.zone(0), h.onConnection(0), h.node(3, 5)}) {
         h.drag(p, h.zone(1));
         EXPECT_EQ(h.editor.dragSource(), 0);
     }
-    EXPECT_EQ(h.editor.rmg(), before);
+    EXPECT_EQ(h.editor.document().rmg(), before);
     EXPECT_TRUE(h.services.messages.empty());
     EXPECT_TRUE(h.dialogs.zoneCalls.empty());
     EXPECT_TRUE(h.dialogs.connectionCalls.empty());
@@ -129,12 +129,12 @@ TEST(CreateConnectionTool, NewConnectionRunsFromTheDragStart) {
     ASSERT_EQ(h.dialogs.connectionCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.connectionCalls[0].first, makeDefaultConnection());
     EXPECT_FALSE(h.dialogs.connectionCalls[0].second);
-    ASSERT_EQ(h.editor.rmg().connections.size(), 1u);
-    const ConnectionRecord& c = h.editor.rmg().connections[0];
+    ASSERT_EQ(h.editor.document().rmg().connections.size(), 1u);
+    const ConnectionRecord& c = h.editor.document().rmg().connections[0];
     EXPECT_EQ(c.zoneA, 2);
     EXPECT_EQ(c.zoneB, 4);
     EXPECT_EQ(c.passages[0].guard, 12500);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
@@ -144,15 +144,15 @@ TEST(CreateConnectionTool, ReverseDragAddsAPassageAndKeepsTheOrientation) {
     h.drawConnection(2, 4);
     h.drawConnection(4, 2);
 
-    ASSERT_EQ(h.editor.rmg().connections.size(), 1u);
-    const ConnectionRecord& c = h.editor.rmg().connections[0];
+    ASSERT_EQ(h.editor.document().rmg().connections.size(), 1u);
+    const ConnectionRecord& c = h.editor.document().rmg().connections[0];
     EXPECT_EQ(c.zoneA, 2);
     EXPECT_EQ(c.zoneB, 4);
     EXPECT_EQ(c.passageCount, 2);
     ASSERT_EQ(h.dialogs.connectionCalls.size(), 2u);
     EXPECT_TRUE(h.dialogs.connectionCalls[1].second);
     EXPECT_EQ(h.dialogs.connectionCalls[1].first.passageCount, 1);
-    EXPECT_EQ(h.editor.history().position(), 2);
+    EXPECT_EQ(h.editor.document().history().position(), 2);
 }
 
 TEST(CreateConnectionTool, FurtherPassageKeepsTheConnectionsOwnPairWhateverTheDialogSays) {
@@ -168,10 +168,10 @@ TEST(CreateConnectionTool, FurtherPassageKeepsTheConnectionsOwnPairWhateverTheDi
         return std::optional<ConnectionRecord>(c);
     });
     h.drag(h.zone(0), h.zone(1));
-    ASSERT_EQ(h.editor.rmg().connections.size(), 1u);
-    EXPECT_EQ(h.editor.rmg().connections[0].zoneA, 1);
-    EXPECT_EQ(h.editor.rmg().connections[0].zoneB, 0);
-    EXPECT_EQ(h.editor.rmg().connections[0].passageCount, 2);
+    ASSERT_EQ(h.editor.document().rmg().connections.size(), 1u);
+    EXPECT_EQ(h.editor.document().rmg().connections[0].zoneA, 1);
+    EXPECT_EQ(h.editor.document().rmg().connections[0].zoneB, 0);
+    EXPECT_EQ(h.editor.document().rmg().connections[0].passageCount, 2);
 }
 
 TEST(CreateConnectionTool, NinthPassageIsRefusedWithoutTheDialog) {
@@ -179,17 +179,17 @@ TEST(CreateConnectionTool, NinthPassageIsRefusedWithoutTheDialog) {
     h.placeZones({{1, 1}, {6, 1}});
     for (int i = 0; i < 8; ++i)
         h.drawConnection(i % 2, 1 - i % 2);
-    ASSERT_EQ(h.editor.rmg().connections.size(), 1u);
-    EXPECT_EQ(h.editor.rmg().connections[0].passageCount, 8);
-    EXPECT_EQ(h.editor.history().position(), 8);
+    ASSERT_EQ(h.editor.document().rmg().connections.size(), 1u);
+    EXPECT_EQ(h.editor.document().rmg().connections[0].passageCount, 8);
+    EXPECT_EQ(h.editor.document().history().position(), 8);
     const size_t dialogsShown = h.dialogs.connectionCalls.size();
 
     h.selectTool(kCreateConnectionTool);
     h.drag(h.zone(1), h.zone(0));
     expectInformation(h.services, kTooMany);
     EXPECT_EQ(h.dialogs.connectionCalls.size(), dialogsShown);
-    EXPECT_EQ(h.editor.rmg().connections[0].passageCount, 8);
-    EXPECT_EQ(h.editor.history().position(), 8);
+    EXPECT_EQ(h.editor.document().rmg().connections[0].passageCount, 8);
+    EXPECT_EQ(h.editor.document().history().position(), 8);
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
@@ -230,8 +230,8 @@ TEST(CreateConnectionTool, DragsThatDoNotJoinTwoZones) {
     expectInformation(h.services, kNoZone);
 
     EXPECT_TRUE(h.dialogs.connectionCalls.empty());
-    EXPECT_EQ(h.editor.rmg().connections.size(), 1u);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg().connections.size(), 1u);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
@@ -239,14 +239,14 @@ TEST(CreateConnectionTool, CancelledDialogsChangeNothing) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}, {1, 6}});
     h.join(0, 1);
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.selectTool(kCreateConnectionTool);
     h.drag(h.zone(0), h.zone(2)); // new connection, cancelled
     h.drag(h.zone(1), h.zone(0)); // further passage, cancelled
     EXPECT_EQ(h.dialogs.connectionCalls.size(), 2u);
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 0);
-    EXPECT_FALSE(h.editor.canStepBack());
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
+    EXPECT_FALSE(h.editor.document().canStepBack());
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
@@ -267,12 +267,12 @@ TEST(DeleteTool, DeletingAZoneDropsItsConnectionsAndRenumbers) {
     EXPECT_EQ(h.services.messages[0].text, kAskZone);
     EXPECT_EQ(h.services.messages[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(h.editor.rmg().zones.size(), 4u);
-    EXPECT_EQ(h.editor.rmg().zones[1].gridY, 5);
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 1}, {2, 3}}));
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 4u);
+    EXPECT_EQ(h.editor.document().rmg().zones[1].gridY, 5);
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 1}, {2, 3}}));
+    EXPECT_EQ(h.editor.document().history().position(), 1);
     // Deleting leaves the scroll ranges alone.
-    EXPECT_EQ(h.editor.hBar().max, 10);
+    EXPECT_EQ(h.editor.viewController().hBar().max, 10);
 }
 
 TEST(DeleteTool, DeletingAConnectionKeepsTheOthersInOrder) {
@@ -288,24 +288,24 @@ TEST(DeleteTool, DeletingAConnectionKeepsTheOthersInOrder) {
     EXPECT_EQ(h.services.messages[0].text, kAskConnection);
     EXPECT_EQ(h.services.messages[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 1}, {1, 2}}));
-    EXPECT_EQ(h.editor.rmg().zones.size(), 3u);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 1}, {1, 2}}));
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 3u);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 }
 
 TEST(DeleteTool, AnsweringNoOrClickingEmptyCanvasChangesNothing) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}});
     h.join(0, 1);
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.selectTool(kDeleteTool);
     h.clickLeft(h.zone(0));         // answered No
     h.clickLeft(h.onConnection(0)); // answered No
     EXPECT_EQ(h.services.messages.size(), 2u);
     h.clickLeft(h.node(3, 6)); // nothing there: no question
     EXPECT_EQ(h.services.messages.size(), 2u);
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 }
 
 TEST(DeleteTool, SecondPressWithoutMovingDoesNotReachTheItemThatMovedUp) {
@@ -320,19 +320,19 @@ TEST(DeleteTool, SecondPressWithoutMovingDoesNotReachTheItemThatMovedUp) {
     const PixelPoint spot = h.onConnection(0);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.clickLeft(spot);
-    ASSERT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 1}}));
+    ASSERT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 1}}));
     h.editor.leftPress(spot.x, spot.y);
     EXPECT_EQ(h.services.messages.size(), 1u);
 
     const PixelPoint first = h.zone(0);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.clickLeft(first);
-    ASSERT_EQ(h.editor.rmg().zones.size(), 2u);
+    ASSERT_EQ(h.editor.document().rmg().zones.size(), 2u);
     h.services.messageAnswers.push_back(MessageResult::Yes);
     h.editor.leftPress(first.x, first.y);
     EXPECT_EQ(h.services.messages.size(), 2u);
-    EXPECT_EQ(h.editor.rmg().zones.size(), 2u);
-    EXPECT_EQ(h.editor.history().position(), 2);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 2u);
+    EXPECT_EQ(h.editor.document().history().position(), 2);
 }
 
 // ---- Move and copy zones ----
@@ -344,29 +344,29 @@ TEST(MoveZone, OneNodeAsideIsAllowedAndRecomputesTheScrollBars) {
     h.pressLeft(h.zone(0));
     EXPECT_EQ(h.editor.dragSource(), zoneRef(0));
     h.releaseLeft(h.node(3, 3));
-    EXPECT_EQ(h.editor.rmg().zones[0].gridX, 3);
-    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 3);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridX, 3);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 3);
     EXPECT_EQ(h.editor.dragSource(), 0);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
     EXPECT_TRUE(h.services.messages.empty());
-    EXPECT_EQ(h.editor.vBar().max, 3);
+    EXPECT_EQ(h.editor.viewController().vBar().max, 3);
 
     // Onto its own node: nothing moves, and the step is still recorded.
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.drag(h.zone(0), h.zone(0));
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 2);
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 2);
 }
 
 TEST(MoveZone, NextToAnotherZoneIsRefused) {
     MouseHarness h;
     h.placeZones({{2, 2}, {8, 2}});
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.selectTool(kMoveTool);
     h.drag(h.zone(0), h.node(7, 3));
     expectInformation(h.services, kNodeTaken);
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
@@ -374,21 +374,22 @@ TEST(MoveZone, ReleaseOutsideTheCanvasUsesTheTruncatingNodeRule) {
     MouseHarness h;
     h.placeZones({{4, 1}});
     h.selectTool(kMoveTool);
-    const int32_t half = h.editor.halfCell();
+    const int32_t half = h.editor.viewController().halfCell();
     // One half cell left of the canvas still falls into column 0.
     h.drag(h.zone(0), PixelPoint{-half, h.node(0, 1).y});
-    EXPECT_EQ(h.editor.rmg().zones[0].gridX, 0);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridX, 0);
     // Three half cells left falls into column -1, which widens the scroll range.
     h.drag(h.zone(0), PixelPoint{-3 * half, h.node(0, 1).y});
-    EXPECT_EQ(h.editor.rmg().zones[0].gridX, -1);
-    EXPECT_EQ(h.editor.hBar().min, -1);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridX, -1);
+    EXPECT_EQ(h.editor.viewController().hBar().min, -1);
     // Far beyond the right and bottom edges.
     // The zone now shows only its right edge; press there.
     h.drag(PixelPoint{h.zone(0).x + 33, h.zone(0).y},
-           PixelPoint{h.editor.canvasWidth() + 300, 2000});
-    EXPECT_EQ(h.editor.rmg().zones[0].gridX, (h.editor.canvasWidth() + 300) / (2 * half));
-    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 2000 / (2 * half));
-    EXPECT_EQ(h.editor.history().position(), 3);
+           PixelPoint{h.editor.viewController().canvasWidth() + 300, 2000});
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridX,
+              (h.editor.viewController().canvasWidth() + 300) / (2 * half));
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 2000 / (2 * half));
+    EXPECT_EQ(h.editor.document().history().position(), 3);
 }
 
 TEST(CopyZone, AppendsACopyWithoutConnections) {
@@ -401,15 +402,15 @@ TEST(CopyZone, AppendsACopyWithoutConnections) {
     h.join(0, 1);
     h.selectTool(kCopyTool);
     h.drag(h.zone(0), h.node(1, 5));
-    ASSERT_EQ(h.editor.rmg().zones.size(), 3u);
-    ZoneRecord expected = h.editor.rmg().zones[0];
+    ASSERT_EQ(h.editor.document().rmg().zones.size(), 3u);
+    ZoneRecord expected = h.editor.document().rmg().zones[0];
     expected.gridX = 1;
     expected.gridY = 5;
-    EXPECT_EQ(h.editor.rmg().zones[2], expected);
-    EXPECT_EQ(h.editor.rmg().zones[0].gridY, 1);
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 1}}));
-    EXPECT_EQ(h.editor.history().position(), 1);
-    EXPECT_EQ(h.editor.vBar().max, 5);
+    EXPECT_EQ(h.editor.document().rmg().zones[2], expected);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 1);
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 1}}));
+    EXPECT_EQ(h.editor.document().history().position(), 1);
+    EXPECT_EQ(h.editor.viewController().vBar().max, 5);
 }
 
 TEST(CopyZone, NextToOrOntoItsSourceIsRefused) {
@@ -421,26 +422,26 @@ TEST(CopyZone, NextToOrOntoItsSourceIsRefused) {
     h.services.messages.clear();
     h.drag(h.zone(0), h.zone(0));
     expectInformation(h.services, kNodeTaken);
-    EXPECT_EQ(h.editor.rmg().zones.size(), 1u);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 1u);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
     // The move tool skips the zone itself and may go one node.
     h.selectTool(kMoveTool);
     h.drag(h.zone(0), h.node(4, 3));
-    EXPECT_EQ(h.editor.rmg().zones[0].gridX, 4);
+    EXPECT_EQ(h.editor.document().rmg().zones[0].gridX, 4);
 }
 
 TEST(MoveCopy, DragFromEmptyCanvasDoesNothing) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}});
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     for (const ToolId t : {kMoveTool, kCopyTool}) {
         h.selectTool(t);
         h.drag(h.node(3, 6), h.node(9, 6));
         h.drag(h.node(3, 6), h.zone(1));
     }
-    EXPECT_EQ(h.editor.rmg(), before);
+    EXPECT_EQ(h.editor.document().rmg(), before);
     EXPECT_TRUE(h.services.messages.empty());
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 }
 
 TEST(MoveCopy, DraggedItemIsDrawnNormallyAgainAfterTheRelease) {
@@ -477,31 +478,31 @@ TEST(MoveConnectionEnd, TheEndNearerThePressFollowsTheRelease) {
     h.selectTool(kMoveTool);
     h.drag(h.onConnection(0, 0.25), h.zone(2));
     EXPECT_TRUE(h.editor.nearEndA());
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{2, 1}}));
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{2, 1}}));
     h.drag(h.onConnection(0, 0.75), h.zone(3));
     EXPECT_FALSE(h.editor.nearEndA());
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{2, 3}}));
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{2, 3}}));
     // Half way between the ends counts as nearer to zoneB.
     h.drag(h.onConnection(0, 0.5), h.zone(0));
     EXPECT_FALSE(h.editor.nearEndA());
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{2, 0}}));
-    EXPECT_EQ(h.editor.history().position(), 3);
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{2, 0}}));
+    EXPECT_EQ(h.editor.document().history().position(), 3);
     EXPECT_TRUE(h.services.messages.empty());
 }
 
 TEST(MoveConnectionEnd, ReleaseOnItsOwnZonesOrOffAnyZoneIsSilent) {
     MouseHarness h;
     endsLayout(h);
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     for (const ToolId t : {kMoveTool, kCopyTool}) {
         h.selectTool(t);
         h.drag(h.onConnection(0, 0.25), h.zone(1));
         h.drag(h.onConnection(0, 0.25), h.zone(0));
         h.drag(h.onConnection(0, 0.25), h.node(3, 7));
     }
-    EXPECT_EQ(h.editor.rmg(), before);
+    EXPECT_EQ(h.editor.document().rmg(), before);
     EXPECT_TRUE(h.services.messages.empty());
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
 }
 
 TEST(MoveConnectionEnd, MayMakeASecondRecordForTheSamePair) {
@@ -510,14 +511,14 @@ TEST(MoveConnectionEnd, MayMakeASecondRecordForTheSamePair) {
     h.join(0, 2);
     h.selectTool(kMoveTool);
     h.drag(h.onConnection(0, 0.75), h.zone(2));
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 2}, {0, 2}}));
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 2}, {0, 2}}));
     EXPECT_TRUE(h.services.messages.empty());
 }
 
 TEST(CopyConnectionEnd, AppendsTheWholeRecordWithTheNewPair) {
     MouseHarness h;
     endsLayout(h);
-    TRmg t = h.editor.rmg();
+    TRmg t = h.editor.document().rmg();
     ConnectionRecord& c = t.connections[0];
     c.passageCount = 3;
     c.passages[2].guard = 777;
@@ -525,24 +526,24 @@ TEST(CopyConnectionEnd, AppendsTheWholeRecordWithTheNewPair) {
     test::install(h.editor, t);
     h.selectTool(kCopyTool);
     h.drag(h.onConnection(0, 0.2), h.zone(3));
-    ASSERT_EQ(h.editor.rmg().connections.size(), 2u);
-    ConnectionRecord expected = h.editor.rmg().connections[0];
+    ASSERT_EQ(h.editor.document().rmg().connections.size(), 2u);
+    ConnectionRecord expected = h.editor.document().rmg().connections[0];
     expected.zoneA = 3;
-    EXPECT_EQ(h.editor.rmg().connections[1], expected);
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 1}, {3, 1}}));
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(h.editor.document().rmg().connections[1], expected);
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 1}, {3, 1}}));
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 }
 
 TEST(CopyConnectionEnd, OntoAnExistingPairIsRefusedWithoutAStep) {
     MouseHarness h;
     endsLayout(h);
     h.join(2, 1); // kept end 1 already joins zone 2, the other way round
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.selectTool(kCopyTool);
     h.drag(h.onConnection(0, 0.25), h.zone(2));
     expectInformation(h.services, kExists);
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 0);
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
@@ -562,12 +563,12 @@ TEST(RightPress, EditsTheZoneUnderThePointerWithAnyTool) {
         });
         h.clickRight(h.zone(1));
         ASSERT_EQ(h.dialogs.zoneCalls.size(), 1u);
-        EXPECT_EQ(h.dialogs.zoneCalls[0], h.editor.history().snapshots()[0].zones[1]);
-        ASSERT_EQ(h.editor.rmg().zones.size(), 2u);
-        EXPECT_EQ(h.editor.rmg().zones[1].size, 40);
-        EXPECT_EQ(h.editor.rmg().zones[1].gridX, 6);
-        EXPECT_EQ(h.editor.rmg().zones[1].gridY, 2);
-        EXPECT_EQ(h.editor.history().position(), 1);
+        EXPECT_EQ(h.dialogs.zoneCalls[0], h.editor.document().history().snapshots()[0].zones[1]);
+        ASSERT_EQ(h.editor.document().rmg().zones.size(), 2u);
+        EXPECT_EQ(h.editor.document().rmg().zones[1].size, 40);
+        EXPECT_EQ(h.editor.document().rmg().zones[1].gridX, 6);
+        EXPECT_EQ(h.editor.document().rmg().zones[1].gridY, 2);
+        EXPECT_EQ(h.editor.document().history().position(), 1);
         EXPECT_TRUE(h.services.messages.empty());
     }
 }
@@ -586,16 +587,16 @@ TEST(RightPress, EditsTheConnectionInPlace) {
     h.clickRight(h.onConnection(1));
     ASSERT_EQ(h.dialogs.connectionCalls.size(), 1u);
     EXPECT_FALSE(h.dialogs.connectionCalls[0].second);
-    EXPECT_EQ(pairsOf(h.editor.rmg()), (Pairs{{0, 2}, {1, 0}}));
-    EXPECT_EQ(h.editor.rmg().connections[1].passageCount, 4);
-    EXPECT_EQ(h.editor.history().position(), 1);
+    EXPECT_EQ(pairsOf(h.editor.document().rmg()), (Pairs{{0, 2}, {1, 0}}));
+    EXPECT_EQ(h.editor.document().rmg().connections[1].passageCount, 4);
+    EXPECT_EQ(h.editor.document().history().position(), 1);
 }
 
 TEST(RightPress, CancelOrEmptyCanvasChangesNothing) {
     MouseHarness h;
     h.placeZones({{1, 1}, {6, 1}});
     h.join(0, 1);
-    const TRmg before = h.editor.rmg();
+    const TRmg before = h.editor.document().rmg();
     h.clickRight(h.zone(0));
     h.clickRight(h.onConnection(0));
     EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
@@ -603,9 +604,9 @@ TEST(RightPress, CancelOrEmptyCanvasChangesNothing) {
     h.clickRight(h.node(4, 5));
     EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.connectionCalls.size(), 1u);
-    EXPECT_EQ(h.editor.rmg(), before);
-    EXPECT_EQ(h.editor.history().position(), 0);
-    EXPECT_FALSE(h.editor.canStepBack());
+    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(h.editor.document().history().position(), 0);
+    EXPECT_FALSE(h.editor.document().canStepBack());
 }
 
 // ---- Damaged input ----
@@ -626,7 +627,7 @@ TEST(Tools, ConnectionsNamingMissingZonesAreNeverFollowed) {
     h.clickRight(h.onConnection(2));
     h.selectTool(kDeleteTool);
     h.clickLeft(h.node(3, 6));
-    EXPECT_EQ(h.editor.rmg().connections.size(), 3u);
+    EXPECT_EQ(h.editor.document().rmg().connections.size(), 3u);
 }
 
 TEST(Tools, StaleItemReferencesCountAsNoItem) {
@@ -652,7 +653,7 @@ TEST(Tools, StaleItemReferencesCountAsNoItem) {
         EXPECT_EQ(h.editor.dragSource(), 0);
         h.editor.leftRelease(onConn.x, onConn.y);
         h.editor.rightPress(onZone.x, onZone.y);
-        EXPECT_EQ(h.editor.rmg().zones.size(), 1u);
+        EXPECT_EQ(h.editor.document().rmg().zones.size(), 1u);
         EXPECT_TRUE(h.dialogs.zoneCalls.empty());
         EXPECT_TRUE(h.dialogs.connectionCalls.empty());
     }

@@ -4,6 +4,10 @@
 // step of the one file-writing helper is tested with the helper itself
 // (tests/platform/files_test.cpp); here one write that fails half-way stands
 // for them all.
+#include "editor/commands/compile_command.h"
+#include "editor/commands/import_command.h"
+#include "editor/commands/load_project.h"
+#include "editor/commands/save_project.h"
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
@@ -49,9 +53,9 @@ class WriteFailures : public ::testing::Test {
         t.appendConnection(c);
         test::install(editor, t);
         test::change(editor, [](TRmg& changed) { changed.name = "Changed"; });
-        editor.zoomIn();
-        editor.keyChar(U'd');
-        shownView = editor.view();
+        editor.viewController().zoomIn();
+        editor.viewController().keyChar(U'd');
+        shownView = editor.viewController().state();
     }
     // Every write fails once 40 bytes of it are written.
     void failWrites() {
@@ -60,10 +64,10 @@ class WriteFailures : public ::testing::Test {
     }
 
     void expectNothingChanged(const TRmg& before) {
-        EXPECT_EQ(editor.rmg(), before);
-        EXPECT_EQ(editor.history().position(), 1);
-        EXPECT_EQ(editor.history().length(), 1u);
-        EXPECT_EQ(editor.view(), shownView);
+        EXPECT_EQ(editor.document().rmg(), before);
+        EXPECT_EQ(editor.document().history().position(), 1);
+        EXPECT_EQ(editor.document().history().length(), 1u);
+        EXPECT_EQ(editor.viewController().state(), shownView);
     }
 
     ScratchDir dir;
@@ -77,10 +81,10 @@ class WriteFailures : public ::testing::Test {
 TEST_F(WriteFailures, SavingAProject) {
     const std::string path = dir.file("work.tpz");
     spit(path, "the old project");
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     failWrites();
     services.saveAnswers.push_back(path);
-    editor.save();
+    saveProject(editor);
     EXPECT_EQ(slurp(path), "the old project");
     expectNothingChanged(before);
     ASSERT_EQ(services.fileErrors.size(), 1u);
@@ -96,14 +100,14 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTable) {
     const std::string table = "Header\r\nOther\t4\t9\t1\r\n";
     spit(existing, table);
     const std::string fresh = dir.file("new.txt");
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     failWrites();
     services.saveAnswers.push_back(existing);
     dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
-    editor.compile();
+    compileCommand(editor);
     EXPECT_EQ(slurp(existing), table);
     services.saveAnswers.push_back(fresh);
-    editor.compile();
+    compileCommand(editor);
     EXPECT_FALSE(fileExists(fresh));
     // The derived conditions are stored only with a table that was written.
     expectNothingChanged(before);
@@ -113,25 +117,25 @@ TEST_F(WriteFailures, WritingANewOrAnExistingTable) {
     // Once writing works again, the same compile stores its refresh.
     services.files = nullptr;
     services.saveAnswers.push_back(fresh);
-    editor.compile();
+    compileCommand(editor);
     EXPECT_TRUE(fileExists(fresh));
-    EXPECT_EQ(editor.rmg().zones[0].maxPlayers, 2);
-    EXPECT_EQ(editor.history().position(), 1);
+    EXPECT_EQ(editor.document().rmg().zones[0].maxPlayers, 2);
+    EXPECT_EQ(editor.document().history().position(), 1);
 }
 
 TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     const std::string gone = dir.file("gone.tpz");
     services.openAnswers.push_back(gone);
     services.messageAnswers.push_back(MessageResult::No); // keep the unsaved changes unsaved
-    editor.load();
+    loadProject(editor);
     ASSERT_EQ(services.fileErrors.size(), 1u);
     EXPECT_NE(services.fileErrors[0].find(gone), std::string::npos);
     expectNothingChanged(before);
 
     services.openAnswers.push_back(dir.file("gone.txt"));
     services.messageAnswers.push_back(MessageResult::No);
-    editor.importRmg();
+    importCommand(editor);
     EXPECT_EQ(services.fileErrors.size(), 2u);
     expectNothingChanged(before);
 
@@ -139,7 +143,7 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     std::filesystem::create_directory(dir.file("folder.tpz"));
     services.openAnswers.push_back(dir.file("folder.tpz"));
     services.messageAnswers.push_back(MessageResult::No);
-    editor.load();
+    loadProject(editor);
     EXPECT_EQ(services.fileErrors.size(), 3u);
     expectNothingChanged(before);
 }
@@ -155,10 +159,10 @@ TEST_F(WriteFailures, ATableHeldOpenByAnotherProgramIsRefused) {
     HANDLE held = CreateFileW(toUtf16(path)->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const TRmg before = editor.rmg();
+    const TRmg before = editor.document().rmg();
     services.saveAnswers.push_back(path);
     dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
-    editor.compile();
+    compileCommand(editor);
     CloseHandle(held);
     ASSERT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(services.fileErrors[0], "файл занят другой программой: " + path);

@@ -11,16 +11,16 @@ MouseHarness::MouseHarness() {
 }
 
 PixelPoint MouseHarness::node(int32_t gx, int32_t gy) const {
-    return nodeToPixel(editor.view(), gx, gy);
+    return nodeToPixel(editor.viewController().state(), gx, gy);
 }
 
 PixelPoint MouseHarness::zone(int k) const {
-    const ZoneRecord& z = editor.rmg().zones.at(static_cast<size_t>(k));
+    const ZoneRecord& z = editor.document().rmg().zones.at(static_cast<size_t>(k));
     return node(z.gridX, z.gridY);
 }
 
 PixelPoint MouseHarness::onConnection(int j, double fraction) const {
-    const ConnectionRecord& c = editor.rmg().connections.at(static_cast<size_t>(j));
+    const ConnectionRecord& c = editor.document().rmg().connections.at(static_cast<size_t>(j));
     const PixelPoint a = zone(c.zoneA);
     const PixelPoint b = zone(c.zoneB);
     return PixelPoint{static_cast<int32_t>(std::lround(a.x + (b.x - a.x) * fraction)),
@@ -92,7 +92,7 @@ void MouseHarness::drawConnection(int a, int b,
 // Zones and connections set up by a test are part of the template as loaded:
 // no step.
 void MouseHarness::placeZones(std::initializer_list<GridPoint> nodes) {
-    TRmg t = editor.rmg();
+    TRmg t = editor.document().rmg();
     for (const GridPoint& n : nodes) {
         ZoneRecord z = makeDefaultZone();
         z.gridX = n.x;
@@ -107,7 +107,7 @@ void MouseHarness::join(int a, int b, int passages) {
     c.zoneA = a;
     c.zoneB = b;
     c.passageCount = passages;
-    TRmg t = editor.rmg();
+    TRmg t = editor.document().rmg();
     t.appendConnection(c);
     test::install(editor, std::move(t));
 }

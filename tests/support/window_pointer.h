@@ -26,16 +26,17 @@ class WindowPointer {
 
     // The canvas pixel at the centre of node (gx, gy) under the current view.
     QPoint node(int32_t gx, int32_t gy) const {
-        const PixelPoint p = nodeToPixel(window_.editor().view(), gx, gy);
+        const PixelPoint p = nodeToPixel(window_.editor().viewController().state(), gx, gy);
         return {p.x, p.y};
     }
     QPoint zone(int k) const {
-        const ZoneRecord& z = window_.editor().rmg().zones.at(static_cast<size_t>(k));
+        const ZoneRecord& z = window_.editor().document().rmg().zones.at(static_cast<size_t>(k));
         return node(z.gridX, z.gridY);
     }
     // A point on connection j, `fraction` of the way from its zoneA to its zoneB.
     QPoint onConnection(int j, double fraction = 0.5) const {
-        const ConnectionRecord& c = window_.editor().rmg().connections.at(static_cast<size_t>(j));
+        const ConnectionRecord& c =
+            window_.editor().document().rmg().connections.at(static_cast<size_t>(j));
         const QPoint a = zone(c.zoneA);
         const QPoint b = zone(c.zoneB);
         return {static_cast<int>(std::lround(a.x() + (b.x() - a.x()) * fraction)),

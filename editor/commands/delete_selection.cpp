@@ -1,13 +1,10 @@
-#include "editor/commands/selection_commands.h"
+#include "editor/commands/delete_selection.h"
 
-#include "canvas/fit.h"
-#include "editor/commands/group_commands.h"
+#include "editor/commands/group_edit.h"
 #include "editor/editor.h"
 #include "editor/step_names.h"
 #include "model/transform.h"
 
-#include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace zw {
@@ -29,7 +26,7 @@ void deleteSelection(Editor& editor) {
     if (sel.empty())
         return;
     Services& services = editor.services();
-    const TRmg& rmg = editor.rmg();
+    const TRmg& rmg = editor.document().rmg();
     const std::vector<int32_t>& zones = sel.zones();
     // Connections selected on their own: neither end among the selected zones.
     std::vector<int32_t> alone;
@@ -60,27 +57,6 @@ void deleteSelection(Editor& editor) {
     const std::string step =
         "Удаление " + (zones.empty() ? connectionsCount(alone.size()) : zonesCount(zones.size()));
     commitGroupEdit(editor, step, std::move(result), {});
-}
-
-void zoomToFit(const TRmg& t, ViewController& view) {
-    const ViewState fitted = fitView(t, view.canvasWidth(), view.canvasHeight());
-    view.setZoomLevel(fitted.zoomLevel);
-    view.setOrigin(fitted.originX, fitted.originY);
-}
-
-std::optional<int> goToZone(const TRmg& t, ViewController& view, Services& services) {
-    if (t.zones.empty())
-        return std::nullopt;
-    const int count = static_cast<int>(
-        std::min<size_t>(t.zones.size(), static_cast<size_t>(std::numeric_limits<int>::max())));
-    const std::optional<int> number = services.askNumber(kGoToZoneTitle, kGoToZoneLabel, 1, count);
-    if (!number || *number < 1 || *number > count)
-        return std::nullopt;
-    const auto centred =
-        centreOnZone(t, view.state(), view.canvasWidth(), view.canvasHeight(), *number - 1);
-    if (centred)
-        view.setOrigin(centred->originX, centred->originY);
-    return *number - 1;
 }
 
 } // namespace zw
