@@ -258,6 +258,55 @@ void QtPainter::drawEllipseDirect(int left, int top, int right, int bottom) {
     }
 }
 
+// A zone's figure is the costliest thing on the canvas: the spikes of its
+// towns go through the stroker, the rings through a square root a row and a
+// dotted ring through an arc tangent a pixel. Zones of one look draw the same
+// pixels about their centres, so each look is drawn once, into a transparent
+// image, and copied. Every pixel a figure sets is opaque, so the copy sets
+// exactly those pixels; at ratios 1 and 2 the image lands on whole device
+// pixels, and the raster engine copies it without resampling. Other ratios,
+// where a centre may fall between device pixels, draw each figure.
+//
+// Full redraw, 500 zones at zoom 5, ratio 2 (1000 connections), 2 EPYC cores:
+// 29.6 ms CPU drawn each time, FIXME ms copied.
+void QtPainter::zoneFigure(const ZoneFigure& figure, int cx, int cy) {
+    if (!keepFigures_ || !direct_ || (scale_ != 1 && scale_ != 2)) {
+        drawZoneFigure(*this, figure, cx, cy);
+        return;
+    }
+    const int reach = zoneFigureReach(figure);
+    // Kept per thread, as pictures may be drawn on several at once; dropped
+    // as a whole when they grow past a few megabytes (a zoom level seldom
+    // has more than a few dozen looks).
+    struct Key {
+        ZoneFigure figure;
+        double scale;
+        auto operator<=>(const Key&) const = default;
+    };
+    thread_local std::map<Key, QImage> figures;
+    thread_local qsizetype keptBytes = 0;
+    constexpr qsizetype kMaxKeptBytes = 32 << 20;
+    auto [entry, added] = figures.try_emplace(Key{figure, scale_});
+    if (added) {
+        const int side = static_cast<int>(2 * reach * scale_);
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        image.setDevicePixelRatio(scale_);
+        {
+            QtPainter painter(image);
+            drawZoneFigure(painter, figure, reach, reach);
+        }
+        keptBytes += image.sizeInBytes();
+        entry->second = std::move(image);
+    }
+    painter_.drawImage(QPoint(cx - reach, cy - reach), entry->second);
+    if (keptBytes > kMaxKeptBytes) {
+        figures.clear();
+        keptBytes = 0;
+    }
+    // The figure leaves the pen and brush unspecified; the painter's are kept.
+}
+
 void QtPainter::textOut(int x, int y, std::string_view utf8) {
     if (!metrics_)
         setFont(kCanvasFace, 10, Rgb{});

@@ -38,9 +38,14 @@ class QtPainter : public Painter {
     void lineTo(int x, int y) override;
     void polygon(const std::vector<PixelPoint>& points) override;
     void ellipse(int left, int top, int right, int bottom) override;
+    void zoneFigure(const ZoneFigure& figure, int cx, int cy) override;
     void textOut(int x, int y, std::string_view utf8) override;
     int textWidth(std::string_view utf8) override;
     int textHeight(std::string_view utf8) override;
+
+    // Whether zone figures are copied from images kept per look (the default)
+    // rather than drawn each time; both give the same pixels.
+    void setKeepFigures(bool keep) { keepFigures_ = keep; }
 
   private:
     void drawEllipseDirect(int left, int top, int right, int bottom);
@@ -68,6 +73,7 @@ class QtPainter : public Painter {
     QString fontKey_; // the font and the image's resolution, which decide text widths
     QPoint position_;
     bool direct_ = false;
+    bool keepFigures_ = true;
 };
 
 // Whether a dotted ring sets the device pixel whose centre lies (dx, dy) device
