@@ -39,6 +39,14 @@ struct ZoneFigure {
     auto operator<=>(const ZoneFigure&) const = default;
 };
 
+// A line of the node grid across the whole canvas: a vertical one at x = at
+// or a horizontal one at y = at, `width` pixels wide.
+struct GridLine {
+    bool vertical = true;
+    int at = 0;
+    int width = 1;
+};
+
 class Painter {
   public:
     virtual ~Painter() = default;
@@ -53,6 +61,10 @@ class Painter {
     // Filled with the brush and outlined with the pen.
     virtual void polygon(const std::vector<PixelPoint>& points) = 0;
     virtual void ellipse(int left, int top, int right, int bottom) = 0;
+    // The canvas's ground: the width x height canvas filled with `background`,
+    // then the grid's lines in their order, solid in `lineColour`.
+    virtual void backdrop(int width, int height, Rgb background, Rgb lineColour,
+                          const std::vector<GridLine>& lines);
     // A zone's figure centred on (cx, cy); by default drawn with the calls
     // above (drawZoneFigure). Leaves the pen and brush unspecified.
     virtual void zoneFigure(const ZoneFigure& figure, int cx, int cy);

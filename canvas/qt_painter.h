@@ -38,14 +38,17 @@ class QtPainter : public Painter {
     void lineTo(int x, int y) override;
     void polygon(const std::vector<PixelPoint>& points) override;
     void ellipse(int left, int top, int right, int bottom) override;
+    void backdrop(int width, int height, Rgb background, Rgb lineColour,
+                  const std::vector<GridLine>& lines) override;
     void zoneFigure(const ZoneFigure& figure, int cx, int cy) override;
     void textOut(int x, int y, std::string_view utf8) override;
     int textWidth(std::string_view utf8) override;
     int textHeight(std::string_view utf8) override;
 
-    // Whether zone figures are copied from images kept per look (the default)
-    // rather than drawn each time; both give the same pixels.
-    void setKeepFigures(bool keep) { keepFigures_ = keep; }
+    // Whether what repeats is drawn once and copied (the default): the grid's
+    // columns down the canvas, zone figures from images kept per look. Off,
+    // everything is drawn each time; both give the same pixels.
+    void setCopyRepeats(bool copy) { copyRepeats_ = copy; }
 
   private:
     void drawEllipseDirect(int left, int top, int right, int bottom);
@@ -73,7 +76,7 @@ class QtPainter : public Painter {
     QString fontKey_; // the font and the image's resolution, which decide text widths
     QPoint position_;
     bool direct_ = false;
-    bool keepFigures_ = true;
+    bool copyRepeats_ = true;
 };
 
 // Whether a dotted ring sets the device pixel whose centre lies (dx, dy) device

@@ -20,25 +20,21 @@ bool validZone(const TRmg& t, int32_t index) {
     return index >= 0 && static_cast<size_t>(index) < t.zones.size();
 }
 
-void drawGrid(Painter& p, const ViewState& v, int width, int height) {
+// The node grid's lines in the order they are drawn: at every step one
+// vertical and one horizontal line, each thick at every fifth node.
+std::vector<GridLine> gridLines(const ViewState& v, int width, int height) {
+    std::vector<GridLine> lines;
     const int64_t h = v.halfCell();
     for (int64_t count = 0;; ++count) {
         const int64_t s = h + 2 * h * count;
-        if (s <= width - 6) {
-            const bool thick = (count + v.originX) % 5 == 0;
-            p.setPen(kGridGrey, thick ? 3 : 1, PenStyle::Solid);
-            p.moveTo(clampToInt(s), 0);
-            p.lineTo(clampToInt(s), height);
-        }
-        if (s <= height - 15) {
-            const bool thick = (count + v.originY) % 5 == 0;
-            p.setPen(kGridGrey, thick ? 3 : 1, PenStyle::Solid);
-            p.moveTo(0, clampToInt(s));
-            p.lineTo(width, clampToInt(s));
-        }
+        if (s <= width - 6)
+            lines.push_back({true, clampToInt(s), (count + v.originX) % 5 == 0 ? 3 : 1});
+        if (s <= height - 15)
+            lines.push_back({false, clampToInt(s), (count + v.originY) % 5 == 0 ? 3 : 1});
         if (s + 2 * h > width && s + 2 * h > height)
             break;
     }
+    return lines;
 }
 
 // Angle perpendicular to the line from B to A, from the zones' grid positions.
@@ -250,6 +246,21 @@ int zoneFigureReach(const ZoneFigure& f) {
     return f.radius + reach + 2;
 }
 
+void Painter::backdrop(int width, int height, Rgb background, Rgb lineColour,
+                       const std::vector<GridLine>& lines) {
+    fillRect(0, 0, width, height, background);
+    for (const GridLine& line : lines) {
+        setPen(lineColour, line.width, PenStyle::Solid);
+        if (line.vertical) {
+            moveTo(line.at, 0);
+            lineTo(line.at, height);
+        } else {
+            moveTo(0, line.at);
+            lineTo(width, line.at);
+        }
+    }
+}
+
 void Painter::zoneFigure(const ZoneFigure& figure, int cx, int cy) {
     drawZoneFigure(*this, figure, cx, cy);
 }
@@ -308,8 +319,7 @@ void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource
         return;
     const ViewState v = clampedZoom(view);
 
-    p.fillRect(0, 0, width, height, kSilver);
-    drawGrid(p, v, width, height);
+    p.backdrop(width, height, kSilver, kGridGrey, gridLines(v, width, height));
 
     for (size_t j = 0; j < t.connections.size(); ++j) {
         if (dragSource == connectionRef(static_cast<int>(j)))

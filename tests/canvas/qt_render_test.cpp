@@ -464,10 +464,11 @@ TEST(QtRender, ScaleDrawsTheSameGeometryWithFinerPixels) {
     EXPECT_TRUE(renderToImage(t, viewAt(2), 0, 8192, 10, 4.0).isNull());
 }
 
-// Zone figures copied from kept images give the pixels of figures drawn each
-// time: every look at every zoom level and ratio, selected and dragged, with
-// circles across the picture's edges.
-TEST(QtRender, KeptZoneFiguresMatchDrawnOnes) {
+// The grid tiled down from its top row and zone figures copied from kept
+// images give the pixels of drawing everything each time: every look at every
+// zoom level and ratio, selected and dragged, with circles across the
+// picture's edges, and grids of two origins.
+TEST(QtRender, CopiedRepeatsMatchDrawingEachTime) {
     TRmg t;
     for (int i = 0; i < 72; ++i) {
         t.zones.push_back(zoneAt(i % 12 * 2 - 1, i / 12 * 2 - 1));
@@ -488,12 +489,12 @@ TEST(QtRender, KeptZoneFiguresMatchDrawnOnes) {
     for (const double scale : {1.0, 2.0})
         for (int zoom = kMinZoom; zoom <= kMaxZoom; ++zoom) {
             auto draw = [&](bool keep) {
-                QImage img(static_cast<int>(500 * scale), static_cast<int>(400 * scale),
+                QImage img(static_cast<int>(503 * scale), static_cast<int>(397 * scale),
                            QImage::Format_RGB32);
                 img.setDevicePixelRatio(scale);
                 QtPainter p(img);
-                p.setKeepFigures(keep);
-                redraw(p, t, viewAt(zoom), zoneRef(7), 500, 400, overlay);
+                p.setCopyRepeats(keep);
+                redraw(p, t, viewAt(zoom, -zoom, zoom % 2), zoneRef(7), 503, 397, overlay);
                 return img;
             };
             EXPECT_EQ(draw(true), draw(false)) << "zoom " << zoom << ", scale " << scale;
