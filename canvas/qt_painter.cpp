@@ -7,11 +7,14 @@
 #include <QHash>
 #include <QPolygon>
 #include <QPolygonF>
+#include <QTextLayout>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
+#include <tuple>
 #include <vector>
 
 namespace zw {
@@ -109,6 +112,14 @@ void QtPainter::setPen(Rgb colour, int width, PenStyle style) {
     pen_ = QPen(toQColor(colour), width, style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine,
                 Qt::SquareCap, Qt::MiterJoin);
     painter_.setPen(pen_);
+    textPenSet_ = false;
+}
+
+void QtPainter::usePen() {
+    if (textPenSet_) {
+        painter_.setPen(pen_);
+        textPenSet_ = false;
+    }
 }
 
 void QtPainter::setBrush(Rgb colour, BrushStyle style) {
@@ -129,6 +140,7 @@ void QtPainter::setFont(std::string_view face, int pointSize, Rgb colour) {
     painter_.setFont(font_);
     // Metrics for the image's own resolution, which is what the text is drawn at.
     metrics_.emplace(font_, &image_);
+    exactAscent_ = QFontMetricsF(font_, &image_).ascent();
     fontKey_ = font_.key() + QLatin1Char('/') + QString::number(image_.logicalDpiX()) +
                QLatin1Char('/') + QString::number(image_.logicalDpiY());
 }
@@ -153,11 +165,13 @@ void QtPainter::lineTo(int x, int y) {
     const double margin = 64;
     if (!clipSegment(x0, y0, x1, y1, -margin, -margin, width_ + margin, height_ + margin))
         return;
+    usePen();
     painter_.drawLine(QPointF(x0 + strokeOffset_, y0 + strokeOffset_),
                       QPointF(x1 + strokeOffset_, y1 + strokeOffset_));
 }
 
 void QtPainter::polygon(const std::vector<PixelPoint>& points) {
+    usePen();
     if (strokeOffset_ == 0) {
         // Integer corners take the raster engine's quicker way.
         QPolygon poly;
@@ -184,6 +198,7 @@ void QtPainter::ellipse(int left, int top, int right, int bottom) {
     // The figure covers the pixels left .. right - 1 and top .. bottom - 1: the
     // outline runs through the centres of the outermost pixels, so that a wide
     // pen is centred on the edge.
+    usePen();
     painter_.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
 }
 
@@ -355,10 +370,46 @@ void QtPainter::textOut(int x, int y, std::string_view utf8) {
     if (brush_.style() != Qt::NoBrush)
         painter_.fillRect(QRect(x, y, metrics_->horizontalAdvance(text), metrics_->height()),
                           brush_.color());
-    painter_.setPen(QPen(fontColour_));
-    // The position is the top-left corner of the text cell.
-    painter_.drawText(QPoint(x, y + metrics_->ascent()), text);
-    painter_.setPen(pen_);
+    // The text's pen stays set until something else draws with the painter's
+    // pen: the numbers of zones follow each other with only copied figures
+    // between them.
+    if (!textPenSet_ || textPen_.color() != fontColour_) {
+        textPen_ = QPen(fontColour_);
+        painter_.setPen(textPen_);
+        textPenSet_ = true;
+    }
+    // The position is the top-left corner of the text cell; the baseline lies
+    // the font's ascent below it.
+    const QPoint baseline(x, y + metrics_->ascent());
+    if (!copyRepeats_) {
+        painter_.drawText(baseline, text);
+        return;
+    }
+    // Every redraw writes the numbers of all zones on screen, and drawing a
+    // string shapes it anew: the laid-out text is kept by font, ratio and
+    // text, per thread. A layout hands its shaped glyphs to the painter the
+    // way drawText does.
+    //
+    // Full redraw, 500 zones at zoom 5, ratio 2: FIXME
+    struct LaidOut {
+        std::unique_ptr<QTextLayout> layout;
+        double ascent = 0; // of its line, the baseline's depth below the top
+    };
+    thread_local std::map<std::tuple<QString, double, QString>, LaidOut> laidOut;
+    constexpr size_t kMaxLaidOut = 4096;
+    if (laidOut.size() >= kMaxLaidOut)
+        laidOut.clear();
+    auto [entry, added] = laidOut.try_emplace({fontKey_, scale_, text});
+    LaidOut& kept = entry->second;
+    if (added) {
+        kept.layout = std::make_unique<QTextLayout>(text, painter_.font(), &image_);
+        kept.layout->setCacheEnabled(true);
+        kept.layout->beginLayout();
+        const QTextLine line = kept.layout->createLine();
+        kept.layout->endLayout();
+        kept.ascent = line.ascent();
+    }
+    kept.layout->draw(&painter_, QPointF(baseline) - QPointF(0, kept.ascent));
 }
 
 int QtPainter::textWidth(std::string_view utf8) {

@@ -52,6 +52,8 @@ class QtPainter : public Painter {
 
   private:
     void drawEllipseDirect(int left, int top, int right, int bottom);
+    // Gives the painter back the pen set by setPen after text was drawn.
+    void usePen();
 
     QImage& image_;
     uchar* bits_; // null when the format is not 32 bits a pixel
@@ -73,7 +75,10 @@ class QtPainter : public Painter {
     int fontSize_ = 0;
     QFont font_;
     std::optional<QFontMetrics> metrics_;
-    QString fontKey_; // the font and the image's resolution, which decide text widths
+    double exactAscent_ = 0; // the ascent before QFontMetrics rounds it
+    QPen textPen_;
+    bool textPenSet_ = false; // the painter holds textPen_ rather than pen_
+    QString fontKey_;         // the font and the image's resolution, which decide text widths
     QPoint position_;
     bool direct_ = false;
     bool copyRepeats_ = true;
