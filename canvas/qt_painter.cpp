@@ -39,7 +39,42 @@ uchar* writableBits(QImage& image) {
     return image.bits();
 }
 
+// What the painters of a thread keep between pictures: zone figures by look
+// and ratio (QtPainter::zoneFigure), laid-out texts and text widths by font,
+// ratio and text (textOut, textWidth). Per thread, as pictures may be drawn
+// on several at once. Fonts are named by small numbers, quicker to compare
+// than their keys; the numbers stay as long as the thread.
+struct FigureKey {
+    ZoneFigure figure;
+    double scale;
+    auto operator<=>(const FigureKey&) const = default;
+};
+struct LaidOutText {
+    std::unique_ptr<QTextLayout> layout;
+    double ascent = 0; // of its line: the baseline's depth below the layout's top
+};
+struct Kept {
+    std::map<QString, int> fontIds;
+    std::map<FigureKey, QImage> figures;
+    qsizetype figureBytes = 0;
+    std::map<std::tuple<int, double, std::string>, LaidOutText> texts;
+    std::map<std::pair<int, std::string>, int> widths;
+};
+thread_local Kept kept;
+
+// Each kept kind is dropped as a whole when it grows past its limit; a zoom
+// level seldom has more than a few dozen looks of zones.
+constexpr qsizetype kMaxFigureBytes = 32 << 20;
+constexpr size_t kMaxTexts = 4096;
+
 } // namespace
+
+void forgetKeptDrawings() {
+    kept.figures.clear();
+    kept.figureBytes = 0;
+    kept.texts.clear();
+    kept.widths.clear();
+}
 
 bool dottedRingCovers(double dx, double dy, double ringRadius) {
     const double lengthAlongRing = (std::atan2(dy, dx) + M_PI) * ringRadius;
@@ -140,9 +175,10 @@ void QtPainter::setFont(std::string_view face, int pointSize, Rgb colour) {
     painter_.setFont(font_);
     // Metrics for the image's own resolution, which is what the text is drawn at.
     metrics_.emplace(font_, &image_);
-    exactAscent_ = QFontMetricsF(font_, &image_).ascent();
-    fontKey_ = font_.key() + QLatin1Char('/') + QString::number(image_.logicalDpiX()) +
-               QLatin1Char('/') + QString::number(image_.logicalDpiY());
+    const QString fontKey = font_.key() + QLatin1Char('/') + QString::number(image_.logicalDpiX()) +
+                            QLatin1Char('/') + QString::number(image_.logicalDpiY());
+    fontId_ =
+        kept.fontIds.try_emplace(fontKey, static_cast<int>(kept.fontIds.size())).first->second;
 }
 
 void QtPainter::fillRect(int left, int top, int right, int bottom, Rgb colour) {
@@ -331,18 +367,7 @@ void QtPainter::zoneFigure(const ZoneFigure& figure, int cx, int cy) {
         return;
     }
     const int reach = zoneFigureReach(figure);
-    // Kept per thread, as pictures may be drawn on several at once; dropped
-    // as a whole when they grow past a few megabytes (a zoom level seldom
-    // has more than a few dozen looks).
-    struct Key {
-        ZoneFigure figure;
-        double scale;
-        auto operator<=>(const Key&) const = default;
-    };
-    thread_local std::map<Key, QImage> figures;
-    thread_local qsizetype keptBytes = 0;
-    constexpr qsizetype kMaxKeptBytes = 32 << 20;
-    auto [entry, added] = figures.try_emplace(Key{figure, scale_});
+    auto [entry, added] = kept.figures.try_emplace(FigureKey{figure, scale_});
     if (added) {
         const int side = static_cast<int>(2 * reach * scale_);
         QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -352,13 +377,13 @@ void QtPainter::zoneFigure(const ZoneFigure& figure, int cx, int cy) {
             QtPainter painter(image);
             drawZoneFigure(painter, figure, reach, reach);
         }
-        keptBytes += image.sizeInBytes();
+        kept.figureBytes += image.sizeInBytes();
         entry->second = std::move(image);
     }
     painter_.drawImage(QPoint(cx - reach, cy - reach), entry->second);
-    if (keptBytes > kMaxKeptBytes) {
-        figures.clear();
-        keptBytes = 0;
+    if (kept.figureBytes > kMaxFigureBytes) {
+        kept.figures.clear();
+        kept.figureBytes = 0;
     }
     // The figure leaves the pen and brush unspecified; the painter's are kept.
 }
@@ -366,10 +391,8 @@ void QtPainter::zoneFigure(const ZoneFigure& figure, int cx, int cy) {
 void QtPainter::textOut(int x, int y, std::string_view utf8) {
     if (!metrics_)
         setFont(kCanvasFace, 10, Rgb{});
-    const QString text = toQString(utf8);
     if (brush_.style() != Qt::NoBrush)
-        painter_.fillRect(QRect(x, y, metrics_->horizontalAdvance(text), metrics_->height()),
-                          brush_.color());
+        painter_.fillRect(QRect(x, y, textWidth(utf8), metrics_->height()), brush_.color());
     // The text's pen stays set until something else draws with the painter's
     // pen: the numbers of zones follow each other with only copied figures
     // between them.
@@ -382,47 +405,37 @@ void QtPainter::textOut(int x, int y, std::string_view utf8) {
     // the font's ascent below it.
     const QPoint baseline(x, y + metrics_->ascent());
     if (!copyRepeats_) {
-        painter_.drawText(baseline, text);
+        painter_.drawText(baseline, toQString(utf8));
         return;
     }
     // Every redraw writes the numbers of all zones on screen, and drawing a
-    // string shapes it anew: the laid-out text is kept by font, ratio and
-    // text, per thread. A layout hands its shaped glyphs to the painter the
-    // way drawText does.
+    // string shapes it anew: the text's layout is kept, and drawing it hands
+    // the shaped glyphs to the raster engine as drawText does.
     //
     // Full redraw, 500 zones at zoom 5, ratio 2: FIXME
-    struct LaidOut {
-        std::unique_ptr<QTextLayout> layout;
-        double ascent = 0; // of its line, the baseline's depth below the top
-    };
-    thread_local std::map<std::tuple<QString, double, QString>, LaidOut> laidOut;
-    constexpr size_t kMaxLaidOut = 4096;
-    if (laidOut.size() >= kMaxLaidOut)
-        laidOut.clear();
-    auto [entry, added] = laidOut.try_emplace({fontKey_, scale_, text});
-    LaidOut& kept = entry->second;
+    if (kept.texts.size() >= kMaxTexts)
+        kept.texts.clear();
+    auto [entry, added] = kept.texts.try_emplace({fontId_, scale_, std::string(utf8)});
+    LaidOutText& text = entry->second;
     if (added) {
-        kept.layout = std::make_unique<QTextLayout>(text, painter_.font(), &image_);
-        kept.layout->setCacheEnabled(true);
-        kept.layout->beginLayout();
-        const QTextLine line = kept.layout->createLine();
-        kept.layout->endLayout();
-        kept.ascent = line.ascent();
+        text.layout = std::make_unique<QTextLayout>(toQString(utf8), painter_.font(), &image_);
+        text.layout->setCacheEnabled(true);
+        text.layout->beginLayout();
+        const QTextLine line = text.layout->createLine();
+        text.layout->endLayout();
+        text.ascent = line.ascent();
     }
-    kept.layout->draw(&painter_, QPointF(baseline) - QPointF(0, kept.ascent));
+    text.layout->draw(&painter_, QPointF(baseline) - QPointF(0, text.ascent));
 }
 
 int QtPainter::textWidth(std::string_view utf8) {
     if (!metrics_)
         setFont(kCanvasFace, 10, Rgb{});
     // Every redraw measures the numbers of all zones on screen, and measuring
-    // shapes the text anew: the widths are kept by font and text, per thread
-    // as pictures may be drawn on several at once.
-    thread_local std::map<std::pair<QString, std::string>, int> widths;
-    constexpr size_t kMaxWidths = 4096;
-    if (widths.size() >= kMaxWidths)
-        widths.clear();
-    auto [entry, added] = widths.try_emplace({fontKey_, std::string(utf8)}, 0);
+    // shapes the text anew: the widths are kept.
+    if (kept.widths.size() >= kMaxTexts)
+        kept.widths.clear();
+    auto [entry, added] = kept.widths.try_emplace({fontId_, std::string(utf8)}, 0);
     if (added)
         entry->second = metrics_->horizontalAdvance(toQString(utf8));
     return entry->second;

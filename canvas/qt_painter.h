@@ -75,14 +75,17 @@ class QtPainter : public Painter {
     int fontSize_ = 0;
     QFont font_;
     std::optional<QFontMetrics> metrics_;
-    double exactAscent_ = 0; // the ascent before QFontMetrics rounds it
     QPen textPen_;
     bool textPenSet_ = false; // the painter holds textPen_ rather than pen_
-    QString fontKey_;         // the font and the image's resolution, which decide text widths
+    int fontId_ = 0;          // names the font and the image's resolution, which decide text widths
     QPoint position_;
     bool direct_ = false;
     bool copyRepeats_ = true;
 };
+
+// Drops the zone figures and texts the painters of this thread keep between
+// pictures (see QtPainter::setCopyRepeats).
+void forgetKeptDrawings();
 
 // Whether a dotted ring sets the device pixel whose centre lies (dx, dy) device
 // pixels from the centre of the ring, `ringRadius` logical pixels round: one
