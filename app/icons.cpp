@@ -1,6 +1,9 @@
 #include "app/icons.h"
 
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPaintDevice>
+#include <QPainter>
 
 #include <array>
 
@@ -17,6 +20,61 @@ QPixmap picture(const QString& path) {
     return QPixmap::fromImage(reader.read());
 }
 
+// A toolbar icon whose picture for dense screens is decoded when first asked
+// for: the window shows two dozen icons at start-up, mostly on screens that
+// need only the small pictures. Everything else is the toolkit's own icon of
+// the pictures decoded so far, so the icon looks and scales as one made of
+// both pictures at once.
+class ToolbarIconEngine : public QIconEngine {
+  public:
+    ToolbarIconEngine(QString denseFile, const QPixmap& small)
+        : denseFile_(std::move(denseFile)), smallSize_(small.size()) {
+        icon_.addPixmap(small);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        needs(size, 1);
+        return icon_.pixmap(size, 1.0, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        needs(rect.size(), painter->device()->devicePixelRatio());
+        icon_.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        needs(size, 1);
+        return icon_.actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        needs(smallSize_, 2);
+        return icon_.availableSizes(mode, state);
+    }
+    // `size` in device pixels, as QIcon asks at a ratio above 1.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        needs(size, scale);
+        return icon_.pixmap(size / scale, scale, mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new ToolbarIconEngine(*this); }
+    QString key() const override { return QStringLiteral("zw-toolbar"); }
+
+  private:
+    // Adds the dense picture before a request it may serve: at a ratio above
+    // 1, or larger than the small picture.
+    void needs(const QSize& size, qreal scale) {
+        if (denseFile_.isEmpty() || (scale <= 1 && size.width() <= smallSize_.width() &&
+                                     size.height() <= smallSize_.height()))
+            return;
+        icon_.addPixmap(picture(denseFile_));
+        denseFile_.clear();
+    }
+
+    QString denseFile_; // empty once decoded
+    QSize smallSize_;
+    QIcon icon_;
+};
+
 } // namespace
 
 QIcon toolbarIcon(const QString& name) {
@@ -24,10 +82,7 @@ QIcon toolbarIcon(const QString& name) {
     const QPixmap small = picture(base + QStringLiteral(".png"));
     if (small.isNull())
         return {};
-    QIcon icon;
-    icon.addPixmap(small);
-    icon.addPixmap(picture(base + QStringLiteral("@2x.png")));
-    return icon;
+    return QIcon(new ToolbarIconEngine(base + QStringLiteral("@2x.png"), small));
 }
 
 QIcon applicationIcon() {
