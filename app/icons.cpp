@@ -1,5 +1,6 @@
 #include "app/icons.h"
 
+#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -20,17 +21,15 @@ QPixmap picture(const QString& path) {
     return QPixmap::fromImage(reader.read());
 }
 
-// A toolbar icon whose picture for dense screens is decoded when first asked
-// for: the window shows two dozen icons at start-up, mostly on screens that
-// need only the small pictures. Everything else is the toolkit's own icon of
-// the pictures decoded so far, so the icon looks and scales as one made of
-// both pictures at once.
+// A toolbar icon whose pictures are decoded when first asked for: the small
+// one when the button is first painted, after the window is on screen, and
+// the one for dense screens only when a request at a ratio above 1 or a size
+// above the small one comes. Everything else is the toolkit's own icon of the
+// pictures decoded so far, so the icon looks and scales as one made of both
+// pictures at once.
 class ToolbarIconEngine : public QIconEngine {
   public:
-    ToolbarIconEngine(QString denseFile, const QPixmap& small)
-        : denseFile_(std::move(denseFile)), smallSize_(small.size()) {
-        icon_.addPixmap(small);
-    }
+    explicit ToolbarIconEngine(QString base) : base_(std::move(base)) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         needs(size, 1);
@@ -46,7 +45,7 @@ class ToolbarIconEngine : public QIconEngine {
         return icon_.actualSize(size, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        needs(smallSize_, 2);
+        needs(kSmall, 2);
         return icon_.availableSizes(mode, state);
     }
     // `size` in device pixels, as QIcon asks at a ratio above 1.
@@ -60,18 +59,25 @@ class ToolbarIconEngine : public QIconEngine {
     QString key() const override { return QStringLiteral("zw-toolbar"); }
 
   private:
-    // Adds the dense picture before a request it may serve: at a ratio above
-    // 1, or larger than the small picture.
+    static constexpr QSize kSmall{kToolbarIconSize, kToolbarIconSize};
+
+    // Decodes what a request may need: the small picture always, the dense
+    // one at a ratio above 1 or for a size above the small one.
     void needs(const QSize& size, qreal scale) {
-        if (denseFile_.isEmpty() || (scale <= 1 && size.width() <= smallSize_.width() &&
-                                     size.height() <= smallSize_.height()))
-            return;
-        icon_.addPixmap(picture(denseFile_));
-        denseFile_.clear();
+        if (!small_) {
+            icon_.addPixmap(picture(base_ + QStringLiteral(".png")));
+            small_ = true;
+        }
+        if (!dense_ &&
+            (scale > 1 || size.width() > kSmall.width() || size.height() > kSmall.height())) {
+            icon_.addPixmap(picture(base_ + QStringLiteral("@2x.png")));
+            dense_ = true;
+        }
     }
 
-    QString denseFile_; // empty once decoded
-    QSize smallSize_;
+    QString base_; // ":/icons/NAME"
+    bool small_ = false;
+    bool dense_ = false;
     QIcon icon_;
 };
 
@@ -79,10 +85,9 @@ class ToolbarIconEngine : public QIconEngine {
 
 QIcon toolbarIcon(const QString& name) {
     const QString base = QStringLiteral(":/icons/") + name;
-    const QPixmap small = picture(base + QStringLiteral(".png"));
-    if (small.isNull())
+    if (!QFile::exists(base + QStringLiteral(".png")))
         return {};
-    return QIcon(new ToolbarIconEngine(base + QStringLiteral("@2x.png"), small));
+    return QIcon(new ToolbarIconEngine(base));
 }
 
 QIcon applicationIcon() {

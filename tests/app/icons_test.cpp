@@ -7,8 +7,8 @@
 namespace zw {
 namespace {
 
-// A toolbar icon decodes its picture for dense screens only when asked for
-// one; whatever is asked, it gives what an icon holding both pictures gives.
+// A toolbar icon decodes its pictures only when asked for them; whatever is
+// asked first, it gives what an icon holding both pictures gives.
 TEST(ToolbarIcon, GivesThePixmapsOfAnIconHoldingBothPictures) {
     QIcon both;
     both.addPixmap(QPixmap(QStringLiteral(":/icons/zone.png"), "PNG"));
