@@ -64,8 +64,6 @@ void setFittedText(QLabel* label, const QString& text) {
 // ---- Mine strip ----
 
 MineStrip::MineStrip(QWidget* parent) : QWidget(parent) {
-    for (int i = 0; i < kMineIconCount; ++i)
-        icons_[static_cast<size_t>(i)] = mineIcon(i);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -79,8 +77,14 @@ void MineStrip::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), kFace);
     int n = 0;
     for (const int m : mines_) {
-        if (m >= 0 && m < kMineIconCount)
-            p.drawPixmap(25 * n, 0, icons_[static_cast<size_t>(m)]);
+        if (m >= 0 && m < kMineIconCount) {
+            // Each picture is decoded when first shown, not while the window
+            // is being built: the panel starts hidden.
+            QPixmap& icon = icons_[static_cast<size_t>(m)];
+            if (icon.isNull())
+                icon = mineIcon(m);
+            p.drawPixmap(25 * n, 0, icon);
+        }
         ++n;
     }
 }

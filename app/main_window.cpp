@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,6 +18,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -33,21 +33,15 @@ constexpr int kSeparatorWidth = 8;
 constexpr int kScrollButtonGap = 32;
 
 // The controls' face: the classic 11-pixel dialog face where it is installed,
-// else the nearest sans-serif face of this desktop.
+// else the nearest sans-serif face of this desktop. The first installed family
+// of the list is taken when the font is first used, so that reading the
+// system's fonts waits until the window is on screen.
 QFont controlFont() {
-    static const QStringList preferred = {
-        QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-        QStringLiteral("Tahoma"),        QStringLiteral("Liberation Sans"),
-        QStringLiteral("Arimo"),         QStringLiteral("Nimbus Sans"),
-        QStringLiteral("Arial"),         QStringLiteral("DejaVu Sans")};
     QFont f = QApplication::font();
-    const QStringList families = QFontDatabase::families();
-    for (const QString& name : preferred) {
-        if (families.contains(name, Qt::CaseInsensitive)) {
-            f.setFamily(name);
-            break;
-        }
-    }
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                   QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial"),
+                   QStringLiteral("DejaVu Sans"), f.family()});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(11);
     return f;
@@ -70,6 +64,11 @@ class ClientArea : public QWidget {
 
 } // namespace
 
+namespace {
+std::unique_ptr<QSettings> openSettings();
+constexpr auto kWindowStateKey = "windowState";
+} // namespace
+
 MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), editor_(services, dialogs) {
     // The toolkit's name of the program: the window class the desktop matches
@@ -78,7 +77,8 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     // Latin-1. (No display name is set: it would be appended to every window
     // caption by some desktops; message boxes carry the title themselves.)
     QCoreApplication::setApplicationName(QStringLiteral("zonewright"));
-    setWindowIcon(applicationIcon());
+    // The icon's pictures are decoded once the window is on screen.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
     setFont(controlFont());
 
     client_ = new ClientArea([this] { layoutClient(); });
@@ -131,7 +131,11 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
                     editor_.leftRelease(c.x(), c.y());
             });
 
-    buildAnalysisPanel();
+    // The analysis panel starts hidden; it is built once the window is on
+    // screen, or when first asked for: its table is what would first read the
+    // system's fonts. Its width and place from the last run wait for it.
+    analysisWidthKept_ = restoreState(openSettings()->value(kWindowStateKey).toByteArray());
+    QTimer::singleShot(0, this, [this] { analysisPanel(); });
     buildRecentFiles();
 
     setMinimumSize(680, 300);
@@ -156,7 +160,8 @@ MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
     // The dock goes after the toolbar; its last hide must not reach the button.
-    QObject::disconnect(analysis_->toggleViewAction(), nullptr, this, nullptr);
+    if (analysis_)
+        QObject::disconnect(analysis_->toggleViewAction(), nullptr, this, nullptr);
     // The widgets call into the editor: they go before it does.
     delete takeCentralWidget();
 }
@@ -219,14 +224,17 @@ QString MainWindow::toolTipOf(const ToolbarEntry& entry) const {
     return tip;
 }
 
-namespace {
-std::unique_ptr<QSettings> openSettings();
-constexpr auto kWindowStateKey = "windowState";
-} // namespace
+AnalysisPanel* MainWindow::analysisPanel() {
+    if (!analysis_)
+        buildAnalysisPanel();
+    return analysis_;
+}
 
 void MainWindow::buildAnalysisPanel() {
     analysis_ = new AnalysisPanel(this);
-    addDockWidget(Qt::RightDockWidgetArea, analysis_);
+    // In the place the last run left it, else on the right; hidden all the same.
+    if (!restoreDockWidget(analysis_))
+        addDockWidget(Qt::RightDockWidgetArea, analysis_);
     analysis_->hide();
     QToolButton* b = button("analysis");
     // The button follows the dock, however it was shown or closed; a shown
@@ -243,9 +251,6 @@ void MainWindow::buildAnalysisPanel() {
             resizeDocks({analysis_}, {analysis_->openingWidth(width())}, Qt::Horizontal);
         }
     });
-    // Its width and place from the last run; it opens hidden all the same.
-    analysisWidthKept_ = restoreState(openSettings()->value(kWindowStateKey).toByteArray());
-    analysis_->hide();
     connect(analysis_, &AnalysisPanel::zonesActivated, this,
             [this](std::vector<int> zones) { editor_.showZones(zones); });
 }
@@ -449,13 +454,14 @@ void MainWindow::templateChanged() {
 }
 
 void MainWindow::toggleAnalysisPanel() {
-    analysis_->toggleViewAction()->trigger();
+    analysisPanel()->toggleViewAction()->trigger();
 }
 
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (closeRequest(editor_)) {
+        analysisPanel(); // the dock's place is part of the state kept
         openSettings()->setValue(kWindowStateKey, saveState());
         e->accept();
     } else {

@@ -59,7 +59,7 @@ class MainWindow : public QMainWindow, public EditorView {
     QWidget* toolbar() const { return toolbar_; }
     CanvasWidget* canvas() const { return canvas_; }
     InfoPanelWidget* infoPanel() const { return panel_; }
-    AnalysisPanel* analysisPanel() const { return analysis_; }
+    AnalysisPanel* analysisPanel(); // built when first asked for
     // The recent files' drop-down of the load button.
     QMenu* recentMenu() const { return recentMenu_; }
     QScrollBar* hScrollBar() const { return hBar_; }

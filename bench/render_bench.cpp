@@ -106,6 +106,19 @@ BENCHMARK(BM_RedrawAtScale2)
     ->ArgsProduct({{100, 500, 2000}, {2, 5}})
     ->Unit(benchmark::kMillisecond);
 
+// The same, 500 zones at zoom 5, as the first picture at a zoom level or
+// ratio: nothing kept from earlier pictures (zone figures, laid-out numbers).
+void BM_RedrawAtScale2FirstAtZoom(benchmark::State& state) {
+    const zw::TRmg t = largeTemplate(500);
+    const zw::ViewState v = viewAt(5);
+    for (auto _ : state) {
+        zw::forgetKeptDrawings();
+        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight, 2.0);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_RedrawAtScale2FirstAtZoom)->Unit(benchmark::kMillisecond);
+
 // The selection's highlight: 500 zones with everything selected (argument 1)
 // against the same redraw without a selection (0), at zoom levels 2 and 5.
 void BM_RedrawSelection(benchmark::State& state) {

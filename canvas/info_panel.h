@@ -25,7 +25,7 @@ struct InfoPanelContent {
     std::string line4; // zone: monsters
     std::array<std::string, 3> treasure;
     std::string existence;
-    std::vector<int> mines;  // MineIcon values present, in strip order
+    std::vector<int> mines;     // MineIcon values present, in strip order
     bool noMinesVisible = true; // "Шахт нет"
     int height = kInfoPanelZoneHeight;
 

@@ -38,12 +38,22 @@ class QtPainter : public Painter {
     void lineTo(int x, int y) override;
     void polygon(const std::vector<PixelPoint>& points) override;
     void ellipse(int left, int top, int right, int bottom) override;
+    void backdrop(int width, int height, Rgb background, Rgb lineColour,
+                  const std::vector<GridLine>& lines) override;
+    void zoneFigure(const ZoneFigure& figure, int cx, int cy) override;
     void textOut(int x, int y, std::string_view utf8) override;
     int textWidth(std::string_view utf8) override;
     int textHeight(std::string_view utf8) override;
 
+    // Whether what repeats is drawn once and copied (the default): the grid's
+    // columns down the canvas, zone figures from images kept per look. Off,
+    // everything is drawn each time; both give the same pixels.
+    void setCopyRepeats(bool copy) { copyRepeats_ = copy; }
+
   private:
     void drawEllipseDirect(int left, int top, int right, int bottom);
+    // Gives the painter back the pen set by setPen after text was drawn.
+    void usePen();
 
     QImage& image_;
     uchar* bits_; // null when the format is not 32 bits a pixel
@@ -65,10 +75,17 @@ class QtPainter : public Painter {
     int fontSize_ = 0;
     QFont font_;
     std::optional<QFontMetrics> metrics_;
-    QString fontKey_; // the font and the image's resolution, which decide text widths
+    QPen textPen_;
+    bool textPenSet_ = false; // the painter holds textPen_ rather than pen_
+    int fontId_ = 0;          // names the font and the image's resolution, which decide text widths
     QPoint position_;
     bool direct_ = false;
+    bool copyRepeats_ = true;
 };
+
+// Drops the zone figures and texts the painters of this thread keep between
+// pictures (see QtPainter::setCopyRepeats).
+void forgetKeptDrawings();
 
 // Whether a dotted ring sets the device pixel whose centre lies (dx, dy) device
 // pixels from the centre of the ring, `ringRadius` logical pixels round: one

@@ -20,25 +20,21 @@ bool validZone(const TRmg& t, int32_t index) {
     return index >= 0 && static_cast<size_t>(index) < t.zones.size();
 }
 
-void drawGrid(Painter& p, const ViewState& v, int width, int height) {
+// The node grid's lines in the order they are drawn: at every step one
+// vertical and one horizontal line, each thick at every fifth node.
+std::vector<GridLine> gridLines(const ViewState& v, int width, int height) {
+    std::vector<GridLine> lines;
     const int64_t h = v.halfCell();
     for (int64_t count = 0;; ++count) {
         const int64_t s = h + 2 * h * count;
-        if (s <= width - 6) {
-            const bool thick = (count + v.originX) % 5 == 0;
-            p.setPen(kGridGrey, thick ? 3 : 1, PenStyle::Solid);
-            p.moveTo(clampToInt(s), 0);
-            p.lineTo(clampToInt(s), height);
-        }
-        if (s <= height - 15) {
-            const bool thick = (count + v.originY) % 5 == 0;
-            p.setPen(kGridGrey, thick ? 3 : 1, PenStyle::Solid);
-            p.moveTo(0, clampToInt(s));
-            p.lineTo(width, clampToInt(s));
-        }
+        if (s <= width - 6)
+            lines.push_back({true, clampToInt(s), (count + v.originX) % 5 == 0 ? 3 : 1});
+        if (s <= height - 15)
+            lines.push_back({false, clampToInt(s), (count + v.originY) % 5 == 0 ? 3 : 1});
         if (s + 2 * h > width && s + 2 * h > height)
             break;
     }
+    return lines;
 }
 
 // Angle perpendicular to the line from B to A, from the zones' grid positions.
@@ -123,22 +119,39 @@ void drawConnection(Painter& p, const TRmg& t, const ViewState& v, const Connect
     }
 }
 
-void drawTownMarks(Painter& p, const ZoneRecord& z, int cx, int cy, int r) {
+void drawTownMarks(Painter& p, int cx, int cy, int r, bool towns, bool forts) {
     // Spikes at the lower corners for towns, at the upper corners for forts.
-    const bool lower = hasTowns(z);
-    const bool upper = hasTownsWithFort(z);
-    if (!lower && !upper)
+    if (!towns && !forts)
         return;
     p.setPen(kBlack, 1, PenStyle::Solid);
     const int half = r / 2;
-    if (lower) {
+    if (towns) {
         p.polygon({{cx - half, cy}, {cx - r, cy + r}, {cx, cy + half}});
         p.polygon({{cx + half, cy}, {cx + r, cy + r}, {cx, cy + half}});
     }
-    if (upper) {
+    if (forts) {
         p.polygon({{cx - half, cy}, {cx - r, cy - r}, {cx, cy - half}});
         p.polygon({{cx + half, cy}, {cx + r, cy - r}, {cx, cy - half}});
     }
+}
+
+ZoneFigure figureOf(const ViewState& v, const ZoneRecord& z, bool dragged, bool selected) {
+    ZoneFigure f;
+    // A negative size read from a file would give a negative radius: no circle then.
+    f.radius = std::max(zoneRadiusPixels(z.size, v), 0);
+    f.fill = zoneBrushColour(z);
+    f.dragged = dragged;
+    if (dragged)
+        return f;
+    f.outline = existColour(z);
+    f.outlineWidth = nearestMonsterStrength(z) + 1;
+    f.towns = hasTowns(z);
+    f.forts = hasTownsWithFort(z);
+    f.selected = selected;
+    if (z.kind != ZoneKind::Treasure && f.radius > 4)
+        f.inner = z.kind == ZoneKind::Junction ? ZoneFigure::InnerRing::Dotted
+                                               : ZoneFigure::InnerRing::Solid;
+    return f;
 }
 
 void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bool dragged,
@@ -147,27 +160,7 @@ void drawZone(Painter& p, const ViewState& v, const ZoneRecord& z, int index, bo
     const int64_t margin = 2 * static_cast<int64_t>(v.halfCell());
     if (c.x < -margin || c.x > width + margin || c.y < -margin || c.y > height + margin)
         return;
-    // A negative size read from a file would give a negative radius: no circle then.
-    const int r = std::max(zoneRadiusPixels(z.size, v), 0);
-
-    p.setBrush(zoneBrushColour(z), BrushStyle::Solid);
-    if (dragged) {
-        p.setPen(kBlack, 1, PenStyle::Dotted);
-    } else {
-        drawTownMarks(p, z, c.x, c.y, r);
-        p.setPen(existColour(z), nearestMonsterStrength(z) + 1, PenStyle::Solid);
-    }
-    p.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
-    if (selected && !dragged) {
-        const int ring = r + kSelectionRingGap;
-        p.setBrush(kWhite, BrushStyle::Clear);
-        p.setPen(kSelectionColour, kSelectionRingWidth, PenStyle::Solid);
-        p.ellipse(c.x - ring, c.y - ring, c.x + ring, c.y + ring);
-    }
-    if (!dragged && z.kind != ZoneKind::Treasure && r > 4) {
-        p.setPen(kBlack, 1, z.kind == ZoneKind::Junction ? PenStyle::Dotted : PenStyle::Solid);
-        p.ellipse(c.x - r + 4, c.y - r + 4, c.x + r - 4, c.y + r - 4);
-    }
+    p.zoneFigure(figureOf(v, z, dragged, selected), c.x, c.y);
 
     p.setFont(kCanvasFace, zoneNumberPointSize(v), kBlack);
     p.setBrush(kWhite, BrushStyle::Clear);
@@ -220,6 +213,57 @@ void drawMarks(Painter& p, const TRmg& t, const ViewState& v, const CanvasOverla
 }
 
 } // namespace
+
+void drawZoneFigure(Painter& p, const ZoneFigure& f, int cx, int cy) {
+    const int r = f.radius;
+    p.setBrush(f.fill, BrushStyle::Solid);
+    if (f.dragged) {
+        p.setPen(kBlack, 1, PenStyle::Dotted);
+    } else {
+        drawTownMarks(p, cx, cy, r, f.towns, f.forts);
+        p.setPen(f.outline, f.outlineWidth, PenStyle::Solid);
+    }
+    p.ellipse(cx - r, cy - r, cx + r, cy + r);
+    if (f.selected && !f.dragged) {
+        const int ring = r + kSelectionRingGap;
+        p.setBrush(kWhite, BrushStyle::Clear);
+        p.setPen(kSelectionColour, kSelectionRingWidth, PenStyle::Solid);
+        p.ellipse(cx - ring, cy - ring, cx + ring, cy + ring);
+    }
+    if (!f.dragged && f.inner != ZoneFigure::InnerRing::None) {
+        p.setPen(kBlack, 1,
+                 f.inner == ZoneFigure::InnerRing::Dotted ? PenStyle::Dotted : PenStyle::Solid);
+        p.ellipse(cx - r + 4, cy - r + 4, cx + r - 4, cy + r - 4);
+    }
+}
+
+int zoneFigureReach(const ZoneFigure& f) {
+    // The outline is centred on the circle's edge; the spikes reach the corners
+    // of its square, their mitred tips about a pixel further.
+    int reach = f.outlineWidth / 2 + 1;
+    if (f.selected)
+        reach = std::max(reach, kSelectionRingGap + kSelectionRingWidth / 2 + 1);
+    return f.radius + reach + 2;
+}
+
+void Painter::backdrop(int width, int height, Rgb background, Rgb lineColour,
+                       const std::vector<GridLine>& lines) {
+    fillRect(0, 0, width, height, background);
+    for (const GridLine& line : lines) {
+        setPen(lineColour, line.width, PenStyle::Solid);
+        if (line.vertical) {
+            moveTo(line.at, 0);
+            lineTo(line.at, height);
+        } else {
+            moveTo(0, line.at);
+            lineTo(width, line.at);
+        }
+    }
+}
+
+void Painter::zoneFigure(const ZoneFigure& figure, int cx, int cy) {
+    drawZoneFigure(*this, figure, cx, cy);
+}
 
 Rgb playerColour(int32_t owner) {
     if (owner < 0 || owner >= static_cast<int32_t>(kPlayerColours.size()))
@@ -275,8 +319,7 @@ void redraw(Painter& p, const TRmg& t, const ViewState& view, ItemRef dragSource
         return;
     const ViewState v = clampedZoom(view);
 
-    p.fillRect(0, 0, width, height, kSilver);
-    drawGrid(p, v, width, height);
+    p.backdrop(width, height, kSilver, kGridGrey, gridLines(v, width, height));
 
     for (size_t j = 0; j < t.connections.size(); ++j) {
         if (dragSource == connectionRef(static_cast<int>(j)))

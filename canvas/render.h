@@ -51,6 +51,13 @@ int drawnPassageCount(const ConnectionRecord& c);
 // Point size of the zone numbers: 27 - 4 * zoomLevel.
 int zoneNumberPointSize(const ViewState& v);
 
+// Draws a zone's figure centred on (cx, cy): the town spikes under the circle,
+// the circle filled and outlined, the selection ring, the inner ring.
+void drawZoneFigure(Painter& p, const ZoneFigure& figure, int cx, int cy);
+// How far from the centre the figure's pixels may lie, in logical pixels, at
+// any device pixel ratio.
+int zoneFigureReach(const ZoneFigure& figure);
+
 // Paints the whole picture of a width x height canvas. The item named by
 // `dragSource` is shown as being dragged: a connection is left out, a zone gets
 // a plain dotted outline.

@@ -464,6 +464,43 @@ TEST(QtRender, ScaleDrawsTheSameGeometryWithFinerPixels) {
     EXPECT_TRUE(renderToImage(t, viewAt(2), 0, 8192, 10, 4.0).isNull());
 }
 
+// The grid tiled down from its top row and zone figures copied from kept
+// images give the pixels of drawing everything each time: every look at every
+// zoom level and ratio, selected and dragged, with circles across the
+// picture's edges, and grids of two origins.
+TEST(QtRender, CopiedRepeatsMatchDrawingEachTime) {
+    TRmg t;
+    for (int i = 0; i < 72; ++i) {
+        t.zones.push_back(zoneAt(i % 12 * 2 - 1, i / 12 * 2 - 1));
+        ZoneRecord& z = t.zones.back();
+        z.owner = i % 9;
+        z.kind = i % 3;
+        z.townMode = i % 4;
+        z.neutralCastles = i / 4 % 2;
+        z.monsterStrength = i % 5 - (i % 7 == 0 ? 3 : 0);
+        z.existMode = i % 4;
+        z.size = i % 2 == 0 ? 10 * i : -i;
+    }
+    std::vector<int32_t> selected;
+    for (int32_t k = 0; k < 72; k += 5)
+        selected.push_back(k);
+    CanvasOverlay overlay;
+    overlay.selectedZones = selected;
+    for (const double scale : {1.0, 2.0})
+        for (int zoom = kMinZoom; zoom <= kMaxZoom; ++zoom) {
+            auto draw = [&](bool keep) {
+                QImage img(static_cast<int>(503 * scale), static_cast<int>(397 * scale),
+                           QImage::Format_RGB32);
+                img.setDevicePixelRatio(scale);
+                QtPainter p(img);
+                p.setCopyRepeats(keep);
+                redraw(p, t, viewAt(zoom, -zoom, zoom % 2), zoneRef(7), 503, 397, overlay);
+                return img;
+            };
+            EXPECT_EQ(draw(true), draw(false)) << "zoom " << zoom << ", scale " << scale;
+        }
+}
+
 TEST(QtRender, SameInputSamePicture) {
     TRmg t;
     for (int i = 0; i < 20; ++i) {
