@@ -2,11 +2,17 @@
 
 namespace zw {
 
-TRmg makeNewTemplate() { return TRmg{}; }
+TRmg makeNewTemplate() {
+    return TRmg{};
+}
 
-ZoneRecord makeDefaultZone() { return ZoneRecord{}; }
+ZoneRecord makeDefaultZone() {
+    return ZoneRecord{};
+}
 
-ConnectionRecord makeDefaultConnection() { return ConnectionRecord{}; }
+ConnectionRecord makeDefaultConnection() {
+    return ConnectionRecord{};
+}
 
 std::optional<int> TRmg::findConnection(int a, int b) const {
     for (size_t j = 0; j < connections.size(); ++j) {
@@ -39,6 +45,19 @@ void TRmg::removeConnection(int k) {
     if (k < 0 || static_cast<size_t>(k) >= connections.size())
         return;
     connections.erase(connections.begin() + k);
+}
+
+bool TRmg::hasKeptCells() const {
+    if (!kept.empty())
+        return true;
+    for (const ZoneRecord& z : zones)
+        if (!z.kept.cells.empty())
+            return true;
+    for (const ConnectionRecord& c : connections)
+        for (const PassageRecord& p : c.passages)
+            if (!p.kept.cells.empty())
+                return true;
+    return false;
 }
 
 std::optional<int32_t> playerKindOf(const TRmg& t, int32_t p) {

@@ -6,6 +6,7 @@
 
 #include "model/records.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -59,6 +60,19 @@ Limits zoneLimitsForMode0(int64_t P, int32_t H);
 Limits zoneLimitsForMode1(int64_t P, int32_t H, int32_t owner);
 // A passage's derived limits from its two zones.
 Limits passageLimitsFrom(const ZoneRecord& a, const ZoneRecord& b);
+
+// The cells of one classic row. The fill functions set the cells their record
+// writes and leave the others as they are.
+using ClassicRow = std::array<std::string, kRowCells>;
+// Cells 0 to 2: the name (Windows-1251, as it is) and the two sizes.
+void fillTemplateCells(ClassicRow& row, const TRmg& t, std::string_view name);
+// Cells 3 to 75 of zone i, which the table numbers `number`.
+void fillZoneCells(ClassicRow& row, const TRmg& t, size_t i, int64_t number);
+// Cells 76 to 84 of a passage between the zones the table numbers `first` and `second`.
+void fillPassageCells(ClassicRow& row, int64_t first, int64_t second, const PassageRecord& p);
+// Passages in use of a connection; a count read from elsewhere never reaches
+// beyond the eight slots.
+int passagesInUse(const ConnectionRecord& c);
 
 // Stores the derived limits of zones in existence mode 0 and 1 and then of
 // passages marked autoExist into the template. Passages whose zones do not
