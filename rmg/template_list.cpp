@@ -2,6 +2,7 @@
 
 #include "model/name_rules.h"
 #include "model/text.h"
+#include "rmg/extended_table.h"
 
 #include <algorithm>
 #include <limits>
@@ -184,6 +185,16 @@ TemplateListSession::TemplateListSession(std::string buffer, ListMode mode, std:
         nameEnabled = false;
     }
     entries_ = splitTable(buffer_);
+    readPackCells();
+}
+
+void TemplateListSession::readPackCells() {
+    packCells_.clear();
+    if (!claimsExtendedLayout(buffer_))
+        return;
+    const auto table = ExtendedTable::read(buffer_);
+    if (const auto* t = std::get_if<ExtendedTable>(&table))
+        packCells_ = t->packCells();
 }
 
 void TemplateListSession::click(std::optional<int> item) {
@@ -202,6 +213,7 @@ void TemplateListSession::doubleClick() {
 }
 
 void TemplateListSession::afterDeletion() {
+    readPackCells();
     selected.reset();
     deleteEnabled = false;
     deletedFlag = true;
