@@ -7,6 +7,7 @@
 #include <array>
 #include <limits>
 #include <new>
+#include <set>
 #include <zlib.h>
 
 namespace zw {
@@ -388,8 +389,10 @@ struct KeptReader {
         return n;
     }
 
+    // A record's cells, each name once (a name is the cell's column).
     std::vector<KeptCell> cellList() {
         std::vector<KeptCell> out;
+        std::set<std::string, std::less<>> names;
         for (int32_t n = count("дополнительных полей"); n > 0; --n) {
             countOne();
             KeptCell c;
@@ -401,6 +404,8 @@ struct KeptReader {
             c.text = text();
             if ((flags & kCellReadAs) != 0)
                 c.readAs = text();
+            if (!names.insert(c.name).second)
+                throw Refusal{"дополнительное поле «" + cp1251ToUtf8(c.name) + "» записано дважды"};
             out.push_back(std::move(c));
         }
         return out;

@@ -52,8 +52,8 @@ std::string encodeProject(const TRmg& t);
 // outside 1..8, and bytes after the last connection inside the body. After the
 // end of the compressed stream, the kept cells' section is read when its tag
 // begins what follows (refused when it is cut short, damaged, of an unknown
-// version, beyond the limits, or names a record twice or one that isn't
-// there); any other bytes there are ignored. Other values inside the records
+// version, beyond the limits, names a record twice or one that isn't there,
+// or a record's cell twice); any other bytes there are ignored. Other values inside the records
 // are kept as they are.
 std::variant<TRmg, ProjectLoadFailure> decodeProject(std::string_view fileBytes);
 

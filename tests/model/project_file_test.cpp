@@ -551,6 +551,8 @@ TEST(ProjectKeptCells, DamagedSectionsAreRefusedNamingTheFault) {
         {keptSection(empty + none), "обрываются"},
         {keptSection(int32le(1) + cell(4, "a", "b") + none + none + none), "признаки"},
         {keptSection(int32le(1) + bytes({0}) + int32le(-2)), "отрицательная длина"},
+        {keptSection(int32le(2) + cell(0, "A", "x") + cell(1, "A", "y") + none + none + none),
+         "поле «A» записано дважды"},
         {keptSection(int32le(-1)), "отрицательное количество"},
         {keptSection(int32le(2000000000)), "обрываются"},
         {keptSection(empty + int32le(1) + int32le(3) + int32le(-1) + none + none + none),
@@ -636,11 +638,11 @@ TEST(ProjectKeptCells, LimitsRefuseBeforeMemoryFollowsWhatTheFileClaims) {
         int32le(1) + bytes({0}) + textField("") + int32le(static_cast<int32_t>(huge));
     auto f = refusal(file + section(streamOfRepeated(bigHead, 'a', huge)));
     EXPECT_NE(f.message.find("занимают больше 64 МБ"), std::string::npos) << f.message;
-    // More cells than the limit, each of them nine bytes (all zero: no flags,
-    // empty name and text).
-    const std::string manyHead = int32le(kMaxProjectKeptCells + 1);
+    // More kept rows than the limit takes cells and rows, each twelve zero
+    // bytes (row 0, no cell count, no cells).
+    const std::string manyHead = int32le(0) + int32le(kMaxProjectKeptCells + 1);
     f = refusal(file +
-                section(streamOfRepeated(manyHead, '\0', 9 * (size_t{kMaxProjectKeptCells} + 1))));
+                section(streamOfRepeated(manyHead, '\0', 12 * (size_t{kMaxProjectKeptCells} + 1))));
     EXPECT_NE(f.message.find("слишком много дополнительных полей"), std::string::npos) << f.message;
 
     TRmg t = makeNewTemplate();
