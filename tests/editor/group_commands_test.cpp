@@ -189,12 +189,13 @@ TEST(SymmetryCommands, EachMenuActionTransformsTheSelectionAsOneStep) {
     struct Case {
         std::string_view action;
         std::vector<GridPoint> nodes;
+        std::string step;
     } cases[] = {
-        {"mirror-left-right", {{2, 0}, {0, 0}, {0, 4}}},
-        {"mirror-top-bottom", {{0, 4}, {2, 4}, {2, 0}}},
-        {"rotate-90", {{3, 1}, {3, 3}, {-1, 3}}},
-        {"rotate-180", {{2, 4}, {0, 4}, {0, 0}}},
-        {"rotate-270", {{-1, 3}, {-1, 1}, {3, 1}}},
+        {"mirror-left-right", {{2, 0}, {0, 0}, {0, 4}}, "Отражение 3 локаций слева направо"},
+        {"mirror-top-bottom", {{0, 4}, {2, 4}, {2, 0}}, "Отражение 3 локаций сверху вниз"},
+        {"rotate-90", {{3, 1}, {3, 3}, {-1, 3}}, "Поворот 3 локаций на 90°"},
+        {"rotate-180", {{2, 4}, {0, 4}, {0, 0}}, "Поворот 3 локаций на 180°"},
+        {"rotate-270", {{-1, 3}, {-1, 1}, {3, 1}}, "Поворот 3 локаций на 270°"},
     };
     ASSERT_EQ(symmetryActions().size(), 6u);
     for (const Case& c : cases) {
@@ -212,6 +213,7 @@ TEST(SymmetryCommands, EachMenuActionTransformsTheSelectionAsOneStep) {
         EXPECT_EQ(nodesOf(h.editor.document().rmg()), expected);
         EXPECT_EQ(h.editor.selection(), zonesSelected({0, 1, 2}));
         EXPECT_EQ(h.editor.document().history().position(), 1);
+        EXPECT_EQ(h.editor.document().stepBackName(), c.step);
         h.editor.document().stepBack();
         EXPECT_EQ(h.editor.document().rmg(), before);
     }
