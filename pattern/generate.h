@@ -6,7 +6,10 @@
 // zones on the way to the next player), the middle last. Every player's part
 // is the same list of zones and connections turned to the player's side, so
 // the connections are exactly symmetric; the grid positions follow the turn
-// as closely as the square grid allows (exactly for 2 and 4 players).
+// as closely as the square grid allows (exactly for 2 and 4 players). The
+// layout reads plainly: no two connections cross, none runs by a zone that is
+// not one of its ends, and a player more never makes the picture narrower or
+// lower.
 //
 // Existence: the parts of players 3 and above, and the zones between two
 // players, exist only when every player they belong to plays, so whatever
