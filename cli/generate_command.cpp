@@ -111,8 +111,8 @@ void addGenerateCommand(CLI::App& app, int& result) {
         "for star; ring has none)");
     o->seedOption =
         cmd->add_option("--seed", o->seed,
-                        "an integer that varies sizes and treasure, the same way for every player "
-                        "(default 0)");
+                        "an integer from 0 to 999999 that varies sizes and treasure, the same way "
+                        "for every player (default 0)");
     o->nameOption = cmd->add_option("--name", o->name,
                                     "the template's name (default: the pattern and the number of "
                                     "players, in Russian)");

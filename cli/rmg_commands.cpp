@@ -111,10 +111,12 @@ int runList(const RmgArgs& a) {
     if (!buffer)
         return kExitBadInput;
     const auto entries = splitTable(*buffer);
-    // An empty list is a true answer for a table with only a header; one that
-    // looks saved by a spreadsheet is told why nothing was found.
-    if (entries.empty() && spreadsheetSigns(*buffer).any())
+    // As the import and the window: no template is an error, with the hint
+    // when the table looks saved by a spreadsheet.
+    if (entries.empty()) {
         printError(a.table + ": " + noTemplateFoundMessage(*buffer));
+        return kExitBadInput;
+    }
     for (size_t i = 0; i < entries.size(); ++i)
         printLine(std::to_string(i + 1) + '\t' + std::to_string(entries[i].start) + '\t' +
                   std::to_string(entries[i].length) + '\t' + cp1251ToUtf8(entries[i].name));

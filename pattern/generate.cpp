@@ -107,6 +107,7 @@ PatternSettings sanitized(PatternSettings s) {
     s.own = std::clamp(s.own, 0, kPatternMaxOwn);
     s.between = std::clamp(s.between, 0, kPatternMaxBetween);
     s.centre = std::clamp(s.centre, 0, kPatternMaxCentre);
+    s.seed = std::clamp<int64_t>(s.seed, 0, kPatternMaxSeed);
     if (s.pattern == PatternKind::Star) {
         s.between = 0;
         s.centre = std::max(s.centre, 1);
@@ -468,6 +469,8 @@ std::optional<std::string> patternProblem(const PatternSettings& s) {
         return range("Число локаций между соседями", 0, kPatternMaxBetween);
     if (s.centre < 0 || s.centre > kPatternMaxCentre)
         return range("Число локаций в центре", 0, kPatternMaxCentre);
+    if (s.seed < 0 || s.seed > kPatternMaxSeed)
+        return "Вариант должен быть от 0 до " + std::to_string(kPatternMaxSeed);
     if (s.pattern == PatternKind::Star && s.between > 0)
         return std::string("Звезда соединяет игроков только через центр: локаций между "
                            "соседями у нее нет");

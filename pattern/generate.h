@@ -30,6 +30,8 @@ inline constexpr int kPatternMaxPlayers = 8;
 inline constexpr int kPatternMaxOwn = 4;
 inline constexpr int kPatternMaxBetween = 3;
 inline constexpr int kPatternMaxCentre = 4;
+// The variants (seeds) the dialog's field and the command line take.
+inline constexpr int kPatternMaxSeed = 999999;
 
 // "ring", "star", "ring-centre" (the command line's words) and back.
 std::string_view patternWord(PatternKind k);

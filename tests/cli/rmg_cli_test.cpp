@@ -120,8 +120,15 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
     EXPECT_EQ(r.out, "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) + "\tAlpha\n" +
                          "2\t" + std::to_string(h + a.size()) + "\t" + std::to_string(b.size()) +
                          "\tБета\n");
-    spit(dir.file("empty.txt"), "");
-    EXPECT_EQ(cli({"list", dir.file("empty.txt")}).out, "");
+    // No template, as the import says it: a header alone, an empty file, a text with a BOM.
+    for (const std::string& content :
+         {kTestHeader, std::string(), std::string("\xEF\xBB\xBF") + "a\tb\n"}) {
+        spit(dir.file("none.txt"), content);
+        const CliRun none = cli({"list", dir.file("none.txt")});
+        EXPECT_EQ(none.status, 2);
+        EXPECT_EQ(none.out, "");
+        EXPECT_NE(none.err.find(": Не найдено ни одного шаблона!"), std::string::npos) << none.err;
+    }
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
 
@@ -132,7 +139,7 @@ TEST_F(RmgCli, ListAndImportSayWhenATableLooksSavedByASpreadsheet) {
                                  ": Не найдено ни одного шаблона!\nСтроки файла заканчиваются "
                                  "только символом LF, а ячейки заключены в двойные кавычки";
     CliRun r = cli({"list", path});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.compare(0, expected.size(), expected), 0) << r.err;
     r = cli({"import", path, dir.file("x.tpz"), "--index", "1"});

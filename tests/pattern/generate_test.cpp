@@ -31,14 +31,21 @@ struct Case {
 // directly, a middle with more side zones than gaps between players, rings
 // whose parts vanish with their players.
 const Case kCases[] = {
-    {PatternKind::Ring, 2, 1, 0, 0, 0},       {PatternKind::RingCentre, 2, 0, 0, 1, 0},
-    {PatternKind::Ring, 2, 4, 3, 0, 5},       {PatternKind::Star, 2, 2, 0, 4, 1},
-    {PatternKind::Star, 3, 1, 0, 1, 2},       {PatternKind::RingCentre, 3, 0, 2, 0, 3},
-    {PatternKind::RingCentre, 4, 1, 1, 1, 0}, {PatternKind::Ring, 4, 2, 0, 0, 7},
-    {PatternKind::RingCentre, 4, 3, 2, 4, 8}, {PatternKind::RingCentre, 5, 3, 1, 2, 11},
-    {PatternKind::Star, 6, 4, 0, 3, 4},       {PatternKind::RingCentre, 7, 2, 2, 3, 9},
-    {PatternKind::Ring, 8, 0, 3, 0, 1},       {PatternKind::RingCentre, 8, 4, 3, 4, 123},
-    {PatternKind::Star, 8, 0, 0, 1, -6},
+    {PatternKind::Ring, 2, 1, 0, 0, 0},
+    {PatternKind::RingCentre, 2, 0, 0, 1, 0},
+    {PatternKind::Ring, 2, 4, 3, 0, 5},
+    {PatternKind::Star, 2, 2, 0, 4, 1},
+    {PatternKind::Star, 3, 1, 0, 1, 2},
+    {PatternKind::RingCentre, 3, 0, 2, 0, 3},
+    {PatternKind::RingCentre, 4, 1, 1, 1, 0},
+    {PatternKind::Ring, 4, 2, 0, 0, 7},
+    {PatternKind::RingCentre, 4, 3, 2, 4, 8},
+    {PatternKind::RingCentre, 5, 3, 1, 2, 11},
+    {PatternKind::Star, 6, 4, 0, 3, 4},
+    {PatternKind::RingCentre, 7, 2, 2, 3, 9},
+    {PatternKind::Ring, 8, 0, 3, 0, 1},
+    {PatternKind::RingCentre, 8, 4, 3, 4, 123},
+    {PatternKind::Star, 8, 0, 0, 1, kPatternMaxSeed},
 };
 
 PatternSettings settingsOf(const Case& c) {
@@ -238,6 +245,8 @@ TEST(Generate, RefusesWhatCannotBeMade) {
         {"own 5", [](PatternSettings& s) { s.own = 5; }},
         {"between 4", [](PatternSettings& s) { s.between = 4; }},
         {"centre 5", [](PatternSettings& s) { s.centre = 5; }},
+        {"seed -1", [](PatternSettings& s) { s.seed = -1; }},
+        {"seed 1000000", [](PatternSettings& s) { s.seed = 1000000; }},
         {"star without centre",
          [](PatternSettings& s) { s = patternDefaults(PatternKind::Star, 4), s.centre = 0; }},
         {"star with ways between",
