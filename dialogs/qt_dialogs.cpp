@@ -12,7 +12,8 @@ namespace zw {
 QtDialogs::QtDialogs(Services& services, QWidget* parent)
     : form2_(new ZoneDialog(services, parent)), form3_(new ConnectionDialog(parent)),
       form4_(new TemplateDialog(services, parent)),
-      form5_(new TemplateListDialog(services, parent)), duplicate_(new DuplicateDialog(parent)),
+      form5_(new TemplateListDialog(services, parent)),
+      duplicate_(new DuplicateDialog(services, parent)),
       pattern_(new PatternDialog(services, parent)) {}
 
 QtDialogs::~QtDialogs() {
