@@ -129,6 +129,7 @@ struct Point {
 struct Node {
     int64_t x = 0;
     int64_t y = 0;
+    bool operator==(const Node&) const = default;
 };
 
 // The shape of the template before it is put on the grid: which zone is
@@ -247,6 +248,44 @@ std::vector<Point> planeLayout(const Shape& s, double r) {
     return out;
 }
 
+// planeLayout for one shape and many radii: the directions of the ring's
+// zones and the whole middle do not change with the radius, so only the own
+// zones' fan is worked out again (the same numbers planeLayout gives).
+class PlaneLayouts {
+  public:
+    explicit PlaneLayouts(const Shape& s) : s_(s), unit_(planeLayout(s, 1.0)) {}
+
+    std::vector<Point> at(double r) const {
+        std::vector<Point> out = unit_;
+        const double sector = 2 * kPi / s_.players;
+        const double outer = r + kSpacing;
+        const double fan = fanStep(r);
+        const size_t part = static_cast<size_t>(s_.perPlayer());
+        for (int i = 0; i < s_.players; ++i) {
+            const size_t first = static_cast<size_t>(i) * part;
+            const double a = kPi + i * sector;
+            for (size_t k = first; k < first + part; ++k) {
+                const size_t j = k - first - 1;
+                if (k == first || j >= static_cast<size_t>(s_.own)) {
+                    out[k] = Point{r * unit_[k].x, r * unit_[k].y}; // on the ring
+                } else {
+                    const double angle = a + (static_cast<int>(j) - (s_.own - 1) / 2.0) * fan;
+                    out[k] = Point{outer * std::cos(angle), outer * std::sin(angle)};
+                }
+            }
+        }
+        return out;
+    }
+
+  private:
+    const Shape& s_;
+    std::vector<Point> unit_;
+};
+
+double square(double v) {
+    return v * v;
+}
+
 bool roomy(const Shape& s, const std::vector<Point>& p, double r) {
     // The own zones' fan stays within the player's share of the circle.
     const double sector = 2 * kPi / s.players;
@@ -254,7 +293,7 @@ bool roomy(const Shape& s, const std::vector<Point>& p, double r) {
         return false;
     for (size_t a = 0; a < p.size(); ++a)
         for (size_t b = a + 1; b < p.size(); ++b)
-            if (std::hypot(p[a].x - p[b].x, p[a].y - p[b].y) < kSpacing)
+            if (square(p[a].x - p[b].x) + square(p[a].y - p[b].y) < kSpacing * kSpacing)
                 return false;
     return true;
 }
@@ -382,13 +421,24 @@ std::vector<Node> layOut(const Shape& s) {
     constexpr int kMaxSteps = 20000;
     const Extent least = s.players > kPatternMinPlayers ? extentOf(layOut(s.fewer())) : Extent{};
     const std::vector<Link> links = linksOf(s);
+    const PlaneLayouts layouts(s);
     std::vector<Node> grid;
-    double r = kSpacing / 2;
-    for (int step = 0; step < kMaxSteps; ++step, r += kRadiusStep) {
-        const std::vector<Point> plane = planeLayout(s, r);
+    // The zones on the ring (starts and those between them) stand evenly
+    // spaced: no ring with a smaller chord than the spacing has room.
+    const int onRing = s.players * (1 + s.between);
+    const double smallest = kSpacing / (2 * std::sin(kPi / onRing));
+    const int first =
+        static_cast<int>(std::max(0.0, std::floor((smallest - kSpacing / 2) / kRadiusStep)));
+    for (int step = first; step < kMaxSteps; ++step) {
+        const double r = kSpacing / 2 + step * kRadiusStep;
+        const std::vector<Point> plane = layouts.at(r);
         if (!roomy(s, plane, r))
             continue;
-        grid = gridLayout(s, plane);
+        std::vector<Node> next = gridLayout(s, plane);
+        // Neighbouring rings mostly round to the same nodes: those were judged.
+        if (next == grid)
+            continue;
+        grid = std::move(next);
         const Extent e = extentOf(grid);
         if (e.width >= least.width && e.height >= least.height && apart(grid) &&
             readable(grid, links))
