@@ -222,7 +222,7 @@ std::variant<TRmg, FragmentError> fragmentFromText(std::string_view text) {
         return damaged("zones: нет списка локаций");
     auto read = templateFromJson(records);
     if (const auto* error = std::get_if<TemplateJsonError>(&read))
-        return damaged(error->message);
+        return damaged(error->russian);
     TRmg f = std::move(std::get<TRmg>(read));
     if (f.zones.empty())
         return damaged("zones: фрагмент без локаций");

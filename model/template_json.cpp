@@ -49,6 +49,7 @@ template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
 
 struct Refusal {
     std::string message;
+    std::string russian;
 };
 
 std::string keyPath(const std::string& at, std::string_view key) {
@@ -60,40 +61,52 @@ std::string indexPath(const std::string& at, size_t i) {
 }
 
 // The message names the offending key first; a record read at the top, with
-// no key of its own, gives just what is wrong.
-[[noreturn]] void refuse(const std::string& path, const std::string& what) {
-    throw Refusal{path.empty() ? what : path + ": " + what};
+// no key of its own, gives just what is wrong. `russian` says the same for
+// the window.
+[[noreturn]] void refuse(const std::string& path, const std::string& what,
+                         const std::string& russian) {
+    const std::string at = path.empty() ? std::string() : path + ": ";
+    throw Refusal{at + what, at + russian};
+}
+
+// The number and the noun in the form that follows it: `one` after 1, 21 …,
+// `few` after 2–4, 22–24 …, `many` otherwise (11–14 included).
+std::string valuesCount(size_t n, const char* one, const char* few, const char* many) {
+    const size_t last = n % 10;
+    const bool teens = n % 100 >= 11 && n % 100 <= 14;
+    const char* form = teens ? many : last == 1 ? one : last >= 2 && last <= 4 ? few : many;
+    return std::to_string(n) + " " + form;
 }
 
 int32_t readInt32(const json& v, const std::string& path) {
     if (!v.is_number_integer())
-        refuse(path, "expected an integer");
+        refuse(path, "expected an integer", "ожидается целое число");
     if (v.is_number_unsigned()) {
         if (v.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-            refuse(path, "integer out of the 32-bit range");
+            refuse(path, "integer out of the 32-bit range", "число вне 32-битного диапазона");
     } else {
         const int64_t n = v.get<int64_t>();
         if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
-            refuse(path, "integer out of the 32-bit range");
+            refuse(path, "integer out of the 32-bit range", "число вне 32-битного диапазона");
     }
     return static_cast<int32_t>(v.get<int64_t>());
 }
 
 bool readBool(const json& v, const std::string& path) {
     if (!v.is_boolean())
-        refuse(path, "expected true or false");
+        refuse(path, "expected true or false", "ожидается true или false");
     return v.get<bool>();
 }
 
 const json& expectArray(const json& v, const std::string& path) {
     if (!v.is_array())
-        refuse(path, "expected an array");
+        refuse(path, "expected an array", "ожидается список");
     return v;
 }
 
 const json& expectObject(const json& v, const std::string& path) {
     if (!v.is_object())
-        refuse(path, "expected an object");
+        refuse(path, "expected an object", "ожидается объект");
     return v;
 }
 
@@ -116,7 +129,7 @@ class ObjectReader {
     void finish() const {
         for (const auto& item : obj_.items())
             if (!known_.count(item.key()))
-                refuse(path(item.key()), "unknown key");
+                refuse(path(item.key()), "unknown key", "неизвестный ключ");
     }
 
   private:
@@ -140,9 +153,11 @@ void fromJson(const json& j, const std::string& path, std::array<Element, N>& va
               ListRule rule) {
     const size_t count = expectArray(j, path).size();
     if (rule == ListRule::Exact && count != N)
-        refuse(path, "expected " + std::to_string(N) + " entries");
+        refuse(path, "expected " + std::to_string(N) + " entries",
+               "ожидается " + valuesCount(N, "значение", "значения", "значений"));
     if (count > N)
-        refuse(path, "at most " + std::to_string(N) + " entries");
+        refuse(path, "at most " + std::to_string(N) + " entries",
+               "не более " + valuesCount(N, "значения", "значений", "значений"));
     for (size_t i = 0; i < count; ++i)
         fromJson(j[i], indexPath(path, i), values[i], ListRule::Exact);
 }
@@ -176,10 +191,13 @@ ConnectionRecord readConnection(const json& j, const std::string& at, size_t zon
     // into a file that would not load.
     for (const auto& [key, zone] : {std::pair{"zoneA", c.zoneA}, std::pair{"zoneB", c.zoneB}})
         if (zone < 0 || static_cast<size_t>(zone) >= zoneCount)
-            refuse(r.path(key), "no zone with index " + std::to_string(zone) + " (there are " +
-                                    std::to_string(zoneCount) + " zones)");
+            refuse(r.path(key),
+                   "no zone with index " + std::to_string(zone) + " (there are " +
+                       std::to_string(zoneCount) + " zones)",
+                   "нет локации с индексом " + std::to_string(zone) + " (всего " +
+                       valuesCount(zoneCount, "локация", "локации", "локаций") + ")");
     if (c.passageCount < 1 || c.passageCount > kPassageSlots)
-        refuse(r.path("passageCount"), "must lie in 1..8");
+        refuse(r.path("passageCount"), "must lie in 1..8", "должно быть от 1 до 8");
     return c;
 }
 
@@ -188,26 +206,27 @@ TRmg readTemplate(const json& j) {
     ObjectReader r(j, "");
     if (const json* name = r.find("name")) {
         if (!name->is_string())
-            refuse("name", "expected a string");
+            refuse("name", "expected a string", "ожидается строка");
         const auto& utf8 = name->get_ref<const std::string&>();
         if (!utf8FitsCp1251(utf8))
-            refuse("name", "has characters that Windows-1251 cannot hold");
+            refuse("name", "has characters that Windows-1251 cannot hold",
+                   "есть символы, которых нет в кодировке Windows-1251");
         t.name = utf8ToCp1251(utf8);
         if (!nameFitsProject(t.name))
-            refuse("name", "too long for a project file");
+            refuse("name", "too long for a project file", "слишком длинное для файла проекта");
     }
     readFields(r, t.header);
     readFields(r, t.kinds);
     if (const json* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
-            refuse("zones", "more than 65535 zones");
+            refuse("zones", "more than 65535 zones", "больше 65535 локаций");
         for (size_t i = 0; i < zones->size(); ++i)
             t.zones.push_back(readZone((*zones)[i], indexPath("zones", i)));
     }
     if (const json* connections = r.find("connections")) {
         if (expectArray(*connections, "connections").size() >
             static_cast<size_t>(kMaxProjectRecords))
-            refuse("connections", "more than 65535 connections");
+            refuse("connections", "more than 65535 connections", "больше 65535 переходов");
         for (size_t i = 0; i < connections->size(); ++i)
             t.connections.push_back(
                 readConnection((*connections)[i], indexPath("connections", i), t.zones.size()));
@@ -244,7 +263,7 @@ std::variant<TRmg, TemplateJsonError> templateFromJson(const json& j) {
     try {
         return readTemplate(j);
     } catch (const Refusal& r) {
-        return TemplateJsonError{r.message};
+        return TemplateJsonError{r.message, r.russian};
     }
 }
 
@@ -253,7 +272,7 @@ std::variant<ZoneRecord, TemplateJsonError> zoneFromJson(const json& j,
     try {
         return readZone(j, keyPrefix);
     } catch (const Refusal& r) {
-        return TemplateJsonError{r.message};
+        return TemplateJsonError{r.message, r.russian};
     }
 }
 
@@ -262,7 +281,7 @@ connectionFromJson(const json& j, const std::string& keyPrefix, size_t zoneCount
     try {
         return readConnection(j, keyPrefix, zoneCount);
     } catch (const Refusal& r) {
-        return TemplateJsonError{r.message};
+        return TemplateJsonError{r.message, r.russian};
     }
 }
 
@@ -272,10 +291,12 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
         j = json::parse(text);
     } catch (const json::exception& e) {
         // Syntax errors, and numbers too large for any type (out_of_range).
-        return TemplateJsonError{std::string("malformed JSON: ") + e.what()};
+        return TemplateJsonError{std::string("malformed JSON: ") + e.what(),
+                                 "текст не в формате JSON"};
     }
     if (!j.is_object())
-        return TemplateJsonError{"the template must be a JSON object"};
+        return TemplateJsonError{"the template must be a JSON object",
+                                 "шаблон должен быть объектом JSON"};
     return templateFromJson(j);
 }
 

@@ -26,6 +26,7 @@ std::string templateToJsonText(const TRmg& t);
 
 struct TemplateJsonError {
     std::string message; // UTF-8, begins with the offending key when there is one
+    std::string russian; // the same in Russian, for the window
 };
 
 std::variant<TRmg, TemplateJsonError> templateFromJson(const nlohmann::json& j);

@@ -115,6 +115,33 @@ TEST(ClipboardCommands, PasteLandsAtThePointerNodeOrTheNearestFreePlace) {
     EXPECT_EQ(h.editor.selection(), zonesSelected({6, 7}));
 }
 
+TEST(ClipboardCommands, PasteBringsThePastedZonesIntoView) {
+    MouseHarness h;
+    // A group six nodes wide, pasted with the pointer near the canvas's
+    // right edge; then one that fits where it lands.
+    load(h.editor, templateOf({zoneAt(0, 0), zoneAt(6, 4)}, {{0, 1}}));
+    h.editor.setSelection(zonesSelected({0, 1}));
+    copySelection(h.editor);
+    const ViewController& view = h.editor.viewController();
+    const PixelPoint edge{view.canvasWidth() - 5, view.canvasHeight() - 5};
+    h.move(edge);
+    pasteClipboard(h.editor);
+    const TRmg& t = h.editor.document().rmg();
+    ASSERT_EQ(t.zones.size(), 4u);
+    for (size_t k = 2; k < 4; ++k) {
+        const PixelPoint p = nodeToPixel(view.state(), t.zones[k].gridX, t.zones[k].gridY);
+        EXPECT_TRUE(p.x > 0 && p.y > 0 && p.x < view.canvasWidth() && p.y < view.canvasHeight())
+            << "zone " << k + 1 << " at " << p.x << "," << p.y;
+    }
+
+    const ViewState moved = view.state();
+    h.editor.setSelection(zonesSelected({0}));
+    copySelection(h.editor);
+    h.move(h.node(moved.originX + 3, moved.originY + 3));
+    pasteClipboard(h.editor);
+    EXPECT_EQ(view.state(), moved); // already in view: the view stays
+}
+
 TEST(ClipboardCommands, CutIsOneStepAndPastesBackInPlace) {
     MouseHarness h;
     const TRmg before =
@@ -147,7 +174,11 @@ TEST(ClipboardCommands, BadClipboardIsRefusedWithAMessageAndChangesNothing) {
         {fragment + zone + R"(], "colour": 1})", "(colour: неизвестный ключ)"},
         {fragment + R"({"owner": 9}]})", "zones[0].owner: 9 вне пределов от 0 до 8"},
         {fragment + zone + R"(], "connections": [{"zoneA": 0, "zoneB": 1}]})",
-         "connections[0].zoneB"},
+         "(connections[0].zoneB: нет локации с индексом 1 (всего 1 локация))."},
+        // Beyond what the canvas shows and scrolls to.
+        {fragment + R"({"gridX": 2147483647, "gridY": 0}]})",
+         "Фрагмент не вставлен: координаты локаций должны быть от -2000000000 до 2000000000."},
+        {fragment + zone + R"(, {"gridX": 0, "gridY": -2000000001}]})", "от -2000000000 до"},
     };
     for (const Case& c : cases) {
         MouseHarness h;

@@ -3,12 +3,14 @@
 #include "editor/commands/pattern_command.h"
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
+#include "editor/commands/view_commands.h"
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
 #include "support/failing_files.h"
+#include "support/group_samples.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cctype>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/stat.h>
 
 namespace zw {
@@ -206,6 +209,21 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     services.openAnswers.push_back(path);
     loadProject(editor);
     EXPECT_EQ(services.messages.size(), 1u);
+}
+
+// Zones beyond the reach of the tools and of a paste, as a file may hold
+// them, still load, and zoom to fit shows them.
+TEST_F(ProjectCommands, ZonesAtTheEndsOfTheGridLoadAndZoomToFitShowsThem) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    const TRmg far = test::templateOf({test::zoneAt(kMax, kMax - 4), test::zoneAt(kMax - 4, kMax)});
+    loadTemplate(far);
+    zoomToFit(editor);
+    const ViewController& v = editor.viewController();
+    for (const ZoneRecord& z : far.zones) {
+        const PixelPoint p = nodeToPixel(v.state(), z.gridX, z.gridY);
+        EXPECT_TRUE(p.x > 0 && p.y > 0 && p.x < v.canvasWidth() && p.y < v.canvasHeight())
+            << p.x << "," << p.y;
+    }
 }
 
 TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
