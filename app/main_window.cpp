@@ -4,6 +4,7 @@
 #include "app/canvas_widget.h"
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
+#include "app/screen_fit.h"
 #include "editor/commands/close_request.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointingDevice>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
@@ -138,13 +138,8 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     QTimer::singleShot(0, this, [this] { analysisPanel(); });
     buildRecentFiles();
 
-    setMinimumSize(680, 300);
-    resize(724, 545);
-    if (const QScreen* s = screen()) {
-        QRect g = geometry();
-        g.moveCenter(s->availableGeometry().center());
-        move(g.topLeft());
-    }
+    // As large as the screen's available area allows, at any scale.
+    fitWindowToScreen(*this, QSize(724, 545), QSize(680, 300));
 
     // Typed characters are seen here before any control gets them; the wheel
     // zooms wherever it turns over the window.

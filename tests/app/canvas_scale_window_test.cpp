@@ -1,10 +1,14 @@
-// The canvas at the screen's device pixel ratio. Runs with the window tests at
-// ratio 1, and at ratio 2 from tests/scripts/canvas_scale.sh (QT_SCALE_FACTOR=2).
+// The canvas at the screen's device pixel ratio, and the main window on its
+// screen. Runs with the window tests at ratio 1, and at ratio 2 from
+// tests/scripts/canvas_scale.sh (QT_SCALE_FACTOR=2), where the offscreen
+// screen holds half as many logical pixels each way as it has pixels.
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
+#include "app/screen_fit.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -35,6 +39,41 @@ TEST(CanvasScaleWindow, PictureIsDrawnAtTheScreensRatioAndShownAtLogicalSize) {
     const QImage shown = canvas.grab().toImage().convertToFormat(picture.format());
     ASSERT_EQ(shown.size(), picture.size());
     EXPECT_TRUE(shown == picture);
+}
+
+TEST(CanvasScaleWindow, MainWindowFitsTheScreensAvailableArea) {
+    ScriptedServices services;
+    ScriptedDialogs dialogs;
+    MainWindow window(services, dialogs);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window.frameGeometry()))
+        << window.x() << "," << window.y() << " " << window.width() << "x" << window.height()
+        << " in " << area.width() << "x" << area.height();
+    EXPECT_LE(window.minimumWidth(), area.width());
+    EXPECT_LE(window.minimumHeight(), area.height());
+}
+
+// Screens of 1920 x 1080 at 200 % less a task bar, and a full-HD one, in
+// logical pixels, with the frame of a common title bar and borders.
+TEST(CanvasScaleWindow, PlacementKeepsTheFrameInsideTheArea) {
+    struct Case {
+        QRect area;
+        QSize size;
+    } cases[] = {
+        {QRect(0, 0, 960, 516), QSize(724, 476)},
+        {QRect(0, 0, 1920, 1040), QSize(724, 545)},
+        {QRect(100, 50, 300, 200), QSize(284, 160)},
+    };
+    for (const Case& c : cases) {
+        const QRect placed = windowPlacement(QSize(724, 545), QSize(16, 40), c.area);
+        EXPECT_EQ(placed.size(), c.size) << c.area.width() << "x" << c.area.height();
+        // The frame, 8 pixels a side and a title bar of 32, inside the area.
+        EXPECT_TRUE(c.area.contains(placed.adjusted(-8, -32, 8, 8)))
+            << placed.x() << "," << placed.y() << " in " << c.area.width() << "x"
+            << c.area.height();
+    }
 }
 
 } // namespace
