@@ -255,8 +255,9 @@ class PlaneLayouts {
   public:
     explicit PlaneLayouts(const Shape& s) : s_(s), unit_(planeLayout(s, 1.0)) {}
 
-    std::vector<Point> at(double r) const {
-        std::vector<Point> out = unit_;
+    // Into `out`, whose room is used again from one radius to the next.
+    void at(double r, std::vector<Point>& out) const {
+        out = unit_;
         const double sector = 2 * kPi / s_.players;
         const double outer = r + kSpacing;
         const double fan = fanStep(r);
@@ -274,7 +275,6 @@ class PlaneLayouts {
                 }
             }
         }
-        return out;
     }
 
   private:
@@ -312,9 +312,8 @@ Node quarterTurns(Node n, int turns) {
 // The plane positions on the grid. For 2 and 4 players player 1's part is
 // rounded and the others are its exact half or quarter turns, so the grid
 // keeps the symmetry; otherwise every position is rounded on its own.
-std::vector<Node> gridLayout(const Shape& s, const std::vector<Point>& p) {
-    std::vector<Node> out;
-    out.reserve(p.size());
+void gridLayout(const Shape& s, const std::vector<Point>& p, std::vector<Node>& out) {
+    out.clear();
     const bool exact = s.players == 2 || s.players == 4;
     const size_t part = static_cast<size_t>(s.perPlayer());
     for (size_t k = 0; k < p.size(); ++k) {
@@ -326,7 +325,6 @@ std::vector<Node> gridLayout(const Shape& s, const std::vector<Point>& p) {
             out.push_back(Node{nearest(p[k].x), nearest(p[k].y)});
         }
     }
-    return out;
 }
 
 bool apart(const std::vector<Node>& n) {
@@ -422,7 +420,9 @@ std::vector<Node> layOut(const Shape& s) {
     const Extent least = s.players > kPatternMinPlayers ? extentOf(layOut(s.fewer())) : Extent{};
     const std::vector<Link> links = linksOf(s);
     const PlaneLayouts layouts(s);
+    std::vector<Point> plane;
     std::vector<Node> grid;
+    std::vector<Node> next;
     // The zones on the ring (starts and those between them) stand evenly
     // spaced: no ring with a smaller chord than the spacing has room.
     const int onRing = s.players * (1 + s.between);
@@ -431,14 +431,14 @@ std::vector<Node> layOut(const Shape& s) {
         static_cast<int>(std::max(0.0, std::floor((smallest - kSpacing / 2) / kRadiusStep)));
     for (int step = first; step < kMaxSteps; ++step) {
         const double r = kSpacing / 2 + step * kRadiusStep;
-        const std::vector<Point> plane = layouts.at(r);
+        layouts.at(r, plane);
         if (!roomy(s, plane, r))
             continue;
-        std::vector<Node> next = gridLayout(s, plane);
+        gridLayout(s, plane, next);
         // Neighbouring rings mostly round to the same nodes: those were judged.
         if (next == grid)
             continue;
-        grid = std::move(next);
+        grid.swap(next);
         const Extent e = extentOf(grid);
         if (e.width >= least.width && e.height >= least.height && apart(grid) &&
             readable(grid, links))
