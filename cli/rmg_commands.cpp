@@ -34,12 +34,12 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
     if (byName) {
         const auto found = findTemplateByName(entries, utf8ToCp1251(a.name));
         if (!found)
-            printError(a.table + ": no template named \"" + a.name + "\"");
+            printError(a.table + ": нет шаблона с именем «" + a.name + "»");
         return found;
     }
     if (a.index < 1 || static_cast<size_t>(a.index) > entries.size()) {
-        printError(a.table + ": no template number " + std::to_string(a.index) +
-                   " (the table holds " + std::to_string(entries.size()) + ")");
+        printError(a.table + ": нет шаблона номер " + std::to_string(a.index) +
+                   " (шаблонов в таблице: " + std::to_string(entries.size()) + ")");
         return std::nullopt;
     }
     return static_cast<size_t>(a.index - 1);
@@ -160,7 +160,7 @@ void requireOne(std::initializer_list<const CLI::Option*> options) {
         names += (names.empty() ? "" : ", ") + o->get_name();
     }
     if (given != 1)
-        throw CLI::ValidationError("exactly one of " + names + " is required");
+        throw CLI::ValidationError("нужен ровно один из параметров " + names);
 }
 
 } // namespace
@@ -169,39 +169,39 @@ void addRmgCommands(CLI::App& app, int& result) {
     auto args = std::make_shared<RmgArgs>();
 
     auto* compile = app.add_subcommand(
-        "compile", "Add a project's template to an rmg.txt table, replacing one of the same name");
-    addPathOption(compile, "IN", args->project, "project file to read (.tpz)")->required();
-    addPathOption(compile, "RMG", args->table,
-                  "table to write; a missing one starts with header.txt")
+        "compile", "Добавить шаблон проекта в таблицу rmg.txt вместо шаблона с тем же именем");
+    addPathOption(compile, "IN", args->project, "файл проекта для чтения (.tpz)")->required();
+    addPathOption(compile, "RMG", args->table, "таблица для записи; новая начинается с header.txt")
         ->required();
     auto* compileName =
-        compile->add_option("--name", args->name, "name in the table (default: the template's)");
-    auto* header = addPathOption(compile, "--header", args->header,
-                                 "header of a new table (default: header.txt beside the program)");
+        compile->add_option("--name", args->name, "имя в таблице (по умолчанию: имя шаблона)");
+    auto* header =
+        addPathOption(compile, "--header", args->header,
+                      "заголовок новой таблицы (по умолчанию: header.txt рядом с программой)");
     compile->callback([&result, args, compileName, header] {
         result = runCompile(*args, compileName->count() > 0, header->count() > 0);
     });
 
-    auto* list = app.add_subcommand("list", "List the templates of an rmg.txt table");
-    addPathOption(list, "RMG", args->table, "table to read")->required();
+    auto* list = app.add_subcommand("list", "Перечислить шаблоны таблицы rmg.txt");
+    addPathOption(list, "RMG", args->table, "таблица для чтения")->required();
     list->callback([&result, args] { result = runList(*args); });
 
-    auto* del = app.add_subcommand("delete", "Delete templates from an rmg.txt table");
-    addPathOption(del, "RMG", args->table, "table to change")->required();
-    auto* delName = del->add_option("--name", args->name, "the first template of this name");
-    auto* delIndex = del->add_option("--index", args->index, "the template at this place, from 1");
-    auto* delAll = del->add_flag("--all", args->all, "every template; the header stays");
+    auto* del = app.add_subcommand("delete", "Удалить шаблоны из таблицы rmg.txt");
+    addPathOption(del, "RMG", args->table, "изменяемая таблица")->required();
+    auto* delName = del->add_option("--name", args->name, "первый шаблон с этим именем");
+    auto* delIndex = del->add_option("--index", args->index, "шаблон на этом месте, считая с 1");
+    auto* delAll = del->add_flag("--all", args->all, "все шаблоны; заголовок остаётся");
     del->callback([&result, args, delName, delIndex, delAll] {
         requireOne({delName, delIndex, delAll});
         result = runDelete(*args, delName->count() > 0);
     });
 
     auto* imp = app.add_subcommand(
-        "import", "Import a template of an rmg.txt table, laid out, into a project file");
-    addPathOption(imp, "RMG", args->table, "table to read")->required();
-    addPathOption(imp, "OUT", args->project, "project file to write (.tpz)")->required();
-    auto* impName = imp->add_option("--name", args->name, "the first template of this name");
-    auto* impIndex = imp->add_option("--index", args->index, "the template at this place, from 1");
+        "import", "Перенести шаблон из таблицы rmg.txt, расставив локации, в файл проекта");
+    addPathOption(imp, "RMG", args->table, "таблица для чтения")->required();
+    addPathOption(imp, "OUT", args->project, "файл проекта для записи (.tpz)")->required();
+    auto* impName = imp->add_option("--name", args->name, "первый шаблон с этим именем");
+    auto* impIndex = imp->add_option("--index", args->index, "шаблон на этом месте, считая с 1");
     imp->callback([&result, args, impName, impIndex] {
         requireOne({impName, impIndex});
         result = runImport(*args, impName->count() > 0);

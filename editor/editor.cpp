@@ -205,6 +205,10 @@ void Editor::openRecent(const std::string& path) {
 void Editor::projectFileUsed(const std::string& path) {
     if (autosave_)
         autosave_->dropCopy();
+    projectFile_ = path;
+    // Ctrl+S, Enter saves the project where it came from.
+    services_.setDialogPath(FileDialogId::SaveProject, path);
+    services_.setDialogPath(FileDialogId::OpenProject, path);
     recent_.add(path);
     if (view_)
         view_->recentFilesChanged();

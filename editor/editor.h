@@ -121,8 +121,15 @@ class Editor {
     void openRecent(const std::string& path);
 
     // For the project commands: a save wrote `path` or a load read it (the
-    // recent list takes it, the recovery copy goes).
+    // recent list takes it, the recovery copy goes, and it becomes the
+    // project's own file, which the open and save dialogs propose next).
     void projectFileUsed(const std::string& path);
+    // The project's own file: the one last loaded or saved in this window,
+    // which a save replaces without asking. Empty while the template came
+    // from no file (new, imported, made from a pattern): saving it over an
+    // existing file is asked about first.
+    const std::string& projectFile() const { return projectFile_; }
+    void forgetProjectFile() { projectFile_.clear(); }
     // The template was replaced or the window closes cleanly: the recovery
     // copy of the old one goes.
     void dropRecoveryCopy();
@@ -218,6 +225,7 @@ class Editor {
     LayoutRandom layoutRandom_;
     std::unique_ptr<Autosave> autosave_;
     RecentFiles recent_;
+    std::string projectFile_;
 };
 
 } // namespace zw

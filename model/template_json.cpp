@@ -67,33 +67,33 @@ std::string indexPath(const std::string& at, size_t i) {
 
 int32_t readInt32(const json& v, const std::string& path) {
     if (!v.is_number_integer())
-        refuse(path, "expected an integer");
+        refuse(path, "ожидается целое число");
     if (v.is_number_unsigned()) {
         if (v.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-            refuse(path, "integer out of the 32-bit range");
+            refuse(path, "целое число вне 32-битного диапазона");
     } else {
         const int64_t n = v.get<int64_t>();
         if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
-            refuse(path, "integer out of the 32-bit range");
+            refuse(path, "целое число вне 32-битного диапазона");
     }
     return static_cast<int32_t>(v.get<int64_t>());
 }
 
 bool readBool(const json& v, const std::string& path) {
     if (!v.is_boolean())
-        refuse(path, "expected true or false");
+        refuse(path, "ожидается true или false");
     return v.get<bool>();
 }
 
 const json& expectArray(const json& v, const std::string& path) {
     if (!v.is_array())
-        refuse(path, "expected an array");
+        refuse(path, "ожидается массив");
     return v;
 }
 
 const json& expectObject(const json& v, const std::string& path) {
     if (!v.is_object())
-        refuse(path, "expected an object");
+        refuse(path, "ожидается объект");
     return v;
 }
 
@@ -116,7 +116,7 @@ class ObjectReader {
     void finish() const {
         for (const auto& item : obj_.items())
             if (!known_.count(item.key()))
-                refuse(path(item.key()), "unknown key");
+                refuse(path(item.key()), "неизвестный ключ");
     }
 
   private:
@@ -140,9 +140,9 @@ void fromJson(const json& j, const std::string& path, std::array<Element, N>& va
               ListRule rule) {
     const size_t count = expectArray(j, path).size();
     if (rule == ListRule::Exact && count != N)
-        refuse(path, "expected " + std::to_string(N) + " entries");
+        refuse(path, "ожидается элементов: " + std::to_string(N));
     if (count > N)
-        refuse(path, "at most " + std::to_string(N) + " entries");
+        refuse(path, "элементов не больше " + std::to_string(N));
     for (size_t i = 0; i < count; ++i)
         fromJson(j[i], indexPath(path, i), values[i], ListRule::Exact);
 }
@@ -176,10 +176,10 @@ ConnectionRecord readConnection(const json& j, const std::string& at, size_t zon
     // into a file that would not load.
     for (const auto& [key, zone] : {std::pair{"zoneA", c.zoneA}, std::pair{"zoneB", c.zoneB}})
         if (zone < 0 || static_cast<size_t>(zone) >= zoneCount)
-            refuse(r.path(key), "no zone with index " + std::to_string(zone) + " (there are " +
-                                    std::to_string(zoneCount) + " zones)");
+            refuse(r.path(key), "нет локации с индексом " + std::to_string(zone) +
+                                    " (локаций: " + std::to_string(zoneCount) + ")");
     if (c.passageCount < 1 || c.passageCount > kPassageSlots)
-        refuse(r.path("passageCount"), "must lie in 1..8");
+        refuse(r.path("passageCount"), "должно быть от 1 до 8");
     return c;
 }
 
@@ -188,26 +188,26 @@ TRmg readTemplate(const json& j) {
     ObjectReader r(j, "");
     if (const json* name = r.find("name")) {
         if (!name->is_string())
-            refuse("name", "expected a string");
+            refuse("name", "ожидается строка");
         const auto& utf8 = name->get_ref<const std::string&>();
         if (!utf8FitsCp1251(utf8))
-            refuse("name", "has characters that Windows-1251 cannot hold");
+            refuse("name", "есть символы, которых нет в Windows-1251");
         t.name = utf8ToCp1251(utf8);
         if (!nameFitsProject(t.name))
-            refuse("name", "too long for a project file");
+            refuse("name", "слишком длинное для файла проекта");
     }
     readFields(r, t.header);
     readFields(r, t.kinds);
     if (const json* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
-            refuse("zones", "more than 65535 zones");
+            refuse("zones", "больше 65535 локаций");
         for (size_t i = 0; i < zones->size(); ++i)
             t.zones.push_back(readZone((*zones)[i], indexPath("zones", i)));
     }
     if (const json* connections = r.find("connections")) {
         if (expectArray(*connections, "connections").size() >
             static_cast<size_t>(kMaxProjectRecords))
-            refuse("connections", "more than 65535 connections");
+            refuse("connections", "больше 65535 переходов");
         for (size_t i = 0; i < connections->size(); ++i)
             t.connections.push_back(
                 readConnection((*connections)[i], indexPath("connections", i), t.zones.size()));
@@ -272,10 +272,14 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
         j = json::parse(text);
     } catch (const json::exception& e) {
         // Syntax errors, and numbers too large for any type (out_of_range).
-        return TemplateJsonError{std::string("malformed JSON: ") + e.what()};
+        // The parser's own text is English: the place is told instead.
+        const auto* parse = dynamic_cast<const json::parse_error*>(&e);
+        return TemplateJsonError{
+            parse ? "ошибка в записи JSON около байта " + std::to_string(parse->byte)
+                  : std::string("ошибка в записи JSON: число вне допустимых пределов")};
     }
     if (!j.is_object())
-        return TemplateJsonError{"the template must be a JSON object"};
+        return TemplateJsonError{"шаблон должен быть объектом JSON"};
     return templateFromJson(j);
 }
 

@@ -1,5 +1,9 @@
 #include "platform/native_path.h"
 
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
+
 #include <cstddef>
 
 namespace zw {
@@ -94,6 +98,30 @@ bool samePath(std::string_view a, std::string_view b, PathStyle style) {
     if (style == PathStyle::Posix)
         return a == b;
     return sameIgnoringCase(nativePath(a, style), nativePath(b, style));
+}
+
+std::string commandLinePath(std::string_view utf8) {
+#ifdef _WIN32
+    // The text as given, so that Wine still sees a Unix path's '/'. The full
+    // path of a name that isn't valid UTF-8, or that the system can't make
+    // one of, is left to the file functions, which report why.
+    if (const auto wide = toUtf16(utf8); wide && !wide->empty()) {
+        DWORD size = GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
+        std::wstring full(size, L'\0');
+        while (size > 0) {
+            const DWORD n = GetFullPathNameW(wide->c_str(), size, full.data(), nullptr);
+            if (n == 0)
+                break;
+            if (n < size) {
+                full.resize(n);
+                return nativePath(toUtf8(full));
+            }
+            size = n;
+            full.resize(size);
+        }
+    }
+#endif
+    return nativePath(utf8);
 }
 
 } // namespace zw

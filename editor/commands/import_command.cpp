@@ -70,6 +70,7 @@ void importCommand(Editor& editor) {
     view.setZoomLevel(2);
     view.resetOrigin();
     editor.document().replace(std::move(*imported), Replacement::Fresh);
+    editor.forgetProjectFile();
     editor.dropRecoveryCopy();
     editor.setTool(kMoveTool);
 }

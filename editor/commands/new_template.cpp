@@ -27,6 +27,7 @@ void newTemplate(Editor& editor) {
     view.resetOrigin();
     editor.setTool(kNoTool);
     editor.document().replace(makeNewTemplate(), Replacement::Fresh);
+    editor.forgetProjectFile();
     editor.dropRecoveryCopy();
 }
 

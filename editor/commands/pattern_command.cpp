@@ -17,6 +17,7 @@ void newFromPattern(Editor& editor) {
     // its own, kept from its first write on.
     editor.dropRecoveryCopy();
     editor.document().replace(std::move(generated), Replacement::FreshUnsaved);
+    editor.forgetProjectFile();
     zoomToFit(editor);
 }
 

@@ -4,16 +4,31 @@
 #include "editor/editor.h"
 #include "model/project_file.h"
 #include "platform/files.h"
+#include "platform/native_path.h"
 
 namespace zw {
+
+std::string replaceFileQuestion(const std::string& path) {
+    return "Файл «" + nativePath(path) + "» уже существует.\rЗаменить его?";
+}
 
 bool saveProject(Editor& editor) {
     editor.setTool(kNoTool);
     Services& services = editor.services();
-    const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
-    if (!chosen)
-        return false;
-    const std::string path = withProjectExtension(*chosen);
+    std::string path;
+    for (;;) {
+        const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
+        if (!chosen)
+            return false;
+        path = withProjectExtension(*chosen);
+        // Another project is replaced only when the user says so; "Нет" goes
+        // back to the dialog with the name given.
+        if (samePath(path, editor.projectFile()) || !services.fileSystem().fileExists(path) ||
+            services.messageBox(replaceFileQuestion(path), MessageKind::Confirmation,
+                                MessageButtons::YesNo) == MessageResult::Yes)
+            break;
+        services.setDialogPath(FileDialogId::SaveProject, path);
+    }
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written =

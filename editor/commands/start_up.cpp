@@ -15,7 +15,7 @@ void startUp(Editor& editor) {
     editor.offerRecovery();
     const auto args = services.arguments();
     if (!args.empty()) {
-        editor.setPendingLoadPath(nativePath(args.front()));
+        editor.setPendingLoadPath(commandLinePath(args.front()));
         loadProject(editor);
     }
 }

@@ -1,5 +1,6 @@
 // The save and load commands of the editor, answered by scripted services.
 #include "editor/commands/load_project.h"
+#include "editor/commands/new_template.h"
 #include "editor/commands/pattern_command.h"
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <deque>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -120,13 +122,87 @@ TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
 #endif
 }
 
-TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
-    const std::string path = dir.file("old.tpz");
-    spit(path, "old contents");
-    services.saveAnswers.push_back(path);
-    saveProject(editor);
-    EXPECT_EQ(slurp(path), encodeProject(makeNewTemplate()));
-    EXPECT_TRUE(services.messages.empty());
+// The project's own file (the one last loaded or saved here) is replaced
+// without a question; any other existing file only after "Да", and "Нет" goes
+// back to the dialog with the name given.
+TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
+    enum class Before { Nothing, LoadedIt, SavedIt, SavedItThenNew, LoadedAnother };
+    struct Case {
+        const char* label;
+        Before before;
+        bool exists;
+        std::deque<MessageResult> answers;
+        bool asked, replaced;
+    } cases[] = {
+        {"a new file", Before::Nothing, false, {}, false, true},
+        {"another file, Да", Before::Nothing, true, {MessageResult::Yes}, true, true},
+        {"another file, Нет", Before::Nothing, true, {MessageResult::No}, true, false},
+        {"the loaded project", Before::LoadedIt, true, {}, false, true},
+        {"the saved project", Before::SavedIt, true, {}, false, true},
+        {"the saved project after New",
+         Before::SavedItThenNew,
+         true,
+         {MessageResult::No},
+         true,
+         false},
+        {"beside the loaded project",
+         Before::LoadedAnother,
+         true,
+         {MessageResult::No},
+         true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ScratchDir folder;
+        const std::string target = folder.file("Кольцо.tpz");
+        const std::string other = folder.file("другой.tpz");
+        spit(other, encodeProject(makeNewTemplate()));
+        ScriptedServices answers;
+        Editor e{answers, dialogs};
+        if (c.before == Before::LoadedIt || c.exists)
+            spit(target, encodeProject(makeNewTemplate()));
+        if (c.before == Before::LoadedIt || c.before == Before::LoadedAnother) {
+            answers.openAnswers = {c.before == Before::LoadedIt ? target : other};
+            loadProject(e);
+        }
+        if (c.before == Before::SavedIt || c.before == Before::SavedItThenNew) {
+            answers.saveAnswers = {target};
+            answers.messageAnswers = {MessageResult::Yes};
+            ASSERT_TRUE(saveProject(e));
+            if (c.before == Before::SavedItThenNew)
+                newTemplate(e);
+        }
+        answers.messages.clear();
+        test::change(e, [](TRmg& t) { t.name = "Новое"; });
+        answers.saveAnswers = {target};
+        answers.messageAnswers = c.answers;
+        EXPECT_EQ(saveProject(e), c.replaced);
+        EXPECT_EQ(answers.messageTexts(),
+                  c.asked ? std::vector<std::string>{replaceFileQuestion(target)}
+                          : std::vector<std::string>{});
+        EXPECT_EQ(slurp(target) == encodeProject(e.document().rmg()), c.replaced);
+        // "Нет" showed the dialog again with the name given (here cancelled).
+        EXPECT_EQ(answers.saveFilters.size(),
+                  (c.before == Before::SavedIt || c.before == Before::SavedItThenNew ? 1u : 0u) +
+                      (c.replaced ? 1u : 2u));
+        EXPECT_EQ(answers.dialogPaths[FileDialogId::SaveProject], target);
+    }
+}
+
+// After a load, or a save that added the extension, the save dialog proposes
+// the project's own path and the open dialog starts in its folder.
+TEST_F(ProjectCommands, TheDialogsProposeTheProjectsOwnPath) {
+    const std::string loaded = dir.file("Мои проекты.tpz");
+    spit(loaded, encodeProject(makeNewTemplate()));
+    services.openAnswers = {loaded};
+    loadProject(editor);
+    EXPECT_EQ(services.dialogPaths[FileDialogId::SaveProject], loaded);
+    services.saveAnswers = {dir.file("Кольцо")};
+    ASSERT_TRUE(saveProject(editor));
+    EXPECT_EQ(services.dialogPaths[FileDialogId::SaveProject], dir.file("Кольцо.tpz"));
+    EXPECT_EQ(services.dialogPaths[FileDialogId::OpenProject], dir.file("Кольцо.tpz"));
+    EXPECT_EQ(editor.projectFile(), dir.file("Кольцо.tpz"));
 }
 
 TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
@@ -145,6 +221,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
         test::FailingFileSystem files(failing);
         services.files = &files;
         services.saveAnswers.push_back(path);
+        services.messageAnswers.push_back(MessageResult::Yes); // replace it
         saveProject(editor);
         services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
@@ -152,7 +229,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
     }
     ASSERT_EQ(services.fileErrors.size(), 4u);
     EXPECT_NE(services.fileErrors[0].find(path), std::string::npos);
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>(4, replaceFileQuestion(path)));
 }
 
 TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {

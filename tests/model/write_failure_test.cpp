@@ -84,6 +84,7 @@ TEST_F(WriteFailures, SavingAProject) {
     const TRmg before = editor.document().rmg();
     failWrites();
     services.saveAnswers.push_back(path);
+    services.messageAnswers.push_back(MessageResult::Yes); // replace the existing file
     saveProject(editor);
     EXPECT_EQ(slurp(path), "the old project");
     expectNothingChanged(before);
