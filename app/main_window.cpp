@@ -4,6 +4,7 @@
 #include "app/canvas_widget.h"
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
+#include "dialogs/controls.h"
 #include "editor/commands/close_request.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointingDevice>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
@@ -138,13 +138,9 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     QTimer::singleShot(0, this, [this] { analysisPanel(); });
     buildRecentFiles();
 
+    // As large as the screen allows at any scale, in its middle.
     setMinimumSize(680, 300);
-    resize(724, 545);
-    if (const QScreen* s = screen()) {
-        QRect g = geometry();
-        g.moveCenter(s->availableGeometry().center());
-        move(g.topLeft());
-    }
+    placeInArea(*this, QSize(724, 545), availableArea(*this));
 
     // Typed characters are seen here before any control gets them; the wheel
     // zooms wherever it turns over the window.

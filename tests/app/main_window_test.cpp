@@ -3,6 +3,7 @@
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
 #include "canvas/fit.h"
+#include "dialogs/controls.h"
 #include "editor/commands/new_template.h"
 #include "editor/commands/start_up.h"
 #include "model/project_file.h"
@@ -122,6 +123,19 @@ class MainWindowTest : public ::testing::Test {
 // with the keys' text as the tooltip, and 24-pixel buttons with an 8-pixel
 // separator or a 32-pixel gap where the table asks for one (the scripts in
 // tests/scripts click at these places).
+// The window opens whole inside its screen's available area at any scale
+// (under Wine also at 120 and 144 DPI on a small screen).
+TEST_F(MainWindowTest, OpensInsideItsScreen) {
+    open();
+    const QRect area = availableArea(*window);
+    QRect frame;
+    for (int i = 0; i < 100 && !area.contains(frame = window->frameGeometry()); ++i)
+        QTest::qWait(50);
+    EXPECT_TRUE(area.contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height() << " in "
+        << area.width() << "x" << area.height();
+}
+
 TEST_F(MainWindowTest, ToolbarLaysOutTheTableWithHintsAndShortcuts) {
     open();
     EXPECT_EQ(window->toolbar()->geometry(), QRect(0, 0, window->client()->width(), 28));
