@@ -100,28 +100,64 @@ bool samePath(std::string_view a, std::string_view b, PathStyle style) {
     return sameIgnoringCase(nativePath(a, style), nativePath(b, style));
 }
 
+#ifdef _WIN32
+namespace {
+
+// The full path the system makes of `path`; empty when it makes none.
+std::wstring fullPath(const std::wstring& path) {
+    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    while (size > 0) {
+        const DWORD n = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+        if (n == 0)
+            break;
+        if (n < size) {
+            full.resize(n);
+            return full;
+        }
+        size = n;
+        full.resize(size);
+    }
+    return {};
+}
+
+bool folderExists(const std::wstring& path) {
+    const DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+#endif
+
 std::string commandLinePath(std::string_view utf8) {
 #ifdef _WIN32
     // The text as given, so that Wine still sees a Unix path's '/'. The full
     // path of a name that isn't valid UTF-8, or that the system can't make
     // one of, is left to the file functions, which report why.
-    if (const auto wide = toUtf16(utf8); wide && !wide->empty()) {
-        DWORD size = GetFullPathNameW(wide->c_str(), 0, nullptr, nullptr);
-        std::wstring full(size, L'\0');
-        while (size > 0) {
-            const DWORD n = GetFullPathNameW(wide->c_str(), size, full.data(), nullptr);
-            if (n == 0)
-                break;
-            if (n < size) {
-                full.resize(n);
-                return nativePath(toUtf8(full));
-            }
-            size = n;
-            full.resize(size);
-        }
+    const auto wide = toUtf16(utf8);
+    if (!wide || wide->empty())
+        return nativePath(utf8);
+    std::wstring full = fullPath(*wide);
+    if (full.empty())
+        return nativePath(utf8);
+    // "/x/y" is below the current drive's root on Windows; Wine takes it for
+    // a Unix path first, wherever that leads. The Unix file wins where its
+    // folder is there, the current drive's otherwise.
+    if (wide->size() > 1 && (*wide)[0] == L'/' && (*wide)[1] != L'/') {
+        std::wstring rooted = *wide;
+        for (wchar_t& c : rooted)
+            if (c == L'/')
+                c = L'\\';
+        const std::wstring onDrive = fullPath(rooted);
+        const size_t slash = full.find_last_of(L'\\');
+        if (!onDrive.empty() && onDrive != full &&
+            (slash == std::wstring::npos || !folderExists(full.substr(0, slash + 1))))
+            full = onDrive;
     }
-#endif
+    return nativePath(toUtf8(full));
+#else
     return nativePath(utf8);
+#endif
 }
 
 } // namespace zw

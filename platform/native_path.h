@@ -31,11 +31,12 @@ bool samePath(std::string_view a, std::string_view b, PathStyle style = kNativeP
 
 // A path given on a command line, as every command takes it. On Windows it is
 // the full path the system makes of it, in the system's form: a drive path, a
-// path relative to the current folder, one rooted at the current drive
-// ("/maps/a.tpz") and, under Wine, a Unix path ("/tmp/a.tpz", which Wine finds
-// only while its slashes are '/') all name the file the file functions would
-// open. Elsewhere the path is kept as given: the system resolves it alike for
-// every call.
+// path relative to the current folder and one rooted at the current drive
+// ("/maps/a.tpz") all name the file the file functions would open. Under Wine
+// a path starting with one '/' may also be a Unix path ("/tmp/a.tpz", which
+// Wine finds only while its slashes are '/'): it is taken as one where its
+// folder exists there, else as rooted at the current drive. Elsewhere the
+// path is kept as given: the system resolves it alike for every call.
 std::string commandLinePath(std::string_view utf8);
 
 } // namespace zw
