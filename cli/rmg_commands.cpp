@@ -1,15 +1,16 @@
 // compile, list, delete and import: rmg.txt tables from the command line. The
-// compile and the import are the editor's own commands, run on the command
-// line's services with the options answering the template list window.
+// compile and the import are those of the editor's commands (rmg/compile.h,
+// rmg/import_table.h), run on the command line's services with the options
+// answering the template list window.
 #include "check/check.h"
 #include "cli/cli_services.h"
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "editor/commands/compile_command.h"
-#include "editor/commands/import_command.h"
 #include "model/name_rules.h"
 #include "model/project_file.h"
 #include "model/text.h"
+#include "rmg/compile.h"
+#include "rmg/import_table.h"
 #include "rmg/table.h"
 #include "rmg/table_hints.h"
 #include "rmg/template_list.h"
@@ -47,16 +48,11 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
 
 // The template list window as the options answer it: adding goes on when the
 // window's own "Добавить шаблон" accepts the name; import takes the template
-// chosen by --name or --index. Nothing else is ever asked.
-class OptionDialogs : public PropertyDialogs {
+// chosen by --name or --index.
+class OptionAnswers : public TemplateListRunner {
   public:
-    OptionDialogs(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
+    OptionAnswers(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
 
-    std::optional<ZoneRecord> editZone(const ZoneRecord&) override { return std::nullopt; }
-    std::optional<ConnectionRecord> editConnection(const ConnectionRecord&, bool) override {
-        return std::nullopt;
-    }
-    std::optional<TemplateSettings> editTemplate(const TRmg&) override { return std::nullopt; }
     ListOutcome runTemplateList(TemplateListSession& session) override {
         if (session.mode() == ListMode::Adding)
             return session.addTemplate().value_or(ListOutcome::Abandon);
@@ -89,11 +85,11 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         name = utf8ToCp1251(a.name);
     }
     CliServices services;
-    OptionDialogs dialogs(a, false);
+    OptionAnswers answers(a, false);
     const std::string header = headerGiven ? a.header : services.executableDir() + "/header.txt";
     // As "Добавить шаблон" of the list window: a refused name stops here, the
     // first template of the same name is deleted.
-    switch (compileIntoTable(*t, name, a.table, header, services, dialogs)) {
+    switch (compileIntoTable(*t, name, a.table, header, services, answers)) {
     case CompileOutcome::Written:
         return kExitOk;
     case CompileOutcome::FileFailed:
@@ -140,9 +136,9 @@ int runDelete(const RmgArgs& a, bool byName) {
 
 int runImport(const RmgArgs& a, bool byName) {
     CliServices services;
-    OptionDialogs dialogs(a, byName);
+    OptionAnswers answers(a, byName);
     services.messagePrefix = a.table + ": ";
-    auto t = importFromTable(a.table, services, dialogs);
+    auto t = importFromTable(a.table, services, answers);
     services.messagePrefix.clear();
     if (!t)
         return kExitBadInput;
