@@ -2,6 +2,7 @@
 
 #include "model/name_rules.h"
 #include "model/text.h"
+#include "rmg/extended_table.h"
 
 #include <algorithm>
 #include <limits>
@@ -68,6 +69,24 @@ std::optional<int32_t> parseTableNumber(std::string_view f) {
 }
 
 std::vector<TTemplateInside> splitTable(std::string_view buffer) {
+    if (!claimsExtendedLayout(buffer))
+        return splitClassicTable(buffer);
+    auto read = ExtendedTable::read(buffer);
+    if (const auto* table = std::get_if<ExtendedTable>(&read))
+        return table->templates();
+    return {};
+}
+
+std::optional<std::string> tableLayoutProblem(std::string_view buffer) {
+    if (!claimsExtendedLayout(buffer))
+        return std::nullopt;
+    auto read = ExtendedTable::read(buffer);
+    if (auto* problem = std::get_if<std::string>(&read))
+        return std::move(*problem);
+    return std::nullopt;
+}
+
+std::vector<TTemplateInside> splitClassicTable(std::string_view buffer) {
     std::vector<TTemplateInside> list;
     if (buffer.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
         return list;
@@ -152,7 +171,38 @@ std::string_view templateBlock(std::string_view buffer, const TTemplateInside& e
     return buffer.substr(start, length);
 }
 
+namespace {
+
+// The extended table a buffer holds, and the index of the template an entry names.
+std::optional<std::pair<ExtendedTable, size_t>> extendedEntry(std::string_view buffer,
+                                                              const TTemplateInside& entry) {
+    if (!claimsExtendedLayout(buffer))
+        return std::nullopt;
+    auto read = ExtendedTable::read(buffer);
+    auto* table = std::get_if<ExtendedTable>(&read);
+    if (!table)
+        return std::nullopt;
+    const auto& entries = table->templates();
+    for (size_t k = 0; k < entries.size(); ++k)
+        if (entries[k].start == entry.start)
+            return std::pair{std::move(*table), k};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string withoutTemplates(std::string_view buffer, const std::vector<TTemplateInside>& entries) {
+    if (claimsExtendedLayout(buffer)) {
+        auto read = ExtendedTable::read(buffer);
+        if (const auto* table = std::get_if<ExtendedTable>(&read))
+            return table->withoutAll();
+    }
+    return std::string(tableHeader(buffer, entries));
+}
+
 std::string withoutTemplate(std::string_view buffer, const TTemplateInside& entry) {
+    if (const auto found = extendedEntry(buffer, entry))
+        return found->first.without(found->second);
     const std::string_view block = templateBlock(buffer, entry);
     const size_t start = static_cast<size_t>(block.data() - buffer.data());
     std::string out;
@@ -202,6 +252,7 @@ void TemplateListSession::doubleClick() {
 }
 
 void TemplateListSession::afterDeletion() {
+    replaceIndex.reset();
     selected.reset();
     deleteEnabled = false;
     deletedFlag = true;
@@ -226,7 +277,7 @@ void TemplateListSession::deleteAll() {
     if (services_.messageBox(kDeleteAllQuestion, MessageKind::Confirmation,
                              MessageButtons::YesNo) != MessageResult::Yes)
         return;
-    buffer_ = std::string(tableHeader(buffer_, entries_));
+    buffer_ = withoutTemplates(buffer_, entries_);
     entries_.clear();
     afterDeletion();
 }
@@ -237,6 +288,10 @@ std::optional<ListOutcome> TemplateListSession::addTemplate() {
         return std::nullopt;
     }
     if (const auto match = findTemplateByName(entries_, nameField)) {
+        if (claimsExtendedLayout(buffer_)) {
+            replaceIndex = *match;
+            return ListOutcome::Proceed;
+        }
         click(static_cast<int>(*match));
         deleteSelected();
     }

@@ -10,7 +10,7 @@ namespace zw {
 
 void compileCommand(Editor& editor) {
     Services& services = editor.services();
-    if (!checkAndReport(editor))
+    if (!checkBeforeCompile(editor))
         return;
     const auto chosen = services.saveFileDialog(FileDialogId::SaveRmg, kRmgFilter);
     if (!chosen)
