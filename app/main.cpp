@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     // the shown main window as their parent.
     QTimer::singleShot(0, &window, [&window] {
         window.enableRecovery(zw::RecoveryStore::forThisProcess());
-        startUp(window.editor());
+        startUp(window.session());
     });
     return QApplication::exec();
 }

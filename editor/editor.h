@@ -1,22 +1,21 @@
 // The editor: the one open template (Document), the view of the canvas
 // (ViewController), the selection, the tool that is down and the item under the
-// pointer. The window, the tests and the command-line tool drive the very same
-// parts and commands; the Qt main window only forwards events here and mirrors
-// the state back onto its widgets through EditorView.
+// pointer. What a run keeps beside them (recent files, recovery, the file to
+// load) is the session's (editor/session.h). The window and the tests drive the
+// very same parts and commands; the Qt main window only forwards events here
+// and mirrors the state back onto its widgets through EditorView.
 #pragma once
 
-#include "editor/autosave.h"
 #include "editor/document.h"
 #include "editor/hover.h"
-#include "editor/recent_files.h"
 #include "editor/selection.h"
 #include "editor/tools/tool.h"
 #include "editor/view_controller.h"
 #include "model/transform.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
-#include "rmg/graph.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,14 +28,12 @@ namespace zw {
 class EditorView {
   public:
     virtual ~EditorView() = default;
-    virtual void redraw() {}              // repaint the canvas from the editor's state
-    virtual void captionChanged() {}      // Document::caption() or modified() changed
-    virtual void buttonsChanged() {}      // history, zoom or tool button states changed
-    virtual void scrollBarsChanged() {}   // ranges or positions of the scroll bars changed
-    virtual void infoPanelChanged() {}    // the hover panel's content, place or visibility
-    virtual void templateChanged() {}     // the template's content: what is analysed of it
-    virtual void toggleAnalysisPanel() {} // the analysis panel's button or shortcut
-    virtual void recentFilesChanged() {}  // Editor::recentFiles() changed: store and show it
+    virtual void redraw() {}            // repaint the canvas from the editor's state
+    virtual void captionChanged() {}    // Document::caption() or modified() changed
+    virtual void buttonsChanged() {}    // history, zoom or tool button states changed
+    virtual void scrollBarsChanged() {} // ranges or positions of the scroll bars changed
+    virtual void infoPanelChanged() {}  // the hover panel's content, place or visibility
+    virtual void templateChanged() {}   // the template's content: what is analysed of it
 };
 
 class Editor {
@@ -58,15 +55,17 @@ class Editor {
 
     // The document is the only writer of the template: read it through
     // document().rmg(), change it through document().commit()/replace(). The
-    // commands of the toolbar are free functions over the editor
-    // (editor/commands/), one file each.
+    // commands of the toolbar are free functions over the editor or the
+    // session (editor/commands/), one file each.
 
-    // Set by the command line: the next load reads this path instead of asking.
-    void setPendingLoadPath(std::string path) { pendingLoad_ = std::move(path); }
-    std::optional<std::string> takePendingLoadPath();
+    // One more party told of every change of the template, after the
+    // editor's own parts (the session's recovery copy); empty: none.
+    void setChangeFollower(std::function<void(const DocumentChange&)> follower) {
+        follower_ = std::move(follower);
+    }
 
     // ---- Tools and mouse ----
-    // The tool that is down (a toolbar id, see editor/toolbar.h), or kNoTool.
+    // The tool that is down (a toolbar id, see editor/tools/tool_set.h), or kNoTool.
     ToolId tool() const { return tool_ ? tool_->id() : kNoTool; }
     // A click on a tool button: the clicked tool goes down, or up when it was down.
     void toolClicked(ToolId id);
@@ -98,35 +97,6 @@ class Editor {
     // centres the view on them at the current zoom.
     void showZones(const std::vector<int>& numbers);
 
-    // ---- Panels of the window ----
-    void toggleAnalysisPanel() {
-        if (view_)
-            view_->toggleAnalysisPanel();
-    }
-
-    // ---- Recovery of unsaved work (editor/autosave.h) ----
-    // Keeps a copy of unsaved work through `store`, timed by `timer`; without
-    // it (tests, the command-line tool) nothing is kept.
-    void enableRecovery(RecoveryStore store, AutosaveTimer& timer);
-    // Start-up, before the command-line file: offers what an earlier editor
-    // left; a recovered template is shown as modified and unsaved.
-    void offerRecovery();
-
-    // ---- Recent files ----
-    const RecentFiles& recentFiles() const { return recent_; }
-    // The list as stored at the last run.
-    void setRecentFiles(RecentFiles files) { recent_ = std::move(files); }
-    // An entry of the list picked: a file that is gone is dropped with a
-    // message, any other is loaded as the load command loads it.
-    void openRecent(const std::string& path);
-
-    // For the project commands: a save wrote `path` or a load read it (the
-    // recent list takes it, the recovery copy goes).
-    void projectFileUsed(const std::string& path);
-    // The template was replaced or the window closes cleanly: the recovery
-    // copy of the old one goes.
-    void dropRecoveryCopy();
-
     // The pointer left the canvas: nothing is under it (a paste then goes
     // beside the originals, the hover panel hides) until it comes back.
     void pointerLeft() {
@@ -143,9 +113,6 @@ class Editor {
     // The selection and the drag's feedback, for the renderer. Valid until the
     // selection changes.
     CanvasOverlay canvasOverlay() const;
-
-    // ---- Layout generator (one per run) ----
-    LayoutRandom& layoutRandom() { return layoutRandom_; }
 
     // The canvas is repainted without a change of the template (drag feedback).
     void notifyRedraw();
@@ -214,10 +181,7 @@ class Editor {
                              .select = [this](Selection s) { setSelection(std::move(s)); },
                              .repaint = [this] { notifyRedraw(); }};
     std::unique_ptr<Tool> tool_;
-    std::optional<std::string> pendingLoad_;
-    LayoutRandom layoutRandom_;
-    std::unique_ptr<Autosave> autosave_;
-    RecentFiles recent_;
+    std::function<void(const DocumentChange&)> follower_;
 };
 
 } // namespace zw
