@@ -7,7 +7,7 @@
 namespace zw {
 
 Editor::Editor(Services& services, PropertyDialogs& dialogs)
-    : services_(services), dialogs_(dialogs, *this) {
+    : services_(services), dialogs_(dialogs) {
     document_.setListener([this](const DocumentChange& c) { documentChanged(c); });
     viewController_.setListener([this](ViewChange what) {
         switch (what) {
@@ -80,39 +80,6 @@ void Editor::notifyButtons() {
 void Editor::notifyTemplateChanged() {
     if (view_)
         view_->templateChanged();
-}
-
-std::optional<ZoneRecord> Editor::DialogsThatMarkClosing::editZone(const ZoneRecord& from) {
-    return closed(inner_.editZone(from));
-}
-
-std::optional<ConnectionRecord>
-Editor::DialogsThatMarkClosing::editConnection(const ConnectionRecord& from, bool furtherPassage) {
-    return closed(inner_.editConnection(from, furtherPassage));
-}
-
-std::optional<TemplateSettings> Editor::DialogsThatMarkClosing::editTemplate(const TRmg& from) {
-    return closed(inner_.editTemplate(from));
-}
-
-ListOutcome Editor::DialogsThatMarkClosing::runTemplateList(TemplateListSession& session) {
-    return closed(inner_.runTemplateList(session));
-}
-
-std::optional<std::vector<ZoneRecord>>
-Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from,
-                                          const std::vector<int64_t>& numbers) {
-    return closed(inner_.editZones(from, numbers));
-}
-
-std::optional<DuplicateSettings>
-Editor::DialogsThatMarkClosing::duplicateZonesForPlayers(const TRmg& t,
-                                                         const std::vector<int32_t>& zones) {
-    return closed(inner_.duplicateZonesForPlayers(t, zones));
-}
-
-std::optional<PatternSettings> Editor::DialogsThatMarkClosing::generateFromPattern() {
-    return closed(inner_.generateFromPattern());
 }
 
 void Editor::setSelection(Selection s) {

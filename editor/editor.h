@@ -83,7 +83,8 @@ class Editor {
     // Looks the item under the pointer up again at its last position over the
     // canvas (none when it is not over the canvas) and updates the panel. Run
     // after everything that changes the picture under a resting pointer: a zoom,
-    // a scroll, a step back or forward, a load, an import, a closed dialog.
+    // a scroll, a step back or forward, a load, an import; the window's dialogs
+    // run it once they close.
     void refreshHover();
 
     // ---- Selection ----
@@ -133,36 +134,8 @@ class Editor {
         bool was_;
     };
     bool toolActing_ = false;
-    // Looks the hover up again whenever a property dialog closes: the pointer
-    // was over the dialog, not the canvas, while it was open.
-    class DialogsThatMarkClosing : public PropertyDialogs {
-      public:
-        DialogsThatMarkClosing(PropertyDialogs& inner, Editor& editor)
-            : inner_(inner), editor_(editor) {}
-        std::optional<ZoneRecord> editZone(const ZoneRecord& from) override;
-        std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
-                                                       bool furtherPassage) override;
-        std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
-        ListOutcome runTemplateList(TemplateListSession& session) override;
-        std::optional<std::vector<ZoneRecord>>
-        editZones(const std::vector<ZoneRecord>& from,
-                  const std::vector<int64_t>& numbers) override;
-        std::optional<DuplicateSettings>
-        duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
-        std::optional<PatternSettings> generateFromPattern() override;
-
-      private:
-        // The dialog's answer, after the hover was looked up again.
-        template <typename Answer> Answer closed(Answer answer) {
-            editor_.refreshHover();
-            return answer;
-        }
-        PropertyDialogs& inner_;
-        Editor& editor_;
-    };
-
     Services& services_;
-    DialogsThatMarkClosing dialogs_;
+    PropertyDialogs& dialogs_;
     EditorView* view_ = nullptr;
     std::optional<PixelPoint> pointer_; // last position over the canvas
 
