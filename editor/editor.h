@@ -23,8 +23,8 @@
 
 namespace zw {
 
-// Notifications to the window. Every method has an empty default, so tests and
-// the command-line tool can run without one.
+// Notifications to the window. Every method has an empty default, so tests can
+// run without one.
 class EditorView {
   public:
     virtual ~EditorView() = default;

@@ -17,8 +17,8 @@ namespace zw {
 
 class Editor;
 
-// Notifications to the window. Every method has an empty default, so tests and
-// the command-line tool can run without one.
+// Notifications to the window. Every method has an empty default, so tests can
+// run without one.
 class SessionView {
   public:
     virtual ~SessionView() = default;
@@ -45,7 +45,7 @@ class Session {
 
     // ---- Recovery of unsaved work (editor/autosave.h) ----
     // Keeps a copy of unsaved work through `store`, timed by `timer`; without
-    // it (tests, the command-line tool) nothing is kept.
+    // it (tests) nothing is kept.
     void enableRecovery(RecoveryStore store, AutosaveTimer& timer);
     // Start-up, before the command-line file: offers what an earlier editor
     // left; a recovered template is shown as modified and unsaved.
