@@ -2,12 +2,14 @@
 #include "editor/commands/save_project.h"
 
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 
 namespace zw {
 
-bool saveProject(Editor& editor) {
+bool saveProject(Session& session) {
+    Editor& editor = session.editor();
     editor.setTool(kNoTool);
     Services& services = editor.services();
     const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
@@ -23,7 +25,7 @@ bool saveProject(Editor& editor) {
         return false;
     }
     editor.document().markSaved();
-    editor.projectFileUsed(path);
+    session.projectFileUsed(path);
     return true;
 }
 

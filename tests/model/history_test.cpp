@@ -4,6 +4,7 @@
 #include "editor/commands/save_project.h"
 #include "editor/commands/template_settings.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/history.h"
 #include "model/project_file.h"
 #include "support/document_edits.h"
@@ -43,6 +44,7 @@ class EditHistory : public ::testing::Test {
     ScriptedDialogs dialogs;
     test::CountingView view;
     Editor editor{services, dialogs};
+    Session session{editor};
 };
 
 TEST_F(EditHistory, StartsEmptyWithBothButtonsDisabled) {
@@ -98,7 +100,7 @@ TEST_F(EditHistory, ThreeChangesAndThreeStepsBackReturnToTheStart) {
     EXPECT_FALSE(editor.document().canStepBack());
     EXPECT_TRUE(editor.document().canStepForward());
     EXPECT_FALSE(editor.document().modified());
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_TRUE(services.messages.empty());
 
     editor.document().stepForward();
@@ -187,9 +189,9 @@ TEST_F(EditHistory, TemplateSettingsOkWithoutChangesCountsAsAChange) {
 TEST_F(EditHistory, SavingDoesNotClearTheModifiedState) {
     addZone(0);
     services.saveAnswers.push_back("/nonexistent-folder/x.tpz"); // fails, reported
-    saveProject(editor);
+    saveProject(session);
     services.messageAnswers.push_back(MessageResult::Cancel);
-    EXPECT_FALSE(closeRequest(editor));
+    EXPECT_FALSE(closeRequest(session));
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
@@ -199,21 +201,21 @@ TEST_F(EditHistory, CloseRequestAnswers) {
     const test::ScratchDir dir;
     addZone(0);
     services.messageAnswers = {MessageResult::Cancel, MessageResult::No, MessageResult::Yes};
-    EXPECT_FALSE(closeRequest(editor));
+    EXPECT_FALSE(closeRequest(session));
     EXPECT_TRUE(services.saveFilters.empty());
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_TRUE(services.saveFilters.empty());
     // Yes runs the save; a cancelled save keeps the window open, as Cancel would.
-    EXPECT_FALSE(closeRequest(editor));
+    EXPECT_FALSE(closeRequest(session));
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(editor.document().history().position(), 1);
     // A save that wrote: the window closes, and right after a save nothing is asked.
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("saved.tpz"));
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_FALSE(editor.document().modified());
     const size_t asked = services.messages.size();
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_EQ(services.messages.size(), asked);
 }
 
@@ -227,21 +229,21 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
 
     // Cancel: nothing changes.
     services.messageAnswers.push_back(MessageResult::Cancel);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(editor.document().rmg().name, "Work");
     EXPECT_EQ(editor.tool(), kCopyTool);
     EXPECT_EQ(editor.viewController().state().zoomLevel, 0);
 
     // Yes with a cancelled save dialog stops as Cancel does.
     services.messageAnswers.push_back(MessageResult::Yes);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(editor.document().rmg().name, "Work");
     EXPECT_EQ(editor.tool(), kNoTool); // the save put the tool up
 
     // No: the new template.
     services.messageAnswers.push_back(MessageResult::No);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(editor.document().rmg(), makeNewTemplate());
     EXPECT_EQ(editor.viewController().state(), ViewState{});
     EXPECT_EQ(editor.viewController().state().zoomLevel, 2);
@@ -254,14 +256,14 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Unnamed template");
 
     // Unmodified: no question at all.
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(services.messages.size(), 3u);
 }
 
 TEST_F(EditHistory, NewTemplateNoDiscardsWithoutSaving) {
     addZone(0);
     services.messageAnswers.push_back(MessageResult::No);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_TRUE(services.saveFilters.empty());
     EXPECT_TRUE(editor.document().rmg().zones.empty());
     EXPECT_FALSE(editor.document().modified());
@@ -272,7 +274,7 @@ TEST_F(EditHistory, NewTemplateYesSavesTheOldTemplate) {
     renameThroughDialog("Keep me");
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("kept"));
-    newTemplate(editor);
+    newTemplate(session);
     TRmg kept = makeNewTemplate();
     kept.name = "Keep me";
     EXPECT_EQ(test::slurp(dir.file("kept.tpz")), encodeProject(kept));
