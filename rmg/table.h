@@ -76,9 +76,7 @@ void appendBlock(std::string& buffer, std::string_view block);
 // The compile's table work: refresh, build, append.
 void compileInto(std::string& buffer, TRmg& t, std::string_view name);
 
-// ".txt" appended unless the extension of the path's last part, with A to Z
-// lowered, already is ".txt".
-std::string withRmgExtension(const std::string& path);
+inline constexpr std::string_view kRmgExtension = ".txt";
 
 // Read-back rules.
 // R1: existence mode from the limits and owner as read.

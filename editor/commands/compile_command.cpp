@@ -4,6 +4,7 @@
 #include "editor/commands/readme_command.h"
 #include "editor/editor.h"
 #include "model/name_rules.h"
+#include "model/text.h"
 #include "platform/files.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
@@ -87,7 +88,7 @@ void compileCommand(Editor& editor) {
     const auto chosen = services.saveFileDialog(FileDialogId::SaveRmg, kRmgFilter);
     if (!chosen)
         return;
-    const std::string path = withRmgExtension(*chosen);
+    const std::string path = withExtension(*chosen, kRmgExtension);
     services.setDialogPath(FileDialogId::SaveRmg, path);
     TRmg compiled = editor.document().rmg();
     const CompileOutcome outcome =

@@ -3,6 +3,7 @@
 
 #include "editor/editor.h"
 #include "model/project_file.h"
+#include "model/text.h"
 #include "platform/files.h"
 
 namespace zw {
@@ -13,7 +14,7 @@ bool saveProject(Editor& editor) {
     const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
     if (!chosen)
         return false;
-    const std::string path = withProjectExtension(*chosen);
+    const std::string path = withExtension(*chosen, kProjectExtension);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written =
