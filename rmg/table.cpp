@@ -268,16 +268,6 @@ bool compileInto(std::string& buffer, TRmg& t, std::string_view name,
     return true;
 }
 
-std::string withRmgExtension(const std::string& path) {
-    const size_t sep = path.find_last_of("/\\:");
-    const size_t base = sep == std::string::npos ? 0 : sep + 1;
-    const size_t dot = path.rfind('.');
-    const std::string ext = dot == std::string::npos || dot < base ? "" : path.substr(dot);
-    if (asciiLowercase(ext) == ".txt")
-        return path;
-    return path + ".txt";
-}
-
 int32_t existModeFromTable(const Limits& l, int32_t owner, int64_t P, int32_t H) {
     int32_t mode = code(ExistMode::Detailed);
     if (l == zoneLimitsForMode0(P, H))

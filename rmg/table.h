@@ -95,9 +95,7 @@ void appendBlock(std::string& buffer, std::string_view block);
 bool compileInto(std::string& buffer, TRmg& t, std::string_view name,
                  std::optional<size_t> replace = std::nullopt);
 
-// ".txt" appended unless the extension of the path's last part, with A to Z
-// lowered, already is ".txt".
-std::string withRmgExtension(const std::string& path);
+inline constexpr std::string_view kRmgExtension = ".txt";
 
 // Read-back rules.
 // R1: existence mode from the limits and owner as read.

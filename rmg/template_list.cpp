@@ -1,6 +1,7 @@
 #include "rmg/template_list.h"
 
 #include "model/name_rules.h"
+#include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/extended_table.h"
 
@@ -13,60 +14,7 @@ namespace {
 
 constexpr size_t kMaxFieldLength = 64;
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
-
-std::optional<int32_t> parseTableNumber(std::string_view f) {
-    size_t i = 0;
-    while (i < f.size() && f[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < f.size() && (f[i] == '+' || f[i] == '-')) {
-        negative = f[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (i < f.size() && (f[i] == '$' || f[i] == 'x' || f[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < f.size() && f[i] == '0' && (f[i + 1] == 'x' || f[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i >= f.size())
-        return std::nullopt; // no digits
-    // The magnitude is kept below 2^32 + 16 so it never overflows, however many
-    // digits follow; anything above 2^31 is out of range whatever the sign.
-    constexpr int64_t kCap = int64_t{1} << 32;
-    int64_t value = 0;
-    bool tooBig = false;
-    for (; i < f.size(); ++i) {
-        const int d = base == 16 ? hexDigit(f[i]) : (f[i] >= '0' && f[i] <= '9' ? f[i] - '0' : -1);
-        if (d < 0)
-            return std::nullopt;
-        if (!tooBig) {
-            value = value * base + d;
-            if (value > kCap)
-                tooBig = true;
-        }
-    }
-    if (tooBig)
-        return std::nullopt;
-    if (negative)
-        value = -value;
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
-    return static_cast<int32_t>(value);
-}
 
 std::vector<TTemplateInside> splitTable(std::string_view buffer) {
     if (!claimsExtendedLayout(buffer))
@@ -97,8 +45,8 @@ std::vector<TTemplateInside> splitClassicTable(std::string_view buffer) {
     size_t start = 0;
     std::string name;
     auto isTemplateRow = [&] {
-        const auto a = parseTableNumber(f2);
-        const auto b = parseTableNumber(f3);
+        const auto a = parseInt32(f2, kTableNumber);
+        const auto b = parseInt32(f3, kTableNumber);
         return a && b && *a != 100 && *b != 100;
     };
     const size_t n = buffer.size();

@@ -37,11 +37,6 @@ std::optional<std::string> tableLayoutProblem(std::string_view buffer);
 // yields no template.
 std::vector<TTemplateInside> splitClassicTable(std::string_view buffer);
 
-// True when a field parses whole as a signed 32-bit number in the table's
-// syntax (leading spaces, sign, decimal or "$"/"x"/"X"/"0x"/"0X" hexadecimal).
-// The signed value must lie in the 32-bit range, hexadecimal ones included.
-std::optional<int32_t> parseTableNumber(std::string_view field);
-
 // The header: the bytes before the first template (the whole buffer without one).
 std::string_view tableHeader(std::string_view buffer, const std::vector<TTemplateInside>& entries);
 

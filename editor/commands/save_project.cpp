@@ -4,6 +4,7 @@
 #include "editor/editor.h"
 #include "editor/session.h"
 #include "model/project_file.h"
+#include "model/text.h"
 #include "platform/files.h"
 
 namespace zw {
@@ -15,7 +16,7 @@ bool saveProject(Session& session) {
     const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
     if (!chosen)
         return false;
-    const std::string path = withProjectExtension(*chosen);
+    const std::string path = withExtension(*chosen, kProjectExtension);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written =
