@@ -1,15 +1,16 @@
 // compile, list, delete and import: rmg.txt tables from the command line. The
-// compile and the import are the editor's own commands, run on the command
-// line's services with the options answering the template list window.
+// compile and the import are those of the editor's commands (rmg/compile.h,
+// rmg/import_table.h), run on the command line's services with the options
+// answering the template list window.
 #include "check/check.h"
 #include "cli/cli_services.h"
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "editor/commands/compile_command.h"
-#include "editor/commands/import_command.h"
 #include "model/name_rules.h"
 #include "model/project_file.h"
 #include "model/text.h"
+#include "rmg/compile.h"
+#include "rmg/import_table.h"
 #include "rmg/table.h"
 #include "rmg/table_hints.h"
 #include "rmg/template_list.h"
@@ -26,7 +27,17 @@ struct RmgArgs {
     std::string header;
     int index = 0; // from 1
     bool all = false;
+    bool force = false;        // compile despite a finding of the check
+    bool dropExtended = false; // compile a template's kept cells away into a classic table
 };
+
+// A table that claims the extended layout and does not read: said, exit 2.
+bool layoutRefused(const std::string& path, std::string_view buffer) {
+    const auto problem = tableLayoutProblem(buffer);
+    if (problem)
+        printError(path + ": " + *problem);
+    return problem.has_value();
+}
 
 // The entry chosen by --name (first match, A to Z folded) or --index (from 1).
 std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, const RmgArgs& a,
@@ -47,16 +58,11 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
 
 // The template list window as the options answer it: adding goes on when the
 // window's own "Добавить шаблон" accepts the name; import takes the template
-// chosen by --name or --index. Nothing else is ever asked.
-class OptionDialogs : public PropertyDialogs {
+// chosen by --name or --index.
+class OptionAnswers : public TemplateListRunner {
   public:
-    OptionDialogs(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
+    OptionAnswers(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
 
-    std::optional<ZoneRecord> editZone(const ZoneRecord&) override { return std::nullopt; }
-    std::optional<ConnectionRecord> editConnection(const ConnectionRecord&, bool) override {
-        return std::nullopt;
-    }
-    std::optional<TemplateSettings> editTemplate(const TRmg&) override { return std::nullopt; }
     ListOutcome runTemplateList(TemplateListSession& session) override {
         if (session.mode() == ListMode::Adding)
             return session.addTemplate().value_or(ListOutcome::Abandon);
@@ -78,7 +84,8 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         return kExitBadInput;
     if (const auto problem = checkTemplate(*t)) {
         printError(*problem);
-        return kExitRefused;
+        if (!a.force)
+            return kExitRefused;
     }
     std::string name = t->name;
     if (nameGiven) {
@@ -89,14 +96,17 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         name = utf8ToCp1251(a.name);
     }
     CliServices services;
-    OptionDialogs dialogs(a, false);
+    if (a.dropExtended)
+        services.agreeTo.push_back(kDropKeptCellsStart);
+    OptionAnswers answers(a, false);
     const std::string header = headerGiven ? a.header : services.executableDir() + "/header.txt";
     // As "Добавить шаблон" of the list window: a refused name stops here, the
     // first template of the same name is deleted.
-    switch (compileIntoTable(*t, name, a.table, header, services, dialogs)) {
+    switch (compileIntoTable(*t, name, a.table, header, services, answers)) {
     case CompileOutcome::Written:
         return kExitOk;
     case CompileOutcome::FileFailed:
+    case CompileOutcome::TableRefused:
         return kExitBadInput;
     case CompileOutcome::ListSaved:
     case CompileOutcome::Abandoned:
@@ -109,6 +119,8 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
 int runList(const RmgArgs& a) {
     const auto buffer = readInput(a.table);
     if (!buffer)
+        return kExitBadInput;
+    if (layoutRefused(a.table, *buffer))
         return kExitBadInput;
     const auto entries = splitTable(*buffer);
     // An empty list is a true answer for a table with only a header; one that
@@ -125,11 +137,13 @@ int runDelete(const RmgArgs& a, bool byName) {
     const auto buffer = readInput(a.table);
     if (!buffer)
         return kExitBadInput;
+    if (layoutRefused(a.table, *buffer))
+        return kExitBadInput;
     const auto entries = splitTable(*buffer);
     if (a.all) {
         if (entries.empty())
             return kExitOk; // nothing to delete, nothing written
-        return writeOutput(a.table, tableHeader(*buffer, entries)) ? kExitOk : kExitBadInput;
+        return writeOutput(a.table, withoutTemplates(*buffer, entries)) ? kExitOk : kExitBadInput;
     }
     const auto chosen = chooseEntry(entries, a, byName);
     if (!chosen)
@@ -140,9 +154,9 @@ int runDelete(const RmgArgs& a, bool byName) {
 
 int runImport(const RmgArgs& a, bool byName) {
     CliServices services;
-    OptionDialogs dialogs(a, byName);
+    OptionAnswers answers(a, byName);
     services.messagePrefix = a.table + ": ";
-    auto t = importFromTable(a.table, services, dialogs);
+    auto t = importFromTable(a.table, services, answers);
     services.messagePrefix.clear();
     if (!t)
         return kExitBadInput;
@@ -178,6 +192,10 @@ void addRmgCommands(CLI::App& app, int& result) {
     auto* header =
         addPathOption(compile, "--header", args->header,
                       "заголовок новой таблицы (по умолчанию: header.txt рядом с программой)");
+    compile->add_flag("--force", args->force, "записать, даже если проверка шаблона нашла ошибку");
+    compile->add_flag("--drop-extended", args->dropExtended,
+                      "записать шаблон из расширенной таблицы в классическую "
+                      "без ячеек, которых она не вмещает");
     compile->callback([&result, args, compileName, header] {
         result = runCompile(*args, compileName->count() > 0, header->count() > 0);
     });

@@ -2,7 +2,9 @@
 #include "editor/commands/save_project.h"
 
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
+#include "model/text.h"
 #include "platform/files.h"
 #include "platform/native_path.h"
 
@@ -12,7 +14,8 @@ std::string replaceFileQuestion(const std::string& path) {
     return "Файл «" + nativePath(path) + "» уже существует.\rЗаменить его?";
 }
 
-bool saveProject(Editor& editor) {
+bool saveProject(Session& session) {
+    Editor& editor = session.editor();
     editor.setTool(kNoTool);
     Services& services = editor.services();
     std::string path;
@@ -20,10 +23,10 @@ bool saveProject(Editor& editor) {
         const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
         if (!chosen)
             return false;
-        path = withProjectExtension(*chosen);
+        path = withExtension(*chosen, kProjectExtension);
         // Another project is replaced only when the user says so; "Нет" goes
         // back to the dialog with the name given.
-        if (samePath(path, editor.projectFile()) || !services.fileSystem().fileExists(path) ||
+        if (samePath(path, session.projectFile()) || !services.fileSystem().fileExists(path) ||
             services.messageBox(replaceFileQuestion(path), MessageKind::Confirmation,
                                 MessageButtons::YesNo) == MessageResult::Yes)
             break;
@@ -38,7 +41,7 @@ bool saveProject(Editor& editor) {
         return false;
     }
     editor.document().markSaved();
-    editor.projectFileUsed(path);
+    session.projectFileUsed(path);
     return true;
 }
 

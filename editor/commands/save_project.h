@@ -5,7 +5,7 @@
 
 namespace zw {
 
-class Editor;
+class Session;
 
 // The question before a save replaces an existing file other than the
 // project's own.
@@ -13,8 +13,8 @@ std::string replaceFileQuestion(const std::string& path);
 
 // Saves the template through the save dialog, written whole through a
 // temporary file. An existing file other than the project's own
-// (Editor::projectFile) is replaced only after "Да" to replaceFileQuestion.
+// (Session::projectFile) is replaced only after "Да" to replaceFileQuestion.
 // True when it was written; the template then counts as saved.
-bool saveProject(Editor& editor);
+bool saveProject(Session& session);
 
 } // namespace zw

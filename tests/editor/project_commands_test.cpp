@@ -5,6 +5,7 @@
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 #include "platform/files.h"
@@ -62,7 +63,7 @@ class ProjectCommands : public ::testing::Test {
         const std::string path = dir.file("given.tpz");
         spit(path, encodeProject(t));
         services.openAnswers.push_back(path);
-        loadProject(editor);
+        loadProject(session);
         ASSERT_EQ(editor.document().rmg(), t);
     }
 
@@ -71,6 +72,7 @@ class ProjectCommands : public ::testing::Test {
     ScriptedDialogs dialogs;
     test::CountingView view;
     Editor editor{services, dialogs};
+    Session session{editor};
 };
 
 // ---- Save ----
@@ -81,7 +83,7 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
     const EditorState before(editor);
     const int captions = view.captions;
     services.saveAnswers.push_back(dir.file("plan"));
-    EXPECT_TRUE(saveProject(editor));
+    EXPECT_TRUE(saveProject(session));
 
     EXPECT_EQ(editor.tool(), kNoTool);
     ASSERT_EQ(services.saveFilters.size(), 1u);
@@ -108,9 +110,9 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
 
 TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
     services.saveAnswers = {dir.file("Template.TPZ"), dir.file("map.txt"), dir.file("Template")};
-    saveProject(editor);
-    saveProject(editor);
-    saveProject(editor);
+    saveProject(session);
+    saveProject(session);
+    saveProject(session);
 #ifdef _WIN32
     // Names that differ only in case are one file there.
     std::string names = dir.listing();
@@ -160,24 +162,25 @@ TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
         spit(other, encodeProject(makeNewTemplate()));
         ScriptedServices answers;
         Editor e{answers, dialogs};
+        Session es{e};
         if (c.before == Before::LoadedIt || c.exists)
             spit(target, encodeProject(makeNewTemplate()));
         if (c.before == Before::LoadedIt || c.before == Before::LoadedAnother) {
             answers.openAnswers = {c.before == Before::LoadedIt ? target : other};
-            loadProject(e);
+            loadProject(es);
         }
         if (c.before == Before::SavedIt || c.before == Before::SavedItThenNew) {
             answers.saveAnswers = {target};
             answers.messageAnswers = {MessageResult::Yes};
-            ASSERT_TRUE(saveProject(e));
+            ASSERT_TRUE(saveProject(es));
             if (c.before == Before::SavedItThenNew)
-                newTemplate(e);
+                newTemplate(es);
         }
         answers.messages.clear();
         test::change(e, [](TRmg& t) { t.name = "Новое"; });
         answers.saveAnswers = {target};
         answers.messageAnswers = c.answers;
-        EXPECT_EQ(saveProject(e), c.replaced);
+        EXPECT_EQ(saveProject(es), c.replaced);
         EXPECT_EQ(answers.messageTexts(),
                   c.asked ? std::vector<std::string>{replaceFileQuestion(target)}
                           : std::vector<std::string>{});
@@ -196,18 +199,18 @@ TEST_F(ProjectCommands, TheDialogsProposeTheProjectsOwnPath) {
     const std::string loaded = dir.file("Мои проекты.tpz");
     spit(loaded, encodeProject(makeNewTemplate()));
     services.openAnswers = {loaded};
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.dialogPaths[FileDialogId::SaveProject], loaded);
     services.saveAnswers = {dir.file("Кольцо")};
-    ASSERT_TRUE(saveProject(editor));
+    ASSERT_TRUE(saveProject(session));
     EXPECT_EQ(services.dialogPaths[FileDialogId::SaveProject], dir.file("Кольцо.tpz"));
     EXPECT_EQ(services.dialogPaths[FileDialogId::OpenProject], dir.file("Кольцо.tpz"));
-    EXPECT_EQ(editor.projectFile(), dir.file("Кольцо.tpz"));
+    EXPECT_EQ(session.projectFile(), dir.file("Кольцо.tpz"));
 }
 
 TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
     editor.setTool(kCopyTool);
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(dir.listing(), "");
@@ -222,7 +225,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
         services.files = &files;
         services.saveAnswers.push_back(path);
         services.messageAnswers.push_back(MessageResult::Yes); // replace it
-        saveProject(editor);
+        saveProject(session);
         services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
         EXPECT_EQ(dir.listing(), "keep.tpz\n");
@@ -234,7 +237,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
 
 TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {
     services.saveAnswers.push_back(dir.file("no/such/folder/x.tpz"));
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
 }
 
@@ -252,7 +255,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     services.messageAnswers.push_back(MessageResult::No);
     services.openAnswers.push_back(path);
     const int captions = view.captions;
-    loadProject(editor);
+    loadProject(session);
 
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
@@ -281,7 +284,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     EXPECT_EQ(editor.viewController().vBar().max, 100000);
     // Nothing to ask the next time.
     services.openAnswers.push_back(path);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.messages.size(), 1u);
 }
 
@@ -290,7 +293,7 @@ TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
     const EditorState before(editor);
     services.messageAnswers.push_back(MessageResult::Cancel);
     services.openAnswers.push_back(dir.file("never.tpz"));
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_TRUE(services.saveFilters.empty());
@@ -304,7 +307,7 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("mine"));
     services.openAnswers.push_back(given);
-    loadProject(editor);
+    loadProject(session);
     TRmg mine = makeNewTemplate();
     mine.name = "Mine";
     EXPECT_EQ(slurp(dir.file("mine.tpz")), encodeProject(mine));
@@ -315,7 +318,7 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(std::nullopt); // save dialog cancelled
     services.openAnswers.push_back(given);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.saveFilters.size(), 2u);
     EXPECT_EQ(services.openFilters.size(), 1u); // the load stopped before its dialog
     EXPECT_EQ(editor.document().rmg(), again);
@@ -325,20 +328,20 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
 TEST_F(ProjectCommands, PendingCommandLinePathIsUsedOnceWithoutADialog) {
     const std::string path = dir.file("start.tpz");
     spit(path, encodeProject(richTemplate()));
-    editor.setPendingLoadPath(path);
-    loadProject(editor);
+    session.setPendingLoadPath(path);
+    loadProject(session);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
 
     // Forgotten afterwards: the next load asks again (and is cancelled here).
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.openFilters.size(), 1u);
 
     // Also forgotten when its file fails to load.
-    editor.setPendingLoadPath(dir.file("missing.tpz"));
-    loadProject(editor);
+    session.setPendingLoadPath(dir.file("missing.tpz"));
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.openFilters.size(), 2u);
 }
 
@@ -346,7 +349,7 @@ TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
     const std::string path = dir.file("arg.tpz");
     spit(path, encodeProject(richTemplate()));
     services.args = {path, "ignored"};
-    startUp(editor);
+    startUp(session);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
@@ -358,7 +361,7 @@ TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
     change("Mine");
     services.messageAnswers.push_back(MessageResult::No);
     const EditorState before(editor);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.fileErrors.empty());
 }
@@ -404,7 +407,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
         editor.setTool(kCreateZoneTool);
         const EditorState before(editor);
         const int captions = view.captions;
-        loadProject(editor);
+        loadProject(session);
 
         EXPECT_EQ(EditorState(editor), before);
         EXPECT_EQ(view.captions, captions);
@@ -429,7 +432,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
 TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
     services.openAnswers.push_back(dir.path());
     const EditorState before(editor);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(EditorState(editor), before);
 }
@@ -442,14 +445,14 @@ TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion
     // Cancelled dialog, then Cancel at the question: nothing changes.
     dialogs.patternAnswers = {std::nullopt, settings};
     services.messageAnswers = {MessageResult::Cancel};
-    newFromPattern(editor);
-    newFromPattern(editor);
+    newFromPattern(session);
+    newFromPattern(session);
     EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
     EXPECT_EQ(editor.document().rmg(), mine);
 
     dialogs.patternAnswers = {settings};
     services.messageAnswers = {MessageResult::No};
-    newFromPattern(editor);
+    newFromPattern(session);
     EXPECT_EQ(editor.document().rmg(), generateTemplate(settings));
     EXPECT_FALSE(editor.document().canStepBack());
     EXPECT_TRUE(editor.document().modified()); // never saved: closing asks
