@@ -10,9 +10,9 @@
 
 namespace {
 
-// Every refusal says why, in English and in Russian.
+// Every refusal says why.
 bool refusedSilently(const zw::TemplateJsonError& e) {
-    return e.message.empty() || e.russian.empty();
+    return e.message.empty();
 }
 
 template <class Record, class Read, class Write> void checkSingleRecord(Read read, Write write) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "model/codes.h"
+#include "model/kept_cells.h"
 
 #include <algorithm>
 #include <array>
@@ -85,6 +86,8 @@ struct ZoneRecord {
     int32_t maxPlayers = 8;
     int32_t gridX = 0;
     int32_t gridY = 0;
+    // Cells of an extended table that the fields above do not hold.
+    KeptCells kept;
 
     bool operator==(const ZoneRecord&) const = default;
 };
@@ -138,6 +141,8 @@ struct PassageRecord {
     int32_t maxHumans = 8;
     int32_t minPlayers = 1;
     int32_t maxPlayers = 8;
+    // Cells of an extended table's connection row that the fields above do not hold.
+    KeptCells kept;
 
     bool operator==(const PassageRecord&) const = default;
 };
@@ -158,8 +163,13 @@ struct TRmg {
     PlayerKindTable kinds;
     std::vector<ZoneRecord> zones;
     std::vector<ConnectionRecord> connections;
+    // Cells of an extended table that the template settings and the rows' records do not hold.
+    KeptTemplate kept;
 
     bool operator==(const TRmg&) const = default;
+    // The template keeps cells of an extended table (a zone's Id and row alone
+    // are no cells: the classic layout numbers and places zones itself).
+    bool hasKeptCells() const;
 
     // 64 bits: a damaged file may hold any playerCountIndex.
     int64_t playerCount() const { return int64_t{header.playerCountIndex} + 2; }
@@ -174,6 +184,11 @@ struct TRmg {
     // Removes connection k. Out-of-range k is ignored.
     void removeConnection(int k);
 };
+
+// The names of the kept cells of a template, each once: the cells of columns
+// the records don't read, then the classic cells kept as written; each in the
+// order of the template's own, its zones', its passages' and its kept rows'.
+std::vector<std::string> keptCellNames(const TRmg& t);
 
 // The new template: "Unnamed template", sizes [4, 9], two players of kind 0, nothing else.
 TRmg makeNewTemplate();

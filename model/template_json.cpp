@@ -35,9 +35,15 @@ template <LaidOutRecord Record> ordered_json toJson(const std::vector<Record>& r
         a.push_back(toJson(r));
     return a;
 }
+// Appends a key that `out` does not hold yet. The object keeps its keys in a
+// list in order, where operator[] would first look the key up: a record's
+// keys are known to differ, and adding them costs no look-up.
+void appendKey(ordered_json& out, const char* key, ordered_json value) {
+    out.get_ref<ordered_json::object_t&>().emplace_back(key, std::move(value));
+}
 // Adds the record's fields to `out` under their keys, in record order.
 template <LaidOutRecord Record> void addFields(ordered_json& out, const Record& r) {
-    forEachField<Record>([&](const auto& f) { out[f.key] = toJson(r.*(f.member)); });
+    forEachField<Record>([&](const auto& f) { appendKey(out, f.key, toJson(r.*(f.member))); });
 }
 template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
     ordered_json o = ordered_json::object();
@@ -45,11 +51,43 @@ template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
     return o;
 }
 
+template <class Value> struct IsRecordList : std::false_type {};
+template <LaidOutRecord Record, size_t N>
+struct IsRecordList<std::array<Record, N>> : std::true_type {};
+
+// The fields of `r` that differ from those of `base`. A list of records a
+// reader may give in part (ListRule::UpToAll) is written entry by entry the
+// same way, without the empty entries at its end, and left out when none
+// remains; any other field is written whole or not at all.
+template <LaidOutRecord Record> ordered_json toJson(const Record& r, const Record& base) {
+    ordered_json o = ordered_json::object();
+    forEachField<Record>([&](const auto& f) {
+        const auto& value = r.*(f.member);
+        const auto& held = base.*(f.member);
+        if constexpr (IsRecordList<std::remove_cvref_t<decltype(value)>>::value) {
+            if (f.rule == ListRule::UpToAll) {
+                size_t count = value.size();
+                while (count > 0 && value[count - 1] == held[count - 1])
+                    --count;
+                if (count > 0) {
+                    ordered_json list = ordered_json::array();
+                    for (size_t i = 0; i < count; ++i)
+                        list.push_back(toJson(value[i], held[i]));
+                    appendKey(o, f.key, std::move(list));
+                }
+                return;
+            }
+        }
+        if (!(value == held))
+            appendKey(o, f.key, toJson(value));
+    });
+    return o;
+}
+
 // ---- Reading ----
 
 struct Refusal {
     std::string message;
-    std::string russian;
 };
 
 std::string keyPath(const std::string& at, std::string_view key) {
@@ -61,12 +99,9 @@ std::string indexPath(const std::string& at, size_t i) {
 }
 
 // The message names the offending key first; a record read at the top, with
-// no key of its own, gives just what is wrong. `russian` says the same for
-// the window.
-[[noreturn]] void refuse(const std::string& path, const std::string& what,
-                         const std::string& russian) {
-    const std::string at = path.empty() ? std::string() : path + ": ";
-    throw Refusal{at + what, at + russian};
+// no key of its own, gives just what is wrong.
+[[noreturn]] void refuse(const std::string& path, const std::string& what) {
+    throw Refusal{path.empty() ? what : path + ": " + what};
 }
 
 // The number and the noun in the form that follows it: `one` after 1, 21 …,
@@ -80,33 +115,33 @@ std::string valuesCount(size_t n, const char* one, const char* few, const char* 
 
 int32_t readInt32(const json& v, const std::string& path) {
     if (!v.is_number_integer())
-        refuse(path, "expected an integer", "ожидается целое число");
+        refuse(path, "ожидается целое число");
     if (v.is_number_unsigned()) {
         if (v.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-            refuse(path, "integer out of the 32-bit range", "число вне 32-битного диапазона");
+            refuse(path, "число вне 32-битного диапазона");
     } else {
         const int64_t n = v.get<int64_t>();
         if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
-            refuse(path, "integer out of the 32-bit range", "число вне 32-битного диапазона");
+            refuse(path, "число вне 32-битного диапазона");
     }
     return static_cast<int32_t>(v.get<int64_t>());
 }
 
 bool readBool(const json& v, const std::string& path) {
     if (!v.is_boolean())
-        refuse(path, "expected true or false", "ожидается true или false");
+        refuse(path, "ожидается true или false");
     return v.get<bool>();
 }
 
 const json& expectArray(const json& v, const std::string& path) {
     if (!v.is_array())
-        refuse(path, "expected an array", "ожидается список");
+        refuse(path, "ожидается список");
     return v;
 }
 
 const json& expectObject(const json& v, const std::string& path) {
     if (!v.is_object())
-        refuse(path, "expected an object", "ожидается объект");
+        refuse(path, "ожидается объект");
     return v;
 }
 
@@ -129,7 +164,7 @@ class ObjectReader {
     void finish() const {
         for (const auto& item : obj_.items())
             if (!known_.count(item.key()))
-                refuse(path(item.key()), "unknown key", "неизвестный ключ");
+                refuse(path(item.key()), "неизвестный ключ");
     }
 
   private:
@@ -153,11 +188,9 @@ void fromJson(const json& j, const std::string& path, std::array<Element, N>& va
               ListRule rule) {
     const size_t count = expectArray(j, path).size();
     if (rule == ListRule::Exact && count != N)
-        refuse(path, "expected " + std::to_string(N) + " entries",
-               "ожидается " + valuesCount(N, "значение", "значения", "значений"));
+        refuse(path, "ожидается " + valuesCount(N, "значение", "значения", "значений"));
     if (count > N)
-        refuse(path, "at most " + std::to_string(N) + " entries",
-               "не более " + valuesCount(N, "значения", "значений", "значений"));
+        refuse(path, "не более " + valuesCount(N, "значения", "значений", "значений"));
     for (size_t i = 0; i < count; ++i)
         fromJson(j[i], indexPath(path, i), values[i], ListRule::Exact);
 }
@@ -191,13 +224,10 @@ ConnectionRecord readConnection(const json& j, const std::string& at, size_t zon
     // into a file that would not load.
     for (const auto& [key, zone] : {std::pair{"zoneA", c.zoneA}, std::pair{"zoneB", c.zoneB}})
         if (zone < 0 || static_cast<size_t>(zone) >= zoneCount)
-            refuse(r.path(key),
-                   "no zone with index " + std::to_string(zone) + " (there are " +
-                       std::to_string(zoneCount) + " zones)",
-                   "нет локации с индексом " + std::to_string(zone) + " (всего " +
-                       valuesCount(zoneCount, "локация", "локации", "локаций") + ")");
+            refuse(r.path(key), "нет локации с индексом " + std::to_string(zone) + " (всего " +
+                                    valuesCount(zoneCount, "локация", "локации", "локаций") + ")");
     if (c.passageCount < 1 || c.passageCount > kPassageSlots)
-        refuse(r.path("passageCount"), "must lie in 1..8", "должно быть от 1 до 8");
+        refuse(r.path("passageCount"), "должно быть от 1 до 8");
     return c;
 }
 
@@ -206,27 +236,26 @@ TRmg readTemplate(const json& j) {
     ObjectReader r(j, "");
     if (const json* name = r.find("name")) {
         if (!name->is_string())
-            refuse("name", "expected a string", "ожидается строка");
+            refuse("name", "ожидается строка");
         const auto& utf8 = name->get_ref<const std::string&>();
         if (!utf8FitsCp1251(utf8))
-            refuse("name", "has characters that Windows-1251 cannot hold",
-                   "есть символы, которых нет в кодировке Windows-1251");
+            refuse("name", "есть символы, которых нет в кодировке Windows-1251");
         t.name = utf8ToCp1251(utf8);
         if (!nameFitsProject(t.name))
-            refuse("name", "too long for a project file", "слишком длинное для файла проекта");
+            refuse("name", "слишком длинное для файла проекта");
     }
     readFields(r, t.header);
     readFields(r, t.kinds);
     if (const json* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
-            refuse("zones", "more than 65535 zones", "больше 65535 локаций");
+            refuse("zones", "больше 65535 локаций");
         for (size_t i = 0; i < zones->size(); ++i)
             t.zones.push_back(readZone((*zones)[i], indexPath("zones", i)));
     }
     if (const json* connections = r.find("connections")) {
         if (expectArray(*connections, "connections").size() >
             static_cast<size_t>(kMaxProjectRecords))
-            refuse("connections", "more than 65535 connections", "больше 65535 переходов");
+            refuse("connections", "больше 65535 переходов");
         for (size_t i = 0; i < connections->size(); ++i)
             t.connections.push_back(
                 readConnection((*connections)[i], indexPath("connections", i), t.zones.size()));
@@ -255,6 +284,14 @@ ordered_json connectionToJson(const ConnectionRecord& c) {
     return toJson(c);
 }
 
+ordered_json zoneToJson(const ZoneRecord& z, const ZoneRecord& base) {
+    return toJson(z, base);
+}
+
+ordered_json connectionToJson(const ConnectionRecord& c, const ConnectionRecord& base) {
+    return toJson(c, base);
+}
+
 std::string templateToJsonText(const TRmg& t) {
     return templateToJson(t).dump(2) + "\n";
 }
@@ -263,7 +300,7 @@ std::variant<TRmg, TemplateJsonError> templateFromJson(const json& j) {
     try {
         return readTemplate(j);
     } catch (const Refusal& r) {
-        return TemplateJsonError{r.message, r.russian};
+        return TemplateJsonError{r.message};
     }
 }
 
@@ -272,7 +309,7 @@ std::variant<ZoneRecord, TemplateJsonError> zoneFromJson(const json& j,
     try {
         return readZone(j, keyPrefix);
     } catch (const Refusal& r) {
-        return TemplateJsonError{r.message, r.russian};
+        return TemplateJsonError{r.message};
     }
 }
 
@@ -281,7 +318,7 @@ connectionFromJson(const json& j, const std::string& keyPrefix, size_t zoneCount
     try {
         return readConnection(j, keyPrefix, zoneCount);
     } catch (const Refusal& r) {
-        return TemplateJsonError{r.message, r.russian};
+        return TemplateJsonError{r.message};
     }
 }
 
@@ -291,12 +328,14 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
         j = json::parse(text);
     } catch (const json::exception& e) {
         // Syntax errors, and numbers too large for any type (out_of_range).
-        return TemplateJsonError{std::string("malformed JSON: ") + e.what(),
-                                 "текст не в формате JSON"};
+        // The parser's own text is English: the place is told instead.
+        const auto* parse = dynamic_cast<const json::parse_error*>(&e);
+        return TemplateJsonError{
+            parse ? "ошибка в записи JSON около байта " + std::to_string(parse->byte)
+                  : std::string("ошибка в записи JSON: число вне допустимых пределов")};
     }
     if (!j.is_object())
-        return TemplateJsonError{"the template must be a JSON object",
-                                 "шаблон должен быть объектом JSON"};
+        return TemplateJsonError{"шаблон должен быть объектом JSON"};
     return templateFromJson(j);
 }
 

@@ -1,6 +1,7 @@
 #include "rmg/table.h"
 
 #include "model/text.h"
+#include "rmg/extended_table.h"
 
 #include <algorithm>
 #include <array>
@@ -15,19 +16,13 @@ int32_t saturate(int64_t v) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-// Passages in use of a connection; a count read from elsewhere never reaches
-// beyond the eight slots.
-int passagesInUse(const ConnectionRecord& c) {
-    return std::clamp<int32_t>(c.passageCount, 0, kPassageSlots);
-}
-
 const ZoneRecord* zoneAt(const TRmg& t, int32_t index) {
     if (index < 0 || static_cast<size_t>(index) >= t.zones.size())
         return nullptr;
     return &t.zones[static_cast<size_t>(index)];
 }
 
-using Row = std::array<std::string, kRowCells>;
+using Row = ClassicRow;
 
 void setNumber(Row& row, int cell, int64_t v) {
     row[static_cast<size_t>(cell)] = std::to_string(v);
@@ -47,9 +42,11 @@ void setLimits(Row& row, int first, const Limits& l) {
     setNumber(row, first + 3, l.maxPlayers);
 }
 
-void fillZone(Row& row, const TRmg& t, size_t i) {
+} // namespace
+
+void fillZoneCells(ClassicRow& row, const TRmg& t, size_t i, int64_t number) {
     const ZoneRecord& z = t.zones[i];
-    setNumber(row, col::Zone, static_cast<int64_t>(i) + 1);
+    setNumber(row, col::Zone, number);
     if (isStartZone(z)) {
         // A start zone without a valid owner (only an imported table can give
         // one) is written as a human start zone.
@@ -128,9 +125,9 @@ void fillZone(Row& row, const TRmg& t, size_t i) {
     }
 }
 
-void fillPassage(Row& row, const ConnectionRecord& c, const PassageRecord& p) {
-    setNumber(row, col::PassageLow, static_cast<int64_t>(std::min(c.zoneA, c.zoneB)) + 1);
-    setNumber(row, col::PassageHigh, static_cast<int64_t>(std::max(c.zoneA, c.zoneB)) + 1);
+void fillPassageCells(ClassicRow& row, int64_t first, int64_t second, const PassageRecord& p) {
+    setNumber(row, col::PassageLow, first);
+    setNumber(row, col::PassageHigh, second);
     if (p.kind == PassageKind::Ordinary)
         setNumber(row, col::Guard, p.guard);
     else if (p.kind == PassageKind::Wide)
@@ -140,7 +137,15 @@ void fillPassage(Row& row, const ConnectionRecord& c, const PassageRecord& p) {
     setLimits(row, col::PassageMinHumans, limitsOf(p));
 }
 
-} // namespace
+void fillTemplateCells(ClassicRow& row, const TRmg& t, std::string_view name) {
+    row[col::Name] = std::string(name);
+    setNumber(row, col::MinSize, t.header.minSize);
+    setNumber(row, col::MaxSize, t.header.maxSize);
+}
+
+int passagesInUse(const ConnectionRecord& c) {
+    return std::clamp<int32_t>(c.passageCount, 0, kPassageSlots);
+}
 
 int64_t playersOf(const TRmg& t) {
     return static_cast<int64_t>(t.header.playerCountIndex) + 2;
@@ -216,20 +221,19 @@ std::string buildBlock(const TRmg& t, std::string_view name) {
     for (size_t r = 0; r < rows; ++r) {
         for (std::string& cell : row)
             cell.clear();
-        if (r == 0) {
-            row[col::Name] = std::string(name);
-            setNumber(row, col::MinSize, t.header.minSize);
-            setNumber(row, col::MaxSize, t.header.maxSize);
-        }
+        if (r == 0)
+            fillTemplateCells(row, t, name);
         if (r < t.zones.size())
-            fillZone(row, t, r);
+            fillZoneCells(row, t, r, static_cast<int64_t>(r) + 1);
         while (conn < t.connections.size() && slot >= passagesInUse(t.connections[conn])) {
             ++conn;
             slot = 0;
         }
         if (conn < t.connections.size()) {
             const ConnectionRecord& c = t.connections[conn];
-            fillPassage(row, c, c.passages[static_cast<size_t>(slot)]);
+            fillPassageCells(row, static_cast<int64_t>(std::min(c.zoneA, c.zoneB)) + 1,
+                             static_cast<int64_t>(std::max(c.zoneA, c.zoneB)) + 1,
+                             c.passages[static_cast<size_t>(slot)]);
             ++slot;
         }
         for (size_t k = 0; k < row.size(); ++k) {
@@ -248,19 +252,20 @@ void appendBlock(std::string& buffer, std::string_view block) {
     buffer += block;
 }
 
-void compileInto(std::string& buffer, TRmg& t, std::string_view name) {
+bool compileInto(std::string& buffer, TRmg& t, std::string_view name,
+                 std::optional<size_t> replace) {
     refreshConditions(t);
-    appendBlock(buffer, buildBlock(t, name));
-}
-
-std::string withRmgExtension(const std::string& path) {
-    const size_t sep = path.find_last_of("/\\:");
-    const size_t base = sep == std::string::npos ? 0 : sep + 1;
-    const size_t dot = path.rfind('.');
-    const std::string ext = dot == std::string::npos || dot < base ? "" : path.substr(dot);
-    if (asciiLowercase(ext) == ".txt")
-        return path;
-    return path + ".txt";
+    if (!claimsExtendedLayout(buffer)) {
+        appendBlock(buffer, buildBlock(t, name));
+        return true;
+    }
+    // Never classic rows in an extended table.
+    auto read = ExtendedTable::read(buffer);
+    const auto* table = std::get_if<ExtendedTable>(&read);
+    if (!table || (replace && *replace >= table->templates().size()))
+        return false;
+    buffer = replace ? table->replaced(*replace, t, name) : table->appended(t, name);
+    return true;
 }
 
 int32_t existModeFromTable(const Limits& l, int32_t owner, int64_t P, int32_t H) {

@@ -6,7 +6,9 @@
 
 #include "model/records.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,6 +62,19 @@ Limits zoneLimitsForMode1(int64_t P, int32_t H, int32_t owner);
 // A passage's derived limits from its two zones.
 Limits passageLimitsFrom(const ZoneRecord& a, const ZoneRecord& b);
 
+// The cells of one classic row. The fill functions set the cells their record
+// writes and leave the others as they are.
+using ClassicRow = std::array<std::string, kRowCells>;
+// Cells 0 to 2: the name (Windows-1251, as it is) and the two sizes.
+void fillTemplateCells(ClassicRow& row, const TRmg& t, std::string_view name);
+// Cells 3 to 75 of zone i, which the table numbers `number`.
+void fillZoneCells(ClassicRow& row, const TRmg& t, size_t i, int64_t number);
+// Cells 76 to 84 of a passage between the zones the table numbers `first` and `second`.
+void fillPassageCells(ClassicRow& row, int64_t first, int64_t second, const PassageRecord& p);
+// Passages in use of a connection; a count read from elsewhere never reaches
+// beyond the eight slots.
+int passagesInUse(const ConnectionRecord& c);
+
 // Stores the derived limits of zones in existence mode 0 and 1 and then of
 // passages marked autoExist into the template. Passages whose zones do not
 // exist keep their stored values.
@@ -73,12 +88,14 @@ std::string buildBlock(const TRmg& t, std::string_view name);
 // CR LF first when the buffer is not empty and does not end with LF, then the block.
 void appendBlock(std::string& buffer, std::string_view block);
 
-// The compile's table work: refresh, build, append.
-void compileInto(std::string& buffer, TRmg& t, std::string_view name);
+// The compile's table work: refresh, then the template's rows in the table's
+// layout: appended to a classic table; in an extended table appended, or in
+// the place of template `replace`. False, with nothing changed but the
+// refresh, for a table that claims the extended layout and does not read.
+bool compileInto(std::string& buffer, TRmg& t, std::string_view name,
+                 std::optional<size_t> replace = std::nullopt);
 
-// ".txt" appended unless the extension of the path's last part, with A to Z
-// lowered, already is ".txt".
-std::string withRmgExtension(const std::string& path);
+inline constexpr std::string_view kRmgExtension = ".txt";
 
 // Read-back rules.
 // R1: existence mode from the limits and owner as read.

@@ -4,7 +4,7 @@
 // screen holds half as many logical pixels each way as it has pixels.
 #include "app/canvas_widget.h"
 #include "app/main_window.h"
-#include "app/screen_fit.h"
+#include "dialogs/controls.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
@@ -56,7 +56,8 @@ TEST(CanvasScaleWindow, MainWindowFitsTheScreensAvailableArea) {
 }
 
 // Screens of 1920 x 1080 at 200 % less a task bar, and a full-HD one, in
-// logical pixels, with the frame of a common title bar and borders.
+// logical pixels, for a window not shown yet (the frame of a common title bar
+// and borders assumed).
 TEST(CanvasScaleWindow, PlacementKeepsTheFrameInsideTheArea) {
     struct Case {
         QRect area;
@@ -67,12 +68,14 @@ TEST(CanvasScaleWindow, PlacementKeepsTheFrameInsideTheArea) {
         {QRect(100, 50, 300, 200), QSize(284, 160)},
     };
     for (const Case& c : cases) {
-        const QRect placed = windowPlacement(QSize(724, 545), QSize(16, 40), c.area);
-        EXPECT_EQ(placed.size(), c.size) << c.area.width() << "x" << c.area.height();
+        QWidget window;
+        window.setMinimumSize(680, 300);
+        placeInArea(window, QSize(724, 545), c.area);
+        EXPECT_EQ(window.size(), c.size) << c.area.width() << "x" << c.area.height();
         // The frame, 8 pixels a side and a title bar of 32, inside the area.
-        EXPECT_TRUE(c.area.contains(placed.adjusted(-8, -32, 8, 8)))
-            << placed.x() << "," << placed.y() << " in " << c.area.width() << "x"
-            << c.area.height();
+        const QRect frame(window.pos(), window.size() + QSize(16, 40));
+        EXPECT_TRUE(c.area.contains(frame))
+            << frame.x() << "," << frame.y() << " in " << c.area.width() << "x" << c.area.height();
     }
 }
 
