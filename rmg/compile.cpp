@@ -3,6 +3,7 @@
 #include "model/name_rules.h"
 #include "platform/files.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/template_list.h"
 
 #include <variant>
@@ -40,7 +41,11 @@ CompileOutcome compileIntoTable(TRmg& t, const std::string& initialName,
         auto read = readOrReport(services, tablePath);
         if (!read)
             return CompileOutcome::FileFailed;
-        buffer = std::move(*read);
+        auto table = tableForUse(std::move(*read), TableUse::Rewrite, services);
+        if (const auto* stop = std::get_if<TableStop>(&table))
+            return *stop == TableStop::Declined ? CompileOutcome::Abandoned
+                                                : CompileOutcome::FileFailed;
+        buffer = std::move(std::get<std::string>(table));
         if (!splitTable(buffer).empty()) {
             TemplateListSession session(std::move(buffer), ListMode::Adding, name, services);
             const ListOutcome outcome = list.runTemplateList(session);

@@ -18,13 +18,15 @@ enum class CompileOutcome {
     ListSaved,   // the list window saved its deletions only
     Abandoned,   // the list window ended without going on
     NameRefused, // the name would break the table; nothing was written
-    FileFailed,  // a file could not be read or written (reported)
+    FileFailed,  // a file could not be read, converted or written (reported)
 };
 
 // Compiles `t` under `name` (Windows-1251) into the table at `tablePath`. An
 // existing table that holds templates goes through the template list window
 // first (adding mode, the name field starting with `name`); a missing table
-// starts with the file at `headerPath`. When the table is written, `t` takes
+// starts with the file at `headerPath`. A table saved as UTF-8 is written in
+// Windows-1251 after a Yes to the question (No abandons), or refused when it
+// cannot be converted (FileFailed). When the table is written, `t` takes
 // the refresh of the compile; otherwise it stays as it was.
 CompileOutcome compileIntoTable(TRmg& t, const std::string& name, const std::string& tablePath,
                                 const std::string& headerPath, Services& services,

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "rmg/import.h"
+#include "rmg/table_encoding.h"
 #include "rmg/table_hints.h"
 #include "rmg/template_list.h"
 
@@ -16,7 +17,10 @@ std::optional<TRmg> importFromTable(const std::string& tablePath, Services& serv
         services.fileError(e->reason);
         return std::nullopt;
     }
-    std::string image = std::move(std::get<std::string>(read));
+    auto table = tableForUse(std::move(std::get<std::string>(read)), TableUse::Read, services);
+    if (std::holds_alternative<TableStop>(table))
+        return std::nullopt;
+    std::string image = std::move(std::get<std::string>(table));
     if (splitTable(image).empty()) {
         services.messageBox(noTemplateFoundMessage(image), MessageKind::Error, MessageButtons::Ok);
         return std::nullopt;

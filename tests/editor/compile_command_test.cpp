@@ -5,6 +5,7 @@
 #include "model/text.h"
 #include "platform/files.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/template_list.h"
 #include "support/document_edits.h"
 #include "support/failing_files.h"
@@ -250,6 +251,35 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
         EXPECT_EQ(services.fileErrors.size(), 3u);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::owner_all);
         EXPECT_EQ(slurp(dir.file("locked.txt")), table);
+    }
+}
+
+// A table saved as UTF-8 is asked about before the list window: Yes writes
+// the whole table in Windows-1251 with the template; No writes nothing.
+TEST_F(CompileFixture, AUtf8TableIsWrittenInWindows1251AfterAsking) {
+    const std::string table =
+        existingTable() + rmgRow({{0, utf8ToCp1251("Кольцо")}, {1, "4"}, {2, "9"}, {3, "1"}});
+    const std::string utf8 = "\xEF\xBB\xBF" + cp1251ToUtf8(table);
+    for (const MessageResult answer : {MessageResult::Yes, MessageResult::No}) {
+        spit(dir.file("rmg.txt"), utf8);
+        services.messages.clear();
+        services.messageAnswers = {answer};
+        dialogs.listAnswers.push_back([](TemplateListSession& s) { return *s.addTemplate(); });
+        dialogs.listCalls = 0;
+        choose(dir.file("rmg.txt"));
+        compileCommand(editor);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].text, kUtf8TableQuestion);
+        EXPECT_EQ(services.messages[0].kind, MessageKind::Confirmation);
+        if (answer == MessageResult::Yes) {
+            EXPECT_EQ(dialogs.listCalls, 1);
+            EXPECT_EQ(slurp(dir.file("rmg.txt")),
+                      withoutTemplate(table, splitTable(table)[1]) + exampleRows("Example"));
+        } else {
+            EXPECT_EQ(dialogs.listCalls, 0);
+            EXPECT_EQ(slurp(dir.file("rmg.txt")), utf8);
+        }
+        dialogs.listAnswers.clear();
     }
 }
 
