@@ -5,6 +5,7 @@
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
 #include "editor/commands/close_request.h"
+#include "editor/commands/load_project.h"
 
 #include <QAction>
 #include <QApplication>
@@ -151,6 +152,7 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     qApp->installEventFilter(this);
 
     editor_.setView(this);
+    session_.setView(this);
     layoutClient();
     buttonsChanged();
     scrollBarsChanged();
@@ -159,6 +161,7 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
+    session_.setView(nullptr);
     // The dock goes after the toolbar; its last hide must not reach the button.
     if (analysis_)
         QObject::disconnect(analysis_->toggleViewAction(), nullptr, this, nullptr);
@@ -272,7 +275,7 @@ void MainWindow::buildRecentFiles() {
     std::vector<std::string> stored;
     for (const QVariant& v : openSettings()->value(kRecentFilesKey).toList())
         stored.push_back(v.toByteArray().toStdString());
-    editor_.setRecentFiles(RecentFiles::fromStrings(stored));
+    session_.setRecentFiles(RecentFiles::fromStrings(stored));
 
     recentMenu_ = new QMenu(this);
     QToolButton* load = button("open");
@@ -289,20 +292,20 @@ void MainWindow::buildRecentFiles() {
 
 void MainWindow::fillRecentMenu() {
     recentMenu_->clear();
-    const std::vector<std::string>& paths = editor_.recentFiles().paths();
+    const std::vector<std::string>& paths = session_.recentFiles().paths();
     if (paths.empty()) {
         recentMenu_->addAction(QStringLiteral("Нет последних файлов"))->setEnabled(false);
         return;
     }
     for (const std::string& path : paths) {
         QAction* a = recentMenu_->addAction(QString::fromUtf8(path.data(), qsizetype(path.size())));
-        connect(a, &QAction::triggered, this, [this, path] { editor_.openRecent(path); });
+        connect(a, &QAction::triggered, this, [this, path] { openRecent(session_, path); });
     }
 }
 
 void MainWindow::recentFilesChanged() {
     QVariantList stored;
-    for (const std::string& path : editor_.recentFiles().toStrings())
+    for (const std::string& path : session_.recentFiles().toStrings())
         stored.push_back(QByteArray(path.data(), qsizetype(path.size())));
     openSettings()->setValue(kRecentFilesKey, stored);
     fillRecentMenu();
@@ -397,7 +400,7 @@ void MainWindow::runButton(const ToolbarEntry& entry) {
         return;
     }
     if (entry.run)
-        entry.run(editor_);
+        entry.run(session_);
 }
 
 // ---- EditorView ----
@@ -453,6 +456,8 @@ void MainWindow::templateChanged() {
         analysis_->setTemplate(editor_.document().rmg());
 }
 
+// ---- SessionView ----
+
 void MainWindow::toggleAnalysisPanel() {
     analysisPanel()->toggleViewAction()->trigger();
 }
@@ -460,7 +465,7 @@ void MainWindow::toggleAnalysisPanel() {
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (closeRequest(editor_)) {
+    if (closeRequest(session_)) {
         analysisPanel(); // the dock's place is part of the state kept
         openSettings()->setValue(kWindowStateKey, saveState());
         e->accept();

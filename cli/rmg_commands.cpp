@@ -28,7 +28,17 @@ struct RmgArgs {
     std::string header;
     int index = 0; // from 1
     bool all = false;
+    bool force = false;        // compile despite a finding of the check
+    bool dropExtended = false; // compile a template's kept cells away into a classic table
 };
+
+// A table that claims the extended layout and does not read: said, exit 2.
+bool layoutRefused(const std::string& path, std::string_view buffer) {
+    const auto problem = tableLayoutProblem(buffer);
+    if (problem)
+        printError(path + ": " + *problem);
+    return problem.has_value();
+}
 
 // The entry chosen by --name (first match, A to Z folded) or --index (from 1).
 std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, const RmgArgs& a,
@@ -89,7 +99,8 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         return kExitBadInput;
     if (const auto problem = checkTemplate(*t)) {
         printError(*problem);
-        return kExitRefused;
+        if (!a.force)
+            return kExitRefused;
     }
     std::string name = t->name;
     if (nameGiven) {
@@ -100,6 +111,8 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         name = utf8ToCp1251(a.name);
     }
     CliServices services;
+    if (a.dropExtended)
+        services.agreeTo.push_back(kDropKeptCellsStart);
     OptionAnswers answers(a, false);
     const std::string header = headerGiven ? a.header : services.executableDir() + "/header.txt";
     // As "Добавить шаблон" of the list window: a refused name stops here, the
@@ -108,6 +121,7 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
     case CompileOutcome::Written:
         return kExitOk;
     case CompileOutcome::FileFailed:
+    case CompileOutcome::TableRefused:
         return kExitBadInput;
     case CompileOutcome::ListSaved:
     case CompileOutcome::Abandoned:
@@ -120,6 +134,8 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
 int runList(const RmgArgs& a) {
     const auto buffer = readTable(a.table);
     if (!buffer)
+        return kExitBadInput;
+    if (layoutRefused(a.table, *buffer))
         return kExitBadInput;
     const auto entries = splitTable(*buffer);
     // An empty list is a true answer for a table with only a header; one that
@@ -136,11 +152,13 @@ int runDelete(const RmgArgs& a, bool byName) {
     const auto buffer = readTable(a.table);
     if (!buffer)
         return kExitBadInput;
+    if (layoutRefused(a.table, *buffer))
+        return kExitBadInput;
     const auto entries = splitTable(*buffer);
     if (a.all) {
         if (entries.empty())
             return kExitOk; // nothing to delete, nothing written
-        return writeOutput(a.table, tableHeader(*buffer, entries)) ? kExitOk : kExitBadInput;
+        return writeOutput(a.table, withoutTemplates(*buffer, entries)) ? kExitOk : kExitBadInput;
     }
     const auto chosen = chooseEntry(entries, a, byName);
     if (!chosen)
@@ -189,6 +207,10 @@ void addRmgCommands(CLI::App& app, int& result) {
         compile->add_option("--name", args->name, "name in the table (default: the template's)");
     auto* header = addPathOption(compile, "--header", args->header,
                                  "header of a new table (default: header.txt beside the program)");
+    compile->add_flag("--force", args->force, "write even when the template check finds a fault");
+    compile->add_flag("--drop-extended", args->dropExtended,
+                      "write a template read from an extended table into a classic one "
+                      "without the cells it cannot hold");
     compile->callback([&result, args, compileName, header] {
         result = runCompile(*args, compileName->count() > 0, header->count() > 0);
     });

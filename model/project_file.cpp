@@ -281,16 +281,4 @@ bool nameFitsProject(std::string_view cp1251Name) {
     return stored <= static_cast<size_t>(kMaxProjectNameBytes);
 }
 
-std::string withProjectExtension(const std::string& path) {
-    const size_t sep = path.find_last_of("/\\");
-    const size_t nameStart = sep == std::string::npos ? 0 : sep + 1;
-    const size_t dot = path.rfind('.');
-    std::string ext;
-    if (dot != std::string::npos && dot >= nameStart)
-        ext = path.substr(dot);
-    if (asciiLowercase(ext) == ".tpz")
-        return path;
-    return path + ".tpz";
-}
-
 } // namespace zw

@@ -48,7 +48,6 @@ std::variant<TRmg, ProjectLoadFailure> decodeProject(std::string_view fileBytes)
 // a file written with it can be loaded again.
 bool nameFitsProject(std::string_view cp1251Name);
 
-// ".tpz" appended unless the extension, with A-Z lowered, already is ".tpz".
-std::string withProjectExtension(const std::string& path);
+inline constexpr std::string_view kProjectExtension = ".tpz";
 
 } // namespace zw

@@ -35,13 +35,52 @@ template <LaidOutRecord Record> ordered_json toJson(const std::vector<Record>& r
         a.push_back(toJson(r));
     return a;
 }
+// Appends a key that `out` does not hold yet. The object keeps its keys in a
+// list in order, where operator[] would first look the key up: a record's
+// keys are known to differ, and adding them costs no look-up.
+void appendKey(ordered_json& out, const char* key, ordered_json value) {
+    out.get_ref<ordered_json::object_t&>().emplace_back(key, std::move(value));
+}
 // Adds the record's fields to `out` under their keys, in record order.
 template <LaidOutRecord Record> void addFields(ordered_json& out, const Record& r) {
-    forEachField<Record>([&](const auto& f) { out[f.key] = toJson(r.*(f.member)); });
+    forEachField<Record>([&](const auto& f) { appendKey(out, f.key, toJson(r.*(f.member))); });
 }
 template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
     ordered_json o = ordered_json::object();
     addFields(o, r);
+    return o;
+}
+
+template <class Value> struct IsRecordList : std::false_type {};
+template <LaidOutRecord Record, size_t N>
+struct IsRecordList<std::array<Record, N>> : std::true_type {};
+
+// The fields of `r` that differ from those of `base`. A list of records a
+// reader may give in part (ListRule::UpToAll) is written entry by entry the
+// same way, without the empty entries at its end, and left out when none
+// remains; any other field is written whole or not at all.
+template <LaidOutRecord Record> ordered_json toJson(const Record& r, const Record& base) {
+    ordered_json o = ordered_json::object();
+    forEachField<Record>([&](const auto& f) {
+        const auto& value = r.*(f.member);
+        const auto& held = base.*(f.member);
+        if constexpr (IsRecordList<std::remove_cvref_t<decltype(value)>>::value) {
+            if (f.rule == ListRule::UpToAll) {
+                size_t count = value.size();
+                while (count > 0 && value[count - 1] == held[count - 1])
+                    --count;
+                if (count > 0) {
+                    ordered_json list = ordered_json::array();
+                    for (size_t i = 0; i < count; ++i)
+                        list.push_back(toJson(value[i], held[i]));
+                    appendKey(o, f.key, std::move(list));
+                }
+                return;
+            }
+        }
+        if (!(value == held))
+            appendKey(o, f.key, toJson(value));
+    });
     return o;
 }
 
@@ -234,6 +273,14 @@ ordered_json zoneToJson(const ZoneRecord& z) {
 
 ordered_json connectionToJson(const ConnectionRecord& c) {
     return toJson(c);
+}
+
+ordered_json zoneToJson(const ZoneRecord& z, const ZoneRecord& base) {
+    return toJson(z, base);
+}
+
+ordered_json connectionToJson(const ConnectionRecord& c, const ConnectionRecord& base) {
+    return toJson(c, base);
 }
 
 std::string templateToJsonText(const TRmg& t) {

@@ -151,6 +151,13 @@ bool isAscii(std::string_view bytes) {
     return true;
 }
 
+std::string withExtension(std::string_view path, std::string_view extension) {
+    const bool has =
+        path.size() >= extension.size() &&
+        asciiLowercase(path.substr(path.size() - extension.size())) == asciiLowercase(extension);
+    return has ? std::string(path) : std::string(path) + std::string(extension);
+}
+
 std::string asciiLowercase(std::string_view bytes) {
     std::string out(bytes);
     for (char& c : out)

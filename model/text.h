@@ -37,4 +37,10 @@ bool isAscii(std::string_view bytes);
 // Lowers the letters A to Z only; every other byte stays as it is.
 std::string asciiLowercase(std::string_view bytes);
 
+// The path with `extension` (".tpz") appended unless it already ends with
+// it, in any case of the letters A to Z. An extension holds no separator, so
+// whatever ends with it is a name with that extension: "C:\a.v2\map",
+// "C:map" and "/maps/a.txt:b" all get it appended.
+std::string withExtension(std::string_view path, std::string_view extension);
+
 } // namespace zw

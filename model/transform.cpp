@@ -1,9 +1,9 @@
 #include "model/transform.h"
 
+#include "model/numbers.h"
 #include "model/project_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 namespace zw {
@@ -359,14 +359,9 @@ std::vector<std::string_view> splitOn(std::string_view text, char sep) {
 // A decimal number of digits only, or nullopt. Values above `cap` are
 // reported as cap + 1, so that huge numbers are still told apart from junk.
 std::optional<int64_t> decimal(std::string_view s, int64_t cap) {
-    if (s.empty() || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int64_t v = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec == std::errc::result_out_of_range || v > cap)
+    const auto v = parseInteger(s, kDigitsOnly);
+    if (v && *v > cap)
         return cap + 1;
-    if (ec != std::errc() || end != s.data() + s.size())
-        return std::nullopt;
     return v;
 }
 

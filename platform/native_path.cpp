@@ -1,5 +1,7 @@
 #include "platform/native_path.h"
 
+#include "model/text.h"
+
 #include <cstddef>
 
 namespace zw {
@@ -12,36 +14,8 @@ constexpr std::string_view kVerbatimPrefix = "\\\\?\\";
 // does not start a valid sequence comes back as itself above the last code
 // point, so it still compares (only) equal to the same byte.
 char32_t nextCodePoint(std::string_view s, size_t& i) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    size_t length = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-    }
-    bool valid = length != 0 && i + length <= s.size();
-    for (size_t k = 1; valid && k < length; ++k) {
-        valid = (byte(i + k) & 0xC0) == 0x80;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond U+10FFFF are no characters.
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!valid || cp < kSmallest[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
-        ++i;
-        return 0x110000 + lead;
-    }
-    i += length;
-    return cp;
+    const auto lead = static_cast<unsigned char>(s[i]);
+    return decodeUtf8(s, i).value_or(0x110000 + lead);
 }
 
 // In alphabets where each small letter follows its capital: `c` is one of the

@@ -72,6 +72,9 @@ MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
     case MessageKind::Error:
         box.setIcon(QMessageBox::Critical);
         break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     case MessageKind::Information:
         box.setIcon(QMessageBox::Information);
         break;

@@ -1,5 +1,6 @@
 #include "rmg/extended_table.h"
 
+#include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/import.h"
 #include "rmg/table.h"
@@ -145,7 +146,7 @@ std::optional<std::string> mapSection(std::vector<TableColumn>& columns, size_t 
 
 // The number of a trimmed cell, when it is one.
 std::optional<int32_t> numberIn(std::string_view raw) {
-    return parseTableNumber(trimCell(cellText(raw)));
+    return parseInt32(trimCell(cellText(raw)), kTableNumber);
 }
 
 std::string_view cellAt(const std::vector<std::string_view>& cells, size_t c) {
@@ -478,7 +479,7 @@ TRmg ExtendedTable::readTemplate(size_t k) const {
         ordinalOfId.emplace(*id, static_cast<int32_t>(idOfZone.size()));
     }
     auto ordinal = [&](std::string_view piece) -> int32_t {
-        const auto id = parseTableNumber(piece);
+        const auto id = parseInt32(piece, kTableNumber);
         if (!id)
             return 0;
         const auto it = ordinalOfId.find(*id);

@@ -1,6 +1,7 @@
 #include "rmg/import_table.h"
 
 #include "platform/files.h"
+#include "rmg/extended_table.h"
 #include "rmg/import.h"
 #include "rmg/table_encoding.h"
 #include "rmg/table_hints.h"
@@ -21,6 +22,10 @@ std::optional<TRmg> importFromTable(const std::string& tablePath, Services& serv
     if (std::holds_alternative<TableStop>(table))
         return std::nullopt;
     std::string image = std::move(std::get<std::string>(table));
+    if (const auto problem = tableLayoutProblem(image)) {
+        services.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
+        return std::nullopt;
+    }
     if (splitTable(image).empty()) {
         services.messageBox(noTemplateFoundMessage(image), MessageKind::Error, MessageButtons::Ok);
         return std::nullopt;
@@ -41,10 +46,19 @@ std::optional<TRmg> importFromTable(const std::string& tablePath, Services& serv
     const int chosen = session.chosenIndex;
     if (chosen < 0 || static_cast<size_t>(chosen) >= session.entries().size())
         return std::nullopt;
-    const std::string block(
-        templateBlock(session.buffer(), session.entries()[static_cast<size_t>(chosen)]));
-    session.takeBuffer();
-    return readTemplate(block);
+    return readTableTemplate(session.buffer(), session.entries()[static_cast<size_t>(chosen)]);
+}
+
+TRmg readTableTemplate(std::string_view buffer, const TTemplateInside& entry) {
+    if (claimsExtendedLayout(buffer)) {
+        auto read = ExtendedTable::read(buffer);
+        if (const auto* table = std::get_if<ExtendedTable>(&read))
+            for (size_t k = 0; k < table->templates().size(); ++k)
+                if (table->templates()[k].start == entry.start)
+                    return table->readTemplate(k);
+        return makeNewTemplate();
+    }
+    return readTemplate(templateBlock(buffer, entry));
 }
 
 void layOutImported(TRmg& t, LayoutRandom& random, Services& services) {

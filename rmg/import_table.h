@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "rmg/graph.h"
+#include "rmg/template_list.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,9 @@ namespace zw {
 // of its deletions included); every failure is reported through `services`.
 std::optional<TRmg> importFromTable(const std::string& tablePath, Services& services,
                                     TemplateListRunner& list);
+
+// Template `entry` of a table in either layout, read and not yet laid out.
+TRmg readTableTemplate(std::string_view buffer, const TTemplateInside& entry);
 
 // Lays out the imported template's zones; a failure is reported and the
 // template keeps the places reached.

@@ -3,6 +3,7 @@
 #include "editor/commands/check_command.h"
 #include "editor/commands/readme_command.h"
 #include "editor/editor.h"
+#include "model/text.h"
 #include "rmg/compile.h"
 #include "rmg/table.h"
 
@@ -10,12 +11,12 @@ namespace zw {
 
 void compileCommand(Editor& editor) {
     Services& services = editor.services();
-    if (!checkAndReport(editor))
+    if (!checkBeforeCompile(editor))
         return;
     const auto chosen = services.saveFileDialog(FileDialogId::SaveRmg, kRmgFilter);
     if (!chosen)
         return;
-    const std::string path = withRmgExtension(*chosen);
+    const std::string path = withExtension(*chosen, kRmgExtension);
     services.setDialogPath(FileDialogId::SaveRmg, path);
     TRmg compiled = editor.document().rmg();
     const CompileOutcome outcome =

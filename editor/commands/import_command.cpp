@@ -2,15 +2,17 @@
 
 #include "editor/commands/new_template.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "editor/tools/move_tool.h"
 #include "rmg/import_table.h"
 
 namespace zw {
 
-void importCommand(Editor& editor) {
+void importCommand(Session& session) {
     // Unsaved work is asked about before anything else, as the new template asks.
-    if (!saveChangesFirst(editor))
+    if (!saveChangesFirst(session))
         return;
+    Editor& editor = session.editor();
     Services& services = editor.services();
     const auto path = services.openFileDialog(FileDialogId::OpenRmg, kRmgFilter, true);
     if (!path)
@@ -21,12 +23,12 @@ void importCommand(Editor& editor) {
     // From here on the template is replaced whole, without a history step: an
     // imported template counts as unchanged. The view starts as for a new
     // template, at the origin.
-    layOutImported(*imported, editor.layoutRandom(), services);
+    layOutImported(*imported, session.layoutRandom(), services);
     ViewController& view = editor.viewController();
     view.setZoomLevel(2);
     view.resetOrigin();
     editor.document().replace(std::move(*imported), Replacement::Fresh);
-    editor.dropRecoveryCopy();
+    session.dropRecoveryCopy();
     editor.setTool(kMoveTool);
 }
 

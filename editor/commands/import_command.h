@@ -4,10 +4,10 @@
 
 namespace zw {
 
-class Editor;
+class Session;
 
 // The import button: the open dialog, importFromTable, then the template
 // replaces the current one whole, without a question and without a history step.
-void importCommand(Editor& editor);
+void importCommand(Session& session);
 
 } // namespace zw

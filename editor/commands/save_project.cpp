@@ -2,18 +2,21 @@
 #include "editor/commands/save_project.h"
 
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
+#include "model/text.h"
 #include "platform/files.h"
 
 namespace zw {
 
-bool saveProject(Editor& editor) {
+bool saveProject(Session& session) {
+    Editor& editor = session.editor();
     editor.setTool(kNoTool);
     Services& services = editor.services();
     const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
     if (!chosen)
         return false;
-    const std::string path = withProjectExtension(*chosen);
+    const std::string path = withExtension(*chosen, kProjectExtension);
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written =
@@ -23,7 +26,7 @@ bool saveProject(Editor& editor) {
         return false;
     }
     editor.document().markSaved();
-    editor.projectFileUsed(path);
+    session.projectFileUsed(path);
     return true;
 }
 

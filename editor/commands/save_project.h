@@ -3,10 +3,10 @@
 
 namespace zw {
 
-class Editor;
+class Session;
 
 // Saves the template through the save dialog, written whole through a
 // temporary file. True when it was written; the template then counts as saved.
-bool saveProject(Editor& editor);
+bool saveProject(Session& session);
 
 } // namespace zw

@@ -65,7 +65,7 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        startUp(window->editor());
+        startUp(window->session());
         // The pointer starts over an empty end of the toolbar: the window system
         // drops moves to where the pointer already is, and the last test may
         // have left it anywhere.
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) 
 
     // The group mirrors tools set by commands, not only by clicks.
     click(Move);
-    newTemplate(editor());
+    newTemplate(window->session());
     EXPECT_TRUE(down().empty());
     editor().setTool(kDeleteTool);
     EXPECT_EQ(down(), std::vector<ToolbarId>{Delete});
@@ -592,7 +592,7 @@ TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
     EXPECT_EQ(h->value(), 0);
 
     // A new template empties the ranges and the bars follow.
-    newTemplate(editor());
+    newTemplate(window->session());
     EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(0, 0));
     EXPECT_EQ(h->value(), 0);
 }

@@ -2,8 +2,8 @@
 // editors, mirroring and rotating, duplicating for players and the zone dialog
 // on several zones. Each change is one history step; a refusal changes nothing.
 #include "editor/commands/clipboard_commands.h"
+#include "editor/commands/edit_actions.h"
 #include "editor/commands/symmetry_commands.h"
-#include "editor/edit_actions.h"
 #include "model/fragment.h"
 #include "model/project_file.h"
 #include "support/document_edits.h"

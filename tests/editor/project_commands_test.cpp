@@ -4,6 +4,7 @@
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 #include "platform/files.h"
@@ -60,7 +61,7 @@ class ProjectCommands : public ::testing::Test {
         const std::string path = dir.file("given.tpz");
         spit(path, encodeProject(t));
         services.openAnswers.push_back(path);
-        loadProject(editor);
+        loadProject(session);
         ASSERT_EQ(editor.document().rmg(), t);
     }
 
@@ -69,6 +70,7 @@ class ProjectCommands : public ::testing::Test {
     ScriptedDialogs dialogs;
     test::CountingView view;
     Editor editor{services, dialogs};
+    Session session{editor};
 };
 
 // ---- Save ----
@@ -79,7 +81,7 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
     const EditorState before(editor);
     const int captions = view.captions;
     services.saveAnswers.push_back(dir.file("plan"));
-    EXPECT_TRUE(saveProject(editor));
+    EXPECT_TRUE(saveProject(session));
 
     EXPECT_EQ(editor.tool(), kNoTool);
     ASSERT_EQ(services.saveFilters.size(), 1u);
@@ -106,9 +108,9 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
 
 TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
     services.saveAnswers = {dir.file("Template.TPZ"), dir.file("map.txt"), dir.file("Template")};
-    saveProject(editor);
-    saveProject(editor);
-    saveProject(editor);
+    saveProject(session);
+    saveProject(session);
+    saveProject(session);
 #ifdef _WIN32
     // Names that differ only in case are one file there.
     std::string names = dir.listing();
@@ -124,14 +126,14 @@ TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
     const std::string path = dir.file("old.tpz");
     spit(path, "old contents");
     services.saveAnswers.push_back(path);
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(slurp(path), encodeProject(makeNewTemplate()));
     EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
     editor.setTool(kCopyTool);
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(dir.listing(), "");
@@ -145,7 +147,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
         test::FailingFileSystem files(failing);
         services.files = &files;
         services.saveAnswers.push_back(path);
-        saveProject(editor);
+        saveProject(session);
         services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
         EXPECT_EQ(dir.listing(), "keep.tpz\n");
@@ -157,7 +159,7 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
 
 TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {
     services.saveAnswers.push_back(dir.file("no/such/folder/x.tpz"));
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
 }
 
@@ -175,7 +177,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     services.messageAnswers.push_back(MessageResult::No);
     services.openAnswers.push_back(path);
     const int captions = view.captions;
-    loadProject(editor);
+    loadProject(session);
 
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
@@ -204,7 +206,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     EXPECT_EQ(editor.viewController().vBar().max, 100000);
     // Nothing to ask the next time.
     services.openAnswers.push_back(path);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.messages.size(), 1u);
 }
 
@@ -213,7 +215,7 @@ TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
     const EditorState before(editor);
     services.messageAnswers.push_back(MessageResult::Cancel);
     services.openAnswers.push_back(dir.file("never.tpz"));
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_TRUE(services.saveFilters.empty());
@@ -227,7 +229,7 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("mine"));
     services.openAnswers.push_back(given);
-    loadProject(editor);
+    loadProject(session);
     TRmg mine = makeNewTemplate();
     mine.name = "Mine";
     EXPECT_EQ(slurp(dir.file("mine.tpz")), encodeProject(mine));
@@ -238,7 +240,7 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(std::nullopt); // save dialog cancelled
     services.openAnswers.push_back(given);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.saveFilters.size(), 2u);
     EXPECT_EQ(services.openFilters.size(), 1u); // the load stopped before its dialog
     EXPECT_EQ(editor.document().rmg(), again);
@@ -248,20 +250,20 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
 TEST_F(ProjectCommands, PendingCommandLinePathIsUsedOnceWithoutADialog) {
     const std::string path = dir.file("start.tpz");
     spit(path, encodeProject(richTemplate()));
-    editor.setPendingLoadPath(path);
-    loadProject(editor);
+    session.setPendingLoadPath(path);
+    loadProject(session);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
 
     // Forgotten afterwards: the next load asks again (and is cancelled here).
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.openFilters.size(), 1u);
 
     // Also forgotten when its file fails to load.
-    editor.setPendingLoadPath(dir.file("missing.tpz"));
-    loadProject(editor);
+    session.setPendingLoadPath(dir.file("missing.tpz"));
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.openFilters.size(), 2u);
 }
 
@@ -269,7 +271,7 @@ TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
     const std::string path = dir.file("arg.tpz");
     spit(path, encodeProject(richTemplate()));
     services.args = {path, "ignored"};
-    startUp(editor);
+    startUp(session);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
@@ -281,7 +283,7 @@ TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
     change("Mine");
     services.messageAnswers.push_back(MessageResult::No);
     const EditorState before(editor);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.fileErrors.empty());
 }
@@ -327,7 +329,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
         editor.setTool(kCreateZoneTool);
         const EditorState before(editor);
         const int captions = view.captions;
-        loadProject(editor);
+        loadProject(session);
 
         EXPECT_EQ(EditorState(editor), before);
         EXPECT_EQ(view.captions, captions);
@@ -352,7 +354,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
 TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
     services.openAnswers.push_back(dir.path());
     const EditorState before(editor);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(EditorState(editor), before);
 }
@@ -365,14 +367,14 @@ TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion
     // Cancelled dialog, then Cancel at the question: nothing changes.
     dialogs.patternAnswers = {std::nullopt, settings};
     services.messageAnswers = {MessageResult::Cancel};
-    newFromPattern(editor);
-    newFromPattern(editor);
+    newFromPattern(session);
+    newFromPattern(session);
     EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
     EXPECT_EQ(editor.document().rmg(), mine);
 
     dialogs.patternAnswers = {settings};
     services.messageAnswers = {MessageResult::No};
-    newFromPattern(editor);
+    newFromPattern(session);
     EXPECT_EQ(editor.document().rmg(), generateTemplate(settings));
     EXPECT_FALSE(editor.document().canStepBack());
     EXPECT_TRUE(editor.document().modified()); // never saved: closing asks

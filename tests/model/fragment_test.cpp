@@ -2,6 +2,7 @@
 // the search for a free place.
 #include "model/fragment.h"
 #include "model/project_file.h"
+#include "model/template_json.h"
 #include "support/group_samples.h"
 #include "support/model_samples.h"
 
@@ -47,6 +48,43 @@ TEST(Fragment, DefaultValuesAreLeftOutOfTheText) {
     const auto back = fragmentFromText(text);
     ASSERT_TRUE(std::holds_alternative<TRmg>(back));
     EXPECT_EQ(std::get<TRmg>(back), plain);
+}
+
+// The text against the plain rule on every kind of field: each record in full,
+// less every key whose value is the default record's.
+TEST(Fragment, TheTextLeavesOutExactlyTheKeysHoldingTheirDefault) {
+    TRmg t = test::richTemplate();
+    t.connections[0].passages[7].kind = 2;
+    t.connections[1].passages[3] = t.connections[1].passages[0];
+    using nlohmann::ordered_json;
+    auto withoutDefaults = [](ordered_json record, const ordered_json& base) {
+        ordered_json kept = ordered_json::object();
+        for (auto& [key, value] : record.items())
+            if (!base.contains(key) || base[key] != value)
+                kept[key] = value;
+        return kept;
+    };
+    TRmg defaults;
+    defaults.zones.push_back(makeDefaultZone());
+    defaults.connections.push_back(makeDefaultConnection());
+    const ordered_json base = templateToJson(defaults);
+    ordered_json full = templateToJson(t);
+    ordered_json expected = {{"zonewright-fragment", kFragmentVersion}};
+    for (auto& zone : full["zones"])
+        expected["zones"].push_back(withoutDefaults(zone, base["zones"][0]));
+    for (auto& connection : full["connections"]) {
+        ordered_json passages = ordered_json::array();
+        for (auto& passage : connection["passages"])
+            passages.push_back(withoutDefaults(passage, base["connections"][0]["passages"][0]));
+        while (!passages.empty() && passages.back().empty())
+            passages.erase(passages.size() - 1);
+        connection["passages"] = passages;
+        ordered_json kept = withoutDefaults(connection, base["connections"][0]);
+        if (passages.empty())
+            kept.erase("passages");
+        expected["connections"].push_back(kept);
+    }
+    EXPECT_EQ(fragmentToText(t), expected.dump());
 }
 
 TEST(Fragment, BadInputIsRefusedWithAMessage) {
