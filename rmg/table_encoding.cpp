@@ -51,6 +51,13 @@ std::variant<Cp1251Table, TableRefusal> tableAsCp1251(std::string bytes) {
     std::optional<TableRefusal> unfit;
     size_t i = 0;
     while (i < text.size()) {
+        // ASCII (the TABs, digits and line ends of most of a table) is itself.
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            if (!unfit)
+                converted += text[i];
+            ++i;
+            continue;
+        }
         const size_t at = i;
         const auto cp = decodeUtf8(text, i);
         if (!cp) {
