@@ -12,6 +12,7 @@
 #include "rmg/compile.h"
 #include "rmg/import_table.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/table_hints.h"
 #include "rmg/template_list.h"
 
@@ -78,6 +79,20 @@ class OptionAnswers : public TemplateListRunner {
     bool byName_;
 };
 
+// The table in Windows-1251: one saved as UTF-8 is converted, which is said on
+// stderr, or refused there; nullopt after a refusal or a failed read.
+std::optional<std::string> readTable(const std::string& path) {
+    auto bytes = readInput(path);
+    if (!bytes)
+        return std::nullopt;
+    CliServices services;
+    services.messagePrefix = path + ": ";
+    auto table = tableForUse(std::move(*bytes), TableUse::Read, services);
+    if (std::holds_alternative<TableStop>(table))
+        return std::nullopt;
+    return std::move(std::get<std::string>(table));
+}
+
 int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
     auto t = readProject(a.project);
     if (!t)
@@ -117,7 +132,7 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
 }
 
 int runList(const RmgArgs& a) {
-    const auto buffer = readInput(a.table);
+    const auto buffer = readTable(a.table);
     if (!buffer)
         return kExitBadInput;
     if (layoutRefused(a.table, *buffer))
@@ -136,7 +151,7 @@ int runList(const RmgArgs& a) {
 }
 
 int runDelete(const RmgArgs& a, bool byName) {
-    const auto buffer = readInput(a.table);
+    const auto buffer = readTable(a.table);
     if (!buffer)
         return kExitBadInput;
     if (layoutRefused(a.table, *buffer))

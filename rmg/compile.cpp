@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "rmg/extended_table.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/template_list.h"
 
 #include <variant>
@@ -54,7 +55,11 @@ CompileOutcome compileIntoTable(TRmg& t, const std::string& initialName,
     auto read = readOrReport(services, exists ? tablePath : headerPath);
     if (!read)
         return CompileOutcome::FileFailed;
-    buffer = std::move(*read);
+    auto table = tableForUse(std::move(*read), TableUse::Rewrite, services);
+    if (const auto* stop = std::get_if<TableStop>(&table))
+        return *stop == TableStop::Declined ? CompileOutcome::Abandoned
+                                            : CompileOutcome::TableRefused;
+    buffer = std::move(std::get<std::string>(table));
     if (const auto problem = tableLayoutProblem(buffer)) {
         services.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
         return CompileOutcome::TableRefused;

@@ -25,17 +25,20 @@ enum class CompileOutcome {
     ListSaved,    // the list window saved its deletions only
     Abandoned,    // the list window ended without going on
     NameRefused,  // the name would break the table; nothing was written
-    TableRefused, // the table claims the extended layout and does not read (reported)
+    TableRefused, // the table does not read: it claims the extended layout and has none,
+                  // or it is UTF-8 with characters Windows-1251 lacks (reported)
     FileFailed,   // a file could not be read or written (reported)
 };
 
 // Compiles `t` under `name` (Windows-1251) into the table at `tablePath`. An
 // existing table that holds templates goes through the template list window
 // first (adding mode, the name field starting with `name`); a missing table
-// starts with the file at `headerPath`. When the table is written, `t` takes
-// the refresh of the compile; otherwise it stays as it was. The template goes
-// in the table's own layout; a template that keeps cells of an extended table
-// goes into a classic one only when the user agrees to drop them.
+// starts with the file at `headerPath`. A table (or header) saved as UTF-8 is
+// written in Windows-1251 after a Yes to the question; No abandons. When the
+// table is written, `t` takes the refresh of the compile; otherwise it stays
+// as it was. The template goes in the table's own layout; a template that
+// keeps cells of an extended table goes into a classic one only when the user
+// agrees to drop them.
 CompileOutcome compileIntoTable(TRmg& t, const std::string& name, const std::string& tablePath,
                                 const std::string& headerPath, Services& services,
                                 TemplateListRunner& list);

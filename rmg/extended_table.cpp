@@ -271,7 +271,9 @@ std::string cellText(std::string_view raw) {
 }
 
 std::string writtenCell(std::string_view text, bool quoted) {
-    const bool needs = text.find_first_of("\t\r\n") != std::string_view::npos ||
+    // A CR is read as a line end only right before the LF that ends a row:
+    // the row's last cell takes care of that (joinRow).
+    const bool needs = text.find_first_of("\t\n") != std::string_view::npos ||
                        (!text.empty() && text.front() == '"');
     if (!quoted && !needs)
         return std::string(text);
@@ -543,9 +545,8 @@ TRmg ExtendedTable::readTemplate(size_t k) const {
             const int32_t b = ordinal(trimCell(cellText(cellAt(rows[i], zone2_))));
             if (b <= 0 || b > zones)
                 continue;
-            std::string_view rest = trimCell(cellText(cellAt(rows[i], zone1_)));
-            const std::string restText(rest);
-            rest = restText;
+            const std::string firstZones = cellText(cellAt(rows[i], zone1_));
+            std::string_view rest = trimCell(firstZones);
             bool first = true;
             for (;;) {
                 const size_t comma = rest.find(',');
@@ -656,7 +657,12 @@ std::string ExtendedTable::joinRow(const std::vector<std::string>& cells) const 
     for (size_t c = 0; c < cells.size(); ++c) {
         if (c > 0)
             out += '\t';
-        out += cells[c];
+        const std::string& cell = cells[c];
+        // A last cell ending in CR would lose it to the line end.
+        if (c + 1 == cells.size() && !cell.empty() && cell.back() == '\r' && cell.front() != '"')
+            out += writtenCell(cell, true);
+        else
+            out += cell;
     }
     out += lineEnd_;
     return out;

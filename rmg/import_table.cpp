@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "rmg/extended_table.h"
 #include "rmg/import.h"
+#include "rmg/table_encoding.h"
 #include "rmg/table_hints.h"
 #include "rmg/template_list.h"
 
@@ -17,7 +18,10 @@ std::optional<TRmg> importFromTable(const std::string& tablePath, Services& serv
         services.fileError(e->reason);
         return std::nullopt;
     }
-    std::string image = std::move(std::get<std::string>(read));
+    auto table = tableForUse(std::move(std::get<std::string>(read)), TableUse::Read, services);
+    if (std::holds_alternative<TableStop>(table))
+        return std::nullopt;
+    std::string image = std::move(std::get<std::string>(table));
     if (const auto problem = tableLayoutProblem(image)) {
         services.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
         return std::nullopt;

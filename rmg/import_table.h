@@ -16,8 +16,9 @@
 namespace zw {
 
 // The template chosen in the template list window (import mode) from the table
-// at `tablePath`, read and not yet laid out. Nullopt when the table cannot be
-// read, holds no template, or the window ends without a chosen template (a save
+// at `tablePath`, read and not yet laid out; a table saved as UTF-8 is read in
+// Windows-1251 (tableForUse). Nullopt when the table cannot be read or
+// converted, holds no template, or the window ends without a chosen template (a save
 // of its deletions included); every failure is reported through `services`.
 std::optional<TRmg> importFromTable(const std::string& tablePath, Services& services,
                                     TemplateListRunner& list);
