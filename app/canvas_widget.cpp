@@ -32,6 +32,7 @@ CanvasScene CanvasWidget::scene(const CanvasOverlay& overlay) const {
     // sharp, while its geometry stays in the widget's logical pixels. Moving
     // the window to a screen of another ratio draws the picture anew.
     return CanvasScene{.rmg = &editor_.document().rmg(),
+                       .revision = editor_.document().revision(),
                        .view = editor_.viewController().state(),
                        .width = std::max(1, editor_.viewController().canvasWidth()),
                        .height = std::max(1, editor_.viewController().canvasHeight()),

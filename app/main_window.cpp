@@ -4,7 +4,9 @@
 #include "app/canvas_widget.h"
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
+#include "dialogs/controls.h"
 #include "editor/commands/close_request.h"
+#include "editor/commands/load_project.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointingDevice>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
@@ -138,19 +139,16 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
     QTimer::singleShot(0, this, [this] { analysisPanel(); });
     buildRecentFiles();
 
+    // As large as the screen allows at any scale, in its middle.
     setMinimumSize(680, 300);
-    resize(724, 545);
-    if (const QScreen* s = screen()) {
-        QRect g = geometry();
-        g.moveCenter(s->availableGeometry().center());
-        move(g.topLeft());
-    }
+    placeInArea(*this, QSize(724, 545), availableArea(*this));
 
     // Typed characters are seen here before any control gets them; the wheel
     // zooms wherever it turns over the window.
     qApp->installEventFilter(this);
 
     editor_.setView(this);
+    session_.setView(this);
     layoutClient();
     buttonsChanged();
     scrollBarsChanged();
@@ -159,6 +157,7 @@ MainWindow::MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* pa
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     editor_.setView(nullptr);
+    session_.setView(nullptr);
     // The dock goes after the toolbar; its last hide must not reach the button.
     if (analysis_)
         QObject::disconnect(analysis_->toggleViewAction(), nullptr, this, nullptr);
@@ -272,7 +271,7 @@ void MainWindow::buildRecentFiles() {
     std::vector<std::string> stored;
     for (const QVariant& v : openSettings()->value(kRecentFilesKey).toList())
         stored.push_back(v.toByteArray().toStdString());
-    editor_.setRecentFiles(RecentFiles::fromStrings(stored));
+    session_.setRecentFiles(RecentFiles::fromStrings(stored));
 
     recentMenu_ = new QMenu(this);
     QToolButton* load = button("open");
@@ -289,20 +288,20 @@ void MainWindow::buildRecentFiles() {
 
 void MainWindow::fillRecentMenu() {
     recentMenu_->clear();
-    const std::vector<std::string>& paths = editor_.recentFiles().paths();
+    const std::vector<std::string>& paths = session_.recentFiles().paths();
     if (paths.empty()) {
         recentMenu_->addAction(QStringLiteral("Нет последних файлов"))->setEnabled(false);
         return;
     }
     for (const std::string& path : paths) {
         QAction* a = recentMenu_->addAction(QString::fromUtf8(path.data(), qsizetype(path.size())));
-        connect(a, &QAction::triggered, this, [this, path] { editor_.openRecent(path); });
+        connect(a, &QAction::triggered, this, [this, path] { openRecent(session_, path); });
     }
 }
 
 void MainWindow::recentFilesChanged() {
     QVariantList stored;
-    for (const std::string& path : editor_.recentFiles().toStrings())
+    for (const std::string& path : session_.recentFiles().toStrings())
         stored.push_back(QByteArray(path.data(), qsizetype(path.size())));
     openSettings()->setValue(kRecentFilesKey, stored);
     fillRecentMenu();
@@ -397,7 +396,7 @@ void MainWindow::runButton(const ToolbarEntry& entry) {
         return;
     }
     if (entry.run)
-        entry.run(editor_);
+        entry.run(session_);
 }
 
 // ---- EditorView ----
@@ -453,6 +452,8 @@ void MainWindow::templateChanged() {
         analysis_->setTemplate(editor_.document().rmg());
 }
 
+// ---- SessionView ----
+
 void MainWindow::toggleAnalysisPanel() {
     analysisPanel()->toggleViewAction()->trigger();
 }
@@ -460,7 +461,7 @@ void MainWindow::toggleAnalysisPanel() {
 // ---- Window events ----
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (closeRequest(editor_)) {
+    if (closeRequest(session_)) {
         analysisPanel(); // the dock's place is part of the state kept
         openSettings()->setValue(kWindowStateKey, saveState());
         e->accept();

@@ -1,11 +1,13 @@
 // The main window: toolbar, canvas, scroll bars and the hover panel,
 // wired to the editor's commands. The window only forwards events to the
-// editor and mirrors the editor's state onto its widgets (EditorView).
+// editor and the session and mirrors their state onto its widgets
+// (EditorView, SessionView).
 #pragma once
 
 #include "app/autosave_timer.h"
+#include "editor/commands/toolbar.h"
 #include "editor/editor.h"
-#include "editor/toolbar.h"
+#include "editor/session.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -29,19 +31,20 @@ class InfoPanelWidget;
 inline constexpr int kToolbarHeight = 28;
 inline constexpr int kScrollStrip = 17;
 
-class MainWindow : public QMainWindow, public EditorView {
+class MainWindow : public QMainWindow, public EditorView, public SessionView {
     Q_OBJECT
   public:
-    // The window shows the editor's state; the start-up (Editor::startUp) runs
-    // once the window is shown, so that its messages have the window as parent.
+    // The window shows the editor's state; the start-up (startUp) runs once
+    // the window is shown, so that its messages have the window as parent.
     MainWindow(Services& services, PropertyDialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Editor& editor() { return editor_; }
+    Session& session() { return session_; }
     // Keeps a copy of unsaved work through `store` and lets the start-up offer
-    // what an earlier editor left (Editor::offerRecovery).
+    // what an earlier editor left (Session::offerRecovery).
     void enableRecovery(RecoveryStore store) {
-        editor_.enableRecovery(std::move(store), autosaveTimer_);
+        session_.enableRecovery(std::move(store), autosaveTimer_);
     }
 
     // EditorView
@@ -51,6 +54,8 @@ class MainWindow : public QMainWindow, public EditorView {
     void scrollBarsChanged() override;
     void infoPanelChanged() override;
     void templateChanged() override;
+
+    // SessionView
     void toggleAnalysisPanel() override;
     void recentFilesChanged() override;
 
@@ -64,11 +69,11 @@ class MainWindow : public QMainWindow, public EditorView {
     QMenu* recentMenu() const { return recentMenu_; }
     QScrollBar* hScrollBar() const { return hBar_; }
     QScrollBar* vScrollBar() const { return vBar_; }
-    // The toolbar button of `id` (editor/toolbar.h).
+    // The toolbar button of `id` (editor/commands/toolbar.h).
     QToolButton* button(ToolbarId id) const;
     // Left edges of the separator lines in the toolbar.
     const std::vector<int>& separatorPositions() const { return separators_; }
-    // The window's action of an editing command (editor/edit_actions.h): the
+    // The window's action of an editing command (editor/commands/edit_actions.h): the
     // clipboard keys and the entries of the symmetry button's menu.
     QAction* editAction(std::string_view id) const;
 
@@ -93,9 +98,10 @@ class MainWindow : public QMainWindow, public EditorView {
     bool handleWheel(class QWheelEvent* e);
     bool isFirstKeyReceiver(QWidget* w) const;
 
-    // Declared before the editor, whose autosave uses it until it goes.
+    // Declared before the session, whose autosave uses it until it goes.
     QtAutosaveTimer autosaveTimer_;
     Editor editor_;
+    Session session_{editor_};
     QWidget* client_ = nullptr;
     QWidget* toolbar_ = nullptr;
     CanvasWidget* canvas_ = nullptr;

@@ -3,7 +3,10 @@
 #include "model/transform.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace zw {
 namespace {
@@ -43,9 +46,11 @@ AxisFit fitAxis(int64_t low, int64_t high, int64_t size, int64_t halfCell) {
 
 } // namespace
 
-ViewState fitView(const TRmg& t, int32_t width, int32_t height) {
-    if (t.zones.empty())
-        return ViewState{};
+namespace {
+
+// The closest zoom's view that shows every zone whole, or the smallest zoom's
+// centred on the zones' extent with false when there is none.
+std::pair<ViewState, bool> closestFit(const TRmg& t, int32_t width, int32_t height) {
     ViewState view;
     for (int32_t zoom = kMinZoom; zoom <= kMaxZoom; ++zoom) {
         view.zoomLevel = zoom;
@@ -68,9 +73,68 @@ ViewState fitView(const TRmg& t, int32_t width, int32_t height) {
         view.originX = gridClamp(x.origin);
         view.originY = gridClamp(y.origin);
         if (x.fits && y.fits)
-            return view;
+            return {view, true};
     }
-    return view; // the smallest zoom, centred
+    return {view, false};
+}
+
+} // namespace
+
+ViewState fitView(const TRmg& t, int32_t width, int32_t height) {
+    if (t.zones.empty())
+        return ViewState{};
+    auto [view, fits] = closestFit(t, width, height);
+    if (fits)
+        return view;
+    // Nothing fits even at the smallest zoom (zones far apart, maybe at the
+    // ends of the grid): the middle of the extent may hold no zone at all, so
+    // the view centres on the median node, where most zones are.
+    std::vector<int64_t> xs, ys;
+    for (const ZoneRecord& z : t.zones) {
+        xs.push_back(z.gridX);
+        ys.push_back(z.gridY);
+    }
+    const size_t mid = xs.size() / 2;
+    std::nth_element(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(mid), xs.end());
+    std::nth_element(ys.begin(), ys.begin() + static_cast<std::ptrdiff_t>(mid), ys.end());
+    const int64_t quarter = 4 * int64_t{view.halfCell()};
+    view.originX = gridClamp(xs[mid] - floorDiv(width, quarter));
+    view.originY = gridClamp(ys[mid] - floorDiv(height, quarter));
+    return view;
+}
+
+WholePicture fitWhole(const TRmg& t, int32_t width, int32_t height) {
+    WholePicture p{fitView(t, width, height), width, height, 1};
+    if (t.zones.empty() || width <= 0 || height <= 0 || closestFit(t, width, height).second)
+        return p;
+    // The zones' extent in pixels at the smallest zoom gives the first guess;
+    // a larger canvas is tried until the whole fits (whole nodes of the origin
+    // may take a little more).
+    ViewState smallest;
+    smallest.zoomLevel = kMaxZoom;
+    int64_t left = std::numeric_limits<int64_t>::max(), right = std::numeric_limits<int64_t>::min();
+    int64_t top = left, bottom = right;
+    const int64_t h = smallest.halfCell();
+    for (const ZoneRecord& z : t.zones) {
+        const int64_t r = zoneRadiusPixels(z.size, smallest);
+        left = std::min(left, h * 2 * int64_t{z.gridX} - r);
+        right = std::max(right, h * (2 * int64_t{z.gridX} + 2) + r);
+        top = std::min(top, h * 2 * int64_t{z.gridY} - r);
+        bottom = std::max(bottom, h * (2 * int64_t{z.gridY} + 2) + r);
+    }
+    double shrink = std::max({1.0, static_cast<double>(right - left) / width,
+                              static_cast<double>(bottom - top) / height});
+    // Beyond a canvas of 2^30 pixels a side the zones lie too far apart to
+    // show together: the fallback of fitView stays.
+    constexpr double kLargest = 1 << 30;
+    for (; shrink * std::max(width, height) < kLargest; shrink *= 1.05) {
+        const auto w = static_cast<int32_t>(std::ceil(width * shrink));
+        const auto hgt = static_cast<int32_t>(std::ceil(height * shrink));
+        const auto [view, fits] = closestFit(t, w, hgt);
+        if (fits)
+            return WholePicture{view, w, hgt, shrink};
+    }
+    return p;
 }
 
 std::optional<ViewState> centreOnZone(const TRmg& t, const ViewState& current, int32_t width,

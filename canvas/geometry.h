@@ -5,6 +5,7 @@
 #include "model/records.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace zw {
 
@@ -27,6 +28,17 @@ inline int refZone(ItemRef r) {
 }
 inline int refConnection(ItemRef r) {
     return -r - 1;
+}
+
+// The grid nodes the canvas shows and scrolls to and the zone tools put
+// zones on: the 32-bit range less a margin far wider than any canvas, so that
+// every node on a canvas showing one of them is a 32-bit node. Zones beyond it
+// (from a file) are still shown; pasting them is refused.
+inline constexpr int64_t kGridReach = 2'000'000'000;
+inline constexpr std::string_view kOutOfReachMessage =
+    "Координаты локаций должны быть от -2000000000 до 2000000000.";
+inline bool nodeInReach(int64_t x, int64_t y) {
+    return x >= -kGridReach && x <= kGridReach && y >= -kGridReach && y <= kGridReach;
 }
 
 inline constexpr int kMinZoom = 0;

@@ -37,7 +37,8 @@ bool CanvasLayers::pictureOutdated(const CanvasScene& s) const {
     return !drawn_ || s.width != width_ || s.height != height_ || s.scale != scale_ ||
            !(s.view == view_) || s.dragSource != dragSource_ ||
            !sameSpan(selectedZones_, s.overlay.selectedZones) ||
-           !sameSpan(selectedConnections_, s.overlay.selectedConnections) || *s.rmg != rmg_;
+           !sameSpan(selectedConnections_, s.overlay.selectedConnections) || s.rmg != rmg_ ||
+           s.revision != revision_;
 }
 
 QRegion CanvasLayers::marksRegion(const CanvasScene& s) const {
@@ -61,7 +62,8 @@ void CanvasLayers::update(const CanvasScene& s) {
         picture_ =
             renderToImage(*s.rmg, s.view, s.dragSource, s.width, s.height, selection, s.scale);
         ++renders_;
-        rmg_ = *s.rmg;
+        rmg_ = s.rmg;
+        revision_ = s.revision;
         view_ = s.view;
         width_ = s.width;
         height_ = s.height;

@@ -9,16 +9,19 @@
 #include <QImage>
 #include <QRegion>
 
+#include <cstdint>
 #include <vector>
 
 namespace zw {
 
-// What the canvas shows: the template, the view and the canvas's size in
+// What the canvas shows: the template and its revision (a count that changes
+// whenever the template does), the view and the canvas's size in
 // logical pixels, the device pixel ratio, the item being dragged and the
 // overlay (selection and marks). Pointers and spans must stay valid for the
 // call they are passed to.
 struct CanvasScene {
     const TRmg* rmg = nullptr;
+    uint64_t revision = 0;
     ViewState view;
     int width = 0;
     int height = 0;
@@ -31,7 +34,8 @@ class CanvasLayers {
   public:
     // Whether the picture must be drawn anew for the scene: the template, the
     // view, the size, the ratio, the dragged item or the selection differ from
-    // those it was drawn from. The marks are left out.
+    // those it was drawn from. The template is told by its place and revision,
+    // not by its content. The marks are left out.
     bool pictureOutdated(const CanvasScene& scene) const;
     // The part of the canvas (logical pixels) that changes when the frame is
     // brought to the scene: all of it when the picture is outdated, else the
@@ -50,7 +54,8 @@ class CanvasLayers {
     QRegion marksRegion(const CanvasScene& scene) const;
 
     // What the picture was drawn from.
-    TRmg rmg_;
+    const TRmg* rmg_ = nullptr;
+    uint64_t revision_ = 0;
     ViewState view_;
     int width_ = 0;
     int height_ = 0;

@@ -31,9 +31,10 @@ int runAnalyze(const AnalyzeOptions& o) {
 void addAnalyzeCommand(CLI::App& app, int& result) {
     auto options = std::make_shared<AnalyzeOptions>();
     auto* analyze = app.add_subcommand(
-        "analyze", "Analyse a project file's template: reachability per setup, warnings, fairness");
-    addPathOption(analyze, "IN", options->in, "project file to read (.tpz)")->required();
-    analyze->add_flag("--json", options->json, "print the analysis as JSON");
+        "analyze", "Разбор шаблона файла проекта: достижимость при каждом наборе игроков, "
+                   "предупреждения, равенство игроков");
+    addPathOption(analyze, "IN", options->in, "файл проекта для чтения (.tpz)")->required();
+    analyze->add_flag("--json", options->json, "вывести разбор в виде JSON");
     analyze->callback([&result, options] { result = runAnalyze(*options); });
 }
 

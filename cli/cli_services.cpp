@@ -9,6 +9,9 @@ namespace zw::cli {
 
 MessageResult CliServices::messageBox(std::string_view text, MessageKind, MessageButtons buttons) {
     printError(messagePrefix + std::string(text));
+    for (const std::string_view start : agreeTo)
+        if (text.substr(0, start.size()) == start && buttons != MessageButtons::Ok)
+            return MessageResult::Yes;
     switch (buttons) {
     case MessageButtons::Ok:
         return MessageResult::Ok;

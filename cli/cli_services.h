@@ -6,6 +6,8 @@
 #include "platform/services.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zw::cli {
 
@@ -13,6 +15,8 @@ class CliServices : public Services {
   public:
     // Put before every message on stderr (after "zonewright-cli: "), e.g. the table's path.
     std::string messagePrefix;
+    // Questions that begin with one of these are answered Yes (an option said so).
+    std::vector<std::string_view> agreeTo;
 
     MessageResult messageBox(std::string_view text, MessageKind kind,
                              MessageButtons buttons) override;

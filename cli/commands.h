@@ -10,12 +10,14 @@
 
 namespace zw::cli {
 
-// A file argument, kept in the system's own form (backslashes on Windows) so
-// that messages show it as the user's system writes paths.
+// A file argument, resolved as every command resolves one (commandLinePath):
+// the same file whatever the form it is given in, and messages show it as the
+// user's system writes paths.
 inline CLI::Option* addPathOption(CLI::App* cmd, std::string name, std::string& path,
                                   std::string description) {
     return cmd->add_option(std::move(name), path, std::move(description))
-        ->transform([](std::string given) { return nativePath(given); });
+        ->transform([](std::string given) { return commandLinePath(given); })
+        ->type_name("ФАЙЛ");
 }
 
 void addProjectCommands(CLI::App& app, int& result);  // new, dump, build, check

@@ -88,34 +88,34 @@ int runGenerate(const GenerateOptions& o) {
 void addGenerateCommand(CLI::App& app, int& result) {
     auto o = std::make_shared<GenerateOptions>();
     auto* cmd = app.add_subcommand(
-        "generate", "Write a template made from a pattern, equal for every player: a start "
-                    "zone per player with zones of its own, neutral zones between neighbours "
-                    "and a rich middle");
-    cmd->add_option("OUT", o->out, "project file to write (.tpz)")->required();
+        "generate", "Записать шаблон по образцу, равный для всех игроков: стартовая локация "
+                    "каждого игрока со своими локациями, нейтральные локации между соседями "
+                    "и богатый центр");
+    addPathOption(cmd, "OUT", o->out, "файл проекта для записи (.tpz)")->required();
     o->playersOption =
-        cmd->add_option("--players", o->players, "number of players, 2 to 8 (required)");
+        cmd->add_option("--players", o->players, "число игроков, от 2 до 8 (обязательно)");
     cmd->add_option("--pattern", o->pattern,
-                    "ring, star or ring-centre (default): players in a circle joined through "
-                    "neutral zones, joined only through the middle, or both")
+                    "ring, star или ring-centre (по умолчанию): игроки по кругу, соединённые через "
+                    "нейтральные локации, соединённые только через центр, или и то и другое")
         ->type_name("PATTERN");
     o->ownOption = cmd->add_option("--own", o->own,
-                                   "zones of each player besides its start zone, 0 to 4 "
-                                   "(default 1)");
+                                   "локаций у каждого игрока помимо стартовой, от 0 до 4 "
+                                   "(по умолчанию 1)");
     o->betweenOption =
         cmd->add_option("--between", o->between,
-                        "neutral zones on the way between neighbouring players, 0 to 3 (default 1; "
-                        "ring patterns only)");
+                        "нейтральных локаций на пути между соседними игроками, от 0 до 3 "
+                        "(по умолчанию 1; только у образцов с кольцом)");
     o->centreOption = cmd->add_option(
         "--centre", o->centre,
-        "zones in the middle, 0 to 4 (default 1 for star and ring-centre, at least 1 "
-        "for star; ring has none)");
+        "локаций в центре, от 0 до 4 (по умолчанию 1 у star и ring-centre, у star не "
+        "меньше 1; у ring центра нет)");
     o->seedOption =
         cmd->add_option("--seed", o->seed,
-                        "an integer that varies sizes and treasure, the same way for every player "
-                        "(default 0)");
+                        "целое число от 0 до 999999, меняющее размеры и сокровища, одинаково "
+                        "для всех игроков (по умолчанию 0)");
     o->nameOption = cmd->add_option("--name", o->name,
-                                    "the template's name (default: the pattern and the number of "
-                                    "players, in Russian)");
+                                    "имя шаблона (по умолчанию: образец и число "
+                                    "игроков)");
     for (CLI::Option* number :
          {o->playersOption, o->ownOption, o->betweenOption, o->centreOption, o->seedOption})
         number->type_name("INT");

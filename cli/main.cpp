@@ -1,5 +1,6 @@
 // zonewright-cli: the editor's core without a window, for scripting and batch work.
 #include "cli/commands.h"
+#include "cli/parser_messages.h"
 
 #include "platform/native_console.h"
 #include "platform/process.h"
@@ -11,7 +12,7 @@ int main(int argc, char** argv) {
     zw::useBinaryStandardStreams();
     // Named here rather than after argv[0], so the help shows the same name on
     // every system and however the program was started.
-    CLI::App app{"Zonewright: random-map template tool", "zonewright-cli"};
+    CLI::App app{"Zonewright: шаблоны случайных карт из командной строки", "zonewright-cli"};
     // Options are "-x" and "--name" on every system: an argument that starts
     // with '/' is a path, never an option in the Windows style. Set before the
     // subcommands are added, which take it over.
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     zw::cli::addAnalyzeCommand(app, result);
     zw::cli::addTransformCommand(app, result);
     zw::cli::addGenerateCommand(app, result);
+    zw::cli::useRussian(app);
     try {
         // Arguments as UTF-8 on every system (on Windows from the UTF-16 command
         // line); CLI11 takes them last first.
@@ -31,8 +33,9 @@ int main(int argc, char** argv) {
         std::reverse(args.begin(), args.end());
         app.parse(args);
     } catch (const CLI::ParseError& e) {
-        // The help and usage errors may quote a file name: they reach the
-        // terminal the way every other text does.
+        // The help and usage errors (in Russian, zw::cli::useRussian) may
+        // quote a file name: they reach the terminal the way every other
+        // text does.
         std::ostringstream out;
         std::ostringstream err;
         const int code = app.exit(e, out, err);

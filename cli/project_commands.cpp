@@ -59,22 +59,23 @@ void addProjectCommands(CLI::App& app, int& result) {
         return [&result, paths, run] { result = run(*paths); };
     };
 
-    auto* newCmd = app.add_subcommand("new", "Write the new template as a project file");
-    addPathOption(newCmd, "OUT", paths->out, "project file to write (.tpz)")->required();
+    auto* newCmd = app.add_subcommand("new", "Записать новый шаблон в файл проекта");
+    addPathOption(newCmd, "OUT", paths->out, "файл проекта для записи (.tpz)")->required();
     newCmd->callback(bind(runNew));
 
-    auto* dump = app.add_subcommand("dump", "Print a project file's template as JSON");
-    addPathOption(dump, "IN", paths->in, "project file to read (.tpz)")->required();
+    auto* dump = app.add_subcommand("dump", "Вывести шаблон файла проекта в виде JSON");
+    addPathOption(dump, "IN", paths->in, "файл проекта для чтения (.tpz)")->required();
     dump->callback(bind(runDump));
 
     auto* build =
-        app.add_subcommand("build", "Write a project file from JSON (the reverse of dump)");
-    addPathOption(build, "IN", paths->in, "JSON file to read")->required();
-    addPathOption(build, "OUT", paths->out, "project file to write (.tpz)")->required();
+        app.add_subcommand("build", "Записать файл проекта из JSON (обратно команде dump)");
+    addPathOption(build, "IN", paths->in, "файл JSON для чтения")->required();
+    addPathOption(build, "OUT", paths->out, "файл проекта для записи (.tpz)")->required();
     build->callback(bind(runBuild));
 
-    auto* check = app.add_subcommand("check", "Check a project file's template for logical errors");
-    addPathOption(check, "IN", paths->in, "project file to read (.tpz)")->required();
+    auto* check =
+        app.add_subcommand("check", "Проверить шаблон файла проекта на логические ошибки");
+    addPathOption(check, "IN", paths->in, "файл проекта для чтения (.tpz)")->required();
     check->callback(bind(runCheck));
 }
 

@@ -79,28 +79,28 @@ int runRender(const RenderOptions& o) {
     const auto size = parsePair(o.size, 'x');
     if (!size || size->first < 1 || size->second < 1 || size->first > kMaxSide ||
         size->second > kMaxSide) {
-        printError("--size: expected WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxSide) +
-                   ", got \"" + o.size + "\"");
+        printError("--size: ожидается ШИРИНАxВЫСОТА, каждая от 1 до " + std::to_string(kMaxSide) +
+                   ", а не «" + o.size + "»");
         return kExitBadInput;
     }
     if (o.zoom < kMinZoom || o.zoom > kMaxZoom) {
-        printError("--zoom: expected " + std::to_string(kMinZoom) + " to " +
-                   std::to_string(kMaxZoom) + ", got " + std::to_string(o.zoom));
+        printError("--zoom: ожидается от " + std::to_string(kMinZoom) + " до " +
+                   std::to_string(kMaxZoom) + ", а не " + std::to_string(o.zoom));
         return kExitBadInput;
     }
     const auto origin = parsePair(o.origin, ',');
     if (!origin) {
-        printError("--origin: expected X,Y, got \"" + o.origin + "\"");
+        printError("--origin: ожидается X,Y, а не «" + o.origin + "»");
         return kExitBadInput;
     }
     const auto scale = parseDecimal(o.scale);
     if (!scale || *scale < kMinScale || *scale > kMaxScale) {
-        printError("--scale: expected a number from 1 to 4, such as 1.5, got \"" + o.scale + "\"");
+        printError("--scale: ожидается число от 1 до 4, например 1.5, а не «" + o.scale + "»");
         return kExitBadInput;
     }
     if (std::ceil(size->first * *scale) > kMaxSide || std::ceil(size->second * *scale) > kMaxSide) {
-        printError("--size, --scale: the picture would be more than " + std::to_string(kMaxSide) +
-                   " pixels wide or high");
+        printError("--size, --scale: картинка вышла бы шире или выше " + std::to_string(kMaxSide) +
+                   " точек");
         return kExitBadInput;
     }
     const auto t = readProject(o.in);
@@ -129,7 +129,7 @@ int runRender(const RenderOptions& o) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG")) {
-        printError(o.out + ": the picture could not be encoded");
+        printError(o.out + ": не удалось закодировать картинку");
         return kExitBadInput;
     }
     return writeOutput(o.out, std::string_view(png.constData(), static_cast<size_t>(png.size())))
@@ -142,19 +142,19 @@ int runRender(const RenderOptions& o) {
 void addRenderCommand(CLI::App& app, int& result) {
     auto options = std::make_shared<RenderOptions>();
     auto* render =
-        app.add_subcommand("render", "Draw a project's template as the canvas shows it, as PNG");
-    addPathOption(render, "IN", options->in, "project file to read (.tpz)")->required();
-    addPathOption(render, "OUT", options->out, "PNG file to write")->required();
-    render->add_option("--size", options->size, "canvas size in pixels, WIDTHxHEIGHT")
+        app.add_subcommand("render", "Нарисовать шаблон проекта, как его показывает холст, в PNG");
+    addPathOption(render, "IN", options->in, "файл проекта для чтения (.tpz)")->required();
+    addPathOption(render, "OUT", options->out, "файл PNG для записи")->required();
+    render->add_option("--size", options->size, "размер холста в точках, ШИРИНАxВЫСОТА")
         ->capture_default_str();
-    render->add_option("--zoom", options->zoom, "zoom level, 0 (largest) to 5 (smallest)")
+    render->add_option("--zoom", options->zoom, "масштаб, от 0 (самый крупный) до 5 (самый мелкий)")
         ->capture_default_str();
-    render->add_option("--origin", options->origin, "grid node in the top-left cell, X,Y")
+    render->add_option("--origin", options->origin, "узел сетки в левой верхней клетке, X,Y")
         ->capture_default_str();
     render
         ->add_option("--scale", options->scale,
-                     "device pixels per canvas pixel, 1 to 4 (2: the same picture at twice "
-                     "the pixels, as on a high-resolution screen)")
+                     "точек устройства на точку холста, от 1 до 4 (2: та же картинка с вдвое "
+                     "большим числом точек, как на экране высокой чёткости)")
         ->capture_default_str();
     render->callback([&result, options] { result = runRender(*options); });
 }

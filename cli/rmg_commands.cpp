@@ -1,16 +1,18 @@
 // compile, list, delete and import: rmg.txt tables from the command line. The
-// compile and the import are the editor's own commands, run on the command
-// line's services with the options answering the template list window.
+// compile and the import are those of the editor's commands (rmg/compile.h,
+// rmg/import_table.h), run on the command line's services with the options
+// answering the template list window.
 #include "check/check.h"
 #include "cli/cli_services.h"
 #include "cli/commands.h"
 #include "cli/common.h"
-#include "editor/commands/compile_command.h"
-#include "editor/commands/import_command.h"
 #include "model/name_rules.h"
 #include "model/project_file.h"
 #include "model/text.h"
+#include "rmg/compile.h"
+#include "rmg/import_table.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/table_hints.h"
 #include "rmg/template_list.h"
 
@@ -26,7 +28,17 @@ struct RmgArgs {
     std::string header;
     int index = 0; // from 1
     bool all = false;
+    bool force = false;        // compile despite a finding of the check
+    bool dropExtended = false; // compile a template's kept cells away into a classic table
 };
+
+// A table that claims the extended layout and does not read: said, exit 2.
+bool layoutRefused(const std::string& path, std::string_view buffer) {
+    const auto problem = tableLayoutProblem(buffer);
+    if (problem)
+        printError(path + ": " + *problem);
+    return problem.has_value();
+}
 
 // The entry chosen by --name (first match, A to Z folded) or --index (from 1).
 std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, const RmgArgs& a,
@@ -34,12 +46,12 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
     if (byName) {
         const auto found = findTemplateByName(entries, utf8ToCp1251(a.name));
         if (!found)
-            printError(a.table + ": no template named \"" + a.name + "\"");
+            printError(a.table + ": нет шаблона с именем «" + a.name + "»");
         return found;
     }
     if (a.index < 1 || static_cast<size_t>(a.index) > entries.size()) {
-        printError(a.table + ": no template number " + std::to_string(a.index) +
-                   " (the table holds " + std::to_string(entries.size()) + ")");
+        printError(a.table + ": нет шаблона номер " + std::to_string(a.index) +
+                   " (шаблонов в таблице: " + std::to_string(entries.size()) + ")");
         return std::nullopt;
     }
     return static_cast<size_t>(a.index - 1);
@@ -47,16 +59,11 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
 
 // The template list window as the options answer it: adding goes on when the
 // window's own "Добавить шаблон" accepts the name; import takes the template
-// chosen by --name or --index. Nothing else is ever asked.
-class OptionDialogs : public PropertyDialogs {
+// chosen by --name or --index.
+class OptionAnswers : public TemplateListRunner {
   public:
-    OptionDialogs(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
+    OptionAnswers(const RmgArgs& args, bool byName) : args_(args), byName_(byName) {}
 
-    std::optional<ZoneRecord> editZone(const ZoneRecord&) override { return std::nullopt; }
-    std::optional<ConnectionRecord> editConnection(const ConnectionRecord&, bool) override {
-        return std::nullopt;
-    }
-    std::optional<TemplateSettings> editTemplate(const TRmg&) override { return std::nullopt; }
     ListOutcome runTemplateList(TemplateListSession& session) override {
         if (session.mode() == ListMode::Adding)
             return session.addTemplate().value_or(ListOutcome::Abandon);
@@ -72,13 +79,28 @@ class OptionDialogs : public PropertyDialogs {
     bool byName_;
 };
 
+// The table in Windows-1251: one saved as UTF-8 is converted, which is said on
+// stderr, or refused there; nullopt after a refusal or a failed read.
+std::optional<std::string> readTable(const std::string& path) {
+    auto bytes = readInput(path);
+    if (!bytes)
+        return std::nullopt;
+    CliServices services;
+    services.messagePrefix = path + ": ";
+    auto table = tableForUse(std::move(*bytes), TableUse::Read, services);
+    if (std::holds_alternative<TableStop>(table))
+        return std::nullopt;
+    return std::move(std::get<std::string>(table));
+}
+
 int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
     auto t = readProject(a.project);
     if (!t)
         return kExitBadInput;
     if (const auto problem = checkTemplate(*t)) {
         printError(*problem);
-        return kExitRefused;
+        if (!a.force)
+            return kExitRefused;
     }
     std::string name = t->name;
     if (nameGiven) {
@@ -89,14 +111,17 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
         name = utf8ToCp1251(a.name);
     }
     CliServices services;
-    OptionDialogs dialogs(a, false);
+    if (a.dropExtended)
+        services.agreeTo.push_back(kDropKeptCellsStart);
+    OptionAnswers answers(a, false);
     const std::string header = headerGiven ? a.header : services.executableDir() + "/header.txt";
     // As "Добавить шаблон" of the list window: a refused name stops here, the
     // first template of the same name is deleted.
-    switch (compileIntoTable(*t, name, a.table, header, services, dialogs)) {
+    switch (compileIntoTable(*t, name, a.table, header, services, answers)) {
     case CompileOutcome::Written:
         return kExitOk;
     case CompileOutcome::FileFailed:
+    case CompileOutcome::TableRefused:
         return kExitBadInput;
     case CompileOutcome::ListSaved:
     case CompileOutcome::Abandoned:
@@ -107,14 +132,18 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
 }
 
 int runList(const RmgArgs& a) {
-    const auto buffer = readInput(a.table);
+    const auto buffer = readTable(a.table);
     if (!buffer)
         return kExitBadInput;
+    if (layoutRefused(a.table, *buffer))
+        return kExitBadInput;
     const auto entries = splitTable(*buffer);
-    // An empty list is a true answer for a table with only a header; one that
-    // looks saved by a spreadsheet is told why nothing was found.
-    if (entries.empty() && spreadsheetSigns(*buffer).any())
+    // As the import and the window: no template is an error, with the hint
+    // when the table looks saved by a spreadsheet.
+    if (entries.empty()) {
         printError(a.table + ": " + noTemplateFoundMessage(*buffer));
+        return kExitBadInput;
+    }
     for (size_t i = 0; i < entries.size(); ++i)
         printLine(std::to_string(i + 1) + '\t' + std::to_string(entries[i].start) + '\t' +
                   std::to_string(entries[i].length) + '\t' + cp1251ToUtf8(entries[i].name));
@@ -122,14 +151,16 @@ int runList(const RmgArgs& a) {
 }
 
 int runDelete(const RmgArgs& a, bool byName) {
-    const auto buffer = readInput(a.table);
+    const auto buffer = readTable(a.table);
     if (!buffer)
+        return kExitBadInput;
+    if (layoutRefused(a.table, *buffer))
         return kExitBadInput;
     const auto entries = splitTable(*buffer);
     if (a.all) {
         if (entries.empty())
             return kExitOk; // nothing to delete, nothing written
-        return writeOutput(a.table, tableHeader(*buffer, entries)) ? kExitOk : kExitBadInput;
+        return writeOutput(a.table, withoutTemplates(*buffer, entries)) ? kExitOk : kExitBadInput;
     }
     const auto chosen = chooseEntry(entries, a, byName);
     if (!chosen)
@@ -140,9 +171,9 @@ int runDelete(const RmgArgs& a, bool byName) {
 
 int runImport(const RmgArgs& a, bool byName) {
     CliServices services;
-    OptionDialogs dialogs(a, byName);
+    OptionAnswers answers(a, byName);
     services.messagePrefix = a.table + ": ";
-    auto t = importFromTable(a.table, services, dialogs);
+    auto t = importFromTable(a.table, services, answers);
     services.messagePrefix.clear();
     if (!t)
         return kExitBadInput;
@@ -160,7 +191,7 @@ void requireOne(std::initializer_list<const CLI::Option*> options) {
         names += (names.empty() ? "" : ", ") + o->get_name();
     }
     if (given != 1)
-        throw CLI::ValidationError("exactly one of " + names + " is required");
+        throw CLI::ValidationError("нужен ровно один из параметров " + names);
 }
 
 } // namespace
@@ -169,39 +200,43 @@ void addRmgCommands(CLI::App& app, int& result) {
     auto args = std::make_shared<RmgArgs>();
 
     auto* compile = app.add_subcommand(
-        "compile", "Add a project's template to an rmg.txt table, replacing one of the same name");
-    addPathOption(compile, "IN", args->project, "project file to read (.tpz)")->required();
-    addPathOption(compile, "RMG", args->table,
-                  "table to write; a missing one starts with header.txt")
+        "compile", "Добавить шаблон проекта в таблицу rmg.txt вместо шаблона с тем же именем");
+    addPathOption(compile, "IN", args->project, "файл проекта для чтения (.tpz)")->required();
+    addPathOption(compile, "RMG", args->table, "таблица для записи; новая начинается с header.txt")
         ->required();
     auto* compileName =
-        compile->add_option("--name", args->name, "name in the table (default: the template's)");
-    auto* header = addPathOption(compile, "--header", args->header,
-                                 "header of a new table (default: header.txt beside the program)");
+        compile->add_option("--name", args->name, "имя в таблице (по умолчанию: имя шаблона)");
+    auto* header =
+        addPathOption(compile, "--header", args->header,
+                      "заголовок новой таблицы (по умолчанию: header.txt рядом с программой)");
+    compile->add_flag("--force", args->force, "записать, даже если проверка шаблона нашла ошибку");
+    compile->add_flag("--drop-extended", args->dropExtended,
+                      "записать шаблон из расширенной таблицы в классическую "
+                      "без ячеек, которых она не вмещает");
     compile->callback([&result, args, compileName, header] {
         result = runCompile(*args, compileName->count() > 0, header->count() > 0);
     });
 
-    auto* list = app.add_subcommand("list", "List the templates of an rmg.txt table");
-    addPathOption(list, "RMG", args->table, "table to read")->required();
+    auto* list = app.add_subcommand("list", "Перечислить шаблоны таблицы rmg.txt");
+    addPathOption(list, "RMG", args->table, "таблица для чтения")->required();
     list->callback([&result, args] { result = runList(*args); });
 
-    auto* del = app.add_subcommand("delete", "Delete templates from an rmg.txt table");
-    addPathOption(del, "RMG", args->table, "table to change")->required();
-    auto* delName = del->add_option("--name", args->name, "the first template of this name");
-    auto* delIndex = del->add_option("--index", args->index, "the template at this place, from 1");
-    auto* delAll = del->add_flag("--all", args->all, "every template; the header stays");
+    auto* del = app.add_subcommand("delete", "Удалить шаблоны из таблицы rmg.txt");
+    addPathOption(del, "RMG", args->table, "изменяемая таблица")->required();
+    auto* delName = del->add_option("--name", args->name, "первый шаблон с этим именем");
+    auto* delIndex = del->add_option("--index", args->index, "шаблон на этом месте, считая с 1");
+    auto* delAll = del->add_flag("--all", args->all, "все шаблоны; заголовок остаётся");
     del->callback([&result, args, delName, delIndex, delAll] {
         requireOne({delName, delIndex, delAll});
         result = runDelete(*args, delName->count() > 0);
     });
 
     auto* imp = app.add_subcommand(
-        "import", "Import a template of an rmg.txt table, laid out, into a project file");
-    addPathOption(imp, "RMG", args->table, "table to read")->required();
-    addPathOption(imp, "OUT", args->project, "project file to write (.tpz)")->required();
-    auto* impName = imp->add_option("--name", args->name, "the first template of this name");
-    auto* impIndex = imp->add_option("--index", args->index, "the template at this place, from 1");
+        "import", "Перенести шаблон из таблицы rmg.txt, расставив локации, в файл проекта");
+    addPathOption(imp, "RMG", args->table, "таблица для чтения")->required();
+    addPathOption(imp, "OUT", args->project, "файл проекта для записи (.tpz)")->required();
+    auto* impName = imp->add_option("--name", args->name, "первый шаблон с этим именем");
+    auto* impIndex = imp->add_option("--index", args->index, "шаблон на этом месте, считая с 1");
     imp->callback([&result, args, impName, impIndex] {
         requireOne({impName, impIndex});
         result = runImport(*args, impName->count() > 0);

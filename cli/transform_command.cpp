@@ -26,7 +26,7 @@ struct TransformOptions {
 std::optional<Symmetry> chosenSymmetry(const TransformOptions& o) {
     const int given = (o.mirrorX ? 1 : 0) + (o.mirrorY ? 1 : 0) + (o.rotateGiven ? 1 : 0);
     if (given != 1) {
-        printError("give exactly one of --mirror-x, --mirror-y and --rotate");
+        printError("нужен ровно один из параметров --mirror-x, --mirror-y и --rotate");
         return std::nullopt;
     }
     if (o.mirrorX)
@@ -41,7 +41,7 @@ std::optional<Symmetry> chosenSymmetry(const TransformOptions& o) {
     case 270:
         return Symmetry::Rotate270;
     default:
-        printError("--rotate: expected 90, 180 or 270, got " + std::to_string(o.rotate));
+        printError("--rotate: ожидается 90, 180 или 270, а не " + std::to_string(o.rotate));
         return std::nullopt;
     }
 }
@@ -82,21 +82,21 @@ int runTransform(const TransformOptions& o) {
 void addTransformCommand(CLI::App& app, int& result) {
     auto o = std::make_shared<TransformOptions>();
     auto* cmd = app.add_subcommand(
-        "transform", "Mirror or rotate zones in place about the centre of their grid extent, "
-                     "or copy them beside it for other players");
-    addPathOption(cmd, "IN", o->in, "project file to read (.tpz)")->required();
-    addPathOption(cmd, "OUT", o->out, "project file to write (.tpz)")->required();
-    cmd->add_option("--zones", o->zones, "zone numbers, e.g. 1,3-5")->required();
-    cmd->add_flag("--mirror-x", o->mirrorX, "mirror left-right");
-    cmd->add_flag("--mirror-y", o->mirrorY, "mirror top-bottom");
-    auto* rotate =
-        cmd->add_option("--rotate", o->rotate, "rotate clockwise by 90, 180 or 270 degrees");
+        "transform", "Отразить или повернуть локации на месте относительно центра их области "
+                     "сетки или скопировать их рядом для других игроков");
+    addPathOption(cmd, "IN", o->in, "файл проекта для чтения (.tpz)")->required();
+    addPathOption(cmd, "OUT", o->out, "файл проекта для записи (.tpz)")->required();
+    cmd->add_option("--zones", o->zones, "номера локаций, например 1,3-5")->required();
+    cmd->add_flag("--mirror-x", o->mirrorX, "отразить слева направо");
+    cmd->add_flag("--mirror-y", o->mirrorY, "отразить сверху вниз");
+    auto* rotate = cmd->add_option("--rotate", o->rotate,
+                                   "повернуть по часовой стрелке на 90, 180 или 270 градусов");
     auto* duplicate = cmd->add_option(
         "--duplicate", o->duplicate,
-        "copy the zones instead, owners mapped by pairs A=B[,C=D...] of players 1..8; the "
-        "copy turns about the node just beyond the zones' bottom-right corner and lands one "
-        "free column or row away: to the right (--mirror-x, --rotate 90), below (--mirror-y, "
-        "--rotate 270) or below right (--rotate 180)");
+        "вместо этого скопировать локации, владельцы заменяются парами A=B[,C=D...] игроков "
+        "1..8; копия поворачивается вокруг узла сразу за правым нижним углом локаций и ложится "
+        "через один свободный столбец или ряд: справа (--mirror-x, --rotate 90), снизу "
+        "(--mirror-y, --rotate 270) или справа снизу (--rotate 180)");
     cmd->callback([&result, o, rotate, duplicate] {
         o->rotateGiven = rotate->count() > 0;
         o->duplicateGiven = duplicate->count() > 0;

@@ -229,13 +229,16 @@ namespace {
 constexpr const char* kContentName = "dialogContent";
 constexpr const char* kScrollName = "dialogContentScroll";
 
-// What the window system adds round a dialog: the frame of its parent window
-// when that is known, else room for a title bar and thin borders.
-QSize frameAllowance(const QDialog& dialog) {
-    if (const QWidget* parent = dialog.parentWidget()) {
-        const QWidget* w = parent->window();
+// What the window system adds round a window: its own frame once shown, the
+// frame of its parent window when that is known, else room for a title bar
+// and thin borders.
+QSize frameAllowance(const QWidget& window) {
+    const QWidget* parent = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+    for (const QWidget* w : {&window, parent}) {
+        if (w == nullptr || !w->isVisible())
+            continue;
         const QSize frame = w->frameGeometry().size() - w->geometry().size();
-        if (w->isVisible() && frame.height() > 0)
+        if (frame.height() > 0)
             return frame;
     }
     return {16, 40};
@@ -254,6 +257,31 @@ QVBoxLayout* layOutAboveButtons(QDialog& dialog, QLayout* buttons) {
     return contentLayout;
 }
 
+QRect availableArea(const QWidget& window) {
+    QScreen* screen = window.screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void placeInArea(QWidget& window, QSize wanted, const QRect& area) {
+    const QSize frame = frameAllowance(window);
+    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
+    // Only a minimum larger than the area is set: one set here stays for good,
+    // and a layout's own minimum should keep following its content.
+    if (window.minimumWidth() > room.width() || window.minimumHeight() > room.height())
+        window.setMinimumSize(window.minimumSize().boundedTo(room));
+    window.resize(wanted.boundedTo(room));
+    // The frame in the middle of the area, its top-left corner inside it. A
+    // window's position is its frame's (QWidget::move), so a window as large
+    // as the room, placed by its own top-left, would hang out by the title bar.
+    const QSize framed = window.size() + frame;
+    QPoint topLeft = area.center() - QPoint(framed.width() / 2, framed.height() / 2);
+    topLeft.setX(std::max(topLeft.x(), area.left()));
+    topLeft.setY(std::max(topLeft.y(), area.top()));
+    window.move(topLeft);
+}
+
 void fitIntoArea(QDialog& dialog, const QRect& area) {
     auto* content = dialog.findChild<QWidget*>(QLatin1String(kContentName));
     auto* scroll = dialog.findChild<QScrollArea*>(QLatin1String(kScrollName));
@@ -268,8 +296,8 @@ void fitIntoArea(QDialog& dialog, const QRect& area) {
     }
     dialog.adjustSize();
     const QSize natural = dialog.size();
-    const QSize frame = frameAllowance(dialog);
-    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
+    const QSize room = (area.size() - frameAllowance(dialog)).expandedTo(QSize(1, 1));
+    QSize wanted = natural;
     if (content && outer && (natural.width() > room.width() || natural.height() > room.height())) {
         scroll = new QScrollArea(&dialog);
         scroll->setObjectName(QLatin1String(kScrollName));
@@ -282,27 +310,19 @@ void fitIntoArea(QDialog& dialog, const QRect& area) {
         // Room for a scroll bar beside or below the content when there is
         // room for it in the area.
         const int bar = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const QSize wanted = natural + QSize(natural.height() > room.height() ? bar : 0,
-                                             natural.width() > room.width() ? bar : 0);
-        dialog.resize(wanted.boundedTo(room));
+        wanted = natural + QSize(natural.height() > room.height() ? bar : 0,
+                                 natural.width() > room.width() ? bar : 0);
     }
-    // In the middle of the area, the title bar kept inside it.
-    QPoint topLeft = area.center() - QPoint(dialog.width() / 2, dialog.height() / 2);
-    const int side = frame.width() / 2;
-    topLeft.setX(std::max(topLeft.x(), area.left() + side));
-    topLeft.setY(std::max(topLeft.y(), area.top() + frame.height() - side));
-    dialog.move(topLeft);
+    placeInArea(dialog, wanted, area);
 }
 
 void centreOnScreen(QDialog& dialog) {
-    QScreen* screen = dialog.screen();
-    if (screen == nullptr)
-        screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
+    const QRect area = availableArea(dialog);
+    if (area.isEmpty()) {
         dialog.adjustSize();
         return;
     }
-    fitIntoArea(dialog, screen->availableGeometry());
+    fitIntoArea(dialog, area);
 }
 
 void setListPosition(QComboBox& box, int32_t value) {

@@ -135,10 +135,20 @@ void keepPlaceWhenHidden(QWidget* w);
 // returns the layout the content goes into. The content lies on a widget of
 // its own, so that fitIntoArea can let it scroll while the buttons stay.
 QVBoxLayout* layOutAboveButtons(QDialog& dialog, QLayout* buttons);
-// Gives the dialog its natural size where that fits `area` (screen
-// coordinates, with room for the window's frame) and places it in the middle.
-// Where it doesn't fit, the content scrolls inside a window as large as the
-// area allows, and the buttons below it stay in view.
+// Fitting top-level windows to the screen, shared by the dialogs and the main
+// window. The area is in screen coordinates (logical pixels, whatever the
+// scale), and room is left in it for the frame the window system adds.
+//
+// The area a window may take: its screen's available area (the task bar
+// left out), or the primary screen's before the window has a screen.
+QRect availableArea(const QWidget& window);
+// Gives the window `wanted` as far as it fits `area`, its minimum size giving
+// way where the area is smaller, and places it in the middle of the area with
+// its title bar inside.
+void placeInArea(QWidget& window, QSize wanted, const QRect& area);
+// Gives the dialog its natural size where that fits `area` and places it in
+// the middle. Where it doesn't fit, the content scrolls inside a window as
+// large as the area allows, and the buttons below it stay in view.
 void fitIntoArea(QDialog& dialog, const QRect& area);
 // fitIntoArea with the available area of the dialog's screen.
 void centreOnScreen(QDialog& dialog);

@@ -1,6 +1,7 @@
 #include "dialogs/duplicate_dialog.h"
 
 #include "dialogs/controls.h"
+#include "platform/services.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,7 +15,8 @@ namespace zw {
 
 namespace dt = duplicate_texts;
 
-DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
+DuplicateDialog::DuplicateDialog(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
     setupDialogWindow(*this, dt::kCaption);
     auto* columns = new QHBoxLayout;
 
@@ -54,6 +56,14 @@ DuplicateDialog::DuplicateDialog(QWidget* parent) : QDialog(parent) {
 
 void DuplicateDialog::reset() {
     showForm(DuplicateForm{});
+}
+
+void DuplicateDialog::accept() {
+    if (const auto problem = form_.problem()) {
+        services_.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
+        return;
+    }
+    QDialog::accept();
 }
 
 void DuplicateDialog::showForm(const DuplicateForm& form) {

@@ -14,16 +14,22 @@ class QRadioButton;
 
 namespace zw {
 
+class Services;
+
 class DuplicateDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit DuplicateDialog(QWidget* parent = nullptr);
+    explicit DuplicateDialog(Services& services, QWidget* parent = nullptr);
 
     // Starts from every player keeping its zones, mirrored left to right.
     void reset();
     // Shows `form` in the controls.
     void showForm(const DuplicateForm& form);
     const DuplicateForm& form() const { return form_; }
+
+    // "ОК": closes with OK only when every copy goes to a player of the
+    // template; otherwise says why in an error box.
+    void accept() override;
 
     struct Controls {
         std::array<QComboBox*, kPlayerSlots> players{};
@@ -34,6 +40,7 @@ class DuplicateDialog : public QDialog {
     const Controls& controls() const { return ui_; }
 
   private:
+    Services& services_;
     DuplicateForm form_;
     Controls ui_;
 };

@@ -1,5 +1,7 @@
 #include "dialogs/duplicate_logic.h"
 
+#include <algorithm>
+
 namespace zw {
 
 std::string duplicateRowCaption(int player) {
@@ -18,16 +20,32 @@ DuplicateSettings DuplicateForm::settings() const {
     return s;
 }
 
+std::optional<std::string> DuplicateForm::problem() const {
+    for (size_t p = 0; p < copied.size(); ++p) {
+        if (!copied[p] || targets[p] < players)
+            continue;
+        return "Игрока " + std::to_string(targets[p] + 1) +
+               " в шаблоне нет: копии локаций игрока " + std::to_string(p + 1) +
+               " могут принадлежать только игрокам от 1 до " + std::to_string(players) + ".";
+    }
+    return std::nullopt;
+}
+
 DuplicateForm suggestedDuplicate(const TRmg& t, std::span<const int32_t> selection,
                                  const std::optional<DuplicateForm>& last) {
     DuplicateForm form;
     if (last)
         form.transform = last->transform;
-    std::array<bool, kPlayerSlots> taken{}; // players owning a zone or chosen as a target
+    // A damaged file may hold any player count.
+    form.players = static_cast<int>(std::clamp<int64_t>(t.playerCount(), 2, kPlayerSlots));
+    // Players owning a zone or chosen as a target, and those the template lacks.
+    std::array<bool, kPlayerSlots> taken{};
+    for (size_t q = static_cast<size_t>(form.players); q < taken.size(); ++q)
+        taken[q] = true;
     for (const ZoneRecord& z : t.zones)
         if (validPlayer(z.owner))
             taken[static_cast<size_t>(z.owner - 1)] = true;
-    std::array<bool, kPlayerSlots> selected{};
+    std::array<bool, kPlayerSlots>& selected = form.copied;
     for (const int32_t k : selection)
         if (k >= 0 && static_cast<size_t>(k) < t.zones.size() &&
             validPlayer(t.zones[static_cast<size_t>(k)].owner))

@@ -38,20 +38,27 @@ std::string duplicateRowCaption(int player);
 struct DuplicateForm {
     std::array<int, kPlayerSlots> targets{0, 1, 2, 3, 4, 5, 6, 7};
     int transform = 0;
+    // The players of the template (2..8), and those owning a copied zone:
+    // only their rows matter, and they may go only to players the template has.
+    int players = kPlayerSlots;
+    std::array<bool, kPlayerSlots> copied{};
 
     // Owners 1..8 mapped as chosen, neutral zones stay neutral; a list
     // position outside 0..7 keeps the player, a transform outside the list is
     // the first.
     DuplicateSettings settings() const;
+    // Why "ОК" cannot take the form (a copy going to a player the template
+    // does not have), as a Russian message; nullopt when it can.
+    std::optional<std::string> problem() const;
     bool operator==(const DuplicateForm&) const = default;
 };
 
 // The form a duplicate of zones `selection` (0-based indices) of `t` opens
 // with: each player owning a selected zone, in ascending order, goes to the
-// lowest player owning no zone of the template and not taken by an earlier
-// pair (to itself when there is none left); the other players keep theirs.
-// The last choice of the session, when given, keeps its transform and those
-// of its pairs whose target is still free.
+// lowest player of the template owning no zone of it and not taken by an
+// earlier pair (to itself when there is none left); the other players keep
+// theirs. The last choice of the session, when given, keeps its transform and
+// those of its pairs whose target is still free and a player of the template.
 DuplicateForm suggestedDuplicate(const TRmg& t, std::span<const int32_t> selection,
                                  const std::optional<DuplicateForm>& last);
 

@@ -1,38 +1,8 @@
 #include "dialogs/field_logic.h"
 
-namespace zw {
+#include "model/numbers.h"
 
-std::optional<int32_t> parseDecimal(std::string_view text) {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const size_t firstDigit = i;
-    int64_t v = 0;
-    while (i < n && text[i] >= '0' && text[i] <= '9') {
-        v = v * 10 + (text[i] - '0');
-        // Stop before the accumulator could overflow; such text is no 32-bit number.
-        if (v > int64_t{std::numeric_limits<int32_t>::max()} + 1)
-            return std::nullopt;
-        ++i;
-    }
-    if (i == firstDigit)
-        return std::nullopt;
-    while (i < n && text[i] == ' ')
-        ++i;
-    if (i != n)
-        return std::nullopt;
-    if (negative)
-        v = -v;
-    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
-    return static_cast<int32_t>(v);
-}
+namespace zw {
 
 int32_t clampToRange(int64_t v, const NumberRange& r) {
     if (v < r.lo)
@@ -43,7 +13,7 @@ int32_t clampToRange(int64_t v, const NumberRange& r) {
 }
 
 int32_t readNumberText(std::string_view text, const NumberRange& r) {
-    return clampToRange(parseDecimal(text).value_or(r.unreadable), r);
+    return clampToRange(parseInt32(text, kTypedNumber).value_or(r.unreadable), r);
 }
 
 std::string unshownValueNote(int32_t held, const NumberRange& r) {
@@ -83,7 +53,7 @@ void PresetField::type(std::string text) {
 void PresetField::leave() {
     if (!typed_)
         return;
-    held_ = parseDecimal(text_).value_or(unreadable_);
+    held_ = parseInt32(text_, kTypedNumber).value_or(unreadable_);
     text_ = textOf_(held_);
     typed_ = false;
 }

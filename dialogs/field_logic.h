@@ -31,9 +31,6 @@ inline constexpr NumberRange kUnboundedRange{std::numeric_limits<int32_t>::min()
 // Player limits and the passage count.
 inline constexpr NumberRange kOneToEightRange{1, 8, 1};
 
-// A decimal integer, optionally signed and surrounded by blanks, that fits 32 bits.
-std::optional<int32_t> parseDecimal(std::string_view text);
-
 int32_t clampToRange(int64_t v, const NumberRange& r);
 
 // The value a number field's text reads as: out-of-range numbers become the

@@ -15,6 +15,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zw {
 
 namespace t = pattern_texts;
@@ -28,12 +31,28 @@ void PatternPreviewWidget::setTemplate(const TRmg& t) {
     update();
 }
 
+QImage PatternPreviewWidget::picture() const {
+    const double ratio = devicePixelRatioF();
+    const WholePicture whole = fitWhole(rmg_, width(), height());
+    // Drawn for the larger canvas at the screen's ratio (at most as large as
+    // an image may be), then shrunk to the widget's device pixels.
+    const int largest = std::max(whole.width, whole.height);
+    const double scale = std::min(ratio, 32767.0 / std::max(largest, 1));
+    QImage image = renderToImage(rmg_, whole.view, 0, whole.width, whole.height, scale);
+    if (image.isNull())
+        return image;
+    if (whole.shrink != 1) {
+        image = image.scaled(QSize(static_cast<int>(std::ceil(width() * ratio)),
+                                   static_cast<int>(std::ceil(height() * ratio))),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 void PatternPreviewWidget::paintEvent(QPaintEvent*) {
-    const int w = width();
-    const int h = height();
-    const QImage picture = renderToImage(rmg_, fitView(rmg_, w, h), 0, w, h, devicePixelRatioF());
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), picture);
+    p.drawImage(QPoint(0, 0), picture());
 }
 
 PatternDialog::PatternDialog(Services& services, QWidget* parent)
@@ -62,11 +81,16 @@ void PatternDialog::build() {
     ui_.name = new QLineEdit(fields);
     form->addRow(qs(t::kName), ui_.name);
 
+    // The figures beside the picture: below it they took its height, and on
+    // a small or scaled screen were drawn over it.
     auto* preview = new QGroupBox(qs(t::kPreview), this);
-    auto* previewLayout = new QVBoxLayout(preview);
+    auto* previewLayout = new QHBoxLayout(preview);
     ui_.preview = new PatternPreviewWidget(preview);
     ui_.figures = new QLabel(preview);
     ui_.figures->setWordWrap(true);
+    ui_.figures->setMinimumWidth(160);
+    ui_.figures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui_.figures->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     previewLayout->addWidget(ui_.preview, 1);
     previewLayout->addWidget(ui_.figures);
 

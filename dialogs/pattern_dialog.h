@@ -19,7 +19,9 @@ namespace zw {
 
 class Services;
 
-// The template drawn as the canvas draws it, zoomed to fit the widget.
+// The whole template drawn as the canvas draws it, fitted to the widget as
+// zoom to fit fits the canvas; a template too large for the smallest zoom is
+// drawn for a larger canvas and shrunk (canvas/fit.h, fitWhole).
 class PatternPreviewWidget : public QWidget {
     Q_OBJECT
   public:
@@ -27,6 +29,8 @@ class PatternPreviewWidget : public QWidget {
     void setTemplate(const TRmg& t);
     const TRmg& shown() const { return rmg_; }
     QSize sizeHint() const override { return {360, 360}; }
+    // What the widget shows: its size in logical pixels at its device pixel ratio.
+    QImage picture() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

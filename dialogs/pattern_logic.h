@@ -5,6 +5,7 @@
 
 #include "model/pattern_settings.h"
 #include "model/records.h"
+#include "pattern/generate.h"
 
 #include <array>
 #include <optional>
@@ -36,8 +37,8 @@ inline constexpr std::string_view kCancel = "Отмена";
 inline constexpr std::array<PatternKind, 3> kPatternOrder = {PatternKind::RingCentre,
                                                              PatternKind::Ring, PatternKind::Star};
 
-// The largest variant the dialog's field offers (the command line takes any).
-inline constexpr int kMaxPatternVariant = 999999;
+// The largest variant the dialog's field offers, as the command line.
+inline constexpr int kMaxPatternVariant = kPatternMaxSeed;
 
 // A field's allowed values for the chosen pattern; a field whose range is a
 // single value is shown disabled.

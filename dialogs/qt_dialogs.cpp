@@ -9,126 +9,165 @@
 
 namespace zw {
 
-QtDialogs::QtDialogs(Services& services, QWidget* parent)
-    : form2_(new ZoneDialog(services, parent)), form3_(new ConnectionDialog(parent)),
-      form4_(new TemplateDialog(services, parent)),
-      form5_(new TemplateListDialog(services, parent)), duplicate_(new DuplicateDialog(parent)),
-      pattern_(new PatternDialog(services, parent)) {}
+QtDialogs::QtDialogs(Services& services, QWidget* parent) : services_(services), parent_(parent) {}
 
 QtDialogs::~QtDialogs() {
     // A parent may have deleted them already; the guarded pointers are then null.
-    delete pattern_.data();
-    delete duplicate_.data();
-    delete form5_.data();
-    delete form4_.data();
-    delete form3_.data();
-    delete form2_.data();
+    delete pattern_.window.data();
+    delete duplicate_.window.data();
+    delete form5_.window.data();
+    delete form4_.window.data();
+    delete form3_.window.data();
+    delete form2_.window.data();
+}
+
+template <class Window, class... Args> Window* QtDialogs::built(Lazy<Window>& lazy, Args&... args) {
+    if (!lazy.built) {
+        lazy.window = new Window(args..., parent_.data());
+        lazy.built = true;
+    }
+    return lazy.window.data();
 }
 
 void QtDialogs::setParent(QWidget* parent) {
+    parent_ = parent;
     for (QWidget* w :
-         std::initializer_list<QWidget*>{form2_, form3_, form4_, form5_, duplicate_, pattern_})
+         std::initializer_list<QWidget*>{form2_.window, form3_.window, form4_.window, form5_.window,
+                                         duplicate_.window, pattern_.window})
         if (w)
             w->setParent(parent, w->windowFlags());
 }
 
-ZoneDialog* QtDialogs::zoneDialog() const {
-    return form2_.data();
+ZoneDialog* QtDialogs::zoneDialog() {
+    return built(form2_, services_);
 }
-ConnectionDialog* QtDialogs::connectionDialog() const {
-    return form3_.data();
+ConnectionDialog* QtDialogs::connectionDialog() {
+    return built(form3_);
 }
-TemplateDialog* QtDialogs::templateDialog() const {
-    return form4_.data();
+TemplateDialog* QtDialogs::templateDialog() {
+    return built(form4_, services_);
 }
-TemplateListDialog* QtDialogs::templateListDialog() const {
-    return form5_.data();
+TemplateListDialog* QtDialogs::templateListDialog() {
+    return built(form5_, services_);
 }
-
-DuplicateDialog* QtDialogs::duplicateDialog() const {
-    return duplicate_.data();
+DuplicateDialog* QtDialogs::duplicateDialog() {
+    return built(duplicate_, services_);
 }
-
-PatternDialog* QtDialogs::patternDialog() const {
-    return pattern_.data();
+PatternDialog* QtDialogs::patternDialog() {
+    return built(pattern_, services_);
 }
 
 std::optional<ZoneRecord> QtDialogs::editZone(const ZoneRecord& from) {
-    if (form2_ == nullptr)
-        return std::nullopt;
-    form2_->fill(from);
-    centreOnScreen(*form2_);
-    if (form2_->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return form2_->readBack();
+    return closed(runZone(from));
 }
 
 std::optional<ConnectionRecord> QtDialogs::editConnection(const ConnectionRecord& from,
                                                           bool furtherPassage) {
-    if (form3_ == nullptr)
-        return std::nullopt;
-    if (furtherPassage)
-        form3_->fillFurther(from);
-    else
-        form3_->fill(from);
-    centreOnScreen(*form3_);
-    if (form3_->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return form3_->result();
+    return closed(runConnection(from, furtherPassage));
 }
 
 std::optional<TemplateSettings> QtDialogs::editTemplate(const TRmg& from) {
-    if (form4_ == nullptr)
-        return std::nullopt;
-    form4_->fill(from);
-    centreOnScreen(*form4_);
-    if (form4_->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return form4_->result();
+    return closed(runTemplate(from));
 }
 
 ListOutcome QtDialogs::runTemplateList(TemplateListSession& session) {
-    if (form5_ == nullptr)
-        return ListOutcome::Abandon;
-    return form5_->run(session);
-}
-
-std::optional<DuplicateSettings>
-QtDialogs::duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) {
-    if (duplicate_ == nullptr)
-        return std::nullopt;
-    duplicate_->showForm(suggestedDuplicate(t, zones, lastDuplicate_));
-    return runDuplicate();
-}
-
-std::optional<DuplicateSettings> QtDialogs::runDuplicate() {
-    centreOnScreen(*duplicate_);
-    if (duplicate_->exec() != QDialog::Accepted)
-        return std::nullopt;
-    lastDuplicate_ = duplicate_->form();
-    return duplicate_->form().settings();
-}
-
-std::optional<PatternSettings> QtDialogs::generateFromPattern() {
-    if (pattern_ == nullptr)
-        return std::nullopt;
-    // The last settings of the session come back.
-    pattern_->refresh();
-    centreOnScreen(*pattern_);
-    if (pattern_->exec() != QDialog::Accepted)
-        return std::nullopt;
-    return pattern_->result();
+    return closed(runList(session));
 }
 
 std::optional<std::vector<ZoneRecord>> QtDialogs::editZones(const std::vector<ZoneRecord>& from,
                                                             const std::vector<int64_t>& numbers) {
-    if (form2_ == nullptr || from.empty())
+    return closed(runZones(from, numbers));
+}
+
+std::optional<DuplicateSettings>
+QtDialogs::duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) {
+    return closed(runDuplicate(t, zones));
+}
+
+std::optional<PatternSettings> QtDialogs::generateFromPattern() {
+    return closed(runPattern());
+}
+
+std::optional<ZoneRecord> QtDialogs::runZone(const ZoneRecord& from) {
+    ZoneDialog* dialog = zoneDialog();
+    if (dialog == nullptr)
         return std::nullopt;
-    form2_->fillSeveral(from, numbers);
-    centreOnScreen(*form2_);
-    if (form2_->exec() != QDialog::Accepted)
+    dialog->fill(from);
+    centreOnScreen(*dialog);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return form2_->readBackSeveral(from);
+    return dialog->readBack();
+}
+
+std::optional<ConnectionRecord> QtDialogs::runConnection(const ConnectionRecord& from,
+                                                         bool furtherPassage) {
+    ConnectionDialog* dialog = connectionDialog();
+    if (dialog == nullptr)
+        return std::nullopt;
+    if (furtherPassage)
+        dialog->fillFurther(from);
+    else
+        dialog->fill(from);
+    centreOnScreen(*dialog);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->result();
+}
+
+std::optional<TemplateSettings> QtDialogs::runTemplate(const TRmg& from) {
+    TemplateDialog* dialog = templateDialog();
+    if (dialog == nullptr)
+        return std::nullopt;
+    dialog->fill(from);
+    centreOnScreen(*dialog);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->result();
+}
+
+ListOutcome QtDialogs::runList(TemplateListSession& session) {
+    TemplateListDialog* dialog = templateListDialog();
+    if (dialog == nullptr)
+        return ListOutcome::Abandon;
+    return dialog->run(session);
+}
+
+std::optional<DuplicateSettings> QtDialogs::runDuplicate(const TRmg& t,
+                                                         const std::vector<int32_t>& zones) {
+    DuplicateDialog* dialog = duplicateDialog();
+    if (dialog == nullptr)
+        return std::nullopt;
+    dialog->showForm(suggestedDuplicate(t, zones, lastDuplicate_));
+    centreOnScreen(*dialog);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    // The last duplicate accepted in this session comes back next time.
+    lastDuplicate_ = dialog->form();
+    return dialog->form().settings();
+}
+
+std::optional<PatternSettings> QtDialogs::runPattern() {
+    PatternDialog* dialog = patternDialog();
+    if (dialog == nullptr)
+        return std::nullopt;
+    // The last settings of the session come back.
+    dialog->refresh();
+    centreOnScreen(*dialog);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->result();
+}
+
+std::optional<std::vector<ZoneRecord>> QtDialogs::runZones(const std::vector<ZoneRecord>& from,
+                                                           const std::vector<int64_t>& numbers) {
+    ZoneDialog* dialog = zoneDialog();
+    if (dialog == nullptr || from.empty())
+        return std::nullopt;
+    dialog->fillSeveral(from, numbers);
+    centreOnScreen(*dialog);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->readBackSeveral(from);
 }
 
 } // namespace zw

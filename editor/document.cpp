@@ -2,6 +2,8 @@
 
 #include "model/text.h"
 
+#include <utility>
+
 namespace zw {
 
 std::string captionFor(std::string_view cp1251Name) {
@@ -13,32 +15,35 @@ void Document::announce(const DocumentChange& change) const {
         listener_(change);
 }
 
-DocumentChange Document::install(TRmg t) {
+DocumentChange Document::changeTo(const TRmg& t) {
     DocumentChange change;
     change.name = t.name != rmg_.name;
     change.content = !(t == rmg_);
-    rmg_ = std::move(t);
+    if (change.content)
+        ++revision_;
     return change;
 }
 
 void Document::commit(std::string_view stepName, TRmg changed) {
-    history_.push(rmg_, std::string(stepName));
     const bool fewerZones = changed.zones.size() < rmg_.zones.size();
-    DocumentChange change = install(std::move(changed));
+    DocumentChange change = changeTo(changed);
+    // The template replaced goes to the history whole.
+    history_.push(std::exchange(rmg_, std::move(changed)), std::string(stepName));
     change.history = true;
     change.zonesRemoved = fewerZones;
     announce(change);
 }
 
 void Document::replace(TRmg t, Replacement how, std::string_view stepName) {
+    DocumentChange change = changeTo(t);
     if (how == Replacement::AsStep) {
-        history_.push(rmg_, std::string(stepName));
+        history_.push(std::exchange(rmg_, std::move(t)), std::string(stepName));
     } else {
         history_.clear();
         if (how == Replacement::FreshUnsaved)
             history_.markNeverSaved();
+        rmg_ = std::move(t);
     }
-    DocumentChange change = install(std::move(t));
     // Even an equal template is a new one: what named its items goes.
     change.replaced = true;
     change.history = true;
@@ -46,7 +51,8 @@ void Document::replace(TRmg t, Replacement how, std::string_view stepName) {
 }
 
 void Document::storeDerived(TRmg t) {
-    const DocumentChange change = install(std::move(t));
+    const DocumentChange change = changeTo(t);
+    rmg_ = std::move(t);
     history_.currentChanged(rmg_);
     announce(change);
 }
@@ -54,8 +60,9 @@ void Document::storeDerived(TRmg t) {
 bool Document::stepBack() {
     if (!history_.canStepBack())
         return false;
-    TRmg shown = history_.stepBack(rmg_);
-    DocumentChange change = install(std::move(shown));
+    const TRmg& shown = history_.stepBack(rmg_);
+    DocumentChange change = changeTo(shown);
+    rmg_ = shown;
     change.history = true;
     announce(change);
     return true;
@@ -64,8 +71,9 @@ bool Document::stepBack() {
 bool Document::stepForward() {
     if (!history_.canStepForward())
         return false;
-    TRmg shown = history_.stepForward(rmg_);
-    DocumentChange change = install(std::move(shown));
+    const TRmg& shown = history_.stepForward(rmg_);
+    DocumentChange change = changeTo(shown);
+    rmg_ = shown;
     change.history = true;
     announce(change);
     return true;

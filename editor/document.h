@@ -8,6 +8,7 @@
 #include "model/history.h"
 #include "model/records.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,10 @@ class Document {
     // "Редактор шаблонов - " + name, UTF-8.
     std::string caption() const { return captionFor(rmg_.name); }
 
+    // Counts every change of the template: equal counts of one document mean
+    // an equal template.
+    uint64_t revision() const { return revision_; }
+
     const History& history() const { return history_; }
     bool modified() const { return history_.modified(); }
     bool canStepBack() const { return history_.canStepBack(); }
@@ -82,10 +87,12 @@ class Document {
 
   private:
     void announce(const DocumentChange& change) const;
-    // Installs `t` and returns what differs from the template it replaces.
-    DocumentChange install(TRmg t);
+    // What differs between the template and `t`, which is about to replace
+    // it; a difference counts one revision.
+    DocumentChange changeTo(const TRmg& t);
 
     TRmg rmg_;
+    uint64_t revision_ = 0;
     History history_;
     Listener listener_;
 };

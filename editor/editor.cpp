@@ -1,15 +1,13 @@
 #include "editor/editor.h"
 
 #include "canvas/fit.h"
-#include "editor/commands/edit_selected_zones.h"
-#include "editor/commands/load_project.h"
-#include "editor/step_names.h"
-#include "editor/toolbar.h"
+#include "editor/tools/edit_selected_zones.h"
+#include "editor/tools/tool_set.h"
 
 namespace zw {
 
 Editor::Editor(Services& services, PropertyDialogs& dialogs)
-    : services_(services), dialogs_(dialogs, *this) {
+    : services_(services), dialogs_(dialogs) {
     document_.setListener([this](const DocumentChange& c) { documentChanged(c); });
     viewController_.setListener([this](ViewChange what) {
         switch (what) {
@@ -60,8 +58,8 @@ void Editor::documentChanged(const DocumentChange& c) {
         notifyCaption(); // the name, or the modified mark
     if (c.history)
         notifyButtons();
-    if (autosave_ && (c.content || c.name || c.history))
-        autosave_->changed();
+    if (follower_)
+        follower_(c);
 }
 
 void Editor::notifyRedraw() {
@@ -82,39 +80,6 @@ void Editor::notifyButtons() {
 void Editor::notifyTemplateChanged() {
     if (view_)
         view_->templateChanged();
-}
-
-std::optional<ZoneRecord> Editor::DialogsThatMarkClosing::editZone(const ZoneRecord& from) {
-    return closed(inner_.editZone(from));
-}
-
-std::optional<ConnectionRecord>
-Editor::DialogsThatMarkClosing::editConnection(const ConnectionRecord& from, bool furtherPassage) {
-    return closed(inner_.editConnection(from, furtherPassage));
-}
-
-std::optional<TemplateSettings> Editor::DialogsThatMarkClosing::editTemplate(const TRmg& from) {
-    return closed(inner_.editTemplate(from));
-}
-
-ListOutcome Editor::DialogsThatMarkClosing::runTemplateList(TemplateListSession& session) {
-    return closed(inner_.runTemplateList(session));
-}
-
-std::optional<std::vector<ZoneRecord>>
-Editor::DialogsThatMarkClosing::editZones(const std::vector<ZoneRecord>& from,
-                                          const std::vector<int64_t>& numbers) {
-    return closed(inner_.editZones(from, numbers));
-}
-
-std::optional<DuplicateSettings>
-Editor::DialogsThatMarkClosing::duplicateZonesForPlayers(const TRmg& t,
-                                                         const std::vector<int32_t>& zones) {
-    return closed(inner_.duplicateZonesForPlayers(t, zones));
-}
-
-std::optional<PatternSettings> Editor::DialogsThatMarkClosing::generateFromPattern() {
-    return closed(inner_.generateFromPattern());
 }
 
 void Editor::setSelection(Selection s) {
@@ -165,56 +130,6 @@ void Editor::showZones(const std::vector<int>& numbers) {
         viewController_.setOrigin(v->originX, v->originY);
 }
 
-// ---- Commands ----
-
-std::optional<std::string> Editor::takePendingLoadPath() {
-    std::optional<std::string> path = std::move(pendingLoad_);
-    pendingLoad_.reset();
-    return path;
-}
-
-// ---- Recovery and recent files ----
-
-void Editor::enableRecovery(RecoveryStore store, AutosaveTimer& timer) {
-    autosave_ = std::make_unique<Autosave>(std::move(store), timer, document_, services_);
-}
-
-void Editor::offerRecovery() {
-    if (!autosave_)
-        return;
-    auto recovered = autosave_->offerOrphans();
-    if (!recovered)
-        return;
-    document_.replace(std::move(*recovered), Replacement::AsStep, kRecoveredStep);
-    autosave_->installed();
-}
-
-void Editor::openRecent(const std::string& path) {
-    if (const auto message = recent_.dropIfMissing(path)) {
-        services_.messageBox(*message, MessageKind::Information, MessageButtons::Ok);
-        if (view_)
-            view_->recentFilesChanged();
-        return;
-    }
-    setPendingLoadPath(path);
-    loadProject(*this);
-    // A load stopped at the question about unsaved changes leaves the path unused.
-    pendingLoad_.reset();
-}
-
-void Editor::projectFileUsed(const std::string& path) {
-    if (autosave_)
-        autosave_->dropCopy();
-    recent_.add(path);
-    if (view_)
-        view_->recentFilesChanged();
-}
-
-void Editor::dropRecoveryCopy() {
-    if (autosave_)
-        autosave_->dropCopy();
-}
-
 std::optional<GridPoint> Editor::pointerNode() const {
     if (!pointer_ || pointer_->x < 0 || pointer_->y < 0 ||
         pointer_->x >= viewController_.canvasWidth() ||
@@ -234,13 +149,8 @@ void Editor::toolClicked(ToolId id) {
 }
 
 void Editor::setTool(ToolId id) {
-    const ToolbarEntry* entry = findToolbarEntry(id);
-    if (entry && entry->isTool()) {
-        if (!tool_ || tool_->id() != id)
-            tool_ = entry->makeTool(toolContext_);
-    } else {
-        tool_.reset();
-    }
+    if (!tool_ || tool_->id() != id)
+        tool_ = makeToolOf(id, toolContext_);
     notifyButtons();
 }
 
@@ -281,7 +191,7 @@ void Editor::rightPress(int32_t x, int32_t y) {
     // A zone of a selection of several zones: the dialog edits them all.
     const auto k = zoneOf(document_.rmg(), hover_.item());
     if (k && selection_.zones().size() >= 2 && selection_.hasZone(*k)) {
-        editSelectedZones(*this);
+        editSelectedZones(toolContext_);
         return;
     }
     if (tool_)

@@ -1,22 +1,21 @@
 // The editor: the one open template (Document), the view of the canvas
 // (ViewController), the selection, the tool that is down and the item under the
-// pointer. The window, the tests and the command-line tool drive the very same
-// parts and commands; the Qt main window only forwards events here and mirrors
-// the state back onto its widgets through EditorView.
+// pointer. What a run keeps beside them (recent files, recovery, the file to
+// load) is the session's (editor/session.h). The window and the tests drive the
+// very same parts and commands; the Qt main window only forwards events here
+// and mirrors the state back onto its widgets through EditorView.
 #pragma once
 
-#include "editor/autosave.h"
 #include "editor/document.h"
 #include "editor/hover.h"
-#include "editor/recent_files.h"
 #include "editor/selection.h"
 #include "editor/tools/tool.h"
 #include "editor/view_controller.h"
 #include "model/transform.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
-#include "rmg/graph.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,19 +23,17 @@
 
 namespace zw {
 
-// Notifications to the window. Every method has an empty default, so tests and
-// the command-line tool can run without one.
+// Notifications to the window. Every method has an empty default, so tests can
+// run without one.
 class EditorView {
   public:
     virtual ~EditorView() = default;
-    virtual void redraw() {}              // repaint the canvas from the editor's state
-    virtual void captionChanged() {}      // Document::caption() or modified() changed
-    virtual void buttonsChanged() {}      // history, zoom or tool button states changed
-    virtual void scrollBarsChanged() {}   // ranges or positions of the scroll bars changed
-    virtual void infoPanelChanged() {}    // the hover panel's content, place or visibility
-    virtual void templateChanged() {}     // the template's content: what is analysed of it
-    virtual void toggleAnalysisPanel() {} // the analysis panel's button or shortcut
-    virtual void recentFilesChanged() {}  // Editor::recentFiles() changed: store and show it
+    virtual void redraw() {}            // repaint the canvas from the editor's state
+    virtual void captionChanged() {}    // Document::caption() or modified() changed
+    virtual void buttonsChanged() {}    // history, zoom or tool button states changed
+    virtual void scrollBarsChanged() {} // ranges or positions of the scroll bars changed
+    virtual void infoPanelChanged() {}  // the hover panel's content, place or visibility
+    virtual void templateChanged() {}   // the template's content: what is analysed of it
 };
 
 class Editor {
@@ -58,15 +55,17 @@ class Editor {
 
     // The document is the only writer of the template: read it through
     // document().rmg(), change it through document().commit()/replace(). The
-    // commands of the toolbar are free functions over the editor
-    // (editor/commands/), one file each.
+    // commands of the toolbar are free functions over the editor or the
+    // session (editor/commands/), one file each.
 
-    // Set by the command line: the next load reads this path instead of asking.
-    void setPendingLoadPath(std::string path) { pendingLoad_ = std::move(path); }
-    std::optional<std::string> takePendingLoadPath();
+    // One more party told of every change of the template, after the
+    // editor's own parts (the session's recovery copy); empty: none.
+    void setChangeFollower(std::function<void(const DocumentChange&)> follower) {
+        follower_ = std::move(follower);
+    }
 
     // ---- Tools and mouse ----
-    // The tool that is down (a toolbar id, see editor/toolbar.h), or kNoTool.
+    // The tool that is down (a toolbar id, see editor/tools/tool_set.h), or kNoTool.
     ToolId tool() const { return tool_ ? tool_->id() : kNoTool; }
     // A click on a tool button: the clicked tool goes down, or up when it was down.
     void toolClicked(ToolId id);
@@ -84,7 +83,8 @@ class Editor {
     // Looks the item under the pointer up again at its last position over the
     // canvas (none when it is not over the canvas) and updates the panel. Run
     // after everything that changes the picture under a resting pointer: a zoom,
-    // a scroll, a step back or forward, a load, an import, a closed dialog.
+    // a scroll, a step back or forward, a load, an import; the window's dialogs
+    // run it once they close.
     void refreshHover();
 
     // ---- Selection ----
@@ -97,35 +97,6 @@ class Editor {
     // Selects the zones of the given numbers (1-based; others are skipped) and
     // centres the view on them at the current zoom.
     void showZones(const std::vector<int>& numbers);
-
-    // ---- Panels of the window ----
-    void toggleAnalysisPanel() {
-        if (view_)
-            view_->toggleAnalysisPanel();
-    }
-
-    // ---- Recovery of unsaved work (editor/autosave.h) ----
-    // Keeps a copy of unsaved work through `store`, timed by `timer`; without
-    // it (tests, the command-line tool) nothing is kept.
-    void enableRecovery(RecoveryStore store, AutosaveTimer& timer);
-    // Start-up, before the command-line file: offers what an earlier editor
-    // left; a recovered template is shown as modified and unsaved.
-    void offerRecovery();
-
-    // ---- Recent files ----
-    const RecentFiles& recentFiles() const { return recent_; }
-    // The list as stored at the last run.
-    void setRecentFiles(RecentFiles files) { recent_ = std::move(files); }
-    // An entry of the list picked: a file that is gone is dropped with a
-    // message, any other is loaded as the load command loads it.
-    void openRecent(const std::string& path);
-
-    // For the project commands: a save wrote `path` or a load read it (the
-    // recent list takes it, the recovery copy goes).
-    void projectFileUsed(const std::string& path);
-    // The template was replaced or the window closes cleanly: the recovery
-    // copy of the old one goes.
-    void dropRecoveryCopy();
 
     // The pointer left the canvas: nothing is under it (a paste then goes
     // beside the originals, the hover panel hides) until it comes back.
@@ -143,9 +114,6 @@ class Editor {
     // The selection and the drag's feedback, for the renderer. Valid until the
     // selection changes.
     CanvasOverlay canvasOverlay() const;
-
-    // ---- Layout generator (one per run) ----
-    LayoutRandom& layoutRandom() { return layoutRandom_; }
 
     // The canvas is repainted without a change of the template (drag feedback).
     void notifyRedraw();
@@ -166,36 +134,8 @@ class Editor {
         bool was_;
     };
     bool toolActing_ = false;
-    // Looks the hover up again whenever a property dialog closes: the pointer
-    // was over the dialog, not the canvas, while it was open.
-    class DialogsThatMarkClosing : public PropertyDialogs {
-      public:
-        DialogsThatMarkClosing(PropertyDialogs& inner, Editor& editor)
-            : inner_(inner), editor_(editor) {}
-        std::optional<ZoneRecord> editZone(const ZoneRecord& from) override;
-        std::optional<ConnectionRecord> editConnection(const ConnectionRecord& from,
-                                                       bool furtherPassage) override;
-        std::optional<TemplateSettings> editTemplate(const TRmg& from) override;
-        ListOutcome runTemplateList(TemplateListSession& session) override;
-        std::optional<std::vector<ZoneRecord>>
-        editZones(const std::vector<ZoneRecord>& from,
-                  const std::vector<int64_t>& numbers) override;
-        std::optional<DuplicateSettings>
-        duplicateZonesForPlayers(const TRmg& t, const std::vector<int32_t>& zones) override;
-        std::optional<PatternSettings> generateFromPattern() override;
-
-      private:
-        // The dialog's answer, after the hover was looked up again.
-        template <typename Answer> Answer closed(Answer answer) {
-            editor_.refreshHover();
-            return answer;
-        }
-        PropertyDialogs& inner_;
-        Editor& editor_;
-    };
-
     Services& services_;
-    DialogsThatMarkClosing dialogs_;
+    PropertyDialogs& dialogs_;
     EditorView* view_ = nullptr;
     std::optional<PixelPoint> pointer_; // last position over the canvas
 
@@ -214,10 +154,7 @@ class Editor {
                              .select = [this](Selection s) { setSelection(std::move(s)); },
                              .repaint = [this] { notifyRedraw(); }};
     std::unique_ptr<Tool> tool_;
-    std::optional<std::string> pendingLoad_;
-    LayoutRandom layoutRandom_;
-    std::unique_ptr<Autosave> autosave_;
-    RecentFiles recent_;
+    std::function<void(const DocumentChange&)> follower_;
 };
 
 } // namespace zw

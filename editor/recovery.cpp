@@ -1,5 +1,6 @@
 #include "editor/recovery.h"
 
+#include "model/numbers.h"
 #include "model/text.h"
 
 #include <algorithm>
@@ -47,13 +48,7 @@ namespace {
 std::optional<std::int64_t> plainNumber(std::string_view digits) {
     if (digits.empty() || digits.size() > 10 || digits.front() == '0')
         return std::nullopt;
-    std::int64_t n = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        n = n * 10 + (c - '0');
-    }
-    return n;
+    return parseInteger(digits, kDigitsOnly);
 }
 
 } // namespace

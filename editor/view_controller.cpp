@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace zw {
 
@@ -62,31 +63,42 @@ void ViewController::smoothWheel(int delta, std::optional<PixelPoint> pointer) {
         zoomAbout(state_.zoomLevel + (notches > 0 ? -1 : 1), pointer.value_or(centre()));
 }
 
+namespace {
+
+// One node further, held at the ends of the 32-bit grid (an origin there
+// shows zones a file put at the very end).
+int32_t nodeBeside(int32_t v, int d) {
+    return static_cast<int32_t>(std::clamp<int64_t>(
+        int64_t{v} + d, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+} // namespace
+
 void ViewController::keyChar(char32_t c) {
     switch (c) {
     case U'A':
     case U'a':
     case U'Ф':
     case U'ф':
-        setOrigin(state_.originX - 1, state_.originY);
+        setOrigin(nodeBeside(state_.originX, -1), state_.originY);
         break;
     case U'D':
     case U'd':
     case U'В':
     case U'в':
-        setOrigin(state_.originX + 1, state_.originY);
+        setOrigin(nodeBeside(state_.originX, 1), state_.originY);
         break;
     case U'S':
     case U's':
     case U'Ы':
     case U'ы':
-        setOrigin(state_.originX, state_.originY + 1);
+        setOrigin(state_.originX, nodeBeside(state_.originY, 1));
         break;
     case U'W':
     case U'w':
     case U'Ц':
     case U'ц':
-        setOrigin(state_.originX, state_.originY - 1);
+        setOrigin(state_.originX, nodeBeside(state_.originY, -1));
         break;
     default:
         break;

@@ -28,9 +28,10 @@
 #include "editor/commands/start_up.h"
 #include "editor/commands/symmetry_commands.h"
 #include "editor/commands/template_settings.h"
+#include "editor/commands/toolbar.h"
 #include "editor/commands/view_commands.h"
 #include "editor/editor.h"
-#include "editor/toolbar.h"
+#include "editor/session.h"
 #include "model/fragment.h"
 #include "model/project_file.h"
 #include "model/zone_rules.h"
@@ -484,8 +485,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     services.files.files["/zw/header.txt"] = "header\r\n";
     Editor editor(services, dialogs);
+    Session session(editor);
     editor.viewController().setCanvasSize(kCanvasW, kCanvasH);
-    startUp(editor);
+    startUp(session);
 
     std::vector<ToolId> tools;
     for (const ToolbarEntry& entry : toolbarEntries())
@@ -537,19 +539,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             deleteSelection(editor);
             break;
         case 9:
-            newTemplate(editor);
+            newTemplate(session);
             replaced = true;
             break;
         case 10:
-            loadProject(editor);
+            loadProject(session);
             replaced = true;
             break;
         case 11:
-            importCommand(editor);
+            importCommand(session);
             replaced = true;
             break;
         case 12:
-            saveProject(editor);
+            saveProject(session);
             break;
         case 13:
             editor.document().stepBack();
@@ -591,7 +593,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             compileCommand(editor);
             break;
         case 25:
-            newFromPattern(editor);
+            newFromPattern(session);
             replaced = true;
             break;
         case 26:
@@ -601,7 +603,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             zoomToFit(editor);
             break;
         case 28:
-            (void)closeRequest(editor);
+            (void)closeRequest(session);
             break;
         default:
             editor.pointerLeft();

@@ -156,39 +156,21 @@ TRmg extractFragment(const TRmg& t, std::span<const int32_t> sel) {
 }
 
 std::string fragmentToText(const TRmg& fragment) {
-    nlohmann::ordered_json records = templateToJson(fragment);
     // Keys that hold the default value are left out: the reader starts every
     // record from the defaults, so the fragment reads back the same, and the
     // text (and the time to read it) shrinks to what differs.
-    TRmg defaults;
-    defaults.zones.push_back(makeDefaultZone());
-    defaults.connections.push_back(makeDefaultConnection());
-    const nlohmann::ordered_json defaultRecords = templateToJson(defaults);
-    const auto& defaultZone = defaultRecords["zones"][0];
-    const auto& defaultConnection = defaultRecords["connections"][0];
-    const auto& defaultPassage = defaultConnection["passages"][0];
-    auto dropDefaults = [](nlohmann::ordered_json& record, const nlohmann::ordered_json& base) {
-        for (auto it = record.begin(); it != record.end();) {
-            const auto b = base.find(it.key());
-            it = (b != base.end() && *b == *it) ? record.erase(it) : std::next(it);
-        }
-    };
-    for (auto& zone : records["zones"])
-        dropDefaults(zone, defaultZone);
-    for (auto& connection : records["connections"]) {
-        auto& passages = connection["passages"];
-        for (auto& passage : passages)
-            dropDefaults(passage, defaultPassage);
-        while (!passages.empty() && passages.back().empty())
-            passages.erase(passages.size() - 1);
-        if (passages.empty())
-            connection.erase("passages");
-        dropDefaults(connection, defaultConnection);
-    }
+    const ZoneRecord defaultZone = makeDefaultZone();
+    const ConnectionRecord defaultConnection = makeDefaultConnection();
+    nlohmann::ordered_json zones = nlohmann::ordered_json::array();
+    for (const ZoneRecord& z : fragment.zones)
+        zones.push_back(zoneToJson(z, defaultZone));
+    nlohmann::ordered_json connections = nlohmann::ordered_json::array();
+    for (const ConnectionRecord& c : fragment.connections)
+        connections.push_back(connectionToJson(c, defaultConnection));
     nlohmann::ordered_json out = nlohmann::ordered_json::object();
     out[std::string(kFragmentMarker)] = kFragmentVersion;
-    out["zones"] = std::move(records["zones"]);
-    out["connections"] = std::move(records["connections"]);
+    out["zones"] = std::move(zones);
+    out["connections"] = std::move(connections);
     return out.dump();
 }
 

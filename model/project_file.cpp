@@ -584,16 +584,4 @@ bool keptFitsProject(const TRmg& t) {
            encodeKept(t).size() <= static_cast<size_t>(kMaxProjectKeptBytes);
 }
 
-std::string withProjectExtension(const std::string& path) {
-    const size_t sep = path.find_last_of("/\\");
-    const size_t nameStart = sep == std::string::npos ? 0 : sep + 1;
-    const size_t dot = path.rfind('.');
-    std::string ext;
-    if (dot != std::string::npos && dot >= nameStart)
-        ext = path.substr(dot);
-    if (asciiLowercase(ext) == ".tpz")
-        return path;
-    return path + ".tpz";
-}
-
 } // namespace zw

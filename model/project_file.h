@@ -63,7 +63,6 @@ bool nameFitsProject(std::string_view cp1251Name);
 // The same for the template's kept cells and the limits on them.
 bool keptFitsProject(const TRmg& t);
 
-// ".tpz" appended unless the extension, with A-Z lowered, already is ".tpz".
-std::string withProjectExtension(const std::string& path);
+inline constexpr std::string_view kProjectExtension = ".tpz";
 
 } // namespace zw

@@ -1,5 +1,7 @@
 #include "model/records.h"
 
+#include <algorithm>
+
 namespace zw {
 
 TRmg makeNewTemplate() {
@@ -58,6 +60,29 @@ bool TRmg::hasKeptCells() const {
             if (!p.kept.cells.empty())
                 return true;
     return false;
+}
+
+std::vector<std::string> keptCellNames(const TRmg& t) {
+    std::vector<std::string> names;
+    // Cells of columns no record reads first: those are lost whole without
+    // their columns; then the classic ones kept as written.
+    for (const bool classic : {false, true}) {
+        auto add = [&](const std::vector<KeptCell>& cells) {
+            for (const KeptCell& c : cells)
+                if (c.readAs.has_value() == classic &&
+                    std::find(names.begin(), names.end(), c.name) == names.end())
+                    names.push_back(c.name);
+        };
+        add(t.kept.cells);
+        for (const ZoneRecord& z : t.zones)
+            add(z.kept.cells);
+        for (const ConnectionRecord& c : t.connections)
+            for (const PassageRecord& p : c.passages)
+                add(p.kept.cells);
+        for (const KeptRow& r : t.kept.rows)
+            add(r.cells);
+    }
+    return names;
 }
 
 std::optional<int32_t> playerKindOf(const TRmg& t, int32_t p) {

@@ -185,6 +185,11 @@ struct TRmg {
     void removeConnection(int k);
 };
 
+// The names of the kept cells of a template, each once: the cells of columns
+// the records don't read, then the classic cells kept as written; each in the
+// order of the template's own, its zones', its passages' and its kept rows'.
+std::vector<std::string> keptCellNames(const TRmg& t);
+
 // The new template: "Unnamed template", sizes [4, 9], two players of kind 0, nothing else.
 TRmg makeNewTemplate();
 inline void resetTemplate(TRmg& t) {

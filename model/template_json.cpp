@@ -36,11 +36,16 @@ template <LaidOutRecord Record> ordered_json toJson(const std::vector<Record>& r
         a.push_back(toJson(r));
     return a;
 }
+// Appends a key that `out` does not hold yet. The object keeps its keys in a
+// list in order, where operator[] would first look the key up: a record's
+// keys are known to differ, and adding them costs no look-up.
+void appendKey(ordered_json& out, const char* key, ordered_json value) {
+    out.get_ref<ordered_json::object_t&>().emplace_back(key, std::move(value));
+}
 // Adds the record's fields to `out` under their keys, in record order.
 template <LaidOutRecord Record> void addFields(ordered_json& out, const Record& r) {
-    forEachField<Record>([&](const auto& f) { out[f.key] = toJson(r.*(f.member)); });
+    forEachField<Record>([&](const auto& f) { appendKey(out, f.key, toJson(r.*(f.member))); });
 }
-
 // Kept cells by their header names: the text alone when that is all the cell
 // has, else an object of the text, "quoted" and "readAs".
 ordered_json keptCellsToJson(const std::vector<KeptCell>& cells) {
@@ -96,12 +101,51 @@ concept KeepsCells = requires(const Record& r) {
     { r.kept } -> std::same_as<const KeptCells&>;
 };
 
+// The record's "extended" object when it keeps anything.
+template <LaidOutRecord Record> void addKept(ordered_json& out, const Record& r) {
+    if constexpr (KeepsCells<Record>)
+        if (!r.kept.empty())
+            appendKey(out, "extended", keptToJson(r.kept));
+}
+
 template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
     ordered_json o = ordered_json::object();
     addFields(o, r);
-    if constexpr (KeepsCells<Record>)
-        if (!r.kept.empty())
-            o["extended"] = keptToJson(r.kept);
+    addKept(o, r);
+    return o;
+}
+
+template <class Value> struct IsRecordList : std::false_type {};
+template <LaidOutRecord Record, size_t N>
+struct IsRecordList<std::array<Record, N>> : std::true_type {};
+
+// The fields of `r` that differ from those of `base`. A list of records a
+// reader may give in part (ListRule::UpToAll) is written entry by entry the
+// same way, without the empty entries at its end, and left out when none
+// remains; any other field is written whole or not at all.
+template <LaidOutRecord Record> ordered_json toJson(const Record& r, const Record& base) {
+    ordered_json o = ordered_json::object();
+    forEachField<Record>([&](const auto& f) {
+        const auto& value = r.*(f.member);
+        const auto& held = base.*(f.member);
+        if constexpr (IsRecordList<std::remove_cvref_t<decltype(value)>>::value) {
+            if (f.rule == ListRule::UpToAll) {
+                size_t count = value.size();
+                while (count > 0 && value[count - 1] == held[count - 1])
+                    --count;
+                if (count > 0) {
+                    ordered_json list = ordered_json::array();
+                    for (size_t i = 0; i < count; ++i)
+                        list.push_back(toJson(value[i], held[i]));
+                    appendKey(o, f.key, std::move(list));
+                }
+                return;
+            }
+        }
+        if (!(value == held))
+            appendKey(o, f.key, toJson(value));
+    });
+    addKept(o, r);
     return o;
 }
 
@@ -129,45 +173,54 @@ std::string indexPath(const std::string& at, size_t i) {
     throw Refusal{path.empty() ? what : path + ": " + what};
 }
 
+// The number and the noun in the form that follows it: `one` after 1, 21 …,
+// `few` after 2–4, 22–24 …, `many` otherwise (11–14 included).
+std::string valuesCount(size_t n, const char* one, const char* few, const char* many) {
+    const size_t last = n % 10;
+    const bool teens = n % 100 >= 11 && n % 100 <= 14;
+    const char* form = teens ? many : last == 1 ? one : last >= 2 && last <= 4 ? few : many;
+    return std::to_string(n) + " " + form;
+}
+
 template <class J> int32_t readInt32(const J& v, const std::string& path) {
     if (!v.is_number_integer())
-        refuse(path, "expected an integer");
+        refuse(path, "ожидается целое число");
     if (v.is_number_unsigned()) {
         if (v.template get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-            refuse(path, "integer out of the 32-bit range");
+            refuse(path, "число вне 32-битного диапазона");
     } else {
         const int64_t n = v.template get<int64_t>();
         if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
-            refuse(path, "integer out of the 32-bit range");
+            refuse(path, "число вне 32-битного диапазона");
     }
     return static_cast<int32_t>(v.template get<int64_t>());
 }
 
 template <class J> bool readBool(const J& v, const std::string& path) {
     if (!v.is_boolean())
-        refuse(path, "expected true or false");
+        refuse(path, "ожидается true или false");
     return v.template get<bool>();
 }
 
 // A string that Windows-1251 can hold, converted to it.
 template <class J> std::string readCp1251(const J& v, const std::string& path) {
     if (!v.is_string())
-        refuse(path, "expected a string");
+        refuse(path, "ожидается строка");
     const auto& utf8 = v.template get_ref<const std::string&>();
     if (!utf8FitsCp1251(utf8))
-        refuse(path, "has characters that Windows-1251 cannot hold");
+        refuse(path, "есть символы, которых нет в кодировке Windows-1251");
     return utf8ToCp1251(utf8);
 }
 
 template <class J> const J& expectArray(const J& v, const std::string& path) {
     if (!v.is_array())
-        refuse(path, "expected an array");
+        refuse(path, "ожидается список");
     return v;
 }
 
 template <class J> const J& expectObject(const J& v, const std::string& path) {
     if (!v.is_object())
-        refuse(path, "expected an object");
+        refuse(path, "ожидается объект");
     return v;
 }
 
@@ -189,7 +242,7 @@ template <class J> class ObjectReader {
     void finish() const {
         for (const auto& item : obj_.items())
             if (!known_.count(item.key()))
-                refuse(path(item.key()), "unknown key");
+                refuse(path(item.key()), "неизвестный ключ");
     }
 
   private:
@@ -212,9 +265,9 @@ template <class J, class Element, size_t N>
 void fromJson(const J& j, const std::string& path, std::array<Element, N>& values, ListRule rule) {
     const size_t count = expectArray(j, path).size();
     if (rule == ListRule::Exact && count != N)
-        refuse(path, "expected " + std::to_string(N) + " entries");
+        refuse(path, "ожидается " + valuesCount(N, "значение", "значения", "значений"));
     if (count > N)
-        refuse(path, "at most " + std::to_string(N) + " entries");
+        refuse(path, "не более " + valuesCount(N, "значения", "значений", "значений"));
     for (size_t i = 0; i < count; ++i)
         fromJson(j[i], indexPath(path, i), values[i], ListRule::Exact);
 }
@@ -234,17 +287,17 @@ template <class J> std::vector<KeptCell> readKeptCells(const J& j, const std::st
         const std::string path = keyPath(at, item.key());
         KeptCell c;
         if (!utf8FitsCp1251(item.key()))
-            refuse(path, "the name has characters that Windows-1251 cannot hold");
+            refuse(path, "в названии поля есть символы, которых нет в кодировке Windows-1251");
         c.name = utf8ToCp1251(item.key());
         if (item.value().is_string()) {
             c.text = readCp1251(item.value(), path);
         } else {
             if (!item.value().is_object())
-                refuse(path, "expected a string or an object");
+                refuse(path, "ожидается строка или объект");
             ObjectReader<J> r(item.value(), path);
             const J* text = r.find("text");
             if (!text)
-                refuse(r.path("text"), "missing");
+                refuse(r.path("text"), "нет ключа");
             c.text = readCp1251(*text, r.path("text"));
             if (const J* quoted = r.find("quoted"))
                 c.quoted = readBool(*quoted, r.path("quoted"));
@@ -282,7 +335,7 @@ template <class J> KeptTemplate readKeptTemplate(const J& j, const std::string& 
             KeptRow row;
             const J* number = rr.find("row");
             if (!number)
-                refuse(rr.path("row"), "missing");
+                refuse(rr.path("row"), "нет ключа");
             row.row = readInt32(*number, rr.path("row"));
             if (const J* count = rr.find("cellCount"))
                 row.cellCount = readInt32(*count, rr.path("cellCount"));
@@ -322,10 +375,10 @@ ConnectionRecord readConnection(const J& j, const std::string& at, size_t zoneCo
     // into a file that would not load.
     for (const auto& [key, zone] : {std::pair{"zoneA", c.zoneA}, std::pair{"zoneB", c.zoneB}})
         if (zone < 0 || static_cast<size_t>(zone) >= zoneCount)
-            refuse(r.path(key), "no zone with index " + std::to_string(zone) + " (there are " +
-                                    std::to_string(zoneCount) + " zones)");
+            refuse(r.path(key), "нет локации с индексом " + std::to_string(zone) + " (всего " +
+                                    valuesCount(zoneCount, "локация", "локации", "локаций") + ")");
     if (c.passageCount < 1 || c.passageCount > kPassageSlots)
-        refuse(r.path("passageCount"), "must lie in 1..8");
+        refuse(r.path("passageCount"), "должно быть от 1 до 8");
     return c;
 }
 
@@ -335,20 +388,20 @@ template <class J> TRmg readTemplate(const J& j) {
     if (const J* name = r.find("name")) {
         t.name = readCp1251(*name, "name");
         if (!nameFitsProject(t.name))
-            refuse("name", "too long for a project file");
+            refuse("name", "слишком длинное для файла проекта");
     }
     readFields(r, t.header);
     readFields(r, t.kinds);
     if (const J* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
-            refuse("zones", "more than 65535 zones");
+            refuse("zones", "больше 65535 локаций");
         for (size_t i = 0; i < zones->size(); ++i)
             t.zones.push_back(readZone((*zones)[i], indexPath("zones", i)));
     }
     if (const J* connections = r.find("connections")) {
         if (expectArray(*connections, "connections").size() >
             static_cast<size_t>(kMaxProjectRecords))
-            refuse("connections", "more than 65535 connections");
+            refuse("connections", "больше 65535 переходов");
         for (size_t i = 0; i < connections->size(); ++i)
             t.connections.push_back(
                 readConnection((*connections)[i], indexPath("connections", i), t.zones.size()));
@@ -357,7 +410,7 @@ template <class J> TRmg readTemplate(const J& j) {
         t.kept = readKeptTemplate(*kept, "extended");
     r.finish();
     if (!keptFitsProject(t))
-        refuse("extended", "more kept cells than a project file can hold");
+        refuse("extended", "больше дополнительных полей, чем вмещает файл проекта");
     return t;
 }
 
@@ -389,6 +442,14 @@ ordered_json zoneToJson(const ZoneRecord& z) {
 
 ordered_json connectionToJson(const ConnectionRecord& c) {
     return toJson(c);
+}
+
+ordered_json zoneToJson(const ZoneRecord& z, const ZoneRecord& base) {
+    return toJson(z, base);
+}
+
+ordered_json connectionToJson(const ConnectionRecord& c, const ConnectionRecord& base) {
+    return toJson(c, base);
 }
 
 std::string templateToJsonText(const TRmg& t) {
@@ -427,10 +488,14 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
         j = ordered_json::parse(text);
     } catch (const json::exception& e) {
         // Syntax errors, and numbers too large for any type (out_of_range).
-        return TemplateJsonError{std::string("malformed JSON: ") + e.what()};
+        // The parser's own text is English: the place is told instead.
+        const auto* parse = dynamic_cast<const json::parse_error*>(&e);
+        return TemplateJsonError{
+            parse ? "ошибка в записи JSON около байта " + std::to_string(parse->byte)
+                  : std::string("ошибка в записи JSON: число вне допустимых пределов")};
     }
     if (!j.is_object())
-        return TemplateJsonError{"the template must be a JSON object"};
+        return TemplateJsonError{"шаблон должен быть объектом JSON"};
     return templateFrom(j);
 }
 

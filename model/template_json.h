@@ -53,6 +53,12 @@ std::variant<TRmg, TemplateJsonError> templateFromJson(const nlohmann::ordered_j
 // "owner: ..."). A connection must join two of `zoneCount` zones.
 nlohmann::ordered_json zoneToJson(const ZoneRecord& z);
 nlohmann::ordered_json connectionToJson(const ConnectionRecord& c);
+// Only the fields that differ from `base`'s, so that reading from `base`
+// gives the record back. A connection's passages are written each the same
+// way, without the unchanged ones at the end, and the key is left out when
+// none remains.
+nlohmann::ordered_json zoneToJson(const ZoneRecord& z, const ZoneRecord& base);
+nlohmann::ordered_json connectionToJson(const ConnectionRecord& c, const ConnectionRecord& base);
 std::variant<ZoneRecord, TemplateJsonError> zoneFromJson(const nlohmann::json& j,
                                                          const std::string& keyPrefix);
 std::variant<ConnectionRecord, TemplateJsonError>

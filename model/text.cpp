@@ -32,54 +32,41 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 character at `i`; returns false (and advances by one byte)
-// on a malformed sequence.
-bool nextUtf8(std::string_view s, size_t& i, char32_t& cp) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        cp = b0;
-        ++i;
-        return true;
-    }
-    int len = 0;
-    char32_t min = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2;
-        cp = b0 & 0x1F;
-        min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3;
-        cp = b0 & 0x0F;
-        min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4;
-        cp = b0 & 0x07;
-        min = 0x10000;
-    } else {
-        ++i;
-        return false;
-    }
-    if (i + static_cast<size_t>(len) > s.size()) {
-        ++i;
-        return false;
-    }
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return false;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return false;
-    }
-    i += static_cast<size_t>(len);
-    return true;
-}
-
 } // namespace
+
+std::optional<char32_t> decodeUtf8(std::string_view s, size_t& i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    size_t length = 0;
+    char32_t cp = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+    }
+    bool valid = length != 0 && i + length <= s.size();
+    for (size_t k = 1; valid && k < length; ++k) {
+        valid = (byte(i + k) & 0xC0) == 0x80;
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    // Overlong forms, surrogates and values beyond U+10FFFF are no characters.
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!valid || cp < kSmallest[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        ++i;
+        return std::nullopt;
+    }
+    i += length;
+    return cp;
+}
 
 char32_t cp1251ToCodePoint(unsigned char b) {
     if (b < 0x80)
@@ -113,12 +100,12 @@ std::string utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
-        char32_t cp = 0;
-        if (!nextUtf8(utf8, i, cp)) {
+        const auto cp = decodeUtf8(utf8, i);
+        if (!cp) {
             out += '?';
             continue;
         }
-        const int b = codePointToCp1251(cp);
+        const int b = codePointToCp1251(*cp);
         out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;
@@ -127,8 +114,8 @@ std::string utf8ToCp1251(std::string_view utf8) {
 bool utf8FitsCp1251(std::string_view utf8) {
     size_t i = 0;
     while (i < utf8.size()) {
-        char32_t cp = 0;
-        if (!nextUtf8(utf8, i, cp) || codePointToCp1251(cp) < 0)
+        const auto cp = decodeUtf8(utf8, i);
+        if (!cp || codePointToCp1251(*cp) < 0)
             return false;
     }
     return true;
@@ -162,6 +149,13 @@ bool isAscii(std::string_view bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
     return true;
+}
+
+std::string withExtension(std::string_view path, std::string_view extension) {
+    const bool has =
+        path.size() >= extension.size() &&
+        asciiLowercase(path.substr(path.size() - extension.size())) == asciiLowercase(extension);
+    return has ? std::string(path) : std::string(path) + std::string(extension);
 }
 
 std::string asciiLowercase(std::string_view bytes) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,12 @@ std::string cp1251ToUtf8(std::string_view bytes);
 std::string utf8ToCp1251(std::string_view utf8);
 // True when every character of the UTF-8 text exists in Windows-1251 and the text is well formed.
 bool utf8FitsCp1251(std::string_view utf8);
+// One character of UTF-8 starting at byte `i` (below the size), and `i`
+// moved past it; nullopt, and `i` moved one byte on, where no well-formed
+// character starts: a stray or cut-off sequence, an overlong form, a surrogate
+// or a value beyond U+10FFFF.
+std::optional<char32_t> decodeUtf8(std::string_view s, size_t& i);
+
 // `units` UTF-16LE code units starting at `data`; unpaired surrogates and
 // characters outside the code page become '?'.
 std::string utf16leToCp1251(const uint8_t* data, size_t units);
@@ -29,5 +36,11 @@ bool isAscii(std::string_view bytes);
 
 // Lowers the letters A to Z only; every other byte stays as it is.
 std::string asciiLowercase(std::string_view bytes);
+
+// The path with `extension` (".tpz") appended unless it already ends with
+// it, in any case of the letters A to Z. An extension holds no separator, so
+// whatever ends with it is a name with that extension: "C:\a.v2\map",
+// "C:map" and "/maps/a.txt:b" all get it appended.
+std::string withExtension(std::string_view path, std::string_view extension);
 
 } // namespace zw

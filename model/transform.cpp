@@ -1,9 +1,9 @@
 #include "model/transform.h"
 
+#include "model/numbers.h"
 #include "model/project_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 namespace zw {
@@ -360,14 +360,9 @@ std::vector<std::string_view> splitOn(std::string_view text, char sep) {
 // A decimal number of digits only, or nullopt. Values above `cap` are
 // reported as cap + 1, so that huge numbers are still told apart from junk.
 std::optional<int64_t> decimal(std::string_view s, int64_t cap) {
-    if (s.empty() || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int64_t v = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec == std::errc::result_out_of_range || v > cap)
+    const auto v = parseInteger(s, kDigitsOnly);
+    if (v && *v > cap)
         return cap + 1;
-    if (ec != std::errc() || end != s.data() + s.size())
-        return std::nullopt;
     return v;
 }
 
@@ -380,17 +375,17 @@ std::string quotedArg(std::string_view s) {
 std::variant<std::vector<int32_t>, ArgumentError> parseZoneList(std::string_view text,
                                                                 size_t zoneCount) {
     if (trimSpaces(text).empty())
-        return ArgumentError{"the zone list is empty"};
+        return ArgumentError{"список локаций пуст"};
     const auto count = static_cast<int64_t>(zoneCount);
     auto checked = [&](std::string_view item, std::string_view number,
                        int64_t& out) -> std::optional<ArgumentError> {
         const auto v = decimal(number, count);
         if (!v)
-            return ArgumentError{"malformed zone list item " + quotedArg(item) +
-                                 ": expected a zone number or a range like 3-5"};
+            return ArgumentError{"неверный элемент списка локаций " + quotedArg(item) +
+                                 ": ожидается номер локации или диапазон вида 3-5"};
         if (*v < 1 || *v > count)
-            return ArgumentError{"no zone " + std::string(number) + " (the template has " +
-                                 std::to_string(zoneCount) + " zones)"};
+            return ArgumentError{"нет локации " + std::string(number) +
+                                 " (локаций в шаблоне: " + std::to_string(zoneCount) + ")"};
         out = *v;
         return std::nullopt;
     };
@@ -407,7 +402,7 @@ std::variant<std::vector<int32_t>, ArgumentError> parseZoneList(std::string_view
         if (auto error = checked(item, last, to))
             return *error;
         if (from > to)
-            return ArgumentError{"reversed range " + quotedArg(item) + ": write it as " +
+            return ArgumentError{"обратный диапазон " + quotedArg(item) + ": пишите " +
                                  std::to_string(to) + "-" + std::to_string(from)};
         for (int64_t n = from; n <= to; ++n)
             chosen[static_cast<size_t>(n - 1)] = true;
@@ -421,27 +416,27 @@ std::variant<std::vector<int32_t>, ArgumentError> parseZoneList(std::string_view
 
 std::variant<OwnerMap, ArgumentError> parseOwnerMap(std::string_view text) {
     if (trimSpaces(text).empty())
-        return ArgumentError{"the owner map is empty"};
+        return ArgumentError{"список замены владельцев пуст"};
     OwnerMap map = identityOwnerMap();
     std::array<bool, kPlayerSlots + 1> named{};
     for (const std::string_view item : splitOn(text, ',')) {
         const size_t eq = item.find('=');
         if (eq == std::string_view::npos)
-            return ArgumentError{"malformed owner pair " + quotedArg(item) +
-                                 ": expected A=B with players 1..8"};
+            return ArgumentError{"неверная пара владельцев " + quotedArg(item) +
+                                 ": ожидается A=B с игроками от 1 до 8"};
         const std::string_view fromText = trimSpaces(item.substr(0, eq));
         const std::string_view toText = trimSpaces(item.substr(eq + 1));
         const auto from = decimal(fromText, kPlayerSlots);
         const auto to = decimal(toText, kPlayerSlots);
         if (!from || !to)
-            return ArgumentError{"malformed owner pair " + quotedArg(item) +
-                                 ": expected A=B with players 1..8"};
+            return ArgumentError{"неверная пара владельцев " + quotedArg(item) +
+                                 ": ожидается A=B с игроками от 1 до 8"};
         for (const auto& [value, digits] : {std::pair{*from, fromText}, std::pair{*to, toText}})
             if (value < 1 || value > kPlayerSlots)
-                return ArgumentError{"owner " + std::string(digits) + " in " + quotedArg(item) +
-                                     " is outside 1..8"};
+                return ArgumentError{"владелец " + std::string(digits) + " в " + quotedArg(item) +
+                                     " не от 1 до 8"};
         if (named[static_cast<size_t>(*from)])
-            return ArgumentError{"player " + std::string(fromText) + " is mapped twice"};
+            return ArgumentError{"игрок " + std::string(fromText) + " заменяется дважды"};
         named[static_cast<size_t>(*from)] = true;
         map[static_cast<size_t>(*from)] = static_cast<int32_t>(*to);
     }

@@ -20,7 +20,7 @@ constexpr double kPi = 3.14159265358979323846;
 // that after rounding none is on or next to another (Chebyshev distance 2 at
 // least needs a little under 2·√2).
 constexpr double kSpacing = 3.0;
-constexpr double kRadiusStep = 0.25;
+constexpr double kRadiusStep = 0.05;
 
 // A small local generator (SplitMix64): the seed alone decides what it gives.
 class Variation {
@@ -107,6 +107,7 @@ PatternSettings sanitized(PatternSettings s) {
     s.own = std::clamp(s.own, 0, kPatternMaxOwn);
     s.between = std::clamp(s.between, 0, kPatternMaxBetween);
     s.centre = std::clamp(s.centre, 0, kPatternMaxCentre);
+    s.seed = std::clamp<int64_t>(s.seed, 0, kPatternMaxSeed);
     if (s.pattern == PatternKind::Star) {
         s.between = 0;
         s.centre = std::max(s.centre, 1);
@@ -128,21 +129,67 @@ struct Point {
 struct Node {
     int64_t x = 0;
     int64_t y = 0;
+    bool operator==(const Node&) const = default;
 };
 
 // The shape of the template before it is put on the grid: which zone is
 // whose, in zone order.
 struct Shape {
+    bool ring = true; // neighbours joined by ways (not a star)
     int players = 0;
     int own = 0;
     int between = 0; // zones on the way from each player to the next
     int centre = 0;
-    // Two players of a ring joined directly: that connection runs through the
-    // point the two parts turn about, so the middle moves aside.
-    bool directPair = false;
     int perPlayer() const { return 1 + own + between; }
     int zoneCount() const { return players * perPlayer() + centre; }
+    // Two players of a ring joined directly: that connection runs through the
+    // point the two parts turn about, so the middle moves aside.
+    bool directPair() const { return ring && players == 2 && between == 0 && centre > 0; }
+    // The same with one player fewer.
+    Shape fewer() const {
+        Shape s = *this;
+        --s.players;
+        return s;
+    }
 };
+
+struct Link {
+    int a = 0;
+    int b = 0;
+    int32_t guard = 0;
+};
+
+// The connections in template order: per player its own zones, the way to the
+// next player, the way to the middle; then the middle to its side zones.
+std::vector<Link> linksOf(const Shape& s) {
+    std::vector<Link> out;
+    const int P = s.players;
+    const int part = s.perPlayer();
+    const auto startOf = [part, P](int player) { return (player % P) * part; };
+    const int middle = P * part;
+    for (int i = 0; i < P; ++i) {
+        const int first = startOf(i);
+        for (int j = 0; j < s.own; ++j)
+            out.push_back({first, first + 1 + j, kOwnGuard});
+        // Two players are neighbours on both sides; joined directly they need
+        // one connection, not two between the same zones.
+        const bool way = s.ring && !(P == 2 && s.between == 0 && i == 1);
+        if (way) {
+            int from = first;
+            for (int j = 0; j < s.between; ++j) {
+                const int to = first + 1 + s.own + j;
+                out.push_back({from, to, kWayGuard});
+                from = to;
+            }
+            out.push_back({from, startOf(i + 1), s.between > 0 ? kWayGuard : kDirectGuard});
+        }
+        if (s.centre > 0)
+            out.push_back({first, middle, kCentreGuard});
+    }
+    for (int j = 1; j < s.centre; ++j)
+        out.push_back({middle, middle + j, kSideGuard});
+    return out;
+}
 
 // The angle between neighbouring own zones, one step beyond a ring of radius
 // `r`: a little more than the spacing apart.
@@ -176,10 +223,10 @@ std::vector<Point> planeLayout(const Shape& s, double r) {
     if (s.centre > 0) {
         // Beside a direct join, the middle and all its side zones keep to the
         // side of the first gap, away from the join.
-        const Point middle = s.directPair ? Point{0, -kSpacing} : Point{0, 0};
+        const Point middle = s.directPair() ? Point{0, -kSpacing} : Point{0, 0};
         out.push_back(middle);
         const int sides = s.centre - 1;
-        const int gaps = s.directPair ? 1 : s.players;
+        const int gaps = s.directPair() ? 1 : s.players;
         // The side zones spread over the gaps, in turn when there are more of
         // them than gaps; a gap holding several spreads them across it.
         const int crowd = (sides + gaps - 1) / gaps;
@@ -201,6 +248,44 @@ std::vector<Point> planeLayout(const Shape& s, double r) {
     return out;
 }
 
+// planeLayout for one shape and many radii: the directions of the ring's
+// zones and the whole middle do not change with the radius, so only the own
+// zones' fan is worked out again (the same numbers planeLayout gives).
+class PlaneLayouts {
+  public:
+    explicit PlaneLayouts(const Shape& s) : s_(s), unit_(planeLayout(s, 1.0)) {}
+
+    // Into `out`, whose room is used again from one radius to the next.
+    void at(double r, std::vector<Point>& out) const {
+        out = unit_;
+        const double sector = 2 * kPi / s_.players;
+        const double outer = r + kSpacing;
+        const double fan = fanStep(r);
+        const size_t part = static_cast<size_t>(s_.perPlayer());
+        for (int i = 0; i < s_.players; ++i) {
+            const size_t first = static_cast<size_t>(i) * part;
+            const double a = kPi + i * sector;
+            for (size_t k = first; k < first + part; ++k) {
+                const size_t j = k - first - 1;
+                if (k == first || j >= static_cast<size_t>(s_.own)) {
+                    out[k] = Point{r * unit_[k].x, r * unit_[k].y}; // on the ring
+                } else {
+                    const double angle = a + (static_cast<int>(j) - (s_.own - 1) / 2.0) * fan;
+                    out[k] = Point{outer * std::cos(angle), outer * std::sin(angle)};
+                }
+            }
+        }
+    }
+
+  private:
+    const Shape& s_;
+    std::vector<Point> unit_;
+};
+
+double square(double v) {
+    return v * v;
+}
+
 bool roomy(const Shape& s, const std::vector<Point>& p, double r) {
     // The own zones' fan stays within the player's share of the circle.
     const double sector = 2 * kPi / s.players;
@@ -208,7 +293,7 @@ bool roomy(const Shape& s, const std::vector<Point>& p, double r) {
         return false;
     for (size_t a = 0; a < p.size(); ++a)
         for (size_t b = a + 1; b < p.size(); ++b)
-            if (std::hypot(p[a].x - p[b].x, p[a].y - p[b].y) < kSpacing)
+            if (square(p[a].x - p[b].x) + square(p[a].y - p[b].y) < kSpacing * kSpacing)
                 return false;
     return true;
 }
@@ -227,9 +312,8 @@ Node quarterTurns(Node n, int turns) {
 // The plane positions on the grid. For 2 and 4 players player 1's part is
 // rounded and the others are its exact half or quarter turns, so the grid
 // keeps the symmetry; otherwise every position is rounded on its own.
-std::vector<Node> gridLayout(const Shape& s, const std::vector<Point>& p) {
-    std::vector<Node> out;
-    out.reserve(p.size());
+void gridLayout(const Shape& s, const std::vector<Point>& p, std::vector<Node>& out) {
+    out.clear();
     const bool exact = s.players == 2 || s.players == 4;
     const size_t part = static_cast<size_t>(s.perPlayer());
     for (size_t k = 0; k < p.size(); ++k) {
@@ -241,7 +325,6 @@ std::vector<Node> gridLayout(const Shape& s, const std::vector<Point>& p) {
             out.push_back(Node{nearest(p[k].x), nearest(p[k].y)});
         }
     }
-    return out;
 }
 
 bool apart(const std::vector<Node>& n) {
@@ -252,20 +335,113 @@ bool apart(const std::vector<Node>& n) {
     return true;
 }
 
-// The smallest ring, in steps, on which every zone has room, on the grid.
-// The middle's zones do not move with the ring and are placed apart by
-// themselves, so a ring some steps wider than the middle always has room;
-// the bound only keeps a mistake from hanging.
+// The zones' extent on the grid, in nodes.
+struct Extent {
+    int64_t width = 0;
+    int64_t height = 0;
+};
+
+Extent extentOf(const std::vector<Node>& n) {
+    if (n.empty())
+        return {};
+    int64_t minX = n.front().x, maxX = minX, minY = n.front().y, maxY = minY;
+    for (const Node& p : n) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    return {maxX - minX + 1, maxY - minY + 1};
+}
+
+int64_t turn(const Node& a, const Node& b, const Node& c) {
+    const int64_t v = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    return (v > 0) - (v < 0);
+}
+
+// c on the segment a-b, given the three are on one line.
+bool within(const Node& a, const Node& b, const Node& c) {
+    return std::min(a.x, b.x) <= c.x && c.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= c.y &&
+           c.y <= std::max(a.y, b.y);
+}
+
+bool segmentsMeet(const Node& a1, const Node& a2, const Node& b1, const Node& b2) {
+    const int64_t o1 = turn(a1, a2, b1);
+    const int64_t o2 = turn(a1, a2, b2);
+    if (o1 == 0 && o2 == 0)
+        return within(a1, a2, b1) || within(a1, a2, b2) || within(b1, b2, a1);
+    return o1 * o2 <= 0 && turn(b1, b2, a1) * turn(b1, b2, a2) <= 0;
+}
+
+// The segment a-b passes within one grid step of node c (c not an end): the
+// circle of a large zone reaches nearly that far.
+bool passesBy(const Node& a, const Node& b, const Node& c) {
+    const int64_t dx = b.x - a.x, dy = b.y - a.y;
+    const int64_t cx = c.x - a.x, cy = c.y - a.y;
+    const int64_t along = cx * dx + cy * dy;
+    const int64_t length2 = dx * dx + dy * dy;
+    if (along <= 0)
+        return cx * cx + cy * cy <= 1;
+    if (along >= length2)
+        return (cx - dx) * (cx - dx) + (cy - dy) * (cy - dy) <= 1;
+    const int64_t across = cx * dy - cy * dx; // the distance times the length
+    return across * across <= length2;
+}
+
+// No two connections meet but at a shared zone, and none runs by a zone that
+// is not one of its ends.
+bool readable(const std::vector<Node>& n, const std::vector<Link>& links) {
+    for (size_t j = 0; j < links.size(); ++j) {
+        const Link& e = links[j];
+        const Node& a = n[static_cast<size_t>(e.a)];
+        const Node& b = n[static_cast<size_t>(e.b)];
+        for (size_t k = 0; k < n.size(); ++k)
+            if (static_cast<int>(k) != e.a && static_cast<int>(k) != e.b && passesBy(a, b, n[k]))
+                return false;
+        for (size_t l = j + 1; l < links.size(); ++l) {
+            const Link& f = links[l];
+            if (f.a == e.a || f.a == e.b || f.b == e.a || f.b == e.b)
+                continue;
+            if (segmentsMeet(a, b, n[static_cast<size_t>(f.a)], n[static_cast<size_t>(f.b)]))
+                return false;
+        }
+    }
+    return true;
+}
+
+// The smallest ring, in steps, on which every zone has room on the grid, the
+// connections neither cross nor run by other zones, and the picture is at
+// least as wide and as tall as with one player fewer (so that a player added
+// never makes it smaller). The bound only keeps a mistake from hanging: a
+// ring wide enough always has room, since the middle's zones do not move with
+// it and every other distance grows with it.
 std::vector<Node> layOut(const Shape& s) {
-    constexpr int kMaxSteps = 4000;
+    constexpr int kMaxSteps = 20000;
+    const Extent least = s.players > kPatternMinPlayers ? extentOf(layOut(s.fewer())) : Extent{};
+    const std::vector<Link> links = linksOf(s);
+    const PlaneLayouts layouts(s);
+    std::vector<Point> plane;
     std::vector<Node> grid;
-    double r = kSpacing / 2;
-    for (int step = 0; step < kMaxSteps; ++step, r += kRadiusStep) {
-        const std::vector<Point> plane = planeLayout(s, r);
+    std::vector<Node> next;
+    // The zones on the ring (starts and those between them) stand evenly
+    // spaced: no ring with a smaller chord than the spacing has room.
+    const int onRing = s.players * (1 + s.between);
+    const double smallest = kSpacing / (2 * std::sin(kPi / onRing));
+    const int first =
+        static_cast<int>(std::max(0.0, std::floor((smallest - kSpacing / 2) / kRadiusStep)));
+    for (int step = first; step < kMaxSteps; ++step) {
+        const double r = kSpacing / 2 + step * kRadiusStep;
+        layouts.at(r, plane);
         if (!roomy(s, plane, r))
             continue;
-        grid = gridLayout(s, plane);
-        if (apart(grid))
+        gridLayout(s, plane, next);
+        // Neighbouring rings mostly round to the same nodes: those were judged.
+        if (next == grid)
+            continue;
+        grid.swap(next);
+        const Extent e = extentOf(grid);
+        if (e.width >= least.width && e.height >= least.height && apart(grid) &&
+            readable(grid, links))
             break;
     }
     return grid;
@@ -343,6 +519,8 @@ std::optional<std::string> patternProblem(const PatternSettings& s) {
         return range("Число локаций между соседями", 0, kPatternMaxBetween);
     if (s.centre < 0 || s.centre > kPatternMaxCentre)
         return range("Число локаций в центре", 0, kPatternMaxCentre);
+    if (s.seed < 0 || s.seed > kPatternMaxSeed)
+        return "Вариант должен быть от 0 до " + std::to_string(kPatternMaxSeed);
     if (s.pattern == PatternKind::Star && s.between > 0)
         return std::string("Звезда соединяет игроков только через центр: локаций между "
                            "соседями у нее нет");
@@ -361,8 +539,7 @@ TRmg generateTemplate(const PatternSettings& given) {
     const PatternSettings s = sanitized(given);
     const bool ring = s.pattern != PatternKind::Star;
     const int P = s.players;
-    Shape shape{P, s.own, ring ? s.between : 0, s.centre, false};
-    shape.directPair = ring && P == 2 && shape.between == 0 && shape.centre > 0;
+    const Shape shape{ring, P, s.own, ring ? s.between : 0, s.centre};
 
     TRmg t = makeNewTemplate();
     t.name = utf8ToCp1251(s.name ? *s.name : defaultPatternName(s.pattern, P));
@@ -405,8 +582,6 @@ TRmg generateTemplate(const PatternSettings& given) {
         centre.push_back(z);
     }
 
-    const int part = shape.perPlayer();
-    auto startOf = [part, P](int player) { return (player % P) * part; };
     for (int i = 0; i < P; ++i) {
         const int player = i + 1;
         ZoneRecord z = start;
@@ -429,29 +604,8 @@ TRmg generateTemplate(const PatternSettings& given) {
     for (const ZoneRecord& c : centre)
         t.appendZone(c);
 
-    const int middle = P * part;
-    for (int i = 0; i < P; ++i) {
-        const int first = startOf(i);
-        for (int j = 0; j < shape.own; ++j)
-            t.appendConnection(connectionOf(first, first + 1 + j, kOwnGuard));
-        // Two players are neighbours on both sides; joined directly they need
-        // one connection, not two between the same zones.
-        const bool way = ring && !(P == 2 && shape.between == 0 && i == 1);
-        if (way) {
-            int from = first;
-            for (int j = 0; j < shape.between; ++j) {
-                const int to = first + 1 + shape.own + j;
-                t.appendConnection(connectionOf(from, to, kWayGuard));
-                from = to;
-            }
-            t.appendConnection(
-                connectionOf(from, startOf(i + 1), shape.between > 0 ? kWayGuard : kDirectGuard));
-        }
-        if (shape.centre > 0)
-            t.appendConnection(connectionOf(first, middle, kCentreGuard));
-    }
-    for (int j = 1; j < shape.centre; ++j)
-        t.appendConnection(connectionOf(middle, middle + j, kSideGuard));
+    for (const Link& l : linksOf(shape))
+        t.appendConnection(connectionOf(l.a, l.b, l.guard));
 
     // On the grid, with a free row and column before the first zones.
     const std::vector<Node> nodes = layOut(shape);

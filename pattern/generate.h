@@ -6,7 +6,10 @@
 // zones on the way to the next player), the middle last. Every player's part
 // is the same list of zones and connections turned to the player's side, so
 // the connections are exactly symmetric; the grid positions follow the turn
-// as closely as the square grid allows (exactly for 2 and 4 players).
+// as closely as the square grid allows (exactly for 2 and 4 players). The
+// layout reads plainly: no two connections cross, none runs by a zone that is
+// not one of its ends, and a player more never makes the picture narrower or
+// lower.
 //
 // Existence: the parts of players 3 and above, and the zones between two
 // players, exist only when every player they belong to plays, so whatever
@@ -27,6 +30,8 @@ inline constexpr int kPatternMaxPlayers = 8;
 inline constexpr int kPatternMaxOwn = 4;
 inline constexpr int kPatternMaxBetween = 3;
 inline constexpr int kPatternMaxCentre = 4;
+// The variants (seeds) the dialog's field and the command line take.
+inline constexpr int kPatternMaxSeed = 999999;
 
 // "ring", "star", "ring-centre" (the command line's words) and back.
 std::string_view patternWord(PatternKind k);

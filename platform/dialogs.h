@@ -37,9 +37,20 @@ struct DuplicateSettings {
 // Outcomes of the template list window, with their modal result values.
 enum class ListOutcome { Proceed = 1, SaveEdited = 6, Abandon = 7 };
 
-class PropertyDialogs {
+// The template list window alone: all that compiling into a table and
+// importing from one ask of the user (rmg/compile.h, rmg/import_table.h).
+class TemplateListRunner {
   public:
-    virtual ~PropertyDialogs() = default;
+    virtual ~TemplateListRunner() = default;
+
+    // Runs the template list window on a prepared session until it ends with
+    // one of the three outcomes. Any other close must end as Abandon.
+    virtual ListOutcome runTemplateList(TemplateListSession& session) = 0;
+};
+
+class PropertyDialogs : public TemplateListRunner {
+  public:
+    ~PropertyDialogs() override = default;
 
     // Fills the zone dialog from `from`, runs it; on OK returns the record read
     // back (its gridX, gridY are those of `from`; the caller sets its own).
@@ -54,10 +65,6 @@ class PropertyDialogs {
 
     // Fills the template settings dialog from `from`; on OK returns the settings.
     virtual std::optional<TemplateSettings> editTemplate(const TRmg& from) = 0;
-
-    // Runs the template list window on a prepared session until it ends with
-    // one of the three outcomes. Any other close must end as Abandon.
-    virtual ListOutcome runTemplateList(TemplateListSession& session) = 0;
 
     // The zone dialog on several zones at once: fields where the records
     // differ show undetermined, and on OK only the fields the user changed are

@@ -1,5 +1,11 @@
 #include "platform/native_path.h"
 
+#include "model/text.h"
+
+#ifdef _WIN32
+#include "platform/win32_text.h"
+#endif
+
 #include <cstddef>
 
 namespace zw {
@@ -12,36 +18,8 @@ constexpr std::string_view kVerbatimPrefix = "\\\\?\\";
 // does not start a valid sequence comes back as itself above the last code
 // point, so it still compares (only) equal to the same byte.
 char32_t nextCodePoint(std::string_view s, size_t& i) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    size_t length = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-    }
-    bool valid = length != 0 && i + length <= s.size();
-    for (size_t k = 1; valid && k < length; ++k) {
-        valid = (byte(i + k) & 0xC0) == 0x80;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    // Overlong forms, surrogates and values beyond U+10FFFF are no characters.
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!valid || cp < kSmallest[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
-        ++i;
-        return 0x110000 + lead;
-    }
-    i += length;
-    return cp;
+    const auto lead = static_cast<unsigned char>(s[i]);
+    return decodeUtf8(s, i).value_or(0x110000 + lead);
 }
 
 // In alphabets where each small letter follows its capital: `c` is one of the
@@ -94,6 +72,66 @@ bool samePath(std::string_view a, std::string_view b, PathStyle style) {
     if (style == PathStyle::Posix)
         return a == b;
     return sameIgnoringCase(nativePath(a, style), nativePath(b, style));
+}
+
+#ifdef _WIN32
+namespace {
+
+// The full path the system makes of `path`; empty when it makes none.
+std::wstring fullPath(const std::wstring& path) {
+    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    while (size > 0) {
+        const DWORD n = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+        if (n == 0)
+            break;
+        if (n < size) {
+            full.resize(n);
+            return full;
+        }
+        size = n;
+        full.resize(size);
+    }
+    return {};
+}
+
+bool folderExists(const std::wstring& path) {
+    const DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+#endif
+
+std::string commandLinePath(std::string_view utf8) {
+#ifdef _WIN32
+    // The text as given, so that Wine still sees a Unix path's '/'. The full
+    // path of a name that isn't valid UTF-8, or that the system can't make
+    // one of, is left to the file functions, which report why.
+    const auto wide = toUtf16(utf8);
+    if (!wide || wide->empty())
+        return nativePath(utf8);
+    std::wstring full = fullPath(*wide);
+    if (full.empty())
+        return nativePath(utf8);
+    // "/x/y" is below the current drive's root on Windows; Wine takes it for
+    // a Unix path first, wherever that leads. The Unix file wins where its
+    // folder is there, the current drive's otherwise.
+    if (wide->size() > 1 && (*wide)[0] == L'/' && (*wide)[1] != L'/') {
+        std::wstring rooted = *wide;
+        for (wchar_t& c : rooted)
+            if (c == L'/')
+                c = L'\\';
+        const std::wstring onDrive = fullPath(rooted);
+        const size_t slash = full.find_last_of(L'\\');
+        if (!onDrive.empty() && onDrive != full &&
+            (slash == std::wstring::npos || !folderExists(full.substr(0, slash + 1))))
+            full = onDrive;
+    }
+    return nativePath(toUtf8(full));
+#else
+    return nativePath(utf8);
+#endif
 }
 
 } // namespace zw

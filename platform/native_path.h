@@ -29,4 +29,14 @@ std::string nativePath(std::string_view utf8, PathStyle style = kNativePathStyle
 // Latin, Greek and Cyrillic letters. Links, "." and ".." are not resolved.
 bool samePath(std::string_view a, std::string_view b, PathStyle style = kNativePathStyle);
 
+// A path given on a command line, as every command takes it. On Windows it is
+// the full path the system makes of it, in the system's form: a drive path, a
+// path relative to the current folder and one rooted at the current drive
+// ("/maps/a.tpz") all name the file the file functions would open. Under Wine
+// a path starting with one '/' may also be a Unix path ("/tmp/a.tpz", which
+// Wine finds only while its slashes are '/'): it is taken as one where its
+// folder exists there, else as rooted at the current drive. Elsewhere the
+// path is kept as given: the system resolves it alike for every call.
+std::string commandLinePath(std::string_view utf8);
+
 } // namespace zw

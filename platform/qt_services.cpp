@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -45,6 +46,19 @@ std::string chosenPath(const QString& path) {
     return nativePath(pathBytes(path));
 }
 
+// Opens the dialog in the folder of the remembered file with its name
+// proposed: the system's own dialog (Windows) takes only a file name from
+// selectFile and would start in the current folder.
+void proposePath(QFileDialog& dlg, const std::map<FileDialogId, QString>& lastPaths,
+                 FileDialogId id) {
+    const auto it = lastPaths.find(id);
+    if (it == lastPaths.end() || it->second.isEmpty())
+        return;
+    const QFileInfo file(it->second);
+    dlg.setDirectory(file.absolutePath());
+    dlg.selectFile(file.fileName());
+}
+
 } // namespace
 
 QString qtFilterFromPairs(std::string_view filter) {
@@ -71,6 +85,9 @@ MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
     switch (kind) {
     case MessageKind::Error:
         box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
         break;
     case MessageKind::Information:
         box.setIcon(QMessageBox::Information);
@@ -133,8 +150,7 @@ std::optional<std::string> QtServices::openFileDialog(FileDialogId id, std::stri
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dlg.setNameFilters(qtFilterFromPairs(filter).split(QStringLiteral(";;")));
-    if (auto it = lastPaths_.find(id); it != lastPaths_.end())
-        dlg.selectFile(it->second);
+    proposePath(dlg, lastPaths_, id);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dlg.selectedFiles().front();
@@ -148,8 +164,7 @@ std::optional<std::string> QtServices::saveFileDialog(FileDialogId id, std::stri
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     dlg.setNameFilters(qtFilterFromPairs(filter).split(QStringLiteral(";;")));
-    if (auto it = lastPaths_.find(id); it != lastPaths_.end())
-        dlg.selectFile(it->second);
+    proposePath(dlg, lastPaths_, id);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dlg.selectedFiles().front();

@@ -17,7 +17,7 @@
 
 namespace zw {
 
-enum class MessageKind { Error, Information, Confirmation };
+enum class MessageKind { Error, Warning, Information, Confirmation };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageResult { Ok, Yes, No, Cancel };
 

@@ -1,5 +1,6 @@
 #include "rmg/extended_table.h"
 
+#include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/import.h"
 #include "rmg/table.h"
@@ -145,7 +146,7 @@ std::optional<std::string> mapSection(std::vector<TableColumn>& columns, size_t 
 
 // The number of a trimmed cell, when it is one.
 std::optional<int32_t> numberIn(std::string_view raw) {
-    return parseTableNumber(trimCell(cellText(raw)));
+    return parseInt32(trimCell(cellText(raw)), kTableNumber);
 }
 
 std::string_view cellAt(const std::vector<std::string_view>& cells, size_t c) {
@@ -270,7 +271,9 @@ std::string cellText(std::string_view raw) {
 }
 
 std::string writtenCell(std::string_view text, bool quoted) {
-    const bool needs = text.find_first_of("\t\r\n") != std::string_view::npos ||
+    // A CR is read as a line end only right before the LF that ends a row:
+    // the row's last cell takes care of that (joinRow).
+    const bool needs = text.find_first_of("\t\n") != std::string_view::npos ||
                        (!text.empty() && text.front() == '"');
     if (!quoted && !needs)
         return std::string(text);
@@ -478,7 +481,7 @@ TRmg ExtendedTable::readTemplate(size_t k) const {
         ordinalOfId.emplace(*id, static_cast<int32_t>(idOfZone.size()));
     }
     auto ordinal = [&](std::string_view piece) -> int32_t {
-        const auto id = parseTableNumber(piece);
+        const auto id = parseInt32(piece, kTableNumber);
         if (!id)
             return 0;
         const auto it = ordinalOfId.find(*id);
@@ -542,9 +545,8 @@ TRmg ExtendedTable::readTemplate(size_t k) const {
             const int32_t b = ordinal(trimCell(cellText(cellAt(rows[i], zone2_))));
             if (b <= 0 || b > zones)
                 continue;
-            std::string_view rest = trimCell(cellText(cellAt(rows[i], zone1_)));
-            const std::string restText(rest);
-            rest = restText;
+            const std::string firstZones = cellText(cellAt(rows[i], zone1_));
+            std::string_view rest = trimCell(firstZones);
             bool first = true;
             for (;;) {
                 const size_t comma = rest.find(',');
@@ -655,7 +657,12 @@ std::string ExtendedTable::joinRow(const std::vector<std::string>& cells) const 
     for (size_t c = 0; c < cells.size(); ++c) {
         if (c > 0)
             out += '\t';
-        out += cells[c];
+        const std::string& cell = cells[c];
+        // A last cell ending in CR would lose it to the line end.
+        if (c + 1 == cells.size() && !cell.empty() && cell.back() == '\r' && cell.front() != '"')
+            out += writtenCell(cell, true);
+        else
+            out += cell;
     }
     out += lineEnd_;
     return out;

@@ -65,7 +65,7 @@ bool cutRow(std::string_view buffer, size_t begin, TableRow& row,
 // A cell's text: without its quotes, a doubled quote inside them read as one.
 std::string cellText(std::string_view raw);
 // A cell as it is written: quoted when it asks for it or the text needs it
-// (a TAB, a line end, or a quote at its start).
+// (a TAB, an LF, or a quote at its start).
 std::string writtenCell(std::string_view text, bool quoted);
 
 // The first cell of the first row is "Pack": the table claims the extended

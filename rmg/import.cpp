@@ -1,5 +1,6 @@
 #include "rmg/import.h"
 
+#include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/template_list.h"
 
@@ -204,7 +205,7 @@ std::string_view trimCell(std::string_view cell) {
 }
 
 int32_t cellNumber(std::string_view cell, int32_t fallback) {
-    return parseTableNumber(trimCell(cell)).value_or(fallback);
+    return parseInt32(trimCell(cell), kTableNumber).value_or(fallback);
 }
 
 TRmg readTemplate(std::string_view block) {
@@ -257,7 +258,8 @@ TRmg readTemplate(std::string_view block) {
         for (;;) {
             const size_t comma = rest.find(',');
             const std::string_view piece = rest.substr(0, comma);
-            const int32_t a = parseTableNumber(piece).value_or(kNoZone); // not trimmed again
+            const int32_t a =
+                parseInt32(piece, kTableNumber).value_or(kNoZone); // not trimmed again
             if (names(a))
                 passages.add(a, b, rows);
             if (comma == std::string_view::npos)

@@ -1,6 +1,7 @@
 #include "rmg/table.h"
 
 #include "model/text.h"
+#include "rmg/extended_table.h"
 
 #include <algorithm>
 #include <array>
@@ -251,19 +252,20 @@ void appendBlock(std::string& buffer, std::string_view block) {
     buffer += block;
 }
 
-void compileInto(std::string& buffer, TRmg& t, std::string_view name) {
+bool compileInto(std::string& buffer, TRmg& t, std::string_view name,
+                 std::optional<size_t> replace) {
     refreshConditions(t);
-    appendBlock(buffer, buildBlock(t, name));
-}
-
-std::string withRmgExtension(const std::string& path) {
-    const size_t sep = path.find_last_of("/\\:");
-    const size_t base = sep == std::string::npos ? 0 : sep + 1;
-    const size_t dot = path.rfind('.');
-    const std::string ext = dot == std::string::npos || dot < base ? "" : path.substr(dot);
-    if (asciiLowercase(ext) == ".txt")
-        return path;
-    return path + ".txt";
+    if (!claimsExtendedLayout(buffer)) {
+        appendBlock(buffer, buildBlock(t, name));
+        return true;
+    }
+    // Never classic rows in an extended table.
+    auto read = ExtendedTable::read(buffer);
+    const auto* table = std::get_if<ExtendedTable>(&read);
+    if (!table || (replace && *replace >= table->templates().size()))
+        return false;
+    buffer = replace ? table->replaced(*replace, t, name) : table->appended(t, name);
+    return true;
 }
 
 int32_t existModeFromTable(const Limits& l, int32_t owner, int64_t P, int32_t H) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,12 +88,14 @@ std::string buildBlock(const TRmg& t, std::string_view name);
 // CR LF first when the buffer is not empty and does not end with LF, then the block.
 void appendBlock(std::string& buffer, std::string_view block);
 
-// The compile's table work: refresh, build, append.
-void compileInto(std::string& buffer, TRmg& t, std::string_view name);
+// The compile's table work: refresh, then the template's rows in the table's
+// layout: appended to a classic table; in an extended table appended, or in
+// the place of template `replace`. False, with nothing changed but the
+// refresh, for a table that claims the extended layout and does not read.
+bool compileInto(std::string& buffer, TRmg& t, std::string_view name,
+                 std::optional<size_t> replace = std::nullopt);
 
-// ".txt" appended unless the extension of the path's last part, with A to Z
-// lowered, already is ".txt".
-std::string withRmgExtension(const std::string& path);
+inline constexpr std::string_view kRmgExtension = ".txt";
 
 // Read-back rules.
 // R1: existence mode from the limits and owner as read.

@@ -1,6 +1,7 @@
 #include "rmg/template_list.h"
 
 #include "model/name_rules.h"
+#include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/extended_table.h"
 
@@ -13,62 +14,27 @@ namespace {
 
 constexpr size_t kMaxFieldLength = 64;
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
-std::optional<int32_t> parseTableNumber(std::string_view f) {
-    size_t i = 0;
-    while (i < f.size() && f[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < f.size() && (f[i] == '+' || f[i] == '-')) {
-        negative = f[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (i < f.size() && (f[i] == '$' || f[i] == 'x' || f[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < f.size() && f[i] == '0' && (f[i + 1] == 'x' || f[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i >= f.size())
-        return std::nullopt; // no digits
-    // The magnitude is kept below 2^32 + 16 so it never overflows, however many
-    // digits follow; anything above 2^31 is out of range whatever the sign.
-    constexpr int64_t kCap = int64_t{1} << 32;
-    int64_t value = 0;
-    bool tooBig = false;
-    for (; i < f.size(); ++i) {
-        const int d = base == 16 ? hexDigit(f[i]) : (f[i] >= '0' && f[i] <= '9' ? f[i] - '0' : -1);
-        if (d < 0)
-            return std::nullopt;
-        if (!tooBig) {
-            value = value * base + d;
-            if (value > kCap)
-                tooBig = true;
-        }
-    }
-    if (tooBig)
-        return std::nullopt;
-    if (negative)
-        value = -value;
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
-    return static_cast<int32_t>(value);
+std::vector<TTemplateInside> splitTable(std::string_view buffer) {
+    if (!claimsExtendedLayout(buffer))
+        return splitClassicTable(buffer);
+    auto read = ExtendedTable::read(buffer);
+    if (const auto* table = std::get_if<ExtendedTable>(&read))
+        return table->templates();
+    return {};
 }
 
-std::vector<TTemplateInside> splitTable(std::string_view buffer) {
+std::optional<std::string> tableLayoutProblem(std::string_view buffer) {
+    if (!claimsExtendedLayout(buffer))
+        return std::nullopt;
+    auto read = ExtendedTable::read(buffer);
+    if (auto* problem = std::get_if<std::string>(&read))
+        return std::move(*problem);
+    return std::nullopt;
+}
+
+std::vector<TTemplateInside> splitClassicTable(std::string_view buffer) {
     std::vector<TTemplateInside> list;
     if (buffer.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
         return list;
@@ -79,8 +45,8 @@ std::vector<TTemplateInside> splitTable(std::string_view buffer) {
     size_t start = 0;
     std::string name;
     auto isTemplateRow = [&] {
-        const auto a = parseTableNumber(f2);
-        const auto b = parseTableNumber(f3);
+        const auto a = parseInt32(f2, kTableNumber);
+        const auto b = parseInt32(f3, kTableNumber);
         return a && b && *a != 100 && *b != 100;
     };
     const size_t n = buffer.size();
@@ -153,7 +119,38 @@ std::string_view templateBlock(std::string_view buffer, const TTemplateInside& e
     return buffer.substr(start, length);
 }
 
+namespace {
+
+// The extended table a buffer holds, and the index of the template an entry names.
+std::optional<std::pair<ExtendedTable, size_t>> extendedEntry(std::string_view buffer,
+                                                              const TTemplateInside& entry) {
+    if (!claimsExtendedLayout(buffer))
+        return std::nullopt;
+    auto read = ExtendedTable::read(buffer);
+    auto* table = std::get_if<ExtendedTable>(&read);
+    if (!table)
+        return std::nullopt;
+    const auto& entries = table->templates();
+    for (size_t k = 0; k < entries.size(); ++k)
+        if (entries[k].start == entry.start)
+            return std::pair{std::move(*table), k};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string withoutTemplates(std::string_view buffer, const std::vector<TTemplateInside>& entries) {
+    if (claimsExtendedLayout(buffer)) {
+        auto read = ExtendedTable::read(buffer);
+        if (const auto* table = std::get_if<ExtendedTable>(&read))
+            return table->withoutAll();
+    }
+    return std::string(tableHeader(buffer, entries));
+}
+
 std::string withoutTemplate(std::string_view buffer, const TTemplateInside& entry) {
+    if (const auto found = extendedEntry(buffer, entry))
+        return found->first.without(found->second);
     const std::string_view block = templateBlock(buffer, entry);
     const size_t start = static_cast<size_t>(block.data() - buffer.data());
     std::string out;
@@ -214,6 +211,7 @@ void TemplateListSession::doubleClick() {
 
 void TemplateListSession::afterDeletion() {
     readPackCells();
+    replaceIndex.reset();
     selected.reset();
     deleteEnabled = false;
     deletedFlag = true;
@@ -238,7 +236,7 @@ void TemplateListSession::deleteAll() {
     if (services_.messageBox(kDeleteAllQuestion, MessageKind::Confirmation,
                              MessageButtons::YesNo) != MessageResult::Yes)
         return;
-    buffer_ = std::string(tableHeader(buffer_, entries_));
+    buffer_ = withoutTemplates(buffer_, entries_);
     entries_.clear();
     afterDeletion();
 }
@@ -249,6 +247,10 @@ std::optional<ListOutcome> TemplateListSession::addTemplate() {
         return std::nullopt;
     }
     if (const auto match = findTemplateByName(entries_, nameField)) {
+        if (claimsExtendedLayout(buffer_)) {
+            replaceIndex = *match;
+            return ListOutcome::Proceed;
+        }
         click(static_cast<int>(*match));
         deleteSelected();
     }

@@ -22,17 +22,21 @@ struct TTemplateInside {
     bool operator==(const TTemplateInside&) const = default;
 };
 
-// Finds the templates of a table held in memory. A template starts at a row
+// The templates of a table held in memory, in either layout: a table that
+// claims the extended layout (rmg/extended_table.h) lists the templates it
+// reads, none when it does not read; any other is split as the classic one.
+std::vector<TTemplateInside> splitTable(std::string_view buffer);
+
+// What is wrong with a table that claims the extended layout and does not
+// read as one (a message naming what was expected); nullopt for any other.
+std::optional<std::string> tableLayoutProblem(std::string_view buffer);
+
+// Finds the templates of a classic table held in memory. A template starts at a row
 // that follows CR LF and whose second and third TAB-separated fields are both
 // numbers other than 100 (fields of at most 64 bytes; the buffer's last byte is
 // never examined). Offsets are 32-bit: a buffer of more than 2^31 - 1 bytes
 // yields no template.
-std::vector<TTemplateInside> splitTable(std::string_view buffer);
-
-// True when a field parses whole as a signed 32-bit number in the table's
-// syntax (leading spaces, sign, decimal or "$"/"x"/"X"/"0x"/"0X" hexadecimal).
-// The signed value must lie in the 32-bit range, hexadecimal ones included.
-std::optional<int32_t> parseTableNumber(std::string_view field);
+std::vector<TTemplateInside> splitClassicTable(std::string_view buffer);
 
 // The header: the bytes before the first template (the whole buffer without one).
 std::string_view tableHeader(std::string_view buffer, const std::vector<TTemplateInside>& entries);
@@ -40,8 +44,13 @@ std::string_view tableHeader(std::string_view buffer, const std::vector<TTemplat
 // The bytes of one template, clamped to the buffer.
 std::string_view templateBlock(std::string_view buffer, const TTemplateInside& entry);
 
-// The buffer without one template's bytes; the line end before it stays.
+// The buffer without one template's bytes; the line end before it stays. In
+// the extended layout the pack's cells stay on the first data row.
 std::string withoutTemplate(std::string_view buffer, const TTemplateInside& entry);
+
+// The buffer without any template: the header (in the extended layout with
+// the pack's cells alone on the first data row).
+std::string withoutTemplates(std::string_view buffer, const std::vector<TTemplateInside>& entries);
 
 // Position of the first entry whose name equals `name` when the letters A to Z
 // of both are lowered (all other bytes compared as they are).
@@ -92,7 +101,8 @@ class TemplateListSession {
     bool deleteEnabled = false;
     bool importEnabled = false;
     bool deletedFlag = false;
-    int chosenIndex = -1; // last double-clicked entry; -1 after a deletion
+    int chosenIndex = -1;               // last double-clicked entry; -1 after a deletion
+    std::optional<size_t> replaceIndex; // the extended table's template to replace
 
     // Events.
     // List box click: the selection becomes `item` (none when out of range);
@@ -110,7 +120,8 @@ class TemplateListSession {
     // "Добавить шаблон": nullopt when the name field is refused (too long, or
     // holding TAB, CR or LF; a message was shown and the window stays open).
     // Otherwise the first template of the same name (A to Z folded) is deleted
-    // and the result is Proceed.
+    // and the result is Proceed; in an extended table it is not deleted but
+    // named by replaceIndex, so that the compile writes the template in its place.
     std::optional<ListOutcome> addTemplate();
     // "Импорт": Proceed.
     ListOutcome importTemplate();

@@ -6,10 +6,10 @@
 namespace zw::cli {
 
 void addRenderCommand(CLI::App& app, int& result) {
-    auto* cmd = app.add_subcommand("render", "Draw a project as a PNG picture (not in this build)");
+    auto* cmd = app.add_subcommand("render", "Нарисовать проект в PNG (нет в этой сборке)");
     cmd->allow_extras();
     cmd->callback([&result] {
-        printError("render is not available in this build: it needs Qt");
+        printError("команды render нет в этой сборке: ей нужна библиотека Qt");
         result = 1;
     });
 }

@@ -44,6 +44,20 @@ if(ZW_QT_MINGW)
   set_property(TEST windows.gui_tests APPEND PROPERTY ENVIRONMENT
     "ZW_TEST_FONT_DIR=Z:/usr/share/fonts/truetype/liberation2")
   set_tests_properties(windows.editor_caption PROPERTIES RESOURCE_LOCK virtual_x_server)
+
+  # The system's own save dialog proposes the open project's whole path, and
+  # every window fits a small screen at 120 and 144 DPI: each on a virtual
+  # display with a prefix of its own.
+  add_test(NAME windows.save_dialog
+    COMMAND bash ${CMAKE_SOURCE_DIR}/windows/save_dialog_test.sh ${ZW_WIN_BIN}/bin/zonewright.exe
+      ${ZW_WIN_BIN}/wineprefix-save $<TARGET_FILE:zonewright-cli>)
+  add_test(NAME windows.dialog_dpi
+    COMMAND bash ${CMAKE_SOURCE_DIR}/windows/dialog_dpi_test.sh ${ZW_WIN_BIN}/bin/gui_tests.exe
+      ${ZW_WIN_BIN}/wineprefix-dpi
+    WORKING_DIRECTORY ${ZW_WIN_BIN}/bin)
+  set_tests_properties(windows.save_dialog windows.dialog_dpi PROPERTIES LABELS windows
+    TIMEOUT 900 RESOURCE_LOCK virtual_x_server
+    ENVIRONMENT "ZW_WINE_DLL_DIRS=${ZW_WINE_DLL_DIRS};DISPLAY=")
 endif()
 
 # The zip unpacked into a folder of its own and its program started from there

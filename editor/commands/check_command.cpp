@@ -6,11 +6,25 @@
 namespace zw {
 
 bool checkAndReport(Editor& editor) {
-    const auto problem = checkTemplate(editor.document().rmg());
+    const TRmg& t = editor.document().rmg();
+    const auto problem = checkTemplate(t);
     if (!problem)
         return true;
-    editor.services().messageBox(*problem, MessageKind::Information, MessageButtons::Ok);
+    // The extended table's own options may settle what the check finds.
+    editor.services().messageBox(*problem,
+                                 t.hasKeptCells() ? MessageKind::Warning : MessageKind::Information,
+                                 MessageButtons::Ok);
     return false;
+}
+
+bool checkBeforeCompile(Editor& editor) {
+    const TRmg& t = editor.document().rmg();
+    if (!t.hasKeptCells())
+        return checkAndReport(editor);
+    const auto problem = checkTemplate(t);
+    return !problem || editor.services().messageBox(*problem + "\r" + std::string(kWriteAnyway),
+                                                    MessageKind::Warning,
+                                                    MessageButtons::YesNo) == MessageResult::Yes;
 }
 
 void checkCommand(Editor& editor) {

@@ -1,12 +1,35 @@
 #include "editor/commands/clipboard_commands.h"
 
+#include "canvas/fit.h"
 #include "canvas/geometry.h"
 #include "editor/commands/group_edit.h"
 #include "editor/editor.h"
 #include "editor/step_names.h"
 #include "model/fragment.h"
 
+#include <algorithm>
+
 namespace zw {
+
+namespace {
+
+constexpr std::string_view kPasteOutOfReach =
+    "Фрагмент не вставлен: координаты локаций должны быть от -2000000000 до 2000000000.";
+
+// Every zone of `ks` drawn whole on the canvas.
+bool allInView(const TRmg& t, const ViewController& view, const std::vector<int>& ks) {
+    for (const int k : ks) {
+        const ZoneRecord& z = t.zones[static_cast<size_t>(k)];
+        const PixelPoint p = nodeToPixel(view.state(), z.gridX, z.gridY);
+        const int32_t r = zoneRadiusPixels(z.size, view.state());
+        if (p.x - r < 0 || p.y - r < 0 || p.x + r > view.canvasWidth() ||
+            p.y + r > view.canvasHeight())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 void copySelection(Editor& editor) {
     const std::vector<int32_t>& zones = editor.selection().zones();
@@ -39,6 +62,13 @@ void pasteClipboard(Editor& editor) {
         return;
     }
     const TRmg& fragment = std::get<TRmg>(read);
+    // Zones beyond the canvas's reach would land out of sight and out of the
+    // tools' reach: nothing is pasted.
+    const auto inReach = [](const ZoneRecord& z) { return nodeInReach(z.gridX, z.gridY); };
+    if (!std::all_of(fragment.zones.begin(), fragment.zones.end(), inReach)) {
+        refuseGroupEdit(editor, kPasteOutOfReach);
+        return;
+    }
     GridNode64 target = fragmentAnchor(fragment);
     if (const auto pointer = editor.pointerNode())
         target = {pointer->x, pointer->y};
@@ -50,11 +80,28 @@ void pasteClipboard(Editor& editor) {
         return;
     }
     TRmg& pasted = std::get<TRmg>(result);
+    if (!std::all_of(pasted.zones.begin() + static_cast<std::ptrdiff_t>(before), pasted.zones.end(),
+                     inReach)) {
+        refuseGroupEdit(editor, kPasteOutOfReach);
+        return;
+    }
     Selection selected;
-    for (size_t k = before; k < pasted.zones.size(); ++k)
+    std::vector<int> added;
+    for (size_t k = before; k < pasted.zones.size(); ++k) {
         selected.addZone(static_cast<int32_t>(k));
+        added.push_back(static_cast<int>(k));
+    }
     const std::string step = "Вставка " + zonesCount(pasted.zones.size() - before);
     commitGroupEdit(editor, step, std::move(pasted), std::move(selected));
+
+    // The pasted zones in sight: a group that lands partly outside the view
+    // (the pointer near the canvas's edge) brings the view to its middle.
+    ViewController& view = editor.viewController();
+    const TRmg& now = editor.document().rmg();
+    if (!allInView(now, view, added))
+        if (const auto v =
+                centreOnZones(now, view.state(), view.canvasWidth(), view.canvasHeight(), added))
+            view.setOrigin(v->originX, v->originY);
 }
 
 } // namespace zw

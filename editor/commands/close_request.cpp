@@ -2,14 +2,14 @@
 #include "editor/commands/close_request.h"
 
 #include "editor/commands/new_template.h"
-#include "editor/editor.h"
+#include "editor/session.h"
 
 namespace zw {
 
-bool closeRequest(Editor& editor) {
-    if (!saveChangesFirst(editor))
+bool closeRequest(Session& session) {
+    if (!saveChangesFirst(session))
         return false;
-    editor.dropRecoveryCopy();
+    session.dropRecoveryCopy();
     return true;
 }
 

@@ -3,10 +3,10 @@
 
 namespace zw {
 
-class Editor;
+class Session;
 
 // Whether the main window may close (asks about unsaved changes). A clean
 // close leaves nothing to recover.
-bool closeRequest(Editor& editor);
+bool closeRequest(Session& session);
 
 } // namespace zw

@@ -1,33 +1,13 @@
-// The import command: one template of an rmg.txt table into the editor. The
-// window and the command-line tool run the same importFromTable; they differ in
-// who answers the template list window and where the template goes.
+// The import command: one template of an rmg.txt table into the editor, as the
+// command-line tool imports it (rmg/import_table.h).
 #pragma once
-
-#include "model/records.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
-#include "rmg/graph.h"
-
-#include <optional>
-#include <string>
 
 namespace zw {
 
-class Editor;
-
-// The template chosen in the template list window (import mode) from the table
-// at `tablePath`, read and not yet laid out. Nullopt when the table cannot be
-// read, holds no template, or the window ends without a chosen template (a save
-// of its deletions included); every failure is reported through `services`.
-std::optional<TRmg> importFromTable(const std::string& tablePath, Services& services,
-                                    PropertyDialogs& dialogs);
-
-// Lays out the imported template's zones; a failure is reported and the
-// template keeps the places reached.
-void layOutImported(TRmg& t, LayoutRandom& random, Services& services);
+class Session;
 
 // The import button: the open dialog, importFromTable, then the template
 // replaces the current one whole, without a question and without a history step.
-void importCommand(Editor& editor);
+void importCommand(Session& session);
 
 } // namespace zw

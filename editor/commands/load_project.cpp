@@ -3,17 +3,19 @@
 
 #include "editor/commands/new_template.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 
 namespace zw {
 
-void loadProject(Editor& editor) {
+void loadProject(Session& session) {
+    Editor& editor = session.editor();
     editor.setTool(kNoTool);
-    if (!saveChangesFirst(editor))
+    if (!saveChangesFirst(session))
         return;
     Services& services = editor.services();
-    std::optional<std::string> path = editor.takePendingLoadPath();
+    std::optional<std::string> path = session.takePendingLoadPath();
     if (!path) {
         path = services.openFileDialog(FileDialogId::OpenProject, kOpenProjectFilter, true);
         if (!path)
@@ -34,9 +36,18 @@ void loadProject(Editor& editor) {
     }
     editor.viewController().resetOrigin();
     editor.document().replace(std::move(std::get<TRmg>(decoded)), Replacement::Fresh);
-    editor.projectFileUsed(*path);
+    session.projectFileUsed(*path);
     // Temporary files that killed writes left beside the project go.
     services.fileSystem().removeStaleTemporariesOf(*path);
+}
+
+void openRecent(Session& session, const std::string& path) {
+    if (session.dropRecentIfGone(path))
+        return;
+    session.setPendingLoadPath(path);
+    loadProject(session);
+    // A load stopped at the question about unsaved changes leaves the path unused.
+    session.takePendingLoadPath();
 }
 
 } // namespace zw

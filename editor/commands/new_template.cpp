@@ -4,10 +4,12 @@
 
 #include "editor/commands/save_project.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 
 namespace zw {
 
-bool saveChangesFirst(Editor& editor) {
+bool saveChangesFirst(Session& session) {
+    Editor& editor = session.editor();
     if (!editor.document().modified())
         return true;
     const auto answer = editor.services().messageBox(
@@ -15,19 +17,21 @@ bool saveChangesFirst(Editor& editor) {
     if (answer == MessageResult::Cancel)
         return false;
     if (answer == MessageResult::Yes)
-        return saveProject(editor);
+        return saveProject(session);
     return true;
 }
 
-void newTemplate(Editor& editor) {
-    if (!saveChangesFirst(editor))
+void newTemplate(Session& session) {
+    if (!saveChangesFirst(session))
         return;
+    Editor& editor = session.editor();
     ViewController& view = editor.viewController();
     view.setZoomLevel(2);
     view.resetOrigin();
     editor.setTool(kNoTool);
     editor.document().replace(makeNewTemplate(), Replacement::Fresh);
-    editor.dropRecoveryCopy();
+    session.forgetProjectFile();
+    session.dropRecoveryCopy();
 }
 
 } // namespace zw

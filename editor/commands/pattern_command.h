@@ -3,11 +3,11 @@
 
 namespace zw {
 
-class Editor;
+class Session;
 
 // The pattern dialog; on OK, after the question about unsaved changes, the
 // generated template replaces the current one as a new template does, counts
 // as unsaved, and is shown whole.
-void newFromPattern(Editor& editor);
+void newFromPattern(Session& session);
 
 } // namespace zw

@@ -2,18 +2,36 @@
 #include "editor/commands/save_project.h"
 
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
+#include "model/text.h"
 #include "platform/files.h"
+#include "platform/native_path.h"
 
 namespace zw {
 
-bool saveProject(Editor& editor) {
+std::string replaceFileQuestion(const std::string& path) {
+    return "Файл «" + nativePath(path) + "» уже существует.\rЗаменить его?";
+}
+
+bool saveProject(Session& session) {
+    Editor& editor = session.editor();
     editor.setTool(kNoTool);
     Services& services = editor.services();
-    const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
-    if (!chosen)
-        return false;
-    const std::string path = withProjectExtension(*chosen);
+    std::string path;
+    for (;;) {
+        const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
+        if (!chosen)
+            return false;
+        path = withExtension(*chosen, kProjectExtension);
+        // Another project is replaced only when the user says so; "Нет" goes
+        // back to the dialog with the name given.
+        if (samePath(path, session.projectFile()) || !services.fileSystem().fileExists(path) ||
+            services.messageBox(replaceFileQuestion(path), MessageKind::Confirmation,
+                                MessageButtons::YesNo) == MessageResult::Yes)
+            break;
+        services.setDialogPath(FileDialogId::SaveProject, path);
+    }
     // The whole image is made first and written through a temporary file, so a
     // failure leaves any existing file as it was.
     const auto written =
@@ -23,7 +41,7 @@ bool saveProject(Editor& editor) {
         return false;
     }
     editor.document().markSaved();
-    editor.projectFileUsed(path);
+    session.projectFileUsed(path);
     return true;
 }
 

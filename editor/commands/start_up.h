@@ -3,10 +3,10 @@
 
 namespace zw {
 
-class Editor;
+class Session;
 
 // Run once the main window is shown: the new template, the file association,
 // work an earlier editor left unsaved, and the project named on the command line.
-void startUp(Editor& editor);
+void startUp(Session& session);
 
 } // namespace zw

@@ -38,8 +38,9 @@ void transformSelection(Editor& editor, Symmetry s) {
         refuseGroupEdit(editor, refusal->message);
         return;
     }
-    commitGroupEdit(editor, transformStep(s, keep.zones().size()),
-                    std::move(std::get<TRmg>(result)), std::move(keep));
+    // Named before the selection moves into the step.
+    const std::string step = transformStep(s, keep.zones().size());
+    commitGroupEdit(editor, step, std::move(std::get<TRmg>(result)), std::move(keep));
 }
 
 void duplicateSelectionForPlayers(Editor& editor) {

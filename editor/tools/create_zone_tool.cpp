@@ -5,6 +5,10 @@ namespace zw {
 void CreateZoneTool::press(int32_t x, int32_t y) {
     Document& doc = ctx.document;
     const GridPoint node = pixelToNode(ctx.view.state(), x, y);
+    if (!nodeInReach(node.x, node.y)) {
+        ctx.services.messageBox(kOutOfReachMessage, MessageKind::Information, MessageButtons::Ok);
+        return;
+    }
     if (nodeBlocked(doc.rmg(), node.x, node.y)) {
         ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
         return;

@@ -88,6 +88,11 @@ void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {
 
     if (const auto k = zoneOf(rmg, ctx.drag.source)) {
         const GridPoint node = pixelToNode(ctx.view.state(), x, y);
+        if (!nodeInReach(node.x, node.y)) {
+            ctx.services.messageBox(kOutOfReachMessage, MessageKind::Information,
+                                    MessageButtons::Ok);
+            return;
+        }
         if (nodeBlocked(rmg, node.x, node.y, copy ? -1 : *k)) {
             ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
             return;

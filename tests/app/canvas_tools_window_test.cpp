@@ -57,7 +57,7 @@ class CanvasToolsWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        startUp(window->editor());
+        startUp(window->session());
         pointer = std::make_unique<WindowPointer>(*window);
         // Start with the pointer over empty canvas far from every node used.
         pointer->moveTo(QPoint(window->canvas()->width() - 5, window->canvas()->height() - 5));

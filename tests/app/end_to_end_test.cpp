@@ -168,7 +168,7 @@ TEST_F(EndToEndTest, TwoPlayerTemplateFromFirstClickToClosingTheWindow) {
     window = std::make_unique<MainWindow>(services, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    startUp(window->editor());
+    startUp(window->session());
     EXPECT_EQ(services.associationWrites, 1);
     EXPECT_EQ(title(), QString::fromUtf8("Редактор шаблонов - Unnamed template"));
     EXPECT_FALSE(button(StepBack)->isEnabled());

@@ -3,6 +3,7 @@
 #include "app/info_panel_widget.h"
 #include "app/main_window.h"
 #include "canvas/fit.h"
+#include "dialogs/controls.h"
 #include "editor/commands/new_template.h"
 #include "editor/commands/start_up.h"
 #include "model/project_file.h"
@@ -65,7 +66,7 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(services, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        startUp(window->editor());
+        startUp(window->session());
         // The pointer starts over an empty end of the toolbar: the window system
         // drops moves to where the pointer already is, and the last test may
         // have left it anywhere.
@@ -122,6 +123,19 @@ class MainWindowTest : public ::testing::Test {
 // with the keys' text as the tooltip, and 24-pixel buttons with an 8-pixel
 // separator or a 32-pixel gap where the table asks for one (the scripts in
 // tests/scripts click at these places).
+// The window opens whole inside its screen's available area at any scale
+// (under Wine also at 120 and 144 DPI on a small screen).
+TEST_F(MainWindowTest, OpensInsideItsScreen) {
+    open();
+    const QRect area = availableArea(*window);
+    QRect frame;
+    for (int i = 0; i < 100 && !area.contains(frame = window->frameGeometry()); ++i)
+        QTest::qWait(50);
+    EXPECT_TRUE(area.contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height() << " in "
+        << area.width() << "x" << area.height();
+}
+
 TEST_F(MainWindowTest, ToolbarLaysOutTheTableWithHintsAndShortcuts) {
     open();
     EXPECT_EQ(window->toolbar()->geometry(), QRect(0, 0, window->client()->width(), 28));
@@ -240,7 +254,7 @@ TEST_F(MainWindowTest, ToolButtonsFormAGroupWhoseDownButtonRisesOnASecondClick) 
 
     // The group mirrors tools set by commands, not only by clicks.
     click(Move);
-    newTemplate(editor());
+    newTemplate(window->session());
     EXPECT_TRUE(down().empty());
     editor().setTool(kDeleteTool);
     EXPECT_EQ(down(), std::vector<ToolbarId>{Delete});
@@ -592,7 +606,7 @@ TEST_F(MainWindowTest, ScrollBarsMirrorTheEditorWithoutFeedingBack) {
     EXPECT_EQ(h->value(), 0);
 
     // A new template empties the ranges and the bars follow.
-    newTemplate(editor());
+    newTemplate(window->session());
     EXPECT_EQ(std::make_pair(h->minimum(), h->maximum()), std::make_pair(0, 0));
     EXPECT_EQ(h->value(), 0);
 }

@@ -1,8 +1,11 @@
 // Zoom to fit and centring on a zone.
 #include "canvas/fit.h"
+#include "pattern/generate.h"
 #include "support/group_samples.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace zw {
 namespace {
@@ -12,6 +15,10 @@ using test::zoneAt;
 
 constexpr int32_t kW = 707;
 constexpr int32_t kH = 500;
+
+struct BoxSize {
+    int32_t w, h;
+};
 
 // True when every zone's drawn circle lies inside the canvas.
 bool allInside(const TRmg& t, const ViewState& v, int32_t w, int32_t h) {
@@ -54,13 +61,53 @@ TEST(ZoomToFit, ClosestZoomThatShowsEveryZone) {
     EXPECT_EQ(fitView(cases[0], kW, kH), (ViewState{0, 6, 18}));
 }
 
-TEST(ZoomToFit, NoZonesGiveTheStartViewAndTooManyTheSmallestCentred) {
+TEST(ZoomToFit, NoZonesGiveTheStartViewAndTooWideTheSmallestAtTheMedianZone) {
     EXPECT_EQ(fitView(makeNewTemplate(), kW, kH), ViewState{});
     const TRmg wide = templateOf({zoneAt(-100, 0), zoneAt(100, 0)});
     const ViewState v = fitView(wide, kW, kH);
     EXPECT_EQ(v.zoomLevel, kMaxZoom);
-    // The middle of the extent, node 0, is the node nearest the canvas's middle.
-    EXPECT_EQ(v, *centreOnZone(templateOf({zoneAt(0, 0)}), v, kW, kH, 0));
+    // The median zone, not the empty middle, is the one nearest the canvas's middle.
+    EXPECT_EQ(v, *centreOnZone(wide, v, kW, kH, 1));
+
+    // Zones at the ends of the 32-bit grid, as a file may hold them: those
+    // together are shown whole, the others apart leave the view to the many.
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    const TRmg farEnd = templateOf({zoneAt(kMax, kMax), zoneAt(kMax - 6, kMax - 2)});
+    EXPECT_TRUE(allInside(farEnd, fitView(farEnd, kW, kH), kW, kH));
+    const TRmg stray =
+        templateOf({zoneAt(0, 0), zoneAt(kMax, 0), zoneAt(4, 2), zoneAt(2, 6), zoneAt(-kMax, 3)});
+    const ViewState many = fitView(stray, kW, kH);
+    EXPECT_TRUE(allInside(templateOf({zoneAt(0, 0), zoneAt(4, 2), zoneAt(2, 6)}), many, kW, kH));
+}
+
+// Every generated template, however many players, whole in a preview's box.
+TEST(FitWhole, EveryZoneInsideTheEnlargedCanvas) {
+    const BoxSize boxes[] = {{240, 240}, {360, 200}, {120, 400}};
+    for (const PatternKind k : {PatternKind::Ring, PatternKind::Star, PatternKind::RingCentre})
+        for (int players = kPatternMinPlayers; players <= kPatternMaxPlayers; ++players)
+            for (const bool large : {false, true}) {
+                PatternSettings s = patternDefaults(k, players);
+                if (large) {
+                    s.own = kPatternMaxOwn;
+                    s.between = k == PatternKind::Star ? 0 : kPatternMaxBetween;
+                    s.centre = k == PatternKind::Ring ? 0 : kPatternMaxCentre;
+                }
+                const TRmg t = generateTemplate(s);
+                for (const BoxSize& box : boxes) {
+                    const WholePicture p = fitWhole(t, box.w, box.h);
+                    SCOPED_TRACE(std::to_string(players) + " players in " + std::to_string(box.w) +
+                                 "x" + std::to_string(box.h));
+                    EXPECT_TRUE(allInside(t, p.view, p.width, p.height));
+                    EXPECT_GE(p.shrink, 1.0);
+                    EXPECT_NEAR(p.width, box.w * p.shrink, 1.0);
+                    EXPECT_NEAR(p.height, box.h * p.shrink, 1.0);
+                }
+            }
+    // What fits the box itself is not shrunk.
+    const TRmg small = templateOf({zoneAt(0, 0), zoneAt(3, 0)});
+    const WholePicture p = fitWhole(small, kW, kH);
+    EXPECT_EQ(p.shrink, 1.0);
+    EXPECT_EQ(p.view, fitView(small, kW, kH));
 }
 
 TEST(CentreOnZone, BringsTheZoneToTheMiddle) {

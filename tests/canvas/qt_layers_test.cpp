@@ -78,7 +78,10 @@ TEST(CanvasLayers, PictureIsDrawnAgainWhenWhatItShowsChanges) {
                       .dragSource = 0,
                       .overlay = {}};
     const std::vector<std::function<void()>> changes = {
-        [&] { t.zones[0].owner = 3; },
+        [&] {
+            t.zones[0].owner = 3;
+            ++scene.revision;
+        },
         [&] { scene.view.originX = 1; },
         [&] { scene.width = 210; },
         [&] { scene.scale = 2; },

@@ -166,5 +166,47 @@ TEST_F(CheckCommand, ShowsOneBox) {
     EXPECT_EQ(editor.document().history().position(), 1);
 }
 
+// A template that keeps cells of an extended table: the extended table's own
+// options may settle what the check finds, so the finding is a warning and
+// the compile may go on; a classic template stops as before.
+TEST_F(CheckCommand, AKeptTemplatesFindingIsAWarningTheCompileMayPass) {
+    struct Case {
+        const char* what;
+        bool kept;
+        bool fault;
+        MessageResult answer;
+        bool proceeds;
+        MessageKind kind;
+        MessageButtons buttons;
+    };
+    const std::vector<Case> cases = {
+        {"classic, fault", false, true, MessageResult::Yes, false, MessageKind::Information,
+         MessageButtons::Ok},
+        {"kept, fault, yes", true, true, MessageResult::Yes, true, MessageKind::Warning,
+         MessageButtons::YesNo},
+        {"kept, fault, no", true, true, MessageResult::No, false, MessageKind::Warning,
+         MessageButtons::YesNo},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TRmg t = withPlayers(2, {startZone(1)});
+        if (c.kept)
+            t.zones[0].kept.cells.push_back({"Placement", "ground", std::nullopt, false});
+        set(t);
+        services.messages.clear();
+        services.messageAnswers = {c.answer};
+        EXPECT_EQ(checkBeforeCompile(editor), c.proceeds);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].kind, c.kind);
+        EXPECT_EQ(services.messages[0].buttons, c.buttons);
+        EXPECT_EQ(services.messages[0].text.rfind(kHead + "2 нет стартовой локации", 0), 0u);
+        // The check button shows the same finding, a warning for a kept template.
+        services.messages.clear();
+        EXPECT_FALSE(checkAndReport(editor));
+        EXPECT_EQ(services.messages.at(0).kind,
+                  c.kept ? MessageKind::Warning : MessageKind::Information);
+    }
+}
+
 } // namespace
 } // namespace zw

@@ -29,10 +29,10 @@ TEST_F(GenerateCli, WritesWhatTheCoreMakes) {
     PatternSettings s = patternDefaults(PatternKind::Star, 8);
     s.own = 4;
     s.centre = 4;
-    s.seed = -7;
+    s.seed = 999999;
     s.name = "Восемь лучей";
     r = generate({"--pattern", "star", "--players", "8", "--own", "4", "--centre", "4", "--seed",
-                  "-7", "--name", "Восемь лучей"});
+                  "999999", "--name", "Восемь лучей"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(test::slurp(out), encodeProject(generateTemplate(s)));
 
@@ -58,6 +58,8 @@ TEST_F(GenerateCli, RefusesWithoutWriting) {
         {{"--players", "4", "--pattern", "ring", "--centre", "1"}, "У кольца нет центра"},
         {{"--players", "4", "--pattern", "hex"}, "неизвестный образец «hex»"},
         {{"--players", "4", "--seed", "1.5"}, "--seed: ожидается целое число"},
+        {{"--players", "4", "--seed", "-1"}, "Вариант должен быть от 0 до 999999"},
+        {{"--players", "4", "--seed", "1000000"}, "Вариант должен быть от 0 до 999999"},
         {{"--players", "4", "--name", "a\tb"}, "табуляции"},
         {{"--players", "4", "--name", std::string(65, 'x')}, "длиннее 64"},
     };

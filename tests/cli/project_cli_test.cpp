@@ -183,13 +183,13 @@ TEST_F(ProjectCli, BuildRefusesBadInputNamingTheKeyAndWritesNothing) {
         {R"({"zones": [{}, {}], "connections": [{"zoneB": 1, "passages": [{"autoExist": 0}]}]})",
          "connections[0].passages[0].autoExist"},
         {R"({"zones": [], "extra": true})", "extra"},
-        {R"({"zones": [)", "malformed JSON"},
-        {R"([1, 2])", "JSON object"},
-        {"", "malformed JSON"},
+        {R"({"zones": [)", "ошибка в записи JSON"},
+        {R"([1, 2])", "объектом JSON"},
+        {"", "ошибка в записи JSON"},
         // A number too large for any type: the parser throws out_of_range, once
         // an uncaught crash found by fuzzing.
-        {"4444444444e4444411111111111111111111", "malformed JSON"},
-        {R"({"zones": [{"size": 1e400}]})", "malformed JSON"},
+        {"4444444444e4444411111111111111111111", "ошибка в записи JSON"},
+        {R"({"zones": [{"size": 1e400}]})", "ошибка в записи JSON"},
     };
     spit(file("out.tpz"), "previous");
     for (const Case& c : cases) {

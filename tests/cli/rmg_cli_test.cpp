@@ -5,6 +5,7 @@
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/template_list.h"
 #include "support/cli_runner.h"
 #include "support/rmg_rows.h"
@@ -120,8 +121,15 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
     EXPECT_EQ(r.out, "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) + "\tAlpha\n" +
                          "2\t" + std::to_string(h + a.size()) + "\t" + std::to_string(b.size()) +
                          "\tБета\n");
-    spit(dir.file("empty.txt"), "");
-    EXPECT_EQ(cli({"list", dir.file("empty.txt")}).out, "");
+    // No template, as the import says it: a header alone, an empty file, a text with a BOM.
+    for (const std::string& content :
+         {kTestHeader, std::string(), std::string("\xEF\xBB\xBF") + "a\tb\n"}) {
+        spit(dir.file("none.txt"), content);
+        const CliRun none = cli({"list", dir.file("none.txt")});
+        EXPECT_EQ(none.status, 2);
+        EXPECT_EQ(none.out, "");
+        EXPECT_NE(none.err.find(": Не найдено ни одного шаблона!"), std::string::npos) << none.err;
+    }
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
 
@@ -132,7 +140,7 @@ TEST_F(RmgCli, ListAndImportSayWhenATableLooksSavedByASpreadsheet) {
                                  ": Не найдено ни одного шаблона!\nСтроки файла заканчиваются "
                                  "только символом LF, а ячейки заключены в двойные кавычки";
     CliRun r = cli({"list", path});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.compare(0, expected.size(), expected), 0) << r.err;
     r = cli({"import", path, dir.file("x.tpz"), "--index", "1"});
@@ -197,6 +205,51 @@ TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Не найдено ни одного шаблона!"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tpz")));
+}
+
+// A table saved as UTF-8, with or without the mark, lists as its Windows-1251
+// self, and the conversion is said once on stderr.
+TEST_F(RmgCli, ListReadsATableSavedAsUtf8) {
+    const std::string a = rmgRow({{0, utf8ToCp1251("Кольцо")}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string b = rmgRow({{0, "Star"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const size_t h = kTestHeader.size();
+    const std::string listed = "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) +
+                               "\tКольцо\n2\t" + std::to_string(h + a.size()) + "\t" +
+                               std::to_string(b.size()) + "\tStar\n";
+    const std::string path = dir.file("rmg.txt");
+    const std::string note =
+        "zonewright-cli: " + nativePath(path) + ": " + std::string(kUtf8TableConverted) + "\n";
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        spit(path, mark + cp1251ToUtf8(kTestHeader + a + b));
+        const CliRun r = cli({"list", path});
+        EXPECT_EQ(r.status, 0) << mark.size();
+        EXPECT_EQ(r.out, listed) << mark.size();
+        EXPECT_EQ(r.err, note) << mark.size();
+    }
+}
+
+// A UTF-8 table holding a character Windows-1251 lacks is refused by every
+// command that reads it, and nothing is written.
+TEST_F(RmgCli, AUtf8TableWindows1251CannotHoldIsRefused) {
+    const std::string table =
+        cp1251ToUtf8(kTestHeader + rmgRow({{0, utf8ToCp1251("Кольцо")}, {1, "1"}, {2, "2"}})) +
+        rmgRow({{0, "Star ★"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string path = dir.file("rmg.txt");
+    spit(path, table);
+    const std::string in = project(test::workedExample("Good"), "g.tpz");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"list", path},
+          {"import", path, dir.file("out.tpz"), "--index", "1"},
+          {"delete", path, "--all"},
+          {"compile", in, path}}) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.out, "") << args[0];
+        EXPECT_NE(r.err.find("в строке 4 есть знак «★» (U+2605)"), std::string::npos)
+            << args[0] << ": " << r.err;
+        EXPECT_EQ(slurp(path), table) << args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.tpz")));
 }
 
 } // namespace

@@ -66,13 +66,13 @@ TEST_F(TransformCli, RefusalsAndBadInputWriteNothing) {
         std::string message;
     } cases[] = {
         {{"--zones", "1,2", "--rotate", "90"}, 1, std::string(kNodeTakenMessage)},
-        {{"--zones", "4", "--mirror-x"}, 2, "--zones: no zone 4 (the template has 3 zones)"},
-        {{"--zones", "1-", "--mirror-x"}, 2, "--zones: malformed zone list item '1-'"},
-        {{"--zones", "1", "--rotate", "45"}, 2, "--rotate: expected 90, 180 or 270, got 45"},
-        {{"--zones", "1", "--mirror-x", "--rotate", "90"}, 2, "exactly one of"},
-        {{"--zones", "1"}, 2, "exactly one of"},
-        {{"--zones", "1", "--mirror-x", "--duplicate", "1=9"}, 2, "--duplicate: owner 9"},
-        {{"--zones", "1", "--mirror-x", "--duplicate", "1:2"}, 2, "--duplicate: malformed"},
+        {{"--zones", "4", "--mirror-x"}, 2, "--zones: нет локации 4 (локаций в шаблоне: 3)"},
+        {{"--zones", "1-", "--mirror-x"}, 2, "--zones: неверный элемент списка локаций '1-'"},
+        {{"--zones", "1", "--rotate", "45"}, 2, "--rotate: ожидается 90, 180 или 270, а не 45"},
+        {{"--zones", "1", "--mirror-x", "--rotate", "90"}, 2, "нужен ровно один из"},
+        {{"--zones", "1"}, 2, "нужен ровно один из"},
+        {{"--zones", "1", "--mirror-x", "--duplicate", "1=9"}, 2, "--duplicate: владелец 9"},
+        {{"--zones", "1", "--mirror-x", "--duplicate", "1:2"}, 2, "--duplicate: неверная"},
     };
     for (const Case& c : cases) {
         const test::CliRun r = transform(c.args);

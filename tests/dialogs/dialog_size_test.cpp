@@ -8,6 +8,7 @@
 #include "dialogs/template_dialog.h"
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/zone_dialog.h"
+#include "support/model_samples.h"
 #include "support/scripted_services.h"
 
 #include <QApplication>
@@ -15,7 +16,11 @@
 #include <QFont>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace zw {
 namespace {
@@ -70,6 +75,69 @@ TEST(DialogSize, WindowFitsTheAreaWithItsButtonsInView) {
             }
             d->hide();
         }
+    }
+}
+
+// Each dialog as the editor opens it, over a window, on the screen it opens
+// on: the whole window, frame included, inside the screen's available area,
+// and OK and Отмена in view. Under Wine this runs with the system's own
+// windows at 120 and 144 DPI on a small screen (windows/dialog_dpi_test.sh).
+TEST(DialogSize, EveryDialogOpensInsideItsScreen) {
+    ScriptedServices services;
+    QWidget owner;
+    owner.resize(400, 300);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    QtDialogs dialogs(services, &owner);
+    const TRmg t = test::richTemplate();
+    ASSERT_GE(t.zones.size(), 2u);
+    ASSERT_FALSE(t.connections.empty());
+    const std::pair<const char*, std::function<void()>> openings[] = {
+        {"zone", [&] { dialogs.editZone(t.zones[0]); }},
+        {"zones",
+         [&] {
+             dialogs.editZones({t.zones[0], t.zones[1]}, {1, 2});
+         }},
+        {"connection", [&] { dialogs.editConnection(t.connections[0], false); }},
+        {"template", [&] { dialogs.editTemplate(t); }},
+        {"duplicate", [&] { dialogs.duplicateZonesForPlayers(t, {0}); }},
+        {"pattern", [&] { dialogs.generateFromPattern(); }},
+    };
+    for (const auto& [name, open] : openings) {
+        SCOPED_TRACE(name);
+        QRect frame, area;
+        std::vector<QRect> buttons;
+        bool seen = false;
+        // Looks once the dialog is on screen, waiting up to 10 s for it and
+        // for the window system to put it in place.
+        std::function<void(int)> look = [&](int tries) {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (d == nullptr || !d->isVisible() || !d->windowHandle() ||
+                !d->windowHandle()->isExposed()) {
+                if (tries > 0)
+                    QTimer::singleShot(50, [&, tries] { look(tries - 1); });
+                else if (d != nullptr)
+                    d->reject(); // never shown in time: the test fails, it doesn't hang
+                return;
+            }
+            area = availableArea(*d);
+            QTest::qWait(200);
+            frame = d->frameGeometry();
+            for (const QPushButton* b : d->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("ОК") || b->text() == QStringLiteral("Отмена"))
+                    buttons.emplace_back(b->mapToGlobal(QPoint(0, 0)), b->size());
+            seen = true;
+            d->reject();
+        };
+        QTimer::singleShot(0, [&] { look(200); });
+        open();
+        ASSERT_TRUE(seen);
+        EXPECT_TRUE(area.contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+            << " in " << area.width() << "x" << area.height();
+        EXPECT_FALSE(buttons.empty());
+        for (const QRect& b : buttons)
+            EXPECT_TRUE(area.contains(b)) << b.y() << " " << b.height();
     }
 }
 

@@ -5,9 +5,10 @@
 namespace zw {
 namespace {
 
-// A template whose zone k belongs to owners[k].
-TRmg ownedBy(std::initializer_list<int32_t> owners) {
+// A template of `players` players whose zone k belongs to owners[k].
+TRmg ownedBy(int players, std::initializer_list<int32_t> owners) {
     TRmg t = makeNewTemplate();
+    t.header.playerCountIndex = players - 2;
     for (int32_t o : owners) {
         ZoneRecord z = makeDefaultZone();
         z.owner = o;
@@ -30,33 +31,64 @@ TEST(DuplicateForm, OpensWithTheSelectionsPlayersToTheNextFreeOnes) {
     lastChoice.targets[0] = 3; // player 1 to player 4, rotated by 90°
     lastChoice.transform = 2;
     const Case cases[] = {
-        {"player 1 alone", ownedBy({1, 0, 1}), {0, 1}, {}, {1, 1, 2, 3, 4, 5, 6, 7}, 0},
+        {"player 1 alone", ownedBy(8, {1, 0, 1}), {0, 1}, {}, {1, 1, 2, 3, 4, 5, 6, 7}, 0},
         {"players 1 and 2, 4 taken",
-         ownedBy({1, 2, 4, 0}),
+         ownedBy(8, {1, 2, 4, 0}),
          {1, 0, 3},
          {},
          {2, 4, 2, 3, 4, 5, 6, 7},
          0},
-        {"neutral zones only", ownedBy({1, 0}), {1}, {}, {0, 1, 2, 3, 4, 5, 6, 7}, 0},
-        {"nobody free", ownedBy({1, 2, 3, 4, 5, 6, 7, 8}), {0}, {}, {0, 1, 2, 3, 4, 5, 6, 7}, 0},
+        {"neutral zones only", ownedBy(8, {1, 0}), {1}, {}, {0, 1, 2, 3, 4, 5, 6, 7}, 0},
+        {"nobody free", ownedBy(8, {1, 2, 3, 4, 5, 6, 7, 8}), {0}, {}, {0, 1, 2, 3, 4, 5, 6, 7}, 0},
         {"the last choice still free",
-         ownedBy({1, 2}),
+         ownedBy(8, {1, 2}),
          {0},
          lastChoice,
          {3, 1, 2, 3, 4, 5, 6, 7},
          2},
         {"the last choice taken since",
-         ownedBy({1, 2, 4}),
+         ownedBy(8, {1, 2, 4}),
          {0},
          lastChoice,
          {2, 1, 2, 3, 4, 5, 6, 7},
          2},
+        // Only players of the template are proposed.
+        {"every player of six owns zones",
+         ownedBy(6, {1, 2, 3, 4, 5, 6}),
+         {0},
+         {},
+         {0, 1, 2, 3, 4, 5, 6, 7},
+         0},
+        {"player 3 of three free", ownedBy(3, {1, 2}), {0, 1}, {}, {2, 1, 2, 3, 4, 5, 6, 7}, 0},
+        {"the last choice beyond the players",
+         ownedBy(3, {1}),
+         {0},
+         lastChoice,
+         {1, 1, 2, 3, 4, 5, 6, 7},
+         2},
+        {"a damaged player count", ownedBy(40, {1}), {0}, {}, {1, 1, 2, 3, 4, 5, 6, 7}, 0},
     };
     for (const Case& c : cases) {
         const DuplicateForm f = suggestedDuplicate(c.t, c.selection, c.last);
         EXPECT_EQ(f.targets, c.targets) << c.what;
         EXPECT_EQ(f.transform, c.transform) << c.what;
+        EXPECT_EQ(f.problem(), std::nullopt) << c.what;
     }
+}
+
+TEST(DuplicateForm, RefusesACopyForAPlayerTheTemplateLacks) {
+    // Player 1's zones of a six-player template; players 7 and 8 own nothing.
+    DuplicateForm f = suggestedDuplicate(ownedBy(6, {1, 7}), std::vector<int32_t>{0}, {});
+    EXPECT_EQ(f.players, 6);
+    f.targets[0] = 5; // player 6
+    EXPECT_EQ(f.problem(), std::nullopt);
+    f.targets[0] = 6; // player 7
+    EXPECT_EQ(f.problem(), "Игрока 7 в шаблоне нет: копии локаций игрока 1 могут принадлежать "
+                           "только игрокам от 1 до 6.");
+    // The rows of players with no selected zone do not matter.
+    f.targets[0] = 1;
+    f.targets[6] = 7;
+    EXPECT_EQ(f.problem(), std::nullopt);
 }
 
 } // namespace

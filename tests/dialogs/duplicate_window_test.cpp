@@ -13,7 +13,8 @@ namespace {
 using namespace zw::test;
 
 TEST(DuplicateWindow, RowsPerPlayerAndThePlacementGiveTheSettings) {
-    DuplicateDialog d;
+    ScriptedServices services;
+    DuplicateDialog d(services);
     const auto& c = d.controls();
     EXPECT_EQ(str(d.windowTitle()), "Дублировать для игроков");
     EXPECT_TRUE(c.transforms[0]->isChecked());
@@ -35,6 +36,7 @@ TEST(DuplicateWindow, OpensWithTheNextFreePlayerAndRemembersTheLastChoice) {
     QtDialogs dialogs(services);
     DuplicateDialog& d = *dialogs.duplicateDialog();
     TRmg t = makeNewTemplate();
+    t.header.playerCountIndex = 2; // four players
     ZoneRecord z = makeDefaultZone();
     z.owner = 1;
     t.appendZone(z);
@@ -62,6 +64,31 @@ TEST(DuplicateWindow, OpensWithTheNextFreePlayerAndRemembersTheLastChoice) {
         },
         [&] { return dialogs.duplicateZonesForPlayers(t, {0}); });
     EXPECT_FALSE(second);
+}
+
+TEST(DuplicateWindow, OkRefusesAPlayerTheTemplateLacks) {
+    ScriptedServices services;
+    QtDialogs dialogs(services);
+    DuplicateDialog& d = *dialogs.duplicateDialog();
+    TRmg t = makeNewTemplate(); // two players
+    ZoneRecord z = makeDefaultZone();
+    z.owner = 1;
+    t.appendZone(z);
+    const auto chosen = runModal<std::optional<DuplicateSettings>>(
+        d,
+        [&] {
+            choose(d.controls().players[0], 2); // player 3
+            click(d.controls().ok);
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(services.messageTexts(),
+                      (std::vector<std::string>{"Игрока 3 в шаблоне нет: копии локаций игрока 1 "
+                                                "могут принадлежать только игрокам от 1 до 2."}));
+            choose(d.controls().players[0], 1);
+            click(d.controls().ok);
+        },
+        [&] { return dialogs.duplicateZonesForPlayers(t, {0}); });
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->owners[1], 2);
 }
 
 } // namespace

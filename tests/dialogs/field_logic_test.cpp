@@ -10,20 +10,6 @@ namespace {
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-TEST(NumberText, ReadsAnyThirtyTwoBitIntegerAndNothingElse) {
-    EXPECT_EQ(parseDecimal("0"), 0);
-    EXPECT_EQ(parseDecimal("-17"), -17);
-    EXPECT_EQ(parseDecimal("+5"), 5);
-    EXPECT_EQ(parseDecimal("  42 "), 42);
-    EXPECT_EQ(parseDecimal("2147483647"), kMax);
-    EXPECT_EQ(parseDecimal("-2147483648"), kMin);
-    EXPECT_EQ(parseDecimal("2147483648"), std::nullopt);
-    EXPECT_EQ(parseDecimal("-2147483649"), std::nullopt);
-    EXPECT_EQ(parseDecimal("99999999999999999999999999"), std::nullopt);
-    for (const char* bad : {"", " ", "-", "+", "1 2", "12a", "a12", "0x10", "1.5", "--1"})
-        EXPECT_EQ(parseDecimal(bad), std::nullopt) << bad;
-}
-
 TEST(NumberText, UnreadableTextGivesTheLowerBoundOrZero) {
     EXPECT_EQ(readNumberText("", kUnboundedRange), 0);
     EXPECT_EQ(readNumberText("abc", kUnboundedRange), 0);

@@ -340,6 +340,10 @@ TEST(ZoneWindow, OkStaysOpenOnTheFirstFailure) {
 TEST(ZoneWindow, RunsModallyThroughTheDialogsInterface) {
     ScriptedServices services;
     QtDialogs dialogs(services);
+    // Once after every closing, whatever the answer: the window looks the
+    // item under the pointer up again then.
+    int closings = 0;
+    dialogs.setAfterClose([&] { ++closings; });
     ZoneDialog& d = *dialogs.zoneDialog();
     ZoneRecord z = makeDefaultZone();
     z.gridX = 5;
@@ -370,6 +374,7 @@ TEST(ZoneWindow, RunsModallyThroughTheDialogsInterface) {
         d, [&] { QTest::keyClick(&d, Qt::Key_Escape); }, [&] { return dialogs.editZone(z); });
     EXPECT_FALSE(escaped);
     EXPECT_EQ(dialogs.zoneDialog(), &d);
+    EXPECT_EQ(closings, 3);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ class AutosaveTest : public ::testing::Test {
     MouseHarness h;
 
     void SetUp() override {
-        h.editor.enableRecovery(RecoveryStore({folder.path(), kOwnPid}), timer);
+        h.session.enableRecovery(RecoveryStore({folder.path(), kOwnPid}), timer);
     }
     std::string ownCopy() const { return folder.file(recoveryFileName(kOwnPid)); }
     // The template kept in this editor's recovery file, if any.
@@ -103,33 +103,33 @@ TEST_F(AutosaveTest, SaveNewLoadAndCloseRemoveTheCopyAndACancelledSaveKeepsIt) {
         bool removes;
     };
     const Case cases[] = {
-        {"cancelled save", [&] { saveProject(h.editor); }, false},
+        {"cancelled save", [&] { saveProject(h.session); }, false},
         {"save",
          [&] {
              h.services.saveAnswers.push_back(saved);
-             saveProject(h.editor);
+             saveProject(h.session);
          },
          true},
         {"new template",
          [&] {
              h.services.messageAnswers.push_back(MessageResult::No);
-             newTemplate(h.editor);
+             newTemplate(h.session);
          },
          true},
         {"load",
          [&] {
              h.services.messageAnswers.push_back(MessageResult::No);
              h.services.openAnswers.push_back(saved);
-             loadProject(h.editor);
+             loadProject(h.session);
          },
          true},
         {"close",
          [&] {
              h.services.messageAnswers.push_back(MessageResult::No);
-             EXPECT_TRUE(closeRequest(h.editor));
+             EXPECT_TRUE(closeRequest(h.session));
          },
          true},
-        {"cancelled close", [&] { EXPECT_FALSE(closeRequest(h.editor)); }, false},
+        {"cancelled close", [&] { EXPECT_FALSE(closeRequest(h.session)); }, false},
     };
     int32_t gx = 1;
     for (const Case& c : cases) {
@@ -142,7 +142,7 @@ TEST_F(AutosaveTest, SaveNewLoadAndCloseRemoveTheCopyAndACancelledSaveKeepsIt) {
         EXPECT_EQ(std::filesystem::exists(ownCopy()), !c.removes);
     }
     // The save and the load each put the project at the top of the recent list.
-    EXPECT_EQ(h.editor.recentFiles().paths(), std::vector<std::string>{saved});
+    EXPECT_EQ(h.session.recentFiles().paths(), std::vector<std::string>{saved});
 }
 
 TEST_F(AutosaveTest, StartUpOffersOrphansNewestFirstAndRecoversAsModified) {
@@ -161,7 +161,7 @@ TEST_F(AutosaveTest, StartUpOffersOrphansNewestFirstAndRecoversAsModified) {
 
     // No to the newer, Yes to the older.
     h.services.messageAnswers = {MessageResult::No, MessageResult::Yes};
-    startUp(h.editor);
+    startUp(h.session);
     const auto texts = h.services.messageTexts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].rfind(std::string(kRecoveryQuestion) + "\rNewer\r", 0), 0u) << texts[0];
@@ -174,10 +174,10 @@ TEST_F(AutosaveTest, StartUpOffersOrphansNewestFirstAndRecoversAsModified) {
     EXPECT_EQ(encodeProject(h.editor.document().rmg()), encodeProject(older));
     EXPECT_EQ(h.editor.document().caption(), "Редактор шаблонов - Older");
     EXPECT_TRUE(h.editor.document().modified());
-    EXPECT_TRUE(h.editor.recentFiles().paths().empty());
+    EXPECT_TRUE(h.session.recentFiles().paths().empty());
 
     // Save asks for a place; stepping back returns to the template shown before.
-    saveProject(h.editor);
+    saveProject(h.session);
     EXPECT_EQ(h.services.saveFilters.size(), 1u);
     h.editor.document().stepBack();
     EXPECT_EQ(h.editor.document().rmg().name, makeNewTemplate().name);
@@ -193,22 +193,22 @@ TEST_F(AutosaveTest, RecentFilesDropAMissingFileWithAMessageAndLoadTheOthers) {
     RecentFiles recent;
     recent.add(gone);
     recent.add(kept);
-    h.editor.setRecentFiles(recent);
+    h.session.setRecentFiles(recent);
 
-    h.editor.openRecent(gone);
+    openRecent(h.session, gone);
     EXPECT_EQ(h.services.messageTexts(), std::vector<std::string>{missingRecentFileMessage(gone)});
     EXPECT_EQ(h.services.messages[0].kind, MessageKind::Information);
-    EXPECT_EQ(h.editor.recentFiles().paths(), std::vector<std::string>{kept});
+    EXPECT_EQ(h.session.recentFiles().paths(), std::vector<std::string>{kept});
 
-    h.editor.openRecent(kept);
+    openRecent(h.session, kept);
     EXPECT_EQ(h.editor.document().rmg().name, "Kept");
     EXPECT_TRUE(h.services.openFilters.empty());
     // A load stopped at the question leaves no path behind for the next load.
     test::change(h.editor, [](TRmg& t) { t.name = "Changed"; });
     h.services.messageAnswers.push_back(MessageResult::Cancel);
-    h.editor.openRecent(kept);
+    openRecent(h.session, kept);
     h.services.messageAnswers.push_back(MessageResult::No);
-    loadProject(h.editor);
+    loadProject(h.session);
     EXPECT_EQ(h.services.openFilters.size(), 1u);
 }
 

@@ -5,6 +5,7 @@
 #include "model/text.h"
 #include "platform/files.h"
 #include "rmg/table.h"
+#include "rmg/table_encoding.h"
 #include "rmg/template_list.h"
 #include "support/document_edits.h"
 #include "support/failing_files.h"
@@ -250,6 +251,52 @@ TEST_F(CompileFixture, FailuresToWriteOrReadLeaveTheTable) {
         EXPECT_EQ(services.fileErrors.size(), 3u);
         std::filesystem::permissions(dir.file("locked.txt"), std::filesystem::perms::owner_all);
         EXPECT_EQ(slurp(dir.file("locked.txt")), table);
+    }
+}
+
+// A table (or the header of a new one) saved as UTF-8 is asked about before
+// anything else: Yes writes all of it in Windows-1251 with the template; No
+// writes nothing.
+TEST_F(CompileFixture, AUtf8TableIsWrittenInWindows1251AfterAsking) {
+    const std::string table =
+        existingTable() + rmgRow({{0, utf8ToCp1251("Кольцо")}, {1, "4"}, {2, "9"}, {3, "1"}});
+    const std::string header = utf8ToCp1251("Заголовок\r\n");
+    struct Case {
+        const char* what;
+        std::string file; // the table chosen, or header.txt for a new one
+        std::string cp1251;
+        MessageResult answer;
+        std::string written; // nothing when empty
+    };
+    const Case cases[] = {
+        {"table, Yes", "rmg.txt", table, MessageResult::Yes,
+         withoutTemplate(table, splitTable(table)[1]) + exampleRows("Example")},
+        {"table, No", "rmg.txt", table, MessageResult::No, ""},
+        {"header, Yes", "header.txt", header, MessageResult::Yes, header + exampleRows("Example")},
+        {"header, No", "header.txt", header, MessageResult::No, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string utf8 = "\xEF\xBB\xBF" + cp1251ToUtf8(c.cp1251);
+        spit(dir.file(c.file), utf8);
+        services.messages.clear();
+        services.messageAnswers = {c.answer};
+        dialogs.listAnswers = {[](TemplateListSession& s) { return *s.addTemplate(); }};
+        dialogs.listCalls = 0;
+        const bool existing = c.file == "rmg.txt";
+        const std::string target = dir.file(existing ? "rmg.txt" : "new.txt");
+        choose(target);
+        compileCommand(editor);
+        ASSERT_EQ(services.messages.size(), 1u) << c.what;
+        EXPECT_EQ(services.messages[0].text, kUtf8TableQuestion) << c.what;
+        EXPECT_EQ(services.messages[0].kind, MessageKind::Confirmation) << c.what;
+        EXPECT_EQ(dialogs.listCalls, existing && !c.written.empty() ? 1 : 0) << c.what;
+        if (!c.written.empty())
+            EXPECT_EQ(slurp(target), c.written) << c.what;
+        else if (existing)
+            EXPECT_EQ(slurp(target), utf8) << c.what;
+        else
+            EXPECT_FALSE(fileExists(target)) << c.what;
+        std::filesystem::remove(dir.file("new.txt"));
     }
 }
 

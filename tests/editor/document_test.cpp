@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace zw {
@@ -86,6 +87,36 @@ TEST_F(DocumentTest, StepButtonsNameTheStepTheyTakeBackOrRedo) {
     doc.stepBack();
     EXPECT_EQ(doc.stepBackName(), "");
     EXPECT_EQ(doc.stepForwardName(), "Создание локации 1");
+}
+
+// The revision moves with every change of what the template holds and with
+// nothing else: equal revisions of one document mean an equal template.
+TEST_F(DocumentTest, RevisionCountsTheChangesOfTheTemplate) {
+    TRmg renamed = doc.rmg();
+    renamed.name = "Other";
+    const struct {
+        const char* action;
+        std::function<void()> act;
+        bool changes;
+    } cases[] = {
+        {"a step that adds a zone", [&] { doc.commit("a", withZones(1)); }, true},
+        {"a step that changes nothing", [&] { doc.commit("b", doc.rmg()); }, false},
+        {"the derived part, unchanged", [&] { doc.storeDerived(doc.rmg()); }, false},
+        {"a step back to the same template", [&] { doc.stepBack(); }, false},
+        {"a step back to another", [&] { doc.stepBack(); }, true},
+        {"a step forward", [&] { doc.stepForward(); }, true},
+        {"the derived part, changed", [&] { doc.storeDerived(withZones(2)); }, true},
+        {"saving", [&] { doc.markSaved(); }, false},
+        {"a rename", [&] { doc.commit("c", renamed); }, true},
+        {"an equal template loaded", [&] { doc.replace(doc.rmg(), Replacement::Fresh); }, false},
+        {"another template loaded", [&] { doc.replace(makeNewTemplate(), Replacement::Fresh); },
+         true},
+    };
+    for (const auto& c : cases) {
+        const uint64_t before = doc.revision();
+        c.act();
+        EXPECT_EQ(doc.revision() != before, c.changes) << c.action;
+    }
 }
 
 TEST(StepNames, CountsTakeTheCaseTheNumberAsks) {

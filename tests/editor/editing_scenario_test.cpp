@@ -238,7 +238,7 @@ TEST(EditingScenario, CompiledAndImportedBackGivesTheSameTemplate) {
         session.doubleClick();
         return session.importTemplate();
     });
-    importCommand(back.editor);
+    importCommand(back.session);
     ASSERT_TRUE(back.services.messages.empty()) << back.services.messages[0].text;
     const TRmg& imported = back.editor.document().rmg();
 

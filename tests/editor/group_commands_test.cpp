@@ -2,8 +2,8 @@
 // editors, mirroring and rotating, duplicating for players and the zone dialog
 // on several zones. Each change is one history step; a refusal changes nothing.
 #include "editor/commands/clipboard_commands.h"
+#include "editor/commands/edit_actions.h"
 #include "editor/commands/symmetry_commands.h"
-#include "editor/edit_actions.h"
 #include "model/fragment.h"
 #include "model/project_file.h"
 #include "support/document_edits.h"
@@ -115,6 +115,33 @@ TEST(ClipboardCommands, PasteLandsAtThePointerNodeOrTheNearestFreePlace) {
     EXPECT_EQ(h.editor.selection(), zonesSelected({6, 7}));
 }
 
+TEST(ClipboardCommands, PasteBringsThePastedZonesIntoView) {
+    MouseHarness h;
+    // A group six nodes wide, pasted with the pointer near the canvas's
+    // right edge; then one that fits where it lands.
+    load(h.editor, templateOf({zoneAt(0, 0), zoneAt(6, 4)}, {{0, 1}}));
+    h.editor.setSelection(zonesSelected({0, 1}));
+    copySelection(h.editor);
+    const ViewController& view = h.editor.viewController();
+    const PixelPoint edge{view.canvasWidth() - 5, view.canvasHeight() - 5};
+    h.move(edge);
+    pasteClipboard(h.editor);
+    const TRmg& t = h.editor.document().rmg();
+    ASSERT_EQ(t.zones.size(), 4u);
+    for (size_t k = 2; k < 4; ++k) {
+        const PixelPoint p = nodeToPixel(view.state(), t.zones[k].gridX, t.zones[k].gridY);
+        EXPECT_TRUE(p.x > 0 && p.y > 0 && p.x < view.canvasWidth() && p.y < view.canvasHeight())
+            << "zone " << k + 1 << " at " << p.x << "," << p.y;
+    }
+
+    const ViewState moved = view.state();
+    h.editor.setSelection(zonesSelected({0}));
+    copySelection(h.editor);
+    h.move(h.node(moved.originX + 3, moved.originY + 3));
+    pasteClipboard(h.editor);
+    EXPECT_EQ(view.state(), moved); // already in view: the view stays
+}
+
 TEST(ClipboardCommands, CutIsOneStepAndPastesBackInPlace) {
     MouseHarness h;
     const TRmg before =
@@ -147,7 +174,11 @@ TEST(ClipboardCommands, BadClipboardIsRefusedWithAMessageAndChangesNothing) {
         {fragment + zone + R"(], "colour": 1})", "(colour: неизвестный ключ)"},
         {fragment + R"({"owner": 9}]})", "zones[0].owner: 9 вне пределов от 0 до 8"},
         {fragment + zone + R"(], "connections": [{"zoneA": 0, "zoneB": 1}]})",
-         "connections[0].zoneB"},
+         "(connections[0].zoneB: нет локации с индексом 1 (всего 1 локация))."},
+        // Beyond what the canvas shows and scrolls to.
+        {fragment + R"({"gridX": 2147483647, "gridY": 0}]})",
+         "Фрагмент не вставлен: координаты локаций должны быть от -2000000000 до 2000000000."},
+        {fragment + zone + R"(, {"gridX": 0, "gridY": -2000000001}]})", "от -2000000000 до"},
     };
     for (const Case& c : cases) {
         MouseHarness h;
@@ -189,12 +220,13 @@ TEST(SymmetryCommands, EachMenuActionTransformsTheSelectionAsOneStep) {
     struct Case {
         std::string_view action;
         std::vector<GridPoint> nodes;
+        std::string step;
     } cases[] = {
-        {"mirror-left-right", {{2, 0}, {0, 0}, {0, 4}}},
-        {"mirror-top-bottom", {{0, 4}, {2, 4}, {2, 0}}},
-        {"rotate-90", {{3, 1}, {3, 3}, {-1, 3}}},
-        {"rotate-180", {{2, 4}, {0, 4}, {0, 0}}},
-        {"rotate-270", {{-1, 3}, {-1, 1}, {3, 1}}},
+        {"mirror-left-right", {{2, 0}, {0, 0}, {0, 4}}, "Отражение 3 локаций слева направо"},
+        {"mirror-top-bottom", {{0, 4}, {2, 4}, {2, 0}}, "Отражение 3 локаций сверху вниз"},
+        {"rotate-90", {{3, 1}, {3, 3}, {-1, 3}}, "Поворот 3 локаций на 90°"},
+        {"rotate-180", {{2, 4}, {0, 4}, {0, 0}}, "Поворот 3 локаций на 180°"},
+        {"rotate-270", {{-1, 3}, {-1, 1}, {3, 1}}, "Поворот 3 локаций на 270°"},
     };
     ASSERT_EQ(symmetryActions().size(), 6u);
     for (const Case& c : cases) {
@@ -212,6 +244,7 @@ TEST(SymmetryCommands, EachMenuActionTransformsTheSelectionAsOneStep) {
         EXPECT_EQ(nodesOf(h.editor.document().rmg()), expected);
         EXPECT_EQ(h.editor.selection(), zonesSelected({0, 1, 2}));
         EXPECT_EQ(h.editor.document().history().position(), 1);
+        EXPECT_EQ(h.editor.document().stepBackName(), c.step);
         h.editor.document().stepBack();
         EXPECT_EQ(h.editor.document().rmg(), before);
     }

@@ -196,7 +196,7 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
              writeWholeFile(dir.file("other.tpz"), encodeProject(other));
              m.services.openAnswers.push_back(dir.file("other.tpz"));
          },
-         [](MouseHarness& m) { loadProject(m.editor); }, 0},
+         [](MouseHarness& m) { loadProject(m.session); }, 0},
         {"import",
          [](MouseHarness& m, const test::ScratchDir& dir) {
              m.placeZones({{4, 4}});
@@ -208,7 +208,7 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
                  return session.importTemplate();
              });
          },
-         [](MouseHarness& m) { importCommand(m.editor); }, std::nullopt},
+         [](MouseHarness& m) { importCommand(m.session); }, std::nullopt},
         {"closed zone dialog",
          [](MouseHarness& m, auto&) {
              m.placeZones({{4, 4}});

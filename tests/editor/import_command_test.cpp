@@ -5,6 +5,7 @@
 #include "editor/commands/compile_command.h"
 #include "editor/commands/import_command.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/text.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
@@ -65,6 +66,7 @@ struct ImportFixture : ::testing::Test {
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
+    Session session{editor};
     std::string table = kTestHeader + firstTemplate() + secondTemplate();
 
     void SetUp() override {
@@ -90,7 +92,7 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
         shownName = s.nameField;
         return pick(1)(s);
     });
-    importCommand(editor);
+    importCommand(session);
     EXPECT_EQ(services.openFilters, std::vector<std::string>{std::string(kRmgFilter)});
     EXPECT_EQ(shownMode, ListMode::Import);
     EXPECT_EQ(shownName, utf8ToCp1251(kChooseImportName));
@@ -120,7 +122,7 @@ TEST_F(ImportFixture, ProceedReplacesTheTemplateWithoutAHistoryStep) {
     EXPECT_EQ(editor.viewController().hBar().min, minX);
     EXPECT_EQ(editor.viewController().hBar().max, maxX);
     // Closing now asks nothing.
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_TRUE(services.messages.empty());
     // The file is untouched.
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
@@ -131,8 +133,8 @@ TEST_F(ImportFixture, UnsavedChangesAreAskedAboutBeforeAnythingElse) {
     const TRmg changed = editor.document().rmg();
     // Cancel, and Yes with a cancelled save dialog: nothing more happens.
     services.messageAnswers = {MessageResult::Cancel, MessageResult::Yes};
-    importCommand(editor);
-    importCommand(editor);
+    importCommand(session);
+    importCommand(session);
     EXPECT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
@@ -143,7 +145,7 @@ TEST_F(ImportFixture, UnsavedChangesAreAskedAboutBeforeAnythingElse) {
     services.messageAnswers = {MessageResult::No};
     open(dir.file("rmg.txt"));
     dialogs.listAnswers.push_back(pick(0));
-    importCommand(editor);
+    importCommand(session);
     EXPECT_EQ(services.openFilters.size(), 1u);
     EXPECT_FALSE(editor.document().modified());
     EXPECT_NE(editor.document().rmg().name, changed.name);
@@ -153,31 +155,32 @@ TEST_F(ImportFixture, TheGeneratorRunsOnFromOneImportToTheNext) {
     open(dir.file("rmg.txt"));
     open(dir.file("rmg.txt"));
     dialogs.listAnswers = {pick(0), pick(0)};
-    importCommand(editor);
+    importCommand(session);
     const TRmg first = editor.document().rmg();
 
     ScriptedServices otherServices;
     ScriptedDialogs otherDialogs;
     Editor other(otherServices, otherDialogs);
+    Session otherSession(other);
     otherServices.openAnswers.push_back(dir.file("rmg.txt"));
     otherDialogs.listAnswers.push_back(pick(0));
-    importCommand(other);
+    importCommand(otherSession);
     EXPECT_EQ(other.document().rmg(), first); // the first import after a start
 
-    importCommand(editor);
+    importCommand(session);
     EXPECT_NE(editor.document().rmg(), first);
     EXPECT_EQ(editor.document().rmg().zones.size(), first.zones.size());
 }
 
 TEST_F(ImportFixture, NothingChangesWhenTheImportStopsEarly) {
     const TRmg before = editor.document().rmg();
-    importCommand(editor); // cancelled
+    importCommand(session); // cancelled
     open(dir.file("missing.txt"));
-    importCommand(editor);
+    importCommand(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     spit(dir.file("none.txt"), "no\ttemplates\there\r\n");
     open(dir.file("none.txt"));
-    importCommand(editor);
+    importCommand(session);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, kNoTemplateFound);
     EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
@@ -206,7 +209,7 @@ TEST_F(ImportFixture, AbandonAndClosesWithoutOutcomeImportNothing) {
     });
     for (int run = 0; run < 3; ++run) {
         open(dir.file("rmg.txt"));
-        importCommand(editor);
+        importCommand(session);
         EXPECT_EQ(editor.document().rmg(), before) << run;
         EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
     }
@@ -221,7 +224,7 @@ TEST_F(ImportFixture, SaveEditedWritesTheDeletionsAndImportsNothing) {
         return s.cancel();
     });
     open(dir.file("rmg.txt"));
-    importCommand(editor);
+    importCommand(session);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader + secondTemplate());
     EXPECT_EQ(editor.document().rmg(), before);
 }
@@ -233,7 +236,7 @@ TEST_F(ImportFixture, DeletionsBeforeAnImportAreNotWritten) {
         return pick(0)(s); // now the second template
     });
     open(dir.file("rmg.txt"));
-    importCommand(editor);
+    importCommand(session);
     EXPECT_EQ(editor.document().rmg().name, utf8ToCp1251("Второй"));
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
 }
@@ -243,7 +246,7 @@ TEST_F(ImportFixture, CompiledTemplateComesBack) {
     // name, import that again: the same zones and connections come back.
     open(dir.file("rmg.txt"));
     dialogs.listAnswers.push_back(pick(0));
-    importCommand(editor);
+    importCommand(session);
     const TRmg imported = editor.document().rmg();
     ASSERT_EQ(imported.zones.size(), 3u);
 
@@ -254,7 +257,7 @@ TEST_F(ImportFixture, CompiledTemplateComesBack) {
     ASSERT_TRUE(services.messages.empty());
     open(dir.file("out.txt"));
     dialogs.listAnswers.push_back(pick(0));
-    importCommand(editor);
+    importCommand(session);
     TRmg back = editor.document().rmg();
     ASSERT_EQ(back.zones.size(), imported.zones.size());
     for (size_t i = 0; i < back.zones.size(); ++i) {

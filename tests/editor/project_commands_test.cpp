@@ -1,21 +1,27 @@
 // The save and load commands of the editor, answered by scripted services.
 #include "editor/commands/load_project.h"
+#include "editor/commands/new_template.h"
 #include "editor/commands/pattern_command.h"
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
+#include "editor/commands/view_commands.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
 #include "support/failing_files.h"
+#include "support/group_samples.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
 #include <algorithm>
 #include <cctype>
+#include <deque>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sys/stat.h>
 
 namespace zw {
@@ -60,7 +66,7 @@ class ProjectCommands : public ::testing::Test {
         const std::string path = dir.file("given.tpz");
         spit(path, encodeProject(t));
         services.openAnswers.push_back(path);
-        loadProject(editor);
+        loadProject(session);
         ASSERT_EQ(editor.document().rmg(), t);
     }
 
@@ -69,6 +75,7 @@ class ProjectCommands : public ::testing::Test {
     ScriptedDialogs dialogs;
     test::CountingView view;
     Editor editor{services, dialogs};
+    Session session{editor};
 };
 
 // ---- Save ----
@@ -79,7 +86,7 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
     const EditorState before(editor);
     const int captions = view.captions;
     services.saveAnswers.push_back(dir.file("plan"));
-    EXPECT_TRUE(saveProject(editor));
+    EXPECT_TRUE(saveProject(session));
 
     EXPECT_EQ(editor.tool(), kNoTool);
     ASSERT_EQ(services.saveFilters.size(), 1u);
@@ -106,9 +113,9 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
 
 TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
     services.saveAnswers = {dir.file("Template.TPZ"), dir.file("map.txt"), dir.file("Template")};
-    saveProject(editor);
-    saveProject(editor);
-    saveProject(editor);
+    saveProject(session);
+    saveProject(session);
+    saveProject(session);
 #ifdef _WIN32
     // Names that differ only in case are one file there.
     std::string names = dir.listing();
@@ -120,18 +127,93 @@ TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
 #endif
 }
 
-TEST_F(ProjectCommands, SaveReplacesAnExistingFileWithoutAsking) {
-    const std::string path = dir.file("old.tpz");
-    spit(path, "old contents");
-    services.saveAnswers.push_back(path);
-    saveProject(editor);
-    EXPECT_EQ(slurp(path), encodeProject(makeNewTemplate()));
-    EXPECT_TRUE(services.messages.empty());
+// The project's own file (the one last loaded or saved here) is replaced
+// without a question; any other existing file only after "Да", and "Нет" goes
+// back to the dialog with the name given.
+TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
+    enum class Before { Nothing, LoadedIt, SavedIt, SavedItThenNew, LoadedAnother };
+    struct Case {
+        const char* label;
+        Before before;
+        bool exists;
+        std::deque<MessageResult> answers;
+        bool asked, replaced;
+    } cases[] = {
+        {"a new file", Before::Nothing, false, {}, false, true},
+        {"another file, Да", Before::Nothing, true, {MessageResult::Yes}, true, true},
+        {"another file, Нет", Before::Nothing, true, {MessageResult::No}, true, false},
+        {"the loaded project", Before::LoadedIt, true, {}, false, true},
+        {"the saved project", Before::SavedIt, true, {}, false, true},
+        {"the saved project after New",
+         Before::SavedItThenNew,
+         true,
+         {MessageResult::No},
+         true,
+         false},
+        {"beside the loaded project",
+         Before::LoadedAnother,
+         true,
+         {MessageResult::No},
+         true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ScratchDir folder;
+        const std::string target = folder.file("Кольцо.tpz");
+        const std::string other = folder.file("другой.tpz");
+        spit(other, encodeProject(makeNewTemplate()));
+        ScriptedServices answers;
+        Editor e{answers, dialogs};
+        Session es{e};
+        if (c.before == Before::LoadedIt || c.exists)
+            spit(target, encodeProject(makeNewTemplate()));
+        if (c.before == Before::LoadedIt || c.before == Before::LoadedAnother) {
+            answers.openAnswers = {c.before == Before::LoadedIt ? target : other};
+            loadProject(es);
+        }
+        if (c.before == Before::SavedIt || c.before == Before::SavedItThenNew) {
+            answers.saveAnswers = {target};
+            answers.messageAnswers = {MessageResult::Yes};
+            ASSERT_TRUE(saveProject(es));
+            if (c.before == Before::SavedItThenNew)
+                newTemplate(es);
+        }
+        answers.messages.clear();
+        test::change(e, [](TRmg& t) { t.name = "Новое"; });
+        answers.saveAnswers = {target};
+        answers.messageAnswers = c.answers;
+        EXPECT_EQ(saveProject(es), c.replaced);
+        EXPECT_EQ(answers.messageTexts(),
+                  c.asked ? std::vector<std::string>{replaceFileQuestion(target)}
+                          : std::vector<std::string>{});
+        EXPECT_EQ(slurp(target) == encodeProject(e.document().rmg()), c.replaced);
+        // "Нет" showed the dialog again with the name given (here cancelled).
+        EXPECT_EQ(answers.saveFilters.size(),
+                  (c.before == Before::SavedIt || c.before == Before::SavedItThenNew ? 1u : 0u) +
+                      (c.replaced ? 1u : 2u));
+        EXPECT_EQ(answers.dialogPaths[FileDialogId::SaveProject], target);
+    }
+}
+
+// After a load, or a save that added the extension, the save dialog proposes
+// the project's own path and the open dialog starts in its folder.
+TEST_F(ProjectCommands, TheDialogsProposeTheProjectsOwnPath) {
+    const std::string loaded = dir.file("Мои проекты.tpz");
+    spit(loaded, encodeProject(makeNewTemplate()));
+    services.openAnswers = {loaded};
+    loadProject(session);
+    EXPECT_EQ(services.dialogPaths[FileDialogId::SaveProject], loaded);
+    services.saveAnswers = {dir.file("Кольцо")};
+    ASSERT_TRUE(saveProject(session));
+    EXPECT_EQ(services.dialogPaths[FileDialogId::SaveProject], dir.file("Кольцо.tpz"));
+    EXPECT_EQ(services.dialogPaths[FileDialogId::OpenProject], dir.file("Кольцо.tpz"));
+    EXPECT_EQ(session.projectFile(), dir.file("Кольцо.tpz"));
 }
 
 TEST_F(ProjectCommands, CancelledSaveDialogWritesNothing) {
     editor.setTool(kCopyTool);
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(editor.tool(), kNoTool);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(dir.listing(), "");
@@ -145,19 +227,20 @@ TEST_F(ProjectCommands, FailedWriteIsReportedAndKeepsTheOldFile) {
         test::FailingFileSystem files(failing);
         services.files = &files;
         services.saveAnswers.push_back(path);
-        saveProject(editor);
+        services.messageAnswers.push_back(MessageResult::Yes); // replace it
+        saveProject(session);
         services.files = nullptr;
         EXPECT_EQ(slurp(path), "previous project bytes");
         EXPECT_EQ(dir.listing(), "keep.tpz\n");
     }
     ASSERT_EQ(services.fileErrors.size(), 4u);
     EXPECT_NE(services.fileErrors[0].find(path), std::string::npos);
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>(4, replaceFileQuestion(path)));
 }
 
 TEST_F(ProjectCommands, SaveIntoAMissingFolderIsReported) {
     services.saveAnswers.push_back(dir.file("no/such/folder/x.tpz"));
-    saveProject(editor);
+    saveProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
 }
 
@@ -175,7 +258,7 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     services.messageAnswers.push_back(MessageResult::No);
     services.openAnswers.push_back(path);
     const int captions = view.captions;
-    loadProject(editor);
+    loadProject(session);
 
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
@@ -204,8 +287,23 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     EXPECT_EQ(editor.viewController().vBar().max, 100000);
     // Nothing to ask the next time.
     services.openAnswers.push_back(path);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.messages.size(), 1u);
+}
+
+// Zones beyond the reach of the tools and of a paste, as a file may hold
+// them, still load, and zoom to fit shows them.
+TEST_F(ProjectCommands, ZonesAtTheEndsOfTheGridLoadAndZoomToFitShowsThem) {
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    const TRmg far = test::templateOf({test::zoneAt(kMax, kMax - 4), test::zoneAt(kMax - 4, kMax)});
+    loadTemplate(far);
+    zoomToFit(editor);
+    const ViewController& v = editor.viewController();
+    for (const ZoneRecord& z : far.zones) {
+        const PixelPoint p = nodeToPixel(v.state(), z.gridX, z.gridY);
+        EXPECT_TRUE(p.x > 0 && p.y > 0 && p.x < v.canvasWidth() && p.y < v.canvasHeight())
+            << p.x << "," << p.y;
+    }
 }
 
 TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
@@ -213,7 +311,7 @@ TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
     const EditorState before(editor);
     services.messageAnswers.push_back(MessageResult::Cancel);
     services.openAnswers.push_back(dir.file("never.tpz"));
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_TRUE(services.saveFilters.empty());
@@ -227,7 +325,7 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("mine"));
     services.openAnswers.push_back(given);
-    loadProject(editor);
+    loadProject(session);
     TRmg mine = makeNewTemplate();
     mine.name = "Mine";
     EXPECT_EQ(slurp(dir.file("mine.tpz")), encodeProject(mine));
@@ -238,7 +336,7 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(std::nullopt); // save dialog cancelled
     services.openAnswers.push_back(given);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.saveFilters.size(), 2u);
     EXPECT_EQ(services.openFilters.size(), 1u); // the load stopped before its dialog
     EXPECT_EQ(editor.document().rmg(), again);
@@ -248,20 +346,20 @@ TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
 TEST_F(ProjectCommands, PendingCommandLinePathIsUsedOnceWithoutADialog) {
     const std::string path = dir.file("start.tpz");
     spit(path, encodeProject(richTemplate()));
-    editor.setPendingLoadPath(path);
-    loadProject(editor);
+    session.setPendingLoadPath(path);
+    loadProject(session);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
 
     // Forgotten afterwards: the next load asks again (and is cancelled here).
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.openFilters.size(), 1u);
 
     // Also forgotten when its file fails to load.
-    editor.setPendingLoadPath(dir.file("missing.tpz"));
-    loadProject(editor);
+    session.setPendingLoadPath(dir.file("missing.tpz"));
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.openFilters.size(), 2u);
 }
 
@@ -269,7 +367,7 @@ TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
     const std::string path = dir.file("arg.tpz");
     spit(path, encodeProject(richTemplate()));
     services.args = {path, "ignored"};
-    startUp(editor);
+    startUp(session);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
@@ -281,7 +379,7 @@ TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
     change("Mine");
     services.messageAnswers.push_back(MessageResult::No);
     const EditorState before(editor);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(EditorState(editor), before);
     EXPECT_TRUE(services.fileErrors.empty());
 }
@@ -327,7 +425,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
         editor.setTool(kCreateZoneTool);
         const EditorState before(editor);
         const int captions = view.captions;
-        loadProject(editor);
+        loadProject(session);
 
         EXPECT_EQ(EditorState(editor), before);
         EXPECT_EQ(view.captions, captions);
@@ -352,7 +450,7 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
 TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
     services.openAnswers.push_back(dir.path());
     const EditorState before(editor);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 1u);
     EXPECT_EQ(EditorState(editor), before);
 }
@@ -365,14 +463,14 @@ TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion
     // Cancelled dialog, then Cancel at the question: nothing changes.
     dialogs.patternAnswers = {std::nullopt, settings};
     services.messageAnswers = {MessageResult::Cancel};
-    newFromPattern(editor);
-    newFromPattern(editor);
+    newFromPattern(session);
+    newFromPattern(session);
     EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
     EXPECT_EQ(editor.document().rmg(), mine);
 
     dialogs.patternAnswers = {settings};
     services.messageAnswers = {MessageResult::No};
-    newFromPattern(editor);
+    newFromPattern(session);
     EXPECT_EQ(editor.document().rmg(), generateTemplate(settings));
     EXPECT_FALSE(editor.document().canStepBack());
     EXPECT_TRUE(editor.document().modified()); // never saved: closing asks

@@ -157,9 +157,9 @@ TEST_F(SelectionTest, AReplacedTemplateLeavesNothingSelected) {
     const std::function<void()> replacements[] = {
         [&] {
             h.services.openAnswers.push_back(dir.file("three.tpz"));
-            loadProject(h.editor);
+            loadProject(h.session);
         },
-        [&] { newTemplate(h.editor); },
+        [&] { newTemplate(h.session); },
         [&] {
             // Zone 5 of seven selected, then one step back to four zones.
             h.placeZones({{12, 1}, {15, 1}, {18, 1}});
@@ -307,7 +307,7 @@ TEST_F(SelectionTest, ZoomToFitAndGoToZone) {
     EXPECT_EQ(h.services.numberQuestions[0].max, 4);
     EXPECT_EQ(h.editor.document().history().position(), 0);
 
-    newTemplate(h.editor);
+    newTemplate(h.session);
     zoomToFit(h.editor);
     EXPECT_EQ(h.editor.viewController().state(), ViewState{});
 }

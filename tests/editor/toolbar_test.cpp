@@ -1,4 +1,4 @@
-#include "editor/toolbar.h"
+#include "editor/commands/toolbar.h"
 
 #include "support/mouse_harness.h"
 

@@ -1,9 +1,12 @@
 // The mouse editing tools, driven through the editor with pointer events at the
 // pixel positions of grid nodes, dialogs and message boxes answered by scripts.
 #include "support/document_edits.h"
+#include "support/group_samples.h"
 #include "support/mouse_harness.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zw {
 namespace {
@@ -390,6 +393,45 @@ TEST(MoveZone, ReleaseOutsideTheCanvasUsesTheTruncatingNodeRule) {
               (h.editor.viewController().canvasWidth() + 300) / (2 * half));
     EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 2000 / (2 * half));
     EXPECT_EQ(h.editor.document().history().position(), 3);
+}
+
+// Beyond the nodes the canvas shows and scrolls to, the tools put no zone.
+TEST(MoveCopy, NodesBeyondTheReachAreRefused) {
+    constexpr int32_t edge = static_cast<int32_t>(kGridReach);
+    const std::string beyond(kOutOfReachMessage);
+    struct Case {
+        const char* what;
+        ToolbarId tool;
+        GridPoint to;
+    } cases[] = {
+        {"create right of the edge", kCreateZoneTool, {edge + 2, 2}},
+        {"create below the edge", kCreateZoneTool, {edge - 4, edge + 1}},
+        {"move", kMoveTool, {edge + 3, 1}},
+        {"copy", kCopyTool, {edge + 1, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MouseHarness h;
+        test::install(h.editor, test::templateOf({test::zoneAt(edge - 2, 1)}));
+        if (c.to.y > edge)
+            test::install(h.editor, test::templateOf({test::zoneAt(edge - 2, edge - 2)}));
+        h.editor.viewController().setOrigin(edge - 6, std::min(c.to.y, edge - 2) - 3);
+        const TRmg before = h.editor.document().rmg();
+        h.selectTool(c.tool);
+        if (c.tool == kCreateZoneTool)
+            h.clickLeft(h.node(c.to.x, c.to.y));
+        else
+            h.drag(h.zone(0), h.node(c.to.x, c.to.y));
+        expectInformation(h.services, beyond);
+        EXPECT_TRUE(h.dialogs.zoneCalls.empty());
+        EXPECT_EQ(h.editor.document().rmg(), before);
+        EXPECT_EQ(h.editor.document().history().position(), 0);
+    }
+    // On the edge itself is within reach.
+    MouseHarness h;
+    h.editor.viewController().setOrigin(edge - 6, -3);
+    h.drawZone(edge, 0);
+    EXPECT_EQ(h.editor.document().rmg().zones.size(), 1u);
 }
 
 TEST(CopyZone, AppendsACopyWithoutConnections) {

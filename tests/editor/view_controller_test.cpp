@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zw {
 namespace {
 
@@ -77,6 +79,27 @@ TEST(ZoomAbout, TheNodeUnderTheAnchorStaysUnderIt) {
     view.wheel(-1, PixelPoint{10, 10});
     view.zoomOut();
     EXPECT_EQ(view.state(), atEnd);
+}
+
+// The scroll keys move the origin one node, and stop at the ends of the grid.
+TEST(ScrollKeys, MoveTheOriginOneNodeAndStopAtTheGridsEnds) {
+    const TRmg t;
+    ViewController view(t);
+    constexpr int32_t lo = std::numeric_limits<int32_t>::min();
+    constexpr int32_t hi = std::numeric_limits<int32_t>::max();
+    struct Case {
+        char32_t key;
+        int32_t fromX, fromY, toX, toY;
+    } cases[] = {
+        {U'd', 3, 4, 4, 4},   {U'ф', 3, 4, 2, 4},   {U'S', 3, 4, 3, 5},   {U'ц', 3, 4, 3, 3},
+        {U'D', hi, 0, hi, 0}, {U'a', lo, 0, lo, 0}, {U's', 0, hi, 0, hi}, {U'w', 0, lo, 0, lo},
+    };
+    for (const Case& c : cases) {
+        view.setOrigin(c.fromX, c.fromY);
+        view.keyChar(c.key);
+        EXPECT_EQ(view.state().originX, c.toX) << static_cast<uint32_t>(c.key);
+        EXPECT_EQ(view.state().originY, c.toY) << static_cast<uint32_t>(c.key);
+    }
 }
 
 } // namespace

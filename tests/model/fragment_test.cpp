@@ -2,6 +2,7 @@
 // the search for a free place.
 #include "model/fragment.h"
 #include "model/project_file.h"
+#include "model/template_json.h"
 #include "support/group_samples.h"
 #include "support/kept_samples.h"
 #include "support/model_samples.h"
@@ -56,6 +57,43 @@ TEST(Fragment, DefaultValuesAreLeftOutOfTheText) {
     EXPECT_EQ(std::get<TRmg>(back), plain);
 }
 
+// The text against the plain rule on every kind of field: each record in full,
+// less every key whose value is the default record's.
+TEST(Fragment, TheTextLeavesOutExactlyTheKeysHoldingTheirDefault) {
+    TRmg t = test::richTemplate();
+    t.connections[0].passages[7].kind = 2;
+    t.connections[1].passages[3] = t.connections[1].passages[0];
+    using nlohmann::ordered_json;
+    auto withoutDefaults = [](ordered_json record, const ordered_json& base) {
+        ordered_json kept = ordered_json::object();
+        for (auto& [key, value] : record.items())
+            if (!base.contains(key) || base[key] != value)
+                kept[key] = value;
+        return kept;
+    };
+    TRmg defaults;
+    defaults.zones.push_back(makeDefaultZone());
+    defaults.connections.push_back(makeDefaultConnection());
+    const ordered_json base = templateToJson(defaults);
+    ordered_json full = templateToJson(t);
+    ordered_json expected = {{"zonewright-fragment", kFragmentVersion}};
+    for (auto& zone : full["zones"])
+        expected["zones"].push_back(withoutDefaults(zone, base["zones"][0]));
+    for (auto& connection : full["connections"]) {
+        ordered_json passages = ordered_json::array();
+        for (auto& passage : connection["passages"])
+            passages.push_back(withoutDefaults(passage, base["connections"][0]["passages"][0]));
+        while (!passages.empty() && passages.back().empty())
+            passages.erase(passages.size() - 1);
+        connection["passages"] = passages;
+        ordered_json kept = withoutDefaults(connection, base["connections"][0]);
+        if (passages.empty())
+            kept.erase("passages");
+        expected["connections"].push_back(kept);
+    }
+    EXPECT_EQ(fragmentToText(t), expected.dump());
+}
+
 TEST(Fragment, BadInputIsRefusedWithAMessage) {
     const std::string zone = R"({"gridX": 0, "gridY": 0})";
     auto fragment = [&](const std::string& zones, const std::string& extra = "") {
@@ -73,14 +111,24 @@ TEST(Fragment, BadInputIsRefusedWithAMessage) {
         {fragment(zone, R"(, "name": "x")"), "(name: неизвестный ключ)"},
         {R"({"zonewright-fragment": 1})", "zones: нет списка локаций"},
         {fragment(""), "фрагмент без локаций"},
-        {fragment(R"({"colour": 3})"), "zones[0].colour"},
-        {fragment(R"({"gridX": 1099511627776})"), "zones[0].gridX"},
+        // What the template reader refuses, in the window's language.
+        {fragment(R"({"colour": 3})"), "(zones[0].colour: неизвестный ключ)"},
+        {fragment(R"({"gridX": 1099511627776})"),
+         "(zones[0].gridX: число вне 32-битного диапазона)"},
+        {fragment(R"({"owner": "1"})"), "(zones[0].owner: ожидается целое число)"},
+        {fragment(R"({"treasure": [{}]})"), "(zones[0].treasure: ожидается 3 значения)"},
+        {fragment(R"({"gridY": true})"), "(zones[0].gridY: ожидается целое число)"},
         {fragment(R"({"owner": 9})"), "zones[0].owner: 9 вне пределов от 0 до 8"},
         {fragment(R"({"kind": -1})"), "zones[0].kind"},
         {fragment(zone + "," + zone, R"(, "connections": [{"zoneA": 0, "zoneB": 2}])"),
-         "connections[0].zoneB"},
+         "(connections[0].zoneB: нет локации с индексом 2 (всего 2 локации))"},
         {fragment(zone, R"(, "connections": [{"zoneA": 0, "zoneB": 0, "passageCount": 0}])"),
-         "connections[0].passageCount"},
+         "(connections[0].passageCount: должно быть от 1 до 8)"},
+        {fragment(zone, R"(, "connections": [{"zoneA": 0, "zoneB": 0, "passages": )"
+                        R"([{}, {}, {}, {}, {}, {}, {}, {}, {}]}])"),
+         "(connections[0].passages: не более 8 значений)"},
+        {fragment(zone, R"(, "connections": 5)"), "(connections: ожидается список)"},
+        {fragment(zone, R"(, "connections": [7])"), "(connections[0]: ожидается объект)"},
         {fragment(zone,
                   R"(, "connections": [{"zoneA": 0, "zoneB": 0, "passages": [{"kind": 7}]}])"),
          "connections[0].passages[0].kind"},

@@ -1,7 +1,7 @@
 // The help file beside the executable: Windows-1251 text with CR LF line ends
 // that names every button, menu entry and shortcut of the window.
-#include "editor/edit_actions.h"
-#include "editor/toolbar.h"
+#include "editor/commands/edit_actions.h"
+#include "editor/commands/toolbar.h"
 #include "model/text.h"
 #include "support/model_samples.h"
 

@@ -4,14 +4,19 @@
 #include "editor/commands/save_project.h"
 #include "editor/commands/template_settings.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/history.h"
 #include "model/project_file.h"
 #include "support/document_edits.h"
+#include "support/group_samples.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
 
 namespace zw {
 namespace {
@@ -43,6 +48,7 @@ class EditHistory : public ::testing::Test {
     ScriptedDialogs dialogs;
     test::CountingView view;
     Editor editor{services, dialogs};
+    Session session{editor};
 };
 
 TEST_F(EditHistory, StartsEmptyWithBothButtonsDisabled) {
@@ -98,7 +104,7 @@ TEST_F(EditHistory, ThreeChangesAndThreeStepsBackReturnToTheStart) {
     EXPECT_FALSE(editor.document().canStepBack());
     EXPECT_TRUE(editor.document().canStepForward());
     EXPECT_FALSE(editor.document().modified());
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_TRUE(services.messages.empty());
 
     editor.document().stepForward();
@@ -187,9 +193,9 @@ TEST_F(EditHistory, TemplateSettingsOkWithoutChangesCountsAsAChange) {
 TEST_F(EditHistory, SavingDoesNotClearTheModifiedState) {
     addZone(0);
     services.saveAnswers.push_back("/nonexistent-folder/x.tpz"); // fails, reported
-    saveProject(editor);
+    saveProject(session);
     services.messageAnswers.push_back(MessageResult::Cancel);
-    EXPECT_FALSE(closeRequest(editor));
+    EXPECT_FALSE(closeRequest(session));
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
@@ -199,21 +205,21 @@ TEST_F(EditHistory, CloseRequestAnswers) {
     const test::ScratchDir dir;
     addZone(0);
     services.messageAnswers = {MessageResult::Cancel, MessageResult::No, MessageResult::Yes};
-    EXPECT_FALSE(closeRequest(editor));
+    EXPECT_FALSE(closeRequest(session));
     EXPECT_TRUE(services.saveFilters.empty());
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_TRUE(services.saveFilters.empty());
     // Yes runs the save; a cancelled save keeps the window open, as Cancel would.
-    EXPECT_FALSE(closeRequest(editor));
+    EXPECT_FALSE(closeRequest(session));
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(editor.document().history().position(), 1);
     // A save that wrote: the window closes, and right after a save nothing is asked.
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("saved.tpz"));
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_FALSE(editor.document().modified());
     const size_t asked = services.messages.size();
-    EXPECT_TRUE(closeRequest(editor));
+    EXPECT_TRUE(closeRequest(session));
     EXPECT_EQ(services.messages.size(), asked);
 }
 
@@ -227,21 +233,21 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
 
     // Cancel: nothing changes.
     services.messageAnswers.push_back(MessageResult::Cancel);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(editor.document().rmg().name, "Work");
     EXPECT_EQ(editor.tool(), kCopyTool);
     EXPECT_EQ(editor.viewController().state().zoomLevel, 0);
 
     // Yes with a cancelled save dialog stops as Cancel does.
     services.messageAnswers.push_back(MessageResult::Yes);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(services.saveFilters.size(), 1u);
     EXPECT_EQ(editor.document().rmg().name, "Work");
     EXPECT_EQ(editor.tool(), kNoTool); // the save put the tool up
 
     // No: the new template.
     services.messageAnswers.push_back(MessageResult::No);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(editor.document().rmg(), makeNewTemplate());
     EXPECT_EQ(editor.viewController().state(), ViewState{});
     EXPECT_EQ(editor.viewController().state().zoomLevel, 2);
@@ -254,14 +260,14 @@ TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Unnamed template");
 
     // Unmodified: no question at all.
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_EQ(services.messages.size(), 3u);
 }
 
 TEST_F(EditHistory, NewTemplateNoDiscardsWithoutSaving) {
     addZone(0);
     services.messageAnswers.push_back(MessageResult::No);
-    newTemplate(editor);
+    newTemplate(session);
     EXPECT_TRUE(services.saveFilters.empty());
     EXPECT_TRUE(editor.document().rmg().zones.empty());
     EXPECT_FALSE(editor.document().modified());
@@ -272,7 +278,7 @@ TEST_F(EditHistory, NewTemplateYesSavesTheOldTemplate) {
     renameThroughDialog("Keep me");
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("kept"));
-    newTemplate(editor);
+    newTemplate(session);
     TRmg kept = makeNewTemplate();
     kept.name = "Keep me";
     EXPECT_EQ(test::slurp(dir.file("kept.tpz")), encodeProject(kept));
@@ -303,6 +309,122 @@ TEST(HistoryObject, ImpossibleStepsChangeNothing) {
     EXPECT_EQ(h.length(), 0u);
     EXPECT_FALSE(h.canStepBack());
     EXPECT_FALSE(h.canStepForward());
+}
+
+// Each step stores anew only the chunks of records that changed, wherever in
+// the lists the change lies; every state still comes back whole.
+TEST(HistoryObject, StatesShareTheRecordsThatDidNotChange) {
+    struct Case {
+        const char* edit;
+        std::function<void(TRmg&)> change;
+        size_t mostNewRecords;
+    };
+    // A chunk holds at most 32 records: a change inside one stores it, a
+    // change at a chunk's edge or an insertion at most two.
+    const Case cases[] = {
+        {"move one zone", [](TRmg& t) { t.zones[77].gridX += 1; }, 32},
+        {"move two zones far apart",
+         [](TRmg& t) {
+             t.zones[3].gridY += 1;
+             t.zones[190].gridY += 1;
+         },
+         64},
+        {"change a passage", [](TRmg& t) { t.connections[150].passages[2].guard = 1; }, 32},
+        {"rename", [](TRmg& t) { t.name = "Renamed"; }, 0},
+        {"nothing", [](TRmg&) {}, 0},
+        {"append a zone", [](TRmg& t) { t.appendZone(test::zoneAt(500, 500)); }, 32},
+        {"insert a zone first",
+         [](TRmg& t) { t.zones.insert(t.zones.begin(), test::zoneAt(-9, -9)); }, 64},
+        {"remove a zone in the middle", [](TRmg& t) { t.zones.erase(t.zones.begin() + 100); }, 64},
+        {"remove a connection", [](TRmg& t) { t.removeConnection(10); }, 64},
+        {"remove the last zones", [](TRmg& t) { t.zones.resize(150); }, 32},
+    };
+    TRmg t = test::gridTemplate(200, 300);
+    History h;
+    std::vector<TRmg> states;
+    h.push(t, "start");
+    states.push_back(t);
+    for (const Case& c : cases) {
+        const size_t before = h.storedRecords();
+        c.change(t);
+        h.push(t, c.edit);
+        states.push_back(t);
+        EXPECT_LE(h.storedRecords() - before, c.mostNewRecords) << c.edit;
+    }
+    // All the way back and forward again, every state as it was.
+    const TRmg shown = t;
+    for (size_t i = states.size(); i-- > 0;)
+        EXPECT_EQ(h.stepBack(i + 1 == states.size() ? shown : states[i + 1]), states[i]) << i;
+    EXPECT_EQ(h.snapshots(), [&] {
+        std::vector<TRmg> all = states;
+        all.push_back(shown);
+        return all;
+    }());
+    for (size_t i = 1; i < states.size(); ++i)
+        EXPECT_EQ(h.stepForward(states[i - 1]), states[i]) << i;
+    EXPECT_EQ(h.stepForward(states.back()), shown);
+}
+
+// Random edits, steps and derived changes against a history that copies every
+// state whole: both must hold the same states at the same position.
+TEST(HistoryObject, SharedStatesMatchWholeCopies) {
+    std::mt19937 rng(25);
+    TRmg t = test::gridTemplate(120, 200);
+    History h;
+    std::vector<TRmg> copies; // the reference: every state copied whole
+    size_t position = 0;
+    auto pick = [&](size_t n) { return static_cast<size_t>(rng() % n); };
+    for (int round = 0; round < 600; ++round) {
+        const size_t what = pick(10);
+        if (what < 6) { // a change: one of several kinds
+            copies.resize(position + 1);
+            copies[position] = t;
+            h.push(t);
+            ++position;
+            switch (pick(5)) {
+            case 0:
+                if (!t.zones.empty())
+                    t.zones[pick(t.zones.size())].gridX += 1;
+                break;
+            case 1:
+                t.zones.insert(t.zones.begin() + static_cast<ptrdiff_t>(pick(t.zones.size() + 1)),
+                               test::zoneAt(static_cast<int32_t>(pick(99)), 7));
+                break;
+            case 2:
+                if (!t.zones.empty())
+                    t.removeZone(static_cast<int>(pick(t.zones.size())));
+                break;
+            case 3:
+                t.appendConnection(test::joining(0, 1));
+                break;
+            default:
+                t.name = "n" + std::to_string(pick(3));
+            }
+        } else if (what < 8) {
+            if (position > 0) {
+                if (copies.size() == position)
+                    copies.push_back(t);
+                --position;
+            }
+            t = h.stepBack(t);
+        } else if (what < 9) {
+            if (position + 1 < copies.size())
+                ++position;
+            t = h.stepForward(t);
+        } else { // derived without a step
+            if (!t.zones.empty())
+                t.zones[0].existMode ^= 1;
+            if (position < copies.size())
+                copies[position] = t;
+            h.currentChanged(t);
+        }
+        ASSERT_EQ(static_cast<size_t>(h.position()), position) << round;
+        ASSERT_EQ(h.length(), copies.size()) << round;
+        if (position < copies.size()) {
+            ASSERT_EQ(copies[position], t) << round;
+        }
+    }
+    EXPECT_EQ(h.snapshots(), copies);
 }
 
 } // namespace

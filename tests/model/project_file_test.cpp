@@ -456,20 +456,6 @@ TEST(ProjectFile, ExpandingStreamIsCutOffAtTheFirstByteTooMany) {
     EXPECT_NE(f.message.find("лишние данные"), std::string::npos) << f.message;
 }
 
-TEST(ProjectFile, ExtensionRule) {
-    EXPECT_EQ(withProjectExtension("Template.TPZ"), "Template.TPZ");
-    EXPECT_EQ(withProjectExtension("Template.tPz"), "Template.tPz");
-    EXPECT_EQ(withProjectExtension("Template"), "Template.tpz");
-    EXPECT_EQ(withProjectExtension("map.txt"), "map.txt.tpz");
-    EXPECT_EQ(withProjectExtension("map."), "map..tpz");
-    EXPECT_EQ(withProjectExtension("map.tpzx"), "map.tpzx.tpz");
-    EXPECT_EQ(withProjectExtension("/home/me/maps.v2/plan"), "/home/me/maps.v2/plan.tpz");
-    EXPECT_EQ(withProjectExtension("C:\\maps.v2\\plan"), "C:\\maps.v2\\plan.tpz");
-    EXPECT_EQ(withProjectExtension("/home/me/maps.v2/plan.tpz"), "/home/me/maps.v2/plan.tpz");
-    // Only A to Z are lowered: a Cyrillic look-alike is another extension.
-    EXPECT_EQ(withProjectExtension("карта.ТРZ"), "карта.ТРZ.tpz");
-}
-
 TEST(ProjectFile, NameLimitMatchesWhatTheReaderTakes) {
     EXPECT_TRUE(nameFitsProject(std::string(kMaxProjectNameBytes, 'a')));
     EXPECT_FALSE(nameFitsProject(std::string(kMaxProjectNameBytes + 1, 'a')));

@@ -43,18 +43,18 @@ TEST(RecordFields, EveryFieldSurvivesTheImageAndTheJsonForm) {
 TEST(RecordFields, SingleRecordsReadWithTheirOwnKeyPrefix) {
     using nlohmann::json;
     EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json{{"owner", "x"}}, "zones[2]")).message,
-              "zones[2].owner: expected an integer");
+              "zones[2].owner: ожидается целое число");
     EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json{{"colour", 1}}, "")).message,
-              "colour: unknown key");
+              "colour: неизвестный ключ");
     EXPECT_EQ(std::get<TemplateJsonError>(zoneFromJson(json::array(), "")).message,
-              "expected an object");
+              "ожидается объект");
     ZoneRecord expected = makeDefaultZone();
     expected.size = 30;
     EXPECT_EQ(std::get<ZoneRecord>(zoneFromJson(json{{"size", 30}}, "")), expected);
     EXPECT_EQ(std::get<TemplateJsonError>(
                   connectionFromJson(json{{"zoneA", 0}, {"zoneB", 1}}, "connections[0]", 1))
                   .message,
-              "connections[0].zoneB: no zone with index 1 (there are 1 zones)");
+              "connections[0].zoneB: нет локации с индексом 1 (всего 1 локация)");
 }
 
 } // namespace

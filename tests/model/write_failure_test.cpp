@@ -9,6 +9,7 @@
 #include "editor/commands/load_project.h"
 #include "editor/commands/save_project.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "rmg/template_list.h"
@@ -76,6 +77,7 @@ class WriteFailures : public ::testing::Test {
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor;
+    Session session{editor};
 };
 
 TEST_F(WriteFailures, SavingAProject) {
@@ -84,7 +86,8 @@ TEST_F(WriteFailures, SavingAProject) {
     const TRmg before = editor.document().rmg();
     failWrites();
     services.saveAnswers.push_back(path);
-    saveProject(editor);
+    services.messageAnswers.push_back(MessageResult::Yes); // replace the existing file
+    saveProject(session);
     EXPECT_EQ(slurp(path), "the old project");
     expectNothingChanged(before);
     ASSERT_EQ(services.fileErrors.size(), 1u);
@@ -128,14 +131,14 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     const std::string gone = dir.file("gone.tpz");
     services.openAnswers.push_back(gone);
     services.messageAnswers.push_back(MessageResult::No); // keep the unsaved changes unsaved
-    loadProject(editor);
+    loadProject(session);
     ASSERT_EQ(services.fileErrors.size(), 1u);
     EXPECT_NE(services.fileErrors[0].find(gone), std::string::npos);
     expectNothingChanged(before);
 
     services.openAnswers.push_back(dir.file("gone.txt"));
     services.messageAnswers.push_back(MessageResult::No);
-    importCommand(editor);
+    importCommand(session);
     EXPECT_EQ(services.fileErrors.size(), 2u);
     expectNothingChanged(before);
 
@@ -143,7 +146,7 @@ TEST_F(WriteFailures, AFileThatVanishesAfterTheDialogChangesNothing) {
     std::filesystem::create_directory(dir.file("folder.tpz"));
     services.openAnswers.push_back(dir.file("folder.tpz"));
     services.messageAnswers.push_back(MessageResult::No);
-    loadProject(editor);
+    loadProject(session);
     EXPECT_EQ(services.fileErrors.size(), 3u);
     expectNothingChanged(before);
 }

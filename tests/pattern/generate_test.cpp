@@ -31,14 +31,21 @@ struct Case {
 // directly, a middle with more side zones than gaps between players, rings
 // whose parts vanish with their players.
 const Case kCases[] = {
-    {PatternKind::Ring, 2, 1, 0, 0, 0},       {PatternKind::RingCentre, 2, 0, 0, 1, 0},
-    {PatternKind::Ring, 2, 4, 3, 0, 5},       {PatternKind::Star, 2, 2, 0, 4, 1},
-    {PatternKind::Star, 3, 1, 0, 1, 2},       {PatternKind::RingCentre, 3, 0, 2, 0, 3},
-    {PatternKind::RingCentre, 4, 1, 1, 1, 0}, {PatternKind::Ring, 4, 2, 0, 0, 7},
-    {PatternKind::RingCentre, 4, 3, 2, 4, 8}, {PatternKind::RingCentre, 5, 3, 1, 2, 11},
-    {PatternKind::Star, 6, 4, 0, 3, 4},       {PatternKind::RingCentre, 7, 2, 2, 3, 9},
-    {PatternKind::Ring, 8, 0, 3, 0, 1},       {PatternKind::RingCentre, 8, 4, 3, 4, 123},
-    {PatternKind::Star, 8, 0, 0, 1, -6},
+    {PatternKind::Ring, 2, 1, 0, 0, 0},
+    {PatternKind::RingCentre, 2, 0, 0, 1, 0},
+    {PatternKind::Ring, 2, 4, 3, 0, 5},
+    {PatternKind::Star, 2, 2, 0, 4, 1},
+    {PatternKind::Star, 3, 1, 0, 1, 2},
+    {PatternKind::RingCentre, 3, 0, 2, 0, 3},
+    {PatternKind::RingCentre, 4, 1, 1, 1, 0},
+    {PatternKind::Ring, 4, 2, 0, 0, 7},
+    {PatternKind::RingCentre, 4, 3, 2, 4, 8},
+    {PatternKind::RingCentre, 5, 3, 1, 2, 11},
+    {PatternKind::Star, 6, 4, 0, 3, 4},
+    {PatternKind::RingCentre, 7, 2, 2, 3, 9},
+    {PatternKind::Ring, 8, 0, 3, 0, 1},
+    {PatternKind::RingCentre, 8, 4, 3, 4, 123},
+    {PatternKind::Star, 8, 0, 0, 1, kPatternMaxSeed},
 };
 
 PatternSettings settingsOf(const Case& c) {
@@ -238,6 +245,8 @@ TEST(Generate, RefusesWhatCannotBeMade) {
         {"own 5", [](PatternSettings& s) { s.own = 5; }},
         {"between 4", [](PatternSettings& s) { s.between = 4; }},
         {"centre 5", [](PatternSettings& s) { s.centre = 5; }},
+        {"seed -1", [](PatternSettings& s) { s.seed = -1; }},
+        {"seed 1000000", [](PatternSettings& s) { s.seed = 1000000; }},
         {"star without centre",
          [](PatternSettings& s) { s = patternDefaults(PatternKind::Star, 4), s.centre = 0; }},
         {"star with ways between",
@@ -257,6 +266,97 @@ TEST(Generate, RefusesWhatCannotBeMade) {
         EXPECT_EQ(checkTemplate(t), std::nullopt) << what;
         EXPECT_FALSE(analyzeTemplate(t).hasFindings()) << what;
     }
+}
+
+// ---- Readable layouts over every combination ----
+
+struct Extent {
+    int64_t width = 0, height = 0;
+};
+
+Extent extentOf(const TRmg& t) {
+    int64_t minX = t.zones.front().gridX, maxX = minX;
+    int64_t minY = t.zones.front().gridY, maxY = minY;
+    for (const ZoneRecord& z : t.zones) {
+        minX = std::min<int64_t>(minX, z.gridX);
+        maxX = std::max<int64_t>(maxX, z.gridX);
+        minY = std::min<int64_t>(minY, z.gridY);
+        maxY = std::max<int64_t>(maxY, z.gridY);
+    }
+    return {maxX - minX + 1, maxY - minY + 1};
+}
+
+// Zone c lies within half a grid step of the segment a-b (c is neither end).
+bool passesNear(const ZoneRecord& a, const ZoneRecord& b, const ZoneRecord& c) {
+    const int64_t dx = int64_t{b.gridX} - a.gridX, dy = int64_t{b.gridY} - a.gridY;
+    const int64_t cx = int64_t{c.gridX} - a.gridX, cy = int64_t{c.gridY} - a.gridY;
+    const int64_t along = cx * dx + cy * dy;
+    const int64_t length2 = dx * dx + dy * dy;
+    if (along <= 0)
+        return 4 * (cx * cx + cy * cy) <= 1;
+    if (along >= length2)
+        return 4 * ((cx - dx) * (cx - dx) + (cy - dy) * (cy - dy)) <= 1;
+    const int64_t across = cx * dy - cy * dx; // distance · length
+    return 4 * across * across <= length2;
+}
+
+// What is wrong with the layout: two connections crossing, or one passing by
+// a zone that is not one of its ends; empty when nothing is.
+std::vector<std::string> layoutFaults(const TRmg& t) {
+    std::vector<std::string> faults;
+    const auto zone = [&t](int32_t k) -> const ZoneRecord& {
+        return t.zones[static_cast<size_t>(k)];
+    };
+    for (size_t j = 0; j < t.connections.size(); ++j) {
+        const ConnectionRecord& e = t.connections[j];
+        const std::string name = std::to_string(e.zoneA + 1) + "-" + std::to_string(e.zoneB + 1);
+        for (size_t k = 0; k < t.zones.size(); ++k)
+            if (static_cast<int32_t>(k) != e.zoneA && static_cast<int32_t>(k) != e.zoneB &&
+                passesNear(zone(e.zoneA), zone(e.zoneB), t.zones[k]))
+                faults.push_back(name + " passes zone " + std::to_string(k + 1));
+        for (size_t l = j + 1; l < t.connections.size(); ++l) {
+            const ConnectionRecord& f = t.connections[l];
+            if (f.zoneA == e.zoneA || f.zoneA == e.zoneB || f.zoneB == e.zoneA ||
+                f.zoneB == e.zoneB)
+                continue;
+            const ZoneRecord &a1 = zone(e.zoneA), &a2 = zone(e.zoneB);
+            const ZoneRecord &b1 = zone(f.zoneA), &b2 = zone(f.zoneB);
+            const int64_t o1 = orientation(a1, a2, b1), o2 = orientation(a1, a2, b2);
+            const bool meet =
+                o1 == 0 && o2 == 0
+                    ? onSegment(a1, a2, b1) || onSegment(a1, a2, b2) || onSegment(b1, b2, a1)
+                    : o1 * o2 <= 0 && orientation(b1, b2, a1) * orientation(b1, b2, a2) <= 0;
+            if (meet)
+                faults.push_back(name + " crosses " + std::to_string(f.zoneA + 1) + "-" +
+                                 std::to_string(f.zoneB + 1));
+        }
+    }
+    return faults;
+}
+
+TEST(Generate, EveryCombinationIsReadable) {
+    for (const PatternKind pattern :
+         {PatternKind::Ring, PatternKind::Star, PatternKind::RingCentre})
+        for (int own = 0; own <= kPatternMaxOwn; ++own)
+            for (int between = 0; between <= kPatternMaxBetween; ++between)
+                for (int centre = 0; centre <= kPatternMaxCentre; ++centre)
+                    for (const int64_t seed : {0, 999999}) {
+                        Case c{pattern, kPatternMinPlayers, own, between, centre, seed};
+                        if (patternProblem(settingsOf(c)))
+                            continue;
+                        Extent smaller;
+                        for (c.players = kPatternMinPlayers; c.players <= kPatternMaxPlayers;
+                             ++c.players) {
+                            const TRmg t = generateTemplate(settingsOf(c));
+                            for (const std::string& fault : layoutFaults(t))
+                                ADD_FAILURE() << describe(c) << ": " << fault;
+                            const Extent e = extentOf(t);
+                            EXPECT_TRUE(e.width >= smaller.width && e.height >= smaller.height)
+                                << describe(c) << ": " << e.width << "x" << e.height << " after "
+                                << smaller.width << "x" << smaller.height;
+                            smaller = e;
+                        }
+                    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The table splitter, its number syntax, and the buffer edits of the list window.
+// The table splitter and the buffer edits of the list window.
+#include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/template_list.h"
 #include "support/rmg_rows.h"
@@ -12,42 +13,6 @@ namespace {
 
 using test::kTestHeader;
 using test::rmgRow;
-
-TEST(TableNumber, AcceptsDecimalAndTheHexadecimalPrefixes) {
-    EXPECT_EQ(parseTableNumber("12"), 12);
-    EXPECT_EQ(parseTableNumber("   12"), 12);
-    EXPECT_EQ(parseTableNumber("+12"), 12);
-    EXPECT_EQ(parseTableNumber("-12"), -12);
-    EXPECT_EQ(parseTableNumber("007"), 7);
-    EXPECT_EQ(parseTableNumber("$1F"), 31);
-    EXPECT_EQ(parseTableNumber("x1f"), 31);
-    EXPECT_EQ(parseTableNumber("X1F"), 31);
-    EXPECT_EQ(parseTableNumber("0x1F"), 31);
-    EXPECT_EQ(parseTableNumber("0X1f"), 31);
-    EXPECT_EQ(parseTableNumber("-$10"), -16);
-    EXPECT_EQ(parseTableNumber(" +0x10"), 16);
-    EXPECT_EQ(parseTableNumber("0"), 0);
-    EXPECT_EQ(parseTableNumber("0000000000000000000000000042"), 42);
-}
-
-TEST(TableNumber, RefusesAnythingElse) {
-    for (const char* text : {"", " ", "-", "+", "$", "x", "0x", "12 ", "1 2", "- 5", "\t12", "1e3",
-                             "0x1G", "12a", "$-1", "--1", "0b1", "1.0", "x"})
-        EXPECT_FALSE(parseTableNumber(text)) << '"' << text << '"';
-}
-
-TEST(TableNumber, KeepsToTheSigned32BitRange) {
-    EXPECT_EQ(parseTableNumber("2147483647"), 2147483647);
-    EXPECT_FALSE(parseTableNumber("2147483648"));
-    EXPECT_EQ(parseTableNumber("-2147483648"), INT32_MIN);
-    EXPECT_FALSE(parseTableNumber("-2147483649"));
-    EXPECT_EQ(parseTableNumber("$7FFFFFFF"), 2147483647);
-    EXPECT_FALSE(parseTableNumber("$80000000"));
-    EXPECT_EQ(parseTableNumber("-$80000000"), INT32_MIN);
-    EXPECT_FALSE(parseTableNumber("$FFFFFFFF"));
-    EXPECT_FALSE(parseTableNumber("99999999999999999999999999999"));
-    EXPECT_FALSE(parseTableNumber("$FFFFFFFFFFFFFFFFFFFFFFFFF"));
-}
 
 // A table with a header and three templates, the last ending without CR LF.
 struct ThreeTemplates {
@@ -146,7 +111,7 @@ std::vector<TTemplateInside> referenceSplit(const std::string& buf) {
     std::string F1, F2, F3, Nm;
     int32_t L = 0, S = 0;
     size_t readPos = 0;
-    auto number = [](const std::string& f) { return parseTableNumber(f); };
+    auto number = [](const std::string& f) { return parseInt32(f, kTableNumber); };
     for (;;) {
         if (readPos >= buf.size())
             break;

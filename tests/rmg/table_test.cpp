@@ -277,18 +277,6 @@ TEST(AppendBlock, LineEndOnlyWhenTheTableLacksIt) {
     EXPECT_EQ(s, "ROW\r\n");
 }
 
-TEST(RmgPath, TxtAppendedUnlessTheExtensionIsTxtInAnyCase) {
-    EXPECT_EQ(withRmgExtension("/d/rmg"), "/d/rmg.txt");
-    EXPECT_EQ(withRmgExtension("/d/rmg.txt"), "/d/rmg.txt");
-    EXPECT_EQ(withRmgExtension("/d/rmg.TXT"), "/d/rmg.TXT");
-    EXPECT_EQ(withRmgExtension("/d/rmg.tXt"), "/d/rmg.tXt");
-    EXPECT_EQ(withRmgExtension("/d/rmg.dat"), "/d/rmg.dat.txt");
-    EXPECT_EQ(withRmgExtension("/d/rmg.txt.bak"), "/d/rmg.txt.bak.txt");
-    EXPECT_EQ(withRmgExtension("/d.txt/rmg"), "/d.txt/rmg.txt");
-    EXPECT_EQ(withRmgExtension("C:\\d.txt\\rmg"), "C:\\d.txt\\rmg.txt");
-    EXPECT_EQ(withRmgExtension("rmg."), "rmg..txt");
-}
-
 TEST(ReadBackRules, ExistenceMode) {
     // Four players, two of them human-capable.
     EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 0, 4, 2), 0);

@@ -5,6 +5,7 @@
 #include "support/model_samples.h"
 #include "support/run_program.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,24 @@ inline CliRun runCli(const std::string& cli, const std::vector<std::string>& arg
     r.err = slurp(scratch.file("stderr"));
     return r;
 }
+
+// The test's current folder for its lifetime: the program started meanwhile
+// inherits it (and on Windows its drive).
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::string& dir) : old_(std::filesystem::current_path()) {
+        std::filesystem::current_path(fsPath(dir));
+    }
+    ~CurrentFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(old_, ec);
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    std::filesystem::path old_;
+};
 
 // The tool named by ZW_CLI, with a scratch folder of its own for the streams.
 class CliRunner {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
@@ -15,7 +16,6 @@
 
 namespace zw {
 
-
 class MouseHarness {
   public:
     MouseHarness();
@@ -25,6 +25,7 @@ class MouseHarness {
     ScriptedServices services;
     ScriptedDialogs dialogs;
     Editor editor{services, dialogs};
+    Session session{editor};
     test::CountingView view;
 
     // Pixel positions under the current view.

@@ -20,11 +20,12 @@ std::string utf8Path(const std::filesystem::path& path) {
 }
 
 // A random name, created exclusively: mkdtemp is not there on Windows.
-ScratchDir::ScratchDir() {
+ScratchDir::ScratchDir(const std::string& parent) {
+    const std::filesystem::path where =
+        parent.empty() ? std::filesystem::temp_directory_path() : fsPath(parent);
     std::random_device rd;
     for (;;) {
-        const auto candidate = std::filesystem::temp_directory_path() /
-                               ("zw-test-" + std::to_string(rd()) + std::to_string(rd()));
+        const auto candidate = where / ("zw-test-" + std::to_string(rd()) + std::to_string(rd()));
         if (std::filesystem::create_directory(candidate)) {
             path_ = utf8Path(candidate);
             break;

@@ -14,10 +14,12 @@ namespace zw::test {
 std::filesystem::path fsPath(std::string_view utf8);
 std::string utf8Path(const std::filesystem::path& path);
 
-// A fresh folder under the system's temporary folder, removed on destruction.
+// A fresh folder under the system's temporary folder (or under `parent`),
+// removed on destruction.
 class ScratchDir {
   public:
-    ScratchDir();
+    ScratchDir() : ScratchDir(std::string()) {}
+    explicit ScratchDir(const std::string& parent);
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;

@@ -1,7 +1,7 @@
 // Names for the toolbar's buttons in tests, and every tool's id.
 #pragma once
 
-#include "editor/toolbar.h"
+#include "editor/commands/toolbar.h"
 #include "editor/tools/copy_tool.h"
 #include "editor/tools/create_connection_tool.h"
 #include "editor/tools/create_zone_tool.h"

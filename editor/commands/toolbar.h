@@ -4,7 +4,7 @@
 // a new tool or command is one more row.
 #pragma once
 
-#include "editor/edit_actions.h"
+#include "editor/commands/edit_actions.h"
 #include "editor/tools/tool.h"
 
 #include <memory>
@@ -15,6 +15,7 @@
 namespace zw {
 
 class Editor;
+class Session;
 
 // A button's id; it is also the name of its icon and, for a tool, the tool's id.
 using ToolbarId = std::string_view;
@@ -28,10 +29,10 @@ struct ToolbarEntry {
     std::vector<std::string_view> keys = {};
     std::string_view keysText = {};
     ToolbarSpace after = ToolbarSpace::None;
-    // A tool button: makes the tool it puts down.
-    std::unique_ptr<Tool> (*makeTool)(ToolContext&) = nullptr;
+    // A tool button: puts down the tool of its id (editor/tools/tool_set.h).
+    bool tool = false;
     // A command button: runs the command.
-    void (*run)(Editor&) = nullptr;
+    void (*run)(Session&) = nullptr;
     // Whether the button can be pressed now; nullptr: always.
     bool (*enabled)(const Editor&) = nullptr;
     // What the button would act on now, added to its hint ("Шаг назад:
@@ -43,7 +44,7 @@ struct ToolbarEntry {
     // A menu button: opens the drop-down menu of these actions when pressed.
     const std::vector<EditAction>& (*menu)() = nullptr;
 
-    bool isTool() const { return makeTool != nullptr; }
+    bool isTool() const { return tool; }
 };
 
 const std::vector<ToolbarEntry>& toolbarEntries();

@@ -1,4 +1,4 @@
-#include "editor/edit_actions.h"
+#include "editor/commands/edit_actions.h"
 
 #include "editor/commands/clipboard_commands.h"
 #include "editor/commands/symmetry_commands.h"

@@ -1,4 +1,4 @@
-#include "editor/toolbar.h"
+#include "editor/commands/toolbar.h"
 
 #include "editor/commands/check_command.h"
 #include "editor/commands/compile_command.h"
@@ -12,6 +12,7 @@
 #include "editor/commands/template_settings.h"
 #include "editor/commands/view_commands.h"
 #include "editor/editor.h"
+#include "editor/session.h"
 #include "editor/tools/copy_tool.h"
 #include "editor/tools/create_connection_tool.h"
 #include "editor/tools/create_zone_tool.h"
@@ -24,6 +25,11 @@ namespace zw {
 namespace {
 
 constexpr auto kNever = [](const Editor&) { return false; };
+
+// A command on the editor alone, run from the session's button.
+template <void (*Command)(Editor&)> void onEditor(Session& session) {
+    Command(session.editor());
+}
 
 } // namespace
 
@@ -45,17 +51,17 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .hint = "Сохранить проект шаблона",
          .keys = {"Ctrl+S"},
          .keysText = "Ctrl+S",
-         .run = [](Editor& e) { saveProject(e); }},
+         .run = [](Session& s) { saveProject(s); }},
         {.id = "import", .hint = "Импорт шаблона из файла rmg (beta!)", .run = importCommand},
         {.id = "compile",
          .hint = "Компилировать проект (Добавление шаблона в файл)",
          .after = Separator,
-         .run = compileCommand},
+         .run = onEditor<compileCommand>},
         {.id = "back",
          .hint = "Шаг назад",
          .keys = {"Ctrl+Z"},
          .keysText = "Ctrl+Z",
-         .run = [](Editor& e) { e.document().stepBack(); },
+         .run = [](Session& s) { s.editor().document().stepBack(); },
          .enabled = [](const Editor& e) { return e.document().canStepBack(); },
          .detail = [](const Editor& e) { return e.document().stepBackName(); }},
         {.id = "forward",
@@ -63,24 +69,20 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .keys = {"Ctrl+Y", "Ctrl+Shift+Z"},
          .keysText = "Ctrl+Y, Ctrl+Shift+Z",
          .after = Separator,
-         .run = [](Editor& e) { e.document().stepForward(); },
+         .run = [](Session& s) { s.editor().document().stepForward(); },
          .enabled = [](const Editor& e) { return e.document().canStepForward(); },
          .detail = [](const Editor& e) { return e.document().stepForwardName(); }},
-        {.id = kCreateZoneTool, .hint = "Создание локации", .makeTool = makeTool<CreateZoneTool>},
-        {.id = kCreateConnectionTool,
-         .hint = "Создание перехода между локациями",
-         .makeTool = makeTool<CreateConnectionTool>},
-        {.id = kDeleteTool,
-         .hint = "Удаление локации или перехода",
-         .makeTool = makeTool<DeleteTool>},
-        {.id = kMoveTool, .hint = "Движение локации или перехода", .makeTool = makeTool<MoveTool>},
-        {.id = kCopyTool, .hint = "Копирование локации/перехода", .makeTool = makeTool<CopyTool>},
+        {.id = kCreateZoneTool, .hint = "Создание локации", .tool = true},
+        {.id = kCreateConnectionTool, .hint = "Создание перехода между локациями", .tool = true},
+        {.id = kDeleteTool, .hint = "Удаление локации или перехода", .tool = true},
+        {.id = kMoveTool, .hint = "Движение локации или перехода", .tool = true},
+        {.id = kCopyTool, .hint = "Копирование локации/перехода", .tool = true},
         {.id = kSelectionTool,
          .hint = "Выделение",
          .keys = {"Ctrl+Shift+S"},
          .keysText = "Ctrl+Shift+S",
          .after = Separator,
-         .makeTool = makeTool<SelectionTool>},
+         .tool = true},
         {.id = "symmetry",
          .hint = "Симметрия",
          .after = Separator,
@@ -90,51 +92,51 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
          .hint = "Свойства шаблона. Чтобы попасть в свойства локации или перехода, щелкните по "
                  "нему правой конпкой.",
          .after = Separator,
-         .run = editTemplateSettings},
+         .run = onEditor<editTemplateSettings>},
         {.id = "zoomin",
          .hint = "Увеличить",
          .keys = {"Ctrl++", "Ctrl+="},
          .keysText = "Ctrl++",
-         .run = [](Editor& e) { e.viewController().zoomIn(); },
+         .run = [](Session& s) { s.editor().viewController().zoomIn(); },
          .enabled = [](const Editor& e) { return e.viewController().zoomInEnabled(); }},
         {.id = "zoomout",
          .hint = "Уменьшить",
          .keys = {"Ctrl+-"},
          .keysText = "Ctrl+-",
          .after = Separator,
-         .run = [](Editor& e) { e.viewController().zoomOut(); },
+         .run = [](Session& s) { s.editor().viewController().zoomOut(); },
          .enabled = [](const Editor& e) { return e.viewController().zoomOutEnabled(); }},
-        {.id = "readme", .hint = "Readme&help", .run = openReadme},
+        {.id = "readme", .hint = "Readme&help", .run = onEditor<openReadme>},
         {.id = "check",
          .hint = "Проверка шаблона на наличие ошибок",
          .after = Gap,
-         .run = checkCommand},
+         .run = onEditor<checkCommand>},
         // The scroll buttons stay disabled; the keys and the scroll bars move the view.
         {.id = "up",
          .hint = "Двигатся вверх",
-         .run = [](Editor& e) { e.viewController().keyChar(U'w'); },
+         .run = [](Session& s) { s.editor().viewController().keyChar(U'w'); },
          .enabled = kNever},
         {.id = "down",
          .hint = "Двигатся вниз",
-         .run = [](Editor& e) { e.viewController().keyChar(U's'); },
+         .run = [](Session& s) { s.editor().viewController().keyChar(U's'); },
          .enabled = kNever},
         {.id = "left",
          .hint = "Двигатся влево",
-         .run = [](Editor& e) { e.viewController().keyChar(U'a'); },
+         .run = [](Session& s) { s.editor().viewController().keyChar(U'a'); },
          .enabled = kNever},
         {.id = "right",
          .hint = "Двигатся вправо",
-         .run = [](Editor& e) { e.viewController().keyChar(U'd'); },
+         .run = [](Session& s) { s.editor().viewController().keyChar(U'd'); },
          .enabled = kNever},
         {.id = "origin",
          .hint = "Вернутся в начало координат",
-         .run = [](Editor& e) { e.viewController().setOrigin(0, 0); },
+         .run = [](Session& s) { s.editor().viewController().setOrigin(0, 0); },
          .enabled = kNever},
         {.id = "analysis",
          .hint = "Анализ шаблона",
          .keys = {"Ctrl+Shift+A"},
          .keysText = "Ctrl+Shift+A",
-         .run = [](Editor& e) { e.toggleAnalysisPanel(); },
+         .run = [](Session& s) { s.toggleAnalysisPanel(); },
          .checkable = true},
     };
     return entries;

@@ -1,7 +1,5 @@
-#include "editor/commands/edit_selected_zones.h"
+#include "editor/tools/edit_selected_zones.h"
 
-#include "editor/commands/group_edit.h"
-#include "editor/editor.h"
 #include "editor/step_names.h"
 #include "model/zone_rules.h"
 
@@ -9,9 +7,9 @@
 
 namespace zw {
 
-void editSelectedZones(Editor& editor) {
-    const std::vector<int32_t> zones = editor.selection().zones();
-    const TRmg& rmg = editor.document().rmg();
+void editSelectedZones(ToolContext& ctx) {
+    const std::vector<int32_t> zones = ctx.selection.zones();
+    const TRmg& rmg = ctx.document.rmg();
     std::vector<ZoneRecord> records;
     std::vector<int64_t> numbers;
     for (const int32_t k : zones) {
@@ -20,7 +18,7 @@ void editSelectedZones(Editor& editor) {
     }
     if (records.empty())
         return;
-    auto edited = editor.dialogs().editZones(records, numbers);
+    auto edited = ctx.dialogs.editZones(records, numbers);
     if (!edited || edited->size() != records.size())
         return;
     for (size_t i = 0; i < records.size(); ++i) {
@@ -30,14 +28,16 @@ void editSelectedZones(Editor& editor) {
     // The dialog refuses a zone that breaks a rule; what it returned is checked
     // again before anything is stored, every zone of it.
     if (const auto problem = firstZoneProblem(*edited, numbers)) {
-        refuseGroupEdit(editor, *problem);
+        ctx.services.messageBox(*problem, MessageKind::Error, MessageButtons::Ok);
         return;
     }
     TRmg changed = rmg;
     for (size_t i = 0; i < zones.size(); ++i)
         changed.zones[static_cast<size_t>(zones[i])] = (*edited)[i];
-    commitGroupEdit(editor, "Настройка " + zonesCount(zones.size()), std::move(changed),
-                    editor.selection());
+    // The selection is kept through the step.
+    Selection selected = ctx.selection;
+    ctx.document.commit("Настройка " + zonesCount(zones.size()), std::move(changed));
+    ctx.select(std::move(selected));
 }
 
 } // namespace zw

@@ -1,0 +1,124 @@
+// The command-line tool on tables in the extended layout: list, import,
+// compile back, delete, and the options that write what the classic rules
+// would refuse.
+#include "model/project_file.h"
+#include "rmg/extended_table.h"
+#include "rmg/template_list.h"
+#include "support/cli_runner.h"
+#include "support/extended_tables.h"
+
+#include <gtest/gtest.h>
+
+namespace zw {
+namespace {
+
+using test::CliRun;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
+
+class ExtendedCli : public ::testing::Test {
+  protected:
+    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
+    std::string table(const std::string& bytes, const std::string& file = "rmg.txt") {
+        spit(dir.file(file), bytes);
+        return dir.file(file);
+    }
+    ScratchDir dir;
+    ScratchDir io;
+};
+
+TEST_F(ExtendedCli, ListsTheMapNames) {
+    const CliRun r = cli({"list", table(test::threeTemplateTable())});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> names;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        names.push_back(line.substr(line.rfind('\t') + 1));
+    EXPECT_EQ(names, (std::vector<std::string>{"Ring", "Star", "Кольцо"}));
+}
+
+TEST_F(ExtendedCli, EveryTemplateImportsAndCompilesBackByteForByte) {
+    const std::string original = test::threeTemplateTable();
+    for (const std::string index : {"1", "2", "3"}) {
+        SCOPED_TRACE(index);
+        const std::string project = dir.file("t" + index + ".tpz");
+        ASSERT_EQ(cli({"import", table(original), "--index", index, project}).status, 0);
+        const CliRun r = cli({"compile", project, table(original, "copy.txt")});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(slurp(dir.file("copy.txt")), original);
+    }
+}
+
+TEST_F(ExtendedCli, KeptCellsIntoAClassicTableNeedDropExtended) {
+    const std::string project = dir.file("kept.tpz");
+    ASSERT_EQ(cli({"import", table(test::oneTemplateTable()), "--index", "1", project}).status, 0);
+    spit(dir.file("header.txt"), "Classic header\r\n");
+    struct Case {
+        std::vector<std::string> extra;
+        int status;
+    };
+    for (const Case& c : {Case{{}, 1}, Case{{"--drop-extended"}, 0}}) {
+        std::vector<std::string> args = {"compile", project, dir.file("classic.txt"), "--header",
+                                         dir.file("header.txt")};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find("Placement"), std::string::npos);
+    }
+    EXPECT_EQ(splitTable(slurp(dir.file("classic.txt"))).size(), 1u);
+}
+
+TEST_F(ExtendedCli, ForceWritesDespiteTheCheck) {
+    // Player 2 has no start zone once its start becomes a treasure zone.
+    TRmg t = makeNewTemplate();
+    ZoneRecord start = makeDefaultZone();
+    start.kind = code(ZoneKind::Start);
+    start.owner = 1;
+    t.appendZone(start);
+    spit(dir.file("bad.tpz"), encodeProject(t));
+    spit(dir.file("header.txt"), "Classic header\r\n");
+    const std::vector<std::string> args = {"compile", dir.file("bad.tpz"), dir.file("out.txt"),
+                                           "--header", dir.file("header.txt")};
+    EXPECT_EQ(cli(args).status, 1);
+    auto forced = args;
+    forced.push_back("--force");
+    const CliRun r = cli(forced);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(r.err.empty()); // the finding is still said
+    EXPECT_EQ(splitTable(slurp(dir.file("out.txt"))).size(), 1u);
+}
+
+TEST_F(ExtendedCli, DeletionsKeepThePackOnTheFirstDataRow) {
+    const std::string original = test::threeTemplateTable();
+    const auto pack = std::get<ExtendedTable>(ExtendedTable::read(original)).packCells();
+    for (const std::vector<std::string>& how :
+         {std::vector<std::string>{"--index", "1"}, std::vector<std::string>{"--all"}}) {
+        std::vector<std::string> args = {"delete", table(original)};
+        args.insert(args.end(), how.begin(), how.end());
+        ASSERT_EQ(cli(args).status, 0);
+        const std::string after = slurp(dir.file("rmg.txt"));
+        const auto read = ExtendedTable::read(after);
+        ASSERT_TRUE(std::holds_alternative<ExtendedTable>(read));
+        EXPECT_EQ(std::get<ExtendedTable>(read).packCells(), pack);
+    }
+}
+
+TEST_F(ExtendedCli, ATableThatDoesNotReadIsRefusedWithExit2) {
+    std::string broken = test::oneTemplateTable();
+    broken.replace(broken.find("\tZone 2\t"), 8, "\tZone B\t");
+    const std::string path = table(broken);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"list", path},
+          std::vector<std::string>{"import", path, "--index", "1", dir.file("x.tpz")},
+          std::vector<std::string>{"delete", path, "--all"}}) {
+        SCOPED_TRACE(args.front());
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("«Zone 2»"), std::string::npos) << r.err;
+        EXPECT_EQ(slurp(path), broken);
+    }
+}
+
+} // namespace
+} // namespace zw
