@@ -128,7 +128,9 @@ class FuzzServices : public Services {
             return MessageResult::Ok;
         case MessageButtons::YesNo: {
             const bool yes = in_.below(4) != 0;
-            if (!yes)
+            // "Нет" to replacing a file goes back to the save dialog: the
+            // save goes on with another name or ends at that dialog.
+            if (!yes && text.find("Заменить его?") == std::string_view::npos)
                 seen_.cancelled = true;
             return yes ? MessageResult::Yes : MessageResult::No;
         }
