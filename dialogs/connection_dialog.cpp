@@ -75,6 +75,8 @@ void ConnectionDialog::build() {
     ui_.limitsFrame = limitsFrame;
     keepPlaceWhenHidden(limitsFrame);
     pageLayout->addWidget(limitsFrame);
+    ui_.kept = new KeptCellsTable(form_.controls.kept, page);
+    pageLayout->addWidget(ui_.kept);
 
     auto* tabArea = new QVBoxLayout;
     tabArea->setSpacing(0);
@@ -129,6 +131,7 @@ void ConnectionDialog::showControls() {
     ui_.autoExist->setChecked(c.autoExist);
     for (size_t i = 0; i < ui_.limits.size(); ++i)
         ui_.limits[i]->setHeld(c.limits[i]);
+    ui_.kept->refresh();
     applyVisibility();
 }
 
@@ -136,6 +139,8 @@ void ConnectionDialog::applyVisibility() {
     ui_.guardLabel->setVisible(form_.guardVisible());
     ui_.guard->setVisible(form_.guardVisible());
     ui_.limitsFrame->setVisible(form_.limitsVisible());
+    ui_.kept->setVisible(form_.keptTableShown());
+    ui_.kept->setEnabled(form_.keptTableEnabled());
 }
 
 void ConnectionDialog::fill(const ConnectionRecord& r) {

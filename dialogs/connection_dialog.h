@@ -5,6 +5,7 @@
 
 #include "dialogs/connection_logic.h"
 #include "dialogs/controls.h"
+#include "dialogs/kept_cells_table.h"
 
 #include <QDialog>
 
@@ -43,6 +44,7 @@ class ConnectionDialog : public QDialog {
         QCheckBox* autoExist = nullptr;
         QWidget* limitsFrame = nullptr;
         std::array<NumberField*, 4> limits{};
+        KeptCellsTable* kept = nullptr; // of the passage on the selected tab
         QPushButton* ok = nullptr;
         QPushButton* cancel = nullptr;
     };

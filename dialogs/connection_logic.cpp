@@ -40,6 +40,7 @@ void ConnectionForm::load(int slot) {
     controls.guard.fill(p.guard);
     controls.autoExist = p.autoExist;
     controls.limits = {p.minHumans, p.maxHumans, p.minPlayers, p.maxPlayers};
+    controls.kept.fill(p.kept.cells);
 }
 
 void ConnectionForm::unload(int slot) {
@@ -56,6 +57,7 @@ void ConnectionForm::unload(int slot) {
     p.maxHumans = controls.limits[1];
     p.minPlayers = controls.limits[2];
     p.maxPlayers = controls.limits[3];
+    p.kept.cells = controls.kept.readBack();
 }
 
 void ConnectionForm::selectTab(int tab) {
@@ -73,6 +75,15 @@ void ConnectionForm::changeCount(int32_t count) {
     count_ = count;
     rebuildTabs();
     load(0);
+}
+
+bool ConnectionForm::keptTableShown() const {
+    if (controls.kept.visible())
+        return true;
+    for (int s = 0; s < tabCount_; ++s)
+        if (s != selectedTab_ && !working_.passages[static_cast<size_t>(s)].kept.cells.empty())
+            return true;
+    return false;
 }
 
 ConnectionRecord ConnectionForm::accept() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "dialogs/field_logic.h"
+#include "dialogs/kept_cells_logic.h"
 #include "model/records.h"
 
 #include <array>
@@ -39,6 +40,9 @@ struct PassageControls {
     PresetField guard = makeGuardField();
     bool autoExist = true;
     std::array<int32_t, 4> limits{1, 8, 1, 8}; // minHumans, maxHumans, minPlayers, maxPlayers
+    // The passage's kept cells ("Дополнительные поля"): a connection row of
+    // an extended table is one passage.
+    KeptCellsForm kept;
 };
 
 class ConnectionForm {
@@ -76,6 +80,11 @@ class ConnectionForm {
 
     bool guardVisible() const { return controls.kind == PassageKind::Ordinary; }
     bool limitsVisible() const { return !controls.autoExist; }
+    // The kept cells' table stands in the dialog while a passage of a shown
+    // tab keeps cells (so that switching tabs doesn't resize the window); it
+    // is enabled on the tab of a passage that keeps cells.
+    bool keptTableShown() const;
+    bool keptTableEnabled() const { return controls.kept.visible(); }
 
   private:
     void rebuildTabs();

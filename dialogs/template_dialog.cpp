@@ -61,6 +61,8 @@ void TemplateDialog::build() {
     content->addWidget(players);
     // The players group keeps the height of all eight rows.
     players->setMinimumHeight(players->sizeHint().height());
+    ui_.kept = new KeptCellsTable(form_.kept, this);
+    content->addWidget(ui_.kept);
 
     connect(ui_.name, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_.name = text.toStdString(); });
@@ -99,6 +101,7 @@ void TemplateDialog::fill(const TRmg& tmpl) {
     applyVisibility();
     for (size_t i = 0; i < kPlayerSlots; ++i)
         setListPosition(*ui_.playerKinds[i], form_.kinds[i]);
+    ui_.kept->refresh();
     ui_.name->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogs/controls.h"
+#include "dialogs/kept_cells_table.h"
 #include "dialogs/template_logic.h"
 
 #include <QDialog>
@@ -39,6 +40,7 @@ class TemplateDialog : public QDialog {
         QComboBox* playerCount = nullptr;
         std::array<QLabel*, kPlayerSlots> playerLabels{};
         std::array<QComboBox*, kPlayerSlots> playerKinds{};
+        KeptCellsTable* kept = nullptr; // shown for a template that keeps cells
         QPushButton* ok = nullptr;
         QPushButton* cancel = nullptr;
     };

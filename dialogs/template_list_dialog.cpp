@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,6 +58,10 @@ void TemplateListDialog::build() {
     deleteRow->addWidget(ui_.remove);
     deleteRow->addWidget(ui_.removeAll);
     groupLayout->addLayout(deleteRow);
+    ui_.pack = new KeptCellsTable(pack_, group);
+    ui_.pack->setTitle(qs(lt::kPack));
+    ui_.pack->table()->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    groupLayout->addWidget(ui_.pack);
 
     // "Добавить шаблон" and "Импорт" share one place; the mode shows one of them.
     auto* closeRow = new QHBoxLayout;
@@ -162,6 +167,8 @@ void TemplateListDialog::showSession(bool nameToo) {
     ui_.name->setEnabled(s.nameEnabled);
     if (nameToo)
         ui_.name->setText(qs(cp1251ToUtf8(s.nameField)));
+    pack_.fill(packCellsShown(s));
+    ui_.pack->refresh();
     showing_ = false;
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "dialogs/controls.h"
+#include "dialogs/kept_cells_table.h"
 #include "dialogs/template_list_logic.h"
 
 #include <QDialog>
@@ -43,6 +44,7 @@ class TemplateListDialog : public QDialog {
         QListWidget* list = nullptr;
         QPushButton* remove = nullptr;
         QPushButton* removeAll = nullptr;
+        KeptCellsTable* pack = nullptr; // the pack cells of an extended table, read-only
         QPushButton* add = nullptr;
         QPushButton* import = nullptr;
         QPushButton* cancel = nullptr;
@@ -63,6 +65,7 @@ class TemplateListDialog : public QDialog {
     Services& services_;
     TemplateListSession* session_ = nullptr;
     ListOutcome outcome_ = ListOutcome::Abandon;
+    KeptCellsForm pack_;
     Controls ui_;
     bool showing_ = false;
 };

@@ -6,6 +6,13 @@
 
 namespace zw {
 
+std::vector<KeptCell> packCellsShown(const TemplateListSession& session) {
+    std::vector<KeptCell> out;
+    for (const auto& [name, text] : session.packCells())
+        out.push_back(KeptCell{name, text, std::nullopt, false});
+    return out;
+}
+
 std::optional<ListOutcome> addTypedTemplate(TemplateListSession& session,
                                             std::string_view typedName, Services& services) {
     // Checked before the conversion: converting first would turn letters the

@@ -3,10 +3,12 @@
 // is converted to Windows-1251 and handed to the session.
 #pragma once
 
+#include "model/kept_cells.h"
 #include "rmg/template_list.h"
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace zw {
 
@@ -24,7 +26,12 @@ inline constexpr std::string_view kDeleteAll = "Удалить все";
 inline constexpr std::string_view kAdd = "Добавить шаблон";
 inline constexpr std::string_view kImport = "Импорт";
 inline constexpr std::string_view kCancel = "Отмена";
+inline constexpr std::string_view kPack = "Параметры пакета";
 } // namespace template_list_texts
+
+// The pack cells of the session's table as the window's read-only table of
+// kept cells shows them (none for a classic table).
+std::vector<KeptCell> packCellsShown(const TemplateListSession& session);
 
 // "Добавить шаблон" with the name field's text as typed (UTF-8). A name that
 // Windows-1251 cannot hold, or that breaks the table's rows, is refused with

@@ -11,6 +11,7 @@ void TemplateForm::fill(const TRmg& t) {
     checkSizeRange(t.header.minSize, t.header.maxSize);
     playerCountIndex = t.header.playerCountIndex;
     kinds = t.kinds.playerKind;
+    kept.fill(t.kept.cells);
 }
 
 void TemplateForm::checkSizeRange(int32_t lo, int32_t hi) {
@@ -99,6 +100,7 @@ std::optional<TemplateSettings> TemplateForm::accept(Services& services) const {
     s.maxSize = hi_;
     s.playerCountIndex = playerCountIndex;
     s.kinds.playerKind = kinds;
+    s.keptCells = kept.readBack();
     return s;
 }
 

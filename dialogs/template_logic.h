@@ -3,6 +3,7 @@
 // player count and the kinds of the eight players.
 #pragma once
 
+#include "dialogs/kept_cells_logic.h"
 #include "model/records.h"
 #include "platform/dialogs.h"
 
@@ -38,7 +39,8 @@ inline constexpr std::string_view kNoHuman = "Хотя бы один игрок-
 
 class TemplateForm {
   public:
-    // Name, size range (checkSizeRange), player count and kinds from the template.
+    // Name, size range (checkSizeRange), player count, kinds and the kept
+    // cells of its first row from the template.
     void fill(const TRmg& t);
 
     // Checks exactly the sizes whose size value lies in [lo, hi] and holds the range.
@@ -61,12 +63,15 @@ class TemplateForm {
 
     // "ОК": refuses with its message (and answers nullopt) when no shown
     // player may be human, or when the name cannot be written into a table;
-    // otherwise the settings, the name converted to Windows-1251.
+    // otherwise the settings, the name converted to Windows-1251, with the
+    // kept cells as their table holds them.
     std::optional<TemplateSettings> accept(Services& services) const;
 
     std::string name; // UTF-8, as shown
     int32_t playerCountIndex = 0;
     std::array<int32_t, kPlayerSlots> kinds{};
+    // The template's kept cells ("Дополнительные поля").
+    KeptCellsForm kept;
 
   private:
     void rangeFromChecks();

@@ -235,7 +235,10 @@ void ZoneDialog::build() {
     for (NumberField* f : ui_.mines)
         f->setFixedWidth(mineWidth);
 
-    layOutAboveButtons(*this, buttons)->addLayout(columns);
+    QVBoxLayout* content = layOutAboveButtons(*this, buttons);
+    content->addLayout(columns);
+    ui_.kept = new KeptCellsTable(form_.kept, this);
+    content->addWidget(ui_.kept);
 
     // ---- Reactions ----
     connect(ui_.kind, &QComboBox::activated, this, [this](int i) { form_.values.kind = i; });
@@ -337,6 +340,9 @@ void ZoneDialog::fillSeveral(const std::vector<ZoneRecord>& records,
                              const std::vector<int64_t>& numbers) {
     several_ = mergeZones(records);
     fill(several_.merged);
+    // Each zone keeps cells of its own: the table is for one zone.
+    form_.kept.fill({});
+    ui_.kept->refresh();
     severalRecords_ = records;
     severalNumbers_ = numbers;
     const auto differs = [this](std::string_view field) {
@@ -447,6 +453,7 @@ void ZoneDialog::fill(const ZoneRecord& r) {
     setListPosition(*ui_.existence, z.existMode);
     for (size_t i = 0; i < kLimitFields.size(); ++i)
         ui_.limits[i]->setHeld(z.*kLimitFields[i]);
+    ui_.kept->refresh();
     applyVisibility();
     ui_.kind->setFocus();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogs/controls.h"
+#include "dialogs/kept_cells_table.h"
 #include "dialogs/multi_zone_logic.h"
 #include "dialogs/zone_logic.h"
 
@@ -74,6 +75,7 @@ class ZoneDialog : public QDialog {
         QComboBox* existence = nullptr;
         QWidget* limitsPanel = nullptr;
         std::array<NumberField*, 4> limits{};
+        KeptCellsTable* kept = nullptr; // shown for one zone that keeps cells
         QPushButton* ok = nullptr;
         QPushButton* cancel = nullptr;
     };

@@ -14,6 +14,7 @@ int treasureListPosition(const TreasureGroup& t) {
 void ZoneForm::fill(const ZoneRecord& r) {
     values = r;
     size.fill(r.size);
+    kept.fill(r.kept.cells);
     for (size_t g = 0; g < treasurePreset.size(); ++g)
         treasurePreset[g] = treasureListPosition(r.treasure[g]);
 }
@@ -21,6 +22,7 @@ void ZoneForm::fill(const ZoneRecord& r) {
 ZoneRecord ZoneForm::readBack() const {
     ZoneRecord r = values;
     r.size = size.held();
+    r.kept.cells = kept.readBack();
     return r;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogs/field_logic.h"
+#include "dialogs/kept_cells_logic.h"
 #include "model/records.h"
 #include "model/zone_rules.h"
 
@@ -91,13 +92,16 @@ class ZoneForm {
   public:
     // Fills every control from `r`, in the dialog's order.
     void fill(const ZoneRecord& r);
-    // The record the controls hold; `size` is the held size value and the grid
-    // position is the one the dialog was filled with.
+    // The record the controls hold; `size` is the held size value, the kept
+    // cells have the texts of their table, and the grid position is the one
+    // the dialog was filled with.
     ZoneRecord readBack() const;
 
     ZoneRecord values;
     PresetField size = makeSizeField();
     std::array<int, 3> treasurePreset{};
+    // The zone's kept cells ("Дополнительные поля").
+    KeptCellsForm kept;
 
     // A treasure group's list was set to `position`: any preset but
     // "Настроить..." writes its triple into the group's three fields.

@@ -11,7 +11,11 @@
 //   exactly when the position is not the saved one;
 // - a cancelled or refused command changes neither the template nor the history;
 // - a step back and forward returns the template byte for byte;
-// - every zone a dialog changed passes the zone dialog's rules.
+// - every zone a dialog changed passes the zone dialog's rules;
+// - a project that was saved loads again as the template, kept cells and all;
+// - a copy puts the selection on the clipboard as a fragment that reads back
+//   to the selected records, kept cells and all.
+// Some templates keep cells of an extended table, and the dialogs edit them.
 #include "editor/commands/clipboard_commands.h"
 #include "editor/commands/close_request.h"
 #include "editor/commands/compile_command.h"
@@ -90,6 +94,7 @@ class MemoryFiles : public FileSystem {
   public:
     std::map<std::string, std::string> files;
     bool failWrites = false;
+    std::vector<std::string> written; // paths written during one command
     std::variant<std::string, FileError> readWholeFile(const std::string& path) override {
         const auto found = files.find(path);
         if (found == files.end())
@@ -101,6 +106,7 @@ class MemoryFiles : public FileSystem {
         if (failWrites)
             return FileError{"диск полон"};
         files[path] = std::string(bytes);
+        written.push_back(path);
         return std::monostate{};
     }
     bool fileExists(const std::string& path) override { return files.count(path) != 0; }
@@ -195,10 +201,35 @@ class FuzzServices : public Services {
     Observed& seen_;
 };
 
+// Cells of an extended table: a few names, texts from the input, some with
+// the text a classic column was read as, some quoted.
+KeptCells randomKept(Input& in) {
+    KeptCells k;
+    k.row = in.value();
+    k.id = in.below(2) == 0 ? 0 : in.value();
+    for (int n = static_cast<int>(in.below(4)); n > 0; --n) {
+        KeptCell c;
+        c.name = "Field " + std::to_string(n); // a record's names differ
+        c.text = in.bytes(12);
+        if (in.below(3) == 0)
+            c.readAs = in.bytes(4);
+        c.quoted = in.below(2) == 0;
+        k.cells.push_back(std::move(c));
+    }
+    return k;
+}
+
+// A kept cell's text typed anew, as the dialogs' tables let the user do.
+void editKeptText(Input& in, std::vector<KeptCell>& cells) {
+    if (!cells.empty())
+        cells[in.below(static_cast<uint32_t>(std::min<size_t>(cells.size(), 255)))].text =
+            in.bytes(10);
+}
+
 ZoneRecord randomZone(Input& in, const ZoneRecord& from) {
     ZoneRecord z = from;
     for (int n = static_cast<int>(in.below(6)); n > 0; --n) {
-        switch (in.below(10)) {
+        switch (in.below(11)) {
         case 0:
             z.kind = in.value();
             break;
@@ -225,6 +256,9 @@ ZoneRecord randomZone(Input& in, const ZoneRecord& from) {
             break;
         case 8:
             z.size = in.value();
+            break;
+        case 9:
+            editKeptText(in, z.kept.cells);
             break;
         default:
             z.mineGold = in.value();
@@ -255,6 +289,7 @@ class FuzzDialogs : public PropertyDialogs {
         ConnectionRecord c = from;
         c.passageCount = 1 + static_cast<int32_t>(in_.below(8));
         c.passages[in_.below(8)].guard = static_cast<int32_t>(in_.below(30)) * 1000;
+        editKeptText(in_, c.passages[in_.below(8)].kept.cells);
         return c;
     }
     std::optional<TemplateSettings> editTemplate(const TRmg& from) override {
@@ -264,6 +299,10 @@ class FuzzDialogs : public PropertyDialogs {
                            static_cast<int32_t>(in_.below(7)), from.kinds};
         if (in_.below(2) == 0)
             s.name = "Шаблон " + std::to_string(in_.below(100));
+        if (in_.below(2) == 0) {
+            s.keptCells = from.kept.cells;
+            editKeptText(in_, *s.keptCells);
+        }
         return s;
     }
     ListOutcome runTemplateList(TemplateListSession& session) override {
@@ -345,6 +384,17 @@ TRmg randomTemplate(Input& in) {
         c.zoneA = static_cast<int32_t>(in.below(static_cast<uint32_t>(zones)));
         c.zoneB = static_cast<int32_t>(in.below(static_cast<uint32_t>(zones)));
         t.appendConnection(c);
+    }
+    // A template read from an extended table keeps cells on its records.
+    if (in.below(3) == 0) {
+        t.kept.cells = randomKept(in).cells;
+        if (in.below(2) == 0)
+            t.kept.rows.push_back(KeptRow{in.value(), randomKept(in).cells, in.value()});
+        for (ZoneRecord& z : t.zones)
+            if (in.below(2) == 0)
+                z.kept = randomKept(in);
+        for (ConnectionRecord& c : t.connections)
+            c.passages[in.below(8)].kept = randomKept(in);
     }
     return t;
 }
@@ -448,6 +498,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (int steps = 0; steps < 4000 && !in.done(); ++steps) {
         seen = {};
+        services.files.written.clear();
         const HistoryState before = stateOf(editor);
         const int32_t x = static_cast<int32_t>(in.below(250)) * 3 - 20;
         const int32_t y = static_cast<int32_t>(in.below(180)) * 3 - 20;
@@ -572,6 +623,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         if (seen.zoneDialogOk)
             checkDialogZones(before.rmg, after.rmg);
+        // A project saved loads again as the template shown.
+        if (op == 12 && !seen.cancelled && !seen.refused && !services.files.written.empty()) {
+            const auto loaded = decodeProject(services.files.files[services.files.written.back()]);
+            const TRmg* t = std::get_if<TRmg>(&loaded);
+            check(t != nullptr && *t == after.rmg);
+        }
+        // A copy's fragment reads back to the selected records.
+        if (op == 15 && !editor.selection().zones().empty()) {
+            const auto found = services.clipboard.find(std::string(kFragmentMimeType));
+            check(found != services.clipboard.end());
+            const auto copied = fragmentFromText(found->second);
+            // (Values outside the dialogs' lists are refused on reading.)
+            if (const TRmg* f = std::get_if<TRmg>(&copied))
+                check(*f == extractFragment(after.rmg, editor.selection().zones()));
+        }
 
         // Now and then: a step back and forward returns the template exactly.
         if (in.below(4) == 0 && editor.document().canStepBack()) {

@@ -98,6 +98,21 @@ std::vector<TRmg> samples() {
     odd.appendZone(makeDefaultZone());
     odd.appendConnection(link(1, 0, 8, 0));
     out.push_back(odd);
+
+    // Cells kept from an extended table: on the template, its zones (with
+    // their rows and Ids) and passages, quoted, with readAs, and a kept row.
+    TRmg kept = two;
+    kept.name = "Kept";
+    kept.kept.cells = {KeptCell{"Artifacts", "on", std::nullopt, false},
+                       KeptCell{"Description", "two\tlines\r\nof \"text\"", std::nullopt, true}};
+    kept.kept.rows = {KeptRow{5, {KeptCell{"Connections: Zone 1", "9", std::nullopt, false}}, 131}};
+    for (size_t k = 0; k < kept.zones.size(); ++k)
+        kept.zones[k].kept = {{KeptCell{"Placement", std::to_string(k), std::nullopt, false},
+                               KeptCell{"Border Guard", "x o2 o9", "0", false}},
+                              static_cast<int32_t>(k),
+                              static_cast<int32_t>(3 * k + 1)};
+    kept.connections[1].passages[2].kept = {{KeptCell{"Strength", "none", "6000", false}}, 4, 0};
+    out.push_back(kept);
     return out;
 }
 
@@ -139,5 +154,14 @@ int main(int argc, char** argv) {
     }
     for (const char* sub : {"split", "import", "compile_roundtrip"})
         write(root / sub / "all.txt", table);
+
+    // The kept cells' section cut short, and of a version no reader knows.
+    const std::string kept = encodeProject(samples().back());
+    write(root / "project" / "kept_cut.tpz", kept.substr(0, kept.size() - 5));
+    std::string future = kept;
+    const size_t tag = future.find("TMPLkept");
+    if (tag != std::string::npos && tag + 8 < future.size())
+        future[tag + 8] = 2;
+    write(root / "project" / "kept_version.tpz", future);
     return 0;
 }

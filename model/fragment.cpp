@@ -175,16 +175,17 @@ std::string fragmentToText(const TRmg& fragment) {
 }
 
 std::variant<TRmg, FragmentError> fragmentFromText(std::string_view text) {
-    json j;
+    // Ordered, so that kept cells come back in their order.
+    nlohmann::ordered_json j;
     try {
-        j = json::parse(text);
+        j = nlohmann::ordered_json::parse(text);
     } catch (const json::exception&) {
         return FragmentError{std::string(kNotAFragment)};
     }
     const std::string marker(kFragmentMarker);
     if (!j.is_object() || !j.contains(marker))
         return FragmentError{std::string(kNotAFragment)};
-    const json& version = j[marker];
+    const auto& version = j[marker];
     if (!version.is_number_integer() || version.get<int64_t>() < 1)
         return damaged(marker + ": ожидается номер версии");
     if (version.get<int64_t>() > kFragmentVersion)
@@ -192,7 +193,7 @@ std::variant<TRmg, FragmentError> fragmentFromText(std::string_view text) {
                              version.dump() + "), его нельзя вставить."};
     // The records go through the template reader, which refuses unknown keys,
     // wrong types and connections to zones outside the list.
-    json records = json::object();
+    nlohmann::ordered_json records = nlohmann::ordered_json::object();
     for (const auto& item : j.items()) {
         if (item.key() == marker)
             continue;

@@ -4,7 +4,8 @@
 //   {"zonewright-fragment": 1, "zones": [...], "connections": [...]}
 //
 // The records have the per-record form of the template JSON (template_json.h),
-// whose reader checks every key and value; the connections' zone indices count
+// kept cells of an extended table ("extended") included, whose reader checks
+// every key and value; the connections' zone indices count
 // within the fragment. A fragment is held as a TRmg that has only zones and
 // connections.
 #pragma once

@@ -4,6 +4,7 @@
 #include "model/record_fields.h"
 #include "model/text.h"
 
+#include <concepts>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -45,9 +46,72 @@ void appendKey(ordered_json& out, const char* key, ordered_json value) {
 template <LaidOutRecord Record> void addFields(ordered_json& out, const Record& r) {
     forEachField<Record>([&](const auto& f) { appendKey(out, f.key, toJson(r.*(f.member))); });
 }
+// Kept cells by their header names: the text alone when that is all the cell
+// has, else an object of the text, "quoted" and "readAs".
+ordered_json keptCellsToJson(const std::vector<KeptCell>& cells) {
+    ordered_json out = ordered_json::object();
+    for (const KeptCell& c : cells) {
+        ordered_json v = cp1251ToUtf8(c.text);
+        if (c.quoted || c.readAs) {
+            v = ordered_json::object({{"text", std::move(v)}});
+            if (c.quoted)
+                v["quoted"] = true;
+            if (c.readAs)
+                v["readAs"] = cp1251ToUtf8(*c.readAs);
+        }
+        out[cp1251ToUtf8(c.name)] = std::move(v);
+    }
+    return out;
+}
+
+// A zone's or passage's "extended" object: its row and Id in the table when
+// it has them, and its cells.
+ordered_json keptToJson(const KeptCells& k) {
+    ordered_json out = ordered_json::object();
+    if (k.row != -1)
+        out["row"] = k.row;
+    if (k.id != 0)
+        out["id"] = k.id;
+    if (!k.cells.empty())
+        out["cells"] = keptCellsToJson(k.cells);
+    return out;
+}
+
+ordered_json keptToJson(const KeptTemplate& k) {
+    ordered_json out = ordered_json::object();
+    if (!k.cells.empty())
+        out["cells"] = keptCellsToJson(k.cells);
+    if (!k.rows.empty()) {
+        ordered_json rows = ordered_json::array();
+        for (const KeptRow& r : k.rows) {
+            ordered_json row = ordered_json::object({{"row", r.row}});
+            if (r.cellCount != -1)
+                row["cellCount"] = r.cellCount;
+            if (!r.cells.empty())
+                row["cells"] = keptCellsToJson(r.cells);
+            rows.push_back(std::move(row));
+        }
+        out["rows"] = std::move(rows);
+    }
+    return out;
+}
+
+template <class Record>
+concept KeepsCells = requires(const Record& r) {
+    { r.kept } -> std::same_as<const KeptCells&>;
+};
+
+// The record's "extended" object when it keeps anything.
+template <LaidOutRecord Record> void addKept(ordered_json& out, const Record& r) {
+    if constexpr (KeepsCells<Record>)
+        if (!r.kept.empty())
+            appendKey(out, "extended", keptToJson(r.kept));
+}
+
 template <LaidOutRecord Record> ordered_json toJson(const Record& r) {
     ordered_json o = ordered_json::object();
     addFields(o, r);
+    addKept(o, r);
     return o;
 }
 
@@ -81,10 +145,15 @@ template <LaidOutRecord Record> ordered_json toJson(const Record& r, const Recor
         if (!(value == held))
             appendKey(o, f.key, toJson(value));
     });
+    addKept(o, r);
     return o;
 }
 
 // ---- Reading ----
+//
+// The readers take either JSON type: the text is read into ordered_json, so
+// that kept cells come back in the order they were written; a json given by
+// a caller has its keys in name order, and so do the kept cells read from it.
 
 struct Refusal {
     std::string message;
@@ -113,33 +182,43 @@ std::string valuesCount(size_t n, const char* one, const char* few, const char* 
     return std::to_string(n) + " " + form;
 }
 
-int32_t readInt32(const json& v, const std::string& path) {
+template <class J> int32_t readInt32(const J& v, const std::string& path) {
     if (!v.is_number_integer())
         refuse(path, "ожидается целое число");
     if (v.is_number_unsigned()) {
-        if (v.get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
+        if (v.template get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
             refuse(path, "число вне 32-битного диапазона");
     } else {
-        const int64_t n = v.get<int64_t>();
+        const int64_t n = v.template get<int64_t>();
         if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
             refuse(path, "число вне 32-битного диапазона");
     }
-    return static_cast<int32_t>(v.get<int64_t>());
+    return static_cast<int32_t>(v.template get<int64_t>());
 }
 
-bool readBool(const json& v, const std::string& path) {
+template <class J> bool readBool(const J& v, const std::string& path) {
     if (!v.is_boolean())
         refuse(path, "ожидается true или false");
-    return v.get<bool>();
+    return v.template get<bool>();
 }
 
-const json& expectArray(const json& v, const std::string& path) {
+// A string that Windows-1251 can hold, converted to it.
+template <class J> std::string readCp1251(const J& v, const std::string& path) {
+    if (!v.is_string())
+        refuse(path, "ожидается строка");
+    const auto& utf8 = v.template get_ref<const std::string&>();
+    if (!utf8FitsCp1251(utf8))
+        refuse(path, "есть символы, которых нет в кодировке Windows-1251");
+    return utf8ToCp1251(utf8);
+}
+
+template <class J> const J& expectArray(const J& v, const std::string& path) {
     if (!v.is_array())
         refuse(path, "ожидается список");
     return v;
 }
 
-const json& expectObject(const json& v, const std::string& path) {
+template <class J> const J& expectObject(const J& v, const std::string& path) {
     if (!v.is_object())
         refuse(path, "ожидается объект");
     return v;
@@ -147,13 +226,12 @@ const json& expectObject(const json& v, const std::string& path) {
 
 // Reads the known keys of one object into a record that already holds the
 // defaults; any key no field claims is refused.
-class ObjectReader {
+template <class J> class ObjectReader {
   public:
-    ObjectReader(const json& obj, std::string at)
-        : obj_(expectObject(obj, at)), at_(std::move(at)) {}
+    ObjectReader(const J& obj, std::string at) : obj_(expectObject(obj, at)), at_(std::move(at)) {}
 
     // The value of `key`, or null when the key is missing.
-    const json* find(const char* key) {
+    const J* find(const char* key) {
         known_.insert(key);
         const auto it = obj_.find(key);
         return it == obj_.end() ? nullptr : &*it;
@@ -168,24 +246,23 @@ class ObjectReader {
     }
 
   private:
-    const json& obj_;
+    const J& obj_;
     std::string at_;
     std::set<std::string, std::less<>> known_;
 };
 
-void fromJson(const json& j, const std::string& path, int32_t& v, ListRule) {
+template <class J> void fromJson(const J& j, const std::string& path, int32_t& v, ListRule) {
     v = readInt32(j, path);
 }
-void fromJson(const json& j, const std::string& path, bool& v, ListRule) {
+template <class J> void fromJson(const J& j, const std::string& path, bool& v, ListRule) {
     v = readBool(j, path);
 }
-template <LaidOutRecord Record>
-void fromJson(const json& j, const std::string& path, Record& r, ListRule);
+template <class J, LaidOutRecord Record>
+void fromJson(const J& j, const std::string& path, Record& r, ListRule);
 // An array of N values, or of at most N with ListRule::UpToAll (the entries
 // not listed keep what they hold).
-template <class Element, size_t N>
-void fromJson(const json& j, const std::string& path, std::array<Element, N>& values,
-              ListRule rule) {
+template <class J, class Element, size_t N>
+void fromJson(const J& j, const std::string& path, std::array<Element, N>& values, ListRule rule) {
     const size_t count = expectArray(j, path).size();
     if (rule == ListRule::Exact && count != N)
         refuse(path, "ожидается " + valuesCount(N, "значение", "значения", "значений"));
@@ -196,28 +273,102 @@ void fromJson(const json& j, const std::string& path, std::array<Element, N>& va
 }
 // Reads the record's keys that `reader` holds into `r`; missing keys keep
 // what `r` holds.
-template <LaidOutRecord Record> void readFields(ObjectReader& reader, Record& r) {
+template <class J, LaidOutRecord Record> void readFields(ObjectReader<J>& reader, Record& r) {
     forEachField<Record>([&](const auto& f) {
-        if (const json* v = reader.find(f.key))
+        if (const J* v = reader.find(f.key))
             fromJson(*v, reader.path(f.key), r.*(f.member), f.rule);
     });
 }
-template <LaidOutRecord Record>
-void fromJson(const json& j, const std::string& path, Record& r, ListRule) {
-    ObjectReader reader(j, path);
+
+// Kept cells by name (see keptCellsToJson).
+template <class J> std::vector<KeptCell> readKeptCells(const J& j, const std::string& at) {
+    std::vector<KeptCell> cells;
+    for (const auto& item : expectObject(j, at).items()) {
+        const std::string path = keyPath(at, item.key());
+        KeptCell c;
+        if (!utf8FitsCp1251(item.key()))
+            refuse(path, "в названии поля есть символы, которых нет в кодировке Windows-1251");
+        c.name = utf8ToCp1251(item.key());
+        if (item.value().is_string()) {
+            c.text = readCp1251(item.value(), path);
+        } else {
+            if (!item.value().is_object())
+                refuse(path, "ожидается строка или объект");
+            ObjectReader<J> r(item.value(), path);
+            const J* text = r.find("text");
+            if (!text)
+                refuse(r.path("text"), "нет ключа");
+            c.text = readCp1251(*text, r.path("text"));
+            if (const J* quoted = r.find("quoted"))
+                c.quoted = readBool(*quoted, r.path("quoted"));
+            if (const J* readAs = r.find("readAs"))
+                c.readAs = readCp1251(*readAs, r.path("readAs"));
+            r.finish();
+        }
+        cells.push_back(std::move(c));
+    }
+    return cells;
+}
+
+template <class J> KeptCells readKept(const J& j, const std::string& at) {
+    KeptCells k;
+    ObjectReader<J> r(j, at);
+    if (const J* row = r.find("row"))
+        k.row = readInt32(*row, r.path("row"));
+    if (const J* id = r.find("id"))
+        k.id = readInt32(*id, r.path("id"));
+    if (const J* cells = r.find("cells"))
+        k.cells = readKeptCells(*cells, r.path("cells"));
+    r.finish();
+    return k;
+}
+
+template <class J> KeptTemplate readKeptTemplate(const J& j, const std::string& at) {
+    KeptTemplate k;
+    ObjectReader<J> r(j, at);
+    if (const J* cells = r.find("cells"))
+        k.cells = readKeptCells(*cells, r.path("cells"));
+    if (const J* rows = r.find("rows")) {
+        const std::string path = r.path("rows");
+        for (size_t i = 0; i < expectArray(*rows, path).size(); ++i) {
+            ObjectReader<J> rr((*rows)[i], indexPath(path, i));
+            KeptRow row;
+            const J* number = rr.find("row");
+            if (!number)
+                refuse(rr.path("row"), "нет ключа");
+            row.row = readInt32(*number, rr.path("row"));
+            if (const J* count = rr.find("cellCount"))
+                row.cellCount = readInt32(*count, rr.path("cellCount"));
+            if (const J* cells = rr.find("cells"))
+                row.cells = readKeptCells(*cells, rr.path("cells"));
+            rr.finish();
+            k.rows.push_back(std::move(row));
+        }
+    }
+    r.finish();
+    return k;
+}
+
+template <class J, LaidOutRecord Record>
+void fromJson(const J& j, const std::string& path, Record& r, ListRule) {
+    ObjectReader<J> reader(j, path);
     readFields(reader, r);
+    if constexpr (KeepsCells<Record>)
+        if (const J* kept = reader.find("extended"))
+            r.kept = readKept(*kept, reader.path("extended"));
     reader.finish();
 }
 
-ZoneRecord readZone(const json& j, const std::string& at) {
+template <class J> ZoneRecord readZone(const J& j, const std::string& at) {
     ZoneRecord z = makeDefaultZone();
     fromJson(j, at, z, ListRule::Exact);
     return z;
 }
 
-ConnectionRecord readConnection(const json& j, const std::string& at, size_t zoneCount) {
+template <class J>
+ConnectionRecord readConnection(const J& j, const std::string& at, size_t zoneCount) {
     ConnectionRecord c = makeDefaultConnection();
-    ObjectReader r(j, at);
+    ObjectReader<J> r(j, at);
     readFields(r, c);
     r.finish();
     // What the project file cannot hold is refused here rather than written
@@ -231,28 +382,23 @@ ConnectionRecord readConnection(const json& j, const std::string& at, size_t zon
     return c;
 }
 
-TRmg readTemplate(const json& j) {
+template <class J> TRmg readTemplate(const J& j) {
     TRmg t = makeNewTemplate();
-    ObjectReader r(j, "");
-    if (const json* name = r.find("name")) {
-        if (!name->is_string())
-            refuse("name", "ожидается строка");
-        const auto& utf8 = name->get_ref<const std::string&>();
-        if (!utf8FitsCp1251(utf8))
-            refuse("name", "есть символы, которых нет в кодировке Windows-1251");
-        t.name = utf8ToCp1251(utf8);
+    ObjectReader<J> r(j, "");
+    if (const J* name = r.find("name")) {
+        t.name = readCp1251(*name, "name");
         if (!nameFitsProject(t.name))
             refuse("name", "слишком длинное для файла проекта");
     }
     readFields(r, t.header);
     readFields(r, t.kinds);
-    if (const json* zones = r.find("zones")) {
+    if (const J* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
             refuse("zones", "больше 65535 локаций");
         for (size_t i = 0; i < zones->size(); ++i)
             t.zones.push_back(readZone((*zones)[i], indexPath("zones", i)));
     }
-    if (const json* connections = r.find("connections")) {
+    if (const J* connections = r.find("connections")) {
         if (expectArray(*connections, "connections").size() >
             static_cast<size_t>(kMaxProjectRecords))
             refuse("connections", "больше 65535 переходов");
@@ -260,8 +406,20 @@ TRmg readTemplate(const json& j) {
             t.connections.push_back(
                 readConnection((*connections)[i], indexPath("connections", i), t.zones.size()));
     }
+    if (const J* kept = r.find("extended"))
+        t.kept = readKeptTemplate(*kept, "extended");
     r.finish();
+    if (!keptFitsProject(t))
+        refuse("extended", "больше дополнительных полей, чем вмещает файл проекта");
     return t;
+}
+
+template <class J> std::variant<TRmg, TemplateJsonError> templateFrom(const J& j) {
+    try {
+        return readTemplate(j);
+    } catch (const Refusal& r) {
+        return TemplateJsonError{r.message};
+    }
 }
 
 } // namespace
@@ -273,6 +431,8 @@ ordered_json templateToJson(const TRmg& t) {
     addFields(out, t.kinds);
     out["zones"] = toJson(t.zones);
     out["connections"] = toJson(t.connections);
+    if (!t.kept.empty())
+        out["extended"] = keptToJson(t.kept);
     return out;
 }
 
@@ -297,11 +457,11 @@ std::string templateToJsonText(const TRmg& t) {
 }
 
 std::variant<TRmg, TemplateJsonError> templateFromJson(const json& j) {
-    try {
-        return readTemplate(j);
-    } catch (const Refusal& r) {
-        return TemplateJsonError{r.message};
-    }
+    return templateFrom(j);
+}
+
+std::variant<TRmg, TemplateJsonError> templateFromJson(const ordered_json& j) {
+    return templateFrom(j);
 }
 
 std::variant<ZoneRecord, TemplateJsonError> zoneFromJson(const json& j,
@@ -323,9 +483,9 @@ connectionFromJson(const json& j, const std::string& keyPrefix, size_t zoneCount
 }
 
 std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text) {
-    json j;
+    ordered_json j;
     try {
-        j = json::parse(text);
+        j = ordered_json::parse(text);
     } catch (const json::exception& e) {
         // Syntax errors, and numbers too large for any type (out_of_range).
         // The parser's own text is English: the place is told instead.
@@ -336,7 +496,7 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
     }
     if (!j.is_object())
         return TemplateJsonError{"шаблон должен быть объектом JSON"};
-    return templateFromJson(j);
+    return templateFrom(j);
 }
 
 } // namespace zw

@@ -7,6 +7,21 @@
 // hold (a connection to a zone that is not there, a passage count outside
 // 1..8, a name Windows-1251 cannot write) refuses the whole input with a
 // message naming the offending key, e.g. "zones[2].owner".
+//
+// Cells kept from an extended table go under "extended", beside the classic
+// keys of their record (a zone, a passage, the template), only when the record
+// keeps anything, so that a template without them reads and writes as before:
+//
+//   zone, passage:  "extended": {"row": 4, "id": 17, "cells": {...}}
+//   template:       "extended": {"cells": {...},
+//                                "rows": [{"row": 9, "cellCount": 131, "cells": {...}}]}
+//   cells:          {"Placement": "2",
+//                    "Town Hint": {"text": "A, B", "quoted": true},
+//                    "Strength": {"text": "none", "readAs": "0"}}
+//
+// "row" and "id" are left out at -1 and 0 (none), "cellCount" at -1 (as the
+// header names); a cell is its text alone unless it was quoted or has readAs.
+// Cells keep their order when read from text.
 #pragma once
 
 #include "model/records.h"
@@ -29,6 +44,8 @@ struct TemplateJsonError {
 };
 
 std::variant<TRmg, TemplateJsonError> templateFromJson(const nlohmann::json& j);
+// The same; the kept cells come in the order of the object's keys.
+std::variant<TRmg, TemplateJsonError> templateFromJson(const nlohmann::ordered_json& j);
 
 // One zone or connection as the template's JSON holds it in its lists. Reading
 // starts from the default record; `keyPrefix` is the record's own path, which

@@ -181,6 +181,7 @@ EditResult deleteZones(const TRmg& t, std::span<const int32_t> sel) {
     out.name = t.name;
     out.header = t.header;
     out.kinds = t.kinds;
+    out.kept = t.kept;
     out.zones.reserve(t.zones.size() - indices.size());
     for (size_t i = 0; i < t.zones.size(); ++i)
         if (!removed[i])

@@ -22,6 +22,9 @@ struct TemplateSettings {
     int32_t maxSize = 0;
     int32_t playerCountIndex = 0;
     PlayerKindTable kinds;
+    // The cells of the template's first row kept from an extended table, as
+    // the dialog's table left them; nullopt leaves the template's as they are.
+    std::optional<std::vector<KeptCell>> keptCells = std::nullopt;
 };
 
 // What the "duplicate for players" dialog hands back on OK: the owner every

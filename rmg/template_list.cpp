@@ -182,6 +182,16 @@ TemplateListSession::TemplateListSession(std::string buffer, ListMode mode, std:
         nameEnabled = false;
     }
     entries_ = splitTable(buffer_);
+    readPackCells();
+}
+
+void TemplateListSession::readPackCells() {
+    packCells_.clear();
+    if (!claimsExtendedLayout(buffer_))
+        return;
+    const auto table = ExtendedTable::read(buffer_);
+    if (const auto* t = std::get_if<ExtendedTable>(&table))
+        packCells_ = t->packCells();
 }
 
 void TemplateListSession::click(std::optional<int> item) {
@@ -200,6 +210,7 @@ void TemplateListSession::doubleClick() {
 }
 
 void TemplateListSession::afterDeletion() {
+    readPackCells();
     replaceIndex.reset();
     selected.reset();
     deleteEnabled = false;

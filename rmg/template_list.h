@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zw {
@@ -84,6 +85,10 @@ class TemplateListSession {
     std::string takeBuffer() { return std::move(buffer_); }
     // The templates of the current buffer, in file order (the list box's items).
     const std::vector<TTemplateInside>& entries() const { return entries_; }
+    // The filled cells of the pack of a table in the extended layout, by
+    // header name (Windows-1251), for the window to show read-only; none for
+    // a classic table or one whose extended layout doesn't read.
+    const std::vector<std::pair<std::string, std::string>>& packCells() const { return packCells_; }
     ListMode mode() const { return mode_; }
     // Which of the two closing buttons the mode shows.
     bool addVisible() const { return mode_ == ListMode::Adding; }
@@ -126,11 +131,13 @@ class TemplateListSession {
 
   private:
     void afterDeletion();
+    void readPackCells();
 
     std::string buffer_;
     ListMode mode_;
     Services& services_;
     std::vector<TTemplateInside> entries_;
+    std::vector<std::pair<std::string, std::string>> packCells_;
 };
 
 } // namespace zw

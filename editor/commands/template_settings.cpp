@@ -16,6 +16,8 @@ void editTemplateSettings(Editor& editor) {
         t.header.maxSize = result->maxSize;
         t.header.playerCountIndex = result->playerCountIndex;
         t.kinds = result->kinds;
+        if (result->keptCells)
+            t.kept.cells = *result->keptCells;
     });
 }
 

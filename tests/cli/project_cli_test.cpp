@@ -3,6 +3,7 @@
 #include "model/template_json.h"
 #include "model/text.h"
 #include "support/cli_runner.h"
+#include "support/kept_samples.h"
 #include "support/model_samples.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +116,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
 }
 
 TEST_F(ProjectCli, DumpThenBuildGivesBackTheSameFile) {
-    for (const TRmg& t : {cyrillicRich(), makeNewTemplate()}) {
+    for (const TRmg& t : {cyrillicRich(), makeNewTemplate(), test::keptTemplate()}) {
         const std::string original = encodeProject(t);
         spit(file("in.tpz"), original);
         const CliRun dump = cli({"dump", file("in.tpz")});

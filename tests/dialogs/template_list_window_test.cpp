@@ -2,6 +2,7 @@
 #include "dialogs/template_list_dialog.h"
 #include "dialogs/window_helpers.h"
 #include "model/text.h"
+#include "support/extended_tables.h"
 #include "support/scripted_services.h"
 
 #include <QFontMetrics>
@@ -10,6 +11,7 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace zw {
 namespace {
@@ -253,6 +255,32 @@ TEST(TemplateListWindow, ImportModeChoosesByDoubleClick) {
     EXPECT_EQ(outcome, ListOutcome::Proceed);
     EXPECT_EQ(s.chosenIndex, 1);
     EXPECT_EQ(s.entries()[1].name, "Beta");
+}
+
+} // namespace
+} // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(TemplateListWindow, ShowsThePackCellsOfAnExtendedTableReadOnly) {
+    ScriptedServices services;
+    TemplateListDialog d(services);
+    TemplateListSession extended(test::oneTemplateTable(), ListMode::Import, "", services);
+    d.attach(extended);
+    showActive(d);
+    const KeptCellsTable* pack = d.controls().pack;
+    ASSERT_TRUE(pack->isVisible());
+    EXPECT_EQ(str(pack->title()), "Параметры пакета");
+    QTableWidget* cells = pack->table();
+    ASSERT_EQ(cells->rowCount(), static_cast<int>(extended.packCells().size()));
+    EXPECT_EQ(str(cells->item(7, 0)->text()), "Name");
+    EXPECT_EQ(str(cells->item(7, 1)->text()), "Made for the tests");
+    EXPECT_EQ(cells->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    TemplateListSession classic(table(), ListMode::Import, "", services);
+    d.attach(classic);
+    EXPECT_FALSE(pack->isVisible());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "model/project_file.h"
 #include "model/template_json.h"
 #include "support/group_samples.h"
+#include "support/kept_samples.h"
 #include "support/model_samples.h"
 
 #include <climits>
@@ -18,25 +19,31 @@ using test::templateOf;
 using test::zoneAt;
 
 TEST(Fragment, RoundTripKeepsTheSelectionAndItsInnerConnections) {
-    // Zones 1 and 3 of the rich sample: its connection 1-3 comes along, 2-3 does not.
-    const TRmg t = test::richTemplate();
-    const std::vector<int32_t> sel = {2, 0};
-    const TRmg fragment = extractFragment(t, sel);
-    ASSERT_EQ(fragment.zones.size(), 2u);
-    EXPECT_EQ(fragment.zones[0], t.zones[0]);
-    EXPECT_EQ(fragment.zones[1], t.zones[2]);
-    ASSERT_EQ(fragment.connections.size(), 1u);
-    ConnectionRecord expected = t.connections[0];
-    expected.zoneB = 1;
-    EXPECT_EQ(fragment.connections[0], expected);
+    // Zones 1 and 3 of the rich sample: its connection 1-3 comes along, 2-3
+    // does not; with kept cells, they come along with their records.
+    for (const TRmg& t : {test::richTemplate(), test::keptTemplate()}) {
+        const std::vector<int32_t> sel = {2, 0};
+        const TRmg fragment = extractFragment(t, sel);
+        ASSERT_EQ(fragment.zones.size(), 2u);
+        EXPECT_EQ(fragment.zones[0], t.zones[0]);
+        EXPECT_EQ(fragment.zones[1], t.zones[2]);
+        ASSERT_EQ(fragment.connections.size(), 1u);
+        ConnectionRecord expected = t.connections[0];
+        expected.zoneB = 1;
+        EXPECT_EQ(fragment.connections[0], expected);
 
-    const std::string text = fragmentToText(fragment);
-    const auto j = nlohmann::json::parse(text);
-    EXPECT_EQ(j["zonewright-fragment"], kFragmentVersion);
-    EXPECT_EQ(j.size(), 3u);
-    const auto back = fragmentFromText(text);
-    ASSERT_TRUE(std::holds_alternative<TRmg>(back)) << std::get<FragmentError>(back).message;
-    EXPECT_EQ(std::get<TRmg>(back), fragment);
+        const std::string text = fragmentToText(fragment);
+        const auto j = nlohmann::json::parse(text);
+        EXPECT_EQ(j["zonewright-fragment"], kFragmentVersion);
+        EXPECT_EQ(j.size(), 3u);
+        const auto back = fragmentFromText(text);
+        ASSERT_TRUE(std::holds_alternative<TRmg>(back)) << std::get<FragmentError>(back).message;
+        EXPECT_EQ(std::get<TRmg>(back), fragment);
+        // Pasted, the copies keep them too.
+        const TRmg pasted = std::get<TRmg>(pasteFragment(t, std::get<TRmg>(back), 0, 0));
+        EXPECT_EQ(pasted.zones[3].kept, t.zones[0].kept);
+        EXPECT_EQ(pasted.connections[2].passages, t.connections[0].passages);
+    }
 }
 
 TEST(Fragment, DefaultValuesAreLeftOutOfTheText) {

@@ -2,6 +2,7 @@
 
 #include "model/record_io.h"
 #include "model/text.h"
+#include "support/kept_samples.h"
 #include "support/model_samples.h"
 
 #include <gtest/gtest.h>
@@ -463,6 +464,179 @@ TEST(ProjectFile, NameLimitMatchesWhatTheReaderTakes) {
     TRmg t;
     t.name = std::string(kMaxProjectNameBytes, 'n');
     EXPECT_EQ(accepted(encodeProject(t)).name.size(), static_cast<size_t>(kMaxProjectNameBytes));
+}
+
+// ---- Kept cells ----
+
+// The kept cells' section around a raw payload.
+std::string keptSection(std::string_view payload, int32_t version = 1, int level = 9) {
+    const std::string stream = zlibStream(payload, level);
+    return "TMPLkept" + int32le(version) + int32le(static_cast<int32_t>(stream.size())) + stream;
+}
+
+std::string textField(std::string_view s) {
+    return int32le(static_cast<int32_t>(s.size())) + std::string(s);
+}
+
+TEST(ProjectKeptCells, EverythingKeptComesBackAfterTheClassicFileUnchanged) {
+    const TRmg kept = test::keptTemplate();
+    const std::string classic = encodeProject(richTemplate());
+    const std::string file = encodeProject(kept);
+    // A reader that stops after the stream reads the classic part; the section follows.
+    EXPECT_EQ(file.substr(0, classic.size()), classic);
+    EXPECT_EQ(file.substr(classic.size(), 8), "TMPLkept");
+    EXPECT_EQ(accepted(file), kept);
+    EXPECT_EQ(encodeProject(accepted(file)), file);
+}
+
+TEST(ProjectKeptCells, EachKindOfKeptDataAloneMakesTheSectionAndComesBack) {
+    struct Case {
+        const char* what;
+        void (*keep)(TRmg&);
+    };
+    const Case cases[] = {
+        {"a zone's Id", [](TRmg& t) { t.zones[1].kept.id = -7; }},
+        {"a zone's row", [](TRmg& t) { t.zones[2].kept.row = 0; }},
+        {"a passage beyond the count",
+         [](TRmg& t) { t.connections[1].passages[7].kept.cells = {test::keptCell("", "")}; }},
+        {"an empty kept row",
+         [](TRmg& t) {
+             t.kept.rows = {KeptRow{-3, {}, 0}};
+         }},
+        {"a template cell with readAs",
+         [](TRmg& t) { t.kept.cells = {test::keptCell("Name", "x", true, "")}; }},
+    };
+    for (const Case& c : cases) {
+        TRmg t = richTemplate();
+        c.keep(t);
+        const std::string file = encodeProject(t);
+        EXPECT_GT(file.size(), encodeProject(richTemplate()).size()) << c.what;
+        EXPECT_EQ(accepted(file), t) << c.what;
+    }
+}
+
+TEST(ProjectKeptCells, DamagedSectionsAreRefusedNamingTheFault) {
+    const std::string file = encodeProject(richTemplate()); // three zones, two connections
+    const std::string none = int32le(0);
+    const std::string empty = none + none; // no template cells, no rows
+    auto cell = [](int flags, std::string_view name, std::string_view text) {
+        return bytes({flags}) + textField(name) + textField(text);
+    };
+    struct Case {
+        std::string trailer;
+        const char* words;
+    };
+    const Case cases[] = {
+        {"TMPL", "обрываются"},
+        {"TMPLkept" + int32le(1), "обрываются"},
+        {keptSection(empty + none + none, 2), "неизвестном виде (версия 2)"},
+        {"TMPLkept" + int32le(1) + int32le(-1), "обрываются"},
+        {"TMPLkept" + int32le(1) + int32le(1000) + zlibStream(empty + none + none), "обрываются"},
+        {keptSection(empty + none + none) + "after", ""}, // bytes after the section: ignored
+        {keptSection(empty + none + none + "x"), "лишние данные"},
+        {keptSection(empty + none), "обрываются"},
+        {keptSection(int32le(1) + cell(4, "a", "b") + none + none + none), "признаки"},
+        {keptSection(int32le(1) + bytes({0}) + int32le(-2)), "отрицательная длина"},
+        {keptSection(int32le(2) + cell(0, "A", "x") + cell(1, "A", "y") + none + none + none),
+         "поле «A» записано дважды"},
+        {keptSection(int32le(-1)), "отрицательное количество"},
+        {keptSection(int32le(2000000000)), "обрываются"},
+        {keptSection(empty + int32le(1) + int32le(3) + int32le(-1) + none + none + none),
+         "локации 4, которой нет"},
+        {keptSection(empty + int32le(2) + int32le(1) + int32le(-1) + none + none + int32le(1) +
+                     int32le(-1) + none + none + none),
+         "локации 2 записаны не по порядку или дважды"},
+        {keptSection(empty + none + int32le(1) + int32le(1) + int32le(8) + int32le(-1) + none +
+                     none),
+         "прохода 9 перехода 2, которого нет"},
+        {keptSection(empty + none + int32le(1) + int32le(2) + int32le(0) + int32le(-1) + none +
+                     none),
+         "перехода 3, которого нет"},
+        {keptSection(empty + none + int32le(2) + int32le(1) + int32le(3) + int32le(-1) + none +
+                     none + int32le(0) + int32le(4) + int32le(-1) + none + none),
+         "прохода 5 перехода 1 записаны не по порядку"},
+    };
+    for (const Case& c : cases) {
+        auto r = decodeProject(file + c.trailer);
+        if (*c.words == '\0') {
+            EXPECT_TRUE(std::holds_alternative<TRmg>(r)) << c.trailer;
+            continue;
+        }
+        const auto f = refusal(file + c.trailer);
+        EXPECT_EQ(f.error, ProjectError::Corrupt) << c.words;
+        EXPECT_NE(f.message.find(c.words), std::string::npos) << f.message;
+    }
+}
+
+TEST(ProjectKeptCells, CutsAndFlipsNeverLoadOtherCellsSilently) {
+    const TRmg kept = test::keptTemplate();
+    const std::string classic = encodeProject(richTemplate());
+    const std::string file = encodeProject(kept);
+    // Cut exactly after the stream, the file is a classic one; cut anywhere
+    // else, it is refused.
+    for (size_t n = classic.size() + 1; n < file.size(); ++n)
+        EXPECT_EQ(refusal(std::string_view(file).substr(0, n)).error, ProjectError::Corrupt) << n;
+    // A damaged tag makes the section bytes nobody reads, as before it existed.
+    for (size_t i = classic.size(); i < file.size(); ++i) {
+        std::string flipped = file;
+        flipped[i] = static_cast<char>(flipped[i] ^ 0x20);
+        auto r = decodeProject(flipped);
+        if (const auto* t = std::get_if<TRmg>(&r)) {
+            EXPECT_EQ(*t, i < classic.size() + 8 ? richTemplate() : kept) << i;
+        }
+    }
+}
+
+// A level-1 zlib stream of `head` followed by `count` bytes `fill`, made
+// chunk by chunk.
+std::string streamOfRepeated(std::string_view head, char fill, size_t count) {
+    z_stream z{};
+    EXPECT_EQ(deflateInit(&z, 1), Z_OK);
+    const std::string chunk(1 << 20, fill);
+    std::string stream;
+    std::string out(1 << 16, '\0');
+    auto pump = [&](std::string_view in, int flush) {
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+        z.avail_in = static_cast<uInt>(in.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out.data());
+            z.avail_out = static_cast<uInt>(out.size());
+            deflate(&z, flush);
+            stream.append(out.data(), out.size() - z.avail_out);
+        } while (z.avail_out == 0);
+    };
+    pump(head, Z_NO_FLUSH);
+    for (; count > chunk.size(); count -= chunk.size())
+        pump(chunk, Z_NO_FLUSH);
+    pump(std::string_view(chunk).substr(0, count), Z_FINISH);
+    deflateEnd(&z);
+    return stream;
+}
+
+TEST(ProjectKeptCells, LimitsRefuseBeforeMemoryFollowsWhatTheFileClaims) {
+    const std::string file = encodeProject(makeNewTemplate());
+    auto section = [](const std::string& stream) {
+        return "TMPLkept" + int32le(1) + int32le(static_cast<int32_t>(stream.size())) + stream;
+    };
+    // One text longer than the section may unpack to: refused on the way.
+    const size_t huge = size_t{kMaxProjectKeptBytes} + 16;
+    const std::string bigHead =
+        int32le(1) + bytes({0}) + textField("") + int32le(static_cast<int32_t>(huge));
+    auto f = refusal(file + section(streamOfRepeated(bigHead, 'a', huge)));
+    EXPECT_NE(f.message.find("занимают больше 64 МБ"), std::string::npos) << f.message;
+    // More kept rows than the limit takes cells and rows, each twelve zero
+    // bytes (row 0, no cell count, no cells).
+    const std::string manyHead = int32le(0) + int32le(kMaxProjectKeptCells + 1);
+    f = refusal(file +
+                section(streamOfRepeated(manyHead, '\0', 12 * (size_t{kMaxProjectKeptCells} + 1))));
+    EXPECT_NE(f.message.find("слишком много дополнительных полей"), std::string::npos) << f.message;
+
+    TRmg t = makeNewTemplate();
+    EXPECT_TRUE(keptFitsProject(t));
+    t.kept.cells.assign(size_t{kMaxProjectKeptCells} + 1, KeptCell{});
+    EXPECT_FALSE(keptFitsProject(t));
+    t.kept.cells = {test::keptCell("a", std::string(huge, 'a'))};
+    EXPECT_FALSE(keptFitsProject(t));
 }
 
 } // namespace

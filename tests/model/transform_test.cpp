@@ -3,6 +3,7 @@
 #include "model/project_file.h"
 #include "model/transform.h"
 #include "support/group_samples.h"
+#include "support/kept_samples.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -341,6 +342,46 @@ TEST(ArgumentLists, OwnerMap) {
         const auto* e = std::get_if<ArgumentError>(&r);
         ASSERT_TRUE(e) << c.text;
         EXPECT_NE(e->message.find(c.error), std::string::npos) << c.text << ": " << e->message;
+    }
+}
+
+} // namespace
+} // namespace zw
+
+namespace zw {
+namespace {
+
+// Kept cells belong to their records: whatever a group edit does to a zone or
+// connection, the cells go where the record goes.
+TEST(KeptCells, RideWithTheirRecordsThroughEveryGroupEdit) {
+    const TRmg t = test::keptTemplate(); // connections 1-3 and 2-3
+    const std::vector<int32_t> first = {0};
+    const std::vector<int32_t> second = {1};
+    const std::vector<int32_t> outer = {0, 2};
+    struct Case {
+        const char* edit;
+        EditResult result;
+        std::vector<size_t> zonesFrom;
+        std::vector<size_t> connectionsFrom;
+    } cases[] = {
+        {"move", moveZones(t, first, 1, 0), {0, 1, 2}, {0, 1}},
+        {"delete", deleteZones(t, second), {0, 2}, {0}},
+        {"rotate", transformZones(t, outer, Symmetry::Rotate180), {0, 1, 2}, {0, 1}},
+        {"duplicate",
+         duplicateZones(t, outer, Symmetry::MirrorLeftRight, identityOwnerMap()),
+         {0, 1, 2, 0, 2},
+         {0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        const TRmg out = changed(c.result);
+        ASSERT_EQ(out.zones.size(), c.zonesFrom.size()) << c.edit;
+        for (size_t k = 0; k < out.zones.size(); ++k)
+            EXPECT_EQ(out.zones[k].kept, t.zones[c.zonesFrom[k]].kept) << c.edit << " " << k;
+        ASSERT_EQ(out.connections.size(), c.connectionsFrom.size()) << c.edit;
+        for (size_t j = 0; j < out.connections.size(); ++j)
+            EXPECT_EQ(out.connections[j].passages, t.connections[c.connectionsFrom[j]].passages)
+                << c.edit << " " << j;
+        EXPECT_EQ(out.kept, t.kept) << c.edit;
     }
 }
 

@@ -2,6 +2,7 @@
 // the three outcomes with their questions.
 #include "model/text.h"
 #include "rmg/template_list.h"
+#include "support/extended_tables.h"
 #include "support/rmg_rows.h"
 #include "support/scripted_services.h"
 
@@ -216,6 +217,46 @@ TEST_F(ListFixture, CancelAsksOnlyAfterDeletions) {
     all.deleteAll();
     EXPECT_EQ(all.cancel(), ListOutcome::SaveEdited);
     EXPECT_EQ(all.takeBuffer(), kTestHeader);
+}
+
+} // namespace
+} // namespace zw
+
+namespace zw {
+namespace {
+
+// The pack cells the window shows: those filled in the pack row of a table in
+// the extended layout, by header name and as read (quotes taken off); none for
+// a classic table or one that only claims the extended layout.
+TEST(ListPackCells, ComeFromTheExtendedTablesPackRowOnly) {
+    using Cells = std::vector<std::pair<std::string, std::string>>;
+    const std::string extended = test::oneTemplateTable();
+    struct Case {
+        const char* what;
+        std::string table;
+        Cells expected;
+    } cases[] = {
+        {"extended",
+         extended,
+         {{"Town", "10"},
+          {"Terrain", "10"},
+          {"Zone type", "4"},
+          {"Pack new", "7"},
+          {"Map new", "10"},
+          {"Zone new", "12"},
+          {"Connection new", "4"},
+          {"Name", "Made for the tests"},
+          {"Description", "Two lines,\r\nwith a\ttab and \"quotes\""},
+          {"Heroes", "-177 +71"},
+          {"Mirror", "1"}}},
+        {"classic", kTestHeader + block("Alpha"), {}},
+        {"claimed only", "Pack\tof\tnothing\r\n" + block("Alpha"), {}},
+    };
+    ScriptedServices services;
+    for (const Case& c : cases) {
+        const TemplateListSession s(c.table, ListMode::Import, "", services);
+        EXPECT_EQ(s.packCells(), c.expected) << c.what;
+    }
 }
 
 } // namespace
