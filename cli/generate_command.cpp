@@ -2,11 +2,11 @@
 // every player by construction.
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "model/numbers.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <memory>
 
@@ -32,12 +32,7 @@ bool given(const CLI::Option* option) {
 }
 
 std::optional<int64_t> wholeNumber(const std::string& text) {
-    int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    return parseInteger(text, kSignedNumber);
 }
 
 // Reads a given option's value into `target`; false after reporting a value

@@ -3,6 +3,7 @@
 #include "canvas/qt_painter.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "model/numbers.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -35,12 +36,7 @@ constexpr double kMinScale = 1;
 constexpr double kMaxScale = 4;
 
 std::optional<int32_t> parseInt(std::string_view s) {
-    int32_t v = 0;
-    const char* end = s.data() + s.size();
-    const auto [ptr, ec] = std::from_chars(s.data(), end, v);
-    if (ec != std::errc() || ptr != end || s.empty())
-        return std::nullopt;
-    return v;
+    return parseInt32(s, kSignedNumber);
 }
 
 // A plain decimal such as "2" or "1.25": digits, at most one point, nothing else.

@@ -19,6 +19,8 @@ struct IntegerSyntax {
 
 // Digits only: file names, zone lists.
 inline constexpr IntegerSyntax kDigitsOnly{};
+// A number given on the command line: a sign, nothing around it.
+inline constexpr IntegerSyntax kSignedNumber{.sign = true};
 // A number typed into a field: spaces around it and a sign.
 inline constexpr IntegerSyntax kTypedNumber{
     .leadingSpaces = true, .trailingSpaces = true, .sign = true};
