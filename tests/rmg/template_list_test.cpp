@@ -247,7 +247,7 @@ TEST(ListPackCells, ComeFromTheExtendedTablesPackRowOnly) {
           {"Connection new", "4"},
           {"Name", "Made for the tests"},
           {"Description", "Two lines,\r\nwith a\ttab and \"quotes\""},
-          {"Heroes", "-177 +71"},
+          {"Characters", "-177 +71"},
           {"Mirror", "1"}}},
         {"classic", kTestHeader + block("Alpha"), {}},
         {"claimed only", "Pack\tof\tnothing\r\n" + block("Alpha"), {}},

@@ -32,7 +32,7 @@ ExtendedTableMaker::ExtendedTableMaker(ExtendedShape shape) : shape_(shape) {
          {"Town", "Terrain", "Zone type", "Pack new", "Map new", "Zone new", "Connection new"})
         add("Pack", "Field count", f);
     for (const char* f :
-         {"Name", "Description", "Town selection", "Heroes", "Mirror", "Tags", "Max Battle Rounds"})
+         {"Name", "Description", "Town selection", "Characters", "Mirror", "Tags", "Max Battle Rounds"})
         add("Pack", "Options", f);
     for (const char* f : {"Name", "Minimum Size", "Maximum Size"})
         add("Map", "", f);
@@ -208,7 +208,7 @@ Cells pack(const ExtendedTableMaker& m) {
     Cells c = m.fieldCounts();
     c["Pack: Name"] = "Made for the tests";
     c["Pack: Description"] = "\"Two lines,\r\nwith a\ttab and \"\"quotes\"\"\"";
-    c["Pack: Heroes"] = "-177 +71";
+    c["Pack: Characters"] = "-177 +71";
     c["Pack: Mirror"] = "1";
     return c;
 }
