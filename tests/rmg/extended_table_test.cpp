@@ -47,7 +47,10 @@ std::vector<Sample> samples() {
     newer.terrains = 12;
     newer.extraMapOptions = 2;
     newer.extraZoneOptions = 3;
+    std::string unended = test::threeTemplateTable();
+    unended.resize(unended.size() - 2); // the last row without its CR LF
     return {{"one template, CR LF", test::oneTemplateTable(), 1},
+            {"three templates, no line end at the end", unended, 3},
             {"one template, LF", test::oneTemplateTable(lf), 1},
             {"three templates, LF", test::threeTemplateTable(lf), 3},
             {"three templates, newer columns", test::threeTemplateTable(newer), 3}};
