@@ -428,13 +428,12 @@ TEST(ProjectFile, ExtraBytesInsideTheBodyAreRefusedAfterTheStreamIgnored) {
     EXPECT_EQ(accepted(encodeProject(richTemplate()) + "trailing garbage"), richTemplate());
 }
 
-TEST(ProjectFile, ExpandingStreamIsCutOffAtTheFirstByteTooMany) {
-    // A body of an empty template followed by 64 MiB of zeros compresses to a
-    // few hundred KiB; the reader must stop right after the last field.
+// A level-1 zlib stream of `head` followed by `count` bytes `fill`, made
+// chunk by chunk.
+std::string streamOfRepeated(std::string_view head, char fill, size_t count) {
     z_stream z{};
-    ASSERT_EQ(deflateInit(&z, 1), Z_OK);
-    const std::string head = encodeProjectBody(makeNewTemplate());
-    const std::string zeros(1 << 20, '\0');
+    EXPECT_EQ(deflateInit(&z, 1), Z_OK);
+    const std::string chunk(1 << 20, fill);
     std::string stream;
     std::string out(1 << 16, '\0');
     auto pump = [&](std::string_view in, int flush) {
@@ -448,9 +447,18 @@ TEST(ProjectFile, ExpandingStreamIsCutOffAtTheFirstByteTooMany) {
         } while (z.avail_out == 0);
     };
     pump(head, Z_NO_FLUSH);
-    for (int i = 0; i < 64; ++i)
-        pump(zeros, i == 63 ? Z_FINISH : Z_NO_FLUSH);
+    for (; count > chunk.size(); count -= chunk.size())
+        pump(chunk, Z_NO_FLUSH);
+    pump(std::string_view(chunk).substr(0, count), Z_FINISH);
     deflateEnd(&z);
+    return stream;
+}
+
+TEST(ProjectFile, ExpandingStreamIsCutOffAtTheFirstByteTooMany) {
+    // A body of an empty template followed by 64 MiB of zeros compresses to a
+    // few hundred KiB; the reader must stop right after the last field.
+    const std::string stream =
+        streamOfRepeated(encodeProjectBody(makeNewTemplate()), '\0', size_t{64} << 20);
     ASSERT_LT(stream.size(), 2u << 20);
     const auto f = refusal("TMPLv099" + stream);
     EXPECT_NE(f.message.find("лишние данные"), std::string::npos) << f.message;
@@ -585,32 +593,6 @@ TEST(ProjectKeptCells, CutsAndFlipsNeverLoadOtherCellsSilently) {
             EXPECT_EQ(*t, i < classic.size() + 8 ? richTemplate() : kept) << i;
         }
     }
-}
-
-// A level-1 zlib stream of `head` followed by `count` bytes `fill`, made
-// chunk by chunk.
-std::string streamOfRepeated(std::string_view head, char fill, size_t count) {
-    z_stream z{};
-    EXPECT_EQ(deflateInit(&z, 1), Z_OK);
-    const std::string chunk(1 << 20, fill);
-    std::string stream;
-    std::string out(1 << 16, '\0');
-    auto pump = [&](std::string_view in, int flush) {
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
-        z.avail_in = static_cast<uInt>(in.size());
-        do {
-            z.next_out = reinterpret_cast<Bytef*>(out.data());
-            z.avail_out = static_cast<uInt>(out.size());
-            deflate(&z, flush);
-            stream.append(out.data(), out.size() - z.avail_out);
-        } while (z.avail_out == 0);
-    };
-    pump(head, Z_NO_FLUSH);
-    for (; count > chunk.size(); count -= chunk.size())
-        pump(chunk, Z_NO_FLUSH);
-    pump(std::string_view(chunk).substr(0, count), Z_FINISH);
-    deflateEnd(&z);
-    return stream;
 }
 
 TEST(ProjectKeptCells, LimitsRefuseBeforeMemoryFollowsWhatTheFileClaims) {
