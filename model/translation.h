@@ -1,0 +1,42 @@
+#pragma once
+// The language of the texts a user meets.
+//
+// Every text is written in Russian in the source, which is also what a program
+// shows until it installs a lookup. The editor and the command-line tool
+// install one backed by the toolkit's translation files (.ts in
+// `translations/`, built to .qm by lrelease); the core itself never depends on
+// the toolkit.
+//
+// Mark a text where it is written:
+//   ZW_TR("Context", "Текст")          the text in the current language, now
+//   ZW_TR_NOOP("Context", "Текст")     the Russian text itself (a constant), to
+//                                      be passed through translated() later
+// lupdate finds both (see translations/CMakeLists.txt). Texts with numbers or
+// names in them use %1..%9 and withArguments(), so a translation can reorder
+// them.
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace zw {
+
+// Returns the translation of `source` in `context`, or an empty string when
+// there is none (the Russian source is shown then).
+using TranslationLookup = std::function<std::string(const char* context, const char* source)>;
+
+// Installs the lookup for the whole program; an empty one restores Russian.
+void setTranslationLookup(TranslationLookup lookup);
+
+// `source` (UTF-8 Russian) in the current language.
+std::string translated(const char* context, const char* source);
+
+// Replaces %1..%9 in `pattern` by the arguments in order; a % not followed by
+// a digit that names an argument stays as written.
+std::string withArguments(std::string_view pattern,
+                          std::initializer_list<std::string_view> arguments);
+
+} // namespace zw
+
+#define ZW_TR(context, source) ::zw::translated(context, source)
+#define ZW_TR_NOOP(context, source) source
