@@ -657,14 +657,15 @@ std::string ExtendedTable::joinRow(const std::vector<std::string>& cells) const 
     for (size_t c = 0; c < cells.size(); ++c) {
         if (c > 0)
             out += '\t';
-        const std::string& cell = cells[c];
-        // A last cell ending in CR would lose it to the line end.
-        if (c + 1 == cells.size() && !cell.empty() && cell.back() == '\r' && cell.front() != '"')
-            out += writtenCell(cell, true);
-        else
-            out += cell;
+        out += cells[c];
     }
-    out += lineEnd_;
+    // A CR right before the LF is read as part of the line end, so a last
+    // cell ending in CR (read from a row that ended in CR LF) keeps its CRs
+    // with a CR LF after it: the row reads back the same and its bytes stay
+    // as they were, where quoting the cell would change both.
+    const bool lastEndsInCr = !cells.empty() && !cells.back().empty() &&
+                              cells.back().back() == '\r' && cells.back().front() != '"';
+    out += lastEndsInCr ? std::string_view("\r\n") : std::string_view(lineEnd_);
     return out;
 }
 
