@@ -68,6 +68,20 @@ ProjectLoadFailure refusal(std::string_view file) {
     return std::get<ProjectLoadFailure>(r);
 }
 
+// Refused as corrupt, with `words` somewhere in the message.
+testing::AssertionResult corrupt(std::string_view file, std::string_view words = "") {
+    const ProjectLoadFailure f = refusal(file);
+    if (f.error != ProjectError::Corrupt)
+        return testing::AssertionFailure() << "not refused as corrupt: " << f.message;
+    if (f.message.find(words) == std::string::npos)
+        return testing::AssertionFailure() << "no \"" << words << "\" in: " << f.message;
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult corruptBody(std::string_view body, std::string_view words = "") {
+    return corrupt(projectImage(body), words);
+}
+
 TRmg accepted(std::string_view file) {
     auto r = decodeProject(file);
     if (auto* f = std::get_if<ProjectLoadFailure>(&r)) {
@@ -123,26 +137,21 @@ TEST(ProjectFile, NewTemplateIsSeventyBytesAndALevelNineStream) {
 }
 
 TEST(ProjectFile, NameTagsFollowLengthAndCharacters) {
-    TRmg t;
-    t.name = "";
-    EXPECT_EQ(encodeProjectBody(t), bytes({0x06, 0x00}) + emptyTail());
-
-    t.name = std::string(255, 'a');
-    EXPECT_EQ(encodeProjectBody(t), bytes({0x06, 0xFF}) + t.name + emptyTail());
-
-    t.name = std::string(256, 'b');
-    EXPECT_EQ(encodeProjectBody(t), bytes({0x0C}) + int32le(256) + t.name + emptyTail());
-
     // One Cyrillic letter anywhere makes the whole name UTF-8, whatever its length.
-    t.name = "\xC4"; // "Д"
-    EXPECT_EQ(encodeProjectBody(t), bytes({0x14}) + int32le(2) + "Д" + emptyTail());
-
-    t.name = "\xD8\xE0\xE1\xEB\xEE\xED"; // "Шаблон"
-    EXPECT_EQ(encodeProjectBody(t), bytes({0x14}) + int32le(12) + "Шаблон" + emptyTail());
-
+    const std::string a255(255, 'a'), b256(256, 'b');
+    const std::pair<std::string, std::string> stored[] = {
+        {"", bytes({0x06, 0x00})},
+        {a255, bytes({0x06, 0xFF}) + a255},
+        {b256, bytes({0x0C}) + int32le(256) + b256},
+        {"\xC4", bytes({0x14}) + int32le(2) + "Д"},
+        {"\xD8\xE0\xE1\xEB\xEE\xED", bytes({0x14}) + int32le(12) + "Шаблон"}};
+    TRmg t;
+    for (const auto& [name, head] : stored) {
+        t.name = name;
+        EXPECT_EQ(encodeProjectBody(t), head + emptyTail()) << name;
+    }
     t.name = std::string(300, 'x') + "\xFF";
-    const std::string body = encodeProjectBody(t);
-    EXPECT_EQ(body.substr(0, 5), bytes({0x14}) + int32le(302));
+    EXPECT_EQ(encodeProjectBody(t).substr(0, 5), bytes({0x14}) + int32le(302));
 
     for (const std::string& name : std::vector<std::string>{
              "", "Unnamed template", std::string(255, 'a'), std::string(256, 'b'), "\xC4",
@@ -158,31 +167,15 @@ TEST(ProjectFile, ZoneFieldsLieAtTheirOffsets) {
     const std::string img = zoneImage(z);
     ASSERT_EQ(img.size(), kZoneRecordBytes);
     using Z = ZoneRecord;
+    // clang-format off
     const std::pair<size_t, int32_t Z::*> numbers[] = {
-        {0, &Z::kind},
-        {4, &Z::size},
-        {8, &Z::owner},
-        {12, &Z::townMode},
-        {16, &Z::playerCastles},
-        {20, &Z::playerTowns},
-        {24, &Z::neutralCastles},
-        {28, &Z::neutralTowns},
-        {44, &Z::mineWood},
-        {48, &Z::mineMercury},
-        {52, &Z::mineOre},
-        {56, &Z::mineSulfur},
-        {60, &Z::mineCrystal},
-        {64, &Z::mineGems},
-        {68, &Z::mineGold},
-        {84, &Z::monsterStrength},
-        {136, &Z::existMode},
-        {140, &Z::minHumans},
-        {144, &Z::maxHumans},
-        {148, &Z::minPlayers},
-        {152, &Z::maxPlayers},
-        {156, &Z::gridX},
-        {160, &Z::gridY},
-    };
+        {0, &Z::kind}, {4, &Z::size}, {8, &Z::owner}, {12, &Z::townMode}, {16, &Z::playerCastles},
+        {20, &Z::playerTowns}, {24, &Z::neutralCastles}, {28, &Z::neutralTowns}, {44, &Z::mineWood},
+        {48, &Z::mineMercury}, {52, &Z::mineOre}, {56, &Z::mineSulfur}, {60, &Z::mineCrystal},
+        {64, &Z::mineGems}, {68, &Z::mineGold}, {84, &Z::monsterStrength}, {136, &Z::existMode},
+        {140, &Z::minHumans}, {144, &Z::maxHumans}, {148, &Z::minPlayers}, {152, &Z::maxPlayers},
+        {156, &Z::gridX}, {160, &Z::gridY}};
+    // clang-format on
     for (const auto& [at, field] : numbers)
         EXPECT_EQ(int32At(img, at), z.*field) << "offset " << at;
     EXPECT_EQ(img[32], z.sameTownType ? 1 : 0);
@@ -316,38 +309,29 @@ TEST(ProjectFile, WrongOrShortSignatureIsRefused) {
 
 TEST(ProjectFile, EveryTruncationIsRefusedAsCorrupt) {
     const std::string file = encodeProject(richTemplate());
-    for (size_t n = 8; n < file.size(); ++n) {
-        const auto f = refusal(std::string_view(file).substr(0, n));
-        EXPECT_EQ(f.error, ProjectError::Corrupt) << n;
-        EXPECT_EQ(f.message.rfind("Не удалось загрузить файл шаблона!\r", 0), 0u) << f.message;
-    }
+    for (size_t n = 8; n < file.size(); ++n)
+        EXPECT_TRUE(
+            corrupt(std::string_view(file).substr(0, n), "Не удалось загрузить файл шаблона!\r"))
+            << n;
 }
 
 TEST(ProjectFile, BodyShorterThanItsCountsIsRefused) {
     // Valid streams whose bodies end early: inside the name, the header, a zone,
     // a connection.
     const std::string full = bodyWith(2, zoneImage() + zoneImage(), 1, connectionImage(0, 1));
-    for (size_t cut :
-         {size_t{2}, size_t{5}, size_t{40}, size_t{60}, size_t{200}, full.size() - 1}) {
-        const auto f = refusal(projectImage(full.substr(0, cut)));
-        EXPECT_EQ(f.error, ProjectError::Corrupt) << cut;
-        EXPECT_NE(f.message.find("обрываются"), std::string::npos) << f.message;
-    }
+    for (size_t cut : {size_t{2}, size_t{5}, size_t{40}, size_t{60}, size_t{200}, full.size() - 1})
+        EXPECT_TRUE(corruptBody(full.substr(0, cut), "обрываются")) << cut;
     EXPECT_EQ(accepted(projectImage(full)).zones.size(), 2u);
 }
 
 TEST(ProjectFile, DamagedStreamIsRefused) {
     const std::string file = encodeProject(richTemplate());
-    // Not a zlib stream at all.
-    EXPECT_EQ(refusal("TMPLv099 plain text, not compressed").error, ProjectError::Corrupt);
-    // A raw gzip header is not a zlib stream either.
-    EXPECT_EQ(refusal("TMPLv099\x1F\x8B\x08\x00").error, ProjectError::Corrupt);
-    // The checksum no longer matches the body.
+    // Not a zlib stream at all; a raw gzip header; a checksum that no longer matches.
+    EXPECT_TRUE(corrupt("TMPLv099 plain text, not compressed"));
+    EXPECT_TRUE(corrupt("TMPLv099\x1F\x8B\x08\x00"));
     std::string badSum = file;
     badSum.back() = static_cast<char>(badSum.back() ^ 0x01);
-    const auto f = refusal(badSum);
-    EXPECT_EQ(f.error, ProjectError::Corrupt);
-    EXPECT_NE(f.message.find("сжатые данные испорчены"), std::string::npos) << f.message;
+    EXPECT_TRUE(corrupt(badSum, "сжатые данные испорчены"));
     // Flipping any single byte of the stream never crashes, and never loads
     // different records silently.
     for (size_t i = 8; i < file.size(); ++i) {
@@ -361,35 +345,25 @@ TEST(ProjectFile, DamagedStreamIsRefused) {
 }
 
 TEST(ProjectFile, UnknownNameTagIsRefusedWithItsCode) {
-    const auto f = refusal(projectImage(bytes({0x07, 0x01, 'x'}) + emptyTail()));
-    EXPECT_EQ(f.error, ProjectError::Corrupt);
-    EXPECT_NE(f.message.find("0x07"), std::string::npos) << f.message;
-    EXPECT_EQ(refusal(projectImage(bytes({0x0B}) + emptyTail())).error, ProjectError::Corrupt);
+    EXPECT_TRUE(corruptBody(bytes({0x07, 0x01, 'x'}) + emptyTail(), "0x07"));
+    EXPECT_TRUE(corruptBody(bytes({0x0B}) + emptyTail()));
 }
 
 TEST(ProjectFile, BadNameLengthsAreRefusedBeforeAnyAllocation) {
-    for (int tag : {0x0C, 0x14, 0x12}) {
-        for (int32_t len : {-1, INT32_MIN, INT32_MAX, kMaxProjectNameBytes + 1}) {
-            const auto f = refusal(projectImage(bytes({tag}) + int32le(len) + "abc"));
-            EXPECT_EQ(f.error, ProjectError::Corrupt) << tag << " " << len;
-        }
-    }
+    for (int tag : {0x0C, 0x14, 0x12})
+        for (int32_t len : {-1, INT32_MIN, INT32_MAX, kMaxProjectNameBytes + 1})
+            EXPECT_TRUE(corruptBody(bytes({tag}) + int32le(len) + "abc")) << tag << " " << len;
     // A long but plausible claim with nothing behind it is simply truncated.
-    const auto f = refusal(projectImage(bytes({0x0C}) + int32le(1 << 20) + "abc"));
-    EXPECT_NE(f.message.find("обрываются"), std::string::npos) << f.message;
+    EXPECT_TRUE(corruptBody(bytes({0x0C}) + int32le(1 << 20) + "abc", "обрываются"));
 }
 
 TEST(ProjectFile, BadCountsAreRefused) {
-    auto message = [](const std::string& body) { return refusal(projectImage(body)).message; };
-    EXPECT_NE(message(bodyWith(-1, "", 0, "")).find("отрицательное количество локаций"),
-              std::string::npos);
-    EXPECT_NE(message(bodyWith(0, "", -5, "")).find("отрицательное количество переходов"),
-              std::string::npos);
-    EXPECT_NE(message(bodyWith(65536, "", 0, "")).find("слишком много локаций"), std::string::npos);
-    EXPECT_NE(message(bodyWith(0, "", 65536, "")).find("слишком много переходов"),
-              std::string::npos);
+    EXPECT_TRUE(corruptBody(bodyWith(-1, "", 0, ""), "отрицательное количество локаций"));
+    EXPECT_TRUE(corruptBody(bodyWith(0, "", -5, ""), "отрицательное количество переходов"));
+    EXPECT_TRUE(corruptBody(bodyWith(65536, "", 0, ""), "слишком много локаций"));
+    EXPECT_TRUE(corruptBody(bodyWith(0, "", 65536, ""), "слишком много переходов"));
     // The largest allowed count is taken at its word; the records are missing.
-    EXPECT_NE(message(bodyWith(65535, "", 0, "")).find("обрываются"), std::string::npos);
+    EXPECT_TRUE(corruptBody(bodyWith(65535, "", 0, ""), "обрываются"));
 }
 
 TEST(ProjectFile, ConnectionsMustJoinListedZonesWithOneToEightPassages) {
@@ -402,12 +376,9 @@ TEST(ProjectFile, ConnectionsMustJoinListedZonesWithOneToEightPassages) {
          {Case{0, 2, 1, "ведет к локации 3, которой нет"},
           Case{-1, 1, 1, "ведет к локации 0, которой нет"},
           Case{1, INT32_MAX, 1, "ведет к локации 2147483648"}, Case{0, 1, 0, "число проходов 0"},
-          Case{0, 1, 9, "число проходов 9"}, Case{0, 1, -2, "число проходов -2"}}) {
-        const auto f =
-            refusal(projectImage(bodyWith(2, zones, 1, connectionImage(c.a, c.b, c.count))));
-        EXPECT_EQ(f.error, ProjectError::Corrupt);
-        EXPECT_NE(f.message.find(c.words), std::string::npos) << f.message;
-    }
+          Case{0, 1, 9, "число проходов 9"}, Case{0, 1, -2, "число проходов -2"}})
+        EXPECT_TRUE(
+            corruptBody(bodyWith(2, zones, 1, connectionImage(c.a, c.b, c.count)), c.words));
     // The bounds themselves are fine.
     for (int32_t count : {1, 8})
         EXPECT_EQ(accepted(projectImage(bodyWith(2, zones, 1, connectionImage(1, 0, count))))
@@ -415,16 +386,11 @@ TEST(ProjectFile, ConnectionsMustJoinListedZonesWithOneToEightPassages) {
                       .passageCount,
                   count);
     // A connection without any zone can never be valid.
-    EXPECT_EQ(refusal(projectImage(bodyWith(0, "", 1, connectionImage(0, 0)))).error,
-              ProjectError::Corrupt);
+    EXPECT_TRUE(corruptBody(bodyWith(0, "", 1, connectionImage(0, 0))));
 }
 
 TEST(ProjectFile, ExtraBytesInsideTheBodyAreRefusedAfterTheStreamIgnored) {
-    const std::string body = encodeProjectBody(richTemplate());
-    const auto f = refusal(projectImage(body + "x"));
-    EXPECT_EQ(f.error, ProjectError::Corrupt);
-    EXPECT_NE(f.message.find("лишние данные"), std::string::npos) << f.message;
-
+    EXPECT_TRUE(corruptBody(encodeProjectBody(richTemplate()) + "x", "лишние данные"));
     EXPECT_EQ(accepted(encodeProject(richTemplate()) + "trailing garbage"), richTemplate());
 }
 
@@ -460,8 +426,7 @@ TEST(ProjectFile, ExpandingStreamIsCutOffAtTheFirstByteTooMany) {
     const std::string stream =
         streamOfRepeated(encodeProjectBody(makeNewTemplate()), '\0', size_t{64} << 20);
     ASSERT_LT(stream.size(), 2u << 20);
-    const auto f = refusal("TMPLv099" + stream);
-    EXPECT_NE(f.message.find("лишние данные"), std::string::npos) << f.message;
+    EXPECT_TRUE(corrupt("TMPLv099" + stream, "лишние данные"));
 }
 
 TEST(ProjectFile, NameLimitMatchesWhatTheReaderTakes) {
@@ -570,9 +535,7 @@ TEST(ProjectKeptCells, DamagedSectionsAreRefusedNamingTheFault) {
             EXPECT_TRUE(std::holds_alternative<TRmg>(r)) << c.trailer;
             continue;
         }
-        const auto f = refusal(file + c.trailer);
-        EXPECT_EQ(f.error, ProjectError::Corrupt) << c.words;
-        EXPECT_NE(f.message.find(c.words), std::string::npos) << f.message;
+        EXPECT_TRUE(corrupt(file + c.trailer, c.words));
     }
 }
 
@@ -583,7 +546,7 @@ TEST(ProjectKeptCells, CutsAndFlipsNeverLoadOtherCellsSilently) {
     // Cut exactly after the stream, the file is a classic one; cut anywhere
     // else, it is refused.
     for (size_t n = classic.size() + 1; n < file.size(); ++n)
-        EXPECT_EQ(refusal(std::string_view(file).substr(0, n)).error, ProjectError::Corrupt) << n;
+        EXPECT_TRUE(corrupt(std::string_view(file).substr(0, n))) << n;
     // A damaged tag makes the section bytes nobody reads, as before it existed.
     for (size_t i = classic.size(); i < file.size(); ++i) {
         std::string flipped = file;
@@ -604,14 +567,14 @@ TEST(ProjectKeptCells, LimitsRefuseBeforeMemoryFollowsWhatTheFileClaims) {
     const size_t huge = size_t{kMaxProjectKeptBytes} + 16;
     const std::string bigHead =
         int32le(1) + bytes({0}) + textField("") + int32le(static_cast<int32_t>(huge));
-    auto f = refusal(file + section(streamOfRepeated(bigHead, 'a', huge)));
-    EXPECT_NE(f.message.find("занимают больше 64 МБ"), std::string::npos) << f.message;
+    EXPECT_TRUE(
+        corrupt(file + section(streamOfRepeated(bigHead, 'a', huge)), "занимают больше 64 МБ"));
     // More kept rows than the limit takes cells and rows, each twelve zero
     // bytes (row 0, no cell count, no cells).
     const std::string manyHead = int32le(0) + int32le(kMaxProjectKeptCells + 1);
-    f = refusal(file +
-                section(streamOfRepeated(manyHead, '\0', 12 * (size_t{kMaxProjectKeptCells} + 1))));
-    EXPECT_NE(f.message.find("слишком много дополнительных полей"), std::string::npos) << f.message;
+    EXPECT_TRUE(corrupt(
+        file + section(streamOfRepeated(manyHead, '\0', 12 * (size_t{kMaxProjectKeptCells} + 1))),
+        "слишком много дополнительных полей"));
 
     TRmg t = makeNewTemplate();
     EXPECT_TRUE(keptFitsProject(t));
