@@ -88,17 +88,19 @@ TEST(AnalysisReport, FairnessTableMarksRichestAndPoorestPerDistance) {
     EXPECT_EQ(table.rows[2].nearestOpponent, "нет");
     EXPECT_TRUE(table.rows[2].within.empty());
 
-    ASSERT_EQ(table.spreads.size(), 4u);
-    EXPECT_EQ(table.spreads[0].spread, 0);
-    EXPECT_EQ(table.spreads[0].richestRow, std::nullopt);
-    EXPECT_EQ(table.spreads[0].text, "разброс сокровищ 0: все старты равны");
-    EXPECT_EQ(table.spreads[1].richestRow, 1u);
-    EXPECT_EQ(table.spreads[1].poorestRow, 0u);
-    EXPECT_EQ(table.spreads[1].spread, 1800);
-    EXPECT_EQ(table.spreads[2].richestRow, 0u);
-    EXPECT_EQ(table.spreads[2].spread, 800);
-    EXPECT_EQ(table.spreads[3].text,
-              "разброс сокровищ 10000 (больше всего у игрока 2, меньше всего у игрока 1)");
+    // Richest and poorest row, spread and its text for each distance.
+    using Spread = std::tuple<std::optional<size_t>, std::optional<size_t>, int64_t, std::string>;
+    std::vector<Spread> spreads;
+    for (const FairnessSpread& s : table.spreads)
+        spreads.emplace_back(s.richestRow, s.poorestRow, s.spread, s.text);
+    const std::string second = "больше всего у игрока 2, меньше всего у игрока 1)";
+    EXPECT_EQ(
+        spreads,
+        (std::vector<Spread>{
+            {std::nullopt, std::nullopt, 0, "разброс сокровищ 0: все старты равны"},
+            {1, 0, 1800, "разброс сокровищ 1800 (" + second},
+            {0, 1, 800, "разброс сокровищ 800 (больше всего у игрока 1, меньше всего у игрока 2)"},
+            {1, 0, 10000, "разброс сокровищ 10000 (" + second}}));
 
     // What the panel shows of it.
     EXPECT_EQ(fairnessHeading(table), "Равенство стартов (3 игрока, из них 2 человека)");
