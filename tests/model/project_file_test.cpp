@@ -34,25 +34,6 @@ int32_t int32At(const std::string& s, size_t offset) {
     return readInt32(reinterpret_cast<const uint8_t*>(s.data()) + offset);
 }
 
-std::string inflateAll(std::string_view stream) {
-    z_stream z{};
-    EXPECT_EQ(inflateInit(&z), Z_OK);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(stream.data()));
-    z.avail_in = static_cast<uInt>(stream.size());
-    std::string out;
-    char buf[4096];
-    int ret = Z_OK;
-    while (ret == Z_OK) {
-        z.next_out = reinterpret_cast<Bytef*>(buf);
-        z.avail_out = sizeof buf;
-        ret = inflate(&z, Z_NO_FLUSH);
-        out.append(buf, sizeof buf - z.avail_out);
-    }
-    EXPECT_EQ(ret, Z_STREAM_END);
-    inflateEnd(&z);
-    return out;
-}
-
 // The fields of an empty template after the name: header [4, 9], 2 players,
 // kinds all 0, no zones, no connections.
 std::string emptyTail() {
@@ -115,8 +96,6 @@ std::string connectionImage(int32_t a, int32_t b, int32_t count = 1) {
     return s;
 }
 
-// ---- Writing ----
-
 TEST(ProjectFile, NewTemplateIsSeventyBytesAndALevelNineStream) {
     const std::string body = encodeProjectBody(makeNewTemplate());
     const std::string expected = bytes({0x06, 0x10}) + "Unnamed template" +
@@ -130,9 +109,8 @@ TEST(ProjectFile, NewTemplateIsSeventyBytesAndALevelNineStream) {
     EXPECT_EQ(file.substr(0, 8), "TMPLv099");
     EXPECT_EQ(static_cast<uint8_t>(file[8]), 0x78);
     EXPECT_EQ(static_cast<uint8_t>(file[9]), 0xDA);
-    EXPECT_EQ(inflateAll(std::string_view(file).substr(8)), expected);
     // Level 9, 32 KiB window, memory level 8, default strategy: the same bytes
-    // as zlib's own one-shot compressor at level 9.
+    // as zlib's own one-shot compressor at level 9 (so the stream unpacks to the body).
     EXPECT_EQ(file, projectImage(expected));
 }
 
@@ -178,15 +156,15 @@ TEST(ProjectFile, ZoneFieldsLieAtTheirOffsets) {
     // clang-format on
     for (const auto& [at, field] : numbers)
         EXPECT_EQ(int32At(img, at), z.*field) << "offset " << at;
-    EXPECT_EQ(img[32], z.sameTownType ? 1 : 0);
-    for (size_t i = 0; i < 9; ++i)
-        EXPECT_EQ(img[33 + i], z.townTypes[i] ? 1 : 0) << i;
-    EXPECT_EQ(img[72], z.terrainMatchesTown ? 1 : 0);
-    for (size_t i = 0; i < 8; ++i)
-        EXPECT_EQ(img[73 + i], z.terrains[i] ? 1 : 0) << i;
-    EXPECT_EQ(img[88], z.monstersMatchTown ? 1 : 0);
-    for (size_t i = 0; i < 10; ++i)
-        EXPECT_EQ(img[89 + i], z.monsterTypes[i] ? 1 : 0) << i;
+    auto flagsAt = [&](size_t at, bool first, const auto& rest, size_t count) {
+        EXPECT_EQ(rest.size(), count);
+        EXPECT_EQ(img[at], first ? 1 : 0) << "offset " << at;
+        for (size_t i = 0; i < rest.size(); ++i)
+            EXPECT_EQ(img[at + 1 + i], rest[i] ? 1 : 0) << "offset " << at + 1 + i;
+    };
+    flagsAt(32, z.sameTownType, z.townTypes, 9);
+    flagsAt(72, z.terrainMatchesTown, z.terrains, 8);
+    flagsAt(88, z.monstersMatchTown, z.monsterTypes, 10);
     for (size_t g = 0; g < 3; ++g) {
         EXPECT_EQ(int32At(img, 100 + 12 * g), z.treasure[g].low);
         EXPECT_EQ(int32At(img, 104 + 12 * g), z.treasure[g].high);
@@ -234,8 +212,6 @@ TEST(ProjectFile, AnyNonZeroFlagReadsTrueAndPaddingIsIgnored) {
     EXPECT_EQ(again[42], 0);
     EXPECT_EQ(again[99], 0);
 }
-
-// ---- Reading back ----
 
 TEST(ProjectFile, SaveAndLoadGiveIdenticalRecordsAndBytes) {
     TRmg t = richTemplate();
@@ -288,8 +264,6 @@ TEST(ProjectFile, NamesInUtf8AndUtf16FormsReadAsWindows1251) {
     EXPECT_EQ(accepted(projectImage(bytes({0x12}) + int32le(0) + emptyTail())).name, "");
     EXPECT_EQ(accepted(projectImage(bytes({0x0C}) + int32le(0) + emptyTail())).name, "");
 }
-
-// ---- Refusals ----
 
 TEST(ProjectFile, WrongOrShortSignatureIsRefused) {
     const std::string good = encodeProject(makeNewTemplate());
@@ -438,8 +412,6 @@ TEST(ProjectFile, NameLimitMatchesWhatTheReaderTakes) {
     t.name = std::string(kMaxProjectNameBytes, 'n');
     EXPECT_EQ(accepted(encodeProject(t)).name.size(), static_cast<size_t>(kMaxProjectNameBytes));
 }
-
-// ---- Kept cells ----
 
 // The kept cells' section around a raw payload.
 std::string keptSection(std::string_view payload, int32_t version = 1, int level = 9) {
