@@ -34,16 +34,16 @@ void PrintTo(const Steps& s, std::ostream* os) {
     *os << "position " << s.position << " of " << s.length << ", back " << s.back << ", forward "
         << s.forward << ", modified " << s.modified;
 }
+Steps stepsOf(const History& h) {
+    return {h.position(), h.length(), h.canStepBack(), h.canStepForward(), h.modified()};
+}
 
 class EditHistory : public ::testing::Test {
   protected:
     EditHistory() { editor.setView(&view); }
 
     Document& doc() { return editor.document(); }
-    Steps steps() {
-        return {doc().history().position(), doc().history().length(), doc().canStepBack(),
-                doc().canStepForward(), doc().modified()};
-    }
+    Steps steps() { return stepsOf(doc().history()); }
     void back(int times = 1) {
         for (int i = 0; i < times; ++i)
             doc().stepBack();
@@ -291,22 +291,15 @@ TEST(HistoryObject, ImpossibleStepsChangeNothing) {
     current.name = "Now";
     EXPECT_EQ(&h.stepBack(current), &current);
     EXPECT_EQ(&h.stepForward(current), &current);
-    EXPECT_EQ(h.position(), 0);
-    EXPECT_EQ(h.length(), 0u);
-
+    EXPECT_EQ(stepsOf(h), (Steps{0, 0, false, false, false}));
     h.push(current);
     EXPECT_EQ(&h.stepForward(current), &current);
-    EXPECT_EQ(h.position(), 1);
+    EXPECT_EQ(stepsOf(h), (Steps{1, 1, true, false, true}));
     EXPECT_EQ(h.stepBack(current).name, "Now");
-    EXPECT_EQ(h.position(), 0);
     EXPECT_EQ(&h.stepBack(current), &current);
-    EXPECT_EQ(h.position(), 0);
-    EXPECT_TRUE(h.canStepForward());
-
+    EXPECT_EQ(stepsOf(h), (Steps{0, 2, false, true, false}));
     h.clear();
-    EXPECT_EQ(h.length(), 0u);
-    EXPECT_FALSE(h.canStepBack());
-    EXPECT_FALSE(h.canStepForward());
+    EXPECT_EQ(stepsOf(h), (Steps{0, 0, false, false, false}));
 }
 
 // Each step stores anew only the chunks of records that changed, wherever in
