@@ -40,8 +40,6 @@ std::string refusalOf(const EditResult& r) {
     return refusal ? refusal->message : "(not refused)";
 }
 
-// ---- The placement rule ----
-
 TEST(PlacementRule, OnOrNextToIsChebyshevDistanceOne) {
     const TRmg t = templateOf({zoneAt(0, 0), zoneAt(INT32_MAX, INT32_MIN)});
     const NodeIndex index(t);
@@ -60,8 +58,6 @@ TEST(PlacementRule, OnOrNextToIsChebyshevDistanceOne) {
     }
     EXPECT_FALSE(nodeTaken(t, 1, 1, 0)); // the moved zone itself is left out
 }
-
-// ---- Symmetry ----
 
 // Three zones over the extent x -3..0 (even width, negative: the centre is
 // floor(-1.5) = -2) and y -2..2 (odd height, centre 0), and one unselected
@@ -120,8 +116,6 @@ TEST(Symmetry, RefusedWhenAZoneWouldLandNextToAnUnselectedOne) {
               "Нет локации с номером 6.");
 }
 
-// ---- Move ----
-
 TEST(GroupMove, MovesTogetherOrNotAtAll) {
     // Zones 1 and 2 selected; zone 3 stands two columns right of zone 2.
     const TRmg t = templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0)});
@@ -158,8 +152,6 @@ TEST(GroupMove, RefusedOffTheGrid) {
     }
 }
 
-// ---- Delete ----
-
 TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
     // Five zones; connections 1-2, 1-3, 3-5, 4-5, 5-1 (numbers). Deleting 2 and 4.
     const TRmg t =
@@ -184,8 +176,6 @@ TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
     EXPECT_EQ(changed(deleteZones(damaged, sel)), oneByOne);
     EXPECT_EQ(oneByOne.connections.back(), joining(0, 5));
 }
-
-// ---- Duplicate for players ----
 
 // Player 1's start zone, a treasure zone of player 1 and a neutral junction,
 // selected; player 3's start zone and player 2's zone are not.
@@ -279,8 +269,6 @@ TEST(Duplicate, ProjectCapacityIsTheLimit) {
         refusalOf(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap()));
     EXPECT_NE(message.find("65536"), std::string::npos) << message;
 }
-
-// ---- Command-line lists ----
 
 TEST(ArgumentLists, ZoneList) {
     struct Case {
