@@ -101,50 +101,38 @@ TEST(MimePackage, DeclaresTpzWithItsDescription) {
     EXPECT_NE(x.find("value=\"TMPLv099\""), std::string::npos);
 }
 
-TEST(MimeAppsList, AddsTheGroupToAnEmptyOrGrouplessFile) {
-    EXPECT_EQ(withDefaultApplication(""),
-              "[Default Applications]\napplication/x-zonewright-template=zonewright.desktop;\n");
-    EXPECT_EQ(withDefaultApplication("[Added Associations]\ntext/plain=ed.desktop;"),
-              "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
-              "application/x-zonewright-template=zonewright.desktop;\n");
-}
-
-// An application the user chose for the type stays the default; an empty
-// line for the type counts as no choice.
+// The editor's line goes into the default group, made if missing, in the file's
+// line ends. An application the user chose for the type stays the default; an
+// empty line for the type counts as no choice. A second pass changes nothing.
 TEST(MimeAppsList, SetsTheDefaultOnlyWhereNoneIsChosen) {
-    const std::string chosen = "# my choices\n"
-                               "[Default Applications]\n"
-                               "text/plain=ed.desktop;\n"
-                               "application/x-zonewright-template = other.desktop;\n"
-                               "\n"
-                               "[Added Associations]\n"
-                               "application/x-zonewright-template=other.desktop;\n";
-    EXPECT_EQ(withDefaultApplication(chosen), chosen);
-    const std::string before = "[Default Applications]\n"
-                               "application/x-zonewright-template=\n"
-                               "image/png=viewer.desktop;\n"
-                               "application/x-zonewright-template= \n"
-                               "[Added Associations]\n"
-                               "application/x-zonewright-template=other.desktop;\n";
-    const std::string after = "[Default Applications]\n"
-                              "application/x-zonewright-template=zonewright.desktop;\n"
-                              "image/png=viewer.desktop;\n"
-                              "[Added Associations]\n"
-                              "application/x-zonewright-template=other.desktop;\n";
-    EXPECT_EQ(withDefaultApplication(before), after);
-    EXPECT_EQ(withDefaultApplication(after), after);
-}
-
-TEST(MimeAppsList, InsertsInsideTheExistingGroupAndKeepsLineEnds) {
-    EXPECT_EQ(withDefaultApplication("[Default Applications]\r\ntext/plain=ed.desktop;\r\n\r\n"
-                                     "[Removed Associations]\r\nimage/png=x.desktop;\r\n"),
-              "[Default Applications]\r\ntext/plain=ed.desktop;\r\n"
-              "application/x-zonewright-template=zonewright.desktop;\r\n\r\n"
-              "[Removed Associations]\r\nimage/png=x.desktop;\r\n");
-    // The group as the last one, without a final line break.
-    EXPECT_EQ(withDefaultApplication("[Default Applications]\ntext/plain=ed.desktop;"),
-              "[Default Applications]\ntext/plain=ed.desktop;\n"
-              "application/x-zonewright-template=zonewright.desktop;\n");
+    const std::string ours = "application/x-zonewright-template=zonewright.desktop;";
+    const std::string group = "[Default Applications]\n", plain = "text/plain=ed.desktop;";
+    const std::string added =
+        "[Added Associations]\napplication/x-zonewright-template=other.desktop;\n";
+    const std::string chosen = "# my choices\n" + group + plain +
+                               "\napplication/x-zonewright-template = other.desktop;\n\n" + added;
+    const std::string removed = "\r\n\r\n[Removed Associations]\r\nimage/png=x.desktop;\r\n";
+    struct Case {
+        const char* what;
+        std::string before, after;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"empty file", "", group + ours + "\n"},
+        {"no group", "[Added Associations]\n" + plain,
+         "[Added Associations]\n" + plain + "\n\n" + group + ours + "\n"},
+        {"chosen", chosen, chosen},
+        {"empty choices", group + "application/x-zonewright-template=\nimage/png=viewer.desktop;\n"
+                          "application/x-zonewright-template= \n" + added,
+         group + ours + "\nimage/png=viewer.desktop;\n" + added},
+        {"CR LF", "[Default Applications]\r\n" + plain + removed,
+         "[Default Applications]\r\n" + plain + "\r\n" + ours + removed},
+        {"last group, no final line break", group + plain, group + plain + "\n" + ours + "\n"}};
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(withDefaultApplication(c.before), c.after) << c.what;
+        EXPECT_EQ(withDefaultApplication(c.after), c.after) << c.what;
+    }
 }
 
 class AssociationFiles : public ::testing::Test {
