@@ -99,10 +99,8 @@ TEST(Fragment, BadInputIsRefusedWithAMessage) {
     auto fragment = [&](const std::string& zones, const std::string& extra = "") {
         return R"({"zonewright-fragment": 1, "zones": [)" + zones + "]" + extra + "}";
     };
-    struct Case {
-        std::string text;
-        std::string message; // a part of it
-    } cases[] = {
+    // Each text, and a part of the message refusing it.
+    const std::pair<std::string, std::string> cases[] = {
         {"просто текст", "В буфере обмена нет фрагмента шаблона."},
         {"[1, 2]", "нет фрагмента"},
         {R"({"zones": []})", "нет фрагмента"},
@@ -133,11 +131,11 @@ TEST(Fragment, BadInputIsRefusedWithAMessage) {
                   R"(, "connections": [{"zoneA": 0, "zoneB": 0, "passages": [{"kind": 7}]}])"),
          "connections[0].passages[0].kind"},
     };
-    for (const Case& c : cases) {
-        const auto r = fragmentFromText(c.text);
+    for (const auto& [text, message] : cases) {
+        const auto r = fragmentFromText(text);
         const auto* e = std::get_if<FragmentError>(&r);
-        ASSERT_TRUE(e) << c.text;
-        EXPECT_NE(e->message.find(c.message), std::string::npos) << c.text << "\n" << e->message;
+        ASSERT_TRUE(e) << text;
+        EXPECT_NE(e->message.find(message), std::string::npos) << text << "\n" << e->message;
     }
     // A passage kind beyond the passages in use is kept, as the project file keeps it.
     const auto unused = fragmentFromText(fragment(
