@@ -8,15 +8,11 @@ namespace zw {
 namespace {
 
 TEST(AnalysisReport, RussianPluralForms) {
-    struct Case {
-        int64_t n;
-        std::string_view word;
-    };
-    const Case cases[] = {{1, "игрок"},    {2, "игрока"},   {4, "игрока"}, {5, "игроков"},
-                          {11, "игроков"}, {12, "игроков"}, {21, "игрок"}, {22, "игрока"},
-                          {0, "игроков"},  {111, "игроков"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(russianPlural(c.n, "игрок", "игрока", "игроков"), c.word) << c.n;
+    const std::pair<int64_t, std::string_view> cases[] = {
+        {1, "игрок"},    {2, "игрока"}, {4, "игрока"},  {5, "игроков"}, {11, "игроков"},
+        {12, "игроков"}, {21, "игрок"}, {22, "игрока"}, {0, "игроков"}, {111, "игроков"}};
+    for (const auto& [n, word] : cases)
+        EXPECT_EQ(russianPlural(n, "игрок", "игрока", "игроков"), word) << n;
     EXPECT_EQ(setupTitle(3, 1), "3 игрока, из них 1 человек");
     EXPECT_EQ(setupTitle(5, 2), "5 игроков, из них 2 человека");
     EXPECT_EQ(setupTitle(8, 5), "8 игроков, из них 5 человек");
