@@ -435,28 +435,17 @@ TEST(ProjectKeptCells, EverythingKeptComesBackAfterTheClassicFileUnchanged) {
 }
 
 TEST(ProjectKeptCells, EachKindOfKeptDataAloneMakesTheSectionAndComesBack) {
-    struct Case {
-        const char* what;
-        void (*keep)(TRmg&);
-    };
-    const Case cases[] = {
-        {"a zone's Id", [](TRmg& t) { t.zones[1].kept.id = -7; }},
-        {"a zone's row", [](TRmg& t) { t.zones[2].kept.row = 0; }},
-        {"a passage beyond the count",
-         [](TRmg& t) { t.connections[1].passages[7].kept.cells = {test::keptCell("", "")}; }},
-        {"an empty kept row",
-         [](TRmg& t) {
-             t.kept.rows = {KeptRow{-3, {}, 0}};
-         }},
-        {"a template cell with readAs",
-         [](TRmg& t) { t.kept.cells = {test::keptCell("Name", "x", true, "")}; }},
-    };
-    for (const Case& c : cases) {
-        TRmg t = richTemplate();
-        c.keep(t);
-        const std::string file = encodeProject(t);
-        EXPECT_GT(file.size(), encodeProject(richTemplate()).size()) << c.what;
-        EXPECT_EQ(accepted(file), t) << c.what;
+    std::vector<TRmg> kept(5, richTemplate());
+    kept[0].zones[1].kept.id = -7;
+    kept[1].zones[2].kept.row = 0;
+    kept[2].connections[1].passages[7].kept.cells = {test::keptCell("", "")}; // beyond the count
+    kept[3].kept.rows = {KeptRow{-3, {}, 0}};                                 // an empty row
+    kept[4].kept.cells = {test::keptCell("Name", "x", true, "")};             // with readAs
+    const size_t classic = encodeProject(richTemplate()).size();
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const std::string file = encodeProject(kept[i]);
+        EXPECT_GT(file.size(), classic) << i;
+        EXPECT_EQ(accepted(file), kept[i]) << i;
     }
 }
 
@@ -467,48 +456,39 @@ TEST(ProjectKeptCells, DamagedSectionsAreRefusedNamingTheFault) {
     auto cell = [](int flags, std::string_view name, std::string_view text) {
         return bytes({flags}) + textField(name) + textField(text);
     };
-    struct Case {
-        std::string trailer;
-        const char* words;
+    auto ints = [](std::initializer_list<int32_t> values) {
+        std::string s;
+        for (int32_t v : values)
+            appendInt32(s, v);
+        return s;
     };
-    const Case cases[] = {
+    // clang-format off
+    const std::pair<std::string, const char*> cases[] = {
         {"TMPL", "обрываются"},
         {"TMPLkept" + int32le(1), "обрываются"},
         {keptSection(empty + none + none, 2), "неизвестном виде (версия 2)"},
-        {"TMPLkept" + int32le(1) + int32le(-1), "обрываются"},
-        {"TMPLkept" + int32le(1) + int32le(1000) + zlibStream(empty + none + none), "обрываются"},
-        {keptSection(empty + none + none) + "after", ""}, // bytes after the section: ignored
+        {"TMPLkept" + ints({1, -1}), "обрываются"},
+        {"TMPLkept" + ints({1, 1000}) + zlibStream(empty + none + none), "обрываются"},
         {keptSection(empty + none + none + "x"), "лишние данные"},
         {keptSection(empty + none), "обрываются"},
-        {keptSection(int32le(1) + cell(4, "a", "b") + none + none + none), "признаки"},
+        {keptSection(int32le(1) + cell(4, "a", "b") + ints({0, 0, 0})), "признаки"},
         {keptSection(int32le(1) + bytes({0}) + int32le(-2)), "отрицательная длина"},
-        {keptSection(int32le(2) + cell(0, "A", "x") + cell(1, "A", "y") + none + none + none),
+        {keptSection(int32le(2) + cell(0, "A", "x") + cell(1, "A", "y") + ints({0, 0, 0})),
          "поле «A» записано дважды"},
         {keptSection(int32le(-1)), "отрицательное количество"},
         {keptSection(int32le(2000000000)), "обрываются"},
-        {keptSection(empty + int32le(1) + int32le(3) + int32le(-1) + none + none + none),
-         "локации 4, которой нет"},
-        {keptSection(empty + int32le(2) + int32le(1) + int32le(-1) + none + none + int32le(1) +
-                     int32le(-1) + none + none + none),
+        {keptSection(empty + ints({1, 3, -1, 0, 0, 0})), "локации 4, которой нет"},
+        {keptSection(empty + ints({2, 1, -1, 0, 0, 1, -1, 0, 0, 0})),
          "локации 2 записаны не по порядку или дважды"},
-        {keptSection(empty + none + int32le(1) + int32le(1) + int32le(8) + int32le(-1) + none +
-                     none),
-         "прохода 9 перехода 2, которого нет"},
-        {keptSection(empty + none + int32le(1) + int32le(2) + int32le(0) + int32le(-1) + none +
-                     none),
-         "перехода 3, которого нет"},
-        {keptSection(empty + none + int32le(2) + int32le(1) + int32le(3) + int32le(-1) + none +
-                     none + int32le(0) + int32le(4) + int32le(-1) + none + none),
-         "прохода 5 перехода 1 записаны не по порядку"},
-    };
-    for (const Case& c : cases) {
-        auto r = decodeProject(file + c.trailer);
-        if (*c.words == '\0') {
-            EXPECT_TRUE(std::holds_alternative<TRmg>(r)) << c.trailer;
-            continue;
-        }
-        EXPECT_TRUE(corrupt(file + c.trailer, c.words));
-    }
+        {keptSection(empty + ints({0, 1, 1, 8, -1, 0, 0})), "прохода 9 перехода 2, которого нет"},
+        {keptSection(empty + ints({0, 1, 2, 0, -1, 0, 0})), "перехода 3, которого нет"},
+        {keptSection(empty + ints({0, 2, 1, 3, -1, 0, 0, 0, 4, -1, 0, 0})),
+         "прохода 5 перехода 1 записаны не по порядку"}};
+    // clang-format on
+    for (const auto& [trailer, words] : cases)
+        EXPECT_TRUE(corrupt(file + trailer, words)) << words;
+    // Bytes after the section are ignored.
+    EXPECT_EQ(accepted(file + keptSection(empty + none + none) + "after"), richTemplate());
 }
 
 TEST(ProjectKeptCells, CutsAndFlipsNeverLoadOtherCellsSilently) {
