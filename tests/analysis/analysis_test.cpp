@@ -19,13 +19,25 @@ using test::startWithCastle;
 using Components = std::vector<std::vector<int>>;
 using Pairs = std::vector<std::array<int, 2>>;
 
+// A template of `players` players with a start zone with a castle for each of `owners`.
+TRmg startsFor(int players, std::initializer_list<int32_t> owners) {
+    TRmg t = analysisTemplate(players);
+    for (int32_t owner : owners)
+        t.appendZone(startWithCastle(owner));
+    return t;
+}
+
+// Connections of one default passage between the given zone numbers, in order.
+void joinAll(TRmg& t, std::initializer_list<std::pair<int, int>> pairs) {
+    for (const auto& [a, b] : pairs)
+        t.appendConnection(link(a, b));
+}
+
 // Players 1..3 with start zones 1, 2 and 4 around treasure zone 3. Zone 4
 // exists only with its owner (three players); the passage 2-3 is held back by
 // its own limits until three play, so with two players start 2 is cut off.
 TRmg passageForThreeOnly() {
-    TRmg t = analysisTemplate(3);
-    t.appendZone(startWithCastle(1));
-    t.appendZone(startWithCastle(2));
+    TRmg t = startsFor(3, {1, 2});
     t.appendZone(bareZone(1));
     ZoneRecord third = startWithCastle(3);
     third.existMode = 1;
@@ -53,9 +65,7 @@ TEST(Analysis, PassageLimitedToOneSetupCutsAStartOffInTheOthers) {
 TEST(Analysis, PassageStandsInForItsConnectionWhenAnyOfThemExists) {
     // Two passages between starts 1 and 2: one only for a single human, one only
     // for two. Every setup has one of them, so the starts never separate.
-    TRmg t = analysisTemplate(2);
-    t.appendZone(startWithCastle(1));
-    t.appendZone(startWithCastle(2));
+    TRmg t = startsFor(2, {1, 2});
     t.appendConnection(link(1, 2, {fixedPassage(1, 1, 1, 8), fixedPassage(2, 2, 1, 8)}));
     const TemplateAnalysis a = analyzeTemplate(t);
     ASSERT_EQ(a.setups.size(), 2u);
@@ -69,19 +79,14 @@ TEST(Analysis, OwnersAboveThePlayerCount) {
     // zone 4 belongs to player 4 "with its owner" and never exists; zone 5
     // belongs to player 6, whose owner lies so far above that the refresh
     // treats it as needing two players, so it exists.
-    TRmg t = analysisTemplate(2);
-    t.appendZone(startWithCastle(1));
-    t.appendZone(startWithCastle(2));
-    t.appendZone(startWithCastle(5));
+    TRmg t = startsFor(2, {1, 2, 5});
     ZoneRecord fourth = bareZone(1, 4);
     fourth.existMode = 1;
     t.appendZone(fourth);
     ZoneRecord sixth = bareZone(1, 6);
     sixth.existMode = 1;
     t.appendZone(sixth);
-    t.appendConnection(link(1, 2));
-    t.appendConnection(link(4, 1));
-    t.appendConnection(link(5, 2));
+    joinAll(t, {{1, 2}, {4, 1}, {5, 2}});
 
     const TemplateAnalysis a = analyzeTemplate(t);
     ASSERT_EQ(a.setups.size(), 2u);
@@ -108,14 +113,8 @@ TEST(Analysis, WarningsInCodeOrder) {
     t.appendZone(bareZone(0, 2, 0));
     t.appendZone(bareZone(1));
     t.appendZone(bareZone(1));
-    t.appendConnection(link(1, 2)); // 1
-    t.appendConnection(link(2, 1)); // 2
-    t.appendConnection(link(3, 3)); // 3
-    t.appendConnection(link(4, 9)); // 4, ignored
-    t.appendConnection(link(0, 2)); // 5, ignored
-    t.appendConnection(link(1, 2)); // 6
-    t.appendConnection(link(3, 2)); // 7
-    t.appendConnection(link(2, 3)); // 8
+    // Connections 1 to 8; 4 and 5 name zones outside the list and are ignored.
+    joinAll(t, {{1, 2}, {2, 1}, {3, 3}, {4, 9}, {0, 2}, {1, 2}, {3, 2}, {2, 3}});
     const TemplateAnalysis a = analyzeTemplate(t);
     const std::vector<TemplateWarning> expected = {
         {WarningCode::IsolatedZone, {4}, {}},
@@ -139,35 +138,23 @@ TEST(Analysis, WhatTheCheckRefusesIsAFinding) {
         std::vector<TemplateWarning> expected;
     };
     using W = WarningCode;
+    // clang-format off
     const std::vector<Case> cases = {
         {"sound", 2, {{0, 1}, {0, 2}, {1, 0}}, {}},
-        {"second starts of two players",
-         3,
-         {{0, 3}, {0, 1}, {0, 2}, {0, 1}, {0, 3}, {0, 1}},
+        {"second starts of two players", 3, {{0, 3}, {0, 1}, {0, 2}, {0, 1}, {0, 3}, {0, 1}},
          {{W::SecondStartZone, {2, 4, 6}, {}, 1}, {W::SecondStartZone, {1, 5}, {}, 3}}},
-        {"starts of nobody",
-         2,
-         {{0, 1}, {0, 0}, {0, 2}, {0, -1}},
+        {"starts of nobody", 2, {{0, 1}, {0, 0}, {0, 2}, {0, -1}},
          {{W::StartWithoutOwner, {2}, {}}, {W::StartWithoutOwner, {4}, {}}}},
-        {"owners beyond the players",
-         2,
-         {{0, 1}, {1, 7}, {0, 2}, {0, 3}, {1, 3}},
+        {"owners beyond the players", 2, {{0, 1}, {1, 7}, {0, 2}, {0, 3}, {1, 3}},
          {{W::OwnerBeyondPlayers, {4, 5}, {}, 3}, {W::OwnerBeyondPlayers, {2}, {}, 7}}},
-        {"missing starts",
-         4,
-         {{0, 2}, {1, 1}, {1, 3}},
-         {{W::MissingStartZone, {}, {}, 1},
-          {W::MissingStartZone, {}, {}, 3},
+        {"missing starts", 4, {{0, 2}, {1, 1}, {1, 3}},
+         {{W::MissingStartZone, {}, {}, 1}, {W::MissingStartZone, {}, {}, 3},
           {W::MissingStartZone, {}, {}, 4}}},
-        {"all four, in code order",
-         2,
-         {{0, 3}, {0, 0}, {0, 1}, {0, 1}, {0, 3}},
-         {{W::SecondStartZone, {3, 4}, {}, 1},
-          {W::SecondStartZone, {1, 5}, {}, 3},
-          {W::StartWithoutOwner, {2}, {}},
-          {W::OwnerBeyondPlayers, {1, 5}, {}, 3},
-          {W::MissingStartZone, {}, {}, 2}}},
-    };
+        {"all four, in code order", 2, {{0, 3}, {0, 0}, {0, 1}, {0, 1}, {0, 3}},
+         {{W::SecondStartZone, {3, 4}, {}, 1}, {W::SecondStartZone, {1, 5}, {}, 3},
+          {W::StartWithoutOwner, {2}, {}}, {W::OwnerBeyondPlayers, {1, 5}, {}, 3},
+          {W::MissingStartZone, {}, {}, 2}}}};
+    // clang-format on
     for (const Case& c : cases) {
         TRmg t = analysisTemplate(c.players);
         for (const auto& [kind, owner] : c.zones) {
@@ -189,10 +176,8 @@ TEST(Analysis, StartWithoutTownByTownMode) {
         int32_t kind, townMode, neutralTowns;
         bool warned;
     };
-    const Case cases[] = {
-        {0, 0, 0, true},  {0, 1, 0, false}, {0, 2, 0, false}, {0, 3, 0, true},
-        {0, 3, 1, false}, {0, 3, -2, true}, {0, 7, 1, true},  {1, 0, 0, false},
-    };
+    const Case cases[] = {{0, 0, 0, true},  {0, 1, 0, false}, {0, 2, 0, false}, {0, 3, 0, true},
+                          {0, 3, 1, false}, {0, 3, -2, true}, {0, 7, 1, true},  {1, 0, 0, false}};
     for (const Case& c : cases) {
         TRmg t = analysisTemplate(2);
         ZoneRecord z = bareZone(c.kind, 1, c.townMode);
@@ -270,10 +255,7 @@ TRmg fairnessTemplate() {
     side.treasure[0] = {5000, 5000, 1};
     side.mineOre = 1;
     t.appendZone(side);
-    t.appendConnection(link(1, 3));
-    t.appendConnection(link(3, 4));
-    t.appendConnection(link(4, 2));
-    t.appendConnection(link(2, 5));
+    joinAll(t, {{1, 3}, {3, 4}, {4, 2}, {2, 5}});
     return t;
 }
 
@@ -284,21 +266,16 @@ Holdings holdings(int distance, int zones, int64_t treasure, std::array<int64_t,
 
 TEST(Analysis, FairnessCountsWhatLiesWithinEachDistance) {
     const TemplateAnalysis a = analyzeTemplate(fairnessTemplate());
+    const std::array<int64_t, 7> wood2gold1 = {2, 0, 0, 0, 0, 0, 1};
+    // clang-format off
     const std::vector<PlayerFairness> expected = {
-        {1,
-         1,
-         3,
-         {holdings(0, 1, 0, {}, 1), holdings(1, 2, 9000, {2, 0, 0, 0, 0, 0, 1}, 1),
-          holdings(2, 3, 9800, {2, 0, 0, 0, 0, 0, 1}, 1),
-          holdings(3, 4, 9800, {2, 0, 0, 0, 0, 0, 1}, 4)}},
-        {2,
-         2,
-         3,
-         {holdings(0, 1, 0, {}, 3), holdings(1, 3, 10800, {0, 0, 1, 0, 0, 0, 0}, 4),
-          holdings(2, 4, 19800, {2, 0, 1, 0, 0, 0, 1}, 4),
-          holdings(3, 5, 19800, {2, 0, 1, 0, 0, 0, 1}, 5)}},
-        {3, std::nullopt, std::nullopt, {}},
-    };
+        {1, 1, 3, {holdings(0, 1, 0, {}, 1), holdings(1, 2, 9000, wood2gold1, 1),
+                   holdings(2, 3, 9800, wood2gold1, 1), holdings(3, 4, 9800, wood2gold1, 4)}},
+        {2, 2, 3, {holdings(0, 1, 0, {}, 3), holdings(1, 3, 10800, {0, 0, 1, 0, 0, 0, 0}, 4),
+                   holdings(2, 4, 19800, {2, 0, 1, 0, 0, 0, 1}, 4),
+                   holdings(3, 5, 19800, {2, 0, 1, 0, 0, 0, 1}, 5)}},
+        {3, std::nullopt, std::nullopt, {}}};
+    // clang-format on
     EXPECT_EQ(a.fairness, expected);
 }
 
@@ -316,9 +293,7 @@ TEST(Analysis, FairnessWithoutAReachableOpponentAndWithHugeTreasure) {
 }
 
 TEST(Analysis, LargeDamagedValuesDoNotUpsetTheAnalysis) {
-    TRmg t = analysisTemplate(8);
-    for (int i = 0; i < 4; ++i)
-        t.appendZone(startWithCastle(i * 3 - 1)); // owners -1, 2, 5, 8
+    TRmg t = startsFor(8, {-1, 2, 5, 8});
     t.appendConnection(link(1, 2, {}));
     t.connections[0].passageCount = 1000;
     t.appendConnection(link(2, 3));
@@ -329,11 +304,8 @@ TEST(Analysis, LargeDamagedValuesDoNotUpsetTheAnalysis) {
 }
 
 TEST(Analysis, SeparatedStartsInterleavedOverTwoComponents) {
-    TRmg t = analysisTemplate(4);
-    for (int owner = 1; owner <= 4; ++owner)
-        t.appendZone(startWithCastle(owner));
-    t.appendConnection(link(1, 3));
-    t.appendConnection(link(2, 4));
+    TRmg t = startsFor(4, {1, 2, 3, 4});
+    joinAll(t, {{1, 3}, {2, 4}});
     const TemplateAnalysis a = analyzeTemplate(t);
     EXPECT_EQ(a.setups.front().separatedStarts, (Pairs{{1, 2}, {1, 4}, {2, 3}, {3, 4}}));
 }

@@ -8,15 +8,11 @@ namespace zw {
 namespace {
 
 TEST(AnalysisReport, RussianPluralForms) {
-    struct Case {
-        int64_t n;
-        std::string_view word;
-    };
-    const Case cases[] = {{1, "игрок"},    {2, "игрока"},   {4, "игрока"}, {5, "игроков"},
-                          {11, "игроков"}, {12, "игроков"}, {21, "игрок"}, {22, "игрока"},
-                          {0, "игроков"},  {111, "игроков"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(russianPlural(c.n, "игрок", "игрока", "игроков"), c.word) << c.n;
+    const std::pair<int64_t, std::string_view> cases[] = {
+        {1, "игрок"},    {2, "игрока"}, {4, "игрока"},  {5, "игроков"}, {11, "игроков"},
+        {12, "игроков"}, {21, "игрок"}, {22, "игрока"}, {0, "игроков"}, {111, "игроков"}};
+    for (const auto& [n, word] : cases)
+        EXPECT_EQ(russianPlural(n, "игрок", "игрока", "игроков"), word) << n;
     EXPECT_EQ(setupTitle(3, 1), "3 игрока, из них 1 человек");
     EXPECT_EQ(setupTitle(5, 2), "5 игроков, из них 2 человека");
     EXPECT_EQ(setupTitle(8, 5), "8 игроков, из них 5 человек");
@@ -88,17 +84,19 @@ TEST(AnalysisReport, FairnessTableMarksRichestAndPoorestPerDistance) {
     EXPECT_EQ(table.rows[2].nearestOpponent, "нет");
     EXPECT_TRUE(table.rows[2].within.empty());
 
-    ASSERT_EQ(table.spreads.size(), 4u);
-    EXPECT_EQ(table.spreads[0].spread, 0);
-    EXPECT_EQ(table.spreads[0].richestRow, std::nullopt);
-    EXPECT_EQ(table.spreads[0].text, "разброс сокровищ 0: все старты равны");
-    EXPECT_EQ(table.spreads[1].richestRow, 1u);
-    EXPECT_EQ(table.spreads[1].poorestRow, 0u);
-    EXPECT_EQ(table.spreads[1].spread, 1800);
-    EXPECT_EQ(table.spreads[2].richestRow, 0u);
-    EXPECT_EQ(table.spreads[2].spread, 800);
-    EXPECT_EQ(table.spreads[3].text,
-              "разброс сокровищ 10000 (больше всего у игрока 2, меньше всего у игрока 1)");
+    // Richest and poorest row, spread and its text for each distance.
+    using Spread = std::tuple<std::optional<size_t>, std::optional<size_t>, int64_t, std::string>;
+    std::vector<Spread> spreads;
+    for (const FairnessSpread& s : table.spreads)
+        spreads.emplace_back(s.richestRow, s.poorestRow, s.spread, s.text);
+    const std::string second = "больше всего у игрока 2, меньше всего у игрока 1)";
+    EXPECT_EQ(
+        spreads,
+        (std::vector<Spread>{
+            {std::nullopt, std::nullopt, 0, "разброс сокровищ 0: все старты равны"},
+            {1, 0, 1800, "разброс сокровищ 1800 (" + second},
+            {0, 1, 800, "разброс сокровищ 800 (больше всего у игрока 1, меньше всего у игрока 2)"},
+            {1, 0, 10000, "разброс сокровищ 10000 (" + second}}));
 
     // What the panel shows of it.
     EXPECT_EQ(fairnessHeading(table), "Равенство стартов (3 игрока, из них 2 человека)");

@@ -14,7 +14,6 @@
 namespace zw {
 namespace {
 
-using test::joining;
 using test::templateOf;
 using test::zoneAt;
 
@@ -24,13 +23,10 @@ TEST(Fragment, RoundTripKeepsTheSelectionAndItsInnerConnections) {
     for (const TRmg& t : {test::richTemplate(), test::keptTemplate()}) {
         const std::vector<int32_t> sel = {2, 0};
         const TRmg fragment = extractFragment(t, sel);
-        ASSERT_EQ(fragment.zones.size(), 2u);
-        EXPECT_EQ(fragment.zones[0], t.zones[0]);
-        EXPECT_EQ(fragment.zones[1], t.zones[2]);
-        ASSERT_EQ(fragment.connections.size(), 1u);
-        ConnectionRecord expected = t.connections[0];
-        expected.zoneB = 1;
-        EXPECT_EQ(fragment.connections[0], expected);
+        ConnectionRecord inner = t.connections[0];
+        inner.zoneB = 1;
+        EXPECT_EQ(fragment.zones, (std::vector<ZoneRecord>{t.zones[0], t.zones[2]}));
+        EXPECT_EQ(fragment.connections, std::vector<ConnectionRecord>{inner});
 
         const std::string text = fragmentToText(fragment);
         const auto j = nlohmann::json::parse(text);
@@ -99,10 +95,8 @@ TEST(Fragment, BadInputIsRefusedWithAMessage) {
     auto fragment = [&](const std::string& zones, const std::string& extra = "") {
         return R"({"zonewright-fragment": 1, "zones": [)" + zones + "]" + extra + "}";
     };
-    struct Case {
-        std::string text;
-        std::string message; // a part of it
-    } cases[] = {
+    // Each text, and a part of the message refusing it.
+    const std::pair<std::string, std::string> cases[] = {
         {"просто текст", "В буфере обмена нет фрагмента шаблона."},
         {"[1, 2]", "нет фрагмента"},
         {R"({"zones": []})", "нет фрагмента"},
@@ -133,11 +127,11 @@ TEST(Fragment, BadInputIsRefusedWithAMessage) {
                   R"(, "connections": [{"zoneA": 0, "zoneB": 0, "passages": [{"kind": 7}]}])"),
          "connections[0].passages[0].kind"},
     };
-    for (const Case& c : cases) {
-        const auto r = fragmentFromText(c.text);
+    for (const auto& [text, message] : cases) {
+        const auto r = fragmentFromText(text);
         const auto* e = std::get_if<FragmentError>(&r);
-        ASSERT_TRUE(e) << c.text;
-        EXPECT_NE(e->message.find(c.message), std::string::npos) << c.text << "\n" << e->message;
+        ASSERT_TRUE(e) << text;
+        EXPECT_NE(e->message.find(message), std::string::npos) << text << "\n" << e->message;
     }
     // A passage kind beyond the passages in use is kept, as the project file keeps it.
     const auto unused = fragmentFromText(fragment(
@@ -183,13 +177,10 @@ TEST(Fragment, PasteFindsTheNearestFreePlace) {
 TEST(Fragment, PasteAppendsShiftedZonesAndRepointedConnections) {
     const TRmg t = templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0)}, {{0, 2}});
     const TRmg fragment = templateOf({zoneAt(-3, 5, 4), zoneAt(-1, 7)}, {{1, 0}});
-    const TRmg out = std::get<TRmg>(pasteFragment(t, fragment, 10, 10));
-    ASSERT_EQ(out.zones.size(), 5u);
-    EXPECT_EQ(std::vector<ZoneRecord>(out.zones.begin(), out.zones.begin() + 3), t.zones);
-    EXPECT_EQ(out.zones[3], zoneAt(10, 10, 4));
-    EXPECT_EQ(out.zones[4], zoneAt(12, 12));
-    ASSERT_EQ(out.connections.size(), 2u);
-    EXPECT_EQ(out.connections[1], joining(4, 3));
+    EXPECT_EQ(
+        std::get<TRmg>(pasteFragment(t, fragment, 10, 10)),
+        templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0), zoneAt(10, 10, 4), zoneAt(12, 12)},
+                   {{0, 2}, {4, 3}}));
 }
 
 TEST(Fragment, PasteRefusedPastTheProjectFile) {

@@ -1,6 +1,7 @@
 // The help file beside the executable: Windows-1251 text with CR LF line ends
 // that names every button, menu entry and shortcut of the window.
 #include "editor/commands/edit_actions.h"
+#include "editor/commands/readme_command.h"
 #include "editor/commands/toolbar.h"
 #include "model/text.h"
 #include "support/model_samples.h"
@@ -10,9 +11,7 @@
 namespace zw {
 namespace {
 
-std::string helpText() {
-    return cp1251ToUtf8(test::slurp(std::string(ZW_DATA_DIR) + "/Readme&help.txt"));
-}
+const std::string kHelpFile = std::string(ZW_DATA_DIR) + "/" + std::string(kHelpFileName);
 
 bool isAsciiAlnum(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
@@ -30,15 +29,12 @@ bool mentionsKey(const std::string& text, std::string_view key) {
 }
 
 TEST(HelpText, IsWindows1251WithCrLfLines) {
-    const std::string bytes = test::slurp(std::string(ZW_DATA_DIR) + "/Readme&help.txt");
+    const std::string bytes = test::slurp(kHelpFile);
     ASSERT_GT(bytes.size(), 2000u);
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
-        }
-        if (bytes[i] == '\r') {
-            ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at " << i;
-        }
+        ASSERT_TRUE(bytes[i] != '\n' || (i > 0 && bytes[i - 1] == '\r')) << "bare LF at " << i;
+        ASSERT_TRUE(bytes[i] != '\r' || (i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            << "bare CR at " << i;
         ASSERT_NE(static_cast<unsigned char>(bytes[i]), 0x98) << "unassigned byte at " << i;
     }
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
@@ -56,7 +52,7 @@ TEST(HelpText, IsWindows1251WithCrLfLines) {
 // A new button, menu entry or shortcut can't go undocumented: each button's
 // hint (up to its first sentence or bracket), each menu entry and each key.
 TEST(HelpText, NamesEveryButtonMenuEntryAndShortcut) {
-    const std::string text = helpText();
+    const std::string text = cp1251ToUtf8(test::slurp(kHelpFile));
     std::vector<std::string_view> keys;
     for (const ToolbarEntry& entry : toolbarEntries()) {
         std::string_view name = entry.hint.substr(0, entry.hint.find(". "));

@@ -23,15 +23,45 @@ namespace {
 
 using test::richTemplate;
 
+// Where the history stands, as the window's buttons and caption show it.
+struct Steps {
+    int position;
+    size_t length;
+    bool back, forward, modified;
+    bool operator==(const Steps&) const = default;
+};
+void PrintTo(const Steps& s, std::ostream* os) {
+    *os << "position " << s.position << " of " << s.length << ", back " << s.back << ", forward "
+        << s.forward << ", modified " << s.modified;
+}
+Steps stepsOf(const History& h) {
+    return {h.position(), h.length(), h.canStepBack(), h.canStepForward(), h.modified()};
+}
+
 class EditHistory : public ::testing::Test {
   protected:
     EditHistory() { editor.setView(&view); }
+
+    Document& doc() { return editor.document(); }
+    Steps steps() { return stepsOf(doc().history()); }
+    void back(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            doc().stepBack();
+    }
+    void forward(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            doc().stepForward();
+    }
 
     // One change as a tool makes it: a step that adds a zone at column `x`.
     void addZone(int32_t x) {
         ZoneRecord z = makeDefaultZone();
         z.gridX = x;
         test::change(editor, [&](TRmg& t) { t.appendZone(z); });
+    }
+    void addThreeZones() {
+        for (int32_t x : {0, 3, 6})
+            addZone(x);
     }
 
     // A template settings OK that sets only the name.
@@ -44,6 +74,12 @@ class EditHistory : public ::testing::Test {
         editTemplateSettings(editor);
     }
 
+    // Asks for a new template, answering "Сохранить изменения?" with `answer`.
+    void newTemplateAnswering(MessageResult answer) {
+        services.messageAnswers.push_back(answer);
+        newTemplate(session);
+    }
+
     ScriptedServices services;
     ScriptedDialogs dialogs;
     test::CountingView view;
@@ -51,110 +87,84 @@ class EditHistory : public ::testing::Test {
     Session session{editor};
 };
 
+const std::string kUnnamedCaption = "Редактор шаблонов - Unnamed template";
+
 TEST_F(EditHistory, StartsEmptyWithBothButtonsDisabled) {
-    EXPECT_EQ(editor.document().history().length(), 0u);
-    EXPECT_EQ(editor.document().history().position(), 0);
-    EXPECT_FALSE(editor.document().canStepBack());
-    EXPECT_FALSE(editor.document().canStepForward());
-    EXPECT_FALSE(editor.document().modified());
+    EXPECT_EQ(steps(), (Steps{0, 0, false, false, false}));
     // With nothing to reach, the steps do nothing.
-    editor.document().stepBack();
-    editor.document().stepForward();
-    EXPECT_EQ(editor.document().rmg(), makeNewTemplate());
-    EXPECT_EQ(editor.document().history().length(), 0u);
+    back();
+    forward();
+    EXPECT_EQ(doc().rmg(), makeNewTemplate());
+    EXPECT_EQ(steps(), (Steps{0, 0, false, false, false}));
 }
 
 TEST_F(EditHistory, PushStoresTheStateBeforeTheChange) {
-    const TRmg start = editor.document().rmg();
+    const TRmg start = doc().rmg();
     addZone(0);
-    EXPECT_EQ(editor.document().history().length(), 1u);
-    EXPECT_EQ(editor.document().history().position(), 1);
-    EXPECT_EQ(editor.document().history().snapshots()[0], start);
-    EXPECT_TRUE(editor.document().canStepBack());
-    EXPECT_FALSE(editor.document().canStepForward());
-    EXPECT_TRUE(editor.document().modified());
+    EXPECT_EQ(steps(), (Steps{1, 1, true, false, true}));
+    EXPECT_EQ(doc().history().snapshots()[0], start);
     // The snapshot shares nothing with the template that goes on changing.
     test::change(editor, [](TRmg& t) {
         t.zones[0].size = 99;
         t.name = "Other";
     });
-    EXPECT_EQ(editor.document().history().snapshots()[0], start);
+    EXPECT_EQ(doc().history().snapshots()[0], start);
 }
 
 TEST_F(EditHistory, ThreeChangesAndThreeStepsBackReturnToTheStart) {
-    const TRmg start = editor.document().rmg();
-    addZone(0);
-    addZone(3);
-    addZone(6);
-    const TRmg last = editor.document().rmg();
+    const TRmg start = doc().rmg();
+    addThreeZones();
+    const TRmg last = doc().rmg();
 
-    editor.document().stepBack();
+    back();
     // The first step back keeps the current state so stepping forward reaches it.
-    EXPECT_EQ(editor.document().history().length(), 4u);
-    EXPECT_EQ(editor.document().history().position(), 2);
-    EXPECT_EQ(editor.document().history().snapshots()[3], last);
-    EXPECT_EQ(editor.document().rmg().zones.size(), 2u);
-    EXPECT_TRUE(editor.document().canStepBack());
-    EXPECT_TRUE(editor.document().canStepForward());
+    EXPECT_EQ(steps(), (Steps{2, 4, true, true, true}));
+    EXPECT_EQ(doc().history().snapshots()[3], last);
+    EXPECT_EQ(doc().rmg().zones.size(), 2u);
 
-    editor.document().stepBack();
-    editor.document().stepBack();
-    EXPECT_EQ(editor.document().rmg(), start);
-    EXPECT_EQ(editor.document().history().position(), 0);
-    EXPECT_FALSE(editor.document().canStepBack());
-    EXPECT_TRUE(editor.document().canStepForward());
-    EXPECT_FALSE(editor.document().modified());
+    back(2);
+    EXPECT_EQ(doc().rmg(), start);
+    EXPECT_EQ(steps(), (Steps{0, 4, false, true, false}));
     EXPECT_TRUE(closeRequest(session));
     EXPECT_TRUE(services.messages.empty());
 
-    editor.document().stepForward();
-    editor.document().stepForward();
-    editor.document().stepForward();
-    EXPECT_EQ(editor.document().rmg(), last);
-    EXPECT_EQ(editor.document().history().position(), 3);
-    EXPECT_TRUE(editor.document().canStepBack());
-    EXPECT_FALSE(editor.document().canStepForward());
-    editor.document().stepForward(); // disabled: nothing happens
-    EXPECT_EQ(editor.document().rmg(), last);
-    EXPECT_EQ(editor.document().history().position(), 3);
+    forward(3);
+    EXPECT_EQ(doc().rmg(), last);
+    EXPECT_EQ(steps(), (Steps{3, 4, true, false, true}));
+    forward(); // disabled: nothing happens
+    EXPECT_EQ(doc().rmg(), last);
+    EXPECT_EQ(steps(), (Steps{3, 4, true, false, true}));
 }
 
 TEST_F(EditHistory, ChangeAfterStepBackCutsTheForwardStates) {
-    addZone(0);
-    addZone(3);
-    addZone(6);
-    editor.document().stepBack(); // at two zones, forward reaches three
+    addThreeZones();
+    back(); // at two zones, forward reaches three
     addZone(20);
-    EXPECT_EQ(editor.document().history().position(), 3);
-    EXPECT_EQ(editor.document().history().length(), 3u);
-    EXPECT_FALSE(editor.document().canStepForward());
-    EXPECT_TRUE(editor.document().canStepBack());
-    editor.document().stepForward();
-    EXPECT_EQ(editor.document().rmg().zones.back().gridX, 20);
+    EXPECT_EQ(steps(), (Steps{3, 3, true, false, true}));
+    forward();
+    EXPECT_EQ(doc().rmg().zones.back().gridX, 20);
 
     // Stepping back now stores the new state, never the one stepped away from.
-    editor.document().stepBack();
-    EXPECT_EQ(editor.document().history().length(), 4u);
-    editor.document().stepForward();
-    ASSERT_EQ(editor.document().rmg().zones.size(), 3u);
-    EXPECT_EQ(editor.document().rmg().zones[2].gridX, 20);
+    back();
+    EXPECT_EQ(doc().history().length(), 4u);
+    forward();
+    ASSERT_EQ(doc().rmg().zones.size(), 3u);
+    EXPECT_EQ(doc().rmg().zones[2].gridX, 20);
 }
 
 TEST_F(EditHistory, StepBackAndForwardRestoreEveryByteIncludingUnusedSlots) {
     test::install(editor, richTemplate());
     test::change(editor, [](TRmg& t) {
-        ConnectionRecord& c = t.connections[0];
-        c.passageCount = 1;
-        c.passages[5].guard = 123456;
+        t.connections[0].passageCount = 1;
+        t.connections[0].passages[5].guard = 123456;
     });
-    const TRmg changed = editor.document().rmg();
-
-    editor.document().stepBack();
-    EXPECT_EQ(editor.document().rmg(), richTemplate());
-    EXPECT_EQ(encodeProject(editor.document().rmg()), encodeProject(richTemplate()));
-    editor.document().stepForward();
-    EXPECT_EQ(editor.document().rmg(), changed);
-    EXPECT_EQ(editor.document().rmg().connections[0].passages[5].guard, 123456);
+    const TRmg changed = doc().rmg();
+    back();
+    EXPECT_EQ(doc().rmg(), richTemplate());
+    EXPECT_EQ(encodeProject(doc().rmg()), encodeProject(richTemplate()));
+    forward();
+    EXPECT_EQ(doc().rmg(), changed);
+    EXPECT_EQ(doc().rmg().connections[0].passages[5].guard, 123456);
 }
 
 TEST_F(EditHistory, StepsRenewCaptionAndScrollBarsButNotViewOrTool) {
@@ -165,29 +175,27 @@ TEST_F(EditHistory, StepsRenewCaptionAndScrollBarsButNotViewOrTool) {
     editor.setTool(kMoveTool);
     const int captions = view.captions;
     const int redraws = view.redraws;
-    editor.document().stepBack();
-    editor.document().stepBack();
-    EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Unnamed template");
+    back(2);
+    EXPECT_EQ(doc().caption(), kUnnamedCaption);
     EXPECT_GT(view.captions, captions);
     EXPECT_GT(view.redraws, redraws);
     EXPECT_EQ(editor.viewController().hBar().min, 0); // no zones left
     EXPECT_EQ(editor.viewController().state().zoomLevel, 5);
     EXPECT_EQ(editor.tool(), kMoveTool);
-    editor.document().stepForward();
-    EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Second");
-    editor.document().stepForward();
+    forward();
+    EXPECT_EQ(doc().caption(), "Редактор шаблонов - Second");
+    forward();
     EXPECT_EQ(editor.viewController().hBar().min, -4);
     EXPECT_EQ(editor.tool(), kMoveTool);
 }
 
 TEST_F(EditHistory, TemplateSettingsOkWithoutChangesCountsAsAChange) {
-    renameThroughDialog(editor.document().rmg().name);
-    EXPECT_EQ(editor.document().history().position(), 1);
-    EXPECT_TRUE(editor.document().canStepBack());
-    EXPECT_EQ(editor.document().rmg(), makeNewTemplate());
-    // Cancel records nothing.
-    editTemplateSettings(editor);
-    EXPECT_EQ(editor.document().history().position(), 1);
+    renameThroughDialog(doc().rmg().name);
+    EXPECT_EQ(doc().history().position(), 1);
+    EXPECT_TRUE(doc().canStepBack());
+    EXPECT_EQ(doc().rmg(), makeNewTemplate());
+    editTemplateSettings(editor); // Cancel records nothing.
+    EXPECT_EQ(doc().history().position(), 1);
 }
 
 TEST_F(EditHistory, SavingDoesNotClearTheModifiedState) {
@@ -212,12 +220,12 @@ TEST_F(EditHistory, CloseRequestAnswers) {
     // Yes runs the save; a cancelled save keeps the window open, as Cancel would.
     EXPECT_FALSE(closeRequest(session));
     EXPECT_EQ(services.saveFilters.size(), 1u);
-    EXPECT_EQ(editor.document().history().position(), 1);
+    EXPECT_EQ(doc().history().position(), 1);
     // A save that wrote: the window closes, and right after a save nothing is asked.
     services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("saved.tpz"));
     EXPECT_TRUE(closeRequest(session));
-    EXPECT_FALSE(editor.document().modified());
+    EXPECT_FALSE(doc().modified());
     const size_t asked = services.messages.size();
     EXPECT_TRUE(closeRequest(session));
     EXPECT_EQ(services.messages.size(), asked);
@@ -226,63 +234,53 @@ TEST_F(EditHistory, CloseRequestAnswers) {
 TEST_F(EditHistory, NewTemplateResetsTemplateViewToolsAndHistory) {
     renameThroughDialog("Work");
     addZone(5);
-    editor.document().stepBack();
+    back();
     editor.viewController().setZoomLevel(0);
     editor.viewController().setOrigin(-3, 4);
     editor.setTool(kCopyTool);
 
-    // Cancel: nothing changes.
-    services.messageAnswers.push_back(MessageResult::Cancel);
-    newTemplate(session);
-    EXPECT_EQ(editor.document().rmg().name, "Work");
+    newTemplateAnswering(MessageResult::Cancel); // nothing changes
+    EXPECT_EQ(doc().rmg().name, "Work");
     EXPECT_EQ(editor.tool(), kCopyTool);
     EXPECT_EQ(editor.viewController().state().zoomLevel, 0);
 
     // Yes with a cancelled save dialog stops as Cancel does.
-    services.messageAnswers.push_back(MessageResult::Yes);
-    newTemplate(session);
+    newTemplateAnswering(MessageResult::Yes);
     EXPECT_EQ(services.saveFilters.size(), 1u);
-    EXPECT_EQ(editor.document().rmg().name, "Work");
+    EXPECT_EQ(doc().rmg().name, "Work");
     EXPECT_EQ(editor.tool(), kNoTool); // the save put the tool up
 
-    // No: the new template.
-    services.messageAnswers.push_back(MessageResult::No);
-    newTemplate(session);
-    EXPECT_EQ(editor.document().rmg(), makeNewTemplate());
+    newTemplateAnswering(MessageResult::No);
+    EXPECT_EQ(doc().rmg(), makeNewTemplate());
     EXPECT_EQ(editor.viewController().state(), ViewState{});
     EXPECT_EQ(editor.viewController().state().zoomLevel, 2);
     EXPECT_TRUE(editor.viewController().zoomInEnabled());
     EXPECT_TRUE(editor.viewController().zoomOutEnabled());
     EXPECT_EQ(editor.tool(), kNoTool);
-    EXPECT_EQ(editor.document().history().length(), 0u);
-    EXPECT_FALSE(editor.document().canStepBack());
-    EXPECT_FALSE(editor.document().canStepForward());
-    EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Unnamed template");
+    EXPECT_EQ(steps(), (Steps{0, 0, false, false, false}));
+    EXPECT_EQ(doc().caption(), kUnnamedCaption);
 
-    // Unmodified: no question at all.
-    newTemplate(session);
+    newTemplate(session); // unmodified: no question at all
     EXPECT_EQ(services.messages.size(), 3u);
 }
 
 TEST_F(EditHistory, NewTemplateNoDiscardsWithoutSaving) {
     addZone(0);
-    services.messageAnswers.push_back(MessageResult::No);
-    newTemplate(session);
+    newTemplateAnswering(MessageResult::No);
     EXPECT_TRUE(services.saveFilters.empty());
-    EXPECT_TRUE(editor.document().rmg().zones.empty());
-    EXPECT_FALSE(editor.document().modified());
+    EXPECT_TRUE(doc().rmg().zones.empty());
+    EXPECT_FALSE(doc().modified());
 }
 
 TEST_F(EditHistory, NewTemplateYesSavesTheOldTemplate) {
     test::ScratchDir dir;
     renameThroughDialog("Keep me");
-    services.messageAnswers.push_back(MessageResult::Yes);
     services.saveAnswers.push_back(dir.file("kept"));
-    newTemplate(session);
+    newTemplateAnswering(MessageResult::Yes);
     TRmg kept = makeNewTemplate();
     kept.name = "Keep me";
     EXPECT_EQ(test::slurp(dir.file("kept.tpz")), encodeProject(kept));
-    EXPECT_EQ(editor.document().rmg(), makeNewTemplate());
+    EXPECT_EQ(doc().rmg(), makeNewTemplate());
 }
 
 // The history object alone refuses steps it cannot take instead of reading
@@ -293,22 +291,15 @@ TEST(HistoryObject, ImpossibleStepsChangeNothing) {
     current.name = "Now";
     EXPECT_EQ(&h.stepBack(current), &current);
     EXPECT_EQ(&h.stepForward(current), &current);
-    EXPECT_EQ(h.position(), 0);
-    EXPECT_EQ(h.length(), 0u);
-
+    EXPECT_EQ(stepsOf(h), (Steps{0, 0, false, false, false}));
     h.push(current);
     EXPECT_EQ(&h.stepForward(current), &current);
-    EXPECT_EQ(h.position(), 1);
+    EXPECT_EQ(stepsOf(h), (Steps{1, 1, true, false, true}));
     EXPECT_EQ(h.stepBack(current).name, "Now");
-    EXPECT_EQ(h.position(), 0);
     EXPECT_EQ(&h.stepBack(current), &current);
-    EXPECT_EQ(h.position(), 0);
-    EXPECT_TRUE(h.canStepForward());
-
+    EXPECT_EQ(stepsOf(h), (Steps{0, 2, false, true, false}));
     h.clear();
-    EXPECT_EQ(h.length(), 0u);
-    EXPECT_FALSE(h.canStepBack());
-    EXPECT_FALSE(h.canStepForward());
+    EXPECT_EQ(stepsOf(h), (Steps{0, 0, false, false, false}));
 }
 
 // Each step stores anew only the chunks of records that changed, wherever in

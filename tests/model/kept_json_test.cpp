@@ -58,11 +58,7 @@ TEST(KeptJson, TextReadsBackTheSameTemplateCellsInTheirOrder) {
 }
 
 TEST(KeptJson, WhatTheKeptCellsCannotHoldIsRefusedByItsKey) {
-    struct Case {
-        const char* json;
-        const char* message;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {R"({"extended": []})", "extended: ожидается объект"},
         {R"({"extended": {"colour": 1}})", "extended.colour: неизвестный ключ"},
         {R"({"extended": {"cells": {"A": 1}}})", "extended.cells.A: ожидается строка или объект"},
@@ -86,10 +82,10 @@ TEST(KeptJson, WhatTheKeptCellsCannotHoldIsRefusedByItsKey) {
              "passages": [{}, {"extended": {"row": 4294967296}}]}]})",
          "connections[0].passages[1].extended.row: число вне 32-битного диапазона"},
     };
-    for (const Case& c : cases) {
-        const auto r = templateFromJsonText(c.json);
-        ASSERT_TRUE(std::holds_alternative<TemplateJsonError>(r)) << c.json;
-        EXPECT_EQ(std::get<TemplateJsonError>(r).message, c.message);
+    for (const auto& [json, message] : cases) {
+        const auto r = templateFromJsonText(json);
+        ASSERT_TRUE(std::holds_alternative<TemplateJsonError>(r)) << json;
+        EXPECT_EQ(std::get<TemplateJsonError>(r).message, message);
     }
 }
 

@@ -1,4 +1,3 @@
-#include "model/record_io.h"
 #include "model/template_json.h"
 #include "support/model_samples.h"
 
@@ -9,32 +8,17 @@ namespace zw {
 namespace {
 
 // Every field of every record, each set apart from its default, comes back
-// from the record's byte image and from its JSON form: a field missing from a
-// record's field table would come back as its default.
-TEST(RecordFields, EveryFieldSurvivesTheImageAndTheJsonForm) {
+// from the record's JSON form: a field missing from a record's field table
+// would come back as its default. (The byte image of the same records comes
+// back whole in ProjectFile.SaveAndLoadGiveIdenticalRecordsAndBytes.)
+TEST(RecordFields, EveryFieldSurvivesTheJsonForm) {
     const TRmg t = test::richTemplate();
-    for (const ZoneRecord& z : t.zones) {
-        std::string image;
-        appendZone(image, z);
-        ASSERT_EQ(image.size(), kZoneRecordBytes);
-        EXPECT_EQ(readZone(reinterpret_cast<const uint8_t*>(image.data())), z);
+    for (const ZoneRecord& z : t.zones)
         EXPECT_EQ(std::get<ZoneRecord>(zoneFromJson(nlohmann::json(zoneToJson(z)), "")), z);
-    }
-    for (const ConnectionRecord& c : t.connections) {
-        std::string image;
-        appendConnection(image, c);
-        ASSERT_EQ(image.size(), kConnectionRecordBytes);
-        EXPECT_EQ(readConnection(reinterpret_cast<const uint8_t*>(image.data())), c);
+    for (const ConnectionRecord& c : t.connections)
         EXPECT_EQ(std::get<ConnectionRecord>(
                       connectionFromJson(nlohmann::json(connectionToJson(c)), "", t.zones.size())),
                   c);
-    }
-    std::string image;
-    appendTemplateHeader(image, t.header);
-    appendPlayerKinds(image, t.kinds);
-    const auto* bytes = reinterpret_cast<const uint8_t*>(image.data());
-    EXPECT_EQ(readTemplateHeader(bytes), t.header);
-    EXPECT_EQ(readPlayerKinds(bytes + kTemplateHeaderBytes), t.kinds);
     EXPECT_EQ(std::get<TRmg>(templateFromJson(nlohmann::json(templateToJson(t)))), t);
 }
 

@@ -1,4 +1,5 @@
 #include "model/records.h"
+#include "support/group_samples.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -7,18 +8,8 @@ namespace zw {
 namespace {
 
 TEST(Records, RemoveZoneRenumbersAndDropsConnections) {
-    TRmg t;
-    for (int i = 0; i < 4; ++i)
-        t.appendZone(makeDefaultZone());
-    auto conn = [](int a, int b) {
-        ConnectionRecord c = makeDefaultConnection();
-        c.zoneA = a;
-        c.zoneB = b;
-        return c;
-    };
-    t.appendConnection(conn(0, 1));
-    t.appendConnection(conn(2, 3));
-    t.appendConnection(conn(1, 2));
+    const ZoneRecord z = makeDefaultZone();
+    TRmg t = test::templateOf({z, z, z, z}, {{0, 1}, {2, 3}, {1, 2}});
     t.removeZone(1);
     ASSERT_EQ(t.zones.size(), 3u);
     ASSERT_EQ(t.connections.size(), 1u);
@@ -33,11 +24,7 @@ TEST(Records, RemoveZoneRenumbersAndDropsConnections) {
 }
 
 TEST(Records, FindConnectionEitherOrder) {
-    TRmg t;
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = 2;
-    c.zoneB = 4;
-    t.appendConnection(c);
+    const TRmg t = test::templateOf({}, {{2, 4}});
     EXPECT_EQ(t.findConnection(4, 2), 0);
     EXPECT_EQ(t.findConnection(2, 4), 0);
     EXPECT_FALSE(t.findConnection(2, 3).has_value());

@@ -15,97 +15,43 @@ namespace {
 constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
 constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 
-struct Int32Case {
-    const char* text;
-    IntegerSyntax syntax;
-    std::optional<int32_t> value;
-};
-
 // What a field, a table cell, and a file name or list read as a 32-bit number.
 TEST(IntegerText, EachSyntaxReadsItsOwnFormWithinThe32BitRange) {
-    const Int32Case cases[] = {
+    struct Case {
+        IntegerSyntax syntax;
+        std::vector<std::pair<const char*, int32_t>> read;
+        std::vector<const char*> refused;
+    };
+    // clang-format off
+    const Case cases[] = {
         // Typed into a field: spaces around, a sign, decimal digits.
-        {"0", kTypedNumber, 0},
-        {"-17", kTypedNumber, -17},
-        {"+5", kTypedNumber, 5},
-        {"  42 ", kTypedNumber, 42},
-        {"007", kTypedNumber, 7},
-        {"2147483647", kTypedNumber, kInt32Max},
-        {"-2147483648", kTypedNumber, kInt32Min},
-        {"2147483648", kTypedNumber, std::nullopt},
-        {"-2147483649", kTypedNumber, std::nullopt},
-        {"99999999999999999999999999", kTypedNumber, std::nullopt},
-        {"", kTypedNumber, std::nullopt},
-        {" ", kTypedNumber, std::nullopt},
-        {"-", kTypedNumber, std::nullopt},
-        {"+", kTypedNumber, std::nullopt},
-        {"1 2", kTypedNumber, std::nullopt},
-        {"12a", kTypedNumber, std::nullopt},
-        {"a12", kTypedNumber, std::nullopt},
-        {"0x10", kTypedNumber, std::nullopt},
-        {"$10", kTypedNumber, std::nullopt},
-        {"1.5", kTypedNumber, std::nullopt},
-        {"--1", kTypedNumber, std::nullopt},
-        {"- 1", kTypedNumber, std::nullopt},
+        {kTypedNumber,
+         {{"0", 0}, {"-17", -17}, {"+5", 5}, {"  42 ", 42}, {"007", 7}, {"2147483647", kInt32Max},
+          {"-2147483648", kInt32Min}},
+         {"2147483648", "-2147483649", "99999999999999999999999999", "", " ", "-", "+", "1 2",
+          "12a", "a12", "0x10", "$10", "1.5", "--1", "- 1"}},
         // A table cell: spaces before, a sign, decimal or hexadecimal behind
         // "$", "x", "X", "0x" or "0X"; nothing after.
-        {"12", kTableNumber, 12},
-        {"   12", kTableNumber, 12},
-        {"+12", kTableNumber, 12},
-        {"-12", kTableNumber, -12},
-        {"007", kTableNumber, 7},
-        {"$1F", kTableNumber, 31},
-        {"x1f", kTableNumber, 31},
-        {"X1F", kTableNumber, 31},
-        {"0x1F", kTableNumber, 31},
-        {"0X1f", kTableNumber, 31},
-        {"-$10", kTableNumber, -16},
-        {" +0x10", kTableNumber, 16},
-        {"0", kTableNumber, 0},
-        {"0000000000000000000000000042", kTableNumber, 42},
-        {"2147483647", kTableNumber, kInt32Max},
-        {"2147483648", kTableNumber, std::nullopt},
-        {"-2147483648", kTableNumber, kInt32Min},
-        {"-2147483649", kTableNumber, std::nullopt},
-        {"$7FFFFFFF", kTableNumber, kInt32Max},
-        {"$80000000", kTableNumber, std::nullopt},
-        {"-$80000000", kTableNumber, kInt32Min},
-        {"$FFFFFFFF", kTableNumber, std::nullopt},
-        {"99999999999999999999999999999", kTableNumber, std::nullopt},
-        {"$FFFFFFFFFFFFFFFFFFFFFFFFF", kTableNumber, std::nullopt},
-        {"", kTableNumber, std::nullopt},
-        {" ", kTableNumber, std::nullopt},
-        {"-", kTableNumber, std::nullopt},
-        {"+", kTableNumber, std::nullopt},
-        {"$", kTableNumber, std::nullopt},
-        {"x", kTableNumber, std::nullopt},
-        {"0x", kTableNumber, std::nullopt},
-        {"12 ", kTableNumber, std::nullopt},
-        {"1 2", kTableNumber, std::nullopt},
-        {"- 5", kTableNumber, std::nullopt},
-        {"\t12", kTableNumber, std::nullopt},
-        {"1e3", kTableNumber, std::nullopt},
-        {"0x1G", kTableNumber, std::nullopt},
-        {"12a", kTableNumber, std::nullopt},
-        {"$-1", kTableNumber, std::nullopt},
-        {"$+1", kTableNumber, std::nullopt},
-        {"--1", kTableNumber, std::nullopt},
-        {"0b1", kTableNumber, std::nullopt},
-        {"1.0", kTableNumber, std::nullopt},
+        {kTableNumber,
+         {{"12", 12}, {"   12", 12}, {"+12", 12}, {"-12", -12}, {"007", 7}, {"$1F", 31},
+          {"x1f", 31}, {"X1F", 31}, {"0x1F", 31}, {"0X1f", 31}, {"-$10", -16}, {" +0x10", 16},
+          {"0", 0}, {"0000000000000000000000000042", 42}, {"2147483647", kInt32Max},
+          {"-2147483648", kInt32Min}, {"$7FFFFFFF", kInt32Max}, {"-$80000000", kInt32Min}},
+         {"2147483648", "-2147483649", "$80000000", "$FFFFFFFF", "99999999999999999999999999999",
+          "$FFFFFFFFFFFFFFFFFFFFFFFFF", "", " ", "-", "+", "$", "x", "0x", "12 ", "1 2", "- 5",
+          "\t12", "1e3", "0x1G", "12a", "$-1", "$+1", "--1", "0b1", "1.0"}},
         // Digits only.
-        {"4242", kDigitsOnly, 4242},
-        {"007", kDigitsOnly, 7},
-        {"-5", kDigitsOnly, std::nullopt},
-        {"+5", kDigitsOnly, std::nullopt},
-        {" 5", kDigitsOnly, std::nullopt},
-        {"5 ", kDigitsOnly, std::nullopt},
-        {"$1F", kDigitsOnly, std::nullopt},
-        {"", kDigitsOnly, std::nullopt},
-    };
-    for (const Int32Case& c : cases)
-        EXPECT_EQ(parseInt32(c.text, c.syntax), c.value)
-            << '"' << c.text << "\" spaces " << c.syntax.leadingSpaces << c.syntax.trailingSpaces
-            << " sign " << c.syntax.sign << " hex " << c.syntax.hexPrefixes;
+        {kDigitsOnly, {{"4242", 4242}, {"007", 7}}, {"-5", "+5", " 5", "5 ", "$1F", ""}}};
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "spaces " << c.syntax.leadingSpaces << c.syntax.trailingSpaces << " sign "
+                     << c.syntax.sign << " hex " << c.syntax.hexPrefixes);
+        for (const auto& [text, value] : c.read)
+            EXPECT_EQ(parseInt32(text, c.syntax), value) << '"' << text << '"';
+        for (const char* text : c.refused)
+            EXPECT_EQ(parseInt32(text, c.syntax), std::nullopt) << '"' << text << '"';
+    }
 }
 
 // Beyond 64 bits a number reads as the nearer bound: still a number, and too big.
@@ -127,24 +73,20 @@ TEST(Utf8Text, DecodesWellFormedCharactersAndStepsOverEveryOtherByte) {
         std::string bytes;
         std::vector<int32_t> decoded;
     };
+    // clang-format off
     const Case cases[] = {
-        {"A", {0x41}},
-        {"\xD0\x96", {0x416}},                          // Ж
-        {"\xE2\x82\xAC", {0x20AC}},                     // €
-        {"\xF0\x9F\x98\x80", {0x1F600}},                // beyond the basic plane
-        {"\xF4\x8F\xBF\xBF", {0x10FFFF}},               // the last code point
-        {"\xC0\x80", {-1, -1}},                         // overlong
-        {"\xC1\xBF", {-1, -1}},                         // overlong
-        {"\xE0\x80\x80", {-1, -1, -1}},                 // overlong
-        {"\xF0\x80\x80\x80", {-1, -1, -1, -1}},         // overlong
-        {"\xED\xA0\x80", {-1, -1, -1}},                 // a surrogate
-        {"\xF4\x90\x80\x80", {-1, -1, -1, -1}},         // beyond U+10FFFF
-        {"\xF8\x88\x80\x80\x80", {-1, -1, -1, -1, -1}}, // no lead byte
-        {"\xD0", {-1}},                                 // cut off
-        {"\xE2\x82", {-1, -1}},                         // cut off
-        {"\xD0\x41", {-1, 0x41}},                       // no continuation
-        {"\x80\xFF", {-1, -1}},                         // stray bytes
-    };
+        // Ж, €, beyond the basic plane, the last code point.
+        {"A\xD0\x96\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+         {0x41, 0x416, 0x20AC, 0x1F600, 0x10FFFF}},
+        // Overlong forms.
+        {"\xC0\x80", {-1, -1}}, {"\xC1\xBF", {-1, -1}}, {"\xE0\x80\x80", {-1, -1, -1}},
+        {"\xF0\x80\x80\x80", {-1, -1, -1, -1}},
+        // A surrogate, beyond U+10FFFF, no lead byte.
+        {"\xED\xA0\x80", {-1, -1, -1}}, {"\xF4\x90\x80\x80", {-1, -1, -1, -1}},
+        {"\xF8\x88\x80\x80\x80", {-1, -1, -1, -1, -1}},
+        // Cut off, no continuation, stray bytes.
+        {"\xD0", {-1}}, {"\xE2\x82", {-1, -1}}, {"\xD0\x41", {-1, 0x41}}, {"\x80\xFF", {-1, -1}}};
+    // clang-format on
     for (const Case& c : cases) {
         std::vector<int32_t> decoded;
         for (size_t i = 0; i < c.bytes.size();) {
@@ -164,33 +106,25 @@ TEST(FileExtension, AppendedUnlessThePathEndsWithItInAnyCase) {
         std::string_view extension;
         const char* result;
     };
+    const std::string_view tpz = kProjectExtension;
+    // clang-format off
     const Case cases[] = {
-        {"Template.TPZ", kProjectExtension, "Template.TPZ"},
-        {"Template.tPz", kProjectExtension, "Template.tPz"},
-        {"Template", kProjectExtension, "Template.tpz"},
-        {"map.txt", kProjectExtension, "map.txt.tpz"},
-        {"map.", kProjectExtension, "map..tpz"},
-        {"map.tpzx", kProjectExtension, "map.tpzx.tpz"},
-        {"/home/me/maps.v2/plan", kProjectExtension, "/home/me/maps.v2/plan.tpz"},
-        {"C:\\maps.v2\\plan", kProjectExtension, "C:\\maps.v2\\plan.tpz"},
-        {"/home/me/maps.v2/plan.tpz", kProjectExtension, "/home/me/maps.v2/plan.tpz"},
+        {"Template.TPZ", tpz, "Template.TPZ"}, {"Template.tPz", tpz, "Template.tPz"},
+        {"Template", tpz, "Template.tpz"}, {"map.txt", tpz, "map.txt.tpz"},
+        {"map.", tpz, "map..tpz"}, {"map.tpzx", tpz, "map.tpzx.tpz"},
+        {"/home/me/maps.v2/plan", tpz, "/home/me/maps.v2/plan.tpz"},
+        {"C:\\maps.v2\\plan", tpz, "C:\\maps.v2\\plan.tpz"},
+        {"/home/me/maps.v2/plan.tpz", tpz, "/home/me/maps.v2/plan.tpz"},
         // Only A to Z are lowered: a Cyrillic look-alike is another extension.
-        {"карта.ТРZ", kProjectExtension, "карта.ТРZ.tpz"},
-        {"/d/rmg", ".txt", "/d/rmg.txt"},
-        {"/d/rmg.txt", ".txt", "/d/rmg.txt"},
-        {"/d/rmg.TXT", ".txt", "/d/rmg.TXT"},
-        {"/d/rmg.tXt", ".txt", "/d/rmg.tXt"},
-        {"/d/rmg.dat", ".txt", "/d/rmg.dat.txt"},
-        {"/d/rmg.txt.bak", ".txt", "/d/rmg.txt.bak.txt"},
-        {"/d.txt/rmg", ".txt", "/d.txt/rmg.txt"},
-        {"C:\\d.txt\\rmg", ".txt", "C:\\d.txt\\rmg.txt"},
-        {"rmg.", ".txt", "rmg..txt"},
+        {"карта.ТРZ", tpz, "карта.ТРZ.tpz"}, {"/d/rmg", ".txt", "/d/rmg.txt"},
+        {"/d/rmg.txt", ".txt", "/d/rmg.txt"}, {"/d/rmg.TXT", ".txt", "/d/rmg.TXT"},
+        {"/d/rmg.tXt", ".txt", "/d/rmg.tXt"}, {"/d/rmg.dat", ".txt", "/d/rmg.dat.txt"},
+        {"/d/rmg.txt.bak", ".txt", "/d/rmg.txt.bak.txt"}, {"/d.txt/rmg", ".txt", "/d.txt/rmg.txt"},
+        {"C:\\d.txt\\rmg", ".txt", "C:\\d.txt\\rmg.txt"}, {"rmg.", ".txt", "rmg..txt"},
         // A drive letter's colon: the name after it is what counts.
-        {"C:rmg", ".txt", "C:rmg.txt"},
-        {"C:rmg.TXT", ".txt", "C:rmg.TXT"},
-        {"C:.txt", ".txt", "C:.txt"},
-        {"/maps/a.txt:b", ".txt", "/maps/a.txt:b.txt"},
-    };
+        {"C:rmg", ".txt", "C:rmg.txt"}, {"C:rmg.TXT", ".txt", "C:rmg.TXT"},
+        {"C:.txt", ".txt", "C:.txt"}, {"/maps/a.txt:b", ".txt", "/maps/a.txt:b.txt"}};
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(withExtension(c.path, c.extension), c.result) << c.path;
 }

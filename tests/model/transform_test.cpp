@@ -40,30 +40,20 @@ std::string refusalOf(const EditResult& r) {
     return refusal ? refusal->message : "(not refused)";
 }
 
-// ---- The placement rule ----
-
 TEST(PlacementRule, OnOrNextToIsChebyshevDistanceOne) {
     const TRmg t = templateOf({zoneAt(0, 0), zoneAt(INT32_MAX, INT32_MIN)});
     const NodeIndex index(t);
-    struct Case {
-        int64_t x, y;
-        bool taken;
-    } cases[] = {{0, 0, true},
-                 {1, 1, true},
-                 {-1, 1, true},
-                 {2, 0, false},
-                 {2, 2, false},
-                 {INT32_MAX - 1, int64_t{INT32_MIN} + 1, true},
-                 {int64_t{INT32_MAX} + 1, INT32_MIN, true},
-                 {INT32_MAX - 2, INT32_MIN, false}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(nodeTaken(t, c.x, c.y), c.taken) << c.x << "," << c.y;
-        EXPECT_EQ(index.touches(c.x, c.y), c.taken) << c.x << "," << c.y;
+    // clang-format off
+    const std::tuple<int64_t, int64_t, bool> cases[] = {{0, 0, true}, {1, 1, true}, {-1, 1, true},
+        {2, 0, false}, {2, 2, false}, {INT32_MAX - 1, int64_t{INT32_MIN} + 1, true},
+        {int64_t{INT32_MAX} + 1, INT32_MIN, true}, {INT32_MAX - 2, INT32_MIN, false}};
+    // clang-format on
+    for (const auto& [x, y, taken] : cases) {
+        EXPECT_EQ(nodeTaken(t, x, y), taken) << x << "," << y;
+        EXPECT_EQ(index.touches(x, y), taken) << x << "," << y;
     }
     EXPECT_FALSE(nodeTaken(t, 1, 1, 0)); // the moved zone itself is left out
 }
-
-// ---- Symmetry ----
 
 // Three zones over the extent x -3..0 (even width, negative: the centre is
 // floor(-1.5) = -2) and y -2..2 (odd height, centre 0), and one unselected
@@ -85,23 +75,18 @@ TEST(Symmetry, ExtentCentreRoundsDownForNegativeCoordinates) {
 }
 
 TEST(Symmetry, EachTransformInPlace) {
-    struct Case {
-        Symmetry s;
-        std::vector<Node> expected; // zones 1..3; zone 4 stays at (20, 20)
-    } cases[] = {
-        {Symmetry::MirrorLeftRight, {{0, -1}, {-3, 2}, {-2, -2}}},
-        {Symmetry::MirrorTopBottom, {{-3, 1}, {0, -2}, {-1, 2}}},
-        {Symmetry::Rotate180, {{0, 1}, {-3, -2}, {-2, 2}}},
-        {Symmetry::Rotate90, {{-1, -1}, {-4, 2}, {0, 1}}},
-        {Symmetry::Rotate270, {{-3, 1}, {0, -2}, {-4, -1}}},
-    };
+    // Zones 1..3 land here; zone 4 stays at (20, 20).
+    const std::pair<Symmetry, std::vector<Node>> cases[] = {
+        {Symmetry::MirrorLeftRight, {{0, -1}, {-3, 2}, {-2, -2}, {20, 20}}},
+        {Symmetry::MirrorTopBottom, {{-3, 1}, {0, -2}, {-1, 2}, {20, 20}}},
+        {Symmetry::Rotate180, {{0, 1}, {-3, -2}, {-2, 2}, {20, 20}}},
+        {Symmetry::Rotate90, {{-1, -1}, {-4, 2}, {0, 1}, {20, 20}}},
+        {Symmetry::Rotate270, {{-3, 1}, {0, -2}, {-4, -1}, {20, 20}}}};
     const TRmg t = symmetrySample();
-    for (const Case& c : cases) {
-        const std::vector<int32_t> sel = {2, 0, 1, 0}; // any order, repeats count once
-        const TRmg out = changed(transformZones(t, sel, c.s));
-        std::vector<Node> expected = c.expected;
-        expected.push_back({20, 20});
-        EXPECT_EQ(nodesOf(out), expected) << static_cast<int>(c.s);
+    const std::vector<int32_t> sel = {2, 0, 1, 0}; // any order, repeats count once
+    for (const auto& [symmetry, expected] : cases) {
+        const TRmg out = changed(transformZones(t, sel, symmetry));
+        EXPECT_EQ(nodesOf(out), expected) << static_cast<int>(symmetry);
         // Only the positions change: numbers, records and connections stay.
         TRmg back = out;
         for (size_t k = 0; k < t.zones.size(); ++k) {
@@ -122,32 +107,20 @@ TEST(Symmetry, RefusedWhenAZoneWouldLandNextToAnUnselectedOne) {
               "Нет локации с номером 6.");
 }
 
-// ---- Move ----
-
 TEST(GroupMove, MovesTogetherOrNotAtAll) {
     // Zones 1 and 2 selected; zone 3 stands two columns right of zone 2.
     const TRmg t = templateOf({zoneAt(0, 0), zoneAt(2, 0), zoneAt(4, 0)});
     const std::vector<int32_t> sel = {0, 1};
-    struct Case {
-        int64_t dx, dy;
-        bool refused;
-    } cases[] = {
-        {-1, 0, false},               // over its own old nodes
-        {0, 2, false},  {1, 0, true}, // zone 2 next to zone 3
-        {0, 1, false},  {1, 1, true}, // zone 2 diagonally next to zone 3
-        {0, 0, false},
-    };
-    for (const Case& c : cases) {
-        const EditResult r = moveZones(t, sel, c.dx, c.dy);
-        if (c.refused) {
-            EXPECT_EQ(refusalOf(r), kNodeTakenMessage) << c.dx << "," << c.dy;
-            continue;
-        }
-        const std::vector<Node> expected = {
-            {static_cast<int32_t>(c.dx), static_cast<int32_t>(c.dy)},
-            {static_cast<int32_t>(2 + c.dx), static_cast<int32_t>(c.dy)},
-            {4, 0}};
-        EXPECT_EQ(nodesOf(changed(r)), expected) << c.dx << "," << c.dy;
+    // Over its own old nodes; zone 2 next to zone 3, and diagonally next to it.
+    const std::tuple<int32_t, int32_t, bool> cases[] = {
+        {-1, 0, false}, {0, 2, false}, {1, 0, true}, {0, 1, false}, {1, 1, true}, {0, 0, false}};
+    for (const auto& [dx, dy, refused] : cases) {
+        const EditResult r = moveZones(t, sel, dx, dy);
+        if (refused)
+            EXPECT_EQ(refusalOf(r), kNodeTakenMessage) << dx << "," << dy;
+        else
+            EXPECT_EQ(nodesOf(changed(r)), (std::vector<Node>{{dx, dy}, {2 + dx, dy}, {4, 0}}))
+                << dx << "," << dy;
     }
 }
 
@@ -159,8 +132,6 @@ TEST(GroupMove, RefusedOffTheGrid) {
         EXPECT_EQ(refusalOf(moveZones(t, sel, dx, 0)), kOffGridMessage) << zone << " " << dx;
     }
 }
-
-// ---- Delete ----
 
 TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
     // Five zones; connections 1-2, 1-3, 3-5, 4-5, 5-1 (numbers). Deleting 2 and 4.
@@ -174,10 +145,8 @@ TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
               "переходы (2)?");
     const TRmg out = changed(deleteZones(t, sel));
     EXPECT_EQ(nodesOf(out), (std::vector<Node>{{0, 0}, {4, 0}, {8, 0}}));
-    ASSERT_EQ(out.connections.size(), 3u);
-    EXPECT_EQ(out.connections[0], joining(0, 1));
-    EXPECT_EQ(out.connections[1], joining(1, 2));
-    EXPECT_EQ(out.connections[2], joining(2, 0));
+    EXPECT_EQ(out.connections,
+              (std::vector<ConnectionRecord>{joining(0, 1), joining(1, 2), joining(2, 0)}));
     // The same as removing the zones one by one from the highest, also for a
     // connection that points past the zones.
     TRmg damaged = t;
@@ -188,8 +157,6 @@ TEST(GroupDelete, RemovesZonesWithTheirConnectionsAndRenumbers) {
     EXPECT_EQ(changed(deleteZones(damaged, sel)), oneByOne);
     EXPECT_EQ(oneByOne.connections.back(), joining(0, 5));
 }
-
-// ---- Duplicate for players ----
 
 // Player 1's start zone, a treasure zone of player 1 and a neutral junction,
 // selected; player 3's start zone and player 2's zone are not.
@@ -205,49 +172,36 @@ TEST(Duplicate, CopiesAppendedWithOwnersMappedAndConnectionsRepointed) {
     owners[1] = 2;
     owners[2] = 1;
     const std::vector<int32_t> sel = {2, 0, 1};
-    const TRmg out = changed(duplicateZones(t, sel, Symmetry::MirrorLeftRight, owners));
-
-    ASSERT_EQ(out.zones.size(), 8u);
-    EXPECT_EQ(std::vector<ZoneRecord>(out.zones.begin(), out.zones.begin() + 5), t.zones);
-    struct Copy {
-        size_t original;
-        Node node;
-        int32_t owner;
-    } copies[] = {{0, {6, 0}, 2}, {1, {4, 4}, 2}, {2, {6, 8}, 0}};
+    // Zones 1..3 copied to these nodes with these owners; the copy of 3-2 keeps its orientation.
+    TRmg expected = t;
+    const std::tuple<int32_t, int32_t, int32_t> copies[] = {{6, 0, 2}, {4, 4, 2}, {6, 8, 0}};
     for (size_t i = 0; i < 3; ++i) {
-        ZoneRecord expected = t.zones[copies[i].original];
-        expected.gridX = copies[i].node.x;
-        expected.gridY = copies[i].node.y;
-        expected.owner = copies[i].owner;
-        EXPECT_EQ(out.zones[5 + i], expected) << i;
+        expected.appendZone(t.zones[i]);
+        std::tie(expected.zones.back().gridX, expected.zones.back().gridY,
+                 expected.zones.back().owner) = copies[i];
     }
-    ASSERT_EQ(out.connections.size(), 6u);
-    EXPECT_EQ(std::vector<ConnectionRecord>(out.connections.begin(), out.connections.begin() + 4),
-              t.connections);
-    EXPECT_EQ(out.connections[4], joining(5, 6));
-    EXPECT_EQ(out.connections[5], joining(7, 6)); // keeps its orientation
+    expected.appendConnection(joining(5, 6));
+    expected.appendConnection(joining(7, 6));
+    EXPECT_EQ(changed(duplicateZones(t, sel, Symmetry::MirrorLeftRight, owners)), expected);
 }
 
 TEST(Duplicate, EachTransformTurnsAboutTheNodeBeyondTheBottomRightCorner) {
     // The extent x -3..0, y -2..2 of symmetrySample() has its pivot at (1, 3):
     // every copy lies at least two columns right of it or two rows below it.
-    struct Case {
-        Symmetry s;
-        std::vector<Node> copies; // of zones 1..3
-    } cases[] = {
+    // The copies of zones 1..3.
+    const std::pair<Symmetry, std::vector<Node>> cases[] = {
         {Symmetry::MirrorLeftRight, {{5, -1}, {2, 2}, {3, -2}}},
         {Symmetry::MirrorTopBottom, {{-3, 7}, {0, 4}, {-1, 8}}},
         {Symmetry::Rotate180, {{5, 7}, {2, 4}, {3, 8}}},
         {Symmetry::Rotate90, {{5, -1}, {2, 2}, {6, 1}}},
-        {Symmetry::Rotate270, {{-3, 7}, {0, 4}, {-4, 5}}},
-    };
+        {Symmetry::Rotate270, {{-3, 7}, {0, 4}, {-4, 5}}}};
     const TRmg t = symmetrySample();
     const std::vector<int32_t> sel = {1, 2, 0};
-    for (const Case& c : cases) {
-        const TRmg out = changed(duplicateZones(t, sel, c.s, identityOwnerMap()));
+    for (const auto& [symmetry, copies] : cases) {
         std::vector<Node> expected = nodesOf(t);
-        expected.insert(expected.end(), c.copies.begin(), c.copies.end());
-        EXPECT_EQ(nodesOf(out), expected) << static_cast<int>(c.s);
+        expected.insert(expected.end(), copies.begin(), copies.end());
+        EXPECT_EQ(nodesOf(changed(duplicateZones(t, sel, symmetry, identityOwnerMap()))), expected)
+            << static_cast<int>(symmetry);
     }
 }
 
@@ -284,8 +238,6 @@ TEST(Duplicate, ProjectCapacityIsTheLimit) {
         refusalOf(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap()));
     EXPECT_NE(message.find("65536"), std::string::npos) << message;
 }
-
-// ---- Command-line lists ----
 
 TEST(ArgumentLists, ZoneList) {
     struct Case {
@@ -324,32 +276,21 @@ TEST(ArgumentLists, OwnerMap) {
     const auto swap = parseOwnerMap("1=2, 2=1,8=3");
     ASSERT_TRUE(std::holds_alternative<OwnerMap>(swap));
     EXPECT_EQ(std::get<OwnerMap>(swap), (OwnerMap{0, 2, 1, 3, 4, 5, 6, 7, 3}));
-    struct Case {
-        const char* text;
-        const char* error;
-    } cases[] = {
-        {"", "пуст"},
-        {"1=9", "владелец 9 в '1=9' не от 1 до 8"},
-        {"0=1", "владелец 0 в '0=1' не от 1 до 8"},
-        {"1=2,1=3", "игрок 1 заменяется дважды"},
-        {"1-2", "неверная пара владельцев '1-2'"},
-        {"x=1", "неверная"},
-        {"1=", "неверная"},
-        {"1=2,", "неверная пара владельцев ''"},
-    };
-    for (const Case& c : cases) {
-        const auto r = parseOwnerMap(c.text);
+    const std::pair<const char*, const char*> cases[] = {{"", "пуст"},
+                                                         {"1=9", "владелец 9 в '1=9' не от 1 до 8"},
+                                                         {"0=1", "владелец 0 в '0=1' не от 1 до 8"},
+                                                         {"1=2,1=3", "игрок 1 заменяется дважды"},
+                                                         {"1-2", "неверная пара владельцев '1-2'"},
+                                                         {"x=1", "неверная"},
+                                                         {"1=", "неверная"},
+                                                         {"1=2,", "неверная пара владельцев ''"}};
+    for (const auto& [text, error] : cases) {
+        const auto r = parseOwnerMap(text);
         const auto* e = std::get_if<ArgumentError>(&r);
-        ASSERT_TRUE(e) << c.text;
-        EXPECT_NE(e->message.find(c.error), std::string::npos) << c.text << ": " << e->message;
+        ASSERT_TRUE(e) << text;
+        EXPECT_NE(e->message.find(error), std::string::npos) << text << ": " << e->message;
     }
 }
-
-} // namespace
-} // namespace zw
-
-namespace zw {
-namespace {
 
 // Kept cells belong to their records: whatever a group edit does to a zone or
 // connection, the cells go where the record goes.

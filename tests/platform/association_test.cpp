@@ -1,5 +1,6 @@
 #include "platform/association.h"
 #include "platform/files.h"
+#include "support/platform_fixtures.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -20,78 +21,40 @@ namespace fs = std::filesystem;
 using test::slurp;
 using test::spit;
 
-// Sets an environment variable for one test and puts the old value back.
-class EnvVar {
-  public:
-    EnvVar(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
-    }
-    ~EnvVar() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 // The reading side of a desktop entry's Exec value: the string escapes first,
 // then the quoting rules; gives the program path of the first argument and
 // the remaining words.
 std::vector<std::string> parseExec(const std::string& value) {
-    std::string unescaped;
+    std::string s;
     for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size()) {
-            const char n = value[++i];
-            unescaped += n == 'n' ? '\n' : n == 't' ? '\t' : n == 'r' ? '\r' : n == 's' ? ' ' : n;
-        } else {
-            unescaped += value[i];
+        char c = value[i];
+        if (c == '\\' && i + 1 < value.size()) {
+            c = value[++i];
+            c = c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c == 's' ? ' ' : c;
         }
+        s += c;
     }
     std::vector<std::string> words;
-    std::string cur;
+    std::optional<std::string> word; // the word being read, if any
     bool quoted = false;
-    bool inWord = false;
-    for (size_t i = 0; i < unescaped.size(); ++i) {
-        const char c = unescaped[i];
-        if (quoted) {
-            if (c == '\\' && i + 1 < unescaped.size()) {
-                cur += unescaped[++i];
-            } else if (c == '%' && i + 1 < unescaped.size() && unescaped[i + 1] == '%') {
-                cur += '%';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                cur += c;
-            }
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        const bool next = i + 1 < s.size();
+        if (next && ((quoted && c == '\\') || (c == '%' && s[i + 1] == '%'))) {
+            word = word.value_or("") + s[++i]; // an escaped character, or "%%" as '%'
         } else if (c == '"') {
-            quoted = true;
-            inWord = true;
-        } else if (c == ' ') {
-            if (inWord)
-                words.push_back(cur);
-            cur.clear();
-            inWord = false;
-        } else if (c == '%' && i + 1 < unescaped.size() && unescaped[i + 1] == '%') {
-            cur += '%';
-            ++i;
-            inWord = true;
+            quoted = !quoted;
+            word = word.value_or("");
+        } else if (c == ' ' && !quoted) {
+            if (word)
+                words.push_back(*word);
+            word.reset();
         } else {
-            cur += c;
-            inWord = true;
+            word = word.value_or("") + c;
         }
     }
-    if (inWord)
-        words.push_back(cur);
+    if (word)
+        words.push_back(*word);
     return words;
 }
 
@@ -138,50 +101,38 @@ TEST(MimePackage, DeclaresTpzWithItsDescription) {
     EXPECT_NE(x.find("value=\"TMPLv099\""), std::string::npos);
 }
 
-TEST(MimeAppsList, AddsTheGroupToAnEmptyOrGrouplessFile) {
-    EXPECT_EQ(withDefaultApplication(""),
-              "[Default Applications]\napplication/x-zonewright-template=zonewright.desktop;\n");
-    EXPECT_EQ(withDefaultApplication("[Added Associations]\ntext/plain=ed.desktop;"),
-              "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
-              "application/x-zonewright-template=zonewright.desktop;\n");
-}
-
-// An application the user chose for the type stays the default; an empty
-// line for the type counts as no choice.
+// The editor's line goes into the default group, made if missing, in the file's
+// line ends. An application the user chose for the type stays the default; an
+// empty line for the type counts as no choice. A second pass changes nothing.
 TEST(MimeAppsList, SetsTheDefaultOnlyWhereNoneIsChosen) {
-    const std::string chosen = "# my choices\n"
-                               "[Default Applications]\n"
-                               "text/plain=ed.desktop;\n"
-                               "application/x-zonewright-template = other.desktop;\n"
-                               "\n"
-                               "[Added Associations]\n"
-                               "application/x-zonewright-template=other.desktop;\n";
-    EXPECT_EQ(withDefaultApplication(chosen), chosen);
-    const std::string before = "[Default Applications]\n"
-                               "application/x-zonewright-template=\n"
-                               "image/png=viewer.desktop;\n"
-                               "application/x-zonewright-template= \n"
-                               "[Added Associations]\n"
-                               "application/x-zonewright-template=other.desktop;\n";
-    const std::string after = "[Default Applications]\n"
-                              "application/x-zonewright-template=zonewright.desktop;\n"
-                              "image/png=viewer.desktop;\n"
-                              "[Added Associations]\n"
-                              "application/x-zonewright-template=other.desktop;\n";
-    EXPECT_EQ(withDefaultApplication(before), after);
-    EXPECT_EQ(withDefaultApplication(after), after);
-}
-
-TEST(MimeAppsList, InsertsInsideTheExistingGroupAndKeepsLineEnds) {
-    EXPECT_EQ(withDefaultApplication("[Default Applications]\r\ntext/plain=ed.desktop;\r\n\r\n"
-                                     "[Removed Associations]\r\nimage/png=x.desktop;\r\n"),
-              "[Default Applications]\r\ntext/plain=ed.desktop;\r\n"
-              "application/x-zonewright-template=zonewright.desktop;\r\n\r\n"
-              "[Removed Associations]\r\nimage/png=x.desktop;\r\n");
-    // The group as the last one, without a final line break.
-    EXPECT_EQ(withDefaultApplication("[Default Applications]\ntext/plain=ed.desktop;"),
-              "[Default Applications]\ntext/plain=ed.desktop;\n"
-              "application/x-zonewright-template=zonewright.desktop;\n");
+    const std::string ours = "application/x-zonewright-template=zonewright.desktop;";
+    const std::string group = "[Default Applications]\n", plain = "text/plain=ed.desktop;";
+    const std::string added =
+        "[Added Associations]\napplication/x-zonewright-template=other.desktop;\n";
+    const std::string chosen = "# my choices\n" + group + plain +
+                               "\napplication/x-zonewright-template = other.desktop;\n\n" + added;
+    const std::string removed = "\r\n\r\n[Removed Associations]\r\nimage/png=x.desktop;\r\n";
+    struct Case {
+        const char* what;
+        std::string before, after;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"empty file", "", group + ours + "\n"},
+        {"no group", "[Added Associations]\n" + plain,
+         "[Added Associations]\n" + plain + "\n\n" + group + ours + "\n"},
+        {"chosen", chosen, chosen},
+        {"empty choices", group + "application/x-zonewright-template=\nimage/png=viewer.desktop;\n"
+                          "application/x-zonewright-template= \n" + added,
+         group + ours + "\nimage/png=viewer.desktop;\n" + added},
+        {"CR LF", "[Default Applications]\r\n" + plain + removed,
+         "[Default Applications]\r\n" + plain + "\r\n" + ours + removed},
+        {"last group, no final line break", group + plain, group + plain + "\n" + ours + "\n"}};
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(withDefaultApplication(c.before), c.after) << c.what;
+        EXPECT_EQ(withDefaultApplication(c.after), c.after) << c.what;
+    }
 }
 
 class AssociationFiles : public ::testing::Test {
@@ -250,20 +201,18 @@ TEST_F(AssociationFiles, FailsQuietlyWithoutUsableFolders) {
 }
 
 TEST(AssociationPathsEnv, UsesXdgFoldersOrHomeDefaults) {
-    {
-        EnvVar home("HOME", "/home/u");
-        EnvVar data("XDG_DATA_HOME", "/x/data");
-        EnvVar config("XDG_CONFIG_HOME", std::nullopt);
+    struct Case {
+        std::optional<std::string> data, config;
+        std::string dataHome;
+    };
+    // A relative XDG_DATA_HOME is invalid and ignored, as an empty or unset one.
+    for (const Case& c : {Case{"/x/data", std::nullopt, "/x/data"},
+                          Case{"relative/data", "", "/home/u/.local/share"}}) {
+        test::ScopedEnv home("HOME", "/home/u");
+        test::ScopedEnv data("XDG_DATA_HOME", c.data);
+        test::ScopedEnv config("XDG_CONFIG_HOME", c.config);
         const AssociationPaths p = associationPathsFromEnvironment();
-        EXPECT_EQ(p.dataHome, "/x/data");
-        EXPECT_EQ(p.configHome, "/home/u/.config");
-    }
-    {
-        EnvVar home("HOME", "/home/u");
-        EnvVar data("XDG_DATA_HOME", "relative/data"); // invalid: ignored
-        EnvVar config("XDG_CONFIG_HOME", "");
-        const AssociationPaths p = associationPathsFromEnvironment();
-        EXPECT_EQ(p.dataHome, "/home/u/.local/share");
+        EXPECT_EQ(p.dataHome, c.dataHome);
         EXPECT_EQ(p.configHome, "/home/u/.config");
     }
 }
@@ -292,7 +241,7 @@ bool finished(const AssociationResult& r) {
 }
 
 TEST_F(RefreshTools, RunsEachToolWithItsFolderAsOneArgumentOnlyAfterAChange) {
-    EnvVar path("PATH", binDir());
+    test::ScopedEnv path("PATH", binDir());
     // Characters a shell would act on reach the tool untouched.
     const fs::path odd = root / "da ta $(touch pwned) `x`";
     const AssociationPaths p{odd.string(), (root / "config").string()};
@@ -319,7 +268,7 @@ TEST_F(RefreshTools, RunsEachToolWithItsFolderAsOneArgumentOnlyAfterAChange) {
 // still runs after writeAssociation has returned, and one that hangs is stopped.
 TEST_F(RefreshTools, ToolsRunWithoutHoldingTheCallerAndAHangingOneIsStopped) {
     {
-        EnvVar path("PATH", (root / "nothing-here").string());
+        test::ScopedEnv path("PATH", (root / "nothing-here").string());
         const AssociationResult r = writeAssociation("/opt/zw/zonewright", paths, {});
         EXPECT_TRUE(r.ok);
         EXPECT_EQ(r.toolsRun, 0);
@@ -329,7 +278,7 @@ TEST_F(RefreshTools, ToolsRunWithoutHoldingTheCallerAndAHangingOneIsStopped) {
                                      "' ]; do /bin/sleep 0.02; done\necho ran > '" +
                                      (root / "mime-args").string() + "'\n");
     tool("update-desktop-database", "exec /bin/sleep 30\n");
-    EnvVar path("PATH", binDir());
+    test::ScopedEnv path("PATH", binDir());
     fs::remove(root / "data/mime/packages/zonewright.xml");
     const AssociationResult r =
         writeAssociation("/opt/zw/zonewright", paths, {true, std::chrono::milliseconds(3000)});
@@ -344,7 +293,7 @@ TEST(RunTool, ReportsExitStatusAndIgnoresTheCurrentFolder) {
     EXPECT_TRUE(runToolWithTimeout("/bin/true", {}, std::chrono::seconds(5)));
     EXPECT_FALSE(runToolWithTimeout("/bin/false", {}, std::chrono::seconds(5)));
     EXPECT_FALSE(runToolWithTimeout("/nonexistent/tool", {}, std::chrono::seconds(5)));
-    EnvVar path("PATH", ":.:relative");
+    test::ScopedEnv path("PATH", ":.:relative");
     EXPECT_EQ(findOnPath("sh"), "");
 }
 

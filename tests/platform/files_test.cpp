@@ -60,24 +60,23 @@ std::string reasonOf(const std::variant<std::monostate, FileError>& r) {
     return written(r) ? std::string() : std::get<FileError>(r).reason;
 }
 
+// What a read gives: the bytes, or the reason it failed.
+std::string readResult(FileSystem& files, const std::string& path) {
+    const auto r = files.readWholeFile(path);
+    return std::holds_alternative<std::string>(r) ? "read: " + std::get<std::string>(r)
+                                                  : std::get<FileError>(r).reason;
+}
+
 TEST_F(WholeFiles, WritesNewAndReplacesExistingFiles) {
     // A Cyrillic name, and bytes with CR LF and bare LF that must arrive unchanged.
     const std::string path = dir.file("Документы шаблон.bin");
     const std::string big = pattern(3u << 20) + "a\r\nb\nc\r"; // several write chunks
-    ASSERT_TRUE(written(files.writeWholeFile(path, big)));
-    EXPECT_EQ(slurp(path), big);
-    ASSERT_TRUE(written(files.writeWholeFile(path, "short")));
-    EXPECT_EQ(slurp(path), "short");
-    ASSERT_TRUE(written(files.writeWholeFile(path, "")));
-    EXPECT_EQ(slurp(path), "");
+    for (const std::string& bytes : {big, std::string("short"), std::string(), big}) {
+        ASSERT_TRUE(written(files.writeWholeFile(path, bytes)));
+        EXPECT_EQ(slurp(path), bytes);
+        EXPECT_EQ(readResult(files, path), "read: " + bytes);
+    }
     EXPECT_EQ(dir.listing(), "Документы шаблон.bin\n"); // no temporary file left behind
-
-    auto read = files.readWholeFile(path);
-    ASSERT_TRUE(std::holds_alternative<std::string>(read));
-    EXPECT_EQ(std::get<std::string>(read), "");
-    ASSERT_TRUE(written(files.writeWholeFile(path, big)));
-    read = files.readWholeFile(path);
-    EXPECT_EQ(std::get<std::string>(read), big);
     EXPECT_TRUE(files.fileExists(path));
 }
 
@@ -116,14 +115,9 @@ TEST_F(WholeFiles, EveryFailingStepLeavesTheOldFileByteForByte) {
 }
 
 TEST_F(WholeFiles, FailuresNameThePathAndTheReasonInRussian) {
-    const auto missing = files.readWholeFile(dir.file("none.tpz"));
-    ASSERT_TRUE(std::holds_alternative<FileError>(missing));
-    EXPECT_EQ(std::get<FileError>(missing).reason,
+    EXPECT_EQ(readResult(files, dir.file("none.tpz")),
               "файл или папка не найдены: " + dir.file("none.tpz"));
-
-    const auto folder = files.readWholeFile(dir.path());
-    ASSERT_TRUE(std::holds_alternative<FileError>(folder));
-    EXPECT_EQ(std::get<FileError>(folder).reason, "это папка, а не файл: " + dir.path());
+    EXPECT_EQ(readResult(files, dir.path()), "это папка, а не файл: " + dir.path());
     EXPECT_EQ(reasonOf(files.writeWholeFile(dir.file("no/dir/x"), "x")),
               "файл или папка не найдены: " + dir.file("no/dir/x"));
     // A folder in the way of the target is not replaced.

@@ -6,10 +6,8 @@ namespace zw {
 namespace {
 
 TEST(NativePath, WindowsSeparatesWithBackslashesPosixKeepsEveryByte) {
-    struct Case {
-        std::string given, windows;
-    };
-    const Case cases[] = {
+    // A path, and its Windows form.
+    const std::pair<std::string, std::string> cases[] = {
         {"Z:/maps/карта.tpz", "Z:\\maps\\карта.tpz"},
         {"C:\\maps/a b/x.tpz", "C:\\maps\\a b\\x.tpz"},
         {"//server/share/x.tpz", "\\\\server\\share\\x.tpz"},
@@ -19,9 +17,9 @@ TEST(NativePath, WindowsSeparatesWithBackslashesPosixKeepsEveryByte) {
         // The verbatim form takes '/' as a character of a name: left alone.
         {"\\\\?\\C:\\a/b", "\\\\?\\C:\\a/b"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(nativePath(c.given, PathStyle::Windows), c.windows) << c.given;
-        EXPECT_EQ(nativePath(c.given, PathStyle::Posix), c.given) << c.given;
+    for (const auto& [given, windows] : cases) {
+        EXPECT_EQ(nativePath(given, PathStyle::Windows), windows) << given;
+        EXPECT_EQ(nativePath(given, PathStyle::Posix), given) << given;
     }
 #ifdef _WIN32
     EXPECT_EQ(nativePath("Z:/a/b.tpz"), "Z:\\a\\b.tpz");

@@ -1,10 +1,8 @@
 #include "platform/process.h"
+#include "support/platform_fixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace zw {
@@ -17,62 +15,35 @@ TEST(Processes, ArgumentsLeftAfterTheToolkitTookItsOptions) {
     struct Case {
         Args full, fullNarrow, remaining, expected;
     };
+    // clang-format off
     const Case cases[] = {
         {{}, {}, {}, {}},
         {{"\xD1\x84.tpz"}, {"?.tpz"}, {"?.tpz"}, {"\xD1\x84.tpz"}},
-        {{"-platform", "offscreen", "\xD1\x84.tpz"},
-         {"-platform", "offscreen", "?.tpz"},
-         {"?.tpz"},
+        {{"-platform", "offscreen", "\xD1\x84.tpz"}, {"-platform", "offscreen", "?.tpz"}, {"?.tpz"},
          {"\xD1\x84.tpz"}},
         // The same text twice: matched in order.
         {{"a", "-style", "a", "b"}, {"a", "-style", "a", "b"}, {"a", "b"}, {"a", "b"}},
         // No wide counterpart: the narrow form stays.
-        {{"a"}, {"a"}, {"a", "z"}, {"a", "z"}},
-    };
+        {{"a"}, {"a"}, {"a", "z"}, {"a", "z"}}};
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(argumentsLeft(c.full, c.fullNarrow, c.remaining), c.expected);
 }
 
 #ifndef _WIN32
 
-// Sets or clears an environment variable for one scope.
-class EnvValue {
-  public:
-    EnvValue(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        set(value);
-    }
-    ~EnvValue() { set(old_); }
-    EnvValue(const EnvValue&) = delete;
-    EnvValue& operator=(const EnvValue&) = delete;
-
-  private:
-    void set(const std::optional<std::string>& v) {
-        if (v)
-            ::setenv(name_, v->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(Processes, UserDataFolderFollowsTheBaseDirectoryRules) {
     struct Case {
         std::optional<std::string> xdg, home;
         std::string folder;
     };
-    for (const Case& c : {
-             Case{"/x/data", "/home/u", "/x/data/zonewright"},
-             Case{"relative/data", "/home/u", "/home/u/.local/share/zonewright"},
-             Case{"", "/home/u", "/home/u/.local/share/zonewright"},
-             Case{std::nullopt, "/home/u", "/home/u/.local/share/zonewright"},
-             Case{std::nullopt, std::nullopt, ""},
-             Case{std::nullopt, "", ""},
-         }) {
-        EnvValue xdg("XDG_DATA_HOME", c.xdg);
-        EnvValue home("HOME", c.home);
+    const std::string local = "/home/u/.local/share/zonewright";
+    for (const Case& c :
+         {Case{"/x/data", "/home/u", "/x/data/zonewright"}, Case{"relative/data", "/home/u", local},
+          Case{"", "/home/u", local}, Case{std::nullopt, "/home/u", local},
+          Case{std::nullopt, std::nullopt, ""}, Case{std::nullopt, "", ""}}) {
+        test::ScopedEnv xdg("XDG_DATA_HOME", c.xdg);
+        test::ScopedEnv home("HOME", c.home);
         EXPECT_EQ(userDataFolder(), c.folder) << c.xdg.value_or("(unset)");
     }
 }

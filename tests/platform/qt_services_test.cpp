@@ -1,6 +1,7 @@
 #include "platform/association.h"
 #include "platform/files.h"
 #include "platform/qt_services.h"
+#include "support/platform_fixtures.h"
 #include "support/scratch_dir.h"
 
 #include <QAbstractButton>
@@ -12,10 +13,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <variant>
 
 namespace zw {
@@ -32,12 +31,20 @@ TEST(QtFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFilterFromPairs(""), QString());
 }
 
+// The width a dialog needs for its caption, and room for the title bar's icon
+// and three buttons.
+int captionWidthOf(const QWidget* w) {
+    return w->fontMetrics().horizontalAdvance(w->windowTitle()) + 4 * w->fontMetrics().height();
+}
+
 // Answers the next modal message box: hands it to `inspect`, then presses `press`.
-void answerNextBox(std::function<void(QMessageBox*)> inspect, QMessageBox::StandardButton press) {
+void answerNextBox(QMessageBox::StandardButton press,
+                   std::function<void(QMessageBox*)> inspect = {}) {
     QTimer::singleShot(0, [inspect = std::move(inspect), press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        inspect(box);
+        if (inspect)
+            inspect(box);
         if (QAbstractButton* b = box->button(press))
             b->click();
         else
@@ -50,13 +57,11 @@ TEST(QtServicesMessages, TextIsPlainWithLineBreaksAndAnswersMapBack) {
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    answerNextBox(
-        [&](QMessageBox* box) {
-            shown = box->text();
-            format = box->textFormat();
-            icon = box->icon();
-        },
-        QMessageBox::Ok);
+    answerNextBox(QMessageBox::Ok, [&](QMessageBox* box) {
+        shown = box->text();
+        format = box->textFormat();
+        icon = box->icon();
+    });
     // A file name that looks like markup must be shown as it is.
     EXPECT_EQ(services.messageBox("<b>x</b>.tpz\rline two", MessageKind::Error, MessageButtons::Ok),
               MessageResult::Ok);
@@ -64,33 +69,31 @@ TEST(QtServicesMessages, TextIsPlainWithLineBreaksAndAnswersMapBack) {
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, QMessageBox::Critical);
 
-    answerNextBox([](QMessageBox*) {}, QMessageBox::No);
-    EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNoCancel),
-              MessageResult::No);
-    answerNextBox([](QMessageBox*) {}, QMessageBox::Yes);
-    EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNo),
-              MessageResult::Yes);
-    // Closed without a button: the safe answer of each set.
-    answerNextBox([](QMessageBox*) {}, QMessageBox::NoButton);
-    EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, MessageButtons::YesNoCancel),
-              MessageResult::Cancel);
+    // Each answer maps back; closed without a button, the safe answer of its set.
+    struct Case {
+        MessageButtons buttons;
+        QMessageBox::StandardButton press;
+        MessageResult answer;
+    };
+    for (const Case& c :
+         {Case{MessageButtons::YesNoCancel, QMessageBox::No, MessageResult::No},
+          Case{MessageButtons::YesNo, QMessageBox::Yes, MessageResult::Yes},
+          Case{MessageButtons::YesNoCancel, QMessageBox::NoButton, MessageResult::Cancel}}) {
+        answerNextBox(c.press);
+        EXPECT_EQ(services.messageBox("?", MessageKind::Confirmation, c.buttons), c.answer);
+    }
 }
 
 // The caption is the application's title, whatever name the toolkit knows it by.
 TEST(QtServicesMessages, BoxIsWideEnoughForItsCaption) {
     QtServices services;
-    int width = 0;
-    int captionWidth = 0;
+    int width = 0, captionWidth = 0;
     QString title;
-    answerNextBox(
-        [&](QMessageBox* box) {
-            title = box->windowTitle();
-            width = box->width();
-            // The caption, and room for the title bar's icon and three buttons.
-            captionWidth = box->fontMetrics().horizontalAdvance(box->windowTitle()) +
-                           4 * box->fontMetrics().height();
-        },
-        QMessageBox::Ok);
+    answerNextBox(QMessageBox::Ok, [&](QMessageBox* box) {
+        title = box->windowTitle();
+        width = box->width();
+        captionWidth = captionWidthOf(box);
+    });
     services.messageBox("ОК", MessageKind::Information, MessageButtons::Ok);
     EXPECT_EQ(title, QStringLiteral("Редактор шаблонов"));
     EXPECT_GE(width, captionWidth);
@@ -104,8 +107,7 @@ TEST(QtServicesNumber, DialogIsWideEnoughForItsTitle) {
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         width = dialog->width();
-        captionWidth = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) +
-                       4 * dialog->fontMetrics().height();
+        captionWidth = captionWidthOf(dialog);
         dialog->setIntValue(3);
         dialog->accept();
     });
@@ -127,29 +129,13 @@ TEST(QtServicesFacts, ArgumentsKeepTheirBytes) {
 TEST(QtServicesAssociation, WritesTheDesktopFilesForTheRunningExecutable) {
     const test::ScratchDir scratch;
     const fs::path dir{scratch.path()};
-    const auto keep = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v ? std::optional<std::string>(v) : std::nullopt;
-    };
-    const auto oldData = keep("XDG_DATA_HOME"), oldConfig = keep("XDG_CONFIG_HOME"),
-               oldPath = keep("PATH");
-    ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
-    ::setenv("PATH", (dir / "no-tools").c_str(), 1);
-
     QtServices services;
-    services.writeFileAssociation();
-
-    const auto restore = [](const char* name, const std::optional<std::string>& v) {
-        if (v)
-            ::setenv(name, v->c_str(), 1);
-        else
-            ::unsetenv(name);
-    };
-    restore("XDG_DATA_HOME", oldData);
-    restore("XDG_CONFIG_HOME", oldConfig);
-    restore("PATH", oldPath);
-
+    {
+        test::ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+        test::ScopedEnv config("XDG_CONFIG_HOME", (dir / "config").string());
+        test::ScopedEnv path("PATH", (dir / "no-tools").string());
+        services.writeFileAssociation();
+    }
     auto entry = readWholeFile((dir / "data/applications/zonewright.desktop").string());
     ASSERT_TRUE(std::holds_alternative<std::string>(entry));
     EXPECT_EQ(std::get<std::string>(entry), desktopEntry(services.executablePath()));
