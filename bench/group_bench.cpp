@@ -114,23 +114,19 @@ void BM_PasteIntoFreeSpace(benchmark::State& state) {
 }
 BENCHMARK(BM_PasteIntoFreeSpace)->Unit(benchmark::kMillisecond);
 
-} // namespace
-
-namespace {
-
 void BM_FragmentRead(benchmark::State& state) {
-    const std::string text = zw::fragmentToText(zw::extractFragment(sample(), selection()));
+    const std::string text = fragmentToText(extractFragment(sample(), selection()));
     for (auto _ : state)
-        benchmark::DoNotOptimize(zw::fragmentFromText(text));
+        benchmark::DoNotOptimize(fragmentFromText(text));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_FragmentRead)->Unit(benchmark::kMillisecond);
 
 void BM_PasteSearchBesideOriginals(benchmark::State& state) {
-    const zw::TRmg fragment = zw::extractFragment(sample(), selection());
-    const zw::GridNode64 at = zw::fragmentAnchor(fragment);
+    const TRmg fragment = extractFragment(sample(), selection());
+    const GridNode64 at = fragmentAnchor(fragment);
     for (auto _ : state)
-        benchmark::DoNotOptimize(zw::findPasteAnchor(sample(), fragment, at.x, at.y));
+        benchmark::DoNotOptimize(findPasteAnchor(sample(), fragment, at.x, at.y));
 }
 BENCHMARK(BM_PasteSearchBesideOriginals)->Unit(benchmark::kMillisecond);
 

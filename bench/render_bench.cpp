@@ -4,12 +4,14 @@
 #include "canvas/qt_layers.h"
 #include "canvas/qt_painter.h"
 #include "canvas/render.h"
+#include "support/canvas_samples.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -63,31 +65,33 @@ zw::TRmg largeTemplate(int zones) {
     return t;
 }
 
-zw::ViewState viewAt(int zoom) {
-    zw::ViewState v;
-    v.zoomLevel = zoom;
-    return v;
+using zw::test::viewAt;
+
+int arg(const benchmark::State& state, int k) {
+    return static_cast<int>(state.range(k));
+}
+
+// The whole picture of `t` at `zoom` drawn at every iteration; `more` are the
+// drawing's further arguments (scale, overlay).
+template <class... More>
+void redraw(benchmark::State& state, const zw::TRmg& t, int zoom, const More&... more) {
+    const zw::ViewState v = viewAt(zoom);
+    for (auto _ : state) {
+        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight, more...);
+        benchmark::DoNotOptimize(img.constBits());
+    }
 }
 
 void BM_RedrawEmpty(benchmark::State& state) {
-    const zw::TRmg t;
-    const zw::ViewState v = viewAt(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight);
-        benchmark::DoNotOptimize(img.constBits());
-    }
+    redraw(state, zw::TRmg{}, arg(state, 0));
 }
 BENCHMARK(BM_RedrawEmpty)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond);
 
 // Arguments: zone count, zoom level (2: the start zoom; 5: the smallest scale,
 // where about 900 zones are on screen at once).
 void BM_Redraw(benchmark::State& state) {
-    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
-    const zw::ViewState v = viewAt(static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight);
-        benchmark::DoNotOptimize(img.constBits());
-    }
+    const zw::TRmg t = largeTemplate(arg(state, 0));
+    redraw(state, t, arg(state, 1));
     state.counters["connections"] = static_cast<double>(t.connections.size());
 }
 BENCHMARK(BM_Redraw)->ArgsProduct({{100, 500, 2000}, {2, 5}})->Unit(benchmark::kMillisecond);
@@ -95,12 +99,7 @@ BENCHMARK(BM_Redraw)->ArgsProduct({{100, 500, 2000}, {2, 5}})->Unit(benchmark::k
 // The same at device pixel ratio 2: a full-HD canvas on a screen of twice the
 // resolution, 3840 x 2160 device pixels.
 void BM_RedrawAtScale2(benchmark::State& state) {
-    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
-    const zw::ViewState v = viewAt(static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight, 2.0);
-        benchmark::DoNotOptimize(img.constBits());
-    }
+    redraw(state, largeTemplate(arg(state, 0)), arg(state, 1), 2.0);
 }
 BENCHMARK(BM_RedrawAtScale2)
     ->ArgsProduct({{100, 500, 2000}, {2, 5}})
@@ -123,21 +122,15 @@ BENCHMARK(BM_RedrawAtScale2FirstAtZoom)->Unit(benchmark::kMillisecond);
 // against the same redraw without a selection (0), at zoom levels 2 and 5.
 void BM_RedrawSelection(benchmark::State& state) {
     const zw::TRmg t = largeTemplate(500);
-    const zw::ViewState v = viewAt(static_cast<int>(state.range(1)));
-    std::vector<int32_t> zones, connections;
-    if (state.range(0) != 0) {
-        for (size_t k = 0; k < t.zones.size(); ++k)
-            zones.push_back(static_cast<int32_t>(k));
-        for (size_t j = 0; j < t.connections.size(); ++j)
-            connections.push_back(static_cast<int32_t>(j));
-    }
+    const bool all = state.range(0) != 0;
+    std::vector<int32_t> zones(all ? t.zones.size() : 0),
+        connections(all ? t.connections.size() : 0);
+    std::iota(zones.begin(), zones.end(), 0);
+    std::iota(connections.begin(), connections.end(), 0);
     zw::CanvasOverlay overlay;
     overlay.selectedZones = zones;
     overlay.selectedConnections = connections;
-    for (auto _ : state) {
-        QImage img = zw::renderToImage(t, v, 0, kWidth, kHeight, overlay);
-        benchmark::DoNotOptimize(img.constBits());
-    }
+    redraw(state, t, arg(state, 1), overlay);
 }
 BENCHMARK(BM_RedrawSelection)->ArgsProduct({{0, 1}, {2, 5}})->Unit(benchmark::kMillisecond);
 
@@ -149,7 +142,7 @@ BENCHMARK(BM_RedrawSelection)->ArgsProduct({{0, 1}, {2, 5}})->Unit(benchmark::kM
 // the canvas. At device pixel ratio 2 and zoom level 5, against
 // BM_RedrawAtScale2 of the same template in the same run.
 void BM_DragFrame(benchmark::State& state) {
-    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::TRmg t = largeTemplate(arg(state, 0));
     const auto kind = state.range(1);
     zw::CanvasLayers layers;
     zw::CanvasScene scene{.rmg = &t,
@@ -193,7 +186,7 @@ BENCHMARK(BM_DragFrame)->ArgsProduct({{2000}, {0, 1, 2}})->Unit(benchmark::kMill
 // A pointer over empty canvas between four zones: every zone and every
 // connection is tested before the answer "nothing" comes back.
 void BM_HitTestMiss(benchmark::State& state) {
-    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::TRmg t = largeTemplate(arg(state, 0));
     const zw::ViewState v = viewAt(2);
     const zw::PixelPoint p = zw::nodeToPixel(v, 1, 1);
     for (auto _ : state)
@@ -203,7 +196,7 @@ BENCHMARK(BM_HitTestMiss)->Arg(100)->Arg(500)->Arg(2000)->Unit(benchmark::kMicro
 
 // The pointer sweeping across the whole canvas, as mouse movement does.
 void BM_HitTestSweep(benchmark::State& state) {
-    const zw::TRmg t = largeTemplate(static_cast<int>(state.range(0)));
+    const zw::TRmg t = largeTemplate(arg(state, 0));
     const zw::ViewState v = viewAt(2);
     int x = 0;
     for (auto _ : state) {

@@ -43,6 +43,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <iterator>
 #include <map>
 
 namespace zw {
@@ -56,6 +58,8 @@ class Input {
     uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
     // 0..n-1.
     uint32_t below(uint32_t n) { return n == 0 ? 0 : byte() % n; }
+    // An index into n things (the first 255 of them).
+    uint32_t pick(size_t n) { return below(static_cast<uint32_t>(std::min<size_t>(n, 255))); }
     int32_t i32() {
         uint32_t v = 0;
         for (int i = 0; i < 4; ++i)
@@ -89,6 +93,11 @@ struct Observed {
     bool zoneDialogOk = false;
     bool importedOrLoaded = false;
 };
+
+// One time in n a dialog is cancelled.
+bool cancels(Input& in, Observed& seen, uint32_t n) {
+    return in.below(n) == 0 && (seen.cancelled = true);
+}
 
 class MemoryFiles : public FileSystem {
   public:
@@ -134,24 +143,19 @@ class FuzzServices : public Services {
                 seen_.cancelled = true;
             return yes ? MessageResult::Yes : MessageResult::No;
         }
-        case MessageButtons::YesNoCancel:
-            switch (in_.below(3)) {
-            case 0:
+        case MessageButtons::YesNoCancel: {
+            const uint32_t pick = in_.below(3);
+            if (pick == 0)
                 seen_.cancelled = true;
-                return MessageResult::Cancel;
-            case 1:
-                return MessageResult::Yes;
-            default:
-                return MessageResult::No;
-            }
+            return pick == 0 ? MessageResult::Cancel
+                             : (pick == 1 ? MessageResult::Yes : MessageResult::No);
+        }
         }
         return MessageResult::Ok;
     }
     std::optional<std::string> openFileDialog(FileDialogId, std::string_view, bool) override {
-        if (in_.below(6) == 0) {
-            seen_.cancelled = true;
+        if (cancels(in_, seen_, 6))
             return std::nullopt;
-        }
         static const char* const kPaths[] = {"a.tpz", "b.tpz", "rmg.txt", "bad.txt", "gone.tpz"};
         const uint32_t pick = in_.below(5);
         if (files.files.count(kPaths[pick]) == 0 && pick < 4)
@@ -174,10 +178,8 @@ class FuzzServices : public Services {
     void showTextWindow(std::string_view, std::string_view) override {}
     void writeFileAssociation() override {}
     std::optional<int> askNumber(std::string_view, std::string_view, int, int) override {
-        if (in_.below(4) == 0) {
-            seen_.cancelled = true;
+        if (cancels(in_, seen_, 4))
             return std::nullopt;
-        }
         return in_.value();
     }
     std::vector<std::string> arguments() const override { return {}; }
@@ -224,49 +226,33 @@ KeptCells randomKept(Input& in) {
 // A kept cell's text typed anew, as the dialogs' tables let the user do.
 void editKeptText(Input& in, std::vector<KeptCell>& cells) {
     if (!cells.empty())
-        cells[in.below(static_cast<uint32_t>(std::min<size_t>(cells.size(), 255)))].text =
-            in.bytes(10);
+        cells[in.pick(cells.size())].text = in.bytes(10);
 }
+
+// One field of a zone set from the input, by the input's choice.
+using ZoneEdit = void (*)(Input&, ZoneRecord&);
+constexpr ZoneEdit kZoneEdits[] = {
+    [](Input& in, ZoneRecord& z) { z.kind = in.value(); },
+    [](Input& in, ZoneRecord& z) { z.owner = in.value(); },
+    [](Input& in, ZoneRecord& z) { z.townMode = in.value(); },
+    [](Input& in, ZoneRecord& z) {
+        z.treasure[in.below(3)].low = static_cast<int32_t>(in.below(40)) * 500;
+    },
+    [](Input& in, ZoneRecord& z) {
+        z.treasure[in.below(3)].high = static_cast<int32_t>(in.below(40)) * 500;
+    },
+    [](Input& in, ZoneRecord& z) { z.existMode = in.value(); },
+    [](Input& in, ZoneRecord& z) { z.terrainMatchesTown = in.below(2) != 0; },
+    [](Input& in, ZoneRecord& z) { z.monstersMatchTown = in.below(2) != 0; },
+    [](Input& in, ZoneRecord& z) { z.size = in.value(); },
+    [](Input& in, ZoneRecord& z) { editKeptText(in, z.kept.cells); },
+    [](Input& in, ZoneRecord& z) { z.mineGold = in.value(); },
+};
 
 ZoneRecord randomZone(Input& in, const ZoneRecord& from) {
     ZoneRecord z = from;
-    for (int n = static_cast<int>(in.below(6)); n > 0; --n) {
-        switch (in.below(11)) {
-        case 0:
-            z.kind = in.value();
-            break;
-        case 1:
-            z.owner = in.value();
-            break;
-        case 2:
-            z.townMode = in.value();
-            break;
-        case 3:
-            z.treasure[in.below(3)].low = static_cast<int32_t>(in.below(40)) * 500;
-            break;
-        case 4:
-            z.treasure[in.below(3)].high = static_cast<int32_t>(in.below(40)) * 500;
-            break;
-        case 5:
-            z.existMode = in.value();
-            break;
-        case 6:
-            z.terrainMatchesTown = in.below(2) != 0;
-            break;
-        case 7:
-            z.monstersMatchTown = in.below(2) != 0;
-            break;
-        case 8:
-            z.size = in.value();
-            break;
-        case 9:
-            editKeptText(in, z.kept.cells);
-            break;
-        default:
-            z.mineGold = in.value();
-            break;
-        }
-    }
+    for (int n = static_cast<int>(in.below(6)); n > 0; --n)
+        kZoneEdits[in.below(std::size(kZoneEdits))](in, z);
     return z;
 }
 
@@ -314,8 +300,7 @@ class FuzzDialogs : public PropertyDialogs {
             return ListOutcome::Abandon;
         case 1:
             if (!session.entries().empty())
-                session.click(static_cast<int>(in_.below(
-                    static_cast<uint32_t>(std::min<size_t>(session.entries().size(), 255)))));
+                session.click(static_cast<int>(in_.pick(session.entries().size())));
             return ListOutcome::SaveEdited;
         default:
             if (!session.entries().empty())
@@ -401,16 +386,13 @@ TRmg randomTemplate(Input& in) {
     return t;
 }
 
-// The template and the history's steps (a save that happened before a later
-// question was cancelled moves only the saved position).
 std::string FuzzServices::makeFile(uint32_t which) {
     switch (which) {
     case 0:
         return encodeProject(randomTemplate(in_));
     case 1: {
         std::string damaged = encodeProject(randomTemplate(in_));
-        damaged[in_.below(static_cast<uint32_t>(std::min<size_t>(damaged.size(), 255)))] ^=
-            static_cast<char>(1 + in_.below(255));
+        damaged[in_.pick(damaged.size())] ^= static_cast<char>(1 + in_.below(255));
         return damaged;
     }
     case 2: {
@@ -424,6 +406,8 @@ std::string FuzzServices::makeFile(uint32_t which) {
     }
 }
 
+// The template and the history's steps (a save that happened before a later
+// question was cancelled moves only the saved position).
 struct HistoryState {
     TRmg rmg;
     int position;
@@ -452,11 +436,8 @@ void checkDialogZones(const TRmg& before, const TRmg& after) {
     if (after.zones.size() < before.zones.size())
         return;
     for (size_t k = 0; k < after.zones.size(); ++k) {
-        const bool changed = k >= before.zones.size() || !(after.zones[k] == before.zones[k]);
-        if (changed) {
-            ZoneRecord z = after.zones[k];
-            check(!zoneProblem(z));
-        }
+        if (k >= before.zones.size() || !(after.zones[k] == before.zones[k]))
+            check(!zoneProblem(after.zones[k]));
     }
 }
 
@@ -496,121 +477,62 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (entry.isTool())
             tools.push_back(entry.id);
 
-    bool replaced = false;
+    // The commands the input picks from; those named below are checked further.
+    constexpr uint32_t kNew = 9, kLoad = 10, kImport = 11, kSave = 12, kCopy = 15, kPaste = 17,
+                       kDuplicate = 19, kCompile = 24, kPattern = 25, kPointerLeft = 29;
+    int32_t x = 0, y = 0;
+    ViewController& view = editor.viewController();
+    const auto move = [&] { editor.mouseMove(x, y); };
+    const std::function<void()> commands[] = {
+        [&] { editor.toolClicked(tools[in.below(static_cast<uint32_t>(tools.size()))]); },
+        move,
+        move,
+        [&] { move(), editor.leftPress(x, y, {.ctrl = in.below(3) == 0}); },
+        [&] { move(), editor.leftRelease(x, y); },
+        [&] { move(), editor.rightPress(x, y); },
+        [&] { editor.selectAll(); },
+        [&] { editor.escape(); },
+        [&] { deleteSelection(editor); },
+        [&] { newTemplate(session); },
+        [&] { loadProject(session); },
+        [&] { importCommand(session); },
+        [&] { saveProject(session); },
+        [&] { editor.document().stepBack(); },
+        [&] { editor.document().stepForward(); },
+        [&] { copySelection(editor); },
+        [&] { cutSelection(editor); },
+        [&] { pasteClipboard(editor); },
+        [&] { transformSelection(editor, static_cast<Symmetry>(in.below(5))); },
+        [&] { duplicateSelectionForPlayers(editor); },
+        [&] { in.below(2) == 0 ? view.zoomIn() : view.zoomOut(); },
+        [&] {
+            view.wheel(in.below(2) == 0 ? 120 : -120, PixelPoint{x, y});
+        },
+        [&] { view.keyChar(U"wasd"[in.below(4)]); },
+        [&] { editTemplateSettings(editor); },
+        [&] { compileCommand(editor); },
+        [&] { newFromPattern(session); },
+        [&] { goToZone(editor); },
+        [&] { zoomToFit(editor); },
+        [&] { (void)closeRequest(session); },
+        [&] { editor.pointerLeft(); },
+    };
 
     for (int steps = 0; steps < 4000 && !in.done(); ++steps) {
         seen = {};
         services.files.written.clear();
         const HistoryState before = stateOf(editor);
-        const int32_t x = static_cast<int32_t>(in.below(250)) * 3 - 20;
-        const int32_t y = static_cast<int32_t>(in.below(180)) * 3 - 20;
-        replaced = false;
+        x = static_cast<int32_t>(in.below(250)) * 3 - 20;
+        y = static_cast<int32_t>(in.below(180)) * 3 - 20;
         ++commandsRun;
-        uint32_t op = in.below(30);
+        uint32_t op = in.below(std::size(commands));
         // Pastes and duplicates double a template again and again; past a few
         // hundred zones they only slow the search down.
-        if (editor.document().rmg().zones.size() > kMostZones && (op == 17 || op == 19))
-            op = 29;
-        switch (op) {
-        case 0:
-            editor.toolClicked(tools[in.below(static_cast<uint32_t>(tools.size()))]);
-            break;
-        case 1:
-        case 2:
-            editor.mouseMove(x, y);
-            break;
-        case 3:
-            editor.mouseMove(x, y);
-            editor.leftPress(x, y, {.ctrl = in.below(3) == 0});
-            break;
-        case 4:
-            editor.mouseMove(x, y);
-            editor.leftRelease(x, y);
-            break;
-        case 5:
-            editor.mouseMove(x, y);
-            editor.rightPress(x, y);
-            break;
-        case 6:
-            editor.selectAll();
-            break;
-        case 7:
-            editor.escape();
-            break;
-        case 8:
-            deleteSelection(editor);
-            break;
-        case 9:
-            newTemplate(session);
-            replaced = true;
-            break;
-        case 10:
-            loadProject(session);
-            replaced = true;
-            break;
-        case 11:
-            importCommand(session);
-            replaced = true;
-            break;
-        case 12:
-            saveProject(session);
-            break;
-        case 13:
-            editor.document().stepBack();
-            break;
-        case 14:
-            editor.document().stepForward();
-            break;
-        case 15:
-            copySelection(editor);
-            break;
-        case 16:
-            cutSelection(editor);
-            break;
-        case 17:
-            pasteClipboard(editor);
-            break;
-        case 18:
-            transformSelection(editor, static_cast<Symmetry>(in.below(5)));
-            break;
-        case 19:
-            duplicateSelectionForPlayers(editor);
-            break;
-        case 20:
-            if (in.below(2) == 0)
-                editor.viewController().zoomIn();
-            else
-                editor.viewController().zoomOut();
-            break;
-        case 21:
-            editor.viewController().wheel(in.below(2) == 0 ? 120 : -120, PixelPoint{x, y});
-            break;
-        case 22:
-            editor.viewController().keyChar(U"wasd"[in.below(4)]);
-            break;
-        case 23:
-            editTemplateSettings(editor);
-            break;
-        case 24:
-            compileCommand(editor);
-            break;
-        case 25:
-            newFromPattern(session);
-            replaced = true;
-            break;
-        case 26:
-            goToZone(editor);
-            break;
-        case 27:
-            zoomToFit(editor);
-            break;
-        case 28:
-            (void)closeRequest(session);
-            break;
-        default:
-            editor.pointerLeft();
-            break;
-        }
+        if (editor.document().rmg().zones.size() > kMostZones && (op == kPaste || op == kDuplicate))
+            op = kPointerLeft;
+        commands[op]();
+        // New, load, import and a pattern replace the template.
+        const bool replaced = op == kNew || op == kLoad || op == kImport || op == kPattern;
         const HistoryState after = stateOf(editor);
         checkInvariants(editor);
         // A replacement that took place leaves nothing selected.
@@ -620,19 +542,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // A compile refreshes derived conditions only once its table is
             // written, and a cancelled list after a save of the list is no
             // change of the template either.
-            if (op != 24)
+            if (op != kCompile)
                 check(after == before);
         }
         if (seen.zoneDialogOk)
             checkDialogZones(before.rmg, after.rmg);
         // A project saved loads again as the template shown.
-        if (op == 12 && !seen.cancelled && !seen.refused && !services.files.written.empty()) {
+        if (op == kSave && !seen.cancelled && !seen.refused && !services.files.written.empty()) {
             const auto loaded = decodeProject(services.files.files[services.files.written.back()]);
             const TRmg* t = std::get_if<TRmg>(&loaded);
             check(t != nullptr && *t == after.rmg);
         }
         // A copy's fragment reads back to the selected records.
-        if (op == 15 && !editor.selection().zones().empty()) {
+        if (op == kCopy && !editor.selection().zones().empty()) {
             const auto found = services.clipboard.find(std::string(kFragmentMimeType));
             check(found != services.clipboard.end());
             const auto copied = fragmentFromText(found->second);

@@ -21,11 +21,22 @@ ConnectionRecord link(int a, int b, int passages, int kind) {
     c.zoneB = b;
     c.passageCount = passages;
     for (int j = 0; j < passages; ++j) {
-        c.passages[static_cast<size_t>(j)].kind = (kind + j) % 3;
-        c.passages[static_cast<size_t>(j)].guard = 1500 * j;
-        c.passages[static_cast<size_t>(j)].autoExist = j % 2 == 0;
+        PassageRecord& p = c.passages[static_cast<size_t>(j)];
+        p.kind = (kind + j) % 3;
+        p.guard = 1500 * j;
+        p.autoExist = j % 2 == 0;
     }
     return c;
+}
+
+ZoneRecord zone(int32_t kind, int32_t owner, int32_t townMode, int32_t gridX, int32_t gridY) {
+    ZoneRecord z = makeDefaultZone();
+    z.kind = kind;
+    z.owner = owner;
+    z.townMode = townMode;
+    z.gridX = gridX;
+    z.gridY = gridY;
+    return z;
 }
 
 std::vector<TRmg> samples() {
@@ -35,17 +46,9 @@ std::vector<TRmg> samples() {
     // Two players, start zones with towns, a treasure zone between them.
     TRmg two;
     two.name = "Duel";
-    for (int p = 1; p <= 2; ++p) {
-        ZoneRecord z = makeDefaultZone();
-        z.kind = 0;
-        z.owner = p;
-        z.townMode = 2;
-        z.gridX = (p - 1) * 6;
-        two.appendZone(z);
-    }
-    ZoneRecord mid = makeDefaultZone();
-    mid.gridX = 3;
-    mid.gridY = 3;
+    for (int p = 1; p <= 2; ++p)
+        two.appendZone(zone(0, p, 2, (p - 1) * 6, 0));
+    ZoneRecord mid = zone(code(ZoneKind::Treasure), 0, code(TownMode::None), 3, 3);
     mid.mineGold = 2;
     two.appendZone(mid);
     two.appendConnection(link(0, 2, 1, 0));
@@ -58,26 +61,18 @@ std::vector<TRmg> samples() {
     four.header = TemplateHeader{1, 32, 2};
     four.kinds.playerKind[2] = 1;
     for (int p = 1; p <= 4; ++p) {
-        ZoneRecord z = makeDefaultZone();
-        z.kind = 0;
-        z.owner = p;
-        z.townMode = 3;
+        ZoneRecord z = zone(0, p, 3, 4 * p, 0);
         z.playerCastles = 1;
         z.playerTowns = p;
         z.existMode = p % 3;
         z.terrainMatchesTown = p == 2;
         z.monstersMatchTown = p == 3;
         z.monsterStrength = p % 4;
-        z.gridX = 4 * p;
         four.appendZone(z);
     }
     for (int k = 0; k < 4; ++k) {
-        ZoneRecord z = makeDefaultZone();
-        z.kind = k % 2 == 0 ? 2 : 1;
-        z.townMode = k % 3;
+        ZoneRecord z = zone(k % 2 == 0 ? 2 : 1, 0, k % 3, 4 * k, 5);
         z.treasure[1] = TreasureGroup{20000, 30000, 6};
-        z.gridY = 5;
-        z.gridX = 4 * k;
         four.appendZone(z);
     }
     for (int k = 0; k < 4; ++k)
@@ -88,11 +83,8 @@ std::vector<TRmg> samples() {
     // Values no dialog makes: they come from hand-made or imported files.
     TRmg odd;
     odd.name = std::string(64, 'N');
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = 9;
+    ZoneRecord z = zone(0, 9, 7, 0, 0);
     z.size = -5;
-    z.townMode = 7;
     z.monsterStrength = 12;
     odd.appendZone(z);
     odd.appendZone(makeDefaultZone());

@@ -10,11 +10,7 @@ if [ "${1:-}" = "--inner" ]; then
     # Runs inside the virtual display: $2 executable, $3 expected caption,
     # $4 file to open (may be empty), $5 where to write what was seen.
     exe=$2 expected=$3 file=$4 report=$5
-    if [ -n "$file" ]; then
-        "$exe" "$file" >/dev/null 2>>"$report.stderr" &
-    else
-        "$exe" >/dev/null 2>>"$report.stderr" &
-    fi
+    "$exe" ${file:+"$file"} >/dev/null 2>>"$report.stderr" &
     pid=$!
     caption=""
     class=""
@@ -43,19 +39,9 @@ if [ "${1:-}" = "--inner" ]; then
     exit $?
 fi
 
-display="$(dirname "$(readlink -f "$0")")/../support/with_virtual_display.sh"
-exe=$(readlink -f "${1:?usage: xvfb_caption.sh PATH_TO_zonewright}")
-[ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
-for tool in Xvfb xdotool xprop timeout; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
-done
+. "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
+outer_setup "${1:?usage: xvfb_caption.sh PATH_TO_zonewright}" xdotool xprop
 cli="$(dirname "$exe")/zonewright-cli"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The editor registers its file type at every start: keep that inside the test.
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-mkdir -m 700 "$work/run"
 
 fail=0
 run() { # expected caption, file

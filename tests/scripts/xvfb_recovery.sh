@@ -8,16 +8,8 @@
 # Every wait is bounded; the script never hangs.
 # Usage: xvfb_recovery.sh PATH_TO_zonewright
 set -u
-
-BUTTON=24
-SEPARATOR=8
-SAVE_X=$((3 * BUTTON + BUTTON / 2))
-CREATE_ZONE_X=$((8 * BUTTON + 2 * SEPARATOR + BUTTON / 2))
-BUTTON_Y=$((2 + BUTTON / 2))
-TOOLBAR_HEIGHT=28
-# Node (3, 3) of the canvas at the start zoom: half a cell is 30 pixels.
-NODE_X=$((30 * (2 * 3 + 1)))
-NODE_Y=$((TOOLBAR_HEIGHT + 30 * (2 * 3 + 1)))
+# The toolbar's geometry, settled WINDOW and outer_setup EDITOR TOOL...
+. "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
 NAME="Восстановление 1"
 CAPTION="Редактор шаблонов - $NAME"
 
@@ -64,8 +56,6 @@ if [ "${1:-}" = "--inner" ]; then
         sleep 0.2
         timeout 5 xdotool click 1
     }
-    # settled WINDOW: waits until the window keeps its place and size.
-    . "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
     wait_file() { # path, tenths of a second
         for _ in $(seq 1 "$2"); do
             [ -f "$1" ] && return 0
@@ -137,20 +127,10 @@ if [ "${1:-}" = "--inner" ]; then
     exit 0
 fi
 
-display="$(dirname "$(readlink -f "$0")")/../support/with_virtual_display.sh"
-exe=$(readlink -f "${1:?usage: xvfb_recovery.sh PATH_TO_zonewright}")
-[ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
-for tool in Xvfb xdotool timeout cmp; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
-done
+# Recovery files, settings and the file association stay inside the test.
+outer_setup "${1:?usage: xvfb_recovery.sh PATH_TO_zonewright}" xdotool cmp
 cli="$(dirname "$exe")/zonewright-cli"
 [ -x "$cli" ] || { echo "missing $cli"; exit 1; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Recovery files, settings and the file association stay inside the test.
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-mkdir -m 700 "$work/run"
 
 printf '{"name": "%s", "zones": [{"gridX": 1, "gridY": 1}]}' "$NAME" >"$work/t.json"
 "$cli" build "$work/t.json" "$work/project.tpz" >/dev/null 2>&1 || { echo "FAIL: cannot build the project"; exit 1; }

@@ -7,18 +7,8 @@
 # Usage: xvfb_tools_smoke.sh PATH_TO_zonewright
 # With ZW_SMOKE_SHOTS set to a folder, screenshots of each stage land there.
 set -u
-
-# Toolbar geometry of the main window (client pixels): 24-pixel buttons from
-# the left edge, 8-pixel separators, buttons 2 pixels below the top; the create
-# zone button follows six buttons, a separator, two buttons and a separator.
-BUTTON=24
-SEPARATOR=8
-CREATE_ZONE_X=$((8 * BUTTON + 2 * SEPARATOR + BUTTON / 2))
-CREATE_ZONE_Y=$((2 + BUTTON / 2))
-TOOLBAR_HEIGHT=28
-# Node (3, 3) of the canvas at the start zoom: half a cell is 30 pixels.
-NODE_X=$((30 * (2 * 3 + 1)))
-NODE_Y=$((TOOLBAR_HEIGHT + 30 * (2 * 3 + 1)))
+# The toolbar's geometry, settled WINDOW and outer_setup EDITOR TOOL...
+. "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
 
 if [ "${1:-}" = "--inner" ]; then
     # Runs inside the virtual display: $2 executable, $3 report file.
@@ -39,8 +29,6 @@ if [ "${1:-}" = "--inner" ]; then
         done
         return 1
     }
-    # settled WINDOW: waits until the window keeps its place and size.
-    . "$(dirname "$(readlink -f "$0")")/../support/x_windows.sh"
 
     "$exe" >/dev/null 2>>"${report}.stderr" &
     pid=$!
@@ -53,7 +41,7 @@ if [ "${1:-}" = "--inner" ]; then
     shot 1-started
 
     # A real pointer moves before it presses.
-    timeout 5 xdotool mousemove $((X + CREATE_ZONE_X)) $((Y + CREATE_ZONE_Y))
+    timeout 5 xdotool mousemove $((X + CREATE_ZONE_X)) $((Y + BUTTON_Y))
     sleep 0.3
     timeout 5 xdotool click 1
     sleep 0.3
@@ -91,18 +79,7 @@ if [ "${1:-}" = "--inner" ]; then
     exit 0
 fi
 
-display="$(dirname "$(readlink -f "$0")")/../support/with_virtual_display.sh"
-exe=$(readlink -f "${1:?usage: xvfb_tools_smoke.sh PATH_TO_zonewright}")
-[ -x "$exe" ] || { echo "not an executable: $1"; exit 1; }
-for tool in Xvfb xdotool timeout; do
-    command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The editor registers its file type at every start: keep that inside the test.
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-mkdir -m 700 "$work/run"
+outer_setup "${1:?usage: xvfb_tools_smoke.sh PATH_TO_zonewright}" xdotool
 
 timeout -k 5 90 bash "$display" 1024x768 bash "$0" --inner "$exe" "$work/report"
 status=$?

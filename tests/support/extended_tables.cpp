@@ -12,6 +12,13 @@ const char* const kTerrains[] = {"Dirt", "Sand",  "Grass", "Snow",   "Swamp",   
                                  "Cave", "Magma", "Water", "Upland", "Wasteland", "Ice"};
 const char* const kMines[] = {"Wood", "Mercury", "Ore", "Sulfur", "Crystal", "Gems", "Gold"};
 
+std::string tabbedRow(const std::vector<std::string>& cells) {
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c)
+        line += (c ? "\t" : "") + cells[c];
+    return line;
+}
+
 } // namespace
 
 ExtendedTableMaker::ExtendedTableMaker(ExtendedShape shape) : shape_(shape) {
@@ -28,74 +35,63 @@ ExtendedTableMaker::ExtendedTableMaker(ExtendedShape shape) : shape_(shape) {
         keys_.push_back(sec + ": " + field + (n > 1 ? " #" + std::to_string(n) : ""));
         fields_.push_back(std::move(field));
     };
-    for (const char* f :
-         {"Town", "Terrain", "Zone type", "Pack new", "Map new", "Zone new", "Connection new"})
-        add("Pack", "Field count", f);
-    for (const char* f :
-         {"Name", "Description", "Town selection", "Characters", "Mirror", "Tags", "Max Battle Rounds"})
-        add("Pack", "Options", f);
-    for (const char* f : {"Name", "Minimum Size", "Maximum Size"})
-        add("Map", "", f);
-    for (const char* f :
-         {"Artifacts", "Combo Arts", "Spells", "Secondary skills", "Objects", "Rock blocks",
-          "Zone sparseness", "Special weeks disabled", "Spell Research", "Anarchy"})
-        add("Map", "Options", f);
+    auto addAll = [&](const char* sec, const char* sub, std::initializer_list<const char*> fields) {
+        for (const char* f : fields)
+            add(sec, sub, f);
+    };
+    auto addNumbered = [&](const char* sec, const char* sub, const char* const* names, int n) {
+        for (int k = 0; k < n; ++k)
+            add(sec, sub, names[k]);
+    };
+    addAll("Pack", "Field count",
+           {"Town", "Terrain", "Zone type", "Pack new", "Map new", "Zone new", "Connection new"});
+    addAll("Pack", "Options",
+           {"Name", "Description", "Town selection", "Characters", "Mirror", "Tags",
+            "Max Battle Rounds"});
+    addAll("Map", "", {"Name", "Minimum Size", "Maximum Size"});
+    addAll("Map", "Options",
+           {"Artifacts", "Combo Arts", "Spells", "Secondary skills", "Objects", "Rock blocks",
+            "Zone sparseness", "Special weeks disabled", "Spell Research", "Anarchy"});
     for (int k = 0; k < shape.extraMapOptions; ++k)
         add("Map", "Options", "Map option " + std::to_string(k + 1));
     add("Zone", "", "Id");
-    for (const char* f : {"Human start", "Computer start", "Treasure", "Junction", "Base Size"})
-        add("Zone", "Type", f);
-    for (const char* f : {"Minimum human positions", "Maximum human positions",
-                          "Minimum total positions", "Maximum total positions"})
-        add("Zone", "Restrictions", f);
-    // The subsection header one column off, as seen in published tables.
-    add("Zone", "Restrictions", "Ownership");
-    for (const char* f : {"Minimum towns", "Minimum castles", "Town Density", "Castle Density"})
-        add("Zone", "Player towns", f);
-    for (const char* f : {"Minimum towns", "Minimum castles", "Town Density", "Castle Density"})
-        add("Zone", "Neutral towns", f);
+    addAll("Zone", "Type", {"Human start", "Computer start", "Treasure", "Junction", "Base Size"});
+    // Ownership under Restrictions: the subsection header one column off, as seen in
+    // published tables.
+    addAll("Zone", "Restrictions",
+           {"Minimum human positions", "Maximum human positions", "Minimum total positions",
+            "Maximum total positions", "Ownership"});
+    for (const char* sub : {"Player towns", "Neutral towns"})
+        addAll("Zone", sub, {"Minimum towns", "Minimum castles", "Town Density", "Castle Density"});
     add("Zone", "Neutral towns", "Towns are of same type");
-    for (int k = 0; k < shape.towns; ++k)
-        add("Zone", "Town types", kTowns[k]);
-    for (const char* f : kMines)
-        add("Zone", "Minimum mines", f);
-    for (const char* f : kMines)
-        add("Zone", "Mine Density", f);
+    addNumbered("Zone", "Town types", kTowns, shape.towns);
+    addNumbered("Zone", "Minimum mines", kMines, 7);
+    addNumbered("Zone", "Mine Density", kMines, 7);
     add("Zone", "Terrain", "Match to town");
-    for (int k = 0; k < shape.terrains; ++k)
-        add("Zone", "Terrain", kTerrains[k]);
-    for (const char* f : {"Strength", "Match to town", "Neutral"})
-        add("Zone", "Monsters", f);
-    for (int k = 0; k < shape.towns; ++k)
-        add("Zone", "Monsters", kTowns[k]);
+    addNumbered("Zone", "Terrain", kTerrains, shape.terrains);
+    addAll("Zone", "Monsters", {"Strength", "Match to town", "Neutral"});
+    addNumbered("Zone", "Monsters", kTowns, shape.towns);
     for (int g = 0; g < 3; ++g)
-        for (const char* f : {"Low", "High", "Density"})
-            add("Zone", "Treasure", f);
-    for (const char* f :
-         {"Placement", "Objects", "Minimum objects", "Image settings", "Force neutral creatures",
-          "Allow non-coherent road", "Zone repulsion", "Town Hint",
-          "Monsters disposition (standard)", "Monsters disposition (custom)",
-          "Monsters joining percentage", "Monsters join only for money"})
-        add("Zone", "Options", f);
+        addAll("Zone", "Treasure", {"Low", "High", "Density"});
+    addAll("Zone", "Options",
+           {"Placement", "Objects", "Minimum objects", "Image settings", "Force neutral creatures",
+            "Allow non-coherent road", "Zone repulsion", "Town Hint",
+            "Monsters disposition (standard)", "Monsters disposition (custom)",
+            "Monsters joining percentage", "Monsters join only for money"});
     for (int k = 0; k < shape.extraZoneOptions; ++k)
         add("Zone", "Options", "Zone option " + std::to_string(k + 1));
-    for (const char* f : {"Zone 1", "Zone 2"})
-        add("Connections", "Zones", f);
-    for (const char* f :
-         {"Value", "Wide", "Border Guard", "Road", "Type", "Fictive", "Portal repulsion"})
-        add("Connections", "Options", f);
-    for (const char* f : {"Minimum human positions", "Maximum human positions",
-                          "Minimum total positions", "Maximum total positions"})
-        add("Connections", "Restrictions", f);
+    addAll("Connections", "Zones", {"Zone 1", "Zone 2"});
+    addAll("Connections", "Options",
+           {"Value", "Wide", "Border Guard", "Road", "Type", "Fictive", "Portal repulsion"});
+    addAll("Connections", "Restrictions",
+           {"Minimum human positions", "Maximum human positions", "Minimum total positions",
+            "Maximum total positions"});
 }
 
 std::string ExtendedTableMaker::header() const {
     std::string out;
-    for (const auto* row : {&sections_, &subsections_, &fields_}) {
-        for (size_t c = 0; c < row->size(); ++c)
-            out += (c ? "\t" : "") + (*row)[c];
-        out += shape_.lineEnd;
-    }
+    for (const auto* row : {&sections_, &subsections_, &fields_})
+        out += tabbedRow(*row) + shape_.lineEnd;
     return out;
 }
 
@@ -110,12 +106,7 @@ std::string ExtendedTableMaker::row(const std::map<std::string, std::string>& ce
             throw std::invalid_argument("no column " + key);
         out[c] = text;
     }
-    std::string line;
-    for (size_t c = 0; c < out.size(); ++c)
-        line += (c ? "\t" : "") + out[c];
-    for (int k = 0; k < extra; ++k)
-        line += "\t";
-    return line + shape_.lineEnd;
+    return tabbedRow(out) + std::string(static_cast<size_t>(extra), '\t') + shape_.lineEnd;
 }
 
 std::map<std::string, std::string> ExtendedTableMaker::fieldCounts() const {
@@ -132,35 +123,12 @@ namespace {
 
 using Cells = std::map<std::string, std::string>;
 
-// A zone row's usual cells.
-Cells zone(const std::string& id, const std::string& kind, const std::string& size,
-           const std::string& owner) {
-    Cells c = {{"Zone: Id", id},
-               {"Zone: " + kind, "x"},
-               {"Zone: Base Size", size},
-               {"Zone: Minimum human positions", "1"},
-               {"Zone: Maximum human positions", "2"},
-               {"Zone: Minimum total positions", "2"},
-               {"Zone: Maximum total positions", "2"},
-               {"Zone: Strength", "avg"},
-               {"Zone: Low", "500"},
-               {"Zone: High", "3000"},
-               {"Zone: Density", "9"}};
-    if (!owner.empty())
-        c["Zone: Ownership"] = owner;
-    for (int k = 0; k < 9; ++k)
-        c["Zone: " + std::string(kTowns[k])] = "x";
+// Cells from key, text, key, text, ...
+Cells cells(std::initializer_list<const char*> keysAndTexts) {
+    Cells c;
+    for (auto at = keysAndTexts.begin(); at != keysAndTexts.end(); at += 2)
+        c[at[0]] = at[1];
     return c;
-}
-
-Cells connection(const std::string& a, const std::string& b, const std::string& value) {
-    return {{"Connections: Zone 1", a},
-            {"Connections: Zone 2", b},
-            {"Connections: Value", value},
-            {"Connections: Minimum human positions", "1"},
-            {"Connections: Maximum human positions", "2"},
-            {"Connections: Minimum total positions", "2"},
-            {"Connections: Maximum total positions", "2"}};
 }
 
 Cells merged(Cells a, const Cells& b) {
@@ -169,38 +137,61 @@ Cells merged(Cells a, const Cells& b) {
     return a;
 }
 
+// A zone row's usual cells.
+Cells zone(const std::string& id, const std::string& kind, const std::string& size,
+           const std::string& owner, const Cells& more = {}) {
+    Cells c = cells({"Zone: Minimum human positions", "1", "Zone: Maximum human positions", "2",
+                     "Zone: Minimum total positions", "2", "Zone: Maximum total positions", "2",
+                     "Zone: Strength", "avg", "Zone: Low", "500", "Zone: High", "3000",
+                     "Zone: Density", "9"});
+    c["Zone: Id"] = id;
+    c["Zone: " + kind] = "x";
+    c["Zone: Base Size"] = size;
+    if (!owner.empty())
+        c["Zone: Ownership"] = owner;
+    for (int k = 0; k < 9; ++k)
+        c["Zone: " + std::string(kTowns[k])] = "x";
+    return merged(c, more);
+}
+
+Cells connection(const std::string& a, const std::string& b, const std::string& value,
+                 const Cells& more = {}) {
+    Cells c = cells(
+        {"Connections: Minimum human positions", "1", "Connections: Maximum human positions", "2",
+         "Connections: Minimum total positions", "2", "Connections: Maximum total positions", "2"});
+    c["Connections: Zone 1"] = a;
+    c["Connections: Zone 2"] = b;
+    c["Connections: Value"] = value;
+    return merged(c, more);
+}
+
 // The rows of one template "name" of five zones (Ids 1, 2, 15, 16, 40).
 std::string templateRows(const ExtendedTableMaker& m, const std::string& name, Cells first,
                          int extraOnSome) {
-    Cells head = {{"Map: Name", name},
-                  {"Map: Minimum Size", "1"},
-                  {"Map: Maximum Size", "9"},
-                  {"Map: Artifacts", "-12 +40"},
-                  {"Map: Zone sparseness", "0.8"}};
-    Cells z1 = merged(zone("1", "Human start", "20", "1"),
-                      {{"Zone: Minimum castles", "1"},
-                       {"Zone: Wood", "1"},
-                       {"Zone: Ore", "1"},
-                       {"Zone: Placement", "ground"},
-                       {"Zone: Image settings", "40 120"},
-                       {"Zone: Objects", "+95 0 d d d 3 +144 4 d d d 3"}});
-    Cells z2 = merged(zone("2", "Human start", "20", "2"),
-                      {{"Zone: Minimum castles", "1"}, {"Zone: Strength", "none"}});
-    Cells z15 = merged(zone("15", "Treasure", "12", ""),
-                       {{"Zone: Match to town", "x"}, {"Zone: Harbor", "x"}});
-    Cells z16 = merged(zone("16", "Treasure", "12", ""), {{"Zone: Town Hint", "\"a \"\"b\"\"\""}});
-    Cells z40 = merged(zone("40", "Junction", "6", ""), {{"Zone: Strength", "strong"}});
+    Cells head = cells({"Map: Minimum Size", "1", "Map: Maximum Size", "9", "Map: Artifacts",
+                        "-12 +40", "Map: Zone sparseness", "0.8"});
+    head["Map: Name"] = name;
+    Cells z1 = zone("1", "Human start", "20", "1",
+                    cells({"Zone: Minimum castles", "1", "Zone: Wood", "1", "Zone: Ore", "1",
+                           "Zone: Placement", "ground", "Zone: Image settings", "40 120",
+                           "Zone: Objects", "+95 0 d d d 3 +144 4 d d d 3"}));
+    Cells z2 = zone("2", "Human start", "20", "2",
+                    cells({"Zone: Minimum castles", "1", "Zone: Strength", "none"}));
+    Cells z15 =
+        zone("15", "Treasure", "12", "", cells({"Zone: Match to town", "x", "Zone: Harbor", "x"}));
+    Cells z16 = zone("16", "Treasure", "12", "", cells({"Zone: Town Hint", "\"a \"\"b\"\"\""}));
+    Cells z40 = zone("40", "Junction", "6", "", cells({"Zone: Strength", "strong"}));
     std::string out;
     out += m.row(merged(merged(merged(first, head), z1),
-                        merged(connection("1", "15", "3000"), {{"Connections: Road", "x"}})),
+                        connection("1", "15", "3000", cells({"Connections: Road", "x"}))),
                  extraOnSome);
     out += m.row(merged(z2, connection("2", "16", "3000")));
-    out += m.row(merged(
-        z15, merged(connection("15", "40", ""), {{"Connections: Border Guard", "x o2 o9"}})));
+    out += m.row(
+        merged(z15, connection("15", "40", "", cells({"Connections: Border Guard", "x o2 o9"}))));
     out += m.row(merged(z16, connection("16", "40", "12000")), extraOnSome);
     out += m.row(merged(z40, connection("1", "15", "0.8")));
     out += m.row(connection("200", "-1", "")); // names no zone of the template
-    out += m.row(merged(connection("40", "2", "6000"), {{"Connections: Fictive", "1"}}));
+    out += m.row(connection("40", "2", "6000", cells({"Connections: Fictive", "1"})));
     return out;
 }
 

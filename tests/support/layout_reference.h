@@ -4,6 +4,7 @@
 // the tests compare the two and the benchmark measures both.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -48,19 +49,13 @@ struct RefGraph {
         graphNodes[static_cast<size_t>(b)].links[static_cast<size_t>(a)] = v;
     }
     int degree(size_t i) const {
-        int d = 0;
-        for (bool l : graphNodes[i].links)
-            d += l ? 1 : 0;
-        return d;
+        return static_cast<int>(
+            std::count(graphNodes[i].links.begin(), graphNodes[i].links.end(), true));
     }
     std::optional<size_t> selectNode(bool onlyUnplaced) const {
-        if (onlyUnplaced) {
-            bool any = false;
-            for (const auto& n : graphNodes)
-                any = any || n.placed;
-            if (!any)
-                return std::nullopt;
-        }
+        if (onlyUnplaced && std::none_of(graphNodes.begin(), graphNodes.end(),
+                                         [](const RefNode& n) { return n.placed; }))
+            return std::nullopt;
         std::optional<size_t> best;
         int bestDegree = -1;
         for (size_t i = 0; i < graphNodes.size(); ++i) {

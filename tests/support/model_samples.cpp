@@ -1,17 +1,17 @@
 #include "support/model_samples.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 #include <zlib.h>
 
 namespace zw::test {
+
+// The counts that take b + 1, b + 2, ... in zone k (b = 1000 * (k + 1)).
+constexpr int32_t ZoneRecord::*kRichCounts[] = {
+    &ZoneRecord::size,           &ZoneRecord::playerCastles, &ZoneRecord::playerTowns,
+    &ZoneRecord::neutralCastles, &ZoneRecord::neutralTowns,  &ZoneRecord::mineWood,
+    &ZoneRecord::mineMercury,    &ZoneRecord::mineOre,       &ZoneRecord::mineSulfur,
+    &ZoneRecord::mineCrystal,    &ZoneRecord::mineGems,      &ZoneRecord::mineGold};
 
 TRmg richTemplate() {
     TRmg t;
@@ -22,24 +22,14 @@ TRmg richTemplate() {
     for (int32_t k = 0; k < 3; ++k) {
         ZoneRecord z;
         const int32_t b = 1000 * (k + 1);
+        for (int32_t i = 0; i < 12; ++i)
+            z.*kRichCounts[i] = b + 1 + i;
         z.kind = k % 3;
-        z.size = b + 1;
         z.owner = k + 1;
         z.townMode = 3;
-        z.playerCastles = b + 2;
-        z.playerTowns = b + 3;
-        z.neutralCastles = b + 4;
-        z.neutralTowns = b + 5;
         z.sameTownType = k != 1;
         for (size_t i = 0; i < z.townTypes.size(); ++i)
             z.townTypes[i] = (i + static_cast<size_t>(k)) % 3 == 0;
-        z.mineWood = b + 6;
-        z.mineMercury = b + 7;
-        z.mineOre = b + 8;
-        z.mineSulfur = b + 9;
-        z.mineCrystal = b + 10;
-        z.mineGems = b + 11;
-        z.mineGold = b + 12;
         z.terrainMatchesTown = k == 1;
         for (size_t i = 0; i < z.terrains.size(); ++i)
             z.terrains[i] = (i + static_cast<size_t>(k)) % 2 == 0;
@@ -82,9 +72,7 @@ TRmg richTemplate() {
 }
 
 ZoneRecord startZone(int32_t owner, int32_t gridX, int32_t gridY) {
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = owner;
+    ZoneRecord z = ownedZone(0, owner);
     z.gridX = gridX;
     z.gridY = gridY;
     return z;
@@ -107,7 +95,6 @@ TRmg workedExample(std::string name) {
     }
     t.appendZone(makeDefaultZone());
     ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = 0;
     c.zoneB = 2;
     t.appendConnection(c);
     c.zoneA = 1;

@@ -1,6 +1,7 @@
 #include "support/mouse_harness.h"
 
 #include "support/document_edits.h"
+#include "support/group_samples.h"
 
 #include <cmath>
 
@@ -44,7 +45,7 @@ void MouseHarness::clickLeft(PixelPoint p) {
 
 void MouseHarness::ctrlClickLeft(PixelPoint p) {
     move(p);
-    editor.leftPress(p.x, p.y, PressModifiers{.ctrl = true});
+    editor.leftPress(p.x, p.y, {.ctrl = true});
     releaseLeft(p);
 }
 
@@ -66,8 +67,7 @@ void MouseHarness::selectTool(ToolId t) {
 
 void MouseHarness::drawZone(int32_t gx, int32_t gy, std::function<void(ZoneRecord&)> settings) {
     selectTool(kCreateZoneTool);
-    dialogs.zoneAnswers.push_back([settings](const ZoneRecord& from) {
-        ZoneRecord z = from;
+    dialogs.zoneAnswers.push_back([settings](ZoneRecord z) {
         if (settings)
             settings(z);
         return std::optional<ZoneRecord>(z);
@@ -93,22 +93,14 @@ void MouseHarness::drawConnection(int a, int b,
 // no step.
 void MouseHarness::placeZones(std::initializer_list<GridPoint> nodes) {
     TRmg t = editor.document().rmg();
-    for (const GridPoint& n : nodes) {
-        ZoneRecord z = makeDefaultZone();
-        z.gridX = n.x;
-        z.gridY = n.y;
-        t.appendZone(z);
-    }
+    for (const GridPoint& n : nodes)
+        t.appendZone(test::zoneAt(n.x, n.y, 0, code(ZoneKind::Treasure)));
     test::install(editor, std::move(t));
 }
 
 void MouseHarness::join(int a, int b, int passages) {
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = a;
-    c.zoneB = b;
-    c.passageCount = passages;
     TRmg t = editor.document().rmg();
-    t.appendConnection(c);
+    t.appendConnection(test::joining(a, b, passages));
     test::install(editor, std::move(t));
 }
 

@@ -7,139 +7,89 @@ namespace {
 int characterCount(std::string_view utf8) {
     int n = 0;
     for (unsigned char ch : utf8)
-        if ((ch & 0xC0) != 0x80)
-            ++n;
+        n += (ch & 0xC0) != 0x80;
     return n;
 }
 
 // Replays the calls, keeping the state that each drawing call depends on.
-struct State {
-    Rgb penColour;
-    int penWidth = 1;
-    PenStyle penStyle = PenStyle::Solid;
-    Rgb brushColour{255, 255, 255};
-    BrushStyle brushStyle = BrushStyle::Solid;
+struct PaintState {
+    RecordedShape pen{.penWidth = 1, .brushColour = {255, 255, 255}};
     std::string face;
     int pointSize = 0;
     Rgb fontColour;
     PixelPoint position;
 
     void apply(const PaintCall& c) {
-        switch (c.op) {
-        case PaintOp::SetPen:
-            penColour = c.colour;
-            penWidth = c.width;
-            penStyle = c.penStyle;
-            break;
-        case PaintOp::SetBrush:
-            brushColour = c.colour;
-            brushStyle = c.brushStyle;
-            break;
-        case PaintOp::SetFont:
-            face = c.text;
-            pointSize = c.pointSize;
-            fontColour = c.colour;
-            break;
-        case PaintOp::MoveTo:
-        case PaintOp::LineTo:
+        if (c.op == PaintOp::SetPen)
+            pen.penColour = c.colour, pen.penWidth = c.width, pen.penStyle = c.penStyle;
+        else if (c.op == PaintOp::SetBrush)
+            pen.brushColour = c.colour, pen.brushStyle = c.brushStyle;
+        else if (c.op == PaintOp::SetFont)
+            face = c.text, pointSize = c.pointSize, fontColour = c.colour;
+        else if (c.op == PaintOp::MoveTo || c.op == PaintOp::LineTo)
             position = PixelPoint{c.left, c.top};
-            break;
-        default:
-            break;
-        }
-    }
-
-    RecordedShape shape() const {
-        RecordedShape s;
-        s.penColour = penColour;
-        s.penWidth = penWidth;
-        s.penStyle = penStyle;
-        s.brushColour = brushColour;
-        s.brushStyle = brushStyle;
-        return s;
     }
 };
+
+// What `make(state, call)` makes of every call of `op`, in order.
+template <class T, class Make>
+std::vector<T> replayCalls(const std::vector<PaintCall>& calls, PaintOp op, Make make) {
+    std::vector<T> out;
+    PaintState s;
+    for (const auto& c : calls) {
+        if (c.op == op)
+            out.push_back(make(s, c));
+        s.apply(c);
+    }
+    return out;
+}
 
 } // namespace
 
 void RecordingPainter::setPen(Rgb colour, int width, PenStyle style) {
-    PaintCall c;
-    c.op = PaintOp::SetPen;
-    c.colour = colour;
-    c.width = width;
-    c.penStyle = style;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::SetPen, .colour = colour, .width = width, .penStyle = style});
 }
 
 void RecordingPainter::setBrush(Rgb colour, BrushStyle style) {
-    PaintCall c;
-    c.op = PaintOp::SetBrush;
-    c.colour = colour;
-    c.brushStyle = style;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::SetBrush, .colour = colour, .brushStyle = style});
 }
 
 void RecordingPainter::setFont(std::string_view face, int pointSize, Rgb colour) {
-    PaintCall c;
-    c.op = PaintOp::SetFont;
-    c.text = std::string(face);
-    c.pointSize = pointSize;
-    c.colour = colour;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::SetFont,
+                      .colour = colour,
+                      .text = std::string(face),
+                      .pointSize = pointSize});
     fontSize_ = pointSize;
 }
 
 void RecordingPainter::fillRect(int left, int top, int right, int bottom, Rgb colour) {
-    PaintCall c;
-    c.op = PaintOp::FillRect;
-    c.left = left;
-    c.top = top;
-    c.right = right;
-    c.bottom = bottom;
-    c.colour = colour;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::FillRect,
+                      .colour = colour,
+                      .left = left,
+                      .top = top,
+                      .right = right,
+                      .bottom = bottom});
 }
 
 void RecordingPainter::moveTo(int x, int y) {
-    PaintCall c;
-    c.op = PaintOp::MoveTo;
-    c.left = x;
-    c.top = y;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::MoveTo, .left = x, .top = y});
 }
 
 void RecordingPainter::lineTo(int x, int y) {
-    PaintCall c;
-    c.op = PaintOp::LineTo;
-    c.left = x;
-    c.top = y;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::LineTo, .left = x, .top = y});
 }
 
 void RecordingPainter::polygon(const std::vector<PixelPoint>& points) {
-    PaintCall c;
-    c.op = PaintOp::Polygon;
-    c.points = points;
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::Polygon, .points = points});
 }
 
 void RecordingPainter::ellipse(int left, int top, int right, int bottom) {
-    PaintCall c;
-    c.op = PaintOp::Ellipse;
-    c.left = left;
-    c.top = top;
-    c.right = right;
-    c.bottom = bottom;
-    calls_.push_back(std::move(c));
+    calls_.push_back(
+        {.op = PaintOp::Ellipse, .left = left, .top = top, .right = right, .bottom = bottom});
 }
 
 void RecordingPainter::textOut(int x, int y, std::string_view utf8) {
-    PaintCall c;
-    c.op = PaintOp::TextOut;
-    c.left = x;
-    c.top = y;
-    c.text = std::string(utf8);
-    calls_.push_back(std::move(c));
+    calls_.push_back({.op = PaintOp::TextOut, .text = std::string(utf8), .left = x, .top = y});
 }
 
 int RecordingPainter::textWidth(std::string_view utf8) {
@@ -156,58 +106,37 @@ void RecordingPainter::clear() {
 }
 
 std::vector<RecordedLine> RecordingPainter::lines() const {
-    std::vector<RecordedLine> out;
-    State s;
-    for (const auto& c : calls_) {
-        if (c.op == PaintOp::LineTo)
-            out.push_back(RecordedLine{s.position, PixelPoint{c.left, c.top}, s.penColour,
-                                       s.penWidth, s.penStyle});
-        s.apply(c);
-    }
-    return out;
+    return replayCalls<RecordedLine>(
+        calls_, PaintOp::LineTo, [](const PaintState& s, const PaintCall& c) {
+            return RecordedLine{
+                s.position, {c.left, c.top}, s.pen.penColour, s.pen.penWidth, s.pen.penStyle};
+        });
 }
 
 std::vector<RecordedShape> RecordingPainter::ellipses() const {
-    std::vector<RecordedShape> out;
-    State s;
-    for (const auto& c : calls_) {
-        if (c.op == PaintOp::Ellipse) {
-            RecordedShape e = s.shape();
-            e.left = c.left;
-            e.top = c.top;
-            e.right = c.right;
-            e.bottom = c.bottom;
-            out.push_back(std::move(e));
-        }
-        s.apply(c);
-    }
-    return out;
+    return replayCalls<RecordedShape>(
+        calls_, PaintOp::Ellipse, [](const PaintState& s, const PaintCall& c) {
+            RecordedShape e = s.pen;
+            e.left = c.left, e.top = c.top, e.right = c.right, e.bottom = c.bottom;
+            return e;
+        });
 }
 
 std::vector<RecordedShape> RecordingPainter::polygons() const {
-    std::vector<RecordedShape> out;
-    State s;
-    for (const auto& c : calls_) {
-        if (c.op == PaintOp::Polygon) {
-            RecordedShape e = s.shape();
-            e.points = c.points;
-            out.push_back(std::move(e));
-        }
-        s.apply(c);
-    }
-    return out;
+    return replayCalls<RecordedShape>(calls_, PaintOp::Polygon,
+                                      [](const PaintState& s, const PaintCall& c) {
+                                          RecordedShape e = s.pen;
+                                          e.points = c.points;
+                                          return e;
+                                      });
 }
 
 std::vector<RecordedText> RecordingPainter::texts() const {
-    std::vector<RecordedText> out;
-    State s;
-    for (const auto& c : calls_) {
-        if (c.op == PaintOp::TextOut)
-            out.push_back(RecordedText{c.left, c.top, c.text, s.face, s.pointSize, s.fontColour,
-                                       s.brushStyle});
-        s.apply(c);
-    }
-    return out;
+    return replayCalls<RecordedText>(
+        calls_, PaintOp::TextOut, [](const PaintState& s, const PaintCall& c) {
+            return RecordedText{c.left,      c.top,        c.text,          s.face,
+                                s.pointSize, s.fontColour, s.pen.brushStyle};
+        });
 }
 
 } // namespace zw

@@ -24,14 +24,14 @@ enum class PaintOp {
 
 struct PaintCall {
     PaintOp op = PaintOp::MoveTo;
-    Rgb colour;    // pen, brush, font or fill colour
+    Rgb colour{};  // pen, brush, font or fill colour
     int width = 0; // pen width
     PenStyle penStyle = PenStyle::Solid;
     BrushStyle brushStyle = BrushStyle::Solid;
-    std::string text;                             // font face or text
+    std::string text{};                           // font face or text
     int pointSize = 0;                            // font size
     int left = 0, top = 0, right = 0, bottom = 0; // rectangles; x, y in left, top
-    std::vector<PixelPoint> points;               // polygon
+    std::vector<PixelPoint> points{};             // polygon
 };
 
 // A line segment with the pen it was drawn with.
@@ -45,11 +45,11 @@ struct RecordedLine {
 // A filled shape (ellipse or polygon) with the pen and brush in force.
 struct RecordedShape {
     int left = 0, top = 0, right = 0, bottom = 0; // ellipse bounds
-    std::vector<PixelPoint> points;               // polygon corners
-    Rgb penColour;
+    std::vector<PixelPoint> points{};             // polygon corners
+    Rgb penColour{};
     int penWidth = 0;
     PenStyle penStyle = PenStyle::Solid;
-    Rgb brushColour;
+    Rgb brushColour{};
     BrushStyle brushStyle = BrushStyle::Solid;
 };
 

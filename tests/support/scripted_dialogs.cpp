@@ -1,72 +1,62 @@
 #include "support/scripted_dialogs.h"
 
 namespace zw {
+namespace {
+
+// The next answer of `queue` (called with `args` when it is a function), or
+// `none` when the queue is empty.
+template <class Queue, class Result, class... Args>
+Result nextDialogAnswer(Queue& queue, Result none, Args&... args) {
+    if (queue.empty())
+        return none;
+    auto answer = std::move(queue.front());
+    queue.pop_front();
+    if constexpr (sizeof...(Args) == 0)
+        return answer;
+    else
+        return answer(args...);
+}
+
+} // namespace
 
 std::optional<ZoneRecord> ScriptedDialogs::editZone(const ZoneRecord& from) {
     zoneCalls.push_back(from);
-    if (zoneAnswers.empty())
-        return std::nullopt;
-    auto answer = std::move(zoneAnswers.front());
-    zoneAnswers.pop_front();
-    return answer(from);
+    return nextDialogAnswer(zoneAnswers, std::optional<ZoneRecord>(), from);
 }
 
 std::optional<ConnectionRecord> ScriptedDialogs::editConnection(const ConnectionRecord& from,
                                                                 bool furtherPassage) {
     connectionCalls.emplace_back(from, furtherPassage);
-    if (connectionAnswers.empty())
-        return std::nullopt;
-    auto answer = std::move(connectionAnswers.front());
-    connectionAnswers.pop_front();
-    return answer(from, furtherPassage);
+    return nextDialogAnswer(connectionAnswers, std::optional<ConnectionRecord>(), from,
+                            furtherPassage);
 }
 
 std::optional<TemplateSettings> ScriptedDialogs::editTemplate(const TRmg& from) {
     ++templateCalls;
-    if (templateAnswers.empty())
-        return std::nullopt;
-    auto answer = std::move(templateAnswers.front());
-    templateAnswers.pop_front();
-    return answer(from);
+    return nextDialogAnswer(templateAnswers, std::optional<TemplateSettings>(), from);
 }
 
 std::optional<std::vector<ZoneRecord>>
 ScriptedDialogs::editZones(const std::vector<ZoneRecord>& from, const std::vector<int64_t>&) {
     zonesCalls.push_back(from);
-    if (zonesAnswers.empty())
-        return std::nullopt;
-    auto answer = std::move(zonesAnswers.front());
-    zonesAnswers.pop_front();
-    return answer(from);
+    return nextDialogAnswer(zonesAnswers, std::optional<std::vector<ZoneRecord>>(), from);
 }
 
 std::optional<DuplicateSettings>
 ScriptedDialogs::duplicateZonesForPlayers(const TRmg&, const std::vector<int32_t>& zones) {
     ++duplicateCalls;
     duplicateZonesCalls.push_back(zones);
-    if (duplicateAnswers.empty())
-        return std::nullopt;
-    auto answer = duplicateAnswers.front();
-    duplicateAnswers.pop_front();
-    return answer;
+    return nextDialogAnswer(duplicateAnswers, std::optional<DuplicateSettings>());
 }
 
 std::optional<PatternSettings> ScriptedDialogs::generateFromPattern() {
     ++patternCalls;
-    if (patternAnswers.empty())
-        return std::nullopt;
-    auto answer = patternAnswers.front();
-    patternAnswers.pop_front();
-    return answer;
+    return nextDialogAnswer(patternAnswers, std::optional<PatternSettings>());
 }
 
 ListOutcome ScriptedDialogs::runTemplateList(TemplateListSession& session) {
     ++listCalls;
-    if (listAnswers.empty())
-        return ListOutcome::Abandon;
-    auto answer = std::move(listAnswers.front());
-    listAnswers.pop_front();
-    return answer(session);
+    return nextDialogAnswer(listAnswers, ListOutcome::Abandon, session);
 }
 
 std::function<std::optional<ZoneRecord>(const ZoneRecord&)> ScriptedDialogs::acceptZone() {
@@ -79,10 +69,8 @@ ScriptedDialogs::acceptConnection() {
     // a copy of passage 1, as the window leaves it.
     return [](const ConnectionRecord& c, bool further) {
         ConnectionRecord r = c;
-        if (further && r.passageCount < kPassageSlots) {
-            r.passages[static_cast<size_t>(r.passageCount)] = r.passages[0];
-            ++r.passageCount;
-        }
+        if (further && r.passageCount < kPassageSlots)
+            r.passages[static_cast<size_t>(r.passageCount++)] = r.passages[0];
         return std::optional<ConnectionRecord>(r);
     };
 }

@@ -1,33 +1,32 @@
 #include "support/scripted_services.h"
 
 namespace zw {
+namespace {
+
+// The front of `queue`, taken off it, or `none` when it is empty.
+template <class T> T nextServiceAnswer(std::deque<T>& queue, T none) {
+    if (queue.empty())
+        return none;
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+} // namespace
 
 MessageResult ScriptedServices::messageBox(std::string_view text, MessageKind kind,
                                            MessageButtons buttons) {
     messages.push_back({std::string(text), kind, buttons});
-    if (!messageAnswers.empty()) {
-        const MessageResult r = messageAnswers.front();
-        messageAnswers.pop_front();
-        return r;
-    }
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return MessageResult::Ok;
-    case MessageButtons::YesNo:
-        return MessageResult::No;
-    case MessageButtons::YesNoCancel:
-        return MessageResult::Cancel;
-    }
-    return MessageResult::Cancel;
+    const MessageResult none = buttons == MessageButtons::Ok      ? MessageResult::Ok
+                               : buttons == MessageButtons::YesNo ? MessageResult::No
+                                                                  : MessageResult::Cancel;
+    return nextServiceAnswer(messageAnswers, none);
 }
 
 std::optional<std::string> ScriptedServices::openFileDialog(FileDialogId id,
                                                             std::string_view filter, bool) {
     openFilters.emplace_back(filter);
-    if (openAnswers.empty())
-        return std::nullopt;
-    auto r = openAnswers.front();
-    openAnswers.pop_front();
+    auto r = nextServiceAnswer(openAnswers, {});
     if (r)
         dialogPaths[id] = *r;
     return r;
@@ -36,10 +35,7 @@ std::optional<std::string> ScriptedServices::openFileDialog(FileDialogId id,
 std::optional<std::string> ScriptedServices::saveFileDialog(FileDialogId id,
                                                             std::string_view filter) {
     saveFilters.emplace_back(filter);
-    if (saveAnswers.empty())
-        return std::nullopt;
-    auto r = saveAnswers.front();
-    saveAnswers.pop_front();
+    auto r = nextServiceAnswer(saveAnswers, {});
     if (r)
         dialogPaths[id] = *r;
     return r;
@@ -69,11 +65,7 @@ void ScriptedServices::writeFileAssociation() {
 std::optional<int> ScriptedServices::askNumber(std::string_view title, std::string_view label,
                                                int min, int max) {
     numberQuestions.push_back({std::string(title), std::string(label), min, max});
-    if (numberAnswers.empty())
-        return std::nullopt;
-    const std::optional<int> answer = numberAnswers.front();
-    numberAnswers.pop_front();
-    return answer;
+    return nextServiceAnswer(numberAnswers, {});
 }
 
 std::vector<std::string> ScriptedServices::messageTexts() const {
@@ -84,9 +76,7 @@ std::vector<std::string> ScriptedServices::messageTexts() const {
 }
 
 void ScriptedServices::setClipboard(std::string_view mimeType, std::string_view text) {
-    clipboard.clear();
-    clipboard[std::string(mimeType)] = text;
-    clipboard["text/plain"] = text;
+    clipboard = {{std::string(mimeType), std::string(text)}, {"text/plain", std::string(text)}};
 }
 
 std::optional<std::string> ScriptedServices::clipboardText(std::string_view mimeType) {

@@ -86,17 +86,12 @@ class WindowPointer {
     void send(QEvent::Type type, Qt::MouseButton b, QPoint canvasPos) {
         QWindow* native = window_.windowHandle();
         const QPoint at = window_.canvas()->mapTo(&window_, canvasPos);
-        switch (type) {
-        case QEvent::MouseButtonPress:
+        if (type == QEvent::MouseButtonPress)
             QTest::mousePress(native, b, Qt::NoModifier, at);
-            break;
-        case QEvent::MouseButtonRelease:
+        else if (type == QEvent::MouseButtonRelease)
             QTest::mouseRelease(native, b, Qt::NoModifier, at);
-            break;
-        default:
+        else
             QTest::mouseMove(native, at);
-            break;
-        }
         last_ = canvasPos;
     }
 
