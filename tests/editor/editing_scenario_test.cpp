@@ -49,6 +49,21 @@ std::function<void(ZoneRecord&)> ownedTreasure(int player) {
     };
 }
 
+// The neutral junction in the middle, and the rich, well guarded zone below it.
+void junction(ZoneRecord& z) {
+    z.kind = 2;
+    z.size = 10;
+    z.townMode = 3;
+    z.neutralCastles = 1;
+    z.neutralTowns = 2;
+}
+
+void richZone(ZoneRecord& z) {
+    z.monsterStrength = 3;
+    z.mineGems = 2;
+    z.mineCrystal = 1;
+}
+
 std::function<void(ConnectionRecord&, bool)> guarded(int32_t guard) {
     return [guard](ConnectionRecord& c, bool) { c.passages[0].guard = guard; };
 }
@@ -73,22 +88,12 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
     });
     editTemplateSettings(h.editor);
 
-    h.drawZone(1, 1, startZone(1));      // 1
-    h.drawZone(9, 1, startZone(2));      // 2
-    h.drawZone(1, 5, ownedTreasure(1));  // 3
-    h.drawZone(9, 5, ownedTreasure(2));  // 4
-    h.drawZone(5, 3, [](ZoneRecord& z) { // 5, the junction
-        z.kind = 2;
-        z.size = 10;
-        z.townMode = 3;
-        z.neutralCastles = 1;
-        z.neutralTowns = 2;
-    });
-    h.drawZone(5, 6, [](ZoneRecord& z) { // 6, rich and well guarded
-        z.monsterStrength = 3;
-        z.mineGems = 2;
-        z.mineCrystal = 1;
-    });
+    h.drawZone(1, 1, startZone(1));     // 1
+    h.drawZone(9, 1, startZone(2));     // 2
+    h.drawZone(1, 5, ownedTreasure(1)); // 3
+    h.drawZone(9, 5, ownedTreasure(2)); // 4
+    h.drawZone(5, 3, junction);         // 5
+    h.drawZone(5, 6, richZone);         // 6
     // A zone too close to the junction is refused.
     h.selectTool(kCreateZoneTool);
     h.clickLeft(h.node(6, 4));
@@ -143,17 +148,9 @@ TRmg expectedTemplate() {
     zoneAt(9, 1, startZone(2));
     zoneAt(1, 5, ownedTreasure(1));
     zoneAt(9, 5, ownedTreasure(2));
-    zoneAt(5, 3, [](ZoneRecord& z) {
-        z.kind = 2;
-        z.size = 10;
-        z.townMode = 3;
-        z.neutralCastles = 1;
-        z.neutralTowns = 2;
-    });
+    zoneAt(5, 3, junction);
     zoneAt(5, 7, [](ZoneRecord& z) {
-        z.monsterStrength = 3;
-        z.mineGems = 2;
-        z.mineCrystal = 1;
+        richZone(z);
         z.size = 30;
     });
     const PassageRecord plain = passage(0, 6000);
@@ -180,8 +177,8 @@ TEST(EditingScenario, TwoPlayerTemplateDrawnWithTheMouse) {
     EXPECT_EQ(h.editor.document().history().position(), 20);
     EXPECT_EQ(h.editor.tool(), kNoTool);
     EXPECT_EQ(h.editor.dragSource(), 0);
-    EXPECT_EQ(h.editor.viewController().hBar().max,
-              11); // the deleted zone's column stays in the range
+    // The deleted zone's column stays in the range.
+    EXPECT_EQ(h.editor.viewController().hBar().max, 11);
     EXPECT_EQ(h.editor.viewController().vBar().max, 7);
 
     h.services.messages.clear();
