@@ -10,9 +10,9 @@
 #include "editor/commands/symmetry_commands.h"
 #include "editor/commands/template_settings.h"
 #include "rmg/template_list.h"
+#include "support/editor_fixtures.h"
 #include "support/group_samples.h"
 #include "support/import_expectations.h"
-#include "support/mouse_harness.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -116,11 +116,7 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
     h.drag(h.node(7, 1), h.zone(1));
 
     // The rich zone is bigger than first set, and one row lower.
-    h.dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
-        ZoneRecord z = from;
-        z.size = 30;
-        return std::optional<ZoneRecord>(z);
-    });
+    h.dialogs.zoneAnswers.push_back(test::confirmedWith([](ZoneRecord& z) { z.size = 30; }));
     h.clickRight(h.zone(5));
     h.selectTool(kMoveTool);
     h.drag(h.zone(5), h.node(5, 7));

@@ -283,14 +283,12 @@ TEST_F(SymmetryCommands, DuplicateForPlayersAppendsTheMappedCopyAsOneStep) {
 
 TEST_F(MultiZoneDialog, RightClickOnASelectedZoneEditsAllSelectedAsOneStep) {
     start(templateOf({zoneAt(0, 0), zoneAt(4, 0), zoneAt(8, 0)}), {0, 2});
-    h.dialogs.zonesAnswers.push_back([](const std::vector<ZoneRecord>& from) {
-        std::vector<ZoneRecord> out = from;
-        for (ZoneRecord& z : out) {
+    h.dialogs.zonesAnswers.push_back(test::confirmedWith([](std::vector<ZoneRecord>& zones) {
+        for (ZoneRecord& z : zones) {
             z.mineGold = 5;
             z.gridX = 99; // the zones stay where they are
         }
-        return std::optional(out);
-    });
+    }));
     h.clickRight(h.zone(2));
     ASSERT_EQ(h.dialogs.zonesCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.zonesCalls[0].size(), 2u);
@@ -312,12 +310,10 @@ TEST_F(MultiZoneDialog, EveryResultingZoneMustPassBeforeAnythingIsStored) {
     t.zones[0].treasure[0] = {100, 500, 1};
     t.zones[2].treasure[0] = {3000, 9000, 1};
     start(t, {0, 2});
-    h.dialogs.zonesAnswers.push_back([](const std::vector<ZoneRecord>& from) {
-        std::vector<ZoneRecord> out = from;
-        for (ZoneRecord& z : out)
+    h.dialogs.zonesAnswers.push_back(test::confirmedWith([](std::vector<ZoneRecord>& zones) {
+        for (ZoneRecord& z : zones)
             z.treasure[0].high = 2000;
-        return std::optional(out);
-    });
+    }));
     h.clickRight(h.zone(0));
     EXPECT_EQ(h.services.messageTexts(),
               std::vector<std::string>{"Ошибка в локации 3\r\rГруппа сокровищ #1, минимальная "

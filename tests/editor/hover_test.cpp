@@ -6,8 +6,8 @@
 #include "platform/files.h"
 #include "rmg/template_list.h"
 #include "support/document_edits.h"
+#include "support/editor_fixtures.h"
 #include "support/group_samples.h"
-#include "support/mouse_harness.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
 
@@ -182,12 +182,10 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
          }},
         {"closed zone dialog", [](MouseHarness& m) { m.editor.rightPress(270, 270); }, zoneRef(0),
          [](MouseHarness& m, Dir) {
-             m.dialogs.zoneAnswers.push_back([](const ZoneRecord& z) {
-                 ZoneRecord edited = z;
-                 edited.kind = 2;
-                 edited.owner = 8;
-                 return edited;
-             });
+             m.dialogs.zoneAnswers.push_back(test::confirmedWith([](ZoneRecord& z) {
+                 z.kind = 2;
+                 z.owner = 8;
+             }));
          }},
         {"zone created under the pointer", [](MouseHarness& m) { m.editor.leftPress(270, 270); },
          zoneRef(0),

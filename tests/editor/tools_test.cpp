@@ -28,12 +28,10 @@ using Tools = test::HarnessTest;
 
 TEST_F(CreateZoneTool, AppendsTheConfirmedZoneAtTheNodeUnderThePress) {
     h.selectTool(kCreateZoneTool);
-    h.dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
-        ZoneRecord z = from;
+    h.dialogs.zoneAnswers.push_back(test::confirmedWith([](ZoneRecord& z) {
         z.owner = 2;
         z.gridX = 99; // whatever the dialog hands back, the node decides
-        return std::optional<ZoneRecord>(z);
-    });
+    }));
     // Any pixel of the node's cell counts, not only its centre.
     const PixelPoint p = h.node(3, 4);
     h.clickLeft(PixelPoint{p.x + 25, p.y - 29});
@@ -94,12 +92,10 @@ TEST_F(CreateConnectionTool, NewConnectionRunsFromTheDragStart) {
     h.selectTool(kCreateConnectionTool);
     h.pressLeft(h.zone(2));
     EXPECT_EQ(h.editor.dragSource(), zoneRef(2));
-    h.dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool) {
-        ConnectionRecord c = from;
+    h.dialogs.connectionAnswers.push_back(test::confirmedWith([](ConnectionRecord& c) {
         c.passages[0].guard = 12500;
         c.zoneA = c.zoneB = 7; // the release decides the pair
-        return std::optional<ConnectionRecord>(c);
-    });
+    }));
     h.releaseLeft(h.zone(4));
     ASSERT_EQ(h.dialogs.connectionCalls.size(), 1u);
     EXPECT_EQ(h.dialogs.connectionCalls[0].first, makeDefaultConnection());
@@ -126,13 +122,11 @@ TEST_F(CreateConnectionTool, FurtherPassageKeepsTheConnectionsOwnPairWhateverThe
     h.placeZones({{1, 1}, {5, 1}});
     h.join(1, 0);
     h.selectTool(kCreateConnectionTool);
-    h.dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool) {
-        ConnectionRecord c = from;
+    h.dialogs.connectionAnswers.push_back(test::confirmedWith([](ConnectionRecord& c) {
         c.passageCount = 2;
         c.zoneA = 0;
         c.zoneB = 1;
-        return std::optional<ConnectionRecord>(c);
-    });
+    }));
     h.drag(h.zone(0), h.zone(1));
     EXPECT_EQ(pairsOf(rmg()), (ZonePairs{{1, 0}}));
     EXPECT_EQ(rmg().connections[0].passageCount, 2);
@@ -518,12 +512,10 @@ TEST(RightPressAnyTool, EditsTheZoneUnderThePointerWithAnyTool) {
         MouseHarness h;
         h.placeZones({{1, 1}, {6, 2}});
         h.selectTool(t);
-        h.dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
-            ZoneRecord z = from;
+        h.dialogs.zoneAnswers.push_back(test::confirmedWith([](ZoneRecord& z) {
             z.size = 40;
             z.gridX = -7; // the zone keeps its own node
-            return std::optional<ZoneRecord>(z);
-        });
+        }));
         const TRmg before = h.editor.document().rmg();
         h.clickRight(h.zone(1));
         EXPECT_EQ(h.dialogs.zoneCalls, std::vector<ZoneRecord>{before.zones[1]});
@@ -539,12 +531,10 @@ TEST_F(RightPress, EditsTheConnectionInPlace) {
     h.placeZones({{1, 1}, {6, 1}, {1, 6}});
     h.join(0, 2);
     h.join(1, 0);
-    h.dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool) {
-        ConnectionRecord c = from;
+    h.dialogs.connectionAnswers.push_back(test::confirmedWith([](ConnectionRecord& c) {
         c.passageCount = 4;
         c.zoneA = c.zoneB = 2;
-        return std::optional<ConnectionRecord>(c);
-    });
+    }));
     h.clickRight(h.onConnection(1));
     ASSERT_EQ(h.dialogs.connectionCalls.size(), 1u);
     EXPECT_FALSE(h.dialogs.connectionCalls[0].second);

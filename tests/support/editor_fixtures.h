@@ -34,6 +34,15 @@ inline void expectOneMessage(const ScriptedServices& s, std::string_view text,
     EXPECT_EQ(s.messages[0].buttons, buttons);
 }
 
+// A dialog's answer: the record it was filled with, changed by `edit`, confirmed.
+template <class Edit> auto confirmedWith(Edit edit) {
+    return [edit](const auto& from, auto&&...) {
+        auto record = from;
+        edit(record);
+        return std::optional(record);
+    };
+}
+
 using ZonePairs = std::vector<std::pair<int, int>>;
 
 // The zone pairs of the connections, in order.
