@@ -62,29 +62,6 @@ TEST_F(CreateZoneTool, RefusesTheNodesOfAndAroundAZone) {
     EXPECT_EQ(rmg().zones.size(), 2u);
 }
 
-TEST_F(CreateZoneTool, CancelledDialogChangesNothing) {
-    const TRmg before = rmg();
-    h.selectTool(kCreateZoneTool);
-    h.clickLeft(h.node(2, 2)); // no answer queued: the dialog is cancelled
-    EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
-    expectUntouched(before);
-    EXPECT_FALSE(h.editor.document().canStepBack());
-}
-
-TEST_F(Tools, LeftPressWithoutToolDoesNothing) {
-    h.placeZones({{1, 1}, {5, 1}});
-    h.join(0, 1);
-    const TRmg before = rmg();
-    for (const PixelPoint p : {h.zone(0), h.onConnection(0), h.node(3, 5)}) {
-        h.drag(p, h.zone(1));
-        EXPECT_EQ(h.editor.dragSource(), 0);
-    }
-    EXPECT_EQ(rmg(), before);
-    EXPECT_TRUE(h.services.messages.empty());
-    EXPECT_TRUE(h.dialogs.zoneCalls.empty());
-    EXPECT_TRUE(h.dialogs.connectionCalls.empty());
-}
-
 // ---- Create connection ----
 
 TEST_F(CreateConnectionTool, NewConnectionRunsFromTheDragStart) {
@@ -187,19 +164,6 @@ TEST_F(CreateConnectionTool, DragsThatDoNotJoinTwoZones) {
     EXPECT_EQ(h.editor.dragSource(), 0);
 }
 
-TEST_F(CreateConnectionTool, CancelledDialogsChangeNothing) {
-    h.placeZones({{1, 1}, {6, 1}, {1, 6}});
-    h.join(0, 1);
-    const TRmg before = rmg();
-    h.selectTool(kCreateConnectionTool);
-    h.drag(h.zone(0), h.zone(2)); // new connection, cancelled
-    h.drag(h.zone(1), h.zone(0)); // further passage, cancelled
-    EXPECT_EQ(h.dialogs.connectionCalls.size(), 2u);
-    expectUntouched(before);
-    EXPECT_FALSE(h.editor.document().canStepBack());
-    EXPECT_EQ(h.editor.dragSource(), 0);
-}
-
 // ---- Delete ----
 
 TEST_F(DeleteTool, DeletingAnItemAsksAndDropsItWithWhatHangsOnIt) {
@@ -234,19 +198,6 @@ TEST_F(DeleteTool, DeletingAnItemAsksAndDropsItWithWhatHangsOnIt) {
         // Deleting leaves the scroll ranges alone.
         EXPECT_EQ(m.editor.viewController().hBar().max, 10);
     }
-}
-
-TEST_F(DeleteTool, AnsweringNoOrClickingEmptyCanvasChangesNothing) {
-    h.placeZones({{1, 1}, {6, 1}});
-    h.join(0, 1);
-    const TRmg before = rmg();
-    h.selectTool(kDeleteTool);
-    h.clickLeft(h.zone(0));         // answered No
-    h.clickLeft(h.onConnection(0)); // answered No
-    EXPECT_EQ(h.services.messages.size(), 2u);
-    h.clickLeft(h.node(3, 6)); // nothing there: no question
-    EXPECT_EQ(h.services.messages.size(), 2u);
-    expectUntouched(before);
 }
 
 TEST_F(DeleteTool, SecondPressWithoutMovingDoesNotReachTheItemThatMovedUp) {
@@ -397,18 +348,6 @@ TEST_F(CopyZone, NextToOrOntoItsSourceIsRefused) {
     EXPECT_EQ(rmg().zones[0].gridX, 4);
 }
 
-TEST_F(MoveCopy, DragFromEmptyCanvasDoesNothing) {
-    h.placeZones({{1, 1}, {6, 1}});
-    const TRmg before = rmg();
-    for (const ToolId t : {kMoveTool, kCopyTool}) {
-        h.selectTool(t);
-        h.drag(h.node(3, 6), h.node(9, 6));
-        h.drag(h.node(3, 6), h.zone(1));
-    }
-    expectUntouched(before);
-    EXPECT_TRUE(h.services.messages.empty());
-}
-
 TEST_F(MoveCopy, DraggedItemIsDrawnNormallyAgainAfterTheRelease) {
     h.placeZones({{1, 1}, {6, 1}, {1, 6}});
     h.join(0, 1);
@@ -454,16 +393,53 @@ TEST_F(MoveConnectionEnd, TheEndNearerThePressFollowsTheRelease) {
     EXPECT_TRUE(h.services.messages.empty());
 }
 
-TEST_F(MoveConnectionEnd, ReleaseOnItsOwnZonesOrOffAnyZoneIsSilent) {
+// Drags without a tool, from empty canvas, or of a connection end onto its own
+// zones or off any zone: silent, and nothing changes.
+TEST_F(Tools, IdleDragsAreSilentAndChangeNothing) {
     endsLayout(h);
     const TRmg before = rmg();
+    for (const PixelPoint from : {h.zone(0), h.onConnection(0), h.node(3, 7)}) {
+        h.drag(from, h.zone(1)); // no tool
+        EXPECT_EQ(h.editor.dragSource(), 0);
+    }
     for (const ToolId t : {kMoveTool, kCopyTool}) {
         h.selectTool(t);
+        h.drag(h.node(3, 7), h.node(9, 3));
+        h.drag(h.node(3, 7), h.zone(1));
         for (const PixelPoint to : {h.zone(1), h.zone(0), h.node(3, 7)})
             h.drag(h.onConnection(0, 0.25), to);
     }
     expectUntouched(before);
     EXPECT_TRUE(h.services.messages.empty());
+    EXPECT_TRUE(h.dialogs.zoneCalls.empty());
+    EXPECT_TRUE(h.dialogs.connectionCalls.empty());
+}
+
+// Every dialog cancelled, every question answered No, and presses on empty
+// canvas: nothing changes and no step is recorded.
+TEST_F(Tools, CancelledDialogsAndQuestionsChangeNothing) {
+    h.placeZones({{1, 1}, {6, 1}, {1, 6}});
+    h.join(0, 1);
+    const TRmg before = rmg();
+    h.selectTool(kCreateZoneTool);
+    h.clickLeft(h.node(3, 4)); // no answer queued: the dialog is cancelled
+    EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
+    h.selectTool(kCreateConnectionTool);
+    h.drag(h.zone(0), h.zone(2)); // new connection, cancelled
+    h.drag(h.zone(1), h.zone(0)); // further passage, cancelled
+    EXPECT_EQ(h.dialogs.connectionCalls.size(), 2u);
+    EXPECT_EQ(h.editor.dragSource(), 0);
+    h.selectTool(kDeleteTool);
+    h.clickLeft(h.zone(0));         // answered No
+    h.clickLeft(h.onConnection(0)); // answered No
+    h.clickLeft(h.node(3, 6));      // nothing there: no question
+    EXPECT_EQ(h.services.messages.size(), 2u);
+    for (const PixelPoint p : {h.zone(0), h.onConnection(0), h.node(4, 5)})
+        h.clickRight(p); // cancelled, cancelled, nothing there: no dialog
+    EXPECT_EQ(h.dialogs.zoneCalls.size(), 2u);
+    EXPECT_EQ(h.dialogs.connectionCalls.size(), 3u);
+    expectUntouched(before);
+    EXPECT_FALSE(h.editor.document().canStepBack());
 }
 
 TEST_F(MoveConnectionEnd, MayMakeASecondRecordForTheSamePair) {
@@ -541,19 +517,6 @@ TEST_F(RightPress, EditsTheConnectionInPlace) {
     EXPECT_EQ(pairsOf(rmg()), (ZonePairs{{0, 2}, {1, 0}}));
     EXPECT_EQ(rmg().connections[1].passageCount, 4);
     EXPECT_EQ(steps(), 1);
-}
-
-TEST_F(RightPress, CancelOrEmptyCanvasChangesNothing) {
-    h.placeZones({{1, 1}, {6, 1}});
-    h.join(0, 1);
-    const TRmg before = rmg();
-    h.clickRight(h.zone(0));
-    h.clickRight(h.onConnection(0));
-    h.clickRight(h.node(4, 5)); // no dialog
-    EXPECT_EQ(h.dialogs.zoneCalls.size(), 1u);
-    EXPECT_EQ(h.dialogs.connectionCalls.size(), 1u);
-    expectUntouched(before);
-    EXPECT_FALSE(h.editor.document().canStepBack());
 }
 
 // ---- Damaged input ----
