@@ -47,19 +47,38 @@ TEST_F(CreateZoneTool, AppendsTheConfirmedZoneAtTheNodeUnderThePress) {
     EXPECT_TRUE(h.services.messages.empty());
 }
 
-TEST_F(CreateZoneTool, RefusesTheNodesOfAndAroundAZone) {
-    h.placeZones({{4, 4}});
+// A zone may not go onto or beside another: created, moved or copied there.
+TEST_F(Tools, NodesOfAndAroundAZoneAreRefused) {
+    h.placeZones({{4, 4}, {10, 4}});
     const TRmg before = rmg();
-    for (const GridPoint n : {GridPoint{4, 4}, GridPoint{3, 3}, GridPoint{5, 4}, GridPoint{5, 5}}) {
+    const struct {
+        ToolId tool;
+        PixelPoint from, to; // a press and release at the same node is a click
+    } refused[] = {
+        {kCreateZoneTool, h.node(4, 4), h.node(4, 4)},
+        {kCreateZoneTool, h.node(3, 3), h.node(3, 3)},
+        {kCreateZoneTool, h.node(5, 4), h.node(5, 4)},
+        {kCreateZoneTool, h.node(5, 5), h.node(5, 5)},
+        {kMoveTool, h.zone(1), h.node(5, 5)},
+        {kCopyTool, h.zone(0), h.node(5, 4)},
+        {kCopyTool, h.zone(0), h.zone(0)},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(testing::Message() << r.tool << " to " << r.to.x << "," << r.to.y);
         h.services.messages.clear();
-        h.selectTool(kCreateZoneTool);
-        h.clickLeft(h.node(n.x, n.y));
+        h.selectTool(r.tool);
+        h.drag(r.from, r.to);
         expectOneMessage(h.services, kNodeTaken);
+        EXPECT_EQ(h.editor.dragSource(), 0);
     }
     EXPECT_TRUE(h.dialogs.zoneCalls.empty());
     expectUntouched(before);
-    h.drawZone(6, 4); // two nodes away is free
-    EXPECT_EQ(rmg().zones.size(), 2u);
+    // The move tool skips the zone itself and may go one node; two nodes away is free.
+    h.selectTool(kMoveTool);
+    h.drag(h.zone(0), h.node(5, 4));
+    EXPECT_EQ(rmg().zones[0].gridX, 5);
+    h.drawZone(7, 4);
+    EXPECT_EQ(rmg().zones.size(), 3u);
 }
 
 // ---- Create connection ----
@@ -246,16 +265,6 @@ TEST_F(MoveZone, OneNodeAsideIsAllowedAndRecomputesTheScrollBars) {
     EXPECT_EQ(steps(), 2);
 }
 
-TEST_F(MoveZone, NextToAnotherZoneIsRefused) {
-    h.placeZones({{2, 2}, {8, 2}});
-    const TRmg before = rmg();
-    h.selectTool(kMoveTool);
-    h.drag(h.zone(0), h.node(7, 3));
-    expectOneMessage(h.services, kNodeTaken);
-    expectUntouched(before);
-    EXPECT_EQ(h.editor.dragSource(), 0);
-}
-
 TEST_F(MoveZone, ReleaseOutsideTheCanvasUsesTheTruncatingNodeRule) {
     h.placeZones({{4, 1}});
     h.selectTool(kMoveTool);
@@ -330,22 +339,6 @@ TEST_F(CopyZone, AppendsACopyWithoutConnections) {
     EXPECT_EQ(pairsOf(rmg()), (ZonePairs{{0, 1}}));
     EXPECT_EQ(steps(), 1);
     EXPECT_EQ(h.editor.viewController().vBar().max, 5);
-}
-
-TEST_F(CopyZone, NextToOrOntoItsSourceIsRefused) {
-    h.placeZones({{3, 3}});
-    const TRmg before = rmg();
-    h.selectTool(kCopyTool);
-    for (const PixelPoint to : {h.node(4, 3), h.zone(0)}) {
-        h.services.messages.clear();
-        h.drag(h.zone(0), to);
-        expectOneMessage(h.services, kNodeTaken);
-    }
-    expectUntouched(before);
-    // The move tool skips the zone itself and may go one node.
-    h.selectTool(kMoveTool);
-    h.drag(h.zone(0), h.node(4, 3));
-    EXPECT_EQ(rmg().zones[0].gridX, 4);
 }
 
 TEST_F(MoveCopy, DraggedItemIsDrawnNormallyAgainAfterTheRelease) {
