@@ -292,15 +292,19 @@ TEST_F(ProjectCommands, ZonesAtTheEndsOfTheGridLoadAndZoomToFitShowsThem) {
     }
 }
 
-TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
+TEST_F(ProjectCommands, CancelAtThePromptOrInTheDialogStopsTheLoad) {
     change("Mine");
     const EditorState before(editor);
-    services.messageAnswers.push_back(MessageResult::Cancel);
-    services.openAnswers.push_back(dir.file("never.tpz"));
-    loadProject(session);
-    EXPECT_EQ(EditorState(editor), before);
+    services.messageAnswers = {MessageResult::Cancel, MessageResult::No};
+    services.openAnswers = {dir.file("never.tpz")};
+    loadProject(session); // Cancel: no dialog at all
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_TRUE(services.saveFilters.empty());
+    services.openAnswers = {std::nullopt};
+    loadProject(session); // No, then the open dialog cancelled
+    EXPECT_EQ(services.openFilters.size(), 1u);
+    EXPECT_EQ(EditorState(editor), before);
+    EXPECT_TRUE(services.fileErrors.empty());
 }
 
 TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
@@ -360,15 +364,6 @@ TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
     expectFreshHistory();
 }
 
-TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
-    change("Mine");
-    services.messageAnswers.push_back(MessageResult::No);
-    const EditorState before(editor);
-    loadProject(session);
-    EXPECT_EQ(EditorState(editor), before);
-    EXPECT_TRUE(services.fileErrors.empty());
-}
-
 // Every refused file leaves the template, the history, the view and the
 // caption as they were; each failure shows exactly one report.
 TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
@@ -384,12 +379,13 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
     const std::string damaged = failed + "\rФайл поврежден: "; // then the reason
     struct Case {
         const char* file;
-        std::string bytes; // empty with file "" means: no such file
+        std::string bytes; // "": no such file, "-": an empty one, "/": a folder
         bool fileError;
         std::string messageStart;
     };
     const std::vector<Case> cases = {
         {"missing.tpz", "", true, ""},
+        {"folder.tpz", "/", true, ""},
         {"empty.tpz", "-", false, failed},
         {"short.tpz", "TMPL", false, failed},
         {"wrong.tpz", "TMPLv100" + good.substr(8), false, failed},
@@ -401,6 +397,8 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
         const std::string path = dir.file(c.file);
         if (c.bytes == "-")
             spit(path, "");
+        else if (c.bytes == "/")
+            std::filesystem::create_directory(path);
         else if (!c.bytes.empty())
             spit(path, c.bytes);
         services.messages.clear();
@@ -430,14 +428,6 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
                 EXPECT_EQ(m.text.rfind(damaged, 0), 0u) << m.text;
         }
     }
-}
-
-TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
-    services.openAnswers.push_back(dir.path());
-    const EditorState before(editor);
-    loadProject(session);
-    EXPECT_EQ(services.fileErrors.size(), 1u);
-    EXPECT_EQ(EditorState(editor), before);
 }
 
 TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion) {
