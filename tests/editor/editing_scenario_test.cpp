@@ -15,9 +15,6 @@
 #include "support/import_expectations.h"
 #include "support/scratch_dir.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <filesystem>
 #include <string>
 

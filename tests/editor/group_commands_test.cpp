@@ -10,8 +10,6 @@
 #include "support/editor_fixtures.h"
 #include "support/group_samples.h"
 
-#include <gtest/gtest.h>
-
 namespace zw {
 namespace {
 

@@ -11,11 +11,6 @@
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <optional>
-
 namespace zw {
 namespace {
 

@@ -4,8 +4,6 @@
 #include "editor/commands/close_request.h"
 #include "editor/commands/compile_command.h"
 #include "editor/commands/import_command.h"
-#include "editor/editor.h"
-#include "editor/session.h"
 #include "model/text.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
@@ -14,11 +12,6 @@
 #include "support/editor_fixtures.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_services.h"
-#include "support/toolbar_ids.h"
-
-#include <gtest/gtest.h>
 
 namespace zw {
 namespace {

@@ -5,8 +5,6 @@
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
 #include "editor/commands/view_commands.h"
-#include "editor/editor.h"
-#include "editor/session.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 #include "platform/files.h"
@@ -14,16 +12,10 @@
 #include "support/editor_fixtures.h"
 #include "support/failing_files.h"
 #include "support/group_samples.h"
-#include "support/model_samples.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_services.h"
 
 #include <algorithm>
 #include <cctype>
-#include <deque>
-#include <gtest/gtest.h>
 #include <limits>
-#include <sys/stat.h>
 #include <tuple>
 
 namespace zw {

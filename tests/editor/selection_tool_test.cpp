@@ -13,8 +13,6 @@
 #include "support/editor_fixtures.h"
 #include "support/scratch_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <tuple>
 
 namespace zw {

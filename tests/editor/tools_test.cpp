@@ -2,6 +2,7 @@
 // pixel positions of grid nodes, dialogs and message boxes answered by scripts.
 #include "support/document_edits.h"
 #include "support/editor_fixtures.h"
+#include "support/group_samples.h"
 
 #include <algorithm>
 
