@@ -36,7 +36,7 @@ struct SelectionTest : test::HarnessTest {
     }
 };
 
-TEST_F(SelectionTest, ClickCtrlClickAndClickOnEmptyCanvas) {
+TEST_F(SelectionTest, ClickCtrlClickEmptyCanvasSelectAllAndEscape) {
     const TRmg before = rmg();
     h.clickLeft(h.zone(0));
     EXPECT_EQ(sel().zones(), Indices{0});
@@ -51,6 +51,12 @@ TEST_F(SelectionTest, ClickCtrlClickAndClickOnEmptyCanvas) {
     EXPECT_TRUE(sel().zones().empty());
     EXPECT_EQ(sel().connections(), Indices{2});
     h.clickLeft(h.node(5, 5));
+    EXPECT_TRUE(sel().empty());
+    // Select all, and Esc clears.
+    h.editor.selectAll();
+    EXPECT_EQ(sel().zones(), (Indices{0, 1, 2, 3}));
+    EXPECT_EQ(sel().connections(), (Indices{0, 1, 2}));
+    h.editor.escape();
     EXPECT_TRUE(sel().empty());
     expectUnchangedWithoutStep(before); // selecting is no edit
 }
@@ -71,14 +77,6 @@ TEST_F(SelectionTest, BandSelectsZonesInsideAndConnectionsBetweenThem) {
     h.drag(h.node(10, 7), h.node(8, 5));
     EXPECT_EQ(sel().zones(), Indices{3});
     EXPECT_TRUE(sel().connections().empty());
-}
-
-TEST_F(SelectionTest, SelectAllAndEscape) {
-    h.editor.selectAll();
-    EXPECT_EQ(sel().zones(), (Indices{0, 1, 2, 3}));
-    EXPECT_EQ(sel().connections(), (Indices{0, 1, 2}));
-    h.editor.escape();
-    EXPECT_TRUE(sel().empty());
 }
 
 TEST_F(SelectionTest, DraggingASelectedZoneMovesTheGroupInOneStep) {
