@@ -97,39 +97,22 @@ TEST_F(AutosaveTest, EditsAreWrittenByTheTimerAndSteppingBackToTheStartRemovesTh
 
 TEST_F(AutosaveTest, SaveNewLoadAndCloseRemoveTheCopyAndACancelledSaveKeepsIt) {
     const std::string saved = projects.file("saved.tpz");
+    constexpr MessageResult No = MessageResult::No;
+    const std::function<void()> save = [&] { saveProject(h.session); };
     struct Case {
         const char* name;
         std::function<void()> run;
+        std::deque<MessageResult> answers;
+        std::optional<std::string> file; // what the file dialog answers; none: cancelled
         bool removes;
     };
     const Case cases[] = {
-        {"cancelled save", [&] { saveProject(h.session); }, false},
-        {"save",
-         [&] {
-             h.services.saveAnswers.push_back(saved);
-             saveProject(h.session);
-         },
-         true},
-        {"new template",
-         [&] {
-             h.services.messageAnswers.push_back(MessageResult::No);
-             newTemplate(h.session);
-         },
-         true},
-        {"load",
-         [&] {
-             h.services.messageAnswers.push_back(MessageResult::No);
-             h.services.openAnswers.push_back(saved);
-             loadProject(h.session);
-         },
-         true},
-        {"close",
-         [&] {
-             h.services.messageAnswers.push_back(MessageResult::No);
-             EXPECT_TRUE(closeRequest(h.session));
-         },
-         true},
-        {"cancelled close", [&] { EXPECT_FALSE(closeRequest(h.session)); }, false},
+        {"cancelled save", save, {}, {}, false},
+        {"save", save, {}, saved, true},
+        {"new template", [&] { newTemplate(h.session); }, {No}, {}, true},
+        {"load", [&] { loadProject(h.session); }, {No}, saved, true},
+        {"close", [&] { EXPECT_TRUE(closeRequest(h.session)); }, {No}, {}, true},
+        {"cancelled close", [&] { EXPECT_FALSE(closeRequest(h.session)); }, {}, {}, false},
     };
     int32_t gx = 1;
     for (const Case& c : cases) {
@@ -137,6 +120,8 @@ TEST_F(AutosaveTest, SaveNewLoadAndCloseRemoveTheCopyAndACancelledSaveKeepsIt) {
         edit(gx += 2);
         timer.advance(30s);
         ASSERT_TRUE(std::filesystem::exists(ownCopy()));
+        h.services.messageAnswers = c.answers;
+        h.services.saveAnswers = h.services.openAnswers = {c.file};
         c.run();
         timer.advance(30s);
         EXPECT_EQ(std::filesystem::exists(ownCopy()), !c.removes);

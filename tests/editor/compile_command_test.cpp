@@ -30,14 +30,7 @@ using test::spit;
 
 const std::string kHeaderBytes = "Test header\r\nname\tmin\tmax\r\n";
 
-// The template of the worked example and the rows it must give.
-TRmg exampleTemplate(std::string name) {
-    return test::workedExample(std::move(name));
-}
-
-std::string exampleRows(const std::string& name) {
-    return test::workedExampleRows(name);
-}
+using test::workedExampleRows;
 
 struct CompileFixture : ::testing::Test {
     ScratchDir dir;
@@ -48,7 +41,7 @@ struct CompileFixture : ::testing::Test {
     void SetUp() override {
         services.exeDir = dir.path();
         spit(dir.file("header.txt"), kHeaderBytes);
-        test::install(editor, exampleTemplate("Example"));
+        test::install(editor, test::workedExample("Example"));
     }
     void choose(const std::string& path) { services.saveAnswers.push_back(path); }
     std::string existingTable() const {
@@ -66,7 +59,7 @@ TEST_F(CompileFixture, NewTableStartsWithTheHeaderAndHoldsTheWorkedExample) {
     EXPECT_TRUE(services.messages.empty());
     EXPECT_TRUE(services.fileErrors.empty());
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + exampleRows("Example"));
+    EXPECT_EQ(slurp(dir.file("rmg.txt")), kHeaderBytes + workedExampleRows("Example"));
     EXPECT_FALSE(fileExists(dir.file("rmg")));
     // The refresh is stored without a history step.
     EXPECT_EQ(limitsOf(editor.document().rmg().zones[2]), (Limits{1, 2, 2, 2}));
@@ -81,7 +74,7 @@ TEST_F(CompileFixture, TheShippedHeaderIsTheStartOfANewTable) {
     const std::string header = slurp(std::string(ZW_DATA_DIR) + "/header.txt");
     ASSERT_FALSE(header.empty());
     const std::string table = slurp(dir.file("shipped.TXT"));
-    EXPECT_EQ(table, header + (header.back() == '\n' ? "" : "\r\n") + exampleRows("Example"));
+    EXPECT_EQ(table, header + (header.back() == '\n' ? "" : "\r\n") + workedExampleRows("Example"));
     // The header holds no line the splitter takes for a template.
     const auto list = splitTable(table);
     ASSERT_EQ(list.size(), 1u);
@@ -112,21 +105,16 @@ TEST_F(CompileFixture, CancelledDialogOrMissingHeaderWritesNothing) {
 }
 
 TEST_F(CompileFixture, AnExistingTableWithoutTemplatesGetsTheRowsAppended) {
-    spit(dir.file("rmg.txt"), "just text");
-    choose(dir.file("rmg.txt"));
-    compileCommand(editor);
+    // A last line without its end gets one; a table that is empty gets none.
+    const std::pair<std::string, std::string> tables[] = {
+        {"just text", "just text\r\n"}, {"line\n", "line\n"}, {"", ""}};
+    for (const auto& [before, kept] : tables) {
+        spit(dir.file("rmg.txt"), before);
+        choose(dir.file("rmg.txt"));
+        compileCommand(editor);
+        EXPECT_EQ(slurp(dir.file("rmg.txt")), kept + workedExampleRows("Example")) << before;
+    }
     EXPECT_EQ(dialogs.listCalls, 0);
-    EXPECT_EQ(slurp(dir.file("rmg.txt")), "just text\r\n" + exampleRows("Example"));
-
-    spit(dir.file("lf.txt"), "line\n");
-    choose(dir.file("lf.txt"));
-    compileCommand(editor);
-    EXPECT_EQ(slurp(dir.file("lf.txt")), "line\n" + exampleRows("Example"));
-
-    spit(dir.file("empty.txt"), "");
-    choose(dir.file("empty.txt"));
-    compileCommand(editor);
-    EXPECT_EQ(slurp(dir.file("empty.txt")), exampleRows("Example"));
 }
 
 TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
@@ -145,8 +133,8 @@ TEST_F(CompileFixture, ProceedReplacesTheFirstTemplateOfTheTypedName) {
     EXPECT_EQ(shownName, "Example");
     EXPECT_EQ(shownMode, ListMode::Adding);
     const auto list = splitTable(table);
-    const std::string expected =
-        withoutTemplate(table, list[1]) + exampleRows("example"); // the field's text is the name
+    const std::string expected = withoutTemplate(table, list[1]) +
+                                 workedExampleRows("example"); // the field's text is the name
     EXPECT_EQ(slurp(dir.file("rmg.txt")), expected);
     EXPECT_EQ(editor.document().rmg().name, "Example");
 }
@@ -170,20 +158,16 @@ TEST_F(CompileFixture, SaveEditedWritesOnlyTheDeletions) {
 TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
     const std::string table = existingTable();
     spit(dir.file("rmg.txt"), table);
-    dialogs.listAnswers.push_back([](TemplateListSession& s) {
-        s.click(0);
-        s.deleteSelected();
-        return s.cancel(); // the question is answered No
-    });
-    dialogs.listAnswers.push_back([](TemplateListSession& s) {
-        s.click(0);
-        s.deleteSelected();
-        return static_cast<ListOutcome>(0); // closed by other means
-    });
-    for (int run = 0; run < 2; ++run) {
+    // Abandoned (the question answered No), then closed by other means.
+    for (const bool abandon : {true, false}) {
+        dialogs.listAnswers.push_back([abandon](TemplateListSession& s) {
+            s.click(0);
+            s.deleteSelected();
+            return abandon ? s.cancel() : static_cast<ListOutcome>(0);
+        });
         choose(dir.file("rmg.txt"));
         compileCommand(editor);
-        EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << run;
+        EXPECT_EQ(slurp(dir.file("rmg.txt")), table) << abandon;
     }
     EXPECT_EQ(dialogs.listCalls, 2);
 }
@@ -270,9 +254,10 @@ TEST_F(CompileFixture, AUtf8TableIsWrittenInWindows1251AfterAsking) {
     };
     const Case cases[] = {
         {"table, Yes", "rmg.txt", table, MessageResult::Yes,
-         withoutTemplate(table, splitTable(table)[1]) + exampleRows("Example")},
+         withoutTemplate(table, splitTable(table)[1]) + workedExampleRows("Example")},
         {"table, No", "rmg.txt", table, MessageResult::No, ""},
-        {"header, Yes", "header.txt", header, MessageResult::Yes, header + exampleRows("Example")},
+        {"header, Yes", "header.txt", header, MessageResult::Yes,
+         header + workedExampleRows("Example")},
         {"header, No", "header.txt", header, MessageResult::No, ""},
     };
     for (const Case& c : cases) {

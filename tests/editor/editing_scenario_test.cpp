@@ -10,14 +10,11 @@
 #include "editor/commands/symmetry_commands.h"
 #include "editor/commands/template_settings.h"
 #include "rmg/template_list.h"
+#include "support/editor_fixtures.h"
 #include "support/group_samples.h"
 #include "support/import_expectations.h"
-#include "support/mouse_harness.h"
 #include "support/scratch_dir.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -49,6 +46,21 @@ std::function<void(ZoneRecord&)> ownedTreasure(int player) {
     };
 }
 
+// The neutral junction in the middle, and the rich, well guarded zone below it.
+void junction(ZoneRecord& z) {
+    z.kind = 2;
+    z.size = 10;
+    z.townMode = 3;
+    z.neutralCastles = 1;
+    z.neutralTowns = 2;
+}
+
+void richZone(ZoneRecord& z) {
+    z.monsterStrength = 3;
+    z.mineGems = 2;
+    z.mineCrystal = 1;
+}
+
 std::function<void(ConnectionRecord&, bool)> guarded(int32_t guard) {
     return [guard](ConnectionRecord& c, bool) { c.passages[0].guard = guard; };
 }
@@ -73,22 +85,12 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
     });
     editTemplateSettings(h.editor);
 
-    h.drawZone(1, 1, startZone(1));      // 1
-    h.drawZone(9, 1, startZone(2));      // 2
-    h.drawZone(1, 5, ownedTreasure(1));  // 3
-    h.drawZone(9, 5, ownedTreasure(2));  // 4
-    h.drawZone(5, 3, [](ZoneRecord& z) { // 5, the junction
-        z.kind = 2;
-        z.size = 10;
-        z.townMode = 3;
-        z.neutralCastles = 1;
-        z.neutralTowns = 2;
-    });
-    h.drawZone(5, 6, [](ZoneRecord& z) { // 6, rich and well guarded
-        z.monsterStrength = 3;
-        z.mineGems = 2;
-        z.mineCrystal = 1;
-    });
+    h.drawZone(1, 1, startZone(1));     // 1
+    h.drawZone(9, 1, startZone(2));     // 2
+    h.drawZone(1, 5, ownedTreasure(1)); // 3
+    h.drawZone(9, 5, ownedTreasure(2)); // 4
+    h.drawZone(5, 3, junction);         // 5
+    h.drawZone(5, 6, richZone);         // 6
     // A zone too close to the junction is refused.
     h.selectTool(kCreateZoneTool);
     h.clickLeft(h.node(6, 4));
@@ -111,11 +113,7 @@ void drawTwoPlayerTemplate(MouseHarness& h) {
     h.drag(h.node(7, 1), h.zone(1));
 
     // The rich zone is bigger than first set, and one row lower.
-    h.dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
-        ZoneRecord z = from;
-        z.size = 30;
-        return std::optional<ZoneRecord>(z);
-    });
+    h.dialogs.zoneAnswers.push_back(test::confirmedWith([](ZoneRecord& z) { z.size = 30; }));
     h.clickRight(h.zone(5));
     h.selectTool(kMoveTool);
     h.drag(h.zone(5), h.node(5, 7));
@@ -143,17 +141,9 @@ TRmg expectedTemplate() {
     zoneAt(9, 1, startZone(2));
     zoneAt(1, 5, ownedTreasure(1));
     zoneAt(9, 5, ownedTreasure(2));
-    zoneAt(5, 3, [](ZoneRecord& z) {
-        z.kind = 2;
-        z.size = 10;
-        z.townMode = 3;
-        z.neutralCastles = 1;
-        z.neutralTowns = 2;
-    });
+    zoneAt(5, 3, junction);
     zoneAt(5, 7, [](ZoneRecord& z) {
-        z.monsterStrength = 3;
-        z.mineGems = 2;
-        z.mineCrystal = 1;
+        richZone(z);
         z.size = 30;
     });
     const PassageRecord plain = passage(0, 6000);
@@ -180,8 +170,8 @@ TEST(EditingScenario, TwoPlayerTemplateDrawnWithTheMouse) {
     EXPECT_EQ(h.editor.document().history().position(), 20);
     EXPECT_EQ(h.editor.tool(), kNoTool);
     EXPECT_EQ(h.editor.dragSource(), 0);
-    EXPECT_EQ(h.editor.viewController().hBar().max,
-              11); // the deleted zone's column stays in the range
+    // The deleted zone's column stays in the range.
+    EXPECT_EQ(h.editor.viewController().hBar().max, 11);
     EXPECT_EQ(h.editor.viewController().vBar().max, 7);
 
     h.services.messages.clear();

@@ -6,14 +6,10 @@
 #include "platform/files.h"
 #include "rmg/template_list.h"
 #include "support/document_edits.h"
-#include "support/mouse_harness.h"
+#include "support/editor_fixtures.h"
+#include "support/group_samples.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <optional>
 
 namespace zw {
 namespace {
@@ -23,62 +19,49 @@ struct HoverTest : ::testing::Test {
     MouseHarness h;
     void SetUp() override { h.editor.viewController().setCanvasSize(601, 401); }
     const InfoPanelState& panel() const { return h.editor.infoPanel(); }
+    // The panel opens 50 pixels from the pointer toward the middle (300, 200);
+    // the middle itself belongs to the right and lower halves.
+    void expectPanelToward(PixelPoint p) const {
+        EXPECT_EQ(panel().left, p.x < 300 ? p.x + 50 : p.x - kInfoPanelWidth - 50);
+        EXPECT_EQ(panel().top, p.y < 200 ? p.y + 50 : p.y - panel().content.height - 50);
+    }
 };
 
-TEST_F(HoverTest, OpensTowardTheMiddleFromEachQuarter) {
-    // Nodes at zoom level 2 lie 60 pixels apart, the first centred at 30.
-    h.placeZones({{1, 1}, {8, 1}, {1, 5}, {8, 5}});
-    const int pw = kInfoPanelWidth;
-
-    h.move(PixelPoint{95, 85}); // zone 0, top left quarter
-    EXPECT_TRUE(panel().visible);
-    EXPECT_EQ(h.editor.hoveredItem(), zoneRef(0));
-    EXPECT_EQ(panel().content, zoneInfo(h.editor.document().rmg().zones[0]));
-    EXPECT_EQ(panel().left, 95 + 50);
-    EXPECT_EQ(panel().top, 85 + 50);
-
-    h.move(PixelPoint{505, 95}); // zone 1, top right
-    EXPECT_EQ(h.editor.hoveredItem(), zoneRef(1));
-    EXPECT_EQ(panel().left, 505 - pw - 50);
-    EXPECT_EQ(panel().top, 95 + 50);
-
-    h.move(PixelPoint{90, 330}); // zone 2, bottom left
-    const int ph = panel().content.height;
-    EXPECT_EQ(panel().left, 90 + 50);
-    EXPECT_EQ(panel().top, 330 - ph - 50);
-
-    h.move(PixelPoint{510, 330}); // zone 3, bottom right
-    EXPECT_EQ(panel().left, 510 - pw - 50);
-    EXPECT_EQ(panel().top, 330 - ph - 50);
-}
-
-TEST_F(HoverTest, TheMiddleItselfBelongsToTheRightAndLowerHalves) {
-    h.placeZones({{5, 3}}); // centred at (330, 210), radius 35
-    h.move(PixelPoint{300, 200});
-    EXPECT_EQ(panel().left, 300 - kInfoPanelWidth - 50);
-    EXPECT_EQ(panel().top, 200 - panel().content.height - 50);
-    h.move(PixelPoint{20, 20});
-    h.move(PixelPoint{299, 199});
-    EXPECT_EQ(panel().left, 299 + 50);
-    EXPECT_EQ(panel().top, 199 + 50);
+TEST_F(HoverTest, OpensTowardTheMiddleFromEachQuarterAndFromTheMiddle) {
+    // Nodes at zoom level 2 lie 60 pixels apart, the first centred at 30;
+    // zone 4 is centred at (330, 210), radius 35.
+    h.placeZones({{1, 1}, {8, 1}, {1, 5}, {8, 5}, {5, 3}});
+    const struct {
+        PixelPoint at;
+        int zone;
+    } rows[] = {{{95, 85}, 0},   {{505, 95}, 1},  {{90, 330}, 2},
+                {{510, 330}, 3}, {{300, 200}, 4}, {{299, 199}, 4}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.at.x << "," << r.at.y);
+        h.move(PixelPoint{20, 20});
+        h.move(r.at);
+        EXPECT_TRUE(panel().visible);
+        EXPECT_EQ(h.editor.hoveredItem(), zoneRef(r.zone));
+        EXPECT_EQ(panel().content, zoneInfo(h.editor.document().rmg().zones[r.zone]));
+        expectPanelToward(r.at);
+    }
+    EXPECT_EQ(panel().left, 299 + 50); // one row spelled out
 }
 
 TEST_F(HoverTest, StaysInPlaceOnTheSameItemButRefillsItsTexts) {
     h.placeZones({{2, 2}});
     h.move(PixelPoint{150, 150});
-    const int left = panel().left;
-    const int top = panel().top;
-
+    const InfoPanelState before = panel();
     // Changed without a pointer movement; the next movement shows the new texts.
     test::change(h.editor, [](TRmg& t) {
-        ZoneRecord& z = t.zones[0];
-        z.kind = 2;
-        z.owner = 8;
-        z.mineGold = 1;
+        t.zones[0].kind = 2;
+        t.zones[0].owner = 8;
+        t.zones[0].mineGold = 1;
     });
     h.move(PixelPoint{170, 135});
-    EXPECT_EQ(panel().left, left);
-    EXPECT_EQ(panel().top, top);
+    EXPECT_EQ(panel().left, before.left);
+    EXPECT_EQ(panel().top, before.top);
+    EXPECT_NE(panel().content, before.content);
     EXPECT_EQ(panel().content, zoneInfo(h.editor.document().rmg().zones[0]));
 }
 
@@ -113,22 +96,20 @@ TEST_F(HoverTest, ConnectionsUseTheirOwnSummaryAndHeight) {
     h.move(PixelPoint{300, 335}); // on the line y = 330, in the right half
     EXPECT_EQ(h.editor.hoveredItem(), connectionRef(0));
     EXPECT_EQ(panel().content, connectionInfo(h.editor.document().rmg().connections[0]));
-    EXPECT_EQ(panel().left, 300 - kInfoPanelWidth - 50);
-    EXPECT_EQ(panel().top, 335 - panel().content.height - 50);
+    expectPanelToward(PixelPoint{300, 335});
 }
 
 TEST_F(HoverTest, WindowIsToldOnlyWhenThePanelChanges) {
     h.placeZones({{1, 1}});
-    h.move(PixelPoint{250, 250}); // empty, already hidden
-    EXPECT_EQ(h.view.panelChanges, 0);
-    h.move(PixelPoint{90, 90});
-    EXPECT_EQ(h.view.panelChanges, 1);
-    h.move(PixelPoint{95, 90}); // same zone, same texts, same place
-    EXPECT_EQ(h.view.panelChanges, 1);
-    h.move(PixelPoint{250, 250});
-    EXPECT_EQ(h.view.panelChanges, 2);
-    h.move(PixelPoint{260, 250});
-    EXPECT_EQ(h.view.panelChanges, 2);
+    // Empty and already hidden; the zone; the same zone, texts and place; empty twice.
+    const struct {
+        PixelPoint at;
+        int changes;
+    } moves[] = {{{250, 250}, 0}, {{90, 90}, 1}, {{95, 90}, 1}, {{250, 250}, 2}, {{260, 250}, 2}};
+    for (const auto& m : moves) {
+        h.move(m.at);
+        EXPECT_EQ(h.view.panelChanges, m.changes) << m.at.x << "," << m.at.y;
+    }
 }
 
 TEST_F(HoverTest, AnEditLooksTheItemUnderARestingPointerUpAgain) {
@@ -144,62 +125,48 @@ TEST_F(HoverTest, AnEditLooksTheItemUnderARestingPointerUpAgain) {
     EXPECT_FALSE(panel().visible);
 }
 
-// What changes the picture under a resting pointer, and the item that is
-// then under it (nullopt: whatever the lookup finds).
+// What changes the picture under a pointer resting on node (4, 4), where a zone
+// lies unless `placed` is false; the item then under it (nullopt: whatever the
+// lookup finds); and what else comes before.
 struct PictureChange {
     const char* name;
-    std::function<void(MouseHarness&, const test::ScratchDir&)> arrange;
     std::function<void(MouseHarness&)> change;
-    std::optional<ItemRef> itemAfter;
+    std::optional<ItemRef> itemAfter = 0;
+    std::function<void(MouseHarness&, const test::ScratchDir&)> arrange = nullptr;
+    bool placed = true;
 };
 
+void moveZone0To(MouseHarness& m, int32_t gx) {
+    test::change(m.editor, [gx](TRmg& t) { t.zones[0].gridX = gx; });
+}
+
 TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePointer) {
-    const auto movedTo = [](MouseHarness& m, int32_t gx) {
-        test::change(m.editor, [gx](TRmg& t) { t.zones[0].gridX = gx; });
-    };
+    using Dir = const test::ScratchDir&;
     const PictureChange cases[] = {
+        // About the top-left corner: the zone moves from under the pointer.
         {"zoom",
-         [](MouseHarness& m, auto&) {
-             m.placeZones({{4, 4}});
-         },
-         // About the top-left corner: the zone moves from under the pointer.
          [](MouseHarness& m) {
              m.editor.viewController().wheel(-kWheelNotch, PixelPoint{0, 0});
-         },
-         0},
-        {"scroll",
-         [](MouseHarness& m, auto&) {
-             m.placeZones({{4, 4}});
-         },
-         [](MouseHarness& m) { m.editor.viewController().keyChar(U'd'); }, 0},
-        {"step back",
-         [&](MouseHarness& m, auto&) {
-             m.placeZones({{7, 4}});
-             movedTo(m, 4);
-         },
-         [](MouseHarness& m) { m.editor.document().stepBack(); }, 0},
-        {"step forward",
-         [&](MouseHarness& m, auto&) {
-             m.placeZones({{4, 4}});
-             movedTo(m, 7);
+         }},
+        {"scroll", [](MouseHarness& m) { m.editor.viewController().keyChar(U'd'); }},
+        {"step back", [](MouseHarness& m) { m.editor.document().stepBack(); }, 0,
+         [](MouseHarness& m, Dir) {
+             moveZone0To(m, 7);
+             moveZone0To(m, 4);
+         }},
+        {"step forward", [](MouseHarness& m) { m.editor.document().stepForward(); }, 0,
+         [](MouseHarness& m, Dir) {
+             moveZone0To(m, 7);
              m.editor.document().stepBack();
-         },
-         [](MouseHarness& m) { m.editor.document().stepForward(); }, 0},
-        {"load",
-         [](MouseHarness& m, const test::ScratchDir& dir) {
-             m.placeZones({{4, 4}});
-             TRmg other = makeNewTemplate();
-             ZoneRecord z = makeDefaultZone();
-             z.gridX = 7;
-             z.gridY = 4;
-             other.appendZone(z);
-             writeWholeFile(dir.file("other.tpz"), encodeProject(other));
+         }},
+        {"load", [](MouseHarness& m) { loadProject(m.session); }, 0,
+         [](MouseHarness& m, Dir dir) {
+             writeWholeFile(dir.file("other.tpz"),
+                            encodeProject(test::templateOf({test::zoneAt(7, 4)})));
              m.services.openAnswers.push_back(dir.file("other.tpz"));
-         },
-         [](MouseHarness& m) { loadProject(m.session); }, 0},
-        {"import",
-         [](MouseHarness& m, const test::ScratchDir& dir) {
-             m.placeZones({{4, 4}});
+         }},
+        {"import", [](MouseHarness& m) { importCommand(m.session); }, std::nullopt,
+         [](MouseHarness& m, Dir dir) {
              test::spit(dir.file("rmg.txt"),
                         test::kTestHeader + test::rmgRow({{0, "T"}, {3, "1"}, {13, "1"}}));
              m.services.openAnswers.push_back(dir.file("rmg.txt"));
@@ -207,34 +174,26 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
                  session.click(0);
                  return session.importTemplate();
              });
-         },
-         [](MouseHarness& m) { importCommand(m.session); }, std::nullopt},
-        {"closed zone dialog",
-         [](MouseHarness& m, auto&) {
-             m.placeZones({{4, 4}});
-             m.dialogs.zoneAnswers.push_back([](const ZoneRecord& z) {
-                 ZoneRecord edited = z;
-                 edited.kind = 2;
-                 edited.owner = 8;
-                 return edited;
-             });
-         },
-         [](MouseHarness& m) { m.editor.rightPress(270, 270); }, zoneRef(0)},
-        {"zone created under the pointer",
-         [](MouseHarness& m, auto&) {
+         }},
+        {"closed zone dialog", [](MouseHarness& m) { m.editor.rightPress(270, 270); }, zoneRef(0),
+         [](MouseHarness& m, Dir) {
+             m.dialogs.zoneAnswers.push_back(test::confirmedWith([](ZoneRecord& z) {
+                 z.kind = 2;
+                 z.owner = 8;
+             }));
+         }},
+        {"zone created under the pointer", [](MouseHarness& m) { m.editor.leftPress(270, 270); },
+         zoneRef(0),
+         [](MouseHarness& m, Dir) {
              m.selectTool(kCreateZoneTool);
              m.dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
          },
-         [](MouseHarness& m) { m.editor.leftPress(270, 270); }, zoneRef(0)},
+         false},
         {"pointer gone from the canvas",
-         [](MouseHarness& m, auto&) {
-             m.placeZones({{4, 4}});
-         },
          [](MouseHarness& m) {
              m.editor.pointerLeft();
              m.editor.viewController().zoomIn();
-         },
-         0},
+         }},
     };
     for (const PictureChange& c : cases) {
         SCOPED_TRACE(c.name);
@@ -242,7 +201,10 @@ TEST_F(HoverTest, ItemAndPanelAreLookedUpAgainWhenThePictureChangesUnderThePoint
         m.editor.viewController().setCanvasSize(601, 401);
         m.editor.setView(&m.view);
         const test::ScratchDir dir;
-        c.arrange(m, dir);
+        if (c.placed)
+            m.placeZones({{4, 4}});
+        if (c.arrange)
+            c.arrange(m, dir);
         const PixelPoint rest{270, 270}; // node (4, 4) at the start zoom
         m.move(rest);
         const InfoPanelState before = m.editor.infoPanel();

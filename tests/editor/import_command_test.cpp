@@ -4,20 +4,14 @@
 #include "editor/commands/close_request.h"
 #include "editor/commands/compile_command.h"
 #include "editor/commands/import_command.h"
-#include "editor/editor.h"
-#include "editor/session.h"
 #include "model/text.h"
 #include "rmg/graph.h"
 #include "rmg/import.h"
 #include "rmg/template_list.h"
 #include "support/document_edits.h"
+#include "support/editor_fixtures.h"
 #include "support/rmg_rows.h"
 #include "support/scratch_dir.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_services.h"
-#include "support/toolbar_ids.h"
-
-#include <gtest/gtest.h>
 
 namespace zw {
 namespace {
@@ -29,27 +23,17 @@ using test::slurp;
 using test::spit;
 
 std::string firstTemplate() {
-    return rmgRow({{0, "First"},
-                   {1, "4"},
-                   {2, "9"},
-                   {3, "1"},
-                   {4, "x"},
-                   {13, "1"},
-                   {76, "1"},
-                   {77, "2"}}) +
-           rmgRow({{3, "2"}, {5, "x"}, {13, "2"}, {76, "2"}, {77, "3"}}) + rmgRow({{3, "3"}});
+    const std::string first = rmgRow(
+        {{0, "First"}, {1, "4"}, {2, "9"}, {3, "1"}, {4, "x"}, {13, "1"}, {76, "1"}, {77, "2"}});
+    return first + rmgRow({{3, "2"}, {5, "x"}, {13, "2"}, {76, "2"}, {77, "3"}}) +
+           rmgRow({{3, "3"}});
 }
 
 std::string secondTemplate() {
-    return rmgRow({{0, utf8ToCp1251("Второй")},
-                   {1, "1"},
-                   {2, "32"},
-                   {3, "1"},
-                   {13, "4"},
-                   {5, "x"},
-                   {76, "1"},
-                   {77, "2"}}) +
-           rmgRow({{3, "2"}});
+    const std::string name = utf8ToCp1251("Второй");
+    const std::string first = rmgRow(
+        {{0, name}, {1, "1"}, {2, "32"}, {3, "1"}, {13, "4"}, {5, "x"}, {76, "1"}, {77, "2"}});
+    return first + rmgRow({{3, "2"}});
 }
 
 // Double-clicks entry k and presses "Импорт".
@@ -136,7 +120,7 @@ TEST_F(ImportFixture, UnsavedChangesAreAskedAboutBeforeAnythingElse) {
     importCommand(session);
     importCommand(session);
     EXPECT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
+    EXPECT_EQ(services.messages[0].text, test::kSaveChangesText);
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), changed);
@@ -181,10 +165,7 @@ TEST_F(ImportFixture, NothingChangesWhenTheImportStopsEarly) {
     spit(dir.file("none.txt"), "no\ttemplates\there\r\n");
     open(dir.file("none.txt"));
     importCommand(session);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, kNoTemplateFound);
-    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+    test::expectOneMessage(services, kNoTemplateFound, MessageKind::Error);
     EXPECT_EQ(dialogs.listCalls, 0);
     EXPECT_EQ(editor.document().rmg(), before);
     EXPECT_EQ(editor.document().history().position(), 0);
@@ -194,19 +175,15 @@ TEST_F(ImportFixture, NothingChangesWhenTheImportStopsEarly) {
 TEST_F(ImportFixture, AbandonAndClosesWithoutOutcomeImportNothing) {
     const TRmg before = editor.document().rmg();
     dialogs.listAnswers.push_back([](TemplateListSession& s) { return s.cancel(); });
-    dialogs.listAnswers.push_back([](TemplateListSession& s) {
-        s.click(0);
-        s.doubleClick();
-        s.deleteSelected();
-        return static_cast<ListOutcome>(0); // closed by other means
-    });
-    // "Импорт" pressed although nothing is chosen any more.
-    dialogs.listAnswers.push_back([](TemplateListSession& s) {
-        s.click(0);
-        s.doubleClick();
-        s.deleteSelected();
-        return ListOutcome::Proceed;
-    });
+    // Closed by other means, and "Импорт" pressed although nothing is chosen any more.
+    for (const ListOutcome closing : {static_cast<ListOutcome>(0), ListOutcome::Proceed}) {
+        dialogs.listAnswers.push_back([closing](TemplateListSession& s) {
+            s.click(0);
+            s.doubleClick();
+            s.deleteSelected();
+            return closing;
+        });
+    }
     for (int run = 0; run < 3; ++run) {
         open(dir.file("rmg.txt"));
         importCommand(session);

@@ -5,24 +5,18 @@
 #include "editor/commands/save_project.h"
 #include "editor/commands/start_up.h"
 #include "editor/commands/view_commands.h"
-#include "editor/editor.h"
-#include "editor/session.h"
 #include "model/project_file.h"
 #include "pattern/generate.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
+#include "support/editor_fixtures.h"
 #include "support/failing_files.h"
 #include "support/group_samples.h"
-#include "support/model_samples.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_services.h"
 
 #include <algorithm>
 #include <cctype>
-#include <deque>
-#include <gtest/gtest.h>
 #include <limits>
-#include <sys/stat.h>
+#include <tuple>
 
 namespace zw {
 namespace {
@@ -56,6 +50,14 @@ class ProjectCommands : public ::testing::Test {
   protected:
     ProjectCommands() { editor.setView(&view); }
 
+    // Loaded afresh: no step either way, nothing to save.
+    void expectFreshHistory() const {
+        EXPECT_EQ(editor.document().history().position(), 0);
+        EXPECT_EQ(editor.document().history().length(), 0u);
+        EXPECT_FALSE(editor.document().canStepBack());
+        EXPECT_FALSE(editor.document().canStepForward());
+        EXPECT_FALSE(editor.document().modified());
+    }
     // A change as a tool makes it: one history step.
     void change(const std::string& name) {
         test::change(editor, [&](TRmg& t) { t.name = name; });
@@ -94,17 +96,10 @@ TEST_F(ProjectCommands, SaveWritesTheFileAndMarksTheTemplateSaved) {
     EXPECT_EQ(dir.listing(), "plan.tpz\n");
     EXPECT_EQ(slurp(dir.file("plan.tpz")), encodeProject(editor.document().rmg()));
     EXPECT_EQ(EditorState(editor), before); // the history stays, position included
-    // The position is now the saved one: the caption loses its mark, and a step
-    // back makes the template modified again, a step forward clean again.
+    // The position is now the saved one (what that means for steps is the
+    // document's test): the caption loses its mark.
     EXPECT_FALSE(editor.document().modified());
     EXPECT_EQ(view.captions, captions + 1);
-    editor.document().stepBack();
-    EXPECT_TRUE(editor.document().modified());
-    editor.document().stepForward();
-    EXPECT_FALSE(editor.document().modified());
-    // A change after stepping back past the save cuts the saved state off.
-    editor.document().stepBack();
-    change("Other");
     editor.document().stepBack();
     EXPECT_TRUE(editor.document().modified());
     EXPECT_TRUE(services.fileErrors.empty());
@@ -132,6 +127,8 @@ TEST_F(ProjectCommands, SaveKeepsATpzExtensionInAnyCaseAndAddsItOtherwise) {
 // back to the dialog with the name given.
 TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
     enum class Before { Nothing, LoadedIt, SavedIt, SavedItThenNew, LoadedAnother };
+    using enum Before;
+    constexpr MessageResult Yes = MessageResult::Yes, No = MessageResult::No;
     struct Case {
         const char* label;
         Before before;
@@ -139,23 +136,13 @@ TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
         std::deque<MessageResult> answers;
         bool asked, replaced;
     } cases[] = {
-        {"a new file", Before::Nothing, false, {}, false, true},
-        {"another file, Да", Before::Nothing, true, {MessageResult::Yes}, true, true},
-        {"another file, Нет", Before::Nothing, true, {MessageResult::No}, true, false},
-        {"the loaded project", Before::LoadedIt, true, {}, false, true},
-        {"the saved project", Before::SavedIt, true, {}, false, true},
-        {"the saved project after New",
-         Before::SavedItThenNew,
-         true,
-         {MessageResult::No},
-         true,
-         false},
-        {"beside the loaded project",
-         Before::LoadedAnother,
-         true,
-         {MessageResult::No},
-         true,
-         false},
+        {"a new file", Nothing, false, {}, false, true},
+        {"another file, Да", Nothing, true, {Yes}, true, true},
+        {"another file, Нет", Nothing, true, {No}, true, false},
+        {"the loaded project", LoadedIt, true, {}, false, true},
+        {"the saved project", SavedIt, true, {}, false, true},
+        {"the saved project after New", SavedItThenNew, true, {No}, true, false},
+        {"beside the loaded project", LoadedAnother, true, {No}, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -166,17 +153,18 @@ TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
         ScriptedServices answers;
         Editor e{answers, dialogs};
         Session es{e};
-        if (c.before == Before::LoadedIt || c.exists)
+        const bool saved = c.before == SavedIt || c.before == SavedItThenNew;
+        if (c.before == LoadedIt || c.exists)
             spit(target, encodeProject(makeNewTemplate()));
-        if (c.before == Before::LoadedIt || c.before == Before::LoadedAnother) {
-            answers.openAnswers = {c.before == Before::LoadedIt ? target : other};
+        if (c.before == LoadedIt || c.before == LoadedAnother) {
+            answers.openAnswers = {c.before == LoadedIt ? target : other};
             loadProject(es);
         }
-        if (c.before == Before::SavedIt || c.before == Before::SavedItThenNew) {
+        if (saved) {
             answers.saveAnswers = {target};
-            answers.messageAnswers = {MessageResult::Yes};
+            answers.messageAnswers = {Yes};
             ASSERT_TRUE(saveProject(es));
-            if (c.before == Before::SavedItThenNew)
+            if (c.before == SavedItThenNew)
                 newTemplate(es);
         }
         answers.messages.clear();
@@ -189,9 +177,7 @@ TEST_F(ProjectCommands, SaveAsksBeforeReplacingAFileOtherThanTheProjectsOwn) {
                           : std::vector<std::string>{});
         EXPECT_EQ(slurp(target) == encodeProject(e.document().rmg()), c.replaced);
         // "Нет" showed the dialog again with the name given (here cancelled).
-        EXPECT_EQ(answers.saveFilters.size(),
-                  (c.before == Before::SavedIt || c.before == Before::SavedItThenNew ? 1u : 0u) +
-                      (c.replaced ? 1u : 2u));
+        EXPECT_EQ(answers.saveFilters.size(), (saved ? 1u : 0u) + (c.replaced ? 1u : 2u));
         EXPECT_EQ(answers.dialogPaths[FileDialogId::SaveProject], target);
     }
 }
@@ -260,24 +246,16 @@ TEST_F(ProjectCommands, LoadReplacesTheTemplateAndResetsHistoryAndOrigin) {
     const int captions = view.captions;
     loadProject(session);
 
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Сохранить изменения?");
-    EXPECT_EQ(services.messages[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
+    test::expectOneMessage(services, test::kSaveChangesText, MessageKind::Confirmation,
+                           MessageButtons::YesNoCancel);
     EXPECT_TRUE(services.saveFilters.empty());
-    ASSERT_EQ(services.openFilters.size(), 1u);
-    EXPECT_EQ(services.openFilters[0], kOpenProjectFilter);
+    EXPECT_EQ(services.openFilters, std::vector<std::string>{std::string(kOpenProjectFilter)});
 
     EXPECT_EQ(editor.document().rmg(), richTemplate());
     EXPECT_EQ(editor.tool(), kNoTool);
-    EXPECT_EQ(editor.viewController().state().zoomLevel, 4);
-    EXPECT_EQ(editor.viewController().state().originX, 0);
-    EXPECT_EQ(editor.viewController().state().originY, 0);
-    EXPECT_EQ(editor.document().history().position(), 0);
-    EXPECT_EQ(editor.document().history().length(), 0u);
-    EXPECT_FALSE(editor.document().canStepBack());
-    EXPECT_FALSE(editor.document().canStepForward());
-    EXPECT_FALSE(editor.document().modified());
+    const ViewState& v = editor.viewController().state();
+    EXPECT_EQ(std::tie(v.zoomLevel, v.originX, v.originY), std::make_tuple(4, 0, 0));
+    expectFreshHistory();
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
     EXPECT_GT(view.captions, captions);
     // The scroll bars cover the loaded zones (grid x from -5 to 3, y from -100000 to 100000).
@@ -306,15 +284,19 @@ TEST_F(ProjectCommands, ZonesAtTheEndsOfTheGridLoadAndZoomToFitShowsThem) {
     }
 }
 
-TEST_F(ProjectCommands, CancelAtThePromptStopsTheLoad) {
+TEST_F(ProjectCommands, CancelAtThePromptOrInTheDialogStopsTheLoad) {
     change("Mine");
     const EditorState before(editor);
-    services.messageAnswers.push_back(MessageResult::Cancel);
-    services.openAnswers.push_back(dir.file("never.tpz"));
-    loadProject(session);
-    EXPECT_EQ(EditorState(editor), before);
+    services.messageAnswers = {MessageResult::Cancel, MessageResult::No};
+    services.openAnswers = {dir.file("never.tpz")};
+    loadProject(session); // Cancel: no dialog at all
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_TRUE(services.saveFilters.empty());
+    services.openAnswers = {std::nullopt};
+    loadProject(session); // No, then the open dialog cancelled
+    EXPECT_EQ(services.openFilters.size(), 1u);
+    EXPECT_EQ(EditorState(editor), before);
+    EXPECT_TRUE(services.fileErrors.empty());
 }
 
 TEST_F(ProjectCommands, YesSavesFirstAndStopsWhenTheSaveDidNotHappen) {
@@ -371,17 +353,7 @@ TEST_F(ProjectCommands, StartUpLoadsTheFileNamedOnTheCommandLine) {
     EXPECT_TRUE(services.openFilters.empty());
     EXPECT_EQ(editor.document().rmg(), richTemplate());
     EXPECT_EQ(editor.document().caption(), "Редактор шаблонов - Rich");
-    EXPECT_FALSE(editor.document().canStepBack());
-    EXPECT_FALSE(editor.document().canStepForward());
-}
-
-TEST_F(ProjectCommands, CancelledOpenDialogChangesNothing) {
-    change("Mine");
-    services.messageAnswers.push_back(MessageResult::No);
-    const EditorState before(editor);
-    loadProject(session);
-    EXPECT_EQ(EditorState(editor), before);
-    EXPECT_TRUE(services.fileErrors.empty());
+    expectFreshHistory();
 }
 
 // Every refused file leaves the template, the history, the view and the
@@ -395,27 +367,30 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
     editor.viewController().setOrigin(2, -1);
 
     const std::string good = encodeProject(makeNewTemplate());
+    const std::string failed = "Не удалось загрузить файл шаблона!";
+    const std::string damaged = failed + "\rФайл поврежден: "; // then the reason
     struct Case {
         const char* file;
-        std::string bytes; // empty with file "" means: no such file
+        std::string bytes; // "": no such file, "-": an empty one, "/": a folder
         bool fileError;
         std::string messageStart;
     };
     const std::vector<Case> cases = {
         {"missing.tpz", "", true, ""},
-        {"empty.tpz", "-", false, "Не удалось загрузить файл шаблона!"},
-        {"short.tpz", "TMPL", false, "Не удалось загрузить файл шаблона!"},
-        {"wrong.tpz", "TMPLv100" + good.substr(8), false, "Не удалось загрузить файл шаблона!"},
-        {"cut.tpz", good.substr(0, good.size() - 6), false,
-         "Не удалось загрузить файл шаблона!\rФайл поврежден: "},
-        {"junk.tpz", "TMPLv099garbage", false,
-         "Не удалось загрузить файл шаблона!\rФайл поврежден: "},
+        {"folder.tpz", "/", true, ""},
+        {"empty.tpz", "-", false, failed},
+        {"short.tpz", "TMPL", false, failed},
+        {"wrong.tpz", "TMPLv100" + good.substr(8), false, failed},
+        {"cut.tpz", good.substr(0, good.size() - 6), false, damaged},
+        {"junk.tpz", "TMPLv099garbage", false, damaged},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = dir.file(c.file);
         if (c.bytes == "-")
             spit(path, "");
+        else if (c.bytes == "/")
+            std::filesystem::create_directory(path);
         else if (!c.bytes.empty())
             spit(path, c.bytes);
         services.messages.clear();
@@ -439,20 +414,12 @@ TEST_F(ProjectCommands, RefusedFilesLeaveEverythingAsItWas) {
             const RecordedMessage& m = services.messages[1];
             EXPECT_EQ(m.kind, MessageKind::Error);
             EXPECT_EQ(m.buttons, MessageButtons::Ok);
-            EXPECT_EQ(m.text.rfind(c.messageStart, 0), 0u) << m.text;
-            if (c.messageStart == "Не удалось загрузить файл шаблона!") {
-                EXPECT_EQ(m.text, c.messageStart);
-            }
+            if (c.messageStart == failed)
+                EXPECT_EQ(m.text, failed);
+            else
+                EXPECT_EQ(m.text.rfind(damaged, 0), 0u) << m.text;
         }
     }
-}
-
-TEST_F(ProjectCommands, LoadingAFolderIsAFileError) {
-    services.openAnswers.push_back(dir.path());
-    const EditorState before(editor);
-    loadProject(session);
-    EXPECT_EQ(services.fileErrors.size(), 1u);
-    EXPECT_EQ(EditorState(editor), before);
 }
 
 TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion) {
@@ -465,7 +432,7 @@ TEST_F(ProjectCommands, APatternReplacesTheTemplateAsUnsavedWorkAfterTheQuestion
     services.messageAnswers = {MessageResult::Cancel};
     newFromPattern(session);
     newFromPattern(session);
-    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Сохранить изменения?"});
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{test::kSaveChangesText});
     EXPECT_EQ(editor.document().rmg(), mine);
 
     dialogs.patternAnswers = {settings};

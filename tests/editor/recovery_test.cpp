@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
+#include <tuple>
 
 namespace zw {
 namespace {
@@ -48,12 +48,8 @@ TEST(RecoveryNames, OnlyRecoveryNamesWithAPlainProcessIdCount) {
 
 TEST(RecoveryNames, QuestionNamesTheTemplateAndTheLocalTimeOfTheLastWrite) {
     std::tm t{};
-    t.tm_year = 2026 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 7;
-    t.tm_hour = 9;
-    t.tm_min = 5;
-    t.tm_sec = 3;
+    std::tie(t.tm_year, t.tm_mon, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec) =
+        std::tuple(2026 - 1900, 11, 7, 9, 5, 3); // 07.12.2026, 09:05:03
     // "Карта" in Windows-1251.
     EXPECT_EQ(
         recoveryQuestion("\xCA\xE0\xF0\xF2\xE0 1", t),

@@ -10,10 +10,10 @@
 #include "model/project_file.h"
 #include "platform/files.h"
 #include "support/document_edits.h"
-#include "support/mouse_harness.h"
+#include "support/editor_fixtures.h"
 #include "support/scratch_dir.h"
 
-#include <gtest/gtest.h>
+#include <tuple>
 
 namespace zw {
 namespace {
@@ -21,8 +21,7 @@ namespace {
 using Indices = std::vector<int32_t>;
 
 // Zones at (1,1), (3,1), (6,1), (9,6); connections 1-2, 2-3, 3-4 (numbers).
-struct SelectionTest : ::testing::Test {
-    MouseHarness h;
+struct SelectionTest : test::HarnessTest {
     void SetUp() override {
         h.placeZones({{1, 1}, {3, 1}, {6, 1}, {9, 6}});
         h.join(0, 1);
@@ -32,14 +31,13 @@ struct SelectionTest : ::testing::Test {
     }
     const Selection& sel() const { return h.editor.selection(); }
     void expectUnchangedWithoutStep(const TRmg& before) {
-        EXPECT_EQ(h.editor.document().rmg(), before);
-        EXPECT_EQ(h.editor.document().history().position(), 0);
+        expectUntouched(before);
         EXPECT_FALSE(h.editor.document().modified());
     }
 };
 
-TEST_F(SelectionTest, ClickCtrlClickAndClickOnEmptyCanvas) {
-    const TRmg before = h.editor.document().rmg();
+TEST_F(SelectionTest, ClickCtrlClickEmptyCanvasSelectAllAndEscape) {
+    const TRmg before = rmg();
     h.clickLeft(h.zone(0));
     EXPECT_EQ(sel().zones(), Indices{0});
     h.ctrlClickLeft(h.zone(2));
@@ -53,6 +51,12 @@ TEST_F(SelectionTest, ClickCtrlClickAndClickOnEmptyCanvas) {
     EXPECT_TRUE(sel().zones().empty());
     EXPECT_EQ(sel().connections(), Indices{2});
     h.clickLeft(h.node(5, 5));
+    EXPECT_TRUE(sel().empty());
+    // Select all, and Esc clears.
+    h.editor.selectAll();
+    EXPECT_EQ(sel().zones(), (Indices{0, 1, 2, 3}));
+    EXPECT_EQ(sel().connections(), (Indices{0, 1, 2}));
+    h.editor.escape();
     EXPECT_TRUE(sel().empty());
     expectUnchangedWithoutStep(before); // selecting is no edit
 }
@@ -75,35 +79,25 @@ TEST_F(SelectionTest, BandSelectsZonesInsideAndConnectionsBetweenThem) {
     EXPECT_TRUE(sel().connections().empty());
 }
 
-TEST_F(SelectionTest, SelectAllAndEscape) {
-    h.editor.selectAll();
-    EXPECT_EQ(sel().zones(), (Indices{0, 1, 2, 3}));
-    EXPECT_EQ(sel().connections(), (Indices{0, 1, 2}));
-    h.editor.escape();
-    EXPECT_TRUE(sel().empty());
-}
-
 TEST_F(SelectionTest, DraggingASelectedZoneMovesTheGroupInOneStep) {
-    const TRmg before = h.editor.document().rmg();
+    const TRmg before = rmg();
     h.clickLeft(h.zone(0));
     h.ctrlClickLeft(h.zone(1));
     h.drag(h.zone(1), h.node(3, 4)); // by (0, 3)
-    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 4);
-    EXPECT_EQ(h.editor.document().rmg().zones[1].gridY, 4);
-    EXPECT_EQ(h.editor.document().rmg().zones[2].gridY, 1);
-    EXPECT_EQ(h.editor.document().history().position(), 1);
+    for (const auto& [k, y] : {std::pair{0, 4}, {1, 4}, {2, 1}})
+        EXPECT_EQ(rmg().zones[k].gridY, y) << k;
+    EXPECT_EQ(steps(), 1);
     EXPECT_EQ(sel().zones(), (Indices{0, 1}));
     h.editor.document().stepBack();
-    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(rmg(), before);
 }
 
 TEST_F(SelectionTest, GroupMoveNextToAnUnselectedZoneIsRefusedWhole) {
-    const TRmg before = h.editor.document().rmg();
+    const TRmg before = rmg();
     h.clickLeft(h.zone(0));
     h.ctrlClickLeft(h.zone(1));
     h.drag(h.zone(0), h.node(6, 6)); // zone 2 to (8, 6), beside zone 4 at (9, 6)
-    ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{std::string(kNodeTaken)});
-    EXPECT_EQ(h.services.messages[0].kind, MessageKind::Information);
+    test::expectOneMessage(h.services, kNodeTaken);
     expectUnchangedWithoutStep(before);
 }
 
@@ -112,32 +106,34 @@ TEST_F(SelectionTest, PressOnAnUnselectedZoneSelectsAndMovesItAlone) {
     h.ctrlClickLeft(h.zone(3)); // the group is zones 1 to 3
     h.drag(h.zone(3), h.node(9, 9));
     EXPECT_EQ(sel().zones(), Indices{3});
-    EXPECT_EQ(h.editor.document().rmg().zones[3].gridY, 9);
-    EXPECT_EQ(h.editor.document().rmg().zones[0].gridY, 1);
+    EXPECT_EQ(rmg().zones[3].gridY, 9);
+    EXPECT_EQ(rmg().zones[0].gridY, 1);
     // Releasing where it was pressed moves nothing and records nothing.
     h.drag(h.zone(3), h.zone(3));
-    EXPECT_EQ(h.editor.document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
 }
 
 TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
     const auto zonesCommands = [&] { return !h.editor.selection().zones().empty(); };
+    // Each change of the selection tells the window to refresh its buttons.
     int buttons = h.view.buttons;
+    const auto expectButtonsRefreshed = [&] {
+        EXPECT_GT(h.view.buttons, buttons);
+        buttons = h.view.buttons;
+    };
     h.clickLeft(h.zone(0));
     EXPECT_TRUE(zonesCommands());
-    EXPECT_GT(h.view.buttons, buttons);
-    buttons = h.view.buttons;
+    expectButtonsRefreshed();
     h.clickLeft(h.node(5, 8)); // empty canvas: nothing selected
-    EXPECT_FALSE(!h.editor.selection().empty());
-    EXPECT_GT(h.view.buttons, buttons);
-    buttons = h.view.buttons;
+    EXPECT_TRUE(sel().empty());
+    expectButtonsRefreshed();
     h.drag(h.node(0, 0), h.node(4, 2)); // a rubber band
     EXPECT_EQ(sel().zones(), (Indices{0, 1}));
-    EXPECT_GT(h.view.buttons, buttons);
-    buttons = h.view.buttons;
+    expectButtonsRefreshed();
     h.services.messageAnswers.push_back(MessageResult::Yes);
     deleteSelection(h.editor);
-    EXPECT_FALSE(!h.editor.selection().empty());
-    EXPECT_GT(h.view.buttons, buttons);
+    EXPECT_TRUE(sel().empty());
+    expectButtonsRefreshed();
     // With nothing selected the commands on the selection are silent.
     const size_t asked = h.services.messages.size();
     deleteSelection(h.editor);
@@ -150,7 +146,7 @@ TEST_F(SelectionTest, CommandStatesFollowEveryChangeOfTheSelection) {
 TEST_F(SelectionTest, AReplacedTemplateLeavesNothingSelected) {
     // Seven zones with 2 and 5 selected, then a three-zone template replaces them.
     test::ScratchDir dir;
-    TRmg three = h.editor.document().rmg();
+    TRmg three = rmg();
     three.zones.resize(3);
     three.connections.clear();
     writeWholeFile(dir.file("three.tpz"), encodeProject(three));
@@ -174,11 +170,11 @@ TEST_F(SelectionTest, AReplacedTemplateLeavesNothingSelected) {
         h.ctrlClickLeft(h.zone(4));
         replace();
         for (const int32_t k : sel().zones())
-            EXPECT_LT(static_cast<size_t>(k), h.editor.document().rmg().zones.size());
+            EXPECT_LT(static_cast<size_t>(k), rmg().zones.size());
         EXPECT_FALSE(!h.editor.selection().zones().empty());
         // A right click edits the one zone under the pointer, if any.
         h.dialogs.zonesCalls.clear();
-        if (h.editor.document().rmg().zones.size() > 1)
+        if (rmg().zones.size() > 1)
             h.clickRight(h.zone(1));
         EXPECT_TRUE(h.dialogs.zonesCalls.empty());
         copySelection(h.editor);
@@ -190,24 +186,23 @@ TEST_F(SelectionTest, DeleteAsksWithTheCountsAndRemovesInOneStep) {
     // Zone 2 with its two connections, and connection 3-4 selected on its own.
     h.clickLeft(h.zone(1));
     h.ctrlClickLeft(h.onConnection(2));
-    const TRmg before = h.editor.document().rmg();
+    const TRmg before = rmg();
     const std::string question = "Вы действительно хотите удалить выбранные локации (1) и все "
                                  "соединенные с ними переходы (2), а также другие выбранные "
                                  "переходы (1)?";
     deleteSelection(h.editor); // No: the scripted default
-    ASSERT_EQ(h.services.messageTexts(), std::vector<std::string>{question});
-    EXPECT_EQ(h.services.messages[0].buttons, MessageButtons::YesNo);
+    test::expectOneMessage(h.services, question, MessageKind::Confirmation, MessageButtons::YesNo);
     expectUnchangedWithoutStep(before);
 
     h.services.messageAnswers.push_back(MessageResult::Yes);
     deleteSelection(h.editor);
-    ASSERT_EQ(h.editor.document().rmg().zones.size(), 3u);
-    EXPECT_EQ(h.editor.document().rmg().zones[1].gridX, 6);
-    EXPECT_TRUE(h.editor.document().rmg().connections.empty());
+    ASSERT_EQ(rmg().zones.size(), 3u);
+    EXPECT_EQ(rmg().zones[1].gridX, 6);
+    EXPECT_TRUE(rmg().connections.empty());
     EXPECT_TRUE(sel().empty());
-    EXPECT_EQ(h.editor.document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
     h.editor.document().stepBack();
-    EXPECT_EQ(h.editor.document().rmg(), before);
+    EXPECT_EQ(rmg(), before);
 }
 
 TEST(SelectionDeleteQuestion, NamesTheConnectionsOfASelectionWithoutZones) {
@@ -217,7 +212,7 @@ TEST(SelectionDeleteQuestion, NamesTheConnectionsOfASelectionWithoutZones) {
 }
 
 TEST_F(SelectionTest, EscapeEndsEveryDragWithoutAChange) {
-    const TRmg before = h.editor.document().rmg();
+    const TRmg before = rmg();
     struct Case {
         ToolId tool;
         PixelPoint from, to;
@@ -289,23 +284,22 @@ TEST_F(SelectionTest, ZoomToFitAndGoToZone) {
                   ht = h.editor.viewController().canvasHeight();
     h.editor.viewController().setZoomLevel(0);
     zoomToFit(h.editor);
-    const ViewState fitted = fitView(h.editor.document().rmg(), w, ht);
+    const ViewState fitted = fitView(rmg(), w, ht);
     EXPECT_EQ(h.editor.viewController().state(), fitted);
 
     h.services.numberAnswers = {4, std::nullopt};
     goToZone(h.editor);
-    const ViewState centred = *centreOnZone(h.editor.document().rmg(), fitted, w, ht, 3);
+    const ViewState centred = *centreOnZone(rmg(), fitted, w, ht, 3);
     EXPECT_EQ(h.editor.viewController().state(), centred);
     EXPECT_EQ(h.editor.selection().zones(), std::vector<int32_t>{3});
     goToZone(h.editor); // cancelled: the view and the selection stay
     EXPECT_EQ(h.editor.viewController().state(), centred);
     EXPECT_EQ(h.editor.selection().zones(), std::vector<int32_t>{3});
     ASSERT_EQ(h.services.numberQuestions.size(), 2u);
-    EXPECT_EQ(h.services.numberQuestions[0].title, "Перейти к локации");
-    EXPECT_EQ(h.services.numberQuestions[0].label, "Номер локации:");
-    EXPECT_EQ(h.services.numberQuestions[0].min, 1);
-    EXPECT_EQ(h.services.numberQuestions[0].max, 4);
-    EXPECT_EQ(h.editor.document().history().position(), 0);
+    const auto& q = h.services.numberQuestions[0];
+    EXPECT_EQ(std::tie(q.title, q.label, q.min, q.max),
+              std::make_tuple("Перейти к локации", "Номер локации:", 1, 4));
+    EXPECT_EQ(steps(), 0);
 
     newTemplate(h.session);
     zoomToFit(h.editor);
