@@ -42,14 +42,6 @@ std::vector<RmgCells> rowsOf(const std::string& text) {
     return rows;
 }
 
-ZoneRecord startZone(int owner) {
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = owner;
-    z.townMode = 2;
-    return z;
-}
-
 TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
     TRmg t = test::workedExample("Example");
     refreshConditions(t);
@@ -93,11 +85,7 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     // Nothing at all still gives row 0 with the template columns.
     const auto empty = rowsOf(buildBlock(makeNewTemplate(), "Empty"));
     ASSERT_EQ(empty.size(), 1u);
-    RmgCells only;
-    only[0] = "Empty";
-    only[1] = "4";
-    only[2] = "9";
-    EXPECT_EQ(empty[0], only);
+    EXPECT_EQ(empty[0], rowsOf(test::rmgRow({{0, "Empty"}, {1, "4"}, {2, "9"}}))[0]);
 }
 
 TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
@@ -125,32 +113,21 @@ TEST(CompileBlock, CellsFollowTheColumnRules) {
     TRmg t = makeNewTemplate();
     t.header.playerCountIndex = 1;
     t.kinds.playerKind[1] = 1;
-    ZoneRecord a = startZone(2); // a computer player's start zone
-    a.size = -5;
-    a.townMode = 3;
-    a.playerTowns = 3;
-    a.playerCastles = 1;
-    a.neutralTowns = 0;
-    a.neutralCastles = -2;
-    a.sameTownType = true;
-    a.townTypes = {true, false, true, false, false, false, false, false, true};
-    a.mineWood = 1;
-    a.mineGold = 2;
-    a.mineOre = -1;
-    a.terrainMatchesTown = true;
-    a.monsterStrength = 0;
-    a.monstersMatchTown = true;
-    ZoneRecord b = makeDefaultZone();
-    b.kind = 2;
-    b.townMode = 1;
-    b.sameTownType = true;
-    b.terrains = {false, true, false, false, false, false, false, true};
-    b.monstersMatchTown = true;
-    b.monsterStrength = 3;
-    ZoneRecord c = startZone(0); // only an imported table gives such a zone
-    c.townMode = 7;
-    c.monsterStrength = 9;
-    c.monsterTypes = {true, false, false, false, false, false, false, false, false, true};
+    // A computer player's start zone; a junction; a start zone without owner and with codes
+    // out of range, which only an imported table gives.
+    // clang-format off
+    const ZoneRecord a{.kind = 0, .size = -5, .owner = 2, .townMode = 3, .playerCastles = 1,
+                       .playerTowns = 3, .neutralCastles = -2, .neutralTowns = 0, .sameTownType = true,
+                       .townTypes = {true, false, true, false, false, false, false, false, true},
+                       .mineWood = 1, .mineOre = -1, .mineGold = 2, .terrainMatchesTown = true,
+                       .monsterStrength = 0, .monstersMatchTown = true, .kept = {}};
+    const ZoneRecord b{.kind = 2, .townMode = 1, .sameTownType = true,
+                       .terrains = {false, true, false, false, false, false, false, true},
+                       .monsterStrength = 3, .monstersMatchTown = true, .kept = {}};
+    const ZoneRecord c{.kind = 0, .owner = 0, .townMode = 7, .monsterStrength = 9,
+                       .monsterTypes = {true, false, false, false, false, false, false, false, false, true},
+                       .kept = {}};
+    // clang-format on
     t.zones = {a, b, c};
     t.appendConnection(
         connectionWith(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
@@ -194,26 +171,20 @@ TEST(CompileBlock, CellsFollowTheColumnRules) {
 TEST(CompileBlock, TownRuleByModeAndOwner) {
     struct Case {
         int mode, owner;
-        std::array<const char*, 4> cells; // 14, 15, 18, 19
+        std::array<std::string, 4> cells; // 14, 15, 18, 19
     };
-    for (const Case k : {Case{0, 1, {"", "", "", ""}}, Case{1, 1, {"1", "", "", ""}},
-                         Case{1, 0, {"", "", "1", ""}}, Case{2, 3, {"", "1", "", ""}},
-                         Case{2, 0, {"", "", "", "1"}}, Case{3, 0, {"4", "3", "2", "1"}},
-                         Case{4, 1, {"", "", "", ""}}, Case{-1, 0, {"", "", "", ""}}}) {
+    for (const Case& k : {Case{0, 1, {"", "", "", ""}}, Case{1, 1, {"1", "", "", ""}},
+                          Case{1, 0, {"", "", "1", ""}}, Case{2, 3, {"", "1", "", ""}},
+                          Case{2, 0, {"", "", "", "1"}}, Case{3, 0, {"4", "3", "2", "1"}},
+                          Case{4, 1, {"", "", "", ""}}, Case{-1, 0, {"", "", "", ""}}}) {
         TRmg t = makeNewTemplate();
-        ZoneRecord z = makeDefaultZone();
-        z.townMode = k.mode;
-        z.owner = k.owner;
-        z.playerTowns = 4;
-        z.playerCastles = 3;
-        z.neutralTowns = 2;
-        z.neutralCastles = 1;
-        t.appendZone(z);
+        // clang-format off
+        t.appendZone({.owner = k.owner, .townMode = k.mode, .playerCastles = 3, .playerTowns = 4,
+                      .neutralCastles = 1, .neutralTowns = 2, .kept = {}});
+        // clang-format on
         const auto row = rowsOf(buildBlock(t, "N")).at(0);
-        EXPECT_EQ(row[14], k.cells[0]) << k.mode << ' ' << k.owner;
-        EXPECT_EQ(row[15], k.cells[1]) << k.mode << ' ' << k.owner;
-        EXPECT_EQ(row[18], k.cells[2]) << k.mode << ' ' << k.owner;
-        EXPECT_EQ(row[19], k.cells[3]) << k.mode << ' ' << k.owner;
+        EXPECT_EQ((std::array<std::string, 4>{row[14], row[15], row[18], row[19]}), k.cells)
+            << k.mode << ' ' << k.owner;
     }
 }
 
@@ -221,25 +192,18 @@ TEST(Refresh, DerivesZoneAndPassageLimits) {
     TRmg t = makeNewTemplate();
     t.header.playerCountIndex = 2; // four players
     t.kinds.playerKind = {0, 0, 1, 1, 0, 0, 0, 0};
-    ZoneRecord free = makeDefaultZone();
-    ZoneRecord withOwner = makeDefaultZone();
-    withOwner.existMode = 1;
-    withOwner.owner = 3;
-    ZoneRecord farOwner = withOwner;
-    farOwner.owner = 7; // 7 - 2 > 4
-    ZoneRecord edgeOwner = withOwner;
-    edgeOwner.owner = 6; // 6 - 2 = 4, not greater
-    ZoneRecord detailed = makeDefaultZone();
-    detailed.existMode = 2;
-    detailed.minHumans = 2;
-    detailed.maxHumans = 3;
-    detailed.minPlayers = 3;
-    detailed.maxPlayers = 3;
-    t.zones = {free, withOwner, farOwner, edgeOwner, detailed};
-    PassageRecord manual = passage(0);
-    manual.autoExist = false;
-    manual.minHumans = 5;
-    t.appendConnection(connectionWith(4, 1, {passage(0), manual}));
+    // Free; owners 3, 7 (7 - 2 > 4) and 6 (6 - 2 = 4, not greater); detailed limits.
+    t.zones = {ZoneRecord{}, ZoneRecord{.owner = 3, .existMode = 1, .kept = {}},
+               ZoneRecord{.owner = 7, .existMode = 1, .kept = {}},
+               ZoneRecord{.owner = 6, .existMode = 1, .kept = {}},
+               ZoneRecord{.existMode = 2,
+                          .minHumans = 2,
+                          .maxHumans = 3,
+                          .minPlayers = 3,
+                          .maxPlayers = 3,
+                          .kept = {}}};
+    t.appendConnection(connectionWith(
+        4, 1, {passage(0), PassageRecord{.autoExist = false, .minHumans = 5, .kept = {}}}));
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.zones[0]), (Limits{1, 2, 2, 4}));
     EXPECT_EQ(limitsOf(t.zones[1]), (Limits{1, 2, 3, 4}));
@@ -263,42 +227,38 @@ TEST(Refresh, PlayerKindsBeyondThePlayerCountDoNotCount) {
 }
 
 TEST(AppendBlock, LineEndOnlyWhenTheTableLacksIt) {
-    std::string s = "abc";
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "abc\r\nROW\r\n");
-    s = "abc\n";
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "abc\nROW\r\n");
-    s = "abc\r";
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "abc\r\r\nROW\r\n");
-    s.clear();
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "ROW\r\n");
+    const std::pair<std::string, std::string> cases[] = {{"abc", "abc\r\nROW\r\n"},
+                                                         {"abc\n", "abc\nROW\r\n"},
+                                                         {"abc\r", "abc\r\r\nROW\r\n"},
+                                                         {"", "ROW\r\n"}};
+    for (auto [table, expected] : cases) {
+        appendBlock(table, "ROW\r\n");
+        EXPECT_EQ(table, expected);
+    }
 }
 
 TEST(ReadBackRules, ExistenceMode) {
-    // Four players, two of them human-capable.
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 0, 4, 2), 0);
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 2, 4, 2), 0);
-    EXPECT_EQ(existModeFromTable({1, 2, 3, 4}, 3, 4, 2), 1);
-    EXPECT_EQ(existModeFromTable({1, 2, 3, 4}, 0, 4, 2), 2);
-    // Owner 2 equals the mode-0 pattern, and owner 2 is never mode 1.
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 7, 4, 2), 1); // 7 - 2 > 4 gives T = 2
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, INT32_MAX, 4, 2), 1);
-    EXPECT_EQ(existModeFromTable({1, 8, 1, 8}, 0, 4, 2), 2);
+    // Four players, two of them human-capable. Owner 2 equals the mode-0 pattern, and
+    // owner 2 is never mode 1; owner 7 (7 - 2 > 4) gives T = 2.
+    const struct {
+        Limits limits;
+        int32_t owner, mode;
+    } cases[] = {{{1, 2, 2, 4}, 0, 0}, {{1, 2, 2, 4}, 2, 0}, {{1, 2, 3, 4}, 3, 1},
+                 {{1, 2, 3, 4}, 0, 2}, {{1, 2, 2, 4}, 7, 1}, {{1, 2, 2, 4}, INT32_MAX, 1},
+                 {{1, 8, 1, 8}, 0, 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(existModeFromTable(c.limits, c.owner, 4, 2), c.mode) << c.owner;
 }
 
 TEST(ReadBackRules, TownModeAndAutoExist) {
-    EXPECT_EQ(townModeFromTable(0, 0, 0, 0, 5), 0);
-    EXPECT_EQ(townModeFromTable(1, 0, 0, 0, 1), 1);
-    EXPECT_EQ(townModeFromTable(0, 1, 0, 0, 1), 2);
-    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, 0), 1);
-    EXPECT_EQ(townModeFromTable(0, 0, 0, 1, 0), 2);
-    EXPECT_EQ(townModeFromTable(1, 0, 0, 0, 0), 3);
-    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, 2), 3);
-    EXPECT_EQ(townModeFromTable(3, 1, 0, 0, 1), 3);
-    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, -1), 3);
+    const std::array<int32_t, 6> cases[] = {
+        // cells 14, 15, 18, 19, owner, mode
+        {0, 0, 0, 0, 5, 0}, {1, 0, 0, 0, 1, 1}, {0, 1, 0, 0, 1, 2},
+        {0, 0, 1, 0, 0, 1}, {0, 0, 0, 1, 0, 2}, {1, 0, 0, 0, 0, 3},
+        {0, 0, 1, 0, 2, 3}, {3, 1, 0, 0, 1, 3}, {0, 0, 1, 0, -1, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(townModeFromTable(c[0], c[1], c[2], c[3], c[4]), c[5])
+            << ::testing::PrintToString(c);
 
     ZoneRecord a = makeDefaultZone(), b = makeDefaultZone();
     a.minHumans = 2;
