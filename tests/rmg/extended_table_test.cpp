@@ -40,13 +40,8 @@ struct Sample {
 };
 
 std::vector<Sample> samples() {
-    ExtendedShape lf;
-    lf.lineEnd = "\n";
-    ExtendedShape newer;
-    newer.towns = 12;
-    newer.terrains = 12;
-    newer.extraMapOptions = 2;
-    newer.extraZoneOptions = 3;
+    const ExtendedShape lf{.lineEnd = "\n"},
+        newer{.towns = 12, .terrains = 12, .extraMapOptions = 2, .extraZoneOptions = 3};
     std::string unended = test::threeTemplateTable();
     unended.resize(unended.size() - 2); // the last row without its CR LF
     return {{"one template, CR LF", test::oneTemplateTable(), 1},
@@ -208,9 +203,8 @@ TEST(ExtendedTable, TheClassicProjectionImportsToTheSameTemplate) {
     // The classic layout numbers zones by their rows: Ids 1, 2, 15, 16, 40 there
     // are zones 1, 2 and nothing; compare what the Ids do not change.
     TRmg classic = readTemplate(block);
-    EXPECT_EQ(classic.name, extended.name);
-    EXPECT_EQ(classic.header, extended.header);
-    EXPECT_EQ(classic.kinds, extended.kinds);
+    EXPECT_EQ(std::tie(classic.name, classic.header, classic.kinds),
+              std::tie(extended.name, extended.header, extended.kinds));
     ASSERT_EQ(classic.zones.size(), extended.zones.size());
     for (size_t z = 0; z < classic.zones.size(); ++z) {
         ZoneRecord e = extended.zones[z];

@@ -24,9 +24,7 @@ std::string classicTable(const std::string& name) {
 }
 
 std::string extendedLfTable() {
-    test::ExtendedShape lf;
-    lf.lineEnd = "\n";
-    return test::threeTemplateTable(lf);
+    return test::threeTemplateTable({.lineEnd = "\n"});
 }
 
 enum class Read { AsIs, Converted, Refused };
