@@ -1,4 +1,5 @@
 // new, dump, build and check, run as a user runs them.
+#include "check/check.h"
 #include "model/project_file.h"
 #include "model/template_json.h"
 #include "model/text.h"
@@ -42,61 +43,33 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
     const CliRun r = cli({"dump", project(cyrillicRich(), "rich.tpz")});
     ASSERT_EQ(r.status, 0) << r.err;
     const json j = json::parse(r.out);
-    EXPECT_EQ(j["name"], "Северный путь №2");
-    EXPECT_EQ(j["minSize"], 2);
-    EXPECT_EQ(j["maxSize"], 18);
-    EXPECT_EQ(j["playerCountIndex"], 3);
+    EXPECT_EQ(std::tuple(j["name"], j["minSize"], j["maxSize"], j["playerCountIndex"]),
+              std::tuple("Северный путь №2", 2, 18, 3));
     EXPECT_EQ(j["playerKind"], json({0, 1, 0, 1, 0, 1, 0, 1}));
     ASSERT_EQ(j["zones"].size(), 3u);
     const json& z = j["zones"][1];
     std::set<std::string> keys;
     for (const auto& item : z.items())
         keys.insert(item.key());
-    EXPECT_EQ(keys, (std::set<std::string>{"kind",
-                                           "size",
-                                           "owner",
-                                           "townMode",
-                                           "playerCastles",
-                                           "playerTowns",
-                                           "neutralCastles",
-                                           "neutralTowns",
-                                           "sameTownType",
-                                           "townTypes",
-                                           "mineWood",
-                                           "mineMercury",
-                                           "mineOre",
-                                           "mineSulfur",
-                                           "mineCrystal",
-                                           "mineGems",
-                                           "mineGold",
-                                           "terrainMatchesTown",
-                                           "terrains",
-                                           "monsterStrength",
-                                           "monstersMatchTown",
-                                           "monsterTypes",
-                                           "treasure",
-                                           "existMode",
-                                           "minHumans",
-                                           "maxHumans",
-                                           "minPlayers",
-                                           "maxPlayers",
-                                           "gridX",
-                                           "gridY"}));
+    // clang-format off
+    EXPECT_EQ(keys, (std::set<std::string>{
+        "kind", "size", "owner", "townMode", "playerCastles", "playerTowns", "neutralCastles",
+        "neutralTowns", "sameTownType", "townTypes", "mineWood", "mineMercury", "mineOre",
+        "mineSulfur", "mineCrystal", "mineGems", "mineGold", "terrainMatchesTown", "terrains",
+        "monsterStrength", "monstersMatchTown", "monsterTypes", "treasure", "existMode",
+        "minHumans", "maxHumans", "minPlayers", "maxPlayers", "gridX", "gridY"}));
+    // clang-format on
     const ZoneRecord rz = cyrillicRich().zones[1]; // a copy: the template is a temporary
-    EXPECT_EQ(z["size"], rz.size);
-    EXPECT_EQ(z["gridY"], rz.gridY);
-    EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
+    EXPECT_EQ(std::tuple(z["size"], z["gridY"], z["sameTownType"]),
+              std::tuple(rz.size, rz.gridY, json(rz.sameTownType)));
     EXPECT_TRUE(z["townTypes"][0].is_boolean());
-    EXPECT_EQ(z["townTypes"].size(), 9u);
-    EXPECT_EQ(z["terrains"].size(), 8u);
-    EXPECT_EQ(z["monsterTypes"].size(), 10u);
+    EXPECT_EQ(std::tuple(z["townTypes"].size(), z["terrains"].size(), z["monsterTypes"].size()),
+              std::tuple(9u, 8u, 10u));
     EXPECT_EQ(z["treasure"][2], json({{"low", rz.treasure[2].low},
                                       {"high", rz.treasure[2].high},
                                       {"density", rz.treasure[2].density}}));
     const json& c = j["connections"][0];
-    EXPECT_EQ(c["zoneA"], 0);
-    EXPECT_EQ(c["zoneB"], 2);
-    EXPECT_EQ(c["passageCount"], 2);
+    EXPECT_EQ(std::tuple(c["zoneA"], c["zoneB"], c["passageCount"]), std::tuple(0, 2, 2));
     ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
     const PassageRecord p7 = cyrillicRich().connections[0].passages[7];
     EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
@@ -111,8 +84,7 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
 TEST_F(ProjectCli, DumpThenBuildGivesBackTheSameFile) {
     for (const TRmg& t : {cyrillicRich(), makeNewTemplate(), test::keptTemplate()}) {
         const std::string original = encodeProject(t);
-        spit(file("in.tpz"), original);
-        const CliRun dump = cli({"dump", file("in.tpz")});
+        const CliRun dump = cli({"dump", write("in.tpz", original)});
         ASSERT_EQ(dump.status, 0) << dump.err;
         const CliRun build = cli({"build", write("in.json", dump.out), file("out.tpz")});
         ASSERT_EQ(build.status, 0) << build.err;
@@ -121,7 +93,7 @@ TEST_F(ProjectCli, DumpThenBuildGivesBackTheSameFile) {
 }
 
 TEST_F(ProjectCli, BuildFillsMissingKeysWithDefaults) {
-    spit(file("part.json"), R"({"name": "Частично", "playerCountIndex": 1,
+    write("part.json", R"({"name": "Частично", "playerCountIndex": 1,
         "zones": [{"kind": 0, "owner": 2, "gridX": -4}, {}],
         "connections": [{"zoneB": 1, "passages": [{"guard": 100}]}]})");
     const CliRun r = cli({"build", file("part.json"), file("part.tpz")});
@@ -195,7 +167,7 @@ TEST_F(ProjectCli, CheckPrintsTheVerdict) {
         t.appendZone(test::startZone(p, 3 * p));
     CliRun r = cli({"check", project(t, "good.tpz")});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Ошибок не обнаружено\n");
+    EXPECT_EQ(r.out, std::string(kNoErrorsFound) + "\n");
 
     t.zones.pop_back();
     r = cli({"check", project(t, "bad.tpz")});
@@ -209,7 +181,7 @@ TEST_F(ProjectCli, UnreadableInputsExitWithTwo) {
     for (const std::string& command : {std::string("dump"), std::string("check")}) {
         SCOPED_TRACE(command);
         for (const auto& [input, message] : {std::pair{"missing.tpz", "missing.tpz"},
-                                             {"wrong.tpz", "Не удалось загрузить файл шаблона!"},
+                                             {"wrong.tpz", kProjectLoadFailed.data()},
                                              {"cut.tpz", "Файл поврежден"}}) {
             const CliRun r = cli({command, file(input)});
             EXPECT_EQ(r.status, 2) << input;
