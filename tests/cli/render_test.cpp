@@ -14,12 +14,13 @@ using test::spit;
 
 // The pixels of an 8-bit RGB or RGBA, non-interlaced PNG: enough to read what
 // the render command writes. An empty picture means the file was not such a PNG.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::array<uint8_t, 3>> pixels;
+using Px = std::array<uint8_t, 3>;
 
-    std::array<uint8_t, 3> at(int x, int y) const {
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<Px> pixels;
+
+    Px at(int x, int y) const {
         return pixels.at(static_cast<size_t>(y) * static_cast<size_t>(width) +
                          static_cast<size_t>(x));
     }
@@ -52,10 +53,8 @@ Picture decodePng(const std::string& file) {
         if (type == "IHDR") {
             pic.width = static_cast<int>(bigEndian32(file, at + 8));
             pic.height = static_cast<int>(bigEndian32(file, at + 12));
-            const int depth = uint8_t(file[at + 16]);
-            const int colourType = uint8_t(file[at + 17]);
-            const int interlace = uint8_t(file[at + 20]);
-            if (depth != 8 || interlace != 0 || (colourType != 2 && colourType != 6))
+            const int colourType = uint8_t(file[at + 17]); // bit depth, interlace at 16, 20
+            if (file[at + 16] != 8 || file[at + 20] != 0 || (colourType != 2 && colourType != 6))
                 return Picture{};
             channels = colourType == 2 ? 3 : 4;
         } else if (type == "IDAT") {
@@ -78,8 +77,7 @@ Picture decodePng(const std::string& file) {
         const int filter = line[0];
         for (size_t i = 0; i < stride; ++i) {
             const int a = i >= size_t(channels) ? row[i - size_t(channels)] : 0;
-            const int b = prev[i];
-            const int c = i >= size_t(channels) ? prev[i - size_t(channels)] : 0;
+            const int b = prev[i], c = i >= size_t(channels) ? prev[i - size_t(channels)] : 0;
             const int predictor = filter == 1   ? a
                                   : filter == 2 ? b
                                   : filter == 3 ? (a + b) / 2
@@ -96,7 +94,6 @@ Picture decodePng(const std::string& file) {
     return pic;
 }
 
-using Px = std::array<uint8_t, 3>;
 constexpr Px kSilverPx{192, 192, 192}, kGreyPx{128, 128, 128}, kBluePx{0, 0, 255},
     kWhitePx{255, 255, 255}, kBlackPx{0, 0, 0};
 
@@ -142,13 +139,11 @@ TEST_F(RenderCli, DefaultsDrawTheCanvasWithoutADisplay) {
     // Thin grid line, thick line of column 5. Zoom 2, origin (0, 0): zone 1 centred at
     // (30, 30) in blue, zone 2 at (210, 30) in white; the connection between them black,
     // 6 pixels wide for the default guard.
+    // clang-format off
     expectPixels(decodePng(slurp(dir.file("map.png"))), 707, 500,
-                 {{650, 470, kSilverPx},
-                  {90, 300, kGreyPx},
-                  {329, 400, kGreyPx},
-                  {12, 30, kBluePx},
-                  {192, 30, kWhitePx},
-                  {120, 28, kBlackPx}});
+                 {{650, 470, kSilverPx}, {90, 300, kGreyPx}, {329, 400, kGreyPx},
+                  {12, 30, kBluePx}, {192, 30, kWhitePx}, {120, 28, kBlackPx}});
+    // clang-format on
     // Nothing but temporary-free output beside the input.
     EXPECT_EQ(dir.listing(), "map.png\nmap.tpz\n");
 }
@@ -160,13 +155,11 @@ TEST_F(RenderCli, SizeZoomAndOriginOptions) {
     ASSERT_EQ(r.status, 0) << r.err;
     // Half cell 42: node (0, 0) is the second one, centred at (126, 126), radius 49; the
     // thick line of column 0 at 125-126, the thin one of column -1 at 42.
+    // clang-format off
     expectPixels(decodePng(slurp(dir.file("small.png"))), 320, 200,
-                 {{100, 126, kBluePx},
-                  {70, 100, kSilverPx},
-                  {126, 10, kGreyPx},
-                  {125, 10, kGreyPx},
-                  {42, 10, kGreyPx},
-                  {41, 10, kSilverPx}});
+                 {{100, 126, kBluePx}, {70, 100, kSilverPx}, {126, 10, kGreyPx},
+                  {125, 10, kGreyPx}, {42, 10, kGreyPx}, {41, 10, kSilverPx}});
+    // clang-format on
 
     const Run neg = cli({"render", in, dir.file("neg.png"), "--origin=-2,3"});
     ASSERT_EQ(neg.status, 0) << neg.err;

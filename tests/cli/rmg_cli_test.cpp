@@ -127,7 +127,8 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
         const CliRun none = cli({"list", dir.file("none.txt")});
         EXPECT_EQ(none.status, 2);
         EXPECT_EQ(none.out, "");
-        EXPECT_NE(none.err.find(": Не найдено ни одного шаблона!"), std::string::npos) << none.err;
+        EXPECT_NE(none.err.find(": " + std::string(kNoTemplateFound)), std::string::npos)
+            << none.err;
     }
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
@@ -152,19 +153,17 @@ TEST_F(RmgCli, DeleteByNameIndexOrAll) {
     const std::string table = kTestHeader + a + b + c;
     const std::string path = dir.file("rmg.txt");
 
+    // clang-format off
     const struct {
         std::vector<std::string> options;
         int status;
         std::string rest;
-    } cases[] = {{{"--name", "beta"}, 0, kTestHeader + a + c},
-                 {{"--index", "3"}, 0, kTestHeader + a + b},
-                 {{"--all"}, 0, kTestHeader},
-                 {{"--index", "0"}, 2, table},
-                 {{"--index", "4"}, 2, table},
-                 {{"--name", "Gamma"}, 2, table},
-                 {{}, 2, table},
-                 {{"--all", "--index", "1"}, 2, table},
-                 {{"--name", "Beta", "--index", "1"}, 2, table}};
+    } cases[] = {
+        {{"--name", "beta"}, 0, kTestHeader + a + c}, {{"--index", "3"}, 0, kTestHeader + a + b},
+        {{"--all"}, 0, kTestHeader}, {{"--index", "0"}, 2, table}, {{"--index", "4"}, 2, table},
+        {{"--name", "Gamma"}, 2, table}, {{}, 2, table}, {{"--all", "--index", "1"}, 2, table},
+        {{"--name", "Beta", "--index", "1"}, 2, table}};
+    // clang-format on
     for (const auto& k : cases) {
         SCOPED_TRACE(::testing::PrintToString(k.options));
         spit(path, table);
@@ -194,7 +193,7 @@ TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
     spit(dir.file("none.txt"), "nothing here");
     r = cli({"import", dir.file("none.txt"), dir.file("x.tpz"), "--index", "1"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("Не найдено ни одного шаблона!"), std::string::npos);
+    EXPECT_NE(r.err.find(kNoTemplateFound), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tpz")));
 }
 

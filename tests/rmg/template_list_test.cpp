@@ -223,19 +223,14 @@ TEST(ListPackCells, ComeFromTheExtendedTablesPackRowOnly) {
         std::string table;
         Cells expected;
     } cases[] = {
-        {"extended",
-         extended,
-         {{"Town", "10"},
-          {"Terrain", "10"},
-          {"Zone type", "4"},
-          {"Pack new", "7"},
-          {"Map new", "10"},
-          {"Zone new", "12"},
-          {"Connection new", "4"},
+        // clang-format off
+        {"extended", extended,
+         {{"Town", "10"}, {"Terrain", "10"}, {"Zone type", "4"}, {"Pack new", "7"},
+          {"Map new", "10"}, {"Zone new", "12"}, {"Connection new", "4"},
           {"Name", "Made for the tests"},
           {"Description", "Two lines,\r\nwith a\ttab and \"quotes\""},
-          {"Characters", "-177 +71"},
-          {"Mirror", "1"}}},
+          {"Characters", "-177 +71"}, {"Mirror", "1"}}},
+        // clang-format on
         {"classic", kTestHeader + block("Alpha"), {}},
         {"claimed only", "Pack\tof\tnothing\r\n" + block("Alpha"), {}},
     };
