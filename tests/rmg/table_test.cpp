@@ -42,6 +42,20 @@ std::vector<RmgCells> rowsOf(const std::string& text) {
     return rows;
 }
 
+// Expects the cells of row `index` named in `wanted`: space-separated "k=text", or
+// "a..b=text" for every cell from a to b.
+void expectCells(const std::vector<RmgCells>& rows, size_t index, const std::string& wanted) {
+    std::istringstream in(wanted);
+    for (std::string item; in >> item;) {
+        const size_t eq = item.find('='), dots = item.find("..");
+        const size_t first = std::stoul(item.substr(0, std::min(eq, dots)));
+        const size_t last = dots < eq ? std::stoul(item.substr(dots + 2, eq - dots - 2)) : first;
+        for (size_t k = first; k <= last; ++k)
+            EXPECT_EQ(rows.at(index).at(k), item.substr(eq + 1))
+                << "row " << index << ", cell " << k;
+    }
+}
+
 TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
     TRmg t = test::workedExample("Example");
     refreshConditions(t);
@@ -61,14 +75,9 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     t.appendConnection(connectionWith(2, 1, {passage(0), passage(0)}));
     auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 5u);
-    for (size_t r = 3; r < 5; ++r)
-        for (int k = 3; k <= 75; ++k)
-            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "") << r << ' ' << k;
-    EXPECT_EQ(rows[3][76], "2");
-    EXPECT_EQ(rows[3][77], "3");
     for (size_t r = 1; r < 5; ++r)
-        for (int k = 0; k <= 2; ++k)
-            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "");
+        expectCells(rows, r, r >= 3 ? "0..75=" : "0..2=");
+    expectCells(rows, 3, "76=2 77=3");
 
     for (int i = 0; i < 2; ++i)
         t.appendZone(makeDefaultZone());
@@ -76,11 +85,8 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     t.connections[0].passageCount = 2;
     rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 5u);
-    for (size_t r = 2; r < 5; ++r) {
-        EXPECT_EQ(rows[r][3], std::to_string(r + 1));
-        for (int k = 76; k <= 84; ++k)
-            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "");
-    }
+    for (size_t r = 2; r < 5; ++r)
+        expectCells(rows, r, "3=" + std::to_string(r + 1) + " 76..84=");
 
     // Nothing at all still gives row 0 with the template columns.
     const auto empty = rowsOf(buildBlock(makeNewTemplate(), "Empty"));
@@ -100,13 +106,6 @@ TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.connections[2].passages[0]), (Limits{1, 8, 1, 8}));
     EXPECT_EQ(rowsOf(buildBlock(t, "N")).size(), 9u);
-}
-
-// Expects each listed cell of row `index` to hold its text.
-void expectCells(const std::vector<RmgCells>& rows, size_t index,
-                 std::initializer_list<std::pair<size_t, const char*>> cells) {
-    for (const auto& [k, text] : cells)
-        EXPECT_EQ(rows.at(index)[k], text) << "row " << index << ", cell " << k;
 }
 
 TEST(CompileBlock, CellsFollowTheColumnRules) {
@@ -133,39 +132,22 @@ TEST(CompileBlock, CellsFollowTheColumnRules) {
         connectionWith(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
     const auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 4u);
-    for (const auto& row : rows)
-        for (int k : {16, 17, 20, 21, 39, 40, 41, 42, 43, 44, 45})
-            EXPECT_EQ(row[static_cast<size_t>(k)], "");
-
-    expectCells(rows, 0, {{4, ""}, {5, "x"}, {8, "-5"}, {13, "2"}, {14, "3"}, {15, "1"}, {18, ""}});
-    expectCells(rows, 0, {{19, ""}, {22, "x"}});
-    for (int k = 0; k < 9; ++k)
-        EXPECT_EQ(rows[0][23 + static_cast<size_t>(k)],
-                  a.townTypes[static_cast<size_t>(k)] ? "x" : "");
-    expectCells(rows, 0, {{32, "1"}, {34, ""}, {38, "2"}, {46, "x"}});
-    for (int k = 47; k <= 54; ++k)
-        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
-    expectCells(rows, 0, {{55, "none"}});
-    for (int k = 56; k <= 66; ++k)
-        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
-
+    for (size_t r = 0; r < rows.size(); ++r)
+        expectCells(rows, r, "16..17= 20..21= 39..45=");
+    // Town types 0, 2 and 8 of zone a.
+    expectCells(rows, 0,
+                "4= 5=x 8=-5 13=2 14=3 15=1 18= 19= 22=x 23=x 24= 25=x 26..30= 31=x 32=1 "
+                "34= 38=2 46=x 47..54= 55=none 56..66=");
     // Cell 18: one town without fort, no owner; cell 22: only mode 3 writes the
     // same-type mark.
-    expectCells(rows, 1, {{7, "x"}, {13, ""}, {14, ""}, {18, "1"}, {22, ""}, {46, ""}, {47, ""}});
-    expectCells(rows, 1, {{48, "x"}, {54, "x"}, {55, "strong"}, {56, "x"}});
-    for (int k = 57; k <= 66; ++k)
-        EXPECT_EQ(rows[1][static_cast<size_t>(k)], "");
-
-    expectCells(rows, 2, {{4, "x"}, {5, ""}, {13, ""}});
-    for (int k : {14, 15, 18, 19})
-        EXPECT_EQ(rows[2][static_cast<size_t>(k)], "");
-    expectCells(rows, 2, {{55, "avg"}, {56, ""}, {57, "x"}, {58, ""}, {66, "x"}});
+    expectCells(rows, 1, "7=x 13= 14= 18=1 22= 46= 47= 48=x 54=x 55=strong 56=x 57..66=");
+    expectCells(rows, 2, "4=x 5= 13= 14= 15= 18= 19= 55=avg 56= 57=x 58= 66=x");
 
     // Passages: lower number first whatever the stored order; guard only for kind 0.
-    expectCells(rows, 0, {{76, "1"}, {77, "3"}, {78, "0"}});
-    expectCells(rows, 1, {{78, ""}, {79, "x"}, {80, ""}});
-    expectCells(rows, 2, {{78, ""}, {79, ""}, {80, "x"}});
-    expectCells(rows, 3, {{79, ""}, {80, "x"}, {3, ""}});
+    expectCells(rows, 0, "76=1 77=3 78=0");
+    expectCells(rows, 1, "78= 79=x 80=");
+    expectCells(rows, 2, "78= 79= 80=x");
+    expectCells(rows, 3, "79= 80=x 3=");
 }
 
 TEST(CompileBlock, TownRuleByModeAndOwner) {
