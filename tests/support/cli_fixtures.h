@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -18,6 +20,18 @@ inline std::vector<std::string> joined(std::vector<std::string> args,
                                        const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
+}
+
+// `path` with '/' for every '\\'.
+inline std::string withSlashes(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+// `path` from the root of its drive: with '/' and without "C:".
+inline std::string rootedPath(const std::string& path) {
+    const std::string slashed = withSlashes(path);
+    return slashed.size() > 1 && slashed[1] == ':' ? slashed.substr(2) : slashed;
 }
 
 class CliTest : public ::testing::Test {
