@@ -1,8 +1,7 @@
 // analyze, run as a user runs it: the JSON shape, the readable report and the
 // exit statuses; and the shipped example templates.
-#include "model/project_file.h"
 #include "support/analysis_samples.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -15,15 +14,7 @@ using nlohmann::json;
 using test::link;
 using test::startWithCastle;
 
-class AnalyzeCli : public ::testing::Test {
-  protected:
-    std::string project(const TRmg& t, const std::string& name) {
-        test::spit(dir.file(name), encodeProject(t));
-        return dir.file(name);
-    }
-    test::ScratchDir dir;
-    test::CliRunner cli;
-};
+class AnalyzeCli : public test::CliTest {};
 
 // Two starts joined through a treasure zone, and treasure zone 4 off on its own.
 TRmg withLooseZone() {
@@ -38,7 +29,7 @@ TRmg withLooseZone() {
 }
 
 TEST_F(AnalyzeCli, JsonOfATemplateWithFindings) {
-    const auto r = cli.run({"analyze", project(withLooseZone(), "loose.tpz"), "--json"});
+    const auto r = cli({"analyze", project(withLooseZone(), "loose.tpz"), "--json"});
     EXPECT_EQ(r.status, 1) << r.err;
     const json expectedSetup = {{"players", 2},          {"humans", 1},
                                 {"zones", {1, 2, 3, 4}}, {"components", {{1, 2, 3}, {4}}},
@@ -62,23 +53,23 @@ TEST_F(AnalyzeCli, JsonOfATemplateWithFindings) {
 TEST_F(AnalyzeCli, ExitStatusAndReadableReport) {
     TRmg clean = withLooseZone();
     clean.appendConnection(link(4, 2));
-    auto r = cli.run({"analyze", project(clean, "clean.tpz")});
+    auto r = cli({"analyze", project(clean, "clean.tpz")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Шаблон на 2 игрока."), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Игрок 2 (синий): старт: локация 2, до соперника: 2"), std::string::npos);
 
-    r = cli.run({"analyze", project(withLooseZone(), "loose.tpz")});
+    r = cli({"analyze", project(withLooseZone(), "loose.tpz")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("2 игрока, из них 2 человека: локация 4 недостижима"), std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("Локация 4 не соединена ни с одной другой"), std::string::npos);
 
-    test::spit(dir.file("junk.tpz"), "not a project");
+    write("junk.tpz", "not a project");
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"analyze", dir.file("junk.tpz")},
           {"analyze", dir.file("missing.tpz"), "--json"},
           {"analyze"}}) {
-        r = cli.run(args);
+        r = cli(args);
         EXPECT_EQ(r.status, 2) << args.size();
         EXPECT_EQ(r.out, "");
     }
@@ -95,11 +86,11 @@ TEST_F(AnalyzeCli, ExamplesPassCheckCompileAndAnalysis) {
         ++count;
         const std::string in = entry.path().string();
         const std::string table = dir.file(entry.path().stem().string() + "-rmg.txt");
-        EXPECT_EQ(cli.run({"check", in}).status, 0) << in;
-        const auto compiled = cli.run({"compile", in, table});
+        EXPECT_EQ(cli({"check", in}).status, 0) << in;
+        const auto compiled = cli({"compile", in, table});
         EXPECT_EQ(compiled.status, 0) << in << compiled.err;
         EXPECT_TRUE(std::filesystem::exists(table)) << in;
-        const auto analysed = cli.run({"analyze", in});
+        const auto analysed = cli({"analyze", in});
         EXPECT_EQ(analysed.status, 0) << in << "\n" << analysed.out;
     }
     EXPECT_EQ(count, 4);

@@ -1,7 +1,7 @@
 // What every subcommand shares: the program's name, how arguments are told
 // apart, how paths are shown.
 #include "platform/native_path.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +33,7 @@ TEST(Cli, HelpNamesTheProgram) {
 // current drive), never an option in the Windows style.
 TEST(Cli, AnArgumentStartingWithASlashIsAPath) {
     const ScratchDir dir;
-    std::string rooted = dir.file("new.tpz");
-    if (rooted.size() > 1 && rooted[1] == ':')
-        rooted.erase(0, 2); // the drive: the current folder's below
-    for (char& c : rooted)
-        if (c == '\\')
-            c = '/';
+    const std::string rooted = test::rootedPath(dir.file("new.tpz")); // on the current drive
     ASSERT_EQ(rooted.front(), '/');
     CliRun r;
     {

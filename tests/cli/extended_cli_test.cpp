@@ -4,7 +4,7 @@
 #include "model/project_file.h"
 #include "rmg/extended_table.h"
 #include "rmg/template_list.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 #include "support/extended_tables.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +13,13 @@ namespace zw {
 namespace {
 
 using test::CliRun;
-using test::ScratchDir;
 using test::slurp;
-using test::spit;
 
-class ExtendedCli : public ::testing::Test {
+class ExtendedCli : public test::CliTest {
   protected:
-    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
     std::string table(const std::string& bytes, const std::string& file = "rmg.txt") {
-        spit(dir.file(file), bytes);
-        return dir.file(file);
+        return write(file, bytes);
     }
-    ScratchDir dir;
-    ScratchDir io;
 };
 
 TEST_F(ExtendedCli, ListsTheMapNames) {
@@ -53,17 +47,13 @@ TEST_F(ExtendedCli, EveryTemplateImportsAndCompilesBackByteForByte) {
 TEST_F(ExtendedCli, KeptCellsIntoAClassicTableNeedDropExtended) {
     const std::string project = dir.file("kept.tpz");
     ASSERT_EQ(cli({"import", table(test::oneTemplateTable()), "--index", "1", project}).status, 0);
-    spit(dir.file("header.txt"), "Classic header\r\n");
-    struct Case {
-        std::vector<std::string> extra;
-        int status;
-    };
-    for (const Case& c : {Case{{}, 1}, Case{{"--drop-extended"}, 0}}) {
-        std::vector<std::string> args = {"compile", project, dir.file("classic.txt"), "--header",
-                                         dir.file("header.txt")};
-        args.insert(args.end(), c.extra.begin(), c.extra.end());
-        const CliRun r = cli(args);
-        EXPECT_EQ(r.status, c.status) << r.err;
+    const std::vector<std::string> args = {"compile", project, dir.file("classic.txt"), "--header",
+                                           write("header.txt", "Classic header\r\n")};
+    for (const auto& [extra, status] :
+         {std::pair{std::vector<std::string>{}, 1},
+          std::pair{std::vector<std::string>{"--drop-extended"}, 0}}) {
+        const CliRun r = cli(test::joined(args, extra));
+        EXPECT_EQ(r.status, status) << r.err;
         EXPECT_NE(r.err.find("Placement"), std::string::npos);
     }
     EXPECT_EQ(splitTable(slurp(dir.file("classic.txt"))).size(), 1u);
@@ -72,18 +62,11 @@ TEST_F(ExtendedCli, KeptCellsIntoAClassicTableNeedDropExtended) {
 TEST_F(ExtendedCli, ForceWritesDespiteTheCheck) {
     // Player 2 has no start zone once its start becomes a treasure zone.
     TRmg t = makeNewTemplate();
-    ZoneRecord start = makeDefaultZone();
-    start.kind = code(ZoneKind::Start);
-    start.owner = 1;
-    t.appendZone(start);
-    spit(dir.file("bad.tpz"), encodeProject(t));
-    spit(dir.file("header.txt"), "Classic header\r\n");
-    const std::vector<std::string> args = {"compile", dir.file("bad.tpz"), dir.file("out.txt"),
-                                           "--header", dir.file("header.txt")};
+    t.appendZone({.kind = code(ZoneKind::Start), .owner = 1, .kept = {}});
+    const std::vector<std::string> args = {"compile", project(t, "bad.tpz"), dir.file("out.txt"),
+                                           "--header", write("header.txt", "Classic header\r\n")};
     EXPECT_EQ(cli(args).status, 1);
-    auto forced = args;
-    forced.push_back("--force");
-    const CliRun r = cli(forced);
+    const CliRun r = cli(test::joined(args, {"--force"}));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(r.err.empty()); // the finding is still said
     EXPECT_EQ(splitTable(slurp(dir.file("out.txt"))).size(), 1u);
@@ -94,9 +77,7 @@ TEST_F(ExtendedCli, DeletionsKeepThePackOnTheFirstDataRow) {
     const auto pack = std::get<ExtendedTable>(ExtendedTable::read(original)).packCells();
     for (const std::vector<std::string>& how :
          {std::vector<std::string>{"--index", "1"}, std::vector<std::string>{"--all"}}) {
-        std::vector<std::string> args = {"delete", table(original)};
-        args.insert(args.end(), how.begin(), how.end());
-        ASSERT_EQ(cli(args).status, 0);
+        ASSERT_EQ(cli(test::joined({"delete", table(original)}, how)).status, 0);
         const std::string after = slurp(dir.file("rmg.txt"));
         const auto read = ExtendedTable::read(after);
         ASSERT_TRUE(std::holds_alternative<ExtendedTable>(read));

@@ -2,13 +2,12 @@
 // one: with a drive, relative to the current folder, rooted at the current
 // drive, with Cyrillic names, and under Wine as a Unix path.
 #include "platform/native_path.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,13 +27,6 @@ struct Form {
     std::function<std::string(const std::string& base, const std::string& name)> argument;
     bool onWindowsOnly = false;
 };
-
-std::string withSlashes(std::string path) {
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
-}
 
 // Each command with its arguments: {name} is the file `name` of the folder,
 // in the form under test. Outputs are checked to be where the files are.
@@ -128,14 +120,11 @@ TEST_F(PathForms, EveryCommandTakesEveryFormOfAPath) {
         // "/x/y" is below the root of the current folder's drive.
         {"путь от корня диска",
          [&](const std::string& base, const std::string& name) {
-             std::string rooted = withSlashes(base + "/" + inFolder(name));
-             if (rooted.size() > 1 && rooted[1] == ':')
-                 rooted.erase(0, 2);
-             return rooted;
+             return test::rootedPath(base + "/" + inFolder(name));
          }},
         {"путь с диском и '/'",
          [&](const std::string& base, const std::string& name) {
-             return withSlashes(base + "/" + inFolder(name));
+             return test::withSlashes(base + "/" + inFolder(name));
          },
          true},
     };
@@ -156,7 +145,7 @@ TEST_F(PathForms, UnderWineAUnixPathNamesTheSameFile) {
     prepare(unixSide.path());
     const Form unixPath{
         "путь Unix", [&](const std::string& base, const std::string& name) {
-            return withSlashes(base + "/" + std::string(kFolder) + "/" + name).substr(2);
+            return test::withSlashes(base + "/" + std::string(kFolder) + "/" + name).substr(2);
         }};
     runEvery(unixPath, unixSide.path(), current.path());
 }

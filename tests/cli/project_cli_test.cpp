@@ -1,13 +1,16 @@
 // new, dump, build and check, run as a user runs them.
+#include "check/check.h"
 #include "model/project_file.h"
 #include "model/template_json.h"
 #include "model/text.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 #include "support/kept_samples.h"
 #include "support/model_samples.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <set>
 
 namespace zw {
 namespace {
@@ -15,17 +18,12 @@ namespace {
 using nlohmann::json;
 using test::CliRun;
 using test::richTemplate;
-using test::ScratchDir;
 using test::slurp;
 using test::spit;
 
-class ProjectCli : public ::testing::Test {
+class ProjectCli : public test::CliTest {
   protected:
-    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
     std::string file(const std::string& name) const { return dir.file(name); }
-
-    ScratchDir dir; // inputs and outputs
-    ScratchDir io;  // captured terminal streams
 };
 
 TRmg cyrillicRich() {
@@ -42,68 +40,36 @@ TEST_F(ProjectCli, NewWritesTheNewTemplate) {
 }
 
 TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
-    spit(file("rich.tpz"), encodeProject(cyrillicRich()));
-    const CliRun r = cli({"dump", file("rich.tpz")});
+    const CliRun r = cli({"dump", project(cyrillicRich(), "rich.tpz")});
     ASSERT_EQ(r.status, 0) << r.err;
     const json j = json::parse(r.out);
-    EXPECT_EQ(j["name"], "Северный путь №2");
-    EXPECT_EQ(j["minSize"], 2);
-    EXPECT_EQ(j["maxSize"], 18);
-    EXPECT_EQ(j["playerCountIndex"], 3);
+    EXPECT_EQ(std::tuple(j["name"], j["minSize"], j["maxSize"], j["playerCountIndex"]),
+              std::tuple("Северный путь №2", 2, 18, 3));
     EXPECT_EQ(j["playerKind"], json({0, 1, 0, 1, 0, 1, 0, 1}));
     ASSERT_EQ(j["zones"].size(), 3u);
     const json& z = j["zones"][1];
-    std::vector<std::string> keys;
+    std::set<std::string> keys;
     for (const auto& item : z.items())
-        keys.push_back(item.key());
-    std::sort(keys.begin(), keys.end());
-    std::vector<std::string> expected = {"kind",
-                                         "size",
-                                         "owner",
-                                         "townMode",
-                                         "playerCastles",
-                                         "playerTowns",
-                                         "neutralCastles",
-                                         "neutralTowns",
-                                         "sameTownType",
-                                         "townTypes",
-                                         "mineWood",
-                                         "mineMercury",
-                                         "mineOre",
-                                         "mineSulfur",
-                                         "mineCrystal",
-                                         "mineGems",
-                                         "mineGold",
-                                         "terrainMatchesTown",
-                                         "terrains",
-                                         "monsterStrength",
-                                         "monstersMatchTown",
-                                         "monsterTypes",
-                                         "treasure",
-                                         "existMode",
-                                         "minHumans",
-                                         "maxHumans",
-                                         "minPlayers",
-                                         "maxPlayers",
-                                         "gridX",
-                                         "gridY"};
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(keys, expected);
+        keys.insert(item.key());
+    // clang-format off
+    EXPECT_EQ(keys, (std::set<std::string>{
+        "kind", "size", "owner", "townMode", "playerCastles", "playerTowns", "neutralCastles",
+        "neutralTowns", "sameTownType", "townTypes", "mineWood", "mineMercury", "mineOre",
+        "mineSulfur", "mineCrystal", "mineGems", "mineGold", "terrainMatchesTown", "terrains",
+        "monsterStrength", "monstersMatchTown", "monsterTypes", "treasure", "existMode",
+        "minHumans", "maxHumans", "minPlayers", "maxPlayers", "gridX", "gridY"}));
+    // clang-format on
     const ZoneRecord rz = cyrillicRich().zones[1]; // a copy: the template is a temporary
-    EXPECT_EQ(z["size"], rz.size);
-    EXPECT_EQ(z["gridY"], rz.gridY);
-    EXPECT_EQ(z["sameTownType"], json(rz.sameTownType));
+    EXPECT_EQ(std::tuple(z["size"], z["gridY"], z["sameTownType"]),
+              std::tuple(rz.size, rz.gridY, json(rz.sameTownType)));
     EXPECT_TRUE(z["townTypes"][0].is_boolean());
-    EXPECT_EQ(z["townTypes"].size(), 9u);
-    EXPECT_EQ(z["terrains"].size(), 8u);
-    EXPECT_EQ(z["monsterTypes"].size(), 10u);
+    EXPECT_EQ(std::tuple(z["townTypes"].size(), z["terrains"].size(), z["monsterTypes"].size()),
+              std::tuple(9u, 8u, 10u));
     EXPECT_EQ(z["treasure"][2], json({{"low", rz.treasure[2].low},
                                       {"high", rz.treasure[2].high},
                                       {"density", rz.treasure[2].density}}));
     const json& c = j["connections"][0];
-    EXPECT_EQ(c["zoneA"], 0);
-    EXPECT_EQ(c["zoneB"], 2);
-    EXPECT_EQ(c["passageCount"], 2);
+    EXPECT_EQ(std::tuple(c["zoneA"], c["zoneB"], c["passageCount"]), std::tuple(0, 2, 2));
     ASSERT_EQ(c["passages"].size(), 8u); // unused slots too
     const PassageRecord p7 = cyrillicRich().connections[0].passages[7];
     EXPECT_EQ(c["passages"][7], json({{"kind", p7.kind},
@@ -118,18 +84,16 @@ TEST_F(ProjectCli, DumpShowsEveryFieldUnderItsName) {
 TEST_F(ProjectCli, DumpThenBuildGivesBackTheSameFile) {
     for (const TRmg& t : {cyrillicRich(), makeNewTemplate(), test::keptTemplate()}) {
         const std::string original = encodeProject(t);
-        spit(file("in.tpz"), original);
-        const CliRun dump = cli({"dump", file("in.tpz")});
+        const CliRun dump = cli({"dump", write("in.tpz", original)});
         ASSERT_EQ(dump.status, 0) << dump.err;
-        spit(file("in.json"), dump.out);
-        const CliRun build = cli({"build", file("in.json"), file("out.tpz")});
+        const CliRun build = cli({"build", write("in.json", dump.out), file("out.tpz")});
         ASSERT_EQ(build.status, 0) << build.err;
         EXPECT_EQ(slurp(file("out.tpz")), original);
     }
 }
 
 TEST_F(ProjectCli, BuildFillsMissingKeysWithDefaults) {
-    spit(file("part.json"), R"({"name": "Частично", "playerCountIndex": 1,
+    write("part.json", R"({"name": "Частично", "playerCountIndex": 1,
         "zones": [{"kind": 0, "owner": 2, "gridX": -4}, {}],
         "connections": [{"zoneB": 1, "passages": [{"guard": 100}]}]})");
     const CliRun r = cli({"build", file("part.json"), file("part.tpz")});
@@ -141,14 +105,8 @@ TEST_F(ProjectCli, BuildFillsMissingKeysWithDefaults) {
     TRmg expected = makeNewTemplate();
     expected.name = utf8ToCp1251("Частично");
     expected.header.playerCountIndex = 1;
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = 2;
-    z.gridX = -4;
-    expected.appendZone(z);
-    expected.appendZone(makeDefaultZone());
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneB = 1;
+    expected.zones = {{.kind = 0, .owner = 2, .gridX = -4, .kept = {}}, makeDefaultZone()};
+    ConnectionRecord c{.zoneB = 1};
     c.passages[0].guard = 100;
     expected.appendConnection(c);
     EXPECT_EQ(t, expected);
@@ -207,14 +165,12 @@ TEST_F(ProjectCli, CheckPrintsTheVerdict) {
     TRmg t = makeNewTemplate();
     for (int p = 1; p <= 2; ++p)
         t.appendZone(test::startZone(p, 3 * p));
-    spit(file("good.tpz"), encodeProject(t));
-    CliRun r = cli({"check", file("good.tpz")});
+    CliRun r = cli({"check", project(t, "good.tpz")});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Ошибок не обнаружено\n");
+    EXPECT_EQ(r.out, std::string(kNoErrorsFound) + "\n");
 
     t.zones.pop_back();
-    spit(file("bad.tpz"), encodeProject(t));
-    r = cli({"check", file("bad.tpz")});
+    r = cli({"check", project(t, "bad.tpz")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "Обнаружена логическая ошибка.\nУ игрока 2 нет стартовой локации\n");
 }
@@ -224,32 +180,25 @@ TEST_F(ProjectCli, UnreadableInputsExitWithTwo) {
     spit(file("cut.tpz"), encodeProject(richTemplate()).substr(0, 40));
     for (const std::string& command : {std::string("dump"), std::string("check")}) {
         SCOPED_TRACE(command);
-        CliRun r = cli({command, file("missing.tpz")});
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("missing.tpz"), std::string::npos) << r.err;
-
-        r = cli({command, file("wrong.tpz")});
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("Не удалось загрузить файл шаблона!"), std::string::npos) << r.err;
-
-        r = cli({command, file("cut.tpz")});
-        EXPECT_EQ(r.status, 2);
-        EXPECT_NE(r.err.find("Файл поврежден"), std::string::npos) << r.err;
+        for (const auto& [input, message] : {std::pair{"missing.tpz", "missing.tpz"},
+                                             {"wrong.tpz", kProjectLoadFailed.data()},
+                                             {"cut.tpz", "Файл поврежден"}}) {
+            const CliRun r = cli({command, file(input)});
+            EXPECT_EQ(r.status, 2) << input;
+            EXPECT_EQ(r.out, "") << input;
+            EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        }
     }
-    CliRun r = cli({"build", file("missing.json"), file("x.tpz")});
-    EXPECT_EQ(r.status, 2);
-    r = cli({"new", file("no/such/dir/x.tpz")});
+    EXPECT_EQ(cli({"build", file("missing.json"), file("x.tpz")}).status, 2);
+    const CliRun r = cli({"new", file("no/such/dir/x.tpz")});
     EXPECT_EQ(r.status, 2);
     EXPECT_FALSE(r.err.empty());
 }
 
 TEST_F(ProjectCli, UsageErrorsExitWithTwo) {
-    EXPECT_EQ(cli({"new"}).status, 2);
-    EXPECT_EQ(cli({"dump"}).status, 2);
-    EXPECT_EQ(cli({"build", file("only-one.json")}).status, 2);
-    EXPECT_EQ(cli({"check", "a", "b"}).status, 2);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"new"}, {"dump"}, {"build", file("only-one.json")}, {"check", "a", "b"}})
+        EXPECT_EQ(cli(args).status, 2) << args[0];
     EXPECT_EQ(dir.listing(), "");
 }
 

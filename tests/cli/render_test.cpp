@@ -1,6 +1,5 @@
 // render, run as a user runs it: with no display, its PNG read back pixel by pixel.
-#include "model/project_file.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 
 #include <array>
 #include <cstdlib>
@@ -10,18 +9,18 @@
 namespace zw {
 namespace {
 
-using test::ScratchDir;
 using test::slurp;
 using test::spit;
 
 // The pixels of an 8-bit RGB or RGBA, non-interlaced PNG: enough to read what
 // the render command writes. An empty picture means the file was not such a PNG.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::array<uint8_t, 3>> pixels;
+using Px = std::array<uint8_t, 3>;
 
-    std::array<uint8_t, 3> at(int x, int y) const {
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<Px> pixels;
+
+    Px at(int x, int y) const {
         return pixels.at(static_cast<size_t>(y) * static_cast<size_t>(width) +
                          static_cast<size_t>(x));
     }
@@ -54,10 +53,8 @@ Picture decodePng(const std::string& file) {
         if (type == "IHDR") {
             pic.width = static_cast<int>(bigEndian32(file, at + 8));
             pic.height = static_cast<int>(bigEndian32(file, at + 12));
-            const int depth = uint8_t(file[at + 16]);
-            const int colourType = uint8_t(file[at + 17]);
-            const int interlace = uint8_t(file[at + 20]);
-            if (depth != 8 || interlace != 0 || (colourType != 2 && colourType != 6))
+            const int colourType = uint8_t(file[at + 17]); // bit depth, interlace at 16, 20
+            if (file[at + 16] != 8 || file[at + 20] != 0 || (colourType != 2 && colourType != 6))
                 return Picture{};
             channels = colourType == 2 ? 3 : 4;
         } else if (type == "IDAT") {
@@ -80,25 +77,12 @@ Picture decodePng(const std::string& file) {
         const int filter = line[0];
         for (size_t i = 0; i < stride; ++i) {
             const int a = i >= size_t(channels) ? row[i - size_t(channels)] : 0;
-            const int b = prev[i];
-            const int c = i >= size_t(channels) ? prev[i - size_t(channels)] : 0;
-            int predictor = 0;
-            switch (filter) {
-            case 1:
-                predictor = a;
-                break;
-            case 2:
-                predictor = b;
-                break;
-            case 3:
-                predictor = (a + b) / 2;
-                break;
-            case 4:
-                predictor = paeth(a, b, c);
-                break;
-            default:
-                break;
-            }
+            const int b = prev[i], c = i >= size_t(channels) ? prev[i - size_t(channels)] : 0;
+            const int predictor = filter == 1   ? a
+                                  : filter == 2 ? b
+                                  : filter == 3 ? (a + b) / 2
+                                  : filter == 4 ? paeth(a, b, c)
+                                                : 0;
             row[i] = static_cast<uint8_t>(line[1 + i] + predictor);
         }
         for (int x = 0; x < pic.width; ++x) {
@@ -110,10 +94,23 @@ Picture decodePng(const std::string& file) {
     return pic;
 }
 
-constexpr std::array<uint8_t, 3> kSilverPx{192, 192, 192};
-constexpr std::array<uint8_t, 3> kGreyPx{128, 128, 128};
+constexpr Px kSilverPx{192, 192, 192}, kGreyPx{128, 128, 128}, kBluePx{0, 0, 255},
+    kWhitePx{255, 255, 255}, kBlackPx{0, 0, 0};
 
-class RenderCli : public ::testing::Test {
+struct Probe {
+    int x, y;
+    Px colour;
+};
+
+// Expects each probe's pixel of `pic`, whose size is checked first.
+void expectPixels(const Picture& pic, int width, int height, std::initializer_list<Probe> probes) {
+    ASSERT_EQ(pic.width, width);
+    ASSERT_EQ(pic.height, height);
+    for (const Probe& p : probes)
+        EXPECT_EQ(pic.at(p.x, p.y), p.colour) << p.x << ',' << p.y;
+}
+
+class RenderCli : public test::CliTest {
   protected:
     using Run = test::CliRun;
 
@@ -127,23 +124,10 @@ class RenderCli : public ::testing::Test {
     // A start zone of player 2 at node (0, 0) and a treasure zone at (3, 0).
     std::string project() {
         TRmg t = makeNewTemplate();
-        ZoneRecord a;
-        a.kind = 0;
-        a.owner = 2;
-        ZoneRecord b;
-        b.gridX = 3;
-        t.zones = {a, b};
-        ConnectionRecord c;
-        c.zoneA = 0;
-        c.zoneB = 1;
-        t.connections = {c};
-        const std::string path = dir.file("map.tpz");
-        spit(path, encodeProject(t));
-        return path;
+        t.zones = {{.kind = 0, .owner = 2, .kept = {}}, {.gridX = 3, .kept = {}}};
+        t.connections = {{.zoneA = 0, .zoneB = 1}};
+        return CliTest::project(t, "map.tpz");
     }
-
-    ScratchDir dir;
-    ScratchDir io;
 };
 
 TEST_F(RenderCli, DefaultsDrawTheCanvasWithoutADisplay) {
@@ -152,17 +136,14 @@ TEST_F(RenderCli, DefaultsDrawTheCanvasWithoutADisplay) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "");
-    const Picture pic = decodePng(slurp(dir.file("map.png")));
-    ASSERT_EQ(pic.width, 707);
-    ASSERT_EQ(pic.height, 500);
-    EXPECT_EQ(pic.at(650, 470), kSilverPx);
-    EXPECT_EQ(pic.at(90, 300), kGreyPx);  // thin grid line
-    EXPECT_EQ(pic.at(329, 400), kGreyPx); // thick line of column 5
-    // Zoom 2, origin (0, 0): zone 1 centred at (30, 30) in blue, zone 2 at (210, 30) in white.
-    EXPECT_EQ(pic.at(12, 30), (std::array<uint8_t, 3>{0, 0, 255}));
-    EXPECT_EQ(pic.at(192, 30), (std::array<uint8_t, 3>{255, 255, 255}));
-    // The connection between them: black, 6 pixels wide for the default guard.
-    EXPECT_EQ(pic.at(120, 28), (std::array<uint8_t, 3>{0, 0, 0}));
+    // Thin grid line, thick line of column 5. Zoom 2, origin (0, 0): zone 1 centred at
+    // (30, 30) in blue, zone 2 at (210, 30) in white; the connection between them black,
+    // 6 pixels wide for the default guard.
+    // clang-format off
+    expectPixels(decodePng(slurp(dir.file("map.png"))), 707, 500,
+                 {{650, 470, kSilverPx}, {90, 300, kGreyPx}, {329, 400, kGreyPx},
+                  {12, 30, kBluePx}, {192, 30, kWhitePx}, {120, 28, kBlackPx}});
+    // clang-format on
     // Nothing but temporary-free output beside the input.
     EXPECT_EQ(dir.listing(), "map.png\nmap.tpz\n");
 }
@@ -172,43 +153,34 @@ TEST_F(RenderCli, SizeZoomAndOriginOptions) {
     const Run r = cli({"render", in, dir.file("small.png"), "--size", "320x200", "--zoom", "0",
                        "--origin", "-1,-1"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const Picture pic = decodePng(slurp(dir.file("small.png")));
-    ASSERT_EQ(pic.width, 320);
-    ASSERT_EQ(pic.height, 200);
-    // Half cell 42: node (0, 0) is the second one, centred at (126, 126), radius 49.
-    EXPECT_EQ(pic.at(100, 126), (std::array<uint8_t, 3>{0, 0, 255}));
-    EXPECT_EQ(pic.at(70, 100), kSilverPx);
-    EXPECT_EQ(pic.at(126, 10), kGreyPx); // thick line of column 0
-    EXPECT_EQ(pic.at(125, 10), kGreyPx);
-    EXPECT_EQ(pic.at(42, 10), kGreyPx); // thin line of column -1
-    EXPECT_EQ(pic.at(41, 10), kSilverPx);
+    // Half cell 42: node (0, 0) is the second one, centred at (126, 126), radius 49; the
+    // thick line of column 0 at 125-126, the thin one of column -1 at 42.
+    // clang-format off
+    expectPixels(decodePng(slurp(dir.file("small.png"))), 320, 200,
+                 {{100, 126, kBluePx}, {70, 100, kSilverPx}, {126, 10, kGreyPx},
+                  {125, 10, kGreyPx}, {42, 10, kGreyPx}, {41, 10, kSilverPx}});
+    // clang-format on
 
     const Run neg = cli({"render", in, dir.file("neg.png"), "--origin=-2,3"});
     ASSERT_EQ(neg.status, 0) << neg.err;
-    const Picture moved = decodePng(slurp(dir.file("neg.png")));
-    ASSERT_EQ(moved.width, 707);
-    EXPECT_EQ(moved.at(151, 10), kGreyPx); // column 0 is now the third line
+    // Column 0 is now the third line.
+    expectPixels(decodePng(slurp(dir.file("neg.png"))), 707, 500, {{151, 10, kGreyPx}});
 }
 
 TEST_F(RenderCli, ScaleGivesTheSamePictureAtMorePixels) {
     const std::string in = project();
     const Run r = cli({"render", in, dir.file("x2.png"), "--scale", "2"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const Picture pic = decodePng(slurp(dir.file("x2.png")));
-    ASSERT_EQ(pic.width, 1414);
-    ASSERT_EQ(pic.height, 1000);
     // The probes of the default picture, each at both device pixels of its logical one.
-    for (const int d : {0, 1}) {
-        EXPECT_EQ(pic.at(2 * 650 + d, 2 * 470 + d), kSilverPx);
-        EXPECT_EQ(pic.at(2 * 90 + d, 2 * 300 + d), kGreyPx);
-        EXPECT_EQ(pic.at(2 * 12 + d, 2 * 30 + d), (std::array<uint8_t, 3>{0, 0, 255}));
-        EXPECT_EQ(pic.at(2 * 120 + d, 2 * 28 + d), (std::array<uint8_t, 3>{0, 0, 0}));
-    }
+    for (const int d : {0, 1})
+        expectPixels(decodePng(slurp(dir.file("x2.png"))), 1414, 1000,
+                     {{2 * 650 + d, 2 * 470 + d, kSilverPx},
+                      {2 * 90 + d, 2 * 300 + d, kGreyPx},
+                      {2 * 12 + d, 2 * 30 + d, kBluePx},
+                      {2 * 120 + d, 2 * 28 + d, kBlackPx}});
     const Run fractional = cli({"render", in, dir.file("x125.png"), "--scale", "1.25"});
     ASSERT_EQ(fractional.status, 0) << fractional.err;
-    const Picture small = decodePng(slurp(dir.file("x125.png")));
-    EXPECT_EQ(small.width, 884); // 707 x 1.25, rounded up
-    EXPECT_EQ(small.height, 625);
+    expectPixels(decodePng(slurp(dir.file("x125.png"))), 884, 625, {}); // 707 x 1.25, rounded up
 }
 
 TEST_F(RenderCli, UsageErrorsWriteNothing) {
@@ -216,25 +188,20 @@ TEST_F(RenderCli, UsageErrorsWriteNothing) {
     const std::string out = dir.file("out.png");
     spit(out, "old");
     const std::vector<std::vector<std::string>> bad = {
-        {"render", in, out, "--size", "0x100"},
-        {"render", in, out, "--size", "100"},
-        {"render", in, out, "--size", "9000x10"},
-        {"render", in, out, "--size", "10x-5"},
-        {"render", in, out, "--size", "12x12junk"},
-        {"render", in, out, "--zoom", "6"},
-        {"render", in, out, "--zoom", "-1"},
-        {"render", in, out, "--origin", "3"},
-        {"render", in, out, "--origin", "1,2,3"},
-        {"render", in, out, "--zoom", "two"},
-        {"render", in, out, "--scale", "0.5"},
-        {"render", in, out, "--scale", "4.01"},
-        {"render", in, out, "--scale", "1e0"},
-        {"render", in, out, "--scale", "nan"},
-        {"render", in, out, "--scale", "2,5"},
-        {"render", in, out, "--size", "3000x10", "--scale", "3"},
-        {"render", in},
-    };
-    for (const auto& args : bad) {
+        {"--size", "0x100"},     {"--size", "100"},
+        {"--size", "9000x10"},   {"--size", "10x-5"},
+        {"--size", "12x12junk"}, {"--zoom", "6"},
+        {"--zoom", "-1"},        {"--origin", "3"},
+        {"--origin", "1,2,3"},   {"--zoom", "two"},
+        {"--scale", "0.5"},      {"--scale", "4.01"},
+        {"--scale", "1e0"},      {"--scale", "nan"},
+        {"--scale", "2,5"},      {"--size", "3000x10", "--scale", "3"}};
+    std::vector<std::vector<std::string>> runs = {{"render", in}};
+    for (const auto& options : bad) {
+        runs.push_back({"render", in, out});
+        runs.back().insert(runs.back().end(), options.begin(), options.end());
+    }
+    for (const auto& args : runs) {
         const Run r = cli(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_NE(r.err, "") << args.back();
@@ -268,9 +235,7 @@ TEST_F(RenderCli, ExistingOutputIsReplacedWhole) {
     spit(out, std::string(3'000'000, 'x'));
     const Run r = cli({"render", in, out, "--size", "40x30"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const Picture pic = decodePng(slurp(out));
-    EXPECT_EQ(pic.width, 40);
-    EXPECT_EQ(pic.height, 30);
+    expectPixels(decodePng(slurp(out)), 40, 30, {});
     EXPECT_LT(slurp(out).size(), 10'000u);
 }
 

@@ -7,8 +7,8 @@
 #include "rmg/table.h"
 #include "rmg/table_encoding.h"
 #include "rmg/template_list.h"
-#include "support/cli_runner.h"
-#include "support/rmg_rows.h"
+#include "support/cli_fixtures.h"
+#include "support/rmg_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -20,29 +20,32 @@ namespace {
 using test::CliRun;
 using test::kTestHeader;
 using test::rmgRow;
-using test::ScratchDir;
 using test::slurp;
 using test::spit;
+using test::startRow;
 
 std::string rowsOf(TRmg t, const std::string& name) {
     refreshConditions(t);
     return buildBlock(t, name);
 }
 
-class RmgCli : public ::testing::Test {
+class RmgCli : public test::CliTest {
   protected:
-    CliRun cli(const std::vector<std::string>& args) { return test::runCli(ZW_CLI, args, io); }
-    std::string project(const TRmg& t, const std::string& file) {
-        spit(dir.file(file), encodeProject(t));
-        return dir.file(file);
+    // What list prints for these rows of templates after kTestHeader.
+    static std::string listing(const std::vector<std::pair<std::string, std::string>>& rows) {
+        std::string out;
+        size_t start = kTestHeader.size(), index = 0;
+        for (const auto& [row, name] : rows) {
+            out += std::to_string(++index) + "\t" + std::to_string(start) + "\t" +
+                   std::to_string(row.size()) + "\t" + name + "\n";
+            start += row.size();
+        }
+        return out;
     }
     std::string shippedHeader() const {
         const auto bin = std::filesystem::path(ZW_CLI).parent_path() / "header.txt";
         return slurp(bin.string());
     }
-
-    ScratchDir dir;
-    ScratchDir io;
 };
 
 TEST_F(RmgCli, CompileStartsANewTableFromHeaderTxt) {
@@ -63,9 +66,8 @@ TEST_F(RmgCli, CompileStartsANewTableFromHeaderTxt) {
 }
 
 TEST_F(RmgCli, CompileReplacesTheFirstTemplateOfTheSameName) {
-    const std::string table = kTestHeader + rmgRow({{0, "Keep"}, {1, "1"}, {2, "2"}, {3, "1"}}) +
-                              rmgRow({{0, utf8ToCp1251("Север")}, {1, "1"}, {2, "2"}, {3, "1"}}) +
-                              rmgRow({{0, "Tail"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string table =
+        kTestHeader + startRow("Keep") + startRow(utf8ToCp1251("Север")) + startRow("Tail");
     spit(dir.file("rmg.txt"), table);
     const TRmg t = test::workedExample("whatever");
     const CliRun r = cli({"compile", project(t, "a.tpz"), dir.file("rmg.txt"), "--name", "Север"});
@@ -112,15 +114,12 @@ TEST_F(RmgCli, CompileRefusals) {
 }
 
 TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
-    const std::string a = rmgRow({{0, "Alpha"}, {1, "1"}, {2, "2"}, {3, "1"}});
-    const std::string b = rmgRow({{0, utf8ToCp1251("Бета")}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string a = startRow("Alpha");
+    const std::string b = startRow(utf8ToCp1251("Бета"));
     spit(dir.file("rmg.txt"), kTestHeader + a + b);
     const CliRun r = cli({"list", dir.file("rmg.txt")});
     EXPECT_EQ(r.status, 0);
-    const size_t h = kTestHeader.size();
-    EXPECT_EQ(r.out, "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) + "\tAlpha\n" +
-                         "2\t" + std::to_string(h + a.size()) + "\t" + std::to_string(b.size()) +
-                         "\tБета\n");
+    EXPECT_EQ(r.out, listing({{a, "Alpha"}, {b, "Бета"}}));
     // No template, as the import says it: a header alone, an empty file, a text with a BOM.
     for (const std::string& content :
          {kTestHeader, std::string(), std::string("\xEF\xBB\xBF") + "a\tb\n"}) {
@@ -128,7 +127,8 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
         const CliRun none = cli({"list", dir.file("none.txt")});
         EXPECT_EQ(none.status, 2);
         EXPECT_EQ(none.out, "");
-        EXPECT_NE(none.err.find(": Не найдено ни одного шаблона!"), std::string::npos) << none.err;
+        EXPECT_NE(none.err.find(": " + std::string(kNoTemplateFound)), std::string::npos)
+            << none.err;
     }
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
@@ -149,42 +149,32 @@ TEST_F(RmgCli, ListAndImportSayWhenATableLooksSavedByASpreadsheet) {
 }
 
 TEST_F(RmgCli, DeleteByNameIndexOrAll) {
-    const std::string a = rmgRow({{0, "Alpha"}, {1, "1"}, {2, "2"}, {3, "1"}});
-    const std::string b = rmgRow({{0, "Beta"}, {1, "1"}, {2, "2"}, {3, "1"}});
-    const std::string c = rmgRow({{0, "BETA"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string a = startRow("Alpha"), b = startRow("Beta"), c = startRow("BETA");
     const std::string table = kTestHeader + a + b + c;
     const std::string path = dir.file("rmg.txt");
 
-    spit(path, table);
-    EXPECT_EQ(cli({"delete", path, "--name", "beta"}).status, 0);
-    EXPECT_EQ(slurp(path), kTestHeader + a + c);
-
-    spit(path, table);
-    EXPECT_EQ(cli({"delete", path, "--index", "3"}).status, 0);
-    EXPECT_EQ(slurp(path), kTestHeader + a + b);
-
-    spit(path, table);
-    EXPECT_EQ(cli({"delete", path, "--all"}).status, 0);
-    EXPECT_EQ(slurp(path), kTestHeader);
-
-    spit(path, table);
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--index", "0"},
-                                                {"--index", "4"},
-                                                {"--name", "Gamma"},
-                                                {},
-                                                {"--all", "--index", "1"},
-                                                {"--name", "Beta", "--index", "1"}}) {
-        std::vector<std::string> args = {"delete", path};
-        args.insert(args.end(), bad.begin(), bad.end());
-        EXPECT_EQ(cli(args).status, 2);
-        EXPECT_EQ(slurp(path), table);
+    // clang-format off
+    const struct {
+        std::vector<std::string> options;
+        int status;
+        std::string rest;
+    } cases[] = {
+        {{"--name", "beta"}, 0, kTestHeader + a + c}, {{"--index", "3"}, 0, kTestHeader + a + b},
+        {{"--all"}, 0, kTestHeader}, {{"--index", "0"}, 2, table}, {{"--index", "4"}, 2, table},
+        {{"--name", "Gamma"}, 2, table}, {{}, 2, table}, {{"--all", "--index", "1"}, 2, table},
+        {{"--name", "Beta", "--index", "1"}, 2, table}};
+    // clang-format on
+    for (const auto& k : cases) {
+        SCOPED_TRACE(::testing::PrintToString(k.options));
+        spit(path, table);
+        EXPECT_EQ(cli(test::joined({"delete", path}, k.options)).status, k.status);
+        EXPECT_EQ(slurp(path), k.rest);
     }
 }
 
 TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
     const TRmg t = test::workedExample("Round");
-    spit(dir.file("rmg.txt"),
-         kTestHeader + rmgRow({{0, "Other"}, {1, "1"}, {2, "2"}, {3, "1"}}) + rowsOf(t, "Round"));
+    spit(dir.file("rmg.txt"), kTestHeader + startRow("Other") + rowsOf(t, "Round"));
     CliRun r = cli({"import", dir.file("rmg.txt"), dir.file("out.tpz"), "--name", "round"});
     EXPECT_EQ(r.status, 0) << r.err;
     const auto decoded = decodeProject(slurp(dir.file("out.tpz")));
@@ -203,19 +193,15 @@ TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
     spit(dir.file("none.txt"), "nothing here");
     r = cli({"import", dir.file("none.txt"), dir.file("x.tpz"), "--index", "1"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("Не найдено ни одного шаблона!"), std::string::npos);
+    EXPECT_NE(r.err.find(kNoTemplateFound), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tpz")));
 }
 
 // A table saved as UTF-8, with or without the mark, lists as its Windows-1251
 // self, and the conversion is said once on stderr.
 TEST_F(RmgCli, ListReadsATableSavedAsUtf8) {
-    const std::string a = rmgRow({{0, utf8ToCp1251("Кольцо")}, {1, "1"}, {2, "2"}, {3, "1"}});
-    const std::string b = rmgRow({{0, "Star"}, {1, "1"}, {2, "2"}, {3, "1"}});
-    const size_t h = kTestHeader.size();
-    const std::string listed = "1\t" + std::to_string(h) + "\t" + std::to_string(a.size()) +
-                               "\tКольцо\n2\t" + std::to_string(h + a.size()) + "\t" +
-                               std::to_string(b.size()) + "\tStar\n";
+    const std::string a = startRow(utf8ToCp1251("Кольцо"));
+    const std::string b = startRow("Star");
     const std::string path = dir.file("rmg.txt");
     const std::string note =
         "zonewright-cli: " + nativePath(path) + ": " + std::string(kUtf8TableConverted) + "\n";
@@ -223,7 +209,7 @@ TEST_F(RmgCli, ListReadsATableSavedAsUtf8) {
         spit(path, mark + cp1251ToUtf8(kTestHeader + a + b));
         const CliRun r = cli({"list", path});
         EXPECT_EQ(r.status, 0) << mark.size();
-        EXPECT_EQ(r.out, listed) << mark.size();
+        EXPECT_EQ(r.out, listing({{a, "Кольцо"}, {b, "Star"}})) << mark.size();
         EXPECT_EQ(r.err, note) << mark.size();
     }
 }
@@ -233,7 +219,7 @@ TEST_F(RmgCli, ListReadsATableSavedAsUtf8) {
 TEST_F(RmgCli, AUtf8TableWindows1251CannotHoldIsRefused) {
     const std::string table =
         cp1251ToUtf8(kTestHeader + rmgRow({{0, utf8ToCp1251("Кольцо")}, {1, "1"}, {2, "2"}})) +
-        rmgRow({{0, "Star ★"}, {1, "1"}, {2, "2"}, {3, "1"}});
+        startRow("Star ★");
     const std::string path = dir.file("rmg.txt");
     spit(path, table);
     const std::string in = project(test::workedExample("Good"), "g.tpz");

@@ -2,7 +2,7 @@
 // bad input exits 2, and neither writes anything.
 #include "model/project_file.h"
 #include "model/transform.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 #include "support/group_samples.h"
 
 #include <filesystem>
@@ -14,21 +14,19 @@ namespace {
 using test::templateOf;
 using test::zoneAt;
 
-class TransformCli : public ::testing::Test {
+class TransformCli : public test::CliTest {
   protected:
     TransformCli() {
         // Player 1's start zone and a treasure zone; player 2's start zone apart.
-        test::spit(in, encodeProject(templateOf(
-                           {zoneAt(0, 0, 1, 0), zoneAt(2, 4, 1), zoneAt(4, 1, 2, 0)}, {{0, 1}})));
+        project(templateOf({zoneAt(0, 0, 1, 0), zoneAt(2, 4, 1), zoneAt(4, 1, 2, 0)}, {{0, 1}}),
+                "in.tpz");
     }
     test::CliRun transform(std::vector<std::string> args) {
         args.insert(args.begin(), {"transform", in, out});
-        return test::runCli(ZW_CLI, args, io);
+        return cli(args);
     }
     TRmg input() const { return std::get<TRmg>(decodeProject(test::slurp(in))); }
 
-    test::ScratchDir dir;
-    test::ScratchDir io;
     std::string in = dir.file("in.tpz");
     std::string out = dir.file("out.tpz");
 };
@@ -51,9 +49,7 @@ TEST_F(TransformCli, WritesWhatTheCoreComputes) {
 
     // The same duplicate of that result lands on the first copies: refused.
     const std::string again = dir.file("again.tpz");
-    r = test::runCli(
-        ZW_CLI, {"transform", out, again, "--zones", "1-2", "--mirror-y", "--duplicate", "1=3"},
-        io);
+    r = cli({"transform", out, again, "--zones", "1-2", "--mirror-y", "--duplicate", "1=3"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(kNodeTakenMessage), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(again));

@@ -50,10 +50,9 @@ struct ExtendedCompile : ::testing::Test {
 };
 
 TEST_F(ExtendedCompile, EachTemplateCompilesBackIntoACopyOfItsTable) {
-    test::ExtendedShape lf;
-    lf.lineEnd = "\n";
     for (const std::string& original :
-         {test::threeTemplateTable(), test::threeTemplateTable(lf), test::oneTemplateTable()}) {
+         {test::threeTemplateTable(), test::threeTemplateTable({.lineEnd = "\n"}),
+          test::oneTemplateTable()}) {
         const auto entries = splitTable(original);
         ASSERT_FALSE(entries.empty());
         for (const TTemplateInside& e : entries) {

@@ -40,13 +40,8 @@ struct Sample {
 };
 
 std::vector<Sample> samples() {
-    ExtendedShape lf;
-    lf.lineEnd = "\n";
-    ExtendedShape newer;
-    newer.towns = 12;
-    newer.terrains = 12;
-    newer.extraMapOptions = 2;
-    newer.extraZoneOptions = 3;
+    const ExtendedShape lf{.lineEnd = "\n"},
+        newer{.towns = 12, .terrains = 12, .extraMapOptions = 2, .extraZoneOptions = 3};
     std::string unended = test::threeTemplateTable();
     unended.resize(unended.size() - 2); // the last row without its CR LF
     return {{"one template, CR LF", test::oneTemplateTable(), 1},
@@ -75,29 +70,25 @@ TEST(ExtendedTable, ReadsTheClassicFieldsByTheHeaderNames) {
         SCOPED_TRACE(s.what);
         const ExtendedTable table = readOrFail(s.table);
         const TRmg t = table.readTemplate(0);
-        EXPECT_EQ(t.header.minSize, 1);
-        EXPECT_EQ(t.header.maxSize, 9);
-        EXPECT_EQ(t.playerCount(), 2);
+        EXPECT_EQ(std::tuple(t.header.minSize, t.header.maxSize, t.playerCount()),
+                  std::tuple(1, 9, 2));
         ASSERT_EQ(t.zones.size(), 5u);
-        const std::vector<int32_t> ids = {1, 2, 15, 16, 40};
-        for (size_t z = 0; z < 5; ++z)
-            EXPECT_EQ(t.zones[z].kept.id, ids[z]);
-        EXPECT_EQ(t.zones[0].owner, 1);
-        EXPECT_EQ(t.zones[0].kind, code(ZoneKind::Start));
-        EXPECT_EQ(t.zones[0].mineOre, 1);
-        EXPECT_EQ(t.zones[1].monsterStrength, code(MonsterStrength::None));
-        EXPECT_EQ(t.zones[2].size, 12);
-        EXPECT_TRUE(t.zones[2].terrainMatchesTown);
-        EXPECT_EQ(t.zones[4].kind, code(ZoneKind::Junction));
+        std::vector<int32_t> ids;
+        for (const ZoneRecord& z : t.zones)
+            ids.push_back(z.kept.id);
+        EXPECT_EQ(ids, (std::vector<int32_t>{1, 2, 15, 16, 40}));
+        const auto& z = t.zones;
+        EXPECT_EQ(std::tie(z[0].owner, z[0].kind, z[0].mineOre, z[1].monsterStrength, z[2].size,
+                           z[2].terrainMatchesTown, z[4].kind),
+                  std::tuple(1, code(ZoneKind::Start), 1, code(MonsterStrength::None), 12, true,
+                             code(ZoneKind::Junction)));
         // Connections name zones by Id: 1-15 twice (one connection of two
         // passages), 2-16, 15-40, 16-40, 40-2; the one naming zone 200 is no connection.
         ASSERT_EQ(t.connections.size(), 5u);
-        EXPECT_EQ(t.connections[0].zoneA, 0);
-        EXPECT_EQ(t.connections[0].zoneB, 2);
-        EXPECT_EQ(t.connections[0].passageCount, 2);
-        EXPECT_EQ(t.connections[2].passages[0].kind, code(PassageKind::BorderGuard));
-        EXPECT_EQ(t.connections[4].zoneA, 4);
-        EXPECT_EQ(t.connections[4].zoneB, 1);
+        const auto& c = t.connections;
+        EXPECT_EQ(std::tie(c[0].zoneA, c[0].zoneB, c[0].passageCount, c[2].passages[0].kind,
+                           c[4].zoneA, c[4].zoneB),
+                  std::tuple(0, 2, 2, code(PassageKind::BorderGuard), 4, 1));
     }
 }
 
@@ -212,9 +203,8 @@ TEST(ExtendedTable, TheClassicProjectionImportsToTheSameTemplate) {
     // The classic layout numbers zones by their rows: Ids 1, 2, 15, 16, 40 there
     // are zones 1, 2 and nothing; compare what the Ids do not change.
     TRmg classic = readTemplate(block);
-    EXPECT_EQ(classic.name, extended.name);
-    EXPECT_EQ(classic.header, extended.header);
-    EXPECT_EQ(classic.kinds, extended.kinds);
+    EXPECT_EQ(std::tie(classic.name, classic.header, classic.kinds),
+              std::tie(extended.name, extended.header, extended.kinds));
     ASSERT_EQ(classic.zones.size(), extended.zones.size());
     for (size_t z = 0; z < classic.zones.size(); ++z) {
         ZoneRecord e = extended.zones[z];
@@ -250,15 +240,9 @@ TEST(ExtendedTable, AClassicTemplateIsWrittenInTheTablesLayout) {
     const ExtendedTable table = readOrFail(buffer);
     TRmg classic = makeNewTemplate();
     classic.name = "Plain";
-    for (int z = 0; z < 3; ++z) {
-        ZoneRecord zone = makeDefaultZone();
-        zone.size = 10 + z;
-        classic.appendZone(zone);
-    }
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = 0;
-    c.zoneB = 2;
-    classic.appendConnection(c);
+    for (int z = 0; z < 3; ++z)
+        classic.appendZone({.size = 10 + z, .kept = {}});
+    classic.appendConnection({.zoneA = 0, .zoneB = 2});
     refreshConditions(classic);
     const std::string out = table.appended(classic, "Plain");
     const ExtendedTable reread = readOrFail(out);
@@ -272,11 +256,7 @@ TEST(ExtendedTable, AClassicTemplateIsWrittenInTheTablesLayout) {
         for (PassageRecord& p : cr.passages)
             p.kept = {};
     back.kept = {};
-    EXPECT_EQ(back.zones, classic.zones);
-    EXPECT_EQ(back.connections, classic.connections);
-    EXPECT_EQ(back.header, classic.header);
-    EXPECT_EQ(back.kinds, classic.kinds);
-    EXPECT_EQ(back.name, classic.name);
+    EXPECT_EQ(back, classic);
     // Every new row has the header's cells.
     const auto rows = cellsOf(out);
     for (size_t r = rows.size() - 3; r < rows.size(); ++r)

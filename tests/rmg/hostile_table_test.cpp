@@ -5,7 +5,7 @@
 #include "rmg/import.h"
 #include "rmg/table.h"
 #include "rmg/template_list.h"
-#include "support/rmg_rows.h"
+#include "support/rmg_fixtures.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,9 @@
 namespace zw {
 namespace {
 
+using test::cellRow;
 using test::rmgRow;
+using test::startRow;
 
 const std::string kStart = "h\r\nT\t1\t2\t";
 
@@ -66,23 +68,19 @@ TEST(HostileTable, MillionsOfTabsInOneRow) {
 }
 
 TEST(HostileTable, NoLineEndsAtAll) {
-    const std::string flat(16 << 20, 'a');
-    EXPECT_TRUE(splitTable(flat).empty());
+    const std::string flat(16 << 20, 'a'), tabs(4 << 20, '\t'), crs(4 << 20, '\r'),
+        lfs(4 << 20, '\n');
+    for (const std::string* table : {&flat, &tabs, &crs, &lfs})
+        EXPECT_TRUE(splitTable(*table).empty()) << table->front();
     EXPECT_EQ(readTemplate(flat), makeNewTemplate());
-    const std::string tabs(4 << 20, '\t');
-    EXPECT_TRUE(splitTable(tabs).empty());
     const TRmg t = readTemplate(tabs); // one row of empty cells
     EXPECT_EQ(t.name, "");
     EXPECT_TRUE(t.zones.empty());
-    const std::string crs(4 << 20, '\r');
-    EXPECT_TRUE(splitTable(crs).empty());
     EXPECT_TRUE(readTemplate(crs).zones.empty());
-    const std::string lfs(4 << 20, '\n');
-    EXPECT_TRUE(splitTable(lfs).empty());
 }
 
 TEST(HostileTable, AFloodOfPassagesInOneCell) {
-    std::string block = rmgRow({{0, "F"}, {1, "1"}, {2, "2"}, {3, "1"}}) + rmgRow({{3, "2"}});
+    std::string block = startRow("F") + rmgRow({{3, "2"}});
     std::string pieces;
     for (int k = 0; k < 200'000; ++k)
         pieces += k % 3 == 0 ? "1," : (k % 3 == 1 ? "9," : "x,");
@@ -99,21 +97,16 @@ TEST(HostileTable, AFloodOfPassagesInOneCell) {
 }
 
 TEST(HostileTable, ManyZonesAndOwnersOutOfRange) {
-    std::string block = rmgRow({{0, "Z"}, {1, "1"}, {2, "2"}, {3, "1"}, {13, "1"}});
+    std::string block = cellRow("0=Z 1=1 2=2 3=1 13=1");
     for (int k = 0; k < 5'000; ++k)
-        block += rmgRow({{3, "7"},
-                         {13, k % 2 ? "99" : "-7"},
-                         {5, "x"},
-                         {76, "1"},
-                         {77, std::to_string(k + 2)}});
+        block += cellRow(std::string("3=7 5=x 76=1 13=") + (k % 2 ? "99" : "-7") +
+                         " 77=" + std::to_string(k + 2));
     const TRmg t = readTemplate(block);
     expectSound(t);
-    EXPECT_EQ(t.zones.size(), 5'001u);
-    EXPECT_EQ(t.header.playerCountIndex, 0);
+    EXPECT_EQ(std::tuple(t.zones.size(), t.connections.size(), t.header.playerCountIndex),
+              std::tuple(5'001u, 5'000u, 0));
     EXPECT_EQ(t.kinds, PlayerKindTable{});
-    EXPECT_EQ(t.zones[1].owner, -7);
-    EXPECT_EQ(t.zones[2].owner, 99);
-    EXPECT_EQ(t.connections.size(), 5'000u);
+    EXPECT_EQ(std::tie(t.zones[1].owner, t.zones[2].owner), std::tuple(-7, 99));
 
     // A star of 5,001 zones: every leaf starts on the same small circle, so
     // the spreading has to find room for all of them.
@@ -130,17 +123,9 @@ TEST(HostileTable, CompileNeverWritesOutsideTheRecords) {
     TRmg t = makeNewTemplate();
     t.header.playerCountIndex = -50;
     t.header.minSize = INT32_MIN;
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = INT32_MAX;
-    z.existMode = 1;
-    z.monsterStrength = -1;
-    t.appendZone(z);
-    ConnectionRecord c = makeDefaultConnection();
-    c.zoneA = INT32_MAX;
-    c.zoneB = INT32_MIN;
-    c.passageCount = INT32_MAX;
-    t.appendConnection(c);
+    t.appendZone(
+        {.kind = 0, .owner = INT32_MAX, .monsterStrength = -1, .existMode = 1, .kept = {}});
+    t.appendConnection({.zoneA = INT32_MAX, .zoneB = INT32_MIN, .passageCount = INT32_MAX});
     refreshConditions(t);
     const std::string block = buildBlock(t, "N");
     EXPECT_NE(block.find("\t2147483648\t"), std::string::npos); // the higher zone number
@@ -151,7 +136,7 @@ TEST(HostileTable, CompileNeverWritesOutsideTheRecords) {
 TEST(HostileTable, SessionOnAHugeTable) {
     std::string table = "h\r\n";
     for (int k = 0; k < 5000; ++k)
-        table += rmgRow({{0, "T" + std::to_string(k % 100)}, {1, "1"}, {2, "2"}, {3, "1"}});
+        table += startRow("T" + std::to_string(k % 100));
     ScriptedServices services;
     TemplateListSession s(table, ListMode::Adding, "t42", services);
     ASSERT_EQ(s.entries().size(), 5000u);

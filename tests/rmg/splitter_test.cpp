@@ -2,7 +2,7 @@
 #include "model/numbers.h"
 #include "model/text.h"
 #include "rmg/template_list.h"
-#include "support/rmg_rows.h"
+#include "support/rmg_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,12 @@ namespace {
 
 using test::kTestHeader;
 using test::rmgRow;
+using test::startRow;
 
 // A table with a header and three templates, the last ending without CR LF.
 struct ThreeTemplates {
-    std::string t1 = rmgRow({{0, "First"}, {1, "4"}, {2, "9"}, {3, "1"}}) + rmgRow({{3, "2"}});
-    std::string t2 = rmgRow({{0, "Second"}, {1, "$1"}, {2, "0x20"}, {3, "1"}}) + "\r\n";
+    std::string t1 = startRow("First", "4", "9") + rmgRow({{3, "2"}});
+    std::string t2 = startRow("Second", "$1", "0x20") + "\r\n";
     std::string t3 = "Third\t1\t2\tx\t";
     std::string buffer = kTestHeader + t1 + t2 + t3;
 };
@@ -37,70 +38,53 @@ TEST(Splitter, FindsTemplatesWithTheirNamesAndStretches) {
 }
 
 TEST(Splitter, TheFirstLineIsNeverAStartButAHeaderLineAfterCrLfCanBe) {
-    EXPECT_TRUE(splitTable("A\t1\t2\tx\r\nmore\r\n").empty());
-    const std::string buffer = "title\r\nLooks\t5\t6\tlike one\r\nT\t1\t2\tx\r\n";
-    const auto list = splitTable(buffer);
+    const auto list = splitTable("title\r\nLooks\t5\t6\tlike one\r\nT\t1\t2\tx\r\n");
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].name, "Looks");
     EXPECT_EQ(list[0].start, 7);
     EXPECT_EQ(list[1].name, "T");
 }
 
-TEST(Splitter, OneHundredInTheSecondOrThirdFieldIsNoStart) {
-    for (const char* line : {"T\t100\t2\tx\r\n", "T\t1\t100\tx\r\n", "T\t0x64\t2\tx\r\n",
-                             "T\t1\t$64\tx\r\n", "T\t+100\t2\tx\r\n", "T\t  100\t2\tx\r\n"})
-        EXPECT_TRUE(splitTable(std::string("h\r\n") + line + "end").empty()) << line;
-    EXPECT_EQ(splitTable("h\r\nT\t-100\t101\tx\r\nend").size(), 1u);
-}
-
-TEST(Splitter, FieldsMustBeNumbersOfTheTableSyntax) {
-    EXPECT_TRUE(splitTable("h\r\nT\t\t2\tx\r\nend").empty());
-    EXPECT_TRUE(splitTable("h\r\nT\t1 \t2\tx\r\nend").empty());
-    EXPECT_TRUE(splitTable("h\r\nT\t1\tx\tx\r\nend").empty());
-    EXPECT_EQ(splitTable("h\r\nT\t $A\t-x1\tx\r\nend").size(), 1u);
-    // Only two TABs on the line: no third field ends.
-    EXPECT_TRUE(splitTable("h\r\nT\t1\t2\r\nend").empty());
-}
-
-TEST(Splitter, BareLineEndsDoNotStartALine) {
-    EXPECT_TRUE(splitTable("h\nT\t1\t2\tx\r\nend").empty());
-    EXPECT_TRUE(splitTable("h\rT\t1\t2\tx\r\nend").empty());
-    EXPECT_TRUE(splitTable("h\n\rT\t1\t2\tx\r\nend").empty());
-    // A CR before CR LF still lets the CR LF start the line.
-    EXPECT_EQ(splitTable("h\r\r\nT\t1\t2\tx\r\nend").size(), 1u);
-    // A CR inside the fields ends the test of that line.
-    EXPECT_TRUE(splitTable("h\r\nT\t1\r\t2\tx\r\nend").empty());
-}
-
-TEST(Splitter, AnLfInsideTheFieldsIsSkipped) {
+// A line after "h" (and before "end"): does it start a template?
+TEST(Splitter, WhichLinesStartATemplate) {
+    const std::string n64(64, 'n'), n65(65, 'n'), d64 = std::string(63, '0') + "1";
+    const std::string starts[] = {
+        "\r\nT\t1\t2\tx\r\n", "\r\nT\t-100\t101\tx\r\n", "\r\nT\t $A\t-x1\tx\r\n",
+        // A CR before CR LF leaves the CR LF its start.
+        "\r\r\nT\t1\t2\tx\r\n", "\r\n" + n64 + "\t1\t2\tx\r\n", "\r\nT\t" + d64 + "\t2\tx\r\n"};
+    const std::string noStarts[] = {
+        // One hundred in the second or third field, in any of the number forms.
+        "\r\nT\t100\t2\tx\r\n", "\r\nT\t1\t100\tx\r\n", "\r\nT\t0x64\t2\tx\r\n",
+        "\r\nT\t1\t$64\tx\r\n", "\r\nT\t+100\t2\tx\r\n", "\r\nT\t  100\t2\tx\r\n",
+        // No numbers of the table syntax, or no third field ending.
+        "\r\nT\t\t2\tx\r\n", "\r\nT\t1 \t2\tx\r\n", "\r\nT\t1\tx\tx\r\n", "\r\nT\t1\t2\r\n",
+        // Bare line ends start no line; a CR inside the fields ends the test of that line.
+        "\nT\t1\t2\tx\r\n", "\rT\t1\t2\tx\r\n", "\n\rT\t1\t2\tx\r\n", "\r\nT\t1\r\t2\tx\r\n",
+        // Fields longer than 64 bytes.
+        "\r\n" + n65 + "\t1\t2\tx\r\n", "\r\nT\t0" + d64 + "\t2\tx\r\n",
+        "\r\nT\t1\t0" + d64 + "\tx\r\n"};
+    for (const std::string& line : starts)
+        EXPECT_EQ(splitTable("h" + line + "end").size(), 1u) << ::testing::PrintToString(line);
+    for (const std::string& line : noStarts)
+        EXPECT_TRUE(splitTable("h" + line + "end").empty()) << ::testing::PrintToString(line);
+    // An LF inside the fields is skipped.
     const auto list = splitTable("h\r\nAB\nC\t1\n2\t3\tx\r\nend");
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].name, "ABC");
 }
 
-TEST(Splitter, FieldsLongerThan64BytesAreNoStart) {
-    const std::string n64(64, 'n'), n65(65, 'n'), d64 = std::string(63, '0') + "1";
-    EXPECT_EQ(splitTable("h\r\n" + n64 + "\t1\t2\tx\r\nend").size(), 1u);
-    EXPECT_TRUE(splitTable("h\r\n" + n65 + "\t1\t2\tx\r\nend").empty());
-    EXPECT_EQ(splitTable("h\r\nT\t" + d64 + "\t2\tx\r\nend").size(), 1u);
-    EXPECT_TRUE(splitTable("h\r\nT\t0" + d64 + "\t2\tx\r\nend").empty());
-    EXPECT_TRUE(splitTable("h\r\nT\t1\t0" + d64 + "\tx\r\nend").empty());
-    // A too long first row's bytes belong to the template before it.
-    const std::string buffer = "h\r\nT\t1\t2\tx\r\n" + n65 + "\t1\t2\tx\r\n";
+TEST(Splitter, ATooLongFirstRowBelongsToTheTemplateBeforeIt) {
+    const std::string buffer = "h\r\nT\t1\t2\tx\r\n" + std::string(65, 'n') + "\t1\t2\tx\r\n";
     const auto list = splitTable(buffer);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].length, static_cast<int32_t>(buffer.size()) - 3);
 }
 
 TEST(Splitter, TheLastByteIsNeverExamined) {
-    EXPECT_TRUE(splitTable("h\r\nT\t1\t2\t").empty());
-    EXPECT_TRUE(splitTable("h\r\nT\t1\t2\tX").empty());
-    const auto list = splitTable("h\r\nT\t1\t2\tXY");
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0], (TTemplateInside{"T", 3, 8}));
-    EXPECT_TRUE(splitTable("").empty());
-    EXPECT_TRUE(splitTable("\r").empty());
-    EXPECT_TRUE(splitTable("\r\n").empty());
+    for (const char* buffer :
+         {"h\r\nT\t1\t2\t", "h\r\nT\t1\t2\tX", "", "\r", "\r\n", "A\t1\t2\tx\r\nmore\r\n"})
+        EXPECT_TRUE(splitTable(buffer).empty()) << ::testing::PrintToString(buffer);
+    EXPECT_EQ(splitTable("h\r\nT\t1\t2\tXY"), (std::vector<TTemplateInside>{{"T", 3, 8}}));
 }
 
 // The splitter's rules transcribed step by step, byte by byte, as a reference

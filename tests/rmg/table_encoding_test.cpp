@@ -4,7 +4,7 @@
 #include "rmg/extended_table.h"
 #include "rmg/template_list.h"
 #include "support/extended_tables.h"
-#include "support/rmg_rows.h"
+#include "support/rmg_fixtures.h"
 #include "support/scripted_services.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +13,18 @@ namespace zw {
 namespace {
 
 using test::kTestHeader;
-using test::rmgRow;
+using test::startRow;
 
 const std::string kBom = "\xEF\xBB\xBF";
 // "Кольцо" in Windows-1251.
 const std::string kRing = utf8ToCp1251("Кольцо");
 
 std::string classicTable(const std::string& name) {
-    return kTestHeader + rmgRow({{0, name}, {1, "1"}, {2, "2"}, {3, "1"}}) +
-           rmgRow({{0, "Tail"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    return kTestHeader + startRow(name) + startRow("Tail");
 }
 
 std::string extendedLfTable() {
-    test::ExtendedShape lf;
-    lf.lineEnd = "\n";
-    return test::threeTemplateTable(lf);
+    return test::threeTemplateTable({.lineEnd = "\n"});
 }
 
 enum class Read { AsIs, Converted, Refused };
@@ -118,28 +115,20 @@ TEST(TableEncoding, TheUserIsToldOnce) {
         std::optional<MessageKind> shown;
         std::optional<TableStop> stop;
     };
+    const auto info = MessageKind::Information, ask = MessageKind::Confirmation,
+               error = MessageKind::Error;
+    const auto read = TableUse::Read, rewrite = TableUse::Rewrite;
+    // clang-format off
     const Case cases[] = {
-        {"Windows-1251 read", classicTable(kRing), TableUse::Read, MessageResult::Ok, {}, {}},
-        {"Windows-1251 rewritten",
-         classicTable(kRing),
-         TableUse::Rewrite,
-         MessageResult::No,
-         {},
-         {}},
-        {"UTF-8 read", utf8, TableUse::Read, MessageResult::Ok, MessageKind::Information, {}},
-        {"UTF-8 rewritten, Yes",
-         utf8,
-         TableUse::Rewrite,
-         MessageResult::Yes,
-         MessageKind::Confirmation,
-         {}},
-        {"UTF-8 rewritten, No", utf8, TableUse::Rewrite, MessageResult::No,
-         MessageKind::Confirmation, TableStop::Declined},
-        {"unfit read", "Лес ★", TableUse::Read, MessageResult::Ok, MessageKind::Error,
-         TableStop::Refused},
-        {"unfit rewritten", "Лес ★", TableUse::Rewrite, MessageResult::Yes, MessageKind::Error,
-         TableStop::Refused},
+        {"Windows-1251 read", classicTable(kRing), read, MessageResult::Ok, {}, {}},
+        {"Windows-1251 rewritten", classicTable(kRing), rewrite, MessageResult::No, {}, {}},
+        {"UTF-8 read", utf8, read, MessageResult::Ok, info, {}},
+        {"UTF-8 rewritten, Yes", utf8, rewrite, MessageResult::Yes, ask, {}},
+        {"UTF-8 rewritten, No", utf8, rewrite, MessageResult::No, ask, TableStop::Declined},
+        {"unfit read", "Лес ★", read, MessageResult::Ok, error, TableStop::Refused},
+        {"unfit rewritten", "Лес ★", rewrite, MessageResult::Yes, error, TableStop::Refused},
     };
+    // clang-format on
     for (const Case& c : cases) {
         ScriptedServices services;
         services.messageAnswers = {c.answer};

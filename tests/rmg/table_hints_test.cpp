@@ -2,7 +2,7 @@
 
 #include "rmg/import.h"
 #include "rmg/template_list.h"
-#include "support/rmg_rows.h"
+#include "support/rmg_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@ namespace {
 
 using test::kTestHeader;
 using test::rmgRow;
+using test::startRow;
 
 // Every CR LF of a table as LF alone.
 std::string withLfOnly(std::string table) {
@@ -22,7 +23,7 @@ std::string withLfOnly(std::string table) {
 }
 
 TEST(SpreadsheetHints, NameWhatWasFoundAndHowToSaveInstead) {
-    const std::string row = rmgRow({{0, "Ring"}, {1, "1"}, {2, "2"}, {3, "1"}});
+    const std::string row = startRow("Ring");
     const std::string quotedRow = rmgRow({{0, "\"Ring\""}, {1, "\"1\""}, {2, "\"2\""}, {3, "1"}});
     struct Case {
         const char* what;

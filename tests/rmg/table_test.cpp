@@ -42,12 +42,18 @@ std::vector<RmgCells> rowsOf(const std::string& text) {
     return rows;
 }
 
-ZoneRecord startZone(int owner) {
-    ZoneRecord z = makeDefaultZone();
-    z.kind = 0;
-    z.owner = owner;
-    z.townMode = 2;
-    return z;
+// Expects the cells of row `index` named in `wanted`: space-separated "k=text", or
+// "a..b=text" for every cell from a to b.
+void expectCells(const std::vector<RmgCells>& rows, size_t index, const std::string& wanted) {
+    std::istringstream in(wanted);
+    for (std::string item; in >> item;) {
+        const size_t eq = item.find('='), dots = item.find("..");
+        const size_t first = std::stoul(item.substr(0, std::min(eq, dots)));
+        const size_t last = dots < eq ? std::stoul(item.substr(dots + 2, eq - dots - 2)) : first;
+        for (size_t k = first; k <= last; ++k)
+            EXPECT_EQ(rows.at(index).at(k), item.substr(eq + 1))
+                << "row " << index << ", cell " << k;
+    }
 }
 
 TEST(CompileBlock, WorkedExampleComesOutByteForByte) {
@@ -69,14 +75,9 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     t.appendConnection(connectionWith(2, 1, {passage(0), passage(0)}));
     auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 5u);
-    for (size_t r = 3; r < 5; ++r)
-        for (int k = 3; k <= 75; ++k)
-            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "") << r << ' ' << k;
-    EXPECT_EQ(rows[3][76], "2");
-    EXPECT_EQ(rows[3][77], "3");
     for (size_t r = 1; r < 5; ++r)
-        for (int k = 0; k <= 2; ++k)
-            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "");
+        expectCells(rows, r, r >= 3 ? "0..75=" : "0..2=");
+    expectCells(rows, 3, "76=2 77=3");
 
     for (int i = 0; i < 2; ++i)
         t.appendZone(makeDefaultZone());
@@ -84,20 +85,13 @@ TEST(CompileBlock, RowCountIsTheLargerOfZonesAndPassages) {
     t.connections[0].passageCount = 2;
     rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 5u);
-    for (size_t r = 2; r < 5; ++r) {
-        EXPECT_EQ(rows[r][3], std::to_string(r + 1));
-        for (int k = 76; k <= 84; ++k)
-            EXPECT_EQ(rows[r][static_cast<size_t>(k)], "");
-    }
+    for (size_t r = 2; r < 5; ++r)
+        expectCells(rows, r, "3=" + std::to_string(r + 1) + " 76..84=");
 
     // Nothing at all still gives row 0 with the template columns.
     const auto empty = rowsOf(buildBlock(makeNewTemplate(), "Empty"));
     ASSERT_EQ(empty.size(), 1u);
-    RmgCells only;
-    only[0] = "Empty";
-    only[1] = "4";
-    only[2] = "9";
-    EXPECT_EQ(empty[0], only);
+    EXPECT_EQ(empty[0], rowsOf(test::rmgRow({{0, "Empty"}, {1, "4"}, {2, "9"}}))[0]);
 }
 
 TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
@@ -114,106 +108,65 @@ TEST(CompileBlock, PassageCountsOutsideTheSlotsNeverReachBeyondThem) {
     EXPECT_EQ(rowsOf(buildBlock(t, "N")).size(), 9u);
 }
 
-// Expects each listed cell of row `index` to hold its text.
-void expectCells(const std::vector<RmgCells>& rows, size_t index,
-                 std::initializer_list<std::pair<size_t, const char*>> cells) {
-    for (const auto& [k, text] : cells)
-        EXPECT_EQ(rows.at(index)[k], text) << "row " << index << ", cell " << k;
-}
-
 TEST(CompileBlock, CellsFollowTheColumnRules) {
     TRmg t = makeNewTemplate();
     t.header.playerCountIndex = 1;
     t.kinds.playerKind[1] = 1;
-    ZoneRecord a = startZone(2); // a computer player's start zone
-    a.size = -5;
-    a.townMode = 3;
-    a.playerTowns = 3;
-    a.playerCastles = 1;
-    a.neutralTowns = 0;
-    a.neutralCastles = -2;
-    a.sameTownType = true;
-    a.townTypes = {true, false, true, false, false, false, false, false, true};
-    a.mineWood = 1;
-    a.mineGold = 2;
-    a.mineOre = -1;
-    a.terrainMatchesTown = true;
-    a.monsterStrength = 0;
-    a.monstersMatchTown = true;
-    ZoneRecord b = makeDefaultZone();
-    b.kind = 2;
-    b.townMode = 1;
-    b.sameTownType = true;
-    b.terrains = {false, true, false, false, false, false, false, true};
-    b.monstersMatchTown = true;
-    b.monsterStrength = 3;
-    ZoneRecord c = startZone(0); // only an imported table gives such a zone
-    c.townMode = 7;
-    c.monsterStrength = 9;
-    c.monsterTypes = {true, false, false, false, false, false, false, false, false, true};
+    // A computer player's start zone; a junction; a start zone without owner and with codes
+    // out of range, which only an imported table gives.
+    // clang-format off
+    const ZoneRecord a{.kind = 0, .size = -5, .owner = 2, .townMode = 3, .playerCastles = 1,
+                       .playerTowns = 3, .neutralCastles = -2, .neutralTowns = 0, .sameTownType = true,
+                       .townTypes = {true, false, true, false, false, false, false, false, true},
+                       .mineWood = 1, .mineOre = -1, .mineGold = 2, .terrainMatchesTown = true,
+                       .monsterStrength = 0, .monstersMatchTown = true, .kept = {}};
+    const ZoneRecord b{.kind = 2, .townMode = 1, .sameTownType = true,
+                       .terrains = {false, true, false, false, false, false, false, true},
+                       .monsterStrength = 3, .monstersMatchTown = true, .kept = {}};
+    const ZoneRecord c{.kind = 0, .owner = 0, .townMode = 7, .monsterStrength = 9,
+                       .monsterTypes = {true, false, false, false, false, false, false, false, false, true},
+                       .kept = {}};
+    // clang-format on
     t.zones = {a, b, c};
     t.appendConnection(
         connectionWith(2, 0, {passage(0, 0), passage(1, 500), passage(2, 500), passage(5, 500)}));
     const auto rows = rowsOf(buildBlock(t, "N"));
     ASSERT_EQ(rows.size(), 4u);
-    for (const auto& row : rows)
-        for (int k : {16, 17, 20, 21, 39, 40, 41, 42, 43, 44, 45})
-            EXPECT_EQ(row[static_cast<size_t>(k)], "");
-
-    expectCells(rows, 0, {{4, ""}, {5, "x"}, {8, "-5"}, {13, "2"}, {14, "3"}, {15, "1"}, {18, ""}});
-    expectCells(rows, 0, {{19, ""}, {22, "x"}});
-    for (int k = 0; k < 9; ++k)
-        EXPECT_EQ(rows[0][23 + static_cast<size_t>(k)],
-                  a.townTypes[static_cast<size_t>(k)] ? "x" : "");
-    expectCells(rows, 0, {{32, "1"}, {34, ""}, {38, "2"}, {46, "x"}});
-    for (int k = 47; k <= 54; ++k)
-        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
-    expectCells(rows, 0, {{55, "none"}});
-    for (int k = 56; k <= 66; ++k)
-        EXPECT_EQ(rows[0][static_cast<size_t>(k)], "");
-
+    for (size_t r = 0; r < rows.size(); ++r)
+        expectCells(rows, r, "16..17= 20..21= 39..45=");
+    // Town types 0, 2 and 8 of zone a.
+    expectCells(rows, 0,
+                "4= 5=x 8=-5 13=2 14=3 15=1 18= 19= 22=x 23=x 24= 25=x 26..30= 31=x 32=1 "
+                "34= 38=2 46=x 47..54= 55=none 56..66=");
     // Cell 18: one town without fort, no owner; cell 22: only mode 3 writes the
     // same-type mark.
-    expectCells(rows, 1, {{7, "x"}, {13, ""}, {14, ""}, {18, "1"}, {22, ""}, {46, ""}, {47, ""}});
-    expectCells(rows, 1, {{48, "x"}, {54, "x"}, {55, "strong"}, {56, "x"}});
-    for (int k = 57; k <= 66; ++k)
-        EXPECT_EQ(rows[1][static_cast<size_t>(k)], "");
-
-    expectCells(rows, 2, {{4, "x"}, {5, ""}, {13, ""}});
-    for (int k : {14, 15, 18, 19})
-        EXPECT_EQ(rows[2][static_cast<size_t>(k)], "");
-    expectCells(rows, 2, {{55, "avg"}, {56, ""}, {57, "x"}, {58, ""}, {66, "x"}});
+    expectCells(rows, 1, "7=x 13= 14= 18=1 22= 46= 47= 48=x 54=x 55=strong 56=x 57..66=");
+    expectCells(rows, 2, "4=x 5= 13= 14= 15= 18= 19= 55=avg 56= 57=x 58= 66=x");
 
     // Passages: lower number first whatever the stored order; guard only for kind 0.
-    expectCells(rows, 0, {{76, "1"}, {77, "3"}, {78, "0"}});
-    expectCells(rows, 1, {{78, ""}, {79, "x"}, {80, ""}});
-    expectCells(rows, 2, {{78, ""}, {79, ""}, {80, "x"}});
-    expectCells(rows, 3, {{79, ""}, {80, "x"}, {3, ""}});
+    expectCells(rows, 0, "76=1 77=3 78=0");
+    expectCells(rows, 1, "78= 79=x 80=");
+    expectCells(rows, 2, "78= 79= 80=x");
+    expectCells(rows, 3, "79= 80=x 3=");
 }
 
 TEST(CompileBlock, TownRuleByModeAndOwner) {
     struct Case {
         int mode, owner;
-        std::array<const char*, 4> cells; // 14, 15, 18, 19
+        std::array<std::string, 4> cells; // 14, 15, 18, 19
     };
-    for (const Case k : {Case{0, 1, {"", "", "", ""}}, Case{1, 1, {"1", "", "", ""}},
-                         Case{1, 0, {"", "", "1", ""}}, Case{2, 3, {"", "1", "", ""}},
-                         Case{2, 0, {"", "", "", "1"}}, Case{3, 0, {"4", "3", "2", "1"}},
-                         Case{4, 1, {"", "", "", ""}}, Case{-1, 0, {"", "", "", ""}}}) {
+    for (const Case& k : {Case{0, 1, {"", "", "", ""}}, Case{1, 1, {"1", "", "", ""}},
+                          Case{1, 0, {"", "", "1", ""}}, Case{2, 3, {"", "1", "", ""}},
+                          Case{2, 0, {"", "", "", "1"}}, Case{3, 0, {"4", "3", "2", "1"}},
+                          Case{4, 1, {"", "", "", ""}}, Case{-1, 0, {"", "", "", ""}}}) {
         TRmg t = makeNewTemplate();
-        ZoneRecord z = makeDefaultZone();
-        z.townMode = k.mode;
-        z.owner = k.owner;
-        z.playerTowns = 4;
-        z.playerCastles = 3;
-        z.neutralTowns = 2;
-        z.neutralCastles = 1;
-        t.appendZone(z);
+        // clang-format off
+        t.appendZone({.owner = k.owner, .townMode = k.mode, .playerCastles = 3, .playerTowns = 4,
+                      .neutralCastles = 1, .neutralTowns = 2, .kept = {}});
+        // clang-format on
         const auto row = rowsOf(buildBlock(t, "N")).at(0);
-        EXPECT_EQ(row[14], k.cells[0]) << k.mode << ' ' << k.owner;
-        EXPECT_EQ(row[15], k.cells[1]) << k.mode << ' ' << k.owner;
-        EXPECT_EQ(row[18], k.cells[2]) << k.mode << ' ' << k.owner;
-        EXPECT_EQ(row[19], k.cells[3]) << k.mode << ' ' << k.owner;
+        EXPECT_EQ((std::array<std::string, 4>{row[14], row[15], row[18], row[19]}), k.cells)
+            << k.mode << ' ' << k.owner;
     }
 }
 
@@ -221,25 +174,18 @@ TEST(Refresh, DerivesZoneAndPassageLimits) {
     TRmg t = makeNewTemplate();
     t.header.playerCountIndex = 2; // four players
     t.kinds.playerKind = {0, 0, 1, 1, 0, 0, 0, 0};
-    ZoneRecord free = makeDefaultZone();
-    ZoneRecord withOwner = makeDefaultZone();
-    withOwner.existMode = 1;
-    withOwner.owner = 3;
-    ZoneRecord farOwner = withOwner;
-    farOwner.owner = 7; // 7 - 2 > 4
-    ZoneRecord edgeOwner = withOwner;
-    edgeOwner.owner = 6; // 6 - 2 = 4, not greater
-    ZoneRecord detailed = makeDefaultZone();
-    detailed.existMode = 2;
-    detailed.minHumans = 2;
-    detailed.maxHumans = 3;
-    detailed.minPlayers = 3;
-    detailed.maxPlayers = 3;
-    t.zones = {free, withOwner, farOwner, edgeOwner, detailed};
-    PassageRecord manual = passage(0);
-    manual.autoExist = false;
-    manual.minHumans = 5;
-    t.appendConnection(connectionWith(4, 1, {passage(0), manual}));
+    // Free; owners 3, 7 (7 - 2 > 4) and 6 (6 - 2 = 4, not greater); detailed limits.
+    t.zones = {ZoneRecord{}, ZoneRecord{.owner = 3, .existMode = 1, .kept = {}},
+               ZoneRecord{.owner = 7, .existMode = 1, .kept = {}},
+               ZoneRecord{.owner = 6, .existMode = 1, .kept = {}},
+               ZoneRecord{.existMode = 2,
+                          .minHumans = 2,
+                          .maxHumans = 3,
+                          .minPlayers = 3,
+                          .maxPlayers = 3,
+                          .kept = {}}};
+    t.appendConnection(connectionWith(
+        4, 1, {passage(0), PassageRecord{.autoExist = false, .minHumans = 5, .kept = {}}}));
     refreshConditions(t);
     EXPECT_EQ(limitsOf(t.zones[0]), (Limits{1, 2, 2, 4}));
     EXPECT_EQ(limitsOf(t.zones[1]), (Limits{1, 2, 3, 4}));
@@ -263,42 +209,38 @@ TEST(Refresh, PlayerKindsBeyondThePlayerCountDoNotCount) {
 }
 
 TEST(AppendBlock, LineEndOnlyWhenTheTableLacksIt) {
-    std::string s = "abc";
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "abc\r\nROW\r\n");
-    s = "abc\n";
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "abc\nROW\r\n");
-    s = "abc\r";
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "abc\r\r\nROW\r\n");
-    s.clear();
-    appendBlock(s, "ROW\r\n");
-    EXPECT_EQ(s, "ROW\r\n");
+    const std::pair<std::string, std::string> cases[] = {{"abc", "abc\r\nROW\r\n"},
+                                                         {"abc\n", "abc\nROW\r\n"},
+                                                         {"abc\r", "abc\r\r\nROW\r\n"},
+                                                         {"", "ROW\r\n"}};
+    for (auto [table, expected] : cases) {
+        appendBlock(table, "ROW\r\n");
+        EXPECT_EQ(table, expected);
+    }
 }
 
 TEST(ReadBackRules, ExistenceMode) {
-    // Four players, two of them human-capable.
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 0, 4, 2), 0);
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 2, 4, 2), 0);
-    EXPECT_EQ(existModeFromTable({1, 2, 3, 4}, 3, 4, 2), 1);
-    EXPECT_EQ(existModeFromTable({1, 2, 3, 4}, 0, 4, 2), 2);
-    // Owner 2 equals the mode-0 pattern, and owner 2 is never mode 1.
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, 7, 4, 2), 1); // 7 - 2 > 4 gives T = 2
-    EXPECT_EQ(existModeFromTable({1, 2, 2, 4}, INT32_MAX, 4, 2), 1);
-    EXPECT_EQ(existModeFromTable({1, 8, 1, 8}, 0, 4, 2), 2);
+    // Four players, two of them human-capable. Owner 2 equals the mode-0 pattern, and
+    // owner 2 is never mode 1; owner 7 (7 - 2 > 4) gives T = 2.
+    const struct {
+        Limits limits;
+        int32_t owner, mode;
+    } cases[] = {{{1, 2, 2, 4}, 0, 0}, {{1, 2, 2, 4}, 2, 0}, {{1, 2, 3, 4}, 3, 1},
+                 {{1, 2, 3, 4}, 0, 2}, {{1, 2, 2, 4}, 7, 1}, {{1, 2, 2, 4}, INT32_MAX, 1},
+                 {{1, 8, 1, 8}, 0, 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(existModeFromTable(c.limits, c.owner, 4, 2), c.mode) << c.owner;
 }
 
 TEST(ReadBackRules, TownModeAndAutoExist) {
-    EXPECT_EQ(townModeFromTable(0, 0, 0, 0, 5), 0);
-    EXPECT_EQ(townModeFromTable(1, 0, 0, 0, 1), 1);
-    EXPECT_EQ(townModeFromTable(0, 1, 0, 0, 1), 2);
-    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, 0), 1);
-    EXPECT_EQ(townModeFromTable(0, 0, 0, 1, 0), 2);
-    EXPECT_EQ(townModeFromTable(1, 0, 0, 0, 0), 3);
-    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, 2), 3);
-    EXPECT_EQ(townModeFromTable(3, 1, 0, 0, 1), 3);
-    EXPECT_EQ(townModeFromTable(0, 0, 1, 0, -1), 3);
+    const std::array<int32_t, 6> cases[] = {
+        // cells 14, 15, 18, 19, owner, mode
+        {0, 0, 0, 0, 5, 0}, {1, 0, 0, 0, 1, 1}, {0, 1, 0, 0, 1, 2},
+        {0, 0, 1, 0, 0, 1}, {0, 0, 0, 1, 0, 2}, {1, 0, 0, 0, 0, 3},
+        {0, 0, 1, 0, 2, 3}, {3, 1, 0, 0, 1, 3}, {0, 0, 1, 0, -1, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(townModeFromTable(c[0], c[1], c[2], c[3], c[4]), c[5])
+            << ::testing::PrintToString(c);
 
     ZoneRecord a = makeDefaultZone(), b = makeDefaultZone();
     a.minHumans = 2;

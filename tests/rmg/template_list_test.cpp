@@ -32,6 +32,18 @@ struct ListFixture : ::testing::Test {
     TemplateListSession importing() {
         return TemplateListSession(table, ListMode::Import, "ignored", services);
     }
+    // The list's state: selection, "Удалить" and "Импорт" enabled, deleted flag, chosen index.
+    static auto state(const TemplateListSession& s) {
+        return std::tuple(s.selected, s.deleteEnabled, s.importEnabled, s.deletedFlag,
+                          s.chosenIndex);
+    }
+    static constexpr auto kNothing = std::tuple(std::optional<int>(), false, false, false, -1);
+    // Expects one message so far, of this kind and buttons.
+    void expectOneMessage(MessageKind kind, MessageButtons buttons) {
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].kind, kind);
+        EXPECT_EQ(services.messages[0].buttons, buttons);
+    }
     static std::vector<std::string> names(const TemplateListSession& s) {
         std::vector<std::string> out;
         for (const auto& e : s.entries())
@@ -42,43 +54,35 @@ struct ListFixture : ::testing::Test {
 
 TEST_F(ListFixture, ModesPrepareTheWindow) {
     auto add = adding("Mine");
-    EXPECT_EQ(add.nameField, "Mine");
-    EXPECT_TRUE(add.nameEnabled);
+    EXPECT_EQ(std::tie(add.nameField, add.nameEnabled), std::tuple("Mine", true));
     EXPECT_TRUE(add.addVisible());
     EXPECT_FALSE(add.importVisible());
     EXPECT_EQ(names(add), (std::vector<std::string>{"Alpha", "Beta", "alpha"}));
-    EXPECT_FALSE(add.selected);
-    EXPECT_FALSE(add.deleteEnabled);
-    EXPECT_FALSE(add.importEnabled);
-    EXPECT_FALSE(add.deletedFlag);
-    EXPECT_EQ(add.chosenIndex, -1);
+    EXPECT_EQ(state(add), kNothing);
 
     auto imp = importing();
-    EXPECT_EQ(imp.nameField, utf8ToCp1251(kChooseImportName));
-    EXPECT_FALSE(imp.nameEnabled);
+    EXPECT_EQ(std::tie(imp.nameField, imp.nameEnabled, imp.importEnabled),
+              std::tuple(utf8ToCp1251(kChooseImportName), false, false));
     EXPECT_TRUE(imp.importVisible());
     EXPECT_FALSE(imp.addVisible());
-    EXPECT_FALSE(imp.importEnabled);
 }
 
 TEST_F(ListFixture, SelectionEnablesDeleteAndDoubleClickChooses) {
     auto s = importing();
     s.doubleClick(); // nothing selected: nothing happens
-    EXPECT_EQ(s.chosenIndex, -1);
-    EXPECT_FALSE(s.importEnabled);
+    EXPECT_EQ(state(s), kNothing);
     s.click(1);
     EXPECT_TRUE(s.deleteEnabled);
     s.doubleClick();
     EXPECT_EQ(s.nameField, "Beta");
-    EXPECT_TRUE(s.importEnabled);
-    EXPECT_EQ(s.chosenIndex, 1);
+    EXPECT_EQ(std::tie(s.importEnabled, s.chosenIndex), std::tuple(true, 1));
     s.click(std::nullopt);
     EXPECT_FALSE(s.deleteEnabled);
-    s.click(3); // outside the list: no selection
-    EXPECT_FALSE(s.selected);
-    EXPECT_FALSE(s.deleteEnabled);
-    s.click(-1);
-    EXPECT_FALSE(s.selected);
+    for (const int outside : {3, -1}) {
+        s.click(outside);
+        EXPECT_EQ(std::tie(s.selected, s.deleteEnabled), std::tuple(std::nullopt, false))
+            << outside;
+    }
     EXPECT_EQ(s.importTemplate(), ListOutcome::Proceed);
 }
 
@@ -89,11 +93,7 @@ TEST_F(ListFixture, DeleteRemovesTheBytesAndSplitsAgain) {
     s.deleteSelected();
     EXPECT_EQ(s.buffer(), kTestHeader + b + c);
     EXPECT_EQ(names(s), (std::vector<std::string>{"Beta", "alpha"}));
-    EXPECT_FALSE(s.selected);
-    EXPECT_FALSE(s.deleteEnabled);
-    EXPECT_FALSE(s.importEnabled);
-    EXPECT_TRUE(s.deletedFlag);
-    EXPECT_EQ(s.chosenIndex, -1);
+    EXPECT_EQ(state(s), std::tuple(std::optional<int>(), false, false, true, -1));
     EXPECT_EQ(s.nameField, utf8ToCp1251(kChooseImportName));
     // Nothing selected: "Удалить" does nothing.
     s.deleteSelected();
@@ -113,21 +113,17 @@ TEST_F(ListFixture, DeleteAllAsksAndKeepsTheHeader) {
     s.doubleClick();
     services.messageAnswers = {MessageResult::No};
     s.deleteAll();
-    ASSERT_EQ(services.messages.size(), 1u);
+    expectOneMessage(MessageKind::Confirmation, MessageButtons::YesNo);
     EXPECT_EQ(services.messages[0].text, kDeleteAllQuestion);
-    EXPECT_EQ(services.messages[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(s.buffer(), table);
-    EXPECT_FALSE(s.deletedFlag);
-    EXPECT_EQ(s.chosenIndex, 1);
+    EXPECT_EQ(std::tie(s.deletedFlag, s.chosenIndex), std::tuple(false, 1));
 
     services.messageAnswers = {MessageResult::Yes};
     s.deleteAll();
     EXPECT_EQ(s.buffer(), kTestHeader);
     EXPECT_TRUE(s.entries().empty());
-    EXPECT_TRUE(s.deletedFlag);
-    EXPECT_FALSE(s.importEnabled);
-    EXPECT_FALSE(s.deleteEnabled);
+    EXPECT_EQ(std::tie(s.deletedFlag, s.importEnabled, s.deleteEnabled),
+              std::tuple(true, false, false));
     EXPECT_EQ(s.nameField, utf8ToCp1251(kChooseImportName));
 
     // An empty list asks nothing and changes nothing.
@@ -175,9 +171,7 @@ TEST_F(ListFixture, AddingRefusesANameTheTableCannotHold) {
         services.messages.clear();
         auto s = adding(bad);
         EXPECT_FALSE(s.addTemplate());
-        ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
-        EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+        expectOneMessage(MessageKind::Error, MessageButtons::Ok);
         EXPECT_EQ(s.buffer(), table);
         EXPECT_FALSE(s.deletedFlag);
     }
@@ -205,9 +199,8 @@ TEST_F(ListFixture, CancelAsksOnlyAfterDeletions) {
         s.deleteSelected();
         services.messageAnswers = {k.answer};
         EXPECT_EQ(s.cancel(), k.outcome);
-        ASSERT_EQ(services.messages.size(), 1u);
+        expectOneMessage(MessageKind::Confirmation, MessageButtons::YesNo);
         EXPECT_EQ(services.messages[0].text, kSaveDeletionsQuestion);
-        EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
     }
 
     // "Отмена" after "Удалить все" answered Yes asks the save question.
@@ -218,12 +211,6 @@ TEST_F(ListFixture, CancelAsksOnlyAfterDeletions) {
     EXPECT_EQ(all.cancel(), ListOutcome::SaveEdited);
     EXPECT_EQ(all.takeBuffer(), kTestHeader);
 }
-
-} // namespace
-} // namespace zw
-
-namespace zw {
-namespace {
 
 // The pack cells the window shows: those filled in the pack row of a table in
 // the extended layout, by header name and as read (quotes taken off); none for
@@ -236,19 +223,14 @@ TEST(ListPackCells, ComeFromTheExtendedTablesPackRowOnly) {
         std::string table;
         Cells expected;
     } cases[] = {
-        {"extended",
-         extended,
-         {{"Town", "10"},
-          {"Terrain", "10"},
-          {"Zone type", "4"},
-          {"Pack new", "7"},
-          {"Map new", "10"},
-          {"Zone new", "12"},
-          {"Connection new", "4"},
+        // clang-format off
+        {"extended", extended,
+         {{"Town", "10"}, {"Terrain", "10"}, {"Zone type", "4"}, {"Pack new", "7"},
+          {"Map new", "10"}, {"Zone new", "12"}, {"Connection new", "4"},
           {"Name", "Made for the tests"},
           {"Description", "Two lines,\r\nwith a\ttab and \"quotes\""},
-          {"Characters", "-177 +71"},
-          {"Mirror", "1"}}},
+          {"Characters", "-177 +71"}, {"Mirror", "1"}}},
+        // clang-format on
         {"classic", kTestHeader + block("Alpha"), {}},
         {"claimed only", "Pack\tof\tnothing\r\n" + block("Alpha"), {}},
     };
