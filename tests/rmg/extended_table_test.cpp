@@ -44,7 +44,11 @@ std::vector<Sample> samples() {
         newer{.towns = 12, .terrains = 12, .extraMapOptions = 2, .extraZoneOptions = 3};
     std::string unended = test::threeTemplateTable();
     unended.resize(unended.size() - 2); // the last row without its CR LF
+    // In an LF table, a last cell ending in CR before a CR LF keeps its bytes.
+    std::string crEnded = test::oneTemplateTable(lf);
+    crEnded.insert(crEnded.size() - 1, "x\r\r");
     return {{"one template, CR LF", test::oneTemplateTable(), 1},
+            {"one template, LF, a last cell ending in CR", crEnded, 1},
             {"three templates, no line end at the end", unended, 3},
             {"one template, LF", test::oneTemplateTable(lf), 1},
             {"three templates, LF", test::threeTemplateTable(lf), 3},
