@@ -28,9 +28,14 @@ ConnectionRecord threePassages() {
     return c;
 }
 
-TEST(ConnectionForm, NewConnectionOpensWithOneOrdinaryGuardedTab) {
+ConnectionForm filled(const ConnectionRecord& c) {
     ConnectionForm f;
-    f.fill(makeDefaultConnection());
+    f.fill(c);
+    return f;
+}
+
+TEST(ConnectionForm, NewConnectionOpensWithOneOrdinaryGuardedTab) {
+    ConnectionForm f = filled(makeDefaultConnection());
     EXPECT_EQ(f.tabCount(), 1);
     EXPECT_EQ(passageTabCaption(0), "П. 1");
     EXPECT_EQ(f.selectedTab(), 0);
@@ -62,8 +67,7 @@ TEST(ConnectionForm, RaisingTheCountShowsTheWorkingSlots) {
 }
 
 TEST(ConnectionForm, LoweringAndRaisingTheCountBringsBackOldPassages) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.changeCount(1);
     EXPECT_EQ(f.tabCount(), 1);
     f.changeCount(3);
@@ -81,8 +85,7 @@ TEST(ConnectionForm, LoweringAndRaisingTheCountBringsBackOldPassages) {
 }
 
 TEST(ConnectionForm, TabSwitchWritesTheLeftSlotBeforeLoading) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.selectTab(1);
     f.controls.guard.choose(6); // "Сильная (10000)"
     f.controls.kind = 0;
@@ -97,8 +100,7 @@ TEST(ConnectionForm, TabSwitchWritesTheLeftSlotBeforeLoading) {
 
 TEST(ConnectionForm, GuardTypedBeforeATabSwitchIsKept) {
     // A click on a tab does not take the focus from the guard box.
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.controls.guard.type("7777");
     f.selectTab(2);
     EXPECT_EQ(f.working().passages[0].guard, 7777);
@@ -107,8 +109,7 @@ TEST(ConnectionForm, GuardTypedBeforeATabSwitchIsKept) {
 }
 
 TEST(ConnectionForm, WidePassageHidesTheGuardAndKeepsIt) {
-    ConnectionForm f;
-    f.fill(makeDefaultConnection());
+    ConnectionForm f = filled(makeDefaultConnection());
     f.controls.guard.choose(7);
     f.controls.kind = 1;
     EXPECT_FALSE(f.guardVisible());
@@ -118,8 +119,7 @@ TEST(ConnectionForm, WidePassageHidesTheGuardAndKeepsIt) {
 }
 
 TEST(ConnectionForm, ClearedGuardGivesAverage) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.controls.guard.type("");
     f.controls.guard.leave();
     EXPECT_EQ(f.controls.guard.held(), 6000);
@@ -127,8 +127,7 @@ TEST(ConnectionForm, ClearedGuardGivesAverage) {
 }
 
 TEST(ConnectionForm, LimitsShowOnlyWithoutAutomaticConditions) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     EXPECT_FALSE(f.limitsVisible());
     f.selectTab(1);
     EXPECT_TRUE(f.limitsVisible());
@@ -172,8 +171,7 @@ TEST(ConnectionForm, FurtherPassageWrittenAtATabSwitch) {
 TEST(ConnectionForm, UntouchedDialogReadsBackTheRecord) {
     ConnectionRecord c = threePassages();
     c.passages[5] = passage(2, -40, false, 3, 3);
-    ConnectionForm f;
-    f.fill(c);
+    ConnectionForm f = filled(c);
     f.selectTab(2);
     f.selectTab(1);
     EXPECT_EQ(f.accept(), c);
@@ -184,8 +182,7 @@ TEST(ConnectionForm, ValuesOutsideTheControlsSurviveAnUntouchedDialog) {
         ConnectionRecord c = makeDefaultConnection();
         c.passageCount = count;
         c.passages[0] = passage(3, 20000, false, 0, 20);
-        ConnectionForm f;
-        f.fill(c);
+        ConnectionForm f = filled(c);
         EXPECT_EQ(f.tabCount(), count > 8 ? 8 : 1) << count;
         EXPECT_FALSE(f.guardVisible());
         EXPECT_EQ(f.controls.guard.text(), "Мощная (20000)");
