@@ -15,9 +15,9 @@ TEST(NumberText, UnreadableTextGivesTheLowerBoundOrZeroAndBoundedFieldsTheNearer
     const NumberRange any = kUnboundedRange, one8 = kOneToEightRange;
     // 99999999999 is no 32-bit number.
     const std::tuple<const char*, NumberRange, int32_t> cases[] = {
-        {"", any, 0},   {"abc", any, 0},         {"-300", any, -300}, {"", one8, 1},
-        {"x", one8, 1}, {"0", one8, 1},          {"-5", one8, 1},     {"9", one8, 8},
-        {"5", one8, 5}, {"99999999999", one8, 1}};
+        {"", any, 0},   {"abc", any, 0},          {"-300", any, -300},    {"", one8, 1},
+        {"x", one8, 1}, {"0", one8, 1},           {"-5", one8, 1},        {"9", one8, 8},
+        {"5", one8, 5}, {"99999999999", one8, 1}, {"99999999999", any, 0}};
     for (const auto& [text, range, read] : cases)
         EXPECT_EQ(readNumberText(text, range), read) << text << " " << range.hi;
     EXPECT_EQ(shownNumber(20, one8), 8);
