@@ -192,15 +192,13 @@ TEST_P(Generated, KeepsEveryPromise) {
     for (int k = 0; c.centre > 0 && k < P * part; ++k)
         EXPECT_LT(treasure(zone(k)), treasure(zone(P * part))) << "zone " << k + 1;
 
-    // Layout: no zone on or next to another, no connection crossing another or
-    // passing by a zone.
+    // No zone on or next to another (crossings: EveryCombinationIsReadable).
     for (size_t x = 0; x < t.zones.size(); ++x)
         for (size_t y = x + 1; y < t.zones.size(); ++y)
             EXPECT_GE(std::max(std::abs(t.zones[x].gridX - t.zones[y].gridX),
                                std::abs(t.zones[x].gridY - t.zones[y].gridY)),
                       2)
                 << "zones " << x + 1 << " and " << y + 1;
-    EXPECT_EQ(layoutFaults(t), std::vector<std::string>{});
 
     // Two and four players: every part is the first one turned exactly about
     // the middle of the starts.
