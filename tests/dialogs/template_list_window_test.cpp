@@ -83,30 +83,24 @@ TEST_F(TemplateListWindow, AddingModeShowsTheFile) {
     EXPECT_EQ(c.import->pos(), addPlace);
 }
 
-TEST_F(TemplateListWindow, DeletingOneAndThenSavingOnCancel) {
-    services.messageAnswers = {MessageResult::Yes};
+TEST_F(TemplateListWindow, DeletingOneThenAllAndSavingOnCancel) {
+    services.messageAnswers = {MessageResult::Yes, MessageResult::Yes};
     EXPECT_EQ(run([&] {
                   clickItem(c.list, 1);
                   EXPECT_TRUE(c.remove->isEnabled());
                   click(c.remove);
                   EXPECT_EQ(items(c.list), "Alpha|Beta");
                   EXPECT_FALSE(c.remove->isEnabled());
+                  click(c.removeAll);
+                  EXPECT_EQ(c.list->count(), 0);
                   click(c.cancel);
               }),
               ListOutcome::SaveEdited);
-    EXPECT_EQ(services.messageTexts(),
-              std::vector<std::string>{"Некоторые шаблоны были удалены из файла rmg. Вы хотите "
-                                       "сохранить эти изменения?"});
-}
-
-TEST_F(TemplateListWindow, DeleteAllAsksAndKeepsTheHeader) {
-    open();
-    services.messageAnswers = {MessageResult::Yes};
-    click(c.removeAll);
-    EXPECT_EQ(c.list->count(), 0);
-    EXPECT_EQ(services.messageTexts(),
-              std::vector<std::string>{"Вы действительно хотите удалить все шаблоны из файла, "
-                                       "оставив только заголовок?"});
+    EXPECT_EQ(
+        services.messageTexts(),
+        (std::vector<std::string>{
+            "Вы действительно хотите удалить все шаблоны из файла, оставив только заголовок?",
+            "Некоторые шаблоны были удалены из файла rmg. Вы хотите сохранить эти изменения?"}));
 }
 
 TEST_F(TemplateListWindow, AnyOtherCloseAbandons) {
