@@ -1,8 +1,7 @@
 #include "check/check.h"
 #include "editor/commands/check_command.h"
-#include "support/document_edits.h"
-
 #include "editor/editor.h"
+#include "support/document_edits.h"
 #include "support/model_samples.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_services.h"
@@ -17,104 +16,84 @@ using test::startZone;
 
 const std::string kHead = "Обнаружена логическая ошибка.\rУ игрока ";
 
-TRmg withPlayers(int players, std::initializer_list<ZoneRecord> zones) {
+std::string noStart(int64_t p) {
+    return kHead + std::to_string(p) + " нет стартовой локации";
+}
+std::string twoStarts(int64_t p) {
+    return kHead + std::to_string(p) + " больше одной стартовой локации";
+}
+std::string absent(int64_t p) {
+    return kHead + std::to_string(p) + " есть замки, но этого игрока на карте нет";
+}
+std::string ownerless(int n) {
+    return "Обнаружена логическая ошибка.\rСтартовая локация " + std::to_string(n) +
+           " не принадлежит ни одному игроку";
+}
+
+TRmg withIndex(int32_t playerCountIndex, std::initializer_list<ZoneRecord> zones) {
     TRmg t = makeNewTemplate();
-    t.header.playerCountIndex = players - 2;
+    t.header.playerCountIndex = playerCountIndex;
     for (const ZoneRecord& z : zones)
         t.appendZone(z);
     return t;
 }
 
-std::string problem(const TRmg& t) {
-    return checkTemplate(t).value_or("passes");
+TRmg withPlayers(int players, std::initializer_list<ZoneRecord> zones) {
+    return withIndex(players - 2, zones);
 }
 
-TEST(Check, NoZonesFailsForPlayerOne) {
-    EXPECT_EQ(problem(makeNewTemplate()), kHead + "1 нет стартовой локации");
-}
-
-TEST(Check, MissingStartZoneIsReportedForTheLowestPlayer) {
-    // Three players, no start zone for player 2: two lines in the box.
-    EXPECT_EQ(problem(withPlayers(3, {startZone(1), startZone(3)})),
-              "Обнаружена логическая ошибка.\rУ игрока 2 нет стартовой локации");
-    EXPECT_EQ(problem(withPlayers(3, {startZone(3), startZone(2)})),
-              kHead + "1 нет стартовой локации");
-}
-
-TEST(Check, SecondStartZoneIsReportedWhereItIsFound) {
-    // Positions 3 and 7 (1-based); a later owner violation is never reached.
-    TRmg t = withPlayers(8, {});
-    for (int i = 1; i <= 9; ++i)
-        t.appendZone(ownedZone(1, 0));
-    t.zones[2] = startZone(1);
-    t.zones[6] = startZone(1);
-    t.zones[8] = ownedZone(2, 9);
-    EXPECT_EQ(problem(t), kHead + "1 больше одной стартовой локации");
-}
-
-TEST(Check, EarlierOwnerViolationWinsOverLaterDuplicate) {
-    const TRmg t = withPlayers(2, {startZone(1), ownedZone(2, 4), startZone(1)});
-    EXPECT_EQ(problem(t), kHead + "4 есть замки, но этого игрока на карте нет");
-}
-
-TEST(Check, AnyOwnedZoneBeyondThePlayerCountFails) {
-    for (int kind : {1, 2}) {
-        const TRmg t = withPlayers(
-            4, {startZone(1), startZone(2), startZone(3), startZone(4), ownedZone(kind, 5)});
-        EXPECT_EQ(problem(t), kHead + "5 есть замки, но этого игрока на карте нет") << kind;
-    }
-    // A start zone beyond the count sets its flag first, then fails the owner rule.
-    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(2), startZone(3)})),
-              kHead + "3 есть замки, но этого игрока на карте нет");
-}
-
-TEST(Check, ValidTemplatesPass) {
-    // Owner P itself passes; treasure zones and junctions may be owned or not.
-    EXPECT_FALSE(checkTemplate(withPlayers(4, {ownedZone(1, 4), startZone(2), ownedZone(2, 0),
-                                               startZone(4), startZone(1), startZone(3)})));
-    TRmg eight = withPlayers(8, {});
-    for (int p = 8; p >= 1; --p)
-        eight.appendZone(startZone(p, 3 * p));
-    EXPECT_FALSE(checkTemplate(eight));
-}
-
-TEST(Check, FewerPlayersReportTheFirstDroppedOwnerInListOrder) {
-    TRmg t = withPlayers(8, {});
-    for (int p = 1; p <= 8; ++p)
-        t.appendZone(startZone(p));
-    std::swap(t.zones[4], t.zones[6]); // list order: 1 2 3 4 7 6 5 8
-    t.header.playerCountIndex = 3;     // five players
-    EXPECT_EQ(problem(t), kHead + "7 есть замки, но этого игрока на карте нет");
-}
-
-TEST(Check, StartZoneWithoutOwnerIsReportedByItsNumber) {
-    const std::string ownerless = "Обнаружена логическая ошибка.\rСтартовая локация 2 не "
-                                  "принадлежит ни одному игроку";
-    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(0), startZone(2)})), ownerless);
-    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(-7)})), ownerless);
-    // It is found in list order with the other zone rules...
-    EXPECT_EQ(problem(withPlayers(2, {startZone(1), startZone(0), startZone(1)})), ownerless);
-    EXPECT_EQ(problem(withPlayers(2, {ownedZone(1, 3), startZone(0)})),
-              kHead + "3 есть замки, но этого игрока на карте нет");
-    // ...and before the player pass.
-    EXPECT_EQ(problem(withPlayers(2, {startZone(0)})),
-              "Обнаружена логическая ошибка.\rСтартовая локация 1 не принадлежит ни одному игроку");
-    // An owner above 8 is still the owner rule's, and never touches the flag table.
-    EXPECT_EQ(problem(withPlayers(8, {startZone(9)})),
-              kHead + "9 есть замки, но этого игрока на карте нет");
-    EXPECT_EQ(problem(withPlayers(8, {startZone(INT32_MAX)})),
-              kHead + "2147483647 есть замки, но этого игрока на карте нет");
-}
-
-TEST(Check, DamagedPlayerCountsNeverReadOutsideTheFlags) {
-    TRmg t = withPlayers(2, {startZone(1), startZone(2)});
-    t.header.playerCountIndex = INT32_MAX; // from a damaged file
-    EXPECT_EQ(problem(t), kHead + "3 нет стартовой локации");
-    for (int p = 3; p <= 8; ++p)
-        t.appendZone(startZone(p));
-    EXPECT_FALSE(checkTemplate(t));
-    t.header.playerCountIndex = INT32_MIN;
-    EXPECT_EQ(problem(t), kHead + "1 есть замки, но этого игрока на карте нет");
+TEST(Check, ReportsTheFirstViolation) {
+    const ZoneRecord s1 = startZone(1), s2 = startZone(2), s3 = startZone(3), s4 = startZone(4);
+    const ZoneRecord tz = ownedZone(1, 0); // a treasure zone of no owner
+    const ZoneRecord s5 = startZone(5), s6 = startZone(6), s7 = startZone(7), s8 = startZone(8);
+    const std::string passes = "passes";
+    const struct {
+        const char* what;
+        TRmg t;
+        std::string message;
+    } cases[] = {
+        {"no zones fails for player 1", makeNewTemplate(), noStart(1)},
+        // Three players, no start zone for player 2: two lines in the box.
+        {"lowest player without a start", withPlayers(3, {s1, s3}),
+         "Обнаружена логическая ошибка.\rУ игрока 2 нет стартовой локации"},
+        {"player 1 without a start", withPlayers(3, {s3, s2}), noStart(1)},
+        // Positions 3 and 7; a later owner violation is never reached.
+        {"second start reported where found",
+         withPlayers(8, {tz, tz, s1, tz, tz, tz, s1, tz, ownedZone(2, 9)}), twoStarts(1)},
+        {"earlier owner violation wins", withPlayers(2, {s1, ownedZone(2, 4), s1}), absent(4)},
+        {"treasure zone owned beyond the count", withPlayers(4, {s1, s2, s3, s4, ownedZone(1, 5)}),
+         absent(5)},
+        {"junction owned beyond the count", withPlayers(4, {s1, s2, s3, s4, ownedZone(2, 5)}),
+         absent(5)},
+        // It sets its flag first, then fails the owner rule.
+        {"start zone beyond the count", withPlayers(2, {s1, s2, s3}), absent(3)},
+        // Owner P itself passes; treasure zones and junctions may be owned or not.
+        {"valid, four players", withPlayers(4, {ownedZone(1, 4), s2, ownedZone(2, 0), s4, s1, s3}),
+         passes},
+        {"valid, eight players",
+         withPlayers(8, {startZone(8, 24), startZone(7, 21), startZone(6, 18), startZone(5, 15),
+                         startZone(4, 12), startZone(3, 9), startZone(2, 6), startZone(1, 3)}),
+         passes},
+        {"fewer players: first dropped owner in list order",
+         withPlayers(5, {s1, s2, s3, s4, s7, s6, s5, s8}), absent(7)},
+        {"start zone without owner", withPlayers(2, {s1, startZone(0), s2}), ownerless(2)},
+        {"start zone with a negative owner", withPlayers(2, {s1, startZone(-7)}), ownerless(2)},
+        // Found in list order with the other zone rules, and before the player pass.
+        {"ownerless before a second start", withPlayers(2, {s1, startZone(0), s1}), ownerless(2)},
+        {"owner rule before ownerless", withPlayers(2, {ownedZone(1, 3), startZone(0)}), absent(3)},
+        {"ownerless before the player pass", withPlayers(2, {startZone(0)}), ownerless(1)},
+        // An owner above 8 is still the owner rule's, and never touches the flag table.
+        {"owner 9", withPlayers(8, {startZone(9)}), absent(9)},
+        {"owner INT32_MAX", withPlayers(8, {startZone(INT32_MAX)}), absent(INT32_MAX)},
+        // Player counts from a damaged file never read outside the flags.
+        {"count index INT32_MAX", withIndex(INT32_MAX, {s1, s2}), noStart(3)},
+        {"count index INT32_MAX, all starts",
+         withIndex(INT32_MAX, {s1, s2, s3, s4, s5, s6, s7, s8}), passes},
+        {"count index INT32_MIN", withIndex(INT32_MIN, {s1, s2, s3, s4, s5, s6, s7, s8}),
+         absent(1)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(checkTemplate(c.t).value_or(passes), c.message) << c.what;
 }
 
 // The check as the toolbar runs it, on an editor with one step taken.
@@ -131,19 +110,15 @@ struct CheckCommand : ::testing::Test {
 TEST_F(CheckCommand, RunsTwiceTheSameAndChangesNothing) {
     set(withPlayers(3, {startZone(1), startZone(1)}));
     const TRmg before = editor.document().rmg();
-
     checkCommand(editor);
     checkCommand(editor);
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages[0].text, kHead + "1 больше одной стартовой локации");
-    EXPECT_EQ(services.messages[1].text, services.messages[0].text);
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>(2, twoStarts(1)));
     EXPECT_EQ(editor.document().rmg(), before);
     EXPECT_EQ(editor.document().history().position(), 1);
 }
 
 TEST_F(CheckCommand, ShowsOneBox) {
     set(withPlayers(2, {startZone(2), startZone(1)}));
-
     checkCommand(editor);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Ошибок не обнаружено");
@@ -151,16 +126,11 @@ TEST_F(CheckCommand, ShowsOneBox) {
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(editor.document().history().position(), 1);
 
-    set([&] {
-        TRmg t = editor.document().rmg();
-        t.zones.pop_back();
-        return t;
-    }());
+    set(withPlayers(2, {startZone(2)}));
     EXPECT_FALSE(checkAndReport(editor));
     checkCommand(editor);
-    ASSERT_EQ(services.messages.size(), 3u);
-    EXPECT_EQ(services.messages[1].text, kHead + "1 нет стартовой локации");
-    EXPECT_EQ(services.messages[2].text, services.messages[1].text);
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{"Ошибок не обнаружено", noStart(1), noStart(1)}));
     EXPECT_EQ(services.messages[2].kind, MessageKind::Information);
     EXPECT_EQ(services.messages[2].buttons, MessageButtons::Ok);
     EXPECT_EQ(editor.document().history().position(), 1);
@@ -170,24 +140,19 @@ TEST_F(CheckCommand, ShowsOneBox) {
 // options may settle what the check finds, so the finding is a warning and
 // the compile may go on; a classic template stops as before.
 TEST_F(CheckCommand, AKeptTemplatesFindingIsAWarningTheCompileMayPass) {
-    struct Case {
+    const struct {
         const char* what;
         bool kept;
-        bool fault;
         MessageResult answer;
         bool proceeds;
         MessageKind kind;
         MessageButtons buttons;
+    } cases[] = {
+        {"classic", false, MessageResult::Yes, false, MessageKind::Information, MessageButtons::Ok},
+        {"kept, yes", true, MessageResult::Yes, true, MessageKind::Warning, MessageButtons::YesNo},
+        {"kept, no", true, MessageResult::No, false, MessageKind::Warning, MessageButtons::YesNo},
     };
-    const std::vector<Case> cases = {
-        {"classic, fault", false, true, MessageResult::Yes, false, MessageKind::Information,
-         MessageButtons::Ok},
-        {"kept, fault, yes", true, true, MessageResult::Yes, true, MessageKind::Warning,
-         MessageButtons::YesNo},
-        {"kept, fault, no", true, true, MessageResult::No, false, MessageKind::Warning,
-         MessageButtons::YesNo},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TRmg t = withPlayers(2, {startZone(1)});
         if (c.kept)
@@ -199,12 +164,11 @@ TEST_F(CheckCommand, AKeptTemplatesFindingIsAWarningTheCompileMayPass) {
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_EQ(services.messages[0].kind, c.kind);
         EXPECT_EQ(services.messages[0].buttons, c.buttons);
-        EXPECT_EQ(services.messages[0].text.rfind(kHead + "2 нет стартовой локации", 0), 0u);
+        EXPECT_EQ(services.messages[0].text.rfind(noStart(2), 0), 0u);
         // The check button shows the same finding, a warning for a kept template.
         services.messages.clear();
         EXPECT_FALSE(checkAndReport(editor));
-        EXPECT_EQ(services.messages.at(0).kind,
-                  c.kept ? MessageKind::Warning : MessageKind::Information);
+        EXPECT_EQ(services.messages.at(0).kind, c.kind);
     }
 }
 

@@ -28,48 +28,46 @@ ConnectionRecord threePassages() {
     return c;
 }
 
-TEST(ConnectionForm, NewConnectionOpensWithOneOrdinaryGuardedTab) {
+ConnectionForm filled(const ConnectionRecord& c) {
     ConnectionForm f;
-    f.fill(makeDefaultConnection());
-    EXPECT_EQ(f.tabCount(), 1);
+    f.fill(c);
+    return f;
+}
+
+TEST(ConnectionForm, NewConnectionOpensWithOneOrdinaryGuardedTab) {
+    ConnectionForm f = filled(makeDefaultConnection());
     EXPECT_EQ(passageTabCaption(0), "П. 1");
-    EXPECT_EQ(f.selectedTab(), 0);
-    EXPECT_EQ(f.controls.kind, 0);
     EXPECT_EQ(f.controls.guard.text(), "Средняя (6000)");
-    EXPECT_TRUE(f.controls.autoExist);
-    EXPECT_TRUE(f.guardVisible());
-    EXPECT_FALSE(f.limitsVisible());
+    // Tabs, the selected one, the passage kind; automatic conditions, guard and limits shown.
+    EXPECT_EQ(std::tuple(f.tabCount(), f.selectedTab(), f.controls.kind), std::tuple(1, 0, 0));
+    EXPECT_EQ(std::tuple(f.controls.autoExist, f.guardVisible(), f.limitsVisible()),
+              std::tuple(true, true, false));
 }
 
 TEST(ConnectionForm, RaisingTheCountShowsTheWorkingSlots) {
-    ConnectionForm f;
     ConnectionRecord c = makeDefaultConnection();
     c.passages[1].guard = 4500;
-    f.fill(c);
+    ConnectionForm f = filled(c);
     f.controls.kind = 2; // edit of passage 1, written back by the count change
     f.changeCount(3);
-    EXPECT_EQ(f.tabCount(), 3);
     EXPECT_EQ(passageTabCaption(2), "П. 3");
-    EXPECT_EQ(f.selectedTab(), 0);
-    EXPECT_EQ(f.controls.kind, 2); // slot 0 loaded again
+    // Slot 0 loaded again.
+    EXPECT_EQ(std::tuple(f.tabCount(), f.selectedTab(), f.controls.kind), std::tuple(3, 0, 2));
     f.selectTab(1);
     EXPECT_EQ(f.controls.guard.held(), 4500);
     f.selectTab(2);
     EXPECT_EQ(f.controls.guard.held(), 6000); // passage defaults
     const ConnectionRecord r = f.accept();
-    EXPECT_EQ(r.passageCount, 3);
-    EXPECT_EQ(r.passages[0].kind, 2);
+    EXPECT_EQ(std::pair(r.passageCount, r.passages[0].kind), std::pair(3, 2));
 }
 
 TEST(ConnectionForm, LoweringAndRaisingTheCountBringsBackOldPassages) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.changeCount(1);
     EXPECT_EQ(f.tabCount(), 1);
     f.changeCount(3);
     f.selectTab(1);
-    EXPECT_EQ(f.controls.kind, 1);
-    EXPECT_EQ(f.controls.guard.held(), 3000);
+    EXPECT_EQ(std::pair(f.controls.kind, f.controls.guard.held()), std::pair(1, 3000));
     f.selectTab(2);
     EXPECT_EQ(f.controls.kind, 2);
     EXPECT_EQ(f.controls.limits, (std::array<int32_t, 4>{3, 4, 3, 4}));
@@ -81,24 +79,22 @@ TEST(ConnectionForm, LoweringAndRaisingTheCountBringsBackOldPassages) {
 }
 
 TEST(ConnectionForm, TabSwitchWritesTheLeftSlotBeforeLoading) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.selectTab(1);
     f.controls.guard.choose(6); // "Сильная (10000)"
     f.controls.kind = 0;
     f.controls.limits[3] = 7;
     f.selectTab(0);
-    EXPECT_EQ(f.working().passages[1].guard, 10000);
-    EXPECT_EQ(f.working().passages[1].kind, 0);
-    EXPECT_EQ(f.working().passages[1].maxPlayers, 7);
+    PassageRecord left = threePassages().passages[1];
+    left.guard = 10000, left.kind = 0, left.maxPlayers = 7;
+    EXPECT_EQ(f.working().passages[1], left);
     EXPECT_EQ(f.controls.guard.held(), 2000); // slot 0 shown
     EXPECT_EQ(f.working().passages[0], threePassages().passages[0]);
 }
 
 TEST(ConnectionForm, GuardTypedBeforeATabSwitchIsKept) {
     // A click on a tab does not take the focus from the guard box.
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.controls.guard.type("7777");
     f.selectTab(2);
     EXPECT_EQ(f.working().passages[0].guard, 7777);
@@ -107,19 +103,16 @@ TEST(ConnectionForm, GuardTypedBeforeATabSwitchIsKept) {
 }
 
 TEST(ConnectionForm, WidePassageHidesTheGuardAndKeepsIt) {
-    ConnectionForm f;
-    f.fill(makeDefaultConnection());
+    ConnectionForm f = filled(makeDefaultConnection());
     f.controls.guard.choose(7);
     f.controls.kind = 1;
     EXPECT_FALSE(f.guardVisible());
     const ConnectionRecord r = f.accept();
-    EXPECT_EQ(r.passages[0].kind, 1);
-    EXPECT_EQ(r.passages[0].guard, 12500);
+    EXPECT_EQ(std::pair(r.passages[0].kind, r.passages[0].guard), std::pair(1, 12500));
 }
 
 TEST(ConnectionForm, ClearedGuardGivesAverage) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     f.controls.guard.type("");
     f.controls.guard.leave();
     EXPECT_EQ(f.controls.guard.held(), 6000);
@@ -127,8 +120,7 @@ TEST(ConnectionForm, ClearedGuardGivesAverage) {
 }
 
 TEST(ConnectionForm, LimitsShowOnlyWithoutAutomaticConditions) {
-    ConnectionForm f;
-    f.fill(threePassages());
+    ConnectionForm f = filled(threePassages());
     EXPECT_FALSE(f.limitsVisible());
     f.selectTab(1);
     EXPECT_TRUE(f.limitsVisible());
@@ -144,17 +136,12 @@ TEST(ConnectionForm, FurtherPassageStartsAsACopyOfTheFirst) {
     c.passages[2] = passage(1, 999, false, 5, 5); // old contents of the new slot
     ConnectionForm f;
     f.fillFurther(c);
-    EXPECT_EQ(f.count(), 3);
-    EXPECT_EQ(f.tabCount(), 3);
-    EXPECT_EQ(f.selectedTab(), 2);
+    EXPECT_EQ(std::tuple(f.count(), f.tabCount(), f.selectedTab()), std::tuple(3, 3, 2));
     EXPECT_EQ(f.controls.guard.held(), 2000); // the first passage's settings
-    const ConnectionRecord r = f.accept();
-    EXPECT_EQ(r.passageCount, 3);
-    EXPECT_EQ(r.passages[2], r.passages[0]);
-    EXPECT_EQ(r.passages[0], c.passages[0]);
-    EXPECT_EQ(r.passages[1], c.passages[1]);
-    EXPECT_EQ(r.zoneA, 4);
-    EXPECT_EQ(r.zoneB, 9);
+    ConnectionRecord expected = c;
+    expected.passageCount = 3;
+    expected.passages[2] = c.passages[0];
+    EXPECT_EQ(f.accept(), expected);
 }
 
 TEST(ConnectionForm, FurtherPassageWrittenAtATabSwitch) {
@@ -164,16 +151,15 @@ TEST(ConnectionForm, FurtherPassageWrittenAtATabSwitch) {
     f.fillFurther(c);
     f.controls.kind = 2;
     f.selectTab(0);
-    EXPECT_EQ(f.working().passages[1].kind, 2);
-    EXPECT_EQ(f.working().passages[1].guard, 2000);
+    EXPECT_EQ(std::pair(f.working().passages[1].kind, f.working().passages[1].guard),
+              std::pair(2, 2000));
     EXPECT_EQ(f.controls.kind, 0); // the first passage, unchanged
 }
 
 TEST(ConnectionForm, UntouchedDialogReadsBackTheRecord) {
     ConnectionRecord c = threePassages();
     c.passages[5] = passage(2, -40, false, 3, 3);
-    ConnectionForm f;
-    f.fill(c);
+    ConnectionForm f = filled(c);
     f.selectTab(2);
     f.selectTab(1);
     EXPECT_EQ(f.accept(), c);
@@ -184,8 +170,7 @@ TEST(ConnectionForm, ValuesOutsideTheControlsSurviveAnUntouchedDialog) {
         ConnectionRecord c = makeDefaultConnection();
         c.passageCount = count;
         c.passages[0] = passage(3, 20000, false, 0, 20);
-        ConnectionForm f;
-        f.fill(c);
+        ConnectionForm f = filled(c);
         EXPECT_EQ(f.tabCount(), count > 8 ? 8 : 1) << count;
         EXPECT_FALSE(f.guardVisible());
         EXPECT_EQ(f.controls.guard.text(), "Мощная (20000)");
@@ -196,10 +181,9 @@ TEST(ConnectionForm, ValuesOutsideTheControlsSurviveAnUntouchedDialog) {
 }
 
 TEST(ConnectionForm, CountChangesAreHeldToTheTabs) {
-    ConnectionForm f;
     ConnectionRecord c = makeDefaultConnection();
     c.passageCount = 11;
-    f.fill(c);
+    ConnectionForm f = filled(c);
     f.selectTab(5);
     f.changeCount(8); // a change of the field from 11 to 8: tabs rebuilt
     EXPECT_EQ(f.selectedTab(), 0);

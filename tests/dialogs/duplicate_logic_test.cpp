@@ -17,60 +17,47 @@ TRmg ownedBy(int players, std::initializer_list<int32_t> owners) {
     return t;
 }
 
+// The list positions of the rows of players 1..8, each a digit of `digits`.
+std::array<int, kPlayerSlots> targetsOf(std::string_view digits) {
+    std::array<int, kPlayerSlots> targets{};
+    for (size_t k = 0; k < targets.size(); ++k)
+        targets[k] = digits.at(k) - '0';
+    return targets;
+}
+
 TEST(DuplicateForm, OpensWithTheSelectionsPlayersToTheNextFreeOnes) {
-    using Targets = std::array<int, kPlayerSlots>;
-    struct Case {
-        const char* what;
-        TRmg t;
-        std::vector<int32_t> selection;
-        std::optional<DuplicateForm> last;
-        Targets targets;
-        int transform;
-    };
     DuplicateForm lastChoice;
     lastChoice.targets[0] = 3; // player 1 to player 4, rotated by 90°
     lastChoice.transform = 2;
-    const Case cases[] = {
-        {"player 1 alone", ownedBy(8, {1, 0, 1}), {0, 1}, {}, {1, 1, 2, 3, 4, 5, 6, 7}, 0},
-        {"players 1 and 2, 4 taken",
-         ownedBy(8, {1, 2, 4, 0}),
-         {1, 0, 3},
-         {},
-         {2, 4, 2, 3, 4, 5, 6, 7},
-         0},
-        {"neutral zones only", ownedBy(8, {1, 0}), {1}, {}, {0, 1, 2, 3, 4, 5, 6, 7}, 0},
-        {"nobody free", ownedBy(8, {1, 2, 3, 4, 5, 6, 7, 8}), {0}, {}, {0, 1, 2, 3, 4, 5, 6, 7}, 0},
-        {"the last choice still free",
-         ownedBy(8, {1, 2}),
-         {0},
-         lastChoice,
-         {3, 1, 2, 3, 4, 5, 6, 7},
-         2},
-        {"the last choice taken since",
-         ownedBy(8, {1, 2, 4}),
-         {0},
-         lastChoice,
-         {2, 1, 2, 3, 4, 5, 6, 7},
-         2},
+    const struct {
+        const char* what;
+        TRmg t;
+        std::vector<int32_t> selection;
+        bool afterLastChoice;
+        const char* targets;
+        int transform;
+    } cases[] = {
+        {"player 1 alone", ownedBy(8, {1, 0, 1}), {0, 1}, false, "11234567", 0},
+        {"players 1 and 2, 4 taken", ownedBy(8, {1, 2, 4, 0}), {1, 0, 3}, false, "24234567", 0},
+        {"neutral zones only", ownedBy(8, {1, 0}), {1}, false, "01234567", 0},
+        {"nobody free", ownedBy(8, {1, 2, 3, 4, 5, 6, 7, 8}), {0}, false, "01234567", 0},
+        {"the last choice still free", ownedBy(8, {1, 2}), {0}, true, "31234567", 2},
+        {"the last choice taken since", ownedBy(8, {1, 2, 4}), {0}, true, "21234567", 2},
         // Only players of the template are proposed.
         {"every player of six owns zones",
          ownedBy(6, {1, 2, 3, 4, 5, 6}),
          {0},
-         {},
-         {0, 1, 2, 3, 4, 5, 6, 7},
+         false,
+         "01234567",
          0},
-        {"player 3 of three free", ownedBy(3, {1, 2}), {0, 1}, {}, {2, 1, 2, 3, 4, 5, 6, 7}, 0},
-        {"the last choice beyond the players",
-         ownedBy(3, {1}),
-         {0},
-         lastChoice,
-         {1, 1, 2, 3, 4, 5, 6, 7},
-         2},
-        {"a damaged player count", ownedBy(40, {1}), {0}, {}, {1, 1, 2, 3, 4, 5, 6, 7}, 0},
+        {"player 3 of three free", ownedBy(3, {1, 2}), {0, 1}, false, "21234567", 0},
+        {"the last choice beyond the players", ownedBy(3, {1}), {0}, true, "11234567", 2},
+        {"a damaged player count", ownedBy(40, {1}), {0}, false, "11234567", 0},
     };
-    for (const Case& c : cases) {
-        const DuplicateForm f = suggestedDuplicate(c.t, c.selection, c.last);
-        EXPECT_EQ(f.targets, c.targets) << c.what;
+    for (const auto& c : cases) {
+        const DuplicateForm f = suggestedDuplicate(
+            c.t, c.selection, c.afterLastChoice ? std::optional(lastChoice) : std::nullopt);
+        EXPECT_EQ(f.targets, targetsOf(c.targets)) << c.what;
         EXPECT_EQ(f.transform, c.transform) << c.what;
         EXPECT_EQ(f.problem(), std::nullopt) << c.what;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace zw {
 namespace {
@@ -10,33 +11,29 @@ namespace {
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-TEST(NumberText, UnreadableTextGivesTheLowerBoundOrZero) {
-    EXPECT_EQ(readNumberText("", kUnboundedRange), 0);
-    EXPECT_EQ(readNumberText("abc", kUnboundedRange), 0);
-    EXPECT_EQ(readNumberText("-300", kUnboundedRange), -300);
-    EXPECT_EQ(readNumberText("", kOneToEightRange), 1);
-    EXPECT_EQ(readNumberText("x", kOneToEightRange), 1);
-}
-
-TEST(NumberText, BoundedFieldsTakeTheNearerBound) {
-    EXPECT_EQ(readNumberText("0", kOneToEightRange), 1);
-    EXPECT_EQ(readNumberText("-5", kOneToEightRange), 1);
-    EXPECT_EQ(readNumberText("9", kOneToEightRange), 8);
-    EXPECT_EQ(readNumberText("99999999999", kOneToEightRange), 1); // no 32-bit number
-    EXPECT_EQ(readNumberText("5", kOneToEightRange), 5);
-    EXPECT_EQ(shownNumber(20, kOneToEightRange), 8);
-    EXPECT_EQ(shownNumber(0, kOneToEightRange), 1);
-    EXPECT_EQ(shownNumber(kMin, kUnboundedRange), kMin);
+TEST(NumberText, UnreadableTextGivesTheLowerBoundOrZeroAndBoundedFieldsTheNearerBound) {
+    const NumberRange any = kUnboundedRange, one8 = kOneToEightRange;
+    // 99999999999 is no 32-bit number.
+    const std::tuple<const char*, NumberRange, int32_t> cases[] = {
+        {"", any, 0},   {"abc", any, 0},          {"-300", any, -300},    {"", one8, 1},
+        {"x", one8, 1}, {"0", one8, 1},           {"-5", one8, 1},        {"9", one8, 8},
+        {"5", one8, 5}, {"99999999999", one8, 1}, {"99999999999", any, 0}};
+    for (const auto& [text, range, read] : cases)
+        EXPECT_EQ(readNumberText(text, range), read) << text << " " << range.hi;
+    EXPECT_EQ(shownNumber(20, one8), 8);
+    EXPECT_EQ(shownNumber(0, one8), 1);
+    EXPECT_EQ(shownNumber(kMin, any), kMin);
 }
 
 TEST(NumberText, ArrowsStepTheShownValueWithoutOverflow) {
-    EXPECT_EQ(stepNumber(4, 1, kOneToEightRange), 5);
-    EXPECT_EQ(stepNumber(8, 1, kOneToEightRange), 8);
-    EXPECT_EQ(stepNumber(20, -1, kOneToEightRange), 7); // shown as 8, stepped down
-    EXPECT_EQ(stepNumber(0, 1, kOneToEightRange), 2);   // shown as 1
-    EXPECT_EQ(stepNumber(kMax, 1, kUnboundedRange), kMax);
-    EXPECT_EQ(stepNumber(kMin, -1, kUnboundedRange), kMin);
-    EXPECT_EQ(stepNumber(-1, 1, kUnboundedRange), 0);
+    // 20 is shown as 8 and stepped down, 0 is shown as 1.
+    const std::tuple<int32_t, int, NumberRange, int32_t> cases[] = {
+        {4, 1, kOneToEightRange, 5},      {8, 1, kOneToEightRange, 8},
+        {20, -1, kOneToEightRange, 7},    {0, 1, kOneToEightRange, 2},
+        {kMax, 1, kUnboundedRange, kMax}, {kMin, -1, kUnboundedRange, kMin},
+        {-1, 1, kUnboundedRange, 0}};
+    for (const auto& [from, step, range, to] : cases)
+        EXPECT_EQ(stepNumber(from, step, range), to) << from << " " << step;
 }
 
 TEST(NumberText, FieldsMarkStoredValuesTheyCannotShow) {
@@ -59,11 +56,9 @@ TEST(PresetBoxKeys, OnlyDigitsBackspaceAndTab) {
 }
 
 TEST(ListPosition, ValuesOutsideTheListShowNoEntry) {
-    EXPECT_EQ(listPosition(0, 3), 0);
-    EXPECT_EQ(listPosition(2, 3), 2);
-    EXPECT_EQ(listPosition(3, 3), -1);
-    EXPECT_EQ(listPosition(-1, 3), -1);
-    EXPECT_EQ(listPosition(kMin, 3), -1);
+    const std::pair<int32_t, int> cases[] = {{0, 0}, {2, 2}, {3, -1}, {-1, -1}, {kMin, -1}};
+    for (const auto& [value, position] : cases)
+        EXPECT_EQ(listPosition(value, 3), position) << value;
 }
 
 TEST(SizeField, FilledTextKeepsItsValueWhenLeft) {

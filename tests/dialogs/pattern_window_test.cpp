@@ -33,7 +33,6 @@ TEST(PatternWindow, ControlsDriveThePreviewAndOkHandsBackTheSettings) {
             c.players->setValue(6);
             c.own->setValue(2);
             EXPECT_EQ(c.preview->shown(), generateTemplate(d.form().chosen()));
-            EXPECT_EQ(c.preview->shown().zones.size(), 19u);
             EXPECT_EQ(str(c.name->placeholderText()), "Звезда на 6 игроков");
             EXPECT_TRUE(c.figures->text().startsWith("Локаций: 19"));
             typeInto(c.name, QStringLiteral("Шесть"));

@@ -15,6 +15,14 @@ std::string checks(const TemplateForm& f) {
     return s;
 }
 
+// Visible player rows 1..8 as a string of 0 and 1.
+std::string rows(const TemplateForm& f) {
+    std::string s;
+    for (int p = 1; p <= 8; ++p)
+        s += f.playerRowVisible(p) ? '1' : '0';
+    return s;
+}
+
 TemplateForm newTemplateForm() {
     TemplateForm f;
     f.fill(makeNewTemplate());
@@ -27,86 +35,49 @@ TEST(TemplateSizes, NewTemplateAllowsFourToNine) {
     EXPECT_EQ(checks(f), "00111000"); // "72х72х1", "72х72х2", "108х108х1"
     EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [4,9]");
     EXPECT_EQ(f.playerCountIndex, 0);
-    for (int p = 1; p <= 8; ++p)
-        EXPECT_EQ(f.playerRowVisible(p), p <= 2) << p;
+    EXPECT_EQ(rows(f), "11000000");
 }
 
-TEST(TemplateSizes, UncheckingSplitsTheRangeOnTheSideThatAgreesMore) {
-    {
-        // 72х72х2 (8): L = 7, H = 7, a tie: the upper part stays.
+// Clicks on the size boxes, from a new template or from a checked range of sizes.
+TEST(TemplateSizes, ClicksSplitOrFillTheRange) {
+    using Clicks = std::vector<std::pair<int, bool>>;
+    const std::optional<std::pair<int, int>> fresh, all = std::pair{1, 32}, none = std::pair{0, 0};
+    const struct {
+        const char* what;
+        std::optional<std::pair<int, int>> from;
+        Clicks clicks;
+        const char* checked;
+        int lo, hi;
+    } cases[] = {
+        // Unchecking splits the range on the side that agrees more: 72х72х2 (8) a tie
+        // (L = 7, H = 7), the upper part stays; 108х108х1 (9) L = 8 > H = 6; the lowest.
+        {"8 of 4..9", fresh, {{3, false}}, "00001000", 9, 9},
+        {"9 of 4..9", fresh, {{4, false}}, "00110000", 4, 8},
+        {"4 of 4..9", fresh, {{2, false}}, "00011000", 8, 9},
+        {"all, 108х108х1 (9) removed: L = 5 > H = 4", all, {{4, false}}, "11110000", 1, 8},
+        // 108х108х2 (18) lies above 144х144х1 (16) although it comes first in the list.
+        {"all, 144х144х1 (16) removed", all, {{6, false}}, "11111000", 1, 9},
+        {"the only size unchecked leaves none", std::pair{9, 9}, {{4, false}}, "00000000", 0, 0},
+        // Checking fills the gap.
+        {"up to the largest", fresh, {{7, true}}, "00111111", 4, 32},
+        {"and down to the smallest", fresh, {{7, true}, {0, true}}, "11111111", 1, 32},
+        // Sizes out of list order.
+        {"108х108х2 alone", none, {{5, true}}, "00000100", 18, 18},
+        {"144х144х1 alone", none, {{5, true}, {5, false}, {6, true}}, "00000010", 16, 16},
+        {"both", none, {{5, true}, {5, false}, {6, true}, {5, true}}, "00000110", 16, 18},
+    };
+    for (const auto& c : cases) {
         TemplateForm f = newTemplateForm();
-        f.clickSize(3, false);
-        EXPECT_EQ(checks(f), "00001000");
-        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [9,9]");
+        if (c.from)
+            f = TemplateForm(), f.checkSizeRange(c.from->first, c.from->second);
+        for (const auto& [box, on] : c.clicks)
+            f.clickSize(box, on);
+        EXPECT_EQ(checks(f), c.checked) << c.what;
+        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [" + std::to_string(c.lo) + "," +
+                                      std::to_string(c.hi) + "]")
+            << c.what;
+        EXPECT_EQ(std::pair(f.lo(), f.hi()), std::pair(c.lo, c.hi)) << c.what;
     }
-    {
-        // 108х108х1 (9): L = 8 > H = 6, the lower part stays.
-        TemplateForm f = newTemplateForm();
-        f.clickSize(4, false);
-        EXPECT_EQ(checks(f), "00110000");
-        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [4,8]");
-    }
-    {
-        // The lowest checked size: the rest stays, the range shrinks to it.
-        TemplateForm f = newTemplateForm();
-        f.clickSize(2, false);
-        EXPECT_EQ(checks(f), "00011000");
-        EXPECT_EQ(f.lo(), 8);
-        EXPECT_EQ(f.hi(), 9);
-    }
-    {
-        // Everything allowed, 108х108х1 (9) removed: L = 5 > H = 4.
-        TemplateForm f;
-        f.checkSizeRange(1, 32);
-        EXPECT_EQ(checks(f), "11111111");
-        f.clickSize(4, false);
-        EXPECT_EQ(checks(f), "11110000");
-        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,8]");
-    }
-    {
-        // Everything allowed, 144х144х1 (16) removed: 108х108х2 (18) lies above
-        // it although it comes first in the list.
-        TemplateForm f;
-        f.checkSizeRange(1, 32);
-        f.clickSize(6, false);
-        EXPECT_EQ(checks(f), "11111000");
-        EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,9]");
-    }
-}
-
-TEST(TemplateSizes, CheckingFillsTheGap) {
-    TemplateForm f = newTemplateForm();
-    f.clickSize(7, true);
-    EXPECT_EQ(checks(f), "00111111");
-    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [4,32]");
-    f.clickSize(0, true);
-    EXPECT_EQ(checks(f), "11111111");
-    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [1,32]");
-}
-
-TEST(TemplateSizes, UncheckingTheOnlySizeLeavesNone) {
-    TemplateForm f;
-    f.checkSizeRange(9, 9);
-    f.clickSize(4, false);
-    EXPECT_EQ(checks(f), "00000000");
-    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [0,0]");
-    EXPECT_EQ(f.lo(), 0);
-    EXPECT_EQ(f.hi(), 0);
-}
-
-TEST(TemplateSizes, SizesOutOfListOrder) {
-    TemplateForm f;
-    f.checkSizeRange(0, 0);
-    f.clickSize(5, true); // 108х108х2 alone
-    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [18,18]");
-    EXPECT_EQ(checks(f), "00000100");
-    f.clickSize(5, false);
-    f.clickSize(6, true); // 144х144х1 alone
-    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [16,16]");
-    EXPECT_EQ(checks(f), "00000010");
-    f.clickSize(5, true); // both
-    EXPECT_EQ(f.rangeLabel(), "Допустимые размеры карты: [16,18]");
-    EXPECT_EQ(checks(f), "00000110");
 }
 
 TEST(TemplateSizes, StoredRangeIsShownAsItIs) {
@@ -120,8 +91,7 @@ TEST(TemplateSizes, StoredRangeIsShownAsItIs) {
     ScriptedServices services;
     const auto s = f.accept(services);
     ASSERT_TRUE(s);
-    EXPECT_EQ(s->minSize, 3);
-    EXPECT_EQ(s->maxSize, 100);
+    EXPECT_EQ(std::pair(s->minSize, s->maxSize), std::pair(3, 100));
     // An out-of-range click is ignored.
     f.clickSize(8, true);
     f.clickSize(-1, false);
@@ -131,13 +101,11 @@ TEST(TemplateSizes, StoredRangeIsShownAsItIs) {
 TEST(TemplatePlayers, RowsFollowThePlayerCount) {
     TemplateForm f = newTemplateForm();
     f.playerCountIndex = 3; // five players
-    for (int p = 1; p <= 8; ++p)
-        EXPECT_EQ(f.playerRowVisible(p), p <= 5) << p;
+    EXPECT_EQ(rows(f), "11111000");
     f.playerCountIndex = 99; // from a damaged file
-    EXPECT_TRUE(f.playerRowVisible(8));
+    EXPECT_EQ(rows(f), "11111111");
     f.playerCountIndex = -4;
-    EXPECT_TRUE(f.playerRowVisible(2));
-    EXPECT_FALSE(f.playerRowVisible(3));
+    EXPECT_EQ(rows(f), "11000000");
     EXPECT_FALSE(f.playerRowVisible(0));
     EXPECT_FALSE(f.playerRowVisible(9));
 }
@@ -171,8 +139,7 @@ TEST(TemplatePlayers, HiddenKindsAreKept) {
     ASSERT_TRUE(s);
     EXPECT_EQ(s->kinds, t.kinds);
     EXPECT_EQ(s->name, t.name);
-    EXPECT_EQ(s->minSize, 4);
-    EXPECT_EQ(s->maxSize, 9);
+    EXPECT_EQ(std::pair(s->minSize, s->maxSize), std::pair(4, 9));
 }
 
 TEST(TemplateName, TakenAsItIsAndConvertedToTheCodePage) {

@@ -10,8 +10,14 @@ namespace zw {
 namespace {
 
 namespace m = zone_messages;
+using Change = std::function<void(ZoneRecord&)>;
+constexpr std::optional<std::string_view> kPasses = std::nullopt;
 
-std::optional<std::string_view> problemOf(const std::function<void(ZoneRecord&)>& change) {
+TreasureGroup zoneTreasure(int32_t low, int32_t high, int32_t density) {
+    return {low, high, density};
+}
+
+std::optional<std::string_view> problemOf(const Change& change) {
     ZoneRecord z = makeDefaultZone();
     change(z);
     ZoneForm f;
@@ -19,186 +25,88 @@ std::optional<std::string_view> problemOf(const std::function<void(ZoneRecord&)>
     return f.firstProblem();
 }
 
-TEST(ZoneChecks, NewZonePassesUnchanged) {
-    EXPECT_EQ(problemOf([](ZoneRecord&) {}), std::nullopt);
-}
-
-TEST(ZoneChecks, EachCheckFailsWithItsOwnMessage) {
-    struct Case {
+// The first failing check of a changed new zone, by the rule's number, or none.
+TEST(ZoneChecks, EachCheckFailsWithItsOwnMessageInOrder) {
+    constexpr int32_t big = std::numeric_limits<int32_t>::max();
+    using Z = ZoneRecord;
+    const struct {
         const char* what;
-        std::function<void(ZoneRecord&)> change;
-        std::string_view message;
-    };
-    const std::vector<Case> cases = {
-        {"1 start zone without owner", [](ZoneRecord& z) { z.kind = 0; },
-         m::kStartZoneWithoutOwner},
-        {"2 owner without towns", [](ZoneRecord& z) { z.owner = 3; }, m::kOwnerWithoutTowns},
+        Change change;
+        std::optional<std::string_view> message;
+    } cases[] = {
+        {"new zone unchanged", [](Z&) {}, kPasses},
+        {"1 start zone without owner", [](Z& z) { z.kind = 0; }, m::kStartZoneWithoutOwner},
+        {"2 owner without towns", [](Z& z) { z.owner = 3; }, m::kOwnerWithoutTowns},
         {"2 owner with only neutral towns",
-         [](ZoneRecord& z) {
-             z.owner = 3;
-             z.townMode = 3;
-             z.neutralCastles = 2;
-         },
-         m::kOwnerWithoutTowns},
+         [](Z& z) { z.owner = 3, z.townMode = 3, z.neutralCastles = 2; }, m::kOwnerWithoutTowns},
         {"3 detailed towns without town types",
-         [](ZoneRecord& z) {
-             z.townMode = 3;
-             z.neutralTowns = 1;
-             z.townTypes.fill(false);
-         },
+         [](Z& z) { z.townMode = 3, z.neutralTowns = 1, z.townTypes.fill(false); },
          m::kNoTownTypes},
-        {"4 no monster types", [](ZoneRecord& z) { z.monsterTypes.fill(false); },
-         m::kNoMonsterTypes},
-        {"5 no terrains", [](ZoneRecord& z) { z.terrains.fill(false); }, m::kNoTerrains},
-        {"6 own towns without owner",
-         [](ZoneRecord& z) {
-             z.townMode = 3;
-             z.playerTowns = 1;
-         },
+        {"4 no monster types", [](Z& z) { z.monsterTypes.fill(false); }, m::kNoMonsterTypes},
+        {"5 no terrains", [](Z& z) { z.terrains.fill(false); }, m::kNoTerrains},
+        {"6 own towns without owner", [](Z& z) { z.townMode = 3, z.playerTowns = 1; },
          m::kOwnTownsWithoutOwner},
-        {"7 terrain of a missing town", [](ZoneRecord& z) { z.terrainMatchesTown = true; },
+        {"7 terrain of a missing town", [](Z& z) { z.terrainMatchesTown = true; },
          m::kTerrainWithoutTown},
         {"7 detailed mode with all counts 0",
-         [](ZoneRecord& z) {
-             z.townMode = 3;
-             z.terrainMatchesTown = true;
-         },
-         m::kTerrainWithoutTown},
-        {"8 monsters of a missing town", [](ZoneRecord& z) { z.monstersMatchTown = true; },
+         [](Z& z) { z.townMode = 3, z.terrainMatchesTown = true; }, m::kTerrainWithoutTown},
+        {"8 monsters of a missing town", [](Z& z) { z.monstersMatchTown = true; },
          m::kMonstersWithoutTown},
-        {"9 group 1",
-         [](ZoneRecord& z) {
-             z.treasure[0] = {5, 4, 1};
-         },
+        {"9 group 1", [](Z& z) { z.treasure[0] = zoneTreasure(5, 4, 1); },
          m::kTreasureLowAboveHigh[0]},
-        {"10 group 2",
-         [](ZoneRecord& z) {
-             z.treasure[1] = {-1, -2, 0};
-         },
+        {"10 group 2", [](Z& z) { z.treasure[1] = zoneTreasure(-1, -2, 0); },
          m::kTreasureLowAboveHigh[1]},
-        {"11 group 3",
-         [](ZoneRecord& z) {
-             z.treasure[2] = {3001, 3000, 9};
-         },
+        {"11 group 3", [](Z& z) { z.treasure[2] = zoneTreasure(3001, 3000, 9); },
          m::kTreasureLowAboveHigh[2]},
-        {"12 with owner but no owner", [](ZoneRecord& z) { z.existMode = 1; },
-         m::kWithOwnerButNoOwner},
+        {"12 with owner but no owner", [](Z& z) { z.existMode = 1; }, m::kWithOwnerButNoOwner},
         {"13 with an owner that always plays",
-         [](ZoneRecord& z) {
-             z.owner = 2;
-             z.townMode = 2;
-             z.existMode = 1;
-         },
+         [](Z& z) { z.owner = 2, z.townMode = 2, z.existMode = 1; }, m::kWithOwnerAlwaysThere},
+        {"13 player 1", [](Z& z) { z.kind = 0, z.owner = 1, z.townMode = 1, z.existMode = 1; },
          m::kWithOwnerAlwaysThere},
-        {"13 player 1",
-         [](ZoneRecord& z) {
-             z.kind = 0;
-             z.owner = 1;
-             z.townMode = 1;
-             z.existMode = 1;
+        // Several failures: the first in order wins.
+        {"1 before all others",
+         [](Z& z) {
+             z.kind = 0, z.monsterTypes.fill(false), z.terrains.fill(false), z.existMode = 1;
+             z.treasure[0] = zoneTreasure(9, 1, 1);
          },
-         m::kWithOwnerAlwaysThere},
+         m::kStartZoneWithoutOwner},
+        {"4 before 5", [](Z& z) { z.monsterTypes.fill(false), z.terrains.fill(false); },
+         m::kNoMonsterTypes},
+        {"7 before 8", [](Z& z) { z.terrainMatchesTown = true, z.monstersMatchTown = true; },
+         m::kTerrainWithoutTown},
+        {"10 before 11",
+         [](Z& z) { z.treasure[2] = zoneTreasure(2, 1, 1), z.treasure[1] = zoneTreasure(2, 1, 1); },
+         m::kTreasureLowAboveHigh[1]},
+        // Cases that pass.
+        {"owner 3 with one town without a fort", [](Z& z) { z.owner = 3, z.townMode = 1; },
+         kPasses},
+        {"only a neutral castle, no owner", [](Z& z) { z.townMode = 3, z.neutralCastles = 1; },
+         kPasses},
+        {"town types only matter in the detailed mode",
+         [](Z& z) { z.townMode = 2, z.townTypes.fill(false); }, kPasses},
+        {"detailed mode with every count 0 needs no town type",
+         [](Z& z) { z.townMode = 3, z.townTypes.fill(false); }, kPasses},
+        {"monster and terrain lists ignored while they follow the town",
+         [](Z& z) {
+             z.townMode = 1, z.monstersMatchTown = true, z.monsterTypes.fill(false);
+             z.terrainMatchesTown = true, z.terrains.fill(false);
+         },
+         kPasses},
+        {"town counts play no part outside the detailed mode",
+         [](Z& z) { z.playerCastles = 4, z.townTypes.fill(false); }, kPasses},
+        {"low equal to high", [](Z& z) { z.treasure[0] = zoneTreasure(700, 700, 3); }, kPasses},
+        {"player 3 may be missing, so existing with the owner makes sense",
+         [](Z& z) { z.owner = 3, z.townMode = 2, z.existMode = 1; }, kPasses},
+        // The owner's towns add up beyond 32 bits: still more than 0.
+        {"town sums do not overflow",
+         [](Z& z) { z.owner = 4, z.townMode = 3, z.playerCastles = big, z.playerTowns = big; },
+         kPasses},
+        {"negative counts cancel out",
+         [](Z& z) { z.owner = 4, z.townMode = 3, z.playerCastles = -1, z.playerTowns = 1; },
+         m::kOwnerWithoutTowns},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(problemOf(c.change), c.message) << c.what;
-}
-
-TEST(ZoneChecks, RunInOrderAndStopAtTheFirst) {
-    // Start zone without owner and nothing else allowed: check 1 first.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.kind = 0;
-                  z.monsterTypes.fill(false);
-                  z.terrains.fill(false);
-                  z.existMode = 1;
-                  z.treasure[0] = {9, 1, 1};
-              }),
-              m::kStartZoneWithoutOwner);
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.monsterTypes.fill(false);
-                  z.terrains.fill(false);
-              }),
-              m::kNoMonsterTypes);
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.terrainMatchesTown = true;
-                  z.monstersMatchTown = true;
-              }),
-              m::kTerrainWithoutTown);
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.treasure[2] = {2, 1, 1};
-                  z.treasure[1] = {2, 1, 1};
-              }),
-              m::kTreasureLowAboveHigh[1]);
-}
-
-TEST(ZoneChecks, CasesThatPass) {
-    // Owner 3 with one town without a fort.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.owner = 3;
-                  z.townMode = 1;
-              }),
-              std::nullopt);
-    // Only a neutral castle, no owner: check 6 passes.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.townMode = 3;
-                  z.neutralCastles = 1;
-              }),
-              std::nullopt);
-    // Town types only matter in the detailed mode.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.townMode = 2;
-                  z.townTypes.fill(false);
-              }),
-              std::nullopt);
-    // Detailed mode with every count 0 needs no town type either.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.townMode = 3;
-                  z.townTypes.fill(false);
-              }),
-              std::nullopt);
-    // Monster list ignored while the monsters follow the town.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.townMode = 1;
-                  z.monstersMatchTown = true;
-                  z.monsterTypes.fill(false);
-                  z.terrainMatchesTown = true;
-                  z.terrains.fill(false);
-              }),
-              std::nullopt);
-    // Town counts play no part outside the detailed mode.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.playerCastles = 4;
-                  z.townTypes.fill(false);
-              }),
-              std::nullopt);
-    // Low equal to high.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) { z.treasure[0] = {700, 700, 3}; }), std::nullopt);
-    // Player 3 may be missing, so existing with the owner makes sense.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.owner = 3;
-                  z.townMode = 2;
-                  z.existMode = 1;
-              }),
-              std::nullopt);
-}
-
-TEST(ZoneChecks, TownSumsDoNotOverflow) {
-    const int32_t big = std::numeric_limits<int32_t>::max();
-    // The owner's towns add up beyond 32 bits: still more than 0.
-    EXPECT_EQ(problemOf([big](ZoneRecord& z) {
-                  z.owner = 4;
-                  z.townMode = 3;
-                  z.playerCastles = big;
-                  z.playerTowns = big;
-              }),
-              std::nullopt);
-    // Negative counts cancel out: the owner has no towns.
-    EXPECT_EQ(problemOf([](ZoneRecord& z) {
-                  z.owner = 4;
-                  z.townMode = 3;
-                  z.playerCastles = -1;
-                  z.playerTowns = 1;
-              }),
-              m::kOwnerWithoutTowns);
 }
 
 TEST(ZoneAccept, ShowsTheFirstFailureAsAnErrorAndStaysOpen) {
@@ -212,7 +120,6 @@ TEST(ZoneAccept, ShowsTheFirstFailureAsAnErrorAndStaysOpen) {
     EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(f.values.kind, 0); // everything as the user left it
-
     f.values.kind = 1;
     EXPECT_TRUE(f.accept(services));
     EXPECT_EQ(services.messages.size(), 1u);
@@ -229,16 +136,10 @@ TEST(ZoneAccept, TypedSizeCountsWithoutLeavingTheBox) {
 
 TEST(ZoneTransfer, ReadBackOfAnUntouchedDialogIsTheRecord) {
     ZoneRecord z = makeDefaultZone();
-    z.gridX = -7;
-    z.gridY = 12;
-    z.size = 21;
-    z.mineGems = -4;
-    z.treasure[0] = {20000, 30000, 6};
-    z.treasure[1] = {20000, 30000, 9};
-    z.treasure[2] = {1, 2, 3};
-    z.townTypes[4] = false;
-    z.terrains[7] = false;
-    z.monsterTypes[0] = false;
+    z.gridX = -7, z.gridY = 12, z.size = 21, z.mineGems = -4;
+    z.treasure = {TreasureGroup{20000, 30000, 6}, TreasureGroup{20000, 30000, 9},
+                  TreasureGroup{1, 2, 3}};
+    z.townTypes[4] = z.terrains[7] = z.monsterTypes[0] = false;
     ZoneForm f;
     f.fill(z);
     EXPECT_EQ(f.readBack(), z);
@@ -246,16 +147,8 @@ TEST(ZoneTransfer, ReadBackOfAnUntouchedDialogIsTheRecord) {
 
 TEST(ZoneTransfer, ValuesOutsideTheControlsSurviveAnUntouchedDialog) {
     ZoneRecord z = makeDefaultZone();
-    z.owner = 12;
-    z.kind = 5;
-    z.townMode = -1;
-    z.monsterStrength = 9;
-    z.existMode = 4;
-    z.minHumans = 0;
-    z.maxHumans = 20;
-    z.minPlayers = -3;
-    z.maxPlayers = 9;
-    z.size = -3;
+    z.owner = 12, z.kind = 5, z.townMode = -1, z.monsterStrength = 9, z.existMode = 4;
+    z.minHumans = 0, z.maxHumans = 20, z.minPlayers = -3, z.maxPlayers = 9, z.size = -3;
     ZoneForm f;
     f.fill(z);
     EXPECT_EQ(f.readBack(), z);
@@ -263,25 +156,27 @@ TEST(ZoneTransfer, ValuesOutsideTheControlsSurviveAnUntouchedDialog) {
     EXPECT_FALSE(f.limitsVisible());
     // Changing one control changes that field only.
     f.values.owner = 2;
-    ZoneRecord expected = z;
-    expected.owner = 2;
-    EXPECT_EQ(f.readBack(), expected);
+    z.owner = 2;
+    EXPECT_EQ(f.readBack(), z);
     // The checks read the held values without harm.
     f.values.owner = 12;
     EXPECT_EQ(f.firstProblem(), m::kOwnerWithoutTowns);
 }
 
 TEST(ZoneTreasure, ReverseLookupOfTheStoredTriples) {
-    EXPECT_EQ(treasureListPosition({3000, 6000, 6}), 6);
-    EXPECT_EQ(treasureListPosition({3000, 6000, 5}), kTreasureCustom);
-    EXPECT_EQ(treasureListPosition({0, 0, 0}), 1);
-    EXPECT_EQ(treasureListPosition({500, 3000, 1}), 2);
-    EXPECT_EQ(treasureListPosition({100, 500, 9}), 13);
-    EXPECT_EQ(treasureListPosition({20000, 30000, 1}), 14);
-    // No entry names these two: they open at "Настроить..." showing their values.
-    EXPECT_EQ(treasureListPosition({20000, 30000, 6}), kTreasureCustom);
-    EXPECT_EQ(treasureListPosition({20000, 30000, 9}), kTreasureCustom);
-    EXPECT_EQ(treasureListPosition({0, 0, 1}), kTreasureCustom);
+    // The last three no entry names: they open at "Настроить..." showing their values.
+    const std::pair<TreasureGroup, int> cases[] = {{{3000, 6000, 6}, 6},
+                                                   {{3000, 6000, 5}, kTreasureCustom},
+                                                   {{0, 0, 0}, 1},
+                                                   {{500, 3000, 1}, 2},
+                                                   {{100, 500, 9}, 13},
+                                                   {{20000, 30000, 1}, 14},
+                                                   {{20000, 30000, 6}, kTreasureCustom},
+                                                   {{20000, 30000, 9}, kTreasureCustom},
+                                                   {{0, 0, 1}, kTreasureCustom}};
+    for (const auto& [triple, position] : cases)
+        EXPECT_EQ(treasureListPosition(triple), position)
+            << triple.low << " " << triple.high << " " << triple.density;
 }
 
 TEST(ZoneTreasure, PanelsShowOnlyAtCustom) {
@@ -291,11 +186,8 @@ TEST(ZoneTreasure, PanelsShowOnlyAtCustom) {
     ZoneForm f;
     f.fill(z);
     EXPECT_EQ(f.treasurePreset[0], 6);
-    EXPECT_FALSE(f.treasurePanelVisible(0));
-    EXPECT_TRUE(f.treasurePanelVisible(1));
-    EXPECT_TRUE(f.treasurePanelVisible(2));
-    EXPECT_FALSE(f.treasurePanelVisible(3));
-    EXPECT_FALSE(f.treasurePanelVisible(-1));
+    for (int group : {-1, 0, 1, 2, 3})
+        EXPECT_EQ(f.treasurePanelVisible(group), group == 1 || group == 2) << group;
 }
 
 TEST(ZoneTreasure, ChoosingPresetsWritesTheirTriples) {
@@ -327,18 +219,14 @@ TEST(ZoneTreasure, ChoosingPresetsWritesTheirTriples) {
 TEST(ZoneVisibility, FollowsTheControllingControls) {
     ZoneForm f;
     f.fill(makeDefaultZone());
-    EXPECT_FALSE(f.townSettingsVisible());
-    EXPECT_TRUE(f.terrainListVisible());
-    EXPECT_TRUE(f.monsterListVisible());
-    EXPECT_FALSE(f.limitsVisible());
-    f.values.townMode = 3;
-    f.values.terrainMatchesTown = true;
-    f.values.monstersMatchTown = true;
+    const auto shown = [&f] {
+        return std::array{f.townSettingsVisible(), f.terrainListVisible(), f.monsterListVisible(),
+                          f.limitsVisible()};
+    };
+    EXPECT_EQ(shown(), (std::array{false, true, true, false}));
+    f.values.townMode = 3, f.values.terrainMatchesTown = f.values.monstersMatchTown = true;
     f.values.existMode = 2;
-    EXPECT_TRUE(f.townSettingsVisible());
-    EXPECT_FALSE(f.terrainListVisible());
-    EXPECT_FALSE(f.monsterListVisible());
-    EXPECT_TRUE(f.limitsVisible());
+    EXPECT_EQ(shown(), (std::array{true, false, false, true}));
     // Hidden controls keep their values and are read back.
     f.values.terrains[2] = false;
     EXPECT_FALSE(f.readBack().terrains[2]);
