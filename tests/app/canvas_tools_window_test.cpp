@@ -9,6 +9,7 @@
 #include "canvas/qt_painter.h"
 #include "canvas/render.h"
 #include "editor/commands/start_up.h"
+#include "editor/tools/tool.h"
 #include "support/document_edits.h"
 #include "support/group_samples.h"
 #include "support/scripted_dialogs.h"
@@ -30,9 +31,6 @@ using namespace zw::test::buttons;
 using test::joining;
 using test::zoneAt;
 
-constexpr std::string_view kZoneTooClose =
-    "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
-    "одной, а также соседних узлах запрещено.";
 constexpr std::string_view kNoZone =
     "Нет локации. Чтобы создать переход, щелкните на локацию, затем не отпуская кнопку "
     "перетащите на другую локацию, затем отпустите.";
@@ -77,7 +75,12 @@ class CanvasToolsWindowTest : public ::testing::Test {
         test::install(editor(), std::move(t));
     }
     bool stepBackEnabled() { return window->button(StepBack)->isEnabled(); }
+    int steps() { return editor().document().history().position(); }
     std::vector<std::string> messages() { return services.messageTexts(); }
+    void expectJoins(int j, int32_t a, int32_t b) {
+        EXPECT_EQ(rmg().connections.at(size_t(j)).zoneA, a) << "connection " << j;
+        EXPECT_EQ(rmg().connections.at(size_t(j)).zoneB, b) << "connection " << j;
+    }
 };
 
 TEST_F(CanvasToolsWindowTest, CreateZoneToolPlacesZonesAndKeepsNeighboursApart) {
@@ -100,7 +103,7 @@ TEST_F(CanvasToolsWindowTest, CreateZoneToolPlacesZonesAndKeepsNeighboursApart) 
     // The dialog was filled from the zone defaults.
     ASSERT_EQ(dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(dialogs.zoneCalls[0], makeDefaultZone());
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
     EXPECT_TRUE(stepBackEnabled());
     EXPECT_EQ(window->hScrollBar()->maximum(), 2);
     EXPECT_EQ(window->vScrollBar()->maximum(), 3);
@@ -110,20 +113,20 @@ TEST_F(CanvasToolsWindowTest, CreateZoneToolPlacesZonesAndKeepsNeighboursApart) 
         services.messages.clear();
         pointer->click(at);
         ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_EQ(services.messages[0].text, kZoneTooClose);
+        EXPECT_EQ(services.messages[0].text, kNodeTaken);
         EXPECT_EQ(services.messages[0].kind, MessageKind::Information);
         EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
     }
     EXPECT_EQ(dialogs.zoneCalls.size(), 1u);
     EXPECT_EQ(rmg().zones.size(), 1u);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
 
     // Two nodes away is free; cancelling the dialog there changes nothing.
     dialogs.zoneAnswers.push_back(cancelZone);
     pointer->click(pointer->node(4, 3));
     EXPECT_EQ(dialogs.zoneCalls.size(), 2u);
     EXPECT_EQ(rmg().zones.size(), 1u);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
 
     // A second click on the button raises it: presses then do nothing.
     pointer->clickButton(CreateZone);
@@ -145,14 +148,13 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     dialogs.connectionAnswers.push_back(ScriptedDialogs::acceptConnection());
     pointer->drag(pointer->zone(4), pointer->zone(2));
     ASSERT_EQ(rmg().connections.size(), 1u);
-    EXPECT_EQ(rmg().connections[0].zoneA, 2);
-    EXPECT_EQ(rmg().connections[0].zoneB, 4);
+    expectJoins(0, 2, 4);
     EXPECT_EQ(rmg().connections[0].passageCount, 2);
     ASSERT_EQ(dialogs.connectionCalls.size(), 2u);
     EXPECT_FALSE(dialogs.connectionCalls[0].second);
     EXPECT_EQ(dialogs.connectionCalls[0].first, makeDefaultConnection());
     EXPECT_TRUE(dialogs.connectionCalls[1].second); // one more passage, its tab selected
-    EXPECT_EQ(editor().document().history().position(), 2);
+    EXPECT_EQ(steps(), 2);
 
     // Up to eight passages; the ninth is refused before any dialog opens.
     for (int n = 3; n <= 8; ++n) {
@@ -162,12 +164,12 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     ASSERT_EQ(rmg().connections.size(), 1u);
     EXPECT_EQ(rmg().connections[0].passageCount, 8);
     const size_t calls = dialogs.connectionCalls.size();
-    const int steps = editor().document().history().position();
+    const int stepsBefore = steps();
     pointer->drag(pointer->zone(4), pointer->zone(2));
     EXPECT_EQ(dialogs.connectionCalls.size(), calls);
     EXPECT_EQ(messages(), std::vector<std::string>{std::string(kTooManyPassages)});
     EXPECT_EQ(rmg().connections[0].passageCount, 8);
-    EXPECT_EQ(editor().document().history().position(), steps);
+    EXPECT_EQ(steps(), stepsBefore);
 
     // A drag begun off any zone and ended on one explains how to draw a
     // connection; one that ends on empty canvas too, or on its own zone, says nothing.
@@ -184,7 +186,7 @@ TEST_F(CanvasToolsWindowTest, CreateConnectionToolJoinsZonesAndAddsPassagesUpToE
     pointer->drag(pointer->zone(0), pointer->zone(1));
     EXPECT_EQ(dialogs.connectionCalls.size(), calls + 1);
     EXPECT_EQ(rmg().connections.size(), 1u);
-    EXPECT_EQ(editor().document().history().position(), steps);
+    EXPECT_EQ(steps(), stepsBefore);
 }
 
 // The line of a connection being drawn follows the pointer over the kept
@@ -233,12 +235,10 @@ TEST_F(CanvasToolsWindowTest, DeleteToolRemovesAZoneWithItsConnectionsOrOneConne
     EXPECT_EQ(rmg().zones[1].gridX, 1); // former zone 3 moved up
     EXPECT_EQ(rmg().zones[1].gridY, 4);
     ASSERT_EQ(rmg().connections.size(), 2u);
-    EXPECT_EQ(rmg().connections[0].zoneA, 0);
-    EXPECT_EQ(rmg().connections[0].zoneB, 1);
-    EXPECT_EQ(rmg().connections[1].zoneA, 2);
-    EXPECT_EQ(rmg().connections[1].zoneB, 3);
+    expectJoins(0, 0, 1);
+    expectJoins(1, 2, 3);
     EXPECT_TRUE(stepBackEnabled());
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
 
     // A press on the line of a connection deletes the connection only.
     services.messages.clear();
@@ -248,7 +248,7 @@ TEST_F(CanvasToolsWindowTest, DeleteToolRemovesAZoneWithItsConnectionsOrOneConne
     ASSERT_EQ(rmg().connections.size(), 1u);
     EXPECT_EQ(rmg().connections[0].zoneB, 1);
     EXPECT_EQ(rmg().zones.size(), 4u);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    EXPECT_EQ(steps(), 2);
 
     // Empty canvas asks nothing.
     services.messages.clear();
@@ -273,12 +273,12 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryZonesToFreeNodesOnly) {
     EXPECT_EQ(rmg().zones[0].gridX, 2);
     EXPECT_EQ(rmg().zones[0].gridY, 2);
     EXPECT_EQ(editor().dragSource(), 0);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
     // Next to the other zone is not.
     pointer->drag(pointer->zone(0), pointer->node(4, 2));
-    EXPECT_EQ(messages(), std::vector<std::string>{std::string(kZoneTooClose)});
+    EXPECT_EQ(messages(), std::vector<std::string>{std::string(kNodeTaken)});
     EXPECT_EQ(rmg().zones[0].gridX, 2);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
     EXPECT_EQ(editor().dragSource(), 0);
 
     // A copy may not be dropped next to its source.
@@ -287,7 +287,7 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryZonesToFreeNodesOnly) {
     EXPECT_TRUE(window->button(Copy)->isChecked());
     EXPECT_FALSE(window->button(Move)->isChecked());
     pointer->drag(pointer->zone(0), pointer->node(3, 3));
-    EXPECT_EQ(messages(), std::vector<std::string>{std::string(kZoneTooClose)});
+    EXPECT_EQ(messages(), std::vector<std::string>{std::string(kNodeTaken)});
     EXPECT_EQ(rmg().zones.size(), 2u);
 
     // Far enough away it is a new last zone, without the connections.
@@ -298,7 +298,7 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryZonesToFreeNodesOnly) {
     expected.gridY = 6;
     EXPECT_EQ(rmg().zones[2], expected);
     EXPECT_EQ(rmg().connections.size(), 1u);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    EXPECT_EQ(steps(), 2);
     EXPECT_EQ(window->vScrollBar()->maximum(), 6);
     EXPECT_EQ(editor().dragSource(), 0);
 }
@@ -311,29 +311,27 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryTheNearerEndOfAConnection) {
     // Moving the end at zone 2 (pressed near it) onto zone 4.
     pointer->clickButton(Move);
     pointer->drag(pointer->onConnection(0, 0.8), pointer->zone(3));
-    EXPECT_EQ(rmg().connections[0].zoneA, 0);
-    EXPECT_EQ(rmg().connections[0].zoneB, 3);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    expectJoins(0, 0, 3);
+    EXPECT_EQ(steps(), 1);
     // Onto one of its own zones: nothing happens, silently.
     pointer->drag(pointer->onConnection(0, 0.2), pointer->zone(3));
     EXPECT_EQ(rmg().connections[0].zoneA, 0);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
     EXPECT_TRUE(services.messages.empty());
 
     // Copying the zone 1 end of connection 1-4 onto zone 3 gives 3-4.
     pointer->clickButton(Copy);
     pointer->drag(pointer->onConnection(0, 0.2), pointer->zone(2));
     ASSERT_EQ(rmg().connections.size(), 3u);
-    EXPECT_EQ(rmg().connections[2].zoneA, 2);
-    EXPECT_EQ(rmg().connections[2].zoneB, 3);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    expectJoins(2, 2, 3);
+    EXPECT_EQ(steps(), 2);
 
     // Copying the zone 2 end of 3-2 onto zone 4 would give 3-4 again: refused,
     // without a step.
     pointer->drag(pointer->onConnection(1, 0.8), pointer->zone(3));
     EXPECT_EQ(messages(), std::vector<std::string>{std::string(kPassageExists)});
     EXPECT_EQ(rmg().connections.size(), 3u);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    EXPECT_EQ(steps(), 2);
     EXPECT_EQ(editor().dragSource(), 0);
 
     // A connection released on empty canvas stays where it was.
@@ -341,7 +339,7 @@ TEST_F(CanvasToolsWindowTest, MoveAndCopyToolsCarryTheNearerEndOfAConnection) {
     pointer->drag(pointer->onConnection(1, 0.8), pointer->node(4, 7));
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(rmg().connections.size(), 3u);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    EXPECT_EQ(steps(), 2);
 }
 
 TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSelected) {
@@ -352,7 +350,7 @@ TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSe
     pointer->click(pointer->zone(0));
     pointer->click(pointer->node(3, 5));
     EXPECT_TRUE(dialogs.zoneCalls.empty());
-    EXPECT_EQ(editor().document().history().position(), 0);
+    EXPECT_EQ(steps(), 0);
 
     dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
         ZoneRecord z = from;
@@ -365,7 +363,7 @@ TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSe
     EXPECT_EQ(dialogs.zoneCalls[0], zoneAt(6, 1));
     EXPECT_EQ(rmg().zones[1].size, 30);
     EXPECT_EQ(rmg().zones[1].gridX, 6);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
 
     dialogs.connectionAnswers.push_back([](const ConnectionRecord& from, bool further) {
         EXPECT_FALSE(further);
@@ -376,15 +374,14 @@ TEST_F(CanvasToolsWindowTest, RightButtonEditsTheItemUnderThePointerWithNoToolSe
     pointer->click(pointer->onConnection(0), Qt::RightButton);
     ASSERT_EQ(dialogs.connectionCalls.size(), 1u);
     EXPECT_EQ(rmg().connections[0].passages[0].guard, 12500);
-    EXPECT_EQ(rmg().connections[0].zoneA, 0);
-    EXPECT_EQ(rmg().connections[0].zoneB, 1);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    expectJoins(0, 0, 1);
+    EXPECT_EQ(steps(), 2);
 
     // Cancelled, or over empty canvas: no change and no step.
     pointer->click(pointer->zone(0), Qt::RightButton);
     pointer->click(pointer->node(3, 6), Qt::RightButton);
     EXPECT_EQ(dialogs.zoneCalls.size(), 2u);
-    EXPECT_EQ(editor().document().history().position(), 2);
+    EXPECT_EQ(steps(), 2);
 
     // The right button works the same with a tool down, and it starts no drag.
     pointer->clickButton(Move);
@@ -438,7 +435,7 @@ TEST_F(CanvasToolsWindowTest, DragBegunOverTheHoverPanelMovesTheZoneBelowIt) {
     EXPECT_EQ(rmg().zones[0].gridX, 7);
     EXPECT_EQ(rmg().zones[0].gridY, 5);
     EXPECT_EQ(editor().dragSource(), 0);
-    EXPECT_EQ(editor().document().history().position(), 1);
+    EXPECT_EQ(steps(), 1);
 }
 
 // ---- Selection ----
