@@ -685,6 +685,7 @@ TEST_F(MainWindowTest, CaptionMarkStepHintsAndSelectionCommandsFollowTheEditor) 
               QString("Шаг вперед: Изменение (Ctrl+Y, Ctrl+Shift+Z)"));
     // The zone went with the step back, and so did the selection's commands.
     EXPECT_FALSE(copy->isEnabled());
+    EXPECT_FALSE(button(SymmetryMenu)->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClosingAsksAboutUnsavedChanges) {
