@@ -209,9 +209,7 @@ TEST_F(MainWindowTest, CommandLineProjectOpensWithoutDialogAndWithoutHistory) {
 
 TEST_F(MainWindowTest, HistoryButtonsFollowEditsAndSteps) {
     open();
-    dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
-    click(CreateZone);
-    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(2, 2));
+    test::change(editor(), [](TRmg& t) { t.appendZone(makeDefaultZone()); });
     ASSERT_EQ(zoneCount(), 1u);
     expectHistoryButtons(true, false);
 
@@ -372,9 +370,7 @@ TEST_F(MainWindowTest, ShortcutsRunTheirButtonsCommands) {
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(services.saveFilters.size(), 1u);
 
-    dialogs.zoneAnswers.push_back(ScriptedDialogs::acceptZone());
-    click(CreateZone);
-    QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, nodeCentre(1, 1));
+    test::change(editor(), [](TRmg& t) { t.appendZone(makeDefaultZone()); });
     ASSERT_EQ(zoneCount(), 1u);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(editor().document().rmg().zones.empty());
