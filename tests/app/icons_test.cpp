@@ -35,6 +35,8 @@ TEST(ToolbarIcon, GivesThePixmapsOfAnIconHoldingBothPictures) {
     };
     EXPECT_EQ(paint(toolbarIcon(QStringLiteral("zone"))), paint(both));
     EXPECT_TRUE(toolbarIcon(QStringLiteral("no such picture")).isNull());
+    EXPECT_TRUE(toolbarIcon(QStringLiteral("no-such-picture")).isNull());
+    EXPECT_EQ(toolbarIcon(QStringLiteral("new")).pixmap(16, 16).size(), QSize(16, 16));
 }
 
 } // namespace

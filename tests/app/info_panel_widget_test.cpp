@@ -170,11 +170,5 @@ TEST(MineIcons, SevenDistinctPicturesOfTheirSize) {
     EXPECT_TRUE(mineIcon(kMineIconCount).isNull());
 }
 
-TEST(ToolbarIcons, UnknownNamesGiveNoIcon) {
-    EXPECT_FALSE(toolbarIcon("new").isNull());
-    EXPECT_EQ(toolbarIcon("new").pixmap(16, 16).size(), QSize(16, 16));
-    EXPECT_TRUE(toolbarIcon("no-such-picture").isNull());
-}
-
 } // namespace
 } // namespace zw

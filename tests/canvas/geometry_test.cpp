@@ -1,8 +1,8 @@
-#include "canvas/geometry.h"
 #include "support/canvas_samples.h"
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <span>
 
 namespace zw {
 namespace {
@@ -26,15 +26,27 @@ TRmg lineBetween(GridPoint a, GridPoint b) {
     return t;
 }
 
+struct Hit {
+    int32_t x, y;
+    ItemRef expected;
+};
+
+void expectHits(const TRmg& t, const ViewState& v, std::span<const Hit> rows) {
+    for (const Hit& r : rows)
+        EXPECT_EQ(hitTest(t, v, r.x, r.y), r.expected) << "at " << r.x << ", " << r.y;
+}
+
+const ItemRef kZone = zoneRef(0), kLine = connectionRef(0), kNone = 0;
+
 TEST(NodePixels, PitchAndCellsAtZoomTwo) {
     const ViewState v = viewAt(2, 7, -3);
     EXPECT_EQ(v.halfCell(), 30);
     EXPECT_EQ(nodeToPixel(v, 7, -3), (PixelPoint{30, 30}));
     EXPECT_EQ(nodeToPixel(v, 8, -2), (PixelPoint{90, 90}));
-    EXPECT_EQ(pixelToNode(v, 0, 0), (GridPoint{7, -3}));
-    EXPECT_EQ(pixelToNode(v, 59, 59), (GridPoint{7, -3}));
-    EXPECT_EQ(pixelToNode(v, 60, 0), (GridPoint{8, -3}));
-    EXPECT_EQ(pixelToNode(v, 0, 60), (GridPoint{7, -2}));
+    const std::pair<PixelPoint, GridPoint> cells[] = {
+        {{0, 0}, {7, -3}}, {{59, 59}, {7, -3}}, {{60, 0}, {8, -3}}, {{0, 60}, {7, -2}}};
+    for (const auto& [p, g] : cells)
+        EXPECT_EQ(pixelToNode(v, p.x, p.y), g) << p.x << ", " << p.y;
 }
 
 TEST(NodePixels, HalfCellPerZoomLevel) {
@@ -85,10 +97,10 @@ TEST(NodePixels, ExtremeGridValuesDoNotOverflow) {
 }
 
 TEST(ZoneRadius, FactorsAndPixelRadii) {
-    const int sizes[] = {5, 7, 10, 14, 18, 23, 30, 40};
-    const int factors[] = {5, 5, 6, 7, 8, 9, 11, 11};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(zoneRadiusFactor(sizes[i]), factors[i]) << sizes[i];
+    const std::pair<int, int> factors[] = {{5, 5},  {7, 5},  {10, 6},  {14, 7},
+                                           {18, 8}, {23, 9}, {30, 11}, {40, 11}};
+    for (const auto& [size, factor] : factors)
+        EXPECT_EQ(zoneRadiusFactor(size), factor) << size;
     EXPECT_EQ(zoneRadiusPixels(40, viewAt(5)), 22);
     EXPECT_EQ(zoneRadiusPixels(40, viewAt(0)), 77);
     EXPECT_EQ(zoneRadiusPixels(14, viewAt(2)), 35);
@@ -100,30 +112,22 @@ TEST(ZoneRadius, FactorsAndPixelRadii) {
 TEST(HitTest, ZoneIsHitStrictlyInsideItsCircle) {
     TRmg t;
     t.zones = {sizedZone(0, 0, 14)};
-    const ViewState v = viewAt(2);
-    // Centre (30, 30), radius 35.
-    EXPECT_EQ(hitTest(t, v, 30, 30), zoneRef(0));
-    EXPECT_EQ(hitTest(t, v, 64, 30), zoneRef(0));
-    EXPECT_EQ(hitTest(t, v, 65, 30), 0);
-    EXPECT_EQ(hitTest(t, v, 30, 64), zoneRef(0));
-    EXPECT_EQ(hitTest(t, v, 30, 65), 0);
-    EXPECT_EQ(hitTest(t, v, -4, 30), zoneRef(0));
-    EXPECT_EQ(hitTest(t, v, -5, 30), 0);
-    EXPECT_EQ(hitTest(t, v, 30 + 24, 30 + 24), zoneRef(0)); // about 33.9 px
-    EXPECT_EQ(hitTest(t, v, 30 + 25, 30 + 25), 0);          // about 35.4 px
+    // Centre (30, 30), radius 35; (54, 54) is about 33.9 px away, (55, 55) about 35.4 px.
+    const Hit hits[] = {{30, 30, kZone}, {64, 30, kZone}, {65, 30, kNone},
+                        {30, 64, kZone}, {30, 65, kNone}, {-4, 30, kZone},
+                        {-5, 30, kNone}, {54, 54, kZone}, {55, 55, kNone}};
+    expectHits(t, viewAt(2), hits);
 }
 
 TEST(HitTest, FirstZoneInListOrderWinsAndZonesBeatConnections) {
     TRmg t;
     t.zones = {sizedZone(0, 0, 40), sizedZone(1, 0, 40), zoneAt(6, 0)};
     t.connections = {joining(0, 2)};
-    const ViewState v = viewAt(2);
-    // Pixel 60 lies inside both big circles (radius 55 around 30 and 90).
-    EXPECT_EQ(hitTest(t, v, 60, 30), zoneRef(0));
-    // On the connection's line but inside zone 2's circle.
-    EXPECT_EQ(hitTest(t, v, 110, 30), zoneRef(1));
-    EXPECT_EQ(hitTest(t, v, 200, 30), connectionRef(0));
-    EXPECT_EQ(hitTest(t, v, 200, 300), 0);
+    // Pixel 60 lies inside both big circles (radius 55 around 30 and 90); pixel 110 is
+    // on the connection's line but inside zone 2's circle.
+    const Hit hits[] = {
+        {60, 30, kZone}, {110, 30, zoneRef(1)}, {200, 30, kLine}, {200, 300, kNone}};
+    expectHits(t, viewAt(2), hits);
 }
 
 TEST(HitTest, VerticalConnectionBandIsTenPixelsEachSide) {
@@ -132,19 +136,15 @@ TEST(HitTest, VerticalConnectionBandIsTenPixelsEachSide) {
             const TRmg t = aOnTop ? lineBetween({0, 0}, {0, 4}) : lineBetween({0, 4}, {0, 0});
             const ViewState v = viewAt(zoom);
             const int h = v.halfCell();
-            const PixelPoint mid = nodeToPixel(v, 0, 2);
-            SCOPED_TRACE(testing::Message() << "zoom " << zoom << " aOnTop " << aOnTop);
-            EXPECT_EQ(hitTest(t, v, mid.x, mid.y), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x - 9, mid.y), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x + 9, mid.y), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x - 10, mid.y), 0);
-            EXPECT_EQ(hitTest(t, v, mid.x + 10, mid.y), 0);
-            // Beyond the ends along the line: up to, not at, 10 pixels.
-            EXPECT_EQ(hitTest(t, v, mid.x, h - 9), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x, h - 11), 0);
+            const PixelPoint m = nodeToPixel(v, 0, 2);
             const int bottom = nodeToPixel(v, 0, 4).y;
-            EXPECT_EQ(hitTest(t, v, mid.x, bottom + 9), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x, bottom + 11), 0);
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << " aOnTop " << aOnTop);
+            // Across the line, then beyond the ends along it: up to, not at, 10 pixels.
+            const Hit hits[] = {
+                {m.x, m.y, kLine},      {m.x - 9, m.y, kLine},    {m.x + 9, m.y, kLine},
+                {m.x - 10, m.y, kNone}, {m.x + 10, m.y, kNone},   {m.x, h - 9, kLine},
+                {m.x, h - 11, kNone},   {m.x, bottom + 9, kLine}, {m.x, bottom + 11, kNone}};
+            expectHits(t, v, hits);
         }
     }
 }
@@ -162,16 +162,16 @@ TEST(HitTest, BandEdgeIsExactAlongWholeConnections) {
                     flip ? lineBetween({len, 1}, {0, 1}) : lineBetween({0, 1}, {len, 1});
                 const PixelPoint a = nodeToPixel(v, 1, 0);
                 const PixelPoint b = nodeToPixel(v, 1, len);
+                const PixelPoint h0 = nodeToPixel(v, 0, 1);
                 SCOPED_TRACE(testing::Message() << "zoom " << zoom << " len " << len);
                 for (int y = a.y; y <= b.y; ++y) {
-                    ASSERT_EQ(hitTest(vertical, v, a.x - 9, y), connectionRef(0)) << y;
-                    ASSERT_EQ(hitTest(vertical, v, a.x + 9, y), connectionRef(0)) << y;
+                    // The same along a horizontal connection (x and y swapped).
+                    const int x = h0.x + (y - a.y);
+                    ASSERT_EQ(hitTest(vertical, v, a.x - 9, y), kLine) << y;
+                    ASSERT_EQ(hitTest(vertical, v, a.x + 9, y), kLine) << y;
                     ASSERT_EQ(hitTest(vertical, v, a.x - 10, y), 0) << y;
                     ASSERT_EQ(hitTest(vertical, v, a.x + 10, y), 0) << y;
-                    // The same along a horizontal connection (x and y swapped).
-                    const PixelPoint h0 = nodeToPixel(v, 0, 1);
-                    const int x = h0.x + (y - a.y);
-                    ASSERT_EQ(hitTest(horizontal, v, x, h0.y + 9), connectionRef(0)) << x;
+                    ASSERT_EQ(hitTest(horizontal, v, x, h0.y + 9), kLine) << x;
                     ASSERT_EQ(hitTest(horizontal, v, x, h0.y - 10), 0) << x;
                 }
             }
@@ -180,30 +180,23 @@ TEST(HitTest, BandEdgeIsExactAlongWholeConnections) {
 }
 
 TEST(HitTest, ExactDistancesOnSlantedLinesAndCircles) {
-    // A 3-4-5 line: (30, 30) to (210, 270), 300 pixels long.
-    const TRmg t = lineBetween({0, 0}, {3, 4});
+    // A 3-4-5 line: (30, 30) to (210, 270), 300 pixels long; probes 10, 10, 5 and 8.6
+    // pixels off it.
     const ViewState v = viewAt(2);
-    EXPECT_EQ(hitTest(t, v, 120 + 8, 150 - 6), 0); // exactly 10 pixels off
-    EXPECT_EQ(hitTest(t, v, 120 - 8, 150 + 6), 0);
-    EXPECT_EQ(hitTest(t, v, 120 + 4, 150 - 3), connectionRef(0)); // 5 pixels off
-    EXPECT_EQ(hitTest(t, v, 120 + 7, 150 - 5), connectionRef(0)); // 8.6 pixels off
+    const Hit hits[] = {{128, 144, kNone}, {112, 156, kNone}, {124, 147, kLine}, {127, 145, kLine}};
+    expectHits(lineBetween({0, 0}, {3, 4}), v, hits);
     // A zone of radius 35: (21, 28) from the centre lies exactly on the circle.
     TRmg z;
     z.zones = {sizedZone(0, 0, 14)};
-    EXPECT_EQ(hitTest(z, v, 30 + 21, 30 + 28), 0);
-    EXPECT_EQ(hitTest(z, v, 30 - 28, 30 - 21), 0);
-    EXPECT_EQ(hitTest(z, v, 30 + 21, 30 + 27), zoneRef(0));
+    const Hit onCircle[] = {{51, 58, kNone}, {2, 9, kNone}, {51, 57, kZone}};
+    expectHits(z, v, onCircle);
 }
 
 TEST(HitTest, ConnectionBetweenZonesOnOneNode) {
     // Both ends on the same node (possible in a damaged file): a small square
     // around the node, and no division by a zero length.
-    const TRmg t = lineBetween({2, 2}, {2, 2});
-    const ViewState v = viewAt(2);
-    EXPECT_EQ(hitTest(t, v, 150, 150), connectionRef(0));
-    EXPECT_EQ(hitTest(t, v, 159, 141), connectionRef(0));
-    EXPECT_EQ(hitTest(t, v, 160, 150), 0);
-    EXPECT_EQ(hitTest(t, v, 150, 140), 0);
+    const Hit hits[] = {{150, 150, kLine}, {159, 141, kLine}, {160, 150, kNone}, {150, 140, kNone}};
+    expectHits(lineBetween({2, 2}, {2, 2}), viewAt(2), hits);
 }
 
 TEST(HitTest, HorizontalConnectionIsHitOnBothSidesWhicheverEndIsA) {
@@ -211,60 +204,52 @@ TEST(HitTest, HorizontalConnectionIsHitOnBothSidesWhicheverEndIsA) {
         for (bool aLeft : {true, false}) {
             const TRmg t = aLeft ? lineBetween({-1, 3}, {5, 3}) : lineBetween({5, 3}, {-1, 3});
             const ViewState v = viewAt(zoom, -2, 1);
-            const PixelPoint mid = nodeToPixel(v, 2, 3);
+            const PixelPoint m = nodeToPixel(v, 2, 3);
             SCOPED_TRACE(testing::Message() << "zoom " << zoom << " aLeft " << aLeft);
-            EXPECT_EQ(hitTest(t, v, mid.x, mid.y - 5), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x, mid.y + 5), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x + 7, mid.y - 9), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x - 7, mid.y + 9), connectionRef(0));
-            EXPECT_EQ(hitTest(t, v, mid.x, mid.y - 11), 0);
-            EXPECT_EQ(hitTest(t, v, mid.x, mid.y + 11), 0);
+            const Hit hits[] = {{m.x, m.y - 5, kLine},     {m.x, m.y + 5, kLine},
+                                {m.x + 7, m.y - 9, kLine}, {m.x - 7, m.y + 9, kLine},
+                                {m.x, m.y - 11, kNone},    {m.x, m.y + 11, kNone}};
+            expectHits(t, v, hits);
         }
     }
 }
 
 TEST(HitTest, DiagonalConnectionBand) {
-    const TRmg t = lineBetween({0, 0}, {4, 4});
-    const ViewState v = viewAt(2);
-    const PixelPoint mid = nodeToPixel(v, 2, 2); // (150, 150)
-    // 6 px across the diagonal each way is about 8.5 px from the line.
-    EXPECT_EQ(hitTest(t, v, mid.x + 6, mid.y - 6), connectionRef(0));
-    EXPECT_EQ(hitTest(t, v, mid.x - 6, mid.y + 6), connectionRef(0));
-    // 8 px each way is about 11.3 px from the line.
-    EXPECT_EQ(hitTest(t, v, mid.x + 8, mid.y - 8), 0);
-    EXPECT_EQ(hitTest(t, v, mid.x - 8, mid.y + 8), 0);
+    // Around (150, 150): 6 px across the diagonal each way is about 8.5 px from the
+    // line, 8 px each way about 11.3 px.
+    const Hit hits[] = {{156, 144, kLine}, {144, 156, kLine}, {158, 142, kNone}, {142, 158, kNone}};
+    expectHits(lineBetween({0, 0}, {4, 4}), viewAt(2), hits);
 }
 
 TEST(HitTest, ConnectionsNamingMissingZonesAreNeverHit) {
     TRmg t;
     t.zones = {sizedZone(0, 0, -100), sizedZone(4, 0, -100)};
     t.connections = {joining(0, 7), joining(-1, 1), joining(0, 1)};
-    const ViewState v = viewAt(2);
-    EXPECT_EQ(hitTest(t, v, 150, 30), connectionRef(2));
+    EXPECT_EQ(hitTest(t, viewAt(2), 150, 30), connectionRef(2));
     t.connections.pop_back();
-    EXPECT_EQ(hitTest(t, v, 150, 30), 0);
+    EXPECT_EQ(hitTest(t, viewAt(2), 150, 30), 0);
 }
 
 TEST(HitTest, FirstConnectionInListOrderWins) {
     TRmg t = lineBetween({0, 0}, {4, 0});
     t.connections.push_back(joining(1, 0));
-    EXPECT_EQ(hitTest(t, viewAt(2), 150, 32), connectionRef(0));
+    EXPECT_EQ(hitTest(t, viewAt(2), 150, 32), kLine);
 }
 
 TEST(NodeBlocked, NeighbourExclusion) {
     TRmg t;
     t.zones = {zoneAt(0, 0), zoneAt(10, 10)};
-    EXPECT_TRUE(nodeBlocked(t, 0, 0));
-    EXPECT_TRUE(nodeBlocked(t, 1, 1));
-    EXPECT_TRUE(nodeBlocked(t, -1, -1));
-    EXPECT_TRUE(nodeBlocked(t, 1, -1));
-    EXPECT_FALSE(nodeBlocked(t, 2, 0));
-    EXPECT_FALSE(nodeBlocked(t, 0, -2));
-    EXPECT_FALSE(nodeBlocked(t, 5, 5));
-    // The moved zone does not block its own neighbourhood, but others still do.
-    EXPECT_FALSE(nodeBlocked(t, 1, 0, 0));
-    EXPECT_TRUE(nodeBlocked(t, 1, 0, 1));
-    EXPECT_TRUE(nodeBlocked(t, 9, 11, 0));
+    // {x, y, the zone being moved (-1: none), blocked}; the moved zone does not block
+    // its own neighbourhood, but others still do.
+    const struct {
+        int32_t x, y, moving;
+        bool blocked;
+    } rows[] = {{0, 0, -1, true},  {1, 1, -1, true},   {-1, -1, -1, true}, {1, -1, -1, true},
+                {2, 0, -1, false}, {0, -2, -1, false}, {5, 5, -1, false},  {1, 0, 0, false},
+                {1, 0, 1, true},   {9, 11, 0, true}};
+    for (const auto& r : rows)
+        EXPECT_EQ(nodeBlocked(t, r.x, r.y, r.moving), r.blocked)
+            << r.x << ", " << r.y << " " << r.moving;
 }
 
 TEST(NodeBlocked, ExtremeCoordinatesDoNotWrapAround) {
@@ -286,14 +271,10 @@ TEST(ScrollRanges, IncludeZeroAndEveryZone) {
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(2.4999), 2);
-    EXPECT_EQ(roundHalfEven(-5.7), -6);
+    const std::pair<double, int> rows[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
+                                           {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {-5.7, -6}};
+    for (const auto& [in, out] : rows)
+        EXPECT_EQ(roundHalfEven(in), out) << in;
 }
 
 } // namespace

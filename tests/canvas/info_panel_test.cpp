@@ -2,6 +2,7 @@
 #include "support/model_samples.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace zw {
 namespace {
@@ -42,47 +43,44 @@ TEST(ZoneInfo, SizeNames) {
 }
 
 TEST(ZoneInfo, TownLine) {
+    const struct {
+        int32_t mode;
+        bool same;
+        const char* line;
+    } cases[] = {{0, false, "Городов нет"},
+                 {1, false, "Один город без форта"},
+                 {2, false, "Один город с фортом"},
+                 {3, false, "Города: 1/2/0/13"},
+                 {3, true, "Города: 1/2/0/13 (одинаковые)"},
+                 {6, true, "Городов нет"}};
     ZoneRecord z;
-    z.townMode = 0;
-    EXPECT_EQ(zoneInfo(z).line3, "Городов нет");
-    z.townMode = 1;
-    EXPECT_EQ(zoneInfo(z).line3, "Один город без форта");
-    z.townMode = 2;
-    EXPECT_EQ(zoneInfo(z).line3, "Один город с фортом");
-    z.townMode = 3;
-    z.playerCastles = 1;
-    z.playerTowns = 2;
-    z.neutralCastles = 0;
-    z.neutralTowns = 13;
-    EXPECT_EQ(zoneInfo(z).line3, "Города: 1/2/0/13");
-    z.sameTownType = true;
-    EXPECT_EQ(zoneInfo(z).line3, "Города: 1/2/0/13 (одинаковые)");
-    EXPECT_TRUE(zoneInfo(z).line3Visible);
-    z.townMode = 6;
-    EXPECT_EQ(zoneInfo(z).line3, "Городов нет");
+    std::tie(z.playerCastles, z.playerTowns, z.neutralCastles, z.neutralTowns) =
+        std::tuple(1, 2, 0, 13);
+    for (const auto& c : cases) {
+        z.townMode = c.mode;
+        z.sameTownType = c.same;
+        EXPECT_EQ(zoneInfo(z).line3, c.line) << c.mode;
+        EXPECT_TRUE(zoneInfo(z).line3Visible);
+    }
 }
 
 TEST(ZoneInfo, MonstersAndExistence) {
     ZoneRecord z;
-    const char* monsters[] = {"Нет", "Слабые", "Средние", "Сильные"};
-    for (int m = 0; m < 4; ++m) {
+    const std::pair<int32_t, const char*> monsters[] = {
+        {0, "Нет"}, {1, "Слабые"}, {2, "Средние"}, {3, "Сильные"}, {-3, "Нет"}, {9, "Сильные"}};
+    for (const auto& [m, name] : monsters) {
         z.monsterStrength = m;
-        EXPECT_EQ(zoneInfo(z).line4, std::string("Монстры: ") + monsters[m]);
+        EXPECT_EQ(zoneInfo(z).line4, std::string("Монстры: ") + name) << m;
     }
-    z.monsterStrength = -3;
-    EXPECT_EQ(zoneInfo(z).line4, "Монстры: Нет");
-    z.monsterStrength = 9;
-    EXPECT_EQ(zoneInfo(z).line4, "Монстры: Сильные");
-
-    z.existMode = 0;
-    EXPECT_EQ(zoneInfo(z).existence, "Существует: Всегда");
-    z.existMode = 1;
-    EXPECT_EQ(zoneInfo(z).existence, "Существует только с хозяином");
-    z.existMode = 2;
-    EXPECT_EQ(zoneInfo(z).existence, "Особые условия существования");
-    z.existMode = 7;
-    EXPECT_EQ(zoneInfo(z).existence, "Существует: Всегда");
-    EXPECT_EQ(zoneInfo(z).height, 241);
+    const std::pair<int32_t, const char*> existence[] = {{0, "Существует: Всегда"},
+                                                         {1, "Существует только с хозяином"},
+                                                         {2, "Особые условия существования"},
+                                                         {7, "Существует: Всегда"}};
+    for (const auto& [mode, text] : existence) {
+        z.existMode = mode;
+        EXPECT_EQ(zoneInfo(z).existence, text) << mode;
+        EXPECT_EQ(zoneInfo(z).height, 241);
+    }
 }
 
 TEST(ZoneInfo, MineStrip) {
@@ -119,53 +117,51 @@ TEST(ZoneInfo, MineStrip) {
 }
 
 TEST(ZoneInfo, TreasureLinesUsePresetNamesOrTheTriple) {
-    ZoneRecord z;
-    z.treasure = {TreasureGroup{0, 0, 0}, TreasureGroup{10000, 15000, 1},
-                  TreasureGroup{1000, 2000, 5}};
-    InfoPanelContent c = zoneInfo(z);
-    EXPECT_EQ(c.treasure[0], "Группа отсутствует");
-    EXPECT_EQ(c.treasure[1], "Богатые сокровища, мало");
-    EXPECT_EQ(c.treasure[2], "Настроено: (1000-2000) x 5");
-
     // (20000, 30000) with density 6 or 9 names no list entry.
-    z.treasure = {TreasureGroup{20000, 30000, 6}, TreasureGroup{20000, 30000, 9},
-                  TreasureGroup{20000, 30000, 1}};
-    c = zoneInfo(z);
-    EXPECT_EQ(c.treasure[0], "Настроено: (20000-30000) x 6");
-    EXPECT_EQ(c.treasure[1], "Настроено: (20000-30000) x 9");
-    EXPECT_EQ(c.treasure[2], "Очень богатые, мало");
-
-    z.treasure = {TreasureGroup{500, 3000, 9}, TreasureGroup{100, 500, 6}, TreasureGroup{-5, 0, 0}};
-    c = zoneInfo(z);
-    EXPECT_EQ(c.treasure[0], "Бедные сокровища, много");
-    EXPECT_EQ(c.treasure[1], "Особые сокровища, средне");
-    EXPECT_EQ(c.treasure[2], "Настроено: (-5-0) x 0");
+    const std::pair<TreasureGroup, const char*> cases[] = {
+        {{0, 0, 0}, "Группа отсутствует"},
+        {{10000, 15000, 1}, "Богатые сокровища, мало"},
+        {{1000, 2000, 5}, "Настроено: (1000-2000) x 5"},
+        {{20000, 30000, 6}, "Настроено: (20000-30000) x 6"},
+        {{20000, 30000, 9}, "Настроено: (20000-30000) x 9"},
+        {{20000, 30000, 1}, "Очень богатые, мало"},
+        {{500, 3000, 9}, "Бедные сокровища, много"},
+        {{100, 500, 6}, "Особые сокровища, средне"},
+        {{-5, 0, 0}, "Настроено: (-5-0) x 0"}};
+    ZoneRecord z;
+    for (size_t slot = 0; slot < 3; ++slot)
+        for (const auto& [group, text] : cases) {
+            z.treasure[slot] = group;
+            EXPECT_EQ(zoneInfo(z).treasure[slot], text) << slot;
+        }
 }
 
+// {kind, count, title, height}: damaged counts and kinds fall back.
 TEST(ConnectionInfo, TitlesAndHeights) {
+    const struct {
+        int32_t kind, count;
+        const char* title;
+        int height;
+    } cases[] = {{0, 1, "Обычный переход", 81},
+                 {1, 1, "Широкий переход", 49},
+                 {2, 1, "Переход со стражем границы", 49},
+                 {0, 3, "Мультипереход\n(Количество: 3)", 49},
+                 {0, 12, "Мультипереход\n(Количество: 8)", 49},
+                 {0, 0, "Обычный переход", 81},
+                 {9, 1, "Обычный переход", 81}};
     ConnectionRecord c;
     c.passages[0].guard = 6000;
-    InfoPanelContent i = connectionInfo(c);
-    EXPECT_EQ(i.title, "Обычный переход");
-    EXPECT_EQ(i.line2, "Охрана: Средняя (6000)");
-    EXPECT_FALSE(i.line3Visible);
-    EXPECT_EQ(i.height, 81);
-
-    c.passages[0].kind = 1;
-    i = connectionInfo(c);
-    EXPECT_EQ(i.title, "Широкий переход");
-    EXPECT_EQ(i.height, 49);
-    c.passages[0].kind = 2;
-    i = connectionInfo(c);
-    EXPECT_EQ(i.title, "Переход со стражем границы");
-    EXPECT_EQ(i.height, 49);
-
+    for (const auto& r : cases) {
+        c.passages[0].kind = r.kind;
+        c.passageCount = r.count;
+        const InfoPanelContent i = connectionInfo(c);
+        EXPECT_EQ(i.title, r.title) << r.kind << " " << r.count;
+        EXPECT_EQ(i.height, r.height) << r.kind << " " << r.count;
+        EXPECT_FALSE(i.line3Visible);
+    }
+    c.passageCount = 1;
     c.passages[0].kind = 0;
-    c.passageCount = 3;
-    i = connectionInfo(c);
-    EXPECT_EQ(i.title, "Мультипереход\n(Количество: 3)");
-    EXPECT_EQ(i.height, 49);
-    EXPECT_FALSE(i.line3Visible);
+    EXPECT_EQ(connectionInfo(c).line2, "Охрана: Средняя (6000)");
 }
 
 TEST(ConnectionInfo, GuardClassNames) {
@@ -178,19 +174,6 @@ TEST(ConnectionInfo, GuardClassNames) {
         EXPECT_EQ(connectionInfo(c).line2,
                   std::string("Охрана: ") + name + " (" + std::to_string(guard) + ")");
     }
-}
-
-TEST(ConnectionInfo, DamagedCountsAndKinds) {
-    ConnectionRecord c;
-    c.passageCount = 12;
-    EXPECT_EQ(connectionInfo(c).title, "Мультипереход\n(Количество: 8)");
-    c.passageCount = 0;
-    EXPECT_EQ(connectionInfo(c).title, "Обычный переход");
-    EXPECT_EQ(connectionInfo(c).height, 81);
-    c.passageCount = 1;
-    c.passages[0].kind = 9;
-    EXPECT_EQ(connectionInfo(c).title, "Обычный переход");
-    EXPECT_EQ(connectionInfo(c).height, 81);
 }
 
 } // namespace

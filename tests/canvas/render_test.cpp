@@ -40,20 +40,24 @@ std::vector<RecordedLine> connectionLines(const RecordingPainter& p) {
     return std::vector<RecordedLine>(firstOther, all.end());
 }
 
-std::vector<int> verticalGridXs(const RecordingPainter& p, int width = -1) {
-    std::vector<int> xs;
+// Where the vertical (or horizontal) grid lines of a width (-1: any) are drawn.
+std::vector<int> gridAt(bool vertical, const RecordingPainter& p, int width) {
+    std::vector<int> at;
     for (const auto& l : gridLines(p))
-        if (l.from.x == l.to.x && (width < 0 || l.width == width))
-            xs.push_back(l.from.x);
-    return xs;
+        if ((vertical ? l.from.x == l.to.x : l.from.y == l.to.y) && (width < 0 || l.width == width))
+            at.push_back(vertical ? l.from.x : l.from.y);
+    return at;
+}
+std::vector<int> verticalGridXs(const RecordingPainter& p, int width = -1) {
+    return gridAt(true, p, width);
+}
+std::vector<int> horizontalGridYs(const RecordingPainter& p, int width = -1) {
+    return gridAt(false, p, width);
 }
 
-std::vector<int> horizontalGridYs(const RecordingPainter& p, int width = -1) {
-    std::vector<int> ys;
-    for (const auto& l : gridLines(p))
-        if (l.from.y == l.to.y && (width < 0 || l.width == width))
-            ys.push_back(l.from.y);
-    return ys;
+using Segment = std::pair<PixelPoint, PixelPoint>;
+Segment segment(const RecordedLine& l) {
+    return {l.from, l.to};
 }
 
 TEST(RenderGrid, EmptyTemplateDrawsBackgroundAndGridOnly) {
@@ -124,18 +128,15 @@ TEST(RenderGrid, DegenerateSizesAndZoomDoNotHang) {
     EXPECT_EQ(verticalGridXs(p).front(), 12); // taken as the smallest scale
 }
 
-class RenderConnection : public ::testing::Test {
-  protected:
-    // Zone 1 at (0, 0), centre (30, 30); zone 2 at (4, 0), centre (270, 30).
-    TRmg horizontal(ConnectionRecord c) {
-        TRmg t;
-        t.zones = {zoneAt(0, 0), zoneAt(4, 0)};
-        t.connections = {c};
-        return t;
-    }
-};
+// Zone 1 at (0, 0), centre (30, 30); zone 2 at (4, 0), centre (270, 30).
+TRmg horizontal(ConnectionRecord c) {
+    TRmg t;
+    t.zones = {zoneAt(0, 0), zoneAt(4, 0)};
+    t.connections = {c};
+    return t;
+}
 
-TEST_F(RenderConnection, OrdinaryPenWidthFollowsTheGuard) {
+TEST(RenderConnection, OrdinaryPenWidthFollowsTheGuard) {
     const std::pair<int, int> cases[] = {{0, 2},    {1499, 2},   {1500, 3},   {4500, 5},
                                          {6000, 6}, {14999, 11}, {15000, 12}, {40000, 12}};
     for (const auto& [guard, width] : cases) {
@@ -146,14 +147,12 @@ TEST_F(RenderConnection, OrdinaryPenWidthFollowsTheGuard) {
         EXPECT_EQ(lines[0].width, width) << guard;
         EXPECT_EQ(lines[1].width, width) << guard;
         // A to the midpoint, the midpoint to B.
-        EXPECT_EQ(lines[0].from, (PixelPoint{30, 30}));
-        EXPECT_EQ(lines[0].to, (PixelPoint{150, 30}));
-        EXPECT_EQ(lines[1].from, (PixelPoint{150, 30}));
-        EXPECT_EQ(lines[1].to, (PixelPoint{270, 30}));
+        EXPECT_EQ(segment(lines[0]), (Segment{{30, 30}, {150, 30}}));
+        EXPECT_EQ(segment(lines[1]), (Segment{{150, 30}, {270, 30}}));
     }
 }
 
-TEST_F(RenderConnection, WidePassageHasAGreyCoreDrawnFromBToA) {
+TEST(RenderConnection, WidePassageHasAGreyCoreDrawnFromBToA) {
     ConnectionRecord c = joining(0, 1);
     c.passages[0].kind = 1;
     const auto lines = connectionLines(render(horizontal(c)));
@@ -162,11 +161,10 @@ TEST_F(RenderConnection, WidePassageHasAGreyCoreDrawnFromBToA) {
     EXPECT_EQ(lines[1].width, 16);
     EXPECT_EQ(lines[2].colour, kGridGrey);
     EXPECT_EQ(lines[2].width, 12);
-    EXPECT_EQ(lines[2].from, (PixelPoint{270, 30}));
-    EXPECT_EQ(lines[2].to, (PixelPoint{30, 30}));
+    EXPECT_EQ(segment(lines[2]), (Segment{{270, 30}, {30, 30}}));
 }
 
-TEST_F(RenderConnection, BorderGuardHasABlackBarAcrossTheMiddle) {
+TEST(RenderConnection, BorderGuardHasABlackBarAcrossTheMiddle) {
     ConnectionRecord c = joining(0, 1);
     c.passages[0].kind = 2;
     c.passages[0].guard = 30000; // the guard does not widen this kind
@@ -175,8 +173,7 @@ TEST_F(RenderConnection, BorderGuardHasABlackBarAcrossTheMiddle) {
     EXPECT_EQ(lines[0].width, 2);
     EXPECT_EQ(lines[2].colour, kBlack);
     EXPECT_EQ(lines[2].width, 6);
-    EXPECT_EQ(lines[2].from, (PixelPoint{150, 20}));
-    EXPECT_EQ(lines[2].to, (PixelPoint{150, 40}));
+    EXPECT_EQ(segment(lines[2]), (Segment{{150, 20}, {150, 40}}));
 
     // On a diagonal the bar is perpendicular: 10 * cos 45 degrees = 7.07.
     TRmg t;
@@ -184,11 +181,10 @@ TEST_F(RenderConnection, BorderGuardHasABlackBarAcrossTheMiddle) {
     t.connections = {c};
     const auto diag = connectionLines(render(t));
     ASSERT_EQ(diag.size(), 3u);
-    EXPECT_EQ(diag[2].from, (PixelPoint{97, 83}));
-    EXPECT_EQ(diag[2].to, (PixelPoint{83, 97}));
+    EXPECT_EQ(segment(diag[2]), (Segment{{97, 83}, {83, 97}}));
 }
 
-TEST_F(RenderConnection, PassagesFanOutSixPixelsApart) {
+TEST(RenderConnection, PassagesFanOutSixPixelsApart) {
     // Along a horizontal line the step vector is (0, -6).
     auto midpoints = [&](int passages) {
         std::vector<PixelPoint> mids;
@@ -208,7 +204,7 @@ TEST_F(RenderConnection, PassagesFanOutSixPixelsApart) {
     EXPECT_EQ(midpoints(4), (std::vector<PixelPoint>{{150, 36}, {150, 30}, {150, 24}, {150, 18}}));
 }
 
-TEST_F(RenderConnection, DiagonalFanRoundsEachOffset) {
+TEST(RenderConnection, DiagonalFanRoundsEachOffset) {
     // Step (4.24, -4.24): offsets k = -3 .. 4 give 12.73 -> 13, 8.49 -> 8, 4.24 -> 4, 16.97 -> 17.
     TRmg t;
     t.zones = {zoneAt(0, 0), zoneAt(2, 2)};
@@ -220,7 +216,7 @@ TEST_F(RenderConnection, DiagonalFanRoundsEachOffset) {
         EXPECT_EQ(lines[2 * i].to, (PixelPoint{90 + offsets[i], 90 - offsets[i]})) << i;
 }
 
-TEST_F(RenderConnection, HalvesTakeTheirZonesColoursAndYellowWhenNotAutomatic) {
+TEST(RenderConnection, HalvesTakeTheirZonesColoursAndYellowWhenNotAutomatic) {
     TRmg t = horizontal(joining(0, 1, 3));
     t.zones[0].owner = 2;
     t.zones[0].existMode = 1; // owner's colour
@@ -237,7 +233,7 @@ TEST_F(RenderConnection, HalvesTakeTheirZonesColoursAndYellowWhenNotAutomatic) {
     EXPECT_EQ(lines[5].colour, kNavy);
 }
 
-TEST_F(RenderConnection, ExistenceColoursOfZones) {
+TEST(RenderConnection, ExistenceColoursOfZones) {
     ZoneRecord z;
     EXPECT_EQ(existColour(z), kBlack);
     z.existMode = 1;
@@ -250,7 +246,7 @@ TEST_F(RenderConnection, ExistenceColoursOfZones) {
     EXPECT_EQ(existColour(z), kNavy);
 }
 
-TEST_F(RenderConnection, DraggedConnectionIsLeftOutAndOthersStay) {
+TEST(RenderConnection, DraggedConnectionIsLeftOutAndOthersStay) {
     TRmg t = horizontal(joining(0, 1));
     t.zones.push_back(zoneAt(0, 4));
     t.connections.push_back(joining(0, 2));
@@ -263,7 +259,7 @@ TEST_F(RenderConnection, DraggedConnectionIsLeftOutAndOthersStay) {
     EXPECT_EQ(connectionLines(render(t, viewAt(2), zoneRef(0))).size(), 4u);
 }
 
-TEST_F(RenderConnection, ConnectionsAreDrawnBeforeAllZones) {
+TEST(RenderConnection, ConnectionsAreDrawnBeforeAllZones) {
     TRmg t = horizontal(joining(0, 1));
     const RecordingPainter p = render(t);
     size_t lastLine = 0;
@@ -277,17 +273,14 @@ TEST_F(RenderConnection, ConnectionsAreDrawnBeforeAllZones) {
     EXPECT_LT(lastLine, firstEllipse);
 }
 
-class RenderZone : public ::testing::Test {
-  protected:
-    // One zone at (0, 0): centre (30, 30), radius 35 at zoom 2.
-    static TRmg single(const ZoneRecord& z) {
-        TRmg t;
-        t.zones = {z};
-        return t;
-    }
-};
+// One zone at (0, 0): centre (30, 30), radius 35 at zoom 2.
+TRmg single(const ZoneRecord& z) {
+    TRmg t;
+    t.zones = {z};
+    return t;
+}
 
-TEST_F(RenderZone, CircleColoursAndPen) {
+TEST(RenderZone, CircleColoursAndPen) {
     ZoneRecord z = zoneAt(0, 0);
     z.kind = 1;
     z.owner = 3;
@@ -311,7 +304,7 @@ TEST_F(RenderZone, CircleColoursAndPen) {
     EXPECT_EQ(plain[0].penWidth, 1);
 }
 
-TEST_F(RenderZone, RadiusAtTheExtremeZoomLevels) {
+TEST(RenderZone, RadiusAtTheExtremeZoomLevels) {
     ZoneRecord z = zoneAt(0, 0);
     z.size = 40;
     auto e = render(single(z), viewAt(5)).ellipses().at(0);
@@ -321,7 +314,7 @@ TEST_F(RenderZone, RadiusAtTheExtremeZoomLevels) {
     EXPECT_EQ(e.right - e.left, 154);
 }
 
-TEST_F(RenderZone, InnerRingByKind) {
+TEST(RenderZone, InnerRingByKind) {
     ZoneRecord z = zoneAt(0, 0);
     z.kind = 0;
     auto ellipses = render(single(z)).ellipses();
@@ -340,7 +333,7 @@ TEST_F(RenderZone, InnerRingByKind) {
     EXPECT_EQ(render(single(z)).ellipses().size(), 1u);
 }
 
-TEST_F(RenderZone, TownSpikesByTownMode) {
+TEST(RenderZone, TownSpikesByTownMode) {
     ZoneRecord z = zoneAt(0, 0);
     z.owner = 5;
     auto polygons = [&](int mode, int pc, int pt, int nc, int nt) {
@@ -383,7 +376,7 @@ TEST_F(RenderZone, TownSpikesByTownMode) {
     EXPECT_LT(lastPolygon, firstEllipse);
 }
 
-TEST_F(RenderZone, DraggedZoneHasOnlyADottedOutline) {
+TEST(RenderZone, DraggedZoneHasOnlyADottedOutline) {
     ZoneRecord z = zoneAt(0, 0);
     z.kind = 0;
     z.owner = 1;
@@ -408,7 +401,7 @@ TEST_F(RenderZone, DraggedZoneHasOnlyADottedOutline) {
     EXPECT_EQ(p.texts().size(), 2u);
 }
 
-TEST_F(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
+TEST(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
     ZoneRecord z = zoneAt(0, 0);
     z.kind = 1; // no inner ring
     TRmg t = single(z);
@@ -430,8 +423,7 @@ TEST_F(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0].colour, kSelectionColour);
     EXPECT_EQ(lines[0].width, connectionPenWidth(t.connections[0]) + 8);
-    EXPECT_EQ(lines[0].from, (PixelPoint{30, 30}));
-    EXPECT_EQ(lines[0].to, (PixelPoint{270, 30}));
+    EXPECT_EQ(segment(lines[0]), (Segment{{30, 30}, {270, 30}}));
     EXPECT_NE(lines[1].colour, kSelectionColour);
     // Zone 2 gets a ring 5 pixels outside its circle; zone 1 none. The refused
     // ghost is a red dotted outline at its target node.
@@ -450,8 +442,7 @@ TEST_F(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
     // The band's four sides come last.
     ASSERT_GE(lines.size(), 4u);
     const RecordedLine& last = lines.back();
-    EXPECT_EQ(last.from, (PixelPoint{5, 120}));
-    EXPECT_EQ(last.to, (PixelPoint{5, 6}));
+    EXPECT_EQ(segment(last), (Segment{{5, 120}, {5, 6}}));
     EXPECT_EQ(last.style, PenStyle::Dotted);
 
     // Without an overlay the picture is the plain one.
@@ -460,7 +451,7 @@ TEST_F(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
     EXPECT_EQ(plain.calls().size(), render(t).calls().size());
 }
 
-TEST_F(RenderZone, CullingAtOneNodePitchOutside) {
+TEST(RenderZone, CullingAtOneNodePitchOutside) {
     TRmg t;
     // Centres at x = -30, -90, 750, 810 and y = -30, -90 (h = 30, W = 707, H = 500).
     t.zones = {zoneAt(-1, 3), zoneAt(-2, 3), zoneAt(12, 3), zoneAt(13, 3),
@@ -477,7 +468,7 @@ TEST_F(RenderZone, CullingAtOneNodePitchOutside) {
     EXPECT_EQ(shifted[1].text, "2");
 }
 
-TEST_F(RenderZone, NumbersCentredInVerdanaByZoom) {
+TEST(RenderZone, NumbersCentredInVerdanaByZoom) {
     TRmg t;
     for (int i = 0; i < 12; ++i)
         t.zones.push_back(zoneAt(2 * (i % 6), 2 * (i / 6)));
