@@ -382,7 +382,7 @@ Poorest start: %1</translation>
 <context>
     <name>Check</name>
     <message>
-        <location filename="../check/check.cpp" line="+11"/>
+        <location filename="../check/check.cpp" line="+12"/>
         <source>Обнаружена логическая ошибка.<byte value="xd"/></source>
         <translation>A logical error was found.<byte value="xd"/></translation>
     </message>
@@ -529,7 +529,7 @@ Poorest start: %1</translation>
         <translation>language of messages and help: en (English) or ru (Russian, default)</translation>
     </message>
     <message>
-        <location filename="../cli/parser_messages.cpp" line="+65"/>
+        <location filename="../cli/parser_messages.cpp" line="+66"/>
         <source>неизвестная команда «%1»; команды: %2</source>
         <translation>unknown command &quot;%1&quot;; commands: %2</translation>
     </message>
@@ -920,7 +920,7 @@ Help: %1 --help
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../editor/autosave.cpp" line="+10"/>
+        <location filename="../editor/autosave.cpp" line="+11"/>
         <source>Не удалось сохранить копию шаблона для восстановления:<byte value="xd"/>%1</source>
         <translation>Could not save the recovery copy of the template:<byte value="xd"/>%1</translation>
     </message>
@@ -1210,7 +1210,7 @@ Help: %1 --help
         <translation>Recover the unsaved template?</translation>
     </message>
     <message>
-        <location filename="../editor/step_names.cpp" line="+9"/>
+        <location filename="../editor/step_names.cpp" line="+10"/>
         <source>%1 локации</source>
         <translation>%1 zone</translation>
     </message>
@@ -1250,7 +1250,7 @@ Help: %1 --help
         <translation>Template settings</translation>
     </message>
     <message>
-        <location filename="../editor/tools/create_connection_tool.cpp" line="+8"/>
+        <location filename="../editor/tools/create_connection_tool.cpp" line="+9"/>
         <source>Нет локации. Чтобы создать переход, щелкните на локацию, затем не отпуская кнопку перетащите на другую локацию, затем отпустите.</source>
         <translation>No zone here. To create a connection, click a zone, drag to another zone holding the button down, then release it.</translation>
     </message>
@@ -1266,12 +1266,12 @@ Help: %1 --help
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../editor/tools/create_zone_tool.cpp" line="+24"/>
+        <location filename="../editor/tools/create_zone_tool.cpp" line="+25"/>
         <source>Создание</source>
         <translation>Create</translation>
     </message>
     <message>
-        <location filename="../editor/tools/delete_tool.cpp" line="+8"/>
+        <location filename="../editor/tools/delete_tool.cpp" line="+9"/>
         <source>Вы действительно хотите удалить локацию и все соединенные с ней переходы?</source>
         <translation>Do you really want to delete the zone and all connections attached to it?</translation>
     </message>
@@ -1287,7 +1287,7 @@ Help: %1 --help
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../editor/tools/drag_tool.cpp" line="+10"/>
+        <location filename="../editor/tools/drag_tool.cpp" line="+11"/>
         <source>Этот переход уже существует</source>
         <translation>This connection already exists</translation>
     </message>
@@ -1313,12 +1313,12 @@ Help: %1 --help
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../editor/tools/selection_tool.cpp" line="+113"/>
+        <location filename="../editor/tools/selection_tool.cpp" line="+114"/>
         <source>Перемещение %1</source>
         <translation>Move %1</translation>
     </message>
     <message>
-        <location filename="../editor/tools/tool.cpp" line="+49"/>
+        <location filename="../editor/tools/tool.cpp" line="+50"/>
         <location line="+9"/>
         <source>Настройка</source>
         <translation>Edit</translation>
@@ -2215,7 +2215,7 @@ Help: %1 --help
 <context>
     <name>Platform</name>
     <message>
-        <location filename="../platform/files.cpp" line="+16"/>
+        <location filename="../platform/files.cpp" line="+17"/>
         <source>файл или папка не найдены</source>
         <translation>file or folder not found</translation>
     </message>
