@@ -3,6 +3,7 @@
 #include "cli/common.h"
 #include "model/translation.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace zw::cli {
