@@ -1,6 +1,7 @@
 #include "analysis/report.h"
 
 #include "model/presets.h"
+#include "model/translation.h"
 
 #include <algorithm>
 
@@ -18,18 +19,21 @@ std::string numberList(const std::vector<int>& numbers) {
     std::string out;
     for (size_t i = 0; i < numbers.size(); ++i) {
         if (i > 0)
-            out += i + 1 == numbers.size() ? " и " : ", ";
+            out += i + 1 == numbers.size() ? ZW_TR("Analysis", " и ") : std::string(", ");
         out += std::to_string(numbers[i]);
     }
     return out;
 }
 
 std::string zonesPhrase(const std::vector<int>& zones) {
-    return std::string(zones.size() == 1 ? "локация " : "локации ") + numberList(zones);
+    return withArguments(zones.size() == 1 ? ZW_TR("Analysis", "локация %1")
+                                           : ZW_TR("Analysis", "локации %1"),
+                         {numberList(zones)});
 }
 
 std::string playerCaption(int player) {
-    return "Игрок " + std::to_string(player) + " (" + std::string(playerColourName(player)) + ")";
+    return withArguments(ZW_TR("Analysis", "Игрок %1 (%2)"),
+                         {std::to_string(player), playerColourName(player)});
 }
 
 int64_t mineTotal(const Holdings& h) {
@@ -40,8 +44,9 @@ int64_t mineTotal(const Holdings& h) {
 }
 
 std::string holdingsText(const Holdings& h) {
-    return "локаций " + std::to_string(h.zones) + ", сокровища " + std::to_string(h.treasure) +
-           ", рудники " + std::to_string(mineTotal(h)) + ", города " + std::to_string(h.towns);
+    return withArguments(ZW_TR("Analysis", "локаций %1, сокровища %2, рудники %3, города %4"),
+                         {std::to_string(h.zones), std::to_string(h.treasure),
+                          std::to_string(mineTotal(h)), std::to_string(h.towns)});
 }
 
 std::string fairnessTitle(const TemplateAnalysis& a) {
@@ -68,10 +73,13 @@ std::string_view russianPlural(int64_t n, std::string_view one, std::string_view
 }
 
 std::string setupTitle(int players, int humans) {
-    return std::to_string(players) + " " +
-           std::string(russianPlural(players, "игрок", "игрока", "игроков")) + ", из них " +
-           std::to_string(humans) + " " +
-           std::string(russianPlural(humans, "человек", "человека", "человек"));
+    return withArguments(
+        ZW_TR("Analysis", "%1, %2"),
+        {countedText("Analysis", players, ZW_TR_NOOP("Analysis", "%1 игрок"),
+                     ZW_TR_NOOP("Analysis", "%1 игрока"), ZW_TR_NOOP("Analysis", "%1 игроков")),
+         countedText("Analysis", humans, ZW_TR_NOOP("Analysis", "из них %1 человек"),
+                     ZW_TR_NOOP("Analysis", "из них %1 человека"),
+                     ZW_TR_NOOP("Analysis", "из них %1 человек"))});
 }
 
 ordered_json analysisToJson(const TemplateAnalysis& a) {
@@ -121,13 +129,17 @@ std::vector<SetupFindings> setupFindings(const TemplateAnalysis& a) {
             continue;
         SetupFindings g{s.players, s.humans, setupTitle(s.players, s.humans), {}};
         if (!s.unreachable.empty())
-            g.findings.push_back({g.title + ": " + zonesPhrase(s.unreachable) +
-                                      (s.unreachable.size() == 1 ? " недостижима" : " недостижимы"),
-                                  s.unreachable});
+            g.findings.push_back(
+                {withArguments(s.unreachable.size() == 1 ? ZW_TR("Analysis", "%1: %2 недостижима")
+                                                         : ZW_TR("Analysis", "%1: %2 недостижимы"),
+                               {g.title, zonesPhrase(s.unreachable)}),
+                 s.unreachable});
         for (const auto& p : s.separatedStarts)
-            g.findings.push_back({g.title + ": стартовые локации " + std::to_string(p[0]) + " и " +
-                                      std::to_string(p[1]) + " не связаны между собой",
-                                  {p[0], p[1]}});
+            g.findings.push_back(
+                {withArguments(
+                     ZW_TR("Analysis", "%1: стартовые локации %2 и %3 не связаны между собой"),
+                     {g.title, std::to_string(p[0]), std::to_string(p[1])}),
+                 {p[0], p[1]}});
         out.push_back(std::move(g));
     }
     return out;
@@ -139,33 +151,42 @@ std::vector<AnalysisFinding> warningFindings(const TemplateAnalysis& a) {
         std::string text;
         switch (w.code) {
         case WarningCode::IsolatedZone:
-            text = "Локация " + numberList(w.zones) + " не соединена ни с одной другой";
+            text = withArguments(ZW_TR("Analysis", "Локация %1 не соединена ни с одной другой"),
+                                 {numberList(w.zones)});
             break;
         case WarningCode::SelfConnection:
-            text = "Соединение " + numberList(w.connections) + " соединяет локацию " +
-                   numberList(w.zones) + " саму с собой";
+            text =
+                withArguments(ZW_TR("Analysis", "Соединение %1 соединяет локацию %2 саму с собой"),
+                              {numberList(w.connections), numberList(w.zones)});
             break;
         case WarningCode::DuplicateConnection:
-            text = "Локации " + numberList(w.zones) + " соединены несколько раз: соединения " +
-                   numberList(w.connections);
+            text = withArguments(
+                ZW_TR("Analysis", "Локации %1 соединены несколько раз: соединения %2"),
+                {numberList(w.zones), numberList(w.connections)});
             break;
         case WarningCode::StartWithoutTown:
-            text = "В стартовой локации " + numberList(w.zones) + " нет города";
+            text = withArguments(ZW_TR("Analysis", "В стартовой локации %1 нет города"),
+                                 {numberList(w.zones)});
             break;
         // The template check's own words, with the zones they concern.
         case WarningCode::SecondStartZone:
-            text = "У игрока " + std::to_string(w.player.value_or(0)) +
-                   " больше одной стартовой локации: " + zonesPhrase(w.zones);
+            text =
+                withArguments(ZW_TR("Analysis", "У игрока %1 больше одной стартовой локации: %2"),
+                              {std::to_string(w.player.value_or(0)), zonesPhrase(w.zones)});
             break;
         case WarningCode::StartWithoutOwner:
-            text = "Стартовая локация " + numberList(w.zones) + " не принадлежит ни одному игроку";
+            text = withArguments(
+                ZW_TR("Analysis", "Стартовая локация %1 не принадлежит ни одному игроку"),
+                {numberList(w.zones)});
             break;
         case WarningCode::OwnerBeyondPlayers:
-            text = "У игрока " + std::to_string(w.player.value_or(0)) +
-                   " есть замки, но этого игрока на карте нет: " + zonesPhrase(w.zones);
+            text = withArguments(
+                ZW_TR("Analysis", "У игрока %1 есть замки, но этого игрока на карте нет: %2"),
+                {std::to_string(w.player.value_or(0)), zonesPhrase(w.zones)});
             break;
         case WarningCode::MissingStartZone:
-            text = "У игрока " + std::to_string(w.player.value_or(0)) + " нет стартовой локации";
+            text = withArguments(ZW_TR("Analysis", "У игрока %1 нет стартовой локации"),
+                                 {std::to_string(w.player.value_or(0))});
             break;
         }
         out.push_back({std::move(text), w.zones});
@@ -176,16 +197,20 @@ std::vector<AnalysisFinding> warningFindings(const TemplateAnalysis& a) {
 FairnessTable fairnessTable(const TemplateAnalysis& a) {
     FairnessTable table;
     table.title = fairnessTitle(a);
-    table.headers = {"Игрок", "Старт", "До соперника"};
+    table.headers = {ZW_TR("Analysis", "Игрок"), ZW_TR("Analysis", "Старт"),
+                     ZW_TR("Analysis", "До соперника")};
     for (int d = 0; d < kFairnessDistances; ++d)
-        table.headers.push_back("Радиус " + std::to_string(d));
+        table.headers.push_back(withArguments(ZW_TR("Analysis", "Радиус %1"), {std::to_string(d)}));
     table.spreads.resize(kFairnessDistances);
 
     for (const PlayerFairness& f : a.fairness) {
         FairnessRow row;
         row.player = playerCaption(f.player);
-        row.start = f.startZone ? "локация " + std::to_string(*f.startZone) : "нет";
-        row.nearestOpponent = f.nearestOpponent ? std::to_string(*f.nearestOpponent) : "нет";
+        row.start = f.startZone ? withArguments(ZW_TR("Analysis", "локация %1"),
+                                                {std::to_string(*f.startZone)})
+                                : ZW_TR("Analysis", "нет");
+        row.nearestOpponent =
+            f.nearestOpponent ? std::to_string(*f.nearestOpponent) : ZW_TR("Analysis", "нет");
         if (f.startZone)
             row.zones = {*f.startZone};
         const size_t rowIndex = table.rows.size();
@@ -214,41 +239,46 @@ FairnessTable fairnessTable(const TemplateAnalysis& a) {
             // All starts are equal: nothing to highlight.
             s.richestRow.reset();
             s.poorestRow.reset();
-            s.text = "разброс сокровищ 0: все старты равны";
+            s.text = ZW_TR("Analysis", "разброс сокровищ 0: все старты равны");
             continue;
         }
-        s.text = "разброс сокровищ " + std::to_string(s.spread) + " (больше всего у игрока " +
-                 std::to_string(a.fairness[*s.richestRow].player) + ", меньше всего у игрока " +
-                 std::to_string(a.fairness[*s.poorestRow].player) + ")";
+        s.text = withArguments(ZW_TR("Analysis", "разброс сокровищ %1 (больше всего у игрока %2, "
+                                                 "меньше всего у игрока %3)"),
+                               {std::to_string(s.spread),
+                                std::to_string(a.fairness[*s.richestRow].player),
+                                std::to_string(a.fairness[*s.poorestRow].player)});
     }
     return table;
 }
 
 std::string setupsWithoutFindingsLine(const TemplateAnalysis& a) {
     if (a.setups.empty())
-        return "ни одного: ни один игрок не может быть человеком";
+        return ZW_TR("Analysis", "ни одного: ни один игрок не может быть человеком");
     const bool sound = std::none_of(a.setups.begin(), a.setups.end(), [](const SetupAnalysis& s) {
         return !s.unreachable.empty() || !s.separatedStarts.empty();
     });
     if (sound)
-        return "во всех составах все локации достижимы и стартовые локации связаны";
+        return ZW_TR("Analysis",
+                     "во всех составах все локации достижимы и стартовые локации связаны");
     return {};
 }
 
 std::string moreFindingsLine(size_t hidden) {
     const auto n = static_cast<int64_t>(hidden);
-    return "и ещё " + std::to_string(n) + " " +
-           std::string(russianPlural(n, "замечание", "замечания", "замечаний"));
+    return countedText("Analysis", n, ZW_TR_NOOP("Analysis", "и ещё %1 замечание"),
+                       ZW_TR_NOOP("Analysis", "и ещё %1 замечания"),
+                       ZW_TR_NOOP("Analysis", "и ещё %1 замечаний"));
 }
 
 std::string fairnessHeading(const FairnessTable& t) {
-    return "Равенство стартов (" + t.title + ")";
+    return withArguments(ZW_TR("Analysis", "Равенство стартов (%1)"), {t.title});
 }
 
 std::string fairnessColumnTip(int distance) {
-    return "Сокровища не дальше " + std::to_string(distance) + " " +
-           std::string(russianPlural(distance, "перехода", "переходов", "переходов")) +
-           " от старта";
+    return countedText("Analysis", distance,
+                       ZW_TR_NOOP("Analysis", "Сокровища не дальше %1 перехода от старта"),
+                       ZW_TR_NOOP("Analysis", "Сокровища не дальше %1 переходов от старта"),
+                       ZW_TR_NOOP("Analysis", "Сокровища не дальше %1 переходов от старта"));
 }
 
 std::string fairnessCellTip(const FairnessTable& t, size_t row, size_t distance) {
@@ -258,9 +288,9 @@ std::string fairnessCellTip(const FairnessTable& t, size_t row, size_t distance)
     if (distance < t.spreads.size()) {
         const FairnessSpread& s = t.spreads[distance];
         if (s.richestRow == row)
-            tip += "\nСамый богатый старт: " + s.text;
+            tip += withArguments(ZW_TR("Analysis", "\nСамый богатый старт: %1"), {s.text});
         else if (s.poorestRow == row)
-            tip += "\nСамый бедный старт: " + s.text;
+            tip += withArguments(ZW_TR("Analysis", "\nСамый бедный старт: %1"), {s.text});
     }
     return tip;
 }
@@ -269,35 +299,44 @@ std::vector<std::string> fairnessSpreadLines(const FairnessTable& t) {
     std::vector<std::string> out;
     for (size_t d = 0; d < t.spreads.size(); ++d)
         if (!t.spreads[d].text.empty())
-            out.push_back("Радиус " + std::to_string(d) + ": " + t.spreads[d].text);
+            out.push_back(withArguments(ZW_TR("Analysis", "Радиус %1: %2"),
+                                        {std::to_string(d), t.spreads[d].text}));
     return out;
 }
 
 std::string readableReport(const TemplateAnalysis& a) {
-    std::string out = "Шаблон на " + std::to_string(a.players) + " " +
-                      std::string(russianPlural(a.players, "игрока", "игрока", "игроков")) + ".\n";
+    std::string out =
+        countedText("Analysis", a.players, ZW_TR_NOOP("Analysis", "Шаблон на %1 игрока."),
+                    ZW_TR_NOOP("Analysis", "Шаблон на %1 игрока."),
+                    ZW_TR_NOOP("Analysis", "Шаблон на %1 игроков.")) +
+        "\n";
 
-    out += "\n" + std::string(kSetupsHeading) + ":\n";
+    out += "\n" + translated("Analysis", kSetupsHeading) + ":\n";
     if (const std::string none = setupsWithoutFindingsLine(a); !none.empty())
         out += "  " + none + "\n";
     for (const SetupFindings& g : setupFindings(a))
         for (const AnalysisFinding& f : g.findings)
             out += "  " + f.text + "\n";
 
-    out += "\n" + std::string(kWarningsHeading) + ":\n";
+    out += "\n" + translated("Analysis", kWarningsHeading) + ":\n";
     const auto warnings = warningFindings(a);
     if (warnings.empty())
-        out += "  нет\n";
+        out += "  " + ZW_TR("Analysis", "нет") + "\n";
     for (const AnalysisFinding& f : warnings)
         out += "  " + f.text + "\n";
 
     const FairnessTable table = fairnessTable(a);
     out += "\n" + fairnessHeading(table) + ":\n";
     for (const FairnessRow& row : table.rows) {
-        out += "  " + row.player + ": старт: " + row.start +
-               ", до соперника: " + row.nearestOpponent + "\n";
+        out += "  " +
+               withArguments(ZW_TR("Analysis", "%1: старт: %2, до соперника: %3"),
+                             {row.player, row.start, row.nearestOpponent}) +
+               "\n";
         for (size_t d = 0; d < row.within.size(); ++d)
-            out += "    радиус " + std::to_string(d) + ": " + row.within[d] + "\n";
+            out += "    " +
+                   withArguments(ZW_TR("Analysis", "радиус %1: %2"),
+                                 {std::to_string(d), row.within[d]}) +
+                   "\n";
     }
     for (const std::string& line : fairnessSpreadLines(table))
         out += "  " + line + "\n";

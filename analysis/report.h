@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/analysis.h"
+#include "model/translation.h"
 
 #include <nlohmann/json.hpp>
 
@@ -66,9 +67,10 @@ FairnessTable fairnessTable(const TemplateAnalysis& a);
 
 // The headings of the panel and the readable report, and the line the panel
 // shows under the warnings heading when there are none.
-inline constexpr std::string_view kSetupsHeading = "Составы игроков";
-inline constexpr std::string_view kWarningsHeading = "Предупреждения";
-inline constexpr std::string_view kNoWarningsLine = "Предупреждений нет";
+// Russian, shown through translated("Analysis", ...).
+inline constexpr std::string_view kSetupsHeading = ZW_TR_NOOP("Analysis", "Составы игроков");
+inline constexpr std::string_view kWarningsHeading = ZW_TR_NOOP("Analysis", "Предупреждения");
+inline constexpr std::string_view kNoWarningsLine = ZW_TR_NOOP("Analysis", "Предупреждений нет");
 
 // A damaged file may give a setup, or the warnings, thousands of lines; the
 // panel lists this many of each group and then says how many more there are.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <cstdint>
 #include <string_view>
@@ -35,8 +36,9 @@ inline int refConnection(ItemRef r) {
 // every node on a canvas showing one of them is a 32-bit node. Zones beyond it
 // (from a file) are still shown; pasting them is refused.
 inline constexpr int64_t kGridReach = 2'000'000'000;
+// Shown through translated("Canvas", ...).
 inline constexpr std::string_view kOutOfReachMessage =
-    "Координаты локаций должны быть от -2000000000 до 2000000000.";
+    ZW_TR_NOOP("Canvas", "Координаты локаций должны быть от -2000000000 до 2000000000.");
 inline bool nodeInReach(int64_t x, int64_t y) {
     return x >= -kGridReach && x <= kGridReach && y >= -kGridReach && y <= kGridReach;
 }

@@ -1,14 +1,16 @@
 #include "check/check.h"
 
+#include "model/translation.h"
+
 #include <array>
 
 namespace zw {
 namespace {
 
-constexpr std::string_view kHead = "Обнаружена логическая ошибка.\r";
-
-std::string playerProblem(int32_t player, std::string_view tail) {
-    return std::string(kHead) + "У игрока " + std::to_string(player) + std::string(tail);
+// Every message opens with the same line.
+std::string problem(const char* pattern, int64_t number) {
+    return ZW_TR("Check", "Обнаружена логическая ошибка.\r") +
+           withArguments(translated("Check", pattern), {std::to_string(number)});
 }
 
 } // namespace
@@ -26,23 +28,26 @@ std::optional<std::string> checkTemplate(const TRmg& t) {
         if (isStartZone(z) && validPlayer(p)) {
             bool& seen = startSeen[static_cast<size_t>(p - 1)];
             if (seen)
-                return playerProblem(p, " больше одной стартовой локации");
+                return problem(ZW_TR_NOOP("Check", "У игрока %1 больше одной стартовой локации"),
+                               p);
             seen = true;
         }
         if (p > players)
-            return playerProblem(p, " есть замки, но этого игрока на карте нет");
+            return problem(
+                ZW_TR_NOOP("Check", "У игрока %1 есть замки, но этого игрока на карте нет"), p);
         // A start zone belongs to a player; one without an owner (possible only
         // in a file made elsewhere) cannot start anybody.
         if (isStartZone(z) && !validPlayer(p))
-            return std::string(kHead) + "Стартовая локация " + std::to_string(k + 1) +
-                   " не принадлежит ни одному игроку";
+            return problem(
+                ZW_TR_NOOP("Check", "Стартовая локация %1 не принадлежит ни одному игроку"),
+                static_cast<int64_t>(k + 1));
     }
 
     // Only players 1..8 can have a start zone; a player count beyond 8 (a
     // damaged header) asks no more of them.
     for (int32_t p = 1; p <= players && p <= kPlayerSlots; ++p)
         if (!startSeen[static_cast<size_t>(p - 1)])
-            return playerProblem(p, " нет стартовой локации");
+            return problem(ZW_TR_NOOP("Check", "У игрока %1 нет стартовой локации"), p);
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@ namespace zw {
 // The message of the first violation (UTF-8, CR line breaks), or nullopt when the template passes.
 std::optional<std::string> checkTemplate(const TRmg& t);
 
-inline constexpr std::string_view kNoErrorsFound = "Ошибок не обнаружено";
+// Shown through translated("Check", kNoErrorsFound).
+inline constexpr std::string_view kNoErrorsFound = ZW_TR_NOOP("Check", "Ошибок не обнаружено");
 
 } // namespace zw

@@ -3,6 +3,7 @@
 #include "analysis/report.h"
 #include "cli/commands.h"
 #include "cli/common.h"
+#include "model/translation.h"
 
 #include <memory>
 
@@ -31,10 +32,12 @@ int runAnalyze(const AnalyzeOptions& o) {
 void addAnalyzeCommand(CLI::App& app, int& result) {
     auto options = std::make_shared<AnalyzeOptions>();
     auto* analyze = app.add_subcommand(
-        "analyze", "Разбор шаблона файла проекта: достижимость при каждом наборе игроков, "
-                   "предупреждения, равенство игроков");
-    addPathOption(analyze, "IN", options->in, "файл проекта для чтения (.tpz)")->required();
-    analyze->add_flag("--json", options->json, "вывести разбор в виде JSON");
+        "analyze",
+        ZW_TR("Cli", "Разбор шаблона файла проекта: достижимость при каждом наборе игроков, "
+                     "предупреждения, равенство игроков"));
+    addPathOption(analyze, "IN", options->in, ZW_TR("Cli", "файл проекта для чтения (.tpz)"))
+        ->required();
+    analyze->add_flag("--json", options->json, ZW_TR("Cli", "вывести разбор в виде JSON"));
     analyze->callback([&result, options] { result = runAnalyze(*options); });
 }
 

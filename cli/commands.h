@@ -3,6 +3,7 @@
 // template's rules, 2 usage error or unreadable/invalid input).
 #pragma once
 
+#include "model/translation.h"
 #include "platform/native_path.h"
 
 #include <CLI/CLI.hpp>
@@ -17,7 +18,7 @@ inline CLI::Option* addPathOption(CLI::App* cmd, std::string name, std::string& 
                                   std::string description) {
     return cmd->add_option(std::move(name), path, std::move(description))
         ->transform([](std::string given) { return commandLinePath(given); })
-        ->type_name("ФАЙЛ");
+        ->type_name(ZW_TR("Cli", "ФАЙЛ"));
 }
 
 void addProjectCommands(CLI::App& app, int& result);  // new, dump, build, check

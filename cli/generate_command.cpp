@@ -4,6 +4,7 @@
 #include "cli/common.h"
 #include "model/numbers.h"
 #include "model/project_file.h"
+#include "model/translation.h"
 #include "pattern/generate.h"
 
 #include <algorithm>
@@ -43,7 +44,8 @@ template <class T> bool readNumber(const CLI::Option* option, const std::string&
         return true;
     const auto value = wholeNumber(text);
     if (!value) {
-        printError(option->get_name() + ": ожидается целое число, а не «" + text + "»");
+        printError(withArguments(ZW_TR("Cli", "%1: ожидается целое число, а не «%2»"),
+                                 {option->get_name(), text}));
         return false;
     }
     target = static_cast<T>(
@@ -54,12 +56,14 @@ template <class T> bool readNumber(const CLI::Option* option, const std::string&
 int runGenerate(const GenerateOptions& o) {
     const auto pattern = patternFromWord(o.pattern);
     if (!pattern) {
-        printError("--pattern: неизвестный образец «" + o.pattern +
-                   "», ожидается ring, star или ring-centre");
+        printError(withArguments(
+            ZW_TR("Cli",
+                  "--pattern: неизвестный образец «%1», ожидается ring, star или ring-centre"),
+            {o.pattern}));
         return kExitBadInput;
     }
     if (!given(o.playersOption)) {
-        printError("Не задано число игроков: --players от 2 до 8");
+        printError(ZW_TR("Cli", "Не задано число игроков: --players от 2 до 8"));
         return kExitBadInput;
     }
     PatternSettings s = patternDefaults(*pattern, 0);
@@ -83,34 +87,38 @@ int runGenerate(const GenerateOptions& o) {
 void addGenerateCommand(CLI::App& app, int& result) {
     auto o = std::make_shared<GenerateOptions>();
     auto* cmd = app.add_subcommand(
-        "generate", "Записать шаблон по образцу, равный для всех игроков: стартовая локация "
-                    "каждого игрока со своими локациями, нейтральные локации между соседями "
-                    "и богатый центр");
-    addPathOption(cmd, "OUT", o->out, "файл проекта для записи (.tpz)")->required();
-    o->playersOption =
-        cmd->add_option("--players", o->players, "число игроков, от 2 до 8 (обязательно)");
-    cmd->add_option("--pattern", o->pattern,
-                    "ring, star или ring-centre (по умолчанию): игроки по кругу, соединённые через "
-                    "нейтральные локации, соединённые только через центр, или и то и другое")
+        "generate",
+        ZW_TR("Cli", "Записать шаблон по образцу, равный для всех игроков: стартовая локация "
+                     "каждого игрока со своими локациями, нейтральные локации между соседями "
+                     "и богатый центр"));
+    addPathOption(cmd, "OUT", o->out, ZW_TR("Cli", "файл проекта для записи (.tpz)"))->required();
+    o->playersOption = cmd->add_option("--players", o->players,
+                                       ZW_TR("Cli", "число игроков, от 2 до 8 (обязательно)"));
+    cmd->add_option(
+           "--pattern", o->pattern,
+           ZW_TR("Cli",
+                 "ring, star или ring-centre (по умолчанию): игроки по кругу, соединённые через "
+                 "нейтральные локации, соединённые только через центр, или и то и другое"))
         ->type_name("PATTERN");
-    o->ownOption = cmd->add_option("--own", o->own,
-                                   "локаций у каждого игрока помимо стартовой, от 0 до 4 "
-                                   "(по умолчанию 1)");
-    o->betweenOption =
-        cmd->add_option("--between", o->between,
-                        "нейтральных локаций на пути между соседними игроками, от 0 до 3 "
-                        "(по умолчанию 1; только у образцов с кольцом)");
+    o->ownOption =
+        cmd->add_option("--own", o->own,
+                        ZW_TR("Cli", "локаций у каждого игрока помимо стартовой, от 0 до 4 "
+                                     "(по умолчанию 1)"));
+    o->betweenOption = cmd->add_option(
+        "--between", o->between,
+        ZW_TR("Cli", "нейтральных локаций на пути между соседними игроками, от 0 до 3 "
+                     "(по умолчанию 1; только у образцов с кольцом)"));
     o->centreOption = cmd->add_option(
         "--centre", o->centre,
-        "локаций в центре, от 0 до 4 (по умолчанию 1 у star и ring-centre, у star не "
-        "меньше 1; у ring центра нет)");
-    o->seedOption =
-        cmd->add_option("--seed", o->seed,
-                        "целое число от 0 до 999999, меняющее размеры и сокровища, одинаково "
-                        "для всех игроков (по умолчанию 0)");
+        ZW_TR("Cli", "локаций в центре, от 0 до 4 (по умолчанию 1 у star и ring-centre, у star не "
+                     "меньше 1; у ring центра нет)"));
+    o->seedOption = cmd->add_option(
+        "--seed", o->seed,
+        ZW_TR("Cli", "целое число от 0 до 999999, меняющее размеры и сокровища, одинаково "
+                     "для всех игроков (по умолчанию 0)"));
     o->nameOption = cmd->add_option("--name", o->name,
-                                    "имя шаблона (по умолчанию: образец и число "
-                                    "игроков)");
+                                    ZW_TR("Cli", "имя шаблона (по умолчанию: образец и число "
+                                                 "игроков)"));
     for (CLI::Option* number :
          {o->playersOption, o->ownOption, o->betweenOption, o->centreOption, o->seedOption})
         number->type_name("INT");

@@ -1,5 +1,6 @@
 // The command-line parser in the interface's language: the labels of its help
-// and its messages about a wrong command line, in Russian.
+// and its messages about a wrong command line, in Russian unless another
+// language was chosen (--language).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -7,12 +8,13 @@
 
 namespace zw::cli {
 
-// Russian help labels, help flags, option groups and failure message for
-// `app` and every command in it. Call once every command has been added.
-void useRussian(CLI::App& app);
+// Help labels, help flags, option groups and failure message in the
+// interface's language for `app` and every command in it. Call once every
+// command has been added.
+void useInterfaceLanguage(CLI::App& app);
 
 // The message about a wrong command line that `app` (the program's) failed to
-// parse, in Russian, with a line on where to find help.
+// parse, in the interface's language, with a line on where to find help.
 std::string parseFailureMessage(const CLI::App& app, const CLI::Error& e);
 
 } // namespace zw::cli

@@ -4,6 +4,7 @@
 #include "cli/common.h"
 #include "model/project_file.h"
 #include "model/template_json.h"
+#include "model/translation.h"
 
 #include <memory>
 
@@ -47,7 +48,7 @@ int runCheck(const Paths& p) {
         printLine(*problem);
         return kExitRefused;
     }
-    printLine(kNoErrorsFound);
+    printLine(translated("Check", kNoErrorsFound));
     return kExitOk;
 }
 
@@ -59,23 +60,28 @@ void addProjectCommands(CLI::App& app, int& result) {
         return [&result, paths, run] { result = run(*paths); };
     };
 
-    auto* newCmd = app.add_subcommand("new", "Записать новый шаблон в файл проекта");
-    addPathOption(newCmd, "OUT", paths->out, "файл проекта для записи (.tpz)")->required();
+    auto* newCmd = app.add_subcommand("new", ZW_TR("Cli", "Записать новый шаблон в файл проекта"));
+    addPathOption(newCmd, "OUT", paths->out, ZW_TR("Cli", "файл проекта для записи (.tpz)"))
+        ->required();
     newCmd->callback(bind(runNew));
 
-    auto* dump = app.add_subcommand("dump", "Вывести шаблон файла проекта в виде JSON");
-    addPathOption(dump, "IN", paths->in, "файл проекта для чтения (.tpz)")->required();
+    auto* dump =
+        app.add_subcommand("dump", ZW_TR("Cli", "Вывести шаблон файла проекта в виде JSON"));
+    addPathOption(dump, "IN", paths->in, ZW_TR("Cli", "файл проекта для чтения (.tpz)"))
+        ->required();
     dump->callback(bind(runDump));
 
-    auto* build =
-        app.add_subcommand("build", "Записать файл проекта из JSON (обратно команде dump)");
-    addPathOption(build, "IN", paths->in, "файл JSON для чтения")->required();
-    addPathOption(build, "OUT", paths->out, "файл проекта для записи (.tpz)")->required();
+    auto* build = app.add_subcommand(
+        "build", ZW_TR("Cli", "Записать файл проекта из JSON (обратно команде dump)"));
+    addPathOption(build, "IN", paths->in, ZW_TR("Cli", "файл JSON для чтения"))->required();
+    addPathOption(build, "OUT", paths->out, ZW_TR("Cli", "файл проекта для записи (.tpz)"))
+        ->required();
     build->callback(bind(runBuild));
 
-    auto* check =
-        app.add_subcommand("check", "Проверить шаблон файла проекта на логические ошибки");
-    addPathOption(check, "IN", paths->in, "файл проекта для чтения (.tpz)")->required();
+    auto* check = app.add_subcommand(
+        "check", ZW_TR("Cli", "Проверить шаблон файла проекта на логические ошибки"));
+    addPathOption(check, "IN", paths->in, ZW_TR("Cli", "файл проекта для чтения (.tpz)"))
+        ->required();
     check->callback(bind(runCheck));
 }
 

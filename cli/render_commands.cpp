@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/common.h"
 #include "model/numbers.h"
+#include "model/translation.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -75,28 +76,33 @@ int runRender(const RenderOptions& o) {
     const auto size = parsePair(o.size, 'x');
     if (!size || size->first < 1 || size->second < 1 || size->first > kMaxSide ||
         size->second > kMaxSide) {
-        printError("--size: ожидается ШИРИНАxВЫСОТА, каждая от 1 до " + std::to_string(kMaxSide) +
-                   ", а не «" + o.size + "»");
+        printError(withArguments(
+            ZW_TR("Cli", "--size: ожидается ШИРИНАxВЫСОТА, каждая от 1 до %1, а не «%2»"),
+            {std::to_string(kMaxSide), o.size}));
         return kExitBadInput;
     }
     if (o.zoom < kMinZoom || o.zoom > kMaxZoom) {
-        printError("--zoom: ожидается от " + std::to_string(kMinZoom) + " до " +
-                   std::to_string(kMaxZoom) + ", а не " + std::to_string(o.zoom));
+        printError(withArguments(
+            ZW_TR("Cli", "--zoom: ожидается от %1 до %2, а не %3"),
+            {std::to_string(kMinZoom), std::to_string(kMaxZoom), std::to_string(o.zoom)}));
         return kExitBadInput;
     }
     const auto origin = parsePair(o.origin, ',');
     if (!origin) {
-        printError("--origin: ожидается X,Y, а не «" + o.origin + "»");
+        printError(withArguments(ZW_TR("Cli", "--origin: ожидается X,Y, а не «%1»"), {o.origin}));
         return kExitBadInput;
     }
     const auto scale = parseDecimal(o.scale);
     if (!scale || *scale < kMinScale || *scale > kMaxScale) {
-        printError("--scale: ожидается число от 1 до 4, например 1.5, а не «" + o.scale + "»");
+        printError(withArguments(
+            ZW_TR("Cli", "--scale: ожидается число от 1 до 4, например 1.5, а не «%1»"),
+            {o.scale}));
         return kExitBadInput;
     }
     if (std::ceil(size->first * *scale) > kMaxSide || std::ceil(size->second * *scale) > kMaxSide) {
-        printError("--size, --scale: картинка вышла бы шире или выше " + std::to_string(kMaxSide) +
-                   " точек");
+        printError(
+            withArguments(ZW_TR("Cli", "--size, --scale: картинка вышла бы шире или выше %1 точек"),
+                          {std::to_string(kMaxSide)}));
         return kExitBadInput;
     }
     const auto t = readProject(o.in);
@@ -125,7 +131,7 @@ int runRender(const RenderOptions& o) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG")) {
-        printError(o.out + ": не удалось закодировать картинку");
+        printError(withArguments(ZW_TR("Cli", "%1: не удалось закодировать картинку"), {o.out}));
         return kExitBadInput;
     }
     return writeOutput(o.out, std::string_view(png.constData(), static_cast<size_t>(png.size())))
@@ -137,20 +143,27 @@ int runRender(const RenderOptions& o) {
 
 void addRenderCommand(CLI::App& app, int& result) {
     auto options = std::make_shared<RenderOptions>();
-    auto* render =
-        app.add_subcommand("render", "Нарисовать шаблон проекта, как его показывает холст, в PNG");
-    addPathOption(render, "IN", options->in, "файл проекта для чтения (.tpz)")->required();
-    addPathOption(render, "OUT", options->out, "файл PNG для записи")->required();
-    render->add_option("--size", options->size, "размер холста в точках, ШИРИНАxВЫСОТА")
+    auto* render = app.add_subcommand(
+        "render", ZW_TR("Cli", "Нарисовать шаблон проекта, как его показывает холст, в PNG"));
+    addPathOption(render, "IN", options->in, ZW_TR("Cli", "файл проекта для чтения (.tpz)"))
+        ->required();
+    addPathOption(render, "OUT", options->out, ZW_TR("Cli", "файл PNG для записи"))->required();
+    render
+        ->add_option("--size", options->size, ZW_TR("Cli", "размер холста в точках, ШИРИНАxВЫСОТА"))
         ->capture_default_str();
-    render->add_option("--zoom", options->zoom, "масштаб, от 0 (самый крупный) до 5 (самый мелкий)")
+    render
+        ->add_option("--zoom", options->zoom,
+                     ZW_TR("Cli", "масштаб, от 0 (самый крупный) до 5 (самый мелкий)"))
         ->capture_default_str();
-    render->add_option("--origin", options->origin, "узел сетки в левой верхней клетке, X,Y")
+    render
+        ->add_option("--origin", options->origin,
+                     ZW_TR("Cli", "узел сетки в левой верхней клетке, X,Y"))
         ->capture_default_str();
     render
         ->add_option("--scale", options->scale,
-                     "точек устройства на точку холста, от 1 до 4 (2: та же картинка с вдвое "
-                     "большим числом точек, как на экране высокой чёткости)")
+                     ZW_TR("Cli",
+                           "точек устройства на точку холста, от 1 до 4 (2: та же картинка с вдвое "
+                           "большим числом точек, как на экране высокой чёткости)"))
         ->capture_default_str();
     render->callback([&result, options] { result = runRender(*options); });
 }

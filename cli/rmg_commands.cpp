@@ -9,6 +9,7 @@
 #include "model/name_rules.h"
 #include "model/project_file.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "rmg/compile.h"
 #include "rmg/import_table.h"
 #include "rmg/table.h"
@@ -46,12 +47,14 @@ std::optional<size_t> chooseEntry(const std::vector<TTemplateInside>& entries, c
     if (byName) {
         const auto found = findTemplateByName(entries, utf8ToCp1251(a.name));
         if (!found)
-            printError(a.table + ": нет шаблона с именем «" + a.name + "»");
+            printError(
+                withArguments(ZW_TR("Cli", "%1: нет шаблона с именем «%2»"), {a.table, a.name}));
         return found;
     }
     if (a.index < 1 || static_cast<size_t>(a.index) > entries.size()) {
-        printError(a.table + ": нет шаблона номер " + std::to_string(a.index) +
-                   " (шаблонов в таблице: " + std::to_string(entries.size()) + ")");
+        printError(
+            withArguments(ZW_TR("Cli", "%1: нет шаблона номер %2 (шаблонов в таблице: %3)"),
+                          {a.table, std::to_string(a.index), std::to_string(entries.size())}));
         return std::nullopt;
     }
     return static_cast<size_t>(a.index - 1);
@@ -112,7 +115,7 @@ int runCompile(const RmgArgs& a, bool nameGiven, bool headerGiven) {
     }
     CliServices services;
     if (a.dropExtended)
-        services.agreeTo.push_back(kDropKeptCellsStart);
+        services.agreeTo.push_back(translatedView("Rmg", kDropKeptCellsStart));
     OptionAnswers answers(a, false);
     const std::string header = headerGiven ? a.header : services.executableDir() + "/header.txt";
     // As "Добавить шаблон" of the list window: a refused name stops here, the
@@ -191,7 +194,8 @@ void requireOne(std::initializer_list<const CLI::Option*> options) {
         names += (names.empty() ? "" : ", ") + o->get_name();
     }
     if (given != 1)
-        throw CLI::ValidationError("нужен ровно один из параметров " + names);
+        throw CLI::ValidationError(
+            withArguments(ZW_TR("Cli", "нужен ровно один из параметров %1"), {names}));
 }
 
 } // namespace
@@ -200,43 +204,54 @@ void addRmgCommands(CLI::App& app, int& result) {
     auto args = std::make_shared<RmgArgs>();
 
     auto* compile = app.add_subcommand(
-        "compile", "Добавить шаблон проекта в таблицу rmg.txt вместо шаблона с тем же именем");
-    addPathOption(compile, "IN", args->project, "файл проекта для чтения (.tpz)")->required();
-    addPathOption(compile, "RMG", args->table, "таблица для записи; новая начинается с header.txt")
+        "compile",
+        ZW_TR("Cli", "Добавить шаблон проекта в таблицу rmg.txt вместо шаблона с тем же именем"));
+    addPathOption(compile, "IN", args->project, ZW_TR("Cli", "файл проекта для чтения (.tpz)"))
         ->required();
-    auto* compileName =
-        compile->add_option("--name", args->name, "имя в таблице (по умолчанию: имя шаблона)");
-    auto* header =
-        addPathOption(compile, "--header", args->header,
-                      "заголовок новой таблицы (по умолчанию: header.txt рядом с программой)");
-    compile->add_flag("--force", args->force, "записать, даже если проверка шаблона нашла ошибку");
+    addPathOption(compile, "RMG", args->table,
+                  ZW_TR("Cli", "таблица для записи; новая начинается с header.txt"))
+        ->required();
+    auto* compileName = compile->add_option(
+        "--name", args->name, ZW_TR("Cli", "имя в таблице (по умолчанию: имя шаблона)"));
+    auto* header = addPathOption(
+        compile, "--header", args->header,
+        ZW_TR("Cli", "заголовок новой таблицы (по умолчанию: header.txt рядом с программой)"));
+    compile->add_flag("--force", args->force,
+                      ZW_TR("Cli", "записать, даже если проверка шаблона нашла ошибку"));
     compile->add_flag("--drop-extended", args->dropExtended,
-                      "записать шаблон из расширенной таблицы в классическую "
-                      "без ячеек, которых она не вмещает");
+                      ZW_TR("Cli", "записать шаблон из расширенной таблицы в классическую "
+                                   "без ячеек, которых она не вмещает"));
     compile->callback([&result, args, compileName, header] {
         result = runCompile(*args, compileName->count() > 0, header->count() > 0);
     });
 
-    auto* list = app.add_subcommand("list", "Перечислить шаблоны таблицы rmg.txt");
-    addPathOption(list, "RMG", args->table, "таблица для чтения")->required();
+    auto* list = app.add_subcommand("list", ZW_TR("Cli", "Перечислить шаблоны таблицы rmg.txt"));
+    addPathOption(list, "RMG", args->table, ZW_TR("Cli", "таблица для чтения"))->required();
     list->callback([&result, args] { result = runList(*args); });
 
-    auto* del = app.add_subcommand("delete", "Удалить шаблоны из таблицы rmg.txt");
-    addPathOption(del, "RMG", args->table, "изменяемая таблица")->required();
-    auto* delName = del->add_option("--name", args->name, "первый шаблон с этим именем");
-    auto* delIndex = del->add_option("--index", args->index, "шаблон на этом месте, считая с 1");
-    auto* delAll = del->add_flag("--all", args->all, "все шаблоны; заголовок остаётся");
+    auto* del = app.add_subcommand("delete", ZW_TR("Cli", "Удалить шаблоны из таблицы rmg.txt"));
+    addPathOption(del, "RMG", args->table, ZW_TR("Cli", "изменяемая таблица"))->required();
+    auto* delName =
+        del->add_option("--name", args->name, ZW_TR("Cli", "первый шаблон с этим именем"));
+    auto* delIndex =
+        del->add_option("--index", args->index, ZW_TR("Cli", "шаблон на этом месте, считая с 1"));
+    auto* delAll =
+        del->add_flag("--all", args->all, ZW_TR("Cli", "все шаблоны; заголовок остаётся"));
     del->callback([&result, args, delName, delIndex, delAll] {
         requireOne({delName, delIndex, delAll});
         result = runDelete(*args, delName->count() > 0);
     });
 
     auto* imp = app.add_subcommand(
-        "import", "Перенести шаблон из таблицы rmg.txt, расставив локации, в файл проекта");
-    addPathOption(imp, "RMG", args->table, "таблица для чтения")->required();
-    addPathOption(imp, "OUT", args->project, "файл проекта для записи (.tpz)")->required();
-    auto* impName = imp->add_option("--name", args->name, "первый шаблон с этим именем");
-    auto* impIndex = imp->add_option("--index", args->index, "шаблон на этом месте, считая с 1");
+        "import",
+        ZW_TR("Cli", "Перенести шаблон из таблицы rmg.txt, расставив локации, в файл проекта"));
+    addPathOption(imp, "RMG", args->table, ZW_TR("Cli", "таблица для чтения"))->required();
+    addPathOption(imp, "OUT", args->project, ZW_TR("Cli", "файл проекта для записи (.tpz)"))
+        ->required();
+    auto* impName =
+        imp->add_option("--name", args->name, ZW_TR("Cli", "первый шаблон с этим именем"));
+    auto* impIndex =
+        imp->add_option("--index", args->index, ZW_TR("Cli", "шаблон на этом месте, считая с 1"));
     imp->callback([&result, args, impName, impIndex] {
         requireOne({impName, impIndex});
         result = runImport(*args, impName->count() > 0);

@@ -4,6 +4,7 @@
 #include "cli/common.h"
 #include "model/project_file.h"
 #include "model/transform.h"
+#include "model/translation.h"
 
 #include <memory>
 
@@ -26,7 +27,8 @@ struct TransformOptions {
 std::optional<Symmetry> chosenSymmetry(const TransformOptions& o) {
     const int given = (o.mirrorX ? 1 : 0) + (o.mirrorY ? 1 : 0) + (o.rotateGiven ? 1 : 0);
     if (given != 1) {
-        printError("нужен ровно один из параметров --mirror-x, --mirror-y и --rotate");
+        printError(
+            ZW_TR("Cli", "нужен ровно один из параметров --mirror-x, --mirror-y и --rotate"));
         return std::nullopt;
     }
     if (o.mirrorX)
@@ -41,7 +43,8 @@ std::optional<Symmetry> chosenSymmetry(const TransformOptions& o) {
     case 270:
         return Symmetry::Rotate270;
     default:
-        printError("--rotate: ожидается 90, 180 или 270, а не " + std::to_string(o.rotate));
+        printError(withArguments(ZW_TR("Cli", "--rotate: ожидается 90, 180 или 270, а не %1"),
+                                 {std::to_string(o.rotate)}));
         return std::nullopt;
     }
 }
@@ -82,21 +85,25 @@ int runTransform(const TransformOptions& o) {
 void addTransformCommand(CLI::App& app, int& result) {
     auto o = std::make_shared<TransformOptions>();
     auto* cmd = app.add_subcommand(
-        "transform", "Отразить или повернуть локации на месте относительно центра их области "
-                     "сетки или скопировать их рядом для других игроков");
-    addPathOption(cmd, "IN", o->in, "файл проекта для чтения (.tpz)")->required();
-    addPathOption(cmd, "OUT", o->out, "файл проекта для записи (.tpz)")->required();
-    cmd->add_option("--zones", o->zones, "номера локаций, например 1,3-5")->required();
-    cmd->add_flag("--mirror-x", o->mirrorX, "отразить слева направо");
-    cmd->add_flag("--mirror-y", o->mirrorY, "отразить сверху вниз");
-    auto* rotate = cmd->add_option("--rotate", o->rotate,
-                                   "повернуть по часовой стрелке на 90, 180 или 270 градусов");
+        "transform",
+        ZW_TR("Cli", "Отразить или повернуть локации на месте относительно центра их области "
+                     "сетки или скопировать их рядом для других игроков"));
+    addPathOption(cmd, "IN", o->in, ZW_TR("Cli", "файл проекта для чтения (.tpz)"))->required();
+    addPathOption(cmd, "OUT", o->out, ZW_TR("Cli", "файл проекта для записи (.tpz)"))->required();
+    cmd->add_option("--zones", o->zones, ZW_TR("Cli", "номера локаций, например 1,3-5"))
+        ->required();
+    cmd->add_flag("--mirror-x", o->mirrorX, ZW_TR("Cli", "отразить слева направо"));
+    cmd->add_flag("--mirror-y", o->mirrorY, ZW_TR("Cli", "отразить сверху вниз"));
+    auto* rotate =
+        cmd->add_option("--rotate", o->rotate,
+                        ZW_TR("Cli", "повернуть по часовой стрелке на 90, 180 или 270 градусов"));
     auto* duplicate = cmd->add_option(
         "--duplicate", o->duplicate,
-        "вместо этого скопировать локации, владельцы заменяются парами A=B[,C=D...] игроков "
-        "1..8; копия поворачивается вокруг узла сразу за правым нижним углом локаций и ложится "
-        "через один свободный столбец или ряд: справа (--mirror-x, --rotate 90), снизу "
-        "(--mirror-y, --rotate 270) или справа снизу (--rotate 180)");
+        ZW_TR("Cli",
+              "вместо этого скопировать локации, владельцы заменяются парами A=B[,C=D...] "
+              "игроков 1..8; копия поворачивается вокруг узла сразу за правым нижним углом "
+              "локаций и ложится через один свободный столбец или ряд: справа (--mirror-x, "
+              "--rotate 90), снизу (--mirror-y, --rotate 270) или справа снизу (--rotate 180)"));
     cmd->callback([&result, o, rotate, duplicate] {
         o->rotateGiven = rotate->count() > 0;
         o->duplicateGiven = duplicate->count() > 0;

@@ -1,11 +1,14 @@
 #include "editor/autosave.h"
 
+#include "model/translation.h"
+
 #include <variant>
 
 namespace zw {
 
 std::string autosaveFailedMessage(std::string_view reason) {
-    return "Не удалось сохранить копию шаблона для восстановления:\r" + std::string(reason);
+    return withArguments(
+        ZW_TR("Editor", "Не удалось сохранить копию шаблона для восстановления:\r%1"), {reason});
 }
 
 Autosave::Autosave(RecoveryStore store, AutosaveTimer& timer, const Document& document,

@@ -1,13 +1,14 @@
 #include "editor/document.h"
 
 #include "model/text.h"
+#include "model/translation.h"
 
 #include <utility>
 
 namespace zw {
 
 std::string captionFor(std::string_view cp1251Name) {
-    return std::string(kCaptionPrefix) + cp1251ToUtf8(cp1251Name);
+    return translated("Editor", kCaptionPrefix) + cp1251ToUtf8(cp1251Name);
 }
 
 void Document::announce(const DocumentChange& change) const {

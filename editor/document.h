@@ -7,6 +7,7 @@
 
 #include "model/history.h"
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +16,8 @@
 
 namespace zw {
 
-inline constexpr std::string_view kCaptionPrefix = "Редактор шаблонов - ";
+// Russian; the caption is built through translated("Editor", ...).
+inline constexpr std::string_view kCaptionPrefix = ZW_TR_NOOP("Editor", "Редактор шаблонов - ");
 
 // The caption's prefix followed by a Windows-1251 name, as UTF-8.
 std::string captionFor(std::string_view cp1251Name);

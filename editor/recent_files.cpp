@@ -1,5 +1,6 @@
 #include "editor/recent_files.h"
 
+#include "model/translation.h"
 #include "platform/files.h"
 #include "platform/native_path.h"
 
@@ -8,7 +9,8 @@
 namespace zw {
 
 std::string missingRecentFileMessage(std::string_view path) {
-    return "Файл не найден и удален из списка последних файлов:\r" + std::string(path);
+    return withArguments(ZW_TR("Editor", "Файл не найден и удален из списка последних файлов:\r%1"),
+                         {path});
 }
 
 bool RecentFiles::defaultExists(const std::string& path) {

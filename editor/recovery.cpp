@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "model/text.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -88,8 +89,8 @@ std::string recoveryQuestion(std::string_view cp1251Name, const std::tm& t) {
     char when[64];
     std::snprintf(when, sizeof when, "%02d.%02d.%04d, %02d:%02d:%02d", t.tm_mday, t.tm_mon + 1,
                   t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec);
-    return std::string(kRecoveryQuestion) + "\r" + cp1251ToUtf8(shown) +
-           "\rПоследняя запись: " + when;
+    return withArguments(ZW_TR("Editor", "%1\r%2\rПоследняя запись: %3"),
+                         {translated("Editor", kRecoveryQuestion), cp1251ToUtf8(shown), when});
 }
 
 std::tm localTime(std::chrono::system_clock::time_point t) {

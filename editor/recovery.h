@@ -38,6 +38,7 @@
 
 #include "model/project_file.h"
 #include "model/records.h"
+#include "model/translation.h"
 #include "platform/files.h"
 #include "platform/process.h"
 
@@ -51,7 +52,8 @@
 
 namespace zw {
 
-inline constexpr std::string_view kRecoveryQuestion = "Восстановить несохраненный шаблон?";
+inline constexpr std::string_view kRecoveryQuestion =
+    ZW_TR_NOOP("Editor", "Восстановить несохраненный шаблон?");
 // Writes of the recovery file are at least this far apart.
 inline constexpr std::chrono::seconds kAutosaveInterval{30};
 // Files larger than this in the recovery folder are no recovery files of ours

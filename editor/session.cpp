@@ -2,6 +2,7 @@
 
 #include "editor/editor.h"
 #include "editor/step_names.h"
+#include "model/translation.h"
 
 namespace zw {
 
@@ -33,7 +34,8 @@ void Session::offerRecovery() {
     auto recovered = autosave_->offerOrphans();
     if (!recovered)
         return;
-    editor_.document().replace(std::move(*recovered), Replacement::AsStep, kRecoveredStep);
+    editor_.document().replace(std::move(*recovered), Replacement::AsStep,
+                               translated("Editor", kRecoveredStep));
     autosave_->installed();
 }
 

@@ -1,31 +1,30 @@
 #include "editor/step_names.h"
 
+#include "model/translation.h"
+
 namespace zw {
 
-namespace {
-
-// The genitive after a number: singular after 1, 21, 31 … (not 11), plural otherwise.
-bool singularAfter(size_t n) {
-    return n % 10 == 1 && n % 100 != 11;
-}
-
-} // namespace
-
+// The genitive after a number: singular after 1, 21, 31 … (not 11), plural
+// otherwise ("few" takes the plural here).
 std::string zonesCount(size_t n) {
-    return std::to_string(n) + (singularAfter(n) ? " локации" : " локаций");
+    return countedText("Editor", static_cast<int64_t>(n), ZW_TR_NOOP("Editor", "%1 локации"),
+                       ZW_TR_NOOP("Editor", "%1 локаций"), ZW_TR_NOOP("Editor", "%1 локаций"));
 }
 
 std::string connectionsCount(size_t n) {
-    return std::to_string(n) + (singularAfter(n) ? " перехода" : " переходов");
+    return countedText("Editor", static_cast<int64_t>(n), ZW_TR_NOOP("Editor", "%1 перехода"),
+                       ZW_TR_NOOP("Editor", "%1 переходов"), ZW_TR_NOOP("Editor", "%1 переходов"));
 }
 
 std::string zoneStep(std::string_view action, int zoneIndex) {
-    return std::string(action) + " локации " + std::to_string(int64_t{zoneIndex} + 1);
+    return withArguments(ZW_TR("Editor", "%1 локации %2"),
+                         {translated("Editor", action), std::to_string(int64_t{zoneIndex} + 1)});
 }
 
 std::string connectionStep(std::string_view action, int zoneA, int zoneB) {
-    return std::string(action) + " перехода " + std::to_string(int64_t{zoneA} + 1) + "–" +
-           std::to_string(int64_t{zoneB} + 1);
+    return withArguments(ZW_TR("Editor", "%1 перехода %2–%3"),
+                         {translated("Editor", action), std::to_string(int64_t{zoneA} + 1),
+                          std::to_string(int64_t{zoneB} + 1)});
 }
 
 } // namespace zw

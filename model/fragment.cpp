@@ -1,6 +1,7 @@
 #include "model/fragment.h"
 
 #include "model/template_json.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +17,11 @@ using nlohmann::json;
 constexpr int64_t kGridMin = std::numeric_limits<int32_t>::min();
 constexpr int64_t kGridMax = std::numeric_limits<int32_t>::max();
 
-constexpr std::string_view kNotAFragment = "В буфере обмена нет фрагмента шаблона.";
+constexpr const char* kNotAFragment = ZW_TR_NOOP("Model", "В буфере обмена нет фрагмента шаблона.");
 
 FragmentError damaged(const std::string& detail) {
-    return FragmentError{"Фрагмент шаблона в буфере обмена поврежден (" + detail + ")."};
+    return FragmentError{withArguments(
+        ZW_TR("Model", "Фрагмент шаблона в буфере обмена поврежден (%1)."), {detail})};
 }
 
 // Fields whose values choose an entry of a fixed list: a pasted value outside
@@ -37,8 +39,8 @@ constexpr ListField kZoneListFields[] = {
 
 std::optional<FragmentError> checkRanges(const TRmg& f) {
     auto outside = [](const std::string& path, int32_t v, int32_t max) {
-        return damaged(path + ": " + std::to_string(v) + " вне пределов от 0 до " +
-                       std::to_string(max));
+        return damaged(withArguments(ZW_TR("Model", "%1: %2 вне пределов от 0 до %3"),
+                                     {path, std::to_string(v), std::to_string(max)}));
     };
     for (size_t k = 0; k < f.zones.size(); ++k)
         for (const ListField& lf : kZoneListFields) {
@@ -180,17 +182,19 @@ std::variant<TRmg, FragmentError> fragmentFromText(std::string_view text) {
     try {
         j = nlohmann::ordered_json::parse(text);
     } catch (const json::exception&) {
-        return FragmentError{std::string(kNotAFragment)};
+        return FragmentError{translated("Model", kNotAFragment)};
     }
     const std::string marker(kFragmentMarker);
     if (!j.is_object() || !j.contains(marker))
-        return FragmentError{std::string(kNotAFragment)};
+        return FragmentError{translated("Model", kNotAFragment)};
     const auto& version = j[marker];
     if (!version.is_number_integer() || version.get<int64_t>() < 1)
-        return damaged(marker + ": ожидается номер версии");
+        return damaged(withArguments(ZW_TR("Model", "%1: ожидается номер версии"), {marker}));
     if (version.get<int64_t>() > kFragmentVersion)
-        return FragmentError{"Фрагмент шаблона записан более новой версией редактора (версия " +
-                             version.dump() + "), его нельзя вставить."};
+        return FragmentError{withArguments(
+            ZW_TR("Model", "Фрагмент шаблона записан более новой версией редактора (версия %1), "
+                           "его нельзя вставить."),
+            {version.dump()})};
     // The records go through the template reader, which refuses unknown keys,
     // wrong types and connections to zones outside the list.
     nlohmann::ordered_json records = nlohmann::ordered_json::object();
@@ -198,17 +202,17 @@ std::variant<TRmg, FragmentError> fragmentFromText(std::string_view text) {
         if (item.key() == marker)
             continue;
         if (item.key() != "zones" && item.key() != "connections")
-            return damaged(item.key() + ": неизвестный ключ");
+            return damaged(withArguments(ZW_TR("Model", "%1: неизвестный ключ"), {item.key()}));
         records[item.key()] = item.value();
     }
     if (!records.contains("zones"))
-        return damaged("zones: нет списка локаций");
+        return damaged(withArguments(ZW_TR("Model", "%1: нет списка локаций"), {"zones"}));
     auto read = templateFromJson(records);
     if (const auto* error = std::get_if<TemplateJsonError>(&read))
         return damaged(error->message);
     TRmg f = std::move(std::get<TRmg>(read));
     if (f.zones.empty())
-        return damaged("zones: фрагмент без локаций");
+        return damaged(withArguments(ZW_TR("Model", "%1: фрагмент без локаций"), {"zones"}));
     if (auto error = checkRanges(f))
         return *error;
     // Only the records count; the rest of the template stays at its defaults.
@@ -232,7 +236,7 @@ GridNode64 fragmentAnchor(const TRmg& fragment) {
 std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg& fragment,
                                                       int64_t targetX, int64_t targetY) {
     if (fragment.zones.empty())
-        return EditRefusal{"Фрагмент не содержит локаций."};
+        return EditRefusal{ZW_TR("Model", "Фрагмент не содержит локаций.")};
     const GridNode64 anchor = fragmentAnchor(fragment);
     std::vector<GridNode64> rel;
     rel.reserve(fragment.zones.size());
@@ -322,14 +326,15 @@ std::variant<GridNode64, EditRefusal> findPasteAnchor(const TRmg& t, const TRmg&
           GridNode64{target.x, high.y + 2}, GridNode64{target.x, low.y - 2 - span.y}})
         if (a.x >= lowest.x && a.x <= highest.x && a.y >= lowest.y && a.y <= highest.y)
             return a;
-    return EditRefusal{"Не найдено свободного места для вставки фрагмента."};
+    return EditRefusal{ZW_TR("Model", "Не найдено свободного места для вставки фрагмента.")};
 }
 
 EditResult pasteFragment(const TRmg& t, const TRmg& fragment, int64_t targetX, int64_t targetY) {
     const auto count = static_cast<int64_t>(fragment.zones.size());
     for (const ConnectionRecord& c : fragment.connections)
         if (c.zoneA < 0 || c.zoneA >= count || c.zoneB < 0 || c.zoneB >= count)
-            return EditRefusal{"Фрагмент поврежден: переход ведет к локации вне фрагмента."};
+            return EditRefusal{
+                ZW_TR("Model", "Фрагмент поврежден: переход ведет к локации вне фрагмента.")};
     if (auto refusal = checkProjectCapacity(t.zones.size() + fragment.zones.size(),
                                             t.connections.size() + fragment.connections.size()))
         return std::move(*refusal);

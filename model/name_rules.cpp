@@ -1,22 +1,23 @@
 #include "model/name_rules.h"
 
 #include "model/text.h"
+#include "model/translation.h"
 
 namespace zw {
 
 std::optional<std::string> templateNameProblem(std::string_view name) {
     if (name.find_first_of("\t\r\n") != std::string_view::npos)
-        return std::string("Ошибка\r\rНазвание шаблона не должно содержать символов табуляции и "
-                           "перевода строки");
+        return ZW_TR("Model", "Ошибка\r\rНазвание шаблона не должно содержать символов табуляции и "
+                              "перевода строки");
     if (name.size() > kMaxTemplateNameLength)
-        return std::string("Ошибка\r\rНазвание шаблона не должно быть длиннее 64 символов");
+        return ZW_TR("Model", "Ошибка\r\rНазвание шаблона не должно быть длиннее 64 символов");
     return std::nullopt;
 }
 
 std::optional<std::string> typedTemplateNameProblem(std::string_view utf8Name) {
     if (!utf8FitsCp1251(utf8Name))
-        return std::string("Ошибка\r\rНазвание шаблона может содержать только русские и латинские "
-                           "буквы, цифры и знаки кодировки Windows-1251");
+        return ZW_TR("Model", "Ошибка\r\rНазвание шаблона может содержать только русские и "
+                              "латинские буквы, цифры и знаки кодировки Windows-1251");
     return templateNameProblem(utf8ToCp1251(utf8Name));
 }
 

@@ -1,34 +1,41 @@
 #include "model/presets.h"
 
+#include "model/translation.h"
+
 namespace zw {
 namespace {
 
 constexpr std::array<int32_t, 7> kSizeLimits = {6, 8, 12, 16, 20, 26, 35};
 constexpr std::array<std::string_view, 8> kSizeNames = {
-    "Очень маленький", "Маленький", "Ниже среднего", "Средний",
-    "Выше среднего",   "Большой",   "Очень большой", "Огромный"};
+    ZW_TR_NOOP("Model", "Очень маленький"), ZW_TR_NOOP("Model", "Маленький"),
+    ZW_TR_NOOP("Model", "Ниже среднего"),   ZW_TR_NOOP("Model", "Средний"),
+    ZW_TR_NOOP("Model", "Выше среднего"),   ZW_TR_NOOP("Model", "Большой"),
+    ZW_TR_NOOP("Model", "Очень большой"),   ZW_TR_NOOP("Model", "Огромный")};
 
 constexpr std::array<int32_t, 8> kGuardLimits = {0, 2000, 3500, 5000, 7000, 9000, 11500, 15000};
 constexpr std::array<std::string_view, 9> kGuardNames = {
-    "Нет охраны",   "Очень слабая", "Слабая",        "Ниже средней", "Средняя",
-    "Выше средней", "Сильная",      "Очень сильная", "Мощная"};
+    ZW_TR_NOOP("Model", "Нет охраны"), ZW_TR_NOOP("Model", "Очень слабая"),
+    ZW_TR_NOOP("Model", "Слабая"),     ZW_TR_NOOP("Model", "Ниже средней"),
+    ZW_TR_NOOP("Model", "Средняя"),    ZW_TR_NOOP("Model", "Выше средней"),
+    ZW_TR_NOOP("Model", "Сильная"),    ZW_TR_NOOP("Model", "Очень сильная"),
+    ZW_TR_NOOP("Model", "Мощная")};
 
 constexpr std::array<std::string_view, kTreasurePresetCount> kTreasureEntries = {
-    "Настроить...",
-    "Группа отсутствует",
-    "Бедные сокровища, мало",
-    "Бедные сокровища, средне",
-    "Бедные сокровища, много",
-    "Средние сокровища, мало",
-    "Средние сокровища, средне",
-    "Средние сокровища, много",
-    "Богатые сокровища, мало",
-    "Богатые сокровища, средне",
-    "Богатые сокровища, много",
-    "Особые сокровища, мало",
-    "Особые сокровища, средне",
-    "Особые сокровища, много",
-    "Очень богатые, мало"};
+    ZW_TR_NOOP("Model", "Настроить..."),
+    ZW_TR_NOOP("Model", "Группа отсутствует"),
+    ZW_TR_NOOP("Model", "Бедные сокровища, мало"),
+    ZW_TR_NOOP("Model", "Бедные сокровища, средне"),
+    ZW_TR_NOOP("Model", "Бедные сокровища, много"),
+    ZW_TR_NOOP("Model", "Средние сокровища, мало"),
+    ZW_TR_NOOP("Model", "Средние сокровища, средне"),
+    ZW_TR_NOOP("Model", "Средние сокровища, много"),
+    ZW_TR_NOOP("Model", "Богатые сокровища, мало"),
+    ZW_TR_NOOP("Model", "Богатые сокровища, средне"),
+    ZW_TR_NOOP("Model", "Богатые сокровища, много"),
+    ZW_TR_NOOP("Model", "Особые сокровища, мало"),
+    ZW_TR_NOOP("Model", "Особые сокровища, средне"),
+    ZW_TR_NOOP("Model", "Особые сокровища, много"),
+    ZW_TR_NOOP("Model", "Очень богатые, мало")};
 
 struct Band {
     int32_t low, high;
@@ -38,7 +45,10 @@ constexpr std::array<Band, 5> kBands = {
 constexpr std::array<int32_t, 3> kDensities = {1, 6, 9};
 
 constexpr std::array<std::string_view, 8> kColourNames = {
-    "красный", "синий", "коричневый", "зеленый", "оранжевый", "фиолетовый", "бирюзовый", "розовый"};
+    ZW_TR_NOOP("Model", "красный"),    ZW_TR_NOOP("Model", "синий"),
+    ZW_TR_NOOP("Model", "коричневый"), ZW_TR_NOOP("Model", "зеленый"),
+    ZW_TR_NOOP("Model", "оранжевый"),  ZW_TR_NOOP("Model", "фиолетовый"),
+    ZW_TR_NOOP("Model", "бирюзовый"),  ZW_TR_NOOP("Model", "розовый")};
 
 template <size_t N> size_t countBelow(const std::array<int32_t, N>& limits, int32_t v) {
     size_t n = 0;
@@ -50,13 +60,17 @@ template <size_t N> size_t countBelow(const std::array<int32_t, N>& limits, int3
 
 } // namespace
 
-std::string_view sizeName(int32_t size) { return kSizeNames[countBelow(kSizeLimits, size)]; }
+std::string_view sizeName(int32_t size) {
+    return translatedView("Model", kSizeNames[countBelow(kSizeLimits, size)]);
+}
 
 std::string sizeText(int32_t size) {
     return std::string(sizeName(size)) + " (" + std::to_string(size) + ")";
 }
 
-std::string_view guardName(int32_t guard) { return kGuardNames[countBelow(kGuardLimits, guard)]; }
+std::string_view guardName(int32_t guard) {
+    return translatedView("Model", kGuardNames[countBelow(kGuardLimits, guard)]);
+}
 
 std::string guardText(int32_t guard) {
     return std::string(guardName(guard)) + " (" + std::to_string(guard) + ")";
@@ -65,7 +79,7 @@ std::string guardText(int32_t guard) {
 std::string_view treasurePresetEntry(int position) {
     if (position < 0 || position >= kTreasurePresetCount)
         return {};
-    return kTreasureEntries[static_cast<size_t>(position)];
+    return translatedView("Model", kTreasureEntries[static_cast<size_t>(position)]);
 }
 
 TreasureGroup treasurePresetTriple(int position) {
@@ -91,7 +105,7 @@ int treasurePresetIndex(const TreasureGroup& t) {
 std::string_view playerColourName(int32_t player) {
     if (!validPlayer(player))
         return {};
-    return kColourNames[static_cast<size_t>(player - 1)];
+    return translatedView("Model", kColourNames[static_cast<size_t>(player - 1)]);
 }
 
 } // namespace zw

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <array>
 #include <string>
@@ -12,30 +13,32 @@
 namespace zw {
 
 struct ValuePreset {
-    std::string_view entry; // list entry, e.g. "Средний (14)"
+    // List entry, e.g. "Средний (14)": the Russian text, shown through
+    // translated("Model", entry).
+    std::string_view entry;
     int32_t value;
 };
 
 inline constexpr std::array<ValuePreset, 8> kSizePresets = {{
-    {"Очень маленький (5)", 5},
-    {"Маленький (7)", 7},
-    {"Ниже среднего (10)", 10},
-    {"Средний (14)", 14},
-    {"Выше среднего (18)", 18},
-    {"Большой (23)", 23},
-    {"Очень большой (30)", 30},
-    {"Огромный (40)", 40},
+    {ZW_TR_NOOP("Model", "Очень маленький (5)"), 5},
+    {ZW_TR_NOOP("Model", "Маленький (7)"), 7},
+    {ZW_TR_NOOP("Model", "Ниже среднего (10)"), 10},
+    {ZW_TR_NOOP("Model", "Средний (14)"), 14},
+    {ZW_TR_NOOP("Model", "Выше среднего (18)"), 18},
+    {ZW_TR_NOOP("Model", "Большой (23)"), 23},
+    {ZW_TR_NOOP("Model", "Очень большой (30)"), 30},
+    {ZW_TR_NOOP("Model", "Огромный (40)"), 40},
 }};
 
 inline constexpr std::array<ValuePreset, 8> kGuardPresets = {{
-    {"Нет охраны (0)", 0},
-    {"Очень слабая (2000)", 2000},
-    {"Слабая (3000)", 3000},
-    {"Ниже средней (4500)", 4500},
-    {"Средняя (6000)", 6000},
-    {"Выше средней (8000)", 8000},
-    {"Сильная (10000)", 10000},
-    {"Очень сильная (12500)", 12500},
+    {ZW_TR_NOOP("Model", "Нет охраны (0)"), 0},
+    {ZW_TR_NOOP("Model", "Очень слабая (2000)"), 2000},
+    {ZW_TR_NOOP("Model", "Слабая (3000)"), 3000},
+    {ZW_TR_NOOP("Model", "Ниже средней (4500)"), 4500},
+    {ZW_TR_NOOP("Model", "Средняя (6000)"), 6000},
+    {ZW_TR_NOOP("Model", "Выше средней (8000)"), 8000},
+    {ZW_TR_NOOP("Model", "Сильная (10000)"), 10000},
+    {ZW_TR_NOOP("Model", "Очень сильная (12500)"), 12500},
 }};
 
 // Name of a size value: chosen by how many of the limits 6, 8, 12, 16, 20, 26, 35 lie below it.

@@ -2,6 +2,7 @@
 
 #include "model/record_io.h"
 #include "model/text.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -38,7 +39,8 @@ void appendName(std::string& out, const std::string& name) {
 }
 
 std::string corruptMessage(const std::string& reason) {
-    return std::string(kProjectLoadFailed) + "\rФайл поврежден: " + reason + ".";
+    return withArguments(ZW_TR("Model", "%1\rФайл поврежден: %2."),
+                         {translated("Model", kProjectLoadFailed), reason});
 }
 
 struct Refusal {
@@ -53,7 +55,7 @@ class BodyReader {
   public:
     explicit BodyReader(std::string_view compressed) : input_(compressed) {
         if (inflateInit(&z_) != Z_OK)
-            throw Refusal{"недостаточно памяти для распаковки"};
+            throw Refusal{ZW_TR("Model", "недостаточно памяти для распаковки")};
     }
     ~BodyReader() { inflateEnd(&z_); }
     BodyReader(const BodyReader&) = delete;
@@ -63,7 +65,7 @@ class BodyReader {
     void read(uint8_t* dst, size_t n) {
         while (n > 0) {
             if (ended_)
-                throw Refusal{"данные обрываются раньше конца"};
+                throw Refusal{ZW_TR("Model", "данные обрываются раньше конца")};
             const size_t produced = step(dst, n);
             dst += produced;
             n -= produced;
@@ -100,7 +102,7 @@ class BodyReader {
         while (!ended_) {
             uint8_t extra = 0;
             if (step(&extra, 1) > 0)
-                throw Refusal{extraData};
+                throw Refusal{translated("Model", extraData)};
         }
     }
 
@@ -149,12 +151,12 @@ class BodyReader {
         case Z_BUF_ERROR:
             // No progress was possible: more input is needed and there is none.
             if (z_.avail_in == 0 && fed_ >= input_.size())
-                throw Refusal{"данные обрываются раньше конца"};
+                throw Refusal{ZW_TR("Model", "данные обрываются раньше конца")};
             return produced;
         case Z_MEM_ERROR:
-            throw Refusal{"недостаточно памяти для распаковки"};
+            throw Refusal{ZW_TR("Model", "недостаточно памяти для распаковки")};
         default: // Z_DATA_ERROR, Z_NEED_DICT, Z_STREAM_ERROR
-            throw Refusal{"сжатые данные испорчены"};
+            throw Refusal{ZW_TR("Model", "сжатые данные испорчены")};
         }
     }
 
@@ -166,9 +168,9 @@ class BodyReader {
 
 int32_t checkedLength(int32_t length, size_t unitBytes) {
     if (length < 0)
-        throw Refusal{"отрицательная длина названия шаблона"};
+        throw Refusal{ZW_TR("Model", "отрицательная длина названия шаблона")};
     if (static_cast<uint64_t>(length) * unitBytes > static_cast<uint64_t>(kMaxProjectNameBytes))
-        throw Refusal{"название шаблона слишком длинное"};
+        throw Refusal{ZW_TR("Model", "название шаблона слишком длинное")};
     return length;
 }
 
@@ -195,7 +197,8 @@ std::string readName(BodyReader& in) {
         std::string code = "0x";
         code += kHex[tag >> 4];
         code += kHex[tag & 0x0F];
-        throw Refusal{"неизвестный способ записи названия шаблона (код " + code + ")"};
+        throw Refusal{withArguments(
+            ZW_TR("Model", "неизвестный способ записи названия шаблона (код %1)"), {code})};
     }
     }
 }
@@ -203,11 +206,12 @@ std::string readName(BodyReader& in) {
 int32_t readCount(BodyReader& in, const char* what) {
     const int32_t n = in.int32();
     if (n < 0)
-        throw Refusal{std::string("отрицательное количество ") + what + " (" + std::to_string(n) +
-                      ")"};
+        throw Refusal{withArguments(ZW_TR("Model", "отрицательное количество %1 (%2)"),
+                                    {translated("Model", what), std::to_string(n)})};
     if (n > kMaxProjectRecords)
-        throw Refusal{std::string("слишком много ") + what + " (" + std::to_string(n) +
-                      ", допустимо не больше " + std::to_string(kMaxProjectRecords) + ")"};
+        throw Refusal{withArguments(
+            ZW_TR("Model", "слишком много %1 (%2, допустимо не больше %3)"),
+            {translated("Model", what), std::to_string(n), std::to_string(kMaxProjectRecords)})};
     return n;
 }
 
@@ -215,13 +219,14 @@ void checkConnection(const ConnectionRecord& c, size_t index, size_t zoneCount) 
     const std::string number = std::to_string(index + 1);
     for (const int32_t z : {c.zoneA, c.zoneB}) {
         if (z < 0 || static_cast<size_t>(z) >= zoneCount)
-            throw Refusal{"переход " + number + " ведет к локации " +
-                          std::to_string(static_cast<int64_t>(z) + 1) +
-                          ", которой нет (локаций всего " + std::to_string(zoneCount) + ")"};
+            throw Refusal{withArguments(
+                ZW_TR("Model", "переход %1 ведет к локации %2, которой нет (локаций всего %3)"),
+                {number, std::to_string(static_cast<int64_t>(z) + 1), std::to_string(zoneCount)})};
     }
     if (c.passageCount < 1 || c.passageCount > kPassageSlots)
-        throw Refusal{"у перехода " + number + " число проходов " + std::to_string(c.passageCount) +
-                      " вне пределов от 1 до 8"};
+        throw Refusal{
+            withArguments(ZW_TR("Model", "у перехода %1 число проходов %2 вне пределов от 1 до 8"),
+                          {number, std::to_string(c.passageCount)})};
 }
 
 TRmg readBody(BodyReader& in) {
@@ -234,19 +239,19 @@ TRmg readBody(BodyReader& in) {
     t.kinds = readPlayerKinds(buf.data());
     // The lists grow record by record, so a count the file claims never sizes
     // an allocation by itself.
-    const int32_t zoneCount = readCount(in, "локаций");
+    const int32_t zoneCount = readCount(in, ZW_TR_NOOP("Model", "локаций"));
     for (int32_t k = 0; k < zoneCount; ++k) {
         in.read(buf.data(), kZoneRecordBytes);
         t.zones.push_back(readZone(buf.data()));
     }
-    const int32_t connectionCount = readCount(in, "переходов");
+    const int32_t connectionCount = readCount(in, ZW_TR_NOOP("Model", "переходов"));
     for (int32_t j = 0; j < connectionCount; ++j) {
         in.read(buf.data(), kConnectionRecordBytes);
         ConnectionRecord c = readConnection(buf.data());
         checkConnection(c, static_cast<size_t>(j), t.zones.size());
         t.connections.push_back(c);
     }
-    in.expectEnd("после последнего перехода есть лишние данные");
+    in.expectEnd(ZW_TR_NOOP("Model", "после последнего перехода есть лишние данные"));
     return t;
 }
 
@@ -353,13 +358,13 @@ class Cursor {
     std::string text(size_t n) { return std::string(take(n)); }
     void expectEnd() const {
         if (at_ != bytes_.size())
-            throw Refusal{"после дополнительных полей есть лишние данные"};
+            throw Refusal{ZW_TR("Model", "после дополнительных полей есть лишние данные")};
     }
 
   private:
     std::string_view take(size_t n) {
         if (n > bytes_.size() - at_)
-            throw Refusal{"дополнительные поля обрываются раньше конца"};
+            throw Refusal{ZW_TR("Model", "дополнительные поля обрываются раньше конца")};
         const std::string_view out = bytes_.substr(at_, n);
         at_ += n;
         return out;
@@ -377,15 +382,15 @@ struct KeptReader {
     std::string text() {
         const int32_t n = in.int32();
         if (n < 0)
-            throw Refusal{"отрицательная длина текста дополнительного поля"};
+            throw Refusal{ZW_TR("Model", "отрицательная длина текста дополнительного поля")};
         return in.text(static_cast<size_t>(n));
     }
 
     int32_t count(const char* what) {
         const int32_t n = in.int32();
         if (n < 0)
-            throw Refusal{std::string("отрицательное количество ") + what + " (" +
-                          std::to_string(n) + ")"};
+            throw Refusal{withArguments(ZW_TR("Model", "отрицательное количество %1 (%2)"),
+                                        {translated("Model", what), std::to_string(n)})};
         return n;
     }
 
@@ -393,19 +398,21 @@ struct KeptReader {
     std::vector<KeptCell> cellList() {
         std::vector<KeptCell> out;
         std::set<std::string, std::less<>> names;
-        for (int32_t n = count("дополнительных полей"); n > 0; --n) {
+        for (int32_t n = count(ZW_TR_NOOP("Model", "дополнительных полей")); n > 0; --n) {
             countOne();
             KeptCell c;
             const uint8_t flags = in.byte();
             if ((flags & ~(kCellQuoted | kCellReadAs)) != 0)
-                throw Refusal{"неизвестные признаки дополнительного поля"};
+                throw Refusal{ZW_TR("Model", "неизвестные признаки дополнительного поля")};
             c.quoted = (flags & kCellQuoted) != 0;
             c.name = text();
             c.text = text();
             if ((flags & kCellReadAs) != 0)
                 c.readAs = text();
             if (!names.insert(c.name).second)
-                throw Refusal{"дополнительное поле «" + cp1251ToUtf8(c.name) + "» записано дважды"};
+                throw Refusal{
+                    withArguments(ZW_TR("Model", "дополнительное поле «%1» записано дважды"),
+                                  {cp1251ToUtf8(c.name)})};
             out.push_back(std::move(c));
         }
         return out;
@@ -422,15 +429,16 @@ struct KeptReader {
     // Counts a cell (or a row) against the limit of the whole section.
     void countOne() {
         if (++cells > static_cast<size_t>(kMaxProjectKeptCells))
-            throw Refusal{"слишком много дополнительных полей (допустимо не больше " +
-                          std::to_string(kMaxProjectKeptCells) + ")"};
+            throw Refusal{withArguments(
+                ZW_TR("Model", "слишком много дополнительных полей (допустимо не больше %1)"),
+                {std::to_string(kMaxProjectKeptCells)})};
     }
 };
 
 void readKept(Cursor& in, TRmg& t) {
     KeptReader r{in};
     t.kept.cells = r.cellList();
-    for (int32_t n = r.count("строк шаблона"); n > 0; --n) {
+    for (int32_t n = r.count(ZW_TR_NOOP("Model", "строк шаблона")); n > 0; --n) {
         r.countOne();
         KeptRow row;
         row.row = in.int32();
@@ -439,31 +447,35 @@ void readKept(Cursor& in, TRmg& t) {
         t.kept.rows.push_back(std::move(row));
     }
     int64_t last = -1;
-    for (int32_t n = r.count("локаций"); n > 0; --n) {
+    for (int32_t n = r.count(ZW_TR_NOOP("Model", "локаций")); n > 0; --n) {
         const int32_t k = in.int32();
         if (k < 0 || static_cast<size_t>(k) >= t.zones.size())
-            throw Refusal{"дополнительные поля локации " + std::to_string(int64_t{k} + 1) +
-                          ", которой нет (локаций всего " + std::to_string(t.zones.size()) + ")"};
+            throw Refusal{withArguments(
+                ZW_TR("Model", "дополнительные поля локации %1, которой нет (локаций всего %2)"),
+                {std::to_string(int64_t{k} + 1), std::to_string(t.zones.size())})};
         if (k <= last)
-            throw Refusal{"дополнительные поля локации " + std::to_string(int64_t{k} + 1) +
-                          " записаны не по порядку или дважды"};
+            throw Refusal{withArguments(
+                ZW_TR("Model", "дополнительные поля локации %1 записаны не по порядку или дважды"),
+                {std::to_string(int64_t{k} + 1)})};
         last = k;
         t.zones[static_cast<size_t>(k)].kept = r.keptCells();
     }
     last = -1;
-    for (int32_t n = r.count("проходов"); n > 0; --n) {
+    for (int32_t n = r.count(ZW_TR_NOOP("Model", "проходов")); n > 0; --n) {
         // The connection and the slot, numbered as one index of all slots.
         const int32_t j = in.int32();
         const int32_t slot = in.int32();
         if (j < 0 || static_cast<size_t>(j) >= t.connections.size() || slot < 0 ||
             slot >= kPassageSlots)
-            throw Refusal{"дополнительные поля прохода " + std::to_string(int64_t{slot} + 1) +
-                          " перехода " + std::to_string(int64_t{j} + 1) + ", которого нет"};
+            throw Refusal{withArguments(
+                ZW_TR("Model", "дополнительные поля прохода %1 перехода %2, которого нет"),
+                {std::to_string(int64_t{slot} + 1), std::to_string(int64_t{j} + 1)})};
         const int64_t at = int64_t{j} * kPassageSlots + slot;
         if (at <= last)
-            throw Refusal{"дополнительные поля прохода " + std::to_string(int64_t{slot} + 1) +
-                          " перехода " + std::to_string(int64_t{j} + 1) +
-                          " записаны не по порядку или дважды"};
+            throw Refusal{
+                withArguments(ZW_TR("Model", "дополнительные поля прохода %1 перехода %2 "
+                                             "записаны не по порядку или дважды"),
+                              {std::to_string(int64_t{slot} + 1), std::to_string(int64_t{j} + 1)})};
         last = at;
         t.connections[static_cast<size_t>(j)].passages[static_cast<size_t>(slot)].kept =
             r.keptCells();
@@ -500,24 +512,25 @@ void readKeptSection(std::string_view rest, TRmg& t) {
     if (!tagged && !cutTag)
         return;
     if (rest.size() < kKeptTag.size() + 8)
-        throw Refusal{"дополнительные поля обрываются раньше конца"};
+        throw Refusal{ZW_TR("Model", "дополнительные поля обрываются раньше конца")};
     const auto* head = reinterpret_cast<const uint8_t*>(rest.data()) + kKeptTag.size();
     const int32_t version = readInt32(head);
     if (version != kKeptVersion)
-        throw Refusal{"дополнительные поля записаны в неизвестном виде (версия " +
-                      std::to_string(version) + ")"};
+        throw Refusal{withArguments(
+            ZW_TR("Model", "дополнительные поля записаны в неизвестном виде (версия %1)"),
+            {std::to_string(version)})};
     const int32_t length = readInt32(head + 4);
     const std::string_view section = rest.substr(kKeptTag.size() + 8);
     if (length < 0 || static_cast<size_t>(length) > section.size())
-        throw Refusal{"дополнительные поля обрываются раньше конца"};
+        throw Refusal{ZW_TR("Model", "дополнительные поля обрываются раньше конца")};
     // Unpacked whole (within its limit) and read from memory.
     BodyReader stream(section.substr(0, static_cast<size_t>(length)));
     const std::string payload =
         stream.readAll(static_cast<size_t>(kMaxProjectKeptBytes),
-                       "дополнительные поля занимают больше " +
-                           std::to_string(kMaxProjectKeptBytes >> 20) + " МБ");
+                       withArguments(ZW_TR("Model", "дополнительные поля занимают больше %1 МБ"),
+                                     {std::to_string(kMaxProjectKeptBytes >> 20)}));
     if (stream.consumed() != static_cast<size_t>(length))
-        throw Refusal{"после дополнительных полей есть лишние данные"};
+        throw Refusal{ZW_TR("Model", "после дополнительных полей есть лишние данные")};
     Cursor in(payload);
     readKept(in, t);
 }
@@ -552,7 +565,8 @@ std::string encodeProject(const TRmg& t) {
 
 std::variant<TRmg, ProjectLoadFailure> decodeProject(std::string_view fileBytes) {
     if (fileBytes.substr(0, kProjectSignature.size()) != kProjectSignature)
-        return ProjectLoadFailure{ProjectError::BadSignature, std::string(kProjectLoadFailed)};
+        return ProjectLoadFailure{ProjectError::BadSignature,
+                                  translated("Model", kProjectLoadFailed)};
     try {
         const std::string_view stream = fileBytes.substr(kProjectSignature.size());
         BodyReader in(stream);

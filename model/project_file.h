@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <cstdint>
 #include <string>
@@ -16,7 +17,8 @@ namespace zw {
 
 inline constexpr std::string_view kProjectSignature = "TMPLv099";
 // The message of a file that is no project file, and the head of every refusal.
-inline constexpr std::string_view kProjectLoadFailed = "Не удалось загрузить файл шаблона!";
+inline constexpr std::string_view kProjectLoadFailed =
+    ZW_TR_NOOP("Model", "Не удалось загрузить файл шаблона!");
 
 // Limits a loaded file must keep. Nothing the editor makes comes near them; they
 // bound the memory a damaged or hostile file can make the reader spend.

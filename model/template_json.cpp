@@ -3,6 +3,7 @@
 #include "model/project_file.h"
 #include "model/record_fields.h"
 #include "model/text.h"
+#include "model/translation.h"
 
 #include <concepts>
 #include <limits>
@@ -173,54 +174,51 @@ std::string indexPath(const std::string& at, size_t i) {
     throw Refusal{path.empty() ? what : path + ": " + what};
 }
 
-// The number and the noun in the form that follows it: `one` after 1, 21 …,
-// `few` after 2–4, 22–24 …, `many` otherwise (11–14 included).
+// The pattern whose noun takes the form that follows the number %1, with the
+// number in it (see countedText).
 std::string valuesCount(size_t n, const char* one, const char* few, const char* many) {
-    const size_t last = n % 10;
-    const bool teens = n % 100 >= 11 && n % 100 <= 14;
-    const char* form = teens ? many : last == 1 ? one : last >= 2 && last <= 4 ? few : many;
-    return std::to_string(n) + " " + form;
+    return countedText("Model", static_cast<int64_t>(n), one, few, many);
 }
 
 template <class J> int32_t readInt32(const J& v, const std::string& path) {
     if (!v.is_number_integer())
-        refuse(path, "ожидается целое число");
+        refuse(path, ZW_TR("Model", "ожидается целое число"));
     if (v.is_number_unsigned()) {
         if (v.template get<uint64_t>() > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-            refuse(path, "число вне 32-битного диапазона");
+            refuse(path, ZW_TR("Model", "число вне 32-битного диапазона"));
     } else {
         const int64_t n = v.template get<int64_t>();
         if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
-            refuse(path, "число вне 32-битного диапазона");
+            refuse(path, ZW_TR("Model", "число вне 32-битного диапазона"));
     }
     return static_cast<int32_t>(v.template get<int64_t>());
 }
 
 template <class J> bool readBool(const J& v, const std::string& path) {
     if (!v.is_boolean())
-        refuse(path, "ожидается true или false");
+        refuse(path, ZW_TR("Model", "ожидается true или false"));
     return v.template get<bool>();
 }
 
 // A string that Windows-1251 can hold, converted to it.
 template <class J> std::string readCp1251(const J& v, const std::string& path) {
     if (!v.is_string())
-        refuse(path, "ожидается строка");
+        refuse(path, ZW_TR("Model", "ожидается строка"));
     const auto& utf8 = v.template get_ref<const std::string&>();
     if (!utf8FitsCp1251(utf8))
-        refuse(path, "есть символы, которых нет в кодировке Windows-1251");
+        refuse(path, ZW_TR("Model", "есть символы, которых нет в кодировке Windows-1251"));
     return utf8ToCp1251(utf8);
 }
 
 template <class J> const J& expectArray(const J& v, const std::string& path) {
     if (!v.is_array())
-        refuse(path, "ожидается список");
+        refuse(path, ZW_TR("Model", "ожидается список"));
     return v;
 }
 
 template <class J> const J& expectObject(const J& v, const std::string& path) {
     if (!v.is_object())
-        refuse(path, "ожидается объект");
+        refuse(path, ZW_TR("Model", "ожидается объект"));
     return v;
 }
 
@@ -242,7 +240,7 @@ template <class J> class ObjectReader {
     void finish() const {
         for (const auto& item : obj_.items())
             if (!known_.count(item.key()))
-                refuse(path(item.key()), "неизвестный ключ");
+                refuse(path(item.key()), ZW_TR("Model", "неизвестный ключ"));
     }
 
   private:
@@ -265,9 +263,13 @@ template <class J, class Element, size_t N>
 void fromJson(const J& j, const std::string& path, std::array<Element, N>& values, ListRule rule) {
     const size_t count = expectArray(j, path).size();
     if (rule == ListRule::Exact && count != N)
-        refuse(path, "ожидается " + valuesCount(N, "значение", "значения", "значений"));
+        refuse(path, valuesCount(N, ZW_TR_NOOP("Model", "ожидается %1 значение"),
+                                 ZW_TR_NOOP("Model", "ожидается %1 значения"),
+                                 ZW_TR_NOOP("Model", "ожидается %1 значений")));
     if (count > N)
-        refuse(path, "не более " + valuesCount(N, "значения", "значений", "значений"));
+        refuse(path, valuesCount(N, ZW_TR_NOOP("Model", "не более %1 значения"),
+                                 ZW_TR_NOOP("Model", "не более %1 значений"),
+                                 ZW_TR_NOOP("Model", "не более %1 значений")));
     for (size_t i = 0; i < count; ++i)
         fromJson(j[i], indexPath(path, i), values[i], ListRule::Exact);
 }
@@ -287,17 +289,19 @@ template <class J> std::vector<KeptCell> readKeptCells(const J& j, const std::st
         const std::string path = keyPath(at, item.key());
         KeptCell c;
         if (!utf8FitsCp1251(item.key()))
-            refuse(path, "в названии поля есть символы, которых нет в кодировке Windows-1251");
+            refuse(path,
+                   ZW_TR("Model",
+                         "в названии поля есть символы, которых нет в кодировке Windows-1251"));
         c.name = utf8ToCp1251(item.key());
         if (item.value().is_string()) {
             c.text = readCp1251(item.value(), path);
         } else {
             if (!item.value().is_object())
-                refuse(path, "ожидается строка или объект");
+                refuse(path, ZW_TR("Model", "ожидается строка или объект"));
             ObjectReader<J> r(item.value(), path);
             const J* text = r.find("text");
             if (!text)
-                refuse(r.path("text"), "нет ключа");
+                refuse(r.path("text"), ZW_TR("Model", "нет ключа"));
             c.text = readCp1251(*text, r.path("text"));
             if (const J* quoted = r.find("quoted"))
                 c.quoted = readBool(*quoted, r.path("quoted"));
@@ -335,7 +339,7 @@ template <class J> KeptTemplate readKeptTemplate(const J& j, const std::string& 
             KeptRow row;
             const J* number = rr.find("row");
             if (!number)
-                refuse(rr.path("row"), "нет ключа");
+                refuse(rr.path("row"), ZW_TR("Model", "нет ключа"));
             row.row = readInt32(*number, rr.path("row"));
             if (const J* count = rr.find("cellCount"))
                 row.cellCount = readInt32(*count, rr.path("cellCount"));
@@ -375,10 +379,14 @@ ConnectionRecord readConnection(const J& j, const std::string& at, size_t zoneCo
     // into a file that would not load.
     for (const auto& [key, zone] : {std::pair{"zoneA", c.zoneA}, std::pair{"zoneB", c.zoneB}})
         if (zone < 0 || static_cast<size_t>(zone) >= zoneCount)
-            refuse(r.path(key), "нет локации с индексом " + std::to_string(zone) + " (всего " +
-                                    valuesCount(zoneCount, "локация", "локации", "локаций") + ")");
+            refuse(r.path(key),
+                   withArguments(ZW_TR("Model", "нет локации с индексом %1 (%2)"),
+                                 {std::to_string(zone),
+                                  valuesCount(zoneCount, ZW_TR_NOOP("Model", "всего %1 локация"),
+                                              ZW_TR_NOOP("Model", "всего %1 локации"),
+                                              ZW_TR_NOOP("Model", "всего %1 локаций"))}));
     if (c.passageCount < 1 || c.passageCount > kPassageSlots)
-        refuse(r.path("passageCount"), "должно быть от 1 до 8");
+        refuse(r.path("passageCount"), ZW_TR("Model", "должно быть от 1 до 8"));
     return c;
 }
 
@@ -388,20 +396,20 @@ template <class J> TRmg readTemplate(const J& j) {
     if (const J* name = r.find("name")) {
         t.name = readCp1251(*name, "name");
         if (!nameFitsProject(t.name))
-            refuse("name", "слишком длинное для файла проекта");
+            refuse("name", ZW_TR("Model", "слишком длинное для файла проекта"));
     }
     readFields(r, t.header);
     readFields(r, t.kinds);
     if (const J* zones = r.find("zones")) {
         if (expectArray(*zones, "zones").size() > static_cast<size_t>(kMaxProjectRecords))
-            refuse("zones", "больше 65535 локаций");
+            refuse("zones", ZW_TR("Model", "больше 65535 локаций"));
         for (size_t i = 0; i < zones->size(); ++i)
             t.zones.push_back(readZone((*zones)[i], indexPath("zones", i)));
     }
     if (const J* connections = r.find("connections")) {
         if (expectArray(*connections, "connections").size() >
             static_cast<size_t>(kMaxProjectRecords))
-            refuse("connections", "больше 65535 переходов");
+            refuse("connections", ZW_TR("Model", "больше 65535 переходов"));
         for (size_t i = 0; i < connections->size(); ++i)
             t.connections.push_back(
                 readConnection((*connections)[i], indexPath("connections", i), t.zones.size()));
@@ -410,7 +418,7 @@ template <class J> TRmg readTemplate(const J& j) {
         t.kept = readKeptTemplate(*kept, "extended");
     r.finish();
     if (!keptFitsProject(t))
-        refuse("extended", "больше дополнительных полей, чем вмещает файл проекта");
+        refuse("extended", ZW_TR("Model", "больше дополнительных полей, чем вмещает файл проекта"));
     return t;
 }
 
@@ -491,11 +499,12 @@ std::variant<TRmg, TemplateJsonError> templateFromJsonText(std::string_view text
         // The parser's own text is English: the place is told instead.
         const auto* parse = dynamic_cast<const json::parse_error*>(&e);
         return TemplateJsonError{
-            parse ? "ошибка в записи JSON около байта " + std::to_string(parse->byte)
-                  : std::string("ошибка в записи JSON: число вне допустимых пределов")};
+            parse ? withArguments(ZW_TR("Model", "ошибка в записи JSON около байта %1"),
+                                  {std::to_string(parse->byte)})
+                  : ZW_TR("Model", "ошибка в записи JSON: число вне допустимых пределов")};
     }
     if (!j.is_object())
-        return TemplateJsonError{"шаблон должен быть объектом JSON"};
+        return TemplateJsonError{ZW_TR("Model", "шаблон должен быть объектом JSON")};
     return templateFrom(j);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "model/project_file.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <limits>
@@ -30,7 +31,7 @@ std::vector<bool> selectionFlags(const TRmg& t, std::span<const int32_t> indices
 }
 
 EditRefusal nodeTakenRefusal() {
-    return EditRefusal{std::string(kNodeTakenMessage)};
+    return EditRefusal{translated("Model", kNodeTakenMessage)};
 }
 
 // Places the selected zones (normalized indices) at `target(zone)` when every
@@ -43,7 +44,7 @@ EditResult placeSelected(const TRmg& t, const std::vector<int32_t>& indices, Tar
     for (const int32_t k : indices) {
         const GridNode64 n = target(t.zones[static_cast<size_t>(k)]);
         if (!onGrid(n.x) || !onGrid(n.y))
-            return EditRefusal{std::string(kOffGridMessage)};
+            return EditRefusal{translated("Model", kOffGridMessage)};
         if (others.touches(n.x, n.y))
             return nodeTakenRefusal();
         nodes.push_back(n);
@@ -104,10 +105,11 @@ bool NodeIndex::touches(int64_t x, int64_t y) const {
 std::variant<std::vector<int32_t>, EditRefusal> normalizeSelection(const TRmg& t,
                                                                    std::span<const int32_t> sel) {
     if (sel.empty())
-        return EditRefusal{std::string(kEmptySelectionMessage)};
+        return EditRefusal{translated("Model", kEmptySelectionMessage)};
     for (const int32_t k : sel)
         if (!validIndex(t, k))
-            return EditRefusal{"Нет локации с номером " + std::to_string(int64_t{k} + 1) + "."};
+            return EditRefusal{withArguments(ZW_TR("Model", "Нет локации с номером %1."),
+                                             {std::to_string(int64_t{k} + 1)})};
     std::vector<int32_t> out(sel.begin(), sel.end());
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
@@ -148,7 +150,7 @@ EditResult moveZones(const TRmg& t, std::span<const int32_t> sel, int64_t dx, in
     // sums below from overflowing.
     constexpr int64_t kFar = 2 * (kGridMax - kGridMin);
     if (dx < -kFar || dx > kFar || dy < -kFar || dy > kFar)
-        return EditRefusal{std::string(kOffGridMessage)};
+        return EditRefusal{translated("Model", kOffGridMessage)};
     auto normal = normalizeSelection(t, sel);
     if (auto* refusal = std::get_if<EditRefusal>(&normal))
         return std::move(*refusal);
@@ -214,8 +216,9 @@ DeletionCounts deletionCounts(const TRmg& t, std::span<const int32_t> sel) {
 }
 
 std::string deleteQuestion(const DeletionCounts& counts) {
-    return "Вы действительно хотите удалить выбранные локации (" + std::to_string(counts.zones) +
-           ") и все соединенные с ними переходы (" + std::to_string(counts.connections) + ")?";
+    return withArguments(ZW_TR("Model", "Вы действительно хотите удалить выбранные локации (%1) и "
+                                        "все соединенные с ними переходы (%2)?"),
+                         {std::to_string(counts.zones), std::to_string(counts.connections)});
 }
 
 // ---- Symmetry ----
@@ -277,10 +280,10 @@ std::optional<EditRefusal> checkProjectCapacity(size_t zones, size_t connections
     const auto limit = static_cast<size_t>(kMaxProjectRecords);
     if (zones <= limit && connections <= limit)
         return std::nullopt;
-    return EditRefusal{"Шаблон стал бы слишком большим: локаций было бы " + std::to_string(zones) +
-                       ", переходов " + std::to_string(connections) +
-                       ", а файл проекта вмещает не больше " + std::to_string(limit) +
-                       " тех и других."};
+    return EditRefusal{withArguments(
+        ZW_TR("Model", "Шаблон стал бы слишком большим: локаций было бы %1, переходов %2, а файл "
+                       "проекта вмещает не больше %3 тех и других."),
+        {std::to_string(zones), std::to_string(connections), std::to_string(limit)})};
 }
 
 EditResult duplicateZones(const TRmg& t, std::span<const int32_t> sel, Symmetry s,
@@ -312,7 +315,7 @@ EditResult duplicateZones(const TRmg& t, std::span<const int32_t> sel, Symmetry 
         ZoneRecord z = t.zones[static_cast<size_t>(k)];
         const GridNode64 n = duplicateNode(s, e, z.gridX, z.gridY);
         if (!onGrid(n.x) || !onGrid(n.y))
-            return EditRefusal{std::string(kOffGridMessage)};
+            return EditRefusal{translated("Model", kOffGridMessage)};
         if (existing.touches(n.x, n.y))
             return nodeTakenRefusal();
         z.gridX = static_cast<int32_t>(n.x);
@@ -375,17 +378,20 @@ std::string quotedArg(std::string_view s) {
 std::variant<std::vector<int32_t>, ArgumentError> parseZoneList(std::string_view text,
                                                                 size_t zoneCount) {
     if (trimSpaces(text).empty())
-        return ArgumentError{"список локаций пуст"};
+        return ArgumentError{ZW_TR("Model", "список локаций пуст")};
     const auto count = static_cast<int64_t>(zoneCount);
     auto checked = [&](std::string_view item, std::string_view number,
                        int64_t& out) -> std::optional<ArgumentError> {
         const auto v = decimal(number, count);
         if (!v)
-            return ArgumentError{"неверный элемент списка локаций " + quotedArg(item) +
-                                 ": ожидается номер локации или диапазон вида 3-5"};
+            return ArgumentError{withArguments(
+                ZW_TR("Model", "неверный элемент списка локаций %1: ожидается номер локации или "
+                               "диапазон вида 3-5"),
+                {quotedArg(item)})};
         if (*v < 1 || *v > count)
-            return ArgumentError{"нет локации " + std::string(number) +
-                                 " (локаций в шаблоне: " + std::to_string(zoneCount) + ")"};
+            return ArgumentError{
+                withArguments(ZW_TR("Model", "нет локации %1 (локаций в шаблоне: %2)"),
+                              {number, std::to_string(zoneCount)})};
         out = *v;
         return std::nullopt;
     };
@@ -402,8 +408,9 @@ std::variant<std::vector<int32_t>, ArgumentError> parseZoneList(std::string_view
         if (auto error = checked(item, last, to))
             return *error;
         if (from > to)
-            return ArgumentError{"обратный диапазон " + quotedArg(item) + ": пишите " +
-                                 std::to_string(to) + "-" + std::to_string(from)};
+            return ArgumentError{
+                withArguments(ZW_TR("Model", "обратный диапазон %1: пишите %2-%3"),
+                              {quotedArg(item), std::to_string(to), std::to_string(from)})};
         for (int64_t n = from; n <= to; ++n)
             chosen[static_cast<size_t>(n - 1)] = true;
     }
@@ -416,27 +423,30 @@ std::variant<std::vector<int32_t>, ArgumentError> parseZoneList(std::string_view
 
 std::variant<OwnerMap, ArgumentError> parseOwnerMap(std::string_view text) {
     if (trimSpaces(text).empty())
-        return ArgumentError{"список замены владельцев пуст"};
+        return ArgumentError{ZW_TR("Model", "список замены владельцев пуст")};
     OwnerMap map = identityOwnerMap();
     std::array<bool, kPlayerSlots + 1> named{};
     for (const std::string_view item : splitOn(text, ',')) {
         const size_t eq = item.find('=');
         if (eq == std::string_view::npos)
-            return ArgumentError{"неверная пара владельцев " + quotedArg(item) +
-                                 ": ожидается A=B с игроками от 1 до 8"};
+            return ArgumentError{withArguments(
+                ZW_TR("Model", "неверная пара владельцев %1: ожидается A=B с игроками от 1 до 8"),
+                {quotedArg(item)})};
         const std::string_view fromText = trimSpaces(item.substr(0, eq));
         const std::string_view toText = trimSpaces(item.substr(eq + 1));
         const auto from = decimal(fromText, kPlayerSlots);
         const auto to = decimal(toText, kPlayerSlots);
         if (!from || !to)
-            return ArgumentError{"неверная пара владельцев " + quotedArg(item) +
-                                 ": ожидается A=B с игроками от 1 до 8"};
+            return ArgumentError{withArguments(
+                ZW_TR("Model", "неверная пара владельцев %1: ожидается A=B с игроками от 1 до 8"),
+                {quotedArg(item)})};
         for (const auto& [value, digits] : {std::pair{*from, fromText}, std::pair{*to, toText}})
             if (value < 1 || value > kPlayerSlots)
-                return ArgumentError{"владелец " + std::string(digits) + " в " + quotedArg(item) +
-                                     " не от 1 до 8"};
+                return ArgumentError{withArguments(ZW_TR("Model", "владелец %1 в %2 не от 1 до 8"),
+                                                   {digits, quotedArg(item)})};
         if (named[static_cast<size_t>(*from)])
-            return ArgumentError{"игрок " + std::string(fromText) + " заменяется дважды"};
+            return ArgumentError{
+                withArguments(ZW_TR("Model", "игрок %1 заменяется дважды"), {fromText})};
         named[static_cast<size_t>(*from)] = true;
         map[static_cast<size_t>(*from)] = static_cast<int32_t>(*to);
     }

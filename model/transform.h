@@ -10,6 +10,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <array>
 #include <cstdint>
@@ -23,13 +24,16 @@
 
 namespace zw {
 
+// Refusals kept as constants (Russian, as tests compare them); shown through
+// translated("Model", ...).
 inline constexpr std::string_view kNodeTakenMessage =
-    "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
-    "одной, а также соседних узлах запрещено.";
-inline constexpr std::string_view kEmptySelectionMessage = "Не выбрано ни одной локации.";
+    ZW_TR_NOOP("Model", "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, "
+                        "размещение их в одной, а также соседних узлах запрещено.");
+inline constexpr std::string_view kEmptySelectionMessage =
+    ZW_TR_NOOP("Model", "Не выбрано ни одной локации.");
 inline constexpr std::string_view kOffGridMessage =
-    "Локации вышли бы за пределы сетки: координаты узлов ограничены числами от -2147483648 до "
-    "2147483647.";
+    ZW_TR_NOOP("Model", "Локации вышли бы за пределы сетки: координаты узлов ограничены числами "
+                        "от -2147483648 до 2147483647.");
 
 // Why an operation changed nothing: a message for the user (UTF-8).
 struct EditRefusal {

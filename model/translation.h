@@ -14,6 +14,7 @@
 // lupdate finds both (see translations/CMakeLists.txt). Texts with numbers or
 // names in them use %1..%9 and withArguments(), so a translation can reorder
 // them.
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -30,6 +31,23 @@ void setTranslationLookup(TranslationLookup lookup);
 
 // `source` (UTF-8 Russian) in the current language.
 std::string translated(const char* context, const char* source);
+std::string translated(const char* context, std::string_view source);
+
+// translated() for texts handed out as views (constants returned by callers
+// that keep a std::string_view): the view stays valid for the rest of the
+// program, as the constant's own did. `source` must be a literal or live as
+// long.
+std::string_view translatedView(const char* context, std::string_view source);
+
+// A text with a count, in the form the count asks for: `one`, `few` and `many`
+// are Russian patterns with the count as %1 (ZW_TR_NOOP), chosen by Russian
+// rules (one: 1, 21, 31 …; few: 2–4, 22–24 …; many: the rest, 11–14 included).
+// A translation is chosen by English rules instead: `one` for 1, `many` for
+// any other count (a translation of `few` is never shown, but the entry
+// exists). The same Russian text may stand in two forms only where its
+// translation suits both.
+std::string countedText(const char* context, int64_t n, const char* one, const char* few,
+                        const char* many);
 
 // Replaces %1..%9 in `pattern` by the arguments in order; a % not followed by
 // a digit that names an argument stays as written.

@@ -12,42 +12,44 @@ bool noneChecked(const auto& flags) {
 } // namespace
 
 std::optional<std::string_view> zoneProblem(const ZoneRecord& z) {
+    const auto message = [](std::string_view text) { return translatedView("Model", text); };
     namespace m = zone_messages;
     const int32_t owner = z.owner;
     const bool anyCount =
         z.playerCastles > 0 || z.playerTowns > 0 || z.neutralCastles > 0 || z.neutralTowns > 0;
 
     if (isStartZone(z) && owner == 0)
-        return m::kStartZoneWithoutOwner;
+        return message(m::kStartZoneWithoutOwner);
     if (owner > 0 && !ownerHasTowns(z))
-        return m::kOwnerWithoutTowns;
+        return message(m::kOwnerWithoutTowns);
     if (noneChecked(z.townTypes) && hasDetailedTowns(z) && anyCount)
-        return m::kNoTownTypes;
+        return message(m::kNoTownTypes);
     if (noneChecked(z.monsterTypes) && !z.monstersMatchTown)
-        return m::kNoMonsterTypes;
+        return message(m::kNoMonsterTypes);
     if (noneChecked(z.terrains) && !z.terrainMatchesTown)
-        return m::kNoTerrains;
+        return message(m::kNoTerrains);
     if (owner == 0 && ownerHasTowns(z))
-        return m::kOwnTownsWithoutOwner;
+        return message(m::kOwnTownsWithoutOwner);
     if (z.terrainMatchesTown && !hasTowns(z))
-        return m::kTerrainWithoutTown;
+        return message(m::kTerrainWithoutTown);
     if (z.monstersMatchTown && !hasTowns(z))
-        return m::kMonstersWithoutTown;
+        return message(m::kMonstersWithoutTown);
     for (size_t g = 0; g < 3; ++g)
         if (z.treasure[g].low > z.treasure[g].high)
-            return m::kTreasureLowAboveHigh[g];
+            return message(m::kTreasureLowAboveHigh[g]);
     if (owner == 0 && z.existMode == ExistMode::WithOwner)
-        return m::kWithOwnerButNoOwner;
+        return message(m::kWithOwnerButNoOwner);
     if ((owner == 1 || owner == 2) && z.existMode == ExistMode::WithOwner)
-        return m::kWithOwnerAlwaysThere;
+        return message(m::kWithOwnerAlwaysThere);
     return std::nullopt;
 }
 
 std::string zoneProblemIn(int64_t number, std::string_view problem) {
-    constexpr std::string_view kError = "Ошибка";
-    std::string text = "Ошибка в локации " + std::to_string(number);
-    if (problem.starts_with(kError))
-        problem.remove_prefix(kError.size());
+    const std::string error = ZW_TR("Model", "Ошибка");
+    std::string text =
+        withArguments(ZW_TR("Model", "Ошибка в локации %1"), {std::to_string(number)});
+    if (problem.starts_with(error))
+        problem.remove_prefix(error.size());
     else
         text += "\r\r";
     return text + std::string(problem);

@@ -4,6 +4,7 @@
 #include "model/name_rules.h"
 #include "model/presets.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "rmg/table.h"
 
 #include <algorithm>
@@ -482,11 +483,11 @@ std::optional<PatternKind> patternFromWord(std::string_view word) {
 std::string_view patternTitle(PatternKind k) {
     switch (k) {
     case PatternKind::Ring:
-        return "Кольцо";
+        return translatedView("Pattern", ZW_TR_NOOP("Pattern", "Кольцо"));
     case PatternKind::Star:
-        return "Звезда";
+        return translatedView("Pattern", ZW_TR_NOOP("Pattern", "Звезда"));
     case PatternKind::RingCentre:
-        return "Кольцо с центром";
+        return translatedView("Pattern", ZW_TR_NOOP("Pattern", "Кольцо с центром"));
     }
     return "";
 }
@@ -502,33 +503,38 @@ PatternSettings patternDefaults(PatternKind k, int players) {
 }
 
 std::string defaultPatternName(PatternKind k, int players) {
-    return std::string(patternTitle(k)) + " на " + std::to_string(players) + " " +
-           std::string(russianPlural(players, "игрока", "игрока", "игроков"));
+    return withArguments(
+        ZW_TR("Pattern", "%1 %2"),
+        {patternTitle(k), countedText("Pattern", players, ZW_TR_NOOP("Pattern", "на %1 игрока"),
+                                      ZW_TR_NOOP("Pattern", "на %1 игрока"),
+                                      ZW_TR_NOOP("Pattern", "на %1 игроков"))});
 }
 
 std::optional<std::string> patternProblem(const PatternSettings& s) {
-    auto range = [](std::string_view what, int lo, int hi) {
-        return std::string(what) + " должно быть от " + std::to_string(lo) + " до " +
-               std::to_string(hi);
+    auto range = [](const char* what, int lo, int hi) {
+        return withArguments(ZW_TR("Pattern", "%1 должно быть от %2 до %3"),
+                             {translated("Pattern", what), std::to_string(lo), std::to_string(hi)});
     };
     if (s.players < kPatternMinPlayers || s.players > kPatternMaxPlayers)
-        return range("Число игроков", kPatternMinPlayers, kPatternMaxPlayers);
+        return range(ZW_TR_NOOP("Pattern", "Число игроков"), kPatternMinPlayers,
+                     kPatternMaxPlayers);
     if (s.own < 0 || s.own > kPatternMaxOwn)
-        return range("Число своих локаций игрока", 0, kPatternMaxOwn);
+        return range(ZW_TR_NOOP("Pattern", "Число своих локаций игрока"), 0, kPatternMaxOwn);
     if (s.between < 0 || s.between > kPatternMaxBetween)
-        return range("Число локаций между соседями", 0, kPatternMaxBetween);
+        return range(ZW_TR_NOOP("Pattern", "Число локаций между соседями"), 0, kPatternMaxBetween);
     if (s.centre < 0 || s.centre > kPatternMaxCentre)
-        return range("Число локаций в центре", 0, kPatternMaxCentre);
+        return range(ZW_TR_NOOP("Pattern", "Число локаций в центре"), 0, kPatternMaxCentre);
     if (s.seed < 0 || s.seed > kPatternMaxSeed)
-        return "Вариант должен быть от 0 до " + std::to_string(kPatternMaxSeed);
+        return withArguments(ZW_TR("Pattern", "Вариант должен быть от 0 до %1"),
+                             {std::to_string(kPatternMaxSeed)});
     if (s.pattern == PatternKind::Star && s.between > 0)
-        return std::string("Звезда соединяет игроков только через центр: локаций между "
-                           "соседями у нее нет");
+        return ZW_TR("Pattern", "Звезда соединяет игроков только через центр: локаций между "
+                                "соседями у нее нет");
     if (s.pattern == PatternKind::Star && s.centre == 0)
-        return std::string("Звезде нужен центр: хотя бы одна локация в центре");
+        return ZW_TR("Pattern", "Звезде нужен центр: хотя бы одна локация в центре");
     if (s.pattern == PatternKind::Ring && s.centre > 0)
-        return std::string("У кольца нет центра: для локаций в центре выберите образец «Кольцо "
-                           "с центром»");
+        return ZW_TR("Pattern", "У кольца нет центра: для локаций в центре выберите образец "
+                                "«Кольцо с центром»");
     if (s.name)
         if (auto problem = typedTemplateNameProblem(*s.name))
             return problem;

@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "model/translation.h"
+
 #include <cerrno>
 
 namespace zw {
@@ -12,15 +14,15 @@ struct ProblemName {
 
 // The one table of reasons shown to the user, whatever system reported them.
 constexpr ProblemName kProblemNames[] = {
-    {FileProblem::NotFound, "файл или папка не найдены"},
-    {FileProblem::AccessDenied, "доступ запрещён"},
-    {FileProblem::InUse, "файл занят другой программой"},
-    {FileProblem::DiskFull, "на диске нет места"},
-    {FileProblem::ReadOnly, "файл или диск только для чтения"},
-    {FileProblem::ReadOnlyFile, "файл только для чтения"},
-    {FileProblem::IsFolder, "это папка, а не файл"},
-    {FileProblem::BadName, "недопустимое имя файла"},
-    {FileProblem::Other, "ошибка ввода-вывода"},
+    {FileProblem::NotFound, ZW_TR_NOOP("Platform", "файл или папка не найдены")},
+    {FileProblem::AccessDenied, ZW_TR_NOOP("Platform", "доступ запрещён")},
+    {FileProblem::InUse, ZW_TR_NOOP("Platform", "файл занят другой программой")},
+    {FileProblem::DiskFull, ZW_TR_NOOP("Platform", "на диске нет места")},
+    {FileProblem::ReadOnly, ZW_TR_NOOP("Platform", "файл или диск только для чтения")},
+    {FileProblem::ReadOnlyFile, ZW_TR_NOOP("Platform", "файл только для чтения")},
+    {FileProblem::IsFolder, ZW_TR_NOOP("Platform", "это папка, а не файл")},
+    {FileProblem::BadName, ZW_TR_NOOP("Platform", "недопустимое имя файла")},
+    {FileProblem::Other, ZW_TR_NOOP("Platform", "ошибка ввода-вывода")},
 };
 
 } // namespace
@@ -86,9 +88,9 @@ std::string problemText(FileProblem problem, long code) {
     std::string text;
     for (const ProblemName& p : kProblemNames)
         if (p.problem == problem)
-            text = p.russian;
+            text = translated("Platform", p.russian);
     if (problem == FileProblem::Other)
-        text += " (код " + std::to_string(code) + ")";
+        text += withArguments(ZW_TR("Platform", " (код %1)"), {std::to_string(code)});
     return text;
 }
 

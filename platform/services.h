@@ -8,6 +8,7 @@
 // records what was shown (tests/support/scripted_services.h).
 #pragma once
 
+#include "model/translation.h"
 #include "platform/files.h"
 
 #include <optional>
@@ -23,16 +24,19 @@ enum class MessageResult { Ok, Yes, No, Cancel };
 
 // The application's title: the caption of its message boxes and the name the
 // desktop shows for it.
-inline constexpr std::string_view kApplicationTitle = "Редактор шаблонов";
+// Russian, as the texts below; shown through translated("Platform", ...).
+inline constexpr std::string_view kApplicationTitle = ZW_TR_NOOP("Platform", "Редактор шаблонов");
 
 // The four file dialogs of the main window; each remembers its last path for the run.
 enum class FileDialogId { OpenProject, SaveProject, OpenRmg, SaveRmg };
 
 // Filter texts: pairs of a description and a pattern separated by vertical bars.
 inline constexpr std::string_view kOpenProjectFilter =
-    "Файл шаблона 0.95 (*.tpz)|*.tpz|Любой файл|*.*";
-inline constexpr std::string_view kSaveProjectFilter = "Файл шаблона (*.tpz)|*.tpz|Любой файл|*.*";
-inline constexpr std::string_view kRmgFilter = "rmg.txt|rmg.txt|Любой файл|*.*";
+    ZW_TR_NOOP("Platform", "Файл шаблона 0.95 (*.tpz)|*.tpz|Любой файл|*.*");
+inline constexpr std::string_view kSaveProjectFilter =
+    ZW_TR_NOOP("Platform", "Файл шаблона (*.tpz)|*.tpz|Любой файл|*.*");
+inline constexpr std::string_view kRmgFilter =
+    ZW_TR_NOOP("Platform", "rmg.txt|rmg.txt|Любой файл|*.*");
 
 class Services {
   public:

@@ -2,6 +2,7 @@
 
 #include "model/name_rules.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "platform/files.h"
 #include "rmg/extended_table.h"
 #include "rmg/table.h"
@@ -40,9 +41,10 @@ std::string dropKeptCellsQuestion(const std::vector<std::string>& names) {
     for (size_t i = 0; i < names.size() && i < kShown; ++i)
         list += (i ? ", " : "") + cp1251ToUtf8(names[i]);
     if (names.size() > kShown)
-        list += " и ещё " + std::to_string(names.size() - kShown);
-    return std::string(kDropKeptCellsStart) + ", которых нет в классической таблице: " + list +
-           ".\rЗаписать шаблон без них?";
+        list += withArguments(ZW_TR("Rmg", " и ещё %1"), {std::to_string(names.size() - kShown)});
+    return withArguments(ZW_TR("Rmg", "%1, которых нет в классической таблице: %2.\rЗаписать "
+                                      "шаблон без них?"),
+                         {translated("Rmg", kDropKeptCellsStart), list});
 }
 
 CompileOutcome compileIntoTable(TRmg& t, const std::string& initialName,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 
@@ -18,7 +19,9 @@ namespace zw {
 // The question before a template's kept cells are dropped: the classic layout
 // cannot hold them. `names` are the cells' names.
 std::string dropKeptCellsQuestion(const std::vector<std::string>& names);
-inline constexpr std::string_view kDropKeptCellsStart = "Шаблон хранит поля расширенной таблицы";
+// The question's first words (Russian; translated("Rmg", ...) in the question).
+inline constexpr std::string_view kDropKeptCellsStart =
+    ZW_TR_NOOP("Rmg", "Шаблон хранит поля расширенной таблицы");
 
 enum class CompileOutcome {
     Written,      // the table holds the template

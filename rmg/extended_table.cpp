@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "rmg/import.h"
 #include "rmg/table.h"
 
@@ -19,7 +20,13 @@ constexpr std::string_view kSectionNames[4] = {"Pack", "Map", "Zone", "Connectio
 
 // The start of every refusal: what the table was taken for.
 std::string refusal(std::string_view detail) {
-    return "Таблица в расширенном формате не читается: " + std::string(detail);
+    return withArguments(ZW_TR("Rmg", "Таблица в расширенном формате не читается: %1"), {detail});
+}
+
+std::string fieldCountMismatch(int32_t length, std::string_view sectionName) {
+    return withArguments(
+        ZW_TR("Rmg", "число полей в строке данных (%1) не сходится с заголовком раздела %2"),
+        {std::to_string(length), sectionName});
 }
 
 std::string lowered(std::string_view s) {
@@ -119,23 +126,21 @@ std::optional<std::string> mapSection(std::vector<TableColumn>& columns, size_t 
             while (at < end && lowered(columns[at].field) != wanted)
                 ++at;
             if (at == end)
-                return refusal("в разделе " + sectionName + " нет столбца «" +
-                               std::string(step.field) + "»");
+                return refusal(withArguments(ZW_TR("Rmg", "в разделе %1 нет столбца «%2»"),
+                                             {sectionName, step.field}));
             columns[at].classic = step.classic;
             cursor = at + 1;
             continue;
         }
         const int32_t length = step.count < 0 ? countOf(counts, -step.count) : step.count;
         if (length < step.classicTake || cursor + static_cast<size_t>(length) > end)
-            return refusal("число полей в строке данных (" + std::to_string(length) +
-                           ") не сходится с заголовком раздела " + sectionName);
+            return refusal(fieldCountMismatch(length, sectionName));
         // The run must not swallow the column the next step names.
         if (i + 1 < steps.size() && !steps[i + 1].field.empty()) {
             const std::string next = asciiLowercase(steps[i + 1].field);
             for (size_t c = cursor; c < cursor + static_cast<size_t>(length); ++c)
                 if (lowered(columns[c].field) == next)
-                    return refusal("число полей в строке данных (" + std::to_string(length) +
-                                   ") не сходится с заголовком раздела " + sectionName);
+                    return refusal(fieldCountMismatch(length, sectionName));
         }
         for (int k = 0; k < step.classicTake; ++k)
             columns[cursor + static_cast<size_t>(k)].classic = step.classic + k;
@@ -307,8 +312,9 @@ std::variant<ExtendedTable, std::string> ExtendedTable::read(std::string_view bu
     while (pos < buffer.size()) {
         TableRow row;
         if (!cutRow(buffer, pos, row, cells))
-            return refusal("кавычка в строке " + std::to_string(t.rows_.size() + 1) +
-                           " не закрыта до конца таблицы");
+            return refusal(
+                withArguments(ZW_TR("Rmg", "кавычка в строке %1 не закрыта до конца таблицы"),
+                              {std::to_string(t.rows_.size() + 1)}));
         if (t.rows_.empty())
             t.lineEnd_ = row.end < row.next && buffer[row.end] == '\r' ? "\r\n" : "\n";
         if (t.rows_.size() <= kExtendedHeaderRows)
@@ -321,16 +327,16 @@ std::variant<ExtendedTable, std::string> ExtendedTable::read(std::string_view bu
         if (t.rows_.size() >= kExtendedHeaderRows && cells.size() > t.columns_.size()) {
             for (size_t c = t.columns_.size(); c < cells.size(); ++c)
                 if (!cells[c].empty())
-                    return refusal("в строке " + std::to_string(t.rows_.size() + 1) +
-                                   " больше ячеек, чем столбцов в заголовке (" +
-                                   std::to_string(t.columns_.size()) + ")");
+                    return refusal(withArguments(
+                        ZW_TR("Rmg", "в строке %1 больше ячеек, чем столбцов в заголовке (%2)"),
+                        {std::to_string(t.rows_.size() + 1), std::to_string(t.columns_.size())}));
         }
         t.rows_.push_back(row);
         pos = row.next;
     }
     if (t.rows_.size() <= kExtendedHeaderRows)
-        return refusal("нужны три строки заголовка (Pack, Map, Zone, Connections) и строка "
-                       "данных с числами полей");
+        return refusal(ZW_TR("Rmg", "нужны три строки заголовка (Pack, Map, Zone, Connections) и "
+                                    "строка данных с числами полей"));
 
     // The templates: each begins at a row whose Map name is filled.
     for (size_t r = kExtendedHeaderRows; r < t.rows_.size(); ++r) {
@@ -356,11 +362,12 @@ std::variant<ExtendedTable, std::string> ExtendedTable::read(std::string_view bu
             hasZone = numberIn(cellAt(cells, t.zoneId_)).has_value();
         }
         if (!hasZone)
-            return refusal("у шаблона «" + cp1251ToUtf8(t.entries_[k].name) + "» (строка " +
-                           std::to_string(s.first + 1) + ") нет ни одной локации");
+            return refusal(
+                withArguments(ZW_TR("Rmg", "у шаблона «%1» (строка %2) нет ни одной локации"),
+                              {cp1251ToUtf8(t.entries_[k].name), std::to_string(s.first + 1)}));
     }
     if (buffer.size() > static_cast<size_t>(INT32_MAX))
-        return refusal("таблица больше 2 ГБ");
+        return refusal(ZW_TR("Rmg", "таблица больше 2 ГБ"));
     return t;
 }
 
@@ -380,20 +387,22 @@ ExtendedTable::readHeader(const std::array<std::vector<std::string_view>, 4>& he
         if (!name.empty()) {
             const int next = current + 1;
             if (next > 3 || name != kSectionNames[next])
-                return refusal("в первой строке заголовка ожидался раздел «" +
-                               std::string(next > 3 ? "" : kSectionNames[next]) + "», а стоит «" +
-                               cp1251ToUtf8(name) + "» (разделы: Pack, Map, Zone, Connections)");
+                return refusal(withArguments(
+                    ZW_TR("Rmg", "в первой строке заголовка ожидался раздел «%1», а стоит «%2» "
+                                 "(разделы: Pack, Map, Zone, Connections)"),
+                    {next > 3 ? "" : kSectionNames[next], cp1251ToUtf8(name)}));
             current = next;
             starts[static_cast<size_t>(current)] = c;
         }
         if (current < 0)
-            return refusal("первая строка заголовка должна начинаться с раздела «Pack»");
+            return refusal(
+                ZW_TR("Rmg", "первая строка заголовка должна начинаться с раздела «Pack»"));
         columns_[c].section = static_cast<TableSection>(current);
         columns_[c].field = std::string(trimCell(cellText(cellAt(fields, c))));
     }
     if (current != 3)
-        return refusal("в первой строке заголовка нет раздела «" +
-                       std::string(kSectionNames[current + 1]) + "»");
+        return refusal(withArguments(ZW_TR("Rmg", "в первой строке заголовка нет раздела «%1»"),
+                                     {kSectionNames[current + 1]}));
     starts[4] = width;
 
     // Keys: a field name that occurs again within its section carries its number.
@@ -409,13 +418,13 @@ ExtendedTable::readHeader(const std::array<std::vector<std::string_view>, 4>& he
     const auto& data = head[3];
     std::array<int32_t, 7> n{};
     if (starts[1] < 7)
-        return refusal("в разделе Pack нет семи столбцов чисел полей (Field count)");
+        return refusal(ZW_TR("Rmg", "в разделе Pack нет семи столбцов чисел полей (Field count)"));
     for (size_t k = 0; k < 7; ++k) {
         const auto v = numberIn(cellAt(data, k));
         if (!v || *v < 0 || *v > 4096)
-            return refusal("первая строка данных не начинается с семи чисел полей (Field count: "
-                           "Town, Terrain, Zone type, Pack new, Map new, Zone new, "
-                           "Connection new)");
+            return refusal(ZW_TR("Rmg", "первая строка данных не начинается с семи чисел полей "
+                                        "(Field count: Town, Terrain, Zone type, Pack new, Map "
+                                        "new, Zone new, Connection new)"));
         n[k] = *v;
     }
     counts_ = {n[0], n[1], n[2], n[3], n[4], n[5], n[6]};

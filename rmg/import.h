@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/translation.h"
 #include "rmg/table.h"
 
 #include <array>
@@ -13,8 +14,10 @@
 
 namespace zw {
 
-inline constexpr std::string_view kNoTemplateFound = "Не найдено ни одного шаблона!";
-inline constexpr std::string_view kLayoutFailed = "Ошибка при отображении";
+// Shown through translated("Rmg", ...).
+inline constexpr std::string_view kNoTemplateFound =
+    ZW_TR_NOOP("Rmg", "Не найдено ни одного шаблона!");
+inline constexpr std::string_view kLayoutFailed = ZW_TR_NOOP("Rmg", "Ошибка при отображении");
 
 // The cells of one row. Every cell is a stretch of the block's own bytes.
 using RowCells = std::array<std::string_view, kRowCells>;

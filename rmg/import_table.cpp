@@ -1,5 +1,6 @@
 #include "rmg/import_table.h"
 
+#include "model/translation.h"
 #include "platform/files.h"
 #include "rmg/extended_table.h"
 #include "rmg/import.h"
@@ -63,7 +64,8 @@ TRmg readTableTemplate(std::string_view buffer, const TTemplateInside& entry) {
 
 void layOutImported(TRmg& t, LayoutRandom& random, Services& services) {
     if (!layoutZones(t, random))
-        services.messageBox(kLayoutFailed, MessageKind::Error, MessageButtons::Ok);
+        services.messageBox(translated("Rmg", kLayoutFailed), MessageKind::Error,
+                            MessageButtons::Ok);
 }
 
 } // namespace zw

@@ -1,6 +1,7 @@
 #include "rmg/table_encoding.h"
 
 #include "model/text.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,16 +21,17 @@ size_t lineOf(std::string_view text, size_t at) {
 TableRefusal unfitCharacter(std::string_view text, size_t at, size_t end, char32_t cp) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-    return {"Таблица сохранена в кодировке UTF-8, и в строке " + std::to_string(lineOf(text, at)) +
-            " есть знак «" + std::string(text.substr(at, end - at)) + "» (" + code +
-            "), которого нет в Windows-1251. Сохраните таблицу в кодировке Windows-1251, "
-            "заменив такие знаки."};
+    return {withArguments(ZW_TR("Rmg", "Таблица сохранена в кодировке UTF-8, и в строке %1 есть "
+                                       "знак «%2» (%3), которого нет в Windows-1251. Сохраните "
+                                       "таблицу в кодировке Windows-1251, заменив такие знаки."),
+                          {std::to_string(lineOf(text, at)), text.substr(at, end - at), code})};
 }
 
 TableRefusal malformed(std::string_view text, size_t at) {
-    return {"Таблица помечена как UTF-8, но в строке " + std::to_string(lineOf(text, at)) +
-            " есть байты, которые не читаются как UTF-8. Сохраните таблицу в кодировке "
-            "Windows-1251."};
+    return {withArguments(ZW_TR("Rmg", "Таблица помечена как UTF-8, но в строке %1 есть байты, "
+                                       "которые не читаются как UTF-8. Сохраните таблицу в "
+                                       "кодировке Windows-1251."),
+                          {std::to_string(lineOf(text, at))})};
 }
 
 } // namespace
@@ -88,11 +90,13 @@ std::variant<std::string, TableStop> tableForUse(std::string bytes, TableUse use
     auto& read = std::get<Cp1251Table>(table);
     if (read.fromUtf8) {
         if (use == TableUse::Rewrite) {
-            if (services.messageBox(kUtf8TableQuestion, MessageKind::Confirmation,
+            if (services.messageBox(translated("Rmg", kUtf8TableQuestion),
+                                    MessageKind::Confirmation,
                                     MessageButtons::YesNo) != MessageResult::Yes)
                 return TableStop::Declined;
         } else {
-            services.messageBox(kUtf8TableConverted, MessageKind::Information, MessageButtons::Ok);
+            services.messageBox(translated("Rmg", kUtf8TableConverted), MessageKind::Information,
+                                MessageButtons::Ok);
         }
     }
     return std::move(read.bytes);

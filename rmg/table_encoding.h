@@ -5,6 +5,7 @@
 // ever see Windows-1251 bytes.
 #pragma once
 
+#include "model/translation.h"
 #include "platform/services.h"
 
 #include <string>
@@ -40,10 +41,11 @@ struct TableRefusal {
 // refused with the line and the character.
 std::variant<Cp1251Table, TableRefusal> tableAsCp1251(std::string bytes);
 
-inline constexpr std::string_view kUtf8TableConverted =
-    "Таблица сохранена в кодировке UTF-8 и прочитана с переводом в Windows-1251.";
+// Shown through translated("Rmg", ...).
+inline constexpr std::string_view kUtf8TableConverted = ZW_TR_NOOP(
+    "Rmg", "Таблица сохранена в кодировке UTF-8 и прочитана с переводом в Windows-1251.");
 inline constexpr std::string_view kUtf8TableQuestion =
-    "Таблица сохранена в кодировке UTF-8. Записать её в кодировке Windows-1251?";
+    ZW_TR_NOOP("Rmg", "Таблица сохранена в кодировке UTF-8. Записать её в кодировке Windows-1251?");
 
 // What the table read is for: reading it (the list, the import, a deletion)
 // or writing a template into it (the compile).

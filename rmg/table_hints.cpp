@@ -1,5 +1,6 @@
 #include "rmg/table_hints.h"
 
+#include "model/translation.h"
 #include "rmg/import.h"
 
 namespace zw {
@@ -27,20 +28,22 @@ SpreadsheetSigns spreadsheetSigns(std::string_view table) {
 std::string spreadsheetHint(const SpreadsheetSigns& signs) {
     std::string found;
     if (signs.lfOnlyLineEnds && signs.quotedCells)
-        found = "Строки файла заканчиваются только символом LF, а ячейки заключены в двойные "
-                "кавычки";
+        found = ZW_TR("Rmg", "Строки файла заканчиваются только символом LF, а ячейки заключены в "
+                             "двойные кавычки");
     else if (signs.lfOnlyLineEnds)
-        found = "Строки файла заканчиваются только символом LF";
+        found = ZW_TR("Rmg", "Строки файла заканчиваются только символом LF");
     else if (signs.quotedCells)
-        found = "Ячейки файла заключены в двойные кавычки";
+        found = ZW_TR("Rmg", "Ячейки файла заключены в двойные кавычки");
     else
         return {};
-    return found + " (так сохраняют таблицы некоторые редакторы таблиц). Сохраните его как "
-                   "текст с разделителями табуляции, с концами строк CR LF и без кавычек.";
+    return withArguments(ZW_TR("Rmg", "%1 (так сохраняют таблицы некоторые редакторы таблиц). "
+                                      "Сохраните его как текст с разделителями табуляции, с "
+                                      "концами строк CR LF и без кавычек."),
+                         {found});
 }
 
 std::string noTemplateFoundMessage(std::string_view table) {
-    std::string message(kNoTemplateFound);
+    std::string message = translated("Rmg", kNoTemplateFound);
     const std::string hint = spreadsheetHint(spreadsheetSigns(table));
     if (!hint.empty())
         message += '\r' + hint;

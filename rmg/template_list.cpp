@@ -3,6 +3,7 @@
 #include "model/name_rules.h"
 #include "model/numbers.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "rmg/extended_table.h"
 
 #include <algorithm>
@@ -178,7 +179,7 @@ TemplateListSession::TemplateListSession(std::string buffer, ListMode mode, std:
         nameField = std::move(initialName);
         nameEnabled = true;
     } else {
-        nameField = utf8ToCp1251(kChooseImportName);
+        nameField = utf8ToCp1251(translated("Rmg", kChooseImportName));
         nameEnabled = false;
     }
     entries_ = splitTable(buffer_);
@@ -219,7 +220,7 @@ void TemplateListSession::afterDeletion() {
     // The chosen entry may be gone or have moved; "Импорт" needs a new choice.
     chosenIndex = -1;
     if (mode_ == ListMode::Import)
-        nameField = utf8ToCp1251(kChooseImportName);
+        nameField = utf8ToCp1251(translated("Rmg", kChooseImportName));
 }
 
 void TemplateListSession::deleteSelected() {
@@ -233,7 +234,7 @@ void TemplateListSession::deleteSelected() {
 void TemplateListSession::deleteAll() {
     if (entries_.empty())
         return;
-    if (services_.messageBox(kDeleteAllQuestion, MessageKind::Confirmation,
+    if (services_.messageBox(translated("Rmg", kDeleteAllQuestion), MessageKind::Confirmation,
                              MessageButtons::YesNo) != MessageResult::Yes)
         return;
     buffer_ = withoutTemplates(buffer_, entries_);
@@ -264,8 +265,8 @@ ListOutcome TemplateListSession::importTemplate() {
 ListOutcome TemplateListSession::cancel() {
     if (!deletedFlag)
         return ListOutcome::Abandon;
-    const auto answer = services_.messageBox(kSaveDeletionsQuestion, MessageKind::Confirmation,
-                                             MessageButtons::YesNo);
+    const auto answer = services_.messageBox(translated("Rmg", kSaveDeletionsQuestion),
+                                             MessageKind::Confirmation, MessageButtons::YesNo);
     return answer == MessageResult::Yes ? ListOutcome::SaveEdited : ListOutcome::Abandon;
 }
 

@@ -3,6 +3,7 @@
 // the working buffer, the entries, deleting one or all, adding and importing.
 #pragma once
 
+#include "model/translation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 
@@ -59,11 +60,13 @@ std::optional<size_t> findTemplateByName(const std::vector<TTemplateInside>& ent
 
 enum class ListMode { Adding, Import };
 
-inline constexpr std::string_view kChooseImportName = "Выберите импортируемый шаблон";
-inline constexpr std::string_view kDeleteAllQuestion =
-    "Вы действительно хотите удалить все шаблоны из файла, оставив только заголовок?";
-inline constexpr std::string_view kSaveDeletionsQuestion =
-    "Некоторые шаблоны были удалены из файла rmg. Вы хотите сохранить эти изменения?";
+// Shown through translated("Rmg", ...).
+inline constexpr std::string_view kChooseImportName =
+    ZW_TR_NOOP("Rmg", "Выберите импортируемый шаблон");
+inline constexpr std::string_view kDeleteAllQuestion = ZW_TR_NOOP(
+    "Rmg", "Вы действительно хотите удалить все шаблоны из файла, оставив только заголовок?");
+inline constexpr std::string_view kSaveDeletionsQuestion = ZW_TR_NOOP(
+    "Rmg", "Некоторые шаблоны были удалены из файла rmg. Вы хотите сохранить эти изменения?");
 
 // One run of the template list window. The window shows this state and calls the
 // event methods; tests drive the same methods directly. The list box shows the

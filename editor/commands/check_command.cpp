@@ -2,6 +2,7 @@
 
 #include "check/check.h"
 #include "editor/editor.h"
+#include "model/translation.h"
 
 namespace zw {
 
@@ -22,14 +23,15 @@ bool checkBeforeCompile(Editor& editor) {
     if (!t.hasKeptCells())
         return checkAndReport(editor);
     const auto problem = checkTemplate(t);
-    return !problem || editor.services().messageBox(*problem + "\r" + std::string(kWriteAnyway),
-                                                    MessageKind::Warning,
-                                                    MessageButtons::YesNo) == MessageResult::Yes;
+    return !problem || editor.services().messageBox(
+                           *problem + "\r" + translated("Editor", kWriteAnyway),
+                           MessageKind::Warning, MessageButtons::YesNo) == MessageResult::Yes;
 }
 
 void checkCommand(Editor& editor) {
     if (checkAndReport(editor))
-        editor.services().messageBox(kNoErrorsFound, MessageKind::Information, MessageButtons::Ok);
+        editor.services().messageBox(translated("Check", kNoErrorsFound), MessageKind::Information,
+                                     MessageButtons::Ok);
 }
 
 } // namespace zw

@@ -1,6 +1,7 @@
 // The check command: the template check with its message.
 #pragma once
 
+#include "model/translation.h"
 #include <string_view>
 
 namespace zw {
@@ -14,9 +15,10 @@ bool checkAndReport(Editor& editor);
 // keeps cells of an extended table, whose options the check cannot know (the
 // pack's Mirror, for one), the finding is a warning and the user may write anyway.
 bool checkBeforeCompile(Editor& editor);
+// Russian; shown through translated("Editor", ...).
 inline constexpr std::string_view kWriteAnyway =
-    "Шаблон прочитан из расширенной таблицы, чьих настроек проверка не знает. Записать его всё "
-    "равно?";
+    ZW_TR_NOOP("Editor", "Шаблон прочитан из расширенной таблицы, чьих настроек проверка не "
+                         "знает. Записать его всё равно?");
 // The check button: checkAndReport, then "Ошибок не обнаружено" when it passes.
 void checkCommand(Editor& editor);
 

@@ -6,6 +6,7 @@
 #include "editor/editor.h"
 #include "editor/step_names.h"
 #include "model/fragment.h"
+#include "model/translation.h"
 
 #include <algorithm>
 
@@ -13,8 +14,8 @@ namespace zw {
 
 namespace {
 
-constexpr std::string_view kPasteOutOfReach =
-    "Фрагмент не вставлен: координаты локаций должны быть от -2000000000 до 2000000000.";
+constexpr const char* kPasteOutOfReach = ZW_TR_NOOP(
+    "Editor", "Фрагмент не вставлен: координаты локаций должны быть от -2000000000 до 2000000000.");
 
 // Every zone of `ks` drawn whole on the canvas.
 bool allInView(const TRmg& t, const ViewController& view, const std::vector<int>& ks) {
@@ -49,7 +50,8 @@ void cutSelection(Editor& editor) {
         return;
     }
     copySelection(editor);
-    commitGroupEdit(editor, "Вырезание " + zonesCount(zones.size()),
+    commitGroupEdit(editor,
+                    withArguments(ZW_TR("Editor", "Вырезание %1"), {zonesCount(zones.size())}),
                     std::move(std::get<TRmg>(result)), {});
 }
 
@@ -66,7 +68,7 @@ void pasteClipboard(Editor& editor) {
     // tools' reach: nothing is pasted.
     const auto inReach = [](const ZoneRecord& z) { return nodeInReach(z.gridX, z.gridY); };
     if (!std::all_of(fragment.zones.begin(), fragment.zones.end(), inReach)) {
-        refuseGroupEdit(editor, kPasteOutOfReach);
+        refuseGroupEdit(editor, translated("Editor", kPasteOutOfReach));
         return;
     }
     GridNode64 target = fragmentAnchor(fragment);
@@ -82,7 +84,7 @@ void pasteClipboard(Editor& editor) {
     TRmg& pasted = std::get<TRmg>(result);
     if (!std::all_of(pasted.zones.begin() + static_cast<std::ptrdiff_t>(before), pasted.zones.end(),
                      inReach)) {
-        refuseGroupEdit(editor, kPasteOutOfReach);
+        refuseGroupEdit(editor, translated("Editor", kPasteOutOfReach));
         return;
     }
     Selection selected;
@@ -91,7 +93,8 @@ void pasteClipboard(Editor& editor) {
         selected.addZone(static_cast<int32_t>(k));
         added.push_back(static_cast<int>(k));
     }
-    const std::string step = "Вставка " + zonesCount(pasted.zones.size() - before);
+    const std::string step =
+        withArguments(ZW_TR("Editor", "Вставка %1"), {zonesCount(pasted.zones.size() - before)});
     commitGroupEdit(editor, step, std::move(pasted), std::move(selected));
 
     // The pasted zones in sight: a group that lands partly outside the view

@@ -4,6 +4,7 @@
 #include "editor/commands/readme_command.h"
 #include "editor/editor.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "rmg/compile.h"
 #include "rmg/table.h"
 
@@ -13,7 +14,8 @@ void compileCommand(Editor& editor) {
     Services& services = editor.services();
     if (!checkBeforeCompile(editor))
         return;
-    const auto chosen = services.saveFileDialog(FileDialogId::SaveRmg, kRmgFilter);
+    const auto chosen =
+        services.saveFileDialog(FileDialogId::SaveRmg, translated("Platform", kRmgFilter));
     if (!chosen)
         return;
     const std::string path = withExtension(*chosen, kRmgExtension);

@@ -4,6 +4,7 @@
 #include "editor/editor.h"
 #include "editor/step_names.h"
 #include "model/transform.h"
+#include "model/translation.h"
 
 #include <vector>
 
@@ -11,14 +12,16 @@ namespace zw {
 
 std::string deleteSelectionQuestion(size_t zones, size_t attached, size_t alone) {
     if (zones == 0)
-        return "Вы действительно хотите удалить выбранные переходы (" + std::to_string(alone) +
-               ")?";
-    std::string text = deleteQuestion({zones, attached});
-    if (alone > 0) {
-        text.pop_back(); // the question mark comes after the connections selected alone
-        text += ", а также другие выбранные переходы (" + std::to_string(alone) + ")?";
-    }
-    return text;
+        return withArguments(
+            ZW_TR("Editor", "Вы действительно хотите удалить выбранные переходы (%1)?"),
+            {std::to_string(alone)});
+    if (alone == 0)
+        return deleteQuestion({zones, attached});
+    return withArguments(
+        ZW_TR("Editor", "Вы действительно хотите удалить выбранные локации (%1) и все "
+                        "соединенные с ними переходы (%2), а также другие выбранные переходы "
+                        "(%3)?"),
+        {std::to_string(zones), std::to_string(attached), std::to_string(alone)});
 }
 
 void deleteSelection(Editor& editor) {
@@ -55,7 +58,8 @@ void deleteSelection(Editor& editor) {
         result = std::move(std::get<TRmg>(removed));
     }
     const std::string step =
-        "Удаление " + (zones.empty() ? connectionsCount(alone.size()) : zonesCount(zones.size()));
+        withArguments(ZW_TR("Editor", "Удаление %1"),
+                      {zones.empty() ? connectionsCount(alone.size()) : zonesCount(zones.size())});
     commitGroupEdit(editor, step, std::move(result), {});
 }
 

@@ -3,6 +3,7 @@
 #include "editor/commands/clipboard_commands.h"
 #include "editor/commands/symmetry_commands.h"
 #include "editor/editor.h"
+#include "model/translation.h"
 
 namespace zw {
 namespace {
@@ -16,16 +17,19 @@ bool zonesSelected(const Editor& e) {
 const std::vector<EditAction>& clipboardActions() {
     static const std::vector<EditAction> actions = {
         {.id = "copy-selection",
-         .text = "Копировать",
+         .text = ZW_TR_NOOP("Editor", "Копировать"),
          .keys = {"Ctrl+C"},
          .run = copySelection,
          .enabled = zonesSelected},
         {.id = "cut-selection",
-         .text = "Вырезать",
+         .text = ZW_TR_NOOP("Editor", "Вырезать"),
          .keys = {"Ctrl+X"},
          .run = cutSelection,
          .enabled = zonesSelected},
-        {.id = "paste", .text = "Вставить", .keys = {"Ctrl+V"}, .run = pasteClipboard},
+        {.id = "paste",
+         .text = ZW_TR_NOOP("Editor", "Вставить"),
+         .keys = {"Ctrl+V"},
+         .run = pasteClipboard},
     };
     return actions;
 }
@@ -33,28 +37,28 @@ const std::vector<EditAction>& clipboardActions() {
 const std::vector<EditAction>& symmetryActions() {
     static const std::vector<EditAction> actions = {
         {.id = "mirror-left-right",
-         .text = "Отразить слева направо",
+         .text = ZW_TR_NOOP("Editor", "Отразить слева направо"),
          .run = [](Editor& e) { transformSelection(e, Symmetry::MirrorLeftRight); },
          .enabled = zonesSelected},
         {.id = "mirror-top-bottom",
-         .text = "Отразить сверху вниз",
+         .text = ZW_TR_NOOP("Editor", "Отразить сверху вниз"),
          .run = [](Editor& e) { transformSelection(e, Symmetry::MirrorTopBottom); },
          .enabled = zonesSelected},
         {.id = "rotate-90",
-         .text = "Повернуть на 90°",
+         .text = ZW_TR_NOOP("Editor", "Повернуть на 90°"),
          .keys = {"Ctrl+R"},
          .run = [](Editor& e) { transformSelection(e, Symmetry::Rotate90); },
          .enabled = zonesSelected},
         {.id = "rotate-180",
-         .text = "Повернуть на 180°",
+         .text = ZW_TR_NOOP("Editor", "Повернуть на 180°"),
          .run = [](Editor& e) { transformSelection(e, Symmetry::Rotate180); },
          .enabled = zonesSelected},
         {.id = "rotate-270",
-         .text = "Повернуть на 270°",
+         .text = ZW_TR_NOOP("Editor", "Повернуть на 270°"),
          .run = [](Editor& e) { transformSelection(e, Symmetry::Rotate270); },
          .enabled = zonesSelected},
         {.id = "duplicate-for-players",
-         .text = "Дублировать для игроков…",
+         .text = ZW_TR_NOOP("Editor", "Дублировать для игроков…"),
          .keys = {"Ctrl+D"},
          .run = duplicateSelectionForPlayers,
          .enabled = zonesSelected},

@@ -13,7 +13,8 @@ class Editor;
 
 struct EditAction {
     std::string_view id = {};
-    std::string_view text = {}; // the menu entry's text
+    std::string_view text =
+        {}; // the menu entry's text (Russian; shown through translated("Editor", text))
     // Keyboard shortcuts in portable text ("Ctrl+C").
     std::vector<std::string_view> keys = {};
     void (*run)(Editor&) = nullptr;

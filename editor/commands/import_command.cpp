@@ -4,6 +4,7 @@
 #include "editor/editor.h"
 #include "editor/session.h"
 #include "editor/tools/move_tool.h"
+#include "model/translation.h"
 #include "rmg/import_table.h"
 
 namespace zw {
@@ -14,7 +15,8 @@ void importCommand(Session& session) {
         return;
     Editor& editor = session.editor();
     Services& services = editor.services();
-    const auto path = services.openFileDialog(FileDialogId::OpenRmg, kRmgFilter, true);
+    const auto path =
+        services.openFileDialog(FileDialogId::OpenRmg, translated("Platform", kRmgFilter), true);
     if (!path)
         return;
     auto imported = importFromTable(*path, services, editor.dialogs());

@@ -1,5 +1,6 @@
 // Load: a project file into the editor, replacing the template whole.
 #include "editor/commands/load_project.h"
+#include "model/translation.h"
 
 #include "editor/commands/new_template.h"
 #include "editor/editor.h"
@@ -17,7 +18,8 @@ void loadProject(Session& session) {
     Services& services = editor.services();
     std::optional<std::string> path = session.takePendingLoadPath();
     if (!path) {
-        path = services.openFileDialog(FileDialogId::OpenProject, kOpenProjectFilter, true);
+        path = services.openFileDialog(FileDialogId::OpenProject,
+                                       translated("Platform", kOpenProjectFilter), true);
         if (!path)
             return;
     }

@@ -1,6 +1,7 @@
 // New template, and the question about unsaved changes shared by the commands
 // that discard the template.
 #include "editor/commands/new_template.h"
+#include "model/translation.h"
 
 #include "editor/commands/save_project.h"
 #include "editor/editor.h"
@@ -12,8 +13,9 @@ bool saveChangesFirst(Session& session) {
     Editor& editor = session.editor();
     if (!editor.document().modified())
         return true;
-    const auto answer = editor.services().messageBox(
-        "Сохранить изменения?", MessageKind::Confirmation, MessageButtons::YesNoCancel);
+    const auto answer =
+        editor.services().messageBox(ZW_TR("Editor", "Сохранить изменения?"),
+                                     MessageKind::Confirmation, MessageButtons::YesNoCancel);
     if (answer == MessageResult::Cancel)
         return false;
     if (answer == MessageResult::Yes)

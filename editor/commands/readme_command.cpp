@@ -2,6 +2,7 @@
 
 #include "editor/editor.h"
 #include "model/text.h"
+#include "model/translation.h"
 #include "platform/files.h"
 
 #include <variant>
@@ -17,7 +18,10 @@ std::string besideExecutable(const Services& services, std::string_view name) {
 
 void openReadme(Editor& editor) {
     Services& services = editor.services();
-    const std::string path = besideExecutable(services, kHelpFileName);
+    const std::string name = translated("Editor", kHelpFileName);
+    std::string path = besideExecutable(services, name);
+    if (name != kHelpFileName && !services.fileSystem().fileExists(path))
+        path = besideExecutable(services, kHelpFileName);
     if (services.shellOpen(path) || !services.fileSystem().fileExists(path))
         return;
     auto read = services.fileSystem().readWholeFile(path);

@@ -1,5 +1,6 @@
 // Save: the template into a project file chosen in the save dialog.
 #include "editor/commands/save_project.h"
+#include "model/translation.h"
 
 #include "editor/editor.h"
 #include "editor/session.h"
@@ -11,7 +12,8 @@
 namespace zw {
 
 std::string replaceFileQuestion(const std::string& path) {
-    return "Файл «" + nativePath(path) + "» уже существует.\rЗаменить его?";
+    return withArguments(ZW_TR("Editor", "Файл «%1» уже существует.\rЗаменить его?"),
+                         {nativePath(path)});
 }
 
 bool saveProject(Session& session) {
@@ -20,7 +22,8 @@ bool saveProject(Session& session) {
     Services& services = editor.services();
     std::string path;
     for (;;) {
-        const auto chosen = services.saveFileDialog(FileDialogId::SaveProject, kSaveProjectFilter);
+        const auto chosen = services.saveFileDialog(FileDialogId::SaveProject,
+                                                    translated("Platform", kSaveProjectFilter));
         if (!chosen)
             return false;
         path = withExtension(*chosen, kProjectExtension);

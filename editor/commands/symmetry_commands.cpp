@@ -3,6 +3,7 @@
 #include "editor/commands/group_edit.h"
 #include "editor/editor.h"
 #include "editor/step_names.h"
+#include "model/translation.h"
 
 #include <string>
 
@@ -11,20 +12,25 @@ namespace zw {
 namespace {
 
 std::string transformStep(Symmetry s, size_t zones) {
-    const std::string count = zonesCount(zones);
+    const char* pattern = ZW_TR_NOOP("Editor", "Преобразование %1");
     switch (s) {
     case Symmetry::MirrorLeftRight:
-        return "Отражение " + count + " слева направо";
+        pattern = ZW_TR_NOOP("Editor", "Отражение %1 слева направо");
+        break;
     case Symmetry::MirrorTopBottom:
-        return "Отражение " + count + " сверху вниз";
+        pattern = ZW_TR_NOOP("Editor", "Отражение %1 сверху вниз");
+        break;
     case Symmetry::Rotate90:
-        return "Поворот " + count + " на 90°";
+        pattern = ZW_TR_NOOP("Editor", "Поворот %1 на 90°");
+        break;
     case Symmetry::Rotate180:
-        return "Поворот " + count + " на 180°";
+        pattern = ZW_TR_NOOP("Editor", "Поворот %1 на 180°");
+        break;
     case Symmetry::Rotate270:
-        return "Поворот " + count + " на 270°";
+        pattern = ZW_TR_NOOP("Editor", "Поворот %1 на 270°");
+        break;
     }
-    return "Преобразование " + count;
+    return withArguments(translated("Editor", pattern), {zonesCount(zones)});
 }
 
 } // namespace
@@ -46,7 +52,7 @@ void transformSelection(Editor& editor, Symmetry s) {
 void duplicateSelectionForPlayers(Editor& editor) {
     const std::vector<int32_t> zones = editor.selection().zones();
     if (zones.empty()) {
-        refuseGroupEdit(editor, kEmptySelectionMessage);
+        refuseGroupEdit(editor, translated("Model", kEmptySelectionMessage));
         return;
     }
     const auto settings = editor.dialogs().duplicateZonesForPlayers(editor.document().rmg(), zones);
@@ -60,8 +66,10 @@ void duplicateSelectionForPlayers(Editor& editor) {
     }
     // The copies are appended, so the originals keep their numbers and stay
     // selected: the next duplicate of the group turns about the same point.
-    commitGroupEdit(editor, "Дублирование " + zonesCount(zones.size()) + " для игроков",
-                    std::move(std::get<TRmg>(result)), editor.selection());
+    commitGroupEdit(
+        editor,
+        withArguments(ZW_TR("Editor", "Дублирование %1 для игроков"), {zonesCount(zones.size())}),
+        std::move(std::get<TRmg>(result)), editor.selection());
 }
 
 } // namespace zw

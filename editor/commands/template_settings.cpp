@@ -1,5 +1,6 @@
 // The template settings command.
 #include "editor/commands/template_settings.h"
+#include "model/translation.h"
 
 #include "editor/editor.h"
 #include "editor/step_names.h"
@@ -10,7 +11,7 @@ void editTemplateSettings(Editor& editor) {
     const auto result = editor.dialogs().editTemplate(editor.document().rmg());
     if (!result)
         return;
-    editor.document().edit(kTemplateSettingsStep, [&](TRmg& t) {
+    editor.document().edit(translated("Editor", kTemplateSettingsStep), [&](TRmg& t) {
         t.name = result->name;
         t.header.minSize = result->minSize;
         t.header.maxSize = result->maxSize;

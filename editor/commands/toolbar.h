@@ -24,6 +24,7 @@ enum class ToolbarSpace { None, Separator, Gap };
 
 struct ToolbarEntry {
     ToolbarId id = {};
+    // Russian, as every text of the table; shown through translated("Editor", hint).
     std::string_view hint = {};
     // Keyboard shortcuts in portable text ("Ctrl+Shift+Z") and how the hint names them.
     std::vector<std::string_view> keys = {};

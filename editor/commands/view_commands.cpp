@@ -2,6 +2,7 @@
 
 #include "canvas/fit.h"
 #include "editor/editor.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <limits>
@@ -24,8 +25,8 @@ void goToZone(Editor& editor) {
         return;
     const int count = static_cast<int>(
         std::min<size_t>(t.zones.size(), static_cast<size_t>(std::numeric_limits<int>::max())));
-    const std::optional<int> number =
-        editor.services().askNumber(kGoToZoneTitle, kGoToZoneLabel, 1, count);
+    const std::optional<int> number = editor.services().askNumber(
+        translated("Editor", kGoToZoneTitle), translated("Editor", kGoToZoneLabel), 1, count);
     if (!number || *number < 1 || *number > count)
         return;
     const auto centred =

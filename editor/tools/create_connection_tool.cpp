@@ -1,13 +1,16 @@
 #include "editor/tools/create_connection_tool.h"
 
+#include "model/translation.h"
+
 namespace zw {
 
 namespace {
 
-constexpr std::string_view kNoZone =
-    "Нет локации. Чтобы создать переход, щелкните на локацию, затем не отпуская кнопку "
-    "перетащите на другую локацию, затем отпустите.";
-constexpr std::string_view kTooManyPassages = "Слишком много переходов между этими локациями";
+constexpr std::string_view kNoZone = ZW_TR_NOOP(
+    "Editor", "Нет локации. Чтобы создать переход, щелкните на локацию, затем не отпуская кнопку "
+              "перетащите на другую локацию, затем отпустите.");
+constexpr std::string_view kTooManyPassages =
+    ZW_TR_NOOP("Editor", "Слишком много переходов между этими локациями");
 
 } // namespace
 
@@ -21,7 +24,8 @@ void CreateConnectionTool::drop(int32_t, int32_t, bool) {
     if (s == t)
         return; // the same zone, or no zone at either end
     if (!s || !t) {
-        ctx.services.messageBox(kNoZone, MessageKind::Information, MessageButtons::Ok);
+        ctx.services.messageBox(translated("Editor", kNoZone), MessageKind::Information,
+                                MessageButtons::Ok);
         return;
     }
 
@@ -30,7 +34,8 @@ void CreateConnectionTool::drop(int32_t, int32_t, bool) {
         // A count read from a file may lie beyond the eight slots; such a
         // connection has no room for another passage either.
         if (c.passageCount >= kPassageSlots) {
-            ctx.services.messageBox(kTooManyPassages, MessageKind::Information, MessageButtons::Ok);
+            ctx.services.messageBox(translated("Editor", kTooManyPassages),
+                                    MessageKind::Information, MessageButtons::Ok);
             return;
         }
         auto edited = ctx.dialogs.editConnection(c, true);
@@ -38,7 +43,7 @@ void CreateConnectionTool::drop(int32_t, int32_t, bool) {
             return;
         edited->zoneA = c.zoneA; // the connection keeps its orientation
         edited->zoneB = c.zoneB;
-        doc.edit(connectionStep("Новый проход", c.zoneA, c.zoneB),
+        doc.edit(connectionStep(ZW_TR_NOOP("Editor", "Новый проход"), c.zoneA, c.zoneB),
                  [&](TRmg& t) { t.connections[static_cast<size_t>(*found)] = *edited; });
         return;
     }
@@ -48,7 +53,7 @@ void CreateConnectionTool::drop(int32_t, int32_t, bool) {
         return;
     created->zoneA = *s;
     created->zoneB = *t;
-    doc.edit(connectionStep("Создание", *s, *t),
+    doc.edit(connectionStep(ZW_TR_NOOP("Editor", "Создание"), *s, *t),
              [&](TRmg& target) { target.appendConnection(*created); });
 }
 

@@ -1,16 +1,20 @@
 #include "editor/tools/create_zone_tool.h"
 
+#include "model/translation.h"
+
 namespace zw {
 
 void CreateZoneTool::press(int32_t x, int32_t y) {
     Document& doc = ctx.document;
     const GridPoint node = pixelToNode(ctx.view.state(), x, y);
     if (!nodeInReach(node.x, node.y)) {
-        ctx.services.messageBox(kOutOfReachMessage, MessageKind::Information, MessageButtons::Ok);
+        ctx.services.messageBox(translated("Canvas", kOutOfReachMessage), MessageKind::Information,
+                                MessageButtons::Ok);
         return;
     }
     if (nodeBlocked(doc.rmg(), node.x, node.y)) {
-        ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
+        ctx.services.messageBox(translated("Editor", kNodeTaken), MessageKind::Information,
+                                MessageButtons::Ok);
         return;
     }
     auto zone = ctx.dialogs.editZone(makeDefaultZone());
@@ -18,7 +22,7 @@ void CreateZoneTool::press(int32_t x, int32_t y) {
         return;
     zone->gridX = node.x;
     zone->gridY = node.y;
-    doc.edit(zoneStep("Создание", static_cast<int>(doc.rmg().zones.size())),
+    doc.edit(zoneStep(ZW_TR_NOOP("Editor", "Создание"), static_cast<int>(doc.rmg().zones.size())),
              [&](TRmg& t) { t.appendZone(*zone); });
 }
 

@@ -1,12 +1,15 @@
 #include "editor/tools/delete_tool.h"
 
+#include "model/translation.h"
+
 namespace zw {
 
 namespace {
 
-constexpr std::string_view kAskDeleteZone =
-    "Вы действительно хотите удалить локацию и все соединенные с ней переходы?";
-constexpr std::string_view kAskDeleteConnection = "Вы действительно хотите удалить переход?";
+constexpr std::string_view kAskDeleteZone = ZW_TR_NOOP(
+    "Editor", "Вы действительно хотите удалить локацию и все соединенные с ней переходы?");
+constexpr std::string_view kAskDeleteConnection =
+    ZW_TR_NOOP("Editor", "Вы действительно хотите удалить переход?");
 
 } // namespace
 
@@ -17,19 +20,21 @@ void DeleteTool::press(int32_t, int32_t) {
     Document& doc = ctx.document;
     const ItemRef hovered = ctx.hover.item();
     if (const auto k = zoneOf(doc.rmg(), hovered)) {
-        if (ctx.services.messageBox(kAskDeleteZone, MessageKind::Confirmation,
+        if (ctx.services.messageBox(translated("Editor", kAskDeleteZone), MessageKind::Confirmation,
                                     MessageButtons::YesNo) != MessageResult::Yes)
             return;
-        doc.edit(zoneStep("Удаление", *k), [&](TRmg& t) { t.removeZone(*k); });
+        doc.edit(zoneStep(ZW_TR_NOOP("Editor", "Удаление"), *k),
+                 [&](TRmg& t) { t.removeZone(*k); });
     } else if (itemExists(doc.rmg(), hovered)) {
         // Any existing connection may be deleted, also one whose zone indices
         // name no zone: deleting it is the way to be rid of it.
-        if (ctx.services.messageBox(kAskDeleteConnection, MessageKind::Confirmation,
+        if (ctx.services.messageBox(translated("Editor", kAskDeleteConnection),
+                                    MessageKind::Confirmation,
                                     MessageButtons::YesNo) != MessageResult::Yes)
             return;
         const int j = refConnection(hovered);
         const ConnectionRecord& c = doc.rmg().connections[static_cast<size_t>(j)];
-        doc.edit(connectionStep("Удаление", c.zoneA, c.zoneB),
+        doc.edit(connectionStep(ZW_TR_NOOP("Editor", "Удаление"), c.zoneA, c.zoneB),
                  [&](TRmg& t) { t.removeConnection(j); });
     }
 }

@@ -1,12 +1,14 @@
 #include "editor/tools/drag_tool.h"
 
+#include "model/translation.h"
+
 #include <cmath>
 
 namespace zw {
 
 namespace {
 
-constexpr std::string_view kPassageExists = "Этот переход уже существует";
+constexpr std::string_view kPassageExists = ZW_TR_NOOP("Editor", "Этот переход уже существует");
 
 } // namespace
 
@@ -89,25 +91,29 @@ void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {
     if (const auto k = zoneOf(rmg, ctx.drag.source)) {
         const GridPoint node = pixelToNode(ctx.view.state(), x, y);
         if (!nodeInReach(node.x, node.y)) {
-            ctx.services.messageBox(kOutOfReachMessage, MessageKind::Information,
-                                    MessageButtons::Ok);
+            ctx.services.messageBox(translated("Canvas", kOutOfReachMessage),
+                                    MessageKind::Information, MessageButtons::Ok);
             return;
         }
         if (nodeBlocked(rmg, node.x, node.y, copy ? -1 : *k)) {
-            ctx.services.messageBox(kNodeTaken, MessageKind::Information, MessageButtons::Ok);
+            ctx.services.messageBox(translated("Editor", kNodeTaken), MessageKind::Information,
+                                    MessageButtons::Ok);
             return;
         }
-        doc.edit(zoneStep(copy ? "Копирование" : "Перемещение", *k), [&](TRmg& target) {
-            if (copy) {
-                ZoneRecord z = target.zones[static_cast<size_t>(*k)];
-                z.gridX = node.x;
-                z.gridY = node.y;
-                target.appendZone(z);
-            } else {
-                target.zones[static_cast<size_t>(*k)].gridX = node.x;
-                target.zones[static_cast<size_t>(*k)].gridY = node.y;
-            }
-        });
+        doc.edit(zoneStep(copy ? ZW_TR_NOOP("Editor", "Копирование")
+                               : ZW_TR_NOOP("Editor", "Перемещение"),
+                          *k),
+                 [&](TRmg& target) {
+                     if (copy) {
+                         ZoneRecord z = target.zones[static_cast<size_t>(*k)];
+                         z.gridX = node.x;
+                         z.gridY = node.y;
+                         target.appendZone(z);
+                     } else {
+                         target.zones[static_cast<size_t>(*k)].gridX = node.x;
+                         target.zones[static_cast<size_t>(*k)].gridY = node.y;
+                     }
+                 });
         return;
     }
 
@@ -129,13 +135,14 @@ void DragTool::moveOrCopy(int32_t x, int32_t y, bool copy) {
     if (copy) {
         // A refused copy changes nothing, the history included.
         if (rmg.findConnection(moved.zoneA, moved.zoneB)) {
-            ctx.services.messageBox(kPassageExists, MessageKind::Information, MessageButtons::Ok);
+            ctx.services.messageBox(translated("Editor", kPassageExists), MessageKind::Information,
+                                    MessageButtons::Ok);
             return;
         }
-        doc.edit(connectionStep("Копирование", moved.zoneA, moved.zoneB),
+        doc.edit(connectionStep(ZW_TR_NOOP("Editor", "Копирование"), moved.zoneA, moved.zoneB),
                  [&](TRmg& target) { target.appendConnection(moved); });
     } else {
-        doc.edit(connectionStep("Перенос", moved.zoneA, moved.zoneB),
+        doc.edit(connectionStep(ZW_TR_NOOP("Editor", "Перенос"), moved.zoneA, moved.zoneB),
                  [&](TRmg& target) { target.connections[static_cast<size_t>(*j)] = moved; });
     }
 }

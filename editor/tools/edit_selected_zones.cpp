@@ -1,6 +1,7 @@
 #include "editor/tools/edit_selected_zones.h"
 
 #include "editor/step_names.h"
+#include "model/translation.h"
 #include "model/zone_rules.h"
 
 #include <vector>
@@ -36,7 +37,8 @@ void editSelectedZones(ToolContext& ctx) {
         changed.zones[static_cast<size_t>(zones[i])] = (*edited)[i];
     // The selection is kept through the step.
     Selection selected = ctx.selection;
-    ctx.document.commit("Настройка " + zonesCount(zones.size()), std::move(changed));
+    ctx.document.commit(withArguments(ZW_TR("Editor", "Настройка %1"), {zonesCount(zones.size())}),
+                        std::move(changed));
     ctx.select(std::move(selected));
 }
 

@@ -1,5 +1,7 @@
 #include "editor/tools/selection_tool.h"
 
+#include "model/translation.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -109,7 +111,8 @@ void SelectionTool::releaseGroupMove(int32_t x, int32_t y) {
         ctx.services.messageBox(refusal->message, MessageKind::Information, MessageButtons::Ok);
         return;
     }
-    doc.commit("Перемещение " + zonesCount(group_.size()), std::move(std::get<TRmg>(result)));
+    doc.commit(withArguments(ZW_TR("Editor", "Перемещение %1"), {zonesCount(group_.size())}),
+               std::move(std::get<TRmg>(result)));
 }
 
 DragFeedback SelectionTool::feedback() const {

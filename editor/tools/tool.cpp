@@ -1,5 +1,7 @@
 #include "editor/tools/tool.h"
 
+#include "model/translation.h"
+
 namespace zw {
 
 bool validZone(const TRmg& t, int32_t k) {
@@ -45,7 +47,7 @@ void editItemUnderPointer(ToolContext& ctx) {
             return;
         edited->gridX = z.gridX;
         edited->gridY = z.gridY;
-        doc.edit(zoneStep("Настройка", *k),
+        doc.edit(zoneStep(ZW_TR_NOOP("Editor", "Настройка"), *k),
                  [&](TRmg& t) { t.zones[static_cast<size_t>(*k)] = *edited; });
     } else if (const auto j = connectionOf(rmg, hovered)) {
         const ConnectionRecord& c = rmg.connections[static_cast<size_t>(*j)];
@@ -54,7 +56,7 @@ void editItemUnderPointer(ToolContext& ctx) {
             return;
         edited->zoneA = c.zoneA;
         edited->zoneB = c.zoneB;
-        doc.edit(connectionStep("Настройка", edited->zoneA, edited->zoneB),
+        doc.edit(connectionStep(ZW_TR_NOOP("Editor", "Настройка"), edited->zoneA, edited->zoneB),
                  [&](TRmg& t) { t.connections[static_cast<size_t>(*j)] = *edited; });
     }
 }

@@ -16,6 +16,7 @@
 #include "editor/selection.h"
 #include "editor/step_names.h"
 #include "editor/view_controller.h"
+#include "model/translation.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 
@@ -107,8 +108,9 @@ std::optional<int> connectionOf(const TRmg& t, ItemRef r);
 bool itemExists(const TRmg& t, ItemRef r);
 
 // Messages shared by several tools.
+// Russian; shown through translated("Editor", ...).
 inline constexpr std::string_view kNodeTaken =
-    "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, размещение их в "
-    "одной, а также соседних узлах запрещено.";
+    ZW_TR_NOOP("Editor", "Здесь уже есть локация. Во избежание пересечения и совпадания локаций, "
+                         "размещение их в одной, а также соседних узлах запрещено.");
 
 } // namespace zw
