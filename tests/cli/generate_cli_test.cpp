@@ -2,21 +2,19 @@
 // arguments with a Russian message and exit 2 without touching OUT.
 #include "model/project_file.h"
 #include "pattern/generate.h"
-#include "support/cli_runner.h"
+#include "support/cli_fixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace zw {
 namespace {
 
-class GenerateCli : public ::testing::Test {
+class GenerateCli : public test::CliTest {
   protected:
     test::CliRun generate(std::vector<std::string> args) {
         args.insert(args.begin(), {"generate", out});
-        return cli.run(args);
+        return cli(args);
     }
-    test::ScratchDir dir;
-    test::CliRunner cli;
     std::string out = dir.file("out.tpz");
 };
 
@@ -71,7 +69,7 @@ TEST_F(GenerateCli, RefusesWithoutWriting) {
 }
 
 TEST_F(GenerateCli, HelpNamesEveryOption) {
-    const auto r = cli.run({"generate", "--help"});
+    const auto r = cli({"generate", "--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* option :
          {"--players", "--pattern", "--own", "--between", "--centre", "--seed", "--name"})
