@@ -1,5 +1,7 @@
 #include "platform/qt_text_window.h"
 
+#include "model/translation.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -18,7 +20,7 @@ HelpTextWindow::HelpTextWindow(QWidget* parent) : QDialog(parent) {
     // The text is laid out in columns with spaces, so it reads in a fixed-width font.
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    close_ = new QPushButton(QStringLiteral("Закрыть"), this);
+    close_ = new QPushButton(QString::fromStdString(ZW_TR("Services", "Закрыть")), this);
     close_->setAutoDefault(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
