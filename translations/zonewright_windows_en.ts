@@ -863,7 +863,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../app/analysis_panel.cpp" line="+98"/>
+        <location filename="../app/analysis_panel.cpp" line="+103"/>
         <source>Анализ шаблона</source>
         <translation>Template analysis</translation>
     </message>
@@ -891,7 +891,7 @@
 <context>
     <name>Services</name>
     <message>
-        <location filename="../platform/qt_services.cpp" line="+114"/>
+        <location filename="../platform/qt_services.cpp" line="+120"/>
         <source>ОК</source>
         <translation>OK</translation>
     </message>
