@@ -2,7 +2,6 @@
 
 #include "editor/editor.h"
 #include "model/text.h"
-#include "model/translation.h"
 #include "platform/files.h"
 
 #include <variant>
@@ -18,8 +17,7 @@ std::string besideExecutable(const Services& services, std::string_view name) {
 
 void openReadme(Editor& editor) {
     Services& services = editor.services();
-    // The help text of the current language: the file name is translated.
-    const std::string path = besideExecutable(services, ZW_TR("Help", "Readme&help.txt"));
+    const std::string path = besideExecutable(services, kHelpFileName);
     if (services.shellOpen(path) || !services.fileSystem().fileExists(path))
         return;
     auto read = services.fileSystem().readWholeFile(path);

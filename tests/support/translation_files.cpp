@@ -1,7 +1,5 @@
 #include "support/translation_files.h"
 
-#include "support/scratch_dir.h"
-
 #include <algorithm>
 #include <filesystem>
 
@@ -77,14 +75,6 @@ std::vector<std::string> tsFiles(const std::string& root) {
             out.push_back(f.path().string());
     std::sort(out.begin(), out.end());
     return out;
-}
-
-std::string englishOf(const std::string& root, std::string_view source) {
-    for (const std::string& file : tsFiles(root))
-        for (const TsEntry& e : readTsEntries(slurp(file)))
-            if (e.source == source && !e.translation.empty())
-                return e.translation;
-    return std::string(source);
 }
 
 } // namespace zw::test

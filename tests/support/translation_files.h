@@ -1,5 +1,4 @@
-// The entries of the translation files (translations/*.ts, the toolkit's XML),
-// read without the toolkit so that the core's tests can look texts up too.
+// The entries of the translation files (translations/*.ts, the toolkit's XML).
 #pragma once
 
 #include <string>
@@ -20,9 +19,5 @@ std::vector<TsEntry> readTsEntries(std::string_view xml);
 
 // The translation files of the repository (`root`/translations/*.ts).
 std::vector<std::string> tsFiles(const std::string& root);
-
-// The English of `source` in any context of the files of `root`, or `source`
-// itself when no file translates it.
-std::string englishOf(const std::string& root, std::string_view source);
 
 } // namespace zw::test
