@@ -911,7 +911,7 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../platform/qt_text_window.cpp" line="+23"/>
+        <location filename="../platform/qt_text_window.cpp" line="+44"/>
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
