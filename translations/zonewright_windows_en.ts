@@ -254,7 +254,7 @@
     <message>
         <location line="+3"/>
         <source>Кольцо с центром</source>
-        <translation>Ring with a centre</translation>
+        <translation>Ring with centre</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -305,7 +305,7 @@
     <message>
         <location filename="../dialogs/template_list_logic.h" line="-11"/>
         <source>Вставка шаблона в файл</source>
-        <translation>Insert the template into a file</translation>
+        <translation>Insert template into file</translation>
     </message>
     <message>
         <location line="+1"/>
