@@ -1,6 +1,7 @@
 #include "app/analysis_panel.h"
 
 #include "analysis/report.h"
+#include "model/translation.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +22,11 @@ constexpr size_t kFixedColumns = 3; // player, start, distance to the nearest op
 
 QString utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// A heading of the analysis's texts (analysis/report.h) in the current language.
+QString heading(std::string_view source) {
+    return QString::fromStdString(translated("Analysis", std::string(source).c_str()));
 }
 
 QTreeWidgetItem* addLine(QTreeWidgetItem* parent, const std::string& text,
@@ -50,9 +56,10 @@ QTableWidgetItem* cell(const QString& text) {
 } // namespace
 
 AnalysisPanel::AnalysisPanel(QWidget* parent)
-    : QDockWidget(utf8("Анализ шаблона"), parent), findings_(new QTreeWidget),
-      fairnessTitle_(new QLabel), fairness_(new QTableWidget), spreads_(new QLabel) {
+    : QDockWidget(parent), findings_(new QTreeWidget), fairnessTitle_(new QLabel),
+      fairness_(new QTableWidget), spreads_(new QLabel) {
     setObjectName(QStringLiteral("analysisPanel"));
+    retranslate();
     hide();
 
     findings_->setHeaderHidden(true);
@@ -92,6 +99,10 @@ AnalysisPanel::AnalysisPanel(QWidget* parent)
     setWidget(splitter);
 }
 
+void AnalysisPanel::retranslate() {
+    setWindowTitle(QString::fromStdString(ZW_TR("MainWindow", "Анализ шаблона")));
+}
+
 int AnalysisPanel::openingWidth(int windowWidth) const {
     constexpr int kReadableWidth = 420;
     // A line's text, its indentation under the group, and the frame, the
@@ -119,17 +130,17 @@ void AnalysisPanel::fillFindings(const TemplateAnalysis& a) {
     const int scrolled = findings_->verticalScrollBar()->value();
     findings_->clear();
 
-    auto* setups = new QTreeWidgetItem(findings_, QStringList{utf8(kSetupsHeading)});
+    auto* setups = new QTreeWidgetItem(findings_, QStringList{heading(kSetupsHeading)});
     if (const std::string none = setupsWithoutFindingsLine(a); !none.empty())
         addLine(setups, none);
     for (const SetupFindings& group : setupFindings(a)) {
         addLines(addLine(setups, group.title), group.findings);
     }
 
-    auto* warnings = new QTreeWidgetItem(findings_, QStringList{utf8(kWarningsHeading)});
+    auto* warnings = new QTreeWidgetItem(findings_, QStringList{heading(kWarningsHeading)});
     const std::vector<AnalysisFinding> lines = warningFindings(a);
     if (lines.empty())
-        addLine(warnings, std::string(kNoWarningsLine));
+        addLine(warnings, heading(kNoWarningsLine).toStdString());
     addLines(warnings, lines);
 
     QFont bold = findings_->font();

@@ -39,6 +39,9 @@ class AnalysisPanel : public QDockWidget {
     // about 420 pixels, or as wide as the longest finding shown, up to a third
     // of a window `windowWidth` wide.
     int openingWidth(int windowWidth) const;
+    // The title in the current language; the findings follow at the next
+    // setTemplate.
+    void retranslate();
 
   public slots:
     // Analyses `t` and refills the panel.

@@ -2,6 +2,7 @@
 
 #include "app/icons.h"
 #include "editor/editor.h"
+#include "model/translation.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -117,18 +118,22 @@ InfoPanelWidget::InfoPanelWidget(QWidget* parent) : QFrame(parent) {
     line3_ = makeLine(72);
     line4_ = makeLine(88);
     treasureCaption_ = makeLine(120);
-    treasureCaption_->setText(QStringLiteral("Сокровища:"));
     treasure_[0] = makeLine(136);
     treasure_[1] = makeLine(152);
     treasure_[2] = makeLine(168);
     existence_ = makeLine(200);
     noMines_ = makeLine(kMineTop);
-    noMines_->setText(QStringLiteral("Шахт нет"));
+    retranslate();
 
     mines_ = new MineStrip(this);
     mines_->setGeometry(92, kMineTop, 0, kMineIconHeight);
     mines_->hide();
     hide();
+}
+
+void InfoPanelWidget::retranslate() {
+    treasureCaption_->setText(QString::fromStdString(ZW_TR("MainWindow", "Сокровища:")));
+    noMines_->setText(QString::fromStdString(ZW_TR("MainWindow", "Шахт нет")));
 }
 
 QLabel* InfoPanelWidget::makeLine(int top) {

@@ -37,6 +37,8 @@ class InfoPanelWidget : public QFrame {
 
     // Content, place (parent's coordinates) and visibility as the editor has them.
     void setState(const InfoPanelState& state);
+    // Sets the fixed captions in the current language.
+    void retranslate();
     void setContent(const InfoPanelContent& content);
 
     // The elements, for tests.

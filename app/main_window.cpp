@@ -4,9 +4,12 @@
 #include "app/canvas_widget.h"
 #include "app/icons.h"
 #include "app/info_panel_widget.h"
+#include "app/language.h"
+#include "app/settings.h"
 #include "dialogs/controls.h"
 #include "editor/commands/close_request.h"
 #include "editor/commands/load_project.h"
+#include "model/translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +51,12 @@ QFont controlFont() {
     return f;
 }
 
+// A text of the core's tables (toolbar hints, menu entries), marked
+// ZW_TR_NOOP(context, ...) where it is written, in the current language.
+QString coreText(const char* context, std::string_view source) {
+    return QString::fromStdString(translated(context, std::string(source).c_str()));
+}
+
 // The client area: lays its children out whenever its size changes.
 class ClientArea : public QWidget {
   public:
@@ -66,7 +75,6 @@ class ClientArea : public QWidget {
 } // namespace
 
 namespace {
-std::unique_ptr<QSettings> openSettings();
 constexpr auto kWindowStateKey = "windowState";
 } // namespace
 
@@ -207,10 +215,56 @@ void MainWindow::buildToolbar() {
             x += kSeparatorWidth;
         }
     }
+    // The language button names the language it switches to, in that language.
+    languageButton_ = new QToolButton(toolbar_);
+    languageButton_->setAutoRaise(true);
+    languageButton_->setFocusPolicy(Qt::NoFocus);
+    languageButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    languageButton_->move(x + kSeparatorWidth, kButtonTop);
+    connect(languageButton_, &QToolButton::clicked, this,
+            [this] { switchLanguage(otherLanguage(currentLanguage())); });
+    showLanguageButton();
+}
+
+void MainWindow::showLanguageButton() {
+    languageButton_->setText(
+        QString::fromStdString(languageName(otherLanguage(currentLanguage()))));
+    languageButton_->setToolTip(
+        QString::fromStdString(ZW_TR("MainWindow", "Язык редактора: English или русский")));
+    languageButton_->resize(std::max(kButtonSize, languageButton_->sizeHint().width()),
+                            kButtonSize);
+}
+
+bool MainWindow::switchLanguage(Language language) {
+    if (!applyLanguage(language))
+        return false;
+    storeLanguage(language);
+    retranslate();
+    if (languageChanged_)
+        languageChanged_();
+    return true;
+}
+
+void MainWindow::retranslate() {
+    for (const ToolbarEntry& entry : toolbarEntries())
+        button(entry.id)->setToolTip(toolTipOf(entry));
+    for (const auto* table : {&clipboardActions(), &symmetryActions()})
+        for (const EditAction& action : *table)
+            if (QAction* a = editAction(action.id))
+                a->setText(coreText("Editor", action.text));
+    showLanguageButton();
+    panel_->retranslate();
+    infoPanelChanged();
+    if (analysis_) {
+        analysis_->retranslate();
+        templateChanged();
+    }
+    fillRecentMenu();
+    captionChanged();
 }
 
 QString MainWindow::toolTipOf(const ToolbarEntry& entry) const {
-    QString tip = QString::fromUtf8(entry.hint.data(), qsizetype(entry.hint.size()));
+    QString tip = coreText("Editor", entry.hint);
     if (entry.detail) {
         const std::string detail = entry.detail(editor_);
         if (!detail.empty())
@@ -255,15 +309,7 @@ void MainWindow::buildAnalysisPanel() {
 }
 
 namespace {
-
-// The toolkit's settings store of the editor (the user's configuration folder).
 constexpr auto kRecentFilesKey = "recentFiles";
-
-std::unique_ptr<QSettings> openSettings() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("zonewright"), QStringLiteral("zonewright"));
-}
-
 } // namespace
 
 void MainWindow::buildRecentFiles() {
@@ -290,7 +336,8 @@ void MainWindow::fillRecentMenu() {
     recentMenu_->clear();
     const std::vector<std::string>& paths = session_.recentFiles().paths();
     if (paths.empty()) {
-        recentMenu_->addAction(QStringLiteral("Нет последних файлов"))->setEnabled(false);
+        recentMenu_->addAction(QString::fromStdString(ZW_TR("MainWindow", "Нет последних файлов")))
+            ->setEnabled(false);
         return;
     }
     for (const std::string& path : paths) {
@@ -308,8 +355,7 @@ void MainWindow::recentFilesChanged() {
 }
 
 QAction* MainWindow::addEditAction(const EditAction& action) {
-    auto* a =
-        new QAction(QString::fromUtf8(action.text.data(), qsizetype(action.text.size())), this);
+    auto* a = new QAction(coreText("Editor", action.text), this);
     QList<QKeySequence> keys;
     for (const std::string_view k : action.keys)
         keys.append(QKeySequence(QString::fromUtf8(k.data(), qsizetype(k.size())),

@@ -8,9 +8,11 @@
 #include "editor/commands/toolbar.h"
 #include "editor/editor.h"
 #include "editor/session.h"
+#include "translations/qt_translations.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -76,6 +78,16 @@ class MainWindow : public QMainWindow, public EditorView, public SessionView {
     // The window's action of an editing command (editor/commands/edit_actions.h): the
     // clipboard keys and the entries of the symmetry button's menu.
     QAction* editAction(std::string_view id) const;
+    // The toolbar's language button: it shows the language it switches to.
+    QToolButton* languageButton() const { return languageButton_; }
+
+    // Switches the editor to `language` at once and keeps the choice for the
+    // next run; false (nothing changed) when its translation files are missing.
+    bool switchLanguage(Language language);
+    // Run after every switch (the dialogs are built again in the new language).
+    void setLanguageChanged(std::function<void()> changed) {
+        languageChanged_ = std::move(changed);
+    }
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -96,6 +108,9 @@ class MainWindow : public QMainWindow, public EditorView, public SessionView {
     // The button's hint with what it would act on now and its keys.
     QString toolTipOf(const ToolbarEntry& entry) const;
     bool handleWheel(class QWheelEvent* e);
+    // Every text of the window in the current language.
+    void retranslate();
+    void showLanguageButton();
     bool isFirstKeyReceiver(QWidget* w) const;
 
     // Declared before the session, whose autosave uses it until it goes.
@@ -113,6 +128,8 @@ class MainWindow : public QMainWindow, public EditorView, public SessionView {
     QScrollBar* vBar_ = nullptr;
     std::map<std::string, QToolButton*, std::less<>> buttons_;
     std::vector<int> separators_;
+    QToolButton* languageButton_ = nullptr;
+    std::function<void()> languageChanged_;
     std::map<std::string, QAction*, std::less<>> editActions_;
     // The keyboard commands with an enabled state, kept in step with it.
     std::vector<std::pair<const ShortcutEntry*, QShortcut*>> shortcuts_;

@@ -25,12 +25,12 @@ ConnectionDialog::ConnectionDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void ConnectionDialog::build() {
-    auto* group = new QGroupBox(qs(ct::kGroup), this);
+    auto* group = new QGroupBox(qtr(ct::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
 
     auto* countRow = new QHBoxLayout;
     ui_.count = new NumberField(kOneToEightRange, group);
-    countRow->addWidget(new QLabel(qs(ct::kCount), group));
+    countRow->addWidget(new QLabel(qtr(ct::kCount), group));
     countRow->addWidget(ui_.count);
     countRow->addStretch(1);
     groupLayout->addLayout(countRow);
@@ -53,22 +53,22 @@ void ConnectionDialog::build() {
     auto* pageLayout = new QVBoxLayout(page);
     auto* pageForm = new QFormLayout;
     ui_.kind = makeList(ct::kKinds, page);
-    pageForm->addRow(qs(ct::kKind), ui_.kind);
-    ui_.guardLabel = new QLabel(qs(ct::kGuard), page);
+    pageForm->addRow(qtr(ct::kKind), ui_.kind);
+    ui_.guardLabel = new QLabel(qtr(ct::kGuard), page);
     ui_.guard = new PresetBox(form_.controls.guard, page);
     pageForm->addRow(ui_.guardLabel, ui_.guard);
     keepPlaceWhenHidden(ui_.guardLabel);
     keepPlaceWhenHidden(ui_.guard);
     pageLayout->addLayout(pageForm);
 
-    ui_.autoExist = new QCheckBox(qs(ct::kAutoExist), page);
+    ui_.autoExist = new QCheckBox(qtr(ct::kAutoExist), page);
     pageLayout->addWidget(ui_.autoExist);
     auto* limitsFrame = new QGroupBox(page);
     auto* limitsForm = new QFormLayout(limitsFrame);
     for (size_t i = 0; i < ui_.limits.size(); ++i) {
         auto* f = new NumberField(kOneToEightRange, limitsFrame);
         ui_.limits[i] = f;
-        limitsForm->addRow(qs(ct::kLimits[i]), f);
+        limitsForm->addRow(qtr(ct::kLimits[i]), f);
         connect(f, &NumberField::valueEdited, this,
                 [this, i](int32_t v) { form_.controls.limits[i] = v; });
     }

@@ -10,7 +10,7 @@ PassageRecord& slotOf(ConnectionRecord& c, int slot) {
 } // namespace
 
 std::string passageTabCaption(int slot) {
-    return std::string(connection_texts::kTabPrefix) + std::to_string(slot + 1);
+    return translated("Dialogs", connection_texts::kTabPrefix.data()) + std::to_string(slot + 1);
 }
 
 void ConnectionForm::rebuildTabs() {

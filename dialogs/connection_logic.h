@@ -7,6 +7,7 @@
 #include "dialogs/field_logic.h"
 #include "dialogs/kept_cells_logic.h"
 #include "model/records.h"
+#include "model/translation.h"
 
 #include <array>
 #include <string>
@@ -15,20 +16,24 @@
 namespace zw {
 
 namespace connection_texts {
-inline constexpr std::string_view kCaption = "Настройка перехода";
-inline constexpr std::string_view kGroup = "Параметры перехода";
-inline constexpr std::string_view kCount = "Количество переходов:";
-inline constexpr std::string_view kTabPrefix = "П. ";
-inline constexpr std::string_view kKind = "Тип прохода";
-inline constexpr std::array<std::string_view, 3> kKinds = {"Обычный", "Широкий (очень)",
-                                                           "Страж прохода"};
-inline constexpr std::string_view kGuard = "Охрана прохода";
-inline constexpr std::string_view kAutoExist = "Автоматически определять условия существования";
+inline constexpr std::string_view kCaption = ZW_TR_NOOP("Dialogs", "Настройка перехода");
+inline constexpr std::string_view kGroup = ZW_TR_NOOP("Dialogs", "Параметры перехода");
+inline constexpr std::string_view kCount = ZW_TR_NOOP("Dialogs", "Количество переходов:");
+inline constexpr std::string_view kTabPrefix = ZW_TR_NOOP("Dialogs", "П. ");
+inline constexpr std::string_view kKind = ZW_TR_NOOP("Dialogs", "Тип прохода");
+inline constexpr std::array<std::string_view, 3> kKinds = {ZW_TR_NOOP("Dialogs", "Обычный"),
+                                                           ZW_TR_NOOP("Dialogs", "Широкий (очень)"),
+                                                           ZW_TR_NOOP("Dialogs", "Страж прохода")};
+inline constexpr std::string_view kGuard = ZW_TR_NOOP("Dialogs", "Охрана прохода");
+inline constexpr std::string_view kAutoExist =
+    ZW_TR_NOOP("Dialogs", "Автоматически определять условия существования");
 inline constexpr std::array<std::string_view, 4> kLimits = {
-    "Требуется игроков-людей", "Максимум игроков-людей", "Требуется игроков всего",
-    "Максимум игроков всего"};
-inline constexpr std::string_view kOk = "ОК";
-inline constexpr std::string_view kCancel = "Отмена";
+    ZW_TR_NOOP("Dialogs", "Требуется игроков-людей"),
+    ZW_TR_NOOP("Dialogs", "Максимум игроков-людей"),
+    ZW_TR_NOOP("Dialogs", "Требуется игроков всего"),
+    ZW_TR_NOOP("Dialogs", "Максимум игроков всего")};
+inline constexpr std::string_view kOk = ZW_TR_NOOP("Dialogs", "ОК");
+inline constexpr std::string_view kCancel = ZW_TR_NOOP("Dialogs", "Отмена");
 } // namespace connection_texts
 
 // Caption of the tab of passage slot j (0-based): "П. 1" for slot 0.

@@ -1,5 +1,7 @@
 #include "dialogs/controls.h"
 
+#include "model/translation.h"
+
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -16,6 +18,10 @@
 #include <algorithm>
 
 namespace zw {
+
+QString qtr(std::string_view source) {
+    return QString::fromStdString(translated("Dialogs", std::string(source).c_str()));
+}
 
 // ---- NumberField ----
 
@@ -125,7 +131,7 @@ PresetBox::PresetBox(PresetField& field, QWidget* parent) : QComboBox(parent), f
     setCompleter(nullptr);
     setMaxVisibleItems(static_cast<int>(field_.presets().size()));
     for (const ValuePreset& p : field_.presets())
-        addItem(qs(p.entry));
+        addItem(qs(presetEntryText(p)));
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         if (!refreshing_)
             field_.type(text.toStdString());
@@ -189,7 +195,7 @@ CheckColumns::CheckColumns(std::span<const std::string_view> captions, int colum
     const int n = static_cast<int>(captions.size());
     const int rows = (n + columns - 1) / columns;
     for (int i = 0; i < n; ++i) {
-        auto* box = new QCheckBox(qs(captions[static_cast<size_t>(i)]), this);
+        auto* box = new QCheckBox(qtr(captions[static_cast<size_t>(i)]), this);
         grid->addWidget(box, i % rows, i / rows);
         connect(box, &QCheckBox::clicked, this,
                 [this, i](bool checked) { emit clicked(i, checked); });
@@ -207,14 +213,14 @@ void CheckColumns::setStates(std::span<const bool> states) {
 // ---- Window helpers ----
 
 void setupDialogWindow(QDialog& dialog, std::string_view caption) {
-    dialog.setWindowTitle(qs(caption));
+    dialog.setWindowTitle(qtr(caption));
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog.setModal(true);
 }
 
 OkCancelRow makeOkCancelRow(QDialog& dialog, std::string_view ok, std::string_view cancel) {
-    OkCancelRow row{new QHBoxLayout, new QPushButton(qs(ok), &dialog),
-                    new QPushButton(qs(cancel), &dialog)};
+    OkCancelRow row{new QHBoxLayout, new QPushButton(qtr(ok), &dialog),
+                    new QPushButton(qtr(cancel), &dialog)};
     row.ok->setDefault(true);
     row.layout->addStretch(1);
     row.layout->addWidget(row.ok);
@@ -333,7 +339,7 @@ void setListPosition(QComboBox& box, int32_t value) {
 QComboBox* makeList(std::span<const std::string_view> entries, QWidget* parent) {
     auto* box = new QComboBox(parent);
     for (std::string_view e : entries)
-        box->addItem(qs(e));
+        box->addItem(qtr(e));
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return box;
 }

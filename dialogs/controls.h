@@ -27,6 +27,10 @@ inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A text of the dialogs (marked ZW_TR_NOOP("Dialogs", ...) where it is
+// written) in the current language.
+QString qtr(std::string_view source);
+
 // A 32-bit integer typed as text, with arrows that step the value by 1. The
 // field shows a filled value held to its range but keeps the value itself until
 // the user edits the field; after an edit the value is what the text reads as

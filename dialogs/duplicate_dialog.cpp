@@ -20,7 +20,7 @@ DuplicateDialog::DuplicateDialog(Services& services, QWidget* parent)
     setupDialogWindow(*this, dt::kCaption);
     auto* columns = new QHBoxLayout;
 
-    auto* owners = new QGroupBox(qs(dt::kOwners), this);
+    auto* owners = new QGroupBox(qtr(dt::kOwners), this);
     auto* ownersForm = new QFormLayout(owners);
     for (size_t i = 0; i < ui_.players.size(); ++i) {
         QComboBox* list = makeList(dt::kPlayers, owners);
@@ -31,10 +31,10 @@ DuplicateDialog::DuplicateDialog(Services& services, QWidget* parent)
     }
     columns->addWidget(owners);
 
-    auto* placement = new QGroupBox(qs(dt::kPlacement), this);
+    auto* placement = new QGroupBox(qtr(dt::kPlacement), this);
     auto* placementLayout = new QVBoxLayout(placement);
     for (size_t k = 0; k < ui_.transforms.size(); ++k) {
-        auto* radio = new QRadioButton(qs(dt::kTransforms[k]), placement);
+        auto* radio = new QRadioButton(qtr(dt::kTransforms[k]), placement);
         ui_.transforms[k] = radio;
         placementLayout->addWidget(radio);
         connect(radio, &QRadioButton::toggled, this, [this, k](bool on) {

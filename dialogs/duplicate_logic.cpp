@@ -5,7 +5,7 @@
 namespace zw {
 
 std::string duplicateRowCaption(int player) {
-    return "Игрок " + std::to_string(player) + " →";
+    return withArguments(ZW_TR("Dialogs", "Игрок %1 →"), {std::to_string(player)});
 }
 
 DuplicateSettings DuplicateForm::settings() const {
@@ -24,9 +24,10 @@ std::optional<std::string> DuplicateForm::problem() const {
     for (size_t p = 0; p < copied.size(); ++p) {
         if (!copied[p] || targets[p] < players)
             continue;
-        return "Игрока " + std::to_string(targets[p] + 1) +
-               " в шаблоне нет: копии локаций игрока " + std::to_string(p + 1) +
-               " могут принадлежать только игрокам от 1 до " + std::to_string(players) + ".";
+        return withArguments(
+            ZW_TR("Dialogs", "Игрока %1 в шаблоне нет: копии локаций игрока %2 "
+                             "могут принадлежать только игрокам от 1 до %3."),
+            {std::to_string(targets[p] + 1), std::to_string(p + 1), std::to_string(players)});
     }
     return std::nullopt;
 }

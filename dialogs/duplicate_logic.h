@@ -2,6 +2,7 @@
 // owner pairs and transform it hands back.
 #pragma once
 
+#include "model/translation.h"
 #include "platform/dialogs.h"
 
 #include <array>
@@ -13,20 +14,25 @@
 namespace zw {
 
 namespace duplicate_texts {
-inline constexpr std::string_view kCaption = "Дублировать для игроков";
-inline constexpr std::string_view kOwners = "Владелец копии";
-inline constexpr std::string_view kPlacement = "Размещение копии";
+inline constexpr std::string_view kCaption = ZW_TR_NOOP("Dialogs", "Дублировать для игроков");
+inline constexpr std::string_view kOwners = ZW_TR_NOOP("Dialogs", "Владелец копии");
+inline constexpr std::string_view kPlacement = ZW_TR_NOOP("Dialogs", "Размещение копии");
 // The entries of each player's list: the player the copy of its zones gets.
 inline constexpr std::array<std::string_view, kPlayerSlots> kPlayers = {
-    "Игрок 1", "Игрок 2", "Игрок 3", "Игрок 4", "Игрок 5", "Игрок 6", "Игрок 7", "Игрок 8"};
+    ZW_TR_NOOP("Dialogs", "Игрок 1"), ZW_TR_NOOP("Dialogs", "Игрок 2"),
+    ZW_TR_NOOP("Dialogs", "Игрок 3"), ZW_TR_NOOP("Dialogs", "Игрок 4"),
+    ZW_TR_NOOP("Dialogs", "Игрок 5"), ZW_TR_NOOP("Dialogs", "Игрок 6"),
+    ZW_TR_NOOP("Dialogs", "Игрок 7"), ZW_TR_NOOP("Dialogs", "Игрок 8")};
 // In the order of the Symmetry values, each with the side of the selected
 // zones where its copy lands (model/transform.h, duplicateNode).
 inline constexpr std::array<std::string_view, 5> kTransforms = {
-    "Отразить слева направо (копия справа)", "Отразить сверху вниз (копия снизу)",
-    "Повернуть на 90° (копия справа)", "Повернуть на 180° (копия справа снизу)",
-    "Повернуть на 270° (копия снизу)"};
-inline constexpr std::string_view kOk = "ОК";
-inline constexpr std::string_view kCancel = "Отмена";
+    ZW_TR_NOOP("Dialogs", "Отразить слева направо (копия справа)"),
+    ZW_TR_NOOP("Dialogs", "Отразить сверху вниз (копия снизу)"),
+    ZW_TR_NOOP("Dialogs", "Повернуть на 90° (копия справа)"),
+    ZW_TR_NOOP("Dialogs", "Повернуть на 180° (копия справа снизу)"),
+    ZW_TR_NOOP("Dialogs", "Повернуть на 270° (копия снизу)")};
+inline constexpr std::string_view kOk = ZW_TR_NOOP("Dialogs", "ОК");
+inline constexpr std::string_view kCancel = ZW_TR_NOOP("Dialogs", "Отмена");
 } // namespace duplicate_texts
 
 // "Игрок 1 →": the caption of player `player`'s row (1..8).

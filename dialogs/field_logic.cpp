@@ -1,6 +1,7 @@
 #include "dialogs/field_logic.h"
 
 #include "model/numbers.h"
+#include "model/translation.h"
 
 namespace zw {
 
@@ -17,9 +18,9 @@ int32_t readNumberText(std::string_view text, const NumberRange& r) {
 }
 
 std::string unshownValueNote(int32_t held, const NumberRange& r) {
-    return "Записанное значение " + std::to_string(held) + " лежит вне пределов " +
-           std::to_string(r.lo) + ".." + std::to_string(r.hi) +
-           " и сохранится, пока поле не изменено";
+    return withArguments(ZW_TR("Dialogs", "Записанное значение %1 лежит вне пределов %2..%3 и "
+                                          "сохранится, пока поле не изменено"),
+                         {std::to_string(held), std::to_string(r.lo), std::to_string(r.hi)});
 }
 
 int32_t stepNumber(int32_t held, int steps, const NumberRange& r) {
@@ -41,7 +42,7 @@ void PresetField::choose(int position) {
         return;
     const ValuePreset& p = presets_[static_cast<size_t>(position)];
     held_ = p.value;
-    text_ = std::string(p.entry);
+    text_ = presetEntryText(p);
     typed_ = false;
 }
 
@@ -62,9 +63,13 @@ int PresetField::selectedPreset() const {
     if (typed_)
         return -1;
     for (size_t i = 0; i < presets_.size(); ++i)
-        if (presets_[i].entry == text_)
+        if (presetEntryText(presets_[i]) == text_)
             return static_cast<int>(i);
     return -1;
+}
+
+std::string presetEntryText(const ValuePreset& preset) {
+    return translated("Model", std::string(preset.entry).c_str());
 }
 
 PresetField makeSizeField() {

@@ -102,6 +102,10 @@ class PresetField {
     bool typed_ = false;
 };
 
+// A preset's list entry in the current language (the entries are marked in
+// model/presets.h).
+std::string presetEntryText(const ValuePreset& preset);
+
 // The zone size box (unreadable text gives 14) and the guard box (6000).
 PresetField makeSizeField();
 PresetField makeGuardField();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/kept_cells.h"
+#include "model/translation.h"
 
 #include <string>
 #include <string_view>
@@ -13,9 +14,9 @@
 namespace zw {
 
 namespace kept_cells_texts {
-inline constexpr std::string_view kTitle = "Дополнительные поля";
-inline constexpr std::string_view kName = "Поле";
-inline constexpr std::string_view kText = "Значение";
+inline constexpr std::string_view kTitle = ZW_TR_NOOP("Dialogs", "Дополнительные поля");
+inline constexpr std::string_view kName = ZW_TR_NOOP("Dialogs", "Поле");
+inline constexpr std::string_view kText = ZW_TR_NOOP("Dialogs", "Значение");
 } // namespace kept_cells_texts
 
 // True when `utf8` can be a kept cell's text: Windows-1251 holds every

@@ -41,10 +41,10 @@ constexpr int kRowsInSight = 6;
 } // namespace
 
 KeptCellsTable::KeptCellsTable(KeptCellsForm& form, QWidget* parent)
-    : QGroupBox(qs(kt::kTitle), parent), form_(form) {
+    : QGroupBox(qtr(kt::kTitle), parent), form_(form) {
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(0, 2, this);
-    table_->setHorizontalHeaderLabels({qs(kt::kName), qs(kt::kText)});
+    table_->setHorizontalHeaderLabels({qtr(kt::kName), qtr(kt::kText)});
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);

@@ -63,13 +63,13 @@ PatternDialog::PatternDialog(Services& services, QWidget* parent)
 }
 
 void PatternDialog::build() {
-    auto* fields = new QGroupBox(qs(t::kPattern), this);
+    auto* fields = new QGroupBox(qtr(t::kPattern), this);
     auto* form = new QFormLayout(fields);
     ui_.pattern = makeList(t::kPatterns, fields);
-    form->addRow(qs(t::kPattern), ui_.pattern);
+    form->addRow(qtr(t::kPattern), ui_.pattern);
     auto spin = [&](std::string_view caption) {
         auto* box = new QSpinBox(fields);
-        form->addRow(qs(caption), box);
+        form->addRow(qtr(caption), box);
         return box;
     };
     ui_.players = spin(t::kPlayers);
@@ -79,11 +79,11 @@ void PatternDialog::build() {
     ui_.seed = spin(t::kSeed);
     ui_.seed->setRange(0, kMaxPatternVariant);
     ui_.name = new QLineEdit(fields);
-    form->addRow(qs(t::kName), ui_.name);
+    form->addRow(qtr(t::kName), ui_.name);
 
     // The figures beside the picture: below it they took its height, and on
     // a small or scaled screen were drawn over it.
-    auto* preview = new QGroupBox(qs(t::kPreview), this);
+    auto* preview = new QGroupBox(qtr(t::kPreview), this);
     auto* previewLayout = new QHBoxLayout(preview);
     ui_.preview = new PatternPreviewWidget(preview);
     ui_.figures = new QLabel(preview);

@@ -50,6 +50,11 @@ class PatternDialog : public QDialog {
     // The settings "ОК" accepted (set by accept()).
     const std::optional<PatternSettings>& result() const { return result_; }
     const PatternForm& form() const { return form_; }
+    // Takes the settings of an earlier window of the session and shows them.
+    void restoreForm(const PatternForm& form) {
+        form_ = form;
+        refresh();
+    }
 
     // "ОК": closes with OK only when the settings give a template.
     void accept() override;

@@ -82,9 +82,9 @@ PatternPreview previewPattern(const PatternSettings& s) {
     p.rmg = generateTemplate(s);
     const TemplateAnalysis a = analyzeTemplate(p.rmg);
     const size_t zones = p.rmg.zones.size();
-    p.figures.push_back("Локаций: " + std::to_string(zones) + ", у каждого игрока " +
-                        std::to_string(1 + std::clamp(s.own, 0, kPatternMaxOwn)) +
-                        " (старт и свои)");
+    p.figures.push_back(withArguments(
+        ZW_TR("Dialogs", "Локаций: %1, у каждого игрока %2 (старт и свои)"),
+        {std::to_string(zones), std::to_string(1 + std::clamp(s.own, 0, kPatternMaxOwn))}));
 
     // Within two connections of each start, and the nearest opponent: equal
     // for every player by construction, shown as a range should they differ.
@@ -104,14 +104,20 @@ PatternPreview previewPattern(const PatternSettings& s) {
         first = false;
     }
     if (!first)
-        p.figures.push_back("Сокровища не дальше 2 переходов от старта: " +
-                            (least == most
-                                 ? std::to_string(least) + " у каждого игрока"
-                                 : "от " + std::to_string(least) + " до " + std::to_string(most)));
-    if (nearest)
         p.figures.push_back(
-            "До ближайшего соперника: " + std::to_string(*nearest) + " " +
-            std::string(russianPlural(*nearest, "переход", "перехода", "переходов")));
+            least == most
+                ? withArguments(ZW_TR("Dialogs", "Сокровища не дальше 2 переходов от старта: %1 "
+                                                 "у каждого игрока"),
+                                {std::to_string(least)})
+                : withArguments(ZW_TR("Dialogs", "Сокровища не дальше 2 переходов от старта: от "
+                                                 "%1 до %2"),
+                                {std::to_string(least), std::to_string(most)}));
+    if (nearest)
+        p.figures.push_back(withArguments(
+            ZW_TR("Dialogs", "До ближайшего соперника: %1 %2"),
+            {std::to_string(*nearest),
+             russianPlural(*nearest, ZW_TR("Dialogs", "переход"), ZW_TR("Dialogs", "перехода"),
+                           ZW_TR("Dialogs", "переходов"))}));
     return p;
 }
 

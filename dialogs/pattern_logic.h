@@ -5,6 +5,7 @@
 
 #include "model/pattern_settings.h"
 #include "model/records.h"
+#include "model/translation.h"
 #include "pattern/generate.h"
 
 #include <array>
@@ -18,20 +19,21 @@ namespace zw {
 class Services;
 
 namespace pattern_texts {
-inline constexpr std::string_view kCaption = "Шаблон по образцу";
-inline constexpr std::string_view kPattern = "Образец";
+inline constexpr std::string_view kCaption = ZW_TR_NOOP("Dialogs", "Шаблон по образцу");
+inline constexpr std::string_view kPattern = ZW_TR_NOOP("Dialogs", "Образец");
 // The pattern list, in the order of kPatternOrder.
-inline constexpr std::array<std::string_view, 3> kPatterns = {"Кольцо с центром", "Кольцо",
-                                                              "Звезда"};
-inline constexpr std::string_view kPlayers = "Игроков";
-inline constexpr std::string_view kOwn = "Своих локаций у игрока";
-inline constexpr std::string_view kBetween = "Локаций между соседями";
-inline constexpr std::string_view kCentre = "Локаций в центре";
-inline constexpr std::string_view kSeed = "Вариант";
-inline constexpr std::string_view kName = "Название";
-inline constexpr std::string_view kPreview = "Что получится";
-inline constexpr std::string_view kOk = "ОК";
-inline constexpr std::string_view kCancel = "Отмена";
+inline constexpr std::array<std::string_view, 3> kPatterns = {
+    ZW_TR_NOOP("Dialogs", "Кольцо с центром"), ZW_TR_NOOP("Dialogs", "Кольцо"),
+    ZW_TR_NOOP("Dialogs", "Звезда")};
+inline constexpr std::string_view kPlayers = ZW_TR_NOOP("Dialogs", "Игроков");
+inline constexpr std::string_view kOwn = ZW_TR_NOOP("Dialogs", "Своих локаций у игрока");
+inline constexpr std::string_view kBetween = ZW_TR_NOOP("Dialogs", "Локаций между соседями");
+inline constexpr std::string_view kCentre = ZW_TR_NOOP("Dialogs", "Локаций в центре");
+inline constexpr std::string_view kSeed = ZW_TR_NOOP("Dialogs", "Вариант");
+inline constexpr std::string_view kName = ZW_TR_NOOP("Dialogs", "Название");
+inline constexpr std::string_view kPreview = ZW_TR_NOOP("Dialogs", "Что получится");
+inline constexpr std::string_view kOk = ZW_TR_NOOP("Dialogs", "ОК");
+inline constexpr std::string_view kCancel = ZW_TR_NOOP("Dialogs", "Отмена");
 } // namespace pattern_texts
 
 inline constexpr std::array<PatternKind, 3> kPatternOrder = {PatternKind::RingCentre,

@@ -54,7 +54,27 @@ DuplicateDialog* QtDialogs::duplicateDialog() {
     return built(duplicate_, services_);
 }
 PatternDialog* QtDialogs::patternDialog() {
-    return built(pattern_, services_);
+    const bool fresh = !pattern_.built;
+    PatternDialog* dialog = built(pattern_, services_);
+    if (fresh && dialog && keptPattern_)
+        dialog->restoreForm(*keptPattern_);
+    keptPattern_.reset();
+    return dialog;
+}
+
+void QtDialogs::rebuildWindows() {
+    if (pattern_.window)
+        keptPattern_ = pattern_.window->form();
+    const auto drop = [](auto& lazy) {
+        delete lazy.window.data();
+        lazy.built = false;
+    };
+    drop(pattern_);
+    drop(duplicate_);
+    drop(form5_);
+    drop(form4_);
+    drop(form3_);
+    drop(form2_);
 }
 
 std::optional<ZoneRecord> QtDialogs::editZone(const ZoneRecord& from) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "dialogs/duplicate_logic.h"
+#include "dialogs/pattern_logic.h"
 #include "platform/dialogs.h"
 
 #include <QPointer>
@@ -51,6 +52,11 @@ class QtDialogs : public PropertyDialogs {
     // (the main window looks the item under the pointer up again).
     void setAfterClose(std::function<void()> afterClose) { afterClose_ = std::move(afterClose); }
 
+    // Deletes the windows built so far: each is built again in the current
+    // language when next asked for. The pattern window's settings of the
+    // session are kept.
+    void rebuildWindows();
+
     // The windows, built when first asked for (null only if a parent deleted them).
     ZoneDialog* zoneDialog();
     ConnectionDialog* connectionDialog();
@@ -94,6 +100,8 @@ class QtDialogs : public PropertyDialogs {
     Lazy<PatternDialog> pattern_;
     // The last duplicate accepted in this session.
     std::optional<DuplicateForm> lastDuplicate_;
+    // The pattern window's settings while it is built again.
+    std::optional<PatternForm> keptPattern_;
 };
 
 } // namespace zw

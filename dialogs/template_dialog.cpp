@@ -23,11 +23,11 @@ TemplateDialog::TemplateDialog(Services& services, QWidget* parent)
 }
 
 void TemplateDialog::build() {
-    auto* group = new QGroupBox(qs(tt::kGroup), this);
+    auto* group = new QGroupBox(qtr(tt::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
     auto* nameForm = new QFormLayout;
     ui_.name = new QLineEdit(group);
-    nameForm->addRow(qs(tt::kName), ui_.name);
+    nameForm->addRow(qtr(tt::kName), ui_.name);
     groupLayout->addLayout(nameForm);
     ui_.range = new QLabel(group);
     groupLayout->addWidget(ui_.range);
@@ -35,13 +35,13 @@ void TemplateDialog::build() {
     groupLayout->addWidget(ui_.sizes);
     auto* countForm = new QFormLayout;
     ui_.playerCount = makeList(tt::kPlayerCounts, group);
-    countForm->addRow(qs(tt::kPlayerCount), ui_.playerCount);
+    countForm->addRow(qtr(tt::kPlayerCount), ui_.playerCount);
     groupLayout->addLayout(countForm);
 
-    auto* players = new QGroupBox(qs(tt::kPlayersGroup), this);
+    auto* players = new QGroupBox(qtr(tt::kPlayersGroup), this);
     auto* grid = new QGridLayout(players);
     for (size_t i = 0; i < kPlayerSlots; ++i) {
-        ui_.playerLabels[i] = new QLabel(qs(tt::kPlayers[i]), players);
+        ui_.playerLabels[i] = new QLabel(qtr(tt::kPlayers[i]), players);
         ui_.playerKinds[i] = makeList(tt::kKinds, players);
         grid->addWidget(ui_.playerLabels[i], static_cast<int>(i), 0);
         grid->addWidget(ui_.playerKinds[i], static_cast<int>(i), 1);

@@ -39,35 +39,35 @@ template <typename Event> void TemplateListDialog::runEvent(Event&& e) {
 }
 
 void TemplateListDialog::build() {
-    auto* group = new QGroupBox(qs(lt::kGroup), this);
+    auto* group = new QGroupBox(qtr(lt::kGroup), this);
     auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(new QLabel(qs(lt::kNameLabel), group));
+    groupLayout->addWidget(new QLabel(qtr(lt::kNameLabel), group));
     ui_.name = new QLineEdit(group);
     groupLayout->addWidget(ui_.name);
-    ui_.hint = new QLabel(qs(lt::kHint), group);
+    ui_.hint = new QLabel(qtr(lt::kHint), group);
     ui_.hint->setWordWrap(true);
     groupLayout->addWidget(ui_.hint);
-    groupLayout->addWidget(new QLabel(qs(lt::kListLabel), group));
+    groupLayout->addWidget(new QLabel(qtr(lt::kListLabel), group));
     ui_.list = new QListWidget(group);
     ui_.list->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.list->setMinimumSize(kListMinimumWidth, 220);
     groupLayout->addWidget(ui_.list);
     auto* deleteRow = new QHBoxLayout;
-    ui_.remove = new QPushButton(qs(lt::kDelete), group);
-    ui_.removeAll = new QPushButton(qs(lt::kDeleteAll), group);
+    ui_.remove = new QPushButton(qtr(lt::kDelete), group);
+    ui_.removeAll = new QPushButton(qtr(lt::kDeleteAll), group);
     deleteRow->addWidget(ui_.remove);
     deleteRow->addWidget(ui_.removeAll);
     groupLayout->addLayout(deleteRow);
     ui_.pack = new KeptCellsTable(pack_, group);
-    ui_.pack->setTitle(qs(lt::kPack));
+    ui_.pack->setTitle(qtr(lt::kPack));
     ui_.pack->table()->setEditTriggers(QAbstractItemView::NoEditTriggers);
     groupLayout->addWidget(ui_.pack);
 
     // "Добавить шаблон" and "Импорт" share one place; the mode shows one of them.
     auto* closeRow = new QHBoxLayout;
-    ui_.add = new QPushButton(qs(lt::kAdd), this);
-    ui_.import = new QPushButton(qs(lt::kImport), this);
-    ui_.cancel = new QPushButton(qs(lt::kCancel), this);
+    ui_.add = new QPushButton(qtr(lt::kAdd), this);
+    ui_.import = new QPushButton(qtr(lt::kImport), this);
+    ui_.cancel = new QPushButton(qtr(lt::kCancel), this);
     closeRow->addWidget(ui_.add);
     closeRow->addWidget(ui_.import);
     closeRow->addWidget(ui_.cancel);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/kept_cells.h"
+#include "model/translation.h"
 #include "rmg/template_list.h"
 
 #include <optional>
@@ -15,18 +16,19 @@ namespace zw {
 class Services;
 
 namespace template_list_texts {
-inline constexpr std::string_view kCaption = "Вставка шаблона в файл";
-inline constexpr std::string_view kGroup = "Имеющиеся шаблоны в файле";
-inline constexpr std::string_view kNameLabel = "Название вашего шаблона";
+inline constexpr std::string_view kCaption = ZW_TR_NOOP("Dialogs", "Вставка шаблона в файл");
+inline constexpr std::string_view kGroup = ZW_TR_NOOP("Dialogs", "Имеющиеся шаблоны в файле");
+inline constexpr std::string_view kNameLabel = ZW_TR_NOOP("Dialogs", "Название вашего шаблона");
 inline constexpr std::string_view kHint =
-    "(Двойной щелчок на одном из шаблонов файла, чтобы заменить имеющийся)";
-inline constexpr std::string_view kListLabel = "В файле уже имеются следующие шаблоны:";
-inline constexpr std::string_view kDelete = "Удалить";
-inline constexpr std::string_view kDeleteAll = "Удалить все";
-inline constexpr std::string_view kAdd = "Добавить шаблон";
-inline constexpr std::string_view kImport = "Импорт";
-inline constexpr std::string_view kCancel = "Отмена";
-inline constexpr std::string_view kPack = "Параметры пакета";
+    ZW_TR_NOOP("Dialogs", "(Двойной щелчок на одном из шаблонов файла, чтобы заменить имеющийся)");
+inline constexpr std::string_view kListLabel =
+    ZW_TR_NOOP("Dialogs", "В файле уже имеются следующие шаблоны:");
+inline constexpr std::string_view kDelete = ZW_TR_NOOP("Dialogs", "Удалить");
+inline constexpr std::string_view kDeleteAll = ZW_TR_NOOP("Dialogs", "Удалить все");
+inline constexpr std::string_view kAdd = ZW_TR_NOOP("Dialogs", "Добавить шаблон");
+inline constexpr std::string_view kImport = ZW_TR_NOOP("Dialogs", "Импорт");
+inline constexpr std::string_view kCancel = ZW_TR_NOOP("Dialogs", "Отмена");
+inline constexpr std::string_view kPack = ZW_TR_NOOP("Dialogs", "Параметры пакета");
 } // namespace template_list_texts
 
 // The pack cells of the session's table as the window's read-only table of

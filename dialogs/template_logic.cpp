@@ -68,7 +68,7 @@ void TemplateForm::clickSize(int k, bool nowChecked) {
 }
 
 std::string TemplateForm::rangeLabel() const {
-    return std::string(template_texts::kRangePrefix) + std::to_string(lo_) + "," +
+    return translated("Dialogs", template_texts::kRangePrefix.data()) + std::to_string(lo_) + "," +
            std::to_string(hi_) + "]";
 }
 

@@ -5,6 +5,7 @@
 
 #include "dialogs/kept_cells_logic.h"
 #include "model/records.h"
+#include "model/translation.h"
 #include "platform/dialogs.h"
 
 #include <array>
@@ -17,24 +18,34 @@ namespace zw {
 class Services;
 
 namespace template_texts {
-inline constexpr std::string_view kCaption = "Настройка шаблона";
-inline constexpr std::string_view kGroup = "Параметры шаблона";
-inline constexpr std::string_view kName = "Название";
-inline constexpr std::string_view kRangePrefix = "Допустимые размеры карты: [";
+inline constexpr std::string_view kCaption = ZW_TR_NOOP("Dialogs", "Настройка шаблона");
+inline constexpr std::string_view kGroup = ZW_TR_NOOP("Dialogs", "Параметры шаблона");
+inline constexpr std::string_view kName = ZW_TR_NOOP("Dialogs", "Название");
+inline constexpr std::string_view kRangePrefix =
+    ZW_TR_NOOP("Dialogs", "Допустимые размеры карты: [");
 inline constexpr std::array<std::string_view, kMapSizeCount> kMapSizes = {
-    "36х36х1", "36х36х2", "72х72х1", "72х72х2", "108х108х1", "108х108х2", "144х144х1", "144х144х2"};
-inline constexpr std::string_view kPlayerCount = "Кол-во игроков всего";
+    ZW_TR_NOOP("Dialogs", "36х36х1"),   ZW_TR_NOOP("Dialogs", "36х36х2"),
+    ZW_TR_NOOP("Dialogs", "72х72х1"),   ZW_TR_NOOP("Dialogs", "72х72х2"),
+    ZW_TR_NOOP("Dialogs", "108х108х1"), ZW_TR_NOOP("Dialogs", "108х108х2"),
+    ZW_TR_NOOP("Dialogs", "144х144х1"), ZW_TR_NOOP("Dialogs", "144х144х2")};
+inline constexpr std::string_view kPlayerCount = ZW_TR_NOOP("Dialogs", "Кол-во игроков всего");
 inline constexpr std::array<std::string_view, 7> kPlayerCounts = {
-    "Два игрока",    "Три игрока",   "Четыре игрока", "Пять игроков",
-    "Шесть игроков", "Семь игроков", "Восемь игроков"};
-inline constexpr std::string_view kPlayersGroup = "Параметры игроков";
+    ZW_TR_NOOP("Dialogs", "Два игрока"),    ZW_TR_NOOP("Dialogs", "Три игрока"),
+    ZW_TR_NOOP("Dialogs", "Четыре игрока"), ZW_TR_NOOP("Dialogs", "Пять игроков"),
+    ZW_TR_NOOP("Dialogs", "Шесть игроков"), ZW_TR_NOOP("Dialogs", "Семь игроков"),
+    ZW_TR_NOOP("Dialogs", "Восемь игроков")};
+inline constexpr std::string_view kPlayersGroup = ZW_TR_NOOP("Dialogs", "Параметры игроков");
 inline constexpr std::array<std::string_view, kPlayerSlots> kPlayers = {
-    "Игрок 1 (красный)",   "Игрок 2 (синий)",      "Игрок 3 (коричневый)", "Игрок 4 (зеленый)",
-    "Игрок 5 (оранжевый)", "Игрок 6 (фиолетовый)", "Игрок 7 (бирюзовый)",  "Игрок 8 (розовый)"};
-inline constexpr std::array<std::string_view, 2> kKinds = {"Человек или комп", "Комп"};
-inline constexpr std::string_view kOk = "ОК";
-inline constexpr std::string_view kCancel = "Отмена";
-inline constexpr std::string_view kNoHuman = "Хотя бы один игрок-человек должен быть!";
+    ZW_TR_NOOP("Dialogs", "Игрок 1 (красный)"),    ZW_TR_NOOP("Dialogs", "Игрок 2 (синий)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 3 (коричневый)"), ZW_TR_NOOP("Dialogs", "Игрок 4 (зеленый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 5 (оранжевый)"),  ZW_TR_NOOP("Dialogs", "Игрок 6 (фиолетовый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 7 (бирюзовый)"),  ZW_TR_NOOP("Dialogs", "Игрок 8 (розовый)")};
+inline constexpr std::array<std::string_view, 2> kKinds = {
+    ZW_TR_NOOP("Dialogs", "Человек или комп"), ZW_TR_NOOP("Dialogs", "Комп")};
+inline constexpr std::string_view kOk = ZW_TR_NOOP("Dialogs", "ОК");
+inline constexpr std::string_view kCancel = ZW_TR_NOOP("Dialogs", "Отмена");
+inline constexpr std::string_view kNoHuman =
+    ZW_TR_NOOP("Dialogs", "Хотя бы один игрок-человек должен быть!");
 } // namespace template_texts
 
 class TemplateForm {

@@ -60,7 +60,7 @@ constexpr std::array<std::string_view, 3> kTreasureLabels = {zt::kLow, zt::kHigh
 // A caption that wraps onto a second line at the width of `wrapAt` instead of
 // widening its column, so that the dialog fits a small screen.
 QLabel* wrappedLabel(std::string_view text, const QString& wrapAt, QWidget* parent) {
-    auto* label = new QLabel(qs(text), parent);
+    auto* label = new QLabel(qtr(text), parent);
     label->setWordWrap(true);
     label->setFixedWidth(label->fontMetrics().horizontalAdvance(wrapAt) + 4);
     return label;
@@ -78,37 +78,36 @@ void ZoneDialog::build() {
     auto* columns = new QHBoxLayout;
 
     // ---- Parameters ----
-    auto* params = new QGroupBox(qs(zt::kParameters), this);
+    auto* params = new QGroupBox(qtr(zt::kParameters), this);
     auto* paramsLayout = new QVBoxLayout(params);
     auto* paramsForm = new QFormLayout;
     ui_.kind = makeList(zt::kKinds, params);
     ui_.size = new PresetBox(form_.size, params);
     ui_.owner = makeList(zt::kOwners, params);
     ui_.towns = makeList(zt::kTownModes, params);
-    paramsForm->addRow(qs(zt::kKind), ui_.kind);
-    paramsForm->addRow(qs(zt::kSize), ui_.size);
-    paramsForm->addRow(qs(zt::kOwner), ui_.owner);
-    paramsForm->addRow(qs(zt::kTowns), ui_.towns);
+    paramsForm->addRow(qtr(zt::kKind), ui_.kind);
+    paramsForm->addRow(qtr(zt::kSize), ui_.size);
+    paramsForm->addRow(qtr(zt::kOwner), ui_.owner);
+    paramsForm->addRow(qtr(zt::kTowns), ui_.towns);
     paramsLayout->addLayout(paramsForm);
 
-    ui_.townSettings = new QGroupBox(qs(zt::kTownSettings), params);
+    ui_.townSettings = new QGroupBox(qtr(zt::kTownSettings), params);
     auto* townForm = new QFormLayout(ui_.townSettings);
     for (size_t i = 0; i < kTownCountFields.size(); ++i) {
         auto* f = new NumberField(kUnboundedRange, ui_.townSettings);
         ui_.townCounts[i] = f;
-        townForm->addRow(wrappedLabel(kTownCountLabels[i], QStringLiteral("Городов без форта"),
-                                      ui_.townSettings),
+        townForm->addRow(wrappedLabel(kTownCountLabels[i], qtr(zt::kPlayerTowns), ui_.townSettings),
                          f);
         const IntField field = kTownCountFields[i];
         connect(f, &NumberField::valueEdited, this,
                 [this, field](int32_t v) { form_.values.*field = v; });
     }
-    ui_.sameTownType = new QCheckBox(qs(zt::kSameTownType), ui_.townSettings);
+    ui_.sameTownType = new QCheckBox(qtr(zt::kSameTownType), ui_.townSettings);
     townForm->addRow(ui_.sameTownType);
     keepPlaceWhenHidden(ui_.townSettings);
     paramsLayout->addWidget(ui_.townSettings);
 
-    paramsLayout->addWidget(new QLabel(qs(zt::kTownTypesLabel), params));
+    paramsLayout->addWidget(new QLabel(qtr(zt::kTownTypesLabel), params));
     ui_.townTypes = new CheckColumns(zt::kTownTypes, 3, params);
     paramsLayout->addWidget(ui_.townTypes);
     paramsLayout->addStretch(1);
@@ -116,13 +115,13 @@ void ZoneDialog::build() {
 
     // ---- Mines, terrain, monsters ----
     auto* middle = new QVBoxLayout;
-    auto* mines = new QGroupBox(qs(zt::kMines), this);
+    auto* mines = new QGroupBox(qtr(zt::kMines), this);
     auto* minesGrid = new QGridLayout(mines);
     for (size_t i = 0; i < kMinePlaces.size(); ++i) {
         const MinePlace& place = kMinePlaces[i];
         auto* f = new NumberField(kUnboundedRange, mines);
         ui_.mines[i] = f;
-        minesGrid->addWidget(new QLabel(qs(place.caption), mines), place.row, place.column * 2);
+        minesGrid->addWidget(new QLabel(qtr(place.caption), mines), place.row, place.column * 2);
         minesGrid->addWidget(f, place.row, place.column * 2 + 1);
         const IntField field = place.field;
         connect(f, &NumberField::valueEdited, this,
@@ -139,22 +138,22 @@ void ZoneDialog::build() {
         setTabOrder(ui_.mines[screenOrder[i - 1]], ui_.mines[screenOrder[i]]);
     middle->addWidget(mines);
 
-    auto* terrain = new QGroupBox(qs(zt::kTerrain), this);
+    auto* terrain = new QGroupBox(qtr(zt::kTerrain), this);
     auto* terrainLayout = new QVBoxLayout(terrain);
-    ui_.terrainMatchesTown = new QCheckBox(qs(zt::kTerrainMatchesTown), terrain);
+    ui_.terrainMatchesTown = new QCheckBox(qtr(zt::kTerrainMatchesTown), terrain);
     ui_.terrains = new CheckColumns(zt::kTerrains, 3, terrain);
     keepPlaceWhenHidden(ui_.terrains);
     terrainLayout->addWidget(ui_.terrainMatchesTown);
     terrainLayout->addWidget(ui_.terrains);
     middle->addWidget(terrain);
 
-    auto* monsters = new QGroupBox(qs(zt::kMonsters), this);
+    auto* monsters = new QGroupBox(qtr(zt::kMonsters), this);
     auto* monstersLayout = new QVBoxLayout(monsters);
     auto* strengthForm = new QFormLayout;
     ui_.monsterStrength = makeList(zt::kStrengths, monsters);
-    strengthForm->addRow(qs(zt::kMonsterStrength), ui_.monsterStrength);
+    strengthForm->addRow(qtr(zt::kMonsterStrength), ui_.monsterStrength);
     monstersLayout->addLayout(strengthForm);
-    ui_.monstersMatchTown = new QCheckBox(qs(zt::kMonstersMatchTown), monsters);
+    ui_.monstersMatchTown = new QCheckBox(qtr(zt::kMonstersMatchTown), monsters);
     ui_.monsterTypes = new CheckColumns(zt::kMonsterTypes, 2, monsters);
     keepPlaceWhenHidden(ui_.monsterTypes);
     monstersLayout->addWidget(ui_.monstersMatchTown);
@@ -165,11 +164,11 @@ void ZoneDialog::build() {
 
     // ---- Treasure, existence ----
     auto* right = new QVBoxLayout;
-    auto* treasure = new QGroupBox(qs(zt::kTreasure), this);
+    auto* treasure = new QGroupBox(qtr(zt::kTreasure), this);
     auto* treasureLayout = new QVBoxLayout(treasure);
     for (int g = 0; g < 3; ++g) {
         const auto gi = static_cast<size_t>(g);
-        treasureLayout->addWidget(new QLabel(qs(zt::kTreasureGroups[gi]), treasure));
+        treasureLayout->addWidget(new QLabel(qtr(zt::kTreasureGroups[gi]), treasure));
         QComboBox* list = new QComboBox(treasure);
         for (int p = 0; p < kTreasurePresetCount; ++p)
             list->addItem(qs(treasurePresetEntry(p)));
@@ -182,7 +181,7 @@ void ZoneDialog::build() {
         for (size_t k = 0; k < kTreasureFields.size(); ++k) {
             auto* f = new NumberField(kUnboundedRange, panel);
             ui_.treasureFields[gi][k] = f;
-            panelForm->addRow(qs(kTreasureLabels[k]), f);
+            panelForm->addRow(qtr(kTreasureLabels[k]), f);
             const TreasureField field = kTreasureFields[k];
             connect(f, &NumberField::valueEdited, this,
                     [this, gi, field](int32_t v) { form_.values.treasure[gi].*field = v; });
@@ -198,7 +197,7 @@ void ZoneDialog::build() {
     }
     right->addWidget(treasure);
 
-    auto* existence = new QGroupBox(qs(zt::kExistence), this);
+    auto* existence = new QGroupBox(qtr(zt::kExistence), this);
     auto* existenceLayout = new QVBoxLayout(existence);
     ui_.existence = makeList(zt::kExistModes, existence);
     existenceLayout->addWidget(ui_.existence);
@@ -208,7 +207,7 @@ void ZoneDialog::build() {
     for (size_t i = 0; i < kLimitFields.size(); ++i) {
         auto* f = new NumberField(kOneToEightRange, ui_.limitsPanel);
         ui_.limits[i] = f;
-        limitsForm->addRow(qs(zt::kLimits[i]), f);
+        limitsForm->addRow(qtr(zt::kLimits[i]), f);
         const IntField field = kLimitFields[i];
         connect(f, &NumberField::valueEdited, this,
                 [this, field](int32_t v) { form_.values.*field = v; });

@@ -6,6 +6,7 @@
 #include "dialogs/field_logic.h"
 #include "dialogs/kept_cells_logic.h"
 #include "model/records.h"
+#include "model/translation.h"
 #include "model/zone_rules.h"
 
 #include <array>
@@ -18,66 +19,93 @@ namespace zw {
 class Services;
 
 namespace zone_texts {
-inline constexpr std::string_view kCaption = "Настройка локации";
-inline constexpr std::string_view kParameters = "Параметры";
-inline constexpr std::string_view kKind = "Тип зоны";
-inline constexpr std::array<std::string_view, 3> kKinds = {"Основная локация игрока",
-                                                           "Сокровищница", "Перекресток"};
-inline constexpr std::string_view kSize = "Размер";
-inline constexpr std::string_view kOwner = "Игрок-владелец";
-inline constexpr std::array<std::string_view, 9> kOwners = {"Никто",
-                                                            "Игрок 1 (красный)",
-                                                            "Игрок 2 (синий)",
-                                                            "Игрок 3 (коричневый)",
-                                                            "Игрок 4 (зеленый)",
-                                                            "Игрок 5 (оранжевый)",
-                                                            "Игрок 6 (фиолетовый)",
-                                                            "Игрок 7 (бирюзовый)",
-                                                            "Игрок 8 (розовый)"};
-inline constexpr std::string_view kTowns = "Города";
+inline constexpr std::string_view kCaption = ZW_TR_NOOP("Dialogs", "Настройка локации");
+inline constexpr std::string_view kParameters = ZW_TR_NOOP("Dialogs", "Параметры");
+inline constexpr std::string_view kKind = ZW_TR_NOOP("Dialogs", "Тип зоны");
+inline constexpr std::array<std::string_view, 3> kKinds = {
+    ZW_TR_NOOP("Dialogs", "Основная локация игрока"), ZW_TR_NOOP("Dialogs", "Сокровищница"),
+    ZW_TR_NOOP("Dialogs", "Перекресток")};
+inline constexpr std::string_view kSize = ZW_TR_NOOP("Dialogs", "Размер");
+inline constexpr std::string_view kOwner = ZW_TR_NOOP("Dialogs", "Игрок-владелец");
+inline constexpr std::array<std::string_view, 9> kOwners = {
+    ZW_TR_NOOP("Dialogs", "Никто"),
+    ZW_TR_NOOP("Dialogs", "Игрок 1 (красный)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 2 (синий)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 3 (коричневый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 4 (зеленый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 5 (оранжевый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 6 (фиолетовый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 7 (бирюзовый)"),
+    ZW_TR_NOOP("Dialogs", "Игрок 8 (розовый)")};
+inline constexpr std::string_view kTowns = ZW_TR_NOOP("Dialogs", "Города");
 inline constexpr std::array<std::string_view, 4> kTownModes = {
-    "Нет городов", "Один город без форта", "Один город с фортом", "Настроить подробно"};
-inline constexpr std::string_view kTownSettings = "Настройка городов";
-inline constexpr std::string_view kPlayerCastles = "Городов с фортом";
-inline constexpr std::string_view kPlayerTowns = "Городов без форта";
-inline constexpr std::string_view kNeutralCastles = "Городов с фортом (нейтральных)";
-inline constexpr std::string_view kNeutralTowns = "Городов без форта (нейтральных)";
-inline constexpr std::string_view kSameTownType = "Все города одного типа";
-inline constexpr std::string_view kTownTypesLabel = "Допустимые типы городов";
+    ZW_TR_NOOP("Dialogs", "Нет городов"), ZW_TR_NOOP("Dialogs", "Один город без форта"),
+    ZW_TR_NOOP("Dialogs", "Один город с фортом"), ZW_TR_NOOP("Dialogs", "Настроить подробно")};
+inline constexpr std::string_view kTownSettings = ZW_TR_NOOP("Dialogs", "Настройка городов");
+inline constexpr std::string_view kPlayerCastles = ZW_TR_NOOP("Dialogs", "Городов с фортом");
+inline constexpr std::string_view kPlayerTowns = ZW_TR_NOOP("Dialogs", "Городов без форта");
+inline constexpr std::string_view kNeutralCastles =
+    ZW_TR_NOOP("Dialogs", "Городов с фортом (нейтральных)");
+inline constexpr std::string_view kNeutralTowns =
+    ZW_TR_NOOP("Dialogs", "Городов без форта (нейтральных)");
+inline constexpr std::string_view kSameTownType = ZW_TR_NOOP("Dialogs", "Все города одного типа");
+inline constexpr std::string_view kTownTypesLabel =
+    ZW_TR_NOOP("Dialogs", "Допустимые типы городов");
 inline constexpr std::array<std::string_view, kTownTypeCount> kTownTypes = {
-    "Замок",   "Бастион",  "Башня",    "Инферно",   "Некрополис",
-    "Темница", "Цитадель", "Крепость", "Сопряжение"};
-inline constexpr std::string_view kMines = "Шахты ресурсов";
+    ZW_TR_NOOP("Dialogs", "Замок"),      ZW_TR_NOOP("Dialogs", "Бастион"),
+    ZW_TR_NOOP("Dialogs", "Башня"),      ZW_TR_NOOP("Dialogs", "Инферно"),
+    ZW_TR_NOOP("Dialogs", "Некрополис"), ZW_TR_NOOP("Dialogs", "Темница"),
+    ZW_TR_NOOP("Dialogs", "Цитадель"),   ZW_TR_NOOP("Dialogs", "Крепость"),
+    ZW_TR_NOOP("Dialogs", "Сопряжение")};
+inline constexpr std::string_view kMines = ZW_TR_NOOP("Dialogs", "Шахты ресурсов");
 // Mine fields as they stand on screen: left column, then right column.
-inline constexpr std::array<std::string_view, 3> kMinesLeft = {"Дерево", "Руда", "Золото"};
-inline constexpr std::array<std::string_view, 4> kMinesRight = {"Ртуть", "Сера", "Кристаллы",
-                                                                "Др. камни"};
-inline constexpr std::string_view kTerrain = "Территория";
-inline constexpr std::string_view kTerrainMatchesTown = "Территория совпадает по типу с замком";
+inline constexpr std::array<std::string_view, 3> kMinesLeft = {ZW_TR_NOOP("Dialogs", "Дерево"),
+                                                               ZW_TR_NOOP("Dialogs", "Руда"),
+                                                               ZW_TR_NOOP("Dialogs", "Золото")};
+inline constexpr std::array<std::string_view, 4> kMinesRight = {
+    ZW_TR_NOOP("Dialogs", "Ртуть"), ZW_TR_NOOP("Dialogs", "Сера"),
+    ZW_TR_NOOP("Dialogs", "Кристаллы"), ZW_TR_NOOP("Dialogs", "Др. камни")};
+inline constexpr std::string_view kTerrain = ZW_TR_NOOP("Dialogs", "Территория");
+inline constexpr std::string_view kTerrainMatchesTown =
+    ZW_TR_NOOP("Dialogs", "Территория совпадает по типу с замком");
 inline constexpr std::array<std::string_view, kTerrainCount> kTerrains = {
-    "Грязь", "Песок", "Трава", "Снег", "Болото", "Камни", "Подземелье", "Лава"};
-inline constexpr std::string_view kMonsters = "Монстры";
-inline constexpr std::string_view kMonsterStrength = "Сила монстров";
-inline constexpr std::array<std::string_view, 4> kStrengths = {"Нет", "Слабые", "Средние",
-                                                               "Сильные"};
-inline constexpr std::string_view kMonstersMatchTown = "Монстры из ближайшего города";
+    ZW_TR_NOOP("Dialogs", "Грязь"),      ZW_TR_NOOP("Dialogs", "Песок"),
+    ZW_TR_NOOP("Dialogs", "Трава"),      ZW_TR_NOOP("Dialogs", "Снег"),
+    ZW_TR_NOOP("Dialogs", "Болото"),     ZW_TR_NOOP("Dialogs", "Камни"),
+    ZW_TR_NOOP("Dialogs", "Подземелье"), ZW_TR_NOOP("Dialogs", "Лава")};
+inline constexpr std::string_view kMonsters = ZW_TR_NOOP("Dialogs", "Монстры");
+inline constexpr std::string_view kMonsterStrength = ZW_TR_NOOP("Dialogs", "Сила монстров");
+inline constexpr std::array<std::string_view, 4> kStrengths = {
+    ZW_TR_NOOP("Dialogs", "Нет"), ZW_TR_NOOP("Dialogs", "Слабые"), ZW_TR_NOOP("Dialogs", "Средние"),
+    ZW_TR_NOOP("Dialogs", "Сильные")};
+inline constexpr std::string_view kMonstersMatchTown =
+    ZW_TR_NOOP("Dialogs", "Монстры из ближайшего города");
 inline constexpr std::array<std::string_view, kMonsterTypeCount> kMonsterTypes = {
-    "Нейтральные", "Замок",   "Бастион",  "Башня",    "Инферно",
-    "Некрополис",  "Темница", "Цитадель", "Крепость", "Сопряжение"};
-inline constexpr std::string_view kTreasure = "Сокровища";
+    ZW_TR_NOOP("Dialogs", "Нейтральные"), ZW_TR_NOOP("Dialogs", "Замок"),
+    ZW_TR_NOOP("Dialogs", "Бастион"),     ZW_TR_NOOP("Dialogs", "Башня"),
+    ZW_TR_NOOP("Dialogs", "Инферно"),     ZW_TR_NOOP("Dialogs", "Некрополис"),
+    ZW_TR_NOOP("Dialogs", "Темница"),     ZW_TR_NOOP("Dialogs", "Цитадель"),
+    ZW_TR_NOOP("Dialogs", "Крепость"),    ZW_TR_NOOP("Dialogs", "Сопряжение")};
+inline constexpr std::string_view kTreasure = ZW_TR_NOOP("Dialogs", "Сокровища");
 inline constexpr std::array<std::string_view, 3> kTreasureGroups = {
-    "Первая группа сокровищ:", "Вторая группа сокровищ:", "Третья группа сокровищ:"};
-inline constexpr std::string_view kLow = "Минимальная богатость (Low)";
-inline constexpr std::string_view kHigh = "Максимальная богатость (High)";
-inline constexpr std::string_view kDensity = "Концентрация (Density)";
-inline constexpr std::string_view kExistence = "Условие существования";
+    ZW_TR_NOOP("Dialogs", "Первая группа сокровищ:"),
+    ZW_TR_NOOP("Dialogs", "Вторая группа сокровищ:"),
+    ZW_TR_NOOP("Dialogs", "Третья группа сокровищ:")};
+inline constexpr std::string_view kLow = ZW_TR_NOOP("Dialogs", "Минимальная богатость (Low)");
+inline constexpr std::string_view kHigh = ZW_TR_NOOP("Dialogs", "Максимальная богатость (High)");
+inline constexpr std::string_view kDensity = ZW_TR_NOOP("Dialogs", "Концентрация (Density)");
+inline constexpr std::string_view kExistence = ZW_TR_NOOP("Dialogs", "Условие существования");
 inline constexpr std::array<std::string_view, 3> kExistModes = {
-    "Условие отсутствует", "Существует только вместе с владельцем", "Настроить условие подробно"};
+    ZW_TR_NOOP("Dialogs", "Условие отсутствует"),
+    ZW_TR_NOOP("Dialogs", "Существует только вместе с владельцем"),
+    ZW_TR_NOOP("Dialogs", "Настроить условие подробно")};
 inline constexpr std::array<std::string_view, 4> kLimits = {
-    "Требуется игроков-людей", "Максимум игроков-людей", "Требуется игроков всего",
-    "Максимум игроков всего"};
-inline constexpr std::string_view kOk = "ОК";
-inline constexpr std::string_view kCancel = "Отмена";
+    ZW_TR_NOOP("Dialogs", "Требуется игроков-людей"),
+    ZW_TR_NOOP("Dialogs", "Максимум игроков-людей"),
+    ZW_TR_NOOP("Dialogs", "Требуется игроков всего"),
+    ZW_TR_NOOP("Dialogs", "Максимум игроков всего")};
+inline constexpr std::string_view kOk = ZW_TR_NOOP("Dialogs", "ОК");
+inline constexpr std::string_view kCancel = ZW_TR_NOOP("Dialogs", "Отмена");
 } // namespace zone_texts
 
 // The treasure preset list's position of "Настроить...".

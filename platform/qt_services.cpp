@@ -1,5 +1,6 @@
 #include "platform/qt_services.h"
 
+#include "model/translation.h"
 #include "platform/association.h"
 #include "platform/native_path.h"
 #include "platform/qt_text_window.h"
@@ -28,6 +29,12 @@ namespace {
 
 QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A text of the services' interface (platform/services.h: the program's title,
+// the file filters) in the current language.
+QString platformText(std::string_view source) {
+    return QString::fromStdString(translated("Platform", std::string(source).c_str()));
 }
 
 // File names travel through the editor as UTF-8 on every system. (On Windows
@@ -62,7 +69,7 @@ void proposePath(QFileDialog& dlg, const std::map<FileDialogId, QString>& lastPa
 } // namespace
 
 QString qtFilterFromPairs(std::string_view filter) {
-    const QStringList parts = fromUtf8(filter).split(QLatin1Char('|'));
+    const QStringList parts = platformText(filter).split(QLatin1Char('|'));
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& desc = parts[i];
@@ -78,7 +85,7 @@ QString qtFilterFromPairs(std::string_view filter) {
 MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
                                      MessageButtons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(fromUtf8(kApplicationTitle));
+    box.setWindowTitle(platformText(kApplicationTitle));
     // File names and reasons in a message are shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
@@ -107,15 +114,16 @@ MessageResult QtServices::messageBox(std::string_view text, MessageKind kind,
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    // The interface speaks Russian whatever translations of Qt are installed.
+    // The buttons speak the editor's language whatever translations of Qt are
+    // installed.
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Ok, "ОК"},
-        {QMessageBox::Yes, "Да"},
-        {QMessageBox::No, "Нет"},
-        {QMessageBox::Cancel, "Отмена"}};
+        {QMessageBox::Ok, ZW_TR_NOOP("Services", "ОК")},
+        {QMessageBox::Yes, ZW_TR_NOOP("Services", "Да")},
+        {QMessageBox::No, ZW_TR_NOOP("Services", "Нет")},
+        {QMessageBox::Cancel, ZW_TR_NOOP("Services", "Отмена")}};
     for (const auto& [which, caption] : captions)
         if (QAbstractButton* b = box.button(which))
-            b->setText(QString::fromUtf8(caption));
+            b->setText(QString::fromStdString(translated("Services", caption)));
     // A short message makes a narrow box, and the window manager then cuts its
     // caption. The box sizes itself from its layout's minimum width, so a spacer
     // as wide as the caption in a bold title font, plus room for the title bar's

@@ -1,5 +1,7 @@
 #include "platform/qt_text_window.h"
 
+#include "model/translation.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -18,7 +20,7 @@ HelpTextWindow::HelpTextWindow(QWidget* parent) : QDialog(parent) {
     // The text is laid out in columns with spaces, so it reads in a fixed-width font.
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    close_ = new QPushButton(QStringLiteral("Закрыть"), this);
+    close_ = new QPushButton(this);
     close_->setAutoDefault(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
@@ -38,6 +40,8 @@ HelpTextWindow::HelpTextWindow(QWidget* parent) : QDialog(parent) {
 
 void HelpTextWindow::showText(const QString& title, const QString& text) {
     setWindowTitle(title);
+    // The window is kept between showings: its button follows the language.
+    close_->setText(QString::fromStdString(ZW_TR("Services", "Закрыть")));
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -3,17 +3,25 @@
 #include "model/translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QString>
 #include <QTranslator>
-#include <array>
 #include <memory>
 #include <vector>
 
 namespace zw {
 namespace {
 
-// One file for the Qt-free core and the command-line tool, one for the windows.
-constexpr std::array kFileStems{"zonewright_core", "zonewright_windows"};
+// The files of a language: zonewright_<part>_<code>.qm, today one for the
+// Qt-free core and the command-line tool and one for the windows.
+QStringList languageFiles(Language language, const QString& folder) {
+    const std::string_view code = languageCode(language);
+    return QDir(folder).entryList(
+        {QStringLiteral("zonewright_*_") +
+         QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())) +
+         QStringLiteral(".qm")},
+        QDir::Files, QDir::Name);
+}
 
 struct Loaded {
     Language language = Language::Russian;
@@ -62,14 +70,14 @@ bool useLanguage(Language language, const std::string& folder) {
         uninstall(state);
         return true;
     }
+    const QString dir = QString::fromUtf8(folder.data(), static_cast<qsizetype>(folder.size()));
+    const QStringList files = languageFiles(language, dir);
+    if (files.isEmpty())
+        return false;
     std::vector<std::unique_ptr<QTranslator>> translators;
-    for (const char* stem : kFileStems) {
+    for (const QString& file : files) {
         auto t = std::make_unique<QTranslator>();
-        const QString name =
-            QString::fromLatin1(stem) + '_' +
-            QString::fromLatin1(languageCode(language).data(),
-                                static_cast<qsizetype>(languageCode(language).size()));
-        if (!t->load(name, QString::fromUtf8(folder.data(), static_cast<qsizetype>(folder.size()))))
+        if (!t->load(file, dir))
             return false;
         translators.push_back(std::move(t));
     }

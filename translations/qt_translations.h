@@ -16,10 +16,10 @@ std::optional<Language> languageFromCode(std::string_view code);
 std::string_view languageCode(Language language);
 
 // Switches every text to `language`. Russian is the source language: it needs
-// no file and removes any translation. Another language reads its .qm files
-// from `folder` (the "translations" folder beside the program, see
-// translationsFolder); when one is missing or unreadable nothing changes and
-// false is returned.
+// no file and removes any translation. Another language reads every
+// zonewright_*_<code>.qm file in `folder` (the "translations" folder beside
+// the program, see translationsFolder); when there is none, or one is
+// unreadable, nothing changes and false is returned.
 bool useLanguage(Language language, const std::string& folder);
 Language currentLanguage();
 

@@ -4,6 +4,8 @@
 # as obsolete until translated away. Run after adding or changing a text;
 # then finish the entries (Qt Linguist or a text editor) and commit both.
 #   translations/update.sh [LUPDATE]
+# ZW_TS_DIR names another folder holding copies of the files to update (the
+# test that the committed files are current works on copies).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 lupdate=${1:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
@@ -28,5 +30,6 @@ update() {
     -tr-function-alias "$aliases" "$@" -ts "$ts"
 }
 
-update translations/zonewright_core_en.ts $(core_sources)
-update translations/zonewright_windows_en.ts $(windows_sources)
+out=${ZW_TS_DIR:-translations}
+update "$out/zonewright_core_en.ts" $(core_sources)
+update "$out/zonewright_windows_en.ts" $(windows_sources)

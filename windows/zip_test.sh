@@ -21,7 +21,8 @@ size=$(stat -c %s "$zip")
 [ "$size" -le $((15 * 1024 * 1024)) ] || { echo "the zip is $size bytes, more than 15 MB"; exit 1; }
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 folder=$(ls -d "$work"/unpacked/*/)
-expected=(zonewright-cli.exe header.txt "Readme&help.txt" README.md)
+expected=(zonewright-cli.exe header.txt "Readme&help.txt" "Readme&help.en.txt" README.md
+  translations/zonewright_core_en.qm translations/zonewright_windows_en.qm)
 if [ "$editor" = editor ]; then
   expected+=(zonewright.exe qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll
     libgcc_s_seh-1.dll libwinpthread-1.dll plugins/platforms/qwindows.dll
