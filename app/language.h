@@ -3,7 +3,7 @@
 // switch of every text, the toolkit's own (file dialogs) included.
 #pragma once
 
-#include "translations/qt_translations.h"
+#include "translations/language.h"
 
 #include <optional>
 #include <string>

@@ -8,7 +8,7 @@
 #include "editor/commands/toolbar.h"
 #include "editor/editor.h"
 #include "editor/session.h"
-#include "translations/qt_translations.h"
+#include "translations/language.h"
 
 #include <QMainWindow>
 #include <QString>

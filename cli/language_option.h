@@ -4,7 +4,7 @@
 // chosen language. Without it everything is Russian.
 #pragma once
 
-#include "translations/qt_translations.h"
+#include "translations/language.h"
 
 #include <optional>
 #include <string>

@@ -8,7 +8,8 @@ namespace {
 
 std::string unescaped(std::string_view s) {
     static const std::pair<std::string_view, std::string_view> kEntities[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+        {"&lt;", "<"},   {"&gt;", ">"},  {"&quot;", "\""},
+        {"&apos;", "'"}, {"&amp;", "&"}, {"<byte value=\"xd\"/>", "\r"}};
     std::string out;
     for (size_t i = 0; i < s.size();) {
         bool replaced = false;

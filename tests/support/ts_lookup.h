@@ -9,7 +9,7 @@
 
 namespace zw::test {
 
-// The finished translations of a .ts file (unfinished and empty entries are
+// The finished translations of a .ts file (readTsEntries; unfinished and empty entries are
 // left out, so the Russian source shows for them).
 TranslationLookup tsLookup(const std::string& tsPath);
 
