@@ -78,6 +78,9 @@ class ExtendedTable {
     // a message naming what was expected when it is not one that reads. The
     // table keeps views into `buffer`, which must outlive it.
     static std::variant<ExtendedTable, std::string> read(std::string_view buffer);
+    // The table keeps views into its buffer: a temporary one would leave them
+    // dangling.
+    static std::variant<ExtendedTable, std::string> read(std::string&& buffer) = delete;
 
     const std::vector<TableColumn>& columns() const { return columns_; }
     const FieldCounts& counts() const { return counts_; }
