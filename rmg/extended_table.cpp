@@ -180,6 +180,18 @@ std::vector<int64_t> zoneIds(const TRmg& t) {
     return ids;
 }
 
+// A template's name as the classic projection reads it back (CR and TAB
+// become spaces, line breaks go, the ends are trimmed): a name given as the
+// list shows it then finds the kept cell it was read from.
+std::string nameAsRead(std::string_view name) {
+    std::string text(name);
+    std::replace_if(
+        text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\t'; }, ' ');
+    text = std::string(trimCell(text));
+    std::erase(text, '\n');
+    return text;
+}
+
 const KeptCell* findKept(const std::vector<KeptCell>& cells, std::string_view key) {
     for (const KeptCell& c : cells)
         if (c.name == key)
@@ -342,7 +354,10 @@ std::variant<ExtendedTable, std::string> ExtendedTable::read(std::string_view bu
     for (size_t r = kExtendedHeaderRows; r < t.rows_.size(); ++r) {
         TableRow row;
         cutRow(buffer, t.rows_[r].begin, row, cells);
-        const std::string name(trimCell(cellText(cellAt(cells, t.mapName_))));
+        // As the template's own reader takes it (without its line breaks), so
+        // that a compile under this name writes the kept cell as it was.
+        std::string name(trimCell(cellText(cellAt(cells, t.mapName_))));
+        std::erase(name, '\n');
         if (name.empty()) {
             if (!t.spans_.empty())
                 t.spans_.back().end = r + 1;
@@ -739,7 +754,7 @@ std::string ExtendedTable::writeTemplate(const TRmg& t, std::string_view name,
             held.first >= 0 ? &t.zones[static_cast<size_t>(held.first)] : nullptr;
         const PassageRecord* passage = nullptr;
         if (r == 0)
-            fillTemplateCells(classic, t, name);
+            fillTemplateCells(classic, t, nameAsRead(name));
         if (zone)
             fillZoneCells(classic, t, static_cast<size_t>(held.first),
                           ids[static_cast<size_t>(held.first)]);
@@ -858,9 +873,13 @@ std::string ExtendedTable::replaced(size_t k, const TRmg& t, std::string_view na
     const size_t from = rows_[span.first].begin;
     const size_t to = rows_[span.end - 1].next;
     std::string rows = writeTemplate(t, name, span.first == kExtendedHeaderRows);
-    // A last row without a line end stays without one.
-    if (to == buffer_.size() && rows_[span.end - 1].end == to && rows.size() >= lineEnd_.size())
-        rows.resize(rows.size() - lineEnd_.size());
+    // A last row without a line end stays without one. Its line end as
+    // written is CR LF where the last cell ends in CR (joinRow), even in a
+    // table of LF line ends.
+    if (to == buffer_.size() && rows_[span.end - 1].end == to) {
+        const size_t written = rows.ends_with("\r\n") ? 2 : rows.ends_with('\n') ? 1 : 0;
+        rows.resize(rows.size() - written);
+    }
     return std::string(buffer_.substr(0, from)) + rows + std::string(buffer_.substr(to));
 }
 
@@ -873,8 +892,10 @@ std::string ExtendedTable::appended(const TRmg& t, std::string_view name) const 
         return out;
     }
     std::string out(buffer_);
+    // The last row gets its line end; after a cell ending in CR that is a CR
+    // LF, so the cell keeps its CR (joinRow).
     if (!out.empty() && out.back() != '\n')
-        out += lineEnd_;
+        out += out.back() == '\r' ? std::string_view("\r\n") : std::string_view(lineEnd_);
     out += writeTemplate(t, name, false);
     return out;
 }

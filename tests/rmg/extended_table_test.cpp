@@ -47,8 +47,15 @@ std::vector<Sample> samples() {
     // In an LF table, a last cell ending in CR before a CR LF keeps its bytes.
     std::string crEnded = test::oneTemplateTable(lf);
     crEnded.insert(crEnded.size() - 1, "x\r\r");
+    std::string crUnended = test::oneTemplateTable(lf);
+    crUnended.back() = 'x'; // and a CR for the table's last byte
+    crUnended += '\r';
+    std::string quotedName = test::threeTemplateTable();
+    quotedName.replace(quotedName.find("\tStar\t"), 6, "\t\"\t Star\tone\r\nline \"\t");
     return {{"one template, CR LF", test::oneTemplateTable(), 1},
             {"one template, LF, a last cell ending in CR", crEnded, 1},
+            {"one template, LF, no line end after a last cell ending in CR", crUnended, 1},
+            {"three templates, a name with a TAB and a line break", quotedName, 3},
             {"three templates, no line end at the end", unended, 3},
             {"one template, LF", test::oneTemplateTable(lf), 1},
             {"three templates, LF", test::threeTemplateTable(lf), 3},
