@@ -50,6 +50,7 @@ TEST_F(DocumentTest, AnnouncesEachChangeOnceAndNothingThatChangedNothing) {
     EXPECT_TRUE(seen.back().replaced && seen.back().name && seen.back().history);
     EXPECT_EQ(doc.history().length(), 0u);
     EXPECT_FALSE(doc.modified());
+    EXPECT_FALSE(doc.stepBack()); // a fresh template has nothing to step back to
 }
 
 TEST_F(DocumentTest, ModifiedExactlyWhenThePositionIsNotTheSavedOne) {

@@ -259,6 +259,8 @@ TEST(ProjectFile, NamesInUtf8AndUtf16FormsReadAsWindows1251) {
         bytes({0x28, 0x04, 0x30, 0x04, 0x3D, 0xD8, 0x00, 0xDE, 0xAC, 0x20, 0x00, 0xD8});
     const std::string body16 = bytes({0x12}) + int32le(6) + units + emptyTail();
     EXPECT_EQ(accepted(projectImage(body16)).name, utf8ToCp1251("Ша?€?"));
+    const uint8_t pairFirst[] = {0x3D, 0xD8, 0x00, 0xDE};
+    EXPECT_EQ(utf16leToCp1251(pairFirst, 2), "?");
 
     // The empty forms.
     EXPECT_EQ(accepted(projectImage(bytes({0x12}) + int32le(0) + emptyTail())).name, "");

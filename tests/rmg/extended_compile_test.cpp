@@ -125,5 +125,19 @@ TEST_F(ExtendedCompile, ATableThatDoesNotReadIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(list.runs, 0);
 }
 
+TEST(DropKeptCellsQuestion, NamesEightCellsAndCountsTheRest) {
+    const std::string eight = "c1, c2, c3, c4, c5, c6, c7, c8";
+    const std::vector<std::pair<size_t, std::string>> cases = {
+        {8, eight + ".\r"},
+        {9, eight + " и ещё 1.\r"},
+    };
+    for (const auto& [count, list] : cases) {
+        std::vector<std::string> names;
+        for (size_t i = 1; i <= count; ++i)
+            names.push_back("c" + std::to_string(i));
+        EXPECT_NE(dropKeptCellsQuestion(names).find(": " + list), std::string::npos) << count;
+    }
+}
+
 } // namespace
 } // namespace zw

@@ -72,6 +72,10 @@ TEST(ExtendedTable, EveryTemplateWritesBackByteForByte) {
             TRmg t = table.readTemplate(k);
             refreshConditions(t);
             EXPECT_EQ(table.replaced(k, t, table.templates()[k].name), s.table) << "template " << k;
+            // Each template's bytes run up to the next one's, the last to the end.
+            const TTemplateInside& e = table.templates()[k];
+            const auto next = k + 1 < s.templates ? table.templates()[k + 1].start : s.table.size();
+            EXPECT_EQ(static_cast<size_t>(e.start + e.length), next) << "template " << k;
         }
     }
 }
@@ -282,6 +286,8 @@ TEST(ExtendedTable, RefusesWhatTheHeaderDoesNotDescribe) {
     noSize.replace(noSize.find("\tBase Size\t"), 11, "\tSize\t");
     std::string badSection = header;
     badSection.replace(badSection.find("\tMap\t"), 5, "\tMaps\t");
+    std::string noConnections = header;
+    noConnections.erase(noConnections.find("Connections"), 11);
     auto counts = m.fieldCounts();
     counts["Pack: Town"] = "12";
     const std::string zoneRow = m.row({{"Map: Name", "T"}, {"Zone: Id", "1"}});
@@ -294,6 +300,7 @@ TEST(ExtendedTable, RefusesWhatTheHeaderDoesNotDescribe) {
         {"header only", header, "три строки заголовка"},
         {"a missing column", noSize + pack + zoneRow, "нет столбца «Base Size»"},
         {"an unknown section", badSection + pack + zoneRow, "ожидался раздел «Map»"},
+        {"no last section", noConnections + pack + zoneRow, "нет раздела «Connections»"},
         {"no field counts", header + m.row({{"Map: Name", "T"}}), "Field count"},
         {"counts against the header", header + m.row(counts) + zoneRow, "не сходится"},
         {"an open quote", header + pack + "\"open" + zoneRow, "кавычка"},
