@@ -237,6 +237,12 @@ TEST(Duplicate, ProjectCapacityIsTheLimit) {
     const std::string message =
         refusalOf(duplicateZones(t, sel, Symmetry::Rotate90, identityOwnerMap()));
     EXPECT_NE(message.find("65536"), std::string::npos) << message;
+    // Copying zones 1-3 copies their two connections: exactly to the limit.
+    TRmg full = duplicateSample();
+    full.connections.resize(kMaxProjectRecords - 2, full.connections.back());
+    EXPECT_EQ(refusalOf(duplicateZones(full, std::vector<int32_t>{0, 1, 2}, Symmetry::Rotate90,
+                                       identityOwnerMap())),
+              "(not refused)");
 }
 
 TEST(ArgumentLists, ZoneList) {

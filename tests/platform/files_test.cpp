@@ -165,7 +165,7 @@ TEST_F(WholeFiles, StaleTemporaryFilesOfTheTargetAreSwept) {
         {"a.tpz.tmpab12cd34", 120, true, true},  {"a.tpz.tmpzz99zz99", 10, false, false},
         {"b.tpz.tmpab12cd34", 120, false, true}, {"a.tpz.tmpXY12CD34", 120, false, false},
         {"a.tpz.tmpab12cd3", 120, false, false}, {"a.tpz.tmp", 120, false, false},
-        {"held.tmp00000000", 120, false, false},
+        {"held.tmp00000000", 120, false, false}, {"b.tmpab12cd34", 120, false, true},
     };
     for (const bool wholeFolder : {false, true}) {
         SCOPED_TRACE(wholeFolder);
@@ -177,7 +177,7 @@ TEST_F(WholeFiles, StaleTemporaryFilesOfTheTargetAreSwept) {
         const FileLock held = FileLock::take(dir.file("held.tmp00000000"), false);
         ASSERT_TRUE(held.taken());
         if (wholeFolder)
-            EXPECT_EQ(removeStaleTemporaries(dir.path()), 2);
+            EXPECT_EQ(removeStaleTemporaries(dir.path()), 3);
         else
             files.removeStaleTemporariesOf(dir.file("a.tpz")); // as after a load
         for (const Entry& e : entries)

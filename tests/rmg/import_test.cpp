@@ -62,7 +62,7 @@ TEST(CutBlock, TrimRemovesControlsAndSpacesOnly) {
     EXPECT_EQ(trimCell(" \x01\n 12 \x1f\x20"), "12");
     EXPECT_EQ(trimCell("  "), "");
     EXPECT_EQ(trimCell("\xc0 \xc1"), "\xc0 \xc1"); // bytes above 127 stay
-    EXPECT_EQ(trimCell("!12!"), "!12!");             // the first printable character stays
+    EXPECT_EQ(trimCell("!12!"), "!12!");           // the first printable character stays
     EXPECT_EQ(cellNumber(" 12", 5), 12);
     EXPECT_EQ(cellNumber("12x", 5), 5);
     EXPECT_EQ(cellNumber("", -1), -1);
