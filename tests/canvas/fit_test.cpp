@@ -108,6 +108,12 @@ TEST(FitWhole, EveryZoneInsideTheEnlargedCanvas) {
     const WholePicture p = fitWhole(small, kW, kH);
     EXPECT_EQ(p.shrink, 1.0);
     EXPECT_EQ(p.view, fitView(small, kW, kH));
+    // Only how far apart the zones lie counts, not where.
+    const WholePicture near = fitWhole(templateOf({zoneAt(0, 0), zoneAt(60, 0)}), 120, 120);
+    const WholePicture far = fitWhole(templateOf({zoneAt(900, 40), zoneAt(960, 40)}), 120, 120);
+    EXPECT_GT(near.shrink, 1.0);
+    EXPECT_EQ(std::tie(far.shrink, far.width, far.height),
+              std::tie(near.shrink, near.width, near.height));
 }
 
 TEST(CentreOnZone, BringsTheZoneToTheMiddle) {

@@ -1,5 +1,6 @@
 #include "support/canvas_samples.h"
 
+#include <array>
 #include <climits>
 #include <gtest/gtest.h>
 #include <span>
@@ -275,6 +276,27 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
                                            {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {-5.7, -6}};
     for (const auto& [in, out] : rows)
         EXPECT_EQ(roundHalfEven(in), out) << in;
+}
+
+TEST(ClipSegment, KeepsThePartInsideTheBox) {
+    // The box (0, 0)-(100, 50); `inside` false: nothing of the segment is in it.
+    struct Case {
+        std::array<double, 4> from, to;
+        bool inside;
+    };
+    const Case cases[] = {
+        {{-10, 20, 110, 20}, {0, 20, 100, 20}, true},
+        {{20, 10, 200, 10}, {20, 10, 100, 10}, true},
+        {{50, 60, 50, -10}, {50, 50, 50, 0}, true},
+        {{-10, -10, -5, 60}, {}, false},
+    };
+    for (const Case& c : cases) {
+        auto [x0, y0, x1, y1] = c.from;
+        EXPECT_EQ(clipSegment(x0, y0, x1, y1, 0, 0, 100, 50), c.inside) << c.from[0];
+        if (c.inside) {
+            EXPECT_EQ((std::array<double, 4>{x0, y0, x1, y1}), c.to) << c.from[0];
+        }
+    }
 }
 
 } // namespace
