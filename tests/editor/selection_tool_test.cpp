@@ -13,6 +13,7 @@
 #include "support/editor_fixtures.h"
 #include "support/scratch_dir.h"
 
+#include <limits>
 #include <tuple>
 
 namespace zw {
@@ -277,6 +278,18 @@ TEST_F(SelectionTest, DragFeedbackFollowsThePointer) {
     h.move(h.node(3, 6));
     EXPECT_TRUE(h.editor.canvasOverlay().ghostsRefused); // zone 3 at (8, 6)
     EXPECT_EQ(h.editor.canvasOverlay().selectedZones.size(), 3u);
+}
+
+TEST_F(SelectionTest, AGroupGhostBeyondTheGridRefusesTheWholeMove) {
+    h.placeZones({{std::numeric_limits<int32_t>::max(), 20}}); // zone 5, at the last column
+    h.editor.selectAll();
+    for (const int k : {1, 2, 3})
+        h.ctrlClickLeft(h.zone(k));
+    h.pressLeft(h.zone(0));
+    h.move(h.node(2, 4)); // by (1, 3): zone 5 would leave the grid
+    const CanvasOverlay o = h.editor.canvasOverlay();
+    ASSERT_EQ(o.ghosts.size(), 1u);
+    EXPECT_TRUE(o.ghostsRefused);
 }
 
 TEST_F(SelectionTest, ZoomToFitAndGoToZone) {
