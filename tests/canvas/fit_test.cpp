@@ -68,6 +68,12 @@ TEST(ZoomToFit, NoZonesGiveTheStartViewAndTooWideTheSmallestAtTheMedianZone) {
     EXPECT_EQ(v.zoomLevel, kMaxZoom);
     // The median zone, not the empty middle, is the one nearest the canvas's middle.
     EXPECT_EQ(v, *centreOnZone(wide, v, kW, kH, 1));
+    // Also among many, two of them out of order: zone 6 at (0, 4) is the median both ways.
+    const TRmg listed =
+        templateOf({zoneAt(-400, 0), zoneAt(-300, 1), zoneAt(-200, 2), zoneAt(-100, 3),
+                    zoneAt(100, 5), zoneAt(0, 4), zoneAt(200, 6), zoneAt(300, 7), zoneAt(400, 8)});
+    const ViewState m = fitView(listed, kW, kH);
+    EXPECT_EQ(m, *centreOnZone(listed, m, kW, kH, 5));
 
     // Zones at the ends of the 32-bit grid, as a file may hold them: those
     // together are shown whole, the others apart leave the view to the many.

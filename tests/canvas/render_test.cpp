@@ -451,6 +451,14 @@ TEST(RenderZone, OverlayHighlightsTheSelectionAndDrawsTheDragOverIt) {
     EXPECT_EQ(plain.calls().size(), render(t).calls().size());
 }
 
+TEST(TransientMarksArea, APointerLineOfNoLengthStillCoversItsDot) {
+    CanvasOverlay o;
+    o.pointerLine = {{{50, 40}, {50, 40}}};
+    const auto area = transientMarksArea(makeNewTemplate(), viewAt(2), o, 200, 100);
+    ASSERT_EQ(area.size(), 1u);
+    EXPECT_TRUE(area[0].left < 50 && 50 < area[0].right && area[0].top < 40 && 40 < area[0].bottom);
+}
+
 TEST(RenderZone, CullingAtOneNodePitchOutside) {
     TRmg t;
     // Centres at x = -30, -90, 750, 810 and y = -30, -90 (h = 30, W = 707, H = 500).
