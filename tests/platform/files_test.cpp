@@ -11,6 +11,7 @@
 #ifdef _WIN32
 #include "platform/win32_text.h"
 #else
+#include <fcntl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -231,6 +232,22 @@ TEST(FileLocks, ALockExcludesEveryOtherHolderUntilReleased) {
     second.removeFile();
     EXPECT_EQ(dir.listing(), "");
 }
+
+#ifndef _WIN32
+// Released once by hand and again as it goes, a lock closes only its own file.
+TEST(FileLocks, AReleasedLockClosesNothingElse) {
+    if (::fcntl(0, F_GETFD) == -1) { // descriptor 0 open, so that a stray close of it shows
+        ASSERT_EQ(::open("/dev/null", O_RDONLY), 0);
+    }
+    {
+        ScratchDir dir;
+        FileLock lock = FileLock::take(dir.file("editor.lock"), true);
+        ASSERT_TRUE(lock.taken());
+        lock.removeFile();
+    }
+    EXPECT_NE(::fcntl(0, F_GETFD), -1);
+}
+#endif
 
 TEST(FileProblems, SystemCodesMapToOneTableOfRussianReasons) {
     struct Case {
