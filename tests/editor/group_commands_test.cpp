@@ -131,6 +131,18 @@ TEST_F(ClipboardCommands, PasteBringsThePastedZonesIntoView) {
     h.move(h.node(moved.originX + 3, moved.originY + 3));
     pasteClipboard(h.editor);
     EXPECT_EQ(view.state(), moved); // already in view: the view stays
+    // So does a zone whose circle just reaches the canvas's left edge.
+    ZoneRecord edge = zoneAt(0, 0);
+    edge.size = 10; // radius one half cell
+    start(templateOf({edge}), {0});
+    copySelection(h.editor);
+    const ViewState before = view.state();
+    h.move(h.node(before.originX, before.originY + 3));
+    pasteClipboard(h.editor);
+    ASSERT_EQ(rmg().zones.size(), 2u);
+    EXPECT_EQ(nodeToPixel(before, rmg().zones[1].gridX, rmg().zones[1].gridY).x,
+              zoneRadiusPixels(edge.size, before));
+    EXPECT_EQ(view.state(), before);
 }
 
 TEST_F(ClipboardCommands, CutIsOneStepAndPastesBackInPlace) {
