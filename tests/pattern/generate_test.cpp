@@ -5,6 +5,7 @@
 #include "check/check.h"
 #include "dialogs/zone_logic.h"
 #include "model/name_rules.h"
+#include "model/presets.h"
 #include "model/project_file.h"
 #include "model/text.h"
 #include "pattern/generate.h"
@@ -177,6 +178,20 @@ TEST_P(Generated, KeepsEveryPromise) {
         ZoneForm form;
         form.fill(z);
         EXPECT_EQ(form.firstProblem(), std::nullopt) << "zone " << (&z - t.zones.data()) + 1;
+    }
+
+    // Sizes from the zone dialog's list.
+    for (const ZoneRecord& z : t.zones)
+        EXPECT_TRUE(std::any_of(kSizePresets.begin(), kSizePresets.end(),
+                                [&z](const ValuePreset& p) { return p.value == z.size; }))
+            << "size " << z.size;
+
+    // Player 1 stands at the left: its own zones fan out evenly about its start's row.
+    for (int j = 1; j <= c.own; ++j) {
+        const ZoneRecord &a = zone(j), &b = zone(c.own + 1 - j);
+        EXPECT_EQ(std::pair(a.gridX, a.gridY - zone(0).gridY),
+                  std::pair(b.gridX, zone(0).gridY - b.gridY))
+            << "own zone " << j;
     }
 
     // Contents by ring: own zones poorer than those between players, the middle richest.
